@@ -1,0 +1,132 @@
+#include "TestMedia.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtDebug>
+
+namespace TestMedia {
+
+QString Converter()
+{
+    const QString local = QCoreApplication::applicationDirPath() + "/JxEngine";
+    if (QFileInfo(local).isExecutable())
+        return local;
+    return QStandardPaths::findExecutable("ffmpeg");
+}
+
+static bool run(const QString& program, const QStringList& args, int timeoutMs, QByteArray* out = nullptr)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForStarted(10000)) {
+        qWarning() << "cannot start" << program;
+        return false;
+    }
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        qWarning() << program << "timed out";
+        return false;
+    }
+    const QByteArray err = p.readAllStandardError();
+    if (out)
+        *out = p.readAllStandardOutput();
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        qWarning() << program << args << "failed:" << err;
+        return false;
+    }
+    return true;
+}
+
+bool RunConverter(const QStringList& args, int timeoutMs)
+{
+    return run(Converter(), QStringList{"-hide_banner", "-y", "-loglevel", "error"} + args, timeoutMs);
+}
+
+static QString sizeText(int w, int h) { return QString::number(w) + "x" + QString::number(h); }
+static QString secs(double s) { return QString::number(s, 'f', 3); }
+
+QString MakeVideo(const QString& dir, const QString& name, double seconds, int width, int height,
+                  int fps, const QStringList& extraOutputArgs)
+{
+    const QString out = QDir(dir).filePath(name);
+    QStringList args{"-f", "lavfi", "-i", "testsrc2=size=" + sizeText(width, height) + ":rate=" + QString::number(fps),
+                     "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100",
+                     "-t", secs(seconds), "-pix_fmt", "yuv420p", "-shortest"};
+    args << extraOutputArgs << out;
+    return RunConverter(args) ? out : QString();
+}
+
+QString MakeSolidVideo(const QString& dir, const QString& color, const QString& name, double seconds,
+                       int width, int height, int fps)
+{
+    const QString out = QDir(dir).filePath(name);
+    QStringList args{"-f", "lavfi", "-i", "color=c=" + color + ":size=" + sizeText(width, height) + ":rate=" + QString::number(fps),
+                     "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100",
+                     "-t", secs(seconds), "-pix_fmt", "yuv420p", "-shortest", out};
+    return RunConverter(args) ? out : QString();
+}
+
+QString MakeSilentVideo(const QString& dir, const QString& name, double seconds, int width, int height, int fps)
+{
+    const QString out = QDir(dir).filePath(name);
+    QStringList args{"-f", "lavfi", "-i", "testsrc2=size=" + sizeText(width, height) + ":rate=" + QString::number(fps),
+                     "-t", secs(seconds), "-pix_fmt", "yuv420p", out};
+    return RunConverter(args) ? out : QString();
+}
+
+QString MakeAudio(const QString& dir, const QString& name, double seconds)
+{
+    const QString out = QDir(dir).filePath(name);
+    QStringList args{"-f", "lavfi", "-i", "sine=frequency=660:sample_rate=44100", "-t", secs(seconds), out};
+    return RunConverter(args) ? out : QString();
+}
+
+QString MakeImage(const QString& dir, const QString& name, int width, int height, const QString& color)
+{
+    const QString out = QDir(dir).filePath(name);
+    QStringList args{"-f", "lavfi", "-i", "color=c=" + color + ":size=" + sizeText(width, height),
+                     "-frames:v", "1", out};
+    return RunConverter(args) ? out : QString();
+}
+
+ProbeResult Probe(const QString& path)
+{
+    ProbeResult r;
+    const QString ffprobe = QStandardPaths::findExecutable("ffprobe");
+    QByteArray json;
+    if (ffprobe.isEmpty()
+        || !run(ffprobe, {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path}, 60000, &json))
+        return r;
+    const QJsonObject root = QJsonDocument::fromJson(json).object();
+    r.duration = root.value("format").toObject().value("duration").toString().toDouble();
+    for (const QJsonValue& v : root.value("streams").toArray()) {
+        const QJsonObject s = v.toObject();
+        r.codecs << s.value("codec_name").toString();
+        if (s.value("codec_type").toString() == "video" && r.width == 0) {
+            r.width = s.value("width").toInt();
+            r.height = s.value("height").toInt();
+        }
+    }
+    r.ok = true;
+    return r;
+}
+
+bool WriteScript(const QString& path, const QByteArray& body)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    f.write(body);
+    f.close();
+    return f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+}
+
+} // namespace TestMedia

@@ -1,0 +1,47 @@
+#pragma once
+// Test media made on the fly with the converter's lavfi sources, so no binary
+// files live in the repository.
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace TestMedia {
+
+// The converter tool: the application folder's JxEngine link, else ffmpeg.
+QString Converter();
+
+// Runs the converter with the given arguments (after "-hide_banner -y
+// -loglevel error"); true when it exits 0. Output goes to the test log on failure.
+bool RunConverter(const QStringList& args, int timeoutMs = 120000);
+
+// A video with sound: testsrc2 picture, sine tone.
+QString MakeVideo(const QString& dir, const QString& name = "video.mp4",
+                  double seconds = 2.0, int width = 320, int height = 240,
+                  int fps = 25, const QStringList& extraOutputArgs = {});
+// A video of one solid colour (e.g. "red"), with sound.
+QString MakeSolidVideo(const QString& dir, const QString& color,
+                       const QString& name = "solid.mp4", double seconds = 2.0,
+                       int width = 320, int height = 240, int fps = 25);
+// A video without any sound stream.
+QString MakeSilentVideo(const QString& dir, const QString& name = "silent.mp4",
+                        double seconds = 2.0, int width = 320, int height = 240, int fps = 25);
+// Audio only (sine tone).
+QString MakeAudio(const QString& dir, const QString& name = "audio.mp3", double seconds = 2.0);
+// A still image (PNG unless the name says otherwise).
+QString MakeImage(const QString& dir, const QString& name = "image.png",
+                  int width = 160, int height = 120, const QString& color = "blue");
+
+// Result of ffprobe-like inspection through the converter's own prober.
+struct ProbeResult {
+    bool ok = false;
+    double duration = 0;  // seconds, 0 when unknown
+    int width = 0;
+    int height = 0;
+    QStringList codecs;   // codec names of the streams, in order
+};
+ProbeResult Probe(const QString& path);
+
+// Writes an executable shell script (for fake tools in tests).
+bool WriteScript(const QString& path, const QByteArray& body);
+
+} // namespace TestMedia
