@@ -1,0 +1,3 @@
+#include "AssLibrary.h"
+
+ASS_Library* g_ass_library = nullptr;
