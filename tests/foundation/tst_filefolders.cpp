@@ -1,7 +1,6 @@
 #include <QtTest>
 #include <QtDBus>
 #include <QDesktopServices>
-#include <QGuiApplication>
 
 #include "FileFolders.h"
 
@@ -232,7 +231,7 @@ int main(int argc, char** argv)
     qunsetenv("XDG_DATA_HOME");
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     QStandardPaths::setTestModeEnabled(true);
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("Lumacrest");
     TestFileFolders test;
     return QTest::qExec(&test, argc, argv);
