@@ -1,5 +1,6 @@
 // The subtitle writers: ASS, SRT and the style file.
 #include "SubtitleParser.h"
+#include "Timecode.h"
 
 #include <QSaveFile>
 #include <QStringList>
@@ -18,11 +19,6 @@ QString Real(double value)
     return QString::number(value, 'g', 6);
 }
 
-QString TwoDigits(long long value)
-{
-    return QString::number(value).rightJustified(2, QLatin1Char('0'));
-}
-
 // Bytes alpha, blue, green, red of a red-first colour, lower-case hex.
 QString Colour(uint32_t rgba)
 {
@@ -36,24 +32,16 @@ QString Colour(uint32_t rgba)
     return out;
 }
 
-// ASS event time H:MM:SS.cc from milliseconds; negative times are written as 0.
+// Event times are milliseconds; a negative time is written as 0 (subtitle
+// files have no negative times).
 QString AssTime(long long ms)
 {
-    const long long us = ms > 0 ? ms * 1000 : 0;
-    const long long seconds = us / 1000000;
-    return QString::number(seconds / 3600) + QLatin1Char(':') + TwoDigits(seconds / 60 % 60)
-        + QLatin1Char(':') + TwoDigits(seconds % 60) + QLatin1Char('.')
-        + TwoDigits(us / 10000 % 100);
+    return Timecode::Int64ToTime(ms > 0 ? ms * 1000 : 0);
 }
 
-// SRT cue time HH:MM:SS,mmm from milliseconds; negative times are written as 0.
 QString SrtTime(long long ms)
 {
-    const long long us = ms > 0 ? ms * 1000 : 0;
-    const long long seconds = us / 1000000;
-    return TwoDigits(seconds / 3600) + QLatin1Char(':') + TwoDigits(seconds / 60 % 60)
-        + QLatin1Char(':') + TwoDigits(seconds % 60) + QLatin1Char(',')
-        + QString::number(us / 1000 % 1000).rightJustified(3, QLatin1Char('0'));
+    return Timecode::Int64ToTime3(ms > 0 ? ms * 1000 : 0);
 }
 
 // A comma or a line break inside a comma-separated field would shift every
