@@ -16,23 +16,7 @@ ConfigFormat::ConfigFormat(QObject* parent)
 void ConfigFormat::Load()
 {
     // Every missing or unreadable key falls back to its table default.
-    const struct {
-        QString Format = QStringLiteral("mp4");
-        bool VSetMode = false;
-        QString VBitRate = QStringLiteral("Auto");
-        QString VCodec = QStringLiteral("h264");
-        bool VKeepWH = true;
-        QString VSize = QStringLiteral("1920x1080");
-        QString VAspect = QStringLiteral("Auto");
-        bool VKeepFrameRate = true;
-        QString VFrameRate = QStringLiteral("25.0 fps");
-        bool AKeepCodec = false;
-        QString ABitRate = QStringLiteral("64 kbps");
-        QString ACodec = QStringLiteral("aac");
-        QString AChannels = QStringLiteral("2 channels stereo");
-        QString ASample = QStringLiteral("44100 Hz");
-        int AVolume = 100;
-    } d;
+    const FormatSettings d;
     QSettings s(FilePath, QSettings::IniFormat);
     s.beginGroup(QStringLiteral("Format"));
     Format = SettingsValue::Text(s, QStringLiteral("Format"), d.Format);

@@ -16,23 +16,10 @@ enum FormatOut : int {
     FORMAT_WAV = 9
 };
 
-// The output format settings, kept in "ConfigFormat.ini" in the application
-// data folder (or a named scheme file with the same keys). Short-lived:
-// build, Load, read or change, Save.
-class ConfigFormat : public QObject
+// The output format values with their defaults (also the defaults of every
+// key a settings file lacks or garbles).
+struct FormatSettings
 {
-    Q_OBJECT
-public:
-    explicit ConfigFormat(QObject* parent = nullptr);
-
-    void Load();
-    // False (and a log line) when the file could not be written; it then
-    // keeps its old content.
-    bool Save();
-    // Applies the codec preset of a container; leaves Format to the caller.
-    void SetFormat(FormatOut format);
-
-    QString FilePath;
     QString Format = QStringLiteral("mp4");
     bool VSetMode = false;
     QString VBitRate = QStringLiteral("Auto");
@@ -48,4 +35,23 @@ public:
     QString AChannels = QStringLiteral("2 channels stereo");
     QString ASample = QStringLiteral("44100 Hz");
     int AVolume = 100;
+};
+
+// The output format settings, kept in "ConfigFormat.ini" in the application
+// data folder (or a named scheme file with the same keys). Short-lived:
+// build, Load, read or change, Save.
+class ConfigFormat : public QObject, public FormatSettings
+{
+    Q_OBJECT
+public:
+    explicit ConfigFormat(QObject* parent = nullptr);
+
+    void Load();
+    // False (and a log line) when the file could not be written; it then
+    // keeps its old content.
+    bool Save();
+    // Applies the codec preset of a container; leaves Format to the caller.
+    void SetFormat(FormatOut format);
+
+    QString FilePath;
 };
