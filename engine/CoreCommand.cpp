@@ -303,6 +303,10 @@ QString Core::GetCommandMovie(WatermarkInfo* info)
         return QString();
     QString text = QStringLiteral("movie=") + FilterText::Path(info->path) + QStringLiteral(":loop=")
         + Num(info->loop) + QStringLiteral(",setpts=N/FRAME_RATE/TB");
+    // Opaque pictures and videos carry no alpha: without one the mixer has
+    // nothing to scale and the corners a turn uncovers are filled black.
+    if (info->opacity != 100 || info->angle != 0.0f)
+        text += QStringLiteral(",format=rgba");
     if (info->opacity != 100)
         text += QStringLiteral(",colorchannelmixer=aa=") + FilterText::Real(info->opacity / 100.0);
     if (info->scale)

@@ -185,11 +185,11 @@ private slots:
         QTest::addColumn<int>("opacity");
         QTest::addColumn<qreal>("angle");
         QTest::addColumn<QString>("chain");
-        QTest::newRow("opacity 50") << 50 << 0.0 << ",colorchannelmixer=aa=0.5,rotate='0:ow=200:oh=100:c=0x00000000'";
+        QTest::newRow("opacity 50") << 50 << 0.0 << ",format=rgba,colorchannelmixer=aa=0.5,rotate='0:ow=200:oh=100:c=0x00000000'";
         QTest::newRow("opacity 100") << 100 << 0.0 << ",rotate='0:ow=200:oh=100:c=0x00000000'";
-        QTest::newRow("opacity 0") << 0 << 0.0 << ",colorchannelmixer=aa=0,rotate='0:ow=200:oh=100:c=0x00000000'";
+        QTest::newRow("opacity 0") << 0 << 0.0 << ",format=rgba,colorchannelmixer=aa=0,rotate='0:ow=200:oh=100:c=0x00000000'";
         // a quarter turn about the centre: the bounding box stands upright
-        QTest::newRow("angle 90") << 100 << 90.0 << ",rotate='1.5705:ow=100:oh=200:c=0x00000000'";
+        QTest::newRow("angle 90") << 100 << 90.0 << ",format=rgba,rotate='1.5705:ow=100:oh=200:c=0x00000000'";
     }
     void layerOptions()
     {
@@ -313,7 +313,7 @@ private slots:
         info.ow = 80;
         info.oh = 80;
         QCOMPARE(core()->GetCommandMovie(&info),
-                 QString("movie='/v/clip.mp4':loop=3,setpts=N/FRAME_RATE/TB,colorchannelmixer=aa=0.75,"
+                 QString("movie='/v/clip.mp4':loop=3,setpts=N/FRAME_RATE/TB,format=rgba,colorchannelmixer=aa=0.75,"
                          "scale=64:48,rotate='0.78525:ow=80:oh=80:c=0x00000000'"));
         QCOMPARE(core()->GetCommandMovie(nullptr), QString());
     }
