@@ -2,8 +2,8 @@
 // A layer item as the editor's image and styled-text items behave towards the
 // graph builder: an image at its natural size, rotated about its centre, whose
 // GetPosRect is the scene bounding box of its four corners.
-#include "Core.h"
 #include "QWatermarkBase.h"
+#include "TestCoreState.h"
 
 #include <QGraphicsScene>
 #include <QPainter>
@@ -46,26 +46,3 @@ inline QImage SolidImage(int width, int height, Qt::GlobalColor color = Qt::blue
     return image;
 }
 
-// Core is one object for the whole process: every test case starts from a
-// clean state with its own work folder and canvas size.
-inline void ResetCore(const QString& workFolder, QSize canvas)
-{
-    Core* core = Core::instance();
-    core->Rows.clear();
-    core->Layers.clear();
-    core->CurrentRow = 0;
-    core->Subtitle.Events.clear();
-    core->Subtitle.Styles = {SubtitleParser::MakeDefaultStyle()};
-    core->SetWorkFolderQuery([workFolder]() { return workFolder; });
-    core->SetCanvasSizeQuery([canvas]() { return canvas; });
-}
-
-inline ST_OPTS MakeRow(int width, int height, const QString& path = QString())
-{
-    ST_OPTS opts;
-    InitOpts(&opts);
-    opts.width = width;
-    opts.height = height;
-    opts.path = path;
-    return opts;
-}
