@@ -1,5 +1,7 @@
 #include "CLayerInfo.h"
 
+#include <cmath>
+
 CLayerInfo::CLayerInfo()
     : FileName(QStringLiteral(""))
     , ShadowColor(0, 0, 0, 180)
@@ -56,11 +58,16 @@ void CLayerInfo::SetLayerShadow(int angle, int distance, bool on)
 namespace {
 
 // numerator / 90 times d in single precision, then + 0.5 and truncated toward
-// zero, as the canvas items have always placed their shadows.
+// zero, as the canvas items have always placed their shadows. A whole product
+// is taken as it is, so the four main directions keep the full distance
+// (90 degrees and distance 30 is exactly (-30, 0)).
 int ShadowPart(int numerator, int d)
 {
     const float product = static_cast<float>(numerator) / 90.0f * static_cast<float>(d);
-    return static_cast<int>(static_cast<double>(product) + 0.5);
+    const double wide = static_cast<double>(product);
+    if (std::trunc(wide) == wide)
+        return static_cast<int>(wide);
+    return static_cast<int>(wide + 0.5);
 }
 
 } // namespace

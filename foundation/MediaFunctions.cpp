@@ -122,6 +122,8 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
         return;
     if (duration)
         *duration = input.Duration();
+    if (!image)
+        return;
     av_dump_format(fmt, 0, path, 0);
 
     int index = -1;

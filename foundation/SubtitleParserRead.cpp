@@ -40,9 +40,15 @@ bool IsWholeUtf8(const char* data, int size)
     return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
+// Names, font names and effects: UTF-8 when valid, else the 8-bit fallback.
 QString FromUtf8OrEmpty(const char* text)
 {
-    return text ? QString::fromUtf8(text) : QString(QStringLiteral(""));
+    if (!text)
+        return QString(QStringLiteral(""));
+    const int size = static_cast<int>(qstrlen(text));
+    if (IsWholeUtf8(text, size))
+        return QString::fromUtf8(text, size);
+    return FallbackCodec()->toUnicode(text, size);
 }
 
 // libass keeps alignment as vertical and horizontal flags; documents and
@@ -171,7 +177,7 @@ bool SubtitleParser::ASSParser()
     Timer = track->Timer;
     Kerning = track->Kerning;
     if (track->Language)
-        Language = QString::fromUtf8(track->Language);
+        Language = FromUtf8OrEmpty(track->Language);
     PlayResX = track->PlayResX;
     PlayResY = track->PlayResY;
     WrapStyle = track->WrapStyle;
