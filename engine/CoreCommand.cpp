@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 
@@ -62,6 +64,32 @@ bool SavePng(const QImage& image, const QString& path)
 bool SaveAssAtomically(const SubtitleParser& document, const QString& target)
 {
     return document.SaveASS(target) && QFileInfo(target).size() > 0;
+}
+
+// The converter's picture reader takes "%d" (and "%03d" ...) in a file name
+// for a numbered sequence; a picture whose path looks like one is read
+// through the single-picture reader of its format instead.
+QString PictureDemuxer(const QString& path, bool knownPng)
+{
+    static const QRegularExpression sequence(QStringLiteral("%[0-9]*d"));
+    if (!path.contains(sequence))
+        return QString();
+    QByteArray format = knownPng ? QByteArray("png") : QImageReader::imageFormat(path);
+    if (format.isEmpty())
+        format = QFileInfo(path).suffix().toLower().toLatin1();
+    if (format == "png")
+        return QStringLiteral("png_pipe");
+    if (format == "jpeg" || format == "jpg")
+        return QStringLiteral("jpeg_pipe");
+    if (format == "bmp")
+        return QStringLiteral("bmp_pipe");
+    if (format == "webp")
+        return QStringLiteral("webp_pipe");
+    if (format == "tif" || format == "tiff")
+        return QStringLiteral("tiff_pipe");
+    if (format == "gif")
+        return QStringLiteral("gif");
+    return QString();
 }
 
 // A text layer's display name as a file name of the work folder.
@@ -175,8 +203,11 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
 
         switch (layer->Type) {
         case 1:
+            info.path = layer->FileName;
+            break;
         case 2:
             info.path = layer->FileName;
+            info.format = PictureDemuxer(info.path, false);
             break;
         case 3: {
             if (workFolder.isEmpty())
@@ -190,6 +221,7 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
             qDebug() << info.path;
             if (!SavePng(layer->Image, info.path))
                 qWarning() << "Cannot write layer picture" << info.path;
+            info.format = PictureDemuxer(info.path, true);
             break;
         }
         default:
@@ -301,8 +333,10 @@ QString Core::GetCommandMovie(WatermarkInfo* info)
 {
     if (!info)
         return QString();
-    QString text = QStringLiteral("movie=") + FilterText::Path(info->path) + QStringLiteral(":loop=")
-        + Num(info->loop) + QStringLiteral(",setpts=N/FRAME_RATE/TB");
+    QString text = QStringLiteral("movie=") + FilterText::Path(info->path);
+    if (!info->format.isEmpty())
+        text += QStringLiteral(":f=") + info->format;
+    text += QStringLiteral(":loop=") + Num(info->loop) + QStringLiteral(",setpts=N/FRAME_RATE/TB");
     // Opaque pictures and videos carry no alpha: without one the mixer has
     // nothing to scale and the corners a turn uncovers are filled black.
     if (info->opacity != 100 || info->angle != 0.0f)

@@ -6,6 +6,7 @@
 struct WatermarkInfo
 {
     QString path;           // file read by the layer's movie source (unescaped)
+    QString format;         // demuxer forced on the movie source, empty to let it probe
     int opacity = 100;      // percent
     int x = 0;              // top-left of the layer's bounding box, output pixels
     int y = 0;

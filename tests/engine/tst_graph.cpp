@@ -264,6 +264,17 @@ private slots:
                          "rotate='0:ow=200:oh=100:c=0x00000000'[m];[in][m]overlay=100:50:eof_action=pass"));
     }
 
+    void sequencePatternsReadOnePicture()
+    {
+        core()->Rows << MakeRow(1920, 1080);
+        addLayer(2, "/u/logo%03d.JPG", SolidImage(200, 100), QPointF(100, 50), 1);
+        addLayer(1, "/u/clip%d.mp4", SolidImage(200, 100), QPointF(100, 50), 2);
+        addLayer(2, "/u/100%.png", SolidImage(200, 100), QPointF(100, 50), 3);
+        const QString graph = core()->GetCommandArg(0);
+        QVERIFY2(graph.startsWith("movie='/u/logo%03d.JPG':f=jpeg_pipe:loop=0,"), qPrintable(graph));
+        QVERIFY(graph.contains("[m0];movie='/u/clip%d.mp4':loop=0,"));
+        QVERIFY(graph.contains("[m1];movie='/u/100%.png':loop=0,"));
+    }
     void textLayersWriteTheirPictures()
     {
         core()->Rows << MakeRow(1920, 1080);

@@ -12,7 +12,7 @@
 
 namespace {
 // Every character the graph parsers treat specially, plus letters beyond ASCII.
-const char* const kHostile = "it's a:b,c;[d] %2 \\ é";
+const char* const kHostile = "it's a:b,c;[d] %2 %d \\ é";
 }
 
 class TestGraphRun : public QObject
@@ -132,6 +132,8 @@ private slots:
         const QString graph = core()->GetCommandArg(0);
         QVERIFY(graph.contains("[o1][m2]"));
         QVERIFY(graph.contains(",scale=75:20"));
+        // both pictures lie below a folder whose name looks like a numbered sequence
+        QCOMPARE(graph.count(":f=png_pipe:"), 2);
         QVERIFY(runNull(m_clip, graph));
     }
     void editorSubtitlesWithPrefixRun()
