@@ -68,11 +68,14 @@ void AbstractJob::setPostJobAction(PostJobAction* action)
 
 int AbstractJob::estimateRemaining(int percent) const
 {
-    const int done = percent - m_startPercent;
-    if (percent <= 0 || done <= 0 || !m_estimateClock.isValid())
+    if (percent <= 0)
         return -1;
     if (percent >= 100)
         return 0;
+    // Nothing has been done since the clock started: no estimate, no division.
+    const int done = percent - m_startPercent;
+    if (done <= 0 || !m_estimateClock.isValid())
+        return -1;
     const qint64 elapsed = m_estimateClock.elapsed();
     const qint64 remaining = elapsed / done * (100 - percent);
     return remaining > INT32_MAX ? INT32_MAX : int(remaining);

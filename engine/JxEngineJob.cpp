@@ -81,10 +81,11 @@ int JxEngineJob::FramesOfClockText(const QString& text, float fps)
     return props.time_to_frames(latin.constData());
 }
 
-void JxEngineJob::report(double fraction, long long kb)
+void JxEngineJob::report(double done, double whole, long long kb)
 {
-    const long long scale = roundHalfUp(fraction * 1024.0);
-    const long long pct = roundHalfUp(fraction * 100.0);
+    // Multiplied before dividing, so 1150000 of 2000000 is exactly 57.5 %.
+    const long long scale = roundHalfUp(done * 1024.0 / whole);
+    const long long pct = roundHalfUp(done * 100.0 / whole);
     const int percent = int(qBound<long long>(INT32_MIN, pct, INT32_MAX));
     if (percent == m_lastPercent)
         return;
@@ -104,7 +105,7 @@ void JxEngineJob::handleRecord(const QString& line)
     }
     if (line.startsWith("frame=") && m_totalFrames > 0) {
         const long long frame = field(line, "frame=", {" fps"}).trimmed().toLongLong();
-        report(double(frame) / double(m_totalFrames), sizeKb(line));
+        report(double(frame), double(m_totalFrames), sizeKb(line));
         return;
     }
     if (line.startsWith("size=")) {
@@ -114,7 +115,7 @@ void JxEngineJob::handleRecord(const QString& line)
         if (m_durationValue <= 0 || timeText.isEmpty() || timeText.startsWith('-') || timeText.startsWith("N/A"))
             return;
         const qint64 t = Timecode::TimeToInt64(timeText);
-        report(double(t) / double(m_durationValue), sizeKb(line));
+        report(double(t), double(m_durationValue), sizeKb(line));
         return;
     }
     if (!line.trimmed().isEmpty())

@@ -32,7 +32,7 @@ protected:
     void handleRecord(const QString& line) override;
 
 private:
-    void report(double fraction, long long sizeKb);
+    void report(double done, double whole, long long sizeKb);
 
     QStringList m_args;
     QString m_durationText;
