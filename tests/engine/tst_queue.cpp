@@ -511,5 +511,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestQueue)
+QTEST_GUILESS_MAIN(TestQueue)
 #include "tst_queue.moc"
