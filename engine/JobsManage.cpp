@@ -47,7 +47,7 @@ void JobsManage::AddJobTask(AbstractJob* job)
 
 QList<AbstractJob*> JobsManage::jobs() const
 {
-    QMutexLocker locker(&m_lock);
+    // No lock: callers may sit in a slot reached from startNextJob's walk.
     return m_jobs;
 }
 
