@@ -35,7 +35,7 @@ QString Tr(const char* text)
 
 QString AllFiles()
 {
-    return Tr("All Files") + QStringLiteral(" (*.*)");
+    return Tr(QT_TRANSLATE_NOOP("QIODevice", "All Files")) + QStringLiteral(" (*.*)");
 }
 
 // How long the file manager may take to answer before the folder is opened
@@ -63,19 +63,22 @@ bool RevealThroughFileManager(const QString& path)
 
 QString GetMediaFileFilter()
 {
-    return Tr("All Supported Media Files") + QLatin1Char('(') + g_strMediaExt + QStringLiteral(");;")
-        + Tr("All Supported Video Files") + QLatin1Char('(') + g_strVideoExt + QStringLiteral(");;")
-        + Tr("All Supported Audio Files") + QLatin1Char('(') + g_strAudioExt + QStringLiteral(");;") + AllFiles();
+    return Tr(QT_TRANSLATE_NOOP("QIODevice", "All Supported Media Files")) + QLatin1Char('(') + g_strMediaExt
+        + QStringLiteral(");;") + Tr(QT_TRANSLATE_NOOP("QIODevice", "All Supported Video Files")) + QLatin1Char('(')
+        + g_strVideoExt + QStringLiteral(");;") + Tr(QT_TRANSLATE_NOOP("QIODevice", "All Supported Audio Files"))
+        + QLatin1Char('(') + g_strAudioExt + QStringLiteral(");;") + AllFiles();
 }
 
 QString GetVideoFileFilter()
 {
-    return Tr("All Supported Video Files") + QLatin1Char('(') + g_strVideoExt + QStringLiteral(");;") + AllFiles();
+    return Tr(QT_TRANSLATE_NOOP("QIODevice", "All Supported Video Files")) + QLatin1Char('(') + g_strVideoExt
+        + QStringLiteral(");;") + AllFiles();
 }
 
 QString GetImageFileFilter()
 {
-    return Tr("All Supported Image Files") + QLatin1Char('(') + g_strImageExt + QStringLiteral(");;") + AllFiles();
+    return Tr(QT_TRANSLATE_NOOP("QIODevice", "All Supported Image Files")) + QLatin1Char('(') + g_strImageExt
+        + QStringLiteral(");;") + AllFiles();
 }
 
 QString GetAppDataDir()
