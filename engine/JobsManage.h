@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class AbstractJob;
 class QTableWidgetItem;
@@ -42,6 +43,11 @@ public:
     int runningCount() const { return m_running; }
     // A snapshot of the job list, in order.
     QList<AbstractJob*> jobs() const;
+
+    // The folder the builders write into ("OutPath", no trailing "/"), lent
+    // by the window that owns the settings; empty without a query.
+    void SetOutputFolderQuery(std::function<QString()> query) { m_outputFolderQuery = std::move(query); }
+    QString OutputFolder() const { return m_outputFolderQuery ? m_outputFolderQuery() : QString(); }
 
     // Follow-up builders: each queues new jobs reporting into the given job's
     // cells and starts none.
@@ -86,4 +92,5 @@ private:
     // The failure text of a row whose chain is still running or just ended;
     // keyed by the row's status cell.
     QHash<QTableWidgetItem*, QString> m_rowFailure;
+    std::function<QString()> m_outputFolderQuery;
 };

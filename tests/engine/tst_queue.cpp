@@ -493,6 +493,44 @@ private slots:
         QCOMPARE(done.count(), 0);
     }
 
+    void stopFromInsideAProgressReport()
+    {
+        // A Stop handled while a job is still inside its reader: the job must
+        // outlive its own slot, and the queue must not lock itself out.
+        JobsManage q;
+        Row row;
+        const QString out = m_dir.filePath("melt-stopped.mp4");
+        auto* job = new MeltEngineJob(QString(),
+                                      {m_clip, "-consumer", "avformat:" + out, "vcodec=libx264", "acodec=aac"}, true);
+        job->outputPath = out;
+        row.attach(job);
+        QPointer<AbstractJob> watch = job;
+        qint64 pid = 0;
+        connect(job, &AbstractJob::progressUpdated, this, [&](AbstractJob* j, int p) {
+            if (p > 0 && pid == 0) {
+                pid = j->processId();
+                q.cleanup();
+            }
+        });
+        q.AddJobTask(job);
+        q.startNextJob();
+        // Several records in one chunk: the reader goes on after the Stop.
+        job->feedOutput("Current Frame: 1, percentage: 10\rCurrent Frame: 2, percentage: 20\r");
+        QVERIFY(pid > 0);
+        QVERIFY(processGone(pid));
+        QVERIFY(q.jobs().isEmpty());
+        QCOMPARE(row.status.text(), QString("Stopped"));
+        QTRY_VERIFY_WITH_TIMEOUT(watch.isNull(), 2000);
+    }
+
+    void outputFolderQuery()
+    {
+        JobsManage q;
+        QCOMPARE(q.OutputFolder(), QString());
+        q.SetOutputFolderQuery([] { return QString("/videos/out"); });
+        QCOMPARE(q.OutputFolder(), QString("/videos/out"));
+    }
+
     void destroyingQueueKillsRunningJobs()
     {
         auto q = std::make_unique<JobsManage>();
