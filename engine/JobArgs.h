@@ -1,0 +1,78 @@
+#pragma once
+// Command lines of the follow-up jobs (split parts, merges, soundtracks,
+// subtitle mux), kept free of the queue so they can be checked on their own.
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// One part of a file to cut. A part that runs to the end of the file has no
+// end point on the command line, so no rounding can lose its last frames.
+struct ST_SPLIT_PART {
+    long long start = 0;    // microseconds
+    long long length = 0;   // microseconds
+    bool toEnd = false;     // runs to the end of the input
+    QString mark;           // the text put between the base name and the extension
+};
+
+class JobArgs
+{
+public:
+    // "HH:MM:SS.mmm", hours unbounded, never negative: the clock form both the
+    // converter and melt read with the fraction of a second.
+    static QString ClockText(long long us);
+    // "HH:MM:SS.cc", the duration text of the engine job's progress.
+    static QString DurationText(long long us);
+    // "HH-MM-SS", the time form of split part names.
+    static QString MarkTime(long long us);
+    // The integer at the start of a setting text ("64 kbps" gives 64), 0 when none.
+    static int LeadingInt(const QString& text);
+    // The number at the start of a setting text ("29.97 fps" gives 29.97), 0 when none.
+    static double LeadingNumber(const QString& text);
+
+    // The parts of a file of the given duration: the ranges when there are
+    // any, else the mode (0 count, 1 length, 2 one section). Parts of zero or
+    // negative length are never returned; mode 1 with a length of 0 or less
+    // gives none.
+    static QList<ST_SPLIT_PART> SplitParts(const QVector<QPair<long long, long long>>& ranges, int mode,
+                                           int count, long long splitTime, long long splitEnd,
+                                           long long duration);
+    // Output folder + "/" + base name + mark + "." + extension (the format
+    // when set, else the input's own suffix).
+    static QString PartPath(const QString& outDir, const QString& input, const QString& format,
+                            const QString& mark);
+    // mp3, m4a and wav hold no picture.
+    static bool IsAudioFormat(const QString& format);
+
+    // Encoder names as the converter and melt know them ("h264" is libx264).
+    static QString VideoEncoder(const QString& vcodec);
+    static QString AudioEncoder(const QString& acodec);
+
+    // Stream copy of one part by the converter.
+    static QStringList SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
+                                     bool audioOnly);
+    // One melt input with its in and out points. The out point is melt's last
+    // frame, one frame before the exclusive end; toEnd leaves it out.
+    static QStringList MeltClip(const QString& path, long long in, long long end, bool toEnd, double fps);
+    // melt's consumer part: "-consumer", "avformat:" + output, then the codec
+    // properties; the frame size is the consumer property "s=WxH".
+    static QStringList MeltConsumer(const QString& output, const QString& format, const QString& vcodec,
+                                    const QString& acodec, const QString& frameSize);
+
+    // A frame size text ("1280:720", "1280x720") as "W:H" for the scale
+    // filter, or empty when it is not a size.
+    static QString ScaleSize(const QString& text);
+    // The filter-graph merge: each input scaled to the size with square
+    // pixels, then joined. An input without sound gets silence of its length.
+    static QString MergeGraph(const QString& scaleSize, const QVector<bool>& hasAudio,
+                              const QVector<long long>& durations);
+
+    // Soundtrack mix: the video's picture (when it has one) with the music.
+    static QStringList MixArgs(const QString& video, const QString& audio, const QString& output,
+                               bool copyAudio, bool shortest);
+    // Subtitle mux: every picture and sound stream of the video and the
+    // subtitle file's stream, with the given subtitle codec.
+    static QStringList SubtitleMuxArgs(const QString& video, const QString& subtitle, const QString& output,
+                                       const QString& subtitleCodec);
+};
