@@ -1,0 +1,126 @@
+// Building the filter graph of a row with many layers.
+#include <benchmark/benchmark.h>
+
+#include "Core.h"
+#include "QWatermarkBase.h"
+
+#include <QApplication>
+#include <QPolygonF>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// A layer item placed and turned like the editor's image items.
+class BenchItem : public QWatermarkBase
+{
+public:
+    BenchItem(int kind, const QString& file, const QImage& image)
+    {
+        CLayerInfo* layer = GetLayer();
+        layer->Type = kind;
+        layer->FileName = file;
+        layer->Image = image;
+        layer->Width = image.width();
+        layer->Height = image.height();
+        setTransformOriginPoint(image.width() / 2.0, image.height() / 2.0);
+    }
+    QRectF boundingRect() const override { return ImageRect(); }
+    void paint(QPainter*, const QStyleOptionGraphicsItem*, QWidget*) override {}
+    QRectF ImageRect() const override { return QRectF(0, 0, m_Layer.Width, m_Layer.Height); }
+    QRectF GetPosRect() override
+    {
+        const QRectF r = ImageRect();
+        return mapToScene(QPolygonF(QVector<QPointF>{r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()}))
+            .boundingRect();
+    }
+};
+
+struct Fixture
+{
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<BenchItem>> items;
+
+    Fixture(int count, int kind)
+    {
+        Core* core = Core::instance();
+        core->Rows.clear();
+        core->Layers.clear();
+        const QString work = dir.path();
+        core->SetWorkFolderQuery([work]() { return work; });
+        core->SetCanvasSizeQuery([]() { return QSize(960, 540); });
+        ST_OPTS row;
+        InitOpts(&row);
+        row.width = 1920;
+        row.height = 1080;
+        row.hflip = true;
+        row.crop = true;
+        row.cropLeft = 0.05;
+        row.cropRight = 0.05;
+        row.path = dir.path() + "/source.mp4";
+        row.trimEnd = 60000000;
+        core->Rows << row;
+        QImage image(64, 32, QImage::Format_ARGB32);
+        image.fill(Qt::blue);
+        for (int i = 0; i < count; ++i) {
+            const QString name = kind == 3 ? QString("Text%1").arg(i) : dir.path() + QString("/logo %1's.png").arg(i);
+            items.push_back(std::make_unique<BenchItem>(kind, name, image));
+            BenchItem* item = items.back().get();
+            item->setPos(10 * i, 5 * i);
+            item->setZValue(count - i);  // announced against z order: the sort has work
+            item->setRotation(i % 4 == 0 ? 15.0 * i : 0.0);
+            CLayerInfo* layer = item->GetLayer();
+            layer->Transparent = i % 3 == 0 ? 60 : 100;
+            layer->Animation = i % 5;
+            layer->Fade = i % 4;
+            layer->StartTime = (i % 2) * 1000000LL;
+            layer->EndTime = (i % 3) * 5000000LL;
+            core->onAddLayer(item);
+        }
+    }
+    ~Fixture()
+    {
+        Core::instance()->Layers.clear();
+        Core::instance()->Rows.clear();
+    }
+};
+
+void quietLog(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// 50 image and video layers: no work files are written.
+void BM_GraphFiftyLayers(benchmark::State& state)
+{
+    Fixture fixture(int(state.range(0)), 2);
+    size_t length = 0;
+    for (auto _ : state) {
+        const QString graph = Core::instance()->GetCommandArg(0);
+        length = size_t(graph.size());
+        benchmark::DoNotOptimize(graph);
+    }
+    state.counters["chars"] = double(length);
+}
+BENCHMARK(BM_GraphFiftyLayers)->Arg(50)->Unit(benchmark::kMillisecond);
+
+// The same with styled-text layers: each call also writes one PNG per layer.
+void BM_GraphFiftyTextLayersWithPngWrites(benchmark::State& state)
+{
+    Fixture fixture(int(state.range(0)), 3);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Core::instance()->GetCommandArg(0));
+}
+BENCHMARK(BM_GraphFiftyTextLayersWithPngWrites)->Arg(50)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The builder's per-layer debug lines would measure the terminal.
+    qInstallMessageHandler(quietLog);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

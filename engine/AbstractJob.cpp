@@ -1,0 +1,269 @@
+#include "AbstractJob.h"
+
+#include "AppFolder.h"
+#include "PostJobAction.h"
+
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QStandardPaths>
+#include <QTime>
+#include <QTimer>
+#include <QtDebug>
+
+namespace {
+// A terminate request gets this long before the tool is killed.
+constexpr int KillDelayMs = 2000;
+// Bound on waiting for a killed tool to be reaped.
+constexpr int ReapWaitMs = 5000;
+}
+
+AbstractJob::AbstractJob(const QString& label, QObject* parent)
+    : QProcess(parent)
+    , m_label(label)
+{
+    setObjectName(label);
+    connect(this, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this, &AbstractJob::onFinished);
+    connect(this, &QProcess::readyRead, this, &AbstractJob::onReadyRead);
+    connect(this, &QProcess::started, this, &AbstractJob::onStarted);
+    connect(this, &QProcess::errorOccurred, this, &AbstractJob::onErrorOccurred);
+    connect(this, &AbstractJob::progressUpdated, this, &AbstractJob::onProgressUpdated);
+}
+
+AbstractJob::~AbstractJob()
+{
+    // QProcess's own destructor would kill and wait too, but by then this
+    // object is half gone; signals it sends while waiting must reach no one.
+    abandon();
+    delete m_postJobAction;
+}
+
+void AbstractJob::abandon()
+{
+    disconnect(this, nullptr, nullptr, nullptr);
+    blockSignals(true);
+    if (state() != QProcess::NotRunning) {
+        kill();
+        waitForFinished(ReapWaitMs);
+    }
+}
+
+void AbstractJob::appendToLog(const QString& text)
+{
+    m_log.append(text);
+}
+
+void AbstractJob::setLabel(const QString& label)
+{
+    m_label = label;
+    setObjectName(label);
+}
+
+void AbstractJob::setPostJobAction(PostJobAction* action)
+{
+    if (action == m_postJobAction)
+        return;
+    delete m_postJobAction;
+    m_postJobAction = action;
+}
+
+int AbstractJob::estimateRemaining(int percent) const
+{
+    if (percent <= 0)
+        return -1;
+    if (percent >= 100)
+        return 0;
+    // Nothing has been done since the clock started: no estimate, no division.
+    const int done = percent - m_startPercent;
+    if (done <= 0 || !m_estimateClock.isValid())
+        return -1;
+    const qint64 elapsed = m_estimateClock.elapsed();
+    const qint64 remaining = elapsed / done * (100 - percent);
+    return remaining > INT32_MAX ? INT32_MAX : int(remaining);
+}
+
+void AbstractJob::launchTool(const QString& toolName, QStringList& args)
+{
+    const QString tool = AppFolder::FindTool(toolName);
+    if (tool.isEmpty()) {
+        qWarning() << "tool not found:" << toolName;
+        m_ran = true;
+        m_stopped = false;
+        status = StatusStarted;
+        const QString reason = tr("%1 not found").arg(toolName);
+        // Reported from the event loop: the caller may hold the queue's lock.
+        QMetaObject::invokeMethod(
+            this, [this, reason] { reportFailure(reason, -1, QString()); }, Qt::QueuedConnection);
+        return;
+    }
+    launchPath(tool, args);
+}
+
+void AbstractJob::launchPath(const QString& toolPath, QStringList& args)
+{
+    setReadChannel(QProcess::StandardError);
+    // Nothing reads the tools' standard output; it must not pile up.
+    setStandardOutputFile(QProcess::nullDevice());
+    const QString tool = QFileInfo(toolPath).absoluteFilePath();
+    qDebug().noquote() << tool + " " + args.join(' ');
+    args.prepend(tool);
+    QString nice = QStandardPaths::findExecutable("nice");
+    if (nice.isEmpty())
+        nice = "nice"; // fails to start and is reported as a failure
+    QProcess::start(nice, args, QIODevice::ReadWrite);
+    AbstractJob::start();
+}
+
+void AbstractJob::start()
+{
+    m_ran = true;
+    m_stopped = false;
+    status = StatusStarted;
+    m_estimateClock.start();
+    m_startPercent = 0;
+    m_totalClock.start();
+    emit progressUpdated(this, 0, 0);
+}
+
+void AbstractJob::stop()
+{
+    m_stopped = true;
+    if (state() == QProcess::NotRunning)
+        return;
+    closeWriteChannel();
+    terminate();
+    QTimer::singleShot(KillDelayMs, this, &AbstractJob::onKillTimeout);
+}
+
+void AbstractJob::onKillTimeout()
+{
+    if (state() != QProcess::NotRunning)
+        kill();
+}
+
+void AbstractJob::onStarted()
+{
+}
+
+void AbstractJob::onProgressUpdated(AbstractJob* job, int percent, uint64_t)
+{
+    if (job != this)
+        return;
+    if (percent == 1) {
+        m_estimateClock.start();
+        m_startPercent = 1;
+    }
+    if (percent > m_lastReportedPercent)
+        m_lastReportedPercent = percent;
+}
+
+QString AbstractJob::decode(const QByteArray& record)
+{
+    const int zero = record.indexOf('\0');
+    return QString::fromUtf8(zero < 0 ? record : record.left(zero));
+}
+
+void AbstractJob::feedOutput(const QByteArray& bytes)
+{
+    const QList<QByteArray> records = m_splitter.Feed(bytes);
+    for (const QByteArray& record : records)
+        handleRecord(decode(record));
+}
+
+void AbstractJob::flushOutput()
+{
+    feedOutput(readAll());
+    if (m_splitter.HasTail())
+        handleRecord(decode(m_splitter.TakeTail()));
+}
+
+void AbstractJob::onReadyRead()
+{
+    feedOutput(readAll());
+}
+
+void AbstractJob::handleRecord(const QString& line)
+{
+    appendToLog(line + "\n");
+}
+
+QString AbstractJob::verifyResult() const
+{
+    if (outputPath.isEmpty())
+        return tr("no output file");
+    const QFileInfo out(outputPath);
+    if (!out.exists())
+        return tr("output file missing");
+    if (out.size() <= 0)
+        return tr("output file empty");
+    return QString();
+}
+
+QString AbstractJob::elapsedText() const
+{
+    const qint64 ms = m_totalClock.isValid() ? m_totalClock.elapsed() : 0;
+    return QTime(0, 0).addMSecs(int(ms % 86400000)).toString("HH:mm:ss");
+}
+
+void AbstractJob::onErrorOccurred(QProcess::ProcessError error)
+{
+    // A process that never started sends no finished(); report the end
+    // ourselves, later, since start() may run under the queue's lock.
+    if (error != QProcess::FailedToStart)
+        return;
+    const QString reason = tr("could not be started");
+    QMetaObject::invokeMethod(
+        this, [this, reason] { reportFailure(reason, -1, QString()); }, Qt::QueuedConnection);
+}
+
+void AbstractJob::reportFailure(const QString& reason, int exitCode, const QString& failureTime)
+{
+    if (m_endReported)
+        return;
+    m_endReported = true;
+    m_succeeded = false;
+    if (m_stopped) {
+        m_failureReason = tr("stopped");
+        qDebug() << "job stopped";
+        appendToLog(QString("Stopped by user at %1\n").arg(elapsedText()));
+    } else {
+        m_failureReason = reason;
+        qDebug() << "job failed with" << exitCode << reason;
+        appendToLog(reason + "\n");
+        appendToLog(QString("Failed with exit code %1\n").arg(exitCode));
+    }
+    emit finished(this, false, failureTime);
+}
+
+void AbstractJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    if (m_endReported)
+        return;
+    flushOutput();
+    if (m_stopped) {
+        reportFailure(QString(), exitCode, QString());
+        return;
+    }
+    if (exitStatus != QProcess::NormalExit) {
+        reportFailure(tr("crashed"), exitCode, crashTime());
+        return;
+    }
+    if (exitCode != 0) {
+        reportFailure(tr("exit code %1").arg(exitCode), exitCode, QString());
+        return;
+    }
+    // Exit code 0 alone proves nothing: melt, for one, exits 0 when an input
+    // cannot be loaded.
+    const QString problem = verifyResult();
+    if (!problem.isEmpty()) {
+        reportFailure(problem, exitCode, QString());
+        return;
+    }
+    if (m_postJobAction)
+        m_postJobAction->doAction();
+    m_endReported = true;
+    m_succeeded = true;
+    qDebug() << "job succeeeded";
+    appendToLog(QString("Completed successfully in %1\n").arg(elapsedText()));
+    emit progressUpdated(this, 100, 0);
+    emit finished(this, true, QString());
+}

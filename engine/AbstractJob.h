@@ -1,0 +1,129 @@
+#pragma once
+#include "ProgressLineSplitter.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+class PostJobAction;
+class QTableWidgetItem;
+
+// One conversion step run as a child process of a tool, started through
+// `nice`. It knows its source row, the two table cells it reports into, the
+// file it writes and the work files around it, and what its end calls for
+// (its kind). Progress and the end are reported by signals.
+class AbstractJob : public QProcess
+{
+    Q_OBJECT
+public:
+    enum Status { StatusNew = 0, StatusStarted = 1, StatusCompleted = 4 };
+    // What the queue does when a job of the kind has succeeded.
+    enum Kind {
+        KindPlain = 0,       // nothing
+        KindSplit = 1,       // cut the output into parts
+        KindMerge = 2,       // join the output with the row's title and ending clips
+        KindMergeTemp = 3,   // a merge: delete the temporary input at workPath1
+        KindMusic = 4,       // give the output the row's music
+        KindMusicMerge = 5,  // joined music: mix it into the video at workPath2
+        KindMix = 6          // a music mix: delete workPath1 and workPath2
+    };
+
+    explicit AbstractJob(const QString& label, QObject* parent = nullptr);
+    ~AbstractJob() override;
+
+    // Written by the creator before the job is queued.
+    int sourceRow = 0;
+    int status = StatusNew;
+    int kind = KindPlain;
+    QTableWidgetItem* sizeItem = nullptr;  // the row's "File Size" cell, not owned
+    QString outputPath;                    // the file this step writes
+    QString workPath1;
+    QString workPath2;
+    QString frameSize;                     // output frame size text for the merge step
+
+    void setStandardItem(QTableWidgetItem* item) { m_statusItem = item; }
+    QTableWidgetItem* standardItem() const { return m_statusItem; }
+
+    bool ran() const { return m_ran; }
+    bool stopped() const { return m_stopped; }
+    // Set once the end has been reported; true only after a verified success.
+    bool succeeded() const { return m_succeeded; }
+    bool endReported() const { return m_endReported; }
+    // Why the job failed, in words for the status cell; empty when it did not.
+    QString failureReason() const { return m_failureReason; }
+    // The highest percent this job has reported.
+    int lastPercent() const { return m_lastReportedPercent; }
+
+    void appendToLog(const QString& text);
+    QString log() const { return m_log; }
+    QString label() const { return m_label; }
+    void setLabel(const QString& label);
+
+    void setPostJobAction(PostJobAction* action);
+    PostJobAction* postJobAction() const { return m_postJobAction; }
+
+    // Remaining milliseconds at `percent`, or -1 when there is no estimate.
+    int estimateRemaining(int percent) const;
+
+    // Hands tool output to the reader as if it had been read from the
+    // process: any chunking. Used by the reader itself and by tests.
+    void feedOutput(const QByteArray& bytes);
+
+    // Kills the tool and waits for it with every signal of the job
+    // silenced, so a job being thrown away reports nothing.
+    void abandon();
+
+public slots:
+    virtual void start();
+    virtual void stop();
+    virtual void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    virtual void onReadyRead();
+    virtual void onStarted();
+    void onProgressUpdated(AbstractJob* job, int percent, uint64_t nFileSize);
+
+signals:
+    void progressUpdated(AbstractJob* job, int percent, uint64_t nFileSize);
+    void finished(AbstractJob* job, bool isSuccess, QString failureTime);
+
+protected:
+    // Launches the named tool (found in the application folder, then on the
+    // search path) with `args`; the tool's path is put in front of `args`.
+    void launchTool(const QString& toolName, QStringList& args);
+    // Launches the tool at `toolPath` through `nice`.
+    void launchPath(const QString& toolPath, QStringList& args);
+
+    // One complete record of the tool's output. The base logs it.
+    virtual void handleRecord(const QString& line);
+    // Empty when the finished step's result is sound, else why it is not.
+    virtual QString verifyResult() const;
+    // The time text reported with a crash; empty by default.
+    virtual QString crashTime() const { return QString(); }
+
+private slots:
+    void onErrorOccurred(QProcess::ProcessError error);
+    void onKillTimeout();
+
+private:
+    void reportFailure(const QString& reason, int exitCode, const QString& failureTime);
+    void flushOutput();
+    QString elapsedText() const;
+    static QString decode(const QByteArray& record);
+
+    QTableWidgetItem* m_statusItem = nullptr;
+    bool m_ran = false;
+    bool m_stopped = false;
+    bool m_succeeded = false;
+    bool m_endReported = false;
+    QString m_failureReason;
+    QString m_log;
+    QString m_label;
+    QElapsedTimer m_estimateClock;
+    int m_startPercent = 0;
+    QElapsedTimer m_totalClock;
+    int m_lastReportedPercent = 0;
+    PostJobAction* m_postJobAction = nullptr;
+    ProgressLineSplitter m_splitter;
+};

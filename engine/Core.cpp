@@ -1,0 +1,254 @@
+#include "Core.h"
+
+#include "FileFolders.h"
+#include "QWatermarkBase.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTemporaryFile>
+#include <QWidget>
+
+#include <climits>
+
+// The translations are compiled into the engine library; referencing the
+// initialiser keeps the linker from dropping them.
+static void InitTranslationResources()
+{
+    Q_INIT_RESOURCE(lumacrest_translations);
+}
+
+Core Core::instance_;
+
+Core::Core()
+{
+    InitTranslationResources();
+}
+
+Core::~Core() = default;
+
+Core* Core::instance()
+{
+    return &instance_;
+}
+
+void Core::SetEditorWindow(EditorMainWindow* window)
+{
+    m_editorWindow = window;
+}
+
+EditorMainWindow* Core::EditorWindow() const
+{
+    return m_editorWindow;
+}
+
+void Core::SetMainWindow(MainWindow* window)
+{
+    m_mainWindow = window;
+}
+
+MainWindow* Core::GetMainWindow() const
+{
+    return m_mainWindow;
+}
+
+void Core::SetWorkFolderQuery(std::function<QString()> query)
+{
+    m_workFolderQuery = std::move(query);
+}
+
+void Core::SetCanvasSizeQuery(std::function<QSize()> query)
+{
+    m_canvasSizeQuery = std::move(query);
+}
+
+void Core::SetEditorWidget(QWidget* widget)
+{
+    m_editorWidget = widget;
+}
+
+QString Core::WorkFolder() const
+{
+    QString folder = m_workFolderQuery ? m_workFolderQuery() : QString();
+    if (folder.isEmpty())
+        folder = GetAppDataDir() + QStringLiteral("/Cache");
+    folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    if (!QDir().mkpath(folder))
+        qWarning() << "Failed to create work folder:" << folder;
+    return folder;
+}
+
+QSize Core::CanvasSize() const
+{
+    if (!m_canvasSizeQuery)
+        return QSize(0, 0);
+    const QSize size = m_canvasSizeQuery();
+    if (size.width() <= 0 || size.height() <= 0)
+        return QSize(0, 0);
+    return size;
+}
+
+QString Core::TranslationResource(int index)
+{
+    static const char* const names[] = {
+        "zh_CN", "en_US", "fr", "de", "it", "ja", "pt_BR", "ru", "es",
+    };
+    if (index < 0 || index >= int(sizeof(names) / sizeof(names[0])))
+        return QString();
+    return QStringLiteral(":/Translations/Brisquel_") + QLatin1String(names[index]) + QStringLiteral(".qm");
+}
+
+void Core::ChangeLanguage(int index)
+{
+    const QString name = TranslationResource(index);
+    if (name.isEmpty() || !Translator.load(name, QString(), QString(), QString()))
+        return;
+    QCoreApplication::installTranslator(&Translator);
+}
+
+void Core::SetSubtitle(const QString& path)
+{
+    SubtitlePath = path;
+}
+
+void Core::MessageBoxAddMediaFile()
+{
+    QMessageBox box;
+    box.setIcon(QMessageBox::Information);
+    box.setWindowTitle(QCoreApplication::applicationName());
+    box.setText(tr("Add media file to list"));
+    box.setStandardButtons(QMessageBox::Yes);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.exec();
+}
+
+void Core::onAddLayer(QWatermarkBase* item)
+{
+    Layers.append(item);
+    // An item the scene destroys without announcing it must not stay behind
+    // as a dangling pointer for the next graph.
+    if (item) {
+        connect(item, &QObject::destroyed, this, [this, item]() { Layers.removeAll(item); });
+    }
+    qDebug() << "onAddLayer" << Layers.size();
+    emit sigAddLayer(item);
+}
+
+void Core::onRemoveLayer(QWatermarkBase* item)
+{
+    const int index = Layers.indexOf(item);
+    if (index >= 0)
+        Layers.removeAt(index);
+    qDebug() << "onRemoveLayer" << Layers.size();
+    emit sigRemoveLayer(item);
+}
+
+QString Core::GetMergeFileName(int row, const QString& mainVideo)
+{
+    if (!IsValidRow(row))
+        return QString();
+    const ST_OPTS& opts = Rows.at(row);
+    QStringList paths;
+    for (const ST_MERGE& clip : opts.titleClips)
+        paths << clip.path;
+    paths << mainVideo;
+    for (const ST_MERGE& clip : opts.endingClips)
+        paths << clip.path;
+
+    QByteArray text;
+    for (const QString& path : paths) {
+        if (path.isEmpty() || path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r'))) {
+            qWarning() << "Concat list refused for path:" << path;
+            return QString();
+        }
+        // The list lies in the work folder and the converter resolves
+        // relative names against the list's folder: write absolute paths.
+        QString quoted = QFileInfo(path).absoluteFilePath();
+        quoted.replace(QLatin1Char('\''), QLatin1String("'\\''"));
+        text += "file '" + quoted.toUtf8() + "'\n";
+    }
+
+    // One new list per call, so two merges never share one.
+    QTemporaryFile file(WorkFolder() + QStringLiteral("/MergerTemp_XXXXXX.txt"));
+    file.setAutoRemove(false);
+    if (!file.open()) {
+        qWarning() << "Cannot create concat list in" << WorkFolder();
+        return QString();
+    }
+    const QString name = QFileInfo(file.fileName()).absoluteFilePath();
+    qDebug() << name;
+    const bool written = file.write(text) == text.size() && file.flush();
+    file.close();
+    if (!written) {
+        QFile::remove(name);
+        return QString();
+    }
+    return name;
+}
+
+bool Core::IsMergeListMP4(int row)
+{
+    if (!IsValidRow(row))
+        return false;
+    const ST_OPTS& opts = Rows.at(row);
+    const auto isMp4 = [](const QString& path) {
+        const int dot = path.lastIndexOf(QLatin1Char('.'));
+        return path.mid(dot + 1).toLower() == QLatin1String("mp4");
+    };
+    for (const ST_MERGE& clip : opts.titleClips)
+        if (!isMp4(clip.path))
+            return false;
+    for (const ST_MERGE& clip : opts.endingClips)
+        if (!isMp4(clip.path))
+            return false;
+    return true;
+}
+
+Timecode::Display Core::GetTimecodeDisplay() const
+{
+    return Timecode::RealTime;
+}
+
+void Core::SetTimecodeDisplay(Timecode::Display display)
+{
+    emit TimecodeDisplayChanged(display);
+}
+
+void Core::ProjectSaveSucceeded()
+{
+    if (m_editorWidget)
+        m_editorWidget->setWindowModified(false);
+    m_projectModified = false;
+}
+
+void Core::SaveAutorecovery()
+{
+    m_projectModified = false;
+}
+
+void Core::SetProjectModified(bool modified)
+{
+    if (m_editorWidget)
+        m_editorWidget->setWindowModified(modified);
+    m_projectModified = modified;
+}
+
+bool Core::IsProjectModified() const
+{
+    if (m_editorWidget)
+        return m_editorWidget->isWindowModified();
+    return m_projectModified;
+}
+
+void Core::SetAutorecoveryInterval(int minutes)
+{
+    const qint64 ms = qBound<qint64>(0, qint64(minutes) * 60000, INT_MAX);
+    m_autorecoveryTimer.setInterval(int(ms));
+}
+
+QString Core::GetProjectFilter()
+{
+    return QStringLiteral("%1 (*.jxo)").arg(tr("Lumacrest Project"));
+}

@@ -1,0 +1,419 @@
+// The filter-graph builder of Core: one row's picture corrections, its layers
+// as movie sources laid over the video, and its subtitles.
+#include "Core.h"
+
+#include "FilterText.h"
+#include "MediaFunctions.h"
+#include "QWatermarkBase.h"
+
+#include <QCryptographicHash>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+QString Num(long long value)
+{
+    return QString::number(value);
+}
+
+double Fraction(double value)
+{
+    if (!(value > 0.0))   // NaN and negatives
+        return 0.0;
+    return value < 1.0 ? value : 1.0;
+}
+
+// The duration of the row's own source, for a fade-out without an end time.
+long long RowDuration(const ST_OPTS& opts)
+{
+    int width = 0;
+    int height = 0;
+    long long duration = 0;
+    const QByteArray path = QFile::encodeName(opts.path);
+    if (!opts.path.isEmpty())
+        GetMediaInfo(path.constData(), &width, &height, &duration, nullptr, nullptr, nullptr);
+    if (duration <= 0)
+        duration = opts.trimEnd;
+    return duration > 0 ? duration : 0;
+}
+
+// Writes a picture so that a job reading the file never sees half of it.
+bool SavePng(const QImage& image, const QString& path)
+{
+    QSaveFile file(path);
+    if (image.isNull() || !file.open(QIODevice::WriteOnly))
+        return false;
+    if (!image.save(&file, "PNG")) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// SaveASS writes through a temporary file renamed into place, so a job that
+// starts meanwhile reads the old or the new file whole.
+bool SaveAssAtomically(const SubtitleParser& document, const QString& target)
+{
+    return document.SaveASS(target) && QFileInfo(target).size() > 0;
+}
+
+// The converter's picture reader takes "%d" (and "%03d" ...) in a file name
+// for a numbered sequence; a picture whose path looks like one is read
+// through the single-picture reader of its format instead.
+QString PictureDemuxer(const QString& path, bool knownPng)
+{
+    static const QRegularExpression sequence(QStringLiteral("%[0-9]*d"));
+    if (!path.contains(sequence))
+        return QString();
+    QByteArray format = knownPng ? QByteArray("png") : QImageReader::imageFormat(path);
+    if (format.isEmpty())
+        format = QFileInfo(path).suffix().toLower().toLatin1();
+    if (format == "png")
+        return QStringLiteral("png_pipe");
+    if (format == "jpeg" || format == "jpg")
+        return QStringLiteral("jpeg_pipe");
+    if (format == "bmp")
+        return QStringLiteral("bmp_pipe");
+    if (format == "webp")
+        return QStringLiteral("webp_pipe");
+    if (format == "tif" || format == "tiff")
+        return QStringLiteral("tiff_pipe");
+    if (format == "gif")
+        return QStringLiteral("gif");
+    return QString();
+}
+
+// A text layer's display name as a file name of the work folder.
+QString WorkFileName(QString name)
+{
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    name.remove(QChar(0));
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        name = QStringLiteral("Text");
+    return name;
+}
+
+} // namespace
+
+QString Core::SubtitleWorkFile(int row) const
+{
+    QString key;
+    if (IsValidRow(row)) {
+        key = QString::fromLatin1(
+            QCryptographicHash::hash(Rows.at(row).path.toUtf8(), QCryptographicHash::Md5).toHex().left(8));
+    }
+    return WorkFolder() + QStringLiteral("/subtitle_") + Num(row)
+        + (key.isEmpty() ? QString() : QLatin1Char('_') + key) + QStringLiteral(".ass");
+}
+
+// The ASS file that the subtitle filter burns in, or empty when there is none
+// to burn (the filter is then left out).
+QString Core::PrepareSubtitle(int row, const ST_OPTS& opts)
+{
+    const QString path = opts.subtitlePath;
+    if (!path.isEmpty() && QFileInfo(path).isFile()) {
+        if (path.right(3).toLower() != QLatin1String("srt"))
+            return path;
+        // Convert through a reader of our own: the events being edited stay
+        // untouched, and the SRT file is only read. The editor's styles and
+        // script settings dress the converted events.
+        SubtitleParser srt;
+        srt.Styles = Subtitle.Styles;
+        srt.PlayResX = Subtitle.PlayResX;
+        srt.PlayResY = Subtitle.PlayResY;
+        srt.WrapStyle = Subtitle.WrapStyle;
+        srt.ScaledBorderAndShadow = Subtitle.ScaledBorderAndShadow;
+        srt.YCbCrMatrix = Subtitle.YCbCrMatrix;
+        srt.setFileName(path);
+        if (!srt.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            qWarning() << "Cannot read subtitle file" << path;
+            return QString();
+        }
+        srt.SRTParser();
+        srt.close();
+        const QString target = SubtitleWorkFile(row);
+        if (!SaveAssAtomically(srt, target)) {
+            qWarning() << "Cannot write subtitle work file" << target;
+            return QString();
+        }
+        return target;
+    }
+    const QString target = SubtitleWorkFile(row);
+    if (!SaveAssAtomically(Subtitle, target)) {
+        qWarning() << "Cannot write subtitle work file" << target;
+        return QString();
+    }
+    return target;
+}
+
+// Fills one record per layer, in ascending z order. Without a canvas (or a
+// frame size) the layers cannot be placed and none is given.
+bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<WatermarkInfo>* records)
+{
+    std::stable_sort(Layers.begin(), Layers.end(), [](QWatermarkBase* a, QWatermarkBase* b) {
+        const qreal za = a ? a->zValue() : 0.0;
+        const qreal zb = b ? b->zValue() : 0.0;
+        return za < zb;
+    });
+    const QSize canvas = CanvasSize();
+    if (Layers.isEmpty() || canvas.isEmpty() || width <= 0 || height <= 0)
+        return false;
+
+    const float sx = float(width) / float(canvas.width());
+    const float sy = float(height) / float(canvas.height());
+    long long duration = -1;   // probed once, when a fade-out needs it
+    QString workFolder;
+    QSet<QString> pngNames;
+    const QList<QWatermarkBase*> layers = Layers;
+    for (QWatermarkBase* item : layers) {
+        if (!item)
+            continue;
+        CLayerInfo* layer = item->GetLayer();
+        const QRectF r = item->GetPosRect();
+        WatermarkInfo info;
+        info.x = FilterText::Trunc(r.x() * double(sx));
+        info.y = FilterText::Trunc(r.y() * double(sy));
+        info.ow = FilterText::Trunc(r.width() * double(sx));
+        info.oh = FilterText::Trunc(r.height() * double(sy));
+        qDebug() << "Angle" << r << info.x << info.y;
+        const float pw = float(layer->Width) * sx;
+        const float ph = float(layer->Height) * sy;
+        info.w = FilterText::Trunc(double(pw));
+        info.h = FilterText::Trunc(double(ph));
+        info.angle = float(item->rotation());
+        info.opacity = qBound(0, int(layer->Transparent), 100);
+        info.moveMode = layer->Animation;
+        info.fadeMode = layer->Fade;
+        info.loop = layer->Loop;
+        info.speed = layer->Speed;
+        info.start = layer->StartTime;
+        info.end = layer->EndTime;
+        // A layer without a size would make the rotate filter fail; it shows nothing anyway.
+        if (info.ow <= 0 || info.oh <= 0 || info.w <= 0 || info.h <= 0)
+            continue;
+
+        switch (layer->Type) {
+        case 1:
+            info.path = layer->FileName;
+            break;
+        case 2:
+            info.path = layer->FileName;
+            info.format = PictureDemuxer(info.path, false);
+            break;
+        case 3: {
+            if (workFolder.isEmpty())
+                workFolder = WorkFolder();
+            const QString base = WorkFileName(layer->FileName);
+            QString name = base;
+            for (int n = 2; pngNames.contains(name); ++n)
+                name = base + QLatin1Char('_') + Num(n);
+            pngNames.insert(name);
+            info.path = workFolder + QLatin1Char('/') + name + QStringLiteral(".png");
+            qDebug() << info.path;
+            if (!SavePng(layer->Image, info.path))
+                qWarning() << "Cannot write layer picture" << info.path;
+            info.format = PictureDemuxer(info.path, true);
+            break;
+        }
+        default:
+            break;
+        }
+        if (info.path.isEmpty())
+            continue;
+
+        info.scale = pw != float(layer->Image.width()) || ph != float(layer->Image.height());
+        qDebug() << layer->Width << layer->Image.width() << layer->Height << layer->Image.height();
+
+        if ((info.fadeMode == 2 || info.fadeMode == 3) && info.end == 0) {
+            if (duration < 0)
+                duration = RowDuration(opts);
+            info.duration = duration;
+        }
+        records->append(info);
+    }
+    return !records->isEmpty();
+}
+
+QString Core::GetCommandArg(int row)
+{
+    if (!IsValidRow(row))
+        return QString();
+    const ST_OPTS opts = Rows.at(row);
+    int width = opts.width;
+    int height = opts.height;
+    QString result;
+    bool prefix = false;
+
+    if (opts.hflip) {
+        result += QStringLiteral("hflip,");
+        prefix = true;
+    }
+    if (opts.vflip) {
+        result += QStringLiteral("vflip,");
+        prefix = true;
+    }
+    // transpose 0 to 3 each turn the picture a quarter; other codes mean none.
+    const bool turned = opts.rotate >= 0 && opts.rotate <= 3;
+    if (turned) {
+        result += QStringLiteral("transpose=") + Num(opts.rotate) + QLatin1Char(',');
+        prefix = true;
+        std::swap(width, height);
+    }
+    if (opts.crop && width > 0 && height > 0) {
+        const double left = Fraction(opts.cropLeft);
+        const double top = Fraction(opts.cropTop);
+        const double right = Fraction(opts.cropRight);
+        const double bottom = Fraction(opts.cropBottom);
+        int cw = FilterText::Trunc((1.0 - left - right) * width);
+        int ch = FilterText::Trunc((1.0 - top - bottom) * height);
+        // The encoders want even sizes: lower an odd one, never past the frame,
+        // and keep at least one pixel pair.
+        cw = qBound(qMin(2, width), cw - (cw % 2), width - (width % 2));
+        ch = qBound(qMin(2, height), ch - (ch % 2), height - (height % 2));
+        const int cx = qMin(FilterText::Trunc(left * width), width - cw);
+        const int cy = qMin(FilterText::Trunc(top * height), height - ch);
+        result += QStringLiteral("crop=") + Num(cw) + QLatin1Char(':') + Num(ch) + QLatin1Char(':')
+            + Num(cx) + QLatin1Char(':') + Num(cy) + QLatin1Char(',');
+        prefix = true;
+        width = cw;
+        height = ch;
+    }
+
+    QList<WatermarkInfo> records;
+    BuildLayerRecords(opts, width, height, &records);
+    const QString subtitle = opts.subtitle ? PrepareSubtitle(row, opts) : QString();
+
+    result.chop(1);
+    if (prefix) {
+        if (!records.isEmpty())
+            result += QStringLiteral("[in];");
+        else if (!subtitle.isEmpty())
+            result += QLatin1Char(',');
+    }
+
+    const int n = records.size();
+    if (n == 1) {
+        WatermarkInfo& r = records[0];
+        result += GetCommandMovie(&r) + QStringLiteral("[m];[in][m]")
+            + GetCommandOverlay(r.x, r.y, r.start, r.end, r.moveMode, r.speed);
+    } else if (n >= 2) {
+        for (int i = 0; i < n; ++i)
+            result += GetCommandMovie(&records[i]) + QStringLiteral("[m") + Num(i) + QStringLiteral("];");
+        const WatermarkInfo& first = records.at(0);
+        result += QStringLiteral("[in][m0]")
+            + GetCommandOverlay(first.x, first.y, first.start, first.end, first.moveMode, first.speed)
+            + QStringLiteral("[o0];");
+        for (int k = 0; k + 1 < n; ++k) {
+            const WatermarkInfo& r = records.at(k + 1);
+            result += QStringLiteral("[o") + Num(k) + QStringLiteral("][m") + Num(k + 1) + QLatin1Char(']')
+                + GetCommandOverlay(r.x, r.y, r.start, r.end, r.moveMode, r.speed);
+            if (k + 2 != n)
+                result += QStringLiteral("[o") + Num(k + 1) + QStringLiteral("];");
+        }
+    }
+
+    if (!subtitle.isEmpty()) {
+        if (n > 0)
+            result += QStringLiteral("[o];[o]");
+        result += QStringLiteral("ass=") + FilterText::Path(subtitle);
+    }
+    return result;
+}
+
+QString Core::GetCommandMovie(WatermarkInfo* info)
+{
+    if (!info)
+        return QString();
+    QString text = QStringLiteral("movie=") + FilterText::Path(info->path);
+    if (!info->format.isEmpty())
+        text += QStringLiteral(":f=") + info->format;
+    text += QStringLiteral(":loop=") + Num(info->loop) + QStringLiteral(",setpts=N/FRAME_RATE/TB");
+    // Opaque pictures and videos carry no alpha: without one the mixer has
+    // nothing to scale and the corners a turn uncovers are filled black.
+    if (info->opacity != 100 || info->angle != 0.0f)
+        text += QStringLiteral(",format=rgba");
+    if (info->opacity != 100)
+        text += QStringLiteral(",colorchannelmixer=aa=") + FilterText::Real(info->opacity / 100.0);
+    if (info->scale)
+        text += QStringLiteral(",scale=") + Num(info->w) + QLatin1Char(':') + Num(info->h);
+    text += QStringLiteral(",rotate='") + FilterText::Real(double(info->angle) * 0.01745)
+        + QStringLiteral(":ow=") + Num(info->ow) + QStringLiteral(":oh=") + Num(info->oh)
+        + QStringLiteral(":c=0x00000000'");
+
+    // Fading works on the layer's transparency; fading its colour would draw
+    // the layer's shape in black over the video.
+    const auto fadeIn = [&]() {
+        return QStringLiteral(",fade=t=in:st=") + FilterText::Seconds(info->start)
+            + QStringLiteral(":d=0.5:alpha=1");
+    };
+    const auto fadeOut = [&]() -> QString {
+        const long long at = info->end != 0 ? info->end : info->duration;
+        if (at <= 0)
+            return QString();
+        return QStringLiteral(",fade=t=out:st=") + FilterText::SecondsOffset(at, -0.5)
+            + QStringLiteral(":d=0.5:alpha=1");
+    };
+    switch (info->fadeMode) {
+    case 1:
+        text += fadeIn();
+        break;
+    case 2:
+        text += fadeOut();
+        break;
+    case 3:
+        text += fadeIn() + fadeOut();
+        break;
+    default:
+        break;
+    }
+    return text;
+}
+
+QString Core::GetCommandOverlay(int x, int y, long long start, long long end, int moveMode, int speed)
+{
+    const QString s = FilterText::Seconds(start);
+    const QString sp = Num(speed);
+    QString X = Num(x);
+    QString Y = Num(y);
+    // An unknown motion mode stands still rather than breaking the graph.
+    switch (moveMode) {
+    case 1:
+        X = QStringLiteral("-w+mod(((t-") + s + QStringLiteral(")*") + sp + QStringLiteral("+w+") + Num(x)
+            + QStringLiteral(")\\,W+w)");
+        break;
+    case 2:
+        X = QStringLiteral("W - mod(((t-") + s + QStringLiteral(")*") + sp + QStringLiteral("+W-") + Num(x)
+            + QStringLiteral(")\\,W+w)");
+        break;
+    case 3:
+        Y = QStringLiteral("-h+mod(((t-") + s + QStringLiteral(")*") + sp + QStringLiteral("+h+") + Num(y)
+            + QStringLiteral(")\\,H+h)");
+        break;
+    case 4:
+        Y = QStringLiteral("H - mod(((t-") + s + QStringLiteral(")*") + sp + QStringLiteral("+H-") + Num(y)
+            + QStringLiteral(")\\,H+h)");
+        break;
+    default:
+        break;
+    }
+
+    QString text;
+    if (start == 0 && end == 0) {
+        text = QStringLiteral("overlay=") + X + QLatin1Char(':') + Y;
+    } else if (end != 0) {
+        text = QStringLiteral("overlay='if(between(t,") + s + QLatin1Char(',') + FilterText::Seconds(end)
+            + QStringLiteral("),") + X + QStringLiteral(",NAN)':") + Y;
+    } else {
+        text = QStringLiteral("overlay='if(gte(t,") + s + QStringLiteral("),") + X + QStringLiteral(",NAN)':") + Y;
+    }
+    return text + QStringLiteral(":eof_action=pass");
+}

@@ -1,0 +1,68 @@
+#include "FilterText.h"
+
+#include <climits>
+#include <cmath>
+
+QString FilterText::EscapeOption(const QString& value)
+{
+    QString out;
+    out.reserve(value.size() + 8);
+    for (const QChar c : value) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('\'') || c == QLatin1Char(':'))
+            out += QLatin1Char('\\');
+        out += c;
+    }
+    return out;
+}
+
+QString FilterText::QuoteGraph(const QString& value)
+{
+    QString out;
+    out.reserve(value.size() + 8);
+    out += QLatin1Char('\'');
+    for (const QChar c : value) {
+        if (c == QLatin1Char('\''))
+            out += QLatin1String("'\\''");
+        else
+            out += c;
+    }
+    out += QLatin1Char('\'');
+    return out;
+}
+
+QString FilterText::Path(const QString& path)
+{
+    return QuoteGraph(EscapeOption(path));
+}
+
+QString FilterText::Seconds(long long microseconds)
+{
+    const float seconds = static_cast<float>(microseconds) / 1000000.0f;
+    return Real(static_cast<double>(seconds));
+}
+
+QString FilterText::SecondsOffset(long long microseconds, double offset)
+{
+    const float seconds = static_cast<float>(microseconds) / 1000000.0f;
+    const double value = static_cast<double>(seconds) + offset;
+    // The fade filter rejects negative start times.
+    return Real(value > 0.0 ? value : 0.0);
+}
+
+QString FilterText::Real(double value)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("0");
+    return QString::number(value, 'g', 6);
+}
+
+int FilterText::Trunc(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(value);
+}

@@ -1,0 +1,263 @@
+#include "JobsManage.h"
+
+#include "AbstractJob.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QTableWidgetItem>
+#include <QTime>
+#include <QtDebug>
+
+#include <algorithm>
+
+JobsManage::JobsManage(QObject* parent)
+    : QObject(parent)
+{
+}
+
+JobsManage::~JobsManage()
+{
+    QList<AbstractJob*> jobs;
+    {
+        QMutexLocker locker(&m_lock);
+        jobs.swap(m_jobs);
+        m_running = 0;
+    }
+    // Each job kills and reaps its tool with its signals silenced, so nothing
+    // reaches this half-destroyed queue.
+    for (AbstractJob* job : jobs)
+        delete job;
+}
+
+void JobsManage::AddJobTask(AbstractJob* job)
+{
+    if (!job)
+        return;
+    // A row whose earlier chain has ended starts afresh: forget its failure.
+    QTableWidgetItem* cell = job->standardItem();
+    if (cell && !rowBusy(cell, job))
+        m_rowFailure.remove(cell);
+    job->setParent(this);
+    connect(job, &AbstractJob::progressUpdated, this, &JobsManage::onProgressUpdated);
+    connect(job, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished), this, &JobsManage::onFinished);
+    QMutexLocker locker(&m_lock);
+    m_jobs.append(job);
+}
+
+QList<AbstractJob*> JobsManage::jobs() const
+{
+    // No lock: callers may sit in a slot reached from startNextJob's walk.
+    return m_jobs;
+}
+
+void JobsManage::startNextJob()
+{
+    // A hand-edited settings file may hold 0 or less: one job still runs.
+    const int limit = std::max(1, m_maxRunning);
+    if (m_paused || m_running >= limit)
+        return;
+    QMutexLocker locker(&m_lock);
+    // start() never reports an end from inside itself (a failed launch is
+    // reported from the event loop), so no path comes back here under the lock.
+    for (AbstractJob* job : qAsConst(m_jobs)) {
+        if (job->status == AbstractJob::StatusCompleted)
+            continue;
+        if (m_running >= limit)
+            break;
+        if (!job->ran()) {
+            job->start();
+            ++m_running;
+        }
+    }
+}
+
+bool JobsManage::hasIncomplete() const
+{
+    // Every job that has not reported its end counts, including one whose
+    // process is still starting or whose end is on its way.
+    for (AbstractJob* job : m_jobs) {
+        if (job->status != AbstractJob::StatusCompleted)
+            return true;
+    }
+    return false;
+}
+
+void JobsManage::cleanup()
+{
+    QList<AbstractJob*> jobs;
+    {
+        QMutexLocker locker(&m_lock);
+        jobs.swap(m_jobs);
+        m_running = 0;
+    }
+    for (AbstractJob* job : qAsConst(jobs)) {
+        if (job->state() == QProcess::Running) {
+            job->stop();
+            break;
+        }
+    }
+    for (AbstractJob* job : qAsConst(jobs)) {
+        if (job->status != AbstractJob::StatusCompleted)
+            setText(job->standardItem(), tr("Stopped"));
+        // Killed and reaped now; the object goes when control is back in the
+        // event loop, in case one of its own slots is further up the stack.
+        job->abandon();
+        job->deleteLater();
+    }
+    m_rowFailure.clear();
+}
+
+void JobsManage::pause()
+{
+    m_paused = true;
+}
+
+void JobsManage::resume()
+{
+    m_paused = false;
+    startNextJob();
+}
+
+QString JobsManage::RemainingText(AbstractJob* job, int percent)
+{
+    if (percent < 3)
+        return "--:--:--";
+    const int ms = job->estimateRemaining(percent);
+    if (ms < 0 || ms >= 86400000)
+        return QString();
+    return QTime(0, 0).addMSecs(ms).toString("HH:mm:ss");
+}
+
+QString JobsManage::FailureText(AbstractJob* job, const QString& failureTime)
+{
+    if (job->stopped())
+        return tr("Stopped");
+    QString reason = job->failureReason();
+    if (reason.isEmpty())
+        reason = tr("unknown error");
+    if (!failureTime.isEmpty())
+        reason = tr("%1 at %2").arg(reason, failureTime);
+    return tr("Failed at %1%: %2").arg(QString::number(job->lastPercent()), reason);
+}
+
+void JobsManage::setText(QTableWidgetItem* cell, const QString& text)
+{
+    if (cell)
+        cell->setText(text);
+}
+
+void JobsManage::onProgressUpdated(AbstractJob* job, int percent, uint64_t nFileSize)
+{
+    if (!job)
+        return;
+    const QString remaining = RemainingText(job, percent);
+    setText(job->standardItem(), QString("%1% (%2)").arg(QString::number(percent), remaining));
+    if (percent >= 100) {
+        const double mb = double(QFileInfo(job->outputPath).size()) / 1048576.0;
+        setText(job->sizeItem, QString::number(mb, 'f', 2) + "MB");
+        setText(job->standardItem(), QString("%1% (%2)").arg(QString::number(100), remaining));
+    }
+    if (nFileSize != 0)
+        setText(job->sizeItem, QString::number(double(nFileSize) / 100.0, 'g', 6) + "MB");
+}
+
+bool JobsManage::rowBusy(QTableWidgetItem* cell, const AbstractJob* except) const
+{
+    if (!cell)
+        return false;
+    for (AbstractJob* other : m_jobs) {
+        if (other != except && other->standardItem() == cell && other->status != AbstractJob::StatusCompleted)
+            return true;
+    }
+    return false;
+}
+
+void JobsManage::finishRow(QTableWidgetItem* cell)
+{
+    if (!cell || rowBusy(cell, nullptr))
+        return; // the row's last step to end writes its outcome
+    const auto failed = m_rowFailure.constFind(cell);
+    setText(cell, failed != m_rowFailure.constEnd() ? failed.value() : tr("Completed"));
+}
+
+void JobsManage::DeleteWorkFile(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        // chmod would follow the link: remove the link alone.
+        QFile::remove(path);
+        return;
+    }
+    if (!info.exists() || info.isDir())
+        return;
+    QFile::setPermissions(path, QFileDevice::WriteOwner);
+    if (!QFile::remove(path))
+        qWarning() << "could not delete work file" << path;
+}
+
+void JobsManage::followUp(AbstractJob* job)
+{
+    // A work path that is the step's own result is never deleted.
+    const auto deleteWork = [job](const QString& path) {
+        if (!path.isEmpty()
+            && QFileInfo(path).absoluteFilePath() != QFileInfo(job->outputPath).absoluteFilePath())
+            DeleteWorkFile(path);
+    };
+    switch (job->kind) {
+    case AbstractJob::KindSplit:
+        AddJobSplits(job);
+        break;
+    case AbstractJob::KindMerge:
+        AddJobMerge(job, true);
+        break;
+    case AbstractJob::KindMergeTemp:
+        deleteWork(job->workPath1);
+        break;
+    case AbstractJob::KindMusic:
+        AddJobMusic(job);
+        break;
+    case AbstractJob::KindMusicMerge:
+        AddJobMusic(job, job->workPath2, job->outputPath, true);
+        break;
+    case AbstractJob::KindMix:
+        deleteWork(job->workPath1);
+        deleteWork(job->workPath2);
+        break;
+    default:
+        break;
+    }
+}
+
+void JobsManage::onFinished(AbstractJob* job, bool isSuccess, QString time)
+{
+    if (!job)
+        return;
+    job->status = AbstractJob::StatusCompleted;
+    m_running = std::max(0, m_running - 1);
+    QTableWidgetItem* cell = job->standardItem();
+    if (isSuccess) {
+        // A step with follow-up work is not the end of its row: "Completed"
+        // waits for the chain's last step. A builder that queues nothing may
+        // say why in the cell; that text stays.
+        const QString before = cell ? cell->text() : QString();
+        const int countBefore = m_jobs.size();
+        followUp(job);
+        const bool queued = m_jobs.size() > countBefore;
+        const bool builderWrote = cell && cell->text() != before;
+        if (!queued && !builderWrote)
+            finishRow(cell);
+    } else {
+        // The cell keeps the failure; no follow-up runs after it.
+        const QString text = FailureText(job, time);
+        if (cell)
+            m_rowFailure.insert(cell, text);
+        setText(cell, text);
+    }
+    if (hasIncomplete())
+        startNextJob();
+    else
+        emit sigAllCompleted();
+}

@@ -1,0 +1,123 @@
+#include "JxEngineJob.h"
+
+#include "Timecode.h"
+
+#include <mlt++/MltProfile.h>
+#include <mlt++/MltProperties.h>
+
+#include <QtDebug>
+
+#include <cmath>
+
+namespace {
+
+long long roundHalfUp(double v)
+{
+    return (long long)std::floor(v + 0.5);
+}
+
+// The text after the first `key`, up to the first of `ends` (to the end of
+// the line when none follows).
+QString field(const QString& line, const QString& key, const QStringList& ends)
+{
+    const int at = line.indexOf(key);
+    if (at < 0)
+        return QString();
+    const int from = at + key.size();
+    int to = -1;
+    for (const QString& end : ends) {
+        const int e = line.indexOf(end, from);
+        if (e >= 0 && (to < 0 || e < to))
+            to = e;
+    }
+    return to < 0 ? line.mid(from) : line.mid(from, to - from);
+}
+
+// The converter's kilobytes written so far; newer builds print "KiB".
+long long sizeKb(const QString& line)
+{
+    return field(line, "size=", {"kB", "KiB"}).trimmed().toLongLong();
+}
+
+} // namespace
+
+JxEngineJob::JxEngineJob(const QString& label, const QStringList& arguments, bool flag)
+    : AbstractJob(label)
+    , m_args(arguments)
+    , m_flag(flag)
+{
+}
+
+void JxEngineJob::setDuration(QString text)
+{
+    m_durationText = text;
+    m_durationValue = Timecode::TimeToInt64(text);
+}
+
+void JxEngineJob::setFPS(float fps)
+{
+    m_fps = fps;
+}
+
+void JxEngineJob::start()
+{
+    launchTool("JxEngine", m_args);
+}
+
+int JxEngineJob::FramesOfClockText(const QString& text, float fps)
+{
+    // An unknown rate (an audio file probes as 0) would make every count 0.
+    const double rate = (std::isfinite(fps) && fps > 0.0f) ? double(fps) : 25.0;
+    const long long milli = roundHalfUp(rate * 1000.0);
+    if (milli <= 0 || milli > INT32_MAX || text.trimmed().isEmpty())
+        return 0;
+    Mlt::Profile profile;
+    profile.set_frame_rate(int(milli), 1000);
+    Mlt::Properties props;
+    // MLT parses numbers with the process locale unless told otherwise.
+    props.set_lcnumeric("C");
+    props.set("_profile", profile.get_profile(), 0);
+    const QByteArray latin = text.toLatin1();
+    return props.time_to_frames(latin.constData());
+}
+
+void JxEngineJob::report(double done, double whole, long long kb)
+{
+    // Multiplied before dividing, so 1150000 of 2000000 is exactly 57.5 %.
+    const long long scale = roundHalfUp(done * 1024.0 / whole);
+    const long long pct = roundHalfUp(done * 100.0 / whole);
+    const int percent = int(qBound<long long>(INT32_MIN, pct, INT32_MAX));
+    if (percent == m_lastPercent)
+        return;
+    uint64_t estimate = 0;
+    if (scale > 0 && kb > 0)
+        estimate = uint64_t(double(kb) * 100.0 / double(scale));
+    emit progressUpdated(this, percent, estimate);
+    m_lastPercent = percent;
+}
+
+void JxEngineJob::handleRecord(const QString& line)
+{
+    if (m_totalFrames == 0) {
+        m_totalFrames = FramesOfClockText(m_durationText, m_fps);
+        appendToLog(line + "\n");
+        return;
+    }
+    if (line.startsWith("frame=") && m_totalFrames > 0) {
+        const long long frame = field(line, "frame=", {" fps"}).trimmed().toLongLong();
+        report(double(frame), double(m_totalFrames), sizeKb(line));
+        return;
+    }
+    if (line.startsWith("size=")) {
+        const QString timeText = field(line, "time=", {" bitrate"}).trimmed();
+        // Before the first packet the converter prints "N/A" or a large
+        // negative time: no reading, not a step back to 0.
+        if (m_durationValue <= 0 || timeText.isEmpty() || timeText.startsWith('-') || timeText.startsWith("N/A"))
+            return;
+        const qint64 t = Timecode::TimeToInt64(timeText);
+        report(double(t), double(m_durationValue), sizeKb(line));
+        return;
+    }
+    if (!line.trimmed().isEmpty())
+        appendToLog(line + "\n");
+}

@@ -1,0 +1,3 @@
+#include "PostJobAction.h"
+
+PostJobAction::~PostJobAction() = default;

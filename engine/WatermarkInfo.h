@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+
+// One layer as the filter-graph builder places it on the output video; made
+// per layer and call of Core::GetCommandArg and dropped when it returns.
+struct WatermarkInfo
+{
+    QString path;           // file read by the layer's movie source (unescaped)
+    QString format;         // demuxer forced on the movie source, empty to let it probe
+    int opacity = 100;      // percent
+    int x = 0;              // top-left of the layer's bounding box, output pixels
+    int y = 0;
+    float angle = 0.0f;     // degrees, clockwise
+    int ow = 0;             // bounding box size (the rotate filter's output size)
+    int oh = 0;
+    bool scale = false;     // the picture must be scaled to w x h
+    int w = 0;              // unrotated layer size, output pixels
+    int h = 0;
+    int moveMode = 0;       // 0 still, 1 rightwards, 2 leftwards, 3 downwards, 4 upwards
+    int fadeMode = 0;       // 0 none, 1 in, 2 out, 3 both
+    int loop = 0;
+    long long start = 0;    // microseconds, 0 = not set
+    long long end = 0;      // microseconds, 0 = to the end of the video
+    int speed = 0;          // output pixels per second
+    long long duration = 0; // the row's duration in microseconds, 0 when unknown; places a fade-out without end
+};

@@ -1,0 +1,128 @@
+#include "CLayerInfo.h"
+
+#include <cmath>
+
+CLayerInfo::CLayerInfo()
+    : FileName(QStringLiteral(""))
+    , ShadowColor(0, 0, 0, 180)
+{
+}
+
+CLayerInfo::CLayerInfo(const CLayerInfo& other)
+    : CLayerInfo()
+{
+    Copy(other);
+}
+
+CLayerInfo& CLayerInfo::operator=(const CLayerInfo& other)
+{
+    return Copy(other);
+}
+
+CLayerInfo::~CLayerInfo() = default;
+
+CLayerInfo& CLayerInfo::Copy(const CLayerInfo& other)
+{
+    if (this == &other)
+        return *this;
+    CopyFields(other);
+    Image = other.Image;
+    return *this;
+}
+
+CLayerInfo& CLayerInfo::CopyNoImageData(const CLayerInfo* other)
+{
+    if (other && other != this)
+        CopyFields(*other);
+    return *this;
+}
+
+void CLayerInfo::SwapLayerNoImageData(CLayerInfo* a, CLayerInfo* b)
+{
+    if (!a || !b || a == b)
+        return;
+    CLayerInfo temp;
+    temp.CopyNoImageData(a);
+    a->CopyNoImageData(b);
+    b->CopyNoImageData(&temp);
+}
+
+void CLayerInfo::SetLayerShadow(int angle, int distance, bool on)
+{
+    ShadowAngle = angle;
+    ShadowDistance = distance;
+    ShadowOn = on;
+    ShadowAngleToXY();
+}
+
+namespace {
+
+// numerator / 90 times d in single precision, then + 0.5 and truncated toward
+// zero, as the canvas items have always placed their shadows. A whole product
+// is taken as it is, so the four main directions keep the full distance
+// (90 degrees and distance 30 is exactly (-30, 0)).
+int ShadowPart(int numerator, int d)
+{
+    const float product = static_cast<float>(numerator) / 90.0f * static_cast<float>(d);
+    const double wide = static_cast<double>(product);
+    if (std::trunc(wide) == wide)
+        return static_cast<int>(wide);
+    return static_cast<int>(wide + 0.5);
+}
+
+} // namespace
+
+void CLayerInfo::ShadowAngleToXY()
+{
+    const int a = ShadowAngle;
+    const int d = ShadowDistance;
+    if (a <= 90) {
+        ShadowX = ShadowPart(a, -d);
+        ShadowY = ShadowPart(90 - a, d);
+    } else if (a <= 180) {
+        ShadowX = ShadowPart(180 - a, -d);
+        ShadowY = ShadowPart(a - 90, -d);
+    } else if (a <= 270) {
+        ShadowX = ShadowPart(a - 180, d);
+        ShadowY = ShadowPart(270 - a, -d);
+    } else if (a <= 360) {
+        ShadowX = ShadowPart(360 - a, d);
+        ShadowY = ShadowPart(a - 270, d);
+    }
+}
+
+void CLayerInfo::CopyFields(const CLayerInfo& other)
+{
+    Transparent = other.Transparent;
+    Type = other.Type;
+    FileName = other.FileName;
+    Lock = other.Lock;
+    Width = other.Width;
+    Height = other.Height;
+    Angle = other.Angle;
+    FlipVertical = other.FlipVertical;
+    FlipHorizontal = other.FlipHorizontal;
+    Rotation = other.Rotation;
+    Keep = other.Keep;
+    Direction = other.Direction;
+    Speed = other.Speed;
+    Animation = other.Animation;
+    Fade = other.Fade;
+    Loop = other.Loop;
+    StartTime = other.StartTime;
+    EndTime = other.EndTime;
+    CropLeft = other.CropLeft;
+    CropTop = other.CropTop;
+    CropRight = other.CropRight;
+    CropBottom = other.CropBottom;
+    CropOn = other.CropOn;
+    ShadowOn = other.ShadowOn;
+    ShadowAngle = other.ShadowAngle;
+    ShadowDistance = other.ShadowDistance;
+    ShadowX = other.ShadowX;
+    ShadowY = other.ShadowY;
+    ShadowColor = other.ShadowColor;
+    x = other.x;
+    y = other.y;
+    WordArt = other.WordArt;
+}

@@ -1,0 +1,87 @@
+#include "ConfigSystem.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QSettings>
+
+#include "FileFolders.h"
+#include "SettingsValue.h"
+
+namespace {
+
+const int kLanguageCount = 9;
+
+void MakeFolder(const QString& path)
+{
+    // A folder that cannot be made is only logged: start-up goes on.
+    if (!CreateFolder(path))
+        qWarning().noquote() << "Failed to create appDataDir: " + path;
+}
+
+} // namespace
+
+ConfigSystem::ConfigSystem(QObject* parent)
+    : QObject(parent)
+{
+    IniPath = GetAppDataLocation() + QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral(".ini");
+    Language = 1;
+    Coverage = false;
+    Threads = 2;
+    MakeFolder(GetAppDataLocation());
+    qDebug().noquote() << "Settings file:" << IniPath;
+    CachePath = GetAppDataDir() + QStringLiteral("/Cache");
+    MakeFolder(CachePath);
+    qDebug().noquote() << "Work folder:" << CachePath;
+    Load();
+}
+
+ConfigSystem::~ConfigSystem()
+{
+    Save();
+}
+
+void ConfigSystem::Load()
+{
+    QSettings settings(IniPath, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("System"));
+    OutPath = SettingsValue::Text(settings, QStringLiteral("OutPath"), QString());
+    if (OutPath.isEmpty()) {
+        OutPath = GetSysVideoDataDir() + QStringLiteral("/VideoOutput");
+        MakeFolder(OutPath);
+    }
+    OpenPath = SettingsValue::Text(settings, QStringLiteral("OpenPath"), QString());
+    if (OpenPath.isEmpty())
+        OpenPath = GetDocumentsLocation();
+    OpenFolder = SettingsValue::Text(settings, QStringLiteral("OpenFolder"), QString());
+    if (OpenFolder.isEmpty())
+        OpenFolder = GetDocumentsLocation();
+    // Values no dialog could have written (text, a language that does not
+    // exist, no job at a time) fall back to their defaults.
+    Language = SettingsValue::Int(settings, QStringLiteral("Language"), 1);
+    if (Language < 0 || Language >= kLanguageCount)
+        Language = 1;
+    Coverage = SettingsValue::Bool(settings, QStringLiteral("Coverage"), false);
+    Threads = SettingsValue::Int(settings, QStringLiteral("Threads"), 2);
+    if (Threads < 1)
+        Threads = 2;
+    settings.endGroup();
+}
+
+bool ConfigSystem::Save()
+{
+    QSettings settings(IniPath, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("System"));
+    settings.setValue(QStringLiteral("OutPath"), OutPath);
+    settings.setValue(QStringLiteral("OpenPath"), OpenPath);
+    settings.setValue(QStringLiteral("OpenFolder"), OpenFolder);
+    settings.setValue(QStringLiteral("Language"), Language);
+    settings.setValue(QStringLiteral("Coverage"), Coverage);
+    settings.setValue(QStringLiteral("Threads"), Threads);
+    settings.endGroup();
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        qWarning().noquote() << "Failed to write settings file:" << IniPath;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+
+// Every accepted media file name pattern ("*.mp4 ..."): the video patterns,
+// one blank, then the audio patterns. The main window splits it at blanks to
+// expand folders into their media files.
+extern const QString g_strMediaExt;
+
+// File-dialog filters.
+QString GetMediaFileFilter();
+QString GetVideoFileFilter();
+QString GetImageFileFilter();
+
+// Standard folders (writable locations, no trailing "/").
+QString GetAppDataDir();
+QString GetAppDataLocation();
+QString GetSysVideoDataDir();
+QString GetDocumentsLocation();
+
+// True when the folder exists afterwards (missing parents are created;
+// a relative path is taken from the current directory).
+bool CreateFolder(QString path);
+
+// True for names ending in jpg, png, jpeg or webp, in any letter case.
+bool IsPicture(QString path);
+
+// Reveals a file or folder in the desktop's file manager; when that cannot
+// be reached, opens the folder (or the file's folder) instead.
+void ShowInFolder(const QString& path);

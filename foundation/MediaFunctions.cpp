@@ -1,0 +1,274 @@
+#include "MediaFunctions.h"
+
+#include <QDebug>
+#include <QHash>
+
+#include <cmath>
+#include <memory>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/imgutils.h>
+#include <libswscale/swscale.h>
+}
+
+namespace {
+
+// Owns an opened and probed input; closes it on every path out.
+class InputFile
+{
+public:
+    explicit InputFile(const char* path)
+    {
+        if (!path)
+            return;
+        if (avformat_open_input(&m_ctx, path, nullptr, nullptr) < 0) {
+            m_ctx = nullptr;
+            return;
+        }
+        if (avformat_find_stream_info(m_ctx, nullptr) < 0)
+            avformat_close_input(&m_ctx);
+    }
+    ~InputFile() { avformat_close_input(&m_ctx); }
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    AVFormatContext* get() const { return m_ctx; }
+
+    long long Duration() const
+    {
+        return (m_ctx->duration == AV_NOPTS_VALUE || m_ctx->duration < 0) ? 0 : m_ctx->duration;
+    }
+
+private:
+    AVFormatContext* m_ctx = nullptr;
+};
+
+// A real video stream: cover art travels as a video stream marked as an
+// attached picture and is not one.
+bool IsVideoStream(const AVStream* stream)
+{
+    return stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO
+        && !(stream->disposition & AV_DISPOSITION_ATTACHED_PIC);
+}
+
+float RateOf(AVRational r)
+{
+    if (r.num == 0 || r.den == 0)
+        return 0.0f;
+    const double value = static_cast<double>(r.num) / r.den;
+    if (!std::isfinite(value) || value <= 0.0)
+        return 0.0f;
+    return static_cast<float>(value);
+}
+
+float FrameRateOf(const AVStream* stream)
+{
+    if (stream->r_frame_rate.num != 0 && stream->r_frame_rate.den != 0)
+        return RateOf(stream->r_frame_rate);
+    return RateOf(stream->avg_frame_rate);
+}
+
+struct FrameDeleter {
+    void operator()(AVFrame* f) const { av_frame_free(&f); }
+};
+struct PacketDeleter {
+    void operator()(AVPacket* p) const { av_packet_free(&p); }
+};
+struct CodecDeleter {
+    void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
+};
+
+// Receives one picture from the decoder; true when one came.
+bool ReceivePicture(AVCodecContext* dec, AVFrame* frame)
+{
+    const int ret = avcodec_receive_frame(dec, frame);
+    return ret >= 0;
+}
+
+} // namespace
+
+void GetMediaInfo(const char* path, int* width, int* height, long long* duration,
+                  float* fps, long long* bitRate, QString* /*unused*/)
+{
+    InputFile input(path);
+    AVFormatContext* fmt = input.get();
+    if (!fmt)
+        return;
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        const AVStream* stream = fmt->streams[i];
+        if (!IsVideoStream(stream))
+            continue;
+        // The last video stream of the file decides, as it always has.
+        if (width)
+            *width = stream->codecpar->width;
+        if (height)
+            *height = stream->codecpar->height;
+        if (fps)
+            *fps = FrameRateOf(stream);
+    }
+    if (bitRate)
+        *bitRate = fmt->bit_rate;
+    if (duration)
+        *duration = input.Duration();
+}
+
+void GetMediaImage(const char* path, QImage* image, long long time, long long* duration)
+{
+    InputFile input(path);
+    AVFormatContext* fmt = input.get();
+    if (!fmt)
+        return;
+    if (duration)
+        *duration = input.Duration();
+    if (!image)
+        return;
+    av_dump_format(fmt, 0, path, 0);
+
+    int index = -1;
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        if (IsVideoStream(fmt->streams[i])) {
+            index = static_cast<int>(i);
+            break;
+        }
+    }
+    if (index < 0)
+        return;
+    AVStream* stream = fmt->streams[index];
+    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    if (!codec)
+        return;
+    std::unique_ptr<AVCodecContext, CodecDeleter> dec(avcodec_alloc_context3(codec));
+    if (!dec || avcodec_parameters_to_context(dec.get(), stream->codecpar) < 0)
+        return;
+    dec->pkt_timebase = stream->time_base;
+    if (avcodec_open2(dec.get(), codec, nullptr) < 0)
+        return;
+
+    std::unique_ptr<AVFrame, FrameDeleter> frame(av_frame_alloc());
+    std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
+    if (!frame || !packet)
+        return;
+
+    // Seek in the stream's own time base, counted from the stream's start.
+    if (stream->time_base.num > 0 && stream->time_base.den > 0) {
+        int64_t ts = av_rescale_q(time, AV_TIME_BASE_Q, stream->time_base);
+        if (stream->start_time != AV_NOPTS_VALUE)
+            ts += stream->start_time;
+        av_seek_frame(fmt, index, ts, AVSEEK_FLAG_BACKWARD);
+        avcodec_flush_buffers(dec.get());
+    }
+
+    bool got = false;
+    bool draining = false;
+    while (!got) {
+        if (!draining) {
+            const int ret = av_read_frame(fmt, packet.get());
+            if (ret < 0) {
+                // End of file: drain what the decoder still holds.
+                draining = true;
+                avcodec_send_packet(dec.get(), nullptr);
+            } else {
+                if (packet->stream_index == index)
+                    avcodec_send_packet(dec.get(), packet.get());
+                av_packet_unref(packet.get());
+            }
+            got = ReceivePicture(dec.get(), frame.get());
+        } else {
+            got = ReceivePicture(dec.get(), frame.get());
+            if (!got)
+                break;
+        }
+    }
+
+    int w = stream->codecpar->width;
+    int h = stream->codecpar->height;
+    if (got && (w <= 0 || h <= 0)) {
+        w = frame->width;
+        h = frame->height;
+    }
+    if (w <= 0 || h <= 0)
+        return;
+
+    QImage picture(w, h, QImage::Format_RGB32);
+    if (picture.isNull())
+        return;
+    if (!got || frame->width <= 0 || frame->height <= 0) {
+        picture.fill(Qt::black);
+        *image = picture;
+        return;
+    }
+    qDebug() << "finish----------------";
+
+    SwsContext* sws = sws_getContext(frame->width, frame->height,
+                                     static_cast<AVPixelFormat>(frame->format),
+                                     w, h, AV_PIX_FMT_BGRA, SWS_BICUBIC,
+                                     nullptr, nullptr, nullptr);
+    if (!sws) {
+        picture.fill(Qt::black);
+        *image = picture;
+        return;
+    }
+    uint8_t* dst[4] = {picture.bits(), nullptr, nullptr, nullptr};
+    int dstStride[4] = {static_cast<int>(picture.bytesPerLine()), 0, 0, 0};
+    sws_scale(sws, frame->data, frame->linesize, 0, frame->height, dst, dstStride);
+    sws_freeContext(sws);
+    *image = picture;
+}
+
+QString GetCodecID(int codecId)
+{
+#define CODEC(name) {AV_CODEC_ID_##name, #name}
+    static const QHash<int, const char*> names = {
+        CODEC(MPEG1VIDEO), CODEC(MPEG2VIDEO), CODEC(H261), CODEC(H263), CODEC(RV10),
+        CODEC(RV20), CODEC(MJPEG), CODEC(MJPEGB), CODEC(LJPEG), CODEC(SP5X),
+        CODEC(JPEGLS), CODEC(MPEG4), CODEC(RAWVIDEO), CODEC(MSMPEG4V1), CODEC(MSMPEG4V2),
+        CODEC(MSMPEG4V3), CODEC(WMV1), CODEC(WMV2), CODEC(H263P), CODEC(H263I),
+        CODEC(FLV1), CODEC(SVQ1), CODEC(SVQ3), CODEC(DVVIDEO), CODEC(HUFFYUV),
+        CODEC(CYUV), CODEC(H264), CODEC(INDEO3), CODEC(VP3), CODEC(THEORA),
+        CODEC(ASV1), CODEC(ASV2), CODEC(FFV1), {AV_CODEC_ID_4XM, "4XM"}, CODEC(VCR1),
+        CODEC(CLJR), CODEC(MDEC), CODEC(ROQ), CODEC(INTERPLAY_VIDEO), CODEC(XAN_WC3),
+        CODEC(XAN_WC4), CODEC(RPZA), CODEC(CINEPAK), CODEC(WS_VQA), CODEC(MSRLE),
+        CODEC(MSVIDEO1), CODEC(IDCIN), {AV_CODEC_ID_8BPS, "8BPS"}, CODEC(SMC), CODEC(FLIC),
+        CODEC(TRUEMOTION1), CODEC(VMDVIDEO), CODEC(MSZH), CODEC(ZLIB), CODEC(QTRLE),
+        CODEC(TSCC), CODEC(ULTI), CODEC(QDRAW), CODEC(VIXL), CODEC(QPEG),
+        CODEC(PNG), CODEC(PPM), CODEC(PBM), CODEC(PGM), CODEC(PGMYUV),
+        CODEC(PAM), CODEC(FFVHUFF), CODEC(RV30), CODEC(RV40), CODEC(VC1),
+        CODEC(WMV3), CODEC(LOCO), CODEC(WNV1), CODEC(AASC), CODEC(INDEO2),
+        CODEC(FRAPS), CODEC(TRUEMOTION2), CODEC(BMP), CODEC(CSCD), CODEC(MMVIDEO),
+        CODEC(ZMBV), CODEC(AVS), CODEC(SMACKVIDEO), CODEC(NUV), CODEC(KMVC),
+        CODEC(FLASHSV), CODEC(CAVS), CODEC(JPEG2000), CODEC(VMNC), CODEC(VP5),
+        CODEC(VP6), CODEC(VP6F), CODEC(TARGA), CODEC(DSICINVIDEO), CODEC(TIERTEXSEQVIDEO),
+        CODEC(TIFF), CODEC(GIF), CODEC(DXA), CODEC(DNXHD), CODEC(THP),
+        CODEC(SGI), CODEC(C93), CODEC(BETHSOFTVID), CODEC(PTX), CODEC(TXD),
+        CODEC(VP6A), CODEC(AMV), {AV_CODEC_ID_HEVC, "H265"}, CODEC(SNOW),
+        CODEC(PCM_S16LE), CODEC(PCM_S16BE), CODEC(PCM_U16LE), CODEC(PCM_U16BE), CODEC(PCM_S8),
+        CODEC(PCM_U8), CODEC(PCM_MULAW), CODEC(PCM_ALAW), CODEC(PCM_S32LE), CODEC(PCM_S32BE),
+        CODEC(PCM_U32LE), CODEC(PCM_U32BE), CODEC(PCM_S24LE), CODEC(PCM_S24BE), CODEC(PCM_U24LE),
+        CODEC(PCM_U24BE), CODEC(PCM_S24DAUD), CODEC(PCM_ZORK),
+        CODEC(ADPCM_IMA_QT), CODEC(ADPCM_IMA_WAV), CODEC(ADPCM_IMA_DK3), CODEC(ADPCM_IMA_DK4),
+        CODEC(ADPCM_IMA_WS), CODEC(ADPCM_IMA_SMJPEG), CODEC(ADPCM_MS), CODEC(ADPCM_4XM),
+        CODEC(ADPCM_XA), CODEC(ADPCM_ADX), CODEC(ADPCM_EA), CODEC(ADPCM_G726),
+        CODEC(ADPCM_CT), CODEC(ADPCM_SWF), CODEC(ADPCM_YAMAHA), CODEC(ADPCM_SBPRO_4),
+        CODEC(ADPCM_SBPRO_3), CODEC(ADPCM_SBPRO_2), CODEC(ADPCM_THP), CODEC(ADPCM_IMA_AMV),
+        CODEC(AMR_NB), CODEC(AMR_WB), CODEC(RA_144), CODEC(RA_288),
+        CODEC(ROQ_DPCM), CODEC(INTERPLAY_DPCM), CODEC(XAN_DPCM), CODEC(SOL_DPCM),
+        CODEC(MP2), CODEC(MP3), CODEC(AAC), CODEC(AC3), CODEC(DTS),
+        CODEC(VORBIS), CODEC(DVAUDIO), CODEC(WMAV1), CODEC(WMAV2), CODEC(MACE3),
+        CODEC(MACE6), CODEC(VMDAUDIO), CODEC(FLAC), CODEC(MP3ADU), CODEC(MP3ON4),
+        CODEC(SHORTEN), CODEC(ALAC), CODEC(WESTWOOD_SND1), CODEC(GSM), CODEC(QDM2),
+        CODEC(COOK), CODEC(TRUESPEECH), CODEC(TTA), CODEC(SMACKAUDIO), CODEC(QCELP),
+        CODEC(WAVPACK), CODEC(DSICINAUDIO), CODEC(IMC), CODEC(MUSEPACK7), CODEC(MLP),
+        CODEC(GSM_MS), CODEC(ATRAC3), CODEC(APE), CODEC(NELLYMOSER), CODEC(MUSEPACK8),
+        CODEC(SPEEX), CODEC(WMAVOICE), CODEC(WMAPRO), CODEC(WMALOSSLESS), CODEC(ATRAC3P),
+        CODEC(EAC3), CODEC(SIPR), CODEC(MP1), CODEC(SONIC), CODEC(SONIC_LS),
+        CODEC(DVD_SUBTITLE), CODEC(DVB_SUBTITLE), CODEC(TEXT), CODEC(XSUB),
+        CODEC(MPEG2TS),
+    };
+#undef CODEC
+    const auto it = names.constFind(codecId);
+    if (it == names.constEnd())
+        return QStringLiteral("NONE");
+    return QString::fromLatin1(it.value());
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Looking into media files with the FFmpeg libraries, in-process and
+// synchronously: basic facts, one picture, codec names.
+#include <QImage>
+#include <QString>
+
+// Width, height, duration (microseconds), frame rate and bit rate of a file.
+// Outputs are left untouched when the file cannot be opened or probed; width,
+// height and fps stay untouched without a video stream (cover art is not one).
+// An unknown duration is 0 and an invalid frame rate 0. width, height and
+// duration must be given; fps, bitRate and the last argument may be null, and
+// the last argument is never touched.
+void GetMediaInfo(const char* path, int* width, int* height, long long* duration,
+                  float* fps = nullptr, long long* bitRate = nullptr, QString* unused = nullptr);
+
+// The first picture the decoder completes after seeking back to the key frame
+// at or before time (microseconds from the start of the stream), as an RGB32
+// image of the stream's size. When the decoder opens but nothing decodes the
+// image is opaque black. The image is left untouched when the file, its video
+// stream or its decoder fails. duration (may be null) receives the container
+// duration in microseconds, 0 when unknown.
+void GetMediaImage(const char* path, QImage* image, long long time, long long* duration = nullptr);
+
+// Upper-case display name of an FFmpeg codec identifier; "NONE" for any
+// identifier outside the known table.
+QString GetCodecID(int codecId);

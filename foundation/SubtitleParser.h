@@ -1,0 +1,52 @@
+#pragma once
+// One subtitle document: events, styles and the ASS script header. It is also
+// the file device the readers read: set its file name before a read.
+#include "SubtitleRecords.h"
+
+#include <QFile>
+#include <QList>
+#include <QString>
+#include <cstdint>
+
+class SubtitleParser : public QFile
+{
+public:
+    SubtitleParser();
+    ~SubtitleParser() override;
+
+    // The style every new document starts with.
+    static ST_ASS_STYLE MakeDefaultStyle();
+
+    // Readers. ASSParser reads the file named by fileName() through libass
+    // and replaces events, styles and header; false when libass gives no
+    // track (the lists are then empty). SRTParser reads the events of the
+    // opened device, keeping styles and header; false when it is not open.
+    bool ASSParser();
+    bool SRTParser();
+    // Decodes one event text: UTF-8 while every text of this read has been
+    // valid UTF-8, otherwise the local 8-bit encoding (Windows-1252 where the
+    // locale is UTF-8).
+    QString fromASSText(const char* text);
+    // A dialogue line as plain display text, override blocks and drawings left out.
+    QString fromAss(const char* line);
+
+    // Writers; each returns false when the file could not be written, and a
+    // failed write leaves an existing file as it was.
+    bool SaveASS(const QString& path) const;
+    bool SaveSRT(const QString& path) const;
+    bool SaveSty(const QString& path) const;
+
+    QList<ST_ASS_EVENT> Events;
+    QList<ST_ASS_STYLE> Styles;
+    int32_t PlayResX = 0;
+    int32_t PlayResY = 0;
+    double Timer = 0.0;
+    int32_t WrapStyle = 0;
+    int32_t ScaledBorderAndShadow = 0;
+    int32_t Kerning = 0;
+    QString Language;
+    int32_t YCbCrMatrix = 0;        // 0 not given, 1 unknown, 2 none, 3 tv.601 ... 10 pc.fcc
+    int32_t DefaultStyle = 0;
+    QString TrackName;
+    bool TextIsUtf8 = true;
+};

@@ -1,0 +1,227 @@
+// The subtitle writers: ASS, SRT and the style file.
+#include "SubtitleParser.h"
+
+#include <QSaveFile>
+#include <QStringList>
+#include <QTextCodec>
+
+namespace {
+
+QString Integer(long long value)
+{
+    return QString::number(value);
+}
+
+// Like C's "%g", independent of the locale.
+QString Real(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+QString TwoDigits(long long value)
+{
+    return QString::number(value).rightJustified(2, QLatin1Char('0'));
+}
+
+// Bytes alpha, blue, green, red of a red-first colour, lower-case hex.
+QString Colour(uint32_t rgba)
+{
+    static const char digits[] = "0123456789abcdef";
+    QString out(8, QLatin1Char('0'));
+    for (int i = 0; i < 4; ++i) {
+        const unsigned byte = (rgba >> (8 * i)) & 0xFFu;
+        out[2 * i] = QLatin1Char(digits[byte >> 4]);
+        out[2 * i + 1] = QLatin1Char(digits[byte & 0xF]);
+    }
+    return out;
+}
+
+// ASS event time H:MM:SS.cc from milliseconds; negative times are written as 0.
+QString AssTime(long long ms)
+{
+    const long long us = ms > 0 ? ms * 1000 : 0;
+    const long long seconds = us / 1000000;
+    return QString::number(seconds / 3600) + QLatin1Char(':') + TwoDigits(seconds / 60 % 60)
+        + QLatin1Char(':') + TwoDigits(seconds % 60) + QLatin1Char('.')
+        + TwoDigits(us / 10000 % 100);
+}
+
+// SRT cue time HH:MM:SS,mmm from milliseconds; negative times are written as 0.
+QString SrtTime(long long ms)
+{
+    const long long us = ms > 0 ? ms * 1000 : 0;
+    const long long seconds = us / 1000000;
+    return TwoDigits(seconds / 3600) + QLatin1Char(':') + TwoDigits(seconds / 60 % 60)
+        + QLatin1Char(':') + TwoDigits(seconds % 60) + QLatin1Char(',')
+        + QString::number(us / 1000 % 1000).rightJustified(3, QLatin1Char('0'));
+}
+
+// A comma or a line break inside a comma-separated field would shift every
+// field after it when the file is read back.
+QString Field(const QString& value)
+{
+    QString out = value;
+    out.replace(QLatin1Char(','), QLatin1Char(';'));
+    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return out;
+}
+
+// The event text stays on one line: real line breaks become "\N".
+QString AssText(const QString& text)
+{
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\\N"));
+    out.replace(QLatin1Char('\r'), QLatin1String("\\N"));
+    out.replace(QLatin1Char('\n'), QLatin1String("\\N"));
+    return out;
+}
+
+// SRT has no "\N": a cue's lines are real lines.
+QString SrtText(const QString& text)
+{
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    out.replace(QLatin1String("\\N"), QLatin1String("\n"));
+    return out;
+}
+
+const char kStyleFormat[] =
+    "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
+    "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, "
+    "BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding";
+
+void AppendStyles(QString& out, const QList<ST_ASS_STYLE>& styles)
+{
+    out += QLatin1String("[V4+ Styles]\n");
+    for (const ST_ASS_STYLE& s : styles) {
+        const QStringList values = {
+            Field(s.Name), Field(s.FontName), Real(s.FontSize),
+            QStringLiteral("&H") + Colour(s.PrimaryColour),
+            QStringLiteral("&H") + Colour(s.SecondaryColour),
+            QStringLiteral("&H") + Colour(s.OutlineColour),
+            QStringLiteral("&H") + Colour(s.BackColour),
+            Integer(s.Bold), Integer(s.Italic), Integer(s.Underline), Integer(s.StrikeOut),
+            Real(s.ScaleX * 100), Real(s.ScaleY * 100), Real(s.Spacing), Real(s.Angle),
+            Integer(s.BorderStyle), Real(s.Outline), Real(s.Shadow),
+            Integer(s.Alignment), Integer(s.MarginL), Integer(s.MarginR), Integer(s.MarginV),
+            Integer(s.Encoding)};
+        out += QLatin1String(kStyleFormat);
+        out += QLatin1Char('\n');
+        out += QLatin1String("Style: ");
+        out += values.join(QLatin1Char(','));
+        out += QLatin1Char('\n');
+    }
+}
+
+QString Margin(int32_t value)
+{
+    return value <= 0 ? QStringLiteral("0000") : Integer(value);
+}
+
+QString MatrixName(int32_t matrix)
+{
+    static const char* const names[] = {"none", "tv.601", "pc.601", "tv.709", "pc.709",
+                                        "tv.240m", "pc.240m", "tv.fcc", "pc.fcc"};
+    if (matrix < 2 || matrix > 10)
+        return QString();
+    return QString::fromLatin1(names[matrix - 2]);
+}
+
+// Writes the text as UTF-8 with a byte-order mark (when there is content),
+// through a save file so a failed write keeps the old file.
+bool WriteUtf8File(const QString& path, const QString& text)
+{
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    if (!text.isEmpty()) {
+        static const char bom[] = "\xEF\xBB\xBF";
+        const QByteArray bytes = text.toUtf8();
+        if (file.write(bom, 3) != 3 || file.write(bytes) != bytes.size()) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    return file.commit();
+}
+
+} // namespace
+
+bool SubtitleParser::SaveASS(const QString& path) const
+{
+    QString out;
+    out.reserve(256 + Events.size() * 96);
+    out += QLatin1String("[Script Info]\n"
+                         "; Script generated by Lumacrest 4.0\n"
+                         "Title: Default ASS file\n"
+                         "ScriptType: v4.00+\n");
+    out += QLatin1String("WrapStyle: ") + Integer(WrapStyle) + QLatin1Char('\n');
+    out += ScaledBorderAndShadow == 1 ? QLatin1String("ScaledBorderAndShadow: yes\n")
+                                      : QLatin1String("ScaledBorderAndShadow: no\n");
+    const QString matrix = MatrixName(YCbCrMatrix);
+    if (!matrix.isEmpty())
+        out += QLatin1String("YCbCr Matrix: ") + matrix + QLatin1Char('\n');
+    if (PlayResX > 0)
+        out += QLatin1String("PlayResX: ") + Integer(PlayResX) + QLatin1Char('\n');
+    if (PlayResY > 0)
+        out += QLatin1String("PlayResY: ") + Integer(PlayResY) + QLatin1Char('\n');
+    AppendStyles(out, Styles);
+    out += QLatin1String("[Events]\n"
+                         "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n");
+    const int styleCount = Styles.size();
+    for (const ST_ASS_EVENT& e : Events) {
+        const QString styleName =
+            (e.Style >= 1 && e.Style <= styleCount) ? Field(Styles.at(e.Style - 1).Name) : QString();
+        out += QLatin1String("Dialogue: ");
+        out += Integer(e.Layer);
+        out += QLatin1Char(',');
+        out += AssTime(e.Start);
+        out += QLatin1Char(',');
+        out += AssTime(e.End);
+        out += QLatin1Char(',');
+        out += styleName;
+        out += QLatin1Char(',');
+        out += Field(e.Name);
+        out += QLatin1Char(',');
+        out += Margin(e.MarginL);
+        out += QLatin1Char(',');
+        out += Margin(e.MarginR);
+        out += QLatin1Char(',');
+        out += Margin(e.MarginV);
+        out += QLatin1Char(',');
+        out += Field(e.Effect);
+        out += QLatin1Char(',');
+        out += AssText(e.Text);
+        out += QLatin1Char('\n');
+    }
+    return WriteUtf8File(path, out);
+}
+
+bool SubtitleParser::SaveSRT(const QString& path) const
+{
+    QString out;
+    out.reserve(Events.size() * 80);
+    int n = 0;
+    for (const ST_ASS_EVENT& e : Events) {
+        out += QString::number(++n);
+        out += QLatin1Char('\n');
+        out += SrtTime(e.Start);
+        out += QLatin1String(" --> ");
+        out += SrtTime(e.End);
+        out += QLatin1Char('\n');
+        out += SrtText(e.Text);
+        out += QLatin1String("\n\n");
+    }
+    return WriteUtf8File(path, out);
+}
+
+bool SubtitleParser::SaveSty(const QString& path) const
+{
+    QString out;
+    AppendStyles(out, Styles);
+    return WriteUtf8File(path, out);
+}

@@ -1,0 +1,250 @@
+// Core's shared state and small services: layer list, language, the concat
+// list, the MP4 check, project and timecode members.
+#include <QtTest>
+
+#include "Core.h"
+#include "TestLayerItem.h"
+#include "TestMedia.h"
+
+#include <QMessageBox>
+#include <memory>
+
+namespace {
+ST_MERGE Clip(const QString& path)
+{
+    ST_MERGE clip;
+    clip.path = path;
+    return clip;
+}
+} // namespace
+
+class TestCore : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    Core* core() { return Core::instance(); }
+    QString work() const { return m_dir.path() + "/Cache"; }
+    static QByteArray readAll(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void init() { ResetCore(work(), QSize(320, 240)); }
+
+    void isOneObject()
+    {
+        QVERIFY(Core::instance() != nullptr);
+        QCOMPARE(Core::instance(), Core::instance());
+        QCOMPARE(core()->CurrentRow, 0);
+        QVERIFY(core()->GetMainWindow() == nullptr);
+        QVERIFY(core()->EditorWindow() == nullptr);
+    }
+
+    void layerListFollowsTheScene()
+    {
+        TestLayerItem a(2, "/a.png", SolidImage(4, 4));
+        TestLayerItem b(2, "/b.png", SolidImage(4, 4));
+        QSignalSpy added(core(), SIGNAL(sigAddLayer(QWatermarkBase*)));
+        QSignalSpy removed(core(), SIGNAL(sigRemoveLayer(QWatermarkBase*)));
+        core()->onAddLayer(&a);
+        core()->onAddLayer(&a);
+        QCOMPARE(core()->Layers.size(), 2);
+        QCOMPARE(added.size(), 2);
+        core()->onRemoveLayer(&a);
+        QCOMPARE(core()->Layers, (QList<QWatermarkBase*>{&a}));
+        QCOMPARE(removed.size(), 1);
+        // not in the list: nothing changes, the signal still goes out
+        core()->onRemoveLayer(&b);
+        QCOMPARE(core()->Layers.size(), 1);
+        QCOMPARE(removed.size(), 2);
+        core()->Layers.clear();
+    }
+    void layerSignalsReachStringConnections()
+    {
+        // the editor connects by signature strings
+        QPointer<QObject> receiver = new QObject;
+        QWatermarkBase* seen = nullptr;
+        QVERIFY(connect(core(), SIGNAL(sigRemoveLayer(QWatermarkBase*)), receiver, SLOT(deleteLater())));
+        TestLayerItem a(2, "/a.png", SolidImage(4, 4));
+        connect(core(), &Core::sigAddLayer, receiver, [&](QWatermarkBase* item) { seen = item; });
+        core()->onAddLayer(&a);
+        QCOMPARE(seen, static_cast<QWatermarkBase*>(&a));
+        core()->onRemoveLayer(&a);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(receiver.isNull());
+        QVERIFY(core()->Layers.isEmpty());
+        core()->Layers.clear();
+    }
+
+    void languages()
+    {
+        QCOMPARE(Core::TranslationResource(0), QString(":/Translations/Brisquel_zh_CN.qm"));
+        QCOMPARE(Core::TranslationResource(1), QString(":/Translations/Brisquel_en_US.qm"));
+        QCOMPARE(Core::TranslationResource(8), QString(":/Translations/Brisquel_es.qm"));
+        QVERIFY(Core::TranslationResource(9).isEmpty());
+        QVERIFY(Core::TranslationResource(-1).isEmpty());
+        for (int i = 0; i < 9; ++i)
+            QVERIFY2(QFile::exists(Core::TranslationResource(i)), qPrintable(Core::TranslationResource(i)));
+
+        // removeTranslator tells whether the translator was installed
+        core()->ChangeLanguage(9);
+        core()->ChangeLanguage(-1);
+        QVERIFY(!QCoreApplication::removeTranslator(&core()->Translator));
+        core()->ChangeLanguage(1);
+        QCOMPARE(core()->Translator.language(), QString("en_US"));
+        QVERIFY(QCoreApplication::removeTranslator(&core()->Translator));
+        core()->ChangeLanguage(7);
+        QCOMPARE(core()->Translator.language(), QString("ru"));
+        QVERIFY(QCoreApplication::removeTranslator(&core()->Translator));
+    }
+
+    void asksForASourceFile()
+    {
+        QCoreApplication::setApplicationName("Lumacrest");
+        QString title, text;
+        QTimer::singleShot(0, [&]() {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            title = box->windowTitle();
+            text = box->text();
+            QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Yes));
+            QCOMPARE(box->icon(), QMessageBox::Information);
+            box->accept();
+        });
+        core()->MessageBoxAddMediaFile();
+        QCOMPARE(title, QString("Lumacrest"));
+        QCOMPARE(text, QString("Add media file to list"));
+    }
+
+    void subtitlePathIsStored()
+    {
+        core()->SetSubtitle("/s/a.ass");
+        QCOMPARE(core()->SubtitlePath, QString("/s/a.ass"));
+    }
+
+    void concatList()
+    {
+        ST_OPTS row = MakeRow(320, 240);
+        row.titleClips << Clip("/a/t.mp4");
+        core()->Rows << row;
+        const QString list = core()->GetMergeFileName(0, "/a/m.mp4");
+        QVERIFY(!list.isEmpty());
+        QVERIFY(QFileInfo(list).isAbsolute());
+        QCOMPARE(QFileInfo(list).absolutePath(), work());
+        QCOMPARE(readAll(list), QByteArray("file '/a/t.mp4'\nfile '/a/m.mp4'\n"));
+        // one list per call
+        const QString second = core()->GetMergeFileName(0, "/a/m.mp4");
+        QVERIFY(!second.isEmpty());
+        QVERIFY(second != list);
+        QVERIFY(QFile::exists(list));
+    }
+    void concatListOrderQuotingAndRefusals()
+    {
+        ST_OPTS row = MakeRow(320, 240);
+        row.titleClips << Clip("/a/it's.mp4") << Clip("/a/t2.mp4");
+        row.endingClips << Clip(QString::fromUtf8("/a/é [1],%2.mp4"));
+        core()->Rows << row << MakeRow(320, 240);
+        QCOMPARE(readAll(core()->GetMergeFileName(0, "/a/m.mp4")),
+                 QString::fromUtf8("file '/a/it'\\''s.mp4'\nfile '/a/t2.mp4'\nfile '/a/m.mp4'\n"
+                                   "file '/a/é [1],%2.mp4'\n").toUtf8());
+        QCOMPARE(readAll(core()->GetMergeFileName(1, "/a/m.mp4")), QByteArray("file '/a/m.mp4'\n"));
+        QVERIFY(core()->GetMergeFileName(1, "/a/line\nbreak.mp4").isEmpty());
+        QVERIFY(core()->GetMergeFileName(1, "/a/cr\rbreak.mp4").isEmpty());
+        QVERIFY(core()->GetMergeFileName(2, "/a/m.mp4").isEmpty());
+        QVERIFY(core()->GetMergeFileName(-1, "/a/m.mp4").isEmpty());
+        // a work folder that cannot be made: failure, not a name
+        const QString blocker = m_dir.path() + "/blocker";
+        QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
+        ResetCore(blocker + "/Cache", QSize());
+        core()->Rows << MakeRow(320, 240);
+        QVERIFY(core()->GetMergeFileName(0, "/a/m.mp4").isEmpty());
+    }
+    void concatListJoinsHostileNames()
+    {
+        const QString folder = m_dir.path() + QString::fromUtf8("/it's a:b,c;[d] %2 é");
+        QVERIFY(QDir().mkpath(folder));
+        const QString title = TestMedia::MakeSilentVideo(m_dir.path(), "t.mp4", 0.5, 64, 48);
+        const QString main = TestMedia::MakeSilentVideo(m_dir.path(), "m.mp4", 0.5, 64, 48);
+        QVERIFY(QFile::copy(title, folder + "/it's title.mp4"));
+        QVERIFY(QFile::copy(main, folder + "/main, [x].mp4"));
+        ST_OPTS row = MakeRow(64, 48);
+        row.titleClips << Clip(folder + "/it's title.mp4");
+        core()->Rows << row;
+        const QString list = core()->GetMergeFileName(0, folder + "/main, [x].mp4");
+        const QString out = m_dir.path() + "/joined.mp4";
+        QVERIFY(TestMedia::RunConverter({"-f", "concat", "-safe", "0", "-i", list, "-c", "copy", out}));
+        QVERIFY(qAbs(TestMedia::Probe(out).duration - 1.0) < 0.2);
+    }
+
+    void mp4Check()
+    {
+        ST_OPTS row = MakeRow(320, 240);
+        core()->Rows << row;
+        QVERIFY(core()->IsMergeListMP4(0));               // no clips
+        core()->Rows[0].titleClips << Clip("/a/T.MP4");
+        core()->Rows[0].endingClips << Clip("/a/e.mp4");
+        QVERIFY(core()->IsMergeListMP4(0));
+        core()->Rows[0].endingClips << Clip("/a/x.mp4.mov");
+        QVERIFY(!core()->IsMergeListMP4(0));
+        core()->Rows[0].endingClips.removeLast();
+        core()->Rows[0].titleClips << Clip("/a/mp4");       // no dot: the whole path is compared
+        QVERIFY(!core()->IsMergeListMP4(0));
+        QVERIFY(!core()->IsMergeListMP4(1));
+        QVERIFY(!core()->IsMergeListMP4(-1));
+    }
+
+    void timecodeDisplayIsAlwaysClockTime()
+    {
+        QSignalSpy spy(core(), &Core::TimecodeDisplayChanged);
+        core()->SetTimecodeDisplay(Timecode::TimecodeDrop);
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(qvariant_cast<int>(spy.at(0).at(0)), int(Timecode::TimecodeDrop));
+        QCOMPARE(core()->GetTimecodeDisplay(), Timecode::RealTime);
+    }
+
+    void projectMembers()
+    {
+        // without an editor window the flag alone is kept
+        core()->SetEditorWidget(nullptr);
+        core()->SetProjectModified(true);
+        QVERIFY(core()->IsProjectModified());
+        core()->SaveAutorecovery();
+        QVERIFY(!core()->IsProjectModified());
+
+        auto editor = std::make_unique<QWidget>();
+        editor->setWindowTitle("Editor[*]");
+        core()->SetEditorWidget(editor.get());
+        core()->SetProjectModified(true);
+        QVERIFY(editor->isWindowModified());
+        QVERIFY(core()->IsProjectModified());
+        core()->ProjectSaveSucceeded();
+        QVERIFY(!editor->isWindowModified());
+        QVERIFY(!core()->IsProjectModified());
+        editor.reset(); // a destroyed editor is forgotten
+        core()->SetProjectModified(true);
+        QVERIFY(core()->IsProjectModified());
+        core()->ProjectSaveSucceeded();
+
+        core()->SetAutorecoveryInterval(5);
+        QCOMPARE(core()->AutorecoveryInterval(), 300000);
+        core()->SetAutorecoveryInterval(1 << 30);
+        QCOMPARE(core()->AutorecoveryInterval(), INT_MAX);
+        QCOMPARE(core()->GetProjectFilter(), QString("Lumacrest Project (*.jxo)"));
+    }
+
+    void workFolderWithoutMainWindow()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        core()->SetWorkFolderQuery(nullptr);
+        const QString folder = core()->WorkFolder();
+        QVERIFY(folder.endsWith("/Cache"));
+        QVERIFY(QFileInfo(folder).isDir());
+        core()->SetWorkFolderQuery([this]() { return work(); });
+        QCOMPARE(core()->WorkFolder(), work());
+    }
+};
+
+QTEST_MAIN(TestCore)
+#include "tst_core.moc"

@@ -1,0 +1,457 @@
+// Exact filter-graph texts of Core::GetCommandArg and its pieces.
+#include <QtTest>
+
+#include "Core.h"
+#include "FilterText.h"
+#include "TestLayerItem.h"
+
+#include <memory>
+#include <vector>
+
+class TestGraph : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    std::vector<std::unique_ptr<TestLayerItem>> m_items;
+
+    Core* core() { return Core::instance(); }
+    QString work() const { return m_dir.path() + "/Cache"; }
+
+    // A layer announced to Core at a place on the canvas.
+    TestLayerItem* addLayer(int kind, const QString& file, QImage image, QPointF pos, qreal z = 1,
+                            qreal angle = 0)
+    {
+        m_items.push_back(std::make_unique<TestLayerItem>(kind, file, image));
+        TestLayerItem* item = m_items.back().get();
+        item->setPos(pos);
+        item->setZValue(z);
+        item->setRotation(angle);
+        core()->onAddLayer(item);
+        return item;
+    }
+    QString ass(const QString& path) { return "ass=" + FilterText::Path(path); }
+
+    static const char* oneLayerText()
+    {
+        return "movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB,"
+               "rotate='0:ow=200:oh=100:c=0x00000000'[m];[in][m]overlay=100:50:eof_action=pass";
+    }
+
+private slots:
+    void init()
+    {
+        m_items.clear();
+        ResetCore(work(), QSize(1920, 1080));
+    }
+    void cleanup()
+    {
+        core()->Layers.clear();
+        m_items.clear();
+    }
+
+    void escapesPathsForBothParsers()
+    {
+        QCOMPARE(FilterText::Path("/u/a.png"), QString("'/u/a.png'"));
+        QCOMPARE(FilterText::EscapeOption("C:\\a'b"), QString("C\\:\\\\a\\'b"));
+        QCOMPARE(FilterText::QuoteGraph("it's"), QString("'it'\\''s'"));
+        QCOMPARE(FilterText::Path("/t/it's:a.png"), QString("'/t/it\\'\\''s\\:a.png'"));
+        // brackets, commas, semicolons and % are safe inside the quotes
+        QCOMPARE(FilterText::Path("/t/[a],b;%2 é.png"), QString("'/t/[a],b;%2 é.png'"));
+    }
+    void formatsNumbersLikeTheConverterExpects()
+    {
+        QCOMPARE(FilterText::Seconds(1500000), QString("1.5"));
+        QCOMPARE(FilterText::Seconds(12345678), QString("12.3457"));
+        QCOMPARE(FilterText::Seconds(0), QString("0"));
+        QCOMPARE(FilterText::SecondsOffset(12345678, -0.5), QString("11.8457"));
+        QCOMPARE(FilterText::SecondsOffset(200000, -0.5), QString("0"));
+        QCOMPARE(FilterText::Trunc(qInf()), INT_MAX);
+        QCOMPARE(FilterText::Trunc(-qInf()), INT_MIN);
+        QCOMPARE(FilterText::Trunc(qQNaN()), 0);
+        QCOMPARE(FilterText::Trunc(-7.9), -7);
+    }
+
+    void oneLayer_data()
+    {
+        QTest::addColumn<bool>("hflip");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << false << QString(oneLayerText());
+        QTest::newRow("after a flip") << true << QString("hflip[in];") + oneLayerText();
+    }
+    void oneLayer()
+    {
+        QFETCH(bool, hflip);
+        QFETCH(QString, expected);
+        core()->Rows << MakeRow(1920, 1080);
+        core()->Rows[0].hflip = hflip;
+        addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(100, 50));
+        QCOMPARE(core()->GetCommandArg(0), expected);
+    }
+
+    void threeLayersInZOrder()
+    {
+        core()->Rows << MakeRow(1920, 1080);
+        // announced out of z order: the graph and the list follow z
+        TestLayerItem* c = addLayer(2, "/u/c.png", SolidImage(20, 10), QPointF(30, 30), 3);
+        TestLayerItem* a = addLayer(1, "/u/a.mp4", SolidImage(20, 10), QPointF(10, 10), 1);
+        TestLayerItem* b = addLayer(2, "/u/b.png", SolidImage(20, 10), QPointF(20, 20), 2);
+        const QString tail = ":loop=0,setpts=N/FRAME_RATE/TB,rotate='0:ow=20:oh=10:c=0x00000000'";
+        const QString expected = "movie='/u/a.mp4'" + tail + "[m0];"
+                                 "movie='/u/b.png'" + tail + "[m1];"
+                                 "movie='/u/c.png'" + tail + "[m2];"
+                                 "[in][m0]overlay=10:10:eof_action=pass[o0];"
+                                 "[o0][m1]overlay=20:20:eof_action=pass[o1];"
+                                 "[o1][m2]overlay=30:30:eof_action=pass";
+        QCOMPARE(core()->GetCommandArg(0), expected);
+        QCOMPARE(core()->Layers, (QList<QWatermarkBase*>{a, b, c}));
+    }
+    void twoLayersHaveNoLabelAfterTheLast()
+    {
+        core()->Rows << MakeRow(1920, 1080);
+        addLayer(2, "/u/a.png", SolidImage(20, 10), QPointF(0, 0), 1);
+        addLayer(2, "/u/b.png", SolidImage(20, 10), QPointF(0, 0), 2);
+        const QString graph = core()->GetCommandArg(0);
+        QVERIFY(graph.contains("[in][m0]overlay=0:0:eof_action=pass[o0];[o0][m1]overlay=0:0:eof_action=pass"));
+        QVERIFY(graph.endsWith("[o0][m1]overlay=0:0:eof_action=pass"));
+    }
+
+    void layerOptions_data()
+    {
+        QTest::addColumn<int>("opacity");
+        QTest::addColumn<qreal>("angle");
+        QTest::addColumn<QString>("chain");
+        QTest::newRow("opacity 50") << 50 << 0.0 << ",format=rgba,colorchannelmixer=aa=0.5,rotate='0:ow=200:oh=100:c=0x00000000'";
+        QTest::newRow("opacity 100") << 100 << 0.0 << ",rotate='0:ow=200:oh=100:c=0x00000000'";
+        QTest::newRow("opacity 0") << 0 << 0.0 << ",format=rgba,colorchannelmixer=aa=0,rotate='0:ow=200:oh=100:c=0x00000000'";
+        // a quarter turn about the centre: the bounding box stands upright
+        QTest::newRow("angle 90") << 100 << 90.0 << ",format=rgba,rotate='1.5705:ow=100:oh=200:c=0x00000000'";
+    }
+    void layerOptions()
+    {
+        QFETCH(int, opacity);
+        QFETCH(qreal, angle);
+        QFETCH(QString, chain);
+        core()->Rows << MakeRow(1920, 1080);
+        TestLayerItem* item = addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(100, 50), 1, angle);
+        item->GetLayer()->Transparent = opacity;
+        const QString graph = core()->GetCommandArg(0);
+        QVERIFY2(graph.startsWith("movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB" + chain + "[m];"), qPrintable(graph));
+        if (angle == 90.0)
+            QVERIFY2(graph.endsWith("overlay=150:0:eof_action=pass"), qPrintable(graph));
+    }
+
+    void scalesFromCanvasToSource()
+    {
+        ResetCore(work(), QSize(960, 540));
+        core()->Rows << MakeRow(1920, 1080);
+        addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(10, 20));
+        QCOMPARE(core()->GetCommandArg(0),
+                 QString("movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB,scale=400:200,"
+                         "rotate='0:ow=400:oh=200:c=0x00000000'[m];[in][m]overlay=20:40:eof_action=pass"));
+    }
+    void scalesAfterCropAndTurn()
+    {
+        // the canvas shows the frame after turn and crop: 864 x 1920
+        ResetCore(work(), QSize(864, 1920));
+        ST_OPTS row = MakeRow(1920, 1080);
+        row.rotate = 1;
+        row.crop = true;
+        row.cropLeft = row.cropRight = 0.1;
+        core()->Rows << row;
+        addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(10, 20));
+        QCOMPARE(core()->GetCommandArg(0),
+                 QString("transpose=1,crop=864:1920:108:0[in];movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB,"
+                         "rotate='0:ow=200:oh=100:c=0x00000000'[m];[in][m]overlay=10:20:eof_action=pass"));
+    }
+    void noCanvasMeansNoLayerChains()
+    {
+        ResetCore(work(), QSize(0, 0));
+        core()->Rows << MakeRow(1920, 1080);
+        core()->Rows[0].vflip = true;
+        addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(10, 20));
+        QCOMPARE(core()->GetCommandArg(0), QString("vflip"));
+        core()->SetCanvasSizeQuery(nullptr);
+        QCOMPARE(core()->GetCommandArg(0), QString("vflip"));
+        // a row whose size is unknown cannot place layers either
+        ResetCore(work(), QSize(1920, 1080));
+        core()->Rows << MakeRow(0, 0);
+        addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(10, 20));
+        QCOMPARE(core()->GetCommandArg(0), QString());
+    }
+
+    void fades_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<qint64>("start");
+        QTest::addColumn<qint64>("end");
+        QTest::addColumn<QString>("fade");
+        QTest::newRow("in") << 1 << qint64(0) << qint64(0) << ",fade=t=in:st=0:d=0.5:alpha=1";
+        QTest::newRow("out at end") << 2 << qint64(0) << qint64(3000000) << ",fade=t=out:st=2.5:d=0.5:alpha=1";
+        QTest::newRow("out without end: row duration") << 2 << qint64(0) << qint64(0)
+                                                       << ",fade=t=out:st=9.5:d=0.5:alpha=1";
+        QTest::newRow("both without end") << 3 << qint64(1000000) << qint64(0)
+                                          << ",fade=t=in:st=1:d=0.5:alpha=1,fade=t=out:st=9.5:d=0.5:alpha=1";
+        QTest::newRow("both with end") << 3 << qint64(1000000) << qint64(12345678)
+                                       << ",fade=t=in:st=1:d=0.5:alpha=1,fade=t=out:st=11.8457:d=0.5:alpha=1";
+        QTest::newRow("unknown mode") << 7 << qint64(0) << qint64(0) << "";
+    }
+    void fades()
+    {
+        QFETCH(int, mode);
+        QFETCH(qint64, start);
+        QFETCH(qint64, end);
+        QFETCH(QString, fade);
+        // no media file: the duration comes from the row's trim end
+        ST_OPTS row = MakeRow(1920, 1080, m_dir.path() + "/missing.mp4");
+        row.trimEnd = 10000000;
+        core()->Rows << row;
+        TestLayerItem* item = addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(100, 50));
+        item->GetLayer()->Fade = mode;
+        item->GetLayer()->StartTime = start;
+        item->GetLayer()->EndTime = end;
+        const QString graph = core()->GetCommandArg(0);
+        QVERIFY2(graph.contains("rotate='0:ow=200:oh=100:c=0x00000000'" + fade + "[m];"), qPrintable(graph));
+    }
+
+    void timedOverlays()
+    {
+        QCOMPARE(core()->GetCommandOverlay(100, 50, 0, 0, 0, 50), QString("overlay=100:50:eof_action=pass"));
+        QCOMPARE(core()->GetCommandOverlay(100, 50, 2000000, 0, 0, 50),
+                 QString("overlay='if(gte(t,2),100,NAN)':50:eof_action=pass"));
+        QCOMPARE(core()->GetCommandOverlay(100, 50, 1500000, 12345678, 0, 50),
+                 QString("overlay='if(between(t,1.5,12.3457),100,NAN)':50:eof_action=pass"));
+        QCOMPARE(core()->GetCommandOverlay(100, 50, 0, 3000000, 0, 50),
+                 QString("overlay='if(between(t,0,3),100,NAN)':50:eof_action=pass"));
+    }
+    void movingOverlays()
+    {
+        QCOMPARE(core()->GetCommandOverlay(10, 20, 0, 0, 1, 50),
+                 QString("overlay=-w+mod(((t-0)*50+w+10)\\,W+w):20:eof_action=pass"));
+        QCOMPARE(core()->GetCommandOverlay(10, 20, 0, 0, 2, 50),
+                 QString("overlay=W - mod(((t-0)*50+W-10)\\,W+w):20:eof_action=pass"));
+        QCOMPARE(core()->GetCommandOverlay(10, 20, 1500000, 0, 3, 60),
+                 QString("overlay='if(gte(t,1.5),10,NAN)':-h+mod(((t-1.5)*60+h+20)\\,H+h):eof_action=pass"));
+        QCOMPARE(core()->GetCommandOverlay(10, 20, 1000000, 4000000, 4, 60),
+                 QString("overlay='if(between(t,1,4),10,NAN)':H - mod(((t-1)*60+H-20)\\,H+h):eof_action=pass"));
+        QCOMPARE(core()->GetCommandOverlay(10, 20, 0, 0, 9, 60), QString("overlay=10:20:eof_action=pass"));
+    }
+    void movieChainPieces()
+    {
+        WatermarkInfo info;
+        info.path = "/v/clip.mp4";
+        info.loop = 3;
+        info.opacity = 75;
+        info.scale = true;
+        info.w = 64;
+        info.h = 48;
+        info.angle = 45;
+        info.ow = 80;
+        info.oh = 80;
+        QCOMPARE(core()->GetCommandMovie(&info),
+                 QString("movie='/v/clip.mp4':loop=3,setpts=N/FRAME_RATE/TB,format=rgba,colorchannelmixer=aa=0.75,"
+                         "scale=64:48,rotate='0.78525:ow=80:oh=80:c=0x00000000'"));
+        QCOMPARE(core()->GetCommandMovie(nullptr), QString());
+    }
+
+    void hostilePathIsFilledInOnePass()
+    {
+        core()->Rows << MakeRow(1920, 1080);
+        const QString path = "/t/it's a:b,c;[d] %2 %1 é.png";
+        TestLayerItem* item = addLayer(2, path, SolidImage(200, 100), QPointF(100, 50));
+        item->GetLayer()->Loop = 7;
+        QCOMPARE(core()->GetCommandArg(0),
+                 QString("movie='/t/it\\'\\''s a\\:b,c;[d] %2 %1 é.png':loop=7,setpts=N/FRAME_RATE/TB,"
+                         "rotate='0:ow=200:oh=100:c=0x00000000'[m];[in][m]overlay=100:50:eof_action=pass"));
+    }
+
+    void sequencePatternsReadOnePicture()
+    {
+        core()->Rows << MakeRow(1920, 1080);
+        addLayer(2, "/u/logo%03d.JPG", SolidImage(200, 100), QPointF(100, 50), 1);
+        addLayer(1, "/u/clip%d.mp4", SolidImage(200, 100), QPointF(100, 50), 2);
+        addLayer(2, "/u/100%.png", SolidImage(200, 100), QPointF(100, 50), 3);
+        const QString graph = core()->GetCommandArg(0);
+        QVERIFY2(graph.startsWith("movie='/u/logo%03d.JPG':f=jpeg_pipe:loop=0,"), qPrintable(graph));
+        QVERIFY(graph.contains("[m0];movie='/u/clip%d.mp4':loop=0,"));
+        QVERIFY(graph.contains("[m1];movie='/u/100%.png':loop=0,"));
+    }
+    void textLayersWriteTheirPictures()
+    {
+        core()->Rows << MakeRow(1920, 1080);
+        addLayer(3, "Text1", SolidImage(40, 20, Qt::red), QPointF(0, 0), 1);
+        addLayer(3, "Text1", SolidImage(30, 10, Qt::green), QPointF(0, 0), 2); // same name: own file
+        addLayer(3, "a/b", SolidImage(30, 10, Qt::green), QPointF(0, 0), 3);
+        const QString graph = core()->GetCommandArg(0);
+        const QString first = work() + "/Text1.png";
+        const QString second = work() + "/Text1_2.png";
+        const QString third = work() + "/a_b.png";
+        QVERIFY2(graph.startsWith("movie=" + FilterText::Path(first)), qPrintable(graph));
+        QVERIFY(graph.contains("movie=" + FilterText::Path(second)));
+        QVERIFY(graph.contains("movie=" + FilterText::Path(third)));
+        QImage image(first);
+        QCOMPARE(image.size(), QSize(40, 20));
+        QCOMPARE(image.pixelColor(5, 5), QColor(Qt::red));
+        QCOMPARE(QImage(second).size(), QSize(30, 10));
+    }
+    void layerWithoutSizeOrKindIsLeftOut()
+    {
+        core()->Rows << MakeRow(1920, 1080);
+        addLayer(0, "", SolidImage(20, 10), QPointF(0, 0), 1);
+        addLayer(2, "/u/empty.png", QImage(), QPointF(0, 0), 2);
+        QCOMPARE(core()->GetCommandArg(0), QString());
+    }
+    void destroyedItemLeavesTheList()
+    {
+        core()->Rows << MakeRow(1920, 1080);
+        addLayer(2, "/u/a.png", SolidImage(20, 10), QPointF(0, 0));
+        m_items.clear();
+        QVERIFY(core()->Layers.isEmpty());
+        QCOMPARE(core()->GetCommandArg(0), QString());
+    }
+    // --- subtitles ---
+private:
+    static QByteArray readAll(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QString writeSrt(const QString& name, const QString& text)
+    {
+        const QString path = m_dir.path() + "/" + name;
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly))
+            return QString();
+        f.write("1\n00:00:00,200 --> 00:00:01,500\n" + text.toUtf8() + "\n\n");
+        return path;
+    }
+    void editorEvent(const QString& text)
+    {
+        ST_ASS_EVENT e;
+        e.Start = 100;
+        e.End = 900;
+        e.Style = 1;
+        e.Text = text;
+        core()->Subtitle.Events = {e};
+    }
+
+private slots:
+    void subtitlesAlone_data()
+    {
+        QTest::addColumn<bool>("hflip");
+        QTest::addColumn<bool>("layer");
+        QTest::addColumn<QString>("head");
+        QTest::newRow("alone") << false << false << "";
+        QTest::newRow("with a prefix") << true << false << "hflip,";
+        QTest::newRow("with layers") << false << true << QString(oneLayerText()) + "[o];[o]";
+        QTest::newRow("prefix and layers") << true << true << QString("hflip[in];") + oneLayerText() + "[o];[o]";
+    }
+    void subtitlesAlone()
+    {
+        QFETCH(bool, hflip);
+        QFETCH(bool, layer);
+        QFETCH(QString, head);
+        ST_OPTS row = MakeRow(1920, 1080, "/v/clip.mp4");
+        row.hflip = hflip;
+        row.subtitle = true;
+        core()->Rows << row;
+        if (layer)
+            addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(100, 50));
+        editorEvent("From the editor");
+        const QString file = core()->SubtitleWorkFile(0);
+        QVERIFY(file.startsWith(work() + "/subtitle_0_"));
+        QCOMPARE(core()->GetCommandArg(0), head + ass(file));
+        QVERIFY(readAll(file).contains(",From the editor"));
+    }
+    void existingAssIsUsedAsItIs()
+    {
+        const QString path = m_dir.path() + "/it's [x].ass";
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        ST_OPTS row = MakeRow(1920, 1080, "/v/clip.mp4");
+        row.subtitle = true;
+        row.subtitlePath = path;
+        core()->Rows << row;
+        QCOMPARE(core()->GetCommandArg(0), ass(path));
+        // the flag off: no subtitles at all
+        core()->Rows[0].subtitle = false;
+        QCOMPARE(core()->GetCommandArg(0), QString());
+    }
+    void srtIsConvertedWithoutTouchingTheEditor()
+    {
+        const QString srt = writeSrt("a.srt", "Row zero");
+        const QString srt2 = writeSrt("b.SRT", "Row one");
+        QFile::setPermissions(srt, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        ST_OPTS row = MakeRow(1920, 1080, "/v/zero.mp4");
+        row.subtitle = true;
+        row.subtitlePath = srt;
+        ST_OPTS row1 = MakeRow(1920, 1080, "/v/one.mp4");
+        row1.subtitle = true;
+        row1.subtitlePath = srt2;
+        core()->Rows << row << row1;
+        editorEvent("Being edited");
+        core()->Subtitle.setFileName("/e/edited.ass");
+
+        // a Run builds every graph first: each row keeps its own file
+        const QString g0 = core()->GetCommandArg(0);
+        const QString g1 = core()->GetCommandArg(1);
+        QCOMPARE(g0, ass(core()->SubtitleWorkFile(0)));
+        QCOMPARE(g1, ass(core()->SubtitleWorkFile(1)));
+        QVERIFY(core()->SubtitleWorkFile(0) != core()->SubtitleWorkFile(1));
+        const QByteArray a0 = readAll(core()->SubtitleWorkFile(0));
+        const QByteArray a1 = readAll(core()->SubtitleWorkFile(1));
+        QVERIFY(a0.contains("Dialogue: 0,0:00:00.20,0:00:01.50,Default,,0000,0000,0000,,Row zero"));
+        QVERIFY(!a0.contains("Row one"));
+        QVERIFY(a1.contains(",Row one"));
+        // the editor's document is as it was
+        QCOMPARE(core()->Subtitle.Events.size(), 1);
+        QCOMPARE(core()->Subtitle.Events[0].Text, QString("Being edited"));
+        QCOMPARE(core()->Subtitle.fileName(), QString("/e/edited.ass"));
+        QVERIFY(!core()->Subtitle.isOpen());
+        // no work files left half-written beside the results
+        const QStringList leftovers = QDir(work()).entryList(QDir::Files).filter(QRegularExpression("\\.(part|tmp)|~"));
+        QVERIFY2(leftovers.isEmpty(), qPrintable(leftovers.join(' ')));
+    }
+    void editorStylesDressConvertedSrt()
+    {
+        const QString srt = writeSrt("c.srt", "Styled");
+        core()->Subtitle.Styles[0].FontName = "DejaVu Sans";
+        core()->Subtitle.PlayResX = 640;
+        ST_OPTS row = MakeRow(640, 480, "/v/c.mp4");
+        row.subtitle = true;
+        row.subtitlePath = srt;
+        core()->Rows << row;
+        core()->GetCommandArg(0);
+        const QByteArray text = readAll(core()->SubtitleWorkFile(0));
+        QVERIFY(text.contains("Style: Default,DejaVu Sans,"));
+        QVERIFY(text.contains("PlayResX: 640"));
+    }
+    void failedSubtitleFileLeavesTheFilterOut()
+    {
+        // the work folder cannot exist: it would lie below a regular file
+        const QString blocker = m_dir.path() + "/blocker";
+        QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
+        ResetCore(blocker + "/Cache", QSize(1920, 1080));
+        ST_OPTS row = MakeRow(1920, 1080, "/v/clip.mp4");
+        row.hflip = true;
+        row.subtitle = true;
+        core()->Rows << row;
+        editorEvent("Lost");
+        QCOMPARE(core()->GetCommandArg(0), QString("hflip"));
+        core()->Rows[0].subtitlePath = writeSrt("d.srt", "Also lost");
+        QCOMPARE(core()->GetCommandArg(0), QString("hflip"));
+        core()->Rows[0].hflip = false;
+        QCOMPARE(core()->GetCommandArg(0), QString());
+    }
+    void missingSubtitleFileFallsBackToTheEditor()
+    {
+        ST_OPTS row = MakeRow(1920, 1080, "/v/clip.mp4");
+        row.subtitle = true;
+        row.subtitlePath = m_dir.path() + "/gone.srt";
+        core()->Rows << row;
+        editorEvent("Editor text");
+        QCOMPARE(core()->GetCommandArg(0), ass(core()->SubtitleWorkFile(0)));
+        QVERIFY(readAll(core()->SubtitleWorkFile(0)).contains(",Editor text"));
+    }
+};
+
+QTEST_MAIN(TestGraph)
+#include "tst_graph.moc"

@@ -1,0 +1,238 @@
+// The builder's graphs run through the real converter, hostile paths included,
+// and a converted frame shows the layer where the canvas put it.
+#include <QtTest>
+
+#include "Core.h"
+#include "FilterText.h"
+#include "TestLayerItem.h"
+#include "TestMedia.h"
+
+#include <memory>
+#include <vector>
+
+namespace {
+// Every character the graph parsers treat specially, plus letters beyond ASCII.
+const char* const kHostile = "it's a:b,c;[d] %2 %d \\ é";
+}
+
+class TestGraphRun : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_clip;      // testsrc2, 320 x 240, 2 s
+    QString m_red;       // solid red, 320 x 240, 1 s
+    QString m_hostile;   // a folder whose name is hostile
+    QString m_png;       // blue 40 x 30 picture inside it
+    QString m_video;     // a small video inside it
+    std::vector<std::unique_ptr<TestLayerItem>> m_items;
+
+    Core* core() { return Core::instance(); }
+
+    TestLayerItem* addLayer(int kind, const QString& file, QImage image, QPointF pos, qreal z = 1)
+    {
+        m_items.push_back(std::make_unique<TestLayerItem>(kind, file, image));
+        TestLayerItem* item = m_items.back().get();
+        item->setPos(pos);
+        item->setZValue(z);
+        core()->onAddLayer(item);
+        return item;
+    }
+    bool runNull(const QString& input, const QString& graph)
+    {
+        qDebug() << "graph:" << graph;
+        return TestMedia::RunConverter({"-i", input, "-vf", graph, "-f", "null", "-"});
+    }
+    QImage firstFrame(const QString& input, const QString& graph, const QString& name)
+    {
+        const QString out = m_dir.path() + "/" + name + ".png";
+        if (!TestMedia::RunConverter({"-i", input, "-vf", graph, "-frames:v", "1", out}))
+            return QImage();
+        return QImage(out);
+    }
+    QString writeSrt(const QString& path)
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly))
+            return QString();
+        f.write("1\n00:00:00,000 --> 00:00:01,500\nHello \xc3\xa9 world\n\n");
+        return path;
+    }
+    static bool isBlue(QColor c) { return c.blue() > 180 && c.red() < 80 && c.green() < 80; }
+    static bool isRed(QColor c) { return c.red() > 180 && c.blue() < 80 && c.green() < 80; }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_clip = TestMedia::MakeVideo(m_dir.path(), "clip.mp4", 2.0, 320, 240);
+        m_red = TestMedia::MakeSolidVideo(m_dir.path(), "red", "red.mp4", 1.0, 320, 240);
+        QVERIFY(!m_clip.isEmpty() && !m_red.isEmpty());
+        m_hostile = m_dir.path() + "/" + QString::fromUtf8(kHostile);
+        QVERIFY(QDir().mkpath(m_hostile));
+        // made under plain names (the converter's own output naming treats % specially), then moved
+        const QString png = TestMedia::MakeImage(m_dir.path(), "blue.png", 40, 30, "blue");
+        const QString video = TestMedia::MakeSilentVideo(m_dir.path(), "small.mp4", 1.0, 64, 48);
+        QVERIFY(!png.isEmpty() && !video.isEmpty());
+        m_png = m_hostile + "/" + QString::fromUtf8(kHostile) + ".png";
+        m_video = m_hostile + "/" + QString::fromUtf8(kHostile) + ".mp4";
+        QVERIFY(QFile::copy(png, m_png));
+        QVERIFY(QFile::copy(video, m_video));
+    }
+    void init()
+    {
+        m_items.clear();
+        // the work folder itself has a hostile name
+        ResetCore(m_hostile + "/Cache", QSize(320, 240));
+    }
+    void cleanup()
+    {
+        core()->Layers.clear();
+        m_items.clear();
+    }
+
+    void correctionsLayerAndSrtRun()
+    {
+        ST_OPTS row = MakeRow(320, 240, m_clip);
+        row.hflip = row.vflip = true;
+        row.rotate = 1;
+        row.crop = true;
+        row.cropLeft = 0.1;
+        row.cropTop = 0.05;
+        row.cropRight = 0.13;
+        row.subtitle = true;
+        row.subtitlePath = writeSrt(m_hostile + "/" + QString::fromUtf8(kHostile) + ".srt");
+        core()->Rows << row;
+        ResetCore(m_hostile + "/Cache", QSize(184, 304));
+        core()->Rows << row;
+        addLayer(2, m_png, QImage(m_png), QPointF(20, 30));
+        const QString graph = core()->GetCommandArg(0);
+        QVERIFY(graph.startsWith("hflip,vflip,transpose=1,crop="));
+        QVERIFY(graph.contains("[o];[o]ass="));
+        QVERIFY(runNull(m_clip, graph));
+    }
+    void threeLayersOfEveryKindRun()
+    {
+        core()->Rows << MakeRow(320, 240, m_clip);
+        TestLayerItem* image = addLayer(2, m_png, QImage(m_png), QPointF(10, 10), 1);
+        image->GetLayer()->Transparent = 60;
+        image->GetLayer()->Fade = 3;
+        image->GetLayer()->Animation = 1;
+        image->setRotation(30);
+        TestLayerItem* video = addLayer(1, m_video, SolidImage(64, 48), QPointF(200, 100), 2);
+        video->GetLayer()->StartTime = 500000;
+        video->GetLayer()->EndTime = 1500000;
+        video->GetLayer()->Animation = 4;
+        video->GetLayer()->Loop = 1;
+        TestLayerItem* text = addLayer(3, QString::fromUtf8(kHostile), SolidImage(50, 20, Qt::yellow),
+                                       QPointF(100, 200), 3);
+        text->GetLayer()->Fade = 2;
+        text->GetLayer()->StartTime = 1000000;
+        text->GetLayer()->Animation = 3;
+        text->GetLayer()->Width = 75; // shown larger on the canvas: scaled
+        const QString graph = core()->GetCommandArg(0);
+        QVERIFY(graph.contains("[o1][m2]"));
+        QVERIFY(graph.contains(",scale=75:20"));
+        // both pictures lie below a folder whose name looks like a numbered sequence
+        QCOMPARE(graph.count(":f=png_pipe:"), 2);
+        QVERIFY(runNull(m_clip, graph));
+    }
+    void editorSubtitlesWithPrefixRun()
+    {
+        ST_OPTS row = MakeRow(320, 240, m_clip);
+        row.vflip = true;
+        row.subtitle = true;
+        core()->Rows << row;
+        ST_ASS_EVENT e;
+        e.Start = 0;
+        e.End = 1000;
+        e.Style = 1;
+        e.Text = QString::fromUtf8("Editor's {\\b1}text{\\b0}, [x]; é");
+        core()->Subtitle.Events = {e};
+        const QString graph = core()->GetCommandArg(0);
+        QVERIFY(graph.startsWith("vflip,ass="));
+        QVERIFY(runNull(m_clip, graph));
+    }
+    void assFileWithHostileNameRuns()
+    {
+        const QString path = m_hostile + "/" + QString::fromUtf8(kHostile) + ".ass";
+        SubtitleParser document;
+        ST_ASS_EVENT e;
+        e.End = 1000;
+        e.Style = 1;
+        e.Text = "Hi";
+        document.Events = {e};
+        QVERIFY(document.SaveASS(path));
+        ST_OPTS row = MakeRow(320, 240, m_clip);
+        row.subtitle = true;
+        row.subtitlePath = path;
+        core()->Rows << row;
+        const QString graph = core()->GetCommandArg(0);
+        QCOMPARE(graph, "ass=" + FilterText::Path(path));
+        QVERIFY(runNull(m_clip, graph));
+    }
+    void fadeOutUsesTheRowsOwnDuration()
+    {
+        core()->Rows << MakeRow(320, 240, m_clip); // 2 s
+        TestLayerItem* item = addLayer(2, m_png, QImage(m_png), QPointF(0, 0));
+        item->GetLayer()->Fade = 2;
+        const QString graph = core()->GetCommandArg(0);
+        const QRegularExpressionMatch m = QRegularExpression("fade=t=out:st=([0-9.]+):d=0.5:alpha=1").match(graph);
+        QVERIFY2(m.hasMatch(), qPrintable(graph));
+        QVERIFY(qAbs(m.captured(1).toDouble() - 1.5) < 0.1);
+    }
+
+    void layerStandsAtItsPlace_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("opacity");
+        QTest::addColumn<int>("fade");
+        QTest::addColumn<qreal>("angle");
+        QTest::newRow("plain") << "" << 100 << 0 << 0.0;
+        QTest::newRow("hostile path") << "hostile" << 100 << 0 << 0.0;
+        // an opaque picture still lets half the video through
+        QTest::newRow("half transparent") << "" << 50 << 0 << 0.0;
+        // fading in at 0: the first frame shows the video, not a black shape
+        QTest::newRow("fading in") << "" << 100 << 1 << 0.0;
+        // the corners a turn uncovers stay transparent, not black
+        QTest::newRow("turned") << "" << 100 << 0 << 30.0;
+    }
+    void layerStandsAtItsPlace()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, opacity);
+        QFETCH(int, fade);
+        QFETCH(qreal, angle);
+        const QString png = file.isEmpty() ? m_dir.path() + "/blue.png" : m_png;
+        // the canvas shows the frame at half size: the layer doubles
+        ResetCore(m_hostile + "/Cache", QSize(160, 120));
+        core()->Rows << MakeRow(320, 240, m_red);
+        TestLayerItem* item = addLayer(2, png, QImage(png), QPointF(50, 25)); // 40 x 30 -> 80 x 60 at (100, 50)
+        item->GetLayer()->Transparent = opacity;
+        item->GetLayer()->Fade = fade;
+        item->setRotation(angle);
+        const QImage frame = firstFrame(m_red, core()->GetCommandArg(0), QTest::currentDataTag());
+        QCOMPARE(frame.size(), QSize(320, 240));
+        QVERIFY(isRed(frame.pixelColor(10, 10)));
+        QVERIFY(isRed(frame.pixelColor(95, 45)));
+        QVERIFY(isRed(frame.pixelColor(185, 115)));
+        const QColor inside = frame.pixelColor(140, 80);
+        const QColor corner = frame.pixelColor(175, 105);
+        if (angle != 0.0) {
+            // bounding box (90, 34) 99 x 91: its corner shows the video
+            QVERIFY(core()->GetCommandArg(0).contains(":ow=99:oh=91:"));
+            QVERIFY2(isRed(frame.pixelColor(92, 36)), qPrintable(frame.pixelColor(92, 36).name()));
+            QVERIFY2(isBlue(inside), qPrintable(inside.name()));
+        } else if (fade == 1) {
+            QVERIFY2(isRed(inside), qPrintable(inside.name()));
+        } else if (opacity == 50) {
+            QVERIFY2(inside.red() > 90 && inside.red() < 170 && inside.blue() > 90 && inside.blue() < 170,
+                     qPrintable(inside.name()));
+        } else {
+            QVERIFY2(isBlue(inside), qPrintable(inside.name()));
+            QVERIFY2(isBlue(corner), qPrintable(corner.name()));
+        }
+    }
+};
+
+QTEST_MAIN(TestGraphRun)
+#include "tst_graphrun.moc"

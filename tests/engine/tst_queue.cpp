@@ -1,0 +1,553 @@
+// The job queue: cell texts, the running limit, follow-up work-file deletion,
+// chains of steps in one row, stop and destruction, with the real converter
+// and melt from the application folder and with fake tools.
+#include <QtTest>
+
+#include "AppFolder.h"
+#include "JobTestTools.h"
+#include "JobsManage.h"
+#include "JxEngineJob.h"
+#include "MeltEngineJob.h"
+#include "TestMedia.h"
+
+#include <QFileInfo>
+#include <QTableWidgetItem>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <signal.h>
+
+namespace {
+
+struct Row
+{
+    QTableWidgetItem size{"?"};
+    QTableWidgetItem status{"Ready"};
+    void attach(AbstractJob* job)
+    {
+        job->sizeItem = &size;
+        job->setStandardItem(&status);
+    }
+};
+
+bool processGone(qint64 pid)
+{
+    return ::kill(pid_t(pid), 0) != 0;
+}
+
+bool writeFile(const QString& path, qint64 bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    return f.write(QByteArray(int(bytes), 'x')) == bytes;
+}
+
+} // namespace
+
+class TestQueue : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_clip;   // 2 s, 160x120, with sound
+
+    JxEngineJob* convertJob(const QString& input, const QString& output)
+    {
+        auto* job = new JxEngineJob(QString(),
+                                    {"-i", input, "-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac", "-y", output},
+                                    true);
+        job->setFPS(25.0f);
+        job->setDuration("00:00:02.00");
+        job->outputPath = output;
+        return job;
+    }
+
+    QString okScript()
+    {
+        return writeScript(m_dir.path(), "ok.sh", "sleep 0.05\nprintf data > \"$1\"\n");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(!AppFolder::FindTool("JxEngine").isEmpty());
+        QVERIFY(!AppFolder::FindTool("melt").isEmpty());
+        m_clip = TestMedia::MakeVideo(m_dir.path(), "clip.mp4", 2.0, 160, 120);
+        QVERIFY(!m_clip.isEmpty());
+    }
+
+    void cellTexts()
+    {
+        JobsManage q;
+        Row row;
+        ScriptJob job("/bin/true");
+        row.attach(&job);
+        job.outputPath = m_dir.filePath("cells.bin");
+        QVERIFY(writeFile(job.outputPath, 1572864));
+
+        q.onProgressUpdated(&job, 2, 0);
+        QCOMPARE(row.status.text(), QString("2% (--:--:--)"));
+        QCOMPARE(row.size.text(), QString("?")); // an estimate of 0 changes nothing
+        q.onProgressUpdated(&job, 30, 800);
+        QCOMPARE(row.size.text(), QString("8MB"));
+        q.onProgressUpdated(&job, 40, 12345);
+        QCOMPARE(row.size.text(), QString("123.45MB"));
+        // No clock yet: an unknown remaining time is empty.
+        QCOMPARE(row.status.text(), QString("40% ()"));
+        q.onProgressUpdated(&job, 100, 0);
+        QCOMPARE(row.size.text(), QString("1.50MB"));
+        QCOMPARE(row.status.text(), QString("100% (00:00:00)"));
+        q.onProgressUpdated(nullptr, 50, 0); // ignored
+
+        job.AbstractJob::start(); // clocks only
+        QTest::qWait(30);
+        q.onProgressUpdated(&job, 50, 0);
+        QVERIFY(QRegularExpression("^50% \\(\\d\\d:\\d\\d:\\d\\d\\)$").match(row.status.text()).hasMatch());
+    }
+
+    void realConversionThroughQueue()
+    {
+        JobsManage q;
+        Row row;
+        const QString out = m_dir.filePath("converted.mp4");
+        JxEngineJob* job = convertJob(m_clip, out);
+        row.attach(job);
+        ProgressLog progress;
+        progress.attach(job);
+        QStringList statusTexts;
+        connect(job, &AbstractJob::progressUpdated, this, [&] { statusTexts << row.status.text(); });
+        QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+        q.AddJobTask(job);
+        QCOMPARE(job->parent(), &q);
+        QVERIFY(!job->ran()); // queued, not started
+        q.startNextJob();
+        QVERIFY(job->ran());
+        QCOMPARE(q.runningCount(), 1);
+        QVERIFY(done.wait(60000));
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(row.status.text(), QString("Completed"));
+        QVERIFY(QFileInfo(out).size() > 0);
+        const QString mb = QString::number(double(QFileInfo(out).size()) / 1048576.0, 'f', 2) + "MB";
+        QCOMPARE(row.size.text(), mb);
+        QCOMPARE(progress.percents().first(), 0);
+        QCOMPARE(progress.percents().last(), 100);
+        QVERIFY(statusTexts.contains("100% (00:00:00)"));
+        QCOMPARE(job->status, int(AbstractJob::StatusCompleted));
+        QCOMPARE(q.runningCount(), 0);
+        QVERIFY(!q.hasIncomplete());
+        QVERIFY(job->log().contains("Completed successfully in"));
+    }
+
+    void realMeltThroughQueue()
+    {
+        JobsManage q;
+        Row row;
+        const QString out = m_dir.filePath("melted.mp4");
+        auto* job = new MeltEngineJob(QString(),
+                                      {m_clip, "-consumer", "avformat:" + out, "vcodec=libx264", "acodec=aac"}, true);
+        job->setFPS(25000, 1000);
+        job->outputPath = out;
+        row.attach(job);
+        ProgressLog progress;
+        progress.attach(job);
+        QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+        q.AddJobTask(job);
+        q.startNextJob();
+        QVERIFY(done.wait(60000));
+        QCOMPARE(row.status.text(), QString("Completed"));
+        QVERIFY(QFileInfo(out).size() > 0);
+        QVERIFY(row.size.text().endsWith("MB"));
+        QVERIFY(progress.percents().size() >= 3); // 0, melt's own, 100
+        QCOMPARE(progress.percents().last(), 100);
+    }
+
+    void missingInputFails()
+    {
+        JobsManage q;
+        Row row;
+        JxEngineJob* job = convertJob(m_dir.filePath("no-such-input.mp4"), m_dir.filePath("never.mp4"));
+        row.attach(job);
+        QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+        q.AddJobTask(job);
+        q.startNextJob();
+        QVERIFY(done.wait(30000));
+        QCOMPARE(done.count(), 1);
+        QVERIFY2(row.status.text().startsWith("Failed at 0%"), qPrintable(row.status.text()));
+        QVERIFY(row.status.text().contains("exit code"));
+        QCOMPARE(row.size.text(), QString("?"));
+        QVERIFY(!QFile::exists(m_dir.filePath("never.mp4")));
+    }
+
+    void meltInputThatFailsToLoadKeepsWorkFile()
+    {
+        JobsManage q;
+        Row row;
+        const QString out = m_dir.filePath("melt-partial.mp4");
+        const QString work = m_dir.filePath("melt-work.mp4");
+        QVERIFY(QFile::copy(m_clip, work));
+        auto* job = new MeltEngineJob(QString(),
+                                      {m_clip, m_dir.filePath("gone.mp4"), "-consumer", "avformat:" + out,
+                                       "vcodec=libx264", "acodec=aac"},
+                                      true);
+        job->outputPath = out;
+        job->kind = AbstractJob::KindMergeTemp;
+        job->workPath1 = work;
+        row.attach(job);
+        QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+        q.AddJobTask(job);
+        q.startNextJob();
+        QVERIFY(done.wait(60000));
+        QCOMPARE(job->exitCode(), 0); // melt itself calls it a success
+        QVERIFY(QFileInfo(out).size() > 0);
+        QVERIFY2(row.status.text().startsWith("Failed"), qPrintable(row.status.text()));
+        QVERIFY(row.status.text().contains("load"));
+        QVERIFY(QFile::exists(work)); // deleted only after a verified success
+    }
+
+    void workFilesByKind()
+    {
+        const QString script = okScript();
+        const QString failing = writeScript(m_dir.path(), "fails.sh", "printf data > \"$1\"\nexit 1\n");
+        struct Case
+        {
+            int kind;
+            bool succeeds;
+            bool firstGone;
+            bool secondGone;
+        };
+        const QList<Case> cases{{AbstractJob::KindPlain, true, false, false},
+                                {AbstractJob::KindMergeTemp, true, true, false},
+                                {AbstractJob::KindMix, true, true, true},
+                                {AbstractJob::KindMergeTemp, false, false, false},
+                                {AbstractJob::KindMix, false, false, false}};
+        int n = 0;
+        for (const Case& c : cases) {
+            JobsManage q;
+            Row row;
+            const QString tag = QString::number(n++);
+            const QString out = m_dir.filePath("kind-out" + tag);
+            const QString w1 = m_dir.filePath("kind-w1-" + tag);
+            const QString w2 = m_dir.filePath("kind-w2-" + tag);
+            QVERIFY(writeFile(w1, 10) && writeFile(w2, 10));
+            auto* job = new ScriptJob(c.succeeds ? script : failing, {out});
+            job->outputPath = out;
+            job->kind = c.kind;
+            job->workPath1 = w1;
+            job->workPath2 = w2;
+            row.attach(job);
+            QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+            q.AddJobTask(job);
+            q.startNextJob();
+            QVERIFY(done.wait(10000));
+            QCOMPARE(!QFile::exists(w1), c.firstGone);
+            QCOMPARE(!QFile::exists(w2), c.secondGone);
+            QCOMPARE(row.status.text() == "Completed", c.succeeds);
+            QVERIFY(QFile::exists(out)); // the step's own result stays
+        }
+    }
+
+    void deleteWorkFile()
+    {
+        // A link goes, its target keeps its content and permissions.
+        const QString target = m_dir.filePath("link-target");
+        const QString link = m_dir.filePath("work-link");
+        QVERIFY(writeFile(target, 5));
+        const QFile::Permissions perms = QFileInfo(target).permissions();
+        QVERIFY(QFile::link(target, link));
+        JobsManage::DeleteWorkFile(link);
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QVERIFY(QFile::exists(target));
+        QCOMPARE(QFileInfo(target).permissions(), perms);
+        // A read-only file is still removed; a missing one or a folder is left alone.
+        QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner));
+        JobsManage::DeleteWorkFile(target);
+        QVERIFY(!QFile::exists(target));
+        JobsManage::DeleteWorkFile(m_dir.filePath("nothing-here"));
+        QVERIFY(QDir(m_dir.path()).mkdir("a-folder"));
+        JobsManage::DeleteWorkFile(m_dir.filePath("a-folder"));
+        QVERIFY(QFileInfo(m_dir.filePath("a-folder")).isDir());
+    }
+
+    void twoAtOnceForFiveJobs()
+    {
+        JobsManage q;
+        q.setMaxRunning(2);
+        QList<std::shared_ptr<Row>> rows;
+        QList<AbstractJob*> jobs;
+        QList<AbstractJob*> startOrder;
+        int running = 0, maxRunning = 0, finishedCount = 0;
+        bool allEndedAtSignal = false;
+        for (int i = 0; i < 5; ++i) {
+            JxEngineJob* job = convertJob(m_clip, m_dir.filePath(QString("five-%1.mp4").arg(i)));
+            rows.append(std::make_shared<Row>());
+            rows.last()->attach(job);
+            connect(job, &QProcess::stateChanged, this, [&](QProcess::ProcessState) {
+                running = 0;
+                for (AbstractJob* j : qAsConst(jobs))
+                    running += j->state() != QProcess::NotRunning ? 1 : 0;
+                maxRunning = std::max(maxRunning, running);
+            });
+            connect(job, &AbstractJob::progressUpdated, this, [&](AbstractJob* j, int p) {
+                if (p == 0)
+                    startOrder.append(j);
+            });
+            connect(job, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished), this,
+                    [&] { ++finishedCount; });
+            jobs.append(job);
+            q.AddJobTask(job);
+        }
+        QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+        connect(&q, &JobsManage::sigAllCompleted, this, [&] {
+            allEndedAtSignal = true;
+            for (AbstractJob* j : qAsConst(jobs))
+                allEndedAtSignal = allEndedAtSignal && j->endReported();
+        });
+        q.startNextJob();
+        QCOMPARE(startOrder.size(), 2);
+        QCOMPARE(q.runningCount(), 2);
+        QVERIFY(done.wait(120000));
+        QCOMPARE(done.count(), 1);
+        QVERIFY(allEndedAtSignal);
+        QCOMPARE(finishedCount, 5);
+        QCOMPARE(maxRunning, 2);
+        QCOMPARE(startOrder, jobs); // started in list order
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(rows.at(i)->status.text(), QString("Completed"));
+            QVERIFY(jobs.at(i)->succeeded());
+            QVERIFY(QFileInfo(jobs.at(i)->outputPath).size() > 0);
+        }
+    }
+
+    void limitBelowOneStillRuns()
+    {
+        JobsManage q;
+        q.setMaxRunning(0); // a hand-edited settings file
+        const QString script = okScript();
+        Row a, b;
+        auto* j1 = new ScriptJob(script, {m_dir.filePath("lim1")});
+        auto* j2 = new ScriptJob(script, {m_dir.filePath("lim2")});
+        j1->outputPath = m_dir.filePath("lim1");
+        j2->outputPath = m_dir.filePath("lim2");
+        a.attach(j1);
+        b.attach(j2);
+        q.AddJobTask(j1);
+        q.AddJobTask(j2);
+        QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+        q.startNextJob();
+        QCOMPARE(q.runningCount(), 1);
+        QVERIFY(j1->ran());
+        QVERIFY(!j2->ran());
+        // Not emitted after the first of two.
+        QTRY_VERIFY_WITH_TIMEOUT(j1->endReported(), 10000);
+        QCOMPARE(done.count(), 0);
+        QVERIFY(done.wait(10000));
+        QCOMPARE(b.status.text(), QString("Completed"));
+    }
+
+    void pauseHoldsWaitingJobs()
+    {
+        JobsManage q;
+        const QString script = okScript();
+        auto* job = new ScriptJob(script, {m_dir.filePath("paused")});
+        job->outputPath = m_dir.filePath("paused");
+        q.AddJobTask(job);
+        q.pause();
+        QVERIFY(q.isPaused());
+        q.startNextJob();
+        QVERIFY(!job->ran());
+        QVERIFY(q.hasIncomplete());
+        QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+        q.resume();
+        QVERIFY(job->ran());
+        QVERIFY(done.wait(10000));
+    }
+
+    void toolThatCannotStartEndsTheRow()
+    {
+        JobsManage q;
+        Row row;
+        auto* job = new MissingToolJob;
+        row.attach(job);
+        q.AddJobTask(job);
+        QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+        q.startNextJob();
+        QVERIFY(q.hasIncomplete()); // started, end not yet reported
+        QVERIFY(done.wait(5000));
+        QCOMPARE(done.count(), 1);
+        QVERIFY(row.status.text().startsWith("Failed"));
+        QVERIFY(row.status.text().contains("not found"));
+        QCOMPARE(q.runningCount(), 0);
+    }
+
+    void chainShowsCompletedOnlyAtItsEnd()
+    {
+        const QString quick = okScript();
+        const QString slowOk = writeScript(m_dir.path(), "slowok.sh", "sleep 0.4\nprintf data > \"$1\"\n");
+        const QString slowFail = writeScript(m_dir.path(), "slowfail.sh",
+                                             "printf 'Current Frame: 10, percentage: 40\\r' >&2\nsleep 0.4\nexit 2\n");
+        const QString quickFail = writeScript(m_dir.path(), "quickfail.sh", "exit 2\n");
+
+        // Two steps of one row: the quick one's success is not the row's.
+        {
+            JobsManage q;
+            Row row;
+            auto* a = new ScriptJob(quick, {m_dir.filePath("ch-a")});
+            auto* b = new ScriptMeltJob(slowFail);
+            a->outputPath = m_dir.filePath("ch-a");
+            b->outputPath = m_dir.filePath("ch-b");
+            row.attach(a);
+            row.attach(b);
+            q.AddJobTask(a);
+            q.AddJobTask(b);
+            QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+            q.startNextJob();
+            QTRY_VERIFY_WITH_TIMEOUT(a->endReported(), 10000);
+            QVERIFY(a->succeeded());
+            QVERIFY(row.status.text() != "Completed");
+            QVERIFY(done.wait(10000));
+            // The failed step keeps its percentage and says why.
+            QCOMPARE(row.status.text(), QString("Failed at 40%: exit code 2"));
+        }
+        // A failure first, then a success: the failure stays.
+        {
+            JobsManage q;
+            Row row;
+            auto* a = new ScriptJob(quickFail);
+            auto* b = new ScriptJob(slowOk, {m_dir.filePath("ch-d")});
+            a->outputPath = m_dir.filePath("ch-c");
+            b->outputPath = m_dir.filePath("ch-d");
+            row.attach(a);
+            row.attach(b);
+            q.AddJobTask(a);
+            q.AddJobTask(b);
+            QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+            q.startNextJob();
+            QVERIFY(done.wait(10000));
+            QVERIFY(b->succeeded());
+            QVERIFY2(row.status.text().startsWith("Failed at 0%"), qPrintable(row.status.text()));
+
+            // Run again later for the same row: a fresh chain that succeeds is Completed.
+            auto* c = new ScriptJob(quick, {m_dir.filePath("ch-e")});
+            c->outputPath = m_dir.filePath("ch-e");
+            row.attach(c);
+            q.AddJobTask(c);
+            q.startNextJob();
+            QVERIFY(done.wait(10000));
+            QCOMPARE(row.status.text(), QString("Completed"));
+        }
+    }
+
+    void stoppedStepShowsIt()
+    {
+        JobsManage q;
+        Row row;
+        const QString script = writeScript(m_dir.path(), "endless.sh", "while :; do sleep 0.05; done\n");
+        auto* job = new ScriptJob(script);
+        job->outputPath = m_dir.filePath("endless.out");
+        row.attach(job);
+        q.AddJobTask(job);
+        QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+        q.startNextJob();
+        QVERIFY(job->waitForStarted(5000));
+        job->stop();
+        QVERIFY(done.wait(5000));
+        QCOMPARE(row.status.text(), QString("Stopped"));
+    }
+
+    void stopEndsStubbornToolsAndEmptiesQueue()
+    {
+        JobsManage q;
+        const QString script = writeScript(m_dir.path(), "stubborn.sh", "trap '' TERM\nwhile :; do sleep 0.05; done\n");
+        Row r1, r2, r3;
+        QList<AbstractJob*> jobs;
+        for (Row* r : {&r1, &r2, &r3}) {
+            auto* job = new ScriptJob(script);
+            job->outputPath = m_dir.filePath("stubborn.out");
+            r->attach(job);
+            q.AddJobTask(job);
+            jobs.append(job);
+        }
+        QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+        q.startNextJob();
+        QVERIFY(jobs.at(0)->waitForStarted(5000));
+        QVERIFY(jobs.at(1)->waitForStarted(5000));
+        QVERIFY(!jobs.at(2)->ran());
+        const qint64 pid1 = jobs.at(0)->processId();
+        const qint64 pid2 = jobs.at(1)->processId();
+        QPointer<AbstractJob> first = jobs.at(0);
+        QElapsedTimer t;
+        t.start();
+        q.cleanup();
+        QVERIFY2(t.elapsed() < 2500, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(processGone(pid1));
+        QVERIFY(processGone(pid2));
+        QVERIFY(q.jobs().isEmpty());
+        QVERIFY(!q.hasIncomplete());
+        QCOMPARE(q.runningCount(), 0);
+        for (Row* r : {&r1, &r2, &r3})
+            QCOMPARE(r->status.text(), QString("Stopped"));
+        QTRY_VERIFY_WITH_TIMEOUT(first.isNull(), 2000); // deleted once back in the event loop
+        QTest::qWait(50);
+        QCOMPARE(done.count(), 0);
+    }
+
+    void stopFromInsideAProgressReport()
+    {
+        // A Stop handled while a job is still inside its reader: the job must
+        // outlive its own slot, and the queue must not lock itself out.
+        JobsManage q;
+        Row row;
+        const QString out = m_dir.filePath("melt-stopped.mp4");
+        auto* job = new MeltEngineJob(QString(),
+                                      {m_clip, "-consumer", "avformat:" + out, "vcodec=libx264", "acodec=aac"}, true);
+        job->outputPath = out;
+        row.attach(job);
+        QPointer<AbstractJob> watch = job;
+        qint64 pid = 0;
+        connect(job, &AbstractJob::progressUpdated, this, [&](AbstractJob* j, int p) {
+            if (p > 0 && pid == 0) {
+                pid = j->processId();
+                q.cleanup();
+            }
+        });
+        q.AddJobTask(job);
+        q.startNextJob();
+        // Several records in one chunk: the reader goes on after the Stop.
+        job->feedOutput("Current Frame: 1, percentage: 10\rCurrent Frame: 2, percentage: 20\r");
+        QVERIFY(pid > 0);
+        QVERIFY(processGone(pid));
+        QVERIFY(q.jobs().isEmpty());
+        QCOMPARE(row.status.text(), QString("Stopped"));
+        QTRY_VERIFY_WITH_TIMEOUT(watch.isNull(), 2000);
+    }
+
+    void outputFolderQuery()
+    {
+        JobsManage q;
+        QCOMPARE(q.OutputFolder(), QString());
+        q.SetOutputFolderQuery([] { return QString("/videos/out"); });
+        QCOMPARE(q.OutputFolder(), QString("/videos/out"));
+    }
+
+    void destroyingQueueKillsRunningJobs()
+    {
+        auto q = std::make_unique<JobsManage>();
+        const QString script = writeScript(m_dir.path(), "stubborn2.sh", "trap '' TERM\nwhile :; do sleep 0.05; done\n");
+        auto* job = new ScriptJob(script);
+        job->outputPath = m_dir.filePath("stubborn2.out");
+        q->AddJobTask(job);
+        q->startNextJob();
+        QVERIFY(job->waitForStarted(5000));
+        const qint64 pid = job->processId();
+        QElapsedTimer t;
+        t.start();
+        q.reset();
+        QVERIFY(t.elapsed() < 2000);
+        QVERIFY(processGone(pid));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQueue)
+#include "tst_queue.moc"

@@ -1,0 +1,313 @@
+#include <QtTest>
+
+#include "ConfigFormat.h"
+#include "ConfigManage.h"
+#include "ConfigSystem.h"
+#include "FileFolders.h"
+
+// Every run gets its own home folder, so neither the settings nor the
+// documents folder of a real user is touched.
+class TestConfig : public QObject
+{
+    Q_OBJECT
+private:
+    static QString IniPath() { return GetAppDataLocation() + "/Lumacrest.ini"; }
+    static void WriteText(const QString& path, const QByteArray& text)
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+    static void ClearData()
+    {
+        QDir(GetAppDataLocation()).removeRecursively();
+        QDir(GetDocumentsLocation()).removeRecursively();
+    }
+
+private slots:
+    void init() { ClearData(); }
+
+    void firstStartDefaults()
+    {
+        QVERIFY(!QFile::exists(IniPath()));
+        auto* config = new ConfigSystem;
+        const QString docs = GetDocumentsLocation();
+        QVERIFY(docs.startsWith(QDir::homePath()));
+        QCOMPARE(config->IniPath, IniPath());
+        QCOMPARE(config->OutPath, docs + "/VideoOutput");
+        QVERIFY(QFileInfo(config->OutPath).isDir());
+        QCOMPARE(config->OpenPath, docs);
+        QCOMPARE(config->OpenFolder, docs);
+        QCOMPARE(config->Language, 1);
+        QCOMPARE(config->Coverage, false);
+        QCOMPARE(config->Threads, 2);
+        QCOMPARE(config->CachePath, GetAppDataDir() + "/Cache");
+        QVERIFY(QFileInfo(config->CachePath).isDir());
+        delete config; // saves
+
+        QSettings s(IniPath(), QSettings::IniFormat);
+        s.beginGroup("System");
+        QCOMPARE(s.childKeys().size(), 6);
+        for (const char* key : {"OutPath", "OpenPath", "OpenFolder", "Language", "Coverage", "Threads"})
+            QVERIFY2(s.contains(key), key);
+        QCOMPARE(s.value("OutPath").toString(), docs + "/VideoOutput");
+    }
+
+    void roundTrip()
+    {
+        {
+            ConfigSystem config;
+            config.OutPath = "/tmp/out, with comma";
+            config.OpenPath = "/tmp/open 'q'";
+            config.OpenFolder = QString::fromUtf8("/tmp/ordner/grüße");
+            config.Language = 7;
+            config.Coverage = true;
+            config.Threads = 5;
+            QVERIFY(config.Save());
+        }
+        ConfigSystem again;
+        QCOMPARE(again.OutPath, QString("/tmp/out, with comma"));
+        QCOMPARE(again.OpenPath, QString("/tmp/open 'q'"));
+        QCOMPARE(again.OpenFolder, QString::fromUtf8("/tmp/ordner/grüße"));
+        QCOMPARE(again.Language, 7);
+        QCOMPARE(again.Coverage, true);
+        QCOMPARE(again.Threads, 5);
+    }
+
+    void storedValues_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("coverage");
+        QTest::addColumn<int>("threads");
+        QTest::addColumn<bool>("defaultOut");
+        QTest::newRow("all set") << QByteArray("Language=3\nCoverage=true\nThreads=4\nOutPath=/x/out\n") << 3
+                                 << true << 4 << false;
+        QTest::newRow("empty out path is missing") << QByteArray("OutPath=\n") << 1 << false << 2 << true;
+        QTest::newRow("text numbers") << QByteArray("Language=abc\nThreads=two\n") << 1 << false << 2 << true;
+        QTest::newRow("no job at a time") << QByteArray("Threads=0\n") << 1 << false << 2 << true;
+        QTest::newRow("negative threads") << QByteArray("Threads=-3\n") << 1 << false << 2 << true;
+        QTest::newRow("negative language") << QByteArray("Language=-1\n") << 1 << false << 2 << true;
+        QTest::newRow("language past the list") << QByteArray("Language=9\n") << 1 << false << 2 << true;
+        QTest::newRow("last language") << QByteArray("Language=8\n") << 8 << false << 2 << true;
+        QTest::newRow("garbage flag") << QByteArray("Coverage=maybe\n") << 1 << false << 2 << true;
+        QTest::newRow("numeric flag") << QByteArray("Coverage=1\n") << 1 << true << 2 << true;
+        QTest::newRow("binary junk") << QByteArray("\x01\xff\xfe=\x02\nThreads=\xff\n", 16) << 1 << false << 2
+                                     << true;
+    }
+    void storedValues()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(int, language);
+        QFETCH(bool, coverage);
+        QFETCH(int, threads);
+        QFETCH(bool, defaultOut);
+        WriteText(IniPath(), "[System]\n" + ini);
+        ConfigSystem config;
+        QCOMPARE(config.Language, language);
+        QCOMPARE(config.Coverage, coverage);
+        QCOMPARE(config.Threads, threads);
+        QCOMPARE(config.OutPath, defaultOut ? GetDocumentsLocation() + "/VideoOutput" : QString("/x/out"));
+    }
+
+    void unwritableDataFolder()
+    {
+        // A file where the application-data folder belongs: nothing can be
+        // created there, which is logged, and start-up still goes on.
+        const QString data = GetAppDataLocation();
+        WriteText(data, "in the way");
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Failed to create appDataDir: " + data));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Failed to create appDataDir: " + data + "/Cache"));
+        {
+            ConfigSystem config;
+            QCOMPARE(config.Threads, 2);
+            QCOMPARE(config.OutPath, GetDocumentsLocation() + "/VideoOutput");
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to write settings file"));
+            QVERIFY(!config.Save());
+            config.Threads = 3;
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to write settings file"));
+        }
+        QFile::remove(data);
+    }
+
+    void formatDefaults()
+    {
+        // A new record already holds every default, before any Load.
+        ConfigFormat f;
+        QCOMPARE(f.FilePath, GetAppDataDir() + "/ConfigFormat.ini");
+        const ConfigFormat fresh;
+        f.FilePath = QDir::home().filePath("missing/ConfigFormat.ini");
+        f.Format = "changed";
+        f.AVolume = 3;
+        f.Load();
+        for (const ConfigFormat* r : {&fresh, static_cast<const ConfigFormat*>(&f)}) {
+            QCOMPARE(r->Format, QString("mp4"));
+            QCOMPARE(r->VSetMode, false);
+            QCOMPARE(r->VBitRate, QString("Auto"));
+            QCOMPARE(r->VCodec, QString("h264"));
+            QCOMPARE(r->VKeepWH, true);
+            QCOMPARE(r->VSize, QString("1920x1080"));
+            QCOMPARE(r->VAspect, QString("Auto"));
+            QCOMPARE(r->VKeepFrameRate, true);
+            QCOMPARE(r->VFrameRate, QString("25.0 fps"));
+            QCOMPARE(r->AKeepCodec, false);
+            QCOMPARE(r->ABitRate, QString("64 kbps"));
+            QCOMPARE(r->ACodec, QString("aac"));
+            QCOMPARE(r->AChannels, QString("2 channels stereo"));
+            QCOMPARE(r->ASample, QString("44100 Hz"));
+            QCOMPARE(r->AVolume, 100);
+        }
+    }
+
+    void formatRoundTrip()
+    {
+        QTemporaryDir dir;
+        ConfigFormat f;
+        f.FilePath = dir.filePath("Formats/scheme one.ini");
+        QVERIFY(QDir().mkpath(dir.filePath("Formats")));
+        f.Format = "mkv";
+        f.VSetMode = true;
+        f.VBitRate = "50 high";
+        f.VCodec = "h265";
+        f.VKeepWH = false;
+        f.VSize = "1280x720";
+        f.VAspect = "16:9";
+        f.VKeepFrameRate = false;
+        f.VFrameRate = "29.97 fps";
+        f.AKeepCodec = true;
+        f.ABitRate = "192 kbps";
+        f.ACodec = "ac3";
+        f.AChannels = "1 channel mono";
+        f.ASample = "48000 Hz";
+        f.AVolume = 150;
+        QVERIFY(f.Save());
+
+        QSettings raw(f.FilePath, QSettings::IniFormat);
+        QCOMPARE(raw.value("Format/Format").toString(), QString("mkv"));
+        QCOMPARE(raw.value("Video/VSize").toString(), QString("1280x720"));
+        QCOMPARE(raw.value("Audio/AVolume").toInt(), 150);
+
+        ConfigFormat g;
+        g.FilePath = f.FilePath;
+        g.Load();
+        QCOMPARE(g.Format, f.Format);
+        QCOMPARE(g.VSetMode, f.VSetMode);
+        QCOMPARE(g.VBitRate, f.VBitRate);
+        QCOMPARE(g.VCodec, f.VCodec);
+        QCOMPARE(g.VKeepWH, f.VKeepWH);
+        QCOMPARE(g.VSize, f.VSize);
+        QCOMPARE(g.VAspect, f.VAspect);
+        QCOMPARE(g.VKeepFrameRate, f.VKeepFrameRate);
+        QCOMPARE(g.VFrameRate, f.VFrameRate);
+        QCOMPARE(g.AKeepCodec, f.AKeepCodec);
+        QCOMPARE(g.ABitRate, f.ABitRate);
+        QCOMPARE(g.ACodec, f.ACodec);
+        QCOMPARE(g.AChannels, f.AChannels);
+        QCOMPARE(g.ASample, f.ASample);
+        QCOMPARE(g.AVolume, f.AVolume);
+    }
+
+    void formatGarbage()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("ConfigFormat.ini");
+        WriteText(path, "[Video]\nVKeepWH=perhaps\nVSetMode=17\n[Audio]\nAVolume=loud\nACodec=opus\n");
+        ConfigFormat f;
+        f.FilePath = path;
+        f.Load();
+        QCOMPARE(f.VKeepWH, true);
+        QCOMPARE(f.VSetMode, false);
+        QCOMPARE(f.AVolume, 100);
+        QCOMPARE(f.ACodec, QString("opus"));
+    }
+
+    void containerPresets_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("vcodec");
+        QTest::addColumn<QString>("acodec");
+        QTest::addColumn<QString>("frameRate");
+        QTest::addColumn<bool>("keepFrameRate");
+        // Starting record: VCodec "xvid", ACodec "opus", VFrameRate "30.0 fps".
+        QTest::newRow("mp4") << 0 << "h264" << "aac" << "30.0 fps" << true;
+        QTest::newRow("mkv") << 1 << "h264" << "ac3" << "30.0 fps" << true;
+        QTest::newRow("avi") << 2 << "h264" << "mp2" << "30.0 fps" << true;
+        QTest::newRow("flv") << 3 << "h264" << "aac" << "30.0 fps" << true;
+        QTest::newRow("mov") << 4 << "h264" << "aac" << "30.0 fps" << true;
+        QTest::newRow("mpg") << 5 << "mpeg2video" << "mp2" << "25.0 fps" << false;
+        QTest::newRow("ts") << 6 << "h264" << "aac" << "30.0 fps" << true;
+        QTest::newRow("mp3") << 7 << "xvid" << "mp3" << "30.0 fps" << true;
+        QTest::newRow("m4a") << 8 << "xvid" << "aac" << "30.0 fps" << true;
+        QTest::newRow("wav") << 9 << "xvid" << "pcm_s16le" << "30.0 fps" << true;
+        QTest::newRow("past the list") << 10 << "xvid" << "opus" << "30.0 fps" << true;
+        QTest::newRow("negative") << -1 << "xvid" << "opus" << "30.0 fps" << true;
+    }
+    void containerPresets()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, vcodec);
+        QFETCH(QString, acodec);
+        QFETCH(QString, frameRate);
+        QFETCH(bool, keepFrameRate);
+        ConfigFormat f;
+        f.Format = "keep";
+        f.VCodec = "xvid";
+        f.ACodec = "opus";
+        f.VFrameRate = "30.0 fps";
+        f.VKeepFrameRate = false;
+        f.VKeepWH = false;
+        f.VSetMode = true;
+        f.VBitRate = "50 high";
+        f.VAspect = "4:3";
+        f.AKeepCodec = true;
+        f.ABitRate = "64 kbps";
+        f.VSize = "640x480";
+        f.AChannels = "1 channel mono";
+        f.ASample = "22050 Hz";
+        f.AVolume = 80;
+        f.SetFormat(FormatOut(format));
+        QCOMPARE(f.VCodec, vcodec);
+        QCOMPARE(f.ACodec, acodec);
+        QCOMPARE(f.VFrameRate, frameRate);
+        QCOMPARE(f.VKeepFrameRate, keepFrameRate);
+        // The common part, whatever the container.
+        QCOMPARE(f.VKeepWH, true);
+        QCOMPARE(f.VSetMode, false);
+        QCOMPARE(f.VBitRate, QString("Auto"));
+        QCOMPARE(f.VAspect, QString("Auto"));
+        QCOMPARE(f.AKeepCodec, false);
+        QCOMPARE(f.ABitRate, QString("128 kbps"));
+        // Untouched in every case.
+        QCOMPARE(f.Format, QString("keep"));
+        QCOMPARE(f.VSize, QString("640x480"));
+        QCOMPARE(f.AChannels, QString("1 channel mono"));
+        QCOMPARE(f.ASample, QString("22050 Hz"));
+        QCOMPARE(f.AVolume, 80);
+    }
+
+    void manageOwnsItsEntries()
+    {
+        ConfigManage manage;
+        QVERIFY(manage.Infos.isEmpty());
+        manage.Infos.append(new ConfigInfo);
+        manage.Infos.append(new ConfigInfo);
+        manage.Infos.last()->Name = "second";
+        QCOMPARE(manage.Infos.size(), 2); // freed with the owner (the leak check sees any left over)
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    for (const char* var : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DOCUMENTS_DIR"})
+        qunsetenv(var);
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("Lumacrest");
+    TestConfig test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_config.moc"

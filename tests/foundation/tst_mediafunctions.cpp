@@ -1,0 +1,358 @@
+#include <QtTest>
+
+#include "GuiFunctions.h"
+#include "MediaFunctions.h"
+#include "QImageFuns.h"
+#include "TestMedia.h"
+#include "TextFunctions.h"
+
+extern "C" {
+#include <libavcodec/codec_id.h>
+#include <libavutil/log.h>
+}
+
+#include <clocale>
+#include <cstring>
+#include <cwchar>
+#include <vector>
+
+namespace {
+
+// Pre-set values that tell "untouched" apart from anything probing writes.
+struct Info {
+    int width = -7;
+    int height = -7;
+    long long duration = -7;
+    float fps = -7.0f;
+    long long bitRate = -7;
+};
+
+Info Probe(const QString& path)
+{
+    Info info;
+    const QByteArray name = QFile::encodeName(path);
+    GetMediaInfo(name.constData(), &info.width, &info.height, &info.duration, &info.fps, &info.bitRate);
+    return info;
+}
+
+bool Near(QRgb pixel, QColor expected, int tolerance = 24)
+{
+    return qAbs(qRed(pixel) - expected.red()) <= tolerance
+        && qAbs(qGreen(pixel) - expected.green()) <= tolerance
+        && qAbs(qBlue(pixel) - expected.blue()) <= tolerance;
+}
+
+QImage Picture(const QString& path, long long time, long long* duration = nullptr)
+{
+    QImage image;
+    GetMediaImage(QFile::encodeName(path).constData(), &image, time, duration);
+    return image;
+}
+
+} // namespace
+
+class TestMediaFunctions : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_video, m_audio, m_image, m_cover, m_two, m_redBlue, m_redBlueTs, m_oneFrame, m_garbage;
+
+private slots:
+    void initTestCase()
+    {
+        av_log_set_level(AV_LOG_ERROR);
+        QVERIFY(m_dir.isValid());
+        const QString d = m_dir.path();
+        m_video = TestMedia::MakeVideo(d, "va.mp4", 2.0, 320, 240, 25);
+        m_audio = TestMedia::MakeAudio(d, "a.mp3", 2.0);
+        m_image = TestMedia::MakeImage(d, "still.png", 160, 120, "blue");
+        QVERIFY(!m_video.isEmpty() && !m_audio.isEmpty() && !m_image.isEmpty());
+
+        m_cover = d + "/cover.mp3";
+        QVERIFY(TestMedia::RunConverter({"-i", m_audio, "-i", m_image, "-map", "0:a", "-map", "1:v",
+                                         "-c", "copy", "-disposition:v:0", "attached_pic", m_cover}));
+        m_two = d + "/two.mkv";
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=1",
+                                         "-f", "lavfi", "-i", "testsrc2=size=160x120:rate=10:duration=1",
+                                         "-map", "0", "-map", "1", "-c:v", "mpeg4", m_two}));
+        const QStringList redBlue = {"-f", "lavfi", "-i", "color=c=red:size=160x120:rate=25:duration=1",
+                                     "-f", "lavfi", "-i", "color=c=blue:size=160x120:rate=25:duration=1",
+                                     "-filter_complex", "[0][1]concat=n=2:v=1:a=0", "-pix_fmt", "yuv420p",
+                                     "-c:v", "libx264", "-g", "5"};
+        m_redBlue = d + "/redblue.mp4";
+        QVERIFY(TestMedia::RunConverter(QStringList(redBlue) << m_redBlue));
+        // MPEG-TS streams start well after 0 (1.4 s by default).
+        m_redBlueTs = d + "/redblue.ts";
+        QVERIFY(TestMedia::RunConverter(QStringList(redBlue) << m_redBlueTs));
+        // One frame behind B-frame reordering: it only comes out when the
+        // decoder is drained.
+        m_oneFrame = d + "/one.mp4";
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=c=lime:size=64x48:rate=25", "-frames:v", "1",
+                                         "-c:v", "libx264", "-bf", "2", "-pix_fmt", "yuv420p", m_oneFrame}));
+        m_garbage = d + "/garbage.mp4";
+        QFile g(m_garbage);
+        QVERIFY(g.open(QIODevice::WriteOnly));
+        g.write(QByteArray(4096, '\x5a'));
+        g.close();
+    }
+
+    // ---- probing ----
+
+    void videoWithSound()
+    {
+        const Info info = Probe(m_video);
+        QCOMPARE(info.width, 320);
+        QCOMPARE(info.height, 240);
+        QVERIFY2(qAbs(info.duration - 2000000) < 100000, qPrintable(QString::number(info.duration)));
+        QCOMPARE(info.fps, 25.0f);
+        QVERIFY(info.bitRate > 0);
+
+        // fps and bit rate are optional.
+        int w = 0, h = 0;
+        long long duration = 0;
+        GetMediaInfo(QFile::encodeName(m_video).constData(), &w, &h, &duration);
+        QCOMPARE(w, 320);
+        QVERIFY(duration > 0);
+    }
+
+    void audioOnly()
+    {
+        const Info info = Probe(m_audio);
+        QCOMPARE(info.width, -7);
+        QCOMPARE(info.height, -7);
+        QCOMPARE(info.fps, -7.0f);
+        QVERIFY(qAbs(info.duration - 2000000) < 150000);
+        QVERIFY(info.bitRate > 0);
+    }
+
+    void coverArtIsNotVideo()
+    {
+        QCOMPARE(TestMedia::Probe(m_cover).codecs.size(), 2);
+        const Info info = Probe(m_cover);
+        QCOMPARE(info.width, -7);
+        QCOMPARE(info.height, -7);
+        QCOMPARE(info.fps, -7.0f);
+        QVERIFY(qAbs(info.duration - 2000000) < 150000);
+    }
+
+    void stillImage()
+    {
+        const Info info = Probe(m_image);
+        QCOMPARE(info.width, 160);
+        QCOMPARE(info.height, 120);
+        QVERIFY(info.duration >= 0);   // never the no-value marker
+        QVERIFY(info.fps >= 0.0f && !qIsNaN(info.fps));
+    }
+
+    void lastVideoStreamDecides()
+    {
+        const Info info = Probe(m_two);
+        QCOMPARE(info.width, 160);
+        QCOMPARE(info.height, 120);
+        QCOMPARE(info.fps, 10.0f);
+    }
+
+    void unreadableFilesLeaveOutputsAlone()
+    {
+        for (const QString& path : {m_garbage, m_dir.path() + "/missing.mp4", QString()}) {
+            const Info info = Probe(path);
+            QCOMPARE(info.width, -7);
+            QCOMPARE(info.height, -7);
+            QCOMPARE(info.duration, -7LL);
+            QCOMPARE(info.fps, -7.0f);
+            QCOMPARE(info.bitRate, -7LL);
+        }
+        int w = 1;
+        GetMediaInfo(nullptr, &w, &w, nullptr);
+        QCOMPARE(w, 1);
+    }
+
+    // ---- pictures ----
+
+    void solidColourAtStartAndMidFile()
+    {
+        const QString red = TestMedia::MakeSolidVideo(m_dir.path(), "red", "red.mp4", 2.0, 320, 240, 25);
+        QVERIFY(!red.isEmpty());
+        long long duration = -1;
+        const QImage first = Picture(red, 0, &duration);
+        QCOMPARE(first.size(), QSize(320, 240));
+        QCOMPARE(first.format(), QImage::Format_RGB32);
+        QVERIFY(Near(first.pixel(160, 120), Qt::red));
+        QVERIFY(Near(first.pixel(0, 0), Qt::red));
+        QVERIFY(qAbs(duration - 2000000) < 100000);
+
+        const QImage mid = Picture(red, 1000000);
+        QCOMPARE(mid.size(), QSize(320, 240));
+        QVERIFY(Near(mid.pixel(10, 200), Qt::red));
+    }
+
+    void seeksToTheKeyFrameAtTheTime()
+    {
+        QVERIFY(Near(Picture(m_redBlue, 0).pixel(80, 60), Qt::red));
+        QVERIFY(Near(Picture(m_redBlue, 1500000).pixel(80, 60), Qt::blue));
+        // The stream's start time is added: the same times hold in MPEG-TS.
+        QVERIFY(Near(Picture(m_redBlueTs, 0).pixel(80, 60), Qt::red));
+        QVERIFY(Near(Picture(m_redBlueTs, 1500000).pixel(80, 60), Qt::blue));
+    }
+
+    void drainsTheDecoderAtEndOfFile()
+    {
+        const QImage image = Picture(m_oneFrame, 0);
+        QCOMPARE(image.size(), QSize(64, 48));
+        QVERIFY(Near(image.pixel(32, 24), QColor(0, 255, 0)));
+    }
+
+    void stillImagePicture()
+    {
+        const QImage image = Picture(m_image, 0);
+        QCOMPARE(image.size(), QSize(160, 120));
+        QVERIFY(Near(image.pixel(5, 5), Qt::blue));
+    }
+
+    void picturesLeftAloneWithoutVideo()
+    {
+        QImage marker(3, 3, QImage::Format_ARGB32);
+        marker.fill(Qt::yellow);
+        for (const QString& path : {m_audio, m_cover, m_garbage, m_dir.path() + "/missing.mp4"}) {
+            QImage image = marker;
+            long long duration = -7;
+            GetMediaImage(QFile::encodeName(path).constData(), &image, 0, &duration);
+            QCOMPARE(image, marker);
+            if (path == m_audio)
+                QVERIFY(duration > 0);
+        }
+        GetMediaImage(QFile::encodeName(m_video).constData(), nullptr, 0, nullptr);   // no image: nothing happens
+    }
+
+    void pictureFarPastTheEnd()
+    {
+        const QImage image = Picture(m_redBlue, 3600LL * 1000000);
+        QCOMPARE(image.size(), QSize(160, 120));
+        QVERIFY(!image.isNull());
+    }
+
+    // ---- codec names ----
+
+    void codecNames()
+    {
+        QCOMPARE(GetCodecID(AV_CODEC_ID_HEVC), QStringLiteral("H265"));
+        QCOMPARE(GetCodecID(AV_CODEC_ID_H264), QStringLiteral("H264"));
+        QCOMPARE(GetCodecID(AV_CODEC_ID_ADPCM_THP), QStringLiteral("ADPCM_THP"));
+        QCOMPARE(GetCodecID(AV_CODEC_ID_APE), QStringLiteral("APE"));
+        QCOMPARE(GetCodecID(AV_CODEC_ID_EAC3), QStringLiteral("EAC3"));
+        QCOMPARE(GetCodecID(AV_CODEC_ID_4XM), QStringLiteral("4XM"));
+        QCOMPARE(GetCodecID(AV_CODEC_ID_MPEG2TS), QStringLiteral("MPEG2TS"));
+        QCOMPARE(GetCodecID(AV_CODEC_ID_AV1), QStringLiteral("NONE"));
+        QCOMPARE(GetCodecID(AV_CODEC_ID_NONE), QStringLiteral("NONE"));
+        QCOMPARE(GetCodecID(-5), QStringLiteral("NONE"));
+        int known = 0;
+        for (int id = 0; id <= 0x21000; ++id) {
+            if (GetCodecID(id) != QLatin1String("NONE"))
+                ++known;
+        }
+        QCOMPARE(known, 205);
+    }
+
+    // ---- text helpers ----
+
+    void isUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("ascii") << QByteArray("plain text") << true;
+        QTest::newRow("two-byte") << QByteArray("caf\xC3\xA9") << true;
+        QTest::newRow("three-byte") << QByteArray("\xE2\x82\xAC 5") << true;
+        QTest::newRow("emoji") << QByteArray("hi \xF0\x9F\x98\x80!") << true;
+        QTest::newRow("cut two-byte") << QByteArray("ab\xC3") << true;
+        QTest::newRow("cut three-byte") << QByteArray("ab\xE2\x82") << true;
+        QTest::newRow("cut four-byte") << QByteArray("ab\xF0\x9F\x98") << true;
+        QTest::newRow("stray continuation") << QByteArray("a\x80" "b") << false;
+        QTest::newRow("latin-1") << QByteArray("caf\xE9 noir") << false;
+        QTest::newRow("bad four-byte") << QByteArray("\xF0\x9F" "ab") << false;
+        QTest::newRow("F5 lead") << QByteArray("\xF5\x80\x80\x80") << false;
+        QTest::newRow("FF") << QByteArray("\xFF") << false;
+    }
+    void isUtf8()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, utf8);
+        QCOMPARE(IsUTF8(bytes.constData(), bytes.size()), utf8);
+    }
+
+    void wideConversionsStayInTheirBuffers()
+    {
+        std::setlocale(LC_ALL, "C.UTF-8");
+        char small[6];
+        std::memset(small, 'X', sizeof small);
+        // "é" takes two bytes: five fit with the terminator, the sixth would not.
+        QCOMPARE(UnicodeToAnsi(L"ab\u00e9cd\u00e9", small, sizeof small), 5);
+        QCOMPARE(QByteArray(small), QByteArray("ab\xC3\xA9" "c"));
+        char tiny[4];
+        QCOMPARE(UnicodeToAnsi(L"a\u00e9\u00e9", tiny, sizeof tiny), 3);   // the second é does not fit whole
+        QCOMPARE(QByteArray(tiny), QByteArray("a\xC3\xA9"));
+        QCOMPARE(UnicodeToAnsi(L"x", small, 0), -1);
+        QCOMPARE(UnicodeToAnsi(L"x", nullptr, 10), -1);
+        QCOMPARE(UnicodeToAnsi(nullptr, small, sizeof small), -1);
+        QCOMPARE(small[0], '\0');
+
+        wchar_t wide[4];
+        QCOMPARE(AnsiToUnicode("h\xC3\xA9llo", wide, 4), 3);
+        QCOMPARE(std::wcscmp(wide, L"h\u00e9l"), 0);
+        QCOMPARE(AnsiToUnicode("\xFF bad", wide, 4), -1);
+        QCOMPARE(wide[0], L'\0');
+        std::vector<wchar_t> big(64);
+        QCOMPARE(AnsiToUnicode("ok", big.data(), static_cast<int>(big.size())), 2);
+        QCOMPARE(std::wcscmp(big.data(), L"ok"), 0);
+        std::setlocale(LC_ALL, "C");
+    }
+
+    void autoExpand()
+    {
+        QImage clear(20, 10, QImage::Format_ARGB32);
+        clear.fill(Qt::transparent);
+        const QRect none = QImageFuns::AutoExpand(&clear, 0);
+        QCOMPARE(none.left(), 20);
+        QCOMPARE(none.right(), 0);
+        QVERIFY(none.isEmpty());
+        QVERIFY(clear.copy(none).isNull());
+
+        QImage corner = clear;
+        corner.setPixel(0, 0, qRgba(255, 0, 0, 255));
+        QCOMPARE(QImageFuns::AutoExpand(&corner, 0), QRect(QPoint(0, 0), QPoint(1, 1)));
+
+        QImage inner = clear;
+        inner.setPixel(5, 3, qRgba(0, 0, 0, 1));
+        inner.setPixel(8, 6, qRgba(0, 0, 0, 200));
+        QCOMPARE(QImageFuns::AutoExpand(&inner, 0), QRect(QPoint(5, 3), QPoint(9, 7)));
+        QCOMPARE(QImageFuns::AutoExpand(&inner, 2), QRect(QPoint(3, 1), QPoint(11, 9)));
+        QCOMPARE(QImageFuns::AutoExpand(&inner, 50), QRect(QPoint(0, 0), QPoint(20, 10)));
+
+        QImage edge = clear;
+        edge.setPixel(19, 9, qRgba(1, 1, 1, 255));
+        QCOMPARE(QImageFuns::AutoExpand(&edge, 0), QRect(QPoint(19, 9), QPoint(20, 10)));
+
+        QImage null;
+        QVERIFY(QImageFuns::AutoExpand(&null, 0).isNull());
+        QVERIFY(QImageFuns::AutoExpand(nullptr, 0).isNull());
+    }
+
+    void modifiersAndMetrics()
+    {
+        using M = Qt::KeyboardModifiers;
+        QCOMPARE(FlipControlAndShiftModifiers(M(Qt::ShiftModifier | Qt::AltModifier)), M(Qt::ControlModifier | Qt::AltModifier));
+        QCOMPARE(FlipControlAndShiftModifiers(M(Qt::ShiftModifier | Qt::ControlModifier)), M(Qt::ControlModifier));
+        QCOMPARE(FlipControlAndShiftModifiers(M(Qt::ControlModifier | Qt::MetaModifier)), M(Qt::ShiftModifier | Qt::MetaModifier));
+        QCOMPARE(FlipControlAndShiftModifiers(M(Qt::AltModifier)), M(Qt::AltModifier));
+        QCOMPARE(FlipControlAndShiftModifiers(M()), M());
+
+        const QFontMetrics metrics(QFont("DejaVu Sans", 12));
+        QCOMPARE(QFontMetricsWidth(metrics, "00:01:02"), metrics.horizontalAdvance("00:01:02"));
+        QCOMPARE(QFontMetricsWidth(metrics, QString()), 0);
+        QVERIFY(QFontMetricsWidth(metrics, "WWW") > QFontMetricsWidth(metrics, "W"));
+    }
+};
+
+QTEST_MAIN(TestMediaFunctions)
+#include "tst_mediafunctions.moc"
