@@ -103,7 +103,8 @@ QString Core::TranslationResource(int index)
 void Core::ChangeLanguage(int index)
 {
     const QString name = TranslationResource(index);
-    if (name.isEmpty() || !Translator.load(name, QString(), QString(), QString()))
+    // Exactly that resource: no fallback names, no added suffix.
+    if (name.isEmpty() || !Translator.load(name, QString(), QLatin1String(""), QLatin1String("")))
         return;
     QCoreApplication::installTranslator(&Translator);
 }

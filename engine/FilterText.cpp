@@ -5,10 +5,19 @@
 
 QString FilterText::EscapeOption(const QString& value)
 {
+    // The option parser also drops white space at both ends of a value unless
+    // it is escaped: a name may begin or end with a blank.
+    int first = 0;
+    while (first < value.size() && value.at(first).isSpace())
+        ++first;
+    int last = value.size() - 1;
+    while (last >= first && value.at(last).isSpace())
+        --last;
     QString out;
     out.reserve(value.size() + 8);
-    for (const QChar c : value) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char('\'') || c == QLatin1Char(':'))
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c == QLatin1Char('\\') || c == QLatin1Char('\'') || c == QLatin1Char(':') || i < first || i > last)
             out += QLatin1Char('\\');
         out += c;
     }

@@ -16,5 +16,6 @@ void SetOverwriteQuery(std::function<bool()> query);
 // the name is free. The returned name is reserved for the rest of the process.
 QString GetUnRepeat(QString path);
 
-// Drops every reservation (a fresh start; used by tests).
+// Drops every reservation. Only safe while no job of an earlier run is still
+// waiting to write its output (tests use it for a fresh start).
 void ClearUnRepeatReservations();

@@ -57,6 +57,8 @@ private slots:
         QCOMPARE(FilterText::Path("/t/it's:a.png"), QString("'/t/it\\'\\''s\\:a.png'"));
         // brackets, commas, semicolons and % are safe inside the quotes
         QCOMPARE(FilterText::Path("/t/[a],b;%2 é.png"), QString("'/t/[a],b;%2 é.png'"));
+        // blanks at the ends survive the option parser, inner ones need nothing
+        QCOMPARE(FilterText::EscapeOption(" a b \t"), QString("\\ a b\\ \\\t"));
     }
     void formatsNumbersLikeTheConverterExpects()
     {

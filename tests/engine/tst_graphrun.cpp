@@ -154,7 +154,7 @@ private slots:
     }
     void assFileWithHostileNameRuns()
     {
-        const QString path = m_hostile + "/" + QString::fromUtf8(kHostile) + ".ass";
+        const QString path = m_hostile + "/ " + QString::fromUtf8(kHostile) + ".ass ";
         SubtitleParser document;
         ST_ASS_EVENT e;
         e.End = 1000;
