@@ -207,18 +207,20 @@ QString JobArgs::ScaleSize(const QString& text)
     return QString::number(w) + ":" + QString::number(h);
 }
 
-QString JobArgs::MergeGraph(const QString& scaleSize, const QVector<bool>& hasAudio,
+QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasAudio,
                             const QVector<long long>& durations)
 {
     const int n = hasAudio.size();
     QString g;
-    for (int i = 0; i < n; ++i) {
-        const QString is = QString::number(i);
-        g += "[" + is + ":v]scale=" + scaleSize + ",setsar=1[v" + is + "];";
+    if (withVideo) {
+        for (int i = 0; i < n; ++i) {
+            const QString is = QString::number(i);
+            g += "[" + is + ":v]scale=" + scaleSize + ",setsar=1[v" + is + "];";
+        }
+        for (int i = 0; i < n; ++i)
+            g += "[v" + QString::number(i) + "]";
+        g += "concat=n=" + QString::number(n) + ":v=1:a=0[v];";
     }
-    for (int i = 0; i < n; ++i)
-        g += "[v" + QString::number(i) + "]";
-    g += "concat=n=" + QString::number(n) + ":v=1:a=0[v];";
     bool anyAudio = false;
     for (bool a : hasAudio)
         anyAudio = anyAudio || a;
@@ -257,4 +259,23 @@ QStringList JobArgs::SubtitleMuxArgs(const QString& video, const QString& subtit
 {
     return {"-i", video, "-i", subtitle, "-map", "0:v?", "-map", "0:a?", "-map", "1:s",
             "-c:a", "copy", "-c:v", "copy", "-c:s", subtitleCodec, "-y", output};
+}
+
+QString JobArgs::OutDir(const QString& configured, const QString& input)
+{
+    if (!configured.isEmpty())
+        return configured;
+    return QFileInfo(input).absolutePath();
+}
+
+long long JobArgs::ParseDurationText(const QString& text)
+{
+    static const QRegularExpression re(QStringLiteral("^\\s*([0-9]{1,9}):([0-9]{1,2}):([0-9]{1,2})\\.([0-9]{1,2})\\s*$"));
+    const QRegularExpressionMatch m = re.match(text);
+    if (!m.hasMatch())
+        return -1;
+    const long long s = m.captured(1).toLongLong() * 3600 + m.captured(2).toLongLong() * 60
+        + m.captured(3).toLongLong();
+    const QString frac = m.captured(4).leftJustified(2, QLatin1Char('0'));
+    return s * 1000000 + frac.toLongLong() * 10000;
 }

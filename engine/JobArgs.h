@@ -64,9 +64,16 @@ public:
     // filter, or empty when it is not a size.
     static QString ScaleSize(const QString& text);
     // The filter-graph merge: each input scaled to the size with square
-    // pixels, then joined. An input without sound gets silence of its length.
-    static QString MergeGraph(const QString& scaleSize, const QVector<bool>& hasAudio,
+    // pixels, then joined ("[v]"), and the sounds joined ("[a]"). An input
+    // without sound gets silence of its length; without any sound there is
+    // no "[a]"; withVideo off leaves the picture out (sound-only containers).
+    static QString MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasAudio,
                               const QVector<long long>& durations);
+    // The folder outputs go to: the configured one, else the input's own.
+    static QString OutDir(const QString& configured, const QString& input);
+    // Microseconds of a duration text "H:MM:SS.cc" (any number of hour
+    // digits); -1 when the text is not one.
+    static long long ParseDurationText(const QString& text);
 
     // Soundtrack mix: the video's picture (when it has one) with the music.
     static QStringList MixArgs(const QString& video, const QString& audio, const QString& output,
