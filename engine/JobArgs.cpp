@@ -122,6 +122,28 @@ QList<ST_SPLIT_PART> JobArgs::SplitParts(const QVector<QPair<long long, long lon
     return parts;
 }
 
+QList<ST_SPLIT_PART> JobArgs::AlignToFrames(const QList<ST_SPLIT_PART>& parts, double fps)
+{
+    if (!(fps > 0) || !std::isfinite(fps))
+        return parts;
+    const auto align = [fps](long long us) {
+        const double frames = std::round(static_cast<double>(us) * fps / 1000000.0);
+        return static_cast<long long>(std::llround(frames * 1000000.0 / fps));
+    };
+    QList<ST_SPLIT_PART> out;
+    for (ST_SPLIT_PART p : parts) {
+        const long long end = p.start + p.length;
+        p.start = align(p.start);
+        if (!p.toEnd)
+            p.length = align(end) - p.start;
+        else
+            p.length = end - p.start;
+        if (p.length > 0)
+            out.append(p);
+    }
+    return out;
+}
+
 QString JobArgs::PartPath(const QString& outDir, const QString& input, const QString& format, const QString& mark)
 {
     const QFileInfo fi(input);

@@ -38,6 +38,9 @@ public:
     static QList<ST_SPLIT_PART> SplitParts(const QVector<QPair<long long, long long>>& ranges, int mode,
                                            int count, long long splitTime, long long splitEnd,
                                            long long duration);
+    // Part boundaries moved to the nearest frame start, so parts cut by
+    // stream copy neither share nor lose a frame; unchanged for an unknown rate.
+    static QList<ST_SPLIT_PART> AlignToFrames(const QList<ST_SPLIT_PART>& parts, double fps);
     // Output folder + "/" + base name + mark + "." + extension (the format
     // when set, else the input's own suffix).
     static QString PartPath(const QString& outDir, const QString& input, const QString& format,

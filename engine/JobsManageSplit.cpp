@@ -38,8 +38,9 @@ void JobsManage::AddJobSplits(AbstractJob* job)
     QVector<QPair<long long, long long>> ranges;
     for (const ST_SPLIT_TIME& r : opts.splitRanges)
         ranges.append({r.start, r.end});
-    const QList<ST_SPLIT_PART> parts = JobArgs::SplitParts(ranges, opts.splitMode, opts.splitCount,
-                                                           opts.splitTime, opts.splitEndTime, duration);
+    const QList<ST_SPLIT_PART> parts = JobArgs::AlignToFrames(
+        JobArgs::SplitParts(ranges, opts.splitMode, opts.splitCount, opts.splitTime, opts.splitEndTime, duration),
+        fps);
     qDebug() << "split" << input << "into" << parts.size() << "parts";
     if (parts.isEmpty()) {
         // The queue keeps a text the builder wrote, so the row does not

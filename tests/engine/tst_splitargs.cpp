@@ -98,6 +98,28 @@ private slots:
         QVERIFY(parts[1].toEnd);
     }
 
+    void partsAlignToFrames()
+    {
+        // A third of 10 s at 25 fps: the cuts move to 3.32 s and 6.68 s, the
+        // lengths still add up, the tail still runs to the end.
+        const auto parts = JobArgs::AlignToFrames(JobArgs::SplitParts({}, 0, 3, 0, 0, 10000000), 25.0);
+        QCOMPARE(parts.size(), 3);
+        QCOMPARE(parts[1].start, 3320000LL);
+        QCOMPARE(parts[0].length, 3320000LL);
+        QCOMPARE(parts[2].start, 6680000LL);
+        QVERIFY(parts[2].toEnd);
+        QCOMPARE(sumLengths(parts), 10000000LL);
+        // Unknown rate: unchanged; a part shorter than half a frame vanishes.
+        QCOMPARE(JobArgs::AlignToFrames(parts, 0.0)[1].start, 3320000LL);
+        ST_SPLIT_PART sliver;
+        sliver.start = 1000000;
+        sliver.length = 10000;
+        QVERIFY(JobArgs::AlignToFrames({sliver}, 25.0).isEmpty());
+        QCOMPARE(JobArgs::ParseDurationText("00:00:10.00"), 10000000LL);
+        QCOMPARE(JobArgs::ParseDurationText("123:01:02.5"), 442862500000LL);
+        QCOMPARE(JobArgs::ParseDurationText("junk"), -1LL);
+    }
+
     void partPaths()
     {
         QCOMPARE(JobArgs::PartPath("/out", "/v/my.clip.mov", "mp4", "_2"), QString("/out/my.clip_2.mp4"));
