@@ -176,15 +176,19 @@ QString JobArgs::AudioEncoder(const QString& acodec)
 }
 
 QStringList JobArgs::SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
-                                   bool audioOnly)
+                                   bool audioOnly, bool copyAudio)
 {
     QStringList args{"-ss", ClockText(part.start)};
     if (!part.toEnd)
         args << "-t" << ClockText(part.length);
     args << "-accurate_seek" << "-i" << input;
-    if (!audioOnly)
+    if (audioOnly)
+        args << "-vn";
+    else
         args << "-vcodec" << "copy";
-    args << "-acodec" << "copy" << "-avoid_negative_ts" << "1" << "-y" << output;
+    if (copyAudio)
+        args << "-acodec" << "copy";
+    args << "-avoid_negative_ts" << "1" << "-y" << output;
     return args;
 }
 

@@ -52,9 +52,10 @@ public:
     static QString VideoEncoder(const QString& vcodec);
     static QString AudioEncoder(const QString& acodec);
 
-    // Stream copy of one part by the converter.
+    // Stream copy of one part by the converter. A sound-only container gets
+    // no picture; copyAudio off leaves the sound to the container's encoder.
     static QStringList SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
-                                     bool audioOnly);
+                                     bool audioOnly, bool copyAudio = true);
     // One melt input with its in and out points. The out point is melt's last
     // frame, one frame before the exclusive end; toEnd leaves it out.
     static QStringList MeltClip(const QString& path, long long in, long long end, bool toEnd, double fps);

@@ -8,6 +8,7 @@
 #include "JobArgs.h"
 #include "JxEngineJob.h"
 #include "MediaFunctions.h"
+#include "MediaStreams.h"
 #include "MeltEngineJob.h"
 #include "UniqueOutputName.h"
 
@@ -84,7 +85,15 @@ void JobsManage::AddJobSplit(AbstractJob* job, const QString& durationText, floa
         melt->setFPS(static_cast<int>(std::isfinite(fps) ? fps * 1000 : 0), 1000);
         partJob = melt;
     } else {
-        const QStringList args = JobArgs::SplitCopyArgs(input, out, part, JobArgs::IsAudioFormat(format.Format));
+        // A sound-only part copies the sound only where its container can
+        // hold it (AAC cannot go into MP3 as it is).
+        const bool audioOnly = JobArgs::IsAudioFormat(format.Format);
+        bool copyAudio = true;
+        if (audioOnly) {
+            const ST_STREAM_FACTS facts = MediaStreams::Probe(input);
+            copyAudio = !facts.hasAudio || MediaStreams::ContainerAccepts(out, facts.audioCodec);
+        }
+        const QStringList args = JobArgs::SplitCopyArgs(input, out, part, audioOnly, copyAudio);
         auto* engine = new JxEngineJob(QString(), args, true);
         engine->setFPS(fps);
         engine->setDuration(durationText);

@@ -138,7 +138,10 @@ private slots:
                               "-vcodec", "copy", "-acodec", "copy", "-avoid_negative_ts", "1", "-y", "/o.mp4"}));
         p.toEnd = true;
         QCOMPARE(JobArgs::SplitCopyArgs("/in.mp4", "/o.mp3", p, true),
-                 QStringList({"-ss", "00:00:01.500", "-accurate_seek", "-i", "/in.mp4", "-acodec", "copy",
+                 QStringList({"-ss", "00:00:01.500", "-accurate_seek", "-i", "/in.mp4", "-vn", "-acodec", "copy",
+                              "-avoid_negative_ts", "1", "-y", "/o.mp3"}));
+        QCOMPARE(JobArgs::SplitCopyArgs("/in.mp4", "/o.mp3", p, true, false),
+                 QStringList({"-ss", "00:00:01.500", "-accurate_seek", "-i", "/in.mp4", "-vn",
                               "-avoid_negative_ts", "1", "-y", "/o.mp3"}));
     }
 

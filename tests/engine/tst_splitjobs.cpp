@@ -119,6 +119,26 @@ private slots:
         QVERIFY(qAbs(sumDurations(parts) - m_sourceSeconds) <= 0.045);
     }
 
+    void soundOnlyParts()
+    {
+        // AAC sound cut into MP3 parts: no picture, the sound re-encoded.
+        SetOutputFormat("mp3", "copy", "copy");
+        ST_OPTS opts = MakeSourceRow(m_source);
+        opts.splitCount = 2;
+        FollowUpRow row;
+        JobsManage queue;
+        runSplit(opts, row, queue);
+        QCOMPARE(FilesIn(m_out), QStringList({"clip_1.mp3", "clip_2.mp3"}));
+        double sum = 0;
+        for (const QString& part : outputs()) {
+            const TestMedia::ProbeResult r = TestMedia::Probe(part);
+            QCOMPARE(r.codecs, QStringList({"mp3"}));
+            sum += r.duration;
+        }
+        QVERIFY2(qAbs(sum - m_sourceSeconds) <= 0.15, qPrintable(QString::number(sum)));
+        QCOMPARE(row.status.text(), QString("Completed"));
+    }
+
     void nothingToSplitEnds()
     {
         SetOutputFormat("mp4", "copy", "copy");
