@@ -305,3 +305,18 @@ long long JobArgs::ParseDurationText(const QString& text)
     const QString frac = m.captured(4).leftJustified(2, QLatin1Char('0'));
     return s * 1000000 + frac.toLongLong() * 10000;
 }
+
+QProcessEnvironment JobArgs::MeltEnvironment(const QProcessEnvironment& base)
+{
+    QProcessEnvironment env = base;
+    // LC_ALL would override LC_NUMERIC: keep its choice for everything else.
+    const QString all = env.value(QStringLiteral("LC_ALL"));
+    if (!all.isEmpty()) {
+        env.remove(QStringLiteral("LC_ALL"));
+        env.insert(QStringLiteral("LANG"), all);
+        for (const char* category : {"LC_CTYPE", "LC_COLLATE", "LC_TIME", "LC_MONETARY", "LC_MESSAGES"})
+            env.insert(QLatin1String(category), all);
+    }
+    env.insert(QStringLiteral("LC_NUMERIC"), QStringLiteral("C"));
+    return env;
+}

@@ -3,6 +3,7 @@
 // subtitle mux), kept free of the queue so they can be checked on their own.
 #include <QList>
 #include <QPair>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -78,6 +79,10 @@ public:
     // Microseconds of a duration text "H:MM:SS.cc" (any number of hour
     // digits); -1 when the text is not one.
     static long long ParseDurationText(const QString& text);
+
+    // The environment for melt: numbers in its arguments ("in=00:00:01.500")
+    // are read with a decimal point whatever the user's locale.
+    static QProcessEnvironment MeltEnvironment(const QProcessEnvironment& base);
 
     // Soundtrack mix: the video's picture (when it has one) with the music.
     static QStringList MixArgs(const QString& video, const QString& audio, const QString& output,

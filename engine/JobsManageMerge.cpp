@@ -107,6 +107,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             size = QString::number(width) + "x" + QString::number(height);
         args << JobArgs::MeltConsumer(merged, container, format.VCodec, format.ACodec, size);
         auto* melt = new MeltEngineJob(QString(), args, true);
+        melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
         melt->setFPS(fpsNumerator(lastFps), 1000);
         mergeJob = melt;
     } else {

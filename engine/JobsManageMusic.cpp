@@ -65,6 +65,7 @@ void JobsManage::AddJobMusicMerge(AbstractJob* job)
     args << JobArgs::MeltConsumer(joined, "mp3", QString(), "mp3", QString());
 
     auto* melt = new MeltEngineJob(QString(), args, true);
+    melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
     melt->setFPS(std::isfinite(fps) && fps > 0 ? static_cast<int>(fps * 1000) : 0, 1000);
     melt->sizeItem = job->sizeItem;
     melt->setStandardItem(job->standardItem());

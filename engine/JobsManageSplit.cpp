@@ -82,6 +82,7 @@ void JobsManage::AddJobSplit(AbstractJob* job, const QString& durationText, floa
         const QStringList args = JobArgs::MeltClip(input, start, start + length, part.toEnd, fps)
             + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, QString());
         auto* melt = new MeltEngineJob(QString(), args, true);
+        melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
         melt->setFPS(static_cast<int>(std::isfinite(fps) ? fps * 1000 : 0), 1000);
         partJob = melt;
     } else {

@@ -162,6 +162,19 @@ private slots:
                  QStringList({"-consumer", "avformat:/o.mp3", "vn=1", "acodec=libmp3lame"}));
     }
 
+    void meltReadsDecimalPoints()
+    {
+        QProcessEnvironment base;
+        base.insert("LC_ALL", "de_DE.UTF-8");
+        base.insert("PATH", "/usr/bin");
+        const QProcessEnvironment env = JobArgs::MeltEnvironment(base);
+        QVERIFY(!env.contains("LC_ALL"));
+        QCOMPARE(env.value("LC_NUMERIC"), QString("C"));
+        QCOMPARE(env.value("LC_MESSAGES"), QString("de_DE.UTF-8"));
+        QCOMPARE(env.value("PATH"), QString("/usr/bin"));
+        QCOMPARE(JobArgs::MeltEnvironment(QProcessEnvironment()).value("LC_NUMERIC"), QString("C"));
+    }
+
     void settingNumbers()
     {
         QCOMPARE(JobArgs::LeadingInt("64 kbps"), 64);
