@@ -154,6 +154,22 @@ QString JobArgs::PartPath(const QString& outDir, const QString& input, const QSt
     return path;
 }
 
+int JobArgs::MeltFpsNumerator(double fps)
+{
+    if (!(fps > 0) || !std::isfinite(fps) || fps > 1000000.0)
+        return 0;
+    return static_cast<int>(fps * 1000);
+}
+
+QString JobArgs::TaggedPath(const QString& outDir, const QString& input, const QString& tag,
+                            const QString& extension)
+{
+    QString path = outDir + "/" + QFileInfo(input).completeBaseName() + tag;
+    if (!extension.isEmpty())
+        path += "." + extension;
+    return path;
+}
+
 bool JobArgs::IsAudioFormat(const QString& format)
 {
     return format == QLatin1String("mp3") || format == QLatin1String("m4a") || format == QLatin1String("wav");

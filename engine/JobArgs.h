@@ -46,6 +46,13 @@ public:
     // when set, else the input's own suffix).
     static QString PartPath(const QString& outDir, const QString& input, const QString& format,
                             const QString& mark);
+    // The frame rate as melt's numerator over 1000 (rate x 1000 cut to an
+    // integer); 0, which melt jobs ignore, for a rate that is not usable.
+    static int MeltFpsNumerator(double fps);
+    // Output name: folder + "/" + base name of `input` + tag, then "." and
+    // the extension when there is one.
+    static QString TaggedPath(const QString& outDir, const QString& input, const QString& tag,
+                              const QString& extension);
     // mp3, m4a and wav hold no picture.
     static bool IsAudioFormat(const QString& format);
 

@@ -27,11 +27,6 @@ struct MergeInput {
     long long end = 0;
 };
 
-int fpsNumerator(float fps)
-{
-    return std::isfinite(fps) && fps > 0 ? static_cast<int>(fps * 1000) : 0;
-}
-
 } // namespace
 
 void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
@@ -56,11 +51,11 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
     float fps = 0;
     GetMediaInfo(QFile::encodeName(mainVideo).constData(), &width, &height, &duration, &fps);
 
-    QString container = mainVideo.mid(mainVideo.lastIndexOf(QLatin1Char('.')) + 1);
-    if (!format.Format.isEmpty())
-        container = format.Format;
-    const QString merged = GetUnRepeat(JobArgs::OutDir(OutputFolder(), mainVideo) + "/"
-                                       + QFileInfo(mainVideo).completeBaseName() + "Merge." + container);
+    // The main video's own extension unless a format is set; a file without
+    // one gets no dangling ".".
+    const QString container = format.Format.isEmpty() ? QFileInfo(mainVideo).suffix() : format.Format;
+    const QString merged
+        = GetUnRepeat(JobArgs::TaggedPath(JobArgs::OutDir(OutputFolder(), mainVideo), mainVideo, "Merge", container));
 
     QList<MergeInput> inputs;
     for (const ST_MERGE& clip : opts.titleClips)
@@ -108,7 +103,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
         args << JobArgs::MeltConsumer(merged, container, format.VCodec, format.ACodec, size);
         auto* melt = new MeltEngineJob(QString(), args, true);
         melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
-        melt->setFPS(fpsNumerator(lastFps), 1000);
+        melt->setFPS(JobArgs::MeltFpsNumerator(lastFps), 1000);
         mergeJob = melt;
     } else {
         // Stream copy joins only files whose streams match; anything else is

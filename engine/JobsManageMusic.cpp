@@ -47,8 +47,8 @@ void JobsManage::AddJobMusicMerge(AbstractJob* job)
     GetMediaInfo(QFile::encodeName(video).constData(), &width, &height, &duration, &fps);
 
     // A work file, but still a name of its own for this run.
-    const QString joined = GetUnRepeat(JobArgs::OutDir(OutputFolder(), video) + "/"
-                                       + QFileInfo(video).completeBaseName() + "AudioMerge.mp3");
+    const QString joined
+        = GetUnRepeat(JobArgs::TaggedPath(JobArgs::OutDir(OutputFolder(), video), video, "AudioMerge", "mp3"));
     QStringList args;
     for (const QString& file : music) {
         int w = 0;
@@ -66,7 +66,7 @@ void JobsManage::AddJobMusicMerge(AbstractJob* job)
 
     auto* melt = new MeltEngineJob(QString(), args, true);
     melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
-    melt->setFPS(std::isfinite(fps) && fps > 0 ? static_cast<int>(fps * 1000) : 0, 1000);
+    melt->setFPS(JobArgs::MeltFpsNumerator(fps), 1000);
     melt->sizeItem = job->sizeItem;
     melt->setStandardItem(job->standardItem());
     melt->outputPath = joined;
@@ -80,9 +80,8 @@ void JobsManage::AddJobMusic(AbstractJob* job, const QString& video, const QStri
 {
     if (!job)
         return;
-    const QString container = video.mid(video.lastIndexOf(QLatin1Char('.')) + 1);
-    const QString mixed = GetUnRepeat(JobArgs::OutDir(OutputFolder(), video) + "/"
-                                      + QFileInfo(video).completeBaseName() + "Mix." + container);
+    const QString mixed = GetUnRepeat(
+        JobArgs::TaggedPath(JobArgs::OutDir(OutputFolder(), video), video, "Mix", QFileInfo(video).suffix()));
 
     int width = 0;
     int height = 0;

@@ -83,7 +83,7 @@ void JobsManage::AddJobSplit(AbstractJob* job, const QString& durationText, floa
             + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, QString());
         auto* melt = new MeltEngineJob(QString(), args, true);
         melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
-        melt->setFPS(static_cast<int>(std::isfinite(fps) ? fps * 1000 : 0), 1000);
+        melt->setFPS(JobArgs::MeltFpsNumerator(fps), 1000);
         partJob = melt;
     } else {
         // A sound-only part copies the sound only where its container can

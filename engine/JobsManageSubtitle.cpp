@@ -15,11 +15,8 @@ void JobsManage::AddJobSubtitle(AbstractJob* job, const QString& video, const QS
 {
     if (!job)
         return;
-    const QFileInfo info(video);
-    const int dot = video.lastIndexOf(QLatin1Char('.'));
-    const QString container = video.mid(dot + 1);
-    const QString output = GetUnRepeat(JobArgs::OutDir(OutputFolder(), video) + "/" + info.completeBaseName()
-                                       + "_Subtitle." + container);
+    const QString output = GetUnRepeat(
+        JobArgs::TaggedPath(JobArgs::OutDir(OutputFolder(), video), video, "_Subtitle", QFileInfo(video).suffix()));
 
     // The subtitle stream is copied when the container can hold it as it is,
     // else converted to a text subtitle codec the container accepts.

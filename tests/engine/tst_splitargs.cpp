@@ -2,6 +2,8 @@
 
 #include "JobArgs.h"
 
+#include <cmath>
+
 // Part lists, part names and the command lines of split parts.
 class TestSplitArgs : public QObject
 {
@@ -122,6 +124,12 @@ private slots:
 
     void partPaths()
     {
+        QCOMPARE(JobArgs::TaggedPath("/out", "/v/trip_Music.mkv", "Mix", "mkv"), QString("/out/trip_MusicMix.mkv"));
+        QCOMPARE(JobArgs::TaggedPath("/out", "/v.d/noext", "_Subtitle", ""), QString("/out/noext_Subtitle"));
+        QCOMPARE(JobArgs::MeltFpsNumerator(29.97), 29970);
+        QCOMPARE(JobArgs::MeltFpsNumerator(0), 0);
+        QCOMPARE(JobArgs::MeltFpsNumerator(std::nan("")), 0);
+        QCOMPARE(JobArgs::MeltFpsNumerator(1e30), 0);
         QCOMPARE(JobArgs::PartPath("/out", "/v/my.clip.mov", "mp4", "_2"), QString("/out/my.clip_2.mp4"));
         QCOMPARE(JobArgs::PartPath("/out", "/v/clip.mov", "", "_1"), QString("/out/clip_1.mov"));
         QCOMPARE(JobArgs::PartPath("/out", "/v/clip.mov", "mkv", "00-00-00_00-00-30"),
