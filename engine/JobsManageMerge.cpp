@@ -27,6 +27,22 @@ struct MergeInput {
     long long end = 0;
 };
 
+// Removes a job's own list file when the job goes (a job being thrown away
+// is silenced, so its children are what still runs).
+class ListFileGuard : public QObject
+{
+public:
+    ListFileGuard(const QString& path, QObject* owner)
+        : QObject(owner)
+        , m_path(path)
+    {
+    }
+    ~ListFileGuard() override { QFile::remove(m_path); }
+
+private:
+    QString m_path;
+};
+
 } // namespace
 
 void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
@@ -121,8 +137,10 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                 QString(), {"-f", "concat", "-safe", "0", "-i", list, "-c", "copy", "-y", merged}, true);
             engine->setFPS(fps);
             engine->setDuration(JobArgs::DurationText(0));
-            // The list belongs to this job alone: gone once the job has ended.
+            // The list belongs to this job alone: gone once the job has ended,
+            // or with the job when it is thrown away unfinished.
             connect(engine, &AbstractJob::finished, engine, [list]() { QFile::remove(list); });
+            new ListFileGuard(list, engine);
             mergeJob = engine;
         } else {
             QStringList args;

@@ -129,6 +129,12 @@ private slots:
         QVERIFY(argsOf(job).contains("concat"));
         QCOMPARE(job->outputPath, m_out + "/aMerge.MP4");
         QCOMPARE(qobject_cast<JxEngineJob*>(job)->durationText(), QString("00:00:00.00"));
+        // A list never run goes with its job.
+        const QStringList concatArgs = argsOf(job);
+        const QString list = concatArgs.at(concatArgs.indexOf("-i") + 1);
+        QVERIFY(QFileInfo::exists(list));
+        m_queue.reset();
+        QVERIFY(!QFileInfo::exists(list));
         // A .MOV clip, a different size, or a container other than MP4: the graph.
         SetOutputFormat("mp4", "copy", "aac");
         QVERIFY(argsOf(build(row({m_mov}, {}))).contains("-filter_complex"));
