@@ -1,0 +1,338 @@
+#include "JobArgs.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+
+QString two(long long v)
+{
+    return QString::number(v).rightJustified(2, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString JobArgs::ClockText(long long us)
+{
+    if (us < 0)
+        us = 0;
+    const long long s = us / 1000000;
+    const long long ms = (us % 1000000) / 1000;
+    return two(s / 3600) + ":" + two((s % 3600) / 60) + ":" + two(s % 60) + "."
+        + QString::number(ms).rightJustified(3, QLatin1Char('0'));
+}
+
+QString JobArgs::DurationText(long long us)
+{
+    if (us < 0)
+        us = 0;
+    const long long s = us / 1000000;
+    const long long cs = (us - s * 1000000) / 10000;
+    return two(s / 3600) + ":" + two((s % 3600) / 60) + ":" + two(s % 60) + "." + two(cs);
+}
+
+QString JobArgs::MarkTime(long long us)
+{
+    if (us < 0)
+        us = 0;
+    const long long s = us / 1000000;
+    return two(s / 3600) + "-" + two((s % 3600) / 60) + "-" + two(s % 60);
+}
+
+int JobArgs::LeadingInt(const QString& text)
+{
+    const QString t = text.trimmed();
+    int i = 0;
+    if (i < t.size() && (t[i] == '-' || t[i] == '+'))
+        ++i;
+    const int digits = i;
+    while (i < t.size() && t[i].isDigit() && i - digits < 9)
+        ++i;
+    return i > digits ? t.left(i).toInt() : 0;
+}
+
+double JobArgs::LeadingNumber(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("^\\s*([0-9]+(\\.[0-9]*)?)"));
+    const QRegularExpressionMatch m = number.match(text);
+    return m.hasMatch() ? QLocale::c().toDouble(m.captured(1)) : 0.0;
+}
+
+QList<ST_SPLIT_PART> JobArgs::SplitParts(const QVector<QPair<long long, long long>>& ranges, int mode, int count,
+                                         long long splitTime, long long splitEnd, long long duration)
+{
+    QList<ST_SPLIT_PART> parts;
+    const long long d = duration > 0 ? duration : 0;
+    // An end at or past the end of the file (or unknown) runs to the end.
+    auto add = [&](long long start, long long end, const QString& mark) {
+        if (start < 0)
+            start = 0;
+        const bool toEnd = d > 0 && end >= d;
+        if (toEnd)
+            end = d;
+        if (end - start <= 0)
+            return;
+        ST_SPLIT_PART p;
+        p.start = start;
+        p.length = end - start;
+        p.toEnd = toEnd;
+        p.mark = mark.isNull() ? MarkTime(start) + "_" + MarkTime(end) : mark;
+        parts.append(p);
+    };
+
+    if (!ranges.isEmpty()) {
+        for (const auto& r : ranges)
+            add(r.first, r.second == 0 ? d : r.second, QString());
+        return parts;
+    }
+    switch (mode) {
+    case 0: {
+        if (count <= 0 || d <= 0)
+            break;
+        const long long len = d / count;
+        // More parts than microseconds: only the last one has a length.
+        for (int i = len > 0 ? 1 : count; i <= count; ++i) {
+            const long long start = (i - 1) * len;
+            // The last part takes the remainder of the division too.
+            add(start, i == count ? d : start + len, "_" + QString::number(i));
+        }
+        break;
+    }
+    case 1: {
+        if (splitTime <= 0 || d <= 0)
+            break;
+        for (long long start = 0; start < d; start += splitTime) {
+            if (d - start <= splitTime) {
+                add(start, d, QString());
+                break;
+            }
+            add(start, start + splitTime, QString());
+        }
+        break;
+    }
+    case 2:
+        add(splitTime, splitEnd == 0 ? d : splitEnd, QString());
+        break;
+    default:
+        break;
+    }
+    return parts;
+}
+
+QList<ST_SPLIT_PART> JobArgs::AlignToFrames(const QList<ST_SPLIT_PART>& parts, double fps)
+{
+    if (!(fps > 0) || !std::isfinite(fps))
+        return parts;
+    const auto align = [fps](long long us) {
+        const double frames = std::round(static_cast<double>(us) * fps / 1000000.0);
+        return static_cast<long long>(std::llround(frames * 1000000.0 / fps));
+    };
+    QList<ST_SPLIT_PART> out;
+    for (ST_SPLIT_PART p : parts) {
+        const long long end = p.start + p.length;
+        p.start = align(p.start);
+        if (!p.toEnd)
+            p.length = align(end) - p.start;
+        else
+            p.length = end - p.start;
+        if (p.length > 0)
+            out.append(p);
+    }
+    return out;
+}
+
+QString JobArgs::PartPath(const QString& outDir, const QString& input, const QString& format, const QString& mark)
+{
+    const QFileInfo fi(input);
+    const QString ext = format.isEmpty() ? fi.suffix() : format;
+    QString path = outDir + "/" + fi.completeBaseName() + mark;
+    if (!ext.isEmpty())
+        path += "." + ext;
+    return path;
+}
+
+int JobArgs::MeltFpsNumerator(double fps)
+{
+    if (!(fps > 0) || !std::isfinite(fps) || fps > 1000000.0)
+        return 0;
+    return static_cast<int>(fps * 1000);
+}
+
+QString JobArgs::TaggedPath(const QString& outDir, const QString& input, const QString& tag,
+                            const QString& extension)
+{
+    QString path = outDir + "/" + QFileInfo(input).completeBaseName() + tag;
+    if (!extension.isEmpty())
+        path += "." + extension;
+    return path;
+}
+
+bool JobArgs::IsAudioFormat(const QString& format)
+{
+    return format == QLatin1String("mp3") || format == QLatin1String("m4a") || format == QLatin1String("wav");
+}
+
+QString JobArgs::VideoEncoder(const QString& vcodec)
+{
+    if (vcodec == QLatin1String("h264"))
+        return QStringLiteral("libx264");
+    if (vcodec == QLatin1String("h265"))
+        return QStringLiteral("libx265");
+    if (vcodec == QLatin1String("xvid"))
+        return QStringLiteral("libxvid");
+    return vcodec;
+}
+
+QString JobArgs::AudioEncoder(const QString& acodec)
+{
+    return acodec == QLatin1String("mp3") ? QStringLiteral("libmp3lame") : acodec;
+}
+
+QStringList JobArgs::SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
+                                   bool audioOnly, bool copyAudio)
+{
+    QStringList args{"-ss", ClockText(part.start)};
+    if (!part.toEnd)
+        args << "-t" << ClockText(part.length);
+    args << "-accurate_seek" << "-i" << input;
+    if (audioOnly)
+        args << "-vn";
+    else
+        args << "-vcodec" << "copy";
+    if (copyAudio)
+        args << "-acodec" << "copy";
+    args << "-avoid_negative_ts" << "1" << "-y" << output;
+    return args;
+}
+
+QStringList JobArgs::MeltClip(const QString& path, long long in, long long end, bool toEnd, double fps)
+{
+    if (!(fps > 0) || !std::isfinite(fps))
+        fps = 25.0;
+    QStringList args{path, "in=" + ClockText(in)};
+    if (!toEnd) {
+        const long long frame = static_cast<long long>(std::llround(1000000.0 / fps));
+        args << "out=" + ClockText(qMax(in, end - frame));
+    }
+    return args;
+}
+
+QStringList JobArgs::MeltConsumer(const QString& output, const QString& format, const QString& vcodec,
+                                  const QString& acodec, const QString& frameSize)
+{
+    QStringList args{"-consumer", "avformat:" + output};
+    if (IsAudioFormat(format)) {
+        // No cover picture in a sound-only file.
+        args << "vn=1";
+    } else {
+        args << "vcodec=" + VideoEncoder(vcodec);
+        if (!frameSize.isEmpty())
+            args << "s=" + frameSize;
+    }
+    args << "acodec=" + AudioEncoder(acodec);
+    return args;
+}
+
+QString JobArgs::ScaleSize(const QString& text)
+{
+    static const QRegularExpression size(QStringLiteral("^\\s*([0-9]+)\\s*[x:X]\\s*([0-9]+)\\s*$"));
+    const QRegularExpressionMatch m = size.match(text);
+    if (!m.hasMatch())
+        return QString();
+    const int w = m.captured(1).toInt();
+    const int h = m.captured(2).toInt();
+    if (w <= 0 || h <= 0)
+        return QString();
+    return QString::number(w) + ":" + QString::number(h);
+}
+
+QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasAudio,
+                            const QVector<long long>& durations)
+{
+    const int n = hasAudio.size();
+    QString g;
+    if (withVideo) {
+        for (int i = 0; i < n; ++i) {
+            const QString is = QString::number(i);
+            g += "[" + is + ":v]scale=" + scaleSize + ",setsar=1[v" + is + "];";
+        }
+        for (int i = 0; i < n; ++i)
+            g += "[v" + QString::number(i) + "]";
+        g += "concat=n=" + QString::number(n) + ":v=1:a=0[v];";
+    }
+    bool anyAudio = false;
+    for (bool a : hasAudio)
+        anyAudio = anyAudio || a;
+    if (!anyAudio)
+        return g.left(g.size() - 1);
+    QString pads;
+    for (int i = 0; i < n; ++i) {
+        const QString is = QString::number(i);
+        if (hasAudio[i]) {
+            pads += "[" + is + ":a]";
+        } else {
+            const long long d = i < durations.size() ? qMax(0LL, durations[i]) : 0;
+            g += "anullsrc=r=44100:cl=stereo,atrim=duration="
+                + QString::number(static_cast<double>(d) / 1000000.0, 'f', 6) + "[s" + is + "];";
+            pads += "[s" + is + "]";
+        }
+    }
+    g += pads + "concat=n=" + QString::number(n) + ":v=0:a=1[a]";
+    return g;
+}
+
+QStringList JobArgs::MixArgs(const QString& video, const QString& audio, const QString& output, bool copyAudio,
+                             bool shortest)
+{
+    QStringList args{"-i", video, "-i", audio, "-map", "0:v?", "-map", "1:a", "-vcodec", "copy"};
+    if (copyAudio)
+        args << "-acodec" << "copy";
+    if (shortest)
+        args << "-shortest";
+    args << "-y" << output;
+    return args;
+}
+
+QStringList JobArgs::SubtitleMuxArgs(const QString& video, const QString& subtitle, const QString& output,
+                                     const QString& subtitleCodec)
+{
+    return {"-i", video, "-i", subtitle, "-map", "0:v?", "-map", "0:a?", "-map", "1:s",
+            "-c:a", "copy", "-c:v", "copy", "-c:s", subtitleCodec, "-y", output};
+}
+
+QString JobArgs::OutDir(const QString& configured, const QString& input)
+{
+    if (!configured.isEmpty())
+        return configured;
+    return QFileInfo(input).absolutePath();
+}
+
+long long JobArgs::ParseDurationText(const QString& text)
+{
+    static const QRegularExpression re(QStringLiteral("^\\s*([0-9]{1,9}):([0-9]{1,2}):([0-9]{1,2})\\.([0-9]{1,2})\\s*$"));
+    const QRegularExpressionMatch m = re.match(text);
+    if (!m.hasMatch())
+        return -1;
+    const long long s = m.captured(1).toLongLong() * 3600 + m.captured(2).toLongLong() * 60
+        + m.captured(3).toLongLong();
+    const QString frac = m.captured(4).leftJustified(2, QLatin1Char('0'));
+    return s * 1000000 + frac.toLongLong() * 10000;
+}
+
+QProcessEnvironment JobArgs::MeltEnvironment(const QProcessEnvironment& base)
+{
+    QProcessEnvironment env = base;
+    // LC_ALL would override LC_NUMERIC: keep its choice for everything else.
+    const QString all = env.value(QStringLiteral("LC_ALL"));
+    if (!all.isEmpty()) {
+        env.remove(QStringLiteral("LC_ALL"));
+        env.insert(QStringLiteral("LANG"), all);
+        for (const char* category : {"LC_CTYPE", "LC_COLLATE", "LC_TIME", "LC_MONETARY", "LC_MESSAGES"})
+            env.insert(QLatin1String(category), all);
+    }
+    env.insert(QStringLiteral("LC_NUMERIC"), QStringLiteral("C"));
+    return env;
+}

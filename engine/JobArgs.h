@@ -1,0 +1,101 @@
+#pragma once
+// Command lines of the follow-up jobs (split parts, merges, soundtracks,
+// subtitle mux), kept free of the queue so they can be checked on their own.
+#include <QList>
+#include <QPair>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// One part of a file to cut. A part that runs to the end of the file has no
+// end point on the command line, so no rounding can lose its last frames.
+struct ST_SPLIT_PART {
+    long long start = 0;    // microseconds
+    long long length = 0;   // microseconds
+    bool toEnd = false;     // runs to the end of the input
+    QString mark;           // the text put between the base name and the extension
+};
+
+class JobArgs
+{
+public:
+    // "HH:MM:SS.mmm", hours unbounded, never negative: the clock form both the
+    // converter and melt read with the fraction of a second.
+    static QString ClockText(long long us);
+    // "HH:MM:SS.cc", the duration text of the engine job's progress.
+    static QString DurationText(long long us);
+    // "HH-MM-SS", the time form of split part names.
+    static QString MarkTime(long long us);
+    // The integer at the start of a setting text ("64 kbps" gives 64), 0 when none.
+    static int LeadingInt(const QString& text);
+    // The number at the start of a setting text ("29.97 fps" gives 29.97), 0 when none.
+    static double LeadingNumber(const QString& text);
+
+    // The parts of a file of the given duration: the ranges when there are
+    // any, else the mode (0 count, 1 length, 2 one section). Parts of zero or
+    // negative length are never returned; mode 1 with a length of 0 or less
+    // gives none.
+    static QList<ST_SPLIT_PART> SplitParts(const QVector<QPair<long long, long long>>& ranges, int mode,
+                                           int count, long long splitTime, long long splitEnd,
+                                           long long duration);
+    // Part boundaries moved to the nearest frame start, so parts cut by
+    // stream copy neither share nor lose a frame; unchanged for an unknown rate.
+    static QList<ST_SPLIT_PART> AlignToFrames(const QList<ST_SPLIT_PART>& parts, double fps);
+    // Output folder + "/" + base name + mark + "." + extension (the format
+    // when set, else the input's own suffix).
+    static QString PartPath(const QString& outDir, const QString& input, const QString& format,
+                            const QString& mark);
+    // The frame rate as melt's numerator over 1000 (rate x 1000 cut to an
+    // integer); 0, which melt jobs ignore, for a rate that is not usable.
+    static int MeltFpsNumerator(double fps);
+    // Output name: folder + "/" + base name of `input` + tag, then "." and
+    // the extension when there is one.
+    static QString TaggedPath(const QString& outDir, const QString& input, const QString& tag,
+                              const QString& extension);
+    // mp3, m4a and wav hold no picture.
+    static bool IsAudioFormat(const QString& format);
+
+    // Encoder names as the converter and melt know them ("h264" is libx264).
+    static QString VideoEncoder(const QString& vcodec);
+    static QString AudioEncoder(const QString& acodec);
+
+    // Stream copy of one part by the converter. A sound-only container gets
+    // no picture; copyAudio off leaves the sound to the container's encoder.
+    static QStringList SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
+                                     bool audioOnly, bool copyAudio = true);
+    // One melt input with its in and out points. The out point is melt's last
+    // frame, one frame before the exclusive end; toEnd leaves it out.
+    static QStringList MeltClip(const QString& path, long long in, long long end, bool toEnd, double fps);
+    // melt's consumer part: "-consumer", "avformat:" + output, then the codec
+    // properties; the frame size is the consumer property "s=WxH".
+    static QStringList MeltConsumer(const QString& output, const QString& format, const QString& vcodec,
+                                    const QString& acodec, const QString& frameSize);
+
+    // A frame size text ("1280:720", "1280x720") as "W:H" for the scale
+    // filter, or empty when it is not a size.
+    static QString ScaleSize(const QString& text);
+    // The filter-graph merge: each input scaled to the size with square
+    // pixels, then joined ("[v]"), and the sounds joined ("[a]"). An input
+    // without sound gets silence of its length; without any sound there is
+    // no "[a]"; withVideo off leaves the picture out (sound-only containers).
+    static QString MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasAudio,
+                              const QVector<long long>& durations);
+    // The folder outputs go to: the configured one, else the input's own.
+    static QString OutDir(const QString& configured, const QString& input);
+    // Microseconds of a duration text "H:MM:SS.cc" (any number of hour
+    // digits); -1 when the text is not one.
+    static long long ParseDurationText(const QString& text);
+
+    // The environment for melt: numbers in its arguments ("in=00:00:01.500")
+    // are read with a decimal point whatever the user's locale.
+    static QProcessEnvironment MeltEnvironment(const QProcessEnvironment& base);
+
+    // Soundtrack mix: the video's picture (when it has one) with the music.
+    static QStringList MixArgs(const QString& video, const QString& audio, const QString& output,
+                               bool copyAudio, bool shortest);
+    // Subtitle mux: every picture and sound stream of the video and the
+    // subtitle file's stream, with the given subtitle codec.
+    static QStringList SubtitleMuxArgs(const QString& video, const QString& subtitle, const QString& output,
+                                       const QString& subtitleCodec);
+};

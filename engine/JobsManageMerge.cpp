@@ -1,0 +1,233 @@
+// Merge builder: a row's title clips, main video and ending clips joined into
+// one file, by stream copy through a concat list, by a filter graph, or by
+// melt with in and out points.
+#include "JobsManage.h"
+
+#include "AbstractJob.h"
+#include "ConfigFormat.h"
+#include "Core.h"
+#include "JobArgs.h"
+#include "JxEngineJob.h"
+#include "MediaFunctions.h"
+#include "MediaStreams.h"
+#include "MeltEngineJob.h"
+#include "UniqueOutputName.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtDebug>
+
+#include <cmath>
+
+namespace {
+
+struct MergeInput {
+    QString path;
+    long long start = 0;
+    long long end = 0;
+};
+
+// Removes a job's own list file when the job goes (a job being thrown away
+// is silenced, so its children are what still runs).
+class ListFileGuard : public QObject
+{
+public:
+    ListFileGuard(const QString& path, QObject* owner)
+        : QObject(owner)
+        , m_path(path)
+    {
+    }
+    ~ListFileGuard() override { QFile::remove(m_path); }
+
+private:
+    QString m_path;
+};
+
+} // namespace
+
+void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
+{
+    if (!job)
+        return;
+    Core* core = Core::instance();
+    const int row = job->sourceRow;
+    if (!core->IsValidRow(row)) {
+        setText(job->standardItem(), tr("Nothing to merge"));
+        return;
+    }
+    const ST_OPTS opts = core->Rows.at(row);
+    const QString mainVideo = job->outputPath;
+
+    ConfigFormat format;
+    format.Load();
+
+    int width = 0;
+    int height = 0;
+    long long duration = 0;
+    float fps = 0;
+    GetMediaInfo(QFile::encodeName(mainVideo).constData(), &width, &height, &duration, &fps);
+
+    // The main video's own extension unless a format is set; a file without
+    // one gets no dangling ".".
+    const QString container = format.Format.isEmpty() ? QFileInfo(mainVideo).suffix() : format.Format;
+    const QString merged
+        = GetUnRepeat(JobArgs::TaggedPath(JobArgs::OutDir(OutputFolder(), mainVideo), mainVideo, "Merge", container));
+
+    QList<MergeInput> inputs;
+    for (const ST_MERGE& clip : opts.titleClips)
+        inputs.append({clip.path, clip.start, clip.end});
+    const int mainIndex = inputs.size();
+    inputs.append({mainVideo, opts.trimStart, opts.trimEnd});
+    for (const ST_MERGE& clip : opts.endingClips)
+        inputs.append({clip.path, clip.start, clip.end});
+
+    const bool vcopy = format.VCodec == QLatin1String("copy");
+    const bool acopy = format.ACodec == QLatin1String("copy");
+    const bool audioOnly = JobArgs::IsAudioFormat(container);
+
+    AbstractJob* mergeJob = nullptr;
+    if (!vcopy && !acopy) {
+        // melt re-encodes and cuts each input to its in and out points. Its
+        // frame count follows the first input, so out points are one frame of
+        // that rate before each end.
+        QStringList args;
+        float profileFps = 0;
+        float lastFps = fps;
+        for (int i = 0; i < inputs.size(); ++i) {
+            const MergeInput& in = inputs.at(i);
+            int iw = 0;
+            int ih = 0;
+            long long id = 0;
+            float ifps = 0;
+            GetMediaInfo(QFile::encodeName(in.path).constData(), &iw, &ih, &id, &ifps);
+            if (ifps > 0)
+                lastFps = ifps;
+            if (i == 0)
+                profileFps = ifps;
+            const bool toEnd = in.end <= 0 || (id > 0 && in.end >= id);
+            args << JobArgs::MeltClip(in.path, in.start, in.end, toEnd, profileFps);
+            if (i == mainIndex && iw > 0 && ih > 0) {
+                width = iw;
+                height = ih;
+            }
+        }
+        QString size;
+        if (!format.VKeepWH)
+            size = format.VSize;
+        else if (width > 0 && height > 0)
+            size = QString::number(width) + "x" + QString::number(height);
+        args << JobArgs::MeltConsumer(merged, container, format.VCodec, format.ACodec, size);
+        auto* melt = new MeltEngineJob(QString(), args, true);
+        melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
+        melt->setFPS(JobArgs::MeltFpsNumerator(lastFps), 1000);
+        mergeJob = melt;
+    } else {
+        // Stream copy joins only files whose streams match; anything else is
+        // encoded through the filter graph.
+        QList<ST_STREAM_FACTS> facts;
+        for (const MergeInput& in : inputs)
+            facts.append(MediaStreams::Probe(in.path));
+        QString list;
+        if (container.toLower() == QLatin1String("mp4") && core->IsMergeListMP4(row)
+            && MediaStreams::SameForConcat(facts))
+            list = core->GetMergeFileName(row, mainVideo);
+
+        if (!list.isEmpty()) {
+            auto* engine = new JxEngineJob(
+                QString(), {"-f", "concat", "-safe", "0", "-i", list, "-c", "copy", "-y", merged}, true);
+            engine->setFPS(fps);
+            engine->setDuration(JobArgs::DurationText(0));
+            // The list belongs to this job alone: gone once the job has ended,
+            // or with the job when it is thrown away unfinished.
+            connect(engine, &AbstractJob::finished, engine, [list]() { QFile::remove(list); });
+            new ListFileGuard(list, engine);
+            mergeJob = engine;
+        } else {
+            QStringList args;
+            QVector<bool> hasAudio;
+            QVector<long long> durations;
+            long long total = 0;
+            bool anyVideo = false;
+            for (int i = 0; i < inputs.size(); ++i) {
+                args << "-i" << inputs.at(i).path;
+                const ST_STREAM_FACTS& f = facts.at(i);
+                hasAudio.append(f.hasAudio);
+                durations.append(f.duration);
+                total += f.duration;
+                anyVideo = anyVideo || f.hasVideo;
+            }
+            // Road 1 carries no frame size: the main video's (or the
+            // configured) size, so the scale filters always get one.
+            QString scale = JobArgs::ScaleSize(job->frameSize);
+            if (scale.isEmpty())
+                scale = JobArgs::ScaleSize(format.VKeepWH ? QString::number(width) + "x" + QString::number(height)
+                                                          : format.VSize);
+            for (int i = 0; scale.isEmpty() && i < facts.size(); ++i)
+                scale = JobArgs::ScaleSize(QString::number(facts.at(i).width) + "x"
+                                           + QString::number(facts.at(i).height));
+            const bool withVideo = anyVideo && !audioOnly && !scale.isEmpty();
+            bool anyAudio = false;
+            for (bool a : hasAudio)
+                anyAudio = anyAudio || a;
+            const QString graph = JobArgs::MergeGraph(scale, withVideo, hasAudio, durations);
+            qDebug() << graph;
+            args << "-filter_complex" << graph;
+            if (withVideo)
+                args << "-map" << "[v]";
+            if (anyAudio)
+                args << "-map" << "[a]";
+
+            float rate = format.VKeepFrameRate ? fps : static_cast<float>(JobArgs::LeadingNumber(format.VFrameRate));
+            // Joined clips of different rates need one output rate, or the
+            // converter duplicates frames without end.
+            if (!(rate > 0) || !std::isfinite(rate))
+                rate = 25.0f;
+            if (withVideo) {
+                // Filtered streams cannot be copied: "copy" means the
+                // container's own encoder.
+                if (!vcopy)
+                    args << "-c:v" << JobArgs::VideoEncoder(format.VCodec);
+                const int bitRate = JobArgs::LeadingInt(format.VBitRate);
+                if (format.VSetMode && format.VBitRate != QLatin1String("Auto"))
+                    args << "-qmin" << QString::number(51 - bitRate) << "-qmax" << QString::number(56 - bitRate);
+                else
+                    args << "-b:v" << QString::number(bitRate) + "k";
+                args << "-r" << QString::number(rate, 'f', 3);
+                if (!format.VKeepWH && !JobArgs::ScaleSize(format.VSize).isEmpty())
+                    args << "-s" << format.VSize;
+                if (format.VAspect != QLatin1String("Auto"))
+                    args << "-aspect" << format.VAspect;
+            }
+            if (anyAudio) {
+                args << "-b:a" << QString::number(JobArgs::LeadingInt(format.ABitRate)) + "k";
+                if (!acopy)
+                    args << "-acodec" << format.ACodec;
+                const int channels = JobArgs::LeadingInt(format.AChannels);
+                if (channels > 0)
+                    args << "-ac" << QString::number(channels);
+                const int sampleRate = JobArgs::LeadingInt(format.ASample);
+                if (sampleRate > 0)
+                    args << "-ar" << QString::number(sampleRate);
+                // The converter's -vol takes 256 as unchanged; the setting is a percentage.
+                args << "-vol" << QString::number(static_cast<long long>(format.AVolume) * 256 / 100);
+            }
+            args << "-y" << merged;
+            auto* engine = new JxEngineJob(QString(), args, true);
+            engine->setFPS(rate);
+            engine->setDuration(JobArgs::DurationText(total));
+            mergeJob = engine;
+        }
+    }
+
+    mergeJob->sizeItem = job->sizeItem;
+    mergeJob->setStandardItem(job->standardItem());
+    mergeJob->outputPath = merged;
+    mergeJob->sourceRow = row;
+    if (converted) {
+        mergeJob->kind = AbstractJob::KindMergeTemp;
+        mergeJob->workPath1 = mainVideo;
+    } else {
+        mergeJob->kind = AbstractJob::KindPlain;
+    }
+    AddJobTask(mergeJob);
+}

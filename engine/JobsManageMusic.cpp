@@ -1,0 +1,113 @@
+// Music builders: a row's music put under its converted video, several music
+// files being joined into one soundtrack first.
+#include "JobsManage.h"
+
+#include "AbstractJob.h"
+#include "Core.h"
+#include "JobArgs.h"
+#include "JxEngineJob.h"
+#include "MediaFunctions.h"
+#include "MediaStreams.h"
+#include "MeltEngineJob.h"
+#include "UniqueOutputName.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+
+void JobsManage::AddJobMusic(AbstractJob* job)
+{
+    if (!job)
+        return;
+    Core* core = Core::instance();
+    if (!core->IsValidRow(job->sourceRow))
+        return;
+    const QStringList music = core->Rows.at(job->sourceRow).musicFiles;
+    if (music.size() == 1)
+        AddJobMusic(job, job->outputPath, music.first(), false);
+    else if (music.size() > 1)
+        AddJobMusicMerge(job);
+}
+
+void JobsManage::AddJobMusicMerge(AbstractJob* job)
+{
+    if (!job)
+        return;
+    Core* core = Core::instance();
+    if (!core->IsValidRow(job->sourceRow))
+        return;
+    const QStringList music = core->Rows.at(job->sourceRow).musicFiles;
+    const QString video = job->outputPath;
+
+    int width = 0;
+    int height = 0;
+    long long duration = 0;
+    float fps = 0;
+    GetMediaInfo(QFile::encodeName(video).constData(), &width, &height, &duration, &fps);
+
+    // A work file, but still a name of its own for this run.
+    const QString joined
+        = GetUnRepeat(JobArgs::TaggedPath(JobArgs::OutDir(OutputFolder(), video), video, "AudioMerge", "mp3"));
+    QStringList args;
+    for (const QString& file : music) {
+        int w = 0;
+        int h = 0;
+        long long d = 0;
+        float f = 0;
+        GetMediaInfo(QFile::encodeName(file).constData(), &w, &h, &d, &f);
+        if (f > 0)
+            fps = f;
+        // Every file is used whole: no out point, so none is cut short.
+        args << JobArgs::MeltClip(file, 0, 0, true, f);
+    }
+    // Sound only: "vn" keeps melt from adding a picture stream.
+    args << JobArgs::MeltConsumer(joined, "mp3", QString(), "mp3", QString());
+
+    auto* melt = new MeltEngineJob(QString(), args, true);
+    melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
+    melt->setFPS(JobArgs::MeltFpsNumerator(fps), 1000);
+    melt->sizeItem = job->sizeItem;
+    melt->setStandardItem(job->standardItem());
+    melt->outputPath = joined;
+    melt->workPath2 = video;
+    melt->kind = AbstractJob::KindMusicMerge;
+    melt->sourceRow = job->sourceRow;
+    AddJobTask(melt);
+}
+
+void JobsManage::AddJobMusic(AbstractJob* job, const QString& video, const QString& music, bool merged)
+{
+    if (!job)
+        return;
+    const QString mixed = GetUnRepeat(
+        JobArgs::TaggedPath(JobArgs::OutDir(OutputFolder(), video), video, "Mix", QFileInfo(video).suffix()));
+
+    int width = 0;
+    int height = 0;
+    long long duration = 0;
+    float fps = 0;
+    GetMediaInfo(QFile::encodeName(video).constData(), &width, &height, &duration, &fps);
+
+    const ST_STREAM_FACTS picture = MediaStreams::Probe(video);
+    const ST_STREAM_FACTS sound = MediaStreams::Probe(music);
+    // Copy the sound only where the container can hold it; else the
+    // container's own audio encoder takes it.
+    const bool copyAudio = sound.hasAudio && MediaStreams::ContainerAccepts(mixed, sound.audioCodec);
+    // Only music longer than the video is cut to it; shorter music never
+    // shortens the video.
+    const bool shortest = picture.hasVideo && sound.duration > picture.duration;
+
+    auto* mix = new JxEngineJob(QString(), JobArgs::MixArgs(video, music, mixed, copyAudio, shortest), true);
+    mix->setFPS(fps);
+    mix->setDuration(JobArgs::DurationText(duration));
+    mix->sizeItem = job->sizeItem;
+    mix->setStandardItem(job->standardItem());
+    mix->outputPath = mixed;
+    mix->workPath2 = video;
+    if (merged)
+        mix->workPath1 = music;
+    mix->kind = AbstractJob::KindMix;
+    mix->sourceRow = job->sourceRow;
+    AddJobTask(mix);
+}

@@ -1,0 +1,109 @@
+// Split builders of the job queue: the parts of one file, each cut by stream
+// copy (the converter) or re-encoded (melt).
+#include "JobsManage.h"
+
+#include "AbstractJob.h"
+#include "ConfigFormat.h"
+#include "Core.h"
+#include "JobArgs.h"
+#include "JxEngineJob.h"
+#include "MediaFunctions.h"
+#include "MediaStreams.h"
+#include "MeltEngineJob.h"
+#include "UniqueOutputName.h"
+
+#include <QFile>
+#include <QTableWidgetItem>
+#include <QtDebug>
+
+#include <cmath>
+
+void JobsManage::AddJobSplits(AbstractJob* job)
+{
+    if (!job)
+        return;
+    Core* core = Core::instance();
+    if (!core->IsValidRow(job->sourceRow)) {
+        setText(job->standardItem(), tr("Nothing to split"));
+        return;
+    }
+    const ST_OPTS opts = core->Rows.at(job->sourceRow);
+    const QString input = job->outputPath;
+
+    int width = 0;
+    int height = 0;
+    long long duration = 0;
+    float fps = 0;
+    GetMediaInfo(QFile::encodeName(input).constData(), &width, &height, &duration, &fps);
+
+    QVector<QPair<long long, long long>> ranges;
+    for (const ST_SPLIT_TIME& r : opts.splitRanges)
+        ranges.append({r.start, r.end});
+    const QList<ST_SPLIT_PART> parts = JobArgs::AlignToFrames(
+        JobArgs::SplitParts(ranges, opts.splitMode, opts.splitCount, opts.splitTime, opts.splitEndTime, duration),
+        fps);
+    qDebug() << "split" << input << "into" << parts.size() << "parts";
+    if (parts.isEmpty()) {
+        // The queue keeps a text the builder wrote, so the row does not
+        // claim a split that never happened.
+        setText(job->standardItem(), tr("Nothing to split"));
+        return;
+    }
+
+    ConfigFormat format;
+    format.Load();
+    const QString outDir = JobArgs::OutDir(OutputFolder(), input);
+    const QString durationText = JobArgs::DurationText(duration);
+    for (const ST_SPLIT_PART& part : parts) {
+        const QString output = JobArgs::PartPath(outDir, input, format.Format, part.mark);
+        AddJobSplit(job, durationText, fps, input, output, part.start, part.length);
+    }
+}
+
+void JobsManage::AddJobSplit(AbstractJob* job, const QString& durationText, float fps, const QString& input,
+                             const QString& output, long long start, long long length)
+{
+    if (!job || length <= 0 || start < 0)
+        return;
+    ConfigFormat format;
+    format.Load();
+
+    ST_SPLIT_PART part;
+    part.start = start;
+    part.length = length;
+    // A part that reaches the end of the input (as far as the duration text
+    // tells, to the hundredth) is cut without an end point.
+    const long long whole = JobArgs::ParseDurationText(durationText);
+    part.toEnd = whole > 0 && start + length >= whole;
+
+    const QString out = GetUnRepeat(output);
+    AbstractJob* partJob = nullptr;
+    if (format.VCodec != QLatin1String("copy") && format.ACodec != QLatin1String("copy")) {
+        const QStringList args = JobArgs::MeltClip(input, start, start + length, part.toEnd, fps)
+            + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, QString());
+        auto* melt = new MeltEngineJob(QString(), args, true);
+        melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
+        melt->setFPS(JobArgs::MeltFpsNumerator(fps), 1000);
+        partJob = melt;
+    } else {
+        // A sound-only part copies the sound only where its container can
+        // hold it (AAC cannot go into MP3 as it is).
+        const bool audioOnly = JobArgs::IsAudioFormat(format.Format);
+        bool copyAudio = true;
+        if (audioOnly) {
+            const ST_STREAM_FACTS facts = MediaStreams::Probe(input);
+            copyAudio = !facts.hasAudio || MediaStreams::ContainerAccepts(out, facts.audioCodec);
+        }
+        const QStringList args = JobArgs::SplitCopyArgs(input, out, part, audioOnly, copyAudio);
+        auto* engine = new JxEngineJob(QString(), args, true);
+        engine->setFPS(fps);
+        engine->setDuration(durationText);
+        partJob = engine;
+    }
+    partJob->sizeItem = job->sizeItem;
+    partJob->setStandardItem(job->standardItem());
+    partJob->outputPath = out;
+    partJob->kind = AbstractJob::KindPlain;
+    partJob->sourceRow = job->sourceRow;
+    AddJobTask(partJob);
+}

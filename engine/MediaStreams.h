@@ -1,0 +1,34 @@
+#pragma once
+// What the follow-up jobs need to know about a file's streams before they
+// choose between stream copy and re-encoding.
+#include <QList>
+#include <QString>
+
+struct ST_STREAM_FACTS {
+    bool ok = false;          // the file opened and was probed
+    bool hasVideo = false;    // a picture stream that is not a cover picture
+    QString videoCodec;       // codec name, e.g. "h264"
+    int width = 0;
+    int height = 0;
+    bool hasAudio = false;
+    QString audioCodec;       // codec name, e.g. "aac"
+    int sampleRate = 0;
+    int channels = 0;
+    bool hasSubtitle = false;
+    QString subtitleCodec;    // e.g. "subrip", "ass"
+    long long duration = 0;   // microseconds, 0 when unknown
+};
+
+class MediaStreams
+{
+public:
+    // Facts of the first picture, sound and subtitle streams of a file.
+    static ST_STREAM_FACTS Probe(const QString& path);
+    // True when the files can be joined by stream copy: every one probed,
+    // and the same picture codec and size, the same sound codec, sample
+    // rate and channel count, and the same streams present in each.
+    static bool SameForConcat(const QList<ST_STREAM_FACTS>& files);
+    // Whether a container (named by a file name or extension such as
+    // "x.mp4" or "mkv") can hold a stream of the named codec.
+    static bool ContainerAccepts(const QString& container, const QString& codecName);
+};

@@ -1,0 +1,118 @@
+#pragma once
+// Helpers for the tests of the follow-up builders: a source row with its two
+// cells, the output settings, and running the queue to its end.
+#include "AbstractJob.h"
+#include "ConfigFormat.h"
+#include "Core.h"
+#include "JobsManage.h"
+#include "JobArgs.h"
+#include "JxEngineJob.h"
+#include "MeltEngineJob.h"
+#include "TestMedia.h"
+#include "UniqueOutputName.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTableWidgetItem>
+
+struct FollowUpRow
+{
+    QTableWidgetItem size{"?"};
+    QTableWidgetItem status{"Ready"};
+    void attach(AbstractJob* job)
+    {
+        job->sizeItem = &size;
+        job->setStandardItem(&status);
+    }
+};
+
+// Stores the output settings the builders load.
+inline void SetOutputFormat(const QString& format, const QString& vcodec, const QString& acodec,
+                            bool keepSize = true, const QString& size = "1920x1080")
+{
+    ConfigFormat f;
+    f.Load();
+    f.Format = format;
+    f.VCodec = vcodec;
+    f.ACodec = acodec;
+    f.VKeepWH = keepSize;
+    f.VSize = size;
+    f.VKeepFrameRate = true;
+    f.Save();
+}
+
+// A fresh Core with the given rows and a work folder; overwriting off.
+inline void ResetRows(const QString& workFolder, const QList<ST_OPTS>& rows)
+{
+    Core* core = Core::instance();
+    core->Rows = rows;
+    core->CurrentRow = 0;
+    core->SetWorkFolderQuery([workFolder]() { return workFolder; });
+    SetOverwriteQuery([]() { return false; });
+    ClearUnRepeatReservations();
+}
+
+inline ST_OPTS MakeSourceRow(const QString& path, long long duration = 0)
+{
+    ST_OPTS opts;
+    InitOpts(&opts);
+    opts.path = path;
+    opts.trimStart = 0;
+    opts.trimEnd = duration;
+    return opts;
+}
+
+// A container job as the Run action hands it over: the source itself.
+inline JxEngineJob* ContainerJob(FollowUpRow& row, const QString& source, int sourceRow)
+{
+    auto* job = new JxEngineJob(QString(), {}, true);
+    row.attach(job);
+    job->outputPath = source;
+    job->sourceRow = sourceRow;
+    return job;
+}
+
+// A conversion job (quick re-encode) of the given kind, as Run queues it.
+inline JxEngineJob* ConversionJob(FollowUpRow& row, const QString& input, const QString& output, int kind,
+                                  int sourceRow, double seconds)
+{
+    auto* job = new JxEngineJob(QString(),
+                                {"-i", input, "-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac", "-y", output},
+                                true);
+    row.attach(job);
+    job->outputPath = output;
+    job->kind = kind;
+    job->sourceRow = sourceRow;
+    job->setFPS(25.0f);
+    job->setDuration(JobArgs::DurationText(static_cast<long long>(seconds * 1000000)));
+    return job;
+}
+
+// Runs the queue until nothing is left; false on timeout.
+inline bool RunQueue(JobsManage& queue, int timeoutMs = 120000)
+{
+    QSignalSpy done(&queue, &JobsManage::sigAllCompleted);
+    queue.startNextJob();
+    if (!queue.hasIncomplete())
+        return true;
+    return done.wait(timeoutMs);
+}
+
+// Duration in seconds of the first stream of a type ("v" or "a"), 0 when unknown.
+inline double StreamSeconds(const QString& path, const QString& type)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable("ffprobe"),
+            {"-v", "error", "-select_streams", type + ":0", "-show_entries", "stream=duration", "-of",
+             "default=noprint_wrappers=1:nokey=1", path});
+    if (!p.waitForFinished(30000))
+        return 0;
+    return QString::fromLatin1(p.readAllStandardOutput()).trimmed().toDouble();
+}
+
+inline QStringList FilesIn(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::Files, QDir::Name);
+}

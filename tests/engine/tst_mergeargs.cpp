@@ -1,0 +1,200 @@
+// The merge builder's choice of way and its command lines, without running
+// them; the stream checks and graph texts they rest on.
+#include <QtTest>
+
+#include "FollowUpTestTools.h"
+#include "JobArgs.h"
+#include "MediaStreams.h"
+
+#include <QTemporaryDir>
+
+class TestMergeArgs : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_out;
+    QString m_a;     // 1 s mp4 320x240
+    QString m_b;     // 1 s mp4 320x240
+    QString m_mov;   // 1 s mov 320x240
+    QString m_small; // 1 s mp4 160x120
+    QString m_silent;
+
+    AbstractJob* build(const ST_OPTS& opts, const QString& frameSize = QString(), bool converted = false)
+    {
+        ResetRows(m_dir.path(), {opts});
+        m_queue.reset(new JobsManage);
+        m_queue->SetOutputFolderQuery([this]() { return m_out; });
+        FollowUpRow cells;
+        JxEngineJob* given = ContainerJob(cells, opts.path, 0);
+        given->frameSize = frameSize;
+        m_queue->AddJobMerge(given, converted);
+        delete given;
+        return m_queue->jobs().value(0);
+    }
+    static QStringList argsOf(AbstractJob* job)
+    {
+        if (auto* e = qobject_cast<JxEngineJob*>(job))
+            return e->arguments();
+        if (auto* m = qobject_cast<MeltEngineJob*>(job))
+            return m->arguments();
+        return {};
+    }
+    ST_OPTS row(const QList<QString>& titles, const QList<QString>& endings)
+    {
+        ST_OPTS opts = MakeSourceRow(m_a, 1000000);
+        for (const QString& t : titles)
+            opts.titleClips.append(ST_MERGE{t, 0, 1000000});
+        for (const QString& e : endings)
+            opts.endingClips.append(ST_MERGE{e, 0, 1000000});
+        return opts;
+    }
+    std::unique_ptr<JobsManage> m_queue;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+        m_out = m_dir.filePath("out");
+        QVERIFY(QDir().mkpath(m_out));
+        m_a = TestMedia::MakeVideo(m_dir.path(), "a.mp4", 1.0);
+        m_b = TestMedia::MakeVideo(m_dir.path(), "b.mp4", 1.0);
+        m_mov = TestMedia::MakeVideo(m_dir.path(), "intro.MOV", 1.0);
+        m_small = TestMedia::MakeVideo(m_dir.path(), "small.mp4", 1.0, 160, 120);
+        m_silent = TestMedia::MakeSilentVideo(m_dir.path(), "silent.mp4", 1.0);
+        QVERIFY(!m_a.isEmpty() && !m_b.isEmpty() && !m_mov.isEmpty() && !m_small.isEmpty() && !m_silent.isEmpty());
+    }
+    void cleanup() { m_queue.reset(); }
+
+    void streamFacts()
+    {
+        const ST_STREAM_FACTS a = MediaStreams::Probe(m_a);
+        QVERIFY(a.ok && a.hasVideo && a.hasAudio);
+        QCOMPARE(a.videoCodec, QString("h264"));
+        QCOMPARE(a.width, 320);
+        QCOMPARE(a.sampleRate, 44100);
+        QVERIFY(qAbs(a.duration - 1000000) < 100000);
+        QVERIFY(!MediaStreams::Probe(m_dir.filePath("none.mp4")).ok);
+        const ST_STREAM_FACTS b = MediaStreams::Probe(m_b);
+        QVERIFY(MediaStreams::SameForConcat({a, b, MediaStreams::Probe(m_mov)}));
+        QVERIFY(!MediaStreams::SameForConcat({a, MediaStreams::Probe(m_small)}));
+        QVERIFY(!MediaStreams::SameForConcat({a, MediaStreams::Probe(m_silent)}));
+        QVERIFY(!MediaStreams::SameForConcat({a, ST_STREAM_FACTS()}));
+        QVERIFY(!MediaStreams::SameForConcat({}));
+    }
+
+    void containerCodecs()
+    {
+        QVERIFY(MediaStreams::ContainerAccepts("x.mp4", "aac"));
+        QVERIFY(MediaStreams::ContainerAccepts("mp4", "mp3"));
+        QVERIFY(!MediaStreams::ContainerAccepts("/o/x.mp4", "pcm_s16le"));
+        QVERIFY(MediaStreams::ContainerAccepts("/o/x.MKV", "pcm_s16le"));
+        QVERIFY(MediaStreams::ContainerAccepts("x.mov", "mov_text"));
+        QVERIFY(!MediaStreams::ContainerAccepts("x.mp4", "subrip"));
+        QVERIFY(MediaStreams::ContainerAccepts("x.mkv", "ass"));
+        QVERIFY(MediaStreams::ContainerAccepts("x.ts", "aac"));
+        QVERIFY(!MediaStreams::ContainerAccepts("x.ts", "pcm_s16le"));
+        QVERIFY(MediaStreams::ContainerAccepts("x.mp3", "mp3"));
+        QVERIFY(!MediaStreams::ContainerAccepts("x.mp3", "aac"));
+        QVERIFY(!MediaStreams::ContainerAccepts("x.nosuch", "aac"));
+        QVERIFY(!MediaStreams::ContainerAccepts("x.mp4", "nosuchcodec"));
+    }
+
+    void graphText()
+    {
+        QCOMPARE(JobArgs::MergeGraph("1280:720", true, {true, true, true}, {1, 2, 3}),
+                 QString("[0:v]scale=1280:720,setsar=1[v0];[1:v]scale=1280:720,setsar=1[v1];"
+                         "[2:v]scale=1280:720,setsar=1[v2];[v0][v1][v2]concat=n=3:v=1:a=0[v];"
+                         "[0:a][1:a][2:a]concat=n=3:v=0:a=1[a]"));
+        // A clip without sound gets silence of its own length.
+        QCOMPARE(JobArgs::MergeGraph("320:240", true, {true, false}, {1000000, 2500000}),
+                 QString("[0:v]scale=320:240,setsar=1[v0];[1:v]scale=320:240,setsar=1[v1];"
+                         "[v0][v1]concat=n=2:v=1:a=0[v];anullsrc=r=44100:cl=stereo,atrim=duration=2.500000[s1];"
+                         "[0:a][s1]concat=n=2:v=0:a=1[a]"));
+        QCOMPARE(JobArgs::MergeGraph("320:240", true, {false}, {1}),
+                 QString("[0:v]scale=320:240,setsar=1[v0];[v0]concat=n=1:v=1:a=0[v]"));
+        QCOMPARE(JobArgs::MergeGraph("", false, {true, true}, {1, 1}), QString("[0:a][1:a]concat=n=2:v=0:a=1[a]"));
+        QCOMPARE(JobArgs::ScaleSize("1920x1080"), QString("1920:1080"));
+        QCOMPARE(JobArgs::ScaleSize("1280:720"), QString("1280:720"));
+        QCOMPARE(JobArgs::ScaleSize(""), QString());
+        QCOMPARE(JobArgs::ScaleSize("0:0"), QString());
+        QCOMPARE(JobArgs::ScaleSize("Auto"), QString());
+    }
+
+    void concatNeedsMatchingMp4Clips()
+    {
+        SetOutputFormat("MP4", "h264", "copy");
+        AbstractJob* job = build(row({m_b}, {m_b}));
+        QVERIFY(argsOf(job).contains("concat"));
+        QCOMPARE(job->outputPath, m_out + "/aMerge.MP4");
+        QCOMPARE(qobject_cast<JxEngineJob*>(job)->durationText(), QString("00:00:00.00"));
+        // A list never run goes with its job.
+        const QStringList concatArgs = argsOf(job);
+        const QString list = concatArgs.at(concatArgs.indexOf("-i") + 1);
+        QVERIFY(QFileInfo::exists(list));
+        m_queue.reset();
+        QVERIFY(!QFileInfo::exists(list));
+        // A .MOV clip, a different size, or a container other than MP4: the graph.
+        SetOutputFormat("mp4", "copy", "aac");
+        QVERIFY(argsOf(build(row({m_mov}, {}))).contains("-filter_complex"));
+        QVERIFY(argsOf(build(row({}, {m_small}))).contains("-filter_complex"));
+        SetOutputFormat("mkv", "copy", "copy");
+        QVERIFY(argsOf(build(row({m_b}, {}))).contains("-filter_complex"));
+    }
+
+    void filterGraphArguments()
+    {
+        SetOutputFormat("mp4", "copy", "aac", false, "640x360");
+        AbstractJob* job = build(row({m_b}, {m_small}), "1280:720", true);
+        const QStringList args = argsOf(job);
+        QCOMPARE(args.mid(0, 6), QStringList({"-i", m_b, "-i", m_a, "-i", m_small}));
+        const QString graph = args.at(args.indexOf("-filter_complex") + 1);
+        QVERIFY(graph.startsWith("[0:v]scale=1280:720,setsar=1[v0];"));
+        // "copy" leaves the picture to the container's encoder.
+        QVERIFY(!args.contains("-c:v"));
+        QCOMPARE(args.at(args.indexOf("-acodec") + 1), QString("aac"));
+        QCOMPARE(args.at(args.indexOf("-s") + 1), QString("640x360"));
+        QCOMPARE(args.at(args.indexOf("-vol") + 1), QString("256"));
+        QCOMPARE(args.at(args.indexOf("-b:v") + 1), QString("0k"));
+        QCOMPARE(args.at(args.indexOf("-r") + 1), QString("25.000"));
+        QCOMPARE(args.at(args.indexOf("-ar") + 1), QString("44100"));
+        QCOMPARE(job->kind, int(AbstractJob::KindMergeTemp));
+        QCOMPARE(job->workPath1, m_a);
+        QVERIFY(qAbs(JobArgs::ParseDurationText(qobject_cast<JxEngineJob*>(job)->durationText()) - 3000000) < 150000);
+        // Only title clips: the main video is the last input; h264 gives libx264.
+        SetOutputFormat("mp4", "h264", "copy");
+        const QStringList titled = argsOf(build(row({m_mov}, {})));
+        QCOMPARE(titled.mid(0, 4), QStringList({"-i", m_mov, "-i", m_a}));
+        QCOMPARE(titled.at(titled.indexOf("-c:v") + 1), QString("libx264"));
+        QVERIFY(!titled.contains("-acodec"));
+    }
+
+    void meltArguments()
+    {
+        SetOutputFormat("mp4", "h264", "mp3");
+        ST_OPTS opts = row({m_b}, {m_small});
+        opts.titleClips[0].end = 500000;
+        opts.trimStart = 250000;
+        AbstractJob* job = build(opts);
+        QCOMPARE(argsOf(job),
+                 QStringList({m_b, "in=00:00:00.000", "out=00:00:00.460", m_a, "in=00:00:00.250", m_small,
+                              "in=00:00:00.000", "-consumer", "avformat:" + m_out + "/aMerge.mp4", "vcodec=libx264",
+                              "s=320x240", "acodec=libmp3lame"}));
+        // Times past an hour keep their hours, unquoted (a file that cannot
+        // be probed keeps its out point).
+        opts.titleClips[0].path = m_dir.filePath("long.mp4");
+        opts.titleClips[0].start = 3600000000LL;
+        opts.titleClips[0].end = 5400500000LL;
+        QCOMPARE(argsOf(build(opts)).mid(1, 2), QStringList({"in=01:00:00.000", "out=01:30:00.460"}));
+        // A sound-only container: no picture properties.
+        SetOutputFormat("mp3", "h264", "mp3");
+        const QStringList sound = argsOf(build(row({}, {})));
+        QVERIFY(sound.contains("vn=1"));
+        QVERIFY(!sound.join(" ").contains("vcodec"));
+        QVERIFY(!sound.join(" ").contains("s=320x240"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMergeArgs)
+#include "tst_mergeargs.moc"

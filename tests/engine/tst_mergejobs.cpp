@@ -1,0 +1,170 @@
+// Merges of title + main + ending clips through the queue with the real
+// converter and melt: the three ways, both roads, and the converted input's
+// deletion only after a verified merge.
+#include <QtTest>
+
+#include "FollowUpTestTools.h"
+
+#include <QTemporaryDir>
+
+class TestMergeJobs : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_out;
+    QString m_title;   // 2 s, 320x240
+    QString m_main;    // 4 s, 320x240
+    QString m_ending;  // 3 s, 320x240
+    QString m_wide;    // 3 s, 640x360 at 30 fps
+
+    ST_OPTS row(const QString& ending)
+    {
+        ST_OPTS opts = MakeSourceRow(m_main, 4000000);
+        opts.titleClips = {ST_MERGE{m_title, 0, 2000000}};
+        opts.endingClips = {ST_MERGE{ending, 0, 3000000}};
+        return opts;
+    }
+    // Road 1: the row's source joined directly.
+    AbstractJob* mergeDirect(JobsManage& queue, FollowUpRow& cells, const ST_OPTS& opts)
+    {
+        ResetRows(m_dir.path(), {opts});
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        JxEngineJob* container = ContainerJob(cells, m_main, 0);
+        queue.AddJobMerge(container, false);
+        delete container;
+        return queue.jobs().isEmpty() ? nullptr : queue.jobs().last();
+    }
+    void clearOutputs()
+    {
+        for (const QString& f : FilesIn(m_out))
+            QFile::remove(QDir(m_out).filePath(f));
+        ClearUnRepeatReservations();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+        m_out = m_dir.filePath("out");
+        QVERIFY(QDir().mkpath(m_out));
+        m_title = TestMedia::MakeSolidVideo(m_dir.path(), "red", "title.mp4", 2.0);
+        m_main = TestMedia::MakeVideo(m_dir.path(), "main.mp4", 4.0);
+        m_ending = TestMedia::MakeSolidVideo(m_dir.path(), "blue", "ending.mp4", 3.0);
+        m_wide = TestMedia::MakeVideo(m_dir.path(), "wide.mp4", 3.0, 640, 360, 30);
+        QVERIFY(!m_title.isEmpty() && !m_main.isEmpty() && !m_ending.isEmpty() && !m_wide.isEmpty());
+    }
+    void init() { clearOutputs(); }
+
+    void concatWhenStreamsMatch()
+    {
+        SetOutputFormat("mp4", "h264", "copy");
+        JobsManage queue;
+        FollowUpRow cells;
+        auto* job = qobject_cast<JxEngineJob*>(mergeDirect(queue, cells, row(m_ending)));
+        QVERIFY(job);
+        const QStringList args = job->arguments();
+        QCOMPARE(args.mid(0, 5), QStringList({"-f", "concat", "-safe", "0", "-i"}));
+        const QString list = args.at(5);
+        QVERIFY(QFileInfo::exists(list));
+        QCOMPARE(job->outputPath, m_out + "/mainMerge.mp4");
+        QCOMPARE(job->kind, int(AbstractJob::KindPlain));
+        QVERIFY(job->workPath1.isEmpty());
+        QVERIFY(RunQueue(queue));
+        QVERIFY(job->succeeded());
+        QCOMPARE(cells.status.text(), QString("Completed"));
+        QVERIFY(qAbs(StreamSeconds(job->outputPath, "v") - 9.0) <= 0.045);
+        // The list was this job's alone; the source of road 1 is never deleted.
+        QVERIFY(!QFileInfo::exists(list));
+        QVERIFY(QFileInfo::exists(m_main));
+    }
+
+    void differentSizesUseTheFilterGraph()
+    {
+        SetOutputFormat("mp4", "copy", "copy");
+        JobsManage queue;
+        FollowUpRow cells;
+        auto* job = qobject_cast<JxEngineJob*>(mergeDirect(queue, cells, row(m_wide)));
+        QVERIFY(job);
+        const QStringList args = job->arguments();
+        QVERIFY(args.contains("-filter_complex"));
+        QVERIFY(!args.contains("copy"));
+        // Road 1 has no frame size of its own: the main video's is used.
+        const QString graph = args.at(args.indexOf("-filter_complex") + 1);
+        QVERIFY2(graph.startsWith("[0:v]scale=320:240,setsar=1[v0];"), qPrintable(graph));
+        QCOMPARE(job->durationText(), QString("00:00:09.00"));
+        QVERIFY(RunQueue(queue));
+        QVERIFY2(job->succeeded(), qPrintable(job->log()));
+        const TestMedia::ProbeResult r = TestMedia::Probe(job->outputPath);
+        QCOMPARE(r.width, 320);
+        QCOMPARE(r.height, 240);
+        QVERIFY(qAbs(StreamSeconds(job->outputPath, "v") - 9.0) <= 0.05);
+    }
+
+    void meltCutsToInAndOutPoints()
+    {
+        SetOutputFormat("mp4", "h264", "aac");
+        ST_OPTS opts = row(m_wide);
+        opts.titleClips[0].end = 1000000;     // 1 s of the title
+        opts.trimStart = 1000000;             // 2 s of the main video
+        opts.trimEnd = 3000000;
+        JobsManage queue;
+        FollowUpRow cells;
+        auto* job = qobject_cast<MeltEngineJob*>(mergeDirect(queue, cells, opts));
+        QVERIFY(job);
+        const QStringList args = job->arguments();
+        QVERIFY(args.contains("in=00:00:01.000"));
+        QVERIFY(args.contains("s=320x240"));
+        QVERIFY(RunQueue(queue));
+        QVERIFY2(job->succeeded(), qPrintable(job->log()));
+        const TestMedia::ProbeResult r = TestMedia::Probe(job->outputPath);
+        QCOMPARE(r.width, 320);
+        QVERIFY2(qAbs(StreamSeconds(job->outputPath, "v") - 6.0) <= 0.045,
+                 qPrintable(QString::number(StreamSeconds(job->outputPath, "v"))));
+    }
+
+    void convertedInputGoesAfterVerifiedMerge()
+    {
+        // Road 2: a kind-2 conversion, then the merge, then the converted
+        // file is deleted.
+        SetOutputFormat("mp4", "copy", "copy");
+        ResetRows(m_dir.path(), {row(m_wide)});
+        JobsManage queue;
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        FollowUpRow cells;
+        const QString converted = m_out + "/main_Merge.mp4";
+        JxEngineJob* conversion = ConversionJob(cells, m_main, converted, AbstractJob::KindMerge, 0, 4.0);
+        conversion->frameSize = "640:360";
+        queue.AddJobTask(conversion);
+        QVERIFY(RunQueue(queue));
+        QCOMPARE(queue.jobs().size(), 2);
+        AbstractJob* merge = queue.jobs().at(1);
+        QVERIFY2(merge->succeeded(), qPrintable(merge->log()));
+        QCOMPARE(merge->outputPath, m_out + "/main_MergeMerge.mp4");
+        QCOMPARE(merge->kind, int(AbstractJob::KindMergeTemp));
+        QCOMPARE(TestMedia::Probe(merge->outputPath).width, 640);
+        QVERIFY(!QFileInfo::exists(converted));
+        QCOMPARE(cells.status.text(), QString("Completed"));
+    }
+
+    void failedMergeKeepsConvertedInput()
+    {
+        SetOutputFormat("mp4", "h264", "aac");
+        ST_OPTS opts = row(m_dir.filePath("missing.mp4"));
+        ResetRows(m_dir.path(), {opts});
+        JobsManage queue;
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        FollowUpRow cells;
+        const QString converted = m_out + "/main_Merge.mp4";
+        queue.AddJobTask(ConversionJob(cells, m_main, converted, AbstractJob::KindMerge, 0, 4.0));
+        QVERIFY(RunQueue(queue));
+        QCOMPARE(queue.jobs().size(), 2);
+        QVERIFY(!queue.jobs().at(1)->succeeded());
+        QVERIFY(QFileInfo::exists(converted));
+        QVERIFY2(cells.status.text().startsWith("Failed"), qPrintable(cells.status.text()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMergeJobs)
+#include "tst_mergejobs.moc"

@@ -1,0 +1,198 @@
+#include <QtTest>
+
+#include "JobArgs.h"
+
+#include <cmath>
+
+// Part lists, part names and the command lines of split parts.
+class TestSplitArgs : public QObject
+{
+    Q_OBJECT
+    using Ranges = QVector<QPair<long long, long long>>;
+    static long long sumLengths(const QList<ST_SPLIT_PART>& parts)
+    {
+        long long s = 0;
+        for (const ST_SPLIT_PART& p : parts)
+            s += p.length;
+        return s;
+    }
+
+private slots:
+    void clockTextKeepsFractionAndLongHours()
+    {
+        QCOMPARE(JobArgs::ClockText(0), QString("00:00:00.000"));
+        QCOMPARE(JobArgs::ClockText(1500000), QString("00:00:01.500"));
+        QCOMPARE(JobArgs::ClockText(3723456789LL), QString("01:02:03.456"));
+        // 25 h and 100 h stay readable instead of wrapping or vanishing.
+        QCOMPARE(JobArgs::ClockText(90000000000LL), QString("25:00:00.000"));
+        QCOMPARE(JobArgs::ClockText(360000000000LL + 1000), QString("100:00:00.001"));
+        QCOMPARE(JobArgs::ClockText(-5), QString("00:00:00.000"));
+        QCOMPARE(JobArgs::DurationText(3725500000LL), QString("01:02:05.50"));
+        QCOMPARE(JobArgs::MarkTime(90000000LL), QString("00-01-30"));
+    }
+
+    void countModeCoversWholeFile()
+    {
+        const long long d = 100000000;
+        const auto parts = JobArgs::SplitParts({}, 0, 3, 0, 0, d);
+        QCOMPARE(parts.size(), 3);
+        QCOMPARE(parts[0].start, 0LL);
+        QCOMPARE(parts[1].start, 33333333LL);
+        QCOMPARE(parts[2].start, 66666666LL);
+        QCOMPARE(parts[0].length, 33333333LL);
+        QCOMPARE(parts[0].mark, QString("_1"));
+        QCOMPARE(parts[2].mark, QString("_3"));
+        QVERIFY(!parts[0].toEnd);
+        QVERIFY(parts[2].toEnd);
+        QCOMPARE(sumLengths(parts), d);
+        QVERIFY(JobArgs::SplitParts({}, 0, 0, 0, 0, d).isEmpty());
+        QVERIFY(JobArgs::SplitParts({}, 0, -2, 0, 0, d).isEmpty());
+        // A failed probe gives no zero-length parts.
+        QVERIFY(JobArgs::SplitParts({}, 0, 3, 0, 0, 0).isEmpty());
+        // More parts than microseconds: one part holds everything.
+        const auto tiny = JobArgs::SplitParts({}, 0, 1000000000, 0, 0, 5);
+        QCOMPARE(tiny.size(), 1);
+        QCOMPARE(tiny[0].length, 5LL);
+    }
+
+    void lengthModeAndItsMarks()
+    {
+        const auto parts = JobArgs::SplitParts({}, 1, 0, 30000000, 0, 100000000);
+        QCOMPARE(parts.size(), 4);
+        QCOMPARE(parts[0].mark, QString("00-00-00_00-00-30"));
+        QCOMPARE(parts[1].mark, QString("00-00-30_00-01-00"));
+        QCOMPARE(parts[2].mark, QString("00-01-00_00-01-30"));
+        QCOMPARE(parts[3].mark, QString("00-01-30_00-01-40"));
+        QCOMPARE(parts[3].length, 10000000LL);
+        QVERIFY(parts[3].toEnd);
+        QCOMPARE(sumLengths(parts), 100000000LL);
+        // An exact multiple has no empty tail part.
+        const auto even = JobArgs::SplitParts({}, 1, 0, 25000000, 0, 100000000);
+        QCOMPARE(even.size(), 4);
+        QVERIFY(even.last().toEnd);
+        // A length of 0 or less must end, with nothing to do.
+        QVERIFY(JobArgs::SplitParts({}, 1, 0, 0, 0, 100000000).isEmpty());
+        QVERIFY(JobArgs::SplitParts({}, 1, 0, -7, 0, 100000000).isEmpty());
+        QVERIFY(JobArgs::SplitParts({}, 1, 0, 30000000, 0, 0).isEmpty());
+    }
+
+    void sectionModeAndRanges()
+    {
+        auto parts = JobArgs::SplitParts({}, 2, 0, 2000000, 5000000, 10000000);
+        QCOMPARE(parts.size(), 1);
+        QCOMPARE(parts[0].start, 2000000LL);
+        QCOMPARE(parts[0].length, 3000000LL);
+        QVERIFY(!parts[0].toEnd);
+        parts = JobArgs::SplitParts({}, 2, 0, 2000000, 0, 10000000);
+        QVERIFY(parts[0].toEnd);
+        QCOMPARE(parts[0].length, 8000000LL);
+        // A start past the end gives a negative length: not queued.
+        QVERIFY(JobArgs::SplitParts({}, 2, 0, 12000000, 0, 10000000).isEmpty());
+        QVERIFY(JobArgs::SplitParts({}, 7, 2, 1, 1, 10000000).isEmpty());
+
+        // Ranges decide alone; an end of 0 runs to the end.
+        const Ranges ranges{{1000000, 3000000}, {4000000, 0}, {5000000, 5000000}, {6000000, 2000000}};
+        parts = JobArgs::SplitParts(ranges, 0, 3, 0, 0, 10000000);
+        QCOMPARE(parts.size(), 2);
+        QCOMPARE(parts[0].mark, QString("00-00-01_00-00-03"));
+        QCOMPARE(parts[1].start, 4000000LL);
+        QCOMPARE(parts[1].length, 6000000LL);
+        QVERIFY(parts[1].toEnd);
+    }
+
+    void partsAlignToFrames()
+    {
+        // A third of 10 s at 25 fps: the cuts move to 3.32 s and 6.68 s, the
+        // lengths still add up, the tail still runs to the end.
+        const auto parts = JobArgs::AlignToFrames(JobArgs::SplitParts({}, 0, 3, 0, 0, 10000000), 25.0);
+        QCOMPARE(parts.size(), 3);
+        QCOMPARE(parts[1].start, 3320000LL);
+        QCOMPARE(parts[0].length, 3320000LL);
+        QCOMPARE(parts[2].start, 6680000LL);
+        QVERIFY(parts[2].toEnd);
+        QCOMPARE(sumLengths(parts), 10000000LL);
+        // Unknown rate: unchanged; a part shorter than half a frame vanishes.
+        QCOMPARE(JobArgs::AlignToFrames(parts, 0.0)[1].start, 3320000LL);
+        ST_SPLIT_PART sliver;
+        sliver.start = 1000000;
+        sliver.length = 10000;
+        QVERIFY(JobArgs::AlignToFrames({sliver}, 25.0).isEmpty());
+        QCOMPARE(JobArgs::ParseDurationText("00:00:10.00"), 10000000LL);
+        QCOMPARE(JobArgs::ParseDurationText("123:01:02.5"), 442862500000LL);
+        QCOMPARE(JobArgs::ParseDurationText("junk"), -1LL);
+    }
+
+    void partPaths()
+    {
+        QCOMPARE(JobArgs::TaggedPath("/out", "/v/trip_Music.mkv", "Mix", "mkv"), QString("/out/trip_MusicMix.mkv"));
+        QCOMPARE(JobArgs::TaggedPath("/out", "/v.d/noext", "_Subtitle", ""), QString("/out/noext_Subtitle"));
+        QCOMPARE(JobArgs::MeltFpsNumerator(29.97), 29970);
+        QCOMPARE(JobArgs::MeltFpsNumerator(0), 0);
+        QCOMPARE(JobArgs::MeltFpsNumerator(std::nan("")), 0);
+        QCOMPARE(JobArgs::MeltFpsNumerator(1e30), 0);
+        QCOMPARE(JobArgs::PartPath("/out", "/v/my.clip.mov", "mp4", "_2"), QString("/out/my.clip_2.mp4"));
+        QCOMPARE(JobArgs::PartPath("/out", "/v/clip.mov", "", "_1"), QString("/out/clip_1.mov"));
+        QCOMPARE(JobArgs::PartPath("/out", "/v/clip.mov", "mkv", "00-00-00_00-00-30"),
+                 QString("/out/clip00-00-00_00-00-30.mkv"));
+    }
+
+    void copyArgs()
+    {
+        ST_SPLIT_PART p;
+        p.start = 1500000;
+        p.length = 3250000;
+        QCOMPARE(JobArgs::SplitCopyArgs("/in.mp4", "/o.mp4", p, false),
+                 QStringList({"-ss", "00:00:01.500", "-t", "00:00:03.250", "-accurate_seek", "-i", "/in.mp4",
+                              "-vcodec", "copy", "-acodec", "copy", "-avoid_negative_ts", "1", "-y", "/o.mp4"}));
+        p.toEnd = true;
+        QCOMPARE(JobArgs::SplitCopyArgs("/in.mp4", "/o.mp3", p, true),
+                 QStringList({"-ss", "00:00:01.500", "-accurate_seek", "-i", "/in.mp4", "-vn", "-acodec", "copy",
+                              "-avoid_negative_ts", "1", "-y", "/o.mp3"}));
+        QCOMPARE(JobArgs::SplitCopyArgs("/in.mp4", "/o.mp3", p, true, false),
+                 QStringList({"-ss", "00:00:01.500", "-accurate_seek", "-i", "/in.mp4", "-vn",
+                              "-avoid_negative_ts", "1", "-y", "/o.mp3"}));
+    }
+
+    void meltArgs()
+    {
+        // Unquoted clock times; the out point is the last frame included.
+        QCOMPARE(JobArgs::MeltClip("/in.mp4", 1500000, 3500000, false, 25.0),
+                 QStringList({"/in.mp4", "in=00:00:01.500", "out=00:00:03.460"}));
+        QCOMPARE(JobArgs::MeltClip("/in.mp4", 5400000000LL, 0, true, 25.0),
+                 QStringList({"/in.mp4", "in=01:30:00.000"}));
+        // An unknown rate counts frames at 25 per second.
+        QCOMPARE(JobArgs::MeltClip("/a", 0, 1000000, false, 0.0).last(), QString("out=00:00:00.960"));
+        QCOMPARE(JobArgs::MeltConsumer("/o.mp4", "mp4", "h264", "mp3", ""),
+                 QStringList({"-consumer", "avformat:/o.mp4", "vcodec=libx264", "acodec=libmp3lame"}));
+        QCOMPARE(JobArgs::MeltConsumer("/o.mkv", "mkv", "h265", "aac", "640x360"),
+                 QStringList({"-consumer", "avformat:/o.mkv", "vcodec=libx265", "s=640x360", "acodec=aac"}));
+        QCOMPARE(JobArgs::MeltConsumer("/o.mp3", "mp3", "h264", "mp3", "640x360"),
+                 QStringList({"-consumer", "avformat:/o.mp3", "vn=1", "acodec=libmp3lame"}));
+    }
+
+    void meltReadsDecimalPoints()
+    {
+        QProcessEnvironment base;
+        base.insert("LC_ALL", "de_DE.UTF-8");
+        base.insert("PATH", "/usr/bin");
+        const QProcessEnvironment env = JobArgs::MeltEnvironment(base);
+        QVERIFY(!env.contains("LC_ALL"));
+        QCOMPARE(env.value("LC_NUMERIC"), QString("C"));
+        QCOMPARE(env.value("LC_MESSAGES"), QString("de_DE.UTF-8"));
+        QCOMPARE(env.value("PATH"), QString("/usr/bin"));
+        QCOMPARE(JobArgs::MeltEnvironment(QProcessEnvironment()).value("LC_NUMERIC"), QString("C"));
+    }
+
+    void settingNumbers()
+    {
+        QCOMPARE(JobArgs::LeadingInt("64 kbps"), 64);
+        QCOMPARE(JobArgs::LeadingInt("2 channels stereo"), 2);
+        QCOMPARE(JobArgs::LeadingInt("Auto"), 0);
+        QCOMPARE(JobArgs::LeadingInt(""), 0);
+        QCOMPARE(JobArgs::LeadingNumber("29.97 fps"), 29.97);
+        QCOMPARE(JobArgs::LeadingNumber("x"), 0.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSplitArgs)
+#include "tst_splitargs.moc"

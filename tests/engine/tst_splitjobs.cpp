@@ -1,0 +1,214 @@
+// Split parts run through the queue with the real converter and melt on a
+// generated 10 s clip; the parts must cover the source.
+#include <QtTest>
+
+#include "FollowUpTestTools.h"
+
+#include <QTemporaryDir>
+
+class TestSplitJobs : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_source;   // 10 s, every frame a key frame, so stream copy cuts anywhere
+    QString m_out;
+    double m_sourceSeconds = 0;
+
+    // Sum of the parts' picture durations, each part checked to hold a
+    // picture. (Copied sound comes in packets of its own and may overhang.)
+    static double sumDurations(const QStringList& paths)
+    {
+        double sum = 0;
+        for (const QString& p : paths) {
+            const TestMedia::ProbeResult r = TestMedia::Probe(p);
+            if (!r.ok || r.width == 0)
+                return -1;
+            sum += StreamSeconds(p, "v");
+        }
+        return sum;
+    }
+    QStringList outputs() const
+    {
+        QStringList out;
+        for (const QString& f : FilesIn(m_out))
+            out << QDir(m_out).filePath(f);
+        return out;
+    }
+    void clearOutputs()
+    {
+        for (const QString& f : outputs())
+            QFile::remove(f);
+        ClearUnRepeatReservations();
+    }
+    // Splits the source as row 0 (road 1: the source itself is cut).
+    void runSplit(const ST_OPTS& opts, FollowUpRow& row, JobsManage& queue)
+    {
+        ResetRows(m_dir.path(), {opts});
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        JxEngineJob* container = ContainerJob(row, m_source, 0);
+        queue.AddJobSplits(container);
+        delete container;
+        QVERIFY(RunQueue(queue));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+        m_out = m_dir.filePath("out");
+        QVERIFY(QDir().mkpath(m_out));
+        m_source = TestMedia::MakeVideo(m_dir.path(), "clip.mp4", 10.0, 160, 120, 25, {"-g", "1"});
+        QVERIFY(!m_source.isEmpty());
+        m_sourceSeconds = TestMedia::Probe(m_source).duration;
+        QVERIFY(qAbs(m_sourceSeconds - 10.0) < 0.1);
+    }
+    void init() { clearOutputs(); }
+
+    void byCountWithStreamCopy()
+    {
+        SetOutputFormat("mp4", "copy", "copy");
+        ST_OPTS opts = MakeSourceRow(m_source);
+        opts.splitMode = 0;
+        opts.splitCount = 3;
+        FollowUpRow row;
+        JobsManage queue;
+        runSplit(opts, row, queue);
+        QCOMPARE(FilesIn(m_out), QStringList({"clip_1.mp4", "clip_2.mp4", "clip_3.mp4"}));
+        for (AbstractJob* job : queue.jobs()) {
+            QVERIFY(qobject_cast<JxEngineJob*>(job));
+            QVERIFY(job->succeeded());
+        }
+        QVERIFY(qAbs(sumDurations(outputs()) - m_sourceSeconds) <= 0.045);
+        QCOMPARE(row.status.text(), QString("Completed"));
+    }
+
+    void byLengthWithMelt()
+    {
+        SetOutputFormat("mp4", "h264", "aac");
+        ST_OPTS opts = MakeSourceRow(m_source);
+        opts.splitMode = 1;
+        opts.splitTime = 4000000;
+        FollowUpRow row;
+        JobsManage queue;
+        runSplit(opts, row, queue);
+        QCOMPARE(FilesIn(m_out), QStringList({"clip00-00-00_00-00-04.mp4", "clip00-00-04_00-00-08.mp4",
+                                              "clip00-00-08_00-00-10.mp4"}));
+        for (AbstractJob* job : queue.jobs())
+            QVERIFY(qobject_cast<MeltEngineJob*>(job));
+        const QStringList parts = outputs();
+        QVERIFY(qAbs(sumDurations(parts) - m_sourceSeconds) <= 0.045);
+        QVERIFY(qAbs(StreamSeconds(parts.first(), "v") - 4.0) <= 0.045);
+        QCOMPARE(row.status.text(), QString("Completed"));
+    }
+
+    void byRangesWithStreamCopy()
+    {
+        SetOutputFormat("mov", "copy", "aac");
+        ST_OPTS opts = MakeSourceRow(m_source);
+        opts.splitRanges = {ST_SPLIT_TIME{0, 2500000}, ST_SPLIT_TIME{2500000, 0}};
+        opts.splitMode = 0;
+        opts.splitCount = 5; // ranges decide alone
+        FollowUpRow row;
+        JobsManage queue;
+        runSplit(opts, row, queue);
+        QCOMPARE(FilesIn(m_out), QStringList({"clip00-00-00_00-00-02.mov", "clip00-00-02_00-00-10.mov"}));
+        const QStringList parts = outputs();
+        QVERIFY(qAbs(StreamSeconds(parts.first(), "v") - 2.5) <= 0.045);
+        QVERIFY(qAbs(sumDurations(parts) - m_sourceSeconds) <= 0.045);
+    }
+
+    void soundOnlyParts()
+    {
+        // AAC sound cut into MP3 parts: no picture, the sound re-encoded.
+        SetOutputFormat("mp3", "copy", "copy");
+        ST_OPTS opts = MakeSourceRow(m_source);
+        opts.splitCount = 2;
+        FollowUpRow row;
+        JobsManage queue;
+        runSplit(opts, row, queue);
+        QCOMPARE(FilesIn(m_out), QStringList({"clip_1.mp3", "clip_2.mp3"}));
+        double sum = 0;
+        for (const QString& part : outputs()) {
+            const TestMedia::ProbeResult r = TestMedia::Probe(part);
+            QCOMPARE(r.codecs, QStringList({"mp3"}));
+            sum += r.duration;
+        }
+        QVERIFY2(qAbs(sum - m_sourceSeconds) <= 0.15, qPrintable(QString::number(sum)));
+        QCOMPARE(row.status.text(), QString("Completed"));
+    }
+
+    void nothingToSplitEnds()
+    {
+        SetOutputFormat("mp4", "copy", "copy");
+        ST_OPTS opts = MakeSourceRow(m_source);
+        opts.splitMode = 1;
+        opts.splitTime = 0;
+        FollowUpRow row;
+        JobsManage queue;
+        ResetRows(m_dir.path(), {opts});
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        JxEngineJob* container = ContainerJob(row, m_source, 0);
+        queue.AddJobSplits(container);
+        delete container;
+        QVERIFY(queue.jobs().isEmpty());
+        QCOMPARE(row.status.text(), QString("Nothing to split"));
+        // A part of no length is never queued, even when asked for directly.
+        JxEngineJob* owner = ContainerJob(row, m_source, 0);
+        queue.AddJobSplit(owner, "00:00:10.00", 25, m_source, m_out + "/x.mp4", 3000000, 0);
+        queue.AddJobSplit(owner, "00:00:10.00", 25, m_source, m_out + "/y.mp4", 3000000, -5);
+        delete owner;
+        QVERIFY(queue.jobs().isEmpty());
+    }
+
+    void convertedThenSplitKeepsItsRow()
+    {
+        // Road 2: a conversion of kind 1 in row 1 is cut when it has finished.
+        SetOutputFormat("mp4", "copy", "copy");
+        ST_OPTS other = MakeSourceRow(m_source);
+        ST_OPTS opts = MakeSourceRow(m_source);
+        opts.splitMode = 2;
+        opts.splitTime = 1000000;
+        opts.splitEndTime = 3000000;
+        ResetRows(m_dir.path(), {other, opts});
+        FollowUpRow row;
+        JobsManage queue;
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        const QString converted = m_out + "/clip_Split.mp4";
+        queue.AddJobTask(ConversionJob(row, m_source, converted, AbstractJob::KindSplit, 1, 10.0));
+        QVERIFY(RunQueue(queue));
+        QCOMPARE(queue.jobs().size(), 2);
+        AbstractJob* part = queue.jobs().at(1);
+        QCOMPARE(part->sourceRow, 1);
+        QCOMPARE(part->standardItem(), &row.status);
+        QCOMPARE(part->sizeItem, &row.size);
+        QCOMPARE(QFileInfo(part->outputPath).fileName(), QString("clip_Split00-00-01_00-00-03.mp4"));
+        QVERIFY(part->succeeded());
+        QCOMPARE(row.status.text(), QString("Completed"));
+        // Stream copy of a re-encoded file cuts at its key frames: about 2 s.
+        QVERIFY(TestMedia::Probe(part->outputPath).duration > 1.5);
+    }
+
+    void existingPartGetsNewName()
+    {
+        SetOutputFormat("mp4", "copy", "copy");
+        QFile taken(m_out + "/clip_1.mp4");
+        QVERIFY(taken.open(QIODevice::WriteOnly));
+        taken.write("keep");
+        taken.close();
+        ST_OPTS opts = MakeSourceRow(m_source);
+        opts.splitCount = 2;
+        FollowUpRow row;
+        JobsManage queue;
+        runSplit(opts, row, queue);
+        QCOMPARE(queue.jobs().size(), 2);
+        QVERIFY(queue.jobs().at(0)->outputPath != taken.fileName());
+        QFile check(taken.fileName());
+        QVERIFY(check.open(QIODevice::ReadOnly));
+        QCOMPARE(check.readAll(), QByteArray("keep"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSplitJobs)
+#include "tst_splitjobs.moc"
