@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "Core.h"
-#include "QWatermarkBase.h"
+#include "../tests/engine/TestLayerItem.h"
 
 #include <QApplication>
 #include <QPolygonF>
@@ -12,35 +12,10 @@
 
 namespace {
 
-// A layer item placed and turned like the editor's image items.
-class BenchItem : public QWatermarkBase
-{
-public:
-    BenchItem(int kind, const QString& file, const QImage& image)
-    {
-        CLayerInfo* layer = GetLayer();
-        layer->Type = kind;
-        layer->FileName = file;
-        layer->Image = image;
-        layer->Width = image.width();
-        layer->Height = image.height();
-        setTransformOriginPoint(image.width() / 2.0, image.height() / 2.0);
-    }
-    QRectF boundingRect() const override { return ImageRect(); }
-    void paint(QPainter*, const QStyleOptionGraphicsItem*, QWidget*) override {}
-    QRectF ImageRect() const override { return QRectF(0, 0, m_Layer.Width, m_Layer.Height); }
-    QRectF GetPosRect() override
-    {
-        const QRectF r = ImageRect();
-        return mapToScene(QPolygonF(QVector<QPointF>{r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()}))
-            .boundingRect();
-    }
-};
-
 struct Fixture
 {
     QTemporaryDir dir;
-    std::vector<std::unique_ptr<BenchItem>> items;
+    std::vector<std::unique_ptr<TestLayerItem>> items;
 
     Fixture(int count, int kind)
     {
@@ -65,8 +40,8 @@ struct Fixture
         image.fill(Qt::blue);
         for (int i = 0; i < count; ++i) {
             const QString name = kind == 3 ? QString("Text%1").arg(i) : dir.path() + QString("/logo %1's.png").arg(i);
-            items.push_back(std::make_unique<BenchItem>(kind, name, image));
-            BenchItem* item = items.back().get();
+            items.push_back(std::make_unique<TestLayerItem>(kind, name, image));
+            TestLayerItem* item = items.back().get();
             item->setPos(10 * i, 5 * i);
             item->setZValue(count - i);  // announced against z order: the sort has work
             item->setRotation(i % 4 == 0 ? 15.0 * i : 0.0);
