@@ -1,0 +1,393 @@
+// Headless playback through the player's API: dummy SDL drivers, generated
+// clips, every start guarded by a watchdog.
+#include <QtTest>
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <cmath>
+
+#include "PlayerTestKit.h"
+#include "TestMedia.h"
+#include "ffplay.h"
+#include "ffplay_internal.h"
+
+using PlayerTestKit::Play;
+
+// The owner's stop handler, reached by name like the real windows' handlers.
+class Owner : public QWidget
+{
+    Q_OBJECT
+public:
+    int stops = 0;
+    qint64 positionAtStop = -1;
+    int stateAtStop = 0;
+public slots:
+    void OnStop()
+    {
+        ++stops;
+        g_nPlayWindow = 0;
+        stateAtStop = JxPlayerGetPlayState();
+        positionAtStop = JxPlayerGetPosition();
+        JxPlayerStop();
+    }
+};
+
+static bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 70 && qBlue(c) < 70; }
+static bool isBlue(QRgb c) { return qBlue(c) > 200 && qRed(c) < 70 && qGreen(c) < 70; }
+static bool isBlack(QRgb c) { return qRed(c) < 20 && qGreen(c) < 20 && qBlue(c) < 20; }
+
+class TestPlayer : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_video;      // 1 s with sound
+    QString m_long;       // 4 s with sound
+    QString m_red;        // solid red with sound
+    QString m_halves;     // left half blue, right half red, no sound
+    QString m_ts;         // MPEG-TS, starts at about 1.4 s
+    QString m_audio;      // sound only
+    QWidget m_host;
+
+    // Runs a playback of the halves clip with the filter text and returns the
+    // last presented picture of the player window.
+    QImage screenWithFilter(const char* filter)
+    {
+        if (filter)
+            JxPlayerAddVfilter(filter);
+        Owner owner;
+        QImage screen;
+        QObject context;
+        QTimer::singleShot(700, &context, [&]() { JxPlayerReadScreen(&screen); });
+        const auto run = Play(m_halves, &m_host, &owner, 15000);
+        if (run.timedOut)
+            return QImage();
+        return screen;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        av_log_set_level(AV_LOG_ERROR);
+        QVERIFY(m_dir.isValid());
+        const QString d = m_dir.path();
+        m_video = TestMedia::MakeVideo(d, "video.mp4", 1.0);
+        m_long = TestMedia::MakeVideo(d, "long.mp4", 4.0, 320, 240, 25, {"-g", "50"});
+        m_red = TestMedia::MakeSolidVideo(d, "red", "red.mp4", 1.5);
+        m_audio = TestMedia::MakeAudio(d, "audio.mp3", 1.0);
+        m_halves = QDir(d).filePath("halves.mp4");
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i",
+                                         "color=c=red:size=320x240:rate=25,"
+                                         "drawbox=x=0:y=0:w=160:h=240:color=blue:t=fill",
+                                         "-t", "1.2", "-pix_fmt", "yuv420p", m_halves}));
+        m_ts = TestMedia::MakeVideo(d, "clip.ts", 4.0, 320, 240, 25, {"-g", "25", "-f", "mpegts"});
+        QVERIFY(!m_video.isEmpty() && !m_long.isEmpty() && !m_red.isEmpty() && !m_audio.isEmpty()
+                && !m_ts.isEmpty());
+        QVERIFY(TestMedia::Probe(m_ts).ok);
+        m_host.resize(320, 240);
+    }
+
+    void withoutStreamTheFunctionsReturnTheirIdleValues()
+    {
+        QCOMPARE(JxPlayerPause(), -1);
+        QCOMPARE(JxPlayerStop(), 0);
+        QCOMPARE(JxPlayerStop(), 0);
+        QCOMPARE(JxPlayerGetPosition(), qint64(0));
+        QCOMPARE(JxPlayerSetPosition(3.0), -1);
+        QCOMPARE(JxPlayerGetDuration(), qint64(0));
+        QCOMPARE(JxPlayerResize(0, 0, 100, 100), 0);
+        QCOMPARE(JxPlayerGetPlayState(), 4);
+        QCOMPARE(JxPlayerGetVolume(), -1);
+        QCOMPARE(JxPlayerSetVolume(64), -1);
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        QCOMPARE(JxPlayerGetPicture(&image, 8, 8), 0);
+        QCOMPARE(image.pixel(0, 0), QColor(Qt::green).rgb());
+        QCOMPARE(JxPlayerGetPicture(nullptr, 8, 8), 0);
+    }
+
+    void playingToTheEndCallsTheStopHandlerOnce()
+    {
+        Owner owner;
+        qint64 duration = 0;
+        int state = 0;
+        QObject context;
+        QTimer::singleShot(300, &context, [&]() {
+            duration = JxPlayerGetDuration();
+            state = JxPlayerGetPlayState();
+        });
+        const auto run = Play(m_video, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);
+        QCOMPARE(owner.stateAtStop, 1);
+        QVERIFY2(run.elapsedMs >= 800, qPrintable(QString::number(run.elapsedMs)));
+        QVERIFY(qAbs(duration - 1000000) < 100000);
+        QCOMPARE(state, 1);
+        QCOMPARE(JxPlayerGetPlayState(), 4);
+        QCOMPARE(g_nPlayWindow, 0);
+    }
+
+    void positionAdvancesWhilePlayingAndHoldsWhilePaused()
+    {
+        Owner owner;
+        qint64 p1 = -1, p2 = -1, p3 = -1, p4 = -1, p5 = -1;
+        int pausedState = 0, pauseResult = 1;
+        QObject context;
+        QTimer::singleShot(600, &context, [&]() { p1 = JxPlayerGetPosition(); });
+        QTimer::singleShot(1100, &context, [&]() {
+            p2 = JxPlayerGetPosition();
+            pauseResult = JxPlayerPause();
+        });
+        QTimer::singleShot(1300, &context, [&]() {
+            p3 = JxPlayerGetPosition();
+            pausedState = JxPlayerGetPlayState();
+        });
+        QTimer::singleShot(1800, &context, [&]() {
+            p4 = JxPlayerGetPosition();
+            JxPlayerPause();
+        });
+        QTimer::singleShot(2300, &context, [&]() {
+            p5 = JxPlayerGetPosition();
+            g_nPlayWindow = 0;
+            JxPlayerStop();
+        });
+        const auto run = Play(m_long, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 0);  // stopped by its owner before the end
+        QCOMPARE(pauseResult, 0);
+        QCOMPARE(pausedState, 2);
+        QVERIFY2(p1 > 200000 && p1 < 900000, qPrintable(QString::number(p1)));
+        QVERIFY2(p2 > p1 + 300000, qPrintable(QString::number(p2)));
+        QVERIFY2(qAbs(p4 - p3) < 20000, qPrintable(QString::number(p4 - p3)));
+        QVERIFY2(qAbs(p3 - p2) < 150000, qPrintable(QString::number(p3 - p2)));
+        QVERIFY2(p5 > p4 + 250000, qPrintable(QString::number(p5 - p4)));
+    }
+
+    void seekLandsAtOrJustAfterItsTarget_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<double>("target");
+        QTest::newRow("mp4 forward") << QString("long") << 2.5;
+        QTest::newRow("mpegts forward") << QString("ts") << 2.2;
+        QTest::newRow("mpegts backward") << QString("ts-back") << 0.5;
+    }
+    void seekLandsAtOrJustAfterItsTarget()
+    {
+        QFETCH(QString, file);
+        QFETCH(double, target);
+        const bool backward = file == "ts-back";
+        const QString path = file == "long" ? m_long : m_ts;
+        Owner owner;
+        qint64 before = -1, after = -1, later = -1;
+        int first = 1, second = 1;
+        QObject context;
+        const int seekAt = backward ? 1500 : 400;
+        QTimer::singleShot(seekAt, &context, [&]() {
+            before = JxPlayerGetPosition();
+            first = JxPlayerSetPosition(target);
+            second = JxPlayerSetPosition(target + 1.0);  // dropped: one is pending
+        });
+        QTimer::singleShot(seekAt + 350, &context, [&]() { after = JxPlayerGetPosition(); });
+        QTimer::singleShot(seekAt + 700, &context, [&]() {
+            later = JxPlayerGetPosition();
+            g_nPlayWindow = 0;
+            JxPlayerStop();
+        });
+        const auto run = Play(path, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(first, 0);
+        QCOMPARE(second, 0);
+        const qint64 t = static_cast<qint64>(target * 1000000);
+        QVERIFY2(before > 0, qPrintable(QString::number(before)));
+        // Shortly after the seek the position is at the target plus the time played since.
+        QVERIFY2(after >= t - 20000 && after <= t + 450000,
+                 qPrintable(QString("after %1 target %2").arg(after).arg(t)));
+        QVERIFY2(later > after, qPrintable(QString("later %1 after %2").arg(later).arg(after)));
+    }
+
+    void grabOfASolidRedSourceIsRedAtTheRequestedSize()
+    {
+        Owner owner;
+        QImage small, large;
+        QObject context;
+        QTimer::singleShot(500, &context, [&]() {
+            JxPlayerGetPicture(&small, 64, 48);
+            JxPlayerGetPicture(&large, 400, 300);
+            QImage untouched;
+            JxPlayerGetPicture(&untouched, 0, 48);
+            JxPlayerGetPicture(&untouched, -5, -5);
+            QVERIFY(untouched.isNull());
+        });
+        const auto run = Play(m_red, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(small.size(), QSize(64, 48));
+        QCOMPARE(small.format(), QImage::Format_RGB32);
+        QCOMPARE(large.size(), QSize(400, 300));
+        for (const QImage* image : {&small, &large})
+            for (const QPoint& p : {QPoint(0, 0), QPoint(image->width() / 2, image->height() / 2),
+                                    QPoint(image->width() - 1, image->height() - 1)})
+                QVERIFY2(isRed(image->pixel(p)), qPrintable(QColor(image->pixel(p)).name()));
+    }
+
+    void filterTextIsApplied()
+    {
+        const QImage plain = screenWithFilter(nullptr);
+        QCOMPARE(plain.size(), QSize(320, 240));
+        QVERIFY(isBlue(plain.pixel(40, 120)));
+        QVERIFY(isRed(plain.pixel(280, 120)));
+
+        const QImage flipped = screenWithFilter("hflip");
+        QCOMPARE(flipped.size(), QSize(320, 240));
+        QVERIFY(isRed(flipped.pixel(40, 120)));
+        QVERIFY(isBlue(flipped.pixel(280, 120)));
+
+        // 100x50 fitted into 320x240 is 320x160, centred: black bands above and below.
+        const QImage cropped = screenWithFilter("crop=100:50");
+        QCOMPARE(cropped.size(), QSize(320, 240));
+        QVERIFY(isBlack(cropped.pixel(160, 20)));
+        QVERIFY(isBlack(cropped.pixel(160, 225)));
+        QVERIFY(isBlue(cropped.pixel(20, 120)));
+        QVERIFY(isRed(cropped.pixel(300, 120)));
+
+        // Every start empties the list: the next start plays unfiltered.
+        const QImage again = screenWithFilter(nullptr);
+        QVERIFY(isBlue(again.pixel(40, 120)));
+    }
+
+    void unplayableInputsEndThroughTheStopHandler_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing file") << "missing";
+        QTest::newRow("empty name") << "empty";
+        QTest::newRow("garbage file") << "garbage";
+        QTest::newRow("unparsable filter") << "filter";
+        QTest::newRow("unknown filter") << "unknown";
+    }
+    void unplayableInputsEndThroughTheStopHandler()
+    {
+        QFETCH(QString, kind);
+        QString path = m_video;
+        if (kind == "missing")
+            path = m_dir.filePath("no-such-file.mp4");
+        else if (kind == "empty")
+            path.clear();
+        else if (kind == "garbage") {
+            path = m_dir.filePath("garbage.mp4");
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QByteArray junk;
+            for (int i = 0; i < 100000; i++)
+                junk.append(static_cast<char>((i * 7919 + 13) % 251));
+            f.write(junk);
+        } else if (kind == "filter") {
+            JxPlayerAddVfilter("crop=(((");
+        } else {
+            JxPlayerAddVfilter("no_such_filter_name=1");
+        }
+        Owner owner;
+        const auto run = Play(path, &m_host, &owner, 10000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);
+        QVERIFY(run.elapsedMs < 5000);
+        QCOMPARE(JxPlayerGetPlayState(), 4);
+    }
+
+    void audioOnlyFilesPlay()
+    {
+        Owner owner;
+        JxPlayerStats stats;
+        qint64 position = -1;
+        QObject context;
+        QTimer::singleShot(600, &context, [&]() {
+            JxPlayerGetStats(&stats);
+            position = JxPlayerGetPosition();
+        });
+        const auto run = Play(m_audio, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);
+        QCOMPARE(stats.show_mode, 2);
+        QVERIFY2(position > 300000, qPrintable(QString::number(position)));
+        QVERIFY(run.elapsedMs >= 800);
+    }
+
+    void resizingWhilePlayingIsSafe()
+    {
+        Owner owner;
+        QObject context;
+        const QList<QSize> sizes{{200, 150}, {640, 360}, {320, 240}, {97, 61}, {800, 600}, {1, 1}, {480, 270}};
+        QSize screenSize;
+        int result = 1;
+        for (int i = 0; i < sizes.size(); i++)
+            QTimer::singleShot(100 + i * 90, &context, [&, i]() {
+                result = JxPlayerResize(10, 10, sizes[i].width(), sizes[i].height());
+            });
+        QTimer::singleShot(100 + sizes.size() * 90 + 150, &context, [&]() {
+            QImage screen;
+            if (JxPlayerReadScreen(&screen))
+                screenSize = screen.size();
+        });
+        const auto run = Play(m_video, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(result, 0);
+        QCOMPARE(owner.stops, 1);
+        QCOMPARE(screenSize, QSize(480, 270));
+        QCOMPARE(m_host.size(), QSize(480, 270));
+        m_host.setMinimumSize(0, 0);
+        m_host.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_host.resize(320, 240);
+    }
+
+    void stopWhileOpeningThenANewStartPlaysTheNewFile()
+    {
+        Owner first;
+        QObject context;
+        int staleGeneration = 0;
+        QTimer::singleShot(0, &context, [&]() {
+            if (cur_stream)
+                staleGeneration = cur_stream->generation;
+            first.OnStop();
+        });
+        const auto early = Play(m_long, &m_host, &first, 10000);
+        QVERIFY(!early.timedOut);
+        QCOMPARE(first.stops, 1);
+        QVERIFY(early.elapsedMs < 2000);
+        QVERIFY(staleGeneration > 0);
+
+        // A quit event of the stopped stream must not end the next one.
+        SDL_Event stale{};
+        stale.type = FF_QUIT_EVENT;
+        stale.user.code = staleGeneration;
+        SDL_PushEvent(&stale);
+
+        Owner second;
+        const auto run = Play(m_video, &m_host, &second, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(second.stops, 1);
+        QVERIFY2(run.elapsedMs >= 800, qPrintable(QString::number(run.elapsedMs)));
+        QVERIFY(second.positionAtStop > 500000);
+    }
+
+    void volumeStaysWithinTheMixerRange()
+    {
+        Owner owner;
+        int high = 0, low = 0, mid = 0, read = 0;
+        QObject context;
+        QTimer::singleShot(300, &context, [&]() {
+            high = JxPlayerSetVolume(500);
+            low = JxPlayerSetVolume(-3);
+            mid = JxPlayerSetVolume(64);
+            read = JxPlayerGetVolume();
+            g_nPlayWindow = 0;
+            JxPlayerStop();
+        });
+        const auto run = Play(m_video, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(high, 128);
+        QCOMPARE(low, 0);
+        QCOMPARE(mid, 64);
+        QCOMPARE(read, 64);
+    }
+};
+
+QTEST_MAIN(TestPlayer)
+#include "tst_player.moc"
