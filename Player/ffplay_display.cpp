@@ -546,8 +546,14 @@ void video_refresh(void* opaque, double* remaining_time)
                 stream_toggle_pause(is);
         }
     display:
-        if (is->force_refresh && is->show_mode == SHOW_MODE_VIDEO && is->pictq.rindex_shown)
+        if (is->force_refresh && is->show_mode == SHOW_MODE_VIDEO && is->pictq.rindex_shown) {
             video_display(is);
+            const int serial = frame_queue_peek_last(&is->pictq)->serial;
+            if (serial != is->shown_serial) {
+                is->shown_serial = serial;
+                is->shown_serial_time = av_gettime_relative();
+            }
+        }
     }
     is->force_refresh = 0;
 }

@@ -195,6 +195,10 @@ struct VideoState {
     std::atomic<int> frame_drops_early;
     std::atomic<int> frame_drops_late;
     std::atomic<int> frames_shown;
+    // Serial of the picture on screen and when the first picture of that
+    // serial was drawn (µs, monotonic): tells how long a seek took to show.
+    std::atomic<int> shown_serial;
+    std::atomic<int64_t> shown_serial_time;
 
     std::atomic<int> show_mode;
     std::mutex sample_lock;  // the audio view's ring, written by the callback
@@ -378,6 +382,8 @@ struct JxPlayerStats {
     double av_diff = 0;  // audio clock - video clock, seconds (NaN when unknown)
     int show_mode = -1;
     bool native_window = false;
+    int shown_serial = 0;
+    int64_t shown_serial_time = 0;  // av_gettime_relative() clock
 };
 bool JxPlayerGetStats(JxPlayerStats* stats);
 // Reads the player window's last presented picture (tests only; GUI thread).
