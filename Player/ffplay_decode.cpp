@@ -275,7 +275,7 @@ int configure_audio_filters(VideoState* is, int force_output_format)
     static const AVSampleFormat sample_fmts[] = {AV_SAMPLE_FMT_S16, AV_SAMPLE_FMT_NONE};
     AVFilterContext* filt_asrc = nullptr;
     AVFilterContext* filt_asink = nullptr;
-    char asrc_args[256];
+    std::string asrc_args;
     int ret;
 
     avfilter_graph_free(&is->agraph);
@@ -291,20 +291,18 @@ int configure_audio_filters(VideoState* is, int force_output_format)
         aresample_swr_opts.pop_back();
     av_opt_set(is->agraph, "aresample_swr_opts", aresample_swr_opts.c_str(), 0);
 
-    std::snprintf(asrc_args, sizeof(asrc_args), "sample_rate=%d:sample_fmt=%s:time_base=%d/%d",
-                  is->audio_filter_src.freq, av_get_sample_fmt_name(is->audio_filter_src.fmt), 1,
-                  is->audio_filter_src.freq);
     {
-        const size_t used = std::strlen(asrc_args);
+        const char* fmt_name = av_get_sample_fmt_name(is->audio_filter_src.fmt);
+        asrc_args = "sample_rate=" + std::to_string(is->audio_filter_src.freq) + ":sample_fmt="
+            + (fmt_name ? fmt_name : "none") + ":time_base=1/" + std::to_string(is->audio_filter_src.freq);
         char layout[256] = {0};
         if (is->audio_filter_src.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
-            std::snprintf(asrc_args + used, sizeof(asrc_args) - used, ":channels=%d",
-                          is->audio_filter_src.ch_layout.nb_channels);
+            asrc_args += ":channels=" + std::to_string(is->audio_filter_src.ch_layout.nb_channels);
         else if (av_channel_layout_describe(&is->audio_filter_src.ch_layout, layout, sizeof(layout)) >= 0 && *layout)
-            std::snprintf(asrc_args + used, sizeof(asrc_args) - used, ":channel_layout=%s", layout);
+            asrc_args += std::string(":channel_layout=") + layout;
     }
 
-    ret = avfilter_graph_create_filter(&filt_asrc, avfilter_get_by_name("abuffer"), "ffplay_abuffer", asrc_args,
+    ret = avfilter_graph_create_filter(&filt_asrc, avfilter_get_by_name("abuffer"), "ffplay_abuffer", asrc_args.c_str(),
                                        nullptr, is->agraph);
     if (ret < 0)
         goto end;

@@ -153,7 +153,7 @@ struct VideoState {
     std::atomic<int> file_open;
     std::atomic<int64_t> start_time_us;
     std::atomic<int64_t> duration_us;
-    int realtime;
+    std::atomic<int> realtime;
 
     SyncClock audclk;
     SyncClock vidclk;
@@ -224,7 +224,7 @@ struct VideoState {
     std::atomic<int> video_stream;
     std::atomic<AVStream*> video_st;
     PacketQueue videoq;
-    double max_frame_duration;
+    std::atomic<double> max_frame_duration;
     SwsContext* img_convert_ctx;
     SwsContext* sub_convert_ctx;
     int eof;
