@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QImage>
 #include <QMetaObject>
 #include <QWidget>
@@ -250,8 +251,7 @@ int JxPlayerStart(const char* fileName, QWidget* host, QWidget* playerOwner, QWi
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     if (pSDLwindow) {
         if (host)
-            av_log(nullptr, AV_LOG_DEBUG, "Player host at %d,%d size %dx%d\n", host->x(), host->y(), host->width(),
-                   host->height());
+            qDebug() << "player host" << host->geometry() << "at" << host->mapToGlobal(QPoint(0, 0));
         screen_width = width;
         screen_height = height;
         if (width > 0 && height > 0)

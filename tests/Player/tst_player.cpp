@@ -51,7 +51,7 @@ class TestPlayer : public QObject
 
     // Runs a playback of the halves clip with the filter text and returns the
     // last presented picture of the player window.
-    QImage screenWithFilter(const char* filter)
+    QImage screenWithFilter(const char* filter, const QString& clip = QString())
     {
         if (filter)
             JxPlayerAddVfilter(filter);
@@ -59,7 +59,7 @@ class TestPlayer : public QObject
         QImage screen;
         QObject context;
         QTimer::singleShot(700, &context, [&]() { JxPlayerReadScreen(&screen); });
-        const auto run = Play(m_halves, &m_host, &owner, 15000);
+        const auto run = Play(clip.isEmpty() ? m_halves : clip, &m_host, &owner, 15000);
         if (run.timedOut)
             return QImage();
         return screen;
@@ -252,6 +252,37 @@ private slots:
         // Every start empties the list: the next start plays unfiltered.
         const QImage again = screenWithFilter(nullptr);
         QVERIFY(isBlue(again.pixel(40, 120)));
+    }
+
+    void rotatedVideoIsTurnedUpright()
+    {
+        // Display matrix of a quarter turn: the halves clip shows as 240x320,
+        // pillarboxed in the 320x240 window, its left (blue) half at the bottom.
+        const QString rotated = m_dir.filePath("rotated.mp4");
+        QVERIFY(TestMedia::RunConverter({"-i", m_halves, "-c", "copy", "-metadata:s:v:0", "rotate=90", rotated}));
+        const QImage screen = screenWithFilter(nullptr, rotated);
+        QCOMPARE(screen.size(), QSize(320, 240));
+        QVERIFY(isBlack(screen.pixel(20, 120)));
+        QVERIFY(isBlack(screen.pixel(300, 120)));
+        QVERIFY(isRed(screen.pixel(160, 30)));
+        QVERIFY(isBlue(screen.pixel(160, 210)));
+    }
+
+    void textSubtitleStreamsAreIgnored()
+    {
+        const QString srt = m_dir.filePath("cue.srt");
+        QFile f(srt);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("1\n00:00:00,000 --> 00:00:00,800\nHello\n");
+        f.close();
+        const QString withSubs = m_dir.filePath("subs.mkv");
+        QVERIFY(TestMedia::RunConverter({"-i", m_video, "-i", srt, "-c:v", "copy", "-c:a", "copy", "-c:s", "srt",
+                                         withSubs}));
+        Owner owner;
+        const auto run = Play(withSubs, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);
+        QVERIFY(run.elapsedMs >= 800);
     }
 
     void unplayableInputsEndThroughTheStopHandler_data()
