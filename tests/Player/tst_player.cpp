@@ -33,6 +33,18 @@ public slots:
     }
 };
 
+// Calls check every intervalMs (inside the player's loop) until it returns true.
+template <class Check>
+static void PollUntil(QObject* context, int intervalMs, Check check)
+{
+    auto* timer = new QTimer(context);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, check]() mutable {
+        if (check())
+            timer->stop();
+    });
+    timer->start(intervalMs);
+}
+
 static bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 70 && qBlue(c) < 70; }
 static bool isBlue(QRgb c) { return qBlue(c) > 200 && qRed(c) < 70 && qGreen(c) < 70; }
 static bool isBlack(QRgb c) { return qRed(c) < 20 && qGreen(c) < 20 && qBlue(c) < 20; }
@@ -58,7 +70,10 @@ class TestPlayer : public QObject
         Owner owner;
         QImage screen;
         QObject context;
-        QTimer::singleShot(700, &context, [&]() { JxPlayerReadScreen(&screen); });
+        // The clips are still pictures: the first one drawn will do.
+        PollUntil(&context, 50, [&]() {
+            return JxPlayerReadScreen(&screen) && !isBlack(screen.pixel(screen.width() / 2, screen.height() / 2));
+        });
         const auto run = Play(clip.isEmpty() ? m_halves : clip, &m_host, &owner, 15000);
         if (run.timedOut)
             return QImage();
@@ -156,7 +171,7 @@ private slots:
         QCOMPARE(owner.stops, 0);  // stopped by its owner before the end
         QCOMPARE(pauseResult, 0);
         QCOMPARE(pausedState, 2);
-        QVERIFY2(p1 > 200000 && p1 < 900000, qPrintable(QString::number(p1)));
+        QVERIFY2(p1 > 50000 && p1 < 1000000, qPrintable(QString::number(p1)));
         QVERIFY2(p2 > p1 + 300000, qPrintable(QString::number(p2)));
         QVERIFY2(qAbs(p4 - p3) < 20000, qPrintable(QString::number(p4 - p3)));
         QVERIFY2(qAbs(p3 - p2) < 150000, qPrintable(QString::number(p3 - p2)));
@@ -178,31 +193,52 @@ private slots:
         const bool backward = file == "ts-back";
         const QString path = file == "long" ? m_long : m_ts;
         Owner owner;
-        qint64 before = -1, after = -1, later = -1;
+        qint64 before = -1, landed = -1, settled = -1, later = -1;
         int first = 1, second = 1;
+        int serialBefore = -1;
         QObject context;
-        const int seekAt = backward ? 1500 : 400;
-        QTimer::singleShot(seekAt, &context, [&]() {
-            before = JxPlayerGetPosition();
+        // Ask once the playback has got going (past 1.2 s for the backward seek).
+        PollUntil(&context, 10, [&]() {
+            const qint64 now = JxPlayerGetPosition();
+            if (now < (backward ? 1200000 : 200000))
+                return false;
+            before = now;
+            JxPlayerStats stats;
+            JxPlayerGetStats(&stats);
+            serialBefore = stats.shown_serial;
             first = JxPlayerSetPosition(target);
             second = JxPlayerSetPosition(target + 1.0);  // dropped: one is pending
-        });
-        QTimer::singleShot(seekAt + 350, &context, [&]() { after = JxPlayerGetPosition(); });
-        QTimer::singleShot(seekAt + 700, &context, [&]() {
-            later = JxPlayerGetPosition();
-            g_nPlayWindow = 0;
-            JxPlayerStop();
+            // The first reading once a picture of the new segment is on screen.
+            PollUntil(&context, 5, [&]() {
+                JxPlayerStats s;
+                const qint64 pos = JxPlayerGetPosition();
+                if (!JxPlayerGetStats(&s) || s.shown_serial == serialBefore || pos <= 0)
+                    return false;
+                landed = pos;
+                QTimer::singleShot(150, &context, [&]() { settled = JxPlayerGetPosition(); });
+                QTimer::singleShot(300, &context, [&]() {
+                    later = JxPlayerGetPosition();
+                    g_nPlayWindow = 0;
+                    JxPlayerStop();
+                });
+                return true;
+            });
+            return true;
         });
         const auto run = Play(path, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
         QCOMPARE(first, 0);
         QCOMPARE(second, 0);
-        const qint64 t = static_cast<qint64>(target * 1000000);
         QVERIFY2(before > 0, qPrintable(QString::number(before)));
-        // Shortly after the seek the position is at the target plus the time played since.
-        QVERIFY2(after >= t - 20000 && after <= t + 450000,
-                 qPrintable(QString("after %1 target %2").arg(after).arg(t)));
-        QVERIFY2(later > after, qPrintable(QString("later %1 after %2").arg(later).arg(after)));
+        const qint64 t = static_cast<qint64>(target * 1000000);
+        // The audio clock counts the device's buffered sound as not yet heard,
+        // so the very first reading may stand up to two device buffers
+        // (about 0.1 s) before the target; after that it is at or past it.
+        QVERIFY2(landed >= t - 100000 && landed <= t + 300000,
+                 qPrintable(QString("landed %1 target %2").arg(landed).arg(t)));
+        QVERIFY2(settled >= t && settled <= t + 450000,
+                 qPrintable(QString("settled %1 target %2").arg(settled).arg(t)));
+        QVERIFY2(later > settled, qPrintable(QString("later %1 settled %2").arg(later).arg(settled)));
     }
 
     void grabOfASolidRedSourceIsRedAtTheRequestedSize()
@@ -210,16 +246,21 @@ private slots:
         Owner owner;
         QImage small, large;
         QObject context;
-        QTimer::singleShot(500, &context, [&]() {
+        bool untouchedStayedNull = false;
+        PollUntil(&context, 50, [&]() {
             JxPlayerGetPicture(&small, 64, 48);
+            if (small.isNull())
+                return false;  // nothing decoded yet
             JxPlayerGetPicture(&large, 400, 300);
             QImage untouched;
             JxPlayerGetPicture(&untouched, 0, 48);
             JxPlayerGetPicture(&untouched, -5, -5);
-            QVERIFY(untouched.isNull());
+            untouchedStayedNull = untouched.isNull();
+            return true;
         });
         const auto run = Play(m_red, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        QVERIFY(untouchedStayedNull);
         QCOMPARE(small.size(), QSize(64, 48));
         QCOMPARE(small.format(), QImage::Format_RGB32);
         QCOMPARE(large.size(), QSize(400, 300));
@@ -337,7 +378,7 @@ private slots:
         QVERIFY(!run.timedOut);
         QCOMPARE(owner.stops, 1);
         QCOMPARE(stats.show_mode, 2);
-        QVERIFY2(position > 300000, qPrintable(QString::number(position)));
+        QVERIFY2(position > 100000, qPrintable(QString::number(position)));
         QVERIFY(run.elapsedMs >= 800);
     }
 
