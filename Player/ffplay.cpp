@@ -496,6 +496,7 @@ bool JxPlayerGetStats(JxPlayerStats* stats)
     stats->native_window = g_native_window;
     stats->shown_serial = is->shown_serial;
     stats->shown_serial_time = is->shown_serial_time;
+    stats->shown_pts = is->shown_pts;
     return true;
 }
 

@@ -415,7 +415,9 @@ int audio_thread(void* arg)
         while ((ret = av_buffersink_get_frame_flags(is->out_audio_filter, frame, 0)) >= 0) {
             const AVRational tb = av_buffersink_get_time_base(is->out_audio_filter);
             const double pts = frame->pts == AV_NOPTS_VALUE ? NAN : frame->pts * av_q2d(tb);
-            if (is->seek_skip_audio) {
+            // Only frames of the segment the seek started count: a stale frame
+            // still draining from before the seek must not end the skipping.
+            if (is->seek_skip_audio && is->auddec.pkt_serial == is->audioq.serial) {
                 if (!std::isnan(pts) && pts < is->seek_target_sec) {
                     av_frame_unref(frame);
                     continue;
@@ -534,7 +536,7 @@ int video_thread(void* arg)
             const double duration = (frame_rate.num && frame_rate.den) ? av_q2d(av_make_q(frame_rate.den, frame_rate.num)) : 0;
             const double pts = frame->pts == AV_NOPTS_VALUE ? NAN : frame->pts * av_q2d(tb);
 
-            if (is->seek_skip_video) {
+            if (is->seek_skip_video && is->viddec.pkt_serial == is->videoq.serial) {
                 if (!std::isnan(pts) && pts < is->seek_target_sec) {
                     av_frame_unref(frame);
                     continue;
@@ -584,7 +586,7 @@ int subtitle_thread(void* arg)
             break;
         if (got_subtitle && sp->sub.format == 0) {
             const double pts = sp->sub.pts != AV_NOPTS_VALUE ? sp->sub.pts / static_cast<double>(AV_TIME_BASE) : 0;
-            if (is->seek_skip_subtitle) {
+            if (is->seek_skip_subtitle && is->subdec.pkt_serial == is->subtitleq.serial) {
                 if (pts < is->seek_target_sec) {
                     avsubtitle_free(&sp->sub);
                     continue;

@@ -548,7 +548,10 @@ void video_refresh(void* opaque, double* remaining_time)
     display:
         if (is->force_refresh && is->show_mode == SHOW_MODE_VIDEO && is->pictq.rindex_shown) {
             video_display(is);
-            const int serial = frame_queue_peek_last(&is->pictq)->serial;
+            const QueuedFrame* shown = frame_queue_peek_last(&is->pictq);
+            const int64_t start = is->start_time_us;
+            is->shown_pts = shown->pts - (start == AV_NOPTS_VALUE ? 0.0 : start / 1000000.0);
+            const int serial = shown->serial;
             if (serial != is->shown_serial) {
                 is->shown_serial = serial;
                 is->shown_serial_time = av_gettime_relative();

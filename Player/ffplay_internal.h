@@ -199,6 +199,7 @@ struct VideoState {
     // serial was drawn (µs, monotonic): tells how long a seek took to show.
     std::atomic<int> shown_serial;
     std::atomic<int64_t> shown_serial_time;
+    std::atomic<double> shown_pts;  // seconds, the file's own timeline (start time removed)
 
     std::atomic<int> show_mode;
     std::mutex sample_lock;  // the audio view's ring, written by the callback
@@ -384,6 +385,7 @@ struct JxPlayerStats {
     bool native_window = false;
     int shown_serial = 0;
     int64_t shown_serial_time = 0;  // av_gettime_relative() clock
+    double shown_pts = 0;           // the picture on screen, seconds from the file's start
 };
 bool JxPlayerGetStats(JxPlayerStats* stats);
 // Reads the player window's last presented picture (tests only; GUI thread).

@@ -381,9 +381,18 @@ int read_thread(void* arg)
         }
         if (is->seek_req) {
             const int64_t seek_target = is->seek_pos;
-            const int64_t seek_min = is->seek_rel > 0 ? seek_target - is->seek_rel + 2 : INT64_MIN;
+            int64_t seek_min = is->seek_rel > 0 ? seek_target - is->seek_rel + 2 : INT64_MIN;
             const int64_t seek_max = is->seek_rel < 0 ? seek_target - is->seek_rel - 2 : INT64_MAX;
-            ret = avformat_seek_file(is->ic, -1, seek_min, seek_target, seek_max, is->seek_flags);
+            int64_t demux_target = seek_target;
+            // MPEG-TS and MPEG-PS seek to any packet, not to a key frame, so the
+            // decoder would show nothing until the next key frame after the
+            // target. Start a second earlier; the decoders skip to the target.
+            if (!(is->seek_flags & AVSEEK_FLAG_BYTE) && (ic->iformat->flags & AVFMT_TS_DISCONT)
+                && seek_target > INT64_MIN + AV_TIME_BASE) {
+                demux_target = seek_target - AV_TIME_BASE;
+                seek_min = FFMIN(seek_min, demux_target);
+            }
+            ret = avformat_seek_file(is->ic, -1, seek_min, demux_target, seek_max, is->seek_flags);
             if (ret < 0) {
                 av_log(nullptr, AV_LOG_ERROR, "%s: error while seeking\n", is->ic->url);
             } else {
