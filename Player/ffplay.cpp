@@ -204,6 +204,11 @@ int JxPlayerStart(const char* fileName, QWidget* host, QWidget* playerOwner, QWi
 {
     Q_UNUSED(x);
     Q_UNUSED(y);
+    // The start owns a copy of the first filter text; the list is emptied at
+    // once, so no pointer of this start survives it.
+    const std::string vfilter = (nb_vfilters > 0 && vfilters_list[0]) ? vfilters_list[0] : "";
+    free_vfilters();
+
     // A start while another stream is open replaces it.
     if (cur_stream)
         JxPlayerStop();
@@ -213,11 +218,6 @@ int JxPlayerStart(const char* fileName, QWidget* host, QWidget* playerOwner, QWi
     g_pEditorMainWindow = editorOwner;
     avdevice_register_all();
     avformat_network_init();
-
-    // The start owns a copy of the first filter text; the list is emptied at
-    // once, so no pointer of this start survives it.
-    const std::string vfilter = (nb_vfilters > 0 && vfilters_list[0]) ? vfilters_list[0] : "";
-    free_vfilters();
 
     if (!std::getenv("SDL_AUDIO_ALSA_SET_BUFFER_SIZE"))
         setenv("SDL_AUDIO_ALSA_SET_BUFFER_SIZE", "1", 1);

@@ -445,6 +445,34 @@ private slots:
         QVERIFY(second.positionAtStop > 500000);
     }
 
+    void aStartWhilePlayingReplacesTheStreamWithItsOwnFilter()
+    {
+        Owner first, second;
+        QImage nestedScreen;
+        int stateAfter = 0;
+        QObject context;
+        QTimer::singleShot(300, &context, [&]() {
+            // A nested start from a slot: the filter added for it must survive
+            // the replaced stream's stop.
+            JxPlayerAddVfilter("hflip");
+            QObject inner;
+            PollUntil(&inner, 50, [&]() {
+                return JxPlayerReadScreen(&nestedScreen) && !isBlack(nestedScreen.pixel(160, 120));
+            });
+            Play(m_halves, &m_host, &second, 15000);
+            stateAfter = JxPlayerGetPlayState();
+        });
+        const auto run = Play(m_long, &m_host, &first, 20000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(first.stops, 0);
+        QCOMPARE(second.stops, 1);
+        QCOMPARE(stateAfter, 4);
+        QVERIFY(run.elapsedMs < 3500);  // the long clip did not go on playing
+        QCOMPARE(nestedScreen.size(), QSize(320, 240));
+        QVERIFY(isRed(nestedScreen.pixel(40, 120)));
+        QVERIFY(isBlue(nestedScreen.pixel(280, 120)));
+    }
+
     void volumeStaysWithinTheMixerRange()
     {
         Owner owner;
