@@ -445,6 +445,47 @@ private slots:
         QVERIFY(second.positionAtStop > 500000);
     }
 
+    void unknownDurationReportsTheClock_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("live matroska with sound") << "live";
+        QTest::newRow("raw H.264 without timestamps") << "raw";
+    }
+    void unknownDurationReportsTheClock()
+    {
+        QFETCH(QString, kind);
+        const bool live = kind == "live";
+        // Matroska written as a live stream carries no duration; a raw H.264
+        // stream has neither a duration nor any time stamps, so no clock.
+        const QString path = m_dir.filePath(live ? "live.mkv" : "raw.h264");
+        QStringList args{"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25"};
+        if (live)
+            args << "-f" << "lavfi" << "-i" << "sine=sample_rate=44100";
+        args << "-t" << "1.5" << "-pix_fmt" << "yuv420p";
+        if (live)
+            args << "-c:v" << "libx264" << "-live" << "1" << path;
+        else
+            args << "-f" << "h264" << path;
+        QVERIFY(TestMedia::RunConverter(args));
+        Owner owner;
+        qint64 duration = -1, position = -1, highest = -1;
+        QObject context;
+        PollUntil(&context, 20, [&]() {
+            position = JxPlayerGetPosition();
+            duration = JxPlayerGetDuration();
+            highest = qMax(highest, position);
+            return false;
+        });
+        const auto run = Play(path, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);
+        QCOMPARE(duration, qint64(0));
+        if (live)
+            QVERIFY2(highest > 700000 && highest < 1700000, qPrintable(QString::number(highest)));
+        else
+            QCOMPARE(highest, qint64(0));
+    }
+
     void aStartWhilePlayingReplacesTheStreamWithItsOwnFilter()
     {
         Owner first, second;
