@@ -178,6 +178,61 @@ private slots:
         QVERIFY2(p5 > p4 + 250000, qPrintable(QString::number(p5 - p4)));
     }
 
+    void aSeekWhilePausedShowsOnePictureAndStaysPaused()
+    {
+        Owner owner;
+        JxPlayerStats atPause, afterSeek;
+        int stateAfterSeek = 0, stopsWhilePaused = -1;
+        QObject context;
+        PollUntil(&context, 10, [&]() {
+            if (JxPlayerGetPosition() < 300000)
+                return false;
+            JxPlayerPause();
+            QTimer::singleShot(200, &context, [&]() {
+                JxPlayerGetStats(&atPause);
+                JxPlayerSetPosition(2.0);
+            });
+            QTimer::singleShot(1200, &context, [&]() {
+                JxPlayerGetStats(&afterSeek);
+                stateAfterSeek = JxPlayerGetPlayState();
+                stopsWhilePaused = owner.stops;
+                JxPlayerPause();  // resume: plays on to the end
+            });
+            return true;
+        });
+        const auto run = Play(m_long, &m_host, &owner, 20000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(stateAfterSeek, 2);
+        QCOMPARE(stopsWhilePaused, 0);
+        QCOMPARE(afterSeek.frames_shown, atPause.frames_shown + 1);
+        QVERIFY(afterSeek.shown_serial != atPause.shown_serial);
+        QVERIFY2(qAbs(afterSeek.shown_pts - 2.0) < 0.05, qPrintable(QString::number(afterSeek.shown_pts)));
+        QCOMPARE(owner.stops, 1);
+    }
+
+    void pausedAtTheEndNoStopUntilResumed()
+    {
+        Owner owner;
+        int stopsWhilePaused = -1;
+        QObject context;
+        PollUntil(&context, 10, [&]() {
+            if (JxPlayerGetPosition() < 700000)
+                return false;
+            JxPlayerPause();
+            // Long enough for the decoders to drain the whole 1 s clip.
+            QTimer::singleShot(1500, &context, [&]() {
+                stopsWhilePaused = owner.stops;
+                JxPlayerPause();
+            });
+            return true;
+        });
+        const auto run = Play(m_video, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(stopsWhilePaused, 0);
+        QCOMPARE(owner.stops, 1);
+        QVERIFY(run.elapsedMs >= 2200);
+    }
+
     void seekLandsAtOrJustAfterItsTarget_data()
     {
         QTest::addColumn<QString>("file");
@@ -517,9 +572,10 @@ private slots:
     void volumeStaysWithinTheMixerRange()
     {
         Owner owner;
-        int high = 0, low = 0, mid = 0, read = 0;
+        int high = 0, low = 0, mid = 0, read = 0, initial = 0;
         QObject context;
         QTimer::singleShot(300, &context, [&]() {
+            initial = JxPlayerGetVolume();
             high = JxPlayerSetVolume(500);
             low = JxPlayerSetVolume(-3);
             mid = JxPlayerSetVolume(64);
@@ -529,6 +585,7 @@ private slots:
         });
         const auto run = Play(m_video, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        QCOMPARE(initial, 128);  // every start plays at full volume
         QCOMPARE(high, 128);
         QCOMPARE(low, 0);
         QCOMPARE(mid, 64);
