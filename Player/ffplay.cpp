@@ -178,8 +178,9 @@ static void event_loop(int generation)
                 av_usleep(static_cast<unsigned>(remaining_time * 1000000.0));
             remaining_time = REFRESH_RATE;
             VideoState* is = cur_stream;
-            if (is->step_req.exchange(0)) {
+            if (is->step_req.exchange(0) && is->video_st) {
                 // A seek while paused: show one new picture, then pause again.
+                // Without pictures there is nothing to step to: stay paused.
                 if (is->paused)
                     stream_toggle_pause(is);
                 is->step = 1;
