@@ -1,0 +1,87 @@
+#pragma once
+// Shared by the player tests: a hard watchdog so a hung playback fails the
+// test instead of blocking the run, and a start helper with a soft timeout.
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include "ffplay.h"
+
+namespace PlayerTestKit {
+
+// Ends the whole test program when the guarded scope does not finish in time.
+class Watchdog
+{
+public:
+    Watchdog(int milliseconds, const char* what)
+        : m_thread([this, milliseconds, what]() {
+              std::unique_lock<std::mutex> lock(m_mutex);
+              if (!m_cond.wait_for(lock, std::chrono::milliseconds(milliseconds), [this]() { return m_done; })) {
+                  std::fprintf(stderr, "FAIL! watchdog: %s did not finish within %d ms\n", what, milliseconds);
+                  std::fflush(stderr);
+                  std::_Exit(3);
+              }
+          })
+    {
+    }
+    ~Watchdog()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_done = true;
+        }
+        m_cond.notify_all();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_cond;
+    bool m_done = false;
+    std::thread m_thread;
+};
+
+struct StartResult {
+    bool timedOut = false;
+    qint64 elapsedMs = 0;
+};
+
+// Plays path with the owner as player-widget owner. After softMs the playback
+// is ended from a nested timer (and reported as timed out); a playback that
+// cannot even be ended that way trips the watchdog.
+inline StartResult Play(const QString& path, QWidget* host, QWidget* owner, int softMs, int width = 320,
+                        int height = 240)
+{
+    StartResult result;
+    bool finished = false;
+    QTimer soft;
+    soft.setSingleShot(true);
+    QObject::connect(&soft, &QTimer::timeout, [&]() {
+        if (!finished && g_nPlayWindow) {
+            result.timedOut = true;
+            g_nPlayWindow = 0;
+            JxPlayerStop();
+        }
+    });
+    soft.start(softMs);
+    Watchdog watchdog(softMs + 20000, "JxPlayerStart");
+    QElapsedTimer clock;
+    clock.start();
+    g_nPlayWindow = 1;
+    const QByteArray name = QFile::encodeName(path);
+    JxPlayerStart(name.constData(), host, owner, nullptr, 0, 0, width, height);
+    finished = true;
+    result.elapsedMs = clock.elapsed();
+    return result;
+}
+
+}  // namespace PlayerTestKit

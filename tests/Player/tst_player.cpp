@@ -1,0 +1,597 @@
+// Headless playback through the player's API: dummy SDL drivers, generated
+// clips, every start guarded by a watchdog.
+#include <QtTest>
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <cmath>
+
+#include "PlayerTestKit.h"
+#include "TestMedia.h"
+#include "ffplay.h"
+#include "ffplay_internal.h"
+
+using PlayerTestKit::Play;
+
+// The owner's stop handler, reached by name like the real windows' handlers.
+class Owner : public QWidget
+{
+    Q_OBJECT
+public:
+    int stops = 0;
+    qint64 positionAtStop = -1;
+    int stateAtStop = 0;
+public slots:
+    void OnStop()
+    {
+        ++stops;
+        g_nPlayWindow = 0;
+        stateAtStop = JxPlayerGetPlayState();
+        positionAtStop = JxPlayerGetPosition();
+        JxPlayerStop();
+    }
+};
+
+// Calls check every intervalMs (inside the player's loop) until it returns true.
+template <class Check>
+static void PollUntil(QObject* context, int intervalMs, Check check)
+{
+    auto* timer = new QTimer(context);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, check]() mutable {
+        if (check())
+            timer->stop();
+    });
+    timer->start(intervalMs);
+}
+
+static bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 70 && qBlue(c) < 70; }
+static bool isBlue(QRgb c) { return qBlue(c) > 200 && qRed(c) < 70 && qGreen(c) < 70; }
+static bool isBlack(QRgb c) { return qRed(c) < 20 && qGreen(c) < 20 && qBlue(c) < 20; }
+
+class TestPlayer : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_video;      // 1 s with sound
+    QString m_long;       // 4 s with sound
+    QString m_red;        // solid red with sound
+    QString m_halves;     // left half blue, right half red, no sound
+    QString m_ts;         // MPEG-TS, starts at about 1.4 s
+    QString m_audio;      // sound only
+    QWidget m_host;
+
+    // Runs a playback of the halves clip with the filter text and returns the
+    // last presented picture of the player window.
+    QImage screenWithFilter(const char* filter, const QString& clip = QString())
+    {
+        if (filter)
+            JxPlayerAddVfilter(filter);
+        Owner owner;
+        QImage screen;
+        QObject context;
+        // The clips are still pictures: the first one drawn will do.
+        PollUntil(&context, 50, [&]() {
+            return JxPlayerReadScreen(&screen) && !isBlack(screen.pixel(screen.width() / 2, screen.height() / 2));
+        });
+        const auto run = Play(clip.isEmpty() ? m_halves : clip, &m_host, &owner, 15000);
+        if (run.timedOut)
+            return QImage();
+        return screen;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        av_log_set_level(AV_LOG_ERROR);
+        QVERIFY(m_dir.isValid());
+        const QString d = m_dir.path();
+        m_video = TestMedia::MakeVideo(d, "video.mp4", 1.0);
+        m_long = TestMedia::MakeVideo(d, "long.mp4", 4.0, 320, 240, 25, {"-g", "50"});
+        m_red = TestMedia::MakeSolidVideo(d, "red", "red.mp4", 1.5);
+        m_audio = TestMedia::MakeAudio(d, "audio.mp3", 1.0);
+        m_halves = QDir(d).filePath("halves.mp4");
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i",
+                                         "color=c=red:size=320x240:rate=25,"
+                                         "drawbox=x=0:y=0:w=160:h=240:color=blue:t=fill",
+                                         "-t", "1.2", "-pix_fmt", "yuv420p", m_halves}));
+        m_ts = TestMedia::MakeVideo(d, "clip.ts", 4.0, 320, 240, 25, {"-g", "25", "-f", "mpegts"});
+        QVERIFY(!m_video.isEmpty() && !m_long.isEmpty() && !m_red.isEmpty() && !m_audio.isEmpty()
+                && !m_ts.isEmpty());
+        QVERIFY(TestMedia::Probe(m_ts).ok);
+        m_host.resize(320, 240);
+    }
+
+    void withoutStreamTheFunctionsReturnTheirIdleValues()
+    {
+        QCOMPARE(JxPlayerPause(), -1);
+        QCOMPARE(JxPlayerStop(), 0);
+        QCOMPARE(JxPlayerStop(), 0);
+        QCOMPARE(JxPlayerGetPosition(), qint64(0));
+        QCOMPARE(JxPlayerSetPosition(3.0), -1);
+        QCOMPARE(JxPlayerGetDuration(), qint64(0));
+        QCOMPARE(JxPlayerResize(0, 0, 100, 100), 0);
+        QCOMPARE(JxPlayerGetPlayState(), 4);
+        QCOMPARE(JxPlayerGetVolume(), -1);
+        QCOMPARE(JxPlayerSetVolume(64), -1);
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        QCOMPARE(JxPlayerGetPicture(&image, 8, 8), 0);
+        QCOMPARE(image.pixel(0, 0), QColor(Qt::green).rgb());
+        QCOMPARE(JxPlayerGetPicture(nullptr, 8, 8), 0);
+    }
+
+    void playingToTheEndCallsTheStopHandlerOnce()
+    {
+        Owner owner;
+        qint64 duration = 0;
+        int state = 0;
+        QObject context;
+        QTimer::singleShot(300, &context, [&]() {
+            duration = JxPlayerGetDuration();
+            state = JxPlayerGetPlayState();
+        });
+        const auto run = Play(m_video, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);
+        QCOMPARE(owner.stateAtStop, 1);
+        QVERIFY2(run.elapsedMs >= 800, qPrintable(QString::number(run.elapsedMs)));
+        QVERIFY(qAbs(duration - 1000000) < 100000);
+        QCOMPARE(state, 1);
+        QCOMPARE(JxPlayerGetPlayState(), 4);
+        QCOMPARE(g_nPlayWindow, 0);
+    }
+
+    void positionAdvancesWhilePlayingAndHoldsWhilePaused()
+    {
+        Owner owner;
+        qint64 p1 = -1, p2 = -1, p3 = -1, p4 = -1, p5 = -1;
+        int pausedState = 0, pauseResult = 1;
+        QObject context;
+        QTimer::singleShot(600, &context, [&]() { p1 = JxPlayerGetPosition(); });
+        QTimer::singleShot(1100, &context, [&]() {
+            p2 = JxPlayerGetPosition();
+            pauseResult = JxPlayerPause();
+        });
+        QTimer::singleShot(1300, &context, [&]() {
+            p3 = JxPlayerGetPosition();
+            pausedState = JxPlayerGetPlayState();
+        });
+        QTimer::singleShot(1800, &context, [&]() {
+            p4 = JxPlayerGetPosition();
+            JxPlayerPause();
+        });
+        QTimer::singleShot(2300, &context, [&]() {
+            p5 = JxPlayerGetPosition();
+            g_nPlayWindow = 0;
+            JxPlayerStop();
+        });
+        const auto run = Play(m_long, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 0);  // stopped by its owner before the end
+        QCOMPARE(pauseResult, 0);
+        QCOMPARE(pausedState, 2);
+        QVERIFY2(p1 > 50000 && p1 < 1000000, qPrintable(QString::number(p1)));
+        QVERIFY2(p2 > p1 + 300000, qPrintable(QString::number(p2)));
+        QVERIFY2(qAbs(p4 - p3) < 20000, qPrintable(QString::number(p4 - p3)));
+        QVERIFY2(qAbs(p3 - p2) < 150000, qPrintable(QString::number(p3 - p2)));
+        QVERIFY2(p5 > p4 + 250000, qPrintable(QString::number(p5 - p4)));
+    }
+
+    void aSeekWhilePausedShowsOnePictureAndStaysPaused()
+    {
+        Owner owner;
+        JxPlayerStats atPause, afterSeek;
+        int stateAfterSeek = 0, stopsWhilePaused = -1;
+        QObject context;
+        PollUntil(&context, 10, [&]() {
+            if (JxPlayerGetPosition() < 300000)
+                return false;
+            JxPlayerPause();
+            QTimer::singleShot(200, &context, [&]() {
+                JxPlayerGetStats(&atPause);
+                JxPlayerSetPosition(2.0);
+            });
+            QTimer::singleShot(1200, &context, [&]() {
+                JxPlayerGetStats(&afterSeek);
+                stateAfterSeek = JxPlayerGetPlayState();
+                stopsWhilePaused = owner.stops;
+                JxPlayerPause();  // resume: plays on to the end
+            });
+            return true;
+        });
+        const auto run = Play(m_long, &m_host, &owner, 20000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(stateAfterSeek, 2);
+        QCOMPARE(stopsWhilePaused, 0);
+        QCOMPARE(afterSeek.frames_shown, atPause.frames_shown + 1);
+        QVERIFY(afterSeek.shown_serial != atPause.shown_serial);
+        QVERIFY2(qAbs(afterSeek.shown_pts - 2.0) < 0.05, qPrintable(QString::number(afterSeek.shown_pts)));
+        QCOMPARE(owner.stops, 1);
+    }
+
+    void pausedAtTheEndNoStopUntilResumed()
+    {
+        Owner owner;
+        int stopsWhilePaused = -1;
+        QObject context;
+        PollUntil(&context, 10, [&]() {
+            if (JxPlayerGetPosition() < 700000)
+                return false;
+            JxPlayerPause();
+            // Long enough for the decoders to drain the whole 1 s clip.
+            QTimer::singleShot(1500, &context, [&]() {
+                stopsWhilePaused = owner.stops;
+                JxPlayerPause();
+            });
+            return true;
+        });
+        const auto run = Play(m_video, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(stopsWhilePaused, 0);
+        QCOMPARE(owner.stops, 1);
+        QVERIFY(run.elapsedMs >= 2200);
+    }
+
+    void seekLandsAtOrJustAfterItsTarget_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<double>("target");
+        QTest::newRow("mp4 forward") << QString("long") << 2.5;
+        QTest::newRow("mpegts forward") << QString("ts") << 2.2;
+        QTest::newRow("mpegts backward") << QString("ts-back") << 0.5;
+    }
+    void seekLandsAtOrJustAfterItsTarget()
+    {
+        QFETCH(QString, file);
+        QFETCH(double, target);
+        const bool backward = file == "ts-back";
+        const QString path = file == "long" ? m_long : m_ts;
+        Owner owner;
+        qint64 before = -1, landed = -1, settled = -1, later = -1;
+        double firstPicture = -1;  // seconds on the file's timeline
+        int first = 1;
+        int serialBefore = -1;
+        QObject context;
+        // Ask once the playback has got going (past 1.2 s for the backward seek).
+        PollUntil(&context, 10, [&]() {
+            const qint64 now = JxPlayerGetPosition();
+            if (now < (backward ? 1200000 : 200000))
+                return false;
+            before = now;
+            JxPlayerStats stats;
+            JxPlayerGetStats(&stats);
+            serialBefore = stats.shown_serial;
+            first = JxPlayerSetPosition(target);
+            // The first reading once a picture of the new segment is on screen.
+            PollUntil(&context, 5, [&]() {
+                JxPlayerStats s;
+                const qint64 pos = JxPlayerGetPosition();
+                if (!JxPlayerGetStats(&s) || s.shown_serial == serialBefore)
+                    return false;
+                if (firstPicture < 0)
+                    firstPicture = s.shown_pts;
+                if (pos <= 0)
+                    return false;
+                landed = pos;
+                QTimer::singleShot(150, &context, [&]() { settled = JxPlayerGetPosition(); });
+                QTimer::singleShot(300, &context, [&]() {
+                    later = JxPlayerGetPosition();
+                    g_nPlayWindow = 0;
+                    JxPlayerStop();
+                });
+                return true;
+            });
+            return true;
+        });
+        const auto run = Play(path, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(first, 0);
+        QVERIFY2(before > 0, qPrintable(QString::number(before)));
+        const qint64 t = static_cast<qint64>(target * 1000000);
+        // The audio clock counts the device's buffered sound as not yet heard,
+        // so the very first reading may stand up to two device buffers
+        // (about 0.1 s) before the target; after that it is at or past it.
+        QVERIFY2(landed >= t - 100000 && landed <= t + 300000,
+                 qPrintable(QString("landed %1 target %2").arg(landed).arg(t)));
+        QVERIFY2(settled >= t && settled <= t + 450000,
+                 qPrintable(QString("settled %1 target %2").arg(settled).arg(t)));
+        QVERIFY2(later > settled, qPrintable(QString("later %1 settled %2").arg(later).arg(settled)));
+        // The first picture after the seek is the one at the target (25 fps).
+        QVERIFY2(firstPicture >= target - 0.001 && firstPicture < target + 0.1,
+                 qPrintable(QString("first picture %1 target %2").arg(firstPicture).arg(target)));
+    }
+
+    void grabOfASolidRedSourceIsRedAtTheRequestedSize()
+    {
+        Owner owner;
+        QImage small, large;
+        QObject context;
+        bool untouchedStayedNull = false;
+        PollUntil(&context, 50, [&]() {
+            JxPlayerGetPicture(&small, 64, 48);
+            if (small.isNull())
+                return false;  // nothing decoded yet
+            JxPlayerGetPicture(&large, 400, 300);
+            QImage untouched;
+            JxPlayerGetPicture(&untouched, 0, 48);
+            JxPlayerGetPicture(&untouched, -5, -5);
+            untouchedStayedNull = untouched.isNull();
+            return true;
+        });
+        const auto run = Play(m_red, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QVERIFY(untouchedStayedNull);
+        QCOMPARE(small.size(), QSize(64, 48));
+        QCOMPARE(small.format(), QImage::Format_RGB32);
+        QCOMPARE(large.size(), QSize(400, 300));
+        for (const QImage* image : {&small, &large})
+            for (const QPoint& p : {QPoint(0, 0), QPoint(image->width() / 2, image->height() / 2),
+                                    QPoint(image->width() - 1, image->height() - 1)})
+                QVERIFY2(isRed(image->pixel(p)), qPrintable(QColor(image->pixel(p)).name()));
+    }
+
+    void filterTextIsApplied()
+    {
+        const QImage plain = screenWithFilter(nullptr);
+        QCOMPARE(plain.size(), QSize(320, 240));
+        QVERIFY(isBlue(plain.pixel(40, 120)));
+        QVERIFY(isRed(plain.pixel(280, 120)));
+
+        const QImage flipped = screenWithFilter("hflip");
+        QCOMPARE(flipped.size(), QSize(320, 240));
+        QVERIFY(isRed(flipped.pixel(40, 120)));
+        QVERIFY(isBlue(flipped.pixel(280, 120)));
+
+        // 100x50 fitted into 320x240 is 320x160, centred: black bands above and below.
+        const QImage cropped = screenWithFilter("crop=100:50");
+        QCOMPARE(cropped.size(), QSize(320, 240));
+        QVERIFY(isBlack(cropped.pixel(160, 20)));
+        QVERIFY(isBlack(cropped.pixel(160, 225)));
+        QVERIFY(isBlue(cropped.pixel(20, 120)));
+        QVERIFY(isRed(cropped.pixel(300, 120)));
+
+        // Every start empties the list: the next start plays unfiltered.
+        const QImage again = screenWithFilter(nullptr);
+        QVERIFY(isBlue(again.pixel(40, 120)));
+    }
+
+    void rotatedVideoIsTurnedUpright()
+    {
+        // Display matrix of a quarter turn: the halves clip shows as 240x320,
+        // pillarboxed in the 320x240 window, its left (blue) half at the bottom.
+        const QString rotated = m_dir.filePath("rotated.mp4");
+        QVERIFY(TestMedia::RunConverter({"-i", m_halves, "-c", "copy", "-metadata:s:v:0", "rotate=90", rotated}));
+        const QImage screen = screenWithFilter(nullptr, rotated);
+        QCOMPARE(screen.size(), QSize(320, 240));
+        QVERIFY(isBlack(screen.pixel(20, 120)));
+        QVERIFY(isBlack(screen.pixel(300, 120)));
+        QVERIFY(isRed(screen.pixel(160, 30)));
+        QVERIFY(isBlue(screen.pixel(160, 210)));
+    }
+
+    void textSubtitleStreamsAreIgnored()
+    {
+        const QString srt = m_dir.filePath("cue.srt");
+        QFile f(srt);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("1\n00:00:00,000 --> 00:00:00,800\nHello\n");
+        f.close();
+        const QString withSubs = m_dir.filePath("subs.mkv");
+        QVERIFY(TestMedia::RunConverter({"-i", m_video, "-i", srt, "-c:v", "copy", "-c:a", "copy", "-c:s", "srt",
+                                         withSubs}));
+        Owner owner;
+        const auto run = Play(withSubs, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);
+        QVERIFY(run.elapsedMs >= 800);
+    }
+
+    void unplayableInputsEndThroughTheStopHandler_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing file") << "missing";
+        QTest::newRow("empty name") << "empty";
+        QTest::newRow("garbage file") << "garbage";
+        QTest::newRow("unparsable filter") << "filter";
+        QTest::newRow("unknown filter") << "unknown";
+    }
+    void unplayableInputsEndThroughTheStopHandler()
+    {
+        QFETCH(QString, kind);
+        QString path = m_video;
+        if (kind == "missing")
+            path = m_dir.filePath("no-such-file.mp4");
+        else if (kind == "empty")
+            path.clear();
+        else if (kind == "garbage") {
+            path = m_dir.filePath("garbage.mp4");
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QByteArray junk;
+            for (int i = 0; i < 100000; i++)
+                junk.append(static_cast<char>((i * 7919 + 13) % 251));
+            f.write(junk);
+        } else if (kind == "filter") {
+            JxPlayerAddVfilter("crop=(((");
+        } else {
+            JxPlayerAddVfilter("no_such_filter_name=1");
+        }
+        Owner owner;
+        const auto run = Play(path, &m_host, &owner, 10000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);
+        QVERIFY(run.elapsedMs < 5000);
+        QCOMPARE(JxPlayerGetPlayState(), 4);
+    }
+
+    void audioOnlyFilesPlay()
+    {
+        Owner owner;
+        JxPlayerStats stats;
+        qint64 position = -1;
+        QObject context;
+        QTimer::singleShot(600, &context, [&]() {
+            JxPlayerGetStats(&stats);
+            position = JxPlayerGetPosition();
+        });
+        const auto run = Play(m_audio, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);
+        QCOMPARE(stats.show_mode, 2);
+        QVERIFY2(position > 100000, qPrintable(QString::number(position)));
+        QVERIFY(run.elapsedMs >= 800);
+    }
+
+    void resizingWhilePlayingIsSafe()
+    {
+        Owner owner;
+        QObject context;
+        const QList<QSize> sizes{{200, 150}, {640, 360}, {320, 240}, {97, 61}, {800, 600}, {1, 1}, {480, 270}};
+        QSize screenSize;
+        int result = 1;
+        for (int i = 0; i < sizes.size(); i++)
+            QTimer::singleShot(100 + i * 90, &context, [&, i]() {
+                result = JxPlayerResize(10, 10, sizes[i].width(), sizes[i].height());
+            });
+        QTimer::singleShot(100 + sizes.size() * 90 + 150, &context, [&]() {
+            QImage screen;
+            if (JxPlayerReadScreen(&screen))
+                screenSize = screen.size();
+        });
+        const auto run = Play(m_video, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(result, 0);
+        QCOMPARE(owner.stops, 1);
+        QCOMPARE(screenSize, QSize(480, 270));
+        QCOMPARE(m_host.size(), QSize(480, 270));
+        m_host.setMinimumSize(0, 0);
+        m_host.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_host.resize(320, 240);
+    }
+
+    void stopWhileOpeningThenANewStartPlaysTheNewFile()
+    {
+        Owner first;
+        QObject context;
+        int staleGeneration = 0;
+        QTimer::singleShot(0, &context, [&]() {
+            if (cur_stream)
+                staleGeneration = cur_stream->generation;
+            first.OnStop();
+        });
+        const auto early = Play(m_long, &m_host, &first, 10000);
+        QVERIFY(!early.timedOut);
+        QCOMPARE(first.stops, 1);
+        QVERIFY(early.elapsedMs < 2000);
+        QVERIFY(staleGeneration > 0);
+
+        // A quit event of the stopped stream must not end the next one.
+        SDL_Event stale{};
+        stale.type = FF_QUIT_EVENT;
+        stale.user.code = staleGeneration;
+        SDL_PushEvent(&stale);
+
+        Owner second;
+        const auto run = Play(m_video, &m_host, &second, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(second.stops, 1);
+        QVERIFY2(run.elapsedMs >= 800, qPrintable(QString::number(run.elapsedMs)));
+        QVERIFY(second.positionAtStop > 500000);
+    }
+
+    void unknownDurationReportsTheClock_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("live matroska with sound") << "live";
+        QTest::newRow("raw H.264 without timestamps") << "raw";
+    }
+    void unknownDurationReportsTheClock()
+    {
+        QFETCH(QString, kind);
+        const bool live = kind == "live";
+        // Matroska written as a live stream carries no duration; a raw H.264
+        // stream has neither a duration nor any time stamps, so no clock.
+        const QString path = m_dir.filePath(live ? "live.mkv" : "raw.h264");
+        QStringList args{"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25"};
+        if (live)
+            args << "-f" << "lavfi" << "-i" << "sine=sample_rate=44100";
+        args << "-t" << "1.5" << "-pix_fmt" << "yuv420p";
+        if (live)
+            args << "-c:v" << "libx264" << "-live" << "1" << path;
+        else
+            args << "-f" << "h264" << path;
+        QVERIFY(TestMedia::RunConverter(args));
+        Owner owner;
+        qint64 duration = -1, position = -1, highest = -1;
+        QObject context;
+        PollUntil(&context, 20, [&]() {
+            position = JxPlayerGetPosition();
+            duration = JxPlayerGetDuration();
+            highest = qMax(highest, position);
+            return false;
+        });
+        const auto run = Play(path, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);
+        QCOMPARE(duration, qint64(0));
+        if (live)
+            QVERIFY2(highest > 700000 && highest < 1700000, qPrintable(QString::number(highest)));
+        else
+            QCOMPARE(highest, qint64(0));
+    }
+
+    void aStartWhilePlayingReplacesTheStreamWithItsOwnFilter()
+    {
+        Owner first, second;
+        QImage nestedScreen;
+        int stateAfter = 0;
+        QObject context;
+        QTimer::singleShot(300, &context, [&]() {
+            // A nested start from a slot: the filter added for it must survive
+            // the replaced stream's stop.
+            JxPlayerAddVfilter("hflip");
+            QObject inner;
+            PollUntil(&inner, 50, [&]() {
+                return JxPlayerReadScreen(&nestedScreen) && !isBlack(nestedScreen.pixel(160, 120));
+            });
+            Play(m_halves, &m_host, &second, 15000);
+            stateAfter = JxPlayerGetPlayState();
+        });
+        const auto run = Play(m_long, &m_host, &first, 20000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(first.stops, 0);
+        QCOMPARE(second.stops, 1);
+        QCOMPARE(stateAfter, 4);
+        QVERIFY(run.elapsedMs < 3500);  // the long clip did not go on playing
+        QCOMPARE(nestedScreen.size(), QSize(320, 240));
+        QVERIFY(isRed(nestedScreen.pixel(40, 120)));
+        QVERIFY(isBlue(nestedScreen.pixel(280, 120)));
+    }
+
+    void volumeStaysWithinTheMixerRange()
+    {
+        Owner owner;
+        int high = 0, low = 0, mid = 0, read = 0, initial = 0;
+        QObject context;
+        QTimer::singleShot(300, &context, [&]() {
+            initial = JxPlayerGetVolume();
+            high = JxPlayerSetVolume(500);
+            low = JxPlayerSetVolume(-3);
+            mid = JxPlayerSetVolume(64);
+            read = JxPlayerGetVolume();
+            g_nPlayWindow = 0;
+            JxPlayerStop();
+        });
+        const auto run = Play(m_video, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(initial, 128);  // every start plays at full volume
+        QCOMPARE(high, 128);
+        QCOMPARE(low, 0);
+        QCOMPARE(mid, 64);
+        QCOMPARE(read, 64);
+    }
+};
+
+QTEST_MAIN(TestPlayer)
+#include "tst_player.moc"
