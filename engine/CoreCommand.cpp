@@ -352,7 +352,7 @@ QString Core::GetCommandMovie(WatermarkInfo* info)
     // Fading works on the layer's transparency; fading its colour would draw
     // the layer's shape in black over the video.
     const auto fadeIn = [&]() {
-        return QStringLiteral(",fade=t=in:st=") + FilterText::Seconds(info->start)
+        return QStringLiteral(",fade=t=in:st=") + FilterText::SecondsOffset(info->start, 0.0)
             + QStringLiteral(":d=0.5:alpha=1");
     };
     const auto fadeOut = [&]() -> QString {

@@ -1,5 +1,6 @@
 #include "FilterText.h"
 
+#include <charconv>
 #include <climits>
 #include <cmath>
 
@@ -55,14 +56,25 @@ QString FilterText::SecondsOffset(long long microseconds, double offset)
     const float seconds = static_cast<float>(microseconds) / 1000000.0f;
     const double value = static_cast<double>(seconds) + offset;
     // The fade filter rejects negative start times.
-    return Real(value > 0.0 ? value : 0.0);
+    const double time = value > 0.0 ? value : 0.0;
+    const QString text = Real(time);
+    if (text.contains(QLatin1Char('e')))
+        return QString::number(time, 'f', 6);
+    return text;
 }
 
 QString FilterText::Real(double value)
 {
     if (!std::isfinite(value))
         return QStringLiteral("0");
-    return QString::number(value, 'g', 6);
+    // Exactly printf's %g: a value halfway between two 6-digit texts rounds to
+    // the even one (1000.125 gives 1000.12), where QString::number rounds it
+    // up. to_chars is also free of the process locale.
+    char text[32];
+    const std::to_chars_result r = std::to_chars(text, text + sizeof(text), value, std::chars_format::general, 6);
+    if (r.ec != std::errc())
+        return QStringLiteral("0");
+    return QString::fromLatin1(text, int(r.ptr - text));
 }
 
 int FilterText::Trunc(double value)

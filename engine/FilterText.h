@@ -21,8 +21,10 @@ public:
     // Microseconds as seconds in single precision, %g style with 6 digits
     // (1500000 gives 1.5, 12345678 gives 12.3457).
     static QString Seconds(long long microseconds);
-    // The single-precision seconds widened to double, plus an offset
-    // (fade-out 0.5 s before a time); never below 0.
+    // A fade time: the single-precision seconds widened to double, plus an
+    // offset (fade-out 0.5 s before a time); never below 0. The fade filter
+    // reads it as a duration, which takes no exponent form: such values are
+    // written with six decimals instead.
     static QString SecondsOffset(long long microseconds, double offset);
     // A double in %g style with 6 significant digits.
     static QString Real(double value);

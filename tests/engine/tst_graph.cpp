@@ -67,6 +67,17 @@ private slots:
         QCOMPARE(FilterText::Seconds(0), QString("0"));
         QCOMPARE(FilterText::SecondsOffset(12345678, -0.5), QString("11.8457"));
         QCOMPARE(FilterText::SecondsOffset(200000, -0.5), QString("0"));
+        // printf's %g: halfway cases round to even, exponent below 0.0001 and from 1e6
+        QCOMPARE(FilterText::Seconds(1000125000), QString("1000.12"));
+        QCOMPARE(FilterText::Seconds(2000625000), QString("2000.62"));
+        QCOMPARE(FilterText::SecondsOffset(1000625000, -0.5), QString("1000.12"));
+        QCOMPARE(FilterText::Real(123456.5), QString("123456"));
+        QCOMPARE(FilterText::Real(0.0001), QString("0.0001"));
+        QCOMPARE(FilterText::Real(0.00005), QString("5e-05"));
+        QCOMPARE(FilterText::Real(1e6), QString("1e+06"));
+        QCOMPARE(FilterText::Real(-0.5235), QString("-0.5235"));
+        QCOMPARE(core()->GetCommandOverlay(0, 0, 1000125000, 0, 0, 0),
+                 QString("overlay='if(gte(t,1000.12),0,NAN)':0:eof_action=pass"));
         QCOMPARE(FilterText::Trunc(qInf()), INT_MAX);
         QCOMPARE(FilterText::Trunc(-qInf()), INT_MIN);
         QCOMPARE(FilterText::Trunc(qQNaN()), 0);
@@ -106,6 +117,20 @@ private slots:
                                  "[o1][m2]overlay=30:30:eof_action=pass";
         QCOMPARE(core()->GetCommandArg(0), expected);
         QCOMPARE(core()->Layers, (QList<QWatermarkBase*>{a, b, c}));
+    }
+    void equalZKeepsBothLayers()
+    {
+        core()->Rows << MakeRow(1920, 1080);
+        TestLayerItem* a = addLayer(2, "/u/a.png", SolidImage(20, 10), QPointF(10, 10), 5);
+        TestLayerItem* b = addLayer(2, "/u/b.png", SolidImage(20, 10), QPointF(20, 20), 5);
+        const QString graph = core()->GetCommandArg(0);
+        // either order may result, but each layer is drawn once
+        QCOMPARE(graph.count("movie='/u/a.png'"), 1);
+        QCOMPARE(graph.count("movie='/u/b.png'"), 1);
+        QVERIFY(graph.endsWith("[o0][m1]overlay=20:20:eof_action=pass")
+                || graph.endsWith("[o0][m1]overlay=10:10:eof_action=pass"));
+        QCOMPARE(core()->Layers.size(), 2);
+        QVERIFY(core()->Layers.contains(a) && core()->Layers.contains(b));
     }
     void twoLayersHaveNoLabelAfterTheLast()
     {
@@ -196,6 +221,9 @@ private slots:
         QTest::newRow("both with end") << 3 << qint64(1000000) << qint64(12345678)
                                        << ",fade=t=in:st=1:d=0.5:alpha=1,fade=t=out:st=11.8457:d=0.5:alpha=1";
         QTest::newRow("unknown mode") << 7 << qint64(0) << qint64(0) << "";
+        // the fade filter reads its start as a duration, which has no exponent form
+        QTest::newRow("times near zero") << 3 << qint64(50) << qint64(500040)
+                                         << ",fade=t=in:st=0.000050:d=0.5:alpha=1,fade=t=out:st=0.000040:d=0.5:alpha=1";
     }
     void fades()
     {

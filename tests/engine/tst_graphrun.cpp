@@ -180,6 +180,17 @@ private slots:
         QVERIFY2(m.hasMatch(), qPrintable(graph));
         QVERIFY(qAbs(m.captured(1).toDouble() - 1.5) < 0.1);
     }
+    void fadeTimesNearZeroRun()
+    {
+        core()->Rows << MakeRow(320, 240, m_clip);
+        TestLayerItem* item = addLayer(2, m_png, QImage(m_png), QPointF(0, 0));
+        item->GetLayer()->Fade = 3;
+        item->GetLayer()->StartTime = 50;
+        item->GetLayer()->EndTime = 500040;
+        const QString graph = core()->GetCommandArg(0);
+        QVERIFY2(!graph.contains(QRegularExpression("st=[0-9.]+e")), qPrintable(graph));
+        QVERIFY(runNull(m_clip, graph));
+    }
 
     void layerStandsAtItsPlace_data()
     {
