@@ -4,11 +4,17 @@
 
 QString SettingsValue::Text(const QSettings& settings, const QString& key, const QString& fallback)
 {
-    const QVariant v = settings.value(key, fallback);
+    const QVariant v = settings.value(key);
+    if (!v.isValid())
+        return fallback;
     // An unquoted value with a comma (a hand-edited path) reads as a list;
     // put it back together instead of dropping it.
     if (v.type() == QVariant::StringList)
         return v.toStringList().join(QLatin1Char(','));
+    // "@Invalid()", "@Rect(...)" and the like are no text: an empty codec or
+    // size would only break the conversion later.
+    if (!v.canConvert(QMetaType::QString))
+        return fallback;
     return v.toString();
 }
 

@@ -258,7 +258,14 @@ bool SubtitleParser::SRTParser()
     Events.clear();
     if (!isOpen() || !isReadable())
         return false;
-    const QString all = DecodeSrtBytes(readAll());
+    // The raw bytes: text mode would drop every 0x0D byte, which tears
+    // UTF-16 text apart. Its carriage returns go once the text is decoded.
+    const bool textMode = isTextModeEnabled();
+    setTextModeEnabled(false);
+    QString all = DecodeSrtBytes(readAll());
+    setTextModeEnabled(textMode);
+    if (textMode)
+        all.remove(QLatin1Char('\r'));
     const QVector<QStringRef> lines = all.splitRef(QLatin1Char('\n'));
     const int count = lines.size();
 

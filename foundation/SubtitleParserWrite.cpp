@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTextCodec>
 
+#include <climits>
+
 namespace {
 
 QString Integer(long long value)
@@ -33,15 +35,22 @@ QString Colour(uint32_t rgba)
 }
 
 // Event times are milliseconds; a negative time is written as 0 (subtitle
-// files have no negative times).
+// files have no negative times), and an absurd one read from a hostile file
+// is capped so that it still converts to microseconds.
+long long Microseconds(long long ms)
+{
+    const long long kMaxMs = LLONG_MAX / 1000;
+    return ms > 0 ? qMin(ms, kMaxMs) * 1000 : 0;
+}
+
 QString AssTime(long long ms)
 {
-    return Timecode::Int64ToTime(ms > 0 ? ms * 1000 : 0);
+    return Timecode::Int64ToTime(Microseconds(ms));
 }
 
 QString SrtTime(long long ms)
 {
-    return Timecode::Int64ToTime3(ms > 0 ? ms * 1000 : 0);
+    return Timecode::Int64ToTime3(Microseconds(ms));
 }
 
 // A comma or a line break inside a comma-separated field would shift every

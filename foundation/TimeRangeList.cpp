@@ -18,8 +18,11 @@ void TimeRangeList::InsertTimeRange(const TimeRange& range)
     append(range);
 }
 
-void TimeRangeList::RemoveTimeRange(const TimeRange& range)
+void TimeRangeList::RemoveTimeRange(const TimeRange& removed)
 {
+    // A copy: the caller may pass one of our own elements, which the walk
+    // below deletes or changes.
+    const TimeRange range = removed;
     for (int i = 0; i < size();) {
         TimeRange& e = (*this)[i];
         if (range.in() <= e.in() && e.out() <= range.out()) {

@@ -261,7 +261,10 @@ long long Timecode::TimeToInt64(const QString& text)
         negative = true;
         hours.remove(0, 1);
     }
-    const long long h = hours.toLongLong(nullptr, 10);
+    // Hours are capped so that the sum below stays in 64 bits whatever the
+    // tool printed.
+    const long long kMaxHours = LLONG_MAX / 3600000000LL - 2;
+    const long long h = qBound(-kMaxHours, hours.toLongLong(nullptr, 10), kMaxHours);
     const long long m = trimmed.mid(trimmed.size() - 8, 2).toInt(nullptr, 10);
     const long long s = trimmed.mid(trimmed.size() - 5, 2).toInt(nullptr, 10);
     const long long c = trimmed.right(2).toInt(nullptr, 10);

@@ -220,6 +220,19 @@ private slots:
         QCOMPARE(f.VSetMode, false);
         QCOMPARE(f.AVolume, 100);
         QCOMPARE(f.ACodec, QString("opus"));
+
+        // Values that are no text at all (an invalid or typed variant) give
+        // the defaults too, never an empty codec or size.
+        WriteText(path, "[Format]\nFormat=@Invalid()\n[Video]\nVCodec=@Invalid()\nVSize=@Rect(1 2 3 4)\n"
+                        "VBitRate=7\n[Audio]\nABitRate=@Size(1 2)\n");
+        ConfigFormat g;
+        g.FilePath = path;
+        g.Load();
+        QCOMPARE(g.Format, QString("mp4"));
+        QCOMPARE(g.VCodec, QString("h264"));
+        QCOMPARE(g.VSize, QString("1920x1080"));
+        QCOMPARE(g.ABitRate, QString("64 kbps"));
+        QCOMPARE(g.VBitRate, QString("7")); // a stored number is still read as its text
     }
 
     void containerPresets_data()

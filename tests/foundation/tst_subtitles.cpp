@@ -2,6 +2,9 @@
 
 #include "AssLibrary.h"
 #include "SubtitleParser.h"
+#include "Timecode.h"
+
+#include <climits>
 
 namespace {
 
@@ -187,6 +190,25 @@ private slots:
         doc.Events.clear();
         QVERIFY(doc.SaveSRT(Path("t.srt")));
         QCOMPARE(ReadBytes(Path("t.srt")), QByteArray());   // nothing to write: an empty file
+    }
+
+    void absurdTimesAreCapped()
+    {
+        // An SRT file may give any number of hours; saving it again must not
+        // overflow on the way to microseconds.
+        QVERIFY(WriteBytes(Path("far.srt"), "1\n999999999999:00:00,000 --> 999999999999:00:01,000\nFar\n"));
+        SubtitleParser doc;
+        QVERIFY(ReadSrt(doc, Path("far.srt")));
+        QCOMPARE(doc.Events.size(), 1);
+        QCOMPARE(doc.Events[0].Start, 999999999999LL * 3600 * 1000);
+        doc.Events.append(MakeEvent(LLONG_MAX, LLONG_MAX, "max"));
+        QVERIFY(doc.SaveASS(Path("far.ass")));
+        QVERIFY(doc.SaveSRT(Path("far2.srt")));
+        const QString capped = Timecode::Int64ToTime(LLONG_MAX / 1000 * 1000);
+        QCOMPARE(WrittenLines(Path("far.ass")).last(),
+                 "Dialogue: 0," + capped + "," + capped + ",Default,,0000,0000,0000,,max");
+        QVERIFY(WrittenLines(Path("far2.srt")).contains(Timecode::Int64ToTime3(LLONG_MAX / 1000 * 1000) + " --> "
+                                                         + Timecode::Int64ToTime3(LLONG_MAX / 1000 * 1000)));
     }
 
     void styleNumbersOutsideTheListWriteNoName()
@@ -378,6 +400,14 @@ private slots:
         QTest::newRow("windows-1252") << t1 + "caf\xE9 \x80\n" << QStringList({QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC")});
         QTest::newRow("utf-16 bom") << QByteArray("\xFF\xFE", 2) + QByteArray::fromRawData(reinterpret_cast<const char*>(u"1\n0:0:1,0 --> 0:0:2,0\n\u00e9t\u00e9\n"), 2 * 25)
                                     << QStringList({QString::fromUtf8("\xC3\xA9t\xC3\xA9")});
+        // Windows line ends in UTF-16: the carriage returns are two bytes each
+        // here, and U+0D0A and U+010D hold a 0x0D byte of their own.
+        const QString wide = QString::fromUtf8("1\r\n00:00:01,000 --> 00:00:02,000\r\nHello \xC4\x8D\r\n\xE0\xB4\x8A\r\n\r\n"
+                                               "2\r\n00:00:03,000 --> 00:00:04,000\r\nNext\r\n");
+        QTest::newRow("utf-16 CRLF") << QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(wide.utf16()), 2 * wide.size())
+                                     << QStringList({QString::fromUtf8("Hello \xC4\x8D\\N\xE0\xB4\x8A"), "Next"});
+        QTest::newRow("lone carriage return") << QByteArray("1\n00:00:01,000 --> 00:00:02,000\nA\rB\r\n")
+                                              << QStringList({"AB"});
     }
     void srtCueTexts()
     {

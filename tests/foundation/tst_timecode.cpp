@@ -219,6 +219,9 @@ private slots:
         QTest::newRow("not available") << "N/A" << 0LL;
         QTest::newRow("junk fields") << "aa:bb:cc.dd" << 0LL;
         QTest::newRow("empty") << "" << 0LL;
+        // Absurd hours saturate instead of overflowing.
+        QTest::newRow("absurd hours") << "99999999999999:00:00.00" << 9223372029600000000LL;
+        QTest::newRow("absurd negative hours") << "-99999999999999:00:00.00" << -9223372029600000000LL;
     }
     void engineTimes()
     {

@@ -128,6 +128,23 @@ private slots:
         QCOMPARE(Show(list), Show(Make(expected)));
     }
 
+    void rangesTakenFromTheListItself()
+    {
+        // The range handed in may be an element of the same list, which the
+        // removal itself deletes or trims.
+        TimeRangeList list = Make({{1, 4}, {2, 3}, {0, 1}});
+        list.RemoveTimeRange(list.at(0));
+        QCOMPARE(Show(list), Show(Make({{0, 1}})));
+
+        list = Make({{1, 4}, {0, 2}, {3, 6}});
+        list.RemoveTimeRange(list.at(0));
+        QCOMPARE(Show(list), Show(Make({{0, 1}, {4, 6}})));
+
+        list = Make({{1, 2}, {2, 5}});
+        list.InsertTimeRange(list.at(1));
+        QCOMPARE(Show(list), Show(Make({{1, 5}, {2, 5}})));
+    }
+
     void queries()
     {
         const TimeRangeList list = Make({{0, 3}, {5, 6}, {4, 8}});
