@@ -103,6 +103,30 @@ private slots:
         QCOMPARE(row.status.text(), QString("Completed"));
     }
 
+    void meltTakesNamesWithEqualsSign()
+    {
+        // melt reads "name=value" as a property, not a clip.
+        const QString odd = m_dir.filePath("take=2.mp4");
+        QVERIFY(QFile::copy(m_source, odd));
+        SetOutputFormat("mp4", "h264", "aac");
+        ST_OPTS opts = MakeSourceRow(odd);
+        opts.splitMode = 2;
+        opts.splitTime = 1000000;
+        opts.splitEndTime = 3000000;
+        ResetRows(m_dir.path(), {opts});
+        FollowUpRow row;
+        JobsManage queue;
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        JxEngineJob* container = ContainerJob(row, odd, 0);
+        queue.AddJobSplits(container);
+        delete container;
+        QVERIFY(RunQueue(queue));
+        QCOMPARE(FilesIn(m_out), QStringList({"take=200-00-01_00-00-03.mp4"}));
+        QCOMPARE(row.status.text(), QString("Completed"));
+        QVERIFY(qAbs(StreamSeconds(outputs().first(), "v") - 2.0) <= 0.045);
+        QFile::remove(odd);
+    }
+
     void byRangesWithStreamCopy()
     {
         SetOutputFormat("mov", "copy", "aac");
