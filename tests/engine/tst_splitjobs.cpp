@@ -214,6 +214,34 @@ private slots:
         QVERIFY(TestMedia::Probe(part->outputPath).duration > 1.5);
     }
 
+    void partsStartUpToTheLimit()
+    {
+        // A finished kind-1 step appends its parts and starts two of three at once.
+        SetOutputFormat("mp4", "copy", "copy");
+        ST_OPTS opts = MakeSourceRow(m_source);
+        opts.splitMode = 0;
+        opts.splitCount = 3;
+        ResetRows(m_dir.path(), {opts});
+        FollowUpRow row;
+        JobsManage queue;
+        queue.setMaxRunning(2);
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        JxEngineJob* conversion = ConversionJob(row, m_source, m_out + "/clip_Split.mp4", AbstractJob::KindSplit, 0, 10.0);
+        queue.AddJobTask(conversion);
+        QList<bool> startedAtFinish;
+        // Connected after the queue: runs once the queue has handled the end.
+        connect(conversion, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished), this, [&] {
+            for (AbstractJob* job : queue.jobs().mid(1))
+                startedAtFinish << job->ran();
+        });
+        QVERIFY(RunQueue(queue));
+        QCOMPARE(startedAtFinish, QList<bool>({true, true, false}));
+        QCOMPARE(queue.jobs().size(), 4);
+        for (AbstractJob* job : queue.jobs())
+            QVERIFY(job->succeeded());
+        QCOMPARE(row.status.text(), QString("Completed"));
+    }
+
     void existingPartGetsNewName()
     {
         SetOutputFormat("mp4", "copy", "copy");
