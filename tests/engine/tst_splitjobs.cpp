@@ -214,6 +214,33 @@ private slots:
         QVERIFY(TestMedia::Probe(part->outputPath).duration > 1.5);
     }
 
+    void copiedPartReportsItsShareThenAll()
+    {
+        // Progress is measured against the whole input: the first half of the
+        // file reaches about 50 %, then the end report says 100 %.
+        SetOutputFormat("mp4", "copy", "copy");
+        ST_OPTS opts = MakeSourceRow(m_source);
+        opts.splitMode = 0;
+        opts.splitCount = 2;
+        ResetRows(m_dir.path(), {opts});
+        FollowUpRow row;
+        JobsManage queue;
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        JxEngineJob* container = ContainerJob(row, m_source, 0);
+        queue.AddJobSplits(container);
+        delete container;
+        QCOMPARE(queue.jobs().size(), 2);
+        QList<int> percents;
+        connect(queue.jobs().first(), &AbstractJob::progressUpdated, this,
+                [&](AbstractJob*, int percent) { percents << percent; });
+        QVERIFY(RunQueue(queue));
+        QVERIFY(queue.jobs().first()->succeeded());
+        QCOMPARE(percents.last(), 100);
+        const QList<int> during = percents.mid(1, percents.size() - 2);
+        QVERIFY2(!during.isEmpty() && during.last() >= 45 && during.last() <= 55,
+                 qPrintable(QString::number(during.value(0, -1))));
+    }
+
     void partsStartUpToTheLimit()
     {
         // A finished kind-1 step appends its parts and starts two of three at once.
