@@ -106,6 +106,9 @@ void AbstractJob::launchPath(const QString& toolPath, QStringList& args)
     const QString tool = QFileInfo(toolPath).absoluteFilePath();
     qDebug().noquote() << tool + " " + args.join(' ');
     args.prepend(tool);
+    const QFileInfo before(outputPath);
+    m_outputSizeBefore = !outputPath.isEmpty() && before.exists() ? before.size() : -1;
+    m_outputTimeBefore = m_outputSizeBefore >= 0 ? before.lastModified() : QDateTime();
     QString nice = QStandardPaths::findExecutable("nice");
     if (nice.isEmpty())
         nice = "nice"; // fails to start and is reported as a failure
@@ -195,6 +198,8 @@ QString AbstractJob::verifyResult() const
         return tr("output file missing");
     if (out.size() <= 0)
         return tr("output file empty");
+    if (m_outputSizeBefore >= 0 && out.size() == m_outputSizeBefore && out.lastModified() == m_outputTimeBefore)
+        return tr("output file not written");
     return QString();
 }
 

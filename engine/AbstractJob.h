@@ -1,6 +1,7 @@
 #pragma once
 #include "ProgressLineSplitter.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
@@ -126,4 +127,8 @@ private:
     int m_lastReportedPercent = 0;
     PostJobAction* m_postJobAction = nullptr;
     ProgressLineSplitter m_splitter;
+    // The output file as it was before the launch (overwriting may be on),
+    // so a tool that exits 0 without writing is not taken for a success.
+    QDateTime m_outputTimeBefore;
+    qint64 m_outputSizeBefore = -1;
 };

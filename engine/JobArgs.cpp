@@ -212,7 +212,12 @@ QStringList JobArgs::MeltClip(const QString& path, long long in, long long end, 
 {
     if (!(fps > 0) || !std::isfinite(fps))
         fps = 25.0;
-    QStringList args{path, "in=" + ClockText(in)};
+    // melt takes an argument with "=" before any ":" for a property; with
+    // the producer named, a path such as "/v/a=b.mp4" stays a clip.
+    const int eq = path.indexOf(QLatin1Char('='));
+    const int colon = path.indexOf(QLatin1Char(':'));
+    const bool looksLikeProperty = eq >= 0 && (colon < 0 || eq < colon);
+    QStringList args{looksLikeProperty ? "avformat:" + path : path, "in=" + ClockText(in)};
     if (!toEnd) {
         const long long frame = static_cast<long long>(std::llround(1000000.0 / fps));
         args << "out=" + ClockText(qMax(in, end - frame));

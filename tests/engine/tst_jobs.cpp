@@ -172,6 +172,27 @@ private slots:
         job2.start();
         QVERIFY(waitForEnd(&job2));
         QVERIFY(!job2.succeeded());
+
+        // A file left by an earlier run (overwriting on) is not this run's output.
+        const QString stale = m_dir.filePath("stale.mp4");
+        {
+            QFile f(stale);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("earlier run");
+        }
+        ScriptJob job3(script);
+        job3.outputPath = stale;
+        job3.start();
+        QVERIFY(waitForEnd(&job3));
+        QVERIFY(!job3.succeeded());
+        QVERIFY(job3.failureReason().contains("not written"));
+        // Rewritten by the tool: a success.
+        const QString rewrite = writeScript(m_dir.path(), "rewrite.sh", "printf 'this run' > \"$1\"\n");
+        ScriptJob job4(rewrite, {stale});
+        job4.outputPath = stale;
+        job4.start();
+        QVERIFY(waitForEnd(&job4));
+        QVERIFY(job4.succeeded());
     }
 
     void failureAndCrash()

@@ -170,6 +170,34 @@ private slots:
         QVERIFY(!titled.contains("-acodec"));
     }
 
+    void rateSettingsAndInputOrder()
+    {
+        // Quality mode with a rate of 10: -qmin 41, -qmax 46.
+        SetOutputFormat("mp4", "h264", "copy");
+        ConfigFormat f;
+        f.Load();
+        f.VSetMode = true;
+        f.VBitRate = "10";
+        f.Save();
+        AbstractJob* job = build(row({}, {m_mov}));
+        QStringList args = argsOf(job);
+        QCOMPARE(args.at(args.indexOf("-qmin") + 1), QString("41"));
+        QCOMPARE(args.at(args.indexOf("-qmax") + 1), QString("46"));
+        QVERIFY(!args.contains("-b:v"));
+        // Only ending clips: the main video is input 0.
+        QCOMPARE(args.mid(0, 4), QStringList({"-i", m_a, "-i", m_mov}));
+        // Road 1 (the row's own source): never a work file.
+        QCOMPARE(job->kind, int(AbstractJob::KindPlain));
+        QVERIFY(job->workPath1.isEmpty());
+        // Rate mode with "Auto": 0k.
+        f.VSetMode = false;
+        f.VBitRate = "Auto";
+        f.Save();
+        args = argsOf(build(row({}, {m_mov})));
+        QCOMPARE(args.at(args.indexOf("-b:v") + 1), QString("0k"));
+        QVERIFY(!args.contains("-qmin"));
+    }
+
     void meltArguments()
     {
         SetOutputFormat("mp4", "h264", "mp3");

@@ -103,6 +103,30 @@ private slots:
         QCOMPARE(row.status.text(), QString("Completed"));
     }
 
+    void meltTakesNamesWithEqualsSign()
+    {
+        // melt reads "name=value" as a property, not a clip.
+        const QString odd = m_dir.filePath("take=2.mp4");
+        QVERIFY(QFile::copy(m_source, odd));
+        SetOutputFormat("mp4", "h264", "aac");
+        ST_OPTS opts = MakeSourceRow(odd);
+        opts.splitMode = 2;
+        opts.splitTime = 1000000;
+        opts.splitEndTime = 3000000;
+        ResetRows(m_dir.path(), {opts});
+        FollowUpRow row;
+        JobsManage queue;
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        JxEngineJob* container = ContainerJob(row, odd, 0);
+        queue.AddJobSplits(container);
+        delete container;
+        QVERIFY(RunQueue(queue));
+        QCOMPARE(FilesIn(m_out), QStringList({"take=200-00-01_00-00-03.mp4"}));
+        QCOMPARE(row.status.text(), QString("Completed"));
+        QVERIFY(qAbs(StreamSeconds(outputs().first(), "v") - 2.0) <= 0.045);
+        QFile::remove(odd);
+    }
+
     void byRangesWithStreamCopy()
     {
         SetOutputFormat("mov", "copy", "aac");
@@ -188,6 +212,61 @@ private slots:
         QCOMPARE(row.status.text(), QString("Completed"));
         // Stream copy of a re-encoded file cuts at its key frames: about 2 s.
         QVERIFY(TestMedia::Probe(part->outputPath).duration > 1.5);
+    }
+
+    void copiedPartReportsItsShareThenAll()
+    {
+        // Progress is measured against the whole input: the first half of the
+        // file reaches about 50 %, then the end report says 100 %.
+        SetOutputFormat("mp4", "copy", "copy");
+        ST_OPTS opts = MakeSourceRow(m_source);
+        opts.splitMode = 0;
+        opts.splitCount = 2;
+        ResetRows(m_dir.path(), {opts});
+        FollowUpRow row;
+        JobsManage queue;
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        JxEngineJob* container = ContainerJob(row, m_source, 0);
+        queue.AddJobSplits(container);
+        delete container;
+        QCOMPARE(queue.jobs().size(), 2);
+        QList<int> percents;
+        connect(queue.jobs().first(), &AbstractJob::progressUpdated, this,
+                [&](AbstractJob*, int percent) { percents << percent; });
+        QVERIFY(RunQueue(queue));
+        QVERIFY(queue.jobs().first()->succeeded());
+        QCOMPARE(percents.last(), 100);
+        const QList<int> during = percents.mid(1, percents.size() - 2);
+        QVERIFY2(!during.isEmpty() && during.last() >= 45 && during.last() <= 55,
+                 qPrintable(QString::number(during.value(0, -1))));
+    }
+
+    void partsStartUpToTheLimit()
+    {
+        // A finished kind-1 step appends its parts and starts two of three at once.
+        SetOutputFormat("mp4", "copy", "copy");
+        ST_OPTS opts = MakeSourceRow(m_source);
+        opts.splitMode = 0;
+        opts.splitCount = 3;
+        ResetRows(m_dir.path(), {opts});
+        FollowUpRow row;
+        JobsManage queue;
+        queue.setMaxRunning(2);
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        JxEngineJob* conversion = ConversionJob(row, m_source, m_out + "/clip_Split.mp4", AbstractJob::KindSplit, 0, 10.0);
+        queue.AddJobTask(conversion);
+        QList<bool> startedAtFinish;
+        // Connected after the queue: runs once the queue has handled the end.
+        connect(conversion, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished), this, [&] {
+            for (AbstractJob* job : queue.jobs().mid(1))
+                startedAtFinish << job->ran();
+        });
+        QVERIFY(RunQueue(queue));
+        QCOMPARE(startedAtFinish, QList<bool>({true, true, false}));
+        QCOMPARE(queue.jobs().size(), 4);
+        for (AbstractJob* job : queue.jobs())
+            QVERIFY(job->succeeded());
+        QCOMPARE(row.status.text(), QString("Completed"));
     }
 
     void existingPartGetsNewName()
