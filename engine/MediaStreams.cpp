@@ -28,6 +28,7 @@ ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
                 f.videoCodec = codec;
                 f.width = par->width;
                 f.height = par->height;
+                f.pixelFormat = par->format;
             }
         } else if (par->codec_type == AVMEDIA_TYPE_AUDIO) {
             if (!f.hasAudio) {
@@ -57,7 +58,8 @@ bool MediaStreams::SameForConcat(const QList<ST_STREAM_FACTS>& files)
     for (const ST_STREAM_FACTS& b : files) {
         if (!b.ok || b.hasVideo != a.hasVideo || b.hasAudio != a.hasAudio)
             return false;
-        if (b.hasVideo && (b.videoCodec != a.videoCodec || b.width != a.width || b.height != a.height))
+        if (b.hasVideo && (b.videoCodec != a.videoCodec || b.width != a.width || b.height != a.height
+                           || b.pixelFormat != a.pixelFormat))
             return false;
         if (b.hasAudio
             && (b.audioCodec != a.audioCodec || b.sampleRate != a.sampleRate || b.channels != a.channels))

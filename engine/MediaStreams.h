@@ -10,6 +10,7 @@ struct ST_STREAM_FACTS {
     QString videoCodec;       // codec name, e.g. "h264"
     int width = 0;
     int height = 0;
+    int pixelFormat = -1;     // AVPixelFormat; a different one changes the stream's parameter sets
     bool hasAudio = false;
     QString audioCodec;       // codec name, e.g. "aac"
     int sampleRate = 0;
@@ -25,7 +26,7 @@ public:
     // Facts of the first picture, sound and subtitle streams of a file.
     static ST_STREAM_FACTS Probe(const QString& path);
     // True when the files can be joined by stream copy: every one probed,
-    // and the same picture codec and size, the same sound codec, sample
+    // and the same picture codec, size and pixel format, the same sound codec, sample
     // rate and channel count, and the same streams present in each.
     static bool SameForConcat(const QList<ST_STREAM_FACTS>& files);
     // Whether a container (named by a file name or extension such as

@@ -79,6 +79,12 @@ private slots:
         const ST_STREAM_FACTS b = MediaStreams::Probe(m_b);
         QVERIFY(MediaStreams::SameForConcat({a, b, MediaStreams::Probe(m_mov)}));
         QVERIFY(!MediaStreams::SameForConcat({a, MediaStreams::Probe(m_small)}));
+        // Same codec and size, other chroma sampling: the copied stream would
+        // carry the first clip's parameter sets for both.
+        const QString yuv444 = TestMedia::MakeVideo(m_dir.path(), "yuv444.mp4", 1.0, 320, 240, 25,
+                                                    {"-pix_fmt", "yuv444p"});
+        QVERIFY(!yuv444.isEmpty());
+        QVERIFY(!MediaStreams::SameForConcat({a, MediaStreams::Probe(yuv444)}));
         QVERIFY(!MediaStreams::SameForConcat({a, MediaStreams::Probe(m_silent)}));
         QVERIFY(!MediaStreams::SameForConcat({a, ST_STREAM_FACTS()}));
         QVERIFY(!MediaStreams::SameForConcat({}));
