@@ -470,6 +470,35 @@ private slots:
         m_host.resize(320, 240);
     }
 
+    void narrowingTheSpectrumViewWhileItScrollsIsSafe()
+    {
+        // The spectrum's column runs across the window; a resize narrower than
+        // where it stands must not draw outside the new, smaller texture.
+        const QString sound = TestMedia::MakeAudio(m_dir.path(), "spectrum.mp3", 3.0);
+        QVERIFY(!sound.isEmpty());
+        Owner owner;
+        QObject context;
+        int columnBefore = -1, columnAfter = -1, widthAfter = -1;
+        QTimer::singleShot(1200, &context, [&]() {
+            columnBefore = cur_stream ? cur_stream->xpos : -1;
+            JxPlayerResize(0, 0, 8, 120);
+        });
+        QTimer::singleShot(1500, &context, [&]() {
+            columnAfter = cur_stream ? cur_stream->xpos : -1;
+            widthAfter = cur_stream ? cur_stream->width : -1;
+            g_nPlayWindow = 0;
+            JxPlayerStop();
+        });
+        const auto run = Play(sound, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QVERIFY2(columnBefore > 20, qPrintable(QString::number(columnBefore)));  // one column per 0.02 s
+        QCOMPARE(widthAfter, 8);
+        QVERIFY2(columnAfter >= 0 && columnAfter < 8, qPrintable(QString::number(columnAfter)));
+        m_host.setMinimumSize(0, 0);
+        m_host.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_host.resize(320, 240);
+    }
+
     void stopWhileOpeningThenANewStartPlaysTheNewFile()
     {
         Owner first;
