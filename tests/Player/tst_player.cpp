@@ -5,7 +5,10 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <atomic>
 #include <cmath>
+#include <cstdarg>
+#include <cstring>
 
 #include "PlayerTestKit.h"
 #include "TestMedia.h"
@@ -43,6 +46,18 @@ static void PollUntil(QObject* context, int intervalMs, Check check)
             timer->stop();
     });
     timer->start(intervalMs);
+}
+
+static std::atomic<int> s_volumeWarnings{0};
+static void countVolumeWarnings(void*, int, const char* format, va_list args)
+{
+    if (std::strcmp(format, "-volume=%d > 100, setting to 100\n"))
+        return;
+    va_list copy;
+    va_copy(copy, args);
+    if (va_arg(copy, int) == 128)
+        ++s_volumeWarnings;
+    va_end(copy);
 }
 
 static bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 70 && qBlue(c) < 70; }
@@ -354,6 +369,14 @@ private slots:
         // Every start empties the list: the next start plays unfiltered.
         const QImage again = screenWithFilter(nullptr);
         QVERIFY(isBlue(again.pixel(40, 120)));
+
+        // Only the first text added before a start is used.
+        JxPlayerAddVfilter("hflip");
+        const QImage firstOnly = screenWithFilter("crop=100:50");
+        QCOMPARE(firstOnly.size(), QSize(320, 240));
+        QVERIFY(isRed(firstOnly.pixel(40, 120)));
+        QVERIFY(isBlue(firstOnly.pixel(280, 120)));
+        QVERIFY(!isBlack(firstOnly.pixel(160, 20)));
     }
 
     void rotatedVideoIsTurnedUpright()
@@ -395,6 +418,7 @@ private slots:
         QTest::newRow("garbage file") << "garbage";
         QTest::newRow("unparsable filter") << "filter";
         QTest::newRow("unknown filter") << "unknown";
+        QTest::newRow("neither picture nor sound") << "subtitles only";
     }
     void unplayableInputsEndThroughTheStopHandler()
     {
@@ -412,6 +436,11 @@ private slots:
             for (int i = 0; i < 100000; i++)
                 junk.append(static_cast<char>((i * 7919 + 13) % 251));
             f.write(junk);
+        } else if (kind == "subtitles only") {
+            path = m_dir.filePath("only.srt");
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("1\n00:00:00,000 --> 00:00:01,000\nHello\n");
         } else if (kind == "filter") {
             JxPlayerAddVfilter("crop=(((");
         } else {
@@ -600,6 +629,10 @@ private slots:
 
     void volumeStaysWithinTheMixerRange()
     {
+        // Every start after the first finds the volume already rewritten to
+        // the mixer's 128, warns about it and still plays at full volume.
+        s_volumeWarnings = 0;
+        av_log_set_callback(countVolumeWarnings);
         Owner owner;
         int high = 0, low = 0, mid = 0, read = 0, initial = 0;
         QObject context;
@@ -614,6 +647,9 @@ private slots:
         });
         const auto run = Play(m_video, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        av_log_set_callback(av_log_default_callback);
+        QCOMPARE(s_volumeWarnings.load(), 1);
+        QCOMPARE(startup_volume, 128);
         QCOMPARE(initial, 128);  // every start plays at full volume
         QCOMPARE(high, 128);
         QCOMPARE(low, 0);
