@@ -472,6 +472,78 @@ private slots:
         QVERIFY(run.elapsedMs >= 800);
     }
 
+    void coverArtIsShownAndQueuedAgainAfterASeek()
+    {
+        const QString picture = TestMedia::MakeImage(m_dir.path(), "cover.png", 64, 64, "red");
+        const QString withCover = m_dir.filePath("cover.mp3");
+        QVERIFY(!picture.isEmpty());
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=sample_rate=44100:duration=1.5", "-i", picture,
+                                         "-map", "0", "-map", "1", "-c:a", "libmp3lame", "-c:v", "png",
+                                         "-disposition:v:0", "attached_pic", withCover}));
+        Owner owner;
+        JxPlayerStats stats;
+        QImage before, after;
+        int serialBefore = -1;
+        QObject context;
+        QTimer::singleShot(500, &context, [&]() {
+            JxPlayerGetStats(&stats);
+            JxPlayerReadScreen(&before);
+            serialBefore = stats.shown_serial;
+            JxPlayerSetPosition(0.2);
+        });
+        QTimer::singleShot(900, &context, [&]() {
+            JxPlayerGetStats(&stats);
+            JxPlayerReadScreen(&after);
+        });
+        const auto run = Play(withCover, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);  // plays to the end of the sound
+        QVERIFY2(run.elapsedMs >= 1200, qPrintable(QString::number(run.elapsedMs)));
+        QCOMPARE(stats.show_mode, 0);
+        QVERIFY(stats.shown_serial != serialBefore);  // the picture came again after the seek
+        for (const QImage* screen : {&before, &after}) {
+            QCOMPARE(screen->size(), QSize(320, 240));
+            QVERIFY(isRed(screen->pixel(160, 120)));
+        }
+    }
+
+    void aSampleRateChangeKeepsTheDeviceFormat()
+    {
+        // Two sound-only MPEG-TS parts, 44.1 kHz then 48 kHz, one after the other.
+        const QString first = m_dir.filePath("rate1.ts");
+        const QString second = m_dir.filePath("rate2.ts");
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=sample_rate=44100:duration=1", "-c:a", "mp2",
+                                         "-f", "mpegts", first}));
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=sample_rate=48000:duration=1", "-c:a", "mp2",
+                                         "-output_ts_offset", "1", "-f", "mpegts", second}));
+        const QString joined = m_dir.filePath("rates.ts");
+        QFile out(joined);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        for (const QString& part : {first, second}) {
+            QFile in(part);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            out.write(in.readAll());
+        }
+        out.close();
+
+        Owner owner;
+        int rateEarly = 0, rateLate = 0;
+        qint64 positionLate = -1;
+        QObject context;
+        QTimer::singleShot(400, &context, [&]() { rateEarly = cur_stream ? cur_stream->audio_tgt.freq : 0; });
+        QTimer::singleShot(1600, &context, [&]() {
+            rateLate = cur_stream ? cur_stream->audio_tgt.freq : 0;
+            positionLate = JxPlayerGetPosition();
+        });
+        const auto run = Play(joined, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);
+        QVERIFY(rateEarly > 0);
+        QCOMPARE(rateLate, rateEarly);
+        QVERIFY2(positionLate > 1000000 && positionLate < 1900000, qPrintable(QString::number(positionLate)));
+        QVERIFY2(run.elapsedMs >= 1800, qPrintable(QString::number(run.elapsedMs)));
+    }
+
     void resizingWhilePlayingIsSafe()
     {
         Owner owner;
