@@ -14,6 +14,7 @@
 
 extern "C" {
 #include <libavutil/display.h>
+#include <libavutil/time.h>
 }
 
 namespace {
@@ -377,6 +378,52 @@ private slots:
         packet_queue_destroy(&is->audioq);
         av_channel_layout_uninit(&is->audio_tgt.ch_layout);
         av_channel_layout_uninit(&is->audio_src.ch_layout);
+        delete is;
+    }
+
+    void latePicturesAreDroppedOnlyWhenAnotherWaits()
+    {
+        StreamContext sc;
+        auto* is = new VideoState();
+        QCOMPARE(packet_queue_init(&is->videoq), 0);
+        QCOMPARE(frame_queue_init(&is->pictq, &is->videoq, VIDEO_PICTURE_QUEUE_SIZE, 1), 0);
+        is->videoq.abort_request = 0;
+        init_clock(&is->vidclk, &is->videoq.serial);
+        init_clock(&is->audclk, &is->audioq.serial);
+        init_clock(&is->extclk, nullptr);
+        is->video_st = sc.add(AVMEDIA_TYPE_VIDEO, AV_CODEC_ID_H264);
+        is->show_mode = SHOW_MODE_VIDEO;
+        is->max_frame_duration = 3600.0;
+        auto push = [&](double pts) {
+            QueuedFrame* vp = frame_queue_peek_writable(&is->pictq);
+            vp->pts = pts;
+            vp->duration = 0.04;
+            vp->serial = is->videoq.serial;
+            frame_queue_push(&is->pictq);
+        };
+        // The frame timer runs 0.13 s behind: every waiting picture is late,
+        // yet not so late that the timer is reset to now.
+        auto refreshLate = [&]() {
+            is->frame_timer = av_gettime_relative() / 1000000.0 - 0.13;
+            double remaining = REFRESH_RATE;
+            video_refresh(is, &remaining);
+        };
+
+        push(0.0);
+        refreshLate();  // alone in the ring: shown however late
+        QCOMPARE(is->frames_shown.load(), 1);
+        QCOMPARE(is->frame_drops_late.load(), 0);
+
+        push(0.04);
+        push(0.08);
+        refreshLate();  // the late one with another behind it goes; the last is shown
+        QCOMPARE(is->frame_drops_late.load(), 1);
+        QCOMPARE(is->frames_shown.load(), 2);
+        QCOMPARE(frame_queue_peek_last(&is->pictq)->pts, 0.08);
+        QCOMPARE(frame_queue_nb_remaining(&is->pictq), 0);
+
+        frame_queue_destroy(&is->pictq);
+        packet_queue_destroy(&is->videoq);
         delete is;
     }
 
