@@ -370,6 +370,20 @@ private slots:
         const QImage again = screenWithFilter(nullptr);
         QVERIFY(isBlue(again.pixel(40, 120)));
 
+        // A text added while a stream plays goes with that stream's stop.
+        {
+            Owner owner;
+            QObject context;
+            QTimer::singleShot(200, &context, [&]() {
+                JxPlayerAddVfilter("hflip");
+                g_nPlayWindow = 0;
+                JxPlayerStop();
+            });
+            QVERIFY(!Play(m_video, &m_host, &owner, 15000).timedOut);
+        }
+        const QImage afterStop = screenWithFilter(nullptr);
+        QVERIFY(isBlue(afterStop.pixel(40, 120)));
+
         // Only the first text added before a start is used.
         JxPlayerAddVfilter("hflip");
         const QImage firstOnly = screenWithFilter("crop=100:50");
