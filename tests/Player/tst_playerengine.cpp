@@ -394,32 +394,34 @@ private slots:
         is->video_st = sc.add(AVMEDIA_TYPE_VIDEO, AV_CODEC_ID_H264);
         is->show_mode = SHOW_MODE_VIDEO;
         is->max_frame_duration = 3600.0;
-        auto push = [&](double pts) {
+        // Pictures without a nominal duration are due at once, so the frame
+        // timer (a second behind) is never reset to now and every picture
+        // but the newest is late, whatever the timing of this test.
+        auto push = [&](int64_t number) {
             QueuedFrame* vp = frame_queue_peek_writable(&is->pictq);
-            vp->pts = pts;
-            vp->duration = 0.04;
+            vp->pts = 0.0;
+            vp->duration = 0.0;
+            vp->pos = number;
             vp->serial = is->videoq.serial;
             frame_queue_push(&is->pictq);
         };
-        // The frame timer runs 0.13 s behind: every waiting picture is late,
-        // yet not so late that the timer is reset to now.
         auto refreshLate = [&]() {
-            is->frame_timer = av_gettime_relative() / 1000000.0 - 0.13;
+            is->frame_timer = av_gettime_relative() / 1000000.0 - 1.0;
             double remaining = REFRESH_RATE;
             video_refresh(is, &remaining);
         };
 
-        push(0.0);
+        push(0);
         refreshLate();  // alone in the ring: shown however late
         QCOMPARE(is->frames_shown.load(), 1);
         QCOMPARE(is->frame_drops_late.load(), 0);
 
-        push(0.04);
-        push(0.08);
+        push(1);
+        push(2);
         refreshLate();  // the late one with another behind it goes; the last is shown
         QCOMPARE(is->frame_drops_late.load(), 1);
         QCOMPARE(is->frames_shown.load(), 2);
-        QCOMPARE(frame_queue_peek_last(&is->pictq)->pts, 0.08);
+        QCOMPARE(frame_queue_peek_last(&is->pictq)->pos, int64_t(2));
         QCOMPARE(frame_queue_nb_remaining(&is->pictq), 0);
 
         frame_queue_destroy(&is->pictq);
