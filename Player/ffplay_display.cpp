@@ -363,6 +363,9 @@ static void video_audio_display(VideoState* s)
         }
         av_rdft_calc(s->rdft, data[ch]);
     }
+    // A resize may have left the column outside the narrower texture.
+    if (s->xpos >= s->width)
+        s->xpos = s->xleft;
     SDL_Rect rect{s->xpos, 0, 1, s->height};
     uint32_t* pixels;
     int pitch;

@@ -5,7 +5,10 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <atomic>
 #include <cmath>
+#include <cstdarg>
+#include <cstring>
 
 #include "PlayerTestKit.h"
 #include "TestMedia.h"
@@ -43,6 +46,18 @@ static void PollUntil(QObject* context, int intervalMs, Check check)
             timer->stop();
     });
     timer->start(intervalMs);
+}
+
+static std::atomic<int> s_volumeWarnings{0};
+static void countVolumeWarnings(void*, int, const char* format, va_list args)
+{
+    if (std::strcmp(format, "-volume=%d > 100, setting to 100\n"))
+        return;
+    va_list copy;
+    va_copy(copy, args);
+    if (va_arg(copy, int) == 128)
+        ++s_volumeWarnings;
+    va_end(copy);
 }
 
 static bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 70 && qBlue(c) < 70; }
@@ -354,6 +369,28 @@ private slots:
         // Every start empties the list: the next start plays unfiltered.
         const QImage again = screenWithFilter(nullptr);
         QVERIFY(isBlue(again.pixel(40, 120)));
+
+        // A text added while a stream plays goes with that stream's stop.
+        {
+            Owner owner;
+            QObject context;
+            QTimer::singleShot(200, &context, [&]() {
+                JxPlayerAddVfilter("hflip");
+                g_nPlayWindow = 0;
+                JxPlayerStop();
+            });
+            QVERIFY(!Play(m_video, &m_host, &owner, 15000).timedOut);
+        }
+        const QImage afterStop = screenWithFilter(nullptr);
+        QVERIFY(isBlue(afterStop.pixel(40, 120)));
+
+        // Only the first text added before a start is used.
+        JxPlayerAddVfilter("hflip");
+        const QImage firstOnly = screenWithFilter("crop=100:50");
+        QCOMPARE(firstOnly.size(), QSize(320, 240));
+        QVERIFY(isRed(firstOnly.pixel(40, 120)));
+        QVERIFY(isBlue(firstOnly.pixel(280, 120)));
+        QVERIFY(!isBlack(firstOnly.pixel(160, 20)));
     }
 
     void rotatedVideoIsTurnedUpright()
@@ -395,6 +432,7 @@ private slots:
         QTest::newRow("garbage file") << "garbage";
         QTest::newRow("unparsable filter") << "filter";
         QTest::newRow("unknown filter") << "unknown";
+        QTest::newRow("neither picture nor sound") << "subtitles only";
     }
     void unplayableInputsEndThroughTheStopHandler()
     {
@@ -412,6 +450,11 @@ private slots:
             for (int i = 0; i < 100000; i++)
                 junk.append(static_cast<char>((i * 7919 + 13) % 251));
             f.write(junk);
+        } else if (kind == "subtitles only") {
+            path = m_dir.filePath("only.srt");
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("1\n00:00:00,000 --> 00:00:01,000\nHello\n");
         } else if (kind == "filter") {
             JxPlayerAddVfilter("crop=(((");
         } else {
@@ -443,6 +486,78 @@ private slots:
         QVERIFY(run.elapsedMs >= 800);
     }
 
+    void coverArtIsShownAndQueuedAgainAfterASeek()
+    {
+        const QString picture = TestMedia::MakeImage(m_dir.path(), "cover.png", 64, 64, "red");
+        const QString withCover = m_dir.filePath("cover.mp3");
+        QVERIFY(!picture.isEmpty());
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=sample_rate=44100:duration=1.5", "-i", picture,
+                                         "-map", "0", "-map", "1", "-c:a", "libmp3lame", "-c:v", "png",
+                                         "-disposition:v:0", "attached_pic", withCover}));
+        Owner owner;
+        JxPlayerStats stats;
+        QImage before, after;
+        int serialBefore = -1;
+        QObject context;
+        QTimer::singleShot(500, &context, [&]() {
+            JxPlayerGetStats(&stats);
+            JxPlayerReadScreen(&before);
+            serialBefore = stats.shown_serial;
+            JxPlayerSetPosition(0.2);
+        });
+        QTimer::singleShot(900, &context, [&]() {
+            JxPlayerGetStats(&stats);
+            JxPlayerReadScreen(&after);
+        });
+        const auto run = Play(withCover, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);  // plays to the end of the sound
+        QVERIFY2(run.elapsedMs >= 1200, qPrintable(QString::number(run.elapsedMs)));
+        QCOMPARE(stats.show_mode, 0);
+        QVERIFY(stats.shown_serial != serialBefore);  // the picture came again after the seek
+        for (const QImage* screen : {&before, &after}) {
+            QCOMPARE(screen->size(), QSize(320, 240));
+            QVERIFY(isRed(screen->pixel(160, 120)));
+        }
+    }
+
+    void aSampleRateChangeKeepsTheDeviceFormat()
+    {
+        // Two sound-only MPEG-TS parts, 44.1 kHz then 48 kHz, one after the other.
+        const QString first = m_dir.filePath("rate1.ts");
+        const QString second = m_dir.filePath("rate2.ts");
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=sample_rate=44100:duration=1", "-c:a", "mp2",
+                                         "-f", "mpegts", first}));
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=sample_rate=48000:duration=1", "-c:a", "mp2",
+                                         "-output_ts_offset", "1", "-f", "mpegts", second}));
+        const QString joined = m_dir.filePath("rates.ts");
+        QFile out(joined);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        for (const QString& part : {first, second}) {
+            QFile in(part);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            out.write(in.readAll());
+        }
+        out.close();
+
+        Owner owner;
+        int rateEarly = 0, rateLate = 0;
+        qint64 positionLate = -1;
+        QObject context;
+        QTimer::singleShot(400, &context, [&]() { rateEarly = cur_stream ? cur_stream->audio_tgt.freq : 0; });
+        QTimer::singleShot(1600, &context, [&]() {
+            rateLate = cur_stream ? cur_stream->audio_tgt.freq : 0;
+            positionLate = JxPlayerGetPosition();
+        });
+        const auto run = Play(joined, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(owner.stops, 1);
+        QVERIFY(rateEarly > 0);
+        QCOMPARE(rateLate, rateEarly);
+        QVERIFY2(positionLate > 1000000 && positionLate < 1900000, qPrintable(QString::number(positionLate)));
+        QVERIFY2(run.elapsedMs >= 1800, qPrintable(QString::number(run.elapsedMs)));
+    }
+
     void resizingWhilePlayingIsSafe()
     {
         Owner owner;
@@ -465,6 +580,35 @@ private slots:
         QCOMPARE(owner.stops, 1);
         QCOMPARE(screenSize, QSize(480, 270));
         QCOMPARE(m_host.size(), QSize(480, 270));
+        m_host.setMinimumSize(0, 0);
+        m_host.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_host.resize(320, 240);
+    }
+
+    void narrowingTheSpectrumViewWhileItScrollsIsSafe()
+    {
+        // The spectrum's column runs across the window; a resize narrower than
+        // where it stands must not draw outside the new, smaller texture.
+        const QString sound = TestMedia::MakeAudio(m_dir.path(), "spectrum.mp3", 3.0);
+        QVERIFY(!sound.isEmpty());
+        Owner owner;
+        QObject context;
+        int columnBefore = -1, columnAfter = -1, widthAfter = -1;
+        QTimer::singleShot(1200, &context, [&]() {
+            columnBefore = cur_stream ? cur_stream->xpos : -1;
+            JxPlayerResize(0, 0, 8, 120);
+        });
+        QTimer::singleShot(1500, &context, [&]() {
+            columnAfter = cur_stream ? cur_stream->xpos : -1;
+            widthAfter = cur_stream ? cur_stream->width : -1;
+            g_nPlayWindow = 0;
+            JxPlayerStop();
+        });
+        const auto run = Play(sound, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QVERIFY2(columnBefore > 20, qPrintable(QString::number(columnBefore)));  // one column per 0.02 s
+        QCOMPARE(widthAfter, 8);
+        QVERIFY2(columnAfter >= 0 && columnAfter < 8, qPrintable(QString::number(columnAfter)));
         m_host.setMinimumSize(0, 0);
         m_host.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         m_host.resize(320, 240);
@@ -571,6 +715,10 @@ private slots:
 
     void volumeStaysWithinTheMixerRange()
     {
+        // Every start after the first finds the volume already rewritten to
+        // the mixer's 128, warns about it and still plays at full volume.
+        s_volumeWarnings = 0;
+        av_log_set_callback(countVolumeWarnings);
         Owner owner;
         int high = 0, low = 0, mid = 0, read = 0, initial = 0;
         QObject context;
@@ -585,6 +733,9 @@ private slots:
         });
         const auto run = Play(m_video, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        av_log_set_callback(av_log_default_callback);
+        QCOMPARE(s_volumeWarnings.load(), 1);
+        QCOMPARE(startup_volume, 128);
         QCOMPARE(initial, 128);  // every start plays at full volume
         QCOMPARE(high, 128);
         QCOMPARE(low, 0);

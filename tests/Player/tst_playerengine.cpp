@@ -3,13 +3,18 @@
 // delay rule and the audio device's buffer size.
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "cmdutils.h"
+#include "ffplay.h"
 #include "ffplay_internal.h"
 
 extern "C" {
 #include <libavutil/display.h>
+#include <libavutil/time.h>
 }
 
 namespace {
@@ -264,6 +269,163 @@ private slots:
         QCOMPARE(get_master_sync_type(is), int(AV_SYNC_AUDIO_MASTER));
         is->audio_st = nullptr;
         QCOMPARE(get_master_sync_type(is), int(AV_SYNC_EXTERNAL_CLOCK));
+        delete is;
+    }
+
+    void positionAndSeeksShareTheFilesTimeline()
+    {
+        // A stream whose container starts at 2 s, read through the API while
+        // no read thread runs: the requests stay where the API put them.
+        auto* is = new VideoState();
+        init_clock(&is->vidclk, &is->videoq.serial);
+        init_clock(&is->audclk, &is->audioq.serial);
+        init_clock(&is->extclk, nullptr);
+        is->continue_read_thread = SDL_CreateCond();
+        is->video_stream = is->audio_stream = is->subtitle_stream = -1;
+        is->start_time_us = 2000000;
+        is->duration_us = 30000000;
+        is->file_open = 1;
+        is->extclk.paused = 1;  // no sound: the external clock is the master
+        set_clock(&is->extclk, 7.0, 0);
+        cur_stream = is;
+
+        QCOMPARE(JxPlayerGetPosition(), qint64(5000000));  // the clock minus the start
+        QCOMPARE(JxPlayerGetDuration(), qint64(30000000));
+        QCOMPARE(JxPlayerGetPlayState(), 1);
+        QCOMPARE(JxPlayerSetPosition(10.0), 0);
+        QCOMPARE(is->seek_req.load(), 1);
+        QCOMPARE(is->seek_pos, int64_t(12000000));  // 10 s from the start is the container's 12 s
+        QCOMPARE(is->seek_rel, int64_t(5000000));
+        // A second request before the read thread acts is dropped.
+        QCOMPARE(JxPlayerSetPosition(20.0), 0);
+        QCOMPARE(is->seek_pos, int64_t(12000000));
+        QCOMPARE(is->seek_rel, int64_t(5000000));
+
+        set_clock(&is->extclk, 40.0, 0);
+        QCOMPARE(JxPlayerGetPosition(), qint64(30000000));  // capped at the duration
+        is->duration_us = AV_NOPTS_VALUE;
+        QCOMPARE(JxPlayerGetPosition(), qint64(38000000));  // unknown duration: the clock
+        QCOMPARE(JxPlayerGetDuration(), qint64(0));
+        set_clock(&is->extclk, NAN, 0);
+        QCOMPARE(JxPlayerGetPosition(), qint64(0));  // no clock value yet
+
+        cur_stream = nullptr;
+        SDL_DestroyCond(is->continue_read_thread);
+        delete is;
+    }
+
+    void audioCallbackMixesAtTheVolumeAndIsSilentWhilePaused()
+    {
+        auto* is = new VideoState();
+        QCOMPARE(packet_queue_init(&is->audioq), 0);
+        QCOMPARE(frame_queue_init(&is->sampq, &is->audioq, SAMPLE_QUEUE_SIZE, 1), 0);
+        is->audioq.abort_request = 0;
+        init_clock(&is->audclk, &is->audioq.serial);
+        init_clock(&is->vidclk, &is->videoq.serial);
+        init_clock(&is->extclk, nullptr);
+        is->show_mode = SHOW_MODE_VIDEO;
+        const AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+        for (AudioParams* p : {&is->audio_tgt, &is->audio_src}) {
+            p->fmt = AV_SAMPLE_FMT_S16;
+            p->freq = 48000;
+            QCOMPARE(av_channel_layout_copy(&p->ch_layout, &stereo), 0);
+            p->frame_size = 4;
+            p->bytes_per_sec = 48000 * 4;
+        }
+        is->audio_hw_buf_size = 4096;
+        is->audio_volume = SDL_MIX_MAXVOLUME;
+
+        // One frame of 256 stereo samples, already in the device format.
+        QueuedFrame* af = frame_queue_peek_writable(&is->sampq);
+        QVERIFY(af);
+        AVFrame* frame = af->frame;
+        frame->format = AV_SAMPLE_FMT_S16;
+        frame->sample_rate = 48000;
+        frame->nb_samples = 256;
+        QCOMPARE(av_channel_layout_copy(&frame->ch_layout, &stereo), 0);
+        QCOMPARE(av_frame_get_buffer(frame, 0), 0);
+        auto* samples = reinterpret_cast<int16_t*>(frame->data[0]);
+        for (int i = 0; i < 512; i++)
+            samples[i] = static_cast<int16_t>(i % 2 ? -2000 : 1000);
+        af->pts = 1.0;
+        af->serial = is->audioq.serial;
+        frame_queue_push(&is->sampq);
+
+        std::vector<int16_t> out(512, 0x55);
+        auto* bytes = reinterpret_cast<Uint8*>(out.data());
+        sdl_audio_callback(is, bytes, 1024);
+        QCOMPARE(std::memcmp(out.data(), samples, 1024), 0);  // full volume: copied unchanged
+        // The clock stands at the frame's end minus the sound still buffered.
+        const double expected = 1.0 + 256.0 / 48000 - 2.0 * 4096 / (48000 * 4);
+        QVERIFY2(std::fabs(get_clock(&is->audclk) - expected) < 0.02, qPrintable(QString::number(get_clock(&is->audclk))));
+
+        is->audio_volume = 64;  // half volume: the same buffer again
+        is->audio_buf_index = 0;
+        std::fill(out.begin(), out.end(), 0x55);
+        sdl_audio_callback(is, bytes, 1024);
+        QCOMPARE(out[0], int16_t(500));
+        QCOMPARE(out[1], int16_t(-1000));
+        QCOMPARE(out[510], int16_t(500));
+        QCOMPARE(out[511], int16_t(-1000));
+
+        is->paused = 1;  // paused: the device goes on and gets silence
+        is->audio_buf_index = static_cast<int>(is->audio_buf_size);
+        std::fill(out.begin(), out.end(), 0x55);
+        sdl_audio_callback(is, bytes, 1024);
+        QVERIFY(std::all_of(out.begin(), out.end(), [](int16_t v) { return v == 0; }));
+
+        frame_queue_destroy(&is->sampq);
+        packet_queue_destroy(&is->audioq);
+        av_channel_layout_uninit(&is->audio_tgt.ch_layout);
+        av_channel_layout_uninit(&is->audio_src.ch_layout);
+        delete is;
+    }
+
+    void latePicturesAreDroppedOnlyWhenAnotherWaits()
+    {
+        StreamContext sc;
+        auto* is = new VideoState();
+        QCOMPARE(packet_queue_init(&is->videoq), 0);
+        QCOMPARE(frame_queue_init(&is->pictq, &is->videoq, VIDEO_PICTURE_QUEUE_SIZE, 1), 0);
+        is->videoq.abort_request = 0;
+        init_clock(&is->vidclk, &is->videoq.serial);
+        init_clock(&is->audclk, &is->audioq.serial);
+        init_clock(&is->extclk, nullptr);
+        is->video_st = sc.add(AVMEDIA_TYPE_VIDEO, AV_CODEC_ID_H264);
+        is->show_mode = SHOW_MODE_VIDEO;
+        is->max_frame_duration = 3600.0;
+        // Pictures without a nominal duration are due at once, so the frame
+        // timer (a second behind) is never reset to now and every picture
+        // but the newest is late, whatever the timing of this test.
+        auto push = [&](int64_t number) {
+            QueuedFrame* vp = frame_queue_peek_writable(&is->pictq);
+            vp->pts = 0.0;
+            vp->duration = 0.0;
+            vp->pos = number;
+            vp->serial = is->videoq.serial;
+            frame_queue_push(&is->pictq);
+        };
+        auto refreshLate = [&]() {
+            is->frame_timer = av_gettime_relative() / 1000000.0 - 1.0;
+            double remaining = REFRESH_RATE;
+            video_refresh(is, &remaining);
+        };
+
+        push(0);
+        refreshLate();  // alone in the ring: shown however late
+        QCOMPARE(is->frames_shown.load(), 1);
+        QCOMPARE(is->frame_drops_late.load(), 0);
+
+        push(1);
+        push(2);
+        refreshLate();  // the late one with another behind it goes; the last is shown
+        QCOMPARE(is->frame_drops_late.load(), 1);
+        QCOMPARE(is->frames_shown.load(), 2);
+        QCOMPARE(frame_queue_peek_last(&is->pictq)->pos, int64_t(2));
+        QCOMPARE(frame_queue_nb_remaining(&is->pictq), 0);
+
+        frame_queue_destroy(&is->pictq);
+        packet_queue_destroy(&is->videoq);
         delete is;
     }
 
