@@ -102,13 +102,14 @@ protected:
     virtual QString verifyResult() const;
     // The time text reported with a crash; empty by default.
     virtual QString crashTime() const { return QString(); }
+    // Reports the end as a failure (once), with the reason for the status cell.
+    void reportFailure(const QString& reason, int exitCode, const QString& failureTime);
 
 private slots:
     void onErrorOccurred(QProcess::ProcessError error);
     void onKillTimeout();
 
 private:
-    void reportFailure(const QString& reason, int exitCode, const QString& failureTime);
     void flushOutput();
     QString elapsedText() const;
     static QString decode(const QByteArray& record);

@@ -7,9 +7,12 @@
 
 MeltEngineJob::MeltEngineJob(const QString& label, const QStringList& arguments, bool)
     : AbstractJob(label)
+    , m_baseArgs(arguments)
     , m_args(arguments)
     , m_profile(std::make_unique<Mlt::Profile>())
 {
+    m_stallTimer.setSingleShot(true);
+    connect(&m_stallTimer, &QTimer::timeout, this, &MeltEngineJob::onStallCheck);
 }
 
 MeltEngineJob::~MeltEngineJob() = default;
@@ -27,7 +30,37 @@ double MeltEngineJob::fps() const
 
 void MeltEngineJob::start()
 {
+    m_args = m_baseArgs;
     launchTool("melt", m_args);
+}
+
+void MeltEngineJob::onStarted()
+{
+    AbstractJob::onStarted();
+    m_sawProgress = false;
+    m_stallTimer.start(m_stallMs << m_restarts);
+}
+
+void MeltEngineJob::onStallCheck()
+{
+    if (m_sawProgress || stopped() || endReported() || state() != QProcess::Running)
+        return;
+    const int waited = (m_stallMs << m_restarts) / 1000;
+    if (m_restarts >= MaxRestarts) {
+        appendToLog(QString("melt showed no progress in %1 s; giving up\n").arg(waited));
+        m_gaveUp = true;
+        kill();
+        return;
+    }
+    ++m_restarts;
+    appendToLog(QString("melt showed no progress in %1 s; starting it again\n").arg(waited));
+    // The killed run's end is not this step's end.
+    m_restarting = true;
+    kill();
+    waitForFinished(5000);
+    m_restarting = false;
+    readAll();
+    start();
 }
 
 QString MeltEngineJob::FrameToTimecode(int frame) const
@@ -42,6 +75,10 @@ QString MeltEngineJob::FrameToTimecode(int frame) const
 void MeltEngineJob::handleRecord(const QString& line)
 {
     const int frameAt = line.indexOf("Frame:");
+    if (frameAt >= 0 || line.contains("percentage:")) {
+        m_sawProgress = true;
+        m_stallTimer.stop();
+    }
     if (frameAt >= 0) {
         const int from = frameAt + 6;
         const int comma = line.indexOf(',', from);
@@ -80,5 +117,12 @@ QString MeltEngineJob::crashTime() const
 
 void MeltEngineJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
+    m_stallTimer.stop();
+    if (m_restarting)
+        return;
+    if (m_gaveUp && !stopped()) {
+        reportFailure(tr("melt made no progress"), exitCode, QString());
+        return;
+    }
     AbstractJob::onFinished(exitCode, exitStatus);
 }

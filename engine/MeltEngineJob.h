@@ -1,6 +1,8 @@
 #pragma once
 #include "AbstractJob.h"
 
+#include <QTimer>
+
 #include <memory>
 
 namespace Mlt {
@@ -26,10 +28,20 @@ public:
     // at this job's frame rate.
     QString FrameToTimecode(int frame) const;
 
+    // melt now and then hangs before its first frame when the machine is
+    // busy (no output, no progress, never exits). A run that shows no progress
+    // within this time is started again, each time with twice the wait, and
+    // after MaxRestarts further tries the step fails.
+    static constexpr int DefaultStallMs = 20000;
+    static constexpr int MaxRestarts = 3;
+    void setStartStallTimeout(int milliseconds) { m_stallMs = milliseconds; }
+    int restarts() const { return m_restarts; }
+
 public slots:
     void start() override;
     void onFinished(int exitCode, QProcess::ExitStatus exitStatus) override;
     void onOpenTriggered() {}
+    void onStarted() override;
 
 protected:
     void handleRecord(const QString& line) override;
@@ -37,8 +49,17 @@ protected:
     QString crashTime() const override;
 
 private:
+    void onStallCheck();
+
     int m_lastPercent = 0;
+    QStringList m_baseArgs;
     QStringList m_args;
+    QTimer m_stallTimer;
+    int m_stallMs = DefaultStallMs;
+    int m_restarts = 0;
+    bool m_sawProgress = false;
+    bool m_restarting = false;
+    bool m_gaveUp = false;
     int m_lastFrame = 0;
     std::unique_ptr<Mlt::Profile> m_profile;
 };

@@ -47,7 +47,11 @@ public:
         , m_script(script)
     {
     }
-    void start() override { launchPath(m_script, m_args); }
+    void start() override
+    {
+        QStringList args = m_args;
+        launchPath(m_script, args);
+    }
 
 private:
     QString m_script;

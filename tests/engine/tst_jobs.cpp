@@ -349,6 +349,42 @@ private slots:
         QVERIFY(!job.succeeded());
         QVERIFY(job.failureReason().contains("load"));
     }
+
+    void meltThatHangsBeforeItsFirstFrameIsStartedAgain()
+    {
+        // The first run hangs silently, as melt does now and then on a busy
+        // machine; the second one works.
+        const QString out = m_dir.filePath("meltagain.mp3");
+        const QString mark = m_dir.filePath("meltagain.mark");
+        const QString script = writeScript(m_dir.path(), "meltagain.sh",
+                                           "if [ ! -e '" + mark.toUtf8() + "' ]; then touch '" + mark.toUtf8()
+                                               + "'; exec sleep 30; fi\n"
+                                                 "printf 'Current Frame:         10, percentage:         50\r' >&2\n"
+                                                 "printf data > '" + out.toUtf8() + "'\n");
+        ScriptMeltJob job(script);
+        job.outputPath = out;
+        job.setStartStallTimeout(300);
+        QSignalSpy ends(&job, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished));
+        job.start();
+        QVERIFY(waitForEnd(&job));
+        QCOMPARE(ends.count(), 1);
+        QVERIFY2(job.succeeded(), qPrintable(job.log()));
+        QCOMPARE(job.restarts(), 1);
+        QVERIFY(job.log().contains("starting it again"));
+
+        // One that never shows progress fails in the end instead of hanging.
+        const QString stuck = writeScript(m_dir.path(), "meltstuck.sh", "exec sleep 30\n");
+        ScriptMeltJob job2(stuck);
+        job2.outputPath = m_dir.filePath("meltstuck.mp3");
+        job2.setStartStallTimeout(100);
+        QSignalSpy ends2(&job2, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished));
+        job2.start();
+        QVERIFY(waitForEnd(&job2));
+        QCOMPARE(ends2.count(), 1);
+        QVERIFY(!job2.succeeded());
+        QCOMPARE(job2.restarts(), MeltEngineJob::MaxRestarts);
+        QCOMPARE(job2.failureReason(), QString("melt made no progress"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestJobs)
