@@ -147,13 +147,21 @@ Factory meltJob()
 
 QByteArray runAndCapture(const QString& program, const QStringList& args)
 {
-    QProcess p;
-    p.setStandardInputFile(QProcess::nullDevice());
-    p.setStandardOutputFile(QProcess::nullDevice());
-    p.start(program, args);
-    if (!p.waitForFinished(120000) || p.exitCode() != 0)
-        return QByteArray();
-    return p.readAllStandardError();
+    // melt sometimes hangs before its first frame on a busy machine: a run
+    // that does not end in time is tried again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        QProcess p;
+        p.setStandardInputFile(QProcess::nullDevice());
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.start(program, args);
+        if (!p.waitForFinished(30000)) {
+            p.kill();
+            p.waitForFinished();
+            continue;
+        }
+        return p.exitCode() == 0 ? p.readAllStandardError() : QByteArray();
+    }
+    return QByteArray();
 }
 
 } // namespace
