@@ -3,6 +3,9 @@
 #include <mlt++/MltProfile.h>
 #include <mlt++/MltProperties.h>
 
+#include <QFileInfo>
+#include <QMetaObject>
+
 #include <algorithm>
 
 MeltEngineJob::MeltEngineJob(const QString& label, const QStringList& arguments, bool)
@@ -122,6 +125,29 @@ void MeltEngineJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         return;
     if (m_gaveUp && !stopped()) {
         reportFailure(tr("melt made no progress"), exitCode, QString());
+        return;
+    }
+    // The same start-up fault also ends melt at once, "successfully", with an
+    // empty output and no frame done: that run is tried again too. An input
+    // that failed to load is a real failure and is not.
+    const QFileInfo out(outputPath);
+    if (!m_sawProgress && !stopped() && !endReported() && exitStatus == QProcess::NormalExit && exitCode == 0
+        && m_restarts < MaxRestarts && !outputPath.isEmpty() && (!out.exists() || out.size() == 0)
+        && !log().contains("failed to load", Qt::CaseInsensitive)) {
+        ++m_restarts;
+        appendToLog("melt ended without progress; starting it again\n");
+        // Not from inside the process's own finished handler.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (signalsBlocked() || endReported())
+                    return; // thrown away meanwhile
+                if (stopped())
+                    reportFailure(QString(), 0, QString());
+                else
+                    start();
+            },
+            Qt::QueuedConnection);
         return;
     }
     AbstractJob::onFinished(exitCode, exitStatus);

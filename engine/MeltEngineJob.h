@@ -31,7 +31,8 @@ public:
     // melt now and then hangs before its first frame when the machine is
     // busy (no output, no progress, never exits). A run that shows no progress
     // within this time is started again, each time with twice the wait, and
-    // after MaxRestarts further tries the step fails.
+    // after MaxRestarts further tries the step fails. A run that ends at once
+    // with no progress and no output is also tried again, as often.
     static constexpr int DefaultStallMs = 20000;
     static constexpr int MaxRestarts = 3;
     void setStartStallTimeout(int milliseconds) { m_stallMs = milliseconds; }

@@ -372,6 +372,24 @@ private slots:
         QCOMPARE(job.restarts(), 1);
         QVERIFY(job.log().contains("starting it again"));
 
+        // The same fault's other face: melt ends at once, "successfully",
+        // without a frame or an output.
+        const QString out3 = m_dir.filePath("meltquick.mp3");
+        const QString mark3 = m_dir.filePath("meltquick.mark");
+        const QString quick = writeScript(m_dir.path(), "meltquick.sh",
+                                          "if [ ! -e '" + mark3.toUtf8() + "' ]; then touch '" + mark3.toUtf8()
+                                              + "'; : > '" + out3.toUtf8() + "'; exit 0; fi\n"
+                                              "printf 'Current Frame:         10, percentage:         50\\r' >&2\n"
+                                              "printf data > '" + out3.toUtf8() + "'\n");
+        ScriptMeltJob job3(quick);
+        job3.outputPath = out3;
+        QSignalSpy ends3(&job3, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished));
+        job3.start();
+        QVERIFY(waitForEnd(&job3));
+        QCOMPARE(ends3.count(), 1);
+        QVERIFY2(job3.succeeded(), qPrintable(job3.log()));
+        QCOMPARE(job3.restarts(), 1);
+
         // One that never shows progress fails in the end instead of hanging.
         const QString stuck = writeScript(m_dir.path(), "meltstuck.sh", "exec sleep 30\n");
         ScriptMeltJob job2(stuck);

@@ -213,7 +213,7 @@ private slots:
         AbstractJob* job = build(opts);
         QCOMPARE(argsOf(job),
                  QStringList({m_b, "in=00:00:00.000", "out=00:00:00.460", m_a, "in=00:00:00.250", m_small,
-                              "in=00:00:00.000", "-consumer", "avformat:" + m_out + "/aMerge.mp4", "vcodec=libx264",
+                              "in=00:00:00.000", "-consumer", "avformat:" + m_out + "/aMerge.mp4", "real_time=-1", "vcodec=libx264",
                               "s=320x240", "acodec=libmp3lame"}));
         // Times past an hour keep their hours, unquoted (a file that cannot
         // be probed keeps its out point).

@@ -166,11 +166,11 @@ private slots:
         // An unknown rate counts frames at 25 per second.
         QCOMPARE(JobArgs::MeltClip("/a", 0, 1000000, false, 0.0).last(), QString("out=00:00:00.960"));
         QCOMPARE(JobArgs::MeltConsumer("/o.mp4", "mp4", "h264", "mp3", ""),
-                 QStringList({"-consumer", "avformat:/o.mp4", "vcodec=libx264", "acodec=libmp3lame"}));
+                 QStringList({"-consumer", "avformat:/o.mp4", "real_time=-1", "vcodec=libx264", "acodec=libmp3lame"}));
         QCOMPARE(JobArgs::MeltConsumer("/o.mkv", "mkv", "h265", "aac", "640x360"),
-                 QStringList({"-consumer", "avformat:/o.mkv", "vcodec=libx265", "s=640x360", "acodec=aac"}));
+                 QStringList({"-consumer", "avformat:/o.mkv", "real_time=-1", "vcodec=libx265", "s=640x360", "acodec=aac"}));
         QCOMPARE(JobArgs::MeltConsumer("/o.mp3", "mp3", "h264", "mp3", "640x360"),
-                 QStringList({"-consumer", "avformat:/o.mp3", "vn=1", "acodec=libmp3lame"}));
+                 QStringList({"-consumer", "avformat:/o.mp3", "real_time=-1", "vn=1", "acodec=libmp3lame"}));
     }
 
     void meltReadsDecimalPoints()

@@ -98,7 +98,10 @@ private slots:
         for (AbstractJob* job : queue.jobs())
             QVERIFY(qobject_cast<MeltEngineJob*>(job));
         const QStringList parts = outputs();
-        QVERIFY(qAbs(sumDurations(parts) - m_sourceSeconds) <= 0.045);
+        QString seconds;
+        for (const QString& p : parts)
+            seconds += QString::number(StreamSeconds(p, "v")) + " ";
+        QVERIFY2(qAbs(sumDurations(parts) - m_sourceSeconds) <= 0.045, qPrintable(seconds));
         QVERIFY(qAbs(StreamSeconds(parts.first(), "v") - 4.0) <= 0.045);
         QCOMPARE(row.status.text(), QString("Completed"));
     }
