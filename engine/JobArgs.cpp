@@ -228,8 +228,8 @@ QStringList JobArgs::MeltClip(const QString& path, long long in, long long end, 
 QStringList JobArgs::MeltConsumer(const QString& output, const QString& format, const QString& vcodec,
                                   const QString& acodec, const QString& frameSize)
 {
-    // A file is rendered, not played: real_time=-1 never drops a frame to
-    // keep pace, which a busy machine would otherwise do.
+    // A file is rendered, not played: real_time=-1 renders every frame,
+    // where a positive value (playback) drops frames on a busy machine.
     QStringList args{"-consumer", "avformat:" + output, "real_time=-1"};
     if (IsAudioFormat(format)) {
         // No cover picture in a sound-only file.
