@@ -180,6 +180,12 @@ void AbstractJob::flushOutput()
         handleRecord(decode(m_splitter.TakeTail()));
 }
 
+void AbstractJob::discardOutput()
+{
+    readAll();
+    m_splitter.TakeTail();
+}
+
 void AbstractJob::onReadyRead()
 {
     feedOutput(readAll());
