@@ -90,7 +90,8 @@ void AbstractJob::launchTool(const QString& toolName, QStringList& args)
         m_stopped = false;
         status = StatusStarted;
         const QString reason = tr("%1 not found").arg(toolName);
-        // Reported from the event loop: the caller may hold the queue's lock.
+        // Reported from the event loop, never from inside start(): the queue
+        // is still walking its list there.
         QMetaObject::invokeMethod(
             this, [this, reason] { reportFailure(reason, -1, QString()); }, Qt::QueuedConnection);
         return;
@@ -179,6 +180,12 @@ void AbstractJob::flushOutput()
         handleRecord(decode(m_splitter.TakeTail()));
 }
 
+void AbstractJob::discardOutput()
+{
+    readAll();
+    m_splitter.TakeTail();
+}
+
 void AbstractJob::onReadyRead()
 {
     feedOutput(readAll());
@@ -212,7 +219,7 @@ QString AbstractJob::elapsedText() const
 void AbstractJob::onErrorOccurred(QProcess::ProcessError error)
 {
     // A process that never started sends no finished(); report the end
-    // ourselves, later, since start() may run under the queue's lock.
+    // ourselves, later, not from inside start().
     if (error != QProcess::FailedToStart)
         return;
     const QString reason = tr("could not be started");

@@ -102,6 +102,9 @@ protected:
     virtual QString verifyResult() const;
     // The time text reported with a crash; empty by default.
     virtual QString crashTime() const { return QString(); }
+    // Drops the tool's unread output and its unfinished record: what a run
+    // that is thrown away left behind is not the next run's.
+    void discardOutput();
     // Reports the end as a failure (once), with the reason for the status cell.
     void reportFailure(const QString& reason, int exitCode, const QString& failureTime);
 

@@ -18,7 +18,10 @@ QString FilterText::EscapeOption(const QString& value)
     out.reserve(value.size() + 8);
     for (int i = 0; i < value.size(); ++i) {
         const QChar c = value.at(i);
-        if (c == QLatin1Char('\\') || c == QLatin1Char('\'') || c == QLatin1Char(':') || i < first || i > last)
+        // '=' too: a value that begins like an option name ("/a/b=c") would
+        // be read as "name=value" instead of the filter's first option.
+        if (c == QLatin1Char('\\') || c == QLatin1Char('\'') || c == QLatin1Char(':') || c == QLatin1Char('=')
+            || i < first || i > last)
             out += QLatin1Char('\\');
         out += c;
     }

@@ -8,8 +8,8 @@
 class FilterText
 {
 public:
-    // Option level: a backslash before \ ' and :, and before white space at
-    // either end.
+    // Option level: a backslash before \ ' : and =, and before white space
+    // at either end.
     static QString EscapeOption(const QString& value);
     // Graph level: the whole text in single quotes, a ' inside written '\''.
     static QString QuoteGraph(const QString& value);

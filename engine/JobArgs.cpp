@@ -256,15 +256,25 @@ QString JobArgs::ScaleSize(const QString& text)
     return QString::number(w) + ":" + QString::number(h);
 }
 
-QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasAudio,
-                            const QVector<long long>& durations)
+QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasVideo,
+                            const QVector<bool>& hasAudio, const QVector<long long>& durations)
 {
     const int n = hasAudio.size();
+    const auto seconds = [&durations](int i) {
+        const long long d = i < durations.size() ? qMax(0LL, durations[i]) : 0;
+        return QString::number(static_cast<double>(d) / 1000000.0, 'f', 6);
+    };
     QString g;
     if (withVideo) {
+        // The size option of the colour source takes "WxH"; a ':' would end it.
+        QString blackSize = scaleSize;
+        blackSize.replace(QLatin1Char(':'), QLatin1Char('x'));
         for (int i = 0; i < n; ++i) {
             const QString is = QString::number(i);
-            g += "[" + is + ":v]scale=" + scaleSize + ",setsar=1[v" + is + "];";
+            if (i < hasVideo.size() && !hasVideo[i])
+                g += "color=c=black:s=" + blackSize + ":d=" + seconds(i) + ",setsar=1[v" + is + "];";
+            else
+                g += "[" + is + ":v]scale=" + scaleSize + ",setsar=1[v" + is + "];";
         }
         for (int i = 0; i < n; ++i)
             g += "[v" + QString::number(i) + "]";
@@ -281,9 +291,7 @@ QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVec
         if (hasAudio[i]) {
             pads += "[" + is + ":a]";
         } else {
-            const long long d = i < durations.size() ? qMax(0LL, durations[i]) : 0;
-            g += "anullsrc=r=44100:cl=stereo,atrim=duration="
-                + QString::number(static_cast<double>(d) / 1000000.0, 'f', 6) + "[s" + is + "];";
+            g += "anullsrc=r=44100:cl=stereo,atrim=duration=" + seconds(i) + "[s" + is + "];";
             pads += "[s" + is + "]";
         }
     }

@@ -77,10 +77,11 @@ public:
     static QString ScaleSize(const QString& text);
     // The filter-graph merge: each input scaled to the size with square
     // pixels, then joined ("[v]"), and the sounds joined ("[a]"). An input
-    // without sound gets silence of its length; without any sound there is
-    // no "[a]"; withVideo off leaves the picture out (sound-only containers).
-    static QString MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasAudio,
-                              const QVector<long long>& durations);
+    // without sound gets silence of its length, one without picture a black
+    // picture of its length; without any sound there is no "[a]"; withVideo
+    // off leaves the picture out (sound-only containers).
+    static QString MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasVideo,
+                              const QVector<bool>& hasAudio, const QVector<long long>& durations);
     // The folder outputs go to: the configured one, else the input's own.
     static QString OutDir(const QString& configured, const QString& input);
     // Microseconds of a duration text "H:MM:SS.cc" (any number of hour

@@ -55,20 +55,29 @@ void JobsManage::startNextJob()
 {
     // A hand-edited settings file may hold 0 or less: one job still runs.
     const int limit = std::max(1, m_maxRunning);
-    if (m_paused || m_running >= limit)
-        return;
-    QMutexLocker locker(&m_lock);
-    // start() never reports an end from inside itself (a failed launch is
-    // reported from the event loop), so no path comes back here under the lock.
-    for (AbstractJob* job : qAsConst(m_jobs)) {
-        if (job->status == AbstractJob::StatusCompleted)
-            continue;
-        if (m_running >= limit)
-            break;
-        if (!job->ran()) {
-            job->start();
+    // start() sends the job's first progress report at once, and a slot may
+    // answer it with a Stop (cleanup) or a new job: each job is started with
+    // the lock released, and the list is looked at afresh after every start.
+    QList<AbstractJob*> started; // never twice in one call, whatever start() did
+    for (;;) {
+        AbstractJob* next = nullptr;
+        {
+            QMutexLocker locker(&m_lock);
+            if (m_paused || m_running >= limit)
+                return;
+            for (AbstractJob* job : qAsConst(m_jobs)) {
+                if (job->status != AbstractJob::StatusCompleted && !job->ran() && !started.contains(job)) {
+                    next = job;
+                    break;
+                }
+            }
+            if (!next)
+                return;
+            // Counted before the start, so a Stop inside it resets the count.
             ++m_running;
         }
+        started.append(next);
+        next->start();
     }
 }
 

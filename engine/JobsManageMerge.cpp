@@ -144,6 +144,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             mergeJob = engine;
         } else {
             QStringList args;
+            QVector<bool> hasVideo;
             QVector<bool> hasAudio;
             QVector<long long> durations;
             long long total = 0;
@@ -151,6 +152,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             for (int i = 0; i < inputs.size(); ++i) {
                 args << "-i" << inputs.at(i).path;
                 const ST_STREAM_FACTS& f = facts.at(i);
+                hasVideo.append(f.hasVideo);
                 hasAudio.append(f.hasAudio);
                 durations.append(f.duration);
                 total += f.duration;
@@ -169,7 +171,12 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             bool anyAudio = false;
             for (bool a : hasAudio)
                 anyAudio = anyAudio || a;
-            const QString graph = JobArgs::MergeGraph(scale, withVideo, hasAudio, durations);
+            if (!withVideo && !anyAudio) {
+                // An empty graph would only fail in the converter.
+                setText(job->standardItem(), tr("Nothing to merge: no picture or sound"));
+                return;
+            }
+            const QString graph = JobArgs::MergeGraph(scale, withVideo, hasVideo, hasAudio, durations);
             qDebug() << graph;
             args << "-filter_complex" << graph;
             if (withVideo)

@@ -57,13 +57,36 @@ void MeltEngineJob::onStallCheck()
     }
     ++m_restarts;
     appendToLog(QString("melt showed no progress in %1 s; starting it again\n").arg(waited));
-    // The killed run's end is not this step's end.
+    // The killed run's end is not this step's end; the next run starts once
+    // it has been reaped (onFinished), with no waiting here.
     m_restarting = true;
     kill();
-    waitForFinished(5000);
-    m_restarting = false;
-    readAll();
-    start();
+}
+
+void MeltEngineJob::restartLater()
+{
+    discardOutput();
+    // Not from inside the process's own finished handler.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (signalsBlocked() || endReported())
+                return; // thrown away meanwhile
+            if (stopped())
+                reportFailure(QString(), 0, QString());
+            else
+                start();
+        },
+        Qt::QueuedConnection);
+}
+
+void MeltEngineJob::onReadyRead()
+{
+    if (m_restarting) {
+        discardOutput();
+        return;
+    }
+    AbstractJob::onReadyRead();
 }
 
 QString MeltEngineJob::FrameToTimecode(int frame) const
@@ -121,8 +144,11 @@ QString MeltEngineJob::crashTime() const
 void MeltEngineJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     m_stallTimer.stop();
-    if (m_restarting)
+    if (m_restarting) {
+        m_restarting = false;
+        restartLater();
         return;
+    }
     if (m_gaveUp && !stopped()) {
         reportFailure(tr("melt made no progress"), exitCode, QString());
         return;
@@ -136,18 +162,7 @@ void MeltEngineJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         && !log().contains("failed to load", Qt::CaseInsensitive)) {
         ++m_restarts;
         appendToLog("melt ended without progress; starting it again\n");
-        // Not from inside the process's own finished handler.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (signalsBlocked() || endReported())
-                    return; // thrown away meanwhile
-                if (stopped())
-                    reportFailure(QString(), 0, QString());
-                else
-                    start();
-            },
-            Qt::QueuedConnection);
+        restartLater();
         return;
     }
     AbstractJob::onFinished(exitCode, exitStatus);

@@ -43,6 +43,7 @@ public slots:
     void onFinished(int exitCode, QProcess::ExitStatus exitStatus) override;
     void onOpenTriggered() {}
     void onStarted() override;
+    void onReadyRead() override;
 
 protected:
     void handleRecord(const QString& line) override;
@@ -51,6 +52,9 @@ protected:
 
 private:
     void onStallCheck();
+    // Starts the next run from the event loop, unless the step was stopped or
+    // thrown away meanwhile.
+    void restartLater();
 
     int m_lastPercent = 0;
     QStringList m_baseArgs;
@@ -59,7 +63,7 @@ private:
     int m_stallMs = DefaultStallMs;
     int m_restarts = 0;
     bool m_sawProgress = false;
-    bool m_restarting = false;
+    bool m_restarting = false; // a stalled run was killed and is not reaped yet
     bool m_gaveUp = false;
     int m_lastFrame = 0;
     std::unique_ptr<Mlt::Profile> m_profile;

@@ -55,6 +55,7 @@ private slots:
         QCOMPARE(FilterText::EscapeOption("C:\\a'b"), QString("C\\:\\\\a\\'b"));
         QCOMPARE(FilterText::QuoteGraph("it's"), QString("'it'\\''s'"));
         QCOMPARE(FilterText::Path("/t/it's:a.png"), QString("'/t/it\\'\\''s\\:a.png'"));
+        QCOMPARE(FilterText::EscapeOption("/t/a=b"), QString("/t/a\\=b"));
         // brackets, commas, semicolons and % are safe inside the quotes
         QCOMPARE(FilterText::Path("/t/[a],b;%2 é.png"), QString("'/t/[a],b;%2 é.png'"));
         // blanks at the ends survive the option parser, inner ones need nothing

@@ -372,6 +372,26 @@ private slots:
         QCOMPARE(job.restarts(), 1);
         QVERIFY(job.log().contains("starting it again"));
 
+        // A run that ignores terminate requests and leaves half a line: the
+        // next run starts once it is gone, and its output stands alone.
+        const QString out4 = m_dir.filePath("melthalf.mp3");
+        const QString mark4 = m_dir.filePath("melthalf.mark");
+        const QString half = writeScript(m_dir.path(), "melthalf.sh",
+                                         "if [ ! -e '" + mark4.toUtf8() + "' ]; then touch '" + mark4.toUtf8()
+                                             + "'; trap '' TERM; printf 'unfinished' >&2; exec sleep 30; fi\n"
+                                               "printf 'next\\nCurrent Frame:         10, percentage:         50\\r' >&2\n"
+                                               "printf data > '" + out4.toUtf8() + "'\n");
+        ScriptMeltJob job4(half);
+        job4.outputPath = out4;
+        job4.setStartStallTimeout(300);
+        QSignalSpy ends4(&job4, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished));
+        job4.start();
+        QVERIFY(waitForEnd(&job4));
+        QCOMPARE(ends4.count(), 1);
+        QVERIFY2(job4.succeeded(), qPrintable(job4.log()));
+        QCOMPARE(job4.restarts(), 1);
+        QVERIFY2(job4.log().contains("again\nnext\n") && !job4.log().contains("unfinished"), qPrintable(job4.log()));
+
         // The same fault's other face: melt ends at once, "successfully",
         // without a frame or an output.
         const QString out3 = m_dir.filePath("meltquick.mp3");

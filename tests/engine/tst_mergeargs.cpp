@@ -25,8 +25,8 @@ private:
         ResetRows(m_dir.path(), {opts});
         m_queue.reset(new JobsManage);
         m_queue->SetOutputFolderQuery([this]() { return m_out; });
-        FollowUpRow cells;
-        JxEngineJob* given = ContainerJob(cells, opts.path, 0);
+        m_cells.status.setText("Ready");
+        JxEngineJob* given = ContainerJob(m_cells, opts.path, 0);
         given->frameSize = frameSize;
         m_queue->AddJobMerge(given, converted);
         delete given;
@@ -50,6 +50,7 @@ private:
         return opts;
     }
     std::unique_ptr<JobsManage> m_queue;
+    FollowUpRow m_cells; // the row cells of the last build
 
 private slots:
     void initTestCase()
@@ -109,18 +110,23 @@ private slots:
 
     void graphText()
     {
-        QCOMPARE(JobArgs::MergeGraph("1280:720", true, {true, true, true}, {1, 2, 3}),
+        QCOMPARE(JobArgs::MergeGraph("1280:720", true, {true, true, true}, {true, true, true}, {1, 2, 3}),
                  QString("[0:v]scale=1280:720,setsar=1[v0];[1:v]scale=1280:720,setsar=1[v1];"
                          "[2:v]scale=1280:720,setsar=1[v2];[v0][v1][v2]concat=n=3:v=1:a=0[v];"
                          "[0:a][1:a][2:a]concat=n=3:v=0:a=1[a]"));
         // A clip without sound gets silence of its own length.
-        QCOMPARE(JobArgs::MergeGraph("320:240", true, {true, false}, {1000000, 2500000}),
+        QCOMPARE(JobArgs::MergeGraph("320:240", true, {true, true}, {true, false}, {1000000, 2500000}),
                  QString("[0:v]scale=320:240,setsar=1[v0];[1:v]scale=320:240,setsar=1[v1];"
                          "[v0][v1]concat=n=2:v=1:a=0[v];anullsrc=r=44100:cl=stereo,atrim=duration=2.500000[s1];"
                          "[0:a][s1]concat=n=2:v=0:a=1[a]"));
-        QCOMPARE(JobArgs::MergeGraph("320:240", true, {false}, {1}),
+        QCOMPARE(JobArgs::MergeGraph("320:240", true, {true}, {false}, {1}),
                  QString("[0:v]scale=320:240,setsar=1[v0];[v0]concat=n=1:v=1:a=0[v]"));
-        QCOMPARE(JobArgs::MergeGraph("", false, {true, true}, {1, 1}), QString("[0:a][1:a]concat=n=2:v=0:a=1[a]"));
+        // ... and one without picture a black picture of its length.
+        QCOMPARE(JobArgs::MergeGraph("320:240", true, {false, true}, {true, true}, {1500000, 1}),
+                 QString("color=c=black:s=320x240:d=1.500000,setsar=1[v0];[1:v]scale=320:240,setsar=1[v1];"
+                         "[v0][v1]concat=n=2:v=1:a=0[v];[0:a][1:a]concat=n=2:v=0:a=1[a]"));
+        QCOMPARE(JobArgs::MergeGraph("", false, {true, true}, {true, true}, {1, 1}),
+                 QString("[0:a][1:a]concat=n=2:v=0:a=1[a]"));
         QCOMPARE(JobArgs::ScaleSize("1920x1080"), QString("1920:1080"));
         QCOMPARE(JobArgs::ScaleSize("1280:720"), QString("1280:720"));
         QCOMPARE(JobArgs::ScaleSize(""), QString());
@@ -202,6 +208,16 @@ private slots:
         args = argsOf(build(row({}, {m_mov})));
         QCOMPARE(args.at(args.indexOf("-b:v") + 1), QString("0k"));
         QVERIFY(!args.contains("-qmin"));
+    }
+
+    void nothingToJoinIsRefused()
+    {
+        // A sound-only container of clips without sound: no empty graph is run.
+        SetOutputFormat("mp3", "copy", "copy");
+        ST_OPTS opts = MakeSourceRow(m_silent, 1000000);
+        opts.endingClips.append(ST_MERGE{m_silent, 0, 1000000});
+        QVERIFY(!build(opts));
+        QCOMPARE(m_cells.status.text(), QString("Nothing to merge: no picture or sound"));
     }
 
     void meltArguments()

@@ -17,6 +17,7 @@ private:
     QString m_main;    // 4 s, 320x240
     QString m_ending;  // 3 s, 320x240
     QString m_wide;    // 3 s, 640x360 at 30 fps
+    QString m_sound;   // 2 s, sound only
 
     ST_OPTS row(const QString& ending)
     {
@@ -53,6 +54,8 @@ private slots:
         m_main = TestMedia::MakeVideo(m_dir.path(), "main.mp4", 4.0);
         m_ending = TestMedia::MakeSolidVideo(m_dir.path(), "blue", "ending.mp4", 3.0);
         m_wide = TestMedia::MakeVideo(m_dir.path(), "wide.mp4", 3.0, 640, 360, 30);
+        m_sound = TestMedia::MakeAudio(m_dir.path(), "sound.m4a", 2.0);
+        QVERIFY(!m_sound.isEmpty());
         QVERIFY(!m_title.isEmpty() && !m_main.isEmpty() && !m_ending.isEmpty() && !m_wide.isEmpty());
     }
     void init() { clearOutputs(); }
@@ -100,6 +103,23 @@ private slots:
         QCOMPARE(r.width, 320);
         QCOMPARE(r.height, 240);
         QVERIFY(qAbs(StreamSeconds(job->outputPath, "v") - 9.0) <= 0.05);
+    }
+
+    void clipWithoutPictureGetsBlack()
+    {
+        // A sound-only title clip: a black picture of its length, as a clip
+        // without sound gets silence.
+        SetOutputFormat("mp4", "copy", "copy");
+        ST_OPTS opts = row(m_ending);
+        opts.titleClips = {ST_MERGE{m_sound, 0, 2000000}};
+        JobsManage queue;
+        FollowUpRow cells;
+        AbstractJob* job = mergeDirect(queue, cells, opts);
+        QVERIFY(job);
+        QVERIFY(RunQueue(queue));
+        QVERIFY2(job->succeeded(), qPrintable(job->log()));
+        QCOMPARE(cells.status.text(), QString("Completed"));
+        QVERIFY(qAbs(StreamSeconds(job->outputPath, "v") - 9.0) <= 0.1);
     }
 
     void meltCutsToInAndOutPoints()

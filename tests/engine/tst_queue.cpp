@@ -14,8 +14,11 @@
 #include <QTableWidgetItem>
 #include <QTemporaryDir>
 
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <signal.h>
+#include <thread>
 
 namespace {
 
@@ -34,6 +37,36 @@ bool processGone(qint64 pid)
 {
     return ::kill(pid_t(pid), 0) != 0;
 }
+
+// Ends the program when the guarded calls deadlock, rather than leaving the
+// test hanging until the suite's time limit.
+class Watchdog
+{
+public:
+    explicit Watchdog(int ms)
+        : m_thread([this, ms] {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (!m_wake.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_done; }))
+                qFatal("deadlock: the guarded calls did not return");
+        })
+    {
+    }
+    ~Watchdog()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_done = true;
+        }
+        m_wake.notify_one();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_done = false;
+    std::thread m_thread;
+};
 
 bool writeFile(const QString& path, qint64 bytes)
 {
@@ -521,6 +554,50 @@ private slots:
         QVERIFY(q.jobs().isEmpty());
         QCOMPARE(row.status.text(), QString("Stopped"));
         QTRY_VERIFY_WITH_TIMEOUT(watch.isNull(), 2000);
+    }
+
+    void answersToTheFirstReport_data()
+    {
+        QTest::addColumn<bool>("stop");
+        QTest::newRow("Stop") << true;
+        QTest::newRow("new job") << false;
+    }
+    void answersToTheFirstReport()
+    {
+        // The 0 % report comes from inside startNextJob: a Stop or a new job
+        // handled there must not lock the queue out of itself.
+        QFETCH(bool, stop);
+        JobsManage q;
+        q.setMaxRunning(1);
+        Row row;
+        const auto make = [&](const QString& name) {
+            auto* job = new ScriptJob(okScript(), {m_dir.filePath(name)});
+            job->outputPath = m_dir.filePath(name);
+            row.attach(job);
+            return job;
+        };
+        AbstractJob* job = make("first.out");
+        AbstractJob* added = nullptr;
+        connect(job, &AbstractJob::progressUpdated, this, [&](AbstractJob*, int percent) {
+            if (percent != 0 || added)
+                return;
+            added = make("added.out");
+            if (stop)
+                q.cleanup();
+            q.AddJobTask(added);
+        });
+        q.AddJobTask(job);
+        QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+        {
+            Watchdog guard(20000);
+            q.startNextJob();
+        }
+        QVERIFY(added);
+        const QList<AbstractJob*> left = stop ? QList<AbstractJob*>{added} : QList<AbstractJob*>{job, added};
+        QCOMPARE(q.jobs(), left);
+        QVERIFY(done.wait(20000));
+        QVERIFY(added->succeeded());
+        QCOMPARE(row.status.text(), QString("Completed"));
     }
 
     void outputFolderQuery()
