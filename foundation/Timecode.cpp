@@ -135,13 +135,13 @@ long long Timecode::timecode_to_timestamp(const QString& text, const rational& t
 
     // The writer puts the sign in front of the whole text ("-00:00:01:01"):
     // it belongs to the whole time, not to the hours alone.
-    QString unsigned_ = text.trimmed();
-    const bool negative = unsigned_.startsWith(QLatin1Char('-'));
-    if (negative || unsigned_.startsWith(QLatin1Char('+')))
-        unsigned_.remove(0, 1);
+    QString magnitude = text.trimmed();
+    const bool negative = magnitude.startsWith(QLatin1Char('-'));
+    if (negative || magnitude.startsWith(QLatin1Char('+')))
+        magnitude.remove(0, 1);
 
     static const QRegularExpression separators(QStringLiteral("(:)|(;)|(\\.)"));
-    QStringList parts = unsigned_.split(separators);
+    QStringList parts = magnitude.split(separators);
     while (parts.size() > 4)
         parts.removeLast();
     good = true;
