@@ -1,6 +1,6 @@
 #include "CLayerInfo.h"
 
-#include <cmath>
+#include <climits>
 
 CLayerInfo::CLayerInfo()
     : FileName(QStringLiteral(""))
@@ -57,17 +57,21 @@ void CLayerInfo::SetLayerShadow(int angle, int distance, bool on)
 
 namespace {
 
-// numerator / 90 times d in single precision, then + 0.5 and truncated toward
-// zero, as the canvas items have always placed their shadows. A whole product
-// is taken as it is, so the four main directions keep the full distance
-// (90 degrees and distance 30 is exactly (-30, 0)).
+// numerator / 90 times d, + 0.5 and truncated toward zero, as the canvas
+// items have always placed their shadows; a whole product is taken as it is,
+// so the four main directions keep the full distance (90 degrees and
+// distance 30 is exactly (-30, 0)). Computed exactly in integers: rounding
+// in floating point made some whole products land just beside the whole
+// number, one short on the negative side only, so mirrored angles differed.
 int ShadowPart(int numerator, int d)
 {
-    const float product = static_cast<float>(numerator) / 90.0f * static_cast<float>(d);
-    const double wide = static_cast<double>(product);
-    if (std::trunc(wide) == wide)
-        return static_cast<int>(wide);
-    return static_cast<int>(wide + 0.5);
+    const long long p = static_cast<long long>(numerator) * d;
+    long long result;
+    if (p % 90 == 0)
+        result = p / 90;
+    else
+        result = static_cast<long long>((2 * static_cast<__int128>(p) + 90) / 180);   // trunc(p / 90 + 0.5)
+    return static_cast<int>(qBound<long long>(INT_MIN, result, INT_MAX));
 }
 
 } // namespace

@@ -50,7 +50,9 @@ bool RevealThroughFileManager(const QString& path)
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-    call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+    // A URI with every reserved and non-ASCII character percent-encoded: file
+    // managers read "#" as a fragment and "%" as the start of an escape.
+    call << QStringList{QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded())} << QString();
     const QDBusMessage reply = bus.call(call, QDBus::Block, kFileManagerTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage) {
         qDebug() << "File manager not reachable:" << reply.errorMessage();

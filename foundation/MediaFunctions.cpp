@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -19,7 +20,8 @@ namespace {
 class InputFile
 {
 public:
-    explicit InputFile(const char* path)
+    // maxPixels (0 for no limit) also bounds what probing may decode.
+    explicit InputFile(const char* path, long long maxPixels = 0)
     {
         if (!path)
             return;
@@ -27,7 +29,15 @@ public:
             m_ctx = nullptr;
             return;
         }
-        if (avformat_find_stream_info(m_ctx, nullptr) < 0)
+        std::vector<AVDictionary*> options(m_ctx->nb_streams, nullptr);
+        if (maxPixels > 0) {
+            for (AVDictionary*& o : options)
+                av_dict_set_int(&o, "max_pixels", maxPixels, 0);
+        }
+        const int found = avformat_find_stream_info(m_ctx, options.empty() ? nullptr : options.data());
+        for (AVDictionary*& o : options)
+            av_dict_free(&o);
+        if (found < 0)
             avformat_close_input(&m_ctx);
     }
     ~InputFile() { avformat_close_input(&m_ctx); }
@@ -68,6 +78,18 @@ float FrameRateOf(const AVStream* stream)
     if (stream->r_frame_rate.num != 0 && stream->r_frame_rate.den != 0)
         return RateOf(stream->r_frame_rate);
     return RateOf(stream->avg_frame_rate);
+}
+
+// The largest picture decoded for a frame image: 16384 pixels a side and 64
+// megapixels in all (8K video is 33). A file may claim any size in a few
+// bytes; decoding what it claims could take gigabytes.
+constexpr int kMaxPictureSide = 16384;
+constexpr long long kMaxPicturePixels = 1LL << 26;
+
+bool SaneSize(int width, int height)
+{
+    return width <= kMaxPictureSide && height <= kMaxPictureSide
+        && static_cast<long long>(width) * height <= kMaxPicturePixels;
 }
 
 struct FrameDeleter {
@@ -116,7 +138,7 @@ void GetMediaInfo(const char* path, int* width, int* height, long long* duration
 
 void GetMediaImage(const char* path, QImage* image, long long time, long long* duration)
 {
-    InputFile input(path);
+    InputFile input(path, kMaxPicturePixels);
     AVFormatContext* fmt = input.get();
     if (!fmt)
         return;
@@ -136,6 +158,8 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
     if (index < 0)
         return;
     AVStream* stream = fmt->streams[index];
+    if (!SaneSize(stream->codecpar->width, stream->codecpar->height))
+        return;
     const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!codec)
         return;
@@ -143,6 +167,8 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
     if (!dec || avcodec_parameters_to_context(dec.get(), stream->codecpar) < 0)
         return;
     dec->pkt_timebase = stream->time_base;
+    // A size that only the decoded data tells is bounded by the decoder.
+    dec->max_pixels = kMaxPicturePixels;
     if (avcodec_open2(dec.get(), codec, nullptr) < 0)
         return;
 
@@ -188,7 +214,7 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
         w = frame->width;
         h = frame->height;
     }
-    if (w <= 0 || h <= 0)
+    if (w <= 0 || h <= 0 || !SaneSize(w, h) || (got && !SaneSize(frame->width, frame->height)))
         return;
 
     QImage picture(w, h, QImage::Format_RGB32);

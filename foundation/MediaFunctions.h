@@ -17,7 +17,8 @@ void GetMediaInfo(const char* path, int* width, int* height, long long* duration
 // at or before time (microseconds from the start of the stream), as an RGB32
 // image of the stream's size. When the decoder opens but nothing decodes the
 // image is opaque black. The image is left untouched when the file, its video
-// stream or its decoder fails. duration (may be null) receives the container
+// stream or its decoder fails, and when the picture is larger than 16384
+// pixels a side or 64 megapixels in all (refused before decoding). duration (may be null) receives the container
 // duration in microseconds, 0 when unknown.
 void GetMediaImage(const char* path, QImage* image, long long time, long long* duration = nullptr);
 

@@ -90,9 +90,15 @@ bool ScanNumber(const QChar* s, int n, int& pos, long long& value)
     return true;
 }
 
+// A time with a minus sign in front ("-00:00:05,000") is read as 0: the sign
+// belongs to the whole time, and subtitle times are never negative.
 bool ScanTime(const QChar* s, int n, int& pos, long long& ms)
 {
     long long parts[4] = {0, 0, 0, 0};
+    int lead = pos;
+    while (lead < n && s[lead].isSpace())
+        ++lead;
+    const bool negative = lead < n && s[lead] == QLatin1Char('-');
     for (int i = 0; i < 4; ++i) {
         if (!ScanNumber(s, n, pos, parts[i]))
             return false;
@@ -103,6 +109,8 @@ bool ScanTime(const QChar* s, int n, int& pos, long long& ms)
         }
     }
     ms = parts[3] + (parts[2] + parts[1] * 60 + parts[0] * 3600) * 1000;
+    if (negative || ms < 0)
+        ms = 0;
     return true;
 }
 
@@ -147,13 +155,19 @@ QString DecodeSrtBytes(const QByteArray& bytes)
     // A byte-order mark names the encoding; else UTF-8 when the bytes are
     // valid UTF-8, else the 8-bit fallback.
     QTextCodec* bom = QTextCodec::codecForUtfText(bytes, nullptr);
+    // Every decoder is given the size: the QByteArray overload of fromUtf8
+    // stops at the first NUL byte and would lose the rest of the file.
+    QString text;
     if (bom) {
         QTextCodec::ConverterState state(QTextCodec::DefaultConversion);
-        return bom->toUnicode(bytes.constData(), bytes.size(), &state);
+        text = bom->toUnicode(bytes.constData(), bytes.size(), &state);
+    } else if (IsWholeUtf8(bytes.constData(), bytes.size())) {
+        text = QString::fromUtf8(bytes.constData(), bytes.size());
+    } else {
+        text = FallbackCodec()->toUnicode(bytes.constData(), bytes.size());
     }
-    if (IsWholeUtf8(bytes.constData(), bytes.size()))
-        return QString::fromUtf8(bytes);
-    return FallbackCodec()->toUnicode(bytes);
+    text.remove(QChar(0));
+    return text;
 }
 
 } // namespace
@@ -259,24 +273,20 @@ bool SubtitleParser::SRTParser()
     if (!isOpen() || !isReadable())
         return false;
     // The raw bytes: text mode would drop every 0x0D byte, which tears
-    // UTF-16 text apart. Its carriage returns go once the text is decoded.
+    // UTF-16 text apart. Line ends are sorted out once the text is decoded:
+    // Windows (CR LF), Unix (LF) and old Mac (CR alone) files all occur.
     const bool textMode = isTextModeEnabled();
     setTextModeEnabled(false);
     QString all = DecodeSrtBytes(readAll());
     setTextModeEnabled(textMode);
-    if (textMode)
-        all.remove(QLatin1Char('\r'));
+    all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    all.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QVector<QStringRef> lines = all.splitRef(QLatin1Char('\n'));
     const int count = lines.size();
 
     static const QString kBreak = QStringLiteral("\\N");
     int i = 0;
-    auto lineAt = [&](int k) {
-        QStringRef l = lines.at(k);
-        if (l.endsWith(QLatin1Char('\r')))
-            l.chop(1);
-        return l.toString();
-    };
+    auto lineAt = [&](int k) { return lines.at(k).toString(); };
     // The text after the last line of the file is not a line.
     const int lineCount = (count > 0 && lines.last().isEmpty()) ? count - 1 : count;
 

@@ -36,10 +36,11 @@ QString Colour(uint32_t rgba)
 
 // Event times are milliseconds; a negative time is written as 0 (subtitle
 // files have no negative times), and an absurd one read from a hostile file
-// is capped so that it still converts to microseconds.
+// is capped at the most hours that libass (and other readers) scan into an
+// int, so that the file reads back as the cap and not as a negative time.
 long long Microseconds(long long ms)
 {
-    const long long kMaxMs = LLONG_MAX / 1000;
+    const long long kMaxMs = static_cast<long long>(INT_MAX) * 3600 * 1000;
     return ms > 0 ? qMin(ms, kMaxMs) * 1000 : 0;
 }
 
@@ -53,11 +54,28 @@ QString SrtTime(long long ms)
     return Timecode::Int64ToTime3(Microseconds(ms));
 }
 
+// Control characters other than line breaks are never written: libass stops
+// reading a file at a NUL byte, losing every event after it. A tab becomes a
+// blank; CR and LF stay for the callers to turn into their line breaks.
+QString WithoutControls(const QString& value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (const QChar c : value) {
+        const ushort u = c.unicode();
+        if (u == '\t')
+            out += QLatin1Char(' ');
+        else if (u == '\r' || u == '\n' || (u >= 0x20 && u != 0x7F && (u < 0x80 || u > 0x9F)))
+            out += c;
+    }
+    return out;
+}
+
 // A comma or a line break inside a comma-separated field would shift every
 // field after it when the file is read back.
 QString Field(const QString& value)
 {
-    QString out = value;
+    QString out = WithoutControls(value);
     out.replace(QLatin1Char(','), QLatin1Char(';'));
     out.replace(QLatin1Char('\r'), QLatin1Char(' '));
     out.replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -67,20 +85,30 @@ QString Field(const QString& value)
 // The event text stays on one line: real line breaks become "\N".
 QString AssText(const QString& text)
 {
-    QString out = text;
+    QString out = WithoutControls(text);
     out.replace(QLatin1String("\r\n"), QLatin1String("\\N"));
     out.replace(QLatin1Char('\r'), QLatin1String("\\N"));
     out.replace(QLatin1Char('\n'), QLatin1String("\\N"));
     return out;
 }
 
-// SRT has no "\N": a cue's lines are real lines.
+// SRT has no "\N": a cue's lines are real lines. An empty line would end the
+// cue for every reader (and the lines after it would be read as the next
+// cue), so a break that would begin or end an empty line stays a written
+// "\N", which readers take as a line break too; the text reads back as it was.
 QString SrtText(const QString& text)
 {
-    QString out = text;
-    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    out.replace(QLatin1String("\\N"), QLatin1String("\n"));
+    QString flat = WithoutControls(text);
+    flat.replace(QLatin1String("\r\n"), QLatin1String("\\N"));
+    flat.replace(QLatin1Char('\r'), QLatin1String("\\N"));
+    flat.replace(QLatin1Char('\n'), QLatin1String("\\N"));
+    const QStringList parts = flat.split(QLatin1String("\\N"));
+    QString out = parts.first();
+    for (int i = 1; i < parts.size(); ++i) {
+        const bool lineBreak = !out.isEmpty() && !parts.at(i).isEmpty();
+        out += lineBreak ? QStringLiteral("\n") : QStringLiteral("\\N");
+        out += parts.at(i);
+    }
     return out;
 }
 
@@ -210,8 +238,14 @@ bool SubtitleParser::SaveSRT(const QString& path) const
         out += QLatin1String(" --> ");
         out += SrtTime(e.End);
         out += QLatin1Char('\n');
-        out += SrtText(e.Text);
-        out += QLatin1String("\n\n");
+        // A cue without text has no text line: an empty one would be a
+        // second blank line.
+        const QString text = SrtText(e.Text);
+        if (!text.isEmpty()) {
+            out += text;
+            out += QLatin1Char('\n');
+        }
+        out += QLatin1Char('\n');
     }
     return WriteUtf8File(path, out);
 }

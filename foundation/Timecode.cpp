@@ -84,7 +84,8 @@ QString Timecode::timestamp_to_timecode(const long long& timestamp, const ration
 
     const double r = 1.0 / timebase.toDouble();
     const long long fps = WholeFps(r);
-    long long n = timestamp < 0 ? -timestamp : timestamp;
+    // The lowest 64-bit value has no positive counterpart: one tick less.
+    long long n = timestamp == LLONG_MIN ? LLONG_MAX : (timestamp < 0 ? -timestamp : timestamp);
     QChar separator = QLatin1Char(':');
 
     if (display == TimecodeDrop && TimebaseIsDropFrame(timebase)) {
@@ -132,18 +133,30 @@ long long Timecode::timecode_to_timestamp(const QString& text, const rational& t
         return Rounded(value * 0.001 / timebase.toDouble());
     }
 
+    // The writer puts the sign in front of the whole text ("-00:00:01:01"):
+    // it belongs to the whole time, not to the hours alone.
+    QString magnitude = text.trimmed();
+    const bool negative = magnitude.startsWith(QLatin1Char('-'));
+    if (negative || magnitude.startsWith(QLatin1Char('+')))
+        magnitude.remove(0, 1);
+
     static const QRegularExpression separators(QStringLiteral("(:)|(;)|(\\.)"));
-    QStringList parts = text.split(separators);
+    QStringList parts = magnitude.split(separators);
     while (parts.size() > 4)
         parts.removeLast();
     good = true;
     QList<long long> values;
     for (const QString& part : parts) {
         bool partOk = false;
-        const long long v = part.toLongLong(&partOk, 10);
-        if (!partOk)
+        long long v = part.toLongLong(&partOk, 10);
+        // A second sign inside the text ("--1", "00:-1") makes no time.
+        if (part.startsWith(QLatin1Char('-')) || part.startsWith(QLatin1Char('+')))
+            partOk = false;
+        if (!partOk) {
             good = false;
-        values.append(partOk ? v : 0);
+            v = 0;
+        }
+        values.append(v);
     }
     while (values.size() < 4)
         values.prepend(0);
@@ -171,7 +184,7 @@ long long Timecode::timecode_to_timestamp(const QString& text, const rational& t
     }
     if (ok)
         *ok = good;
-    return result;
+    return negative ? -result : result;
 }
 
 bool Timecode::TimebaseIsDropFrame(const rational& timebase)
@@ -250,24 +263,27 @@ QString Timecode::Int64ToTimeZZZ(long long milliseconds)
 
 long long Timecode::TimeToInt64(const QString& text)
 {
-    // The tail is always MM?SS?cc; whatever stands before its separator is the
-    // hours, so 100:00:00.00 and a negative -00:00:01.50 read correctly too.
-    const QString trimmed = text.trimmed();
-    if (trimmed.size() < 10)
-        return 0;
-    QString hours = trimmed.left(trimmed.size() - 9);
+    // Four fields H?MM?SS?cc with any one separator between them; hours may
+    // have any number of digits, a leading "-" negates, and one-digit fields
+    // occur ("0:1:2.5"). The last field is a decimal fraction of a second.
+    QString trimmed = text.trimmed();
     bool negative = false;
-    if (hours.startsWith(QLatin1Char('-'))) {
+    if (trimmed.startsWith(QLatin1Char('-'))) {
         negative = true;
-        hours.remove(0, 1);
+        trimmed.remove(0, 1);
     }
+    static const QRegularExpression separator(QStringLiteral("[^0-9A-Za-z]"));
+    const QStringList fields = trimmed.split(separator);
+    if (fields.size() < 4)
+        return 0;
     // Hours are capped so that the sum below stays in 64 bits whatever the
-    // tool printed.
+    // tool printed; minutes and seconds have two digits, at most 99 each.
     const long long kMaxHours = LLONG_MAX / 3600000000LL - 2;
-    const long long h = qBound(-kMaxHours, hours.toLongLong(nullptr, 10), kMaxHours);
-    const long long m = trimmed.mid(trimmed.size() - 8, 2).toInt(nullptr, 10);
-    const long long s = trimmed.mid(trimmed.size() - 5, 2).toInt(nullptr, 10);
-    const long long c = trimmed.right(2).toInt(nullptr, 10);
-    const long long us = (h * 3600 + m * 60 + s) * 1000000LL + c * 10000;
+    const long long h = qMin(kMaxHours, fields.at(0).toLongLong(nullptr, 10));
+    const long long m = qBound(0, fields.at(1).toInt(nullptr, 10), 99);
+    const long long s = qBound(0, fields.at(2).toInt(nullptr, 10), 99);
+    QString fraction = fields.at(3).left(6);
+    fraction = fraction.leftJustified(6, QLatin1Char('0'));
+    const long long us = (qMax(0LL, h) * 3600 + m * 60 + s) * 1000000LL + qMax(0, fraction.toInt(nullptr, 10));
     return negative ? -us : us;
 }

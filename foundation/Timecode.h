@@ -24,8 +24,8 @@ public:
 
     static QString timestamp_to_timecode(const long long& timestamp, const rational& timebase,
                                          const Display& display, bool showPlus = false);
-    // Reads a text written by timestamp_to_timecode back; ok (when given)
-    // tells whether the text could be read.
+    // Reads a text written by timestamp_to_timecode back, its sign included;
+    // ok (when given) tells whether the text could be read.
     static long long timecode_to_timestamp(const QString& text, const rational& timebase,
                                            const Display& display, bool* ok = nullptr);
     static bool TimebaseIsDropFrame(const rational& timebase);
@@ -45,6 +45,7 @@ public:
     static QString Int64ToTimeZZZ(long long milliseconds); // HH:MM:SS:mmm (subtitle cells)
     // Reads HH:MM:SS.cc (engine durations and "time=" values) into
     // microseconds. Separators are not checked; hours may have more than two
-    // digits and a leading "-" negates; unreadable fields count as 0.
+    // digits, any field may have one, the last is a decimal fraction of a
+    // second, and a leading "-" negates; unreadable fields count as 0.
     static long long TimeToInt64(const QString& text);
 };

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QStringList>
 #include <climits>
+#include <cmath>
 #include <istream>
 #include <ostream>
 
@@ -20,6 +21,54 @@ __int128 WideGcd(__int128 a, __int128 b)
         b = t;
     }
     return a;
+}
+
+// The fraction nearest to num/den (both positive, reduced, at least one
+// wider than 64 bits) whose fields fit: the last continued-fraction
+// convergent or semiconvergent in range, as FFmpeg's av_reduce picks it.
+// Magnitudes beyond the range give the largest value; those below the
+// smallest step give 0.
+void Nearest(unsigned __int128 num, unsigned __int128 den, long long& outNum, long long& outDen)
+{
+    const unsigned __int128 max = LLONG_MAX;
+    if (num / den >= max) {
+        outNum = LLONG_MAX;
+        outDen = 1;
+        return;
+    }
+    const long double value = static_cast<long double>(num) / static_cast<long double>(den);
+    unsigned __int128 a0n = 0, a0d = 1, a1n = 1, a1d = 0;
+    while (den != 0) {
+        const unsigned __int128 x = num / den;
+        const unsigned __int128 rest = num - den * x;
+        const bool tooBig = (a1n != 0 && x > (max - a0n) / a1n) || (a1d != 0 && x > (max - a0d) / a1d);
+        if (tooBig) {
+            unsigned __int128 y = max;
+            if (a1n != 0)
+                y = qMin(y, (max - a0n) / a1n);
+            if (a1d != 0)
+                y = qMin(y, (max - a0d) / a1d);
+            const unsigned __int128 sn = y * a1n + a0n;
+            const unsigned __int128 sd = y * a1d + a0d;
+            const long double semi = static_cast<long double>(sn) / static_cast<long double>(sd);
+            const long double last = a1d != 0 ? static_cast<long double>(a1n) / static_cast<long double>(a1d) : 0.0L;
+            if (y > 0 && (a1d == 0 || std::fabs(semi - value) < std::fabs(last - value))) {
+                a1n = sn;
+                a1d = sd;
+            }
+            break;
+        }
+        const unsigned __int128 a2n = x * a1n + a0n;
+        const unsigned __int128 a2d = x * a1d + a0d;
+        a0n = a1n;
+        a0d = a1d;
+        a1n = a2n;
+        a1d = a2d;
+        num = den;
+        den = rest;
+    }
+    outNum = static_cast<long long>(a1n);
+    outDen = static_cast<long long>(a1d);
 }
 
 } // namespace
@@ -50,9 +99,17 @@ rational rational::fromWide(__int128 n, __int128 d)
             d /= g;
         }
     }
-    // Values still too wide for 64 bits wrap as plain 64-bit arithmetic would.
-    return rational(Raw(), static_cast<long long>(static_cast<unsigned long long>(n)),
-                    static_cast<long long>(static_cast<unsigned long long>(d)));
+    // A result too wide for 64 bits (or a numerator of -2^63, which has no
+    // negation) becomes the nearest fraction that fits, still normalised:
+    // a wrapped field would turn a tiny value into 1/0 or flip its sign.
+    if (n > LLONG_MAX || -n > LLONG_MAX || d > LLONG_MAX) {
+        const bool negative = n < 0;
+        long long num = 0;
+        long long den = 0;
+        Nearest(static_cast<unsigned __int128>(negative ? -n : n), static_cast<unsigned __int128>(d), num, den);
+        return fromWide(negative ? -static_cast<__int128>(num) : num, den);
+    }
+    return rational(Raw(), static_cast<long long>(n), static_cast<long long>(d));
 }
 
 void rational::validateConstructor()

@@ -10,7 +10,9 @@ extern "C" {
 
 // An exact fraction of two signed 64-bit integers, always reduced with the
 // sign on the numerator. Zero and "no value" share one representation, 0/0
-// (the null value), so isNull() is true exactly for zero.
+// (the null value), so isNull() is true exactly for zero. A result whose
+// reduced fields do not fit in 64 bits becomes the nearest fraction that
+// does (beyond +-(2^63 - 1) the largest value, below the smallest step 0).
 class rational
 {
 public:

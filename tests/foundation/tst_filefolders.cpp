@@ -208,13 +208,17 @@ private slots:
         QVERIFY(fake.registerService("org.freedesktop.FileManager1"));
 
         QTemporaryDir dir;
-        const QString file = dir.filePath("it's [a] file, 100%.mp4");
+        const QString file = dir.filePath(QString::fromUtf8("it's [a] file #2, 100% caf\xC3\xA9.mp4"));
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
         catcher_.opened.clear();
         ShowInFolder(file);
-        QCOMPARE(manager_->Shown(), QStringList{QUrl::fromLocalFile(file).toString()});
+        // Sent encoded: what a file manager decodes is the file's own path.
+        const QStringList shown = manager_->Shown();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.at(0).endsWith("file%20%232,%20100%25%20caf%C3%A9.mp4"), qPrintable(shown.at(0)));
+        QCOMPARE(QUrl::fromEncoded(shown.at(0).toLatin1()).toLocalFile(), file);
         QVERIFY(catcher_.opened.isEmpty());
 
         // A path that does not exist is not handed to the file manager.

@@ -44,6 +44,8 @@ private slots:
         QTest::newRow("-7.6 truncates to -7") << 38 << 18 << -7 << 10;
         QTest::newRow("360") << 360 << 30 << 0 << 30;
         QTest::newRow("negative angle") << -90 << 30 << 30 << 60;
+        QTest::newRow("3 whole") << 3 << 90 << -3 << 87;
+        QTest::newRow("357 mirrors 3") << 357 << 90 << 3 << 87;
     }
     void shadowAngleToXY()
     {
@@ -58,6 +60,25 @@ private slots:
         QCOMPARE(layer.ShadowDistance, distance);
         QCOMPARE(layer.ShadowX, x);
         QCOMPARE(layer.ShadowY, y);
+    }
+    void shadowWholeOffsetsMirrorAlike()
+    {
+        // Angle a and 360 - a mirror left to right; where the offsets are
+        // whole numbers both sides get exactly them.
+        CLayerInfo left;
+        CLayerInfo right;
+        for (int d = 1; d <= 300; ++d) {
+            for (int a = 0; a <= 180; ++a) {
+                if (a * d % 90 != 0)
+                    continue;
+                const int n = a <= 90 ? a : 180 - a;
+                left.SetLayerShadow(a, d, true);
+                right.SetLayerShadow(360 - a, d, true);
+                const QByteArray where = QByteArray::number(a) + " deg, " + QByteArray::number(d);
+                QVERIFY2(left.ShadowX == -n * d / 90 && right.ShadowX == n * d / 90, where.constData());
+                QVERIFY2(left.ShadowY == (90 - a) * d / 90 && right.ShadowY == left.ShadowY, where.constData());
+            }
+        }
     }
     void shadowAngleAbove360KeepsOffsets()
     {

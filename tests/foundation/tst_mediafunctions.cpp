@@ -49,6 +49,32 @@ QImage Picture(const QString& path, long long time, long long* duration = nullpt
     return image;
 }
 
+// A PNG file that claims width x height: a real header and an empty image
+// data chunk, a few dozen bytes whatever the size.
+QByteArray PngClaiming(quint32 width, quint32 height)
+{
+    auto crc32 = [](const QByteArray& bytes) {
+        quint32 crc = 0xFFFFFFFFu;
+        for (const char c : bytes) {
+            crc ^= static_cast<quint8>(c);
+            for (int k = 0; k < 8; ++k)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        return ~crc;
+    };
+    auto be32 = [](quint32 v) {
+        const char b[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+        return QByteArray(b, 4);
+    };
+    auto chunk = [&](const char* type, const QByteArray& data) {
+        const QByteArray body = QByteArray(type) + data;
+        return be32(quint32(data.size())) + body + be32(crc32(body));
+    };
+    const QByteArray header = be32(width) + be32(height) + QByteArray("\x08\x02\x00\x00\x00", 5);
+    return QByteArray("\x89PNG\r\n\x1a\n") + chunk("IHDR", header)
+        + chunk("IDAT", QByteArray("\x78\x9c\x03\x00\x00\x00\x00\x01", 8)) + chunk("IEND", QByteArray());
+}
+
 } // namespace
 
 class TestMediaFunctions : public QObject
@@ -223,6 +249,28 @@ private slots:
                 QVERIFY(duration > 0);
         }
         GetMediaImage(QFile::encodeName(m_video).constData(), nullptr, 0, nullptr);   // no image: nothing happens
+    }
+
+    void absurdPictureSizesAreRefused_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("decoded");
+        QTest::newRow("16000 x 16000") << 16000 << 16000 << false;
+        QTest::newRow("too wide") << 20000 << 10 << false;
+        QTest::newRow("ordinary") << 300 << 200 << true;
+    }
+    void absurdPictureSizesAreRefused()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(bool, decoded);
+        const QString path = m_dir.filePath("claims.png");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(PngClaiming(quint32(width), quint32(height)));
+        f.close();
+        QCOMPARE(Picture(path, 0).size(), decoded ? QSize(width, height) : QImage().size());
     }
 
     void pictureFarPastTheEnd()

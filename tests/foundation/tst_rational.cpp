@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <climits>
 #include <sstream>
 
 #include "rational.h"
@@ -75,6 +76,40 @@ private slots:
         QFETCH(rational, expected);
         QCOMPARE(result.numerator(), expected.numerator());
         QCOMPARE(result.denominator(), expected.denominator());
+    }
+
+    // A result whose reduced fields need more than 64 bits becomes the
+    // nearest fraction that fits, normalised like every other result.
+    void overflowStaysNormalised_data()
+    {
+        QTest::addColumn<rational>("result");
+        QTest::addColumn<rational>("expected");
+        QTest::addColumn<int>("sign");
+        const long long p32 = 1LL << 32;
+        const long long p62 = 1LL << 62;
+        QTest::newRow("below the smallest step") << R(1, p32) * R(1, p32) << rational() << 0;
+        QTest::newRow("tiny positive") << R(1, p62) * R(1, 2) << R(1, LLONG_MAX) << 1;
+        QTest::newRow("tiny negative") << R(-1, p62) / R(2) << R(-1, LLONG_MAX) << -1;
+        QTest::newRow("huge") << R(p62) * R(4) << R(LLONG_MAX) << 1;
+        QTest::newRow("huge negative") << R(p62) * R(-4) << R(-LLONG_MAX) << -1;
+        QTest::newRow("huge sum") << R(LLONG_MAX) + R(1, 2) << R(LLONG_MAX) << 1;
+        QTest::newRow("lowest numerator") << R(LLONG_MIN) << R(-LLONG_MAX) << -1;
+        QTest::newRow("negated lowest") << -R(LLONG_MIN) << R(LLONG_MAX) << 1;
+        // (2^40 + 1)^2 / 2^80: the nearest fraction within 64 bits.
+        QTest::newRow("approximated") << R(p32 * 256 + 1, p32 * 256) * R(p32 * 256 + 1, p32 * 256)
+                                      << R(2199023255555LL, 2199023255551LL) << 1;
+    }
+    void overflowStaysNormalised()
+    {
+        QFETCH(rational, result);
+        QFETCH(rational, expected);
+        QFETCH(int, sign);
+        QCOMPARE(result.numerator(), expected.numerator());
+        QCOMPARE(result.denominator(), expected.denominator());
+        QCOMPARE(result.isNull(), sign == 0);
+        QCOMPARE(result == rational(), sign == 0);
+        QCOMPARE(result > rational(), sign > 0);
+        QCOMPARE(result < rational(), sign < 0);
     }
 
     void compoundAndSteps()

@@ -194,8 +194,8 @@ private slots:
 
     void absurdTimesAreCapped()
     {
-        // An SRT file may give any number of hours; saving it again must not
-        // overflow on the way to microseconds.
+        // An SRT file may give any number of hours; saved again, the time is
+        // capped at the most hours libass reads (it scans them into an int).
         QVERIFY(WriteBytes(Path("far.srt"), "1\n999999999999:00:00,000 --> 999999999999:00:01,000\nFar\n"));
         SubtitleParser doc;
         QVERIFY(ReadSrt(doc, Path("far.srt")));
@@ -204,11 +204,79 @@ private slots:
         doc.Events.append(MakeEvent(LLONG_MAX, LLONG_MAX, "max"));
         QVERIFY(doc.SaveASS(Path("far.ass")));
         QVERIFY(doc.SaveSRT(Path("far2.srt")));
-        const QString capped = Timecode::Int64ToTime(LLONG_MAX / 1000 * 1000);
-        QCOMPARE(WrittenLines(Path("far.ass")).last(),
-                 "Dialogue: 0," + capped + "," + capped + ",Default,,0000,0000,0000,,max");
-        QVERIFY(WrittenLines(Path("far2.srt")).contains(Timecode::Int64ToTime3(LLONG_MAX / 1000 * 1000) + " --> "
-                                                         + Timecode::Int64ToTime3(LLONG_MAX / 1000 * 1000)));
+        const qint64 cap = qint64(INT_MAX) * 3600 * 1000;
+        SubtitleParser ass;
+        QVERIFY(ReadAss(ass, Path("far.ass")));
+        SubtitleParser srt;
+        QVERIFY(ReadSrt(srt, Path("far2.srt")));
+        QCOMPARE(ass.Events.size(), 2);
+        QCOMPARE(srt.Events.size(), 2);
+        for (const SubtitleParser* back : {&ass, &srt}) {
+            for (const ST_ASS_EVENT& e : back->Events) {
+                QCOMPARE(e.Start, cap);
+                QCOMPARE(e.End, cap);
+            }
+        }
+    }
+
+    // NUL and other control characters never reach a written file: libass
+    // stops reading at a NUL, losing every event after it.
+    void controlCharactersAreNotWritten()
+    {
+        SubtitleParser doc;
+        ST_ASS_EVENT e = MakeEvent(0, 1000, QStringLiteral("A") + QChar(0) + "B\tC\x01\x7F");
+        e.Name = QStringLiteral("N") + QChar(0) + "m";
+        doc.Events.append(e);
+        doc.Events.append(MakeEvent(1000, 2000, "after"));
+        QVERIFY(doc.SaveASS(Path("ctl.ass")));
+        QVERIFY(doc.SaveSRT(Path("ctl.srt")));
+        for (const char* name : {"ctl.ass", "ctl.srt"}) {
+            for (const char c : ReadBytes(Path(name))) {
+                const uchar u = static_cast<uchar>(c);
+                QVERIFY2(u == '\n' || (u >= 0x20 && u != 0x7F), name);
+            }
+        }
+        SubtitleParser ass;
+        QVERIFY(ReadAss(ass, Path("ctl.ass")));
+        SubtitleParser srt;
+        QVERIFY(ReadSrt(srt, Path("ctl.srt")));
+        for (const SubtitleParser* back : {&ass, &srt}) {
+            QCOMPARE(back->Events.size(), 2);
+            QCOMPARE(back->Events[0].Text, QStringLiteral("AB C"));
+            QCOMPARE(back->Events[1].Text, QStringLiteral("after"));
+        }
+        QCOMPARE(ass.Events[0].Name, QStringLiteral("Nm"));
+    }
+
+    // An empty line would end an SRT cue: a break that would make one is
+    // written as "\N".
+    void srtWritesNoBlankLineInsideACue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("readBack");
+        QTest::newRow("empty middle line") << "C\\N\\N42" << "C\\N\\N42";
+        QTest::newRow("a cue inside the text") << "A\\N\\N2\\N00:00:01,000 --> 00:00:02,000\\NB"
+                                               << "A\\N\\N2\\N00:00:01,000 --> 00:00:02,000\\NB";
+        QTest::newRow("empty first line") << "\\N\\NX" << "\\N\\NX";
+        QTest::newRow("empty last line") << "X\\N" << "X\\N";
+        QTest::newRow("real line breaks") << "X\n\r\nY" << "X\\N\\NY";
+        QTest::newRow("no text") << "" << "";
+    }
+    void srtWritesNoBlankLineInsideACue()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, readBack);
+        SubtitleParser doc;
+        doc.Events.append(MakeEvent(0, 1000, text));
+        doc.Events.append(MakeEvent(3000, 4000, "next"));
+        QVERIFY(doc.SaveSRT(Path("blank.srt")));
+        QCOMPARE(WrittenLines(Path("blank.srt")).count(QString()), 2);   // the one after each cue
+        SubtitleParser back;
+        QVERIFY(ReadSrt(back, Path("blank.srt")));
+        QCOMPARE(back.Events.size(), 2);
+        QCOMPARE(back.Events[0].Text, readBack);
+        QCOMPARE(back.Events[1].Start, 3000);
+        QCOMPARE(back.Events[1].Text, QStringLiteral("next"));
     }
 
     void styleNumbersOutsideTheListWriteNoName()
@@ -357,6 +425,7 @@ private slots:
         QTest::newRow("short numbers") << QByteArray("0:0:1.5 --> 0:0:2.25") << qint64(1005) << qint64(2025);
         QTest::newRow("no blanks") << QByteArray("00:00:01,000-->00:00:02,000") << qint64(1000) << qint64(2000);
         QTest::newRow("hours") << QByteArray("01:02:03,456 --> 27:00:00,000 X1:10") << qint64(3723456) << qint64(97200000);
+        QTest::newRow("negative") << QByteArray("-00:00:05,000 --> -01:00:00,000") << qint64(0) << qint64(0);
     }
     void srtTimingLines()
     {
@@ -407,7 +476,12 @@ private slots:
         QTest::newRow("utf-16 CRLF") << QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(wide.utf16()), 2 * wide.size())
                                      << QStringList({QString::fromUtf8("Hello \xC4\x8D\\N\xE0\xB4\x8A"), "Next"});
         QTest::newRow("lone carriage return") << QByteArray("1\n00:00:01,000 --> 00:00:02,000\nA\rB\r\n")
-                                              << QStringList({"AB"});
+                                              << QStringList({"A\\NB"});
+        QTest::newRow("old Mac line ends") << QByteArray(t1 + "Hello\nWorld\n\n" + t2).replace("\n", "\r")
+                                           << QStringList({"Hello\\NWorld", "Next"});
+        QTest::newRow("NUL byte") << t1 + QByteArray("A\0B\n\n", 5) + t2 << QStringList({"AB", "Next"});
+        QTest::newRow("NUL byte, 8-bit") << t1 + QByteArray("caf\xE9\0\n\n", 7) + t2
+                                         << QStringList({QString::fromUtf8("caf\xC3\xA9"), "Next"});
     }
     void srtCueTexts()
     {

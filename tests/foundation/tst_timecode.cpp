@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <climits>
+
 #include "Timecode.h"
 
 class TestTimecode : public QObject
@@ -128,6 +130,11 @@ private slots:
         QTest::newRow("bad field") << "00:zz:01:01" << 1 << 25LL << 26LL << false;
         QTest::newRow("clock milliseconds") << "00:00:02.000" << 2 << 25LL << 50LL << true;
         QTest::newRow("clock half") << "00:00:01.500" << 2 << 1000LL << 1500LL << true;
+        // The sign the writer puts in front belongs to the whole time.
+        QTest::newRow("negative timecode") << "-00:00:01:01" << 1 << 25LL << -26LL << true;
+        QTest::newRow("plus sign") << "+00:00:01:01" << 1 << 25LL << 26LL << true;
+        QTest::newRow("negative clock") << "-00:00:01.500" << 2 << 1000LL << -1500LL << true;
+        QTest::newRow("sign inside") << "00:-1:01:01" << 1 << 25LL << 26LL << false;
     }
     void textToTimestamp()
     {
@@ -216,6 +223,9 @@ private slots:
         QTest::newRow("ten hours") << "10:00:00.01" << 36000010000LL;
         QTest::newRow("three-digit hours") << "100:00:00.00" << 360000000000LL;
         QTest::newRow("negative start") << "-00:00:00.05" << -50000LL;
+        QTest::newRow("one-digit fraction") << "00:01:02.5" << 62500000LL;
+        QTest::newRow("one-digit fields") << "0:1:2.05" << 62050000LL;
+        QTest::newRow("milliseconds") << "1:02:03.456" << 3723456000LL;
         QTest::newRow("not available") << "N/A" << 0LL;
         QTest::newRow("junk fields") << "aa:bb:cc.dd" << 0LL;
         QTest::newRow("empty") << "" << 0LL;
@@ -228,6 +238,18 @@ private slots:
         QFETCH(QString, text);
         QFETCH(qlonglong, us);
         QCOMPARE(Timecode::TimeToInt64(text), us);
+    }
+    void lowestTimestampHasAMagnitude()
+    {
+        // Every display of the lowest 64-bit value is a negative text (and
+        // none negates it on the way).
+        for (int display = 0; display <= 4; ++display) {
+            const QString text = Timecode::timestamp_to_timecode(LLONG_MIN, rational(1001, 30000),
+                                                                 Timecode::Display(display));
+            QVERIFY2(text.startsWith('-') && text.size() > 1, qPrintable(text));
+        }
+        QCOMPARE(Timecode::timestamp_to_timecode(LLONG_MIN, rational(1, 25), Timecode::TimecodeNonDrop),
+                 Timecode::timestamp_to_timecode(-LLONG_MAX, rational(1, 25), Timecode::TimecodeNonDrop));
     }
     void engineTimesReadFormatterOutput()
     {
