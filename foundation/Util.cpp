@@ -51,8 +51,7 @@ bool Util::warnIfNotWritable(const QString& path, QWidget* parent, const QString
         return false;
     const bool existed = QFileInfo::exists(path);
     QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Append);
-    if (file.write(QByteArray()) < 0) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(QByteArray()) < 0) {
         QMessageBox::warning(parent, caption,
                              tr("Unable to write file %1\nPerhaps you do not have permission.\n"
                                 "Try again with a different folder.")
