@@ -32,6 +32,9 @@ TimelineViewBase::TimelineViewBase(QWidget* parent)
 {
     setScene(&scene_);
     endItem_ = new TimelineViewEndItem();
+    // The panel hands its scale to every item; the end item stays within the
+    // view's own range, as the view does.
+    endItem_->SetMaximumScale(kMaximumScale);
     scene_.addItem(endItem_);
     playheadStyle_.SetPlayheadColor(QColor(141, 198, 63));
     playheadStyle_.SetPlayheadHighlightColor(QColor(141, 198, 63, 0));
