@@ -82,8 +82,14 @@ QString Util::producerTitle(const Mlt::Producer& producer)
 
 QString Util::removeFileScheme(QUrl& url)
 {
-    if (url.scheme() == QLatin1String("file"))
-        return QUrl::fromPercentEncoding(url.toString(QUrl::PreferLocalFile).toUtf8());
+    if (url.scheme() == QLatin1String("file")) {
+        const QString text = url.toString(QUrl::PreferLocalFile);
+        // A local path comes back decoded already: decoding it again would
+        // turn a "%41" that is part of a file name into "A".
+        if (!text.startsWith(QLatin1String("file:")))
+            return text;
+        return QUrl::fromPercentEncoding(text.toUtf8());
+    }
     return QUrl::fromPercentEncoding(url.url().toUtf8());
 }
 

@@ -223,6 +223,11 @@ private slots:
         QCOMPARE(names, (QStringList{"GH010007.MP4", "GOPR1234.MP4", "GP011234.MP4", "GP021234.MP4", "a.mp4",
                                      "GP019999.MP4"}));
 
+        QUrl named = QUrl::fromLocalFile("/v/100%41 \u00e9.mp4");
+        QCOMPARE(Util::removeFileScheme(named), QString("/v/100%41 \u00e9.mp4"));
+        QUrl web("http://host/a%20b");
+        QCOMPARE(Util::removeFileScheme(web), QString("http://host/a b"));
+
         QDir(dir_.path()).mkdir("clips");
         Write("clips/b.mp4", "b");
         Write("clips/a.mp4", "a");
