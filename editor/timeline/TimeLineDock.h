@@ -1,0 +1,18 @@
+#pragma once
+#include <QDockWidget>
+
+class TimeLineWidget;
+
+// A dock holding the timeline panel, fixed in place without a title bar.
+class TimeLineDock : public QDockWidget
+{
+    Q_OBJECT
+public:
+    explicit TimeLineDock(QWidget* parent = nullptr);
+    ~TimeLineDock() override;
+
+    TimeLineWidget* timeline() const { return timeline_; }
+
+private:
+    TimeLineWidget* timeline_;
+};
