@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QFile>
 #include <QGraphicsSceneMouseEvent>
 #include <QIcon>
 #include <QPropertyAnimation>
@@ -162,7 +163,9 @@ void QWatermarkBase::CreateHandles()
         {3, ":/res/LR.svg", QT_TRANSLATE_NOOP("QWatermarkBase", "Resize"), Qt::SizeFDiagCursor},
     };
     for (const Spec& spec : specs) {
-        auto* handle = new ButtonItem(spec.dir, QBrush(Qt::red), QIcon(QString::fromLatin1(spec.icon)), this);
+        // Without its icon file a handle is invisible but works.
+        const QString icon = QString::fromLatin1(spec.icon);
+        auto* handle = new ButtonItem(spec.dir, QBrush(Qt::red), QFile::exists(icon) ? QIcon(icon) : QIcon(), this);
         handle->setToolTip(QCoreApplication::translate("QWatermarkBase", spec.tip));
         handle->setCursor(spec.cursor);
         handle->setSelectsParent(false);
