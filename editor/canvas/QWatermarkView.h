@@ -35,6 +35,7 @@ public:
     void updatePlayer();
     void viewRectChanged();
     QPoint viewCenterPoint() const;
+    using QGraphicsView::mapToScene;
     QPair<QPointF, double> mapToScene(const QPoint& point, double value) const;
     QPair<QPointF, double> mapToScene(const QPointF& point, double value) const;
     void setTabletMode(TabletMode mode) { m_tabletMode = mode; }

@@ -2,6 +2,7 @@
 // Mouse input for the canvas as a user gives it: press, move and release on
 // the view's viewport at scene points, and a scene with its view.
 #include "Core.h"
+#include "QWatermarkBase.h"
 #include "canvas/QWatermarkScene.h"
 #include "canvas/QWatermarkView.h"
 
