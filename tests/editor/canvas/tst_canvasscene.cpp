@@ -308,6 +308,18 @@ private slots:
         QCOMPARE(c.scene.CanvasSize(), QSize(320, 240));
     }
 
+    void undecodableSourceGivesNoCanvasSize()
+    {
+        Canvas c;
+        c.scene.InitCanvas(m_dir.path() + "/missing.mp4");
+        QVERIFY(c.scene.CanvasItem());
+        QVERIFY(c.scene.CanvasSize().isEmpty());
+        QCOMPARE(core()->CanvasSize(), QSize(0, 0));
+        // a layer cannot be placed on a frame of no size: the graph leaves it out
+        QVERIFY(c.scene.AddLayerImage(m_png));
+        QVERIFY(!core()->GetCommandArg(0).contains("movie="));
+    }
+
     void arrowKeysNudgeEverySelectedLayer()
     {
         Canvas c;
