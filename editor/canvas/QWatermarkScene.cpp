@@ -1,5 +1,6 @@
 #include "QWatermarkScene.h"
 
+#include "CLayerInfo.h"
 #include "Core.h"
 #include "MediaFunctions.h"
 #include "QCanvasItem.h"
@@ -299,7 +300,6 @@ void QWatermarkScene::drawBackground(QPainter* painter, const QRectF& rect)
     QGraphicsScene::drawBackground(painter, rect);
     // The background texture has no picture among the resources: the frame
     // area stays the plain background until the source frame covers it.
-    Q_UNUSED(m_drawTexture);
 }
 
 void QWatermarkScene::mousePressEvent(QGraphicsSceneMouseEvent* event)

@@ -1,12 +1,11 @@
 #pragma once
-#include "CWordArtInfo.h"
-
 #include <QGraphicsScene>
 #include <QList>
 #include <QPointF>
 #include <QSize>
 
 class CLayerInfo;
+class CWordArtInfo;
 class QCanvasItem;
 class QWatermarkBase;
 class QWatermarkItem;
