@@ -1,0 +1,417 @@
+#include "QWatermarkScene.h"
+
+#include "CLayerInfo.h"
+#include "Core.h"
+#include "MediaFunctions.h"
+#include "QCanvasItem.h"
+#include "QWatermarkItem.h"
+#include "QWatermarkView.h"
+
+#include <QDebug>
+#include <QGraphicsSceneMouseEvent>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <cmath>
+
+QWatermarkScene::QWatermarkScene(QObject* parent)
+    : QGraphicsScene(parent)
+{
+    setBackgroundBrush(QBrush(Qt::darkGray));
+}
+
+// Layers still on the scene go with it; Core drops them as they are destroyed.
+QWatermarkScene::~QWatermarkScene() = default;
+
+QSize QWatermarkScene::CanvasSize() const
+{
+    if (!m_canvas)
+        return QSize();
+    const CLayerInfo* layer = m_canvas->GetLayer();
+    return QSize(layer->Width, layer->Height);
+}
+
+void QWatermarkScene::InitCanvas(const QString& path)
+{
+    Core* core = Core::instance();
+    // A stale row (or none) must not be read: the canvas stays as it is.
+    if (!core->IsValidRow(core->CurrentRow))
+        return;
+    const ST_OPTS& opts = core->Rows.at(core->CurrentRow);
+
+    const QList<QGraphicsItem*> all = items();
+    for (QGraphicsItem* graphics : all) {
+        auto* frame = qobject_cast<QCanvasItem*>(graphics->toGraphicsObject());
+        if (frame && frame->GetLayer()->Type == 0 && frame->zValue() < 1) {
+            qDebug() << "InitCanvas: replacing" << frame->GetLayer()->FileName;
+            if (frame == m_canvas)
+                m_canvas = nullptr;
+            Retire(frame);
+        }
+    }
+
+    auto* item = new QCanvasItem(this);
+    m_duration = 0;
+    const QByteArray encoded = path.toUtf8();
+    GetMediaImage(encoded.constData(), item->GetQImage(), 0, &m_duration);
+    CLayerInfo* layer = item->GetLayer();
+    layer->Type = 0;
+    layer->FileName = path;
+    item->setZValue(0);
+    layer->FlipHorizontal = opts.hflip;
+    layer->FlipVertical = opts.vflip;
+    layer->Rotation = opts.rotate;
+    // The layers are placed against the cropped frame, as the filter graph
+    // crops it: the row's crop belongs to the frame as well.
+    layer->CropLeft = opts.cropLeft;
+    layer->CropTop = opts.cropTop;
+    layer->CropRight = opts.cropRight;
+    layer->CropBottom = opts.cropBottom;
+    layer->CropOn = opts.crop;
+    item->ItemUpdate();
+    m_canvas = item;
+    connect(item, &QWatermarkBase::sigMenu, this, &QWatermarkScene::slotMenu, Qt::QueuedConnection);
+    addItem(item);
+
+    QImage frame = item->DisplayedFrame();
+    if (m_view)
+        m_view->setCanvasSize(&frame, false);
+    setSceneRect(0, 0, frame.width(), frame.height());
+}
+
+QWatermarkItem* QWatermarkScene::NewPictureItem(int kind, const QString& path, const CLayerInfo* record)
+{
+    QImage image;
+    if (kind == 1) {
+        const QByteArray encoded = path.toUtf8();
+        GetMediaImage(encoded.constData(), &image, 0, nullptr);
+    } else {
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        image = reader.read();
+    }
+    // A layer without a picture would have no size to place or scale.
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
+        qWarning() << "Cannot read the picture of layer" << path;
+        return nullptr;
+    }
+    auto* item = new QWatermarkItem(this);
+    if (record)
+        item->GetLayer()->CopyNoImageData(record);
+    item->GetLayer()->Image = image;
+    item->GetLayer()->FileName = path;
+    item->Init();
+    item->GetLayer()->Type = kind;
+    return item;
+}
+
+void QWatermarkScene::Place(QWatermarkBase* item, bool selected, qreal z)
+{
+    item->setZValue(z);
+    connect(item, &QWatermarkBase::sigClose, this, &QWatermarkScene::slotClose, Qt::QueuedConnection);
+    connect(item, &QWatermarkBase::sigMenu, this, &QWatermarkScene::slotMenu, Qt::QueuedConnection);
+    if (item->GetLayer()->Type == 3)
+        connect(item, &QWatermarkBase::sigDClicked, this, &QWatermarkScene::slotDClick, Qt::QueuedConnection);
+    addItem(item);
+    if (selected)
+        item->setSelected(true);
+    emit itemAddedHM(item);
+}
+
+QWatermarkBase* QWatermarkScene::AddLayerVideo(const QString& path)
+{
+    ClearSelectedItem();
+    QWatermarkItem* item = NewPictureItem(1, path, nullptr);
+    if (item)
+        Place(item, true, m_z++);
+    return item;
+}
+
+QWatermarkBase* QWatermarkScene::AddLayerImage(const QString& path)
+{
+    ClearSelectedItem();
+    QWatermarkItem* item = NewPictureItem(2, path, nullptr);
+    if (item)
+        Place(item, true, m_z++);
+    return item;
+}
+
+QWatermarkBase* QWatermarkScene::CreateTextItem(const CWordArtInfo&, const CLayerInfo*)
+{
+    return nullptr;
+}
+
+QWatermarkBase* QWatermarkScene::AddLayerText(const CWordArtInfo& info, double, double)
+{
+    ClearSelectedItem();
+    QWatermarkBase* item = CreateTextItem(info, nullptr);
+    if (!item)
+        return nullptr;
+    item->GetLayer()->FileName = tr("Text") + QString::number(m_z);
+    ++m_z;
+    item->GetLayer()->Type = 3;
+    item->GetLayer()->Keep = false;
+    Place(item, true, m_z++);
+    return item;
+}
+
+QWatermarkBase* QWatermarkScene::AddLayer(const CLayerInfo* record)
+{
+    if (!record)
+        return nullptr;
+    QWatermarkBase* item = nullptr;
+    switch (record->Type) {
+    case 3:
+        item = CreateTextItem(record->WordArt, record);
+        if (item) {
+            item->GetLayer()->FileName = tr("Text") + QString::number(m_z);
+            ++m_z;
+            item->GetLayer()->Type = 3;
+        }
+        break;
+    case 1:
+    case 2:
+        item = NewPictureItem(record->Type, record->FileName, record);
+        break;
+    default:
+        break;
+    }
+    if (!item)
+        return nullptr;
+    // The saved angle turns the layer about its centre, as the rotate handle does.
+    const QRectF r = item->ImageRect();
+    item->setTransformOriginPoint(r.center());
+    const double angle = double(record->Angle);
+    item->setRotation(std::isfinite(angle) ? angle : 0.0);
+    item->setPos(record->x, record->y);
+    Place(item, false, m_z++);
+    return item;
+}
+
+QList<QWatermarkBase*> QWatermarkScene::SelectedLayers() const
+{
+    QList<QWatermarkBase*> layers;
+    const QList<QGraphicsItem*> selected = selectedItems();
+    for (QGraphicsItem* graphics : selected) {
+        auto* layer = qobject_cast<QWatermarkBase*>(graphics->toGraphicsObject());
+        if (layer && layer->GetLayer()->Type != 0)
+            layers << layer;
+    }
+    return layers;
+}
+
+QList<QWatermarkBase*> QWatermarkScene::TargetLayers() const
+{
+    QList<QWatermarkBase*> layers = SelectedLayers();
+    auto* from = qobject_cast<QWatermarkBase*>(sender());
+    if (from && from->scene() == this && from->GetLayer()->Type != 0 && !layers.contains(from))
+        layers << from;
+    return layers;
+}
+
+void QWatermarkScene::ClearSelectedItem()
+{
+    const QList<QWatermarkBase*> layers = TargetLayers();
+    for (QWatermarkBase* layer : layers)
+        layer->setSelected(false);
+}
+
+void QWatermarkScene::Retire(QWatermarkBase* item)
+{
+    removeItem(item);
+    // Receivers of the announcement (Core, the layer dock) may still hold the
+    // pointer in the current call chain: destroy it from the event loop.
+    item->deleteLater();
+}
+
+void QWatermarkScene::DeleteLayers(const QList<QWatermarkBase*>& layers)
+{
+    for (QWatermarkBase* item : layers) {
+        // A layer asked twice (two queued close requests) goes once.
+        if (!item || item->scene() != this || item == m_canvas)
+            continue;
+        emit itemDeleteHM(item);
+        Retire(item);
+    }
+}
+
+void QWatermarkScene::OnItemDelete()
+{
+    const QList<QWatermarkBase*> layers = TargetLayers();
+    if (layers.isEmpty())
+        return;
+    QMessageBox box(QMessageBox::Question, tr("Delete"), tr("Are you sure to delete the layer ?"),
+                    QMessageBox::Ok | QMessageBox::Cancel);
+    box.setButtonText(QMessageBox::Ok, tr("Ok"));
+    box.setButtonText(QMessageBox::Cancel, tr("Cancel"));
+    if (box.exec() != QMessageBox::Ok)
+        return;
+    DeleteLayers(layers);
+}
+
+void QWatermarkScene::OnItemDuplicate()
+{
+    const QList<QWatermarkBase*> layers = TargetLayers();
+    for (QWatermarkBase* layer : layers) {
+        layer->setSelected(false);
+        const CLayerInfo* record = layer->GetLayer();
+        switch (record->Type) {
+        case 1:
+            AddLayerVideo(record->FileName);
+            break;
+        case 2:
+            AddLayerImage(record->FileName);
+            break;
+        case 3:
+            AddLayerText(record->WordArt, 0.0, 0.0);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void QWatermarkScene::OnItemOptions()
+{
+    // The layer options dialog edits each target layer here once it is part
+    // of the editor; until then the layers stay as they are.
+}
+
+void QWatermarkScene::slotClose()
+{
+    OnItemDelete();
+}
+
+void QWatermarkScene::slotDClick()
+{
+    // Editing a styled-text layer needs its text dialog, which is not part
+    // of the canvas; a single target is required for it.
+}
+
+void QWatermarkScene::slotMenu()
+{
+    if (!selectedItems().isEmpty())
+        emit itemMenuHM();
+}
+
+void QWatermarkScene::drawBackground(QPainter* painter, const QRectF& rect)
+{
+    QGraphicsScene::drawBackground(painter, rect);
+    // The background texture has no picture among the resources: the frame
+    // area stays the plain background until the source frame covers it.
+}
+
+void QWatermarkScene::mousePressEvent(QGraphicsSceneMouseEvent* event)
+{
+    mouseEvent(event);
+    m_pressPoint = m_lastPoint = event->scenePos();
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pressedPart = 0;
+    const QList<QWatermarkBase*> layers = SelectedLayers();
+    if (layers.isEmpty())
+        emit itemPressHM(nullptr);
+    for (QWatermarkBase* layer : layers)
+        emit itemPressHM(layer);
+    if (selectedItems().size() == 1 && layers.size() == 1) {
+        layers.first()->SetMove(false);
+        m_pressedPart = layers.first()->collidesWithHandle(event->scenePos(), m_view ? m_view->zoom() : 100.0);
+    }
+}
+
+void QWatermarkScene::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
+{
+    mouseEvent(event);
+    m_lastPoint = event->scenePos();
+    const QList<QWatermarkBase*> layers = SelectedLayers();
+    if (!layers.isEmpty() && layers.first()->IsMove() && m_view)
+        m_view->SetRedrawPending();
+}
+
+void QWatermarkScene::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
+{
+    mouseEvent(event);
+    const QList<QWatermarkBase*> layers = SelectedLayers();
+    if (selectedItems().size() != 1 || layers.size() != 1)
+        return;
+    QWatermarkBase* layer = layers.first();
+    switch (layer->OperationState()) {
+    case QWatermarkBase::OpResized:
+        emit itemResizeHM(layer->GetLayer(), layer->GetScale());
+        break;
+    case QWatermarkBase::OpRotating:
+        emit itemRotateHM(layer->GetLayer(), layer->GetBeforeAngle(), layer->GetAngle());
+        break;
+    default:
+        if (layer->IsMove())
+            emit itemMovedHM(layer->GetLayer(), layer->pos());
+        break;
+    }
+}
+
+void QWatermarkScene::mouseEvent(QGraphicsSceneMouseEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::GraphicsSceneMouseMove:
+        QGraphicsScene::mouseMoveEvent(event);
+        break;
+    case QEvent::GraphicsSceneMousePress:
+        QGraphicsScene::mousePressEvent(event);
+        break;
+    case QEvent::GraphicsSceneMouseRelease:
+        QGraphicsScene::mouseReleaseEvent(event);
+        break;
+    default:
+        break;
+    }
+}
+
+void QWatermarkScene::keyPressEvent(QKeyEvent* event)
+{
+    m_arrowDown = false;
+    QPointF offset;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        offset = QPointF(-1, 0);
+        break;
+    case Qt::Key_Up:
+        offset = QPointF(0, -1);
+        break;
+    case Qt::Key_Right:
+        offset = QPointF(1, 0);
+        break;
+    case Qt::Key_Down:
+        offset = QPointF(0, 1);
+        break;
+    default:
+        break;
+    }
+    if (!offset.isNull()) {
+        m_arrowDown = true;
+        m_nudgeX += offset.x();
+        m_nudgeY += offset.y();
+        const QList<QGraphicsItem*> selected = selectedItems();
+        for (QGraphicsItem* item : selected)
+            item->moveBy(offset.x(), offset.y());
+    }
+    qDebug() << "nudge" << m_nudgeX << m_nudgeY;
+    qDebug("QGraphicsScene::keyPressEvent");
+    QGraphicsScene::keyPressEvent(event);
+}
+
+void QWatermarkScene::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat()) {
+        QGraphicsScene::keyReleaseEvent(event);
+        return;
+    }
+    const QList<QWatermarkBase*> layers = SelectedLayers();
+    if (m_arrowDown && !layers.isEmpty())
+        emit itemMovedHM(layers.first()->GetLayer(), layers.first()->scenePos());
+    qDebug("QGraphicsScene::keyReleaseEvent");
+    qDebug() << (m_arrowDown ? "true" : "false") << m_nudgeX << m_nudgeY;
+    m_nudgeX = 0.0;
+    m_nudgeY = 0.0;
+    QGraphicsScene::keyReleaseEvent(event);
+}
