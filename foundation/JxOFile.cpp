@@ -158,6 +158,21 @@ void AddText(QDomDocument* document, QDomElement* parent, const QString& name, c
     parent->appendChild(element);
 }
 
+// Names and texts: control characters as pictures, and a text of only white
+// space as a CDATA section, which the reader keeps (it drops white-space-only
+// text nodes).
+void AddUserText(QDomDocument* document, QDomElement* parent, const QString& name, const QString& text)
+{
+    const QString encoded = EncodeText(text);
+    if (encoded.isEmpty() || !encoded.trimmed().isEmpty()) {
+        AddText(document, parent, name, encoded);
+        return;
+    }
+    QDomElement element = document->createElement(name);
+    element.appendChild(document->createCDATASection(encoded));
+    parent->appendChild(element);
+}
+
 void AddNumber(QDomDocument* document, QDomElement* parent, const QString& name, long long value)
 {
     AddText(document, parent, name, QString::number(value));
@@ -175,8 +190,8 @@ void JxOFile::WordArtToXML(QDomDocument* document, QDomElement* wordArt, const C
     if (!document || !wordArt || !record)
         return;
     const CWordArtInfo& r = *record;
-    AddText(document, wordArt, QStringLiteral("Text"), EncodeText(r.Text));
-    AddText(document, wordArt, QStringLiteral("FontName"), EncodeText(r.Font.family()));
+    AddUserText(document, wordArt, QStringLiteral("Text"), r.Text);
+    AddUserText(document, wordArt, QStringLiteral("FontName"), r.Font.family());
     AddNumber(document, wordArt, QStringLiteral("FontSize"), r.Font.pixelSize());
     AddNumber(document, wordArt, QStringLiteral("FontBold"), FlagText(r.Font.weight() > QFont::Medium));
     AddNumber(document, wordArt, QStringLiteral("FontItalic"), FlagText(r.Font.style() != QFont::StyleNormal));
@@ -432,7 +447,7 @@ bool JxOFile::Save(QString* errorText)
         QDomElement layer = document.createElement(QStringLiteral("Layer"));
         root.appendChild(layer);
         AddNumber(&document, &layer, QStringLiteral("Type"), l.Type);
-        AddText(&document, &layer, QStringLiteral("FileName"), EncodeText(l.FileName));
+        AddUserText(&document, &layer, QStringLiteral("FileName"), l.FileName);
         AddNumber(&document, &layer, QStringLiteral("x"), l.x);
         AddNumber(&document, &layer, QStringLiteral("y"), l.y);
         AddNumber(&document, &layer, QStringLiteral("Width"), l.Width);
