@@ -10,6 +10,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <memory>
 #include <string>
 
@@ -191,6 +192,49 @@ private slots:
         for (int grow : {fill.left() - stroked.left(), fill.top() - stroked.top(),
                          stroked.right() - fill.right(), stroked.bottom() - fill.bottom()})
             QVERIFY2(grow >= 9 && grow <= 11, qPrintable(QString::number(grow)));
+    }
+
+    // Wide strokes are drawn a few glyphs at a time; the picture must be the
+    // one a single stroke of the whole line gives, translucent overlaps included.
+    void partedStrokeMatchesWhole_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<int>("width");
+        QTest::newRow("translucent 14") << QColor(0, 0, 255, 90) << 14;
+        QTest::newRow("opaque 9") << QColor(0, 0, 255) << 9;
+    }
+    void partedStrokeMatchesWhole()
+    {
+        QFETCH(QColor, colour);
+        QFETCH(int, width);
+        QFont font = TestFont();
+        const QPainterPath path = TextPathTools::BuildPath(font, QStringLiteral("Wavy glyphs, all in one line"), QPoint(10, 10), 7);
+        QImage parted = Blank(1200, 120);
+        QImage whole = parted;
+        {
+            QPainter painter(&parted);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.translate(3, 2); // the layer must follow the painter's transform
+            TextPathTools::Stroke(&painter, path, colour, width);
+        }
+        {
+            QPainter painter(&whole);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.translate(3, 2);
+            painter.setPen(QPen(QBrush(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.drawPath(path);
+        }
+        int visible = 0, off = 0;
+        for (int y = 0; y < whole.height(); ++y) {
+            for (int x = 0; x < whole.width(); ++x) {
+                const int a = qAlpha(whole.pixel(x, y));
+                visible += a != 0;
+                off += qAbs(a - qAlpha(parted.pixel(x, y))) > 24;
+            }
+        }
+        QVERIFY(visible > 10000);
+        QVERIFY2(off * 200 < visible, qPrintable(QStringLiteral("%1 of %2").arg(off).arg(visible)));
+        QCOMPARE(Visible(parted), Visible(whole));
     }
 
     void linesAndEmptyText()
