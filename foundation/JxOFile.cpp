@@ -391,19 +391,23 @@ bool JxOFile::Open(QString* errorText)
     };
     if (errorText)
         errorText->clear();
+    // A device or pipe chosen by mistake could be read without end.
+    if (QFileInfo(ProjectPath).exists() && !QFileInfo(ProjectPath).isFile())
+        return fail(Tr("\"%1\" is not a regular file.").arg(ProjectPath));
     QFile file(ProjectPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return fail(Tr("Cannot open the project \"%1\": %2").arg(ProjectPath, file.errorString()));
-    if (file.size() > kMaxProjectBytes)
+    const QByteArray data = file.read(kMaxProjectBytes + 1);
+    file.close();
+    if (data.size() > kMaxProjectBytes)
         return fail(Tr("The project \"%1\" is too large.").arg(ProjectPath));
     QDomDocument document;
     QString parseError;
     int line = 0;
     int column = 0;
-    if (!document.setContent(&file, &parseError, &line, &column))
+    if (!document.setContent(data, &parseError, &line, &column))
         return fail(Tr("The project \"%1\" is damaged (line %2, column %3): %4")
                         .arg(ProjectPath, QString::number(line), QString::number(column), parseError));
-    file.close();
 
     const QDomElement root = document.documentElement();
     if (root.tagName() != QLatin1String("Layers"))

@@ -364,6 +364,23 @@ private slots:
         QCOMPARE(in.LayerList.at(0).FileName, QStringLiteral("keep me"));
     }
 
+    void notAProjectFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing") << QStringLiteral("/nonexistent/p.jxo");
+        QTest::newRow("folder") << QStringLiteral("/tmp");
+        QTest::newRow("endless device") << QStringLiteral("/dev/zero");
+    }
+    void notAProjectFile()
+    {
+        QFETCH(QString, path);
+        JxOFile in = WithSentinel(path);
+        QString error;
+        QVERIFY(!in.Open(&error));
+        QVERIFY(error.contains(path));
+        QCOMPARE(in.LayerList.size(), 1);
+    }
+
     // Numbers that fit are brought into the range the renderer accepts.
     void rangesClamped()
     {
