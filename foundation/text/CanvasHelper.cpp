@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 
 namespace QTextDesigner {
 
@@ -54,6 +55,14 @@ namespace {
 const QColor kClear(0, 0, 0, 0);
 const QColor kWhite(255, 255, 255);
 
+// Offsets as far as an extrusion draws them; beyond that a shadow lies far
+// outside any text image anyway.
+QPoint BoundedOffset(QPoint offset)
+{
+    const int limit = ExtrudeStrategy::kMaxOffset;
+    return QPoint(std::clamp(offset.x(), -limit, limit), std::clamp(offset.y(), -limit, limit));
+}
+
 QColor WhiteWithAlpha(const QColor& colour)
 {
     return QColor(255, 255, 255, colour.alpha());
@@ -63,6 +72,7 @@ QColor WhiteWithAlpha(const QColor& colour)
 
 void CanvasHelper::Shadow(QColor colour, int thickness, QPoint offset)
 {
+    offset = BoundedOffset(offset);
     m_shadowOffset = offset;
     m_shadowColour = colour;
     auto make = [](QColor text, QColor outline, int t) {
@@ -78,6 +88,7 @@ void CanvasHelper::Shadow(QColor colour, int thickness, QPoint offset)
 
 void CanvasHelper::DiffusedShadow(QColor colour, int thickness, QPoint offset)
 {
+    offset = BoundedOffset(offset);
     m_shadowOffset = offset;
     m_shadowColour = colour;
     auto make = [thickness](QColor text, QColor outline, bool fillOnce) {
@@ -93,6 +104,7 @@ void CanvasHelper::DiffusedShadow(QColor colour, int thickness, QPoint offset)
 
 void CanvasHelper::Extrude(QColor colour, int thickness, QPoint offset)
 {
+    offset = BoundedOffset(offset);
     m_shadowOffset = offset;
     m_shadowColour = colour;
     auto make = [thickness, offset](QColor text, QColor outline) {

@@ -400,6 +400,18 @@ private slots:
         }
         const QRect box = Visible(image);
         QCOMPARE(!box.isEmpty(), drawn);
+        if (offset.x() == INT_MIN) {
+            // Through the canvas as well: the shadow position must not overflow.
+            CanvasHelper canvas;
+            canvas.TextNoOutline(Qt::red);
+            canvas.EnableShadow(true);
+            canvas.Extrude(Qt::black, 1, offset);
+            QImage small = Blank(100, 100);
+            canvas.SetQImage(&small);
+            canvas.SetShadowBkgd(Qt::white, 100, 100);
+            QPainter painter(&small);
+            QVERIFY(canvas.DrawString(&painter, &font, L"I", QPoint(-5, -5), nullptr));
+        }
         if (!drawn || offset.x() == INT_MIN)
             return;
         // Copy 0 at the position, the last one step short of position - offset.
