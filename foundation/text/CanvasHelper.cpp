@@ -1,6 +1,14 @@
 #include "CanvasHelper.h"
 
-#include "ShadowStrategies.h"
+#include "DiffusedShadowStrategy.h"
+#include "ExtrudeStrategy.h"
+#include "TextDblGlowStrategy.h"
+#include "TextDblOutlineStrategy.h"
+#include "TextGlowStrategy.h"
+#include "TextGradOutlineStrategy.h"
+#include "TextNoOutlineStrategy.h"
+#include "TextOnlyOutlineStrategy.h"
+#include "TextOutlineStrategy.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,11 +3,12 @@
 // one configured shadow (four shadow strategies of one kind), writes the
 // translucent shadow straight into the target image's pixels, then draws the
 // text over it.
-#include "TextStrategies.h"
+#include "ITextStrategy.h"
 
 #include <QColor>
 #include <QPoint>
 
+class QBrush;
 class QImage;
 
 namespace QTextDesigner {

@@ -6,7 +6,13 @@
 #include "CLayerInfo.h"
 #include "CWordArtInfo.h"
 #include "text/CanvasHelper.h"
-#include "text/ShadowStrategies.h"
+#include "text/ExtrudeStrategy.h"
+#include "text/TextDblGlowStrategy.h"
+#include "text/TextGlowStrategy.h"
+#include "text/TextGradOutlineStrategy.h"
+#include "text/TextNoOutlineStrategy.h"
+#include "text/TextOutlineStrategy.h"
+#include "text/TextPathTools.h"
 
 #include <QFontMetrics>
 #include <QPainter>

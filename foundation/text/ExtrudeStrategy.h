@@ -1,24 +1,11 @@
 #pragma once
-// The two shadow looks besides the plain outline shadow: a diffused shadow
-// built from widening strokes, and an extrusion of stacked copies.
-#include "TextStrategies.h"
+// An extruded shadow: stacked copies of the text towards the offset.
+#include "ITextStrategy.h"
+#include "TextFill.h"
+
+#include <QColor>
 
 namespace QTextDesigner {
-
-class DiffusedShadowStrategy : public TextImplGetHeight
-{
-public:
-    void Init(QColor text, QColor outline, int thickness, bool fillOnce);
-    void Init(QBrush* text, QColor outline, int thickness, bool fillOnce);
-    ITextStrategy* Clone() override;
-    bool DrawString(QPainter* painter, QFont* font, const wchar_t* text, QPoint pos,
-                    QTextOption* option) override;
-
-private:
-    QColor m_outline;
-    bool m_fillOnce = false;
-    TextFill m_fill; // drawing uses its colour only
-};
 
 class ExtrudeStrategy : public ITextStrategy
 {
