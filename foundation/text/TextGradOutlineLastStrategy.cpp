@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace QTextDesigner {
@@ -64,10 +65,9 @@ bool TextGradOutlineLastStrategy::DrawString(QPainter* painter, QFont* font, con
     // Widest first, so entry 0 (near c1) ends next to the glyphs. A table
     // shorter than the thickness (its image could not be made) only colours
     // the strokes it has entries for.
-    for (int width = m_thickness; width >= 1; --width) {
-        if (static_cast<size_t>(width - 1) < table.size())
-            Stroke(painter, path, table[static_cast<size_t>(width - 1)], width);
-    }
+    const int widest = static_cast<int>(std::min<long long>(m_thickness, static_cast<long long>(table.size())));
+    for (int width = widest; width >= 1; --width)
+        Stroke(painter, path, table[static_cast<size_t>(width - 1)], width);
     m_fill.Fill(painter, path);
     return true;
 }

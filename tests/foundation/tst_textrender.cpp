@@ -274,6 +274,9 @@ private slots:
             QCOMPARE(c.alpha(), 255);
         TextGradOutlineLastStrategy::CalculateCurvedGradient(Qt::red, Qt::blue, 0, table);
         QVERIFY(table.empty());
+        // A table whose image cannot be made stays empty rather than short of its length.
+        TextGradOutlineLastStrategy::CalculateGradient(Qt::red, Qt::blue, INT_MAX, table);
+        QVERIFY(table.empty());
     }
 
     // Entry 0 lies next to the glyphs, the last entry at the outer edge.
