@@ -221,11 +221,7 @@ private slots:
         s.resize(600, 30);
         s.show();
         QStyleOptionSlider option;
-        option.initFrom(&s);
-        option.orientation = Qt::Horizontal;
-        option.minimum = 0;
-        option.maximum = 60000;
-        option.sliderPosition = option.sliderValue = 30000;
+        s.initStyleOption_Qt430(&option);
         const QRect handle = s.style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &s);
         QSignalSpy moved(&s, &Slider::sliderMoved);
         QSignalSpy released(&s, &Slider::sliderReleased);
@@ -357,6 +353,88 @@ private slots:
         QCOMPARE(states, QList<int>({2, 1}));
         QCOMPARE(tips, QStringList({"Play", "Pause"}));
         VerifyIdle(w);
+    }
+
+    // A resize while playing refits the host and the player's picture with it.
+    void resizeWhilePlayingRefitsThePicture()
+    {
+        QPlayerWidget w;
+        w.SourcePath = m_wide;
+        w.resize(400, 300);
+        w.show();
+        QRect host;
+        QRect expected;
+        QSize screen;
+        bool resized = false;
+        PollUntil(&w, 20, [&]() {
+            if (JxPlayerGetPosition() <= 0)
+                return false;
+            if (!resized) {
+                w.resize(300, 400);
+                resized = true;
+                return false;
+            }
+            QImage picture;
+            JxPlayerReadScreen(&picture);
+            host = Host(w)->geometry();
+            expected = QPlayerWidget::FitVideo(Area(w)->size(), QSize(320, 180));
+            screen = picture.size();
+            if (screen != host.size())
+                return false;  // no picture drawn at the new size yet
+            QTest::mouseClick(Button(w, 1), Qt::LeftButton);
+            return true;
+        });
+        {
+            PlayerTestKit::Watchdog watchdog(30000, "resize while playing");
+            QTest::mouseClick(Button(w, 0), Qt::LeftButton);
+        }
+        QCOMPARE(host, expected);
+        QCOMPARE(screen, expected.size());
+        QCOMPARE(expected.width(), 300);  // the area is now narrower than 16:9
+    }
+
+    // The widget going away while it plays ends the playback, and the play
+    // slot it was called from does not touch it afterwards.
+    void destroyedWhilePlayingEndsThePlayback()
+    {
+        auto* w = new QPlayerWidget;
+        w->SourcePath = m_wide;
+        w->resize(400, 300);
+        w->show();
+        bool destroyed = false;
+        connect(w, &QObject::destroyed, this, [&]() { destroyed = true; });
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &poll, [&]() {
+            if (!destroyed && JxPlayerGetPosition() > 0)
+                delete w;
+        });
+        poll.start(20);
+        PlayerTestKit::Watchdog watchdog(30000, "destroyed while playing");
+        QMetaObject::invokeMethod(w, "OnPlayPause", Qt::QueuedConnection);
+        QTRY_VERIFY_WITH_TIMEOUT(destroyed, 20000);
+        QTRY_COMPARE(JxPlayerGetPlayState(), 4);
+        QCOMPARE(g_nPlayWindow, 0);
+    }
+
+    // Stop stops only this widget's playback, not another owner's preview.
+    void stopLeavesAnotherOwnersPlayback()
+    {
+        QPlayerWidget w;
+        QWidget otherHost;
+        otherHost.resize(320, 180);
+        int stateAfterStop = 0;
+        PollUntil(&w, 20, [&]() {
+            if (JxPlayerGetPosition() <= 0)
+                return false;
+            w.OnStop();
+            stateAfterStop = JxPlayerGetPlayState();
+            g_nPlayWindow = 0;
+            JxPlayerStop();
+            return true;
+        });
+        const auto run = PlayerTestKit::Play(m_wide, &otherHost, nullptr, 20000);
+        QVERIFY(!run.timedOut);
+        QCOMPARE(stateAfterStop, 1);
     }
 };
 
