@@ -153,6 +153,15 @@ void QPlayerWidget::SetSliderPos(int value)
     m_pSlider->setValue(value);
 }
 
+void QPlayerWidget::PlaceHost(const QRect& rect)
+{
+    // The player fixes the host's size while it plays; lift that for the new one.
+    m_pHost->setMinimumSize(0, 0);
+    m_pHost->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // On X11 the host is a native child window placed by its own geometry.
+    m_pHost->setGeometry(rect);
+}
+
 void QPlayerWidget::FitHost()
 {
     // While playing, the playing file's size holds even if SourcePath changed.
@@ -161,11 +170,7 @@ void QPlayerWidget::FitHost()
     if (rect == m_pHost->geometry())
         return;
     const bool resized = rect.size() != m_pHost->size();
-    // The player fixes the host's size while it plays; lift that for the new one.
-    m_pHost->setMinimumSize(0, 0);
-    m_pHost->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    // On X11 the host is a native child window placed by its own geometry.
-    m_pHost->setGeometry(rect);
+    PlaceHost(rect);
     // Only a playback of ours is resized: another owner's host is not ours.
     if (m_bPlaying && resized && !rect.isEmpty()) {
         const QPoint global = m_pHost->mapToGlobal(QPoint(0, 0));
@@ -226,11 +231,8 @@ void QPlayerWidget::OnPlayPause()
     m_bPlaying = true;
     g_nPlayWindow = 1;
     ProbeSource();  // once per playback: the file may have changed since
-    // Lift the size the last playback fixed before fitting anew.
-    m_pHost->setMinimumSize(0, 0);
-    m_pHost->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const QRect rect = FitVideo(m_pVideoArea->size(), m_videoSize);
-    m_pHost->setGeometry(rect);
+    PlaceHost(rect);
     m_pHost->show();
     m_pSlider->setRange(0, static_cast<int>(qMin<qint64>(m_nDuration / 1000, INT_MAX)));
     m_pSlider->setValue(0);

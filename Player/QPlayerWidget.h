@@ -56,6 +56,7 @@ protected:
 
 private:
     void ProbeSource();
+    void PlaceHost(const QRect& rect);
     // Places the host over the fitted picture and tells the player the new size.
     void FitHost();
     void ShowTime(qint64 ms);

@@ -75,6 +75,13 @@ class TestPlayerWidget : public QObject
         QTRY_COMPARE(Area(w)->size(), area);
     }
 
+    // Presses Play; returns when the playback has ended.
+    static void PressPlay(QPlayerWidget& w)
+    {
+        PlayerTestKit::Watchdog watchdog(30000, "playback");
+        QTest::mouseClick(Button(w, 0), Qt::LeftButton);
+    }
+
     static void VerifyIdle(QPlayerWidget& w)
     {
         QCOMPARE(g_nPlayWindow, 0);
@@ -271,10 +278,7 @@ private slots:
         w.resize(400, 300);
         w.show();
         QSignalSpy addFile(&w, &QPlayerWidget::sigAddFile);
-        {
-            PlayerTestKit::Watchdog watchdog(30000, "failed start");
-            QTest::mouseClick(Button(w, 0), Qt::LeftButton);
-        }
+        PressPlay(w);
         QCOMPARE(addFile.count(), path.isEmpty() ? 1 : 0);
         VerifyIdle(w);
     }
@@ -309,10 +313,7 @@ private slots:
         });
         s_debugLines.clear();
         s_previousHandler = qInstallMessageHandler(CollectDebug);
-        {
-            PlayerTestKit::Watchdog watchdog(30000, "play to the end");
-            QTest::mouseClick(Button(w, 0), Qt::LeftButton);
-        }
+        PressPlay(w);
         qInstallMessageHandler(s_previousHandler);
         QVERIFY(playingLook);
         QVERIFY(sliderValue > 0);  // the slider followed the playback
@@ -346,10 +347,7 @@ private slots:
             QTest::mouseClick(Button(w, 1), Qt::LeftButton);  // Stop
             return true;
         });
-        {
-            PlayerTestKit::Watchdog watchdog(30000, "pause and resume");
-            QTest::mouseClick(Button(w, 0), Qt::LeftButton);
-        }
+        PressPlay(w);
         QCOMPARE(states, QList<int>({2, 1}));
         QCOMPARE(tips, QStringList({"Play", "Pause"}));
         VerifyIdle(w);
@@ -384,10 +382,7 @@ private slots:
             QTest::mouseClick(Button(w, 1), Qt::LeftButton);
             return true;
         });
-        {
-            PlayerTestKit::Watchdog watchdog(30000, "resize while playing");
-            QTest::mouseClick(Button(w, 0), Qt::LeftButton);
-        }
+        PressPlay(w);
         QCOMPARE(host, expected);
         QCOMPARE(screen, expected.size());
         QCOMPARE(expected.width(), 300);  // the area is now narrower than 16:9
