@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QStyle>
 #include <QTest>
 #include <QToolTip>
@@ -21,6 +23,7 @@ private slots:
     void paletteAndReadableToolTips();
     void programWithoutDisplay_data();
     void programWithoutDisplay();
+    void firstRunWritesDefaultSettings();
 };
 
 void TestAppStart::finishEventLoop_data()
@@ -153,6 +156,31 @@ void TestAppStart::programWithoutDisplay()
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QVERIFY(process.exitCode() != 0);
     QVERIFY(process.readAllStandardError().contains("Lumacrest cannot open its window: "));
+}
+
+void TestAppStart::firstRunWritesDefaultSettings()
+{
+    // The program's whole start-up, up to the window's first paint, in an
+    // empty home.
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.remove(QStringLiteral("XDG_DATA_HOME"));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumacrest_startprobe"),
+                  {QStringLiteral("--first-paint")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QString ini = home.path() + QStringLiteral("/.local/share/Lumacrest/Lumacrest.ini");
+    QVERIFY2(QFile::exists(ini), qPrintable(ini));
+    QSettings settings(ini, QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("System/Language")).toInt(), 1);
+    QCOMPARE(settings.value(QStringLiteral("System/Threads")).toInt(), 2);
+    QCOMPARE(settings.value(QStringLiteral("System/Coverage")).toBool(), false);
 }
 
 QTEST_MAIN(TestAppStart)

@@ -65,7 +65,6 @@ private slots:
     void iconResources();
     void trayActivation_data();
     void trayActivation();
-    void closeHidesToTrayOrCloses();
     void quitStopsConversionAndEnds();
     void destructionStopsConversion();
     void allCompletedRestoresRun();
@@ -275,25 +274,6 @@ void TestMainWindow::trayActivation()
     QCOMPARE(window.isVisible(), shown);
     if (shown)
         QVERIFY(!window.isMinimized());
-}
-
-void TestMainWindow::closeHidesToTrayOrCloses()
-{
-    MainWindow window;
-    window.show();
-    auto* tray = window.findChild<QSystemTrayIcon*>();
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        QVERIFY(!tray);
-        QVERIFY(window.close());
-        QVERIFY(!window.isVisible());
-        QSKIP("No system tray here: closing closes; the tray path is not reachable.");
-    }
-    QVERIFY(tray && tray->isVisible());
-    QCOMPARE(tray->icon().isNull(), false);
-    QVERIFY(!window.close());
-    QVERIFY(!window.isVisible());
-    emit tray->activated(QSystemTrayIcon::Trigger);
-    QVERIFY(window.isVisible());
 }
 
 // A conversion that runs for a minute unless stopped.
