@@ -33,10 +33,16 @@ const char kCannotOpen[] = "Lumacrest cannot open its window: ";
 // instead of aborting.
 QtMessageHandler g_previousHandler = nullptr;
 
+QString EnvText(const char* name);
+
 void PlatformStartHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s%s\n", kCannotOpen, text.toLocal8Bit().constData());
+        // The platform's own text speaks of reinstalling; what failed is the
+        // connection to the display.
+        const QByteArray line = QByteArray(kCannotOpen) + "the display did not accept the connection (DISPLAY=\""
+            + qgetenv("DISPLAY") + "\", WAYLAND_DISPLAY=\"" + qgetenv("WAYLAND_DISPLAY") + "\").\n";
+        std::fputs(line.constData(), stderr);
         std::fflush(stderr);
         ::_exit(1);
     }

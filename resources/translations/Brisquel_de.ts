@@ -86,191 +86,191 @@
     <name>MainWindow</name>
     <message>
         <source>Lumacrest</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfügen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>00:00:00</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Add to subtitle stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Untertitelspur hinzufügen</translation>
     </message>
     <message>
         <source>Soundtrack</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonspur</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeformat</translation>
     </message>
     <message>
         <source>Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner</translation>
     </message>
     <message>
         <source>Coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschreiben</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Add File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei hinzufügen</translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner hinzufügen</translation>
     </message>
     <message>
         <source>Media information</source>
-        <translation type="unfinished"></translation>
+        <translation>Medieninformationen</translation>
     </message>
     <message>
         <source>Ready to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Umwandeln bereit</translation>
     </message>
     <message>
         <source>Add subtitle file</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertiteldatei hinzufügen</translation>
     </message>
     <message>
         <source>All Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle löschen</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Add title sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorspann hinzufügen</translation>
     </message>
     <message>
         <source>Add ending</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspann hinzufügen</translation>
     </message>
     <message>
         <source>Media Infomation</source>
-        <translation type="unfinished"></translation>
+        <translation>Medieninformationen</translation>
     </message>
     <message>
         <source>Lumacrest Standard Edition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest Standard-Edition %1</translation>
     </message>
     <message>
         <source>Source File</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldatei</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigröße</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfang</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Setting number of parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Teile</translation>
     </message>
     <message>
         <source>A duration of each clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer jedes Teils</translation>
     </message>
     <message>
         <source>Intercept a section</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Abschnitt ausschneiden</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Endzeit</translation>
     </message>
 </context>
 <context>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Stopp</translation>
     </message>
 </context>
 </TS>

@@ -86,191 +86,191 @@
     <name>MainWindow</name>
     <message>
         <source>Lumacrest</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Su</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Giù</translation>
     </message>
     <message>
         <source>00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>00:00:00</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividi</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottotitoli</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Add to subtitle stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi come traccia sottotitoli</translation>
     </message>
     <message>
         <source>Soundtrack</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna sonora</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato di uscita</translation>
     </message>
     <message>
         <source>Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di uscita</translation>
     </message>
     <message>
         <source>Coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovrascrivi</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrana</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Add File</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi file</translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi cartella</translation>
     </message>
     <message>
         <source>Media information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni multimediali</translation>
     </message>
     <message>
         <source>Ready to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto per la conversione</translation>
     </message>
     <message>
         <source>Add subtitle file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi file di sottotitoli</translation>
     </message>
     <message>
         <source>All Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina tutto</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Add title sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi sigla iniziale</translation>
     </message>
     <message>
         <source>Add ending</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi titoli di coda</translation>
     </message>
     <message>
         <source>Media Infomation</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni multimediali</translation>
     </message>
     <message>
         <source>Lumacrest Standard Edition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest Edizione standard %1</translation>
     </message>
     <message>
         <source>Source File</source>
-        <translation type="unfinished"></translation>
+        <translation>File di origine</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata</translation>
     </message>
     <message>
         <source>Setting number of parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di parti</translation>
     </message>
     <message>
         <source>A duration of each clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata di ogni parte</translation>
     </message>
     <message>
         <source>Intercept a section</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrai una sezione</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di inizio</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di fine</translation>
     </message>
 </context>
 <context>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ferma</translation>
     </message>
 </context>
 </TS>
