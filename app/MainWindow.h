@@ -30,8 +30,6 @@ public:
 
     ConfigSystem& Settings() { return m_config; }
     JobsManage& Jobs() { return m_jobs; }
-    // The status main returns: 0, or the restart request.
-    int ExitCode() const { return m_nExitCode; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,5 +66,5 @@ private:
     ConfigSystem m_config;
     ConfigManage m_configManage;
     JobsManage m_jobs;
-    int m_nExitCode = 0;
+    int m_nExitCode = 0; // the restart request of a language change, or 0
 };

@@ -298,7 +298,13 @@ void TestMainWindow::quitStopsConversionAndEnds()
 
     window->Settings().Threads = 4; // saved by Quit
     QTimer::singleShot(0, window->findChild<QAction*>(QStringLiteral("actionQuit")), &QAction::trigger);
+    // A Quit that does not end the event loop fails here instead of hanging.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    deadline.start(30000);
     QCOMPARE(QApplication::exec(), 0);
+    deadline.stop();
     QVERIFY(processGone(pid));
     QCOMPARE(status.text(), QStringLiteral("Stopped"));
     QCOMPARE(QSettings(window->Settings().IniPath, QSettings::IniFormat).value("System/Threads").toInt(), 4);
