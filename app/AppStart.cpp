@@ -3,11 +3,9 @@
 #include <QApplication>
 #include <QProcess>
 #include <QStyleFactory>
-#include <QTimer>
 #include <QToolTip>
 
 #include <cstdio>
-#include <cstdlib>
 #include <unistd.h>
 
 #include "AssLibrary.h"
@@ -32,8 +30,6 @@ const char kCannotOpen[] = "Lumacrest cannot open its window: ";
 // process with a fatal message. Say it in our words and leave with a status
 // instead of aborting.
 QtMessageHandler g_previousHandler = nullptr;
-
-QString EnvText(const char* name);
 
 void PlatformStartHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
