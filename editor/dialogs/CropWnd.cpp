@@ -100,14 +100,22 @@ void CropWnd::OnResizeCrop()
             return;
         }
     }
-    m_crop = Fit(m_frameWidth, m_frameHeight, F);
+    WholeFrame(F);
+}
+
+void CropWnd::WholeFrame(const QRectF& F)
+{
+    // The frame's own rectangle: fitting the frame once more into it can lose
+    // a pixel to truncation, and that pixel would come back as a margin the
+    // user never drew.
+    m_crop = F;
 }
 
 void CropWnd::Reset()
 {
     const QRectF F = FrameRect();
     m_display = F;
-    m_crop = Fit(m_frameWidth, m_frameHeight, F);
+    WholeFrame(F);
     m_given = ST_CROP_THICK();
     emit sigCrop(m_given);
     m_repaintPending = true;

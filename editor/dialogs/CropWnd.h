@@ -64,6 +64,7 @@ private:
     // The frame fitted into the widget.
     QRectF FrameRect() const;
     void EmitCrop(bool changed);
+    void WholeFrame(const QRectF& F);
     void Drag(const QPoint& point);
 
     QTimer m_timer;
