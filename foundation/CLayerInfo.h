@@ -27,6 +27,8 @@ public:
     // Derives ShadowX and ShadowY from ShadowAngle and ShadowDistance.
     void ShadowAngleToXY();
     QImage* GetQImage() { return &Image; }
+    // Renders WordArt into Image.
+    void DrawWordArt();
 
     int32_t Transparent = 100;      // opacity in percent
     int32_t Type = 2;               // 0 source frame, 1 video, 2 image, 3 styled text

@@ -3,8 +3,17 @@
 // thicknesses, shadow, reflection and background box. A plain value class.
 #include <QColor>
 #include <QFont>
+#include <QPoint>
 #include <QString>
 #include <cstdint>
+
+class QBrush;
+class QImage;
+class QPainter;
+class QSize;
+namespace QTextDesigner {
+class CanvasHelper;
+}
 
 // Text effect codes; the renderer draws each with its own strategy.
 enum TextEffect : int32_t {
@@ -124,6 +133,27 @@ public:
     void SetShown(float shown);
     void UpdateFromLogFont() {}
 
+    // Rendering. Fonts larger than this many pixels are drawn at this size:
+    // the image grows with the square of it.
+    static constexpr int kMaxFontPixelSize = 2000;
+    // Thicknesses, offsets and box paddings are drawn at most this large:
+    // every pixel of them is one more stroke or text copy.
+    static constexpr int kMaxEffectLength = 999;
+    // Renders the text into *out (replaced), trimmed to its visible pixels and
+    // set on the background box when that is on. Returns false, with *out
+    // null, when the image would be too large to make.
+    bool DrawEffectText(QImage* out, bool unused);
+    // Draws with the caller's painter at the record's position, without
+    // image, trimming or box; stores the measured size in *w and *h.
+    void DrawEffectText(QPainter* painter, int* w, int* h);
+    // What DrawEffectText covers before trimming.
+    QSize GetTextSize();
+    // text measured with a font built from LogFont.
+    QSize GetTextSize(const wchar_t* text);
+    // Installs the text strategy of TextEffect on canvas, filling with brush
+    // when given; false only for a null canvas.
+    bool SetTextEffect(QTextDesigner::CanvasHelper* canvas, QBrush* brush);
+
     // Fields, written directly by the editor pages and the project reader.
     QColor BkgdColor;
     QColor TextColor1;
@@ -169,4 +199,11 @@ public:
     // Preset name shown by the styled-text presets; copied with the record but
     // not kept in project files.
     QString Name;
+
+private:
+    // Shared set-up of the rendering calls: fills canvas, writes FontSize and
+    // the text position, measures. Returns the font to draw with.
+    QFont PrepareCanvas(QTextDesigner::CanvasHelper& canvas, const wchar_t* text, float* m1,
+                        float* m2, float* m3, float* m4);
+    QPoint DrawPoint() const;
 };

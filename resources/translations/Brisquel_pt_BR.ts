@@ -1,4 +1,402 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
+<context>
+    <name>AbstractJob</name>
+    <message>
+        <source>%1 not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no output file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output file missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output file empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output file not written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crashed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Core</name>
+    <message>
+        <source>Add media file to list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumacrest Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JobsManage</name>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed at %1%: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to merge: no picture or sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Lumacrest</source>
+        <translation>Lumacrest</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Mesclar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Adicionar como faixa de legenda</translation>
+    </message>
+    <message>
+        <source>Soundtrack</source>
+        <translation>Trilha sonora</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Formato de saída</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Pasta de saída</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Marca d’água</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Executar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Adicionar arquivo</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Adicionar pasta</translation>
+    </message>
+    <message>
+        <source>Media information</source>
+        <translation>Informações da mídia</translation>
+    </message>
+    <message>
+        <source>Ready to convert</source>
+        <translation>Pronto para converter</translation>
+    </message>
+    <message>
+        <source>Add subtitle file</source>
+        <translation>Adicionar arquivo de legenda</translation>
+    </message>
+    <message>
+        <source>All Delete</source>
+        <translation>Excluir tudo</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Adicionar abertura</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Adicionar encerramento</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informações da mídia</translation>
+    </message>
+    <message>
+        <source>Lumacrest Standard Edition %1</source>
+        <translation>Lumacrest Edição padrão %1</translation>
+    </message>
+    <message>
+        <source>Source File</source>
+        <translation>Arquivo de origem</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Número de partes</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Duração de cada parte</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Recortar um trecho</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Hora de início</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Hora de término</translation>
+    </message>
+</context>
+<context>
+    <name>MeltEngineJob</name>
+    <message>
+        <source>an input failed to load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>melt made no progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>All Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Supported Media Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Supported Audio Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QPlayerWidget</name>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">Parar</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished">Excluir</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimelineViewBlockItem</name>
+    <message>
+        <source>Text ABC</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Util</name>
+    <message>
+        <source>Unable to write file %1
+Perhaps you do not have permission.
+Try again with a different folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value you entered is very similar to the common,
+more standard %1 = %2/1001.
+
+Do you want to use %1 = %2/1001 instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

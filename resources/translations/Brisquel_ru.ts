@@ -1,4 +1,402 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
+<context>
+    <name>AbstractJob</name>
+    <message>
+        <source>%1 not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no output file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output file missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output file empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output file not written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crashed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Core</name>
+    <message>
+        <source>Add media file to list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumacrest Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JobsManage</name>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed at %1%: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to merge: no picture or sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Lumacrest</source>
+        <translation>Lumacrest</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Объединение</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Разделение</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Субтитры</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Добавить как дорожку субтитров</translation>
+    </message>
+    <message>
+        <source>Soundtrack</source>
+        <translation>Звуковая дорожка</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Формат вывода</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Папка вывода</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Перезаписывать</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Водяной знак</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Запуск</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Добавить файл</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Добавить папку</translation>
+    </message>
+    <message>
+        <source>Media information</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Ready to convert</source>
+        <translation>Готово к конвертации</translation>
+    </message>
+    <message>
+        <source>Add subtitle file</source>
+        <translation>Добавить файл субтитров</translation>
+    </message>
+    <message>
+        <source>All Delete</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Добавить заставку</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Добавить концовку</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Lumacrest Standard Edition %1</source>
+        <translation>Lumacrest, стандартная версия %1</translation>
+    </message>
+    <message>
+        <source>Source File</source>
+        <translation>Исходный файл</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Число частей</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Длительность каждой части</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Вырезать фрагмент</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Время начала</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Время окончания</translation>
+    </message>
+</context>
+<context>
+    <name>MeltEngineJob</name>
+    <message>
+        <source>an input failed to load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>melt made no progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>All Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Supported Media Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Supported Audio Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QPlayerWidget</name>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">Стоп</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished">Удалить</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimelineViewBlockItem</name>
+    <message>
+        <source>Text ABC</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Util</name>
+    <message>
+        <source>Unable to write file %1
+Perhaps you do not have permission.
+Try again with a different folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value you entered is very similar to the common,
+more standard %1 = %2/1001.
+
+Do you want to use %1 = %2/1001 instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

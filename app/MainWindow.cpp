@@ -1,0 +1,261 @@
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QMenu>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QToolButton>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+#include "Core.h"
+#include "LumacrestResources.h"
+#include "UniqueOutputName.h"
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , ui(new Ui_MainWindow)
+{
+    InitLumacrestResources();
+    ui->setupUi(this);
+    setWindowTitle(tr("Lumacrest Standard Edition %1").arg(QStringLiteral(LUMACREST_VERSION)));
+    CreateTrayIcon();
+    // The frame becomes the whole client area; the form's own central widget
+    // goes once InitUI has moved the source table out of it.
+    setCentralWidget(ui->frame);
+    setAcceptDrops(true);
+    InitUI();
+    connect(ui->widgetPlayer, SIGNAL(sigAddFile()), this, SLOT(on_actionAddFile_triggered()));
+    connect(&m_jobs, SIGNAL(sigAllCompleted()), this, SLOT(OnAllCompleted()));
+}
+
+MainWindow::~MainWindow()
+{
+    // A conversion still running is stopped as the Stop action does, before
+    // its table cells go: nothing is left writing a partial file unattended.
+    StopJobs();
+    // Core and the output-name rule outlive this window: take back what was
+    // lent to them.
+    Core* core = Core::instance();
+    if (core->GetMainWindow() == this) {
+        core->SetMainWindow(nullptr);
+        core->SetWorkFolderQuery({});
+        SetOverwriteQuery({});
+    }
+    m_jobs.SetOutputFolderQuery({});
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator);
+        delete m_translator;
+    }
+    delete ui;
+    delete m_frameLayout;
+    delete m_addMenu;
+    delete m_subtitleModel;
+    delete m_trayIcon;
+    delete m_trayMenu;
+    delete m_rightSplitter;
+    delete m_mainSplitter;
+    delete m_titleEndingMenu;
+    delete m_mergeMenu;
+}
+
+void MainWindow::InitUI()
+{
+    ui->toolBar->setIconSize(QSize(64, 64));
+    ui->toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    ui->widgetPlayer->setMinimumSize(320, 180);
+
+    // The index of an entry is the container code of the output settings.
+    for (const char* format : {"mp4(*.mp4)", "mkv(*.mkv)", "avi(*.avi)", "flv(*.flv)", "mov(*.mov)",
+                               "mpg(*.mpg)", "ts(*.ts)", "mp3(*.mp3)", "m4a(*.m4a)", "wav(*.wav)"})
+        ui->comboBoxFormat->addItem(QLatin1String(format));
+
+    m_bottomBar = new QHBoxLayout;
+    m_bottomBar->addWidget(ui->labelFormat);
+    m_bottomBar->addWidget(ui->comboBoxFormat);
+    m_bottomBar->addWidget(ui->toolButtonFormatOption);
+    m_bottomBar->addStretch();
+    m_bottomBar->addWidget(ui->labelOutput);
+    // Room for a whole folder path.
+    ui->lineEditOutput->setMinimumWidth(360);
+    m_bottomBar->addWidget(ui->lineEditOutput);
+    m_bottomBar->addWidget(ui->toolButtonOutput);
+    m_bottomBar->addWidget(ui->toolButtonOpen);
+    m_bottomBar->addWidget(ui->checkBoxCoverage);
+
+    m_mainSplitter = new QSplitter(Qt::Horizontal, ui->frame);
+    m_rightSplitter = new QSplitter(Qt::Vertical);
+    m_mainSplitter->addWidget(ui->tableWidget);
+    m_mainSplitter->addWidget(m_rightSplitter);
+    m_rightSplitter->addWidget(ui->widgetPlayer);
+    m_rightSplitter->addWidget(ui->tabWidget);
+
+    m_frameLayout = new QVBoxLayout(ui->frame);
+    m_frameLayout->addWidget(m_mainSplitter);
+    m_frameLayout->addLayout(m_bottomBar);
+
+    m_addMenu = new QMenu(this);
+    m_addMenu->addAction(ui->actionAddFile);
+    m_addMenu->addAction(ui->actionAddFolder);
+    ui->actionAdd->setMenu(m_addMenu);
+    // Pressing Add shows the menu at once; the action itself does nothing.
+    if (auto* button = qobject_cast<QToolButton*>(ui->toolBar->widgetForAction(ui->actionAdd)))
+        button->setPopupMode(QToolButton::InstantPopup);
+
+    QTableWidget* table = ui->tableWidget;
+    table->setColumnCount(3);
+    table->setHorizontalHeaderLabels({tr("Source File"), tr("File Size"), tr("Status")});
+    table->horizontalHeader()->setSectionsClickable(false);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setColumnWidth(1, 80);
+    table->setColumnWidth(2, 130);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    m_sourceMenu = new QMenu(table);
+    m_sourceMenu->addAction(ui->actionReady_to_convert);
+    m_sourceMenu->addSeparator();
+    m_sourceMenu->addAction(ui->actionAddFile);
+    m_sourceMenu->addAction(ui->actionAddFolder);
+    m_sourceMenu->addSeparator();
+    m_sourceMenu->addAction(ui->actionAdd_subtitle_file);
+    m_sourceMenu->addSeparator();
+    m_sourceMenu->addAction(ui->actionDelete);
+    m_sourceMenu->addAction(ui->actionAll_Delete);
+    m_sourceMenu->addSeparator();
+    m_sourceMenu->addAction(ui->actionMediaInfo);
+
+    // Each page's layout was drawn inside a container widget; on the page
+    // itself the row and the table fill the page.
+    ui->tabMerge->setLayout(ui->vLayoutMerge);
+    QTableWidget* merge = ui->tableWidgetMerge;
+    merge->setColumnCount(4);
+    merge->setHorizontalHeaderLabels({QString(), tr("Source File"), tr("Start"), tr("End")});
+    merge->horizontalHeader()->setSectionsClickable(false);
+    merge->verticalHeader()->hide();
+    merge->setSelectionBehavior(QAbstractItemView::SelectRows);
+    merge->setContextMenuPolicy(Qt::CustomContextMenu);
+    merge->setColumnWidth(0, 30);
+    merge->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    merge->setColumnWidth(2, 120);
+    merge->setColumnWidth(3, 120);
+
+    m_titleEndingMenu = new QMenu(this);
+    m_titleEndingMenu->addAction(ui->actionAdd_title_sequence);
+    m_titleEndingMenu->addAction(ui->actionAdd_ending);
+    m_mergeMenu = new QMenu(this);
+    m_mergeMenu->addAction(ui->actionAdd_title_sequence);
+    m_mergeMenu->addAction(ui->actionAdd_ending);
+    m_mergeMenu->addSeparator();
+    m_mergeMenu->addAction(ui->actionMerge_Media_Infomation);
+
+    ui->tabSplit->setLayout(ui->vLayoutSplit);
+    QTableWidget* split = ui->tableWidgetSplit;
+    split->setColumnCount(4);
+    split->setHorizontalHeaderLabels({tr("Preview"), tr("Start"), tr("End"), tr("Duration")});
+    split->horizontalHeader()->setSectionsClickable(false);
+    split->setSelectionBehavior(QAbstractItemView::SelectRows);
+    split->setColumnWidth(0, 80);
+    split->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    split->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    split->setColumnWidth(3, 100);
+    ui->comboBoxSplit->addItem(tr("Setting number of parts"));
+    ui->comboBoxSplit->addItem(tr("A duration of each clip"));
+    ui->comboBoxSplit->addItem(tr("Intercept a section"));
+    ui->comboBoxSplit->setCurrentIndex(0);
+    ui->timeEditSplit->setDisplayFormat(QStringLiteral("HH:mm:ss:zzz"));
+    ui->timeEditEnd->setDisplayFormat(QStringLiteral("HH:mm:ss:zzz"));
+    ui->timeEditSplit->hide();
+    ui->timeEditEnd->hide();
+
+    m_subtitleModel = new QStandardItemModel;
+    ui->tabSubtitle->setLayout(ui->vLayoutSubtitle);
+    QTableView* subtitles = ui->tableViewSubtitle;
+    subtitles->horizontalHeader()->setSectionsClickable(false);
+    subtitles->setSelectionBehavior(QAbstractItemView::SelectRows);
+    subtitles->setModel(m_subtitleModel);
+    m_subtitleModel->setHorizontalHeaderLabels({tr("Start Time"), tr("End Time"), tr("Subtitle")});
+    subtitles->setColumnWidth(0, 120);
+    subtitles->setColumnWidth(1, 120);
+    subtitles->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    subtitles->verticalHeader()->setDefaultSectionSize(40);
+    subtitles->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->checkBoxSubtitleStream->hide();
+
+    ui->tabMusic->setLayout(ui->vLayoutMusic);
+    QTableWidget* music = ui->tableWidgetMusic;
+    music->setColumnCount(2);
+    music->setHorizontalHeaderLabels({tr("Source File"), tr("Duration")});
+    music->horizontalHeader()->setSectionsClickable(false);
+    music->verticalHeader()->hide();
+    music->setSelectionBehavior(QAbstractItemView::SelectRows);
+    music->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    music->setColumnWidth(1, 100);
+
+    ui->lineEditOutput->setText(m_config.OutPath);
+    ui->checkBoxCoverage->setChecked(m_config.Coverage);
+
+    // The engine asks this window for its settings through these accessors:
+    // the work folder of generated files, the output folder of follow-up
+    // jobs and the overwrite rule of output names.
+    Core* core = Core::instance();
+    core->SetMainWindow(this);
+    core->SetWorkFolderQuery([this] { return m_config.CachePath; });
+    m_jobs.SetOutputFolderQuery([this] { return m_config.OutPath; });
+    SetOverwriteQuery([this] { return m_config.Coverage; });
+
+    m_jobs.setMaxRunning(m_config.Threads);
+}
+
+void MainWindow::ChangeLanguage(int index)
+{
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator);
+        delete m_translator;
+    }
+    m_translator = new QTranslator;
+    // Exactly the embedded file of the index, as Core maps it.
+    const QString name = Core::TranslationResource(index);
+    if (!name.isEmpty() && m_translator->load(name, QString(), QLatin1String(""), QLatin1String("")))
+        QCoreApplication::installTranslator(m_translator);
+    ui->retranslateUi(this);
+}
+
+void MainWindow::StopJobs()
+{
+    m_jobs.cleanup();
+    SetRunLook();
+}
+
+void MainWindow::SetRunLook()
+{
+    ui->actionRun->setIcon(QIcon(QStringLiteral(":/res/converter.svg")));
+    ui->actionRun->setText(tr("Run"));
+    m_bRun = true;
+}
+
+void MainWindow::OnAllCompleted()
+{
+    if (!m_bRun)
+        SetRunLook();
+}
+
+void MainWindow::on_actionAddFile_triggered()
+{
+    // Files come in with the source list.
+}
+
+void MainWindow::on_actionQuit_triggered()
+{
+    if (m_trayIcon)
+        m_trayIcon->hide();
+    // A running converter must not outlive the program writing half a file.
+    StopJobs();
+    m_config.Save();
+    QCoreApplication::exit(0);
+}

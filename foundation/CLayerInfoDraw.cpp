@@ -1,0 +1,6 @@
+#include "CLayerInfo.h"
+
+void CLayerInfo::DrawWordArt()
+{
+    WordArt.DrawEffectText(&Image, true);
+}

@@ -1,0 +1,338 @@
+// The real main window, built offscreen from its form, driven as a user does.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QSystemTrayIcon>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <csignal>
+#include <memory>
+
+#include "Core.h"
+#include "FileFolders.h"
+#include "JxEngineJob.h"
+#include "LumacrestResources.h"
+#include "MainWindow.h"
+#include "UniqueOutputName.h"
+
+namespace {
+
+bool processGone(qint64 pid)
+{
+    return ::kill(pid_t(pid), 0) != 0;
+}
+
+void WriteSettings(const QString& outPath, bool coverage, int threads)
+{
+    QSettings settings(GetAppDataLocation() + QStringLiteral("/Lumacrest.ini"), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("System"));
+    settings.setValue(QStringLiteral("OutPath"), outPath);
+    settings.setValue(QStringLiteral("Coverage"), coverage);
+    settings.setValue(QStringLiteral("Threads"), threads);
+    settings.endGroup();
+    settings.sync();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void formatsAndHiddenControls();
+    void addButtonOpensItsMenuAtOnce();
+    void settingsShownAndLent_data();
+    void settingsShownAndLent();
+    void menus();
+    void actionIcons();
+    void iconResources_data();
+    void iconResources();
+    void trayActivation_data();
+    void trayActivation();
+    void quitStopsConversionAndEnds();
+    void destructionStopsConversion();
+    void allCompletedRestoresRun();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setApplicationName(QStringLiteral("Lumacrest"));
+    QVERIFY(m_dir.isValid());
+    WriteSettings(m_dir.path(), false, 2);
+}
+
+void TestMainWindow::formatsAndHiddenControls()
+{
+    MainWindow window;
+    window.show();
+    auto* formats = window.findChild<QComboBox*>(QStringLiteral("comboBoxFormat"));
+    QVERIFY(formats);
+    const QStringList expected = {"mp4(*.mp4)", "mkv(*.mkv)", "avi(*.avi)", "flv(*.flv)", "mov(*.mov)",
+                                  "mpg(*.mpg)", "ts(*.ts)", "mp3(*.mp3)", "m4a(*.m4a)", "wav(*.wav)"};
+    QStringList items;
+    for (int i = 0; i < formats->count(); ++i)
+        items << formats->itemText(i);
+    QCOMPARE(items, expected);
+    QCOMPARE(formats->currentIndex(), 0);
+
+    // Hidden even while their tab page is shown.
+    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tabWidget"));
+    QCOMPARE(tabs->currentIndex(), 0);
+    tabs->setCurrentIndex(1);
+    QVERIFY(window.findChild<QComboBox*>(QStringLiteral("comboBoxSplit"))->isVisible());
+    for (const char* name : {"timeEditSplit", "timeEditEnd"}) {
+        auto* edit = window.findChild<QTimeEdit*>(QLatin1String(name));
+        QVERIFY2(edit && !edit->isVisible(), name);
+        QCOMPARE(edit->displayFormat(), QStringLiteral("HH:mm:ss:zzz"));
+    }
+    tabs->setCurrentIndex(2);
+    QVERIFY(window.findChild<QLineEdit*>(QStringLiteral("lineEditSubtitle"))->isVisible());
+    QVERIFY(!window.findChild<QCheckBox*>(QStringLiteral("checkBoxSubtitleStream"))->isVisible());
+}
+
+void TestMainWindow::addButtonOpensItsMenuAtOnce()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* add = window.findChild<QAction*>(QStringLiteral("actionAdd"));
+    auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("toolBar"));
+    auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(add));
+    QVERIFY(button && add->menu());
+    QCOMPARE(add->menu()->actions(),
+             (QList<QAction*>{window.findChild<QAction*>(QStringLiteral("actionAddFile")),
+                              window.findChild<QAction*>(QStringLiteral("actionAddFolder"))}));
+    QSignalSpy triggered(add, &QAction::triggered);
+    QMenu* shown = nullptr;
+    QTimer::singleShot(0, [&] {
+        shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (shown)
+            shown->close();
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(shown != nullptr, 5000);
+    QCOMPARE(shown, add->menu());
+    QCOMPARE(triggered.count(), 0);
+}
+
+void TestMainWindow::settingsShownAndLent_data()
+{
+    QTest::addColumn<bool>("coverage");
+    QTest::addColumn<int>("threads");
+    QTest::newRow("overwrite on, three at once") << true << 3;
+    QTest::newRow("overwrite off, one at once") << false << 1;
+}
+
+void TestMainWindow::settingsShownAndLent()
+{
+    QFETCH(bool, coverage);
+    QFETCH(int, threads);
+    const QString out = m_dir.path() + QStringLiteral("/out 100% [a]");
+    WriteSettings(out, coverage, threads);
+    {
+        MainWindow window;
+        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("lineEditOutput"))->text(), out);
+        QCOMPARE(window.findChild<QCheckBox*>(QStringLiteral("checkBoxCoverage"))->isChecked(), coverage);
+        QCOMPARE(window.Jobs().maxRunning(), threads);
+
+        Core* core = Core::instance();
+        QCOMPARE(core->GetMainWindow(), &window);
+        QCOMPARE(core->WorkFolder(), window.Settings().CachePath);
+        QCOMPARE(window.Jobs().OutputFolder(), out);
+        // The output-name rule reads the overwrite setting of this window.
+        QFile existing(m_dir.path() + (coverage ? QStringLiteral("/on.mp4") : QStringLiteral("/off.mp4")));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        QCOMPARE(GetUnRepeat(existing.fileName()) == existing.fileName(), coverage);
+    }
+    // Nothing lent stays behind the window.
+    QCOMPARE(Core::instance()->GetMainWindow(), static_cast<MainWindow*>(nullptr));
+    WriteSettings(m_dir.path(), false, 2);
+}
+
+void TestMainWindow::menus()
+{
+    MainWindow window;
+    auto names = [](const QList<QAction*>& actions) {
+        QStringList out;
+        for (QAction* a : actions)
+            out << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
+        return out;
+    };
+    auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("toolBar"));
+    QCOMPARE(names(toolBar->actions()), QStringList({"actionAdd", "actionWatermark", "actionRun", "actionStop",
+                                                     "actionOptions", "actionAbout"}));
+    auto* table = window.findChild<QTableWidget*>(QStringLiteral("tableWidget"));
+    auto* sourceMenu = table->findChild<QMenu*>();
+    QVERIFY(sourceMenu);
+    QCOMPARE(names(sourceMenu->actions()),
+             QStringList({"actionReady_to_convert", "|", "actionAddFile", "actionAddFolder", "|",
+                          "actionAdd_subtitle_file", "|", "actionDelete", "actionAll_Delete", "|",
+                          "actionMediaInfo"}));
+    // The tray menu is not the window's child: it works while the window is hidden.
+    QMenu* tray = nullptr;
+    auto* quit = window.findChild<QAction*>(QStringLiteral("actionQuit"));
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* menu = qobject_cast<QMenu*>(w);
+        if (menu && menu->actions().contains(quit))
+            tray = menu;
+    }
+    QVERIFY(tray);
+    QCOMPARE(names(tray->actions()), QStringList({"actionAddFile", "actionAddFolder", "|", "actionWatermark",
+                                                  "actionRun", "actionOptions", "|", "actionQuit"}));
+    QCOMPARE(table->columnCount(), 3);
+    QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("Status"));
+}
+
+void TestMainWindow::actionIcons()
+{
+    MainWindow window;
+    const QStringList withIcons = {"actionAdd", "actionWatermark", "actionRun", "actionStop", "actionOptions",
+                                   "actionAbout", "actionAddFile", "actionAddFolder", "actionQuit"};
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (!withIcons.contains(action->objectName()))
+            continue;
+        const QPixmap pixmap = action->icon().pixmap(32, 32);
+        QVERIFY2(!pixmap.isNull(), qPrintable(action->objectName()));
+    }
+    const QStringList buttons = {"BtnMergeAdd", "BtnMergeDelete", "BtnMergeUp", "BtnMergeDown", "BtnSplitAdd",
+                                 "BtnSplitDel", "BtnMusicAdd", "BtnMusicDelete", "BtnMusicUp", "BtnMusicDown",
+                                 "toolButtonOutput", "toolButtonFormatOption"};
+    for (const QString& name : buttons) {
+        auto* button = window.findChild<QToolButton*>(name);
+        QVERIFY2(button && !button->icon().pixmap(24, 24).isNull(), qPrintable(name));
+    }
+}
+
+void TestMainWindow::iconResources_data()
+{
+    // Every icon the windows and dialogs name.
+    QTest::addColumn<QString>("path");
+    for (const char* name :
+         {"add", "addMerge", "addfile", "addfolder", "ass", "close", "converter", "copytime", "crop", "delMeger",
+          "down", "find", "fliph", "flipv", "folder", "format", "help", "image", "LR", "menu", "open", "options",
+          "pause", "playerpause", "playerplay", "playerstop", "rotate", "rotateleft", "rotateright", "save",
+          "srcmain", "stop", "style", "text", "time", "up", "video", "watermark"})
+        QTest::newRow(name) << QStringLiteral(":/res/%1.svg").arg(QLatin1String(name));
+    QTest::newRow("logo") << QStringLiteral(":/res/logo.png");
+}
+
+void TestMainWindow::iconResources()
+{
+    QFETCH(QString, path);
+    InitLumacrestResources();
+    QVERIFY2(QFile::exists(path), qPrintable(path));
+    if (path.endsWith(QLatin1String(".svg"))) {
+        QSvgRenderer svg(path);
+        QVERIFY(svg.isValid());
+        QCOMPARE(svg.viewBox(), QRect(0, 0, 24, 24));
+    } else {
+        const QImage logo(path);
+        QVERIFY(!logo.isNull());
+        QVERIFY(logo.hasAlphaChannel());
+    }
+}
+
+void TestMainWindow::trayActivation_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("click") << int(QSystemTrayIcon::Trigger) << true;
+    QTest::newRow("double click") << int(QSystemTrayIcon::DoubleClick) << true;
+    QTest::newRow("context") << int(QSystemTrayIcon::Context) << false;
+    QTest::newRow("middle click") << int(QSystemTrayIcon::MiddleClick) << false;
+}
+
+void TestMainWindow::trayActivation()
+{
+    QFETCH(int, reason);
+    QFETCH(bool, shown);
+    MainWindow window;
+    window.showMinimized();
+    window.hide();
+    window.iconActivated(QSystemTrayIcon::ActivationReason(reason));
+    QCOMPARE(window.isVisible(), shown);
+    if (shown)
+        QVERIFY(!window.isMinimized());
+}
+
+// A conversion that runs for a minute unless stopped.
+static JxEngineJob* LongConversion(const QString& output)
+{
+    return new JxEngineJob(QString(),
+                           {"-hide_banner", "-re", "-f", "lavfi", "-i", "testsrc2=size=160x120:rate=10:duration=60",
+                            "-c:v", "mpeg4", "-y", output},
+                           true);
+}
+
+void TestMainWindow::quitStopsConversionAndEnds()
+{
+    auto window = std::make_unique<MainWindow>();
+    QTableWidgetItem status;
+    JxEngineJob* job = LongConversion(m_dir.path() + QStringLiteral("/quit.mp4"));
+    job->setStandardItem(&status);
+    window->Jobs().AddJobTask(job);
+    window->Jobs().startNextJob();
+    QTRY_VERIFY_WITH_TIMEOUT(job->processId() > 0 && job->state() == QProcess::Running, 20000);
+    const qint64 pid = job->processId();
+
+    window->Settings().Threads = 4; // saved by Quit
+    QTimer::singleShot(0, window->findChild<QAction*>(QStringLiteral("actionQuit")), &QAction::trigger);
+    // A Quit that does not end the event loop fails here instead of hanging.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    deadline.start(30000);
+    QCOMPARE(QApplication::exec(), 0);
+    deadline.stop();
+    QVERIFY(processGone(pid));
+    QCOMPARE(status.text(), QStringLiteral("Stopped"));
+    QCOMPARE(QSettings(window->Settings().IniPath, QSettings::IniFormat).value("System/Threads").toInt(), 4);
+    window.reset();
+    WriteSettings(m_dir.path(), false, 2);
+}
+
+void TestMainWindow::destructionStopsConversion()
+{
+    auto window = std::make_unique<MainWindow>();
+    JxEngineJob* job = LongConversion(m_dir.path() + QStringLiteral("/closed.mp4"));
+    window->Jobs().AddJobTask(job);
+    window->Jobs().startNextJob();
+    QTRY_VERIFY_WITH_TIMEOUT(job->processId() > 0 && job->state() == QProcess::Running, 20000);
+    const qint64 pid = job->processId();
+    window.reset();
+    QVERIFY(processGone(pid));
+}
+
+void TestMainWindow::allCompletedRestoresRun()
+{
+    MainWindow window;
+    auto* run = window.findChild<QAction*>(QStringLiteral("actionRun"));
+    run->setText(QStringLiteral("Pause"));
+    // Idle: the signal changes nothing.
+    emit window.Jobs().sigAllCompleted();
+    QCOMPARE(run->text(), QStringLiteral("Pause"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
