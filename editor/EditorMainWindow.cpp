@@ -9,6 +9,7 @@
 #include "canvas/QWatermarkScene.h"
 #include "canvas/QWatermarkView.h"
 #include "docks/LayeredManageWidget.h"
+#include "Slider.h"
 #include "ffplay.h"
 
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSlider>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTableWidget>
@@ -165,7 +165,7 @@ void EditorMainWindow::InitCanvas(const QString& path)
     m_view->setZoom(zoom);
 
     // An unknown or absurd duration gives an empty range, never a wrapped one.
-    QSlider* slider = m_playerDock.m_slider;
+    Slider* slider = m_playerDock.m_slider;
     slider->setMinimum(0);
     slider->setMaximum(int(qBound<long long>(0, m_duration / 1000, INT_MAX)));
     slider->setValue(0);
