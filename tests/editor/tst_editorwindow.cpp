@@ -128,8 +128,8 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
         QTest::newRow("small") << 160 << 120;
-        QTest::newRow("wide") << 1920 << 200;
-        QTest::newRow("tall") << 200 << 1920;
+        QTest::newRow("wide") << 1920 << 192;
+        QTest::newRow("tall") << 192 << 1920;
     }
     void zoomFollowsTheScreen()
     {
