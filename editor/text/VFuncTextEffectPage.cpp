@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -286,7 +287,7 @@ void VFuncTextEffectPage::InitView()
             image = image.copy(used);
         const QPixmap thumb = QPixmap::fromImage(image).scaled(m_thumbWidth, m_thumbHeight, Qt::KeepAspectRatio,
                                                                Qt::SmoothTransformation);
-        item->setData(Qt::DecorationRole, thumb);
+        item->setIcon(QIcon(thumb));
     }
 }
 
