@@ -261,20 +261,34 @@ void TestTextDialog::controlChangesRecordAndRendering()
 void TestTextDialog::okWithoutEditsReturnsRecordUnchanged_data()
 {
     QTest::addColumn<int>("effect");
-    for (int effect = TE_GLOW; effect <= TE_DBL_GLOW; ++effect)
-        QTest::addRow("effect %d", effect) << effect;
+    QTest::addColumn<bool>("refilled");
+    for (int effect = TE_GLOW; effect <= TE_DBL_GLOW; ++effect) {
+        QTest::addRow("opened, effect %d", effect) << effect << false;
+        QTest::addRow("refilled, effect %d", effect) << effect << true;
+    }
 }
 
 void TestTextDialog::okWithoutEditsReturnsRecordUnchanged()
 {
     QFETCH(int, effect);
+    QFETCH(bool, refilled);
     CWordArtInfo original = AwkwardRecord();
     original.TextEffect = static_cast<::TextEffect>(effect);
     VTextPropSheetDialog dialog;
-    dialog.WordArt = original;
+    if (refilled) {
+        // Controls first showing other values, then refilled, as after a preset.
+        dialog.WordArt.TextEffect = TE_DBL_OUTLINE;
+        dialog.WordArt.OutlineAlpha1 = dialog.WordArt.OutlineAlpha2 = 255;
+        dialog.WordArt.ShadowAlpha = dialog.WordArt.BackgroundAlpha = 255;
+        dialog.WordArt.ShadowOffsetX = 10;
+        dialog.WordArt.OutlineThickness1 = 5;
+    } else {
+        dialog.WordArt = original;
+    }
     dialog.InitDialog();
-    dialog.SetText();
     QSignalSpy spy(&dialog, SIGNAL(sigUpdateText(CWordArtInfo*)));
+    dialog.WordArt = original;
+    dialog.SetText();
     dialog.UpdateUI();
     for (QTimer* timer : dialog.findChildren<QTimer*>(QStringLiteral("updateTimer")))
         QMetaObject::invokeMethod(timer->parent(), "onUpdateUI");
