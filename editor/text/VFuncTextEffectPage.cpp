@@ -176,6 +176,9 @@ void VFuncTextEffectPage::InitTextEffect()
     m_effectBox->addItem(tr("Single Outline"));
     m_effectBox->addItem(tr("Double Outline"));
     m_effectBox->addItem(tr("Gradient Outline"));
+    // Never narrower than its longest entry, whatever the language.
+    m_effectBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_effectBox->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     SetComboBoxTextEffect();
 
     m_colorLabel = new QLabel(tr("Text Color"), this);
@@ -217,6 +220,7 @@ void VFuncTextEffectPage::InitTextEffect()
     m_presetList->setViewMode(QListView::IconMode);
     m_presetList->setResizeMode(QListView::Adjust);
     m_presetList->setMovement(QListView::Static);
+    m_presetList->setIconSize(QSize(m_thumbWidth, m_thumbHeight));
     m_presetList->setStyleSheet(QStringLiteral(
         "QListWidget::Item{padding-top:4px; padding-bottom:4px; }QListWidget::Item:hover{background:#1D9FE4; }"
         "QListWidget::item:selected{background:lightgray; color:red; }"
