@@ -566,6 +566,7 @@ void TestTextDialog::presetAppliedSurvivesProjectFile()
         QCOMPARE(dialog.WordArt.TextEffect, preset.TextEffect);
         QCOMPARE(dialog.WordArt.TextColor1, preset.TextColor1);
         QCOMPARE(dialog.WordArt.Text, QStringLiteral("Keep me"));
+        QCOMPARE(Find<QWidget>(&dialog, "colorText2")->isEnabled(), preset.TextGradient);
 
         JxOFile saved;
         saved.ProjectPath = dir.filePath(QString::number(i) + ".jxo");
