@@ -131,9 +131,7 @@ VFuncTextEffectPage::VFuncTextEffectPage(CWordArtInfo* record, QWidget* parent)
 {
     setContentsMargins(10, 10, 10, 10);
     InitTextEffect();
-    // The file beside the program wins; a missing or damaged one gives the built-in set.
-    if (!LoadWordArtXML(AppPresetsPath()) || m_presets.empty())
-        LoadWordArtXML(EmbeddedPresetsPath());
+    LoadPresets(AppPresetsPath());
     InitView();
 
     connect(m_presetList, SIGNAL(itemClicked(QListWidgetItem*)), this, SLOT(onSingleClicked(QListWidgetItem*)));
@@ -164,6 +162,13 @@ QString VFuncTextEffectPage::EmbeddedPresetsPath()
 {
     InitEmbeddedPresets();
     return QStringLiteral(":/presets/opts/WordArt.xml");
+}
+
+void VFuncTextEffectPage::LoadPresets(const QString& path)
+{
+    // The file beside the program wins; a missing or damaged one gives the built-in set.
+    if (!LoadWordArtXML(path) || m_presets.empty())
+        LoadWordArtXML(EmbeddedPresetsPath());
 }
 
 void VFuncTextEffectPage::InitTextEffect()
