@@ -285,7 +285,6 @@ void VFuncTextEffectPage::InitView()
     font.setPixelSize(96);
     for (CWordArtInfo& preset : m_presets) {
         auto* item = new QListWidgetItem(m_presetList);
-        item->setToolTip(preset.Name);
         preset.Font = font;
         preset.Text = QStringLiteral("A");
         QImage image;
