@@ -88,8 +88,10 @@ FormatScheme::ReadError FormatScheme::Read(const QString& path, FormatSettings* 
         for (const Key& key : keys) {
             const QString name = QLatin1String(key.name);
             const QVariant v = s.value(name);
-            bool ok = v.isValid() && v.type() == QVariant::String;
-            const QString text = v.toString();
+            // Values this process wrote come back typed (bool, int), others as text.
+            const bool list = v.type() == QVariant::StringList;
+            bool ok = v.isValid() && (list || v.canConvert(QMetaType::QString));
+            const QString text = list ? v.toStringList().join(QLatin1Char(',')) : v.toString();
             if (ok) {
                 switch (key.kind) {
                 case Key::Text:
