@@ -1,6 +1,7 @@
 #include "TextDblGlowStrategy.h"
 
 #include "TextPathTools.h"
+#include "TextRings.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -20,9 +21,11 @@ bool TextDblGlowStrategy::DrawString(QPainter* painter, QFont* font, const wchar
                                      QTextOption*)
 {
     const QPainterPath path = BuildPath(*font, ToQString(text), pos, Inset());
+    std::vector<TextRings::Ring> rings;
     for (int width = m_thickness1; width <= m_thickness1 + m_thickness2; ++width)
-        Stroke(painter, path, m_outline2, width);
-    Stroke(painter, path, m_outline1, m_thickness1);
+        rings.push_back({m_outline2, width});
+    rings.push_back({m_outline1, m_thickness1});
+    TextRings::Draw(painter, path, rings);
     m_fill.Fill(painter, path);
     return true;
 }

@@ -1,0 +1,36 @@
+#pragma once
+// Stroke rings around glyph outlines, computed from a distance field instead
+// of one wide painter stroke per ring: the glyphs are rasterised once into a
+// coverage mask, an exact Euclidean distance transform gives every pixel its
+// distance to the outline, and all rings (a glow is many of them) become one
+// colour per distance band, laid on in one image.
+#include <QColor>
+#include <vector>
+
+class QPainter;
+class QPainterPath;
+class QBrush;
+
+namespace QTextDesigner {
+
+namespace TextRings {
+
+// One round-capped, round-joined stroke of the outline: it covers what lies
+// within width / 2 of the outline on both sides. Width 0 or less is the
+// one-pixel pen.
+struct Ring {
+    QColor colour;
+    int width = 0;
+};
+
+// Draws the rings in order (later ones on top) as strokes of path would be
+// drawn with painter, antialiased as the painter is.
+void Draw(QPainter* painter, const QPainterPath& path, const std::vector<Ring>& rings);
+
+// Fills path as QPainter::fillPath does; a long line of glyphs is filled a
+// few glyphs at a time, which the rasteriser does several times faster.
+void FillPath(QPainter* painter, const QPainterPath& path, const QBrush& brush);
+
+} // namespace TextRings
+
+} // namespace QTextDesigner
