@@ -19,9 +19,6 @@ namespace {
 // Distance table resolution: sixteen bands per pixel are finer than the
 // eye sees on an antialiased edge.
 constexpr int kBandsPerPixel = 16;
-// Beyond this many pixels the working arrays (about 14 bytes a pixel) are
-// not made; the rings are then stroked one by one.
-constexpr qint64 kMaxFieldPixels = 16LL * 1024 * 1024;
 // A part of a split path holds at least this many elements.
 constexpr int kPartElements = 20;
 
@@ -232,7 +229,7 @@ void PaintBands(const QImage& mask, QImage& layer, const std::vector<QRgb>& band
             const double edgeOffset = 0.5 - cov(p, qy) / 255.0; // centre of q to the edge, outward positive
             const double distance = std::sqrt(d2);
             const double signedDistance = own[x] >= 128 ? edgeOffset - distance : edgeOffset + distance;
-            const long band = std::lround(std::fabs(signedDistance) * kBandsPerPixel);
+            const long band = static_cast<long>(std::fabs(signedDistance) * kBandsPerPixel + 0.5);
             if (band < count)
                 out[x] = bands[size_t(band)];
         }
@@ -254,21 +251,14 @@ void FillPath(QPainter* painter, const QPainterPath& path, const QBrush& brush)
         painter->fillPath(part, brush);
 }
 
-void Draw(QPainter* painter, const QPainterPath& path, const std::vector<Ring>& rings)
-{
-    if (!painter || path.isEmpty())
-        return;
-    std::vector<Ring> shown;
-    int widest = 1;
-    for (const Ring& ring : rings) {
-        if (ring.colour.alpha() == 0)
-            continue; // a transparent stroke changes nothing under SourceOver
-        shown.push_back(ring);
-        widest = std::max(widest, ring.width);
-    }
-    if (shown.empty())
-        return;
+namespace {
 
+// Rings of one pixel or more, none of them transparent.
+void DrawField(QPainter* painter, const QPainterPath& path, const std::vector<Ring>& shown, qint64 fieldPixels)
+{
+    int widest = 1;
+    for (const Ring& ring : shown)
+        widest = std::max(widest, ring.width);
     auto strokeEach = [&]() {
         for (const Ring& ring : shown)
             TextPathTools::Stroke(painter, path, ring.colour, ring.width);
@@ -281,39 +271,73 @@ void Draw(QPainter* painter, const QPainterPath& path, const std::vector<Ring>& 
     // Every pixel a ring can reach, as far as the device (with the reach
     // beyond it, so glyphs just outside still cast their rings inside).
     const QTransform toDevice = painter->combinedTransform();
-    const int margin = widest / 2 + 3;
+    const int margin = widest / 2 + 4;
     const QPaintDevice* device = painter->device();
     const QRect deviceArea = QRect(0, 0, device->width(), device->height()).adjusted(-margin, -margin, margin, margin);
     const QRect area = toDevice.mapRect(path.controlPointRect()).toAlignedRect()
                            .adjusted(-margin, -margin, margin, margin).intersected(deviceArea);
     if (area.isEmpty())
         return;
-    if (qint64(area.width()) * area.height() > kMaxFieldPixels) {
+    // Tall areas are worked through in strips, each with the margin of rows
+    // around it that its rings can reach from.
+    const qint64 rowsFit = std::min(fieldPixels, kMaxFieldPixels) / area.width() - 2 * margin;
+    if (rowsFit < 1) {
         strokeEach();
         return;
-    }
-    QImage mask(area.size(), QImage::Format_Alpha8);
-    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
-    if (mask.isNull() || layer.isNull()) {
-        strokeEach();
-        return;
-    }
-    mask.fill(0);
-    layer.fill(0);
-    {
-        QPainter maskPainter(&mask);
-        maskPainter.setRenderHint(QPainter::Antialiasing, true);
-        maskPainter.setTransform(toDevice * QTransform::fromTranslate(-area.left(), -area.top()));
-        FillPath(&maskPainter, path, QBrush(Qt::black));
     }
     const bool antialiased = painter->testRenderHint(QPainter::Antialiasing);
-    const int bands = (widest / 2 + 2) * kBandsPerPixel;
-    PaintBands(mask, layer, BandColours(shown, bands, antialiased));
+    const std::vector<QRgb> colours = BandColours(shown, (widest / 2 + 2) * kBandsPerPixel, antialiased);
+    for (int top = area.top(); top <= area.bottom(); top += int(rowsFit)) {
+        const QRect strip(area.left(), top, area.width(), int(std::min<qint64>(rowsFit, area.bottom() - top + 1)));
+        const QRect field = strip.adjusted(0, -margin, 0, margin).intersected(area);
+        QImage mask(field.size(), QImage::Format_Alpha8);
+        QImage layer(field.size(), QImage::Format_ARGB32_Premultiplied);
+        if (mask.isNull() || layer.isNull()) {
+            // Out of memory: the first strip can still fall back to strokes.
+            if (top == area.top())
+                strokeEach();
+            return;
+        }
+        mask.fill(0);
+        layer.fill(0);
+        {
+            QPainter maskPainter(&mask);
+            maskPainter.setRenderHint(QPainter::Antialiasing, true);
+            maskPainter.setTransform(toDevice * QTransform::fromTranslate(-field.left(), -field.top()));
+            FillPath(&maskPainter, path, QBrush(Qt::black));
+        }
+        PaintBands(mask, layer, colours);
+        painter->save();
+        painter->resetTransform();
+        painter->drawImage(strip.topLeft(), layer, QRect(0, strip.top() - field.top(), strip.width(), strip.height()));
+        painter->restore();
+    }
+}
 
-    painter->save();
-    painter->resetTransform();
-    painter->drawImage(area.topLeft(), layer);
-    painter->restore();
+} // namespace
+
+void Draw(QPainter* painter, const QPainterPath& path, const std::vector<Ring>& rings, qint64 fieldPixels)
+{
+    if (!painter || path.isEmpty())
+        return;
+    std::vector<Ring> run;
+    auto flush = [&]() {
+        if (!run.empty())
+            DrawField(painter, path, run, fieldPixels);
+        run.clear();
+    };
+    for (const Ring& ring : rings) {
+        if (ring.colour.alpha() == 0)
+            continue; // a transparent stroke changes nothing under SourceOver
+        if (ring.width <= 0) {
+            // The one-pixel pen is the painter's own thin line, which is cheap.
+            flush();
+            TextPathTools::Stroke(painter, path, ring.colour, ring.width);
+            continue;
+        }
+        run.push_back(ring);
+    }
+    flush();
 }
 
 } // namespace TextRings

@@ -5,6 +5,7 @@
 // distance to the outline, and all rings (a glow is many of them) become one
 // colour per distance band, laid on in one image.
 #include <QColor>
+#include <QtGlobal>
 #include <vector>
 
 class QPainter;
@@ -17,15 +18,21 @@ namespace TextRings {
 
 // One round-capped, round-joined stroke of the outline: it covers what lies
 // within width / 2 of the outline on both sides. Width 0 or less is the
-// one-pixel pen.
+// painter's one-pixel pen, drawn by the painter itself.
 struct Ring {
     QColor colour;
     int width = 0;
 };
 
+// The working arrays (about ten bytes a pixel) cover at most this many
+// pixels at a time; a taller area is worked through in strips.
+constexpr qint64 kMaxFieldPixels = 16LL * 1024 * 1024;
+
 // Draws the rings in order (later ones on top) as strokes of path would be
-// drawn with painter, antialiased as the painter is.
-void Draw(QPainter* painter, const QPainterPath& path, const std::vector<Ring>& rings);
+// drawn with painter, antialiased as the painter is. fieldPixels lowers the
+// strip size.
+void Draw(QPainter* painter, const QPainterPath& path, const std::vector<Ring>& rings,
+          qint64 fieldPixels = kMaxFieldPixels);
 
 // Fills path as QPainter::fillPath does; a long line of glyphs is filled a
 // few glyphs at a time, which the rasteriser does several times faster.
