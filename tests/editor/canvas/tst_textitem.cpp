@@ -155,6 +155,27 @@ private slots:
         QCOMPARE(item->GetLayer()->WordArt.Font.pixelSize(), 40); // turning leaves the text as it is
     }
 
+    // Edited text (as the text dialog leaves it): rendered, then the layer
+    // takes the new picture's size where it stands, turned as it was.
+    void editedTextTakesItsNewSize()
+    {
+        Canvas c;
+        QWordArtItem* item = addText(c, 40, QPointF(120, 80));
+        QVERIFY(item);
+        item->Rotate(30);
+        const QPointF corner = item->mapToScene(QPointF(0, 0));
+        const int width = item->GetLayer()->Width;
+        item->GetLayer()->WordArt.Text = QStringLiteral("Mark and more");
+        item->GetLayer()->DrawWordArt();
+        item->ItemUpdate();
+        QCOMPARE(LayerSize(item), item->GetLayer()->Image.size());
+        QVERIFY(item->GetLayer()->Width > 2 * width);
+        QCOMPARE(item->ImageRect().size(), QSizeF(LayerSize(item)));
+        QCOMPARE(item->handlePos(3), QPointF(LayerSize(item).width(), LayerSize(item).height()));
+        QCOMPARE(item->mapToScene(QPointF(0, 0)), corner);
+        QCOMPARE(item->rotation(), 30.0);
+    }
+
     // A project record of kind 3: one layer announced, placed unselected
     // where it was saved, and written as a picture overlay of the filter graph.
     void projectRecordBecomesAnOverlay()
