@@ -43,7 +43,7 @@ bool DiffusedShadowStrategy::DrawString(QPainter* painter, QFont* font, const wc
 {
     const QPainterPath path = BuildPath(*font, ToQString(text), pos, m_thickness / 2);
     std::vector<TextRings::Ring> rings;
-    for (int width = 1; width <= m_thickness; ++width)
+    for (int width = 1; width <= TextRings::RingWidth(m_thickness); ++width)
         rings.push_back({m_outline, width});
     TextRings::Draw(painter, path, rings);
     // Repeated fills of a translucent colour build up its coverage.

@@ -22,9 +22,11 @@ bool TextDblGlowStrategy::DrawString(QPainter* painter, QFont* font, const wchar
 {
     const QPainterPath path = BuildPath(*font, ToQString(text), pos, Inset());
     std::vector<TextRings::Ring> rings;
-    for (int width = m_thickness1; width <= m_thickness1 + m_thickness2; ++width)
+    const int inner = TextRings::RingWidth(m_thickness1);
+    const int outer = TextRings::RingWidth(static_cast<long long>(m_thickness1) + m_thickness2);
+    for (int width = inner; width <= outer; ++width)
         rings.push_back({m_outline2, width});
-    rings.push_back({m_outline1, m_thickness1});
+    rings.push_back({m_outline1, inner});
     TextRings::Draw(painter, path, rings);
     m_fill.Fill(painter, path);
     return true;

@@ -332,10 +332,10 @@ void Draw(QPainter* painter, const QPainterPath& path, const std::vector<Ring>& 
         if (ring.width <= 0) {
             // The one-pixel pen is the painter's own thin line, which is cheap.
             flush();
-            TextPathTools::Stroke(painter, path, ring.colour, ring.width);
+            TextPathTools::Stroke(painter, path, ring.colour, 0);
             continue;
         }
-        run.push_back(ring);
+        run.push_back({ring.colour, RingWidth(ring.width)});
     }
     flush();
 }

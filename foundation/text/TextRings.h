@@ -6,6 +6,7 @@
 // colour per distance band, laid on in one image.
 #include <QColor>
 #include <QtGlobal>
+#include <limits>
 #include <vector>
 
 class QPainter;
@@ -23,6 +24,16 @@ struct Ring {
     QColor colour;
     int width = 0;
 };
+
+// Rings are drawn at most this wide: far beyond any thickness a styled text
+// asks for, and it keeps the band tables and margins in range.
+constexpr int kMaxRingWidth = 4000;
+// A width for a ring, sums of thicknesses included, cut to kMaxRingWidth.
+inline int RingWidth(long long width)
+{
+    const long long lowest = std::numeric_limits<int>::min();
+    return width > kMaxRingWidth ? kMaxRingWidth : static_cast<int>(width < lowest ? lowest : width);
+}
 
 // The working arrays (about ten bytes a pixel) cover at most this many
 // pixels at a time; a taller area is worked through in strips.
