@@ -86,6 +86,9 @@ void TextGradOutlineLastStrategy::CalculateGradient(QColor c1, QColor c2, int t,
     QImage image(t, 1, QImage::Format_ARGB32);
     if (image.isNull())
         return;
+    // A new image holds whatever memory held: a translucent stop would be
+    // blended over it, so the pixels start transparent.
+    image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.fillRect(image.rect(), QBrush(gradient));
