@@ -33,7 +33,6 @@ public:
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
-    QSize TextSize() const { return m_textSize; }
     int PaintCount() const { return m_paintCount; }
 
 public slots:
