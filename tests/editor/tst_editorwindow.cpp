@@ -16,6 +16,7 @@
 #include "canvas/QWatermarkScene.h"
 #include "canvas/QWatermarkView.h"
 #include "dialogs/CropDialog.h"
+#include "text/VTextPropSheetDialog.h"
 #include "docks/LayeredManageWidget.h"
 #include "ffplay.h"
 
@@ -155,11 +156,21 @@ private slots:
         AnswerFiles(m_window.data(), &answers);
         Action("actionAdd_Image")->trigger();
         Action("actionAdd_Video")->trigger();
+        QTimer::singleShot(0, this, [&]() {
+            auto* dialog = qobject_cast<VTextPropSheetDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->WordArt.Text = "Mark";
+            dialog->accept();
+        });
+        Action("actionAdd_Text")->trigger();
         QList<QWatermarkBase*> layers = Core::instance()->Layers;
-        QCOMPARE(layers.size(), 2);
+        QCOMPARE(layers.size(), 3);
+        QCOMPARE(layers[2]->GetLayer()->Type, 3);
         layers[0]->setPos(30, 40);
         layers[1]->setPos(200, 120);
-        QCOMPARE(LayerTable()->rowCount(), 2);
+        layers[2]->setPos(12, 150);
+        QCOMPARE(LayerTable()->rowCount(), 3);
         QCOMPARE(m_window->LayerDock()->RowOf(layers[0]), 0);
         QCOMPARE(m_window->LayerDock()->RowOf(layers[1]), 1);
 
@@ -193,14 +204,17 @@ private slots:
         m_window->InitCanvas(m_clip);
         answers = QStringList{saved};
         Action("actionOpen")->trigger();
-        QTRY_COMPARE(core->Layers.size(), 2);
+        QTRY_COMPARE(core->Layers.size(), 3);
         const QList<QWatermarkBase*> opened = core->Layers;
         QCOMPARE(opened[0]->GetLayer()->Type, 2);
         QCOMPARE(opened[0]->pos(), QPointF(30, 40));
         QCOMPARE(opened[1]->GetLayer()->Type, 1);
         QCOMPARE(opened[1]->pos(), QPointF(200, 120));
         QCOMPARE(opened[1]->GetLayer()->Fade, 3);
-        QCOMPARE(LayerTable()->rowCount(), 2);
+        QCOMPARE(opened[2]->GetLayer()->Type, 3);
+        QCOMPARE(opened[2]->GetLayer()->WordArt.Text, QString("Mark"));
+        QCOMPARE(opened[2]->pos(), QPointF(12, 150));
+        QCOMPARE(LayerTable()->rowCount(), 3);
         QCOMPARE(m_window->LayerDock()->RowOf(opened[0]), 0);
         QCOMPARE(qobject_cast<QTimeEdit*>(LayerTable()->cellWidget(1, 1))->time(), QTime(0, 0, 0, 500));
         QCOMPARE(core->GetCommandArg(0), graph);
@@ -211,7 +225,7 @@ private slots:
         JxOFile file;
         file.ProjectPath = saved;
         QVERIFY(file.Open());
-        QCOMPARE(file.LayerList.size(), 2);
+        QCOMPARE(file.LayerList.size(), 3);
         QCOMPARE(QPoint(file.LayerList[0].x, file.LayerList[0].y), QPoint(10, 20));
         QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('\n')));
     }
