@@ -198,7 +198,10 @@ void EditorMainWindow::resizeEvent(QResizeEvent* event)
         return;
     m_playerHost->move((m_playerArea->width() - m_playerHost->width()) / 2,
                        (m_playerArea->height() - m_playerHost->height()) / 2);
-    m_view->updatePlayer();
+    // A hidden view keeps its old geometry: its rectangle would undo the
+    // centring. It is announced again when the view is shown (paused).
+    if (m_view->isVisible())
+        m_view->updatePlayer();
 }
 
 void EditorMainWindow::closeEvent(QCloseEvent* event)

@@ -409,7 +409,8 @@ private slots:
 
         int step = 0;
         bool viewHiddenWhilePlaying = false, pictureOnCanvas = false, viewShownWhilePaused = false;
-        bool sliderEnabled = false;
+        bool sliderEnabled = false, hostCentred = false;
+        int areaWidth = 0;
         QTimer driver;
         QElapsedTimer clock;
         clock.start();
@@ -423,6 +424,17 @@ private slots:
                 if (JxPlayerGetPosition() > 200000) {
                     viewHiddenWhilePlaying = m_window->View()->isHidden() && !m_window->PlayerArea()->isHidden();
                     sliderEnabled = m_window->PlayerBar()->m_slider->isEnabled();
+                    areaWidth = m_window->PlayerArea()->width();
+                    m_window->resize(1200, 760);
+                    step = 10;
+                }
+                break;
+            case 10:
+                // Resized while playing: the picture stays centred in its area.
+                if (m_window->PlayerArea()->width() != areaWidth) {
+                    const QPoint offset = m_window->PlayerHost()->geometry().center()
+                        - m_window->PlayerArea()->rect().center();
+                    hostCentred = qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2;
                     m_window->PlayerBar()->m_btnPlay->click();
                     step = 1;
                 }
@@ -449,6 +461,7 @@ private slots:
         QCOMPARE(step, 3);
         QVERIFY(viewHiddenWhilePlaying);
         QVERIFY(sliderEnabled);
+        QVERIFY(hostCentred);
         QVERIFY(pictureOnCanvas);
         QVERIFY(viewShownWhilePaused);
         QVERIFY(m_window->IsPreviewIdle());
