@@ -51,7 +51,8 @@ EditorMainWindow::EditorMainWindow(QWidget* parent)
 EditorMainWindow::~EditorMainWindow()
 {
     // A preview of this window still on the stack ends with it.
-    if (g_nPlayWindow && m_playerSurface) {
+    if (m_previewing) {
+        m_previewing = false;
         g_nPlayWindow = 0;
         JxPlayerStop();
     }
@@ -194,7 +195,7 @@ QSize EditorMainWindow::GetVideoSize()
 void EditorMainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    if (!g_nPlayWindow)
+    if (!m_previewing)
         return;
     m_playerHost->move((m_playerArea->width() - m_playerHost->width()) / 2,
                        (m_playerArea->height() - m_playerHost->height()) / 2);

@@ -57,6 +57,18 @@ bool Near(const QRect& a, const QRect& b, int tolerance)
 }
 } // namespace
 
+// Another owner of the player, as the main window's player widget is.
+class StopOwner : public QWidget
+{
+    Q_OBJECT
+public slots:
+    void OnStop()
+    {
+        g_nPlayWindow = 0;
+        JxPlayerStop();
+    }
+};
+
 class TestEditorWindow : public QObject
 {
     Q_OBJECT
@@ -475,6 +487,33 @@ private slots:
         const QRect paused = RedBox(frame->DisplayedFrame());
         QVERIFY(!converted.isEmpty());
         QVERIFY2(Near(converted, paused, 2), qPrintable(QString("%1,%2 %3x%4 vs %5,%6 %7x%8").arg(converted.x()).arg(converted.y()).arg(converted.width()).arg(converted.height()).arg(paused.x()).arg(paused.y()).arg(paused.width()).arg(paused.height())));
+    }
+
+    // The play flag and the player are shared: closing or stopping the idle
+    // editor leaves another owner's preview playing.
+    void idleEditorLeavesAnotherPreview()
+    {
+        StopOwner other;
+        QWidget host;
+        bool stillPlaying = false;
+        QTimer driver;
+        QElapsedTimer clock;
+        clock.start();
+        connect(&driver, &QTimer::timeout, this, [&]() {
+            if (JxPlayerGetPosition() > 200000 || clock.elapsed() > 20000) {
+                m_window->close();
+                m_window->PlayerBar()->m_btnStop->click();
+                stillPlaying = g_nPlayWindow == 1 && JxPlayerGetPlayState() == 1;
+                other.OnStop();
+            }
+        });
+        driver.start(20);
+        g_nPlayWindow = 1;
+        const QByteArray clip = m_clip.toUtf8();
+        JxPlayerStart(clip.constData(), &host, &other, nullptr, 0, 0, 320, 240);
+        driver.stop();
+        QVERIFY(stillPlaying);
+        QVERIFY(m_window->IsPreviewIdle());
     }
 
     // Starts that cannot play come back idle with the controls reset.
