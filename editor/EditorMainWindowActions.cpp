@@ -17,6 +17,7 @@
 #include "canvas/QWatermarkView.h"
 
 #include <QCursor>
+#include <QDir>
 #include <QDebug>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -104,6 +105,7 @@ void EditorMainWindow::OpenSubtitle(const QString& path)
     Core* core = Core::instance();
     SubtitleParser& parser = core->Subtitle;
     const QString type = path.right(3).toLower();
+    bool unreadable = false;
     if (type == QLatin1String("srt")) {
         parser.setFileName(path);
         // Read only: loading must never be able to change the user's file.
@@ -114,10 +116,11 @@ void EditorMainWindow::OpenSubtitle(const QString& path)
                 AddSubtitle(event.Text, event.Start, event.End);
         } else {
             parser.Events.clear();
+            unreadable = true;
         }
     } else if (type == QLatin1String("ass") || type == QLatin1String("ssa")) {
         parser.setFileName(path);
-        parser.ASSParser();
+        unreadable = !parser.ASSParser();
         for (const ST_ASS_EVENT& event : qAsConst(parser.Events))
             AddSubtitle(event.Text, event.Start, event.End);
     }
@@ -126,6 +129,8 @@ void EditorMainWindow::OpenSubtitle(const QString& path)
     m_subtitleStyleNames.clear();
     for (const ST_ASS_STYLE& style : qAsConst(parser.Styles))
         m_subtitleStyleNames << style.Name;
+    if (unreadable)
+        Tell(tr("The subtitle file %1 cannot be read.").arg(QDir::toNativeSeparators(path)));
 }
 
 void EditorMainWindow::AddSubtitle(const QString& text, long long start, long long end)

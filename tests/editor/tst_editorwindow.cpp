@@ -383,6 +383,13 @@ private slots:
         m_window->OpenSubtitle(m_dir.path() + "/notes.txt");
         QCOMPARE(model->rowCount(), 0);
         QCOMPARE(Core::instance()->SubtitlePath, m_dir.path() + "/notes.txt");
+
+        // A file that cannot be read is said, and leaves an empty table.
+        BoxCloser boxes;
+        m_window->OpenSubtitle(m_dir.path() + "/missing.srt");
+        QCOMPARE(model->rowCount(), 0);
+        QTRY_COMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts.first().contains("missing.srt"));
     }
 
     void closeOnlyHides()
