@@ -25,6 +25,7 @@ inline void WriteSettings(const QString& outPath, bool coverage = false, int thr
     settings.setValue(QStringLiteral("OutPath"), outPath);
     settings.setValue(QStringLiteral("Coverage"), coverage);
     settings.setValue(QStringLiteral("Threads"), threads);
+    settings.setValue(QStringLiteral("Language"), 1);
     settings.endGroup();
     settings.sync();
 }
@@ -43,7 +44,8 @@ inline void Answer(const QStringList& answer, QStringList* captions = nullptr)
 // message box, or of the dialog's button box), recording the box's text.
 inline void AnswerModal(QDialogButtonBox::StandardButton button, QString* text = nullptr)
 {
-    QTimer* poll = new QTimer;
+    QTimer* poll = new QTimer(qApp);
+    poll->setObjectName(QStringLiteral("AnswerModalPoll"));
     QObject::connect(poll, &QTimer::timeout, [poll, button, text] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
@@ -65,6 +67,13 @@ inline void AnswerModal(QDialogButtonBox::StandardButton button, QString* text =
         poll->deleteLater();
     });
     poll->start(20);
+}
+
+// Drops the answers no box came for, so they do not answer a later test's.
+inline void StopAnswering()
+{
+    for (QTimer* poll : qApp->findChildren<QTimer*>(QStringLiteral("AnswerModalPoll"), Qt::FindDirectChildrenOnly))
+        delete poll;
 }
 
 } // namespace AppTestKit

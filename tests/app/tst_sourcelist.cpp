@@ -85,6 +85,7 @@ void TestSourceList::cleanup()
 {
     m_window.reset();
     MainWindow::SetFileQuestion({});
+    AppTestKit::StopAnswering();
 }
 
 MainWindow* TestSourceList::Window()
