@@ -60,11 +60,12 @@ void answerBox(QMessageBox::StandardButton button, QString* text = nullptr)
 {
     answerModal([button, text](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box)
+        QAbstractButton* answer = box ? box->button(button) : nullptr;
+        if (!answer)
             return false;
         if (text)
             *text = box->text();
-        QTest::mouseClick(box->button(button), Qt::LeftButton);
+        QTest::mouseClick(answer, Qt::LeftButton);
         return true;
     });
 }
@@ -136,7 +137,12 @@ private slots:
             auto* fd = qobject_cast<QFileDialog*>(w);
             if (!fd)
                 return false;
-            fd->selectFile(FormatScheme::Folder() + "/mine");
+            // Typed into the name field (selectFile leaves a focused field alone).
+            auto* name = fd->findChild<QLineEdit*>("fileNameEdit");
+            if (!name || fd->directory().absolutePath() != QFileInfo(FormatScheme::Folder()).absoluteFilePath())
+                return false;
+            name->selectAll();
+            QTest::keyClicks(name, "mine");
             QMetaObject::invokeMethod(fd, "accept");
             return true;
         });
