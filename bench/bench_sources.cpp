@@ -33,13 +33,14 @@ double RunDirect(const QList<QStringList>& commands, int parallel)
         for (int i = first; i < qMin(first + parallel, commands.size()); ++i) {
             auto p = std::make_unique<QProcess>();
             p->setStandardOutputFile(QProcess::nullDevice());
-            p->setStandardErrorFile(QProcess::nullDevice());
             p->start(QStringLiteral("nice"), QStringList{tool} + commands[i]);
             running.push_back(std::move(p));
         }
         for (auto& p : running)
-            if (!p->waitForFinished(600000) || p->exitCode() != 0)
+            if (!p->waitForFinished(600000) || p->exitCode() != 0) {
+                std::fprintf(stderr, "%s\n", p->readAllStandardError().constData());
                 return -1;
+            }
     }
     return clock.nsecsElapsed() / 1e9;
 }
@@ -85,8 +86,13 @@ int main(int argc, char** argv)
     const double queued = clock.nsecsElapsed() / 1e9;
     QList<QStringList> commands;
     for (AbstractJob* job : window.Jobs().jobs())
-        if (auto* converter = qobject_cast<JxEngineJob*>(job))
-            commands << converter->arguments();
+        if (auto* converter = qobject_cast<JxEngineJob*>(job)) {
+            // A started job holds the tool's path in front of its arguments.
+            QStringList args = converter->arguments();
+            if (!args.isEmpty() && args.first() != QLatin1String("-i"))
+                args.removeFirst();
+            commands << args;
+        }
     const double direct = RunDirect(commands, 2);
     std::printf("4-row Run through the queue: %.3f s; the same %d commands run directly (2 at once): %.3f s\n",
                 queued, int(commands.size()), direct);
