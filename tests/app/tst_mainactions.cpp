@@ -36,6 +36,7 @@ private slots:
     void optionsDialogShowsAndKeeps();
     void optionsAction_data();
     void optionsAction();
+    void optionsRestart();
     void formatCombo_data();
     void formatCombo();
     void mediaReport();
@@ -180,6 +181,27 @@ void TestMainActions::optionsAction()
     QCOMPARE(m_window->Settings().Threads, storedThreads);
     QCOMPARE(m_window->Jobs().maxRunning(), storedThreads);
     QVERIFY(m_window->isVisible());
+}
+
+void TestMainActions::optionsRestart()
+{
+    Window();
+    // The action runs the dialog's own loop; the answer comes inside it.
+    QTimer::singleShot(0, Action("actionOptions"), &QAction::trigger);
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<MainOptionsDialog*>(QApplication::activeModalWidget()));
+        auto* dialog = qobject_cast<MainOptionsDialog*>(QApplication::activeModalWidget());
+        dialog->findChild<QComboBox*>()->setCurrentIndex(3);
+        AppTestKit::AnswerModal(QDialogButtonBox::Yes);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    deadline.start(30000);
+    // The restart status, with the new language saved for the next start.
+    QCOMPARE(QApplication::exec(), 42);
+    QCOMPARE(QSettings(m_window->Settings().IniPath, QSettings::IniFormat).value("System/Language").toInt(), 3);
 }
 
 void TestMainActions::formatCombo_data()
