@@ -18,6 +18,17 @@
 
 namespace AppTestKit {
 
+// The settings and format files of this test program alone: test programs
+// run in parallel and would otherwise read each other's half-written files.
+inline void PrivateSettings(const QString& home)
+{
+    qputenv("HOME", home.toLocal8Bit());
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setApplicationName(QStringLiteral("Lumacrest"));
+}
+
 inline void WriteSettings(const QString& outPath, bool coverage = false, int threads = 2)
 {
     QSettings settings(GetAppDataLocation() + QStringLiteral("/Lumacrest.ini"), QSettings::IniFormat);

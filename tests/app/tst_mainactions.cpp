@@ -50,15 +50,16 @@ private:
     QTableWidget* Table() { return m_window->findChild<QTableWidget*>(QStringLiteral("tableWidget")); }
 
     QTemporaryDir m_dir;
+    QTemporaryDir m_home;
     QString m_video;
     std::unique_ptr<MainWindow> m_window;
 };
 
 void TestMainActions::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setApplicationName(QStringLiteral("Lumacrest"));
     QVERIFY(m_dir.isValid());
+    QVERIFY(m_home.isValid());
+    AppTestKit::PrivateSettings(m_home.path());
     m_video = TestMedia::MakeVideo(m_dir.path(), QStringLiteral("source.mp4"), 1.0);
     QVERIFY(!m_video.isEmpty());
 }

@@ -83,6 +83,7 @@ private:
     qint64 RunningPid();
 
     QTemporaryDir m_dir;
+    QTemporaryDir m_home;
     QString m_out;
     QString m_video;
     QString m_long;
@@ -91,9 +92,9 @@ private:
 
 void TestRun::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setApplicationName(QStringLiteral("Lumacrest"));
     QVERIFY(m_dir.isValid());
+    QVERIFY(m_home.isValid());
+    AppTestKit::PrivateSettings(m_home.path());
     m_out = m_dir.filePath(QStringLiteral("out"));
     m_video = TestMedia::MakeVideo(m_dir.path(), QStringLiteral("source.mp4"), 2.0);
     QVERIFY(!m_video.isEmpty());

@@ -61,15 +61,16 @@ private:
     void Drop(QWidget* over, const QList<QUrl>& urls);
 
     QTemporaryDir m_dir;
+    QTemporaryDir m_home;
     QString m_video;
     std::unique_ptr<MainWindow> m_window;
 };
 
 void TestSourceList::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setApplicationName(QStringLiteral("Lumacrest"));
     QVERIFY(m_dir.isValid());
+    QVERIFY(m_home.isValid());
+    AppTestKit::PrivateSettings(m_home.path());
     AppTestKit::WriteSettings(m_dir.path());
     m_video = TestMedia::MakeVideo(m_dir.path(), QStringLiteral("source.mp4"), 1.0);
     QVERIFY(!m_video.isEmpty());
