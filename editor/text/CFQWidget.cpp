@@ -1,0 +1,6 @@
+#include "CFQWidget.h"
+
+CFQWidget::CFQWidget(QWidget* parent)
+    : QWidget(parent)
+{
+}
