@@ -90,10 +90,6 @@ void EditorMainWindow::on_actionAdd_Subtitle_triggered()
 
 void EditorMainWindow::OpenSubtitle(const QString& path)
 {
-    m_subtitleModel->clear();
-    m_subtitleModel->setColumnCount(3);
-    m_subtitleModel->setHorizontalHeaderLabels({tr("Start Time"), tr("Stop Time"), tr("Subtitle")});
-
     Core* core = Core::instance();
     SubtitleParser& parser = core->Subtitle;
     const QString type = path.right(3).toLower();
@@ -103,22 +99,19 @@ void EditorMainWindow::OpenSubtitle(const QString& path)
         if (parser.open(QIODevice::ReadOnly | QIODevice::Text)) {
             parser.SRTParser();
             parser.close();
-            for (const ST_ASS_EVENT& event : qAsConst(parser.Events))
-                AddSubtitle(event.Text, event.Start, event.End);
         } else {
             parser.Events.clear();
         }
     } else if (type == QLatin1String("ass") || type == QLatin1String("ssa")) {
         parser.setFileName(path);
         parser.ASSParser();
-        for (const ST_ASS_EVENT& event : qAsConst(parser.Events))
-            AddSubtitle(event.Text, event.Start, event.End);
     }
     core->SetSubtitle(path);
 
     m_subtitleStyleNames.clear();
     for (const ST_ASS_STYLE& style : qAsConst(parser.Styles))
         m_subtitleStyleNames << style.Name;
+    m_subtitleDock.Reload();
 }
 
 void EditorMainWindow::AddSubtitle(const QString& text, long long start, long long end)
