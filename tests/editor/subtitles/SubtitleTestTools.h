@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -50,11 +51,15 @@ void Answer(std::function<void(T*)> answer, bool* answered = nullptr)
     timer->start();
 }
 
-// Chooses path in Qt's own file dialog.
+// Types path into Qt's own file dialog and accepts it. The dialog may still
+// be filling its name field with the proposed name, so the name is typed
+// right before the acceptance.
 inline void AnswerFile(const QString& path, bool* answered = nullptr)
 {
     Answer<QFileDialog>([path](QFileDialog* dialog) {
         dialog->selectFile(path);
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
     }, answered);
 }
