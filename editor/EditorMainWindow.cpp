@@ -9,6 +9,7 @@
 #include "canvas/QWatermarkScene.h"
 #include "canvas/QWatermarkView.h"
 #include "docks/LayeredManageWidget.h"
+#include "Slider.h"
 #include "ffplay.h"
 
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSlider>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTableWidget>
@@ -83,6 +83,10 @@ void EditorMainWindow::InitUI()
 {
     m_canvasHost = new QWidget(this);
     m_view = new QWatermarkView(m_canvasHost);
+    // The preview draws into a native child window over the canvas; a window
+    // holding an OpenGL viewport is composed through OpenGL and covers that
+    // child (the picture stays black), so the canvas draws without OpenGL.
+    m_view->setRenderer(QWatermarkView::Native);
     m_scene = new QWatermarkScene(m_canvasHost);
     m_view->setCanvas(m_scene);
     m_scene->setView(m_view);
@@ -167,7 +171,7 @@ void EditorMainWindow::InitCanvas(const QString& path)
     m_view->setZoom(zoom);
 
     // An unknown or absurd duration gives an empty range, never a wrapped one.
-    QSlider* slider = m_playerDock.m_slider;
+    Slider* slider = m_playerDock.m_slider;
     slider->setMinimum(0);
     slider->setMaximum(int(qBound<long long>(0, m_duration / 1000, INT_MAX)));
     slider->setValue(0);

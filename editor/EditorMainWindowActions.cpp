@@ -11,6 +11,7 @@
 #include "ST_CROP_THICK.h"
 #include "Timecode.h"
 #include "canvas/QCanvasItem.h"
+#include "dialogs/CropDialog.h"
 #include "canvas/QWatermarkScene.h"
 #include "canvas/QWatermarkView.h"
 
@@ -178,8 +179,20 @@ QImage EditorMainWindow::CropWorkingImage() const
 
 void EditorMainWindow::on_actionCrop_triggered()
 {
-    // The crop dialog is not part of the editor yet. Once it is, it shows
-    // CropWorkingImage() with the row's crop and its result goes to ApplyCrop.
+    Core* core = Core::instance();
+    if (!m_scene->CanvasItem() || !core->IsValidRow(core->CurrentRow))
+        return;
+    QImage image = CropWorkingImage();
+    const ST_OPTS& opts = core->Rows.at(core->CurrentRow);
+    CropDialog dialog;
+    dialog.Crop.left = opts.cropLeft;
+    dialog.Crop.top = opts.cropTop;
+    dialog.Crop.right = opts.cropRight;
+    dialog.Crop.bottom = opts.cropBottom;
+    dialog.Crop.changed = opts.crop;
+    dialog.SetImage(&image);
+    if (dialog.exec() == QDialog::Accepted)
+        ApplyCrop(dialog.Crop);
 }
 
 void EditorMainWindow::ApplyCrop(const ST_CROP_THICK& crop)

@@ -8,12 +8,12 @@
 #include "canvas/QCanvasItem.h"
 #include "canvas/QWatermarkScene.h"
 #include "canvas/QWatermarkView.h"
+#include "Slider.h"
 #include "ffplay.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDebug>
-#include <QSlider>
 #include <QTimeEdit>
 #include <QToolButton>
 

@@ -3,6 +3,7 @@
 
 #include "CLayerInfo.h"
 #include "Core.h"
+#include "JxOFile.h"
 #include "QWatermarkBase.h"
 #include "canvas/QWatermarkScene.h"
 
@@ -10,22 +11,33 @@
 
 namespace {
 
-// The project file reader and writer of the foundation is not in this
-// build yet; until it is, these two say so instead of touching anything.
+// Reads every layer record of a project; nothing else is touched.
 bool ReadProjectLayers(const QString& path, QList<CLayerInfo>* layers, QString* error)
 {
-    Q_UNUSED(path);
-    Q_UNUSED(layers);
-    *error = QObject::tr("Project files cannot be read by this build.");
-    return false;
+    JxOFile file;
+    file.ProjectPath = path;
+    if (!file.Open(error))
+        return false;
+    *layers = file.LayerList;
+    return true;
 }
 
 bool WriteProjectLayers(const QString& path, const QList<QWatermarkBase*>& items, QString* error)
 {
-    Q_UNUSED(path);
-    Q_UNUSED(items);
-    *error = QObject::tr("Project files cannot be written by this build.");
-    return false;
+    JxOFile file;
+    file.ProjectPath = path;
+    for (QWatermarkBase* item : items) {
+        if (!item)
+            continue;
+        // Saved positions are whole pixels of the displayed frame.
+        CLayerInfo* layer = item->GetLayer();
+        layer->x = int(item->pos().x());
+        layer->y = int(item->pos().y());
+        layer->Angle = float(item->rotation());
+        file.AppendLayer(*layer, QPointF(layer->x, layer->y), item->transformOriginPoint(), item->rotation(),
+                         item->zValue());
+    }
+    return file.Save(error);
 }
 
 } // namespace
@@ -37,7 +49,8 @@ bool EditorMainWindow::OpenProject(const QString& path)
     QList<CLayerInfo> records;
     QString error;
     if (!ReadProjectLayers(path, &records, &error)) {
-        Tell(tr("The project %1 cannot be opened: %2").arg(QDir::toNativeSeparators(path), error));
+        // The reader's text names the file and what is wrong with it.
+        Tell(error.isEmpty() ? tr("The project %1 cannot be opened.").arg(QDir::toNativeSeparators(path)) : error);
         return false;
     }
 
@@ -59,7 +72,7 @@ bool EditorMainWindow::SaveProject(const QString& path)
 {
     QString error;
     if (!WriteProjectLayers(path, Core::instance()->Layers, &error)) {
-        Tell(tr("The project %1 cannot be saved: %2").arg(QDir::toNativeSeparators(path), error));
+        Tell(error.isEmpty() ? tr("The project %1 cannot be saved.").arg(QDir::toNativeSeparators(path)) : error);
         return false;
     }
     return true;

@@ -16,5 +16,5 @@ mkdir -p "$home/.local/share/Lumacrest" "$home/runtime"
 chmod 700 "$home/runtime"
 printf '[System]\nOutPath=/home/user/Videos/VideoOutput\n' >"$home/.local/share/Lumacrest/Lumacrest.ini"
 HOME=$home XDG_RUNTIME_DIR=$home/runtime LC_ALL=C.UTF-8 QT_LOGGING_RULES='*.debug=false' QT_QPA_PLATFORM=xcb SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
-  xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/lumacrest_startprobe --screenshot "$PWD/$out"
+  xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/lumacrest_startprobe --screenshot "$(realpath -m "$out")"
 echo "Wrote $out"

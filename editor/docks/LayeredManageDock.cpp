@@ -105,6 +105,12 @@ void LayeredManageDock::AddLayerItem(QWatermarkBase* item, long long start, long
     startEdit->setDisplayFormat(kTimeFormat);
     endEdit->setDisplayFormat(kTimeFormat);
     thumb->setAlignment(Qt::AlignCenter);
+    // On its own ground like the time edits: the row's selection colour
+    // under light text could not be read.
+    duration->setAutoFillBackground(true);
+    duration->setBackgroundRole(QPalette::Base);
+    duration->setForegroundRole(QPalette::Text);
+    duration->setAlignment(Qt::AlignCenter);
     table->setRowHeight(row, 40);
     table->setCellWidget(row, 0, thumb);
     table->setCellWidget(row, 1, startEdit);

@@ -1,7 +1,8 @@
 #include "PlayerDock.h"
 
 #include <QHBoxLayout>
-#include <QSlider>
+#include "Slider.h"
+
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -22,7 +23,7 @@ PlayerDock::PlayerDock(QWidget* parent)
     m_btnStop->setText(QStringLiteral("\u25A0"));
     m_btnCopyTime->setText(QStringLiteral("\u29C9"));
 
-    m_slider = new QSlider;
+    m_slider = new Slider;
     m_slider->setTracking(false);
     m_slider->setOrientation(Qt::Horizontal);
     m_slider->setMinimum(0);

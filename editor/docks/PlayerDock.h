@@ -2,7 +2,7 @@
 #include <QWidget>
 
 class QHBoxLayout;
-class QSlider;
+class Slider;
 class QTimeEdit;
 class QToolButton;
 class QVBoxLayout;
@@ -23,7 +23,7 @@ public:
     QToolButton* m_btnPlay = nullptr;
     QToolButton* m_btnStop = nullptr;
     QToolButton* m_btnCopyTime = nullptr;
-    QSlider* m_slider = nullptr;
+    Slider* m_slider = nullptr;
     QTimeEdit* m_timeEdit = nullptr;
     QVBoxLayout* m_box = nullptr;
     QHBoxLayout* m_barBox = nullptr;
