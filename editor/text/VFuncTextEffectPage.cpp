@@ -131,9 +131,7 @@ VFuncTextEffectPage::VFuncTextEffectPage(CWordArtInfo* record, QWidget* parent)
 {
     setContentsMargins(10, 10, 10, 10);
     InitTextEffect();
-    // The file beside the program wins; a missing or damaged one gives the built-in set.
-    if (!LoadWordArtXML(AppPresetsPath()) || m_presets.empty())
-        LoadWordArtXML(EmbeddedPresetsPath());
+    LoadPresets(AppPresetsPath());
     InitView();
 
     connect(m_presetList, SIGNAL(itemClicked(QListWidgetItem*)), this, SLOT(onSingleClicked(QListWidgetItem*)));
@@ -166,6 +164,13 @@ QString VFuncTextEffectPage::EmbeddedPresetsPath()
     return QStringLiteral(":/presets/opts/WordArt.xml");
 }
 
+void VFuncTextEffectPage::LoadPresets(const QString& path)
+{
+    // The file beside the program wins; a missing or damaged one gives the built-in set.
+    if (!LoadWordArtXML(path) || m_presets.empty())
+        LoadWordArtXML(EmbeddedPresetsPath());
+}
+
 void VFuncTextEffectPage::InitTextEffect()
 {
     m_effectLabel = new QLabel(tr("Text Effect"), this);
@@ -176,6 +181,9 @@ void VFuncTextEffectPage::InitTextEffect()
     m_effectBox->addItem(tr("Single Outline"));
     m_effectBox->addItem(tr("Double Outline"));
     m_effectBox->addItem(tr("Gradient Outline"));
+    // Never narrower than its longest entry, whatever the language.
+    m_effectBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_effectBox->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     SetComboBoxTextEffect();
 
     m_colorLabel = new QLabel(tr("Text Color"), this);
@@ -217,6 +225,7 @@ void VFuncTextEffectPage::InitTextEffect()
     m_presetList->setViewMode(QListView::IconMode);
     m_presetList->setResizeMode(QListView::Adjust);
     m_presetList->setMovement(QListView::Static);
+    m_presetList->setIconSize(QSize(m_thumbWidth, m_thumbHeight));
     m_presetList->setStyleSheet(QStringLiteral(
         "QListWidget::Item{padding-top:4px; padding-bottom:4px; }QListWidget::Item:hover{background:#1D9FE4; }"
         "QListWidget::item:selected{background:lightgray; color:red; }"
@@ -276,7 +285,6 @@ void VFuncTextEffectPage::InitView()
     font.setPixelSize(96);
     for (CWordArtInfo& preset : m_presets) {
         auto* item = new QListWidgetItem(m_presetList);
-        item->setToolTip(preset.Name);
         preset.Font = font;
         preset.Text = QStringLiteral("A");
         QImage image;

@@ -32,6 +32,8 @@ public:
     // Reads the presets of path in file order; false, with no presets, when
     // the file is missing, unreadable or not a presets file.
     bool LoadWordArtXML(const QString& path);
+    // The presets of path, or the built-in set when path gives none.
+    void LoadPresets(const QString& path);
     void InitView();
     QMenu* CreateWidgetMenu(QWidget* content);
     // Fills every control and panel from the record without writing back.

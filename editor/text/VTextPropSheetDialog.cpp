@@ -35,7 +35,8 @@ void VTextPropSheetDialog::InitDialog()
     m_tabs->setObjectName(QStringLiteral("tabWidget"));
     m_tabs->addTab(m_textPage, tr("Text"));
     m_tabs->addTab(m_effectPage, tr("Text Effect"));
-    m_tabs->setMinimumSize(300, 320);
+    // Never so small that the effect page's row of controls gets clipped.
+    m_tabs->setMinimumSize(QSize(300, 320).expandedTo(m_tabs->minimumSizeHint()));
 
     auto makeButton = [this](const char* name) {
         auto* button = new QPushButton(this);

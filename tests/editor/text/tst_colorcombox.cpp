@@ -1,6 +1,7 @@
 // The colour picker button: its panel's choices, the shown bar and SetColor.
 #include <QAction>
 #include <QApplication>
+#include <QColorDialog>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +18,8 @@ private slots:
     void choiceEmitsColour();
     void setColorEmitsNothingAndBarShowsIt();
     void clickOnMainPartOpensPanel();
+    void otherOpensColourDialog_data();
+    void otherOpensColourDialog();
 };
 
 void TestColorCombox::choiceEmitsColour_data()
@@ -76,6 +79,37 @@ void TestColorCombox::clickOnMainPartOpensPanel()
     });
     QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(8, 15));
     QTRY_VERIFY_WITH_TIMEOUT(opened, 5000);
+}
+
+void TestColorCombox::otherOpensColourDialog_data()
+{
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("chosen") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void TestColorCombox::otherOpensColourDialog()
+{
+    QFETCH(bool, accepted);
+    QColorCombox box;
+    box.SetColor(Qt::blue);
+    QSignalSpy spy(&box, SIGNAL(sigColorChanged(QColor)));
+    bool answered = false;
+    QTimer::singleShot(0, &box, [&] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        answered = true;
+        dialog->setCurrentColor(QColor(1, 2, 3));
+        if (accepted)
+            dialog->accept();
+        else
+            dialog->reject();
+    });
+    QTest::mouseClick(box.menu()->findChild<QToolButton*>("buttonOther"), Qt::LeftButton);
+    QVERIFY(answered);
+    QCOMPARE(spy.count(), accepted ? 1 : 0);
+    QCOMPARE(box.Color(), accepted ? QColor(1, 2, 3) : QColor(Qt::blue));
 }
 
 QTEST_MAIN(TestColorCombox)
