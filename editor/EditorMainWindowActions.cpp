@@ -91,6 +91,9 @@ void EditorMainWindow::on_actionAdd_Subtitle_triggered()
 
 void EditorMainWindow::OpenSubtitle(const QString& path)
 {
+    // The rows themselves come from the dock's reload below, which keeps
+    // the table and Core's events in step.
+    m_subtitleModel->setHorizontalHeaderLabels({tr("Start Time"), tr("Stop Time"), tr("Subtitle")});
     Core* core = Core::instance();
     SubtitleParser& parser = core->Subtitle;
     const QString type = path.right(3).toLower();
@@ -106,6 +109,9 @@ void EditorMainWindow::OpenSubtitle(const QString& path)
     } else if (type == QLatin1String("ass") || type == QLatin1String("ssa")) {
         parser.setFileName(path);
         parser.ASSParser();
+    } else {
+        // Nothing is read: no events of an earlier file stay behind an empty table.
+        parser.Events.clear();
     }
     core->SetSubtitle(path);
 

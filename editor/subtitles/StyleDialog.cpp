@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -72,6 +73,7 @@ void StyleDialog::InitDialog()
         // Return renames the selected style instead of adding an entry that
         // would stand for no style.
         form->comboBoxStyle->setInsertPolicy(QComboBox::InsertAtCurrent);
+        form->comboBoxStyle->installEventFilter(this);
     }
     connect(form->comboBoxStyle->model(), &QAbstractItemModel::dataChanged, this, &StyleDialog::onStyleNamesChanged);
 
@@ -98,6 +100,17 @@ void StyleDialog::InitDialog()
     connect(form->toolButtonSecondary, SIGNAL(sigColorChanged(QColor)), this, SLOT(onSecondaryColorChanged(QColor)));
     connect(form->toolButtonOutline, SIGNAL(sigColorChanged(QColor)), this, SLOT(onOutlineColorChanged(QColor)));
     connect(form->toolButtonBack, SIGNAL(sigColorChanged(QColor)), this, SLOT(onShadeColorChanged(QColor)));
+}
+
+bool StyleDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Return in the style box renames; it must not also press Ok.
+    if (watched == form->comboBoxStyle && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 ST_ASS_STYLE* StyleDialog::Selected()

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 
+class QEvent;
 class QFont;
 class QModelIndex;
 namespace Ui {
@@ -39,6 +40,9 @@ public:
     // Percent of opacity shown for an ASS alpha, and the alpha written back.
     static int OpacityOfAlpha(uint32_t alpha);
     static uint32_t AlphaOfOpacity(int opacity);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void on_fontComboBox_currentFontChanged(const QFont& font);

@@ -112,10 +112,13 @@ private slots:
         QCOMPARE(dialog.origins, (QList<int>{0, -1}));
         QCOMPARE(dialog.styles.at(1).BorderStyle, 1);
 
-        // Return renames the selected style; the entries stay one per style.
+        // Return renames the selected style (and does not end the dialog);
+        // the entries stay one per style.
+        dialog.show();
         box->setCurrentIndex(0);
         box->lineEdit()->setText(QStringLiteral("Bottom"));
         QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
         QCOMPARE(box->count(), 2);
         QCOMPARE(dialog.styles.at(0).Name, QStringLiteral("Bottom"));
         QCOMPARE(dialog.styles.at(0).Alignment, 7);

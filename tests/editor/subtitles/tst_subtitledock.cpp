@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include "Core.h"
+#include "EditorMainWindow.h"
+#include "LumacrestResources.h"
 #include "SubtitleTestTools.h"
 #include "docks/SubtitleDock.h"
 #include "subtitles/QTimeDelegate.h"
@@ -141,6 +143,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         InitLibass();
+        InitLumacrestResources();
     }
 
     void init()
@@ -350,6 +353,26 @@ private slots:
         QVERIFY(text->toPlainText().isEmpty());
         m_dock->onStartTime(QTime(0, 0, 9));
         QCOMPARE(Doc().Events.at(0).Start, 0LL);
+    }
+
+    // The editor window carries the dock at its right and reloads it with
+    // every file it opens, however many rows the one before had.
+    void hostedInTheEditorWindow()
+    {
+        EditorMainWindow window;
+        SubtitleDock* dock = window.SubtitlePanel();
+        QCOMPARE(window.dockWidgetArea(dock), Qt::RightDockWidgetArea);
+        QCOMPARE(window.SubtitleModel(), dock->Model());
+        window.OpenSubtitle(CorpusDir() + QStringLiteral("/ass/pysubs2-ttml_example_apple.ass"));
+        QCOMPARE(dock->Model()->rowCount(), Doc().Events.size());
+        dock->Table()->setCurrentIndex(dock->Model()->index(dock->Model()->rowCount() - 1, 2));
+        window.OpenSubtitle(CorpusDir() + QStringLiteral("/ass/libass-sub1.ass"));
+        QCOMPARE(dock->Model()->rowCount(), Doc().Events.size());
+        QCOMPARE(dock->CurrentRow(), -1);
+        QCOMPARE(dock->Panel()->m_styleBox->count(), Doc().Styles.size());
+        window.OpenSubtitle(m_dir.filePath(QStringLiteral("notes.txt")));
+        QCOMPARE(dock->Model()->rowCount(), 0);
+        QVERIFY(Doc().Events.isEmpty());
     }
 
     void shiftClampsAtZeroAndAddInsertsAfterCurrent()
