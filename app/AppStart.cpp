@@ -114,6 +114,10 @@ QPalette DarkPalette()
     palette.setBrush(QPalette::BrightText, Qt::red);
     palette.setBrush(QPalette::Highlight, QColor(128, 128, 128).lighter(150));
     palette.setBrush(QPalette::HighlightedText, Qt::black);
+    // Greyed texts for disabled controls, which otherwise look enabled.
+    const QColor disabled(127, 127, 127);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setBrush(QPalette::Disabled, role, disabled);
     return palette;
 }
 

@@ -12,6 +12,7 @@
 #include "Timecode.h"
 #include "canvas/QCanvasItem.h"
 #include "dialogs/CropDialog.h"
+#include "text/VTextPropSheetDialog.h"
 #include "canvas/QWatermarkScene.h"
 #include "canvas/QWatermarkView.h"
 
@@ -71,8 +72,13 @@ void EditorMainWindow::on_actionAdd_Image_triggered()
 
 void EditorMainWindow::on_actionAdd_Text_triggered()
 {
-    // Styled text is made in its property dialog, which is not part of the
-    // editor yet; its layers come from projects until then.
+    VTextPropSheetDialog dialog;
+    dialog.InitDialog();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const CWordArtInfo text = dialog.WordArt;
+    if (!m_scene->AddLayerText(text))
+        Tell(tr("The styled text cannot be added."));
 }
 
 void EditorMainWindow::on_actionAdd_Subtitle_triggered()

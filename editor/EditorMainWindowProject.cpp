@@ -61,8 +61,14 @@ bool EditorMainWindow::OpenProject(const QString& path)
     Core::instance()->Layers.clear();
     m_layerDock.Clear();
 
-    for (const CLayerInfo& record : qAsConst(records))
-        m_scene->AddLayer(&record);
+    for (const CLayerInfo& record : qAsConst(records)) {
+        QWatermarkBase* item = m_scene->AddLayer(&record);
+        // A styled-text layer keeps its saved name, which names its picture
+        // in the filter graph: the opened project gives the graph it was
+        // saved with (the graph builder keeps those pictures apart).
+        if (item && record.Type == 3 && !record.FileName.isEmpty())
+            item->GetLayer()->FileName = record.FileName;
+    }
     if (!error.isEmpty())
         Tell(error);
     return true;

@@ -170,6 +170,11 @@ QString JobArgs::TaggedPath(const QString& outDir, const QString& input, const Q
     return path;
 }
 
+QString JobArgs::ConverterVolume(int percent)
+{
+    return QString::number(static_cast<long long>(percent) * 256 / 100);
+}
+
 bool JobArgs::IsAudioFormat(const QString& format)
 {
     return format == QLatin1String("mp3") || format == QLatin1String("m4a") || format == QLatin1String("wav");

@@ -53,6 +53,9 @@ public:
     // the extension when there is one.
     static QString TaggedPath(const QString& outDir, const QString& input, const QString& tag,
                               const QString& extension);
+    // The converter's -vol value of a volume in percent: it takes 256 as
+    // unchanged, the setting 100.
+    static QString ConverterVolume(int percent);
     // mp3, m4a and wav hold no picture.
     static bool IsAudioFormat(const QString& format);
 

@@ -215,8 +215,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                 const int sampleRate = JobArgs::LeadingInt(format.ASample);
                 if (sampleRate > 0)
                     args << "-ar" << QString::number(sampleRate);
-                // The converter's -vol takes 256 as unchanged; the setting is a percentage.
-                args << "-vol" << QString::number(static_cast<long long>(format.AVolume) * 256 / 100);
+                args << "-vol" << JobArgs::ConverterVolume(format.AVolume);
             }
             args << "-y" << merged;
             auto* engine = new JxEngineJob(QString(), args, true);

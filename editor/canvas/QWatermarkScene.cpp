@@ -6,6 +6,7 @@
 #include "QCanvasItem.h"
 #include "QWatermarkItem.h"
 #include "QWatermarkView.h"
+#include "QWordArtItem.h"
 
 #include <QDebug>
 #include <QGraphicsSceneMouseEvent>
@@ -137,9 +138,16 @@ QWatermarkBase* QWatermarkScene::AddLayerImage(const QString& path)
     return item;
 }
 
-QWatermarkBase* QWatermarkScene::CreateTextItem(const CWordArtInfo&, const CLayerInfo*)
+QWatermarkBase* QWatermarkScene::CreateTextItem(const CWordArtInfo& info, const CLayerInfo* record)
 {
-    return nullptr;
+    auto* item = new QWordArtItem(this);
+    CLayerInfo* layer = item->GetLayer();
+    if (record)
+        layer->CopyNoImageData(record);
+    layer->WordArt = info;
+    layer->DrawWordArt();
+    item->Init();
+    return item;
 }
 
 QWatermarkBase* QWatermarkScene::AddLayerText(const CWordArtInfo& info, double, double)

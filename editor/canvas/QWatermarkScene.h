@@ -79,8 +79,7 @@ protected:
     void mouseEvent(QGraphicsSceneMouseEvent* event);
 
     // The styled-text layer item, rendered and initialised from the text (and
-    // from a project record when one is given). The text item is not part
-    // of this canvas yet: no text layer is made.
+    // from a project record when one is given).
     virtual QWatermarkBase* CreateTextItem(const CWordArtInfo& info, const CLayerInfo* record);
 
 private:

@@ -1,6 +1,7 @@
 #include "DiffusedShadowStrategy.h"
 
 #include "TextPathTools.h"
+#include "TextRings.h"
 
 #include <QFont>
 #include <QPainter>
@@ -41,13 +42,15 @@ bool DiffusedShadowStrategy::DrawString(QPainter* painter, QFont* font, const wc
                                         QPoint pos, QTextOption*)
 {
     const QPainterPath path = BuildPath(*font, ToQString(text), pos, m_thickness / 2);
-    for (int width = 1; width <= m_thickness; ++width)
-        Stroke(painter, path, m_outline, width);
+    std::vector<TextRings::Ring> rings;
+    for (int width = 1; width <= TextRings::RingWidth(m_thickness); ++width)
+        rings.push_back({m_outline, width});
+    TextRings::Draw(painter, path, rings);
     // Repeated fills of a translucent colour build up its coverage.
     const int fills = m_fillOnce ? 1 : std::max(m_thickness, 0);
     const QBrush brush(m_fill.colour);
     for (int i = 0; i < fills; ++i)
-        painter->fillPath(path, brush);
+        TextRings::FillPath(painter, path, brush);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "ExtrudeStrategy.h"
 
 #include "TextPathTools.h"
+#include "TextRings.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -63,7 +64,7 @@ bool ExtrudeStrategy::DrawString(QPainter* painter, QFont* font, const wchar_t* 
         QPainterPath path;
         for (int j = 0; j < lines.size(); ++j)
             path.addText(QPointF(pos.x() + dx, pos.y() + ascent + j * height + dy), *font, lines.at(j));
-        Stroke(painter, path, m_outline, m_thickness);
+        TextRings::Draw(painter, path, {{m_outline, TextRings::RingWidth(m_thickness)}});
         m_fill.Fill(painter, path);
     }
     return true;

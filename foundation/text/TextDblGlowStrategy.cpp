@@ -1,6 +1,7 @@
 #include "TextDblGlowStrategy.h"
 
 #include "TextPathTools.h"
+#include "TextRings.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -20,9 +21,13 @@ bool TextDblGlowStrategy::DrawString(QPainter* painter, QFont* font, const wchar
                                      QTextOption*)
 {
     const QPainterPath path = BuildPath(*font, ToQString(text), pos, Inset());
-    for (int width = m_thickness1; width <= m_thickness1 + m_thickness2; ++width)
-        Stroke(painter, path, m_outline2, width);
-    Stroke(painter, path, m_outline1, m_thickness1);
+    std::vector<TextRings::Ring> rings;
+    const int inner = TextRings::RingWidth(m_thickness1);
+    const int outer = TextRings::RingWidth(static_cast<long long>(m_thickness1) + m_thickness2);
+    for (int width = inner; width <= outer; ++width)
+        rings.push_back({m_outline2, width});
+    rings.push_back({m_outline1, inner});
+    TextRings::Draw(painter, path, rings);
     m_fill.Fill(painter, path);
     return true;
 }

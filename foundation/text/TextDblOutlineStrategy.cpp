@@ -1,6 +1,7 @@
 #include "TextDblOutlineStrategy.h"
 
 #include "TextPathTools.h"
+#include "TextRings.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -55,8 +56,8 @@ bool TextDblOutlineStrategy::DrawString(QPainter* painter, QFont* font, const wc
                                         QPoint pos, QTextOption*)
 {
     const QPainterPath path = BuildPath(*font, ToQString(text), pos, Inset());
-    Stroke(painter, path, m_outline2, m_thickness1 + m_thickness2);
-    Stroke(painter, path, m_outline1, m_thickness1);
+    const int outer = TextRings::RingWidth(static_cast<long long>(m_thickness1) + m_thickness2);
+    TextRings::Draw(painter, path, {{m_outline2, outer}, {m_outline1, TextRings::RingWidth(m_thickness1)}});
     m_fill.Fill(painter, path);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "TextFill.h"
 
+#include "TextRings.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -21,9 +23,9 @@ void TextFill::SetBrush(QBrush* b)
 void TextFill::Fill(QPainter* painter, const QPainterPath& path) const
 {
     if (useColour)
-        painter->fillPath(path, QBrush(colour));
+        TextRings::FillPath(painter, path, QBrush(colour));
     else if (brush)
-        painter->fillPath(path, *brush);
+        TextRings::FillPath(painter, path, *brush);
 }
 
 void TextFill::CloneFrom(const TextFill& source)

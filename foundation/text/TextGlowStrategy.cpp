@@ -1,6 +1,7 @@
 #include "TextGlowStrategy.h"
 
 #include "TextPathTools.h"
+#include "TextRings.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -37,8 +38,10 @@ bool TextGlowStrategy::DrawString(QPainter* painter, QFont* font, const wchar_t*
 {
     const QPainterPath path = BuildPath(*font, ToQString(text), pos, m_thickness / 2);
     // Overlapping widening strokes: a translucent glow builds up towards the glyphs.
-    for (int width = 1; width <= m_thickness; ++width)
-        Stroke(painter, path, m_glow, width);
+    std::vector<TextRings::Ring> rings;
+    for (int width = 1; width <= TextRings::RingWidth(m_thickness); ++width)
+        rings.push_back({m_glow, width});
+    TextRings::Draw(painter, path, rings);
     m_fill.Fill(painter, path);
     return true;
 }

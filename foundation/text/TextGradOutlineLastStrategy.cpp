@@ -1,6 +1,7 @@
 #include "TextGradOutlineLastStrategy.h"
 
 #include "TextPathTools.h"
+#include "TextRings.h"
 
 #include <QFont>
 #include <QImage>
@@ -66,8 +67,10 @@ bool TextGradOutlineLastStrategy::DrawString(QPainter* painter, QFont* font, con
     // shorter than the thickness (its image could not be made) only colours
     // the strokes it has entries for.
     const int widest = static_cast<int>(std::min<long long>(m_thickness, static_cast<long long>(table.size())));
+    std::vector<TextRings::Ring> rings;
     for (int width = widest; width >= 1; --width)
-        Stroke(painter, path, table[static_cast<size_t>(width - 1)], width);
+        rings.push_back({table[static_cast<size_t>(width - 1)], width});
+    TextRings::Draw(painter, path, rings);
     m_fill.Fill(painter, path);
     return true;
 }
@@ -83,6 +86,9 @@ void TextGradOutlineLastStrategy::CalculateGradient(QColor c1, QColor c2, int t,
     QImage image(t, 1, QImage::Format_ARGB32);
     if (image.isNull())
         return;
+    // A new image holds whatever memory held: a translucent stop would be
+    // blended over it, so the pixels start transparent.
+    image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.fillRect(image.rect(), QBrush(gradient));

@@ -1,6 +1,7 @@
 #include "TextOutlineStrategy.h"
 
 #include "TextPathTools.h"
+#include "TextRings.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -36,7 +37,7 @@ bool TextOutlineStrategy::DrawString(QPainter* painter, QFont* font, const wchar
                                      QTextOption*)
 {
     const QPainterPath path = BuildPath(*font, ToQString(text), pos, m_thickness / 2);
-    Stroke(painter, path, m_outline, m_thickness);
+    TextRings::Draw(painter, path, {{m_outline, TextRings::RingWidth(m_thickness)}});
     m_fill.Fill(painter, path);
     return true;
 }

@@ -15,6 +15,8 @@
 #include "canvas/QCanvasItem.h"
 #include "canvas/QWatermarkScene.h"
 #include "canvas/QWatermarkView.h"
+#include "dialogs/CropDialog.h"
+#include "text/VTextPropSheetDialog.h"
 #include "docks/LayeredManageWidget.h"
 #include "ffplay.h"
 
@@ -127,8 +129,8 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
         QTest::newRow("small") << 160 << 120;
-        QTest::newRow("wide") << 1920 << 200;
-        QTest::newRow("tall") << 200 << 1920;
+        QTest::newRow("wide") << 1920 << 192;
+        QTest::newRow("tall") << 192 << 1920;
     }
     void zoomFollowsTheScreen()
     {
@@ -154,11 +156,21 @@ private slots:
         AnswerFiles(m_window.data(), &answers);
         Action("actionAdd_Image")->trigger();
         Action("actionAdd_Video")->trigger();
+        QTimer::singleShot(0, this, [&]() {
+            auto* dialog = qobject_cast<VTextPropSheetDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->WordArt.Text = "Mark";
+            dialog->accept();
+        });
+        Action("actionAdd_Text")->trigger();
         QList<QWatermarkBase*> layers = Core::instance()->Layers;
-        QCOMPARE(layers.size(), 2);
+        QCOMPARE(layers.size(), 3);
+        QCOMPARE(layers[2]->GetLayer()->Type, 3);
         layers[0]->setPos(30, 40);
         layers[1]->setPos(200, 120);
-        QCOMPARE(LayerTable()->rowCount(), 2);
+        layers[2]->setPos(12, 150);
+        QCOMPARE(LayerTable()->rowCount(), 3);
         QCOMPARE(m_window->LayerDock()->RowOf(layers[0]), 0);
         QCOMPARE(m_window->LayerDock()->RowOf(layers[1]), 1);
 
@@ -192,14 +204,17 @@ private slots:
         m_window->InitCanvas(m_clip);
         answers = QStringList{saved};
         Action("actionOpen")->trigger();
-        QTRY_COMPARE(core->Layers.size(), 2);
+        QTRY_COMPARE(core->Layers.size(), 3);
         const QList<QWatermarkBase*> opened = core->Layers;
         QCOMPARE(opened[0]->GetLayer()->Type, 2);
         QCOMPARE(opened[0]->pos(), QPointF(30, 40));
         QCOMPARE(opened[1]->GetLayer()->Type, 1);
         QCOMPARE(opened[1]->pos(), QPointF(200, 120));
         QCOMPARE(opened[1]->GetLayer()->Fade, 3);
-        QCOMPARE(LayerTable()->rowCount(), 2);
+        QCOMPARE(opened[2]->GetLayer()->Type, 3);
+        QCOMPARE(opened[2]->GetLayer()->WordArt.Text, QString("Mark"));
+        QCOMPARE(opened[2]->pos(), QPointF(12, 150));
+        QCOMPARE(LayerTable()->rowCount(), 3);
         QCOMPARE(m_window->LayerDock()->RowOf(opened[0]), 0);
         QCOMPARE(qobject_cast<QTimeEdit*>(LayerTable()->cellWidget(1, 1))->time(), QTime(0, 0, 0, 500));
         QCOMPARE(core->GetCommandArg(0), graph);
@@ -210,7 +225,7 @@ private slots:
         JxOFile file;
         file.ProjectPath = saved;
         QVERIFY(file.Open());
-        QCOMPARE(file.LayerList.size(), 2);
+        QCOMPARE(file.LayerList.size(), 3);
         QCOMPARE(QPoint(file.LayerList[0].x, file.LayerList[0].y), QPoint(10, 20));
         QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('\n')));
     }
@@ -272,14 +287,23 @@ private slots:
         QVERIFY(!frame->FlipVertical && !row.vflip);
 
         Action("actionRotate_right")->trigger();
-        QCOMPARE(m_window->CropWorkingImage().size(), QSize(240, 320));
-        ST_CROP_THICK crop;
-        crop.left = 0.1;
-        crop.top = 0.25;
-        crop.right = 0.0;
-        crop.bottom = 0.25;
-        crop.changed = true;
-        m_window->ApplyCrop(crop);
+        // The crop dialog shows the turned frame and its result is written twice.
+        QSize shown;
+        QTimer::singleShot(0, this, [&]() {
+            auto* dialog = qobject_cast<CropDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            shown = dialog->PixelRect().size();
+            ST_CROP_THICK crop;
+            crop.left = 0.1;
+            crop.top = 0.25;
+            crop.bottom = 0.25;
+            crop.changed = true;
+            dialog->OnCrop(crop);
+            dialog->accept();
+        });
+        Action("actionCrop")->trigger();
+        QCOMPARE(shown, QSize(240, 320));
         QVERIFY(row.crop && frame->CropOn);
         QCOMPARE(row.cropTop, 0.25);
         QCOMPARE(frame->CropLeft, 0.1);
@@ -367,10 +391,15 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("00:01:02:345"));
     }
 
-    // Play, pause (the paused picture goes on the canvas), play, stop.
+    // Play, pause (the paused picture goes on the canvas, turned as the
+    // conversion turns it), play, stop.
     void previewStates()
     {
-        QVERIFY(m_window->Scene()->AddLayerImage(m_png));
+        Action("actionFlip_horizontal")->trigger();
+        Action("actionRotate_left")->trigger();
+        QWatermarkBase* layer = m_window->Scene()->AddLayerImage(m_png);
+        QVERIFY(layer);
+        layer->setPos(150, 200); // clear of the red box
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.data()));
         QCanvasItem* frame = m_window->Scene()->CanvasItem();
@@ -426,6 +455,13 @@ private slots:
         QVERIFY(!m_window->View()->isHidden());
         QVERIFY(!m_window->PlayerBar()->m_slider->isEnabled());
         QCOMPARE(m_window->PlayerBar()->m_btnPlay->toolTip(), QString("Play"));
+
+        const QString out = m_dir.path() + "/turned.png";
+        QVERIFY(TestMedia::RunConverter({"-i", m_clip, "-vf", Core::instance()->GetCommandArg(0), "-frames:v", "1", out}));
+        const QRect converted = RedBox(QImage(out));
+        const QRect paused = RedBox(frame->DisplayedFrame());
+        QVERIFY(!converted.isEmpty());
+        QVERIFY2(Near(converted, paused, 2), qPrintable(QString("%1,%2 %3x%4 vs %5,%6 %7x%8").arg(converted.x()).arg(converted.y()).arg(converted.width()).arg(converted.height()).arg(paused.x()).arg(paused.y()).arg(paused.width()).arg(paused.height())));
     }
 
     // Starts that cannot play come back idle with the controls reset.

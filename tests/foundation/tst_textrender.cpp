@@ -13,10 +13,12 @@
 #include "text/TextNoOutlineStrategy.h"
 #include "text/TextOutlineStrategy.h"
 #include "text/TextPathTools.h"
+#include "text/TextRings.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -241,6 +243,94 @@ private slots:
         QVERIFY(visible > 10000);
         QVERIFY2(off * 200 < visible, qPrintable(QStringLiteral("%1 of %2").arg(off).arg(visible)));
         QCOMPARE(Visible(parted), Visible(whole));
+    }
+
+    // Rings from the distance field look like the painter's strokes of the
+    // same widths: the same box, and only antialiased edge pixels differ.
+    void ringsMatchStrokes_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QTransform>("transform");
+        QTest::addColumn<bool>("antialiased");
+        const QTransform shifted = QTransform::fromTranslate(3.5, 2.25);
+        QTest::newRow("outline 14") << 0 << shifted << true;
+        QTest::newRow("translucent glow 22") << 1 << shifted << true;
+        QTest::newRow("gradient 22") << 2 << shifted << true;
+        QTest::newRow("outer and inner") << 3 << shifted << true;
+        QTest::newRow("one-pixel pen") << 4 << shifted << true;
+        QTest::newRow("aliased painter") << 0 << shifted << false;
+        QTest::newRow("turned painter strokes") << 1 << QTransform().rotate(3) << true;
+    }
+    void ringsMatchStrokes()
+    {
+        QFETCH(int, kind);
+        QFETCH(QTransform, transform);
+        QFETCH(bool, antialiased);
+        std::vector<TextRings::Ring> rings;
+        if (kind == 0)
+            rings = {{QColor(0, 0, 255), 14}};
+        for (int w = 1; kind == 1 && w <= 22; ++w)
+            rings.push_back({QColor(0, 0, 255, 40), w});
+        for (int w = 22; kind == 2 && w >= 1; --w)
+            rings.push_back({QColor(255 - 10 * w, 0, 10 * w), w});
+        if (kind == 3)
+            rings = {{QColor(0, 255, 0), 20}, {QColor(255, 0, 0, 180), 12}};
+        if (kind == 4)
+            rings = {{QColor(0, 0, 255), 0}};
+        QFont font = TestFont();
+        const QPainterPath path = TextPathTools::BuildPath(font, QStringLiteral("Ring, gap & holes: 80%"), QPoint(6, 6), 11);
+        QImage strokes = Blank(800, 120);
+        QImage field = strokes;
+        for (QImage* image : {&strokes, &field}) {
+            QPainter painter(image);
+            painter.setRenderHint(QPainter::Antialiasing, antialiased);
+            painter.setTransform(transform);
+            if (image == &field) {
+                TextRings::Draw(&painter, path, rings);
+                continue;
+            }
+            for (const TextRings::Ring& ring : rings)
+                TextPathTools::Stroke(&painter, path, ring.colour, ring.width);
+        }
+        int visible = 0, off = 0;
+        for (int y = 0; y < strokes.height(); ++y) {
+            for (int x = 0; x < strokes.width(); ++x) {
+                const QRgb a = strokes.pixel(x, y), b = field.pixel(x, y);
+                visible += qAlpha(a) != 0;
+                off += qMax(qMax(qAbs(qAlpha(a) - qAlpha(b)), qAbs(qRed(a) - qRed(b))),
+                            qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b)))) > 96;
+            }
+        }
+        QVERIFY(visible > 5000);
+        QVERIFY2(off * 20 < visible, qPrintable(QStringLiteral("%1 of %2").arg(off).arg(visible)));
+        QVERIFY(Near(Visible(field), Visible(strokes)));
+    }
+
+    // Strips of a tall field and fills in parts give the picture of the whole.
+    void stripsAndPartsMatchTheWhole()
+    {
+        QFont font = TestFont();
+        const QPainterPath path = TextPathTools::BuildPath(font, QStringLiteral("obe 8 Q@\nagain, B&"), QPoint(4, 4), 9);
+        const std::vector<TextRings::Ring> glow = {{QColor(0, 0, 255, 90), 18}, {QColor(0, 0, 255, 90), 9}};
+        QImage whole = Blank(700, 200);
+        QImage strips = whole;
+        QImage parts = whole;
+        QImage oneFill = whole;
+        auto paint = [](QImage& image, const std::function<void(QPainter&)>& draw) {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            draw(painter);
+        };
+        paint(whole, [&](QPainter& p) { TextRings::Draw(&p, path, glow); });
+        paint(strips, [&](QPainter& p) { TextRings::Draw(&p, path, glow, 700 * 60); });
+        QCOMPARE(strips, whole);
+        paint(parts, [&](QPainter& p) { TextRings::FillPath(&p, path, QBrush(Qt::red)); });
+        paint(oneFill, [&](QPainter& p) { p.fillPath(path, QBrush(Qt::red)); });
+        int off = 0;
+        for (int y = 0; y < parts.height(); ++y)
+            for (int x = 0; x < parts.width(); ++x)
+                off += qAbs(qAlpha(parts.pixel(x, y)) - qAlpha(oneFill.pixel(x, y))) > 2;
+        QCOMPARE(off, 0); // holes stay open, no pixel is covered twice
     }
 
     void linesAndEmptyText()

@@ -1,0 +1,134 @@
+#include "RunArguments.h"
+
+#include "ConfigFormat.h"
+#include "JobArgs.h"
+#include "MediaStreams.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+}
+
+namespace {
+
+// The codec an encoder name ("libx264", "mp2") writes, by its codec name
+// ("h264"); empty when the converter knows no such encoder.
+QString CodecOfEncoder(const QString& encoder)
+{
+    const QByteArray name = encoder.toLatin1();
+    if (const AVCodec* codec = avcodec_find_encoder_by_name(name.constData()))
+        return QString::fromLatin1(avcodec_get_name(codec->id));
+    // The converter also takes a codec's own name ("mp3") for its encoder.
+    if (const AVCodecDescriptor* desc = avcodec_descriptor_get_by_name(name.constData()))
+        if (avcodec_find_encoder(desc->id))
+            return QString::fromLatin1(desc->name);
+    return QString();
+}
+
+bool CopiesAudio(const FormatSettings& format)
+{
+    return format.AKeepCodec || format.ACodec == QLatin1String("copy");
+}
+
+} // namespace
+
+QString RunArguments::DurationText(long long microseconds)
+{
+    return JobArgs::DurationText(microseconds);
+}
+
+QString RunArguments::FrameSize(const QString& text)
+{
+    static const QRegularExpression size(QStringLiteral("^\\s*([0-9]{1,5})\\s*[xX]\\s*([0-9]{1,5})(\\s|$)"));
+    const QRegularExpressionMatch m = size.match(text);
+    if (!m.hasMatch())
+        return QString();
+    const int w = m.captured(1).toInt();
+    const int h = m.captured(2).toInt();
+    if (w <= 0 || h <= 0)
+        return QString();
+    return QString::number(w) + QLatin1Char('x') + QString::number(h);
+}
+
+ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,
+                                          long long sourceBitRate, float sourceFps, const QString& graph)
+{
+    ST_RUN_ARGS run;
+    QStringList& a = run.arguments;
+    float rate = std::isfinite(sourceFps) && sourceFps > 0.0f ? sourceFps : 0.0f;
+    a << QStringLiteral("-i") << source;
+
+    if (JobArgs::IsAudioFormat(ext)) {
+        // A sound container would otherwise take the source's picture as a
+        // cover stream or refuse it.
+        a << QStringLiteral("-vn");
+    } else {
+        a << QStringLiteral("-c:v") << JobArgs::VideoEncoder(format.VCodec);
+        // A copied stream takes no filter, rate, size or aspect.
+        if (format.VCodec != QLatin1String("copy")) {
+            if (!graph.isEmpty())
+                a << QStringLiteral("-vf") << graph;
+            const bool autoRate = format.VBitRate == QLatin1String("Auto");
+            const long long n = autoRate ? qMax(0LL, sourceBitRate) / 1000 : JobArgs::LeadingInt(format.VBitRate);
+            if (format.VSetMode && !autoRate)
+                a << QStringLiteral("-qmin") << QString::number(51 - n) << QStringLiteral("-qmax")
+                  << QString::number(56 - n);
+            else
+                a << QStringLiteral("-b:v") << QString::number(n) + QLatin1Char('k');
+            if (!format.VKeepFrameRate)
+                rate = static_cast<float>(JobArgs::LeadingNumber(format.VFrameRate));
+            // An unknown rate (a source that could not be probed) is left to
+            // the converter rather than given as 0, which it refuses.
+            if (std::isfinite(rate) && rate > 0.0f)
+                a << QStringLiteral("-r") << QString::number(rate, 'f', 3);
+            else
+                rate = 0.0f;
+            if (!format.VKeepWH) {
+                // Named sizes ("320x240 VGA") carry their name after the size.
+                const QString size = FrameSize(format.VSize);
+                if (!size.isEmpty())
+                    a << QStringLiteral("-s") << size;
+            }
+            if (format.VAspect != QLatin1String("Auto"))
+                a << QStringLiteral("-aspect") << format.VAspect;
+        }
+    }
+
+    if (CopiesAudio(format)) {
+        a << QStringLiteral("-c:a") << QStringLiteral("copy");
+    } else {
+        a << QStringLiteral("-b:a") << QString::number(JobArgs::LeadingInt(format.ABitRate)) + QLatin1Char('k');
+        a << QStringLiteral("-acodec") << format.ACodec;
+        const int channels = JobArgs::LeadingInt(format.AChannels);
+        if (channels > 0)
+            a << QStringLiteral("-ac") << QString::number(channels);
+        const int sampleRate = JobArgs::LeadingInt(format.ASample);
+        if (sampleRate > 0)
+            a << QStringLiteral("-ar") << QString::number(sampleRate);
+        a << QStringLiteral("-vol") << JobArgs::ConverterVolume(format.AVolume);
+    }
+    a << QStringLiteral("-y");
+    run.frameRate = rate;
+    return run;
+}
+
+QString RunArguments::Refusal(const FormatSettings& format, const QString& ext, const QString& sourceVideoCodec,
+                              const QString& sourceAudioCodec)
+{
+    if (!JobArgs::IsAudioFormat(ext)) {
+        const QString video = format.VCodec == QLatin1String("copy")
+            ? sourceVideoCodec
+            : CodecOfEncoder(JobArgs::VideoEncoder(format.VCodec));
+        // The converter writes some of these (HEVC in AVI) without a tag no
+        // reader knows, and reports success: refuse them before it runs.
+        if (!video.isEmpty() && !MediaStreams::ContainerAccepts(ext, video))
+            return tr("The %1 container cannot hold %2 video.").arg(ext, video);
+    }
+    const QString audio = CopiesAudio(format) ? sourceAudioCodec : CodecOfEncoder(format.ACodec);
+    if (!audio.isEmpty() && !MediaStreams::ContainerAccepts(ext, audio))
+        return tr("The %1 container cannot hold %2 sound.").arg(ext, audio);
+    return QString();
+}

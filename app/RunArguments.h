@@ -1,0 +1,43 @@
+#pragma once
+// The converter's command line of a main conversion, built from the saved
+// output format settings without any window, so Run and its tests share it.
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+struct FormatSettings;
+
+// The part of a conversion's command line that every job of a source row
+// shares (the job adds its own output path), and the frame rate the job's
+// progress counts frames at.
+struct ST_RUN_ARGS {
+    QStringList arguments;
+    float frameRate = 0.0f; // 0 when neither the settings nor the source give one
+};
+
+class RunArguments
+{
+    Q_DECLARE_TR_FUNCTIONS(RunArguments)
+public:
+    // "HH:MM:SS.cc" of a duration in microseconds; the hours may grow past two digits.
+    static QString DurationText(long long microseconds);
+
+    // "-i" source, the filter graph and video options (left out for the sound
+    // containers mp3, m4a and wav, which get "-vn"), the audio options and
+    // "-y". `ext` is the container name ("mp4" ... "wav"); the source's bit
+    // rate (bits per second) and frame rate come from its probe, 0 when
+    // unknown; `graph` may be empty.
+    static ST_RUN_ARGS CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,
+                                       long long sourceBitRate, float sourceFps, const QString& graph);
+
+    // The leading "WxH" of a frame size text ("320x240 VGA" gives 320x240);
+    // empty when the text starts with no size.
+    static QString FrameSize(const QString& text);
+
+    // Why the container cannot hold what the settings would write, in one
+    // sentence for the row's status; empty when it can. A stream copy is
+    // judged by the source's codec names (empty when unknown, which passes:
+    // the converter then reports its own failure).
+    static QString Refusal(const FormatSettings& format, const QString& ext, const QString& sourceVideoCodec,
+                           const QString& sourceAudioCodec);
+};

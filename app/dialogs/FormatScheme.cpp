@@ -1,0 +1,134 @@
+#include "FormatScheme.h"
+
+#include "FileFolders.h"
+#include "FormatPresets.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+// A scheme is a few hundred bytes; anything far larger is no scheme.
+const qint64 kMaxSchemeBytes = 64 * 1024;
+
+bool IsBool(const QString& text)
+{
+    const QString t = text.trimmed().toLower();
+    return t == QLatin1String("true") || t == QLatin1String("false") || t == QLatin1String("1")
+        || t == QLatin1String("0");
+}
+
+} // namespace
+
+QString FormatScheme::Folder()
+{
+    return GetDocumentsLocation() + QLatin1Char('/') + QCoreApplication::applicationName()
+        + QStringLiteral("/Formats");
+}
+
+bool FormatScheme::MakeFolder()
+{
+    return CreateFolder(Folder());
+}
+
+QString FormatScheme::PathOf(const QString& name)
+{
+    return Folder() + QLatin1Char('/') + name + QStringLiteral(".ini");
+}
+
+QStringList FormatScheme::Names()
+{
+    QStringList names;
+    const QFileInfoList files =
+        QDir(Folder()).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& fi : files)
+        names << fi.completeBaseName();
+    return names;
+}
+
+FormatScheme::ReadError FormatScheme::Read(const QString& path, FormatSettings* out, QString* badKey)
+{
+    *out = FormatSettings();
+    if (badKey)
+        badKey->clear();
+    const QFileInfo fi(path);
+    if (!fi.exists())
+        return ReadMissing;
+    QFile file(path);
+    if (!fi.isFile() || !file.open(QIODevice::ReadOnly))
+        return ReadUnreadable;
+    if (file.size() > kMaxSchemeBytes)
+        return ReadNotSettings;
+    const QByteArray bytes = file.readAll();
+    file.close();
+    if (bytes.contains('\0'))
+        return ReadNotSettings;
+
+    {
+        QSettings s(path, QSettings::IniFormat);
+        if (s.status() != QSettings::NoError)
+            return ReadNotSettings;
+        struct Key {
+            const char* name;
+            enum { Text, Flag, Volume, Container } kind;
+        };
+        static const Key keys[] = {
+            {"Format/Format", Key::Container}, {"Video/VSetMode", Key::Flag},
+            {"Video/VBitRate", Key::Text},     {"Video/VCodec", Key::Text},
+            {"Video/VKeepWH", Key::Flag},      {"Video/VSize", Key::Text},
+            {"Video/VAspect", Key::Text},      {"Video/VKeepFrameRate", Key::Flag},
+            {"Video/VFrameRate", Key::Text},   {"Audio/AKeepCodec", Key::Flag},
+            {"Audio/ABitRate", Key::Text},     {"Audio/ACodec", Key::Text},
+            {"Audio/AChannels", Key::Text},    {"Audio/ASample", Key::Text},
+            {"Audio/AVolume", Key::Volume},
+        };
+        for (const Key& key : keys) {
+            const QString name = QLatin1String(key.name);
+            const QVariant v = s.value(name);
+            // Values this process wrote come back typed (bool, int), others as text.
+            const bool list = v.type() == QVariant::StringList;
+            bool ok = v.isValid() && (list || v.canConvert(QMetaType::QString));
+            const QString text = list ? v.toStringList().join(QLatin1Char(',')) : v.toString();
+            if (ok) {
+                switch (key.kind) {
+                case Key::Text:
+                    ok = !text.trimmed().isEmpty();
+                    break;
+                case Key::Flag:
+                    ok = IsBool(text);
+                    break;
+                case Key::Volume: {
+                    // The range of the dialog's volume box.
+                    const int volume = text.trimmed().toInt(&ok);
+                    ok = ok && volume >= 0 && volume <= 600;
+                    break;
+                }
+                case Key::Container:
+                    ok = FormatPresets::ContainerIndex(text) >= 0;
+                    break;
+                }
+            }
+            if (!ok) {
+                if (badKey)
+                    *badKey = name.section(QLatin1Char('/'), 1);
+                return ReadBadKey;
+            }
+        }
+    }
+
+    ConfigFormat config;
+    config.FilePath = path;
+    config.Load();
+    *out = static_cast<const FormatSettings&>(config);
+    return ReadOk;
+}
+
+QString FormatScheme::WithExtension(const QString& fileName)
+{
+    if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty())
+        return fileName;
+    return fileName + QStringLiteral(".ini");
+}

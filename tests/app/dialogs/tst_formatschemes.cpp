@@ -1,0 +1,374 @@
+#include "FormatDialogTestKit.h"
+#include "dialogs/FormatScheme.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QSettings>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace Kit;
+
+namespace {
+
+QListWidget* list(QWidget* d)
+{
+    return child<QListWidget>(d, "listWidgetFormat");
+}
+
+QStringList rows(QWidget* d)
+{
+    QStringList out;
+    for (int i = 0; i < list(d)->count(); ++i)
+        out << list(d)->item(i)->text();
+    return out;
+}
+
+void clickTool(QWidget* d, const char* name)
+{
+    QTest::mouseClick(child<QToolButton>(d, name), Qt::LeftButton);
+}
+
+// The main window's container list, as it reads.
+void fillContainers(QComboBox* box)
+{
+    for (const char* c : {"mp4(*.mp4)", "mkv(*.mkv)", "avi(*.avi)", "flv(*.flv)", "mov(*.mov)", "mpg(*.mpg)",
+                          "ts(*.ts)", "mp3(*.mp3)", "m4a(*.m4a)", "wav(*.wav)"})
+        box->addItem(QLatin1String(c));
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// A full scheme file through the settings record.
+void writeScheme(const QString& path, const std::function<void(ConfigFormat&)>& change)
+{
+    ConfigFormat f;
+    f.FilePath = path;
+    change(f);
+    QVERIFY(f.Save());
+}
+
+// Answers a message box with a button and keeps its text.
+void answerBox(QMessageBox::StandardButton button, QString* text = nullptr)
+{
+    answerModal([button, text](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        QAbstractButton* answer = box ? box->button(button) : nullptr;
+        if (!answer)
+            return false;
+        if (text)
+            *text = box->text();
+        QTest::mouseClick(answer, Qt::LeftButton);
+        return true;
+    });
+}
+
+} // namespace
+
+class TestFormatSchemes : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QDir folder(FormatScheme::Folder());
+        folder.removeRecursively();
+        QVERIFY(FormatScheme::MakeFolder());
+    }
+
+    void listHoldsTheFolderFiles()
+    {
+        writeFile(FormatScheme::PathOf("b"), "");
+        writeFile(FormatScheme::PathOf("A"), "");
+        writeFile(FormatScheme::Folder() + "/notes.txt", "");
+        writeFile(FormatScheme::Folder() + "/.hidden.ini", "");
+        QVERIFY(QDir().mkpath(FormatScheme::Folder() + "/sub.ini"));
+        QFormatDialog d;
+        QCOMPARE(rows(&d), (QStringList{"A", "b", "notes"}));
+        QCOMPARE(list(&d)->currentRow(), 0);
+    }
+
+    void saveProposesTheContainerAndCodecs()
+    {
+        QFormatDialog d;
+        d.SetFormat(1);
+        d.show();
+        QString proposed;
+        answerModal([&proposed](QWidget* w) {
+            auto* fd = qobject_cast<QFileDialog*>(w);
+            if (!fd)
+                return false;
+            proposed = fd->selectedFiles().value(0);
+            QMetaObject::invokeMethod(fd, "accept");
+            return true;
+        });
+        clickTool(&d, "BtnSchemeSave");
+        QCOMPARE(proposed, FormatScheme::Folder() + "/MKV_H264_AC3.ini");
+        QSettings saved(proposed, QSettings::IniFormat);
+        QCOMPARE(saved.value("Format/Format").toString(), QString("mkv"));
+        QCOMPARE(saved.value("Audio/ACodec").toString(), QString("ac3"));
+        QCOMPARE(rows(&d), QStringList{"MKV_H264_AC3"});
+        // Saving over it lists it once.
+        answerModal([](QWidget* w) {
+            auto* fd = qobject_cast<QFileDialog*>(w);
+            if (!fd)
+                return false;
+            QMetaObject::invokeMethod(fd, "accept");
+            return true;
+        });
+        answerBox(QMessageBox::Yes); // Qt's dialog asks before replacing
+        clickTool(&d, "BtnSchemeSave");
+        QCOMPARE(rows(&d), QStringList{"MKV_H264_AC3"});
+    }
+
+    void saveAddsTheExtension()
+    {
+        QFormatDialog d;
+        d.SetFormat(0);
+        d.show();
+        answerModal([](QWidget* w) {
+            auto* fd = qobject_cast<QFileDialog*>(w);
+            if (!fd)
+                return false;
+            // Typed into the name field (selectFile leaves a focused field alone).
+            auto* name = fd->findChild<QLineEdit*>("fileNameEdit");
+            if (!name || fd->directory().absolutePath() != QFileInfo(FormatScheme::Folder()).absoluteFilePath())
+                return false;
+            name->selectAll();
+            QTest::keyClicks(name, "mine");
+            QMetaObject::invokeMethod(fd, "accept");
+            return true;
+        });
+        clickTool(&d, "BtnSchemeSave");
+        QVERIFY(QFile::exists(FormatScheme::PathOf("mine")));
+        QVERIFY(!QFile::exists(FormatScheme::Folder() + "/mine"));
+        QCOMPARE(rows(&d), QStringList{"mine"});
+    }
+
+    void withExtension_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("no extension") << "/f/mine" << "/f/mine.ini";
+        QTest::newRow("dotted folder, no extension") << "/f.d/mine" << "/f.d/mine.ini";
+        QTest::newRow("has it") << "/f/mine.ini" << "/f/mine.ini";
+        QTest::newRow("has another") << "/f/mine.cfg" << "/f/mine.cfg";
+        QTest::newRow("nothing chosen") << "" << "";
+    }
+
+    void withExtension()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, path);
+        QCOMPARE(FormatScheme::WithExtension(chosen), path);
+    }
+
+    // Reading a scheme of another container switches the main window's list
+    // to it; the dialog keeps its lists, and OK saves for the scheme's container.
+    void readSwitchesTheContainer()
+    {
+        writeScheme(FormatScheme::PathOf("MKV_H265_AC3"), [](ConfigFormat& f) {
+            f.Format = "mkv";
+            f.VCodec = "h265";
+            f.ACodec = "ac3";
+            f.VBitRate = "3072 kbps";
+            f.VKeepWH = false;
+            f.VSize = "1280x720";
+            f.AVolume = 150;
+        });
+        QComboBox containers;
+        fillContainers(&containers);
+        QFormatDialog d;
+        d.SetContainerCombo(&containers);
+        d.SetFormat(0);
+        d.show();
+        clickTool(&d, "BtnSchemeRead");
+        QCOMPARE(containers.currentIndex(), 1);
+        QCOMPARE(combo(&d, "comboBoxVCodec")->currentText(), QString("h265"));
+        QCOMPARE(combo(&d, "comboBoxACodec")->currentText(), QString("aac")); // no ac3 in the mp4 lists
+        QCOMPARE(combo(&d, "comboBoxVBitRate")->currentText(), QString("3072 kbps"));
+        QCOMPARE(combo(&d, "comboBoxVSize")->currentText(), QString("1280x720"));
+        QCOMPARE(child<QSpinBox>(&d, "spinBoxVolume")->value(), 150);
+        clickButton(&d, QDialogButtonBox::Ok);
+        QCOMPARE(loadSaved().Format, QString("mkv"));
+        QCOMPARE(loadSaved().VCodec, QString("h265"));
+    }
+
+    void readWithoutRowsOpensTheFolder()
+    {
+        QFormatDialog d;
+        d.SetFormat(0);
+        d.show();
+        QCOMPARE(list(&d)->count(), 0);
+        QString dir;
+        answerModal([&dir](QWidget* w) {
+            auto* fd = qobject_cast<QFileDialog*>(w);
+            if (!fd)
+                return false;
+            dir = fd->directory().absolutePath();
+            fd->reject();
+            return true;
+        });
+        QVERIFY(choose(&d, "comboBoxVCodec", "xvid"));
+        clickTool(&d, "BtnSchemeRead");
+        QCOMPARE(dir, QFileInfo(FormatScheme::Folder()).absoluteFilePath());
+        QCOMPARE(combo(&d, "comboBoxVCodec")->currentText(), QString("xvid"));
+    }
+
+    // A scheme that cannot be read as a whole shows every default and says so.
+    void readDamagedLoadsDefaults_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("said");
+        QByteArray full;
+        {
+            QTemporaryDir dir;
+            const QString p = dir.filePath("x.ini");
+            writeScheme(p, [](ConfigFormat&) {});
+            QFile f(p);
+            if (f.open(QIODevice::ReadOnly))
+                full = f.readAll();
+        }
+        QByteArray binary;
+        for (int i = 0; i < 4096; ++i)
+            binary.append(char((i * 7919) & 0xff));
+        QTest::newRow("listed file of another kind") << "notes.txt" << QByteArray("x") << "does not exist";
+        QTest::newRow("binary") << "bin.ini" << binary << "not a settings file";
+        QTest::newRow("text without keys") << "text.ini" << QByteArray("hello\nworld\n") << "Format";
+        QTest::newRow("cut short") << "cut.ini" << full.left(full.indexOf("VCodec")) << "VSetMode";
+        QTest::newRow("missing key") << "key.ini" << QByteArray(full).replace("AVolume=100\n", "") << "AVolume";
+        QTest::newRow("volume no number") << "vol.ini" << QByteArray(full).replace("AVolume=100", "AVolume=loud")
+                                          << "AVolume";
+        QTest::newRow("flag no flag") << "flag.ini" << QByteArray(full).replace("VKeepWH=true", "VKeepWH=maybe")
+                                      << "VKeepWH";
+        QTest::newRow("unknown container") << "cont.ini" << QByteArray(full).replace("Format=mp4", "Format=webm")
+                                           << "Format";
+        QTest::newRow("empty codec") << "codec.ini" << QByteArray(full).replace("VCodec=h264", "VCodec=")
+                                     << "VCodec";
+    }
+
+    void readDamagedLoadsDefaults()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, said);
+        QVERIFY(!bytes.isEmpty());
+        writeFile(FormatScheme::Folder() + "/" + file, bytes);
+        QComboBox containers;
+        fillContainers(&containers);
+        containers.setCurrentIndex(2);
+        QFormatDialog d;
+        d.SetContainerCombo(&containers);
+        d.SetFormat(2);
+        d.show();
+        // Everything away from the defaults first.
+        clickCheck(&d, "checkBoxVQuality");
+        QVERIFY(choose(&d, "comboBoxVBitRate", "35"));
+        QVERIFY(choose(&d, "comboBoxVCodec", "mjpeg"));
+        clickCheck(&d, "checkBoxVKeepWH");
+        QVERIFY(choose(&d, "comboBoxVSize", "640x480"));
+        QVERIFY(choose(&d, "comboBoxVAspect", "4:3"));
+        clickCheck(&d, "checkBoxKeepFrameRate");
+        QVERIFY(choose(&d, "comboBoxVFrameRate", "60 fps"));
+        clickCheck(&d, "checkBoxKeepACodec");
+        QVERIFY(choose(&d, "comboBoxABitRate", "320 kbps"));
+        QVERIFY(choose(&d, "comboBoxACodec", "mp3"));
+        QVERIFY(choose(&d, "comboBoxChannels", "1 channels mono"));
+        QVERIFY(choose(&d, "comboBoxASampleRate", "8000 Hz"));
+        child<QSpinBox>(&d, "spinBoxVolume")->setValue(10);
+
+        QString text;
+        answerBox(QMessageBox::Ok, &text);
+        clickTool(&d, "BtnSchemeRead");
+        QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), 10000);
+        QVERIFY2(text.contains(said), qPrintable(text));
+        QVERIFY(text.contains(FormatScheme::Folder()));
+        QVERIFY(text.contains("default settings were loaded"));
+
+        const FormatSettings defaults;
+        QCOMPARE(containers.currentIndex(), 0);
+        QCOMPARE(d.Container(), 0);
+        QCOMPARE(child<QCheckBox>(&d, "checkBoxVQuality")->isChecked(), defaults.VSetMode);
+        QCOMPARE(combo(&d, "comboBoxVBitRate")->currentText(), defaults.VBitRate);
+        QCOMPARE(combo(&d, "comboBoxVCodec")->currentText(), defaults.VCodec);
+        QCOMPARE(child<QCheckBox>(&d, "checkBoxVKeepWH")->isChecked(), defaults.VKeepWH);
+        QCOMPARE(combo(&d, "comboBoxVSize")->currentText(), defaults.VSize);
+        QCOMPARE(combo(&d, "comboBoxVAspect")->currentText(), defaults.VAspect);
+        QCOMPARE(child<QCheckBox>(&d, "checkBoxKeepFrameRate")->isChecked(), defaults.VKeepFrameRate);
+        QCOMPARE(combo(&d, "comboBoxVFrameRate")->currentText(), defaults.VFrameRate);
+        QCOMPARE(child<QCheckBox>(&d, "checkBoxKeepACodec")->isChecked(), defaults.AKeepCodec);
+        QCOMPARE(combo(&d, "comboBoxABitRate")->currentText(), defaults.ABitRate);
+        QCOMPARE(combo(&d, "comboBoxChannels")->currentText(), defaults.AChannels);
+        QCOMPARE(combo(&d, "comboBoxASampleRate")->currentText(), defaults.ASample);
+        QCOMPARE(child<QSpinBox>(&d, "spinBoxVolume")->value(), defaults.AVolume);
+        // aac is no avi item: the avi lists keep their choice.
+        QCOMPARE(combo(&d, "comboBoxACodec")->currentText(), QString("mp3"));
+    }
+
+    void deleteAsksThenRemoves_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("confirmed") << false << true;
+        QTest::newRow("read-only file") << true << true;
+        QTest::newRow("cancelled") << false << false;
+    }
+
+    void deleteAsksThenRemoves()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(bool, confirm);
+        const QString path = FormatScheme::PathOf("old");
+        writeScheme(path, [](ConfigFormat&) {});
+        writeScheme(FormatScheme::PathOf("zz"), [](ConfigFormat&) {});
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        QFormatDialog d;
+        d.show();
+        QString question;
+        answerBox(confirm ? QMessageBox::Ok : QMessageBox::Cancel, &question);
+        clickTool(&d, "BtnSchemeDelete");
+        QCOMPARE(question, QString("Are you sure to delete the format options ?"));
+        QCOMPARE(QFile::exists(path), !confirm);
+        QCOMPARE(rows(&d), confirm ? QStringList{"zz"} : (QStringList{"old", "zz"}));
+        QVERIFY(QFile::exists(FormatScheme::PathOf("zz")));
+    }
+
+    // A scheme that is a link goes; what it points at keeps its permissions.
+    void deleteLinkLeavesTarget()
+    {
+        QTemporaryDir elsewhere;
+        const QString target = elsewhere.filePath("kept.ini");
+        writeScheme(target, [](ConfigFormat&) {});
+        const QFileDevice::Permissions perms = QFileDevice::ReadOwner | QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(target, perms));
+        QVERIFY(QFile::link(target, FormatScheme::PathOf("link")));
+        QFormatDialog d;
+        d.show();
+        QCOMPARE(rows(&d), QStringList{"link"});
+        answerBox(QMessageBox::Ok);
+        clickTool(&d, "BtnSchemeDelete");
+        QVERIFY(!QFileInfo(FormatScheme::PathOf("link")).isSymLink());
+        QVERIFY(QFile::exists(target));
+        // Owner, group and others; the "user" bits say what the running user may do.
+        QCOMPARE(QFile::permissions(target) & QFileDevice::Permissions(0x7077), perms);
+        QVERIFY(rows(&d).isEmpty());
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    TestFormatSchemes test;
+    return Kit::runIsolated(argc, argv, &test);
+}
+
+#include "tst_formatschemes.moc"

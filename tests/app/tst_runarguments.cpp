@@ -1,0 +1,243 @@
+#include "ConfigFormat.h"
+#include "dialogs/FormatPresets.h"
+#include "RunArguments.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(FormatSettings)
+
+namespace {
+
+// The settings as a first run creates them.
+FormatSettings FirstRun()
+{
+    return FormatSettings();
+}
+
+FormatSettings With(const std::function<void(FormatSettings&)>& change)
+{
+    FormatSettings s;
+    change(s);
+    return s;
+}
+
+const QStringList kDefaultAudio{"-b:a", "64k", "-acodec", "aac", "-ac", "2", "-ar", "44100", "-vol", "256"};
+
+} // namespace
+
+class TestRunArguments : public QObject
+{
+    Q_OBJECT
+private slots:
+    void commonArguments_data()
+    {
+        QTest::addColumn<FormatSettings>("format");
+        QTest::addColumn<QString>("ext");
+        QTest::addColumn<qlonglong>("bitRate");
+        QTest::addColumn<float>("fps");
+        QTest::addColumn<QString>("graph");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<float>("expectedFps");
+
+        const QString g = "movie=/w/a.png[wm];[in][wm]overlay=10:10[out]";
+        // Word for word the first-run example, with the volume on the converter's 256 scale.
+        QTest::newRow("first run, mp4, one image layer")
+            << FirstRun() << "mp4" << 2000000LL << 25.0f << g
+            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-vf", g, "-b:v", "2000k", "-r", "25.000"}
+                + kDefaultAudio + QStringList{"-y"})
+            << 25.0f;
+        QTest::newRow("mp3 from a video with layers: no picture options")
+            << FirstRun() << "mp3" << 2000000LL << 25.0f << g
+            << (QStringList{"-i", "/s/clip.mp4", "-vn"} + kDefaultAudio + QStringList{"-y"}) << 25.0f;
+        QTest::newRow("m4a gets no picture")
+            << FirstRun() << "m4a" << 0LL << 25.0f << QString()
+            << (QStringList{"-i", "/s/clip.mp4", "-vn"} + kDefaultAudio + QStringList{"-y"}) << 25.0f;
+        QTest::newRow("wav gets no picture, copy codec ignored")
+            << With([](FormatSettings& s) { s.VCodec = "copy"; s.ACodec = "pcm_s16le"; }) << "wav" << 0LL << 25.0f
+            << g
+            << QStringList{"-i", "/s/clip.mp4", "-vn", "-b:a", "64k", "-acodec", "pcm_s16le", "-ac", "2", "-ar",
+                           "44100", "-vol", "256", "-y"}
+            << 25.0f;
+        QTest::newRow("video copy: straight to the audio options")
+            << With([](FormatSettings& s) { s.VCodec = "copy"; s.VKeepWH = false; s.VAspect = "16:9"; })
+            << "mkv" << 2000000LL << 25.0f << g
+            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "copy"} + kDefaultAudio + QStringList{"-y"}) << 25.0f;
+        QTest::newRow("auto bit rate in kilobits, rounded down")
+            << FirstRun() << "mkv" << 1499999LL << 30.0f << QString()
+            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "1499k", "-r", "30.000"}
+                + kDefaultAudio + QStringList{"-y"})
+            << 30.0f;
+        QTest::newRow("auto bit rate in quality mode too")
+            << With([](FormatSettings& s) { s.VSetMode = true; }) << "mp4" << 1499999LL << 25.0f << QString()
+            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "1499k", "-r", "25.000"}
+                + kDefaultAudio + QStringList{"-y"})
+            << 25.0f;
+        QTest::newRow("quality 50 high")
+            << With([](FormatSettings& s) { s.VSetMode = true; s.VBitRate = "50 high"; s.VCodec = "h265"; })
+            << "mp4" << 1499999LL << 25.0f << QString()
+            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx265", "-qmin", "1", "-qmax", "6", "-r", "25.000"}
+                + kDefaultAudio + QStringList{"-y"})
+            << 25.0f;
+        QTest::newRow("bit rate entry, other codec verbatim")
+            << With([](FormatSettings& s) { s.VBitRate = "64 kbps"; s.VCodec = "mpeg2video"; }) << "ts" << 1LL
+            << 25.0f << QString()
+            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "mpeg2video", "-b:v", "64k", "-r", "25.000"}
+                + kDefaultAudio + QStringList{"-y"})
+            << 25.0f;
+        QTest::newRow("set rate, named size, aspect")
+            << With([](FormatSettings& s) {
+                   s.VCodec = "xvid";
+                   s.VKeepFrameRate = false;
+                   s.VFrameRate = "29.976 fps";
+                   s.VKeepWH = false;
+                   s.VSize = "320x240 VGA";
+                   s.VAspect = "4:3";
+               })
+            << "avi" << 800000LL << 25.0f << QString()
+            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libxvid", "-b:v", "800k", "-r", "29.976", "-s",
+                            "320x240", "-aspect", "4:3"}
+                + kDefaultAudio + QStringList{"-y"})
+            << 29.976f;
+        QTest::newRow("typed size passes, text without a size is left out")
+            << With([](FormatSettings& s) { s.VKeepWH = false; s.VSize = "1000x500"; }) << "mp4" << 0LL << 25.0f
+            << QString()
+            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "0k", "-r", "25.000", "-s", "1000x500"}
+                + kDefaultAudio + QStringList{"-y"})
+            << 25.0f;
+        QTest::newRow("no size in the text")
+            << With([](FormatSettings& s) { s.VKeepWH = false; s.VSize = "large"; }) << "mp4" << 0LL << 25.0f
+            << QString()
+            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "0k", "-r", "25.000"} + kDefaultAudio
+                + QStringList{"-y"})
+            << 25.0f;
+        QTest::newRow("unprobed source: no rate of 0")
+            << FirstRun() << "mp4" << 0LL << 0.0f << QString()
+            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "0k"} + kDefaultAudio
+                + QStringList{"-y"})
+            << 0.0f;
+        QTest::newRow("keep audio codec")
+            << With([](FormatSettings& s) { s.AKeepCodec = true; }) << "mov" << 1000LL << 25.0f << QString()
+            << QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "1k", "-r", "25.000", "-c:a", "copy", "-y"}
+            << 25.0f;
+        QTest::newRow("audio codec copy, mono, 48 kHz ignored")
+            << With([](FormatSettings& s) { s.ACodec = "copy"; s.AChannels = "1 channels mono"; })
+            << "mp3" << 1000LL << 25.0f << QString() << QStringList{"-i", "/s/clip.mp4", "-vn", "-c:a", "copy", "-y"}
+            << 25.0f;
+        QTest::newRow("half volume, mono, 48 kHz, 192 kbps")
+            << With([](FormatSettings& s) {
+                   s.AVolume = 50;
+                   s.AChannels = "1 channels mono";
+                   s.ASample = "48000 Hz";
+                   s.ABitRate = "192 kbps";
+                   s.ACodec = "mp3";
+               })
+            << "mp3" << 0LL << 25.0f << QString()
+            << QStringList{"-i", "/s/clip.mp4", "-vn", "-b:a", "192k", "-acodec", "mp3", "-ac", "1", "-ar", "48000",
+                           "-vol", "128", "-y"}
+            << 25.0f;
+        QTest::newRow("silence and six times")
+            << With([](FormatSettings& s) { s.AVolume = 0; }) << "m4a" << 0LL << 25.0f << QString()
+            << QStringList{"-i", "/s/clip.mp4", "-vn", "-b:a", "64k", "-acodec", "aac", "-ac", "2", "-ar", "44100",
+                           "-vol", "0", "-y"}
+            << 25.0f;
+    }
+
+    void commonArguments()
+    {
+        QFETCH(FormatSettings, format);
+        QFETCH(QString, ext);
+        QFETCH(qlonglong, bitRate);
+        QFETCH(float, fps);
+        QFETCH(QString, graph);
+        QFETCH(QStringList, expected);
+        QFETCH(float, expectedFps);
+        const ST_RUN_ARGS run = RunArguments::CommonArguments(format, ext, "/s/clip.mp4", bitRate, fps, graph);
+        QCOMPARE(run.arguments, expected);
+        QCOMPARE(run.frameRate, expectedFps);
+    }
+
+    void durationText_data()
+    {
+        QTest::addColumn<qlonglong>("us");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unprobed") << 0LL << "00:00:00.00";
+        QTest::newRow("one hour two minutes 5.45 s") << 3725450000LL << "01:02:05.45";
+        QTest::newRow("3.45 s past 1:02") << 3723450000LL << "01:02:03.45";
+        QTest::newRow("hours past two digits") << 360000000000LL << "100:00:00.00";
+        QTest::newRow("hundredths cut, not rounded") << 1999999LL << "00:00:01.99";
+    }
+
+    void durationText()
+    {
+        QFETCH(qlonglong, us);
+        QFETCH(QString, text);
+        QCOMPARE(RunArguments::DurationText(us), text);
+    }
+
+    void refusal_data()
+    {
+        QTest::addColumn<FormatSettings>("format");
+        QTest::addColumn<QString>("ext");
+        QTest::addColumn<QString>("sourceVideo");
+        QTest::addColumn<QString>("sourceAudio");
+        QTest::addColumn<QString>("refusedCodec");
+
+        const auto codecs = [](const QString& v, const QString& a) {
+            return With([v, a](FormatSettings& s) { s.VCodec = v; s.ACodec = a; });
+        };
+        QTest::newRow("mp4 defaults") << codecs("h264", "aac") << "mp4" << "h264" << "aac" << QString();
+        QTest::newRow("flv h265 (the converter refuses)") << codecs("h265", "aac") << "flv" << "" << "" << "hevc";
+        QTest::newRow("avi h265 (the converter writes an unreadable picture)")
+            << codecs("h265", "mp2") << "avi" << "" << "" << "hevc";
+        QTest::newRow("avi mjpeg pcm") << codecs("mjpeg", "pcm_s16le") << "avi" << "" << "" << QString();
+        QTest::newRow("mpg copies an h264 picture") << codecs("copy", "mp2") << "mpg" << "h264" << "aac" << "h264";
+        QTest::newRow("mpg copies an mpeg2 picture")
+            << codecs("copy", "mp2") << "mpg" << "mpeg2video" << "aac" << QString();
+        QTest::newRow("mpg copies aac sound") << codecs("mpeg2video", "copy") << "mpg" << "h264" << "aac" << "aac";
+        QTest::newRow("mp3 keeps aac sound")
+            << With([](FormatSettings& s) { s.AKeepCodec = true; s.ACodec = "mp3"; }) << "mp3" << "h264" << "aac"
+            << "aac";
+        QTest::newRow("mp3 keeps mp3 sound") << codecs("copy", "copy") << "mp3" << "" << "mp3" << QString();
+        QTest::newRow("copy of an unknown source passes") << codecs("copy", "copy") << "flv" << "" << "" << QString();
+        QTest::newRow("ts mpeg2 mp2") << codecs("mpeg2video", "mp2") << "ts" << "" << "" << QString();
+        QTest::newRow("wav keeps aac sound") << codecs("copy", "copy") << "wav" << "h264" << "aac" << QString();
+    }
+
+    void refusal()
+    {
+        QFETCH(FormatSettings, format);
+        QFETCH(QString, ext);
+        QFETCH(QString, sourceVideo);
+        QFETCH(QString, sourceAudio);
+        QFETCH(QString, refusedCodec);
+        const QString why = RunArguments::Refusal(format, ext, sourceVideo, sourceAudio);
+        if (refusedCodec.isEmpty()) {
+            QVERIFY2(why.isEmpty(), qPrintable(why));
+        } else {
+            QVERIFY(why.contains(" " + ext + " "));
+            QVERIFY2(why.contains(" " + refusedCodec + " "), qPrintable(why));
+        }
+    }
+
+    // Of every pair the format lists offer, only HEVC in flv and avi is refused.
+    void listedPairsAccepted()
+    {
+        for (int c = FORMAT_MP4; c <= FORMAT_WAV; ++c) {
+            const QString ext = FormatPresets::ContainerName(c);
+            QStringList videos = FormatPresets::VideoCodecs(c);
+            if (videos.isEmpty())
+                videos << "copy";
+            for (const QString& v : videos) {
+                for (const QString& a : FormatPresets::AudioCodecs(c)) {
+                    const FormatSettings s = With([&](FormatSettings& f) { f.VCodec = v; f.ACodec = a; });
+                    const bool refused = !RunArguments::Refusal(s, ext, "h264", "aac").isEmpty();
+                    const bool expected = v == "h265" && (ext == "flv" || ext == "avi");
+                    QVERIFY2(refused == expected, qPrintable(ext + " " + v + " " + a));
+                }
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRunArguments)
+#include "tst_runarguments.moc"
