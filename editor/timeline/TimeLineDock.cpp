@@ -3,12 +3,9 @@
 #include "TimeLineWidget.h"
 
 TimeLineDock::TimeLineDock(QWidget* parent)
-    : QDockWidget(parent)
+    : PanelWidget(parent)
 {
-    // Movement locked: not movable, and an empty title-bar widget hides the
-    // standard title bar.
-    setFeatures(features() & ~QDockWidget::DockWidgetMovable);
-    setTitleBarWidget(new QWidget(this));
+    SetMovementLocked(true);
     timeline_ = new TimeLineWidget(this);
     setWidget(timeline_);
 }

@@ -1,10 +1,10 @@
 #pragma once
-#include <QDockWidget>
+#include "docks/PanelWidget.h"
 
 class TimeLineWidget;
 
 // A dock holding the timeline panel, fixed in place without a title bar.
-class TimeLineDock : public QDockWidget
+class TimeLineDock : public PanelWidget
 {
     Q_OBJECT
 public:

@@ -1,0 +1,61 @@
+#pragma once
+// The real editor window on a generated source row, with its file dialogs
+// answered by the test and its message boxes closed and recorded.
+#include "Core.h"
+#include "EditorMainWindow.h"
+#include "ST_OPTS.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTimer>
+
+namespace EditorTest {
+
+inline void ResetCore(const QString& source, int width, int height)
+{
+    Core* core = Core::instance();
+    core->Layers.clear();
+    core->Rows.clear();
+    ST_OPTS opts;
+    InitOpts(&opts);
+    opts.width = width;
+    opts.height = height;
+    opts.path = source;
+    core->Rows << opts;
+    core->CurrentRow = 0;
+    core->Subtitle.Events.clear();
+    core->Subtitle.Styles = {SubtitleParser::MakeDefaultStyle()};
+    core->SubtitlePath.clear();
+}
+
+// Closes every message box that comes up and keeps its text.
+class BoxCloser : public QObject
+{
+public:
+    QStringList texts;
+    BoxCloser()
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this]() {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                box->reject();
+            }
+        });
+        m_timer.start();
+    }
+
+private:
+    QTimer m_timer;
+};
+
+// Answers the window's file dialogs from a list, in order.
+inline void AnswerFiles(EditorMainWindow* window, QStringList* answers)
+{
+    window->AskFileName = [answers](bool, const QString&, const QString&) {
+        return answers->isEmpty() ? QString() : answers->takeFirst();
+    };
+}
+
+} // namespace EditorTest

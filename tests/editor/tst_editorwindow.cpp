@@ -1,0 +1,510 @@
+// The editor window offscreen with its real canvas, docks and player: layers
+// added by the actions and listed by the dock, projects saved and opened,
+// source-frame edits written twice, subtitles loaded, and the preview's
+// states including the starts that cannot play.
+#include <QtTest>
+
+#include "AssLibrary.h"
+#include "CLayerInfo.h"
+#include "EditorTestTools.h"
+#include "JxOFile.h"
+#include "LumacrestResources.h"
+#include "QWatermarkBase.h"
+#include "ST_CROP_THICK.h"
+#include "TestMedia.h"
+#include "canvas/QCanvasItem.h"
+#include "canvas/QWatermarkScene.h"
+#include "canvas/QWatermarkView.h"
+#include "dialogs/CropDialog.h"
+#include "text/VTextPropSheetDialog.h"
+#include "docks/LayeredManageWidget.h"
+#include "ffplay.h"
+
+#include <QClipboard>
+#include <QDockWidget>
+#include <QScreen>
+#include "Slider.h"
+#include <QStandardItemModel>
+#include <QTableWidget>
+#include <QTimeEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <unistd.h>
+
+using namespace EditorTest;
+
+namespace {
+bool IsRed(QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; }
+
+// The bounding box of the red pixels, right and bottom inclusive.
+QRect RedBox(const QImage& image)
+{
+    int l = image.width(), t = image.height(), r = -1, b = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (IsRed(image.pixelColor(x, y))) {
+                l = qMin(l, x);
+                t = qMin(t, y);
+                r = qMax(r, x);
+                b = qMax(b, y);
+            }
+    return r < 0 ? QRect() : QRect(QPoint(l, t), QPoint(r, b));
+}
+bool Near(const QRect& a, const QRect& b, int tolerance)
+{
+    return qAbs(a.left() - b.left()) <= tolerance && qAbs(a.top() - b.top()) <= tolerance
+        && qAbs(a.right() - b.right()) <= tolerance && qAbs(a.bottom() - b.bottom()) <= tolerance;
+}
+} // namespace
+
+class TestEditorWindow : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_clip;  // 320 x 240 grey with a red box at its top-left, 2 s
+    QString m_png;   // blue 60 x 40
+    QString m_video; // green 64 x 48
+    QScopedPointer<EditorMainWindow> m_window;
+
+    QAction* Action(const char* name) { return m_window->findChild<QAction*>(name); }
+    QTableWidget* LayerTable() { return m_window->LayerDock()->Panel()->m_table; }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        InitLumacrestResources();
+        if (!g_ass_library)
+            g_ass_library = ass_library_init(); // main's handle
+        m_clip = m_dir.path() + "/frame.mp4";
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=c=gray:s=320x240:d=2:r=25", "-vf",
+                                         "drawbox=x=0:y=0:w=80:h=60:color=red:t=fill", "-pix_fmt", "yuv420p",
+                                         m_clip}));
+        m_png = TestMedia::MakeImage(m_dir.path(), "blue.png", 60, 40, "blue");
+        QVERIFY(!m_png.isEmpty());
+        m_video = TestMedia::MakeSolidVideo(m_dir.path(), "green", "green.mp4", 1.0, 64, 48);
+        QVERIFY(!m_video.isEmpty());
+    }
+
+    void init()
+    {
+        ResetCore(m_clip, 320, 240);
+        m_window.reset(new EditorMainWindow);
+        m_window->resize(1000, 700);
+        m_window->InitCanvas(m_clip);
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        Core::instance()->Layers.clear();
+    }
+
+    void formAndLayout()
+    {
+        EditorMainWindow* w = m_window.data();
+        QVERIFY(w->isHidden());
+        QCOMPARE(w->windowTitle(), QString("Editor"));
+        const auto* bar = w->findChild<QToolBar*>("toolBar");
+        QVERIFY(bar);
+        QStringList names;
+        for (QAction* a : bar->actions())
+            names << (a->isSeparator() ? QString("|") : a->objectName());
+        QCOMPARE(names.join(' '), QString("actionOpen actionSave | actionAdd_Video actionAdd_Image actionAdd_Text "
+                                          "actionAdd_Subtitle | actionCrop actionRotate_left actionRotate_right "
+                                          "actionFlip_horizontal actionFlip_vertical"));
+        QCOMPARE(Action("actionFlip_horizontal")->text(), QString("Flip horizontal "));
+        QCOMPARE(w->dockWidgetArea(w->LayerDock()), Qt::RightDockWidgetArea);
+        QCOMPARE(w->LayerDock()->windowTitle(), QString("Watermark"));
+        QVERIFY(Core::instance()->EditorWindow() == w);
+        QCOMPARE(Core::instance()->CanvasSize(), QSize(320, 240));
+        // The slider spans the source in milliseconds and waits for a preview.
+        Slider* slider = w->PlayerBar()->m_slider;
+        QVERIFY(qAbs(slider->maximum() - 2000) <= 100);
+        QVERIFY(!slider->isEnabled());
+    }
+
+    void zoomFollowsTheScreen_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("small") << 160 << 120;
+        QTest::newRow("wide") << 1920 << 192;
+        QTest::newRow("tall") << 192 << 1920;
+    }
+    void zoomFollowsTheScreen()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        const QString clip = TestMedia::MakeVideo(m_dir.path(), QString("z%1x%2.mp4").arg(width).arg(height), 0.2,
+                                                  width, height);
+        QVERIFY(!clip.isEmpty());
+        m_window->InitCanvas(clip);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const float rw = float(width) / (float(screen.width()) * 0.7f);
+        const float rh = float(height) / (float(screen.height()) * 0.7f);
+        const double expected = (rw > 0.9f || rh > 0.9f) ? double(100.0f / qMax(rw, rh) * 0.8f) : 100.0;
+        QCOMPARE(m_window->View()->zoom(), expected);
+    }
+
+    // Layers added through the actions, listed, edited in the dock, saved,
+    // then changed and the project opened again: the saved state returns.
+    void layersListedSavedAndOpened()
+    {
+        BoxCloser boxes;
+        QStringList answers = {m_png, m_video};
+        AnswerFiles(m_window.data(), &answers);
+        Action("actionAdd_Image")->trigger();
+        Action("actionAdd_Video")->trigger();
+        QTimer::singleShot(0, this, [&]() {
+            auto* dialog = qobject_cast<VTextPropSheetDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->WordArt.Text = "Mark";
+            dialog->accept();
+        });
+        Action("actionAdd_Text")->trigger();
+        QList<QWatermarkBase*> layers = Core::instance()->Layers;
+        QCOMPARE(layers.size(), 3);
+        QCOMPARE(layers[2]->GetLayer()->Type, 3);
+        layers[0]->setPos(30, 40);
+        layers[1]->setPos(200, 120);
+        layers[2]->setPos(12, 150);
+        QCOMPARE(LayerTable()->rowCount(), 3);
+        QCOMPARE(m_window->LayerDock()->RowOf(layers[0]), 0);
+        QCOMPARE(m_window->LayerDock()->RowOf(layers[1]), 1);
+
+        // The dock edits exactly the selected layer; the row's own times.
+        LayerTable()->selectRow(1);
+        m_window->LayerDock()->Panel()->m_spinTransparent.setValue(55);
+        m_window->LayerDock()->Panel()->m_comboFade.setCurrentIndex(3);
+        qobject_cast<QTimeEdit*>(LayerTable()->cellWidget(1, 1))->setTime(QTime(0, 0, 0, 500));
+        qobject_cast<QTimeEdit*>(LayerTable()->cellWidget(1, 2))->setTime(QTime(0, 0, 1, 500));
+        QCOMPARE(layers[1]->GetLayer()->Transparent, 55);
+        QCOMPARE(layers[1]->GetLayer()->Fade, 3);
+        QCOMPARE(layers[1]->GetLayer()->StartTime, 500000LL);
+        QCOMPARE(layers[1]->GetLayer()->EndTime, 1500000LL);
+        QCOMPARE(layers[0]->GetLayer()->Transparent, 100);
+        QCOMPARE(layers[0]->GetLayer()->Fade, 0);
+
+        Core* core = Core::instance();
+        const QString graph = core->GetCommandArg(0);
+        QVERIFY(!graph.isEmpty());
+        const QString project = m_dir.path() + "/project";
+        answers = QStringList{project};
+        Action("actionSave")->trigger();
+        QVERIFY(QFileInfo::exists(project) || QFileInfo::exists(project + ".jxo"));
+        const QString saved = QFileInfo::exists(project) ? project : project + ".jxo";
+
+        // Close, change things, reopen the row, open the project.
+        m_window->close();
+        QVERIFY(m_window->isHidden());
+        m_window->Scene()->DeleteLayers({layers[0]});
+        layers[1]->setPos(5, 5);
+        m_window->InitCanvas(m_clip);
+        answers = QStringList{saved};
+        Action("actionOpen")->trigger();
+        QTRY_COMPARE(core->Layers.size(), 3);
+        const QList<QWatermarkBase*> opened = core->Layers;
+        QCOMPARE(opened[0]->GetLayer()->Type, 2);
+        QCOMPARE(opened[0]->pos(), QPointF(30, 40));
+        QCOMPARE(opened[1]->GetLayer()->Type, 1);
+        QCOMPARE(opened[1]->pos(), QPointF(200, 120));
+        QCOMPARE(opened[1]->GetLayer()->Fade, 3);
+        QCOMPARE(opened[2]->GetLayer()->Type, 3);
+        QCOMPARE(opened[2]->GetLayer()->WordArt.Text, QString("Mark"));
+        QCOMPARE(opened[2]->pos(), QPointF(12, 150));
+        QCOMPARE(LayerTable()->rowCount(), 3);
+        QCOMPARE(m_window->LayerDock()->RowOf(opened[0]), 0);
+        QCOMPARE(qobject_cast<QTimeEdit*>(LayerTable()->cellWidget(1, 1))->time(), QTime(0, 0, 0, 500));
+        QCOMPARE(core->GetCommandArg(0), graph);
+
+        // A layer moved to a fraction of a pixel is saved at the whole pixel.
+        opened[0]->setPos(10.7, 20.2);
+        QVERIFY(m_window->SaveProject(saved));
+        JxOFile file;
+        file.ProjectPath = saved;
+        QVERIFY(file.Open());
+        QCOMPARE(file.LayerList.size(), 3);
+        QCOMPARE(QPoint(file.LayerList[0].x, file.LayerList[0].y), QPoint(10, 20));
+        QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('\n')));
+    }
+
+    void failedProjectReadAndSaveAreSaid()
+    {
+        QVERIFY(m_window->Scene()->AddLayerImage(m_png));
+        const QString junk = m_dir.path() + "/junk.jxo";
+        QFile file(junk);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\x01\x02 not a project");
+        file.close();
+        BoxCloser boxes;
+        QVERIFY(!m_window->OpenProject(junk));
+        QCOMPARE(Core::instance()->Layers.size(), 1);
+        QCOMPARE(LayerTable()->rowCount(), 1);
+        QVERIFY(m_window->LastMessage().contains("junk.jxo"));
+        QVERIFY(!m_window->SaveProject(m_dir.path() + "/no/such/folder/p.jxo"));
+        QVERIFY(m_window->LastMessage().contains("p.jxo"));
+        QTRY_COMPARE(boxes.texts.size(), 2);
+    }
+
+    void rotationCodes_data()
+    {
+        QTest::addColumn<QString>("presses");
+        QTest::addColumn<int>("code");
+        QTest::newRow("left") << "L" << 2;
+        QTest::newRow("left twice") << "LL" << 2;
+        QTest::newRow("left right") << "LR" << -1;
+        QTest::newRow("right") << "R" << 1;
+        QTest::newRow("right twice") << "RR" << 1;
+        QTest::newRow("right left") << "RL" << -1;
+        QTest::newRow("left right right") << "LRR" << 1;
+    }
+    void rotationCodes()
+    {
+        QFETCH(QString, presses);
+        QFETCH(int, code);
+        for (QChar c : presses)
+            Action(c == 'L' ? "actionRotate_left" : "actionRotate_right")->trigger();
+        const CLayerInfo* frame = m_window->Scene()->CanvasItem()->GetLayer();
+        QCOMPARE(frame->Rotation, code);
+        QCOMPARE(Core::instance()->Rows[0].rotate, code);
+        const QSize size = code == -1 ? QSize(320, 240) : QSize(240, 320);
+        QCOMPARE(QSize(frame->Width, frame->Height), size);
+        QCOMPARE(m_window->Scene()->sceneRect(), QRectF(QPointF(0, 0), QSizeF(size)));
+        QCOMPARE(m_window->View()->sceneRect(), QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+
+    void flipsAndCropWriteBothRecords()
+    {
+        const CLayerInfo* frame = m_window->Scene()->CanvasItem()->GetLayer();
+        ST_OPTS& row = Core::instance()->Rows[0];
+        Action("actionFlip_horizontal")->trigger();
+        QVERIFY(frame->FlipHorizontal && row.hflip);
+        Action("actionFlip_vertical")->trigger();
+        QVERIFY(frame->FlipVertical && row.vflip);
+        Action("actionFlip_vertical")->trigger();
+        QVERIFY(!frame->FlipVertical && !row.vflip);
+
+        Action("actionRotate_right")->trigger();
+        // The crop dialog shows the turned frame and its result is written twice.
+        QSize shown;
+        QTimer::singleShot(0, this, [&]() {
+            auto* dialog = qobject_cast<CropDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            shown = dialog->PixelRect().size();
+            ST_CROP_THICK crop;
+            crop.left = 0.1;
+            crop.top = 0.25;
+            crop.bottom = 0.25;
+            crop.changed = true;
+            dialog->OnCrop(crop);
+            dialog->accept();
+        });
+        Action("actionCrop")->trigger();
+        QCOMPARE(shown, QSize(240, 320));
+        QVERIFY(row.crop && frame->CropOn);
+        QCOMPARE(row.cropTop, 0.25);
+        QCOMPARE(frame->CropLeft, 0.1);
+        QCOMPARE(QSize(frame->Width, frame->Height), QSize(216, 160));
+        QCOMPARE(m_window->Scene()->sceneRect(), QRectF(0, 0, 216, 160));
+    }
+
+    // The converted first frame of the row is the frame the canvas shows.
+    void conversionMatchesTheCanvasFrame()
+    {
+        Action("actionFlip_horizontal")->trigger();
+        Action("actionRotate_left")->trigger();
+        ST_CROP_THICK crop;
+        crop.left = 0.125;
+        crop.bottom = 0.25;
+        crop.changed = true;
+        m_window->ApplyCrop(crop);
+        const QString graph = Core::instance()->GetCommandArg(0);
+        QVERIFY(!graph.isEmpty());
+        const QString out = m_dir.path() + "/converted.png";
+        QVERIFY(TestMedia::RunConverter({"-i", m_clip, "-vf", graph, "-frames:v", "1", out}));
+        const QImage converted(out);
+        const QImage canvas = m_window->Scene()->CanvasItem()->DisplayedFrame();
+        QCOMPARE(converted.size(), canvas.size());
+        const QRect a = RedBox(converted);
+        const QRect b = RedBox(canvas);
+        QVERIFY2(!b.isEmpty() && Near(a, b, 2), qPrintable(QString("%1,%2 %3x%4 vs %5,%6 %7x%8")
+                                                               .arg(a.x()).arg(a.y()).arg(a.width()).arg(a.height())
+                                                               .arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height())));
+    }
+
+    void subtitlesLoadReadOnly()
+    {
+        const QString srt = m_dir.path() + "/cues.SRT";
+        QFile file(srt);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1\n00:00:01,500 --> 00:00:03,250\nHello\n\n2\n00:00:04,000 --> 00:00:05,000\nWorld\n");
+        file.close();
+        QVERIFY(QFile::setPermissions(srt, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        // Root writes to read-only files: an immutable file stands in there.
+        bool immutable = false;
+        if (geteuid() == 0)
+            immutable = QProcess::execute("chattr", {"+i", srt}) == 0;
+        QStringList answers = {srt};
+        AnswerFiles(m_window.data(), &answers);
+        Action("actionAdd_Subtitle")->trigger();
+        if (immutable)
+            QProcess::execute("chattr", {"-i", srt});
+        QStandardItemModel* model = m_window->SubtitleModel();
+        QCOMPARE(model->rowCount(), 2);
+        QCOMPARE(model->item(0, 0)->text(), QString("00:00:01:500"));
+        QCOMPARE(model->item(0, 1)->text(), QString("00:00:03:250"));
+        QCOMPARE(model->item(0, 2)->text(), QString("Hello"));
+        QCOMPARE(model->horizontalHeaderItem(1)->text(), QString("Stop Time"));
+        QCOMPARE(Core::instance()->SubtitlePath, srt);
+        QCOMPARE(Core::instance()->Rows[0].subtitlePath, srt);
+        QVERIFY(Core::instance()->Rows[0].subtitle);
+
+        const QString ass = qEnvironmentVariable("LUMACREST_CORPUS") + "/subtitles/ass/libass-sub1.ass";
+        m_window->OpenSubtitle(ass);
+        QCOMPARE(model->rowCount(), Core::instance()->Subtitle.Events.size());
+        QVERIFY(model->rowCount() > 0);
+        QCOMPARE(m_window->SubtitleStyleNames().size(), Core::instance()->Subtitle.Styles.size());
+
+        m_window->OpenSubtitle(m_dir.path() + "/notes.txt");
+        QCOMPARE(model->rowCount(), 0);
+        QCOMPARE(Core::instance()->SubtitlePath, m_dir.path() + "/notes.txt");
+    }
+
+    void closeOnlyHides()
+    {
+        QVERIFY(m_window->Scene()->AddLayerImage(m_png));
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.data()));
+        QVERIFY(!m_window->close());
+        QVERIFY(m_window->isHidden());
+        QCOMPARE(Core::instance()->Layers.size(), 1);
+        QVERIFY(m_window->Scene()->CanvasItem());
+    }
+
+    void copyTimeCopiesTheShownText()
+    {
+        m_window->PlayerBar()->m_timeEdit->setTime(QTime(0, 1, 2, 345));
+        m_window->PlayerBar()->m_btnCopyTime->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("00:01:02:345"));
+    }
+
+    // Play, pause (the paused picture goes on the canvas, turned as the
+    // conversion turns it), play, stop.
+    void previewStates()
+    {
+        Action("actionFlip_horizontal")->trigger();
+        Action("actionRotate_left")->trigger();
+        QWatermarkBase* layer = m_window->Scene()->AddLayerImage(m_png);
+        QVERIFY(layer);
+        layer->setPos(150, 200); // clear of the red box
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.data()));
+        QCanvasItem* frame = m_window->Scene()->CanvasItem();
+        // Paint the stored frame black: the paused picture must replace it.
+        frame->GetLayer()->Image.fill(Qt::black);
+        frame->ItemUpdate();
+
+        int step = 0;
+        bool viewHiddenWhilePlaying = false, pictureOnCanvas = false, viewShownWhilePaused = false;
+        bool sliderEnabled = false;
+        QTimer driver;
+        QElapsedTimer clock;
+        clock.start();
+        connect(&driver, &QTimer::timeout, this, [&]() {
+            if (clock.elapsed() > 20000) {
+                m_window->OnStop();
+                return;
+            }
+            switch (step) {
+            case 0:
+                if (JxPlayerGetPosition() > 200000) {
+                    viewHiddenWhilePlaying = m_window->View()->isHidden() && !m_window->PlayerArea()->isHidden();
+                    sliderEnabled = m_window->PlayerBar()->m_slider->isEnabled();
+                    m_window->PlayerBar()->m_btnPlay->click();
+                    step = 1;
+                }
+                break;
+            case 1:
+                pictureOnCanvas = IsRed(frame->GetLayer()->Image.pixelColor(10, 10));
+                viewShownWhilePaused = !m_window->View()->isHidden() && !m_window->IsPlaying();
+                m_window->PlayerBar()->m_btnPlay->click();
+                step = 2;
+                break;
+            case 2:
+                if (m_window->IsPlaying() && m_window->View()->isHidden()) {
+                    m_window->PlayerBar()->m_btnStop->click();
+                    step = 3;
+                }
+                break;
+            default:
+                break;
+            }
+        });
+        driver.start(20);
+        m_window->PlayerBar()->m_btnPlay->click();
+        driver.stop();
+        QCOMPARE(step, 3);
+        QVERIFY(viewHiddenWhilePlaying);
+        QVERIFY(sliderEnabled);
+        QVERIFY(pictureOnCanvas);
+        QVERIFY(viewShownWhilePaused);
+        QVERIFY(m_window->IsPreviewIdle());
+        QVERIFY(!m_window->View()->isHidden());
+        QVERIFY(!m_window->PlayerBar()->m_slider->isEnabled());
+        QCOMPARE(m_window->PlayerBar()->m_btnPlay->toolTip(), QString("Play"));
+
+        const QString out = m_dir.path() + "/turned.png";
+        QVERIFY(TestMedia::RunConverter({"-i", m_clip, "-vf", Core::instance()->GetCommandArg(0), "-frames:v", "1", out}));
+        const QRect converted = RedBox(QImage(out));
+        const QRect paused = RedBox(frame->DisplayedFrame());
+        QVERIFY(!converted.isEmpty());
+        QVERIFY2(Near(converted, paused, 2), qPrintable(QString("%1,%2 %3x%4 vs %5,%6 %7x%8").arg(converted.x()).arg(converted.y()).arg(converted.width()).arg(converted.height()).arg(paused.x()).arg(paused.y()).arg(paused.width()).arg(paused.height())));
+    }
+
+    // Starts that cannot play come back idle with the controls reset.
+    void unplayableSourcesReturnToIdle_data()
+    {
+        QTest::addColumn<QString>("broken");
+        QTest::newRow("missing source") << "source";
+        QTest::newRow("missing layer file") << "layer";
+        QTest::newRow("no canvas") << "canvas";
+    }
+    void unplayableSourcesReturnToIdle()
+    {
+        QFETCH(QString, broken);
+        const QString copy = m_dir.path() + "/gone.mp4";
+        QFile::remove(copy);
+        QVERIFY(QFile::copy(m_clip, copy));
+        const QString png = m_dir.path() + "/gone.png";
+        QFile::remove(png);
+        QVERIFY(QFile::copy(m_png, png));
+        BoxCloser boxes;
+        if (broken == "canvas") {
+            m_window.reset(new EditorMainWindow);
+        } else {
+            Core::instance()->Rows[0].path = copy;
+            m_window->InitCanvas(copy);
+            QVERIFY(m_window->Scene()->AddLayerImage(png));
+            QFile::remove(broken == "source" ? copy : png);
+        }
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, m_window.data(), &EditorMainWindow::OnStop);
+        watchdog.start(20000);
+        m_window->PlayerBar()->m_btnPlay->click();
+        QVERIFY2(watchdog.isActive(), "the start had to be stopped from outside");
+        QVERIFY(m_window->IsPreviewIdle());
+        QCOMPARE(g_nPlayWindow, 0);
+        QVERIFY(!m_window->PlayerBar()->m_slider->isEnabled());
+        QCOMPARE(m_window->PlayerBar()->m_btnPlay->toolTip(), QString("Play"));
+        QVERIFY(!m_window->View()->isHidden());
+        if (broken == "canvas")
+            QTRY_COMPARE(boxes.texts.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestEditorWindow)
+#include "tst_editorwindow.moc"

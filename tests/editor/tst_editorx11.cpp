@@ -1,0 +1,159 @@
+// The editor's preview on a real X11 screen: the picture is drawn exactly
+// over the canvas frame with its layers, pause puts the frame on the canvas,
+// stop and unplayable sources return to idle. Runs only on the xcb platform
+// with SDL's x11 driver (xvfb-run); skipped in the headless runs.
+#include <QtTest>
+
+#include "CLayerInfo.h"
+#include "EditorTestTools.h"
+#include "LumacrestResources.h"
+#include "QWatermarkBase.h"
+#include "TestMedia.h"
+#include "canvas/QCanvasItem.h"
+#include "canvas/QWatermarkScene.h"
+#include "canvas/QWatermarkView.h"
+#include "ffplay.h"
+
+#include <QScreen>
+#include <QToolButton>
+
+using namespace EditorTest;
+
+namespace {
+bool IsBlue(QColor c) { return c.blue() > 150 && c.red() < 90 && c.green() < 90; }
+bool IsYellow(QColor c) { return c.red() > 180 && c.green() > 180 && c.blue() < 90; }
+
+QRect Box(const QImage& image, bool (*match)(QColor))
+{
+    int l = image.width(), t = image.height(), r = -1, b = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (match(image.pixelColor(x, y))) {
+                l = qMin(l, x);
+                t = qMin(t, y);
+                r = qMax(r, x);
+                b = qMax(b, y);
+            }
+    return r < 0 ? QRect() : QRect(QPoint(l, t), QPoint(r, b));
+}
+QString Text(const QRect& r)
+{
+    return QString::number(r.x()) + "," + QString::number(r.y()) + " " + QString::number(r.width()) + "x"
+        + QString::number(r.height());
+}
+} // namespace
+
+class TestEditorX11 : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_clip;
+    QString m_png;
+
+private slots:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != "xcb" || qgetenv("SDL_VIDEODRIVER") != "x11")
+            QSKIP("needs the xcb platform and SDL's x11 driver");
+        InitLumacrestResources();
+        QVERIFY(m_dir.isValid());
+        m_clip = TestMedia::MakeSolidVideo(m_dir.path(), "yellow", "yellow.mp4", 8.0, 320, 240);
+        m_png = TestMedia::MakeImage(m_dir.path(), "blue.png", 60, 40, "blue");
+        QVERIFY(!m_clip.isEmpty() && !m_png.isEmpty());
+    }
+
+    void previewOverTheCanvas()
+    {
+        ResetCore(m_clip, 320, 240);
+        EditorMainWindow window;
+        window.setGeometry(40, 40, 1000, 700);
+        window.InitCanvas(m_clip);
+        QWatermarkBase* layer = window.Scene()->AddLayerImage(m_png);
+        QVERIFY(layer);
+        layer->setPos(100, 80);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWatermarkView* view = window.View();
+        QTRY_VERIFY_WITH_TIMEOUT(view->isVisible() && view->viewport()->width() > 320, 5000);
+        QApplication::processEvents();
+        // Where the canvas shows the layer and the frame, on the screen.
+        const QPoint layerAt = view->viewport()->mapToGlobal(view->mapFromScene(QPointF(100, 80)));
+        const QPoint frameAt = view->viewport()->mapToGlobal(view->mapFromScene(QPointF(0, 0)));
+        QCanvasItem* frame = window.Scene()->CanvasItem();
+        frame->GetLayer()->Image.fill(Qt::black);
+        frame->ItemUpdate();
+
+        QScreen* screen = window.screen();
+        int step = 0;
+        QImage playing;
+        QRect blue, yellow;
+        bool pausedOnCanvas = false;
+        QTimer driver;
+        QElapsedTimer clock;
+        clock.start();
+        connect(&driver, &QTimer::timeout, this, [&]() {
+            if (clock.elapsed() > 40000) {
+                window.OnStop();
+                return;
+            }
+            if (step == 0 && JxPlayerGetPosition() > 300000) {
+                // Poll until the picture with its layer is on the screen.
+                // Only the frame's neighbourhood: the dock shows the layer too.
+                playing = screen->grabWindow(0, frameAt.x() - 20, frameAt.y() - 20, 360, 280).toImage();
+                blue = Box(playing, IsBlue);
+                yellow = Box(playing, IsYellow);
+                if (!blue.isEmpty() && yellow.width() > 300)
+                    step = 1;
+            } else if (step == 1) {
+                window.PlayerBar()->m_btnPlay->click();
+                step = 2;
+            } else if (step == 2) {
+                pausedOnCanvas = IsYellow(frame->GetLayer()->Image.pixelColor(5, 5)) && window.View()->isVisible();
+                window.PlayerBar()->m_btnStop->click();
+                step = 3;
+            }
+        });
+        driver.start(30);
+        window.PlayerBar()->m_btnPlay->click();
+        driver.stop();
+        if (!qEnvironmentVariableIsEmpty("LUMACREST_GRAB"))
+            playing.save(qEnvironmentVariable("LUMACREST_GRAB"));
+        QVERIFY2(step == 3, qPrintable(QString("stopped at step %1, blue %2, yellow %3")
+                                           .arg(step).arg(Text(blue), Text(yellow))));
+        blue.translate(frameAt - QPoint(20, 20));
+        yellow.translate(frameAt - QPoint(20, 20));
+        const QRect expectedBlue(layerAt, QSize(60, 40));
+        QVERIFY2((blue.topLeft() - expectedBlue.topLeft()).manhattanLength() <= 4
+                     && qAbs(blue.width() - 60) <= 4 && qAbs(blue.height() - 40) <= 4,
+                 qPrintable(Text(blue) + " expected " + Text(expectedBlue)));
+        QVERIFY2((yellow.topLeft() - frameAt).manhattanLength() <= 4 && qAbs(yellow.width() - 320) <= 4,
+                 qPrintable(Text(yellow) + " frame at " + QString::number(frameAt.x()) + "," + QString::number(frameAt.y())));
+        QVERIFY(pausedOnCanvas);
+        QVERIFY(window.IsPreviewIdle());
+        QVERIFY(window.View()->isVisible());
+    }
+
+    void unplayableSourceReturnsToIdle()
+    {
+        const QString gone = m_dir.path() + "/gone.mp4";
+        QVERIFY(QFile::copy(m_clip, gone));
+        ResetCore(gone, 320, 240);
+        EditorMainWindow window;
+        window.InitCanvas(gone);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QFile::remove(gone));
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, &window, &EditorMainWindow::OnStop);
+        watchdog.start(20000);
+        window.PlayerBar()->m_btnPlay->click();
+        QVERIFY2(watchdog.isActive(), "the start had to be stopped from outside");
+        QVERIFY(window.IsPreviewIdle());
+        QVERIFY(window.View()->isVisible());
+        QCOMPARE(window.PlayerBar()->m_btnPlay->toolTip(), QString("Play"));
+    }
+};
+
+QTEST_MAIN(TestEditorX11)
+#include "tst_editorx11.moc"
