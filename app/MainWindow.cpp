@@ -31,6 +31,7 @@ MainWindow::MainWindow(QWidget* parent)
     InitUI();
     connect(ui->widgetPlayer, SIGNAL(sigAddFile()), this, SLOT(on_actionAddFile_triggered()));
     connect(&m_jobs, SIGNAL(sigAllCompleted()), this, SLOT(OnAllCompleted()));
+    connect(ui->tableWidget, &QTableWidget::itemChanged, this, &MainWindow::OnStatusChanged);
 }
 
 MainWindow::~MainWindow()
@@ -245,11 +246,6 @@ void MainWindow::OnAllCompleted()
         SetRunLook();
 }
 
-void MainWindow::on_actionAddFile_triggered()
-{
-    // Files come in with the source list.
-}
-
 void MainWindow::on_actionQuit_triggered()
 {
     if (m_trayIcon)
@@ -257,5 +253,5 @@ void MainWindow::on_actionQuit_triggered()
     // A running converter must not outlive the program writing half a file.
     StopJobs();
     m_config.Save();
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(m_nExitCode);
 }

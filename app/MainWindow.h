@@ -6,7 +6,16 @@
 #include "ConfigSystem.h"
 #include "JobsManage.h"
 
+#include <QList>
+#include <QModelIndex>
+#include <QStringList>
+#include <functional>
+
+struct FormatSettings;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
+class QTableWidgetItem;
 class QHBoxLayout;
 class QMenu;
 class QSplitter;
@@ -31,14 +40,62 @@ public:
     ConfigSystem& Settings() { return m_config; }
     JobsManage& Jobs() { return m_jobs; }
 
+    // Appends one source row and its option record and makes it current.
+    void AddFile(const QString& path);
+    // Appends one ending clip to the current row and a row to the merge table.
+    void AddMergeFile(const QString& path);
+    // Appends one row to the music table only.
+    void AddMusicFile(const QString& path);
+    // Keeps the first index of each run of indexes on the same row.
+    static QList<QModelIndex> deleteRepeatList(QList<QModelIndex> indexes);
+    // The media entries of a folder, one level, sorted by name ignoring case.
+    static QStringList MediaEntries(const QString& folder);
+
+    // What a source row's status is, kept beside its display text.
+    enum RowState { RowReady = 0, RowQueued = 1, RowCompleted = 2 };
+    static constexpr int RowStateRole = Qt::UserRole + 1;
+    RowState StateOfRow(int row) const;
+
+    // The file and folder questions of the window go through here, so a test
+    // can answer them: (caption, start folder, folder wanted) -> chosen paths,
+    // empty when cancelled. Without a hook the toolkit's dialogs are asked.
+    using FileQuestion = std::function<QStringList(const QString&, const QString&, bool)>;
+    static void SetFileQuestion(FileQuestion question);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void OnAllCompleted();
+    void on_actionAdd_triggered() {}
     void on_actionAddFile_triggered();
+    void on_actionAddFolder_triggered();
+    void on_actionDelete_triggered();
+    void on_actionAll_Delete_triggered();
+    void on_actionReady_to_convert_triggered();
+    void on_tableWidget_customContextMenuRequested(const QPoint& pos);
+    void on_tableWidget_cellClicked(int row, int column);
+    void on_actionWatermark_triggered();
+    void on_actionRun_triggered();
+    void on_actionStop_triggered();
+    void on_actionOptions_triggered();
+    void on_actionAbout_triggered();
     void on_actionQuit_triggered();
+    void on_toolButtonFormatOption_clicked();
+    void on_toolButtonOutput_clicked();
+    void on_toolButtonOpen_clicked();
+    void on_tableWidgetMerge_customContextMenuRequested(const QPoint& pos);
+    void on_checkBoxSubtitleStream_stateChanged(int state);
+    void on_checkBoxCoverage_stateChanged(int state);
+    void on_comboBoxFormat_currentIndexChanged(int index);
+    void on_actionMediaInfo_triggered();
+    void on_actionMerge_Media_Infomation_triggered();
+
+private slots:
+    void OnStatusChanged(QTableWidgetItem* item);
 
 private:
     void InitUI();
@@ -48,6 +105,22 @@ private:
     // Run again.
     void StopJobs();
     void SetRunLook();
+    // The source folder dialogs, through the test hook when one is set.
+    QStringList AskFiles(const QString& caption, const QString& folder);
+    QString AskFolder(const QString& caption, const QString& folder);
+    // True while a job of the row has not reported its end.
+    bool RowHasLiveJobs(int row) const;
+    // Removes one source row with its record, when no job of it is live;
+    // false (and nothing removed) otherwise.
+    bool RemoveRow(int row);
+    // Keeps the current row inside the list (-1 when empty) and empties the
+    // tabs when the row they showed went.
+    void AfterRowsRemoved(bool currentRemoved);
+    void ClearTabs();
+    void RefusedDeletion();
+    // Queues the jobs of one source row; false when nothing was queued.
+    bool QueueRow(int row, const QString& ext, const FormatSettings& format);
+    static QString ClipDurationText(long long microseconds);
 
     Ui_MainWindow* ui;
     QVBoxLayout* m_frameLayout = nullptr;

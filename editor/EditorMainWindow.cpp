@@ -72,7 +72,6 @@ EditorMainWindow::~EditorMainWindow()
     delete ui;
     delete m_canvasBox;
     delete m_canvasHost;
-    delete m_subtitleModel;
     if (m_translator) {
         QApplication::removeTranslator(m_translator);
         delete m_translator;
@@ -129,7 +128,10 @@ void EditorMainWindow::InitUI()
     m_layerDock.setAllowedAreas(Qt::RightDockWidgetArea);
     addDockWidget(Qt::RightDockWidgetArea, &m_layerDock);
 
-    m_subtitleModel = new QStandardItemModel(0, 3);
+    m_subtitleDock.setAllowedAreas(Qt::RightDockWidgetArea);
+    addDockWidget(Qt::RightDockWidgetArea, &m_subtitleDock);
+    m_subtitleModel = m_subtitleDock.Model();
+    connect(m_subtitleDock.Panel()->m_btnOpen, SIGNAL(clicked()), this, SLOT(on_actionAdd_Subtitle_triggered()));
 
     Core* core = Core::instance();
     connect(m_view, SIGNAL(sigCanvasRect(const QRect&)), this, SLOT(OnPlayerRect(const QRect&)));
@@ -208,8 +210,8 @@ void EditorMainWindow::resizeEvent(QResizeEvent* event)
 void EditorMainWindow::closeEvent(QCloseEvent* event)
 {
     OnStop();
-    // Saving never-saved subtitles on close belongs to the subtitle dock,
-    // which is not part of this window yet.
+    if (m_subtitleModel->rowCount() > 0 && Core::instance()->SubtitlePath.isEmpty())
+        m_subtitleDock.onSave();
     hide();
     event->ignore();
 }
@@ -227,6 +229,7 @@ void EditorMainWindow::ChangeLanguage(int index)
         QApplication::installTranslator(m_translator);
     ui->retranslateUi(this);
     m_playerDock.Retranslate();
+    m_subtitleDock.Retranslate();
 }
 
 void EditorMainWindow::OnDeleteHM() {}

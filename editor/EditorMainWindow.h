@@ -1,6 +1,7 @@
 #pragma once
 #include "docks/LayeredManageDock.h"
 #include "docks/PlayerDock.h"
+#include "docks/SubtitleDock.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -67,6 +68,7 @@ public:
     QWatermarkView* View() const { return m_view; }
     PlayerDock* PlayerBar() { return &m_playerDock; }
     LayeredManageDock* LayerDock() { return &m_layerDock; }
+    SubtitleDock* SubtitlePanel() { return &m_subtitleDock; }
     QWidget* PlayerArea() const { return m_playerArea; }
     QWidget* PlayerHost() const { return m_playerHost; }
     QWidget* PlayerSurface() const { return m_playerSurface; }
@@ -135,7 +137,8 @@ private:
     QWidget* m_playerSurface = nullptr;
     PlayerDock m_playerDock;
     LayeredManageDock m_layerDock;
-    // The subtitle table the subtitle dock shows (three columns) and the
+    SubtitleDock m_subtitleDock;
+    // The subtitle dock's table model (three columns) and the
     // style names of its style box.
     QStandardItemModel* m_subtitleModel = nullptr;
     QStringList m_subtitleStyleNames;

@@ -98,10 +98,9 @@ void EditorMainWindow::on_actionAdd_Subtitle_triggered()
 
 void EditorMainWindow::OpenSubtitle(const QString& path)
 {
-    m_subtitleModel->clear();
-    m_subtitleModel->setColumnCount(3);
+    // The rows themselves come from the dock's reload below, which keeps
+    // the table and Core's events in step.
     m_subtitleModel->setHorizontalHeaderLabels({tr("Start Time"), tr("Stop Time"), tr("Subtitle")});
-
     Core* core = Core::instance();
     SubtitleParser& parser = core->Subtitle;
     const QString type = path.right(3).toLower();
@@ -112,8 +111,6 @@ void EditorMainWindow::OpenSubtitle(const QString& path)
         if (parser.open(QIODevice::ReadOnly | QIODevice::Text)) {
             parser.SRTParser();
             parser.close();
-            for (const ST_ASS_EVENT& event : qAsConst(parser.Events))
-                AddSubtitle(event.Text, event.Start, event.End);
         } else {
             parser.Events.clear();
             unreadable = true;
@@ -121,14 +118,16 @@ void EditorMainWindow::OpenSubtitle(const QString& path)
     } else if (type == QLatin1String("ass") || type == QLatin1String("ssa")) {
         parser.setFileName(path);
         unreadable = !parser.ASSParser();
-        for (const ST_ASS_EVENT& event : qAsConst(parser.Events))
-            AddSubtitle(event.Text, event.Start, event.End);
+    } else {
+        // Nothing is read: no events of an earlier file stay behind an empty table.
+        parser.Events.clear();
     }
     core->SetSubtitle(path);
 
     m_subtitleStyleNames.clear();
     for (const ST_ASS_STYLE& style : qAsConst(parser.Styles))
         m_subtitleStyleNames << style.Name;
+    m_subtitleDock.Reload();
     if (unreadable)
         Tell(tr("The subtitle file %1 cannot be read.").arg(QDir::toNativeSeparators(path)));
 }

@@ -4,6 +4,7 @@
 #include <QHash>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -225,21 +226,30 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
         *image = picture;
         return;
     }
-    qDebug() << "finish----------------";
-
     SwsContext* sws = sws_getContext(frame->width, frame->height,
                                      static_cast<AVPixelFormat>(frame->format),
                                      w, h, AV_PIX_FMT_BGRA, SWS_BICUBIC,
                                      nullptr, nullptr, nullptr);
-    if (!sws) {
+    // The scaler's vector code may write past the end of a tightly packed
+    // picture (seen with narrow, tall frames), so it scales into a padded
+    // buffer of FFmpeg's own, copied line by line.
+    std::unique_ptr<AVFrame, FrameDeleter> scaled(av_frame_alloc());
+    if (scaled) {
+        scaled->format = AV_PIX_FMT_BGRA;
+        scaled->width = w;
+        scaled->height = h;
+    }
+    if (!sws || !scaled || av_frame_get_buffer(scaled.get(), 64) < 0) {
+        sws_freeContext(sws);
         picture.fill(Qt::black);
         *image = picture;
         return;
     }
-    uint8_t* dst[4] = {picture.bits(), nullptr, nullptr, nullptr};
-    int dstStride[4] = {static_cast<int>(picture.bytesPerLine()), 0, 0, 0};
-    sws_scale(sws, frame->data, frame->linesize, 0, frame->height, dst, dstStride);
+    sws_scale(sws, frame->data, frame->linesize, 0, frame->height, scaled->data, scaled->linesize);
     sws_freeContext(sws);
+    const size_t lineBytes = size_t(w) * 4;
+    for (int y = 0; y < h; ++y)
+        std::memcpy(picture.scanLine(y), scaled->data[0] + size_t(y) * size_t(scaled->linesize[0]), lineBytes);
     *image = picture;
 }
 

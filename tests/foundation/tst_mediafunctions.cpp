@@ -213,6 +213,19 @@ private slots:
         QVERIFY(Near(mid.pixel(10, 200), Qt::red));
     }
 
+    // The scaler once wrote past a tightly packed picture of this shape
+    // (heap corruption in the Release build).
+    void narrowTallFrame()
+    {
+        const QString tall = TestMedia::MakeSolidVideo(m_dir.path(), "red", "tall.mp4", 0.2, 200, 1920, 25);
+        QVERIFY(!tall.isEmpty());
+        for (int i = 0; i < 3; ++i) {
+            const QImage picture = Picture(tall, 0);
+            QCOMPARE(picture.size(), QSize(200, 1920));
+            QVERIFY(Near(picture.pixel(199, 1919), Qt::red));
+        }
+    }
+
     void seeksToTheKeyFrameAtTheTime()
     {
         QVERIFY(Near(Picture(m_redBlue, 0).pixel(80, 60), Qt::red));

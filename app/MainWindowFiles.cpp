@@ -1,0 +1,419 @@
+// The source list: adding files and folders, dropping, deleting rows.
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStandardItemModel>
+#include <QTime>
+#include <QUrl>
+
+#include "AbstractJob.h"
+#include "Core.h"
+#include "FileFolders.h"
+#include "MediaFunctions.h"
+#include "ST_OPTS.h"
+
+namespace {
+
+MainWindow::FileQuestion& FileQuestionHook()
+{
+    static MainWindow::FileQuestion hook;
+    return hook;
+}
+
+QTableWidgetItem* NewCell(const QString& text, Qt::Alignment alignment)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment);
+    return item;
+}
+
+} // namespace
+
+void MainWindow::SetFileQuestion(FileQuestion question)
+{
+    FileQuestionHook() = std::move(question);
+}
+
+QStringList MainWindow::AskFiles(const QString& caption, const QString& folder)
+{
+    if (FileQuestionHook())
+        return FileQuestionHook()(caption, folder, false);
+    return QFileDialog::getOpenFileNames(this, caption, folder, GetMediaFileFilter());
+}
+
+QString MainWindow::AskFolder(const QString& caption, const QString& folder)
+{
+    if (FileQuestionHook()) {
+        const QStringList answer = FileQuestionHook()(caption, folder, true);
+        return answer.isEmpty() ? QString() : answer.first();
+    }
+    return QFileDialog::getExistingDirectory(this, caption, folder, QFileDialog::ShowDirsOnly);
+}
+
+QStringList MainWindow::MediaEntries(const QString& folder)
+{
+    // Empty parts are kept as the pattern list gives them; they match nothing.
+    const QStringList patterns = g_strMediaExt.split(QLatin1Char(' '));
+    QDir dir(folder);
+    dir.setNameFilters(patterns);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    dir.setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::CaseSensitive);
+    QStringList paths;
+    for (const QFileInfo& entry : dir.entryInfoList())
+        paths << entry.absoluteFilePath();
+    return paths;
+}
+
+QString MainWindow::ClipDurationText(long long microseconds)
+{
+    // A clip of a day or more has no time of day: empty, as the editors show it.
+    const long long seconds = microseconds / 1000000;
+    if (seconds < 0 || seconds >= 24 * 3600)
+        return QString();
+    return QTime(0, 0).addSecs(int(seconds)).toString(QStringLiteral("hh:mm:ss"));
+}
+
+void MainWindow::AddFile(const QString& givenPath)
+{
+    // The path is read back by Run and handed to the converter after "-i":
+    // an absolute one cannot be taken for an option or a protocol.
+    const QString path = QFileInfo(givenPath).absoluteFilePath();
+    QTableWidget* table = ui->tableWidget;
+    const int row = table->rowCount();
+    table->insertRow(row);
+    QTableWidgetItem* name = NewCell(QFileInfo(path).fileName(), Qt::AlignLeft | Qt::AlignVCenter);
+    name->setToolTip(path);
+    QTableWidgetItem* status = NewCell(tr("Ready"), Qt::AlignCenter);
+    status->setData(RowStateRole, RowReady);
+    table->setItem(row, 0, name);
+    table->setItem(row, 1, NewCell(QString(), Qt::AlignCenter));
+    table->setItem(row, 2, status);
+    table->selectRow(row);
+    table->setCurrentCell(row, 0);
+
+    ST_OPTS opts;
+    InitOpts(&opts);
+    InitSubtitleFile(&opts, path);
+    int width = 0;
+    int height = 0;
+    long long duration = 0;
+    GetMediaInfo(path.toUtf8().constData(), &width, &height, &duration);
+    opts.width = width;
+    opts.height = height;
+    opts.path = path;
+    opts.trimStart = 0;
+    opts.trimEnd = duration;
+    Core* core = Core::instance();
+    core->Rows.append(opts);
+    core->CurrentRow = core->Rows.size() - 1;
+}
+
+void MainWindow::AddMergeFile(const QString& path)
+{
+    Core* core = Core::instance();
+    if (!core->IsValidRow(core->CurrentRow))
+        return;
+    int width = 0;
+    int height = 0;
+    long long duration = 0;
+    GetMediaInfo(path.toUtf8().constData(), &width, &height, &duration);
+    core->Rows[core->CurrentRow].endingClips.append(ST_MERGE{path, 0, duration});
+
+    QTableWidget* merge = ui->tableWidgetMerge;
+    const int row = merge->rowCount();
+    merge->insertRow(row);
+    merge->setItem(row, 0, NewCell(QString(), Qt::AlignCenter));
+    QTableWidgetItem* name = NewCell(QFileInfo(path).fileName(), Qt::AlignLeft | Qt::AlignVCenter);
+    name->setToolTip(path);
+    merge->setItem(row, 1, name);
+    merge->setItem(row, 2, NewCell(ClipDurationText(duration), Qt::AlignCenter));
+}
+
+void MainWindow::AddMusicFile(const QString& path)
+{
+    int width = 0;
+    int height = 0;
+    long long duration = 0;
+    GetMediaInfo(path.toUtf8().constData(), &width, &height, &duration);
+    QTableWidget* music = ui->tableWidgetMusic;
+    const int row = music->rowCount();
+    music->insertRow(row);
+    QTableWidgetItem* name = NewCell(QFileInfo(path).fileName(), Qt::AlignLeft | Qt::AlignVCenter);
+    name->setToolTip(path);
+    music->setItem(row, 0, name);
+    music->setItem(row, 1, NewCell(ClipDurationText(duration), Qt::AlignCenter));
+}
+
+QList<QModelIndex> MainWindow::deleteRepeatList(QList<QModelIndex> indexes)
+{
+    QList<QModelIndex> kept;
+    int last = -1;
+    for (const QModelIndex& index : indexes) {
+        if (index.row() != last) {
+            kept << index;
+            last = index.row();
+        }
+    }
+    return kept;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasFormat(QStringLiteral("text/uri-list")))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty())
+        return;
+    // Where the drop lands is where the event says, not where the pointer
+    // happens to be when it is delivered.
+    const auto over = [this, event](QWidget* table) {
+        return table->isVisible() && table->rect().contains(table->mapFrom(this, event->pos()));
+    };
+    enum { Sources, Merge, Music } target = Sources;
+    if (ui->tabWidget->currentIndex() == 0 && over(ui->tableWidgetMerge))
+        target = Merge;
+    else if (ui->tabWidget->currentIndex() == 3 && over(ui->tableWidgetMusic))
+        target = Music;
+
+    Core* core = Core::instance();
+    if (target != Sources) {
+        if (ui->tableWidget->rowCount() == 0) {
+            core->MessageBoxAddMediaFile();
+            return;
+        }
+        if (!core->IsValidRow(core->CurrentRow))
+            return;
+    }
+    QStringList paths;
+    for (const QUrl& url : urls) {
+        const QString path = url.toLocalFile();
+        if (path.isEmpty())
+            continue;
+        const QFileInfo info(path);
+        if (!info.isDir())
+            paths << path;
+        else
+            paths << MediaEntries(path);
+    }
+    for (const QString& path : qAsConst(paths)) {
+        switch (target) {
+        case Sources:
+            AddFile(path);
+            break;
+        case Merge:
+            AddMergeFile(path);
+            break;
+        case Music:
+            // The row may have gone while a modal box ran: look it up each time.
+            if (!core->IsValidRow(core->CurrentRow))
+                return;
+            core->Rows[core->CurrentRow].musicFiles << path;
+            AddMusicFile(path);
+            break;
+        }
+    }
+    event->acceptProposedAction();
+}
+
+void MainWindow::on_actionAddFile_triggered()
+{
+    if (!isVisible())
+        show();
+    const QStringList files = AskFiles(tr("Add File"), m_config.OpenPath);
+    if (files.isEmpty())
+        return;
+    m_config.OpenPath = QFileInfo(files.last()).absolutePath();
+    for (const QString& file : files)
+        AddFile(file);
+    ui->widgetPlayer->SourcePath = QFileInfo(files.first()).absoluteFilePath();
+}
+
+void MainWindow::on_actionAddFolder_triggered()
+{
+    if (!isVisible())
+        show();
+    const QString folder = AskFolder(tr("Add Folder"), m_config.OpenFolder);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return;
+    m_config.OpenFolder = folder;
+    const QStringList entries = MediaEntries(folder);
+    // A folder without media adds nothing and leaves the preview alone.
+    if (entries.isEmpty())
+        return;
+    for (const QString& entry : entries)
+        AddFile(entry);
+    ui->widgetPlayer->SourcePath = entries.first();
+}
+
+bool MainWindow::RowHasLiveJobs(int row) const
+{
+    const QTableWidgetItem* status = ui->tableWidget->item(row, 2);
+    for (AbstractJob* job : m_jobs.jobs()) {
+        if (job->status != AbstractJob::StatusCompleted && (job->standardItem() == status || job->sourceRow == row))
+            return true;
+    }
+    return false;
+}
+
+bool MainWindow::RemoveRow(int row)
+{
+    QTableWidget* table = ui->tableWidget;
+    if (row < 0 || row >= table->rowCount())
+        return false;
+    if (RowHasLiveJobs(row))
+        return false;
+    // Ended jobs keep their cells for nothing more than comparisons: forget
+    // the cells that go, and let later rows' jobs follow their rows up.
+    const QTableWidgetItem* size = table->item(row, 1);
+    const QTableWidgetItem* status = table->item(row, 2);
+    for (AbstractJob* job : m_jobs.jobs()) {
+        if (job->standardItem() == status)
+            job->setStandardItem(nullptr);
+        if (job->sizeItem == size)
+            job->sizeItem = nullptr;
+        if (job->sourceRow > row)
+            --job->sourceRow;
+    }
+    table->removeRow(row);
+    Core* core = Core::instance();
+    if (core->IsValidRow(row))
+        core->Rows.removeAt(row);
+    return true;
+}
+
+void MainWindow::RefusedDeletion()
+{
+    QMessageBox::information(this, QCoreApplication::applicationName(),
+                             tr("A file that is being converted cannot be removed from the list. "
+                                "Stop the conversion first."));
+}
+
+void MainWindow::AfterRowsRemoved(bool currentRemoved)
+{
+    Core* core = Core::instance();
+    if (core->Rows.isEmpty())
+        core->CurrentRow = -1;
+    else if (!core->IsValidRow(core->CurrentRow))
+        core->CurrentRow = core->Rows.size() - 1;
+    if (currentRemoved || core->Rows.isEmpty())
+        ClearTabs();
+}
+
+void MainWindow::ClearTabs()
+{
+    ui->tableWidgetMerge->setRowCount(0);
+    ui->tableWidgetSplit->setRowCount(0);
+    ui->tableWidgetMusic->setRowCount(0);
+    m_subtitleModel->removeRows(0, m_subtitleModel->rowCount());
+    ui->lineEditSubtitle->clear();
+    ui->widgetPlayer->SourcePath.clear();
+}
+
+void MainWindow::on_actionDelete_triggered()
+{
+    Core* core = Core::instance();
+    // The current row follows its record, so that an earlier row's removal
+    // does not leave it pointing at the neighbour.
+    int current = core->CurrentRow;
+    bool currentRemoved = false;
+    bool refused = false;
+    QList<QModelIndex> selected = ui->tableWidget->selectionModel()->selectedIndexes();
+    while (!selected.isEmpty()) {
+        selected = deleteRepeatList(selected);
+        const int row = selected.first().row();
+        if (!RemoveRow(row)) {
+            refused = true;
+            ui->tableWidget->selectionModel()->select(
+                ui->tableWidget->model()->index(row, 0),
+                QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+        } else if (row == current) {
+            currentRemoved = true;
+            current = -1;
+        } else if (row < current) {
+            --current;
+        }
+        selected = ui->tableWidget->selectionModel()->selectedIndexes();
+    }
+    core->CurrentRow = current;
+    AfterRowsRemoved(currentRemoved);
+    if (refused)
+        RefusedDeletion();
+}
+
+void MainWindow::on_actionAll_Delete_triggered()
+{
+    Core* core = Core::instance();
+    bool refused = false;
+    for (int row = ui->tableWidget->rowCount() - 1; row >= 0; --row) {
+        if (!RemoveRow(row)) {
+            refused = true;
+            continue;
+        }
+        if (row < core->CurrentRow)
+            --core->CurrentRow;
+    }
+    AfterRowsRemoved(true);
+    if (refused)
+        RefusedDeletion();
+}
+
+void MainWindow::on_actionReady_to_convert_triggered()
+{
+    for (const QModelIndex& index : ui->tableWidget->selectionModel()->selectedIndexes()) {
+        QTableWidgetItem* status = ui->tableWidget->item(index.row(), 2);
+        // A row whose jobs still run keeps what they write.
+        if (!status || RowHasLiveJobs(index.row()))
+            continue;
+        status->setText(tr("Ready"));
+        status->setData(RowStateRole, RowReady);
+    }
+}
+
+MainWindow::RowState MainWindow::StateOfRow(int row) const
+{
+    const QTableWidgetItem* status = ui->tableWidget->item(row, 2);
+    return status ? RowState(status->data(RowStateRole).toInt()) : RowReady;
+}
+
+void MainWindow::OnStatusChanged(QTableWidgetItem* item)
+{
+    // The queue writes its words into the status cell; the row's state is
+    // taken from them once, when written, and kept as data on the cell.
+    if (!item || item->column() != 2 || item->data(RowStateRole).toInt() == RowCompleted)
+        return;
+    if (item->text() == JobsManage::tr("Completed") && !RowHasLiveJobs(item->row()))
+        item->setData(RowStateRole, RowCompleted);
+}
+
+void MainWindow::on_tableWidget_customContextMenuRequested(const QPoint&)
+{
+    m_sourceMenu->popup(QCursor::pos());
+}
+
+void MainWindow::on_tableWidget_cellClicked(int row, int)
+{
+    Core* core = Core::instance();
+    if (!core->IsValidRow(row))
+        return;
+    ui->tableWidgetMerge->clearSelection();
+    // The tabs show the clicked row's settings; until the tabs fill themselves
+    // from a row they are emptied, so they never show another row's.
+    ClearTabs();
+    const ST_OPTS& opts = core->Rows[row];
+    ui->widgetPlayer->SourcePath = opts.path;
+    ui->lineEditSubtitle->setText(opts.subtitlePath);
+    core->CurrentRow = row;
+    core->SetSubtitle(opts.subtitlePath);
+}

@@ -1,0 +1,160 @@
+// Run: every pending source row becomes conversion jobs for the converter.
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include <QFileInfo>
+#include <QIcon>
+
+#include "ConfigFormat.h"
+#include "Core.h"
+#include "FileFolders.h"
+#include "JxEngineJob.h"
+#include "MediaFunctions.h"
+#include "MediaStreams.h"
+#include "RunArguments.h"
+#include "UniqueOutputName.h"
+
+void MainWindow::on_actionRun_triggered()
+{
+    if (!isVisible())
+        show();
+    if (!m_bRun) {
+        // Pressed while a batch runs: only the look goes back; the queue goes on.
+        SetRunLook();
+        return;
+    }
+    const QString ext = ui->comboBoxFormat->currentText().section(QLatin1Char('('), 0, 0);
+    ConfigFormat format;
+    format.Load();
+    // Names handed out to an earlier batch are free again once none of its
+    // jobs waits to write them.
+    if (!m_jobs.hasIncomplete())
+        ClearUnRepeatReservations();
+
+    bool queued = false;
+    for (int row = 0; row < ui->tableWidget->rowCount(); ++row) {
+        // Finished rows, and rows whose jobs still run, are not queued again.
+        if (StateOfRow(row) == RowCompleted || RowHasLiveJobs(row))
+            continue;
+        if (QueueRow(row, ext, format))
+            queued = true;
+    }
+    // Nothing waits (an empty list, every row done or refused): the look stays.
+    if (!queued || !m_jobs.hasIncomplete())
+        return;
+    ui->actionRun->setIcon(QIcon(QStringLiteral(":/res/pause.svg")));
+    ui->actionRun->setText(tr("Pause"));
+    // Before the start: a job that ends at once reports to a started batch.
+    m_bRun = false;
+    m_jobs.startNextJob();
+}
+
+bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& format)
+{
+    Core* core = Core::instance();
+    QTableWidget* table = ui->tableWidget;
+    QTableWidgetItem* nameItem = table->item(row, 0);
+    QTableWidgetItem* sizeItem = table->item(row, 1);
+    QTableWidgetItem* statusItem = table->item(row, 2);
+    if (!nameItem || !sizeItem || !statusItem || !core->IsValidRow(row))
+        return false;
+
+    m_config.OutPath = ui->lineEditOutput->text();
+    CreateFolder(m_config.OutPath);
+
+    const QString source = nameItem->data(Qt::ToolTipRole).toString();
+    int width = 0;
+    int height = 0;
+    long long duration = 0;
+    float fps = 0.0f;
+    long long bitRate = 0;
+    GetMediaInfo(source.toUtf8().constData(), &width, &height, &duration, &fps, &bitRate);
+
+    // A stream copied into a container that cannot hold it would be written
+    // unreadable and reported as done: say so on the row instead.
+    ST_STREAM_FACTS facts;
+    if (format.VCodec == QLatin1String("copy") || format.AKeepCodec || format.ACodec == QLatin1String("copy"))
+        facts = MediaStreams::Probe(source);
+    const QString refusal = RunArguments::Refusal(format, ext, facts.videoCodec, facts.audioCodec);
+    if (!refusal.isEmpty()) {
+        statusItem->setText(refusal);
+        return false;
+    }
+
+    const QString durationText = RunArguments::DurationText(duration);
+    const QString graph = core->GetCommandArg(row);
+    const ST_RUN_ARGS run = RunArguments::CommonArguments(format, ext, source, bitRate, fps, graph);
+    const QString base = m_config.OutPath + QLatin1Char('/') + QFileInfo(source).completeBaseName();
+
+    // A null infix makes a carrier: no output of its own, the source stands in.
+    const auto makeJob = [&](const QString& infix, int kind) {
+        QStringList args = run.arguments;
+        QString output = source;
+        if (!infix.isNull()) {
+            output = GetUnRepeat(base + infix + ext);
+            args << output;
+        }
+        auto* job = new JxEngineJob(QString(), args, true);
+        if (run.frameRate > 0.0f)
+            job->setFPS(run.frameRate);
+        job->setDuration(durationText);
+        job->sizeItem = sizeItem;
+        job->setStandardItem(statusItem);
+        job->outputPath = output;
+        job->kind = kind;
+        // Every job names its row, so the row is never queued twice.
+        job->sourceRow = row;
+        return job;
+    };
+
+    const ST_OPTS opts = core->Rows.at(row);
+    const int before = m_jobs.jobs().size();
+    bool splitOrMerge = false;
+    if (opts.splitCount > 0 || opts.splitTime > 0 || opts.splitEndTime > 0 || !opts.splitRanges.isEmpty()) {
+        if (!graph.isEmpty()) {
+            m_jobs.AddJobTask(makeJob(QStringLiteral("_Split."), AbstractJob::KindSplit));
+        } else {
+            JxEngineJob* carrier = makeJob(QString(), AbstractJob::KindPlain);
+            m_jobs.AddJobSplits(carrier);
+            delete carrier;
+        }
+        splitOrMerge = true;
+    }
+    if (!opts.titleClips.isEmpty() || !opts.endingClips.isEmpty()) {
+        if (!graph.isEmpty()) {
+            JxEngineJob* job = makeJob(QStringLiteral("_Merge."), AbstractJob::KindMerge);
+            job->frameSize = format.VKeepWH ? QString::number(width) + QLatin1Char(':') + QString::number(height)
+                                            : format.VSize;
+            m_jobs.AddJobTask(job);
+        } else {
+            JxEngineJob* carrier = makeJob(QString(), AbstractJob::KindPlain);
+            m_jobs.AddJobMerge(carrier, false);
+            delete carrier;
+        }
+        splitOrMerge = true;
+    }
+    if (!opts.musicFiles.isEmpty())
+        m_jobs.AddJobTask(makeJob(QStringLiteral("_Music."), AbstractJob::KindMusic));
+    else if (!splitOrMerge)
+        m_jobs.AddJobTask(makeJob(QStringLiteral("."), AbstractJob::KindPlain));
+
+    if (m_jobs.jobs().size() == before)
+        return false;
+    statusItem->setData(RowStateRole, RowQueued);
+    return true;
+}
+
+void MainWindow::on_comboBoxFormat_currentIndexChanged(int index)
+{
+    if (index < FORMAT_MP4 || index > FORMAT_WAV)
+        return;
+    const QString name = ui->comboBoxFormat->itemText(index).section(QLatin1Char('('), 0, 0);
+    ConfigFormat format;
+    format.Load();
+    // The user's own settings for the container already chosen stay.
+    if (format.Format == name)
+        return;
+    format.SetFormat(FormatOut(index));
+    format.Format = name;
+    format.Save();
+}

@@ -1,0 +1,67 @@
+#include "MediaDialog.h"
+#include "ui_MediaDialog.h"
+
+#include <QFileInfo>
+
+#include "MediaFunctions.h"
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+MediaDialog::MediaDialog(QWidget* parent)
+    : QDialog(parent)
+    , ui(new Ui_MediaDialog)
+{
+    ui->setupUi(this);
+}
+
+MediaDialog::~MediaDialog()
+{
+    delete ui;
+}
+
+void MediaDialog::InitMediaInfo()
+{
+    ui->textEditInfo->setPlainText(Report(path));
+}
+
+QString MediaDialog::Report(const QString& path)
+{
+    AVFormatContext* context = nullptr;
+    const QByteArray name = path.toUtf8();
+    if (path.isEmpty() || avformat_open_input(&context, name.constData(), nullptr, nullptr) < 0)
+        return QString();
+    if (avformat_find_stream_info(context, nullptr) < 0) {
+        avformat_close_input(&context);
+        return QString();
+    }
+    av_dump_format(context, 0, name.constData(), 0);
+
+    const QString file = tr("File") + QStringLiteral("  ") + QFileInfo(path).fileName();
+    const QString format = tr("Format") + QStringLiteral("  ")
+        + QString::fromUtf8(context->iformat && context->iformat->name ? context->iformat->name : "");
+    const QString bitRate = tr("Bit rate") + QStringLiteral("  ") + QString::number(context->bit_rate / 1000)
+        + QStringLiteral(" kbs");
+    QString videoCodec, frameRate, size, audioCodec, sampleRate, channels;
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        const AVCodecParameters* par = context->streams[i]->codecpar;
+        if (par->codec_type == AVMEDIA_TYPE_VIDEO) {
+            const AVRational rate = context->streams[i]->r_frame_rate;
+            const double fps = rate.den ? double(rate.num) / rate.den : 0.0;
+            videoCodec = tr("Codec") + QLatin1Char(' ') + GetCodecID(par->codec_id);
+            frameRate = tr("Frame Rate") + QStringLiteral("  ") + QString::number(fps, 'g', 6) + QStringLiteral("fps");
+            size = tr("Size") + QStringLiteral("  ") + QString::number(par->width) + QStringLiteral(" x ")
+                + QString::number(par->height);
+        } else if (par->codec_type == AVMEDIA_TYPE_AUDIO) {
+            audioCodec = tr("Codec") + QLatin1Char(' ') + GetCodecID(par->codec_id);
+            sampleRate = tr("Sample Rate") + QStringLiteral("  ") + QString::number(par->sample_rate)
+                + QStringLiteral(" Hz");
+            channels = tr("Channels") + QStringLiteral("  ") + QString::number(par->ch_layout.nb_channels);
+        }
+    }
+    avformat_close_input(&context);
+    return QStringList{file, format, bitRate, tr("Video"), videoCodec, frameRate, size,
+                       tr("Audio"), audioCodec, sampleRate, channels}
+        .join(QStringLiteral("\r\n"));
+}

@@ -1,0 +1,36 @@
+#include "QSubtitleDelegate.h"
+
+#include <QPlainTextEdit>
+
+QSubtitleDelegate::QSubtitleDelegate(QObject* parent)
+    : QItemDelegate(parent)
+{
+}
+
+QWidget* QSubtitleDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
+{
+    auto* edit = new QPlainTextEdit(parent);
+    edit->setPlainText(index.model()->data(index, Qt::DisplayRole).toString());
+    return edit;
+}
+
+void QSubtitleDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    auto* edit = qobject_cast<QPlainTextEdit*>(editor);
+    // The view refills an open editor when its cell changes; keep the cursor
+    // where the user types unless the text really differs.
+    const QString text = index.model()->data(index, Qt::DisplayRole).toString();
+    if (edit && edit->toPlainText() != text)
+        edit->setPlainText(text);
+}
+
+void QSubtitleDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(editor))
+        model->setData(index, edit->document()->toPlainText(), Qt::EditRole);
+}
+
+void QSubtitleDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex&) const
+{
+    editor->setGeometry(option.rect);
+}

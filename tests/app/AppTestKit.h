@@ -1,0 +1,90 @@
+#pragma once
+// What the main window tests share: settings written before the window is
+// built, a file question answered without a desktop dialog, and modal boxes
+// answered from a timer.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include "FileFolders.h"
+#include "MainWindow.h"
+
+namespace AppTestKit {
+
+// The settings and format files of this test program alone: test programs
+// run in parallel and would otherwise read each other's half-written files.
+inline void PrivateSettings(const QString& home)
+{
+    qputenv("HOME", home.toLocal8Bit());
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setApplicationName(QStringLiteral("Lumacrest"));
+}
+
+inline void WriteSettings(const QString& outPath, bool coverage = false, int threads = 2)
+{
+    QSettings settings(GetAppDataLocation() + QStringLiteral("/Lumacrest.ini"), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("System"));
+    settings.setValue(QStringLiteral("OutPath"), outPath);
+    settings.setValue(QStringLiteral("Coverage"), coverage);
+    settings.setValue(QStringLiteral("Threads"), threads);
+    settings.setValue(QStringLiteral("Language"), 1);
+    settings.endGroup();
+    settings.sync();
+}
+
+// Answers every file question with `answer` and records the captions asked.
+inline void Answer(const QStringList& answer, QStringList* captions = nullptr)
+{
+    MainWindow::SetFileQuestion([answer, captions](const QString& caption, const QString&, bool) {
+        if (captions)
+            *captions << caption;
+        return answer;
+    });
+}
+
+// Presses a button of the next modal dialog or box (a standard button of a
+// message box, or of the dialog's button box), recording the box's text.
+inline void AnswerModal(QDialogButtonBox::StandardButton button, QString* text = nullptr)
+{
+    QTimer* poll = new QTimer(qApp);
+    poll->setObjectName(QStringLiteral("AnswerModalPoll"));
+    QObject::connect(poll, &QTimer::timeout, [poll, button, text] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            if (text)
+                *text = box->text();
+            if (QAbstractButton* b = box->button(QMessageBox::StandardButton(int(button))))
+                b->click();
+            else
+                box->reject();
+        } else if (auto* buttons = modal->findChild<QDialogButtonBox*>()) {
+            if (QAbstractButton* b = buttons->button(button))
+                b->click();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        }
+        poll->stop();
+        poll->deleteLater();
+    });
+    poll->start(20);
+}
+
+// Drops the answers no box came for, so they do not answer a later test's.
+inline void StopAnswering()
+{
+    for (QTimer* poll : qApp->findChildren<QTimer*>(QStringLiteral("AnswerModalPoll"), Qt::FindDirectChildrenOnly))
+        delete poll;
+}
+
+} // namespace AppTestKit

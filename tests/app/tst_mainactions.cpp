@@ -1,0 +1,320 @@
+// The main window's actions besides adding and Run, and its small dialogs.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QRegularExpression>
+
+#include <memory>
+
+#include "AppTestKit.h"
+#include "ConfigFormat.h"
+#include "Core.h"
+#include "TestMedia.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/MainOptionsDialog.h"
+#include "dialogs/MediaDialog.h"
+
+class TestMainActions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void watermarkWithEmptyList_data();
+    void watermarkWithEmptyList();
+    void watermarkSetsTheRowFirst();
+    void optionsDialogShowsAndKeeps();
+    void optionsAction_data();
+    void optionsAction();
+    void optionsRestart();
+    void formatCombo_data();
+    void formatCombo();
+    void mediaReport();
+    void mediaInfoAction();
+    void aboutDialog();
+    void bottomBar();
+
+private:
+    MainWindow* Window();
+    QAction* Action(const char* name) { return m_window->findChild<QAction*>(QLatin1String(name)); }
+    QTableWidget* Table() { return m_window->findChild<QTableWidget*>(QStringLiteral("tableWidget")); }
+
+    QTemporaryDir m_dir;
+    QTemporaryDir m_home;
+    QString m_video;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestMainActions::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(m_home.isValid());
+    AppTestKit::PrivateSettings(m_home.path());
+    m_video = TestMedia::MakeVideo(m_dir.path(), QStringLiteral("source.mp4"), 1.0);
+    QVERIFY(!m_video.isEmpty());
+}
+
+void TestMainActions::init()
+{
+    AppTestKit::WriteSettings(m_dir.path());
+    Core::instance()->Rows.clear();
+    Core::instance()->CurrentRow = 0;
+}
+
+void TestMainActions::cleanup()
+{
+    m_window.reset();
+    MainWindow::SetFileQuestion({});
+    AppTestKit::StopAnswering();
+}
+
+MainWindow* TestMainActions::Window()
+{
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    return m_window.get();
+}
+
+void TestMainActions::watermarkWithEmptyList_data()
+{
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("dialog cancelled") << 0;
+    QTest::newRow("two files") << 2;
+}
+
+void TestMainActions::watermarkWithEmptyList()
+{
+    QFETCH(int, chosen);
+    Window();
+    QStringList files;
+    for (int i = 0; i < chosen; ++i)
+        files << m_video;
+    QStringList captions;
+    AppTestKit::Answer(files, &captions);
+    Action("actionWatermark")->trigger();
+    QCOMPARE(captions, QStringList{QStringLiteral("Add File")});
+    QCOMPARE(Table()->rowCount(), chosen);
+    QCOMPARE(Core::instance()->CurrentRow, chosen ? chosen - 1 : 0);
+}
+
+void TestMainActions::watermarkSetsTheRowFirst()
+{
+    Window();
+    m_window->AddFile(m_video);
+    m_window->AddFile(m_dir.filePath(QStringLiteral("gone.mp4")));
+    Core* core = Core::instance();
+    // The table's row is the one the editor opens on, whatever was current.
+    Table()->setCurrentCell(0, 0);
+    QCOMPARE(core->CurrentRow, 1);
+    Action("actionWatermark")->trigger();
+    QCOMPARE(core->CurrentRow, 0);
+    // A row whose file has gone opens nothing and changes nothing.
+    Table()->setCurrentCell(1, 0);
+    Action("actionWatermark")->trigger();
+    QCOMPARE(core->CurrentRow, 0);
+}
+
+void TestMainActions::optionsDialogShowsAndKeeps()
+{
+    MainOptionsDialog dialog;
+    dialog.language = 1;
+    dialog.threads = 3;
+    dialog.InitDialog();
+    auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("comboBoxLanguage"));
+    auto* spin = dialog.findChild<QSpinBox*>(QStringLiteral("spinBoxThreads"));
+    QCOMPARE(combo->count(), 9);
+    QCOMPARE(combo->currentText(), QStringLiteral("English"));
+    QCOMPARE(spin->value(), 3);
+    spin->selectAll();
+    QTest::keyClicks(spin, QStringLiteral("0"));
+    spin->interpretText();
+    QCOMPARE(dialog.threads, 3);
+    combo->setCurrentIndex(3);
+    QCOMPARE(dialog.language, 3);
+}
+
+void TestMainActions::optionsAction_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("button"); // Ok or Cancel of the dialog
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<int>("storedLanguage");
+    QTest::addColumn<int>("storedThreads");
+    QTest::newRow("threads only: no question") << 1 << int(QDialogButtonBox::Ok) << false << 1 << 4;
+    QTest::newRow("new language, restart declined") << 2 << int(QDialogButtonBox::Ok) << true << 2 << 4;
+    QTest::newRow("cancelled") << 2 << int(QDialogButtonBox::Cancel) << false << 1 << 2;
+}
+
+void TestMainActions::optionsAction()
+{
+    QFETCH(int, language);
+    QFETCH(int, button);
+    QFETCH(bool, asked);
+    QFETCH(int, storedLanguage);
+    QFETCH(int, storedThreads);
+    Window();
+    QString question;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<MainOptionsDialog*>(QApplication::activeModalWidget()));
+        auto* dialog = qobject_cast<MainOptionsDialog*>(QApplication::activeModalWidget());
+        dialog->findChild<QComboBox*>()->setCurrentIndex(language);
+        dialog->findChild<QSpinBox*>()->setValue(4);
+        // The restart question, if any, is answered No.
+        AppTestKit::AnswerModal(QDialogButtonBox::No, &question);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::StandardButton(button))->click();
+    });
+    Action("actionOptions")->trigger();
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(!question.isEmpty(), asked);
+    if (asked)
+        QVERIFY(question.startsWith(QStringLiteral("You must restart Lumacrest")));
+    QCOMPARE(m_window->Settings().Language, storedLanguage);
+    QCOMPARE(m_window->Settings().Threads, storedThreads);
+    QCOMPARE(m_window->Jobs().maxRunning(), storedThreads);
+    QVERIFY(m_window->isVisible());
+}
+
+void TestMainActions::optionsRestart()
+{
+    Window();
+    // The action runs the dialog's own loop; the answer comes inside it.
+    QTimer::singleShot(0, Action("actionOptions"), &QAction::trigger);
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<MainOptionsDialog*>(QApplication::activeModalWidget()));
+        auto* dialog = qobject_cast<MainOptionsDialog*>(QApplication::activeModalWidget());
+        dialog->findChild<QComboBox*>()->setCurrentIndex(3);
+        AppTestKit::AnswerModal(QDialogButtonBox::Yes);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    deadline.start(30000);
+    // The restart status, with the new language saved for the next start.
+    QCOMPARE(QApplication::exec(), 42);
+    QCOMPARE(QSettings(m_window->Settings().IniPath, QSettings::IniFormat).value("System/Language").toInt(), 3);
+}
+
+void TestMainActions::formatCombo_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("vcodec");
+    // The user's own settings of the container already chosen stay.
+    QTest::newRow("same container") << "mkv" << int(FORMAT_MKV) << "mkv" << "mine";
+    QTest::newRow("another container: its preset") << "mp4" << int(FORMAT_AVI) << "avi" << "";
+}
+
+void TestMainActions::formatCombo()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, chosen);
+    QFETCH(QString, format);
+    QFETCH(QString, vcodec);
+    Window();
+    auto* combo = m_window->findChild<QComboBox*>(QStringLiteral("comboBoxFormat"));
+    {
+        ConfigFormat config;
+        config.Format = stored;
+        config.VCodec = QStringLiteral("mine");
+        QVERIFY(config.Save());
+    }
+    combo->setCurrentIndex(chosen);
+    ConfigFormat config;
+    config.Load();
+    QCOMPARE(config.Format, format);
+    if (!vcodec.isEmpty()) {
+        QCOMPARE(config.VCodec, vcodec);
+    } else {
+        ConfigFormat preset;
+        preset.SetFormat(FormatOut(chosen));
+        QCOMPARE(config.VCodec, preset.VCodec);
+    }
+}
+
+void TestMainActions::mediaReport()
+{
+    // Two sound streams: the report describes the last.
+    const QString file = m_dir.filePath(QStringLiteral("two audio.mkv"));
+    QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=size=160x120:rate=10", "-f", "lavfi", "-i",
+                                     "sine=sample_rate=44100", "-f", "lavfi", "-i", "sine=sample_rate=22050", "-map",
+                                     "0", "-map", "1", "-map", "2", "-ac:2", "2", "-t", "1", "-c:v", "mpeg4", "-c:a",
+                                     "mp2", file}));
+    const QStringList lines = MediaDialog::Report(file).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 11);
+    QCOMPARE(lines[0], QStringLiteral("File  two audio.mkv"));
+    QCOMPARE(lines[1], QStringLiteral("Format  matroska,webm"));
+    QVERIFY(QRegularExpression(QStringLiteral("^Bit rate  [0-9]+ kbs$")).match(lines[2]).hasMatch());
+    QCOMPARE(lines.mid(3), (QStringList{"Video", "Codec MPEG4", "Frame Rate  10fps", "Size  160 x 120", "Audio",
+                                        "Codec MP2", "Sample Rate  22050 Hz", "Channels  2"}));
+    // A sound file leaves the video lines empty; a file that is no media, all.
+    QCOMPARE(MediaDialog::Report(TestMedia::MakeAudio(m_dir.path())).split(QStringLiteral("\r\n")).mid(4, 3),
+             (QStringList{"", "", ""}));
+    QVERIFY(MediaDialog::Report(m_dir.filePath(QStringLiteral("none.mp4"))).isEmpty());
+}
+
+void TestMainActions::mediaInfoAction()
+{
+    Window();
+    m_window->AddFile(m_dir.filePath(QStringLiteral("other.mp4")));
+    m_window->AddFile(m_video);
+    Table()->clearSelection();
+    // Nothing selected: no dialog (a dialog would block this call).
+    Action("actionMediaInfo")->trigger();
+    Table()->selectAll();
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<MediaDialog*>(QApplication::activeModalWidget()));
+        auto* dialog = qobject_cast<MediaDialog*>(QApplication::activeModalWidget());
+        shown = dialog->findChild<QTextEdit*>(QStringLiteral("textEditInfo"))->toPlainText();
+        dialog->reject();
+    });
+    Action("actionMediaInfo")->trigger();
+    // The first selected row is described: a file that does not exist.
+    QVERIFY(shown.isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestMainActions::aboutDialog()
+{
+    AboutDialog dialog;
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("About"));
+    QVERIFY(!dialog.findChild<QLabel*>(QStringLiteral("label"))->pixmap(Qt::ReturnByValue).isNull());
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("labelName"))->text(), QStringLiteral("Lumacrest"));
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QCOMPARE(buttons->button(QDialogButtonBox::Ok)->text(), QStringLiteral("Ok"));
+    QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("label_2"))->openExternalLinks());
+}
+
+void TestMainActions::bottomBar()
+{
+    Window();
+    const QString folder = m_dir.filePath(QStringLiteral("chosen"));
+    QStringList captions;
+    AppTestKit::Answer({folder}, &captions);
+    m_window->findChild<QToolButton*>(QStringLiteral("toolButtonOutput"))->click();
+    QCOMPARE(captions, QStringList{QStringLiteral("Folder")});
+    QCOMPARE(m_window->findChild<QLineEdit*>(QStringLiteral("lineEditOutput"))->text(), folder);
+    QCOMPARE(m_window->Settings().OutPath, folder);
+    auto* coverage = m_window->findChild<QCheckBox*>(QStringLiteral("checkBoxCoverage"));
+    coverage->setChecked(!coverage->isChecked());
+    QCOMPARE(m_window->Settings().Coverage, coverage->isChecked());
+    // The row's subtitle-stream flag follows its box; without a row nothing.
+    m_window->AddFile(m_video);
+    m_window->findChild<QCheckBox*>(QStringLiteral("checkBoxSubtitleStream"))->setChecked(true);
+    QVERIFY(Core::instance()->Rows[0].subtitleStream);
+}
+
+QTEST_MAIN(TestMainActions)
+#include "tst_mainactions.moc"

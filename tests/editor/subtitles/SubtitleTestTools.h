@@ -1,0 +1,82 @@
+#pragma once
+// Answers the modal dialogs of the subtitle dock as a user would, and reads
+// subtitle files back.
+#include "AssLibrary.h"
+#include "SubtitleParser.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace SubtitleTest {
+
+inline QString CorpusDir()
+{
+    return qEnvironmentVariable("LUMACREST_CORPUS", QStringLiteral(LUMACREST_SOURCE_DIR "/../shared/corpus"))
+        + QStringLiteral("/subtitles");
+}
+
+inline void InitLibass()
+{
+    if (!g_ass_library)
+        g_ass_library = ass_library_init();
+}
+
+// Runs answer on the next modal widget of type T once it is shown; polls
+// with a deadline so a dialog that never opens fails the test, not hangs it.
+template <typename T>
+void Answer(std::function<void(T*)> answer, bool* answered = nullptr)
+{
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, answer, answered]() {
+        T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog && clock->elapsed() < 20000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (dialog) {
+            if (answered)
+                *answered = true;
+            answer(dialog);
+        }
+    });
+    timer->start();
+}
+
+// Types path into Qt's own file dialog and accepts it. The dialog may still
+// be filling its name field with the proposed name, so the name is typed
+// right before the acceptance.
+inline void AnswerFile(const QString& path, bool* answered = nullptr)
+{
+    Answer<QFileDialog>([path](QFileDialog* dialog) {
+        dialog->selectFile(path);
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    }, answered);
+}
+
+inline bool ReadSubtitle(SubtitleParser& doc, const QString& path)
+{
+    doc.Events.clear();
+    doc.Styles = {SubtitleParser::MakeDefaultStyle()};
+    doc.setFileName(path);
+    if (path.endsWith(QLatin1String(".srt"))) {
+        if (!doc.open(QIODevice::ReadOnly | QIODevice::Text))
+            return false;
+        const bool ok = doc.SRTParser();
+        doc.close();
+        return ok;
+    }
+    return doc.ASSParser();
+}
+
+} // namespace SubtitleTest
