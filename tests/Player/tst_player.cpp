@@ -773,6 +773,26 @@ private slots:
         QVERIFY(isBlue(nestedScreen.pixel(280, 120)));
     }
 
+    void destroyingTheHostEndsThePlaybackThroughItsOwner()
+    {
+        Owner owner;
+        auto* host = new QWidget;
+        host->resize(320, 240);
+        Steps steps;
+        steps.then("playing", [&]() {
+            if (JxPlayerGetPosition() < 200000)
+                return false;
+            delete host;
+            return true;
+        });
+        const auto run = Play(m_long, host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
+        QCOMPARE(owner.stops, 1);
+        QVERIFY2(owner.positionAtStop < 3000000, qPrintable(QString::number(owner.positionAtStop)));  // not at the end
+        QCOMPARE(JxPlayerGetPlayState(), 4);
+    }
+
     void volumeStaysWithinTheMixerRange()
     {
         // Every start after the first finds the volume already rewritten to
