@@ -291,8 +291,13 @@ int JxPlayerStart(const char* fileName, QWidget* host, QWidget* playerOwner, QWi
             qDebug() << "player host" << host->geometry() << "at" << host->mapToGlobal(QPoint(0, 0));
         screen_width = width;
         screen_height = height;
-        if (width > 0 && height > 0)
+        if (width > 0 && height > 0) {
+            // The host's own window is sized through Qt, so Qt's geometry and
+            // the window agree; SDL is then told the same size.
+            if (g_native_window && host)
+                host->resize(width, height);
             SDL_SetWindowSize(pSDLwindow, width, height);
+        }
         pSDLrenderer = create_player_renderer(pSDLwindow);
     }
     if (!pSDLwindow || !pSDLrenderer || renderer_texture_formats().empty()) {

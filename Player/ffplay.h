@@ -13,13 +13,15 @@ class QWidget;
 extern int g_nPlayWindow;
 
 // THE HOST WIDGET. The owner passes a plain QWidget that it created itself, a
-// child of its own widget placed by the owner's layout or geometry; no subclass
-// is needed. JxPlayerStart sets it up (JxPlayerPrepareHost) and watches it while
-// the stream plays:
+// child of its own widget placed by the owner's geometry, with no child widgets
+// of its own; no subclass is needed. JxPlayerStart watches it while the stream
+// plays and, on X11, sets it up (JxPlayerPrepareHost):
 // - On X11 (Qt on xcb, SDL on x11) the picture is drawn straight into the
-//   host's own native window and fills it: the host's geometry is the picture's
-//   place and size, fitted inside it with black bands, centred. Elsewhere the
-//   player draws off screen and the host only marks the place.
+//   host's own native window and fills it: the host's position (within its
+//   parent) is the picture's place, and its size, width x height of the start
+//   or of JxPlayerResize (both set it through Qt), the picture's size; the
+//   picture is fitted inside with black bands, centred. Elsewhere the player
+//   draws off screen and the host only marks the place.
 // - Qt never paints the host (no background, no paint events, updates off); an
 //   expose or repaint of it draws the last picture again, paused or not.
 // - The player shows the host through Qt when the first picture is drawn and
@@ -28,8 +30,7 @@ extern int g_nPlayWindow;
 //   holding it: the player releases its renderer before the native window goes,
 //   ends the stream and runs the owner's "OnStop" slot (when the owner still
 //   exists) from its loop.
-// Owners run JxPlayerResize when they resize the host; it also fixes the
-// host's size.
+// Owners run JxPlayerResize when they resize the host while it plays.
 //
 // Plays fileName (8-bit path) in the host widget until g_nPlayWindow is 0. At the
 // end of the stream, or when it cannot be played, the owner's "OnStop" slot runs
