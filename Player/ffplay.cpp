@@ -118,6 +118,7 @@ static int current_generation()
 
 static void destroy_window_and_renderer()
 {
+    unwatch_host();
     if (pSDLrenderer)
         SDL_DestroyRenderer(pSDLrenderer);
     pSDLrenderer = nullptr;
@@ -128,16 +129,40 @@ static void destroy_window_and_renderer()
     g_renderer_formats.clear();
 }
 
+static QWidget* current_owner()
+{
+    return g_pPlayerWidget ? g_pPlayerWidget.data() : g_pEditorMainWindow.data();
+}
+
+static bool call_stop_handler(QWidget* owner)
+{
+    return owner && QMetaObject::invokeMethod(owner, "OnStop", Qt::DirectConnection);
+}
+
+void show_host()
+{
+    if (g_pSDLWidget && !g_pSDLWidget->isVisible())
+        g_pSDLWidget->show();
+}
+
+void player_host_lost()
+{
+    // The renderer draws into the host's window: it goes first, now. The
+    // owner is told from the display loop, outside the host's destruction.
+    destroy_window_and_renderer();
+    if (cur_stream) {
+        forget_textures(cur_stream);
+        push_quit_event(cur_stream);
+    }
+}
+
 // Runs the owner's stop handler; without an owner (or when it left the
 // playback running) the player ends it itself, so nothing stays "playing".
 static void stop_through_owner(int generation)
 {
     if (g_pSDLWidget)
         g_pSDLWidget->hide();
-    QWidget* owner = g_pPlayerWidget ? g_pPlayerWidget.data() : g_pEditorMainWindow.data();
-    bool called = false;
-    if (owner)
-        called = QMetaObject::invokeMethod(owner, "OnStop", Qt::DirectConnection);
+    const bool called = call_stop_handler(current_owner());
     if (!called || (generation && current_generation() == generation && g_nPlayWindow)) {
         g_nPlayWindow = 0;
         if (generation == 0 || current_generation() == generation)
@@ -210,9 +235,20 @@ int JxPlayerStart(const char* fileName, QWidget* host, QWidget* playerOwner, QWi
     const std::string vfilter = (nb_vfilters > 0 && vfilters_list[0]) ? vfilters_list[0] : "";
     free_vfilters();
 
-    // A start while another stream is open replaces it.
-    if (cur_stream)
+    // A start while another owner's stream plays replaces it: that owner is
+    // told through its stop handler, so it does not stay "playing". The play
+    // flag its handler clears belongs to this start.
+    if (cur_stream) {
+        QWidget* previous = current_owner();
+        if (previous && previous != (playerOwner ? playerOwner : editorOwner)) {
+            const int wanted = g_nPlayWindow;
+            if (g_pSDLWidget && g_pSDLWidget != host)
+                g_pSDLWidget->hide();
+            call_stop_handler(previous);
+            g_nPlayWindow = wanted;
+        }
         JxPlayerStop();
+    }
 
     g_pSDLWidget = host;
     g_pPlayerWidget = playerOwner;
@@ -255,8 +291,13 @@ int JxPlayerStart(const char* fileName, QWidget* host, QWidget* playerOwner, QWi
             qDebug() << "player host" << host->geometry() << "at" << host->mapToGlobal(QPoint(0, 0));
         screen_width = width;
         screen_height = height;
-        if (width > 0 && height > 0)
+        if (width > 0 && height > 0) {
+            // The host's own window is sized through Qt, so Qt's geometry and
+            // the window agree; SDL is then told the same size.
+            if (g_native_window && host)
+                host->resize(width, height);
             SDL_SetWindowSize(pSDLwindow, width, height);
+        }
         pSDLrenderer = create_player_renderer(pSDLwindow);
     }
     if (!pSDLwindow || !pSDLrenderer || renderer_texture_formats().empty()) {
@@ -293,6 +334,7 @@ int JxPlayerStart(const char* fileName, QWidget* host, QWidget* playerOwner, QWi
         StateLock lock;
         cur_stream = is;
     }
+    watch_host(host);
     if (!g_nPlayWindow)
         return 0;
     event_loop(is->generation);

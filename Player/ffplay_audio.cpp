@@ -186,7 +186,7 @@ int audio_open(VideoState* is, const AVChannelLayout* wanted_layout, int wanted_
     static const int next_sample_rates[] = {0, 44100, 48000, 96000, 192000};
     int next_sample_rate_idx = FF_ARRAY_ELEMS(next_sample_rates) - 1;
 
-    AVChannelLayout layout;
+    AVChannelLayout layout{};  // the copy below frees what it overwrites
     av_channel_layout_copy(&layout, wanted_layout);
     int wanted_nb_channels = layout.nb_channels;
     if (const char* env = SDL_getenv("SDL_AUDIO_CHANNELS")) {

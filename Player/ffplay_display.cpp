@@ -418,9 +418,8 @@ void video_display(VideoState* is)
         int h = screen_height ? screen_height.load() : default_height.load();
         if (const char* title = window_title)
             SDL_SetWindowTitle(pSDLwindow, title);
-        // A hidden stand-in window stays hidden; the host's own window is shown.
-        if (g_native_window)
-            SDL_ShowWindow(pSDLwindow);
+        // Through Qt, never SDL: Qt must know whether the host is on screen.
+        show_host();
         is->width = w;
         is->height = h;
         is->audio_volume = SDL_MIX_MAXVOLUME;

@@ -374,6 +374,17 @@ VideoState* stream_open(const char* filename, const std::string& vfilter);
 // run on X11, else a hidden SDL window. Sets g_native_window.
 SDL_Window* create_player_window(QWidget* host, int width, int height);
 SDL_Renderer* create_player_renderer(SDL_Window* window);
+// Watches the host of the playing stream (one at a time): Qt's repaints and
+// exposes ask for the last picture again; the end of its native window, or of
+// the widget, calls player_host_lost(). unwatch_host() is safe from inside the
+// watcher's own calls.
+void watch_host(QWidget* host);
+void unwatch_host();
+// The host's window is going away: releases the renderer at once and ends the
+// stream from the display loop through its owner (ffplay.cpp).
+void player_host_lost();
+// Shows the host through Qt when the first picture is drawn (ffplay.cpp).
+void show_host();
 
 // Statistics for the benchmark and tests.
 struct JxPlayerStats {

@@ -5,8 +5,10 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -83,5 +85,55 @@ inline StartResult Play(const QString& path, QWidget* host, QWidget* owner, int 
     result.elapsedMs = clock.elapsed();
     return result;
 }
+
+// Conditions waited for, one after the other, inside the player's loop: each
+// step is polled until it returns true (acting as it passes), then the next
+// one starts. A step that does not pass within its deadline ends the playback
+// and is reported by failedStep(), so nothing depends on fixed delays.
+class Steps : public QObject
+{
+public:
+    explicit Steps(int stepDeadlineMs = 10000) : m_deadlineMs(stepDeadlineMs)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this]() { poll(); });
+        m_timer.start(10);
+        m_clock.start();
+    }
+    Steps& then(const char* name, std::function<bool()> step)
+    {
+        m_steps.push_back({name, std::move(step)});
+        return *this;
+    }
+    bool done() const { return m_next == m_steps.size(); }
+    // The step that timed out, or the first one never reached.
+    QString failedStep() const { return done() ? QString() : QString::fromUtf8(m_steps[m_next].first); }
+
+private:
+    void poll()
+    {
+        if (m_busy || done())
+            return;
+        m_busy = true;  // a step may run a nested playback
+        while (!done() && m_steps[m_next].second()) {
+            ++m_next;
+            m_clock.restart();
+        }
+        m_busy = false;
+        if (done()) {
+            m_timer.stop();
+        } else if (m_clock.elapsed() > m_deadlineMs) {
+            m_timer.stop();
+            g_nPlayWindow = 0;
+            JxPlayerStop();
+        }
+    }
+
+    int m_deadlineMs;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    std::vector<std::pair<const char*, std::function<bool()>>> m_steps;
+    size_t m_next = 0;
+    bool m_busy = false;
+};
 
 }  // namespace PlayerTestKit

@@ -16,6 +16,7 @@
 #include "ffplay_internal.h"
 
 using PlayerTestKit::Play;
+using PlayerTestKit::Steps;
 
 // The owner's stop handler, reached by name like the real windows' handlers.
 class Owner : public QWidget
@@ -141,13 +142,15 @@ private slots:
         Owner owner;
         qint64 duration = 0;
         int state = 0;
-        QObject context;
-        QTimer::singleShot(300, &context, [&]() {
+        Steps steps;
+        steps.then("file open", [&]() {
             duration = JxPlayerGetDuration();
             state = JxPlayerGetPlayState();
+            return duration > 0;
         });
         const auto run = Play(m_video, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         QCOMPARE(owner.stops, 1);
         QCOMPARE(owner.stateAtStop, 1);
         QVERIFY2(run.elapsedMs >= 800, qPrintable(QString::number(run.elapsedMs)));
@@ -160,37 +163,42 @@ private slots:
     void positionAdvancesWhilePlayingAndHoldsWhilePaused()
     {
         Owner owner;
-        qint64 p1 = -1, p2 = -1, p3 = -1, p4 = -1, p5 = -1;
+        qint64 p1 = -1, p2 = -1, p3 = -1, p4 = -1;
         int pausedState = 0, pauseResult = 1;
-        QObject context;
-        QTimer::singleShot(600, &context, [&]() { p1 = JxPlayerGetPosition(); });
-        QTimer::singleShot(1100, &context, [&]() {
-            p2 = JxPlayerGetPosition();
-            pauseResult = JxPlayerPause();
-        });
-        QTimer::singleShot(1300, &context, [&]() {
-            p3 = JxPlayerGetPosition();
-            pausedState = JxPlayerGetPlayState();
-        });
-        QTimer::singleShot(1800, &context, [&]() {
-            p4 = JxPlayerGetPosition();
-            JxPlayerPause();
-        });
-        QTimer::singleShot(2300, &context, [&]() {
-            p5 = JxPlayerGetPosition();
-            g_nPlayWindow = 0;
-            JxPlayerStop();
-        });
+        QElapsedTimer paused;
+        Steps steps;
+        steps.then("playing", [&]() { return (p1 = JxPlayerGetPosition()) > 50000; })
+            .then("advancing", [&]() {
+                if ((p2 = JxPlayerGetPosition()) < p1 + 300000)
+                    return false;
+                pauseResult = JxPlayerPause();
+                p3 = JxPlayerGetPosition();
+                pausedState = JxPlayerGetPlayState();
+                paused.start();
+                return true;
+            })
+            // Half a second paused: the position must not move.
+            .then("paused a while", [&]() {
+                if (paused.elapsed() < 500)
+                    return false;
+                p4 = JxPlayerGetPosition();
+                return JxPlayerPause() == 0;
+            })
+            .then("advancing again", [&]() {
+                if (JxPlayerGetPosition() < p4 + 250000)
+                    return false;
+                g_nPlayWindow = 0;
+                JxPlayerStop();
+                return true;
+            });
         const auto run = Play(m_long, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         QCOMPARE(owner.stops, 0);  // stopped by its owner before the end
         QCOMPARE(pauseResult, 0);
         QCOMPARE(pausedState, 2);
-        QVERIFY2(p1 > 50000 && p1 < 1000000, qPrintable(QString::number(p1)));
-        QVERIFY2(p2 > p1 + 300000, qPrintable(QString::number(p2)));
         QVERIFY2(qAbs(p4 - p3) < 20000, qPrintable(QString::number(p4 - p3)));
         QVERIFY2(qAbs(p3 - p2) < 150000, qPrintable(QString::number(p3 - p2)));
-        QVERIFY2(p5 > p4 + 250000, qPrintable(QString::number(p5 - p4)));
     }
 
     void aSeekWhilePausedShowsOnePictureAndStaysPaused()
@@ -198,25 +206,36 @@ private slots:
         Owner owner;
         JxPlayerStats atPause, afterSeek;
         int stateAfterSeek = 0, stopsWhilePaused = -1;
-        QObject context;
-        PollUntil(&context, 10, [&]() {
-            if (JxPlayerGetPosition() < 300000)
-                return false;
-            JxPlayerPause();
-            QTimer::singleShot(200, &context, [&]() {
+        QElapsedTimer sinceSeek;
+        Steps steps;
+        steps.then("playing", [&]() {
+                if (JxPlayerGetPosition() < 300000)
+                    return false;
+                JxPlayerPause();
                 JxPlayerGetStats(&atPause);
                 JxPlayerSetPosition(2.0);
-            });
-            QTimer::singleShot(1200, &context, [&]() {
+                return true;
+            })
+            .then("picture of the new segment", [&]() {
+                JxPlayerStats s;
+                if (!JxPlayerGetStats(&s) || s.shown_serial == atPause.shown_serial)
+                    return false;
+                sinceSeek.start();
+                return true;
+            })
+            // Long enough for a second picture, were it shown.
+            .then("still paused", [&]() {
+                if (sinceSeek.elapsed() < 600)
+                    return false;
                 JxPlayerGetStats(&afterSeek);
                 stateAfterSeek = JxPlayerGetPlayState();
                 stopsWhilePaused = owner.stops;
                 JxPlayerPause();  // resume: plays on to the end
+                return true;
             });
-            return true;
-        });
         const auto run = Play(m_long, &m_host, &owner, 20000);
         QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         QCOMPARE(stateAfterSeek, 2);
         QCOMPARE(stopsWhilePaused, 0);
         QCOMPARE(afterSeek.frames_shown, atPause.frames_shown + 1);
@@ -229,23 +248,27 @@ private slots:
     {
         Owner owner;
         int stopsWhilePaused = -1;
-        QObject context;
-        PollUntil(&context, 10, [&]() {
-            if (JxPlayerGetPosition() < 700000)
-                return false;
-            JxPlayerPause();
-            // Long enough for the decoders to drain the whole 1 s clip.
-            QTimer::singleShot(1500, &context, [&]() {
+        QElapsedTimer paused;
+        Steps steps;
+        steps.then("near the end", [&]() {
+                if (JxPlayerGetPosition() < 700000 || JxPlayerPause() != 0)
+                    return false;
+                paused.start();
+                return true;
+            })
+            // Paused for more than the rest of the clip, read to its end by
+            // now (a paused stream is still read): still no stop.
+            .then("paused at the end", [&]() {
+                if (paused.elapsed() < 1500)
+                    return false;
                 stopsWhilePaused = owner.stops;
-                JxPlayerPause();
+                return JxPlayerPause() == 0;
             });
-            return true;
-        });
         const auto run = Play(m_video, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         QCOMPARE(stopsWhilePaused, 0);
         QCOMPARE(owner.stops, 1);
-        QVERIFY(run.elapsedMs >= 2200);
     }
 
     void seekLandsAtOrJustAfterItsTarget_data()
@@ -267,6 +290,8 @@ private slots:
         double firstPicture = -1;  // seconds on the file's timeline
         int first = 1;
         int serialBefore = -1;
+        QElapsedTimer sinceLanding;
+        qint64 settledAfterMs = 0;
         QObject context;
         // Ask once the playback has got going (past 1.2 s for the backward seek).
         PollUntil(&context, 10, [&]() {
@@ -289,11 +314,19 @@ private slots:
                 if (pos <= 0)
                     return false;
                 landed = pos;
-                QTimer::singleShot(150, &context, [&]() { settled = JxPlayerGetPosition(); });
-                QTimer::singleShot(300, &context, [&]() {
+                sinceLanding.start();
+                // Read again once 150 ms and 300 ms of playing have passed.
+                PollUntil(&context, 5, [&]() {
+                    if (settled < 0 && sinceLanding.elapsed() >= 150) {
+                        settled = JxPlayerGetPosition();
+                        settledAfterMs = sinceLanding.elapsed();
+                    }
+                    if (settled < 0 || sinceLanding.elapsed() < 300)
+                        return false;
                     later = JxPlayerGetPosition();
                     g_nPlayWindow = 0;
                     JxPlayerStop();
+                    return true;
                 });
                 return true;
             });
@@ -309,7 +342,8 @@ private slots:
         // (about 0.1 s) before the target; after that it is at or past it.
         QVERIFY2(landed >= t - 100000 && landed <= t + 300000,
                  qPrintable(QString("landed %1 target %2").arg(landed).arg(t)));
-        QVERIFY2(settled >= t && settled <= t + 450000,
+        // A busy machine may read late: allow for the time that really passed.
+        QVERIFY2(settled >= t && settled <= t + 300000 + settledAfterMs * 1000,
                  qPrintable(QString("settled %1 target %2").arg(settled).arg(t)));
         QVERIFY2(later > settled, qPrintable(QString("later %1 settled %2").arg(later).arg(settled)));
         // The first picture after the seek is the one at the target (25 fps).
@@ -373,13 +407,17 @@ private slots:
         // A text added while a stream plays goes with that stream's stop.
         {
             Owner owner;
-            QObject context;
-            QTimer::singleShot(200, &context, [&]() {
+            Steps steps;
+            steps.then("playing", [&]() {
+                if (JxPlayerGetPlayState() != 1)
+                    return false;
                 JxPlayerAddVfilter("hflip");
                 g_nPlayWindow = 0;
                 JxPlayerStop();
+                return true;
             });
             QVERIFY(!Play(m_video, &m_host, &owner, 15000).timedOut);
+            QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         }
         const QImage afterStop = screenWithFilter(nullptr);
         QVERIFY(isBlue(afterStop.pixel(40, 120)));
@@ -472,17 +510,13 @@ private slots:
     {
         Owner owner;
         JxPlayerStats stats;
-        qint64 position = -1;
-        QObject context;
-        QTimer::singleShot(600, &context, [&]() {
-            JxPlayerGetStats(&stats);
-            position = JxPlayerGetPosition();
-        });
+        Steps steps;
+        steps.then("position advancing", [&]() { return JxPlayerGetPosition() > 100000 && JxPlayerGetStats(&stats); });
         const auto run = Play(m_audio, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         QCOMPARE(owner.stops, 1);
         QCOMPARE(stats.show_mode, 2);
-        QVERIFY2(position > 100000, qPrintable(QString::number(position)));
         QVERIFY(run.elapsedMs >= 800);
     }
 
@@ -498,19 +532,20 @@ private slots:
         JxPlayerStats stats;
         QImage before, after;
         int serialBefore = -1;
-        QObject context;
-        QTimer::singleShot(500, &context, [&]() {
-            JxPlayerGetStats(&stats);
-            JxPlayerReadScreen(&before);
-            serialBefore = stats.shown_serial;
-            JxPlayerSetPosition(0.2);
-        });
-        QTimer::singleShot(900, &context, [&]() {
-            JxPlayerGetStats(&stats);
-            JxPlayerReadScreen(&after);
-        });
+        Steps steps;
+        steps.then("cover shown", [&]() {
+                if (!JxPlayerGetStats(&stats) || stats.frames_shown < 1 || JxPlayerGetPosition() < 300000
+                    || !JxPlayerReadScreen(&before))
+                    return false;
+                serialBefore = stats.shown_serial;
+                return JxPlayerSetPosition(0.2) == 0;
+            })
+            .then("cover shown again", [&]() {
+                return JxPlayerGetStats(&stats) && stats.shown_serial != serialBefore && JxPlayerReadScreen(&after);
+            });
         const auto run = Play(withCover, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         QCOMPARE(owner.stops, 1);  // plays to the end of the sound
         QVERIFY2(run.elapsedMs >= 1200, qPrintable(QString::number(run.elapsedMs)));
         QCOMPARE(stats.show_mode, 0);
@@ -543,14 +578,16 @@ private slots:
         Owner owner;
         int rateEarly = 0, rateLate = 0;
         qint64 positionLate = -1;
-        QObject context;
-        QTimer::singleShot(400, &context, [&]() { rateEarly = cur_stream ? cur_stream->audio_tgt.freq : 0; });
-        QTimer::singleShot(1600, &context, [&]() {
-            rateLate = cur_stream ? cur_stream->audio_tgt.freq : 0;
-            positionLate = JxPlayerGetPosition();
-        });
+        Steps steps;
+        steps.then("sound playing", [&]() { return JxPlayerGetPosition() > 0 && (rateEarly = cur_stream->audio_tgt.freq) > 0; })
+            .then("into the second part", [&]() {
+                positionLate = JxPlayerGetPosition();
+                rateLate = cur_stream->audio_tgt.freq;
+                return positionLate > 1100000;
+            });
         const auto run = Play(joined, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         QCOMPARE(owner.stops, 1);
         QVERIFY(rateEarly > 0);
         QCOMPARE(rateLate, rateEarly);
@@ -561,21 +598,32 @@ private slots:
     void resizingWhilePlayingIsSafe()
     {
         Owner owner;
-        QObject context;
         const QList<QSize> sizes{{200, 150}, {640, 360}, {320, 240}, {97, 61}, {800, 600}, {1, 1}, {480, 270}};
         QSize screenSize;
-        int result = 1;
-        for (int i = 0; i < sizes.size(); i++)
-            QTimer::singleShot(100 + i * 90, &context, [&, i]() {
-                result = JxPlayerResize(10, 10, sizes[i].width(), sizes[i].height());
+        int result = 0;
+        Steps steps;
+        steps.then("first picture", [&]() {
+            JxPlayerStats stats;
+            return JxPlayerGetStats(&stats) && stats.frames_shown > 0;
+        });
+        // One size per turn of the player's loop, each with pictures drawn.
+        for (const QSize& size : sizes)
+            steps.then("resize", [&, size]() {
+                result |= JxPlayerResize(10, 10, size.width(), size.height());
+                return true;
             });
-        QTimer::singleShot(100 + sizes.size() * 90 + 150, &context, [&]() {
+        steps.then("picture at the last size", [&]() {
             QImage screen;
             if (JxPlayerReadScreen(&screen))
                 screenSize = screen.size();
+            if (screenSize != QSize(480, 270))
+                return false;
+            owner.OnStop();
+            return true;
         });
-        const auto run = Play(m_video, &m_host, &owner, 15000);
+        const auto run = Play(m_long, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         QCOMPARE(result, 0);
         QCOMPARE(owner.stops, 1);
         QCOMPARE(screenSize, QSize(480, 270));
@@ -592,20 +640,24 @@ private slots:
         const QString sound = TestMedia::MakeAudio(m_dir.path(), "spectrum.mp3", 3.0);
         QVERIFY(!sound.isEmpty());
         Owner owner;
-        QObject context;
         int columnBefore = -1, columnAfter = -1, widthAfter = -1;
-        QTimer::singleShot(1200, &context, [&]() {
-            columnBefore = cur_stream ? cur_stream->xpos : -1;
-            JxPlayerResize(0, 0, 8, 120);
-        });
-        QTimer::singleShot(1500, &context, [&]() {
-            columnAfter = cur_stream ? cur_stream->xpos : -1;
-            widthAfter = cur_stream ? cur_stream->width : -1;
-            g_nPlayWindow = 0;
-            JxPlayerStop();
-        });
+        Steps steps;
+        steps.then("column far across", [&]() {
+                columnBefore = cur_stream->xpos;
+                return columnBefore > 20 && JxPlayerResize(0, 0, 8, 120) == 0;
+            })
+            .then("column drawn in the narrow view", [&]() {
+                columnAfter = cur_stream->xpos;
+                widthAfter = cur_stream->width;
+                if (columnAfter >= 8)
+                    return false;
+                g_nPlayWindow = 0;
+                JxPlayerStop();
+                return true;
+            });
         const auto run = Play(sound, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         QVERIFY2(columnBefore > 20, qPrintable(QString::number(columnBefore)));  // one column per 0.02 s
         QCOMPARE(widthAfter, 8);
         QVERIFY2(columnAfter >= 0 && columnAfter < 8, qPrintable(QString::number(columnAfter)));
@@ -689,28 +741,56 @@ private slots:
     {
         Owner first, second;
         QImage nestedScreen;
-        int stateAfter = 0;
-        QObject context;
-        QTimer::singleShot(300, &context, [&]() {
+        int stateAfter = 0, firstStopsBeforeSecond = -1;
+        Steps steps;
+        steps.then("first playing", [&]() {
+            if (JxPlayerGetPlayState() != 1)
+                return false;
             // A nested start from a slot: the filter added for it must survive
             // the replaced stream's stop.
             JxPlayerAddVfilter("hflip");
             QObject inner;
             PollUntil(&inner, 50, [&]() {
+                if (firstStopsBeforeSecond < 0)
+                    firstStopsBeforeSecond = first.stops;
                 return JxPlayerReadScreen(&nestedScreen) && !isBlack(nestedScreen.pixel(160, 120));
             });
             Play(m_halves, &m_host, &second, 15000);
             stateAfter = JxPlayerGetPlayState();
+            return true;
         });
         const auto run = Play(m_long, &m_host, &first, 20000);
         QVERIFY(!run.timedOut);
-        QCOMPARE(first.stops, 0);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
+        // The first owner was told at once, before the second stream played.
+        QCOMPARE(first.stops, 1);
+        QCOMPARE(firstStopsBeforeSecond, 1);
         QCOMPARE(second.stops, 1);
         QCOMPARE(stateAfter, 4);
         QVERIFY(run.elapsedMs < 3500);  // the long clip did not go on playing
         QCOMPARE(nestedScreen.size(), QSize(320, 240));
         QVERIFY(isRed(nestedScreen.pixel(40, 120)));
         QVERIFY(isBlue(nestedScreen.pixel(280, 120)));
+    }
+
+    void destroyingTheHostEndsThePlaybackThroughItsOwner()
+    {
+        Owner owner;
+        auto* host = new QWidget;
+        host->resize(320, 240);
+        Steps steps;
+        steps.then("playing", [&]() {
+            if (JxPlayerGetPosition() < 200000)
+                return false;
+            delete host;
+            return true;
+        });
+        const auto run = Play(m_long, host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
+        QCOMPARE(owner.stops, 1);
+        QVERIFY2(owner.positionAtStop < 3000000, qPrintable(QString::number(owner.positionAtStop)));  // not at the end
+        QCOMPARE(JxPlayerGetPlayState(), 4);
     }
 
     void volumeStaysWithinTheMixerRange()
@@ -721,8 +801,11 @@ private slots:
         av_log_set_callback(countVolumeWarnings);
         Owner owner;
         int high = 0, low = 0, mid = 0, read = 0, initial = 0;
-        QObject context;
-        QTimer::singleShot(300, &context, [&]() {
+        Steps steps;
+        steps.then("first picture", [&]() {
+            JxPlayerStats stats;
+            if (!JxPlayerGetStats(&stats) || stats.frames_shown < 1)
+                return false;
             initial = JxPlayerGetVolume();
             high = JxPlayerSetVolume(500);
             low = JxPlayerSetVolume(-3);
@@ -730,9 +813,11 @@ private slots:
             read = JxPlayerGetVolume();
             g_nPlayWindow = 0;
             JxPlayerStop();
+            return true;
         });
         const auto run = Play(m_video, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         av_log_set_callback(av_log_default_callback);
         QCOMPARE(s_volumeWarnings.load(), 1);
         QCOMPARE(startup_volume, 128);

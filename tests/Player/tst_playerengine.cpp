@@ -29,6 +29,18 @@ struct StreamContext {
         return st;
     }
 };
+
+// Leaves non-zero words on the stack where the next call's locals will lie:
+// read as a channel layout they say "custom order" with a bogus map pointer,
+// so a layout used before it is initialised fails in every build, not only
+// where the optimiser happens to leave garbage there. Not instrumented, so no
+// guard zones keep the words away from the next frame.
+Q_NEVER_INLINE __attribute__((no_sanitize_address)) void dirtyTheStack()
+{
+    volatile uint32_t junk[4096];
+    for (volatile uint32_t& word : junk)
+        word = AV_CHANNEL_ORDER_CUSTOM;
+}
 }  // namespace
 
 class TestPlayerEngine : public QObject
@@ -447,6 +459,7 @@ private slots:
         auto* is = new VideoState();
         AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
         AudioParams params{};
+        dirtyTheStack();
         const int size = audio_open(is, &stereo, rate, &params);
         QCOMPARE(size, samples * 2 * 2);
         QCOMPARE(params.freq, rate);
@@ -457,6 +470,7 @@ private slots:
         audio_dev = 0;
         av_channel_layout_uninit(&params.ch_layout);
         AudioParams bad{};
+        dirtyTheStack();
         QCOMPARE(audio_open(is, &stereo, 0, &bad), -1);
         delete is;
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -54,10 +54,11 @@ private slots:
         qputenv("SDL_VIDEODRIVER", "dummy");
         InitOwner owner;
         QImage screen;
-        QObject context;
-        QTimer::singleShot(300, &context, [&]() { JxPlayerReadScreen(&screen); });
+        PlayerTestKit::Steps steps;
+        steps.then("picture drawn", [&]() { return JxPlayerReadScreen(&screen); });
         const auto run = PlayerTestKit::Play(clip, &host, &owner, 10000);
         QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         QCOMPARE(owner.stops, 1);
         QCOMPARE(is_SDL_init, 1);
         QVERIFY(run.elapsedMs >= 400);

@@ -1,11 +1,13 @@
 // On X11 the picture is drawn into the host widget's own native window, which
-// the host's geometry places among ordinary Qt widgets. Runs only on the xcb
-// platform with a display (e.g. xvfb-run with QT_QPA_PLATFORM=xcb and
-// SDL_VIDEODRIVER=x11); skipped in the headless runs.
+// the host's geometry places among ordinary Qt widgets. The hosts here are
+// plain QWidgets, as the owners pass them. Runs only on the xcb platform with
+// a display (e.g. xvfb-run with QT_QPA_PLATFORM=xcb and SDL_VIDEODRIVER=x11);
+// skipped in the headless runs.
 #include <QtTest>
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -14,6 +16,8 @@
 #include "TestMedia.h"
 #include "ffplay.h"
 #include "ffplay_internal.h"
+
+using PlayerTestKit::Steps;
 
 class X11Owner : public QWidget
 {
@@ -29,73 +33,193 @@ public slots:
     }
 };
 
-// A native child painted by SDL only.
-class X11Host : public QWidget
-{
-public:
-    explicit X11Host(QWidget* parent) : QWidget(parent)
+static bool isRed(const QColor& c) { return c.red() > 200 && c.green() < 70 && c.blue() < 70; }
+static bool isGreen(const QColor& c) { return c.green() > 150 && c.red() < 70; }
+
+// A frameless top-level at the screen's corner with a green background, a
+// label and a plain host child at (80, 60) 320x240.
+struct Stage {
+    QWidget top;
+    QLabel label{"beside the player", &top};
+    QWidget* host = new QWidget(&top);
+    Stage()
     {
-        setAttribute(Qt::WA_NativeWindow);
-        setAttribute(Qt::WA_PaintOnScreen);
-        setAttribute(Qt::WA_NoSystemBackground);
+        top.setWindowFlags(Qt::FramelessWindowHint);
+        top.setGeometry(0, 0, 480, 360);
+        top.setStyleSheet("background: rgb(0, 200, 0)");
+        label.setGeometry(0, 0, 480, 30);
+        host->setGeometry(80, 60, 320, 240);
     }
-    QPaintEngine* paintEngine() const override { return nullptr; }
 };
+
+static QColor screenAt(int x, int y)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0, x, y, 1, 1).toImage().pixelColor(0, 0);
+}
 
 class TestPlayerX11 : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_red;   // 3 s
+    QString m_short; // 1 s
+    QString m_long;  // 30 s
+
 private slots:
-    void pictureIsDrawnInsideTheHostWidget()
+    void initTestCase()
     {
         if (QGuiApplication::platformName() != "xcb" || qgetenv("SDL_VIDEODRIVER") == "dummy")
             QSKIP("needs the xcb platform and SDL's x11 driver");
         av_log_set_level(AV_LOG_ERROR);
-        QTemporaryDir dir;
-        const QString red = TestMedia::MakeSolidVideo(dir.path(), "red", "red.mp4", 2.0, 320, 240);
-        QVERIFY(!red.isEmpty());
+        m_red = TestMedia::MakeSolidVideo(m_dir.path(), "red", "red.mp4", 3.0, 320, 240);
+        m_short = TestMedia::MakeSolidVideo(m_dir.path(), "red", "short.mp4", 1.0, 320, 240);
+        m_long = TestMedia::MakeSolidVideo(m_dir.path(), "red", "long.mp4", 30.0, 320, 240);
+        QVERIFY(!m_red.isEmpty() && !m_short.isEmpty() && !m_long.isEmpty());
+    }
 
-        QWidget top;
-        top.setWindowFlags(Qt::FramelessWindowHint);
-        top.setGeometry(0, 0, 480, 360);
-        top.setStyleSheet("background: rgb(0, 200, 0)");
-        QLabel label("beside the player", &top);
-        label.setGeometry(0, 0, 480, 30);
-        X11Host host(&top);
-        host.setGeometry(80, 60, 320, 240);
-        top.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&top));
+    void pictureIsDrawnInsideTheHostWidget()
+    {
+        Stage stage;
+        stage.top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stage.top));
 
         X11Owner owner;
         JxPlayerStats stats;
-        QImage shot;
-        QObject context;
-        QTimer::singleShot(800, &context, [&]() {
-            JxPlayerGetStats(&stats);
-            shot = top.screen()->grabWindow(0, 0, 0, 480, 360).toImage();
-        });
-        QImage resized;
-        QTimer::singleShot(1000, &context, [&]() { JxPlayerResize(0, 0, 200, 150); });
-        QTimer::singleShot(1300, &context, [&]() {
-            resized = top.screen()->grabWindow(0, 0, 0, 480, 360).toImage();
-        });
-        const auto run = PlayerTestKit::Play(red, &host, &owner, 15000, 320, 240);
+        Steps steps;
+        steps.then("first picture inside the host",
+                   [&]() { return isRed(screenAt(80 + 160, 60 + 120)) && JxPlayerGetStats(&stats); })
+            .then("window beside it untouched", [&]() { return isGreen(screenAt(40, 200)); })
+            .then("pause and shrink", [&]() { return JxPlayerPause() == 0 && JxPlayerResize(0, 0, 200, 150) == 0; })
+            // The picture fills the smaller host; the uncovered part shows the
+            // window behind it again.
+            .then("picture in the smaller host", [&]() { return isRed(screenAt(80 + 100, 60 + 75)); })
+            .then("uncovered part", [&]() { return isGreen(screenAt(80 + 300, 60 + 200)); })
+            .then("resume", [&]() { return JxPlayerPause() == 0; });
+        const auto run = PlayerTestKit::Play(m_red, stage.host, &owner, 30000, 320, 240);
         QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         QCOMPARE(owner.stops, 1);
         QVERIFY(stats.native_window);
-        QVERIFY(!shot.isNull());
-        const QColor inside = shot.pixelColor(80 + 160, 60 + 120);
-        QVERIFY2(inside.red() > 200 && inside.green() < 70, qPrintable(inside.name()));
-        const QColor outside = shot.pixelColor(40, 200);
-        QVERIFY2(outside.green() > 150 && outside.red() < 70, qPrintable(outside.name()));
-        QVERIFY(host.isHidden());  // the player hides its host at the end
-        // After a resize the picture fills the smaller host; the uncovered
-        // part shows the window behind it again.
-        QVERIFY(!resized.isNull());
-        const QColor small = resized.pixelColor(80 + 100, 60 + 75);
-        QVERIFY2(small.red() > 200 && small.green() < 70, qPrintable(small.name()));
-        const QColor uncovered = resized.pixelColor(80 + 300, 60 + 200);
-        QVERIFY2(uncovered.green() > 150 && uncovered.red() < 70, qPrintable(uncovered.name()));
+        QVERIFY(stage.host->isHidden());  // the player hides its host at the end
+    }
+
+    // Qt repaints the window (a repaint, another window over it) while the
+    // player is paused: the picture stays, or is drawn again at once.
+    void pausedPictureSurvivesRepaintsAndExposes()
+    {
+        Stage stage;
+        stage.top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stage.top));
+        QWidget cover;
+        cover.setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        cover.setGeometry(100, 80, 200, 150);
+        cover.setStyleSheet("background: blue");
+
+        X11Owner owner;
+        Steps steps;
+        steps.then("first picture", [&]() { return isRed(screenAt(240, 180)); })
+            .then("pause and repaint", [&]() {
+                JxPlayerPause();
+                stage.host->update();
+                stage.top.repaint();
+                return true;
+            })
+            .then("picture after a repaint", [&]() { return isRed(screenAt(240, 180)); })
+            .then("cover shown", [&]() {
+                cover.show();
+                return screenAt(240, 180).blue() > 200;
+            })
+            .then("cover closed", [&]() {
+                cover.hide();
+                return true;
+            })
+            .then("picture drawn again", [&]() { return isRed(screenAt(240, 180)); })
+            .then("stop", [&]() {
+                owner.OnStop();
+                return true;
+            });
+        const auto run = PlayerTestKit::Play(m_red, stage.host, &owner, 30000, 320, 240);
+        QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
+    }
+
+    // The player maps and unmaps its host only through Qt, so what Qt says of
+    // the host is what the screen shows.
+    void hostIsShownAndHiddenThroughQt()
+    {
+        Stage stage;
+        stage.top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stage.top));
+        for (int round = 0; round < 2; round++) {
+            X11Owner owner;
+            bool visibleWithPicture = false;
+            Steps steps;
+            steps.then("picture on screen", [&]() {
+                if (!isRed(screenAt(240, 180)))
+                    return false;
+                visibleWithPicture = stage.host->isVisible();
+                return true;
+            });
+            const auto run = PlayerTestKit::Play(m_short, stage.host, &owner, 30000, 320, 240);
+            QVERIFY(!run.timedOut);
+            QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
+            QCOMPARE(owner.stops, 1);
+            QVERIFY2(visibleWithPicture, qPrintable(QString("round %1").arg(round)));
+            QVERIFY(stage.host->isHidden());
+            QTRY_VERIFY_WITH_TIMEOUT(isGreen(screenAt(240, 180)), 10000);
+        }
+    }
+
+    void destroyingTheHostWhilePlayingStopsThePlayer_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("the host") << "host";
+        QTest::newRow("the host's window") << "window";
+        QTest::newRow("the owner holding the host") << "owner";
+    }
+    void destroyingTheHostWhilePlayingStopsThePlayer()
+    {
+        QFETCH(QString, what);
+        auto* stage = new Stage;
+        QPointer<X11Owner> owner = new X11Owner;
+        if (what == "owner") {
+            // The owner's own widget holds the host, as the player widget does.
+            stage->host->setParent(owner);
+            stage->host->setGeometry(80, 60, 320, 240);
+            owner->setWindowFlags(Qt::FramelessWindowHint);
+            owner->setGeometry(0, 0, 480, 360);
+            owner->show();
+            QVERIFY(QTest::qWaitForWindowExposed(owner));
+        } else {
+            stage->top.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&stage->top));
+        }
+        int stopsBefore = -1;
+        Steps steps;
+        steps.then("picture on screen", [&]() { return isRed(screenAt(240, 180)); })
+            .then("destroy", [&]() {
+                stopsBefore = owner->stops;
+                if (what == "host")
+                    delete stage->host;
+                else if (what == "window")
+                    delete stage;
+                else
+                    delete owner;
+                return true;
+            });
+        const auto run = PlayerTestKit::Play(m_long, stage->host, owner, 60000, 320, 240);
+        QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
+        QVERIFY2(run.elapsedMs < 25000, qPrintable(QString::number(run.elapsedMs)));  // not played to the end
+        QCOMPARE(JxPlayerGetPlayState(), 4);
+        QCOMPARE(g_nPlayWindow, 0);
+        QCOMPARE(stopsBefore, 0);
+        if (what != "owner") {
+            QCOMPARE(owner->stops, 1);  // the owner was told
+            delete owner;
+        }
+        if (what != "window")
+            delete stage;
     }
 };
 
