@@ -205,6 +205,7 @@ void MainWindow::InitUI()
     // the work folder of generated files, the output folder of follow-up
     // jobs and the overwrite rule of output names.
     Core* core = Core::instance();
+    core->SetEditorWindow(&m_editor);
     core->SetMainWindow(this);
     core->SetWorkFolderQuery([this] { return m_config.CachePath; });
     m_jobs.SetOutputFolderQuery([this] { return m_config.OutPath; });

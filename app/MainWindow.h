@@ -3,6 +3,7 @@
 #include <QSystemTrayIcon>
 
 #include "ConfigManage.h"
+#include "EditorMainWindow.h"
 #include "ConfigSystem.h"
 #include "JobsManage.h"
 
@@ -39,6 +40,7 @@ public:
 
     ConfigSystem& Settings() { return m_config; }
     JobsManage& Jobs() { return m_jobs; }
+    EditorMainWindow& Editor() { return m_editor; }
 
     // Appends one source row and its option record and makes it current.
     void AddFile(const QString& path);
@@ -139,5 +141,6 @@ private:
     ConfigSystem m_config;
     ConfigManage m_configManage;
     JobsManage m_jobs;
+    EditorMainWindow m_editor; // the one editor window, built hidden
     int m_nExitCode = 0; // the restart request of a language change, or 0
 };

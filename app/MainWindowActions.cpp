@@ -4,12 +4,15 @@
 #include "ui_MainWindow.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 
 #include "Core.h"
 #include "FileFolders.h"
+#include "canvas/QWatermarkView.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/MainOptionsDialog.h"
 #include "dialogs/MediaDialog.h"
@@ -37,6 +40,14 @@ void MainWindow::on_actionWatermark_triggered()
         return;
     // The row is made current before the editor reads its flips and crop.
     core->CurrentRow = row;
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        m_editor.setGeometry(screen->geometry());
+    m_editor.showMaximized();
+    m_editor.InitCanvas(path);
+    m_editor.View()->updatePlayer();
+    const QString subtitle = core->Rows.at(row).subtitlePath;
+    if (!subtitle.isEmpty() && QFileInfo(subtitle).isFile())
+        m_editor.OpenSubtitle(subtitle);
 }
 
 void MainWindow::on_actionStop_triggered()

@@ -51,7 +51,8 @@ EditorMainWindow::EditorMainWindow(QWidget* parent)
 EditorMainWindow::~EditorMainWindow()
 {
     // A preview of this window still on the stack ends with it.
-    if (g_nPlayWindow && m_playerSurface) {
+    if (m_previewing) {
+        m_previewing = false;
         g_nPlayWindow = 0;
         JxPlayerStop();
     }
@@ -196,11 +197,14 @@ QSize EditorMainWindow::GetVideoSize()
 void EditorMainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    if (!g_nPlayWindow)
+    if (!m_previewing)
         return;
     m_playerHost->move((m_playerArea->width() - m_playerHost->width()) / 2,
                        (m_playerArea->height() - m_playerHost->height()) / 2);
-    m_view->updatePlayer();
+    // A hidden view keeps its old geometry: its rectangle would undo the
+    // centring. It is announced again when the view is shown (paused).
+    if (m_view->isVisible())
+        m_view->updatePlayer();
 }
 
 void EditorMainWindow::closeEvent(QCloseEvent* event)

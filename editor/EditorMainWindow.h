@@ -146,6 +146,8 @@ private:
     long long m_duration = 0;
     QTimer m_playerTimer;
     bool m_playing = true;
+    // A preview of this window runs (playing or paused).
+    bool m_previewing = false;
     QTimer m_sliderTimer;
     int m_shownPosition = 0;
     // The filter graph of the running preview, alive for the whole preview.

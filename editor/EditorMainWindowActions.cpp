@@ -17,6 +17,7 @@
 #include "canvas/QWatermarkView.h"
 
 #include <QCursor>
+#include <QDir>
 #include <QDebug>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -103,6 +104,7 @@ void EditorMainWindow::OpenSubtitle(const QString& path)
     Core* core = Core::instance();
     SubtitleParser& parser = core->Subtitle;
     const QString type = path.right(3).toLower();
+    bool unreadable = false;
     if (type == QLatin1String("srt")) {
         parser.setFileName(path);
         // Read only: loading must never be able to change the user's file.
@@ -111,10 +113,11 @@ void EditorMainWindow::OpenSubtitle(const QString& path)
             parser.close();
         } else {
             parser.Events.clear();
+            unreadable = true;
         }
     } else if (type == QLatin1String("ass") || type == QLatin1String("ssa")) {
         parser.setFileName(path);
-        parser.ASSParser();
+        unreadable = !parser.ASSParser();
     } else {
         // Nothing is read: no events of an earlier file stay behind an empty table.
         parser.Events.clear();
@@ -125,6 +128,8 @@ void EditorMainWindow::OpenSubtitle(const QString& path)
     for (const ST_ASS_STYLE& style : qAsConst(parser.Styles))
         m_subtitleStyleNames << style.Name;
     m_subtitleDock.Reload();
+    if (unreadable)
+        Tell(tr("The subtitle file %1 cannot be read.").arg(QDir::toNativeSeparators(path)));
 }
 
 void EditorMainWindow::AddSubtitle(const QString& text, long long start, long long end)

@@ -19,7 +19,7 @@
 
 bool EditorMainWindow::IsPreviewIdle() const
 {
-    return !g_nPlayWindow && m_playing;
+    return !m_previewing && m_playing;
 }
 
 void EditorMainWindow::SetPlayButton(bool showPause)
@@ -63,14 +63,14 @@ void EditorMainWindow::ShowPosition(long long microseconds)
 void EditorMainWindow::OnPlayPause()
 {
     m_view->updatePlayer();
-    if (g_nPlayWindow && m_playing) {
+    if (m_previewing && m_playing) {
         SetPlayButton(false);
         JxPlayerPause();
         m_playing = false;
         SeekToCanvasView();
         return;
     }
-    if (g_nPlayWindow && !m_playing) {
+    if (m_previewing && !m_playing) {
         SetPlayButton(true);
         JxPlayerPause();
         m_playing = true;
@@ -88,6 +88,7 @@ void EditorMainWindow::OnPlayPause()
     SetPlayButton(true);
     const QSize size = CreatePlayerView();
     g_nPlayWindow = 1;
+    m_previewing = true;
     m_playerDock.m_slider->setEnabled(true);
     m_playerTimer.start(1);
 
@@ -105,7 +106,7 @@ void EditorMainWindow::OnPlayPause()
     // The player runs this window's OnStop when a start fails (missing file,
     // broken filter) or the stream ends. Any start that still returns with the
     // play flag set was left running by nobody: back to idle.
-    if (g_nPlayWindow)
+    if (m_previewing)
         OnStop();
 }
 
@@ -159,14 +160,24 @@ void EditorMainWindow::SeekToPlayerView()
 
 void EditorMainWindow::OnStop()
 {
-    if (g_nPlayWindow && m_playing)
-        SeekToCanvasView();
-    g_nPlayWindow = 0;
+    const bool wasPlaying = m_playing;
     m_playing = true;
     SetPlayButton(false);
     m_playerDock.m_slider->setEnabled(false);
-    long long position = JxPlayerGetPosition();
     m_playerTimer.stop();
+    // The play flag and the player are shared with the main window's
+    // player: without a preview of its own the editor leaves them alone.
+    if (!m_previewing) {
+        ShowCanvasView();
+        return;
+    }
+    // Stopped while playing: the last picture goes on the canvas (while
+    // paused it is there already).
+    if (wasPlaying)
+        SeekToCanvasView();
+    m_previewing = false;
+    g_nPlayWindow = 0;
+    long long position = JxPlayerGetPosition();
     JxPlayerStop();
     if (position < 0)
         position = 0;
@@ -204,7 +215,7 @@ void EditorMainWindow::OnSliderReleased()
 {
     m_playerTimer.start(1);
     qDebug() << "OnSliderReleased";
-    if (g_nPlayWindow && !m_playing)
+    if (m_previewing && !m_playing)
         SeekToCanvasView();
 }
 

@@ -1,5 +1,6 @@
 // The main window's actions besides adding and Run, and its small dialogs.
 #include <QAction>
+#include <QFileInfo>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "ConfigFormat.h"
 #include "Core.h"
 #include "TestMedia.h"
+#include "canvas/QWatermarkScene.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/MainOptionsDialog.h"
 #include "dialogs/MediaDialog.h"
@@ -118,10 +120,18 @@ void TestMainActions::watermarkSetsTheRowFirst()
     QCOMPARE(core->CurrentRow, 1);
     Action("actionWatermark")->trigger();
     QCOMPARE(core->CurrentRow, 0);
+    // The editor opens on the row with its source frame.
+    EditorMainWindow& editor = m_window->Editor();
+    QVERIFY(editor.isVisible());
+    QCOMPARE(editor.SourcePath(), QFileInfo(m_video).absoluteFilePath());
+    QVERIFY(editor.Scene()->CanvasItem());
+    editor.close();
+    QVERIFY(editor.isHidden());
     // A row whose file has gone opens nothing and changes nothing.
     Table()->setCurrentCell(1, 0);
     Action("actionWatermark")->trigger();
     QCOMPARE(core->CurrentRow, 0);
+    QVERIFY(editor.isHidden());
 }
 
 void TestMainActions::optionsDialogShowsAndKeeps()

@@ -57,6 +57,18 @@ bool Near(const QRect& a, const QRect& b, int tolerance)
 }
 } // namespace
 
+// Another owner of the player, as the main window's player widget is.
+class StopOwner : public QWidget
+{
+    Q_OBJECT
+public slots:
+    void OnStop()
+    {
+        g_nPlayWindow = 0;
+        JxPlayerStop();
+    }
+};
+
 class TestEditorWindow : public QObject
 {
     Q_OBJECT
@@ -371,6 +383,13 @@ private slots:
         m_window->OpenSubtitle(m_dir.path() + "/notes.txt");
         QCOMPARE(model->rowCount(), 0);
         QCOMPARE(Core::instance()->SubtitlePath, m_dir.path() + "/notes.txt");
+
+        // A file that cannot be read is said, and leaves an empty table.
+        BoxCloser boxes;
+        m_window->OpenSubtitle(m_dir.path() + "/missing.srt");
+        QCOMPARE(model->rowCount(), 0);
+        QTRY_COMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts.first().contains("missing.srt"));
     }
 
     void closeOnlyHides()
@@ -409,7 +428,8 @@ private slots:
 
         int step = 0;
         bool viewHiddenWhilePlaying = false, pictureOnCanvas = false, viewShownWhilePaused = false;
-        bool sliderEnabled = false;
+        bool sliderEnabled = false, hostCentred = false;
+        int areaWidth = 0;
         QTimer driver;
         QElapsedTimer clock;
         clock.start();
@@ -423,6 +443,17 @@ private slots:
                 if (JxPlayerGetPosition() > 200000) {
                     viewHiddenWhilePlaying = m_window->View()->isHidden() && !m_window->PlayerArea()->isHidden();
                     sliderEnabled = m_window->PlayerBar()->m_slider->isEnabled();
+                    areaWidth = m_window->PlayerArea()->width();
+                    m_window->resize(1200, 760);
+                    step = 10;
+                }
+                break;
+            case 10:
+                // Resized while playing: the picture stays centred in its area.
+                if (m_window->PlayerArea()->width() != areaWidth) {
+                    const QPoint offset = m_window->PlayerHost()->geometry().center()
+                        - m_window->PlayerArea()->rect().center();
+                    hostCentred = qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2;
                     m_window->PlayerBar()->m_btnPlay->click();
                     step = 1;
                 }
@@ -449,6 +480,7 @@ private slots:
         QCOMPARE(step, 3);
         QVERIFY(viewHiddenWhilePlaying);
         QVERIFY(sliderEnabled);
+        QVERIFY(hostCentred);
         QVERIFY(pictureOnCanvas);
         QVERIFY(viewShownWhilePaused);
         QVERIFY(m_window->IsPreviewIdle());
@@ -462,6 +494,33 @@ private slots:
         const QRect paused = RedBox(frame->DisplayedFrame());
         QVERIFY(!converted.isEmpty());
         QVERIFY2(Near(converted, paused, 2), qPrintable(QString("%1,%2 %3x%4 vs %5,%6 %7x%8").arg(converted.x()).arg(converted.y()).arg(converted.width()).arg(converted.height()).arg(paused.x()).arg(paused.y()).arg(paused.width()).arg(paused.height())));
+    }
+
+    // The play flag and the player are shared: closing or stopping the idle
+    // editor leaves another owner's preview playing.
+    void idleEditorLeavesAnotherPreview()
+    {
+        StopOwner other;
+        QWidget host;
+        bool stillPlaying = false;
+        QTimer driver;
+        QElapsedTimer clock;
+        clock.start();
+        connect(&driver, &QTimer::timeout, this, [&]() {
+            if (JxPlayerGetPosition() > 200000 || clock.elapsed() > 20000) {
+                m_window->close();
+                m_window->PlayerBar()->m_btnStop->click();
+                stillPlaying = g_nPlayWindow == 1 && JxPlayerGetPlayState() == 1;
+                other.OnStop();
+            }
+        });
+        driver.start(20);
+        g_nPlayWindow = 1;
+        const QByteArray clip = m_clip.toUtf8();
+        JxPlayerStart(clip.constData(), &host, &other, nullptr, 0, 0, 320, 240);
+        driver.stop();
+        QVERIFY(stillPlaying);
+        QVERIFY(m_window->IsPreviewIdle());
     }
 
     // Starts that cannot play come back idle with the controls reset.
