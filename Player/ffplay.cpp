@@ -2,6 +2,7 @@
 #include "ffplay.h"
 #include "ffplay_internal.h"
 #include "cmdutils.h"
+#include "MediaFunctions.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -507,19 +508,9 @@ int JxPlayerGetPicture(QImage* out, int width, int height)
             av_frame_ref(picture, is->held_picture);
     }
     if (picture->data[0] && picture->width > 0 && picture->height > 0) {
-        SwsContext* scaler = sws_getContext(picture->width, picture->height,
-                                            static_cast<AVPixelFormat>(picture->format), width, height,
-                                            AV_PIX_FMT_BGRA, SWS_BICUBIC, nullptr, nullptr, nullptr);
-        if (scaler) {
-            QImage image(width, height, QImage::Format_RGB32);
-            if (!image.isNull()) {
-                uint8_t* dst[4] = {image.bits(), nullptr, nullptr, nullptr};
-                int dstStride[4] = {static_cast<int>(image.bytesPerLine()), 0, 0, 0};
-                if (sws_scale(scaler, picture->data, picture->linesize, 0, picture->height, dst, dstStride) > 0)
-                    *out = std::move(image);
-            }
-            sws_freeContext(scaler);
-        }
+        QImage image(width, height, QImage::Format_RGB32);
+        if (!image.isNull() && ScaleFrameToImage(picture, width, height, &image))
+            *out = std::move(image);
     }
     av_frame_free(&picture);
     return 0;

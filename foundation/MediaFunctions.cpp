@@ -226,31 +226,39 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
         *image = picture;
         return;
     }
-    SwsContext* sws = sws_getContext(frame->width, frame->height,
-                                     static_cast<AVPixelFormat>(frame->format),
-                                     w, h, AV_PIX_FMT_BGRA, SWS_BICUBIC,
-                                     nullptr, nullptr, nullptr);
+    if (!ScaleFrameToImage(frame.get(), w, h, &picture))
+        picture.fill(Qt::black);
+    *image = picture;
+}
+
+bool ScaleFrameToImage(const AVFrame* frame, int width, int height, QImage* out)
+{
+    if (!frame || !out || !frame->data[0] || frame->width <= 0 || frame->height <= 0 || width <= 0 || height <= 0
+        || out->size() != QSize(width, height) || out->format() != QImage::Format_RGB32)
+        return false;
+    SwsContext* sws = sws_getContext(frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
+                                     width, height, AV_PIX_FMT_BGRA, SWS_BICUBIC, nullptr, nullptr, nullptr);
+    if (!sws)
+        return false;
     // The scaler's vector code may write past the end of a tightly packed
     // picture (seen with narrow, tall frames), so it scales into a padded
     // buffer of FFmpeg's own, copied line by line.
     std::unique_ptr<AVFrame, FrameDeleter> scaled(av_frame_alloc());
+    bool done = false;
     if (scaled) {
         scaled->format = AV_PIX_FMT_BGRA;
-        scaled->width = w;
-        scaled->height = h;
+        scaled->width = width;
+        scaled->height = height;
+        if (av_frame_get_buffer(scaled.get(), 64) >= 0
+            && sws_scale(sws, frame->data, frame->linesize, 0, frame->height, scaled->data, scaled->linesize) > 0) {
+            const size_t lineBytes = size_t(width) * 4;
+            for (int y = 0; y < height; ++y)
+                std::memcpy(out->scanLine(y), scaled->data[0] + size_t(y) * size_t(scaled->linesize[0]), lineBytes);
+            done = true;
+        }
     }
-    if (!sws || !scaled || av_frame_get_buffer(scaled.get(), 64) < 0) {
-        sws_freeContext(sws);
-        picture.fill(Qt::black);
-        *image = picture;
-        return;
-    }
-    sws_scale(sws, frame->data, frame->linesize, 0, frame->height, scaled->data, scaled->linesize);
     sws_freeContext(sws);
-    const size_t lineBytes = size_t(w) * 4;
-    for (int y = 0; y < h; ++y)
-        std::memcpy(picture.scanLine(y), scaled->data[0] + size_t(y) * size_t(scaled->linesize[0]), lineBytes);
-    *image = picture;
+    return done;
 }
 
 QString GetCodecID(int codecId)

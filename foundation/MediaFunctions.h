@@ -21,6 +21,9 @@ void GetMediaInfo(const char* path, int* width, int* height, long long* duration
 // pixels a side or 64 megapixels in all (refused before decoding). duration (may be null) receives the container
 // duration in microseconds, 0 when unknown.
 void GetMediaImage(const char* path, QImage* image, long long time, long long* duration = nullptr);
+// Scales a decoded frame into *out, which must already be a width x height
+// Format_RGB32 image; false (and *out untouched) when it cannot.
+bool ScaleFrameToImage(const struct AVFrame* frame, int width, int height, QImage* out);
 
 // Upper-case display name of an FFmpeg codec identifier; "NONE" for any
 // identifier outside the known table.

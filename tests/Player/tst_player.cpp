@@ -354,7 +354,7 @@ private slots:
     void grabOfASolidRedSourceIsRedAtTheRequestedSize()
     {
         Owner owner;
-        QImage small, large;
+        QImage small, large, tall;
         QObject context;
         bool untouchedStayedNull = false;
         PollUntil(&context, 50, [&]() {
@@ -362,6 +362,8 @@ private slots:
             if (small.isNull())
                 return false;  // nothing decoded yet
             JxPlayerGetPicture(&large, 400, 300);
+            // A narrow, tall size once made the scaler write past the picture.
+            JxPlayerGetPicture(&tall, 200, 1920);
             QImage untouched;
             JxPlayerGetPicture(&untouched, 0, 48);
             JxPlayerGetPicture(&untouched, -5, -5);
@@ -374,7 +376,8 @@ private slots:
         QCOMPARE(small.size(), QSize(64, 48));
         QCOMPARE(small.format(), QImage::Format_RGB32);
         QCOMPARE(large.size(), QSize(400, 300));
-        for (const QImage* image : {&small, &large})
+        QCOMPARE(tall.size(), QSize(200, 1920));
+        for (const QImage* image : {&small, &large, &tall})
             for (const QPoint& p : {QPoint(0, 0), QPoint(image->width() / 2, image->height() / 2),
                                     QPoint(image->width() - 1, image->height() - 1)})
                 QVERIFY2(isRed(image->pixel(p)), qPrintable(QColor(image->pixel(p)).name()));
