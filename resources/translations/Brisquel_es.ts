@@ -247,6 +247,10 @@
         <source>The project %1 cannot be saved.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The subtitle file %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>JobsManage</name>
