@@ -128,12 +128,14 @@ void MainWindow::StoreMergeTime(QObject* edit, const QTime& time, bool start)
     const int s = MergeSourceIndex();
     if (c == s) {
         (start ? opts.trimStart : opts.trimEnd) = value;
-        return;
+    } else {
+        QList<ST_MERGE>& clips = c < s ? opts.titleClips : opts.endingClips;
+        const int index = c < s ? c : c - s - 1;
+        if (index >= 0 && index < clips.size())
+            (start ? clips[index].start : clips[index].end) = value;
     }
-    QList<ST_MERGE>& clips = c < s ? opts.titleClips : opts.endingClips;
-    const int index = c < s ? c : c - s - 1;
-    if (index >= 0 && index < clips.size())
-        (start ? clips[index].start : clips[index].end) = value;
+    // A trim changes the running time: the label must not show the old one.
+    MergeTotalDuration(core->CurrentRow);
 }
 
 void MainWindow::OnMergeStartTime(const QTime& time)
