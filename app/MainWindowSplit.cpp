@@ -146,6 +146,9 @@ void MainWindow::on_BtnSplitAdd_clicked()
                 const int n = ui->spinBoxSplitNum->value();
                 if (n == 0)
                     return;
+                // No duration, no parts: n empty ranges would only fail later.
+                if (d <= 0)
+                    continue;
                 const qint64 step = d / n;
                 for (int k = 0; k < n; ++k)
                     ranges.append(ST_SPLIT_TIME{k * step, (k + 1) * step});

@@ -281,10 +281,12 @@ void TestTabs::splitAdd_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("count");
     QTest::addColumn<qint64>("time");
-    QTest::addColumn<qint64>("endTime");
+    QTest::addColumn<qint64>("endTime"); // -1: the row is a file that cannot be probed
     // -1 stands for the source's duration, -3 and -6 for one and two thirds of it.
     QTest::addColumn<QList<qint64>>("bounds");
     QTest::newRow("three parts") << 0 << 3 << qint64(0) << qint64(0) << QList<qint64>{0, -3, -3, -6, -6, -9};
+    QTest::newRow("parts of a file that cannot be probed: nothing") << 0 << 3 << qint64(0) << qint64(-1)
+                                                                  << QList<qint64>{};
     QTest::newRow("no parts: nothing") << 0 << 0 << qint64(0) << qint64(0) << QList<qint64>{};
     QTest::newRow("2 s parts, a shorter last one")
         << 1 << 0 << 2 * kSec << qint64(0) << QList<qint64>{0, 2 * kSec, 2 * kSec, 4 * kSec, 4 * kSec, -1};
@@ -301,12 +303,17 @@ void TestTabs::splitAdd()
     QFETCH(qint64, time);
     QFETCH(qint64, endTime);
     QFETCH(QList<qint64>, bounds);
+    const bool missing = endTime < 0;
+    if (missing) {
+        m_window->AddFile(m_dir.filePath(QStringLiteral("missing.mp4")));
+        endTime = 0;
+    }
     Child<QComboBox>("comboBoxSplit")->setCurrentIndex(mode);
     Child<QSpinBox>("spinBoxSplitNum")->setValue(count);
     Child<QTimeEdit>("timeEditSplit")->setTime(Timecode::Int64ToQTime(time));
     Child<QTimeEdit>("timeEditEnd")->setTime(Timecode::Int64ToQTime(endTime));
     Click("BtnSplitAdd");
-    const ST_OPTS& opts = Core::instance()->Rows[0];
+    const ST_OPTS& opts = Core::instance()->Rows[missing ? 1 : 0];
     QCOMPARE(QList<qint64>({opts.splitMode, opts.splitCount, opts.splitTime, opts.splitEndTime}),
              QList<qint64>({mode, count, time, endTime}));
     QList<qint64> want;
