@@ -13,10 +13,14 @@
 #include <functional>
 
 struct FormatSettings;
+struct ST_MERGE;
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
+class QComboBox;
+class QTableWidget;
 class QTableWidgetItem;
+class QTime;
 class QHBoxLayout;
 class QMenu;
 class QSplitter;
@@ -48,6 +52,22 @@ public:
     void AddMergeFile(const QString& path);
     // Appends one row to the music table only.
     void AddMusicFile(const QString& path);
+
+    // Redraws the work tabs from a source row's record and makes it current.
+    void UpdateUI(int row);
+    QComboBox* UIQComboBoxFormat();
+    // Merge tab: the source's own row, the total of a row, moving a row.
+    void UpdateSrcMainMergeUI(int row);
+    void MergeTotalDuration(int row);
+    void MoveMergeRow(int from, int to);
+    // Split tab: one range row (times in microseconds).
+    void AddSplitFile(const QString& path, qint64 start, qint64 end);
+    // Subtitle tab: one event row (milliseconds) and a whole file.
+    void AddSubtitle(const QString& text, qint64 start, qint64 end);
+    void OpenSubtitleFile(const QString& path);
+    // Soundtrack tab.
+    void MusicTotalDuration();
+    static void moveRow(QTableWidget* table, int from, int to);
     // Keeps the first index of each run of indexes on the same row.
     static QList<QModelIndex> deleteRepeatList(QList<QModelIndex> indexes);
     // The media entries of a folder, one level, sorted by name ignoring case.
@@ -61,6 +81,8 @@ public:
     // The file and folder questions of the window go through here, so a test
     // can answer them: (caption, start folder, folder wanted) -> chosen paths,
     // empty when cancelled. Without a hook the toolkit's dialogs are asked.
+    // A save question is given the proposed name as its start folder; its
+    // answer is the name, then optionally the filter chosen (else the first).
     using FileQuestion = std::function<QStringList(const QString&, const QString&, bool)>;
     static void SetFileQuestion(FileQuestion question);
 
@@ -71,6 +93,10 @@ protected:
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void OnMergeStartTime(const QTime& time);
+    void OnMergeEndTime(const QTime& time);
+    void OnSplitStartTime(const QTime& time);
+    void OnSplitEndTime(const QTime& time);
     void OnAllCompleted();
     void on_actionAdd_triggered() {}
     void on_actionAddFile_triggered();
@@ -90,6 +116,26 @@ public slots:
     void on_toolButtonOutput_clicked();
     void on_toolButtonOpen_clicked();
     void on_tableWidgetMerge_customContextMenuRequested(const QPoint& pos);
+    void on_BtnMergeAdd_clicked();
+    void on_BtnMergeDelete_clicked();
+    void on_BtnMergeUp_clicked();
+    void on_BtnMergeDown_clicked();
+    void on_tableWidgetMerge_cellClicked(int row, int column);
+    void on_actionAdd_title_sequence_triggered();
+    void on_actionAdd_ending_triggered();
+    void on_comboBoxSplit_currentIndexChanged(int index);
+    void on_spinBoxSplitNum_valueChanged(int value);
+    void on_timeEditSplit_timeChanged(const QTime& time);
+    void on_timeEditEnd_timeChanged(const QTime& time);
+    void on_BtnSplitAdd_clicked();
+    void on_BtnSplitDel_clicked();
+    void on_BtnSubtitleOpen_clicked();
+    void on_BtnSubtitleSave_clicked();
+    void on_actionAdd_subtitle_file_triggered() {}
+    void on_BtnMusicAdd_clicked();
+    void on_BtnMusicDelete_clicked();
+    void on_BtnMusicUp_clicked();
+    void on_BtnMusicDown_clicked();
     void on_checkBoxSubtitleStream_stateChanged(int state);
     void on_checkBoxCoverage_stateChanged(int state);
     void on_comboBoxFormat_currentIndexChanged(int index);
@@ -110,6 +156,19 @@ private:
     // The source folder dialogs, through the test hook when one is set.
     QStringList AskFiles(const QString& caption, const QString& folder);
     QString AskFolder(const QString& caption, const QString& folder);
+    QString AskOpenFile(const QString& caption, const QString& filter);
+    // The name gets the chosen filter's extension when it has none.
+    QString AskSaveFile(const QString& caption, const QString& proposed, const QString& filters);
+    // Merge tab pieces: a clip row, the source row's index, the title and
+    // ending actions, the time edits' writes.
+    void AppendMergeRow(const ST_MERGE& clip, bool source);
+    int MergeSourceIndex() const;
+    void AddClipsToSelectedRows(bool title);
+    void StoreMergeTime(QObject* edit, const QTime& time, bool start);
+    void StoreSplitTime(QObject* edit, const QTime& time, bool start);
+    void ShowSplitWidgets(int mode);
+    // The editor's subtitle dock lists what Core holds again.
+    void ReloadEditorSubtitles();
     // True while a job of the row has not reported its end.
     bool RowHasLiveJobs(int row) const;
     // Removes one source row with its record, when no job of it is live;

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTime>
 #include <QUrl>
@@ -56,6 +57,43 @@ QString MainWindow::AskFolder(const QString& caption, const QString& folder)
         return answer.isEmpty() ? QString() : answer.first();
     }
     return QFileDialog::getExistingDirectory(this, caption, folder, QFileDialog::ShowDirsOnly);
+}
+
+QString MainWindow::AskOpenFile(const QString& caption, const QString& filter)
+{
+    if (FileQuestionHook()) {
+        const QStringList answer = FileQuestionHook()(caption, QString(), false);
+        return answer.isEmpty() ? QString() : answer.first();
+    }
+    return QFileDialog::getOpenFileName(this, caption, QString(), filter);
+}
+
+QString MainWindow::AskSaveFile(const QString& caption, const QString& proposed, const QString& filters)
+{
+    QString name;
+    QString chosen;
+    if (FileQuestionHook()) {
+        const QStringList answer = FileQuestionHook()(caption, proposed, false);
+        name = answer.value(0);
+        chosen = answer.value(1);
+    } else {
+        name = QFileDialog::getSaveFileName(this, caption, proposed, filters, &chosen);
+    }
+    if (name.isEmpty())
+        return name;
+    if (chosen.isEmpty())
+        chosen = filters.section(QStringLiteral(";;"), 0, 0);
+    // Desktop dialogs on Linux leave the name as typed: the filter's
+    // extension is what tells the writer the format.
+    if (QFileInfo(name).suffix().isEmpty()) {
+        const int star = chosen.indexOf(QStringLiteral("*."));
+        if (star >= 0) {
+            QString ext = chosen.mid(star + 1);
+            ext.truncate(ext.indexOf(QRegularExpression(QStringLiteral("[ )]"))));
+            name += ext;
+        }
+    }
+    return name;
 }
 
 QStringList MainWindow::MediaEntries(const QString& folder)
@@ -149,7 +187,10 @@ void MainWindow::AddMusicFile(const QString& path)
     QTableWidgetItem* name = NewCell(QFileInfo(path).fileName(), Qt::AlignLeft | Qt::AlignVCenter);
     name->setToolTip(path);
     music->setItem(row, 0, name);
-    music->setItem(row, 1, NewCell(ClipDurationText(duration), Qt::AlignCenter));
+    QTableWidgetItem* length = NewCell(ClipDurationText(duration), Qt::AlignCenter);
+    // The total adds these, not the texts: a day-long file has no text.
+    length->setData(Qt::UserRole, qlonglong(duration));
+    music->setItem(row, 1, length);
 }
 
 QList<QModelIndex> MainWindow::deleteRepeatList(QList<QModelIndex> indexes)
@@ -224,6 +265,8 @@ void MainWindow::dropEvent(QDropEvent* event)
             break;
         }
     }
+    if (target == Music)
+        MusicTotalDuration();
     event->acceptProposedAction();
 }
 
@@ -408,12 +451,10 @@ void MainWindow::on_tableWidget_cellClicked(int row, int)
     if (!core->IsValidRow(row))
         return;
     ui->tableWidgetMerge->clearSelection();
-    // The tabs show the clicked row's settings; until the tabs fill themselves
-    // from a row they are emptied, so they never show another row's.
-    ClearTabs();
-    const ST_OPTS& opts = core->Rows[row];
-    ui->widgetPlayer->SourcePath = opts.path;
-    ui->lineEditSubtitle->setText(opts.subtitlePath);
+    UpdateUI(row);
+    const QString subtitle = core->Rows[row].subtitlePath;
+    ui->lineEditSubtitle->setText(subtitle);
     core->CurrentRow = row;
-    core->SetSubtitle(opts.subtitlePath);
+    core->SetSubtitle(subtitle);
+    OpenSubtitleFile(subtitle);
 }

@@ -1,0 +1,525 @@
+// The work tabs driven as a user does: merge clips, split ranges, the
+// subtitle file, the soundtrack and the refresh when a source row is clicked.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeEdit>
+#include <QToolButton>
+
+#include <memory>
+
+#include "AppTestKit.h"
+#include "AssLibrary.h"
+#include "Core.h"
+#include "EditorMainWindow.h"
+#include "MediaFunctions.h"
+#include "TestMedia.h"
+#include "Timecode.h"
+
+namespace {
+
+constexpr qint64 kSec = 1000000;
+
+QStringList Names(const QList<ST_MERGE>& clips)
+{
+    QStringList names;
+    for (const ST_MERGE& clip : clips)
+        names << QFileInfo(clip.path).fileName();
+    return names;
+}
+
+QStringList Column(QTableWidget* table, int column)
+{
+    QStringList texts;
+    for (int r = 0; r < table->rowCount(); ++r)
+        texts << (table->item(r, column) ? table->item(r, column)->text() : QString());
+    return texts;
+}
+
+QTimeEdit* Edit(QTableWidget* table, int row, int column)
+{
+    return qobject_cast<QTimeEdit*>(table->cellWidget(row, column));
+}
+
+bool WriteText(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+const QByteArray kSrt = "1\n00:00:00,000 --> 00:00:01,500\nFirst\n\n2\n00:00:02,000 --> 00:00:03,000\nSecond\n";
+
+} // namespace
+
+class TestTabs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void mergeButtons_data();
+    void mergeButtons();
+    void mergeTimesGoToTheEditedRow_data();
+    void mergeTimesGoToTheEditedRow();
+    void totals_data();
+    void totals();
+    void titleClipsGoToEverySelectedRow();
+    void splitAdd_data();
+    void splitAdd();
+    void splitRangesEditAndDelete();
+    void rowsKeepTheirSettings_data();
+    void rowsKeepTheirSettings();
+    void subtitleOpen_data();
+    void subtitleOpen();
+    void subtitleSave_data();
+    void subtitleSave();
+    void subtitleDockFollowsALoadedFile();
+    void musicOrder();
+
+private:
+    template <typename T> T* Child(const char* name) { return m_window->findChild<T*>(QLatin1String(name)); }
+    QTableWidget* Table(const char* name) { return Child<QTableWidget>(name); }
+    void Click(const char* button) { QTest::mouseClick(Child<QToolButton>(button), Qt::LeftButton); }
+    void ClickSource(int row)
+    {
+        QTableWidget* table = Table("tableWidget");
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(row, 0)).center());
+    }
+
+    QTemporaryDir m_dir;
+    QTemporaryDir m_home;
+    QString m_video; // 5 s
+    QString m_clip;  // 1 s
+    long long m_duration = 0;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestTabs::initTestCase()
+{
+    QVERIFY(m_dir.isValid() && m_home.isValid());
+    AppTestKit::PrivateSettings(m_home.path());
+    if (!g_ass_library)
+        g_ass_library = ass_library_init(); // as the program's start does
+    AppTestKit::WriteSettings(m_dir.filePath(QStringLiteral("out")));
+    m_video = TestMedia::MakeVideo(m_dir.path(), QStringLiteral("source.mp4"), 5.0, 160, 120);
+    m_clip = TestMedia::MakeVideo(m_dir.path(), QStringLiteral("clip.mp4"), 1.0, 160, 120);
+    int w = 0;
+    int h = 0;
+    GetMediaInfo(m_video.toUtf8().constData(), &w, &h, &m_duration);
+    QVERIFY(!m_clip.isEmpty() && m_duration > 4 * kSec);
+}
+
+void TestTabs::init()
+{
+    Core::instance()->Rows.clear();
+    Core::instance()->CurrentRow = 0;
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    m_window->AddFile(m_video);
+}
+
+void TestTabs::cleanup()
+{
+    m_window.reset();
+    MainWindow::SetFileQuestion({});
+}
+
+void TestTabs::mergeButtons_data()
+{
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QStringList>("endings");
+    const QStringList t{"T1", "T2"};
+    const QStringList e{"E1"};
+    QTest::newRow("delete the source row: nothing") << 2 << "BtnMergeDelete" << t << e;
+    QTest::newRow("up the source row: nothing") << 2 << "BtnMergeUp" << t << e;
+    QTest::newRow("down the source row: nothing") << 2 << "BtnMergeDown" << t << e;
+    QTest::newRow("up the first row: nothing") << 0 << "BtnMergeUp" << t << e;
+    QTest::newRow("down the last row: nothing") << 3 << "BtnMergeDown" << t << e;
+    QTest::newRow("up a title") << 1 << "BtnMergeUp" << QStringList{"T2", "T1"} << e;
+    QTest::newRow("down the last title: first ending") << 1 << "BtnMergeDown" << QStringList{"T1"}
+                                                       << QStringList{"T2", "E1"};
+    QTest::newRow("up the first ending: last title") << 3 << "BtnMergeUp" << QStringList{"T1", "T2", "E1"}
+                                                     << QStringList{};
+    QTest::newRow("delete a title") << 0 << "BtnMergeDelete" << QStringList{"T2"} << e;
+    QTest::newRow("delete the ending") << 3 << "BtnMergeDelete" << t << QStringList{};
+}
+
+void TestTabs::mergeButtons()
+{
+    QFETCH(int, current);
+    QFETCH(QString, button);
+    QFETCH(QStringList, titles);
+    QFETCH(QStringList, endings);
+    ST_OPTS& opts = Core::instance()->Rows[0];
+    opts.titleClips = {{"/m/T1", 0, kSec}, {"/m/T2", 0, kSec}};
+    opts.endingClips = {{"/m/E1", 0, kSec}};
+    ClickSource(0);
+    QTableWidget* merge = Table("tableWidgetMerge");
+    const QString total = Child<QLabel>("labelTotal")->text();
+    merge->setCurrentCell(current, 1);
+    Click(button.toLatin1().constData());
+    QCOMPARE(Names(opts.titleClips), titles);
+    QCOMPARE(Names(opts.endingClips), endings);
+    // The table stays the row's lists in order, the source between them.
+    QCOMPARE(Column(merge, 1), titles + QStringList{"source.mp4"} + endings);
+    if (!button.endsWith(QLatin1String("Delete")))
+        QCOMPARE(Child<QLabel>("labelTotal")->text(), total);
+    // After a move the last row's edit still writes into the clip it shows.
+    Edit(merge, merge->rowCount() - 1, 3)->setTime(QTime(0, 0, 0, 500));
+    QCOMPARE(endings.isEmpty() ? opts.trimEnd : opts.endingClips.last().end, kSec / 2);
+}
+
+void TestTabs::mergeTimesGoToTheEditedRow_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::newRow("start of the title") << 0 << 2;
+    QTest::newRow("end of the source") << 1 << 3;
+    QTest::newRow("start of the ending") << 2 << 2;
+}
+
+void TestTabs::mergeTimesGoToTheEditedRow()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    ST_OPTS& opts = Core::instance()->Rows[0];
+    opts.titleClips = {{"/m/T1", 0, kSec}};
+    opts.endingClips = {{"/m/E1", 0, kSec}};
+    ClickSource(0);
+    const auto all = [&opts] { return opts.titleClips + QList<ST_MERGE>{opts.SourceClip()} + opts.endingClips; };
+    QList<ST_MERGE> want = all();
+    (column == 2 ? want[row].start : want[row].end) = kSec / 4;
+    // Another row is current: the value still goes to the edited row.
+    Table("tableWidgetMerge")->setCurrentCell(row == 0 ? 2 : 0, 1);
+    Edit(Table("tableWidgetMerge"), row, column)->setTime(QTime(0, 0, 0, 250));
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(all()[i].start, want[i].start);
+        QCOMPARE(all()[i].end, want[i].end);
+    }
+}
+
+void TestTabs::totals_data()
+{
+    QTest::addColumn<QString>("label");
+    // Merge: title clips as {start, end} pairs after a 3.9 s trimmed source.
+    // Music: file durations.
+    QTest::addColumn<QList<qint64>>("times");
+    QTest::addColumn<QString>("total");
+    QTest::newRow("merge, no clips: the trimmed source") << "labelTotal" << QList<qint64>{} << "00:00:03";
+    QTest::newRow("merge, a clip ending before its start adds nothing")
+        << "labelTotal" << QList<qint64>{5 * kSec, 2 * kSec, 0, 61 * kSec} << "00:01:04";
+    QTest::newRow("merge, just under a day") << "labelTotal" << QList<qint64>{0, 86396 * kSec} << "23:59:59";
+    QTest::newRow("merge, a day or more: empty, never a wrapped time")
+        << "labelTotal" << QList<qint64>{0, 86397 * kSec, 0, 86400 * kSec} << "";
+    QTest::newRow("music, 1:30 and 2:45") << "labelTotalMusic" << QList<qint64>{90 * kSec, 165 * kSec + 400000}
+                                          << "00:04:15";
+    QTest::newRow("music, a day: empty") << "labelTotalMusic" << QList<qint64>{86000 * kSec, 400 * kSec} << "";
+    QTest::newRow("music, a file of more than a day: empty, not 0")
+        << "labelTotalMusic" << QList<qint64>{90000 * kSec} << "";
+}
+
+void TestTabs::totals()
+{
+    QFETCH(QString, label);
+    QFETCH(QList<qint64>, times);
+    QFETCH(QString, total);
+    ST_OPTS& opts = Core::instance()->Rows[0];
+    opts.trimEnd = 3 * kSec + 900000;
+    if (label == QLatin1String("labelTotal")) {
+        for (int i = 0; i + 1 < times.size(); i += 2)
+            opts.titleClips << ST_MERGE{"/a.mp4", times[i], times[i + 1]};
+        ClickSource(0);
+    } else {
+        // Durations as AddMusicFile keeps them beside the texts.
+        QTableWidget* music = Table("tableWidgetMusic");
+        for (qint64 duration : times) {
+            music->insertRow(music->rowCount());
+            auto* item = new QTableWidgetItem;
+            item->setData(Qt::UserRole, duration);
+            music->setItem(music->rowCount() - 1, 1, item);
+        }
+        m_window->MusicTotalDuration();
+    }
+    QCOMPARE(Child<QLabel>(label.toLatin1().constData())->text(), total);
+}
+
+void TestTabs::titleClipsGoToEverySelectedRow()
+{
+    m_window->AddFile(m_video);
+    Core::instance()->Rows[1].endingClips = {{m_clip, 0, kSec}};
+    Table("tableWidget")->selectAll();
+    const QStringList files{m_clip, m_dir.filePath("missing.mp4"), m_clip};
+    AppTestKit::Answer(files);
+    m_window->findChild<QAction*>(QStringLiteral("actionAdd_title_sequence"))->trigger();
+    for (int row = 0; row < 2; ++row) {
+        const QList<ST_MERGE>& clips = Core::instance()->Rows[row].titleClips;
+        QCOMPARE(clips.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(clips[i].path, files[i]);
+        QVERIFY(clips[0].end > kSec / 2);
+        QCOMPARE(clips[1].end, 0); // cannot be probed
+    }
+    // The current row (the last added) shows its clips around its source.
+    QCOMPARE(Column(Table("tableWidgetMerge"), 1),
+             (QStringList{"clip.mp4", "missing.mp4", "clip.mp4", "source.mp4", "clip.mp4"}));
+    QVERIFY(!Table("tableWidgetMerge")->item(3, 0)->icon().isNull());
+}
+
+void TestTabs::splitAdd_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<qint64>("time");
+    QTest::addColumn<qint64>("endTime"); // -1: the row is a file that cannot be probed
+    // -1 stands for the source's duration, -3 and -6 for one and two thirds of it.
+    QTest::addColumn<QList<qint64>>("bounds");
+    QTest::newRow("three parts") << 0 << 3 << qint64(0) << qint64(0) << QList<qint64>{0, -3, -3, -6, -6, -9};
+    QTest::newRow("parts of a file that cannot be probed: nothing") << 0 << 3 << qint64(0) << qint64(-1)
+                                                                  << QList<qint64>{};
+    QTest::newRow("no parts: nothing") << 0 << 0 << qint64(0) << qint64(0) << QList<qint64>{};
+    QTest::newRow("2 s parts, a shorter last one")
+        << 1 << 0 << 2 * kSec << qint64(0) << QList<qint64>{0, 2 * kSec, 2 * kSec, 4 * kSec, 4 * kSec, -1};
+    QTest::newRow("a part longer than the source") << 1 << 0 << 10 * kSec << qint64(0) << QList<qint64>{0, -1};
+    QTest::newRow("a part length of 0: nothing") << 1 << 0 << qint64(0) << qint64(0) << QList<qint64>{};
+    QTest::newRow("a section") << 2 << 0 << kSec << 3 * kSec << QList<qint64>{kSec, 3 * kSec};
+    QTest::newRow("a section to the end") << 2 << 0 << kSec << qint64(0) << QList<qint64>{kSec, -1};
+}
+
+void TestTabs::splitAdd()
+{
+    QFETCH(int, mode);
+    QFETCH(int, count);
+    QFETCH(qint64, time);
+    QFETCH(qint64, endTime);
+    QFETCH(QList<qint64>, bounds);
+    const bool missing = endTime < 0;
+    if (missing) {
+        m_window->AddFile(m_dir.filePath(QStringLiteral("missing.mp4")));
+        endTime = 0;
+    }
+    Child<QComboBox>("comboBoxSplit")->setCurrentIndex(mode);
+    Child<QSpinBox>("spinBoxSplitNum")->setValue(count);
+    Child<QTimeEdit>("timeEditSplit")->setTime(Timecode::Int64ToQTime(time));
+    Child<QTimeEdit>("timeEditEnd")->setTime(Timecode::Int64ToQTime(endTime));
+    Click("BtnSplitAdd");
+    const ST_OPTS& opts = Core::instance()->Rows[missing ? 1 : 0];
+    QCOMPARE(QList<qint64>({opts.splitMode, opts.splitCount, opts.splitTime, opts.splitEndTime}),
+             QList<qint64>({mode, count, time, endTime}));
+    QList<qint64> want;
+    for (qint64 b : bounds)
+        want << (b == -1 ? m_duration : b < 0 ? m_duration / 3 * (-b / 3) : b);
+    QList<qint64> got;
+    for (const ST_SPLIT_TIME& range : opts.splitRanges)
+        got << range.start << range.end;
+    QCOMPARE(got, want);
+    QTableWidget* split = Table("tableWidgetSplit");
+    QCOMPARE(split->rowCount(), want.size() / 2);
+    for (int r = 0; r < split->rowCount(); ++r) {
+        const QPixmap preview = qobject_cast<QLabel*>(split->cellWidget(r, 0))->pixmap(Qt::ReturnByValue);
+        QVERIFY(!preview.isNull() && preview.width() <= 80 && preview.height() <= 40);
+    }
+}
+
+void TestTabs::splitRangesEditAndDelete()
+{
+    Core::instance()->Rows[0].splitRanges = {{0, kSec}, {kSec, 2 * kSec}, {2 * kSec, kSec}, {3 * kSec, 4 * kSec}};
+    ClickSource(0);
+    QTableWidget* split = Table("tableWidgetSplit");
+    const auto duration = [split](int r) { return qobject_cast<QLabel*>(split->cellWidget(r, 3))->text(); };
+    QCOMPARE(duration(1), QStringLiteral("00:00:01:000"));
+    QCOMPARE(duration(2), QStringLiteral("00:00:00:000"));
+    // Filling wrote nothing; an edit writes its own range, whichever is current.
+    split->setCurrentCell(0, 1);
+    Edit(split, 3, 2)->setTime(QTime(0, 0, 4, 500));
+    const QList<ST_SPLIT_TIME>& ranges = Core::instance()->Rows[0].splitRanges;
+    QCOMPARE(ranges[2].end, kSec);
+    QCOMPARE(ranges[3].end, 4 * kSec + kSec / 2);
+    QCOMPARE(ranges[0].end, kSec);
+    QCOMPARE(duration(3), QStringLiteral("00:00:01:500"));
+
+    split->clearSelection();
+    split->setSelectionMode(QAbstractItemView::MultiSelection);
+    split->selectRow(0);
+    split->selectRow(2);
+    Click("BtnSplitDel");
+    QCOMPARE(ranges.size(), 2);
+    QCOMPARE(ranges[0].start, kSec);
+    QCOMPARE(ranges[1].end, 4 * kSec + kSec / 2);
+}
+
+void TestTabs::rowsKeepTheirSettings_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<bool>>("shown"); // count, time, end time
+    QTest::newRow("parts") << 0 << QList<bool>{true, false, false};
+    QTest::newRow("length") << 1 << QList<bool>{false, true, false};
+    QTest::newRow("section") << 2 << QList<bool>{false, true, true};
+}
+
+void TestTabs::rowsKeepTheirSettings()
+{
+    QFETCH(int, mode);
+    QFETCH(QList<bool>, shown);
+    m_window->AddFile(m_clip);
+    Core* core = Core::instance();
+    ST_OPTS& first = core->Rows[0];
+    first.splitMode = mode;
+    first.splitCount = 4;
+    first.splitTime = 1500000;
+    first.splitEndTime = 2 * kSec;
+    first.splitRanges = {{0, kSec}};
+    first.subtitleStream = true;
+    first.endingClips = {{m_clip, 0, kSec / 2}};
+    first.musicFiles = QStringList{m_clip, m_video};
+    core->Rows[1].splitMode = (mode + 1) % 3;
+    core->Rows[1].splitCount = 7;
+    const QList<ST_OPTS> before = core->Rows;
+
+    for (int row : {0, 1, 0, 1, 0})
+        ClickSource(row);
+    for (int row = 0; row < 2; ++row) {
+        const ST_OPTS& now = core->Rows[row];
+        const ST_OPTS& then = before[row];
+        QCOMPARE(QList<qint64>({now.splitMode, now.splitCount, now.splitTime, now.splitEndTime}),
+                 QList<qint64>({then.splitMode, then.splitCount, then.splitTime, then.splitEndTime}));
+        QCOMPARE(now.splitRanges.size(), then.splitRanges.size());
+        QCOMPARE(now.subtitleStream, then.subtitleStream);
+        QCOMPARE(now.musicFiles, then.musicFiles);
+        QCOMPARE(Names(now.endingClips), Names(then.endingClips));
+    }
+    QCOMPARE(Child<QComboBox>("comboBoxSplit")->currentIndex(), mode);
+    QCOMPARE(Child<QSpinBox>("spinBoxSplitNum")->value(), 4);
+    QCOMPARE(Child<QTimeEdit>("timeEditSplit")->time(), QTime(0, 0, 1, 500));
+    QCOMPARE(QList<bool>({!Child<QSpinBox>("spinBoxSplitNum")->isHidden(), !Child<QTimeEdit>("timeEditSplit")->isHidden(),
+                          !Child<QTimeEdit>("timeEditEnd")->isHidden()}),
+             shown);
+    QCOMPARE(Column(Table("tableWidgetMerge"), 1), (QStringList{"source.mp4", "clip.mp4"}));
+    QCOMPARE(Column(Table("tableWidgetMusic"), 0), (QStringList{"clip.mp4", "source.mp4"}));
+    QCOMPARE(Table("tableWidgetSplit")->rowCount(), 1);
+    // Editing after the moves changes the row shown and nothing else.
+    Child<QSpinBox>("spinBoxSplitNum")->setValue(9);
+    QCOMPARE(core->Rows[0].splitCount, 9);
+    QCOMPARE(core->Rows[1].splitCount, 7);
+}
+
+void TestTabs::subtitleOpen_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("selected");
+    QTest::newRow("upper-case SRT, a read-only file") << "CUES.SRT" << true;
+    QTest::newRow("ASS") << "cues.ass" << true;
+    QTest::newRow("no row selected") << "cues.srt" << false;
+}
+
+void TestTabs::subtitleOpen()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, selected);
+    const QString path = m_dir.filePath(name);
+    if (name.endsWith(QLatin1String("ass"))) {
+        QVERIFY(WriteText(path, "[Script Info]\nScriptType: v4.00+\n\n[Events]\n"
+                                "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
+                                "Dialogue: 0,0:00:00.00,0:00:01.50,Default,,0,0,0,,First\n"
+                                "Dialogue: 0,0:00:02.00,0:00:03.00,Default,,0,0,0,,Second\n"));
+    } else {
+        QVERIFY(WriteText(path, kSrt));
+        // Listing a file must not need the right to change it.
+        QFile::setPermissions(path, QFile::ReadOwner);
+    }
+    if (!selected)
+        Table("tableWidget")->clearSelection();
+    Core* core = Core::instance();
+    core->SetSubtitle(QStringLiteral("/before.srt"));
+    AppTestKit::Answer({path});
+    Click("BtnSubtitleOpen");
+    auto* model = qobject_cast<QStandardItemModel*>(Child<QTableView>("tableViewSubtitle")->model());
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->item(0, 0)->text(), QStringLiteral("00:00:00:000"));
+    QCOMPARE(model->item(0, 1)->text(), QStringLiteral("00:00:01:500"));
+    QCOMPARE(model->item(1, 2)->text(), QStringLiteral("Second"));
+    QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("End Time"));
+    QCOMPARE(Child<QLineEdit>("lineEditSubtitle")->text(), path);
+    QCOMPARE(core->Rows[0].subtitlePath, selected ? path : QString());
+    QCOMPARE(core->Rows[0].subtitle, selected);
+    QCOMPARE(core->SubtitlePath, selected ? path : QStringLiteral("/before.srt"));
+}
+
+void TestTabs::subtitleSave_data()
+{
+    QTest::addColumn<QStringList>("answer");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("no extension, SRT chosen") << QStringList{"saved", "SRT File(*.srt)"} << "saved.srt"
+                                              << QByteArray("00:00:00,000 --> 00:00:01,500");
+    QTest::newRow("no extension, no filter said: the first") << QStringList{"saved"} << "saved.ass"
+                                                             << QByteArray("[Events]");
+    QTest::newRow("an .ssa name gets ASS content") << QStringList{"saved.ssa", "SRT File(*.srt)"} << "saved.ssa"
+                                                   << QByteArray("[Events]");
+}
+
+void TestTabs::subtitleSave()
+{
+    QFETCH(QStringList, answer);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, content);
+    QTemporaryDir out;
+    Core* core = Core::instance();
+    ST_ASS_EVENT event;
+    event.End = 1500;
+    event.Text = QStringLiteral("Hello");
+    core->Subtitle.Events = {event};
+    core->SubtitleModified = true;
+    answer[0] = out.filePath(answer[0]);
+    AppTestKit::Answer(answer);
+    Click("BtnSubtitleSave");
+    QFile file(out.filePath(written));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(written));
+    const QByteArray text = file.readAll();
+    QVERIFY2(text.contains(content) && text.contains("Hello"), text.constData());
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files).size(), 1);
+    QCOMPARE(core->SubtitlePath, out.filePath(written));
+    QVERIFY(!core->SubtitleModified);
+}
+
+void TestTabs::subtitleDockFollowsALoadedFile()
+{
+    EditorMainWindow editor;
+    const QString path = m_dir.filePath(QStringLiteral("dock.srt"));
+    QVERIFY(WriteText(path, kSrt + "\n3\n00:00:03,000 --> 00:00:04,000\nThird\n"));
+    Core::instance()->Rows[0].subtitlePath = path;
+    ClickSource(0);
+    QStandardItemModel* dock = editor.SubtitlePanel()->Model();
+    QCOMPARE(dock->rowCount(), 3);
+    QCOMPARE(dock->item(2, 2)->text(), QStringLiteral("Third"));
+}
+
+void TestTabs::musicOrder()
+{
+    AppTestKit::Answer({m_video, m_clip, m_dir.filePath("missing.mp3")});
+    Click("BtnMusicAdd");
+    QCOMPARE(Column(Table("tableWidgetMusic"), 1), (QStringList{"00:00:05", "00:00:01", "00:00:00"}));
+    QCOMPARE(Child<QLabel>("labelTotalMusic")->text(), QStringLiteral("00:00:06"));
+    Table("tableWidgetMusic")->setCurrentCell(0, 0);
+    Click("BtnMusicDown");
+    const QStringList& files = Core::instance()->Rows[0].musicFiles;
+    QCOMPARE(files, (QStringList{m_clip, m_video, m_dir.filePath("missing.mp3")}));
+    Table("tableWidgetMusic")->setCurrentCell(2, 0);
+    Click("BtnMusicDown");
+    Click("BtnMusicDelete");
+    QCOMPARE(files, (QStringList{m_clip, m_video}));
+    QCOMPARE(Column(Table("tableWidgetMusic"), 0), (QStringList{"clip.mp4", "source.mp4"}));
+}
+
+QTEST_MAIN(TestTabs)
+#include "tst_tabs.moc"
