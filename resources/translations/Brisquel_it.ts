@@ -738,6 +738,34 @@ Do you want to restart now?</source>
         <source>Pause</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Add Media File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass);;SRT File(*.srt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subtitle file %1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
