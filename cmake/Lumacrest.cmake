@@ -4,9 +4,7 @@ function(lumacrest_target_settings target)
   if(LUMACREST_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
-  target_compile_definitions(${target} PRIVATE
-    QT_NO_CAST_FROM_BYTEARRAY QT_DEPRECATED_WARNINGS
-    LUMACREST_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_BYTEARRAY QT_DEPRECATED_WARNINGS)
 endfunction()
 
 if(LUMACREST_SANITIZE)

@@ -1,5 +1,6 @@
 // The translation files hold every user text of the code and forms, and the
 // nine embedded translations load.
+#include "LumacrestPaths.h"
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>

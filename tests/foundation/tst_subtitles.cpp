@@ -1,3 +1,4 @@
+#include "LumacrestPaths.h"
 #include <QtTest>
 
 #include "AssLibrary.h"

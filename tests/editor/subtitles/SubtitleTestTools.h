@@ -1,6 +1,7 @@
 #pragma once
 // Answers the modal dialogs of the subtitle dock as a user would, and reads
 // subtitle files back.
+#include "LumacrestPaths.h"
 #include "AssLibrary.h"
 #include "SubtitleParser.h"
 
