@@ -1432,7 +1432,7 @@ Möchten Sie stattdessen %1 = %2/1001 verwenden?</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation>Transparenz</translation>
+        <translation>Deckkraft</translation>
     </message>
     <message>
         <source>Thickness</source>
@@ -1525,7 +1525,7 @@ Möchten Sie stattdessen %1 = %2/1001 verwenden?</translation>
     </message>
     <message>
         <source>Alpha1</source>
-        <translation>Transparenz 1</translation>
+        <translation>Deckkraft 1</translation>
     </message>
     <message>
         <source>Outline Color2</source>
@@ -1537,7 +1537,7 @@ Möchten Sie stattdessen %1 = %2/1001 verwenden?</translation>
     </message>
     <message>
         <source>Alpha2</source>
-        <translation>Transparenz 2</translation>
+        <translation>Deckkraft 2</translation>
     </message>
 </context>
 <context>
@@ -1556,7 +1556,7 @@ Möchten Sie stattdessen %1 = %2/1001 verwenden?</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation>Transparenz</translation>
+        <translation>Deckkraft</translation>
     </message>
     <message>
         <source>X</source>

@@ -1432,7 +1432,7 @@ más estándar, %1 = %2/1001.
     </message>
     <message>
         <source>Alpha</source>
-        <translation>Transparencia</translation>
+        <translation>Opacidad</translation>
     </message>
     <message>
         <source>Thickness</source>
@@ -1525,7 +1525,7 @@ más estándar, %1 = %2/1001.
     </message>
     <message>
         <source>Alpha1</source>
-        <translation>Transparencia 1</translation>
+        <translation>Opacidad 1</translation>
     </message>
     <message>
         <source>Outline Color2</source>
@@ -1537,7 +1537,7 @@ más estándar, %1 = %2/1001.
     </message>
     <message>
         <source>Alpha2</source>
-        <translation>Transparencia 2</translation>
+        <translation>Opacidad 2</translation>
     </message>
 </context>
 <context>
@@ -1556,7 +1556,7 @@ más estándar, %1 = %2/1001.
     </message>
     <message>
         <source>Alpha</source>
-        <translation>Transparencia</translation>
+        <translation>Opacidad</translation>
     </message>
     <message>
         <source>X</source>

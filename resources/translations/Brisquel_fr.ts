@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>crashed</source>
-        <translation>s’est planté</translation>
+        <translation>plantage</translation>
     </message>
     <message>
         <source>exit code %1</source>
@@ -1432,7 +1432,7 @@ Voulez-vous utiliser %1 = %2/1001 à la place ?</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation>Transparence</translation>
+        <translation>Opacité</translation>
     </message>
     <message>
         <source>Thickness</source>
@@ -1525,7 +1525,7 @@ Voulez-vous utiliser %1 = %2/1001 à la place ?</translation>
     </message>
     <message>
         <source>Alpha1</source>
-        <translation>Transparence 1</translation>
+        <translation>Opacité 1</translation>
     </message>
     <message>
         <source>Outline Color2</source>
@@ -1537,7 +1537,7 @@ Voulez-vous utiliser %1 = %2/1001 à la place ?</translation>
     </message>
     <message>
         <source>Alpha2</source>
-        <translation>Transparence 2</translation>
+        <translation>Opacité 2</translation>
     </message>
 </context>
 <context>
@@ -1556,7 +1556,7 @@ Voulez-vous utiliser %1 = %2/1001 à la place ?</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation>Transparence</translation>
+        <translation>Opacité</translation>
     </message>
     <message>
         <source>X</source>

@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>crashed</source>
-        <translation>arrestato in modo anomalo</translation>
+        <translation>arresto anomalo</translation>
     </message>
     <message>
         <source>exit code %1</source>
@@ -1432,7 +1432,7 @@ Usare invece %1 = %2/1001?</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation>Trasparenza</translation>
+        <translation>Opacità</translation>
     </message>
     <message>
         <source>Thickness</source>
@@ -1525,7 +1525,7 @@ Usare invece %1 = %2/1001?</translation>
     </message>
     <message>
         <source>Alpha1</source>
-        <translation>Trasparenza 1</translation>
+        <translation>Opacità 1</translation>
     </message>
     <message>
         <source>Outline Color2</source>
@@ -1537,7 +1537,7 @@ Usare invece %1 = %2/1001?</translation>
     </message>
     <message>
         <source>Alpha2</source>
-        <translation>Trasparenza 2</translation>
+        <translation>Opacità 2</translation>
     </message>
 </context>
 <context>
@@ -1556,7 +1556,7 @@ Usare invece %1 = %2/1001?</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation>Trasparenza</translation>
+        <translation>Opacità</translation>
     </message>
     <message>
         <source>X</source>

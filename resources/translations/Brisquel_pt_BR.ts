@@ -363,11 +363,11 @@
     </message>
     <message>
         <source>Top</source>
-        <translation>Topo</translation>
+        <translation>Cima</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation>Base</translation>
+        <translation>Baixo</translation>
     </message>
     <message>
         <source>In</source>
@@ -437,11 +437,11 @@
     </message>
     <message>
         <source>Top</source>
-        <translation>Topo</translation>
+        <translation>Cima</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation>Base</translation>
+        <translation>Baixo</translation>
     </message>
     <message>
         <source>In</source>
@@ -1432,7 +1432,7 @@ Deseja usar %1 = %2/1001 em vez disso?</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation>Transparência</translation>
+        <translation>Opacidade</translation>
     </message>
     <message>
         <source>Thickness</source>
@@ -1525,7 +1525,7 @@ Deseja usar %1 = %2/1001 em vez disso?</translation>
     </message>
     <message>
         <source>Alpha1</source>
-        <translation>Transparência 1</translation>
+        <translation>Opacidade 1</translation>
     </message>
     <message>
         <source>Outline Color2</source>
@@ -1537,7 +1537,7 @@ Deseja usar %1 = %2/1001 em vez disso?</translation>
     </message>
     <message>
         <source>Alpha2</source>
-        <translation>Transparência 2</translation>
+        <translation>Opacidade 2</translation>
     </message>
 </context>
 <context>
@@ -1556,7 +1556,7 @@ Deseja usar %1 = %2/1001 em vez disso?</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation>Transparência</translation>
+        <translation>Opacidade</translation>
     </message>
     <message>
         <source>X</source>
