@@ -1195,7 +1195,7 @@ Jetzt neu starten?</translation>
     </message>
     <message>
         <source>Strikeout</source>
-        <translation>Durchgestrichen</translation>
+        <translation>Gestrichen</translation>
     </message>
     <message>
         <source>Color</source>
