@@ -5,530 +5,530 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished">Über</translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Lumacrest</source>
-        <translation type="unfinished">Lumacrest</translation>
+        <translation>Lumacrest</translation>
     </message>
     <message>
         <source>Free for personal use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenlos für den privaten Gebrauch.</translation>
     </message>
     <message>
         <source>Standard Edition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Edition %1</translation>
     </message>
     <message>
         <source>Contact: &lt;a style=&quot;color:#ffffff&quot; href=&quot;mailto:support@lumacrest.invalid&quot;&gt;support@lumacrest.invalid&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt: &lt;a style=&quot;color:#ffffff&quot; href=&quot;mailto:support@lumacrest.invalid&quot;&gt;support@lumacrest.invalid&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Web: &lt;a style=&quot;color:#ffffff&quot; href=&quot;https://lumacrest.invalid/&quot;&gt;lumacrest.invalid&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Web: &lt;a style=&quot;color:#ffffff&quot; href=&quot;https://lumacrest.invalid/&quot;&gt;lumacrest.invalid&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>AbstractJob</name>
     <message>
         <source>%1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht gefunden</translation>
     </message>
     <message>
         <source>no output file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Ausgabedatei</translation>
     </message>
     <message>
         <source>output file missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabedatei fehlt</translation>
     </message>
     <message>
         <source>output file empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabedatei ist leer</translation>
     </message>
     <message>
         <source>output file not written</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabedatei nicht geschrieben</translation>
     </message>
     <message>
         <source>could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>gestoppt</translation>
     </message>
     <message>
         <source>crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>abgestürzt</translation>
     </message>
     <message>
         <source>exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Code %1</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei zur Liste hinzufügen</translation>
     </message>
     <message>
         <source>Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest-Projekt</translation>
     </message>
 </context>
 <context>
     <name>CropDialog</name>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneiden</translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
 </context>
 <context>
     <name>EditorMainWindow</name>
     <message>
         <source>Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished">Werkzeugleiste</translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>Add Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video hinzufügen</translation>
     </message>
     <message>
         <source>Add Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild hinzufügen</translation>
     </message>
     <message>
         <source>Add Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text hinzufügen</translation>
     </message>
     <message>
         <source>Add Subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel hinzufügen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Öffnen</translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Edit Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text bearbeiten</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Optionen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneiden</translation>
     </message>
     <message>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links drehen</translation>
     </message>
     <message>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts drehen</translation>
     </message>
     <message>
         <source>Flip horizontal </source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal spiegeln </translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal spiegeln</translation>
     </message>
     <message>
         <source>The video %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Video %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The styled text cannot be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gestaltete Text kann nicht hinzugefügt werden.</translation>
     </message>
     <message>
         <source>Open Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertiteldatei öffnen</translation>
     </message>
     <message>
         <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertiteldatei (*.srt *.ass *.ssa)</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished">Startzeit</translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <source>Stop Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Endzeit</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished">Untertitel</translation>
+        <translation>Untertitel</translation>
     </message>
     <message>
         <source>Open Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest-Projekt öffnen</translation>
     </message>
     <message>
         <source>Lumacrest 4.x later Project(*.jxo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest-Projekt ab 4.x (*.jxo)</translation>
     </message>
     <message>
         <source>Save Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest-Projekt speichern</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe</translation>
     </message>
     <message>
         <source>The source cannot be previewed: it has no picture size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Quelle kann nicht in der Vorschau gezeigt werden: Sie hat keine Bildgröße.</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>The project %1 cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt %1 kann nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The subtitle file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Untertiteldatei %1 kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
     <name>JobsManage</name>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestoppt</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Fehler</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bei %2</translation>
     </message>
     <message>
         <source>Failed at %1%: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen bei %1 %: %2</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Nothing to merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zum Zusammenfügen</translation>
     </message>
     <message>
         <source>Nothing to split</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zum Teilen</translation>
     </message>
     <message>
         <source>Nothing to merge: no picture or sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zum Zusammenfügen: weder Bild noch Ton</translation>
     </message>
 </context>
 <context>
     <name>LayerDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Optionen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished">Startzeit</translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <source>HH:mm:ss:zzz</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss:zzz</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished">Endzeit</translation>
+        <translation>Endzeit</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Keep Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis beibehalten</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>Fade</source>
-        <translation type="unfinished"></translation>
+        <translation>Überblenden</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungen</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblenden</translation>
     </message>
     <message>
         <source>Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>InOut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein- und ausblenden</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished">Wasserzeichen</translation>
+        <translation>Wasserzeichen</translation>
     </message>
 </context>
 <context>
     <name>LayeredManageWidget</name>
     <message>
         <source>Up</source>
-        <translation type="unfinished">Nach oben</translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished">Nach unten</translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>Fade</source>
-        <translation type="unfinished"></translation>
+        <translation>Überblenden</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblenden</translation>
     </message>
     <message>
         <source>Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>InOut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein- und ausblenden</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Vorschau</translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Anfang</translation>
+        <translation>Anfang</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished">Ende</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Dauer</translation>
+        <translation>Dauer</translation>
     </message>
 </context>
 <context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Optionen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Threads</source>
-        <translation type="unfinished"></translation>
+        <translation>Threads</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienisch</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesisch</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisch</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -724,19 +724,20 @@
     <message>
         <source>You must restart Lumacrest to switch to the new language.
 Do you want to restart now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest muss neu gestartet werden, um die neue Sprache zu verwenden.
+Jetzt neu starten?</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei, die gerade umgewandelt wird, kann nicht aus der Liste entfernt werden. Stoppen Sie zuerst die Umwandlung.</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -771,655 +772,655 @@ Do you want to restart now?</source>
     <name>MediaDialog</name>
     <message>
         <source>Media Infomation</source>
-        <translation type="unfinished">Medieninformationen</translation>
+        <translation>Medieninformationen</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Frame Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildrate</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtastrate</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
 </context>
 <context>
     <name>MeltEngineJob</name>
     <message>
         <source>an input failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Eingabe konnte nicht geladen werden</translation>
     </message>
     <message>
         <source>melt made no progress</source>
-        <translation type="unfinished"></translation>
+        <translation>melt kommt nicht voran</translation>
     </message>
 </context>
 <context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten verschieben</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>HH:mm:ss:zzz</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss:zzz</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückwärts</translation>
     </message>
     <message>
         <source>Affect</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden auf</translation>
     </message>
     <message>
         <source>All rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Zeilen</translation>
     </message>
     <message>
         <source>Selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Zeilen</translation>
     </message>
     <message>
         <source>Selection onward</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab der Auswahl</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten</translation>
     </message>
     <message>
         <source>Start and End times</source>
-        <translation type="unfinished"></translation>
+        <translation>Start- und Endzeiten</translation>
     </message>
     <message>
         <source>Start times only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Startzeiten</translation>
     </message>
     <message>
         <source>End times only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Endzeiten</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>PanelWidget</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Stopp</translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Copy Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit kopieren</translation>
     </message>
 </context>
 <context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>weiß</translation>
     </message>
 </context>
 <context>
     <name>QFormatDialog</name>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatoptionen</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>Video quality mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoqualitätsmodus</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Keep width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite und Höhe beibehalten</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis</translation>
     </message>
     <message>
         <source>Keep frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildrate beibehalten</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildrate</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Keep Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiocodec beibehalten</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle</translation>
     </message>
     <message>
         <source>Sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtastrate</translation>
     </message>
     <message>
         <source>Volume(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke (%)</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formate</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>50 high</source>
-        <translation type="unfinished"></translation>
+        <translation>50 hoch</translation>
     </message>
     <message>
         <source>1 low</source>
-        <translation type="unfinished"></translation>
+        <translation>1 niedrig</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The format settings could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Formateinstellungen konnten nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Öffnen</translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Options(*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen (*.ini)</translation>
     </message>
     <message>
         <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Formatschema %1 existiert nicht. Die Standardeinstellungen wurden geladen.</translation>
     </message>
     <message>
         <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Formatschema %1 kann nicht gelesen werden. Die Standardeinstellungen wurden geladen.</translation>
     </message>
     <message>
         <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Formatschema %1 ist beschädigt: Es ist keine Einstellungsdatei. Die Standardeinstellungen wurden geladen.</translation>
     </message>
     <message>
         <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Formatschema %1 ist beschädigt: Die Einstellung %2 fehlt oder ist ungültig. Die Standardeinstellungen wurden geladen.</translation>
     </message>
     <message>
         <source>The format scheme could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Formatschema konnte nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Are you sure to delete the format options ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Formatoptionen wirklich löschen?</translation>
     </message>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Formatschema %1 konnte nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
     <name>QIODevice</name>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
     <message>
         <source>All Supported Media Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle unterstützten Mediendateien</translation>
     </message>
     <message>
         <source>All Supported Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle unterstützten Videodateien</translation>
     </message>
     <message>
         <source>All Supported Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle unterstützten Audiodateien</translation>
     </message>
     <message>
         <source>All Supported Image Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle unterstützten Bilddateien</translation>
     </message>
 </context>
 <context>
     <name>QPlayerWidget</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Stopp</translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Copy Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit kopieren</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
 </context>
 <context>
     <name>QWatermarkScene</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Are you sure to delete the layer ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Ebene wirklich löschen?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>ReplaceDialog</name>
     <message>
         <source>Find\Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen/Ersetzen</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>Affect</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden auf</translation>
     </message>
     <message>
         <source>All rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Zeilen</translation>
     </message>
     <message>
         <source>Selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Zeilen</translation>
     </message>
     <message>
         <source>Selection onward</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab der Auswahl</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>RunArguments</name>
     <message>
         <source>The %1 container cannot hold %2 video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Container %1 kann kein %2-Video aufnehmen.</translation>
     </message>
     <message>
         <source>The %1 container cannot hold %2 sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Container %1 kann keinen %2-Ton aufnehmen.</translation>
     </message>
 </context>
 <context>
     <name>StyleDialog</name>
     <message>
         <source>Style Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil-Editor</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstrichen</translation>
     </message>
     <message>
         <source>Strikeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestrichen</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Primär</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Secondary</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundär</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontur</translation>
     </message>
     <message>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Ränder</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrichtung</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished">2</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished">3</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished">6</translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished">4</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished">5</translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished">9</translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished">7</translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished">8</translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Open style file or ass file</source>
-        <translation type="unfinished"></translation>
+        <translation>Stildatei oder ASS-Datei öffnen</translation>
     </message>
     <message>
         <source>Style|ASS file(*.sty *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil- oder ASS-Datei (*.sty *.ass *.ssa)</translation>
     </message>
     <message>
         <source>The file %1 holds no subtitle styles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 enthält keine Untertitelstile.</translation>
     </message>
     <message>
         <source>Save style file</source>
-        <translation type="unfinished"></translation>
+        <translation>Stildatei speichern</translation>
     </message>
     <message>
         <source>Style file(*.sty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stildatei (*.sty)</translation>
     </message>
     <message>
         <source>The style file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stildatei %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>SubtitleDock</name>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished">Untertitel</translation>
+        <translation>Untertitel</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Untertitel wirklich löschen?</translation>
     </message>
     <message>
         <source>Save ASS File</source>
-        <translation type="unfinished"></translation>
+        <translation>ASS-Datei speichern</translation>
     </message>
     <message>
         <source>ASS File(*.ass)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASS-Datei (*.ass)</translation>
     </message>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Untertiteldatei %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>SubtitleWidget</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Hinzufügen</translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Öffnen</translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten verschieben</translation>
     </message>
     <message>
         <source>Find\Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen/Ersetzen</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished">Startzeit</translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished">Endzeit</translation>
+        <translation>Endzeit</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Dauer</translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished">Untertitel</translation>
+        <translation>Untertitel</translation>
     </message>
 </context>
 <context>
     <name>TimelineViewBlockItem</name>
     <message>
         <source>Text ABC</source>
-        <translation type="unfinished"></translation>
+        <translation>Text ABC</translation>
     </message>
 </context>
 <context>
@@ -1428,192 +1429,197 @@ Do you want to restart now?</source>
         <source>Unable to write file %1
 Perhaps you do not have permission.
 Try again with a different folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden.
+Möglicherweise fehlt die Berechtigung.
+Versuchen Sie es mit einem anderen Ordner.</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>The value you entered is very similar to the common,
 more standard %1 = %2/1001.
 
 Do you want to use %1 = %2/1001 instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der eingegebene Wert liegt sehr nahe am üblichen,
+standardmäßigeren Wert %1 = %2/1001.
+
+Möchten Sie stattdessen %1 = %2/1001 verwenden?</translation>
     </message>
 </context>
 <context>
     <name>VBackgroundMenuWidget</name>
     <message>
         <source>Enable Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund aktivieren</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrundung</translation>
     </message>
 </context>
 <context>
     <name>VFuncTextEffectPage</name>
     <message>
         <source>Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Texteffekt</translation>
     </message>
     <message>
         <source>Text Glow</source>
-        <translation type="unfinished"></translation>
+        <translation>Textleuchten</translation>
     </message>
     <message>
         <source>No Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kontur</translation>
     </message>
     <message>
         <source>Single Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfache Kontur</translation>
     </message>
     <message>
         <source>Double Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Kontur</translation>
     </message>
     <message>
         <source>Gradient Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufskontur</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe</translation>
     </message>
     <message>
         <source>Gradient Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufstext</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontur</translation>
     </message>
     <message>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
 </context>
 <context>
     <name>VFuncTextPage</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstrichen</translation>
     </message>
 </context>
 <context>
     <name>VOutlineMenuWidget</name>
     <message>
         <source>Outline Color1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konturfarbe 1</translation>
     </message>
     <message>
         <source>Thickness1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke 1</translation>
     </message>
     <message>
         <source>Alpha1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft 1</translation>
     </message>
     <message>
         <source>Outline Color2</source>
-        <translation type="unfinished"></translation>
+        <translation>Konturfarbe 2</translation>
     </message>
     <message>
         <source>Thickness2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke 2</translation>
     </message>
     <message>
         <source>Alpha2</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft 2</translation>
     </message>
 </context>
 <context>
     <name>VShadowMenuWidget</name>
     <message>
         <source>Enable Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten aktivieren</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenfarbe</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
 </context>
 <context>
     <name>VTextPropSheetDialog</name>
     <message>
         <source>Text Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Textoptionen</translation>
     </message>
     <message>
         <source>Enter your own content here</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie hier Ihren Text ein</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Texteffekt</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -5,530 +5,530 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished">Acerca de</translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Lumacrest</source>
-        <translation type="unfinished">Lumacrest</translation>
+        <translation>Lumacrest</translation>
     </message>
     <message>
         <source>Free for personal use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gratuito para uso personal.</translation>
     </message>
     <message>
         <source>Standard Edition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición estándar %1</translation>
     </message>
     <message>
         <source>Contact: &lt;a style=&quot;color:#ffffff&quot; href=&quot;mailto:support@lumacrest.invalid&quot;&gt;support@lumacrest.invalid&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto: &lt;a style=&quot;color:#ffffff&quot; href=&quot;mailto:support@lumacrest.invalid&quot;&gt;support@lumacrest.invalid&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Web: &lt;a style=&quot;color:#ffffff&quot; href=&quot;https://lumacrest.invalid/&quot;&gt;lumacrest.invalid&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Web: &lt;a style=&quot;color:#ffffff&quot; href=&quot;https://lumacrest.invalid/&quot;&gt;lumacrest.invalid&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>AbstractJob</name>
     <message>
         <source>%1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encuentra %1</translation>
     </message>
     <message>
         <source>no output file</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún archivo de salida</translation>
     </message>
     <message>
         <source>output file missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el archivo de salida</translation>
     </message>
     <message>
         <source>output file empty</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo de salida vacío</translation>
     </message>
     <message>
         <source>output file not written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se escribió el archivo de salida</translation>
     </message>
     <message>
         <source>could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo iniciar</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido</translation>
     </message>
     <message>
         <source>crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>se bloqueó</translation>
     </message>
     <message>
         <source>exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>código de salida %1</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivo multimedia a la lista</translation>
     </message>
     <message>
         <source>Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto de Lumacrest</translation>
     </message>
 </context>
 <context>
     <name>CropDialog</name>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar</translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación de aspecto</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
 </context>
 <context>
     <name>EditorMainWindow</name>
     <message>
         <source>Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished">Barra de herramientas</translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>Add Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir vídeo</translation>
     </message>
     <message>
         <source>Add Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir imagen</translation>
     </message>
     <message>
         <source>Add Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir texto</translation>
     </message>
     <message>
         <source>Add Subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir subtítulos</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Abrir</translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Guardar</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Eliminar</translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Edit Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar texto</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Opciones</translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar</translation>
     </message>
     <message>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la izquierda</translation>
     </message>
     <message>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la derecha</translation>
     </message>
     <message>
         <source>Flip horizontal </source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear horizontalmente </translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear verticalmente</translation>
     </message>
     <message>
         <source>The video %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el vídeo %1.</translation>
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la imagen %1.</translation>
     </message>
     <message>
         <source>The styled text cannot be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede añadir el texto con estilo.</translation>
     </message>
     <message>
         <source>Open Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de subtítulos</translation>
     </message>
     <message>
         <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de subtítulos (*.srt *.ass *.ssa)</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished">Hora de inicio</translation>
+        <translation>Hora de inicio</translation>
     </message>
     <message>
         <source>Stop Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de fin</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished">Subtítulos</translation>
+        <translation>Subtítulo</translation>
     </message>
     <message>
         <source>Open Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir proyecto de Lumacrest</translation>
     </message>
     <message>
         <source>Lumacrest 4.x later Project(*.jxo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto de Lumacrest 4.x o posterior (*.jxo)</translation>
     </message>
     <message>
         <source>Save Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar proyecto de Lumacrest</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>The source cannot be previewed: it has no picture size.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede previsualizar el origen: no tiene tamaño de imagen.</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el proyecto %1.</translation>
     </message>
     <message>
         <source>The project %1 cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el proyecto %1.</translation>
     </message>
     <message>
         <source>The subtitle file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de subtítulos %1.</translation>
     </message>
 </context>
 <context>
     <name>JobsManage</name>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>error desconocido</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>Failed at %1%: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al %1 %: %2</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado</translation>
     </message>
     <message>
         <source>Nothing to merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que unir</translation>
     </message>
     <message>
         <source>Nothing to split</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que dividir</translation>
     </message>
     <message>
         <source>Nothing to merge: no picture or sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que unir: no hay imagen ni sonido</translation>
     </message>
 </context>
 <context>
     <name>LayerDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Opciones</translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished">Hora de inicio</translation>
+        <translation>Hora de inicio</translation>
     </message>
     <message>
         <source>HH:mm:ss:zzz</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss:zzz</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished">Hora de fin</translation>
+        <translation>Hora de fin</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Keep Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener proporción</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animación</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Fade</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundido</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidad</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeticiones</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>InOut</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada y salida</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished">Marca de agua</translation>
+        <translation>Marca de agua</translation>
     </message>
 </context>
 <context>
     <name>LayeredManageWidget</name>
     <message>
         <source>Up</source>
-        <translation type="unfinished">Subir</translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished">Bajar</translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidad</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animación</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Fade</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundido</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>InOut</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada y salida</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Vista previa</translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Inicio</translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished">Fin</translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Duración</translation>
+        <translation>Duración</translation>
     </message>
 </context>
 <context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Opciones</translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Threads</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilos</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruso</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -724,19 +724,20 @@
     <message>
         <source>You must restart Lumacrest to switch to the new language.
 Do you want to restart now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe reiniciar Lumacrest para cambiar al nuevo idioma.
+¿Desea reiniciar ahora?</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede quitar de la lista un archivo que se está convirtiendo. Detenga primero la conversión.</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -771,655 +772,655 @@ Do you want to restart now?</source>
     <name>MediaDialog</name>
     <message>
         <source>Media Infomation</source>
-        <translation type="unfinished">Información del medio</translation>
+        <translation>Información del archivo multimedia</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Frame Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de fotogramas</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de muestreo</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
 </context>
 <context>
     <name>MeltEngineJob</name>
     <message>
         <source>an input failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo cargar una entrada</translation>
     </message>
     <message>
         <source>melt made no progress</source>
-        <translation type="unfinished"></translation>
+        <translation>melt no avanza</translation>
     </message>
 </context>
 <context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar tiempos</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>HH:mm:ss:zzz</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss:zzz</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Affect</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar a</translation>
     </message>
     <message>
         <source>All rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las filas</translation>
     </message>
     <message>
         <source>Selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas seleccionadas</translation>
     </message>
     <message>
         <source>Selection onward</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde la selección</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos</translation>
     </message>
     <message>
         <source>Start and End times</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio y fin</translation>
     </message>
     <message>
         <source>Start times only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo inicio</translation>
     </message>
     <message>
         <source>End times only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo fin</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>PanelWidget</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Detener</translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Copy Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar tiempo</translation>
     </message>
 </context>
 <context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>blanco</translation>
     </message>
 </context>
 <context>
     <name>QFormatDialog</name>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de formato</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>Video quality mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de calidad de vídeo</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Keep width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener ancho y alto</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción</translation>
     </message>
     <message>
         <source>Keep frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener velocidad de fotogramas</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de fotogramas</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Keep Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener códec de audio</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>Sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de muestreo</translation>
     </message>
     <message>
         <source>Volume(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen (%)</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Guardar</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Eliminar</translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>50 high</source>
-        <translation type="unfinished"></translation>
+        <translation>50 alta</translation>
     </message>
     <message>
         <source>1 low</source>
-        <translation type="unfinished"></translation>
+        <translation>1 baja</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The format settings could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los ajustes de formato en %1.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Abrir</translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Options(*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones (*.ini)</translation>
     </message>
     <message>
         <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El esquema de formato %1 no existe. Se cargaron los ajustes predeterminados.</translation>
     </message>
     <message>
         <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el esquema de formato %1. Se cargaron los ajustes predeterminados.</translation>
     </message>
     <message>
         <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El esquema de formato %1 está dañado: no es un archivo de ajustes. Se cargaron los ajustes predeterminados.</translation>
     </message>
     <message>
         <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El esquema de formato %1 está dañado: el ajuste %2 falta o no es válido. Se cargaron los ajustes predeterminados.</translation>
     </message>
     <message>
         <source>The format scheme could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el esquema de formato en %1.</translation>
     </message>
     <message>
         <source>Are you sure to delete the format options ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar estas opciones de formato?</translation>
     </message>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar el esquema de formato %1.</translation>
     </message>
 </context>
 <context>
     <name>QIODevice</name>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
     <message>
         <source>All Supported Media Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos multimedia compatibles</translation>
     </message>
     <message>
         <source>All Supported Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos de vídeo compatibles</translation>
     </message>
     <message>
         <source>All Supported Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos de audio compatibles</translation>
     </message>
     <message>
         <source>All Supported Image Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos de imagen compatibles</translation>
     </message>
 </context>
 <context>
     <name>QPlayerWidget</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Detener</translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Copy Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar tiempo</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
 </context>
 <context>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar tamaño</translation>
     </message>
 </context>
 <context>
     <name>QWatermarkScene</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Eliminar</translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Are you sure to delete the layer ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar esta capa?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>ReplaceDialog</name>
     <message>
         <source>Find\Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar/Reemplazar</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar</translation>
     </message>
     <message>
         <source>Affect</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar a</translation>
     </message>
     <message>
         <source>All rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las filas</translation>
     </message>
     <message>
         <source>Selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas seleccionadas</translation>
     </message>
     <message>
         <source>Selection onward</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde la selección</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>RunArguments</name>
     <message>
         <source>The %1 container cannot hold %2 video.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contenedor %1 no admite vídeo %2.</translation>
     </message>
     <message>
         <source>The %1 container cannot hold %2 sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contenedor %1 no admite audio %2.</translation>
     </message>
 </context>
 <context>
     <name>StyleDialog</name>
     <message>
         <source>Style Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de estilos</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Negrita</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursiva</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Subrayado</translation>
     </message>
     <message>
         <source>Strikeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tachado</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Primario</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Secondary</source>
-        <translation type="unfinished"></translation>
+        <translation>Secundario</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno</translation>
     </message>
     <message>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidad</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Márgenes</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierdo</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecho</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished">2</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished">3</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished">6</translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished">4</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished">5</translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished">9</translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished">7</translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished">8</translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Open style file or ass file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de estilo o archivo ASS</translation>
     </message>
     <message>
         <source>Style|ASS file(*.sty *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de estilo o ASS (*.sty *.ass *.ssa)</translation>
     </message>
     <message>
         <source>The file %1 holds no subtitle styles.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no contiene estilos de subtítulos.</translation>
     </message>
     <message>
         <source>Save style file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de estilo</translation>
     </message>
     <message>
         <source>Style file(*.sty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de estilo (*.sty)</translation>
     </message>
     <message>
         <source>The style file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de estilo %1.</translation>
     </message>
 </context>
 <context>
     <name>SubtitleDock</name>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished">Subtítulos</translation>
+        <translation>Subtítulos</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Eliminar</translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar este subtítulo?</translation>
     </message>
     <message>
         <source>Save ASS File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo ASS</translation>
     </message>
     <message>
         <source>ASS File(*.ass)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo ASS (*.ass)</translation>
     </message>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de subtítulos %1.</translation>
     </message>
 </context>
 <context>
     <name>SubtitleWidget</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Añadir</translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Eliminar</translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Abrir</translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Guardar</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar tiempos</translation>
     </message>
     <message>
         <source>Find\Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar/Reemplazar</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished">Hora de inicio</translation>
+        <translation>Hora de inicio</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished">Hora de fin</translation>
+        <translation>Hora de fin</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Duración</translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished">Subtítulos</translation>
+        <translation>Subtítulo</translation>
     </message>
 </context>
 <context>
     <name>TimelineViewBlockItem</name>
     <message>
         <source>Text ABC</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto ABC</translation>
     </message>
 </context>
 <context>
@@ -1428,192 +1429,197 @@ Do you want to restart now?</source>
         <source>Unable to write file %1
 Perhaps you do not have permission.
 Try again with a different folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1
+Quizá no tenga permiso.
+Inténtelo de nuevo con otra carpeta.</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Máster</translation>
     </message>
     <message>
         <source>The value you entered is very similar to the common,
 more standard %1 = %2/1001.
 
 Do you want to use %1 = %2/1001 instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor introducido es muy parecido al valor habitual,
+más estándar, %1 = %2/1001.
+
+¿Desea usar %1 = %2/1001 en su lugar?</translation>
     </message>
 </context>
 <context>
     <name>VBackgroundMenuWidget</name>
     <message>
         <source>Enable Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar fondo</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidad</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Redondeo</translation>
     </message>
 </context>
 <context>
     <name>VFuncTextEffectPage</name>
     <message>
         <source>Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto de texto</translation>
     </message>
     <message>
         <source>Text Glow</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo del texto</translation>
     </message>
     <message>
         <source>No Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin contorno</translation>
     </message>
     <message>
         <source>Single Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno simple</translation>
     </message>
     <message>
         <source>Double Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno doble</translation>
     </message>
     <message>
         <source>Gradient Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno degradado</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del texto</translation>
     </message>
     <message>
         <source>Gradient Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto degradado</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno</translation>
     </message>
     <message>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
 </context>
 <context>
     <name>VFuncTextPage</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Negrita</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursiva</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Subrayado</translation>
     </message>
 </context>
 <context>
     <name>VOutlineMenuWidget</name>
     <message>
         <source>Outline Color1</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del contorno 1</translation>
     </message>
     <message>
         <source>Thickness1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor 1</translation>
     </message>
     <message>
         <source>Alpha1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidad 1</translation>
     </message>
     <message>
         <source>Outline Color2</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del contorno 2</translation>
     </message>
     <message>
         <source>Thickness2</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor 2</translation>
     </message>
     <message>
         <source>Alpha2</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidad 2</translation>
     </message>
 </context>
 <context>
     <name>VShadowMenuWidget</name>
     <message>
         <source>Enable Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar sombra</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de la sombra</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidad</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
 </context>
 <context>
     <name>VTextPropSheetDialog</name>
     <message>
         <source>Text Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de texto</translation>
     </message>
     <message>
         <source>Enter your own content here</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba aquí su texto</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto de texto</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -5,530 +5,530 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished">À propos</translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Lumacrest</source>
-        <translation type="unfinished">Lumacrest</translation>
+        <translation>Lumacrest</translation>
     </message>
     <message>
         <source>Free for personal use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gratuit pour un usage personnel.</translation>
     </message>
     <message>
         <source>Standard Edition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Édition standard %1</translation>
     </message>
     <message>
         <source>Contact: &lt;a style=&quot;color:#ffffff&quot; href=&quot;mailto:support@lumacrest.invalid&quot;&gt;support@lumacrest.invalid&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact : &lt;a style=&quot;color:#ffffff&quot; href=&quot;mailto:support@lumacrest.invalid&quot;&gt;support@lumacrest.invalid&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Web: &lt;a style=&quot;color:#ffffff&quot; href=&quot;https://lumacrest.invalid/&quot;&gt;lumacrest.invalid&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web : &lt;a style=&quot;color:#ffffff&quot; href=&quot;https://lumacrest.invalid/&quot;&gt;lumacrest.invalid&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>AbstractJob</name>
     <message>
         <source>%1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 introuvable</translation>
     </message>
     <message>
         <source>no output file</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier de sortie</translation>
     </message>
     <message>
         <source>output file missing</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier de sortie absent</translation>
     </message>
     <message>
         <source>output file empty</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier de sortie vide</translation>
     </message>
     <message>
         <source>output file not written</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier de sortie non écrit</translation>
     </message>
     <message>
         <source>could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>n’a pas pu démarrer</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté</translation>
     </message>
     <message>
         <source>crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>plantage</translation>
     </message>
     <message>
         <source>exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>code de sortie %1</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un fichier média à la liste</translation>
     </message>
     <message>
         <source>Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet Lumacrest</translation>
     </message>
 </context>
 <context>
     <name>CropDialog</name>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Rogner</translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proportions</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
 </context>
 <context>
     <name>EditorMainWindow</name>
     <message>
         <source>Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished">Barre d’outils</translation>
+        <translation>Barre d’outils</translation>
     </message>
     <message>
         <source>Add Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une vidéo</translation>
     </message>
     <message>
         <source>Add Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une image</translation>
     </message>
     <message>
         <source>Add Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter du texte</translation>
     </message>
     <message>
         <source>Add Subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des sous-titres</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Ouvrir</translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Supprimer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Edit Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le texte</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Options</translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Rogner</translation>
     </message>
     <message>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter à gauche</translation>
     </message>
     <message>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter à droite</translation>
     </message>
     <message>
         <source>Flip horizontal </source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner horizontalement </translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner verticalement</translation>
     </message>
     <message>
         <source>The video %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la vidéo %1.</translation>
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l’image %1.</translation>
     </message>
     <message>
         <source>The styled text cannot be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ajouter le texte stylé.</translation>
     </message>
     <message>
         <source>Open Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier de sous-titres</translation>
     </message>
     <message>
         <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de sous-titres (*.srt *.ass *.ssa)</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished">Heure de début</translation>
+        <translation>Heure de début</translation>
     </message>
     <message>
         <source>Stop Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de fin</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished">Sous-titres</translation>
+        <translation>Sous-titre</translation>
     </message>
     <message>
         <source>Open Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un projet Lumacrest</translation>
     </message>
     <message>
         <source>Lumacrest 4.x later Project(*.jxo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet Lumacrest 4.x ou ultérieur (*.jxo)</translation>
     </message>
     <message>
         <source>Save Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le projet Lumacrest</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>The source cannot be previewed: it has no picture size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’afficher l’aperçu de la source : elle n’a pas de taille d’image.</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le projet %1.</translation>
     </message>
     <message>
         <source>The project %1 cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer le projet %1.</translation>
     </message>
     <message>
         <source>The subtitle file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier de sous-titres %1.</translation>
     </message>
 </context>
 <context>
     <name>JobsManage</name>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>Failed at %1%: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec à %1 % : %2</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Nothing to merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à fusionner</translation>
     </message>
     <message>
         <source>Nothing to split</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à découper</translation>
     </message>
     <message>
         <source>Nothing to merge: no picture or sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à fusionner : ni image ni son</translation>
     </message>
 </context>
 <context>
     <name>LayerDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Options</translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished">Heure de début</translation>
+        <translation>Heure de début</translation>
     </message>
     <message>
         <source>HH:mm:ss:zzz</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss:zzz</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished">Heure de fin</translation>
+        <translation>Heure de fin</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Keep Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder les proportions</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Fade</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondu</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucles</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>InOut</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée et sortie</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished">Filigrane</translation>
+        <translation>Filigrane</translation>
     </message>
 </context>
 <context>
     <name>LayeredManageWidget</name>
     <message>
         <source>Up</source>
-        <translation type="unfinished">Monter</translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished">Descendre</translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Fade</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondu</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>InOut</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée et sortie</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Aperçu</translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Début</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished">Fin</translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Durée</translation>
+        <translation>Durée</translation>
     </message>
 </context>
 <context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Options</translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Threads</source>
-        <translation type="unfinished"></translation>
+        <translation>Threads</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russe</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -724,19 +724,20 @@
     <message>
         <source>You must restart Lumacrest to switch to the new language.
 Do you want to restart now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez redémarrer Lumacrest pour passer à la nouvelle langue.
+Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier en cours de conversion ne peut pas être retiré de la liste. Arrêtez d’abord la conversion.</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -771,655 +772,655 @@ Do you want to restart now?</source>
     <name>MediaDialog</name>
     <message>
         <source>Media Infomation</source>
-        <translation type="unfinished">Informations sur le média</translation>
+        <translation>Informations sur le média</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Frame Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d’images</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d’échantillonnage</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
 </context>
 <context>
     <name>MeltEngineJob</name>
     <message>
         <source>an input failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>une entrée n’a pas pu être chargée</translation>
     </message>
     <message>
         <source>melt made no progress</source>
-        <translation type="unfinished"></translation>
+        <translation>melt n’a pas progressé</translation>
     </message>
 </context>
 <context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Décaler les temps</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>HH:mm:ss:zzz</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss:zzz</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>En avant</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>En arrière</translation>
     </message>
     <message>
         <source>Affect</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer à</translation>
     </message>
     <message>
         <source>All rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les lignes</translation>
     </message>
     <message>
         <source>Selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes sélectionnées</translation>
     </message>
     <message>
         <source>Selection onward</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir de la sélection</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Start and End times</source>
-        <translation type="unfinished"></translation>
+        <translation>Début et fin</translation>
     </message>
     <message>
         <source>Start times only</source>
-        <translation type="unfinished"></translation>
+        <translation>Début uniquement</translation>
     </message>
     <message>
         <source>End times only</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin uniquement</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>PanelWidget</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Arrêter</translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Copy Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le temps</translation>
     </message>
 </context>
 <context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>blanc</translation>
     </message>
 </context>
 <context>
     <name>QFormatDialog</name>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de format</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo</translation>
     </message>
     <message>
         <source>Video quality mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode qualité vidéo</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Keep width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver la largeur et la hauteur</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Proportions</translation>
     </message>
     <message>
         <source>Keep frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver la fréquence d’images</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d’images</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Keep Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver le codec audio</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <source>Sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d’échantillonnage</translation>
     </message>
     <message>
         <source>Volume(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume (%)</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formats</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Supprimer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>50 high</source>
-        <translation type="unfinished"></translation>
+        <translation>50 haute</translation>
     </message>
     <message>
         <source>1 low</source>
-        <translation type="unfinished"></translation>
+        <translation>1 basse</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The format settings could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer les réglages de format dans %1.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Ouvrir</translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Options(*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Options (*.ini)</translation>
     </message>
     <message>
         <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil de format %1 n’existe pas. Les réglages par défaut ont été chargés.</translation>
     </message>
     <message>
         <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le profil de format %1. Les réglages par défaut ont été chargés.</translation>
     </message>
     <message>
         <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil de format %1 est endommagé : ce n’est pas un fichier de réglages. Les réglages par défaut ont été chargés.</translation>
     </message>
     <message>
         <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil de format %1 est endommagé : le réglage %2 est absent ou non valide. Les réglages par défaut ont été chargés.</translation>
     </message>
     <message>
         <source>The format scheme could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer le profil de format dans %1.</translation>
     </message>
     <message>
         <source>Are you sure to delete the format options ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer ces options de format ?</translation>
     </message>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le profil de format %1.</translation>
     </message>
 </context>
 <context>
     <name>QIODevice</name>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>All Supported Media Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers média pris en charge</translation>
     </message>
     <message>
         <source>All Supported Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers vidéo pris en charge</translation>
     </message>
     <message>
         <source>All Supported Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers audio pris en charge</translation>
     </message>
     <message>
         <source>All Supported Image Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers image pris en charge</translation>
     </message>
 </context>
 <context>
     <name>QPlayerWidget</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Arrêter</translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Copy Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le temps</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner</translation>
     </message>
 </context>
 <context>
     <name>QWatermarkScene</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Supprimer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Are you sure to delete the layer ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer ce calque ?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>ReplaceDialog</name>
     <message>
         <source>Find\Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher/Remplacer</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer</translation>
     </message>
     <message>
         <source>Affect</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer à</translation>
     </message>
     <message>
         <source>All rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les lignes</translation>
     </message>
     <message>
         <source>Selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes sélectionnées</translation>
     </message>
     <message>
         <source>Selection onward</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir de la sélection</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>RunArguments</name>
     <message>
         <source>The %1 container cannot hold %2 video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le conteneur %1 ne peut pas contenir de vidéo %2.</translation>
     </message>
     <message>
         <source>The %1 container cannot hold %2 sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le conteneur %1 ne peut pas contenir de son %2.</translation>
     </message>
 </context>
 <context>
     <name>StyleDialog</name>
     <message>
         <source>Style Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de styles</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italique</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Souligné</translation>
     </message>
     <message>
         <source>Strikeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Barré</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Principale</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Secondary</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondaire</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour</translation>
     </message>
     <message>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombre</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Marges</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticale</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished">2</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished">3</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished">6</translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished">4</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished">5</translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished">9</translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished">7</translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished">8</translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Open style file or ass file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier de styles ou un fichier ASS</translation>
     </message>
     <message>
         <source>Style|ASS file(*.sty *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de styles ou ASS (*.sty *.ass *.ssa)</translation>
     </message>
     <message>
         <source>The file %1 holds no subtitle styles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne contient aucun style de sous-titres.</translation>
     </message>
     <message>
         <source>Save style file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de styles</translation>
     </message>
     <message>
         <source>Style file(*.sty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de styles (*.sty)</translation>
     </message>
     <message>
         <source>The style file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le fichier de styles %1.</translation>
     </message>
 </context>
 <context>
     <name>SubtitleDock</name>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished">Sous-titres</translation>
+        <translation>Sous-titres</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Supprimer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer ce sous-titre ?</translation>
     </message>
     <message>
         <source>Save ASS File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier ASS</translation>
     </message>
     <message>
         <source>ASS File(*.ass)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier ASS (*.ass)</translation>
     </message>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le fichier de sous-titres %1.</translation>
     </message>
 </context>
 <context>
     <name>SubtitleWidget</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Ajouter</translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Supprimer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Ouvrir</translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Décaler les temps</translation>
     </message>
     <message>
         <source>Find\Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher/Remplacer</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished">Heure de début</translation>
+        <translation>Heure de début</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished">Heure de fin</translation>
+        <translation>Heure de fin</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Durée</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished">Sous-titres</translation>
+        <translation>Sous-titre</translation>
     </message>
 </context>
 <context>
     <name>TimelineViewBlockItem</name>
     <message>
         <source>Text ABC</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte ABC</translation>
     </message>
 </context>
 <context>
@@ -1428,192 +1429,197 @@ Do you want to restart now?</source>
         <source>Unable to write file %1
 Perhaps you do not have permission.
 Try again with a different folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le fichier %1
+Vous n’avez peut-être pas les droits nécessaires.
+Réessayez avec un autre dossier.</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Principal</translation>
     </message>
     <message>
         <source>The value you entered is very similar to the common,
 more standard %1 = %2/1001.
 
 Do you want to use %1 = %2/1001 instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur saisie est très proche de la valeur courante,
+plus standard, %1 = %2/1001.
+
+Voulez-vous utiliser %1 = %2/1001 à la place ?</translation>
     </message>
 </context>
 <context>
     <name>VBackgroundMenuWidget</name>
     <message>
         <source>Enable Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le fond</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du fond</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrondi</translation>
     </message>
 </context>
 <context>
     <name>VFuncTextEffectPage</name>
     <message>
         <source>Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet de texte</translation>
     </message>
     <message>
         <source>Text Glow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lueur du texte</translation>
     </message>
     <message>
         <source>No Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans contour</translation>
     </message>
     <message>
         <source>Single Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour simple</translation>
     </message>
     <message>
         <source>Double Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour double</translation>
     </message>
     <message>
         <source>Gradient Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour en dégradé</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du texte</translation>
     </message>
     <message>
         <source>Gradient Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte en dégradé</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour</translation>
     </message>
     <message>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombre</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond</translation>
     </message>
 </context>
 <context>
     <name>VFuncTextPage</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italique</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Souligné</translation>
     </message>
 </context>
 <context>
     <name>VOutlineMenuWidget</name>
     <message>
         <source>Outline Color1</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du contour 1</translation>
     </message>
     <message>
         <source>Thickness1</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur 1</translation>
     </message>
     <message>
         <source>Alpha1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité 1</translation>
     </message>
     <message>
         <source>Outline Color2</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du contour 2</translation>
     </message>
     <message>
         <source>Thickness2</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur 2</translation>
     </message>
     <message>
         <source>Alpha2</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité 2</translation>
     </message>
 </context>
 <context>
     <name>VShadowMenuWidget</name>
     <message>
         <source>Enable Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer l’ombre</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l’ombre</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
 </context>
 <context>
     <name>VTextPropSheetDialog</name>
     <message>
         <source>Text Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options du texte</translation>
     </message>
     <message>
         <source>Enter your own content here</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez votre texte ici</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet de texte</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

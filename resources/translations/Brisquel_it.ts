@@ -5,530 +5,530 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished">Informazioni</translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Lumacrest</source>
-        <translation type="unfinished">Lumacrest</translation>
+        <translation>Lumacrest</translation>
     </message>
     <message>
         <source>Free for personal use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gratuito per uso personale.</translation>
     </message>
     <message>
         <source>Standard Edition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Edizione standard %1</translation>
     </message>
     <message>
         <source>Contact: &lt;a style=&quot;color:#ffffff&quot; href=&quot;mailto:support@lumacrest.invalid&quot;&gt;support@lumacrest.invalid&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatti: &lt;a style=&quot;color:#ffffff&quot; href=&quot;mailto:support@lumacrest.invalid&quot;&gt;support@lumacrest.invalid&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Web: &lt;a style=&quot;color:#ffffff&quot; href=&quot;https://lumacrest.invalid/&quot;&gt;lumacrest.invalid&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Web: &lt;a style=&quot;color:#ffffff&quot; href=&quot;https://lumacrest.invalid/&quot;&gt;lumacrest.invalid&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>AbstractJob</name>
     <message>
         <source>%1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non trovato</translation>
     </message>
     <message>
         <source>no output file</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun file di output</translation>
     </message>
     <message>
         <source>output file missing</source>
-        <translation type="unfinished"></translation>
+        <translation>file di output mancante</translation>
     </message>
     <message>
         <source>output file empty</source>
-        <translation type="unfinished"></translation>
+        <translation>file di output vuoto</translation>
     </message>
     <message>
         <source>output file not written</source>
-        <translation type="unfinished"></translation>
+        <translation>file di output non scritto</translation>
     </message>
     <message>
         <source>could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile avviare</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>interrotto</translation>
     </message>
     <message>
         <source>crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>arresto anomalo</translation>
     </message>
     <message>
         <source>exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>codice di uscita %1</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi file multimediale all’elenco</translation>
     </message>
     <message>
         <source>Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetto Lumacrest</translation>
     </message>
 </context>
 <context>
     <name>CropDialog</name>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia</translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporzioni</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reimposta</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
 </context>
 <context>
     <name>EditorMainWindow</name>
     <message>
         <source>Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished">Barra degli strumenti</translation>
+        <translation>Barra degli strumenti</translation>
     </message>
     <message>
         <source>Add Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi video</translation>
     </message>
     <message>
         <source>Add Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi immagine</translation>
     </message>
     <message>
         <source>Add Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi testo</translation>
     </message>
     <message>
         <source>Add Subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi sottotitoli</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Apri</translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Salva</translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplica</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Elimina</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Edit Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica testo</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Opzioni</translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia</translation>
     </message>
     <message>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota a sinistra</translation>
     </message>
     <message>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota a destra</translation>
     </message>
     <message>
         <source>Flip horizontal </source>
-        <translation type="unfinished"></translation>
+        <translation>Capovolgi orizzontalmente </translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Capovolgi verticalmente</translation>
     </message>
     <message>
         <source>The video %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il video %1.</translation>
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l’immagine %1.</translation>
     </message>
     <message>
         <source>The styled text cannot be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere il testo formattato.</translation>
     </message>
     <message>
         <source>Open Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri file di sottotitoli</translation>
     </message>
     <message>
         <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di sottotitoli (*.srt *.ass *.ssa)</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished">Ora di inizio</translation>
+        <translation>Ora di inizio</translation>
     </message>
     <message>
         <source>Stop Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di fine</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished">Sottotitoli</translation>
+        <translation>Sottotitolo</translation>
     </message>
     <message>
         <source>Open Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri progetto Lumacrest</translation>
     </message>
     <message>
         <source>Lumacrest 4.x later Project(*.jxo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetto Lumacrest 4.x o successivo (*.jxo)</translation>
     </message>
     <message>
         <source>Save Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva progetto Lumacrest</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>The source cannot be previewed: it has no picture size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile visualizzare l’anteprima della sorgente: non ha una dimensione dell’immagine.</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il progetto %1.</translation>
     </message>
     <message>
         <source>The project %1 cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il progetto %1.</translation>
     </message>
     <message>
         <source>The subtitle file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file di sottotitoli %1.</translation>
     </message>
 </context>
 <context>
     <name>JobsManage</name>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrotto</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>errore sconosciuto</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>Failed at %1%: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Non riuscito al %1%: %2</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completato</translation>
     </message>
     <message>
         <source>Nothing to merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da unire</translation>
     </message>
     <message>
         <source>Nothing to split</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da dividere</translation>
     </message>
     <message>
         <source>Nothing to merge: no picture or sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da unire: né immagine né audio</translation>
     </message>
 </context>
 <context>
     <name>LayerDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Opzioni</translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished">Ora di inizio</translation>
+        <translation>Ora di inizio</translation>
     </message>
     <message>
         <source>HH:mm:ss:zzz</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss:zzz</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished">Ora di fine</translation>
+        <translation>Ora di fine</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Keep Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni proporzioni</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animazione</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>Fade</source>
-        <translation type="unfinished"></translation>
+        <translation>Dissolvenza</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacità</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetizioni</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>In entrata</translation>
     </message>
     <message>
         <source>Out</source>
-        <translation type="unfinished"></translation>
+        <translation>In uscita</translation>
     </message>
     <message>
         <source>InOut</source>
-        <translation type="unfinished"></translation>
+        <translation>In entrata e uscita</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished">Filigrana</translation>
+        <translation>Filigrana</translation>
     </message>
 </context>
 <context>
     <name>LayeredManageWidget</name>
     <message>
         <source>Up</source>
-        <translation type="unfinished">Su</translation>
+        <translation>Su</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished">Giù</translation>
+        <translation>Giù</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacità</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animazione</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>Fade</source>
-        <translation type="unfinished"></translation>
+        <translation>Dissolvenza</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>In entrata</translation>
     </message>
     <message>
         <source>Out</source>
-        <translation type="unfinished"></translation>
+        <translation>In uscita</translation>
     </message>
     <message>
         <source>InOut</source>
-        <translation type="unfinished"></translation>
+        <translation>In entrata e uscita</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Anteprima</translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Inizio</translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished">Fine</translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Durata</translation>
+        <translation>Durata</translation>
     </message>
 </context>
 <context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished">Opzioni</translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Threads</source>
-        <translation type="unfinished"></translation>
+        <translation>Thread</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinese</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francese</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Tedesco</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Giapponese</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portoghese</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russo</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagnolo</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -724,19 +724,20 @@
     <message>
         <source>You must restart Lumacrest to switch to the new language.
 Do you want to restart now?</source>
-        <translation type="unfinished"></translation>
+        <translation>È necessario riavviare Lumacrest per passare alla nuova lingua.
+Riavviare ora?</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un file in fase di conversione non può essere rimosso dall’elenco. Interrompi prima la conversione.</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -771,655 +772,655 @@ Do you want to restart now?</source>
     <name>MediaDialog</name>
     <message>
         <source>Media Infomation</source>
-        <translation type="unfinished">Informazioni multimediali</translation>
+        <translation>Informazioni sul file multimediale</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Frame Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza fotogrammi</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di campionamento</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
 </context>
 <context>
     <name>MeltEngineJob</name>
     <message>
         <source>an input failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile caricare un input</translation>
     </message>
     <message>
         <source>melt made no progress</source>
-        <translation type="unfinished"></translation>
+        <translation>melt non avanza</translation>
     </message>
 </context>
 <context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta tempi</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>HH:mm:ss:zzz</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss:zzz</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Affect</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica a</translation>
     </message>
     <message>
         <source>All rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le righe</translation>
     </message>
     <message>
         <source>Selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe selezionate</translation>
     </message>
     <message>
         <source>Selection onward</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalla selezione in poi</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempi</translation>
     </message>
     <message>
         <source>Start and End times</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio e fine</translation>
     </message>
     <message>
         <source>Start times only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo inizio</translation>
     </message>
     <message>
         <source>End times only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo fine</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>PanelWidget</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Ferma</translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Copy Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia tempo</translation>
     </message>
 </context>
 <context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatico</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>bianco</translation>
     </message>
 </context>
 <context>
     <name>QFormatDialog</name>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni formato</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>Video quality mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità qualità video</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Keep width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni larghezza e altezza</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <source>Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporzioni</translation>
     </message>
     <message>
         <source>Keep frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni frequenza fotogrammi</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza fotogrammi</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Keep Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni codec audio</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali</translation>
     </message>
     <message>
         <source>Sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di campionamento</translation>
     </message>
     <message>
         <source>Volume(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume (%)</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formati</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Salva</translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Elimina</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>50 high</source>
-        <translation type="unfinished"></translation>
+        <translation>50 alta</translation>
     </message>
     <message>
         <source>1 low</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bassa</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>The format settings could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni del formato in %1.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Apri</translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Options(*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni (*.ini)</translation>
     </message>
     <message>
         <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo schema di formato %1 non esiste. Sono state caricate le impostazioni predefinite.</translation>
     </message>
     <message>
         <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere lo schema di formato %1. Sono state caricate le impostazioni predefinite.</translation>
     </message>
     <message>
         <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo schema di formato %1 è danneggiato: non è un file di impostazioni. Sono state caricate le impostazioni predefinite.</translation>
     </message>
     <message>
         <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo schema di formato %1 è danneggiato: l’impostazione %2 manca o non è valida. Sono state caricate le impostazioni predefinite.</translation>
     </message>
     <message>
         <source>The format scheme could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare lo schema di formato in %1.</translation>
     </message>
     <message>
         <source>Are you sure to delete the format options ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero queste opzioni di formato?</translation>
     </message>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare lo schema di formato %1.</translation>
     </message>
 </context>
 <context>
     <name>QIODevice</name>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file</translation>
     </message>
     <message>
         <source>All Supported Media Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file multimediali supportati</translation>
     </message>
     <message>
         <source>All Supported Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file video supportati</translation>
     </message>
     <message>
         <source>All Supported Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file audio supportati</translation>
     </message>
     <message>
         <source>All Supported Image Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file immagine supportati</translation>
     </message>
 </context>
 <context>
     <name>QPlayerWidget</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Ferma</translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Copy Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia tempo</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
 </context>
 <context>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona</translation>
     </message>
 </context>
 <context>
     <name>QWatermarkScene</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Elimina</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Are you sure to delete the layer ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo livello?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>ReplaceDialog</name>
     <message>
         <source>Find\Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova/Sostituisci</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci</translation>
     </message>
     <message>
         <source>Affect</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica a</translation>
     </message>
     <message>
         <source>All rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le righe</translation>
     </message>
     <message>
         <source>Selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe selezionate</translation>
     </message>
     <message>
         <source>Selection onward</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalla selezione in poi</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>RunArguments</name>
     <message>
         <source>The %1 container cannot hold %2 video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contenitore %1 non può contenere video %2.</translation>
     </message>
     <message>
         <source>The %1 container cannot hold %2 sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contenitore %1 non può contenere audio %2.</translation>
     </message>
 </context>
 <context>
     <name>StyleDialog</name>
     <message>
         <source>Style Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor di stili</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Grassetto</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Corsivo</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottolineato</translation>
     </message>
     <message>
         <source>Strikeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Barrato</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Primario</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Secondary</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondario</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno</translation>
     </message>
     <message>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacità</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Margini</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistro</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destro</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticale</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Allineamento</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished">2</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished">3</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished">6</translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished">4</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished">5</translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished">9</translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished">7</translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished">8</translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Open style file or ass file</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri file di stile o file ASS</translation>
     </message>
     <message>
         <source>Style|ASS file(*.sty *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di stile o ASS (*.sty *.ass *.ssa)</translation>
     </message>
     <message>
         <source>The file %1 holds no subtitle styles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 non contiene stili di sottotitoli.</translation>
     </message>
     <message>
         <source>Save style file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva file di stile</translation>
     </message>
     <message>
         <source>Style file(*.sty)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di stile (*.sty)</translation>
     </message>
     <message>
         <source>The style file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file di stile %1.</translation>
     </message>
 </context>
 <context>
     <name>SubtitleDock</name>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished">Sottotitoli</translation>
+        <translation>Sottotitoli</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Elimina</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo sottotitolo?</translation>
     </message>
     <message>
         <source>Save ASS File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva file ASS</translation>
     </message>
     <message>
         <source>ASS File(*.ass)</source>
-        <translation type="unfinished"></translation>
+        <translation>File ASS (*.ass)</translation>
     </message>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file di sottotitoli %1.</translation>
     </message>
 </context>
 <context>
     <name>SubtitleWidget</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Aggiungi</translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Elimina</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Apri</translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Salva</translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta tempi</translation>
     </message>
     <message>
         <source>Find\Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova/Sostituisci</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished">Ora di inizio</translation>
+        <translation>Ora di inizio</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished">Ora di fine</translation>
+        <translation>Ora di fine</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Durata</translation>
+        <translation>Durata</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished">Sottotitoli</translation>
+        <translation>Sottotitolo</translation>
     </message>
 </context>
 <context>
     <name>TimelineViewBlockItem</name>
     <message>
         <source>Text ABC</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo ABC</translation>
     </message>
 </context>
 <context>
@@ -1428,192 +1429,197 @@ Do you want to restart now?</source>
         <source>Unable to write file %1
 Perhaps you do not have permission.
 Try again with a different folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file %1
+Forse non si dispone delle autorizzazioni.
+Riprovare con una cartella diversa.</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>The value you entered is very similar to the common,
 more standard %1 = %2/1001.
 
 Do you want to use %1 = %2/1001 instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore inserito è molto simile al valore comune,
+più standard, %1 = %2/1001.
+
+Usare invece %1 = %2/1001?</translation>
     </message>
 </context>
 <context>
     <name>VBackgroundMenuWidget</name>
     <message>
         <source>Enable Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva sfondo</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore sfondo</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacità</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrotondamento</translation>
     </message>
 </context>
 <context>
     <name>VFuncTextEffectPage</name>
     <message>
         <source>Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto testo</translation>
     </message>
     <message>
         <source>Text Glow</source>
-        <translation type="unfinished"></translation>
+        <translation>Bagliore testo</translation>
     </message>
     <message>
         <source>No Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun contorno</translation>
     </message>
     <message>
         <source>Single Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno singolo</translation>
     </message>
     <message>
         <source>Double Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno doppio</translation>
     </message>
     <message>
         <source>Gradient Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno sfumato</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore testo</translation>
     </message>
     <message>
         <source>Gradient Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo sfumato</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno</translation>
     </message>
     <message>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
 </context>
 <context>
     <name>VFuncTextPage</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Grassetto</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Corsivo</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottolineato</translation>
     </message>
 </context>
 <context>
     <name>VOutlineMenuWidget</name>
     <message>
         <source>Outline Color1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore contorno 1</translation>
     </message>
     <message>
         <source>Thickness1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore 1</translation>
     </message>
     <message>
         <source>Alpha1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacità 1</translation>
     </message>
     <message>
         <source>Outline Color2</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore contorno 2</translation>
     </message>
     <message>
         <source>Thickness2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore 2</translation>
     </message>
     <message>
         <source>Alpha2</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacità 2</translation>
     </message>
 </context>
 <context>
     <name>VShadowMenuWidget</name>
     <message>
         <source>Enable Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva ombra</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore ombra</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacità</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
 </context>
 <context>
     <name>VTextPropSheetDialog</name>
     <message>
         <source>Text Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni testo</translation>
     </message>
     <message>
         <source>Enter your own content here</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci qui il tuo testo</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto testo</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

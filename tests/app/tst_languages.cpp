@@ -1,0 +1,175 @@
+// Each of the nine languages, loaded the way the program loads it, shows its
+// own texts in the real windows and dialogs.
+#include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "AppTestKit.h"
+#include "Core.h"
+#include "EditorMainWindow.h"
+#include "MainWindow.h"
+#include "dialogs/MainOptionsDialog.h"
+#include "dialogs/QFormatDialog.h"
+
+namespace {
+
+enum Window { Main, Editor, Options, Format };
+
+struct Sample
+{
+    const char* context;
+    const char* source;
+};
+
+// The texts each window is checked on, in the order Shown() reads them.
+const Sample kSamples[4][3] = {
+    {{"MainWindow", "Run"}, {"MainWindow", "Soundtrack"}, {"MainWindow", "Coverage"}},
+    {{"EditorMainWindow", "Editor"}, {"EditorMainWindow", "Add Text"}, {"EditorMainWindow", "Flip horizontal "}},
+    {{"MainOptionsDialog", "Options"}, {"MainOptionsDialog", "Language"}, {"MainOptionsDialog", "Cancel"}},
+    {{"QFormatDialog", "Format Options"}, {"QFormatDialog", "Formats"}, {"QFormatDialog", "Cancel"}},
+};
+
+QString CancelText(QWidget* dialog)
+{
+    QPushButton* cancel = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel);
+    return cancel ? cancel->text() : QString();
+}
+
+QStringList Shown(Window window)
+{
+    switch (window) {
+    case Main: {
+        MainWindow main;
+        return {main.findChild<QAction*>(QStringLiteral("actionRun"))->text(),
+                main.findChild<QTabWidget*>(QStringLiteral("tabWidget"))->tabText(3),
+                main.findChild<QCheckBox*>(QStringLiteral("checkBoxCoverage"))->text()};
+    }
+    case Editor: {
+        MainWindow main;
+        EditorMainWindow& editor = main.Editor();
+        return {editor.windowTitle(), editor.findChild<QAction*>(QStringLiteral("actionAdd_Text"))->text(),
+                editor.findChild<QAction*>(QStringLiteral("actionFlip_horizontal"))->text()};
+    }
+    case Options: {
+        MainOptionsDialog dialog;
+        return {dialog.windowTitle(), dialog.findChild<QLabel*>(QStringLiteral("labelLanguage"))->text(),
+                CancelText(&dialog)};
+    }
+    case Format: {
+        QFormatDialog dialog;
+        return {dialog.windowTitle(), dialog.findChild<QTabWidget*>(QStringLiteral("tabWidgetFormat"))->tabText(2),
+                CancelText(&dialog)};
+    }
+    }
+    return {};
+}
+
+} // namespace
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void windowsShowTheLanguage_data();
+    void windowsShowTheLanguage();
+
+private:
+    QTemporaryDir m_home;
+    QTemporaryDir m_out;
+};
+
+void TestLanguages::initTestCase()
+{
+    QVERIFY(m_home.isValid() && m_out.isValid());
+    AppTestKit::PrivateSettings(m_home.path());
+    AppTestKit::WriteSettings(m_out.path());
+}
+
+void TestLanguages::windowsShowTheLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("window");
+    // Empty: what that language's translation file says (its texts are
+    // written elsewhere); the row is skipped while the file has none yet.
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList english[4] = {
+        {"Run", "Soundtrack", "Coverage"},
+        {"Editor", "Add Text", "Flip horizontal "},
+        {"Options", "Language", "Cancel"},
+        {"Format Options", "Formats", "Cancel"},
+    };
+    const QStringList french[4] = {
+        {"Lancer", "Bande sonore", "Écraser"},
+        {"Éditeur", "Ajouter du texte", "Retourner horizontalement "},
+        {"Options", "Langue", "Annuler"},
+        {"Options de format", "Formats", "Annuler"},
+    };
+    const QStringList german[4] = {
+        {"Starten", "Tonspur", "Überschreiben"},
+        {"Editor", "Text hinzufügen", "Horizontal spiegeln "},
+        {"Optionen", "Sprache", "Abbrechen"},
+        {"Formatoptionen", "Formate", "Abbrechen"},
+    };
+    const QStringList italian[4] = {
+        {"Avvia", "Colonna sonora", "Sovrascrivi"},
+        {"Editor", "Aggiungi testo", "Capovolgi orizzontalmente "},
+        {"Opzioni", "Lingua", "Annulla"},
+        {"Opzioni formato", "Formati", "Annulla"},
+    };
+    const QStringList portuguese[4] = {
+        {"Executar", "Trilha sonora", "Substituir"},
+        {"Editor", "Adicionar texto", "Espelhar horizontalmente "},
+        {"Opções", "Idioma", "Cancelar"},
+        {"Opções de formato", "Formatos", "Cancelar"},
+    };
+    const QStringList spanish[4] = {
+        {"Ejecutar", "Banda sonora", "Sobrescribir"},
+        {"Editor", "Añadir texto", "Voltear horizontalmente "},
+        {"Opciones", "Idioma", "Cancelar"},
+        {"Opciones de formato", "Formatos", "Cancelar"},
+    };
+    const QStringList* const byLanguage[9] = {nullptr, english, french,     german, italian,
+                                              nullptr, portuguese, nullptr, spanish};
+    const char* const codes[9] = {"zh_CN", "en_US", "fr", "de", "it", "ja", "pt_BR", "ru", "es"};
+    const char* const windows[4] = {"main window", "editor", "options", "format"};
+    for (int language = 0; language < 9; ++language)
+        for (int window = Main; window <= Format; ++window)
+            QTest::addRow("%s %s", codes[language], windows[window])
+                << language << QString::fromLatin1(codes[language]) << window
+                << (byLanguage[language] ? byLanguage[language][window] : QStringList());
+}
+
+void TestLanguages::windowsShowTheLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, code);
+    QFETCH(int, window);
+    QFETCH(QStringList, expected);
+
+    Core* core = Core::instance();
+    core->ChangeLanguage(language);
+    QCOMPARE(core->Translator.language(), code);
+
+    if (expected.isEmpty()) {
+        for (const Sample& sample : kSamples[window]) {
+            const QString text = core->Translator.translate(sample.context, sample.source);
+            if (text.isEmpty())
+                QSKIP(qPrintable(QStringLiteral("no translation yet of ") + QLatin1String(sample.source)));
+            QVERIFY2(text != QLatin1String(sample.source), sample.source);
+            expected << text;
+        }
+    }
+    QCOMPARE(Shown(Window(window)), expected);
+}
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"
