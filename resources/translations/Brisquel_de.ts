@@ -741,31 +741,31 @@ Jetzt neu starten?</translation>
     </message>
     <message>
         <source>Add Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei hinzufügen</translation>
     </message>
     <message>
         <source>Add Music File</source>
-        <translation type="unfinished"></translation>
+        <translation>Musikdatei hinzufügen</translation>
     </message>
     <message>
         <source>Open Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertiteldatei öffnen</translation>
     </message>
     <message>
         <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertiteldatei (*.srt *.ass *.ssa)</translation>
     </message>
     <message>
         <source>Save ASS File</source>
-        <translation type="unfinished"></translation>
+        <translation>ASS-Datei speichern</translation>
     </message>
     <message>
         <source>ASS File(*.ass);;SRT File(*.srt)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASS-Datei (*.ass);;SRT-Datei (*.srt)</translation>
     </message>
     <message>
         <source>The subtitle file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Untertiteldatei %1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>

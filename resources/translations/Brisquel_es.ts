@@ -741,31 +741,31 @@ Do you want to restart now?</source>
     </message>
     <message>
         <source>Add Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivo multimedia</translation>
     </message>
     <message>
         <source>Add Music File</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivo de música</translation>
     </message>
     <message>
         <source>Open Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de subtítulos</translation>
     </message>
     <message>
         <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de subtítulos (*.srt *.ass *.ssa)</translation>
     </message>
     <message>
         <source>Save ASS File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo ASS</translation>
     </message>
     <message>
         <source>ASS File(*.ass);;SRT File(*.srt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo ASS (*.ass);;Archivo SRT (*.srt)</translation>
     </message>
     <message>
         <source>The subtitle file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo de subtítulos %1.</translation>
     </message>
 </context>
 <context>

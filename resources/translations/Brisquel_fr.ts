@@ -741,31 +741,31 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Add Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un fichier multimédia</translation>
     </message>
     <message>
         <source>Add Music File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un fichier musical</translation>
     </message>
     <message>
         <source>Open Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier de sous-titres</translation>
     </message>
     <message>
         <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de sous-titres (*.srt *.ass *.ssa)</translation>
     </message>
     <message>
         <source>Save ASS File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier ASS</translation>
     </message>
     <message>
         <source>ASS File(*.ass);;SRT File(*.srt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier ASS (*.ass);;Fichier SRT (*.srt)</translation>
     </message>
     <message>
         <source>The subtitle file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de sous-titres %1.</translation>
     </message>
 </context>
 <context>

@@ -741,31 +741,31 @@ Riavviare ora?</translation>
     </message>
     <message>
         <source>Add Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi file multimediale</translation>
     </message>
     <message>
         <source>Add Music File</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi file musicale</translation>
     </message>
     <message>
         <source>Open Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri file di sottotitoli</translation>
     </message>
     <message>
         <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di sottotitoli (*.srt *.ass *.ssa)</translation>
     </message>
     <message>
         <source>Save ASS File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva file ASS</translation>
     </message>
     <message>
         <source>ASS File(*.ass);;SRT File(*.srt)</source>
-        <translation type="unfinished"></translation>
+        <translation>File ASS (*.ass);;File SRT (*.srt)</translation>
     </message>
     <message>
         <source>The subtitle file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file di sottotitoli %1.</translation>
     </message>
 </context>
 <context>
