@@ -312,10 +312,11 @@ void QWatermarkScene::OnItemDuplicate()
 
 void QWatermarkScene::OnItemOptions()
 {
-    const QList<QWatermarkBase*> layers = TargetLayers();
-    for (QWatermarkBase* target : layers) {
-        // The dialog runs an event loop: a layer deleted meanwhile is skipped.
-        const QPointer<QWatermarkBase> item(target);
+    // Each dialog runs an event loop: a layer deleted meanwhile is skipped.
+    QList<QPointer<QWatermarkBase>> layers;
+    for (QWatermarkBase* target : TargetLayers())
+        layers << target;
+    for (const QPointer<QWatermarkBase>& item : layers) {
         if (!item || item->scene() != this)
             continue;
         CLayerInfo* record = item->GetLayer();
