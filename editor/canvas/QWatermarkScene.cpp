@@ -7,6 +7,8 @@
 #include "QWatermarkItem.h"
 #include "QWatermarkView.h"
 #include "QWordArtItem.h"
+#include "dialogs/LayerDialog.h"
+#include "text/VTextPropSheetDialog.h"
 
 #include <QDebug>
 #include <QGraphicsSceneMouseEvent>
@@ -14,7 +16,35 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <cmath>
+
+namespace {
+
+// A scene coordinate as the whole pixel the options dialog shows.
+int TruncPixel(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    return static_cast<int>(qBound(-1e9, std::trunc(value), 1e9));
+}
+
+// The values the options dialog edits, to tell what the user changed.
+struct LayerFields {
+    int width, height;
+    bool keep;
+    int x, y, opacity;
+    float angle;
+    int animation, fade, speed, loop;
+    int64_t start, end;
+    static LayerFields From(const LayerDialog& d)
+    {
+        return {d.Width, d.Height, d.Keep, d.X, d.Y, d.Opacity, d.Angle,
+                d.Animation, d.Fade, d.Speed, d.Loop, d.StartTime, d.EndTime};
+    }
+};
+
+} // namespace
 
 QWatermarkScene::QWatermarkScene(QObject* parent)
     : QGraphicsScene(parent)
@@ -282,8 +312,87 @@ void QWatermarkScene::OnItemDuplicate()
 
 void QWatermarkScene::OnItemOptions()
 {
-    // The layer options dialog edits each target layer here once it is part
-    // of the editor; until then the layers stay as they are.
+    // Each dialog runs an event loop: a layer deleted meanwhile is skipped.
+    QList<QPointer<QWatermarkBase>> layers;
+    for (QWatermarkBase* target : TargetLayers())
+        layers << target;
+    for (const QPointer<QWatermarkBase>& item : layers) {
+        if (!item || item->scene() != this)
+            continue;
+        CLayerInfo* record = item->GetLayer();
+        double rotation = item->rotation();
+        if (!std::isfinite(rotation))
+            rotation = 0.0;
+
+        LayerDialog dialog;
+        dialog.Width = record->Width;
+        dialog.Height = record->Height;
+        dialog.Keep = record->Keep;
+        dialog.X = TruncPixel(item->pos().x());
+        dialog.Y = TruncPixel(item->pos().y());
+        dialog.Opacity = record->Transparent;
+        dialog.Animation = record->Animation;
+        dialog.Fade = record->Fade;
+        dialog.Speed = record->Speed;
+        dialog.Loop = record->Loop;
+        dialog.StartTime = record->StartTime;
+        dialog.EndTime = record->EndTime;
+        dialog.Angle = static_cast<float>(rotation < 0.0 ? rotation + 360.0 : rotation);
+        // What the dialog was given: a field it hands back unchanged keeps the
+        // layer's own value, so an untouched OK does not round the position or
+        // turn -30 degrees into 330.
+        const LayerFields shown = LayerFields::From(dialog);
+
+        dialog.InitDialog();
+        if (dialog.exec() != QDialog::Accepted || !item || item->scene() != this)
+            continue;
+        const LayerFields got = LayerFields::From(dialog);
+
+        // A side of 0 has no picture to show: the layer keeps its size.
+        const bool sized = (got.width != shown.width || got.height != shown.height) && got.width > 0 && got.height > 0;
+        if (got.keep != shown.keep)
+            record->Keep = got.keep;
+        if (got.opacity != shown.opacity)
+            record->Transparent = qBound(0, got.opacity, 100);
+        if (got.speed != shown.speed)
+            record->Speed = got.speed;
+        if (got.animation != shown.animation)
+            record->Animation = got.animation;
+        if (got.fade != shown.fade)
+            record->Fade = got.fade;
+        if (got.loop != shown.loop)
+            record->Loop = got.loop;
+        if (got.start != shown.start)
+            record->StartTime = got.start;
+        if (got.end != shown.end)
+            record->EndTime = got.end;
+        if (got.x != shown.x)
+            record->x = got.x;
+        if (got.y != shown.y)
+            record->y = got.y;
+        const bool turned = got.angle != shown.angle && std::isfinite(got.angle);
+        if (turned)
+            record->Angle = got.angle;
+
+        if (sized)
+            item->SetSize(got.width, got.height); // writes the record's width and height
+        if (sized || turned) {
+            // Turned about its centre, as the rotate handle and project
+            // loading do, without the layer jumping.
+            const QPointF before = item->mapToScene(QPointF(0, 0));
+            item->setTransformOriginPoint(item->ImageRect().center());
+            item->setPos(item->pos() - (item->mapToScene(QPointF(0, 0)) - before));
+        }
+        if (turned)
+            item->setRotation(got.angle);
+        if (got.x != shown.x || got.y != shown.y)
+            item->setPos(got.x != shown.x ? double(got.x) : item->pos().x(),
+                         got.y != shown.y ? double(got.y) : item->pos().y());
+        if (got.opacity != shown.opacity)
+            item->setOpacity(record->Transparent / 100.0);
+        item->SetRepaintPending();
+        item->update();
+    }
 }
 
 void QWatermarkScene::slotClose()
@@ -293,8 +402,21 @@ void QWatermarkScene::slotClose()
 
 void QWatermarkScene::slotDClick()
 {
-    // Editing a styled-text layer needs its text dialog, which is not part
-    // of the canvas; a single target is required for it.
+    const QList<QWatermarkBase*> layers = TargetLayers();
+    if (layers.size() != 1 || layers.first()->GetLayer()->Type != 3)
+        return;
+    const QPointer<QWatermarkBase> item(layers.first());
+    VTextPropSheetDialog dialog;
+    dialog.WordArt = item->GetLayer()->WordArt;
+    dialog.InitDialog();
+    dialog.SetText();
+    // The dialog runs an event loop: the layer may be gone when it returns.
+    if (dialog.exec() != QDialog::Accepted || !item || item->scene() != this)
+        return;
+    CLayerInfo* record = item->GetLayer();
+    record->WordArt = dialog.WordArt;
+    record->DrawWordArt();
+    item->ItemUpdate();
 }
 
 void QWatermarkScene::slotMenu()
