@@ -5,738 +5,739 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Lumacrest</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest</translation>
     </message>
     <message>
         <source>Free for personal use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Free for personal use.</translation>
     </message>
     <message>
         <source>Standard Edition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard Edition %1</translation>
     </message>
     <message>
         <source>Contact: &lt;a style=&quot;color:#ffffff&quot; href=&quot;mailto:support@lumacrest.invalid&quot;&gt;support@lumacrest.invalid&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact: &lt;a style=&quot;color:#ffffff&quot; href=&quot;mailto:support@lumacrest.invalid&quot;&gt;support@lumacrest.invalid&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Web: &lt;a style=&quot;color:#ffffff&quot; href=&quot;https://lumacrest.invalid/&quot;&gt;lumacrest.invalid&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Web: &lt;a style=&quot;color:#ffffff&quot; href=&quot;https://lumacrest.invalid/&quot;&gt;lumacrest.invalid&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>AbstractJob</name>
     <message>
         <source>%1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 not found</translation>
     </message>
     <message>
         <source>no output file</source>
-        <translation type="unfinished"></translation>
+        <translation>no output file</translation>
     </message>
     <message>
         <source>output file missing</source>
-        <translation type="unfinished"></translation>
+        <translation>output file missing</translation>
     </message>
     <message>
         <source>output file empty</source>
-        <translation type="unfinished"></translation>
+        <translation>output file empty</translation>
     </message>
     <message>
         <source>output file not written</source>
-        <translation type="unfinished"></translation>
+        <translation>output file not written</translation>
     </message>
     <message>
         <source>could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>could not be started</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>stopped</translation>
     </message>
     <message>
         <source>crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>crashed</translation>
     </message>
     <message>
         <source>exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>exit code %1</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
-        <translation type="unfinished"></translation>
+        <translation>Add media file to list</translation>
     </message>
     <message>
         <source>Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest Project</translation>
     </message>
 </context>
 <context>
     <name>CropDialog</name>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Crop</translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspect ratio</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
 </context>
 <context>
     <name>EditorMainWindow</name>
     <message>
         <source>Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>toolBar</translation>
     </message>
     <message>
         <source>Add Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Video</translation>
     </message>
     <message>
         <source>Add Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Image</translation>
     </message>
     <message>
         <source>Add Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Text</translation>
     </message>
     <message>
         <source>Add Subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Subtitle</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicate</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Edit Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit Text</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Crop</translation>
     </message>
     <message>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotate left</translation>
     </message>
     <message>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotate right</translation>
     </message>
     <message>
         <source>Flip horizontal </source>
-        <translation type="unfinished"></translation>
+        <translation>Flip horizontal </translation>
     </message>
     <message>
         <source>Flip vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Flip vertical</translation>
     </message>
     <message>
         <source>The video %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The video %1 cannot be read.</translation>
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The image %1 cannot be read.</translation>
     </message>
     <message>
         <source>The styled text cannot be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>The styled text cannot be added.</translation>
     </message>
     <message>
         <source>Open Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Subtitle File</translation>
     </message>
     <message>
         <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtitle File(*.srt *.ass *.ssa)</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Time</translation>
     </message>
     <message>
         <source>Stop Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop Time</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtitle</translation>
     </message>
     <message>
         <source>Open Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Lumacrest Project</translation>
     </message>
     <message>
         <source>Lumacrest 4.x later Project(*.jxo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest 4.x later Project(*.jxo)</translation>
     </message>
     <message>
         <source>Save Lumacrest Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Lumacrest Project</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Play</translation>
     </message>
     <message>
         <source>The source cannot be previewed: it has no picture size.</source>
-        <translation type="unfinished"></translation>
+        <translation>The source cannot be previewed: it has no picture size.</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>The project %1 cannot be opened.</translation>
     </message>
     <message>
         <source>The project %1 cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>The project %1 cannot be saved.</translation>
     </message>
     <message>
         <source>The subtitle file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The subtitle file %1 cannot be read.</translation>
     </message>
 </context>
 <context>
     <name>JobsManage</name>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopped</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown error</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 at %2</translation>
     </message>
     <message>
         <source>Failed at %1%: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed at %1%: %2</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completed</translation>
     </message>
     <message>
         <source>Nothing to merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to merge</translation>
     </message>
     <message>
         <source>Nothing to split</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to split</translation>
     </message>
     <message>
         <source>Nothing to merge: no picture or sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to merge: no picture or sound</translation>
     </message>
 </context>
 <context>
     <name>LayerDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Time</translation>
     </message>
     <message>
         <source>HH:mm:ss:zzz</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss:zzz</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>End Time</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Width</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Height</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Keep Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep Aspect</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed</translation>
     </message>
     <message>
         <source>Fade</source>
-        <translation type="unfinished"></translation>
+        <translation>Fade</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacity</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Loop</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Top</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bottom</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>In</translation>
     </message>
     <message>
         <source>Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Out</translation>
     </message>
     <message>
         <source>InOut</source>
-        <translation type="unfinished"></translation>
+        <translation>InOut</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Watermark</translation>
     </message>
 </context>
 <context>
     <name>LayeredManageWidget</name>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Up</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Down</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacity</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed</translation>
     </message>
     <message>
         <source>Fade</source>
-        <translation type="unfinished"></translation>
+        <translation>Fade</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Top</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bottom</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>In</translation>
     </message>
     <message>
         <source>Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Out</translation>
     </message>
     <message>
         <source>InOut</source>
-        <translation type="unfinished"></translation>
+        <translation>InOut</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration</translation>
     </message>
 </context>
 <context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Threads</source>
-        <translation type="unfinished"></translation>
+        <translation>Threads</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinese</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>French</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>German</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italian</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanese</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portuguese</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russian</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanish</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Lumacrest</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Merge</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Up</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Down</translation>
     </message>
     <message>
         <source>00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>00:00:00</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Split</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtitle</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Add to subtitle stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Add to subtitle stream</translation>
     </message>
     <message>
         <source>Soundtrack</source>
-        <translation type="unfinished"></translation>
+        <translation>Soundtrack</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Config</translation>
     </message>
     <message>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Output Format</translation>
     </message>
     <message>
         <source>Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Output Folder</translation>
     </message>
     <message>
         <source>Coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Coverage</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>toolBar</translation>
     </message>
     <message>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Watermark</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Run</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Add File</source>
-        <translation type="unfinished"></translation>
+        <translation>Add File</translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Folder</translation>
     </message>
     <message>
         <source>Media information</source>
-        <translation type="unfinished"></translation>
+        <translation>Media information</translation>
     </message>
     <message>
         <source>Ready to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Ready to convert</translation>
     </message>
     <message>
         <source>Add subtitle file</source>
-        <translation type="unfinished"></translation>
+        <translation>Add subtitle file</translation>
     </message>
     <message>
         <source>All Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>All Delete</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Add title sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Add title sequence</translation>
     </message>
     <message>
         <source>Add ending</source>
-        <translation type="unfinished"></translation>
+        <translation>Add ending</translation>
     </message>
     <message>
         <source>Media Infomation</source>
-        <translation type="unfinished"></translation>
+        <translation>Media Infomation</translation>
     </message>
     <message>
         <source>Lumacrest Standard Edition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumacrest Standard Edition %1</translation>
     </message>
     <message>
         <source>Source File</source>
-        <translation type="unfinished"></translation>
+        <translation>Source File</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>File Size</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration</translation>
     </message>
     <message>
         <source>Setting number of parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Setting number of parts</translation>
     </message>
     <message>
         <source>A duration of each clip</source>
-        <translation type="unfinished"></translation>
+        <translation>A duration of each clip</translation>
     </message>
     <message>
         <source>Intercept a section</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercept a section</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Time</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>End Time</translation>
     </message>
     <message>
         <source>You must restart Lumacrest to switch to the new language.
 Do you want to restart now?</source>
-        <translation type="unfinished"></translation>
+        <translation>You must restart Lumacrest to switch to the new language.
+Do you want to restart now?</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Ready</translation>
     </message>
     <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
-        <translation type="unfinished"></translation>
+        <translation>A file that is being converted cannot be removed from the list. Stop the conversion first.</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -771,655 +772,655 @@ Do you want to restart now?</source>
     <name>MediaDialog</name>
     <message>
         <source>Media Infomation</source>
-        <translation type="unfinished"></translation>
+        <translation>Media Infomation</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit rate</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Frame Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frame Rate</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Size</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sample Rate</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Channels</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
 </context>
 <context>
     <name>MeltEngineJob</name>
     <message>
         <source>an input failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>an input failed to load</translation>
     </message>
     <message>
         <source>melt made no progress</source>
-        <translation type="unfinished"></translation>
+        <translation>melt made no progress</translation>
     </message>
 </context>
 <context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift Times</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>HH:mm:ss:zzz</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss:zzz</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Forward</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Backward</translation>
     </message>
     <message>
         <source>Affect</source>
-        <translation type="unfinished"></translation>
+        <translation>Affect</translation>
     </message>
     <message>
         <source>All rows</source>
-        <translation type="unfinished"></translation>
+        <translation>All rows</translation>
     </message>
     <message>
         <source>Selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected rows</translation>
     </message>
     <message>
         <source>Selection onward</source>
-        <translation type="unfinished"></translation>
+        <translation>Selection onward</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Times</translation>
     </message>
     <message>
         <source>Start and End times</source>
-        <translation type="unfinished"></translation>
+        <translation>Start and End times</translation>
     </message>
     <message>
         <source>Start times only</source>
-        <translation type="unfinished"></translation>
+        <translation>Start times only</translation>
     </message>
     <message>
         <source>End times only</source>
-        <translation type="unfinished"></translation>
+        <translation>End times only</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>PanelWidget</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Play</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Copy Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy Time</translation>
     </message>
 </context>
 <context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Other</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>white</translation>
     </message>
 </context>
 <context>
     <name>QFormatDialog</name>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Format Options</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>Video quality mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Video quality mode</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit rate</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Keep width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep width and height</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Size</translation>
     </message>
     <message>
         <source>Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspect</translation>
     </message>
     <message>
         <source>Keep frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep frame rate</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frame rate</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Keep Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep Audio Codec</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Channels</translation>
     </message>
     <message>
         <source>Sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sample rate</translation>
     </message>
     <message>
         <source>Volume(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume(%)</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formats</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Read</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>50 high</source>
-        <translation type="unfinished"></translation>
+        <translation>50 high</translation>
     </message>
     <message>
         <source>1 low</source>
-        <translation type="unfinished"></translation>
+        <translation>1 low</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>The format settings could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The format settings could not be saved to %1.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Options(*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Options(*.ini)</translation>
     </message>
     <message>
         <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>The format scheme %1 does not exist. The default settings were loaded.</translation>
     </message>
     <message>
         <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>The format scheme %1 cannot be read. The default settings were loaded.</translation>
     </message>
     <message>
         <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</translation>
     </message>
     <message>
         <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</translation>
     </message>
     <message>
         <source>The format scheme could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The format scheme could not be saved to %1.</translation>
     </message>
     <message>
         <source>Are you sure to delete the format options ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure to delete the format options ?</translation>
     </message>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>The format scheme %1 could not be deleted.</translation>
     </message>
 </context>
 <context>
     <name>QIODevice</name>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>All Files</translation>
     </message>
     <message>
         <source>All Supported Media Files</source>
-        <translation type="unfinished"></translation>
+        <translation>All Supported Media Files</translation>
     </message>
     <message>
         <source>All Supported Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>All Supported Video Files</translation>
     </message>
     <message>
         <source>All Supported Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>All Supported Audio Files</translation>
     </message>
     <message>
         <source>All Supported Image Files</source>
-        <translation type="unfinished"></translation>
+        <translation>All Supported Image Files</translation>
     </message>
 </context>
 <context>
     <name>QPlayerWidget</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Play</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Copy Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy Time</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotate</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Resize</translation>
     </message>
 </context>
 <context>
     <name>QWatermarkScene</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Are you sure to delete the layer ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure to delete the layer ?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>ReplaceDialog</name>
     <message>
         <source>Find\Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Find\Replace</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Find</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace</translation>
     </message>
     <message>
         <source>Affect</source>
-        <translation type="unfinished"></translation>
+        <translation>Affect</translation>
     </message>
     <message>
         <source>All rows</source>
-        <translation type="unfinished"></translation>
+        <translation>All rows</translation>
     </message>
     <message>
         <source>Selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected rows</translation>
     </message>
     <message>
         <source>Selection onward</source>
-        <translation type="unfinished"></translation>
+        <translation>Selection onward</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>RunArguments</name>
     <message>
         <source>The %1 container cannot hold %2 video.</source>
-        <translation type="unfinished"></translation>
+        <translation>The %1 container cannot hold %2 video.</translation>
     </message>
     <message>
         <source>The %1 container cannot hold %2 sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>The %1 container cannot hold %2 sound.</translation>
     </message>
 </context>
 <context>
     <name>StyleDialog</name>
     <message>
         <source>Style Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Style Editor</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Font</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Bold</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italic</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Underline</translation>
     </message>
     <message>
         <source>Strikeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Strikeout</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Primary</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Secondary</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondary</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Outline</translation>
     </message>
     <message>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Shadow</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacity</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Margins</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignment</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Open style file or ass file</source>
-        <translation type="unfinished"></translation>
+        <translation>Open style file or ass file</translation>
     </message>
     <message>
         <source>Style|ASS file(*.sty *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Style|ASS file(*.sty *.ass *.ssa)</translation>
     </message>
     <message>
         <source>The file %1 holds no subtitle styles.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 holds no subtitle styles.</translation>
     </message>
     <message>
         <source>Save style file</source>
-        <translation type="unfinished"></translation>
+        <translation>Save style file</translation>
     </message>
     <message>
         <source>Style file(*.sty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Style file(*.sty)</translation>
     </message>
     <message>
         <source>The style file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>The style file %1 cannot be written.</translation>
     </message>
 </context>
 <context>
     <name>SubtitleDock</name>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtitle</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure delete subtitle?</translation>
     </message>
     <message>
         <source>Save ASS File</source>
-        <translation type="unfinished"></translation>
+        <translation>Save ASS File</translation>
     </message>
     <message>
         <source>ASS File(*.ass)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASS File(*.ass)</translation>
     </message>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>The subtitle file %1 cannot be written.</translation>
     </message>
 </context>
 <context>
     <name>SubtitleWidget</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>Find\Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Find\Replace</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Time</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>End Time</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtitle</translation>
     </message>
 </context>
 <context>
     <name>TimelineViewBlockItem</name>
     <message>
         <source>Text ABC</source>
-        <translation type="unfinished"></translation>
+        <translation>Text ABC</translation>
     </message>
 </context>
 <context>
@@ -1428,192 +1429,197 @@ Do you want to restart now?</source>
         <source>Unable to write file %1
 Perhaps you do not have permission.
 Try again with a different folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unable to write file %1
+Perhaps you do not have permission.
+Try again with a different folder.</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>The value you entered is very similar to the common,
 more standard %1 = %2/1001.
 
 Do you want to use %1 = %2/1001 instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>The value you entered is very similar to the common,
+more standard %1 = %2/1001.
+
+Do you want to use %1 = %2/1001 instead?</translation>
     </message>
 </context>
 <context>
     <name>VBackgroundMenuWidget</name>
     <message>
         <source>Enable Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Enable Background</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Background Color</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Thickness</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Round</translation>
     </message>
 </context>
 <context>
     <name>VFuncTextEffectPage</name>
     <message>
         <source>Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Text Effect</translation>
     </message>
     <message>
         <source>Text Glow</source>
-        <translation type="unfinished"></translation>
+        <translation>Text Glow</translation>
     </message>
     <message>
         <source>No Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>No Outline</translation>
     </message>
     <message>
         <source>Single Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Single Outline</translation>
     </message>
     <message>
         <source>Double Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Double Outline</translation>
     </message>
     <message>
         <source>Gradient Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradient Outline</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Text Color</translation>
     </message>
     <message>
         <source>Gradient Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradient Text</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Outline</translation>
     </message>
     <message>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Shadow</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Background</translation>
     </message>
 </context>
 <context>
     <name>VFuncTextPage</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Font</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Size</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Bold</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italic</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Underline</translation>
     </message>
 </context>
 <context>
     <name>VOutlineMenuWidget</name>
     <message>
         <source>Outline Color1</source>
-        <translation type="unfinished"></translation>
+        <translation>Outline Color1</translation>
     </message>
     <message>
         <source>Thickness1</source>
-        <translation type="unfinished"></translation>
+        <translation>Thickness1</translation>
     </message>
     <message>
         <source>Alpha1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha1</translation>
     </message>
     <message>
         <source>Outline Color2</source>
-        <translation type="unfinished"></translation>
+        <translation>Outline Color2</translation>
     </message>
     <message>
         <source>Thickness2</source>
-        <translation type="unfinished"></translation>
+        <translation>Thickness2</translation>
     </message>
     <message>
         <source>Alpha2</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha2</translation>
     </message>
 </context>
 <context>
     <name>VShadowMenuWidget</name>
     <message>
         <source>Enable Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Enable Shadow</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Shadow Color</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Thickness</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
 </context>
 <context>
     <name>VTextPropSheetDialog</name>
     <message>
         <source>Text Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Text Options</translation>
     </message>
     <message>
         <source>Enter your own content here</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter your own content here</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Text Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Text Effect</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>
