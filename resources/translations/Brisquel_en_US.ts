@@ -741,31 +741,31 @@ Do you want to restart now?</translation>
     </message>
     <message>
         <source>Add Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Media File</translation>
     </message>
     <message>
         <source>Add Music File</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Music File</translation>
     </message>
     <message>
         <source>Open Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Subtitle File</translation>
     </message>
     <message>
         <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtitle File(*.srt *.ass *.ssa)</translation>
     </message>
     <message>
         <source>Save ASS File</source>
-        <translation type="unfinished"></translation>
+        <translation>Save ASS File</translation>
     </message>
     <message>
         <source>ASS File(*.ass);;SRT File(*.srt)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASS File(*.ass);;SRT File(*.srt)</translation>
     </message>
     <message>
         <source>The subtitle file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>The subtitle file %1 could not be written.</translation>
     </message>
 </context>
 <context>
