@@ -9,6 +9,7 @@
 #include "../app/AppTestKit.h"
 #include "../app/dialogs/FormatDialogTestKit.h"
 #include "../editor/EditorTestTools.h"
+#include "AppStart.h"
 #include "AssLibrary.h"
 #include "LumacrestResources.h"
 #include "MediaFunctions.h"
@@ -114,13 +115,14 @@ private slots:
             QSKIP("needs the xcb platform and SDL's x11 driver");
         QVERIFY(m_dir.isValid() && m_dropDir.isValid() && m_home.isValid());
         InitLumacrestResources();
+        AppStart::ApplyLook(); // as the user sees the program
         AppTestKit::PrivateSettings(m_home.path());
         if (!g_ass_library)
             g_ass_library = ass_library_init(); // as the program's start does
         m_out = m_dir.filePath("out");
         AppTestKit::WriteSettings(m_out);
-        m_added = TestMedia::MakeSolidVideo(m_dir.path(), "gray", "added.mp4", 2.0, 320, 240);
-        m_dropped = TestMedia::MakeSolidVideo(m_dropDir.path(), "gray", "dropped.mp4", 2.0, 320, 240);
+        m_added = TestMedia::MakeSolidVideo(m_dir.path(), "teal", "added.mp4", 2.0, 320, 240);
+        m_dropped = TestMedia::MakeSolidVideo(m_dropDir.path(), "teal", "dropped.mp4", 2.0, 320, 240);
         m_png = TestMedia::MakeImage(m_dir.path(), "blue.png", 60, 40, "blue");
         m_music = TestMedia::MakeAudio(m_dir.path(), "music.mp3", 2.5);
         QVERIFY(!m_added.isEmpty() && !m_dropped.isEmpty() && !m_png.isEmpty() && !m_music.isEmpty());
@@ -205,6 +207,11 @@ private slots:
         m_textOnCanvas = Box(canvas, IsRed);
         QVERIFY2(Near(m_imageOnCanvas, QRect(230, 20, 60, 40), 1), qPrintable(Text(m_imageOnCanvas)));
         QVERIFY2(m_textOnCanvas.width() > 20 && m_textOnCanvas.height() > 8, qPrintable(Text(m_textOnCanvas)));
+        // The README's picture of the editor (scripts/screenshot.sh).
+        if (!qEnvironmentVariableIsEmpty("LUMACREST_EDITOR_SCREENSHOT")) {
+            QTRY_VERIFY_WITH_TIMEOUT(editor.View()->isVisible() && editor.View()->viewport()->width() > 320, 10000);
+            QVERIFY(editor.grab().save(qEnvironmentVariable("LUMACREST_EDITOR_SCREENSHOT"), "PNG"));
+        }
 
         QWatermarkView* view = editor.View();
         QTRY_VERIFY_WITH_TIMEOUT(view->isVisible() && view->viewport()->width() > 320, 10000);
