@@ -122,9 +122,9 @@ private slots:
         m_out = m_dir.filePath("out");
         AppTestKit::WriteSettings(m_out);
         m_added = TestMedia::MakeSolidVideo(m_dir.path(), "teal", "added.mp4", 2.0, 320, 240);
-        m_dropped = TestMedia::MakeSolidVideo(m_dropDir.path(), "teal", "dropped.mp4", 2.0, 320, 240);
+        m_dropped = TestMedia::MakeSolidVideo(m_dropDir.path(), "teal", "dropped.mp4", 3.0, 320, 240);
         m_png = TestMedia::MakeImage(m_dir.path(), "blue.png", 60, 40, "blue");
-        m_music = TestMedia::MakeAudio(m_dir.path(), "music.mp3", 2.5);
+        m_music = TestMedia::MakeAudio(m_dir.path(), "music.mp3", 3.5);
         QVERIFY(!m_added.isEmpty() && !m_dropped.isEmpty() && !m_png.isEmpty() && !m_music.isEmpty());
         m_srt = m_dir.filePath("cues.srt");
         QFile srt(m_srt);
@@ -305,7 +305,7 @@ private slots:
         const QStringList expected{"added_Split.mkv", "added_Split00-00-00_00-00-01.mkv",
                                    "added_Split00-00-01_00-00-02.mkv", "dropped_MusicMix.mkv"};
         QCOMPARE(names, expected);
-        const QList<double> seconds{2.0, 1.0, 1.0, 2.0};
+        const QList<double> seconds{2.0, 1.0, 1.0, 3.0};
         for (int i = 0; i < names.size(); ++i) {
             const QString path = m_out + '/' + names[i];
             const QJsonObject facts = Probe(path);
