@@ -11,6 +11,7 @@
 #include "../editor/EditorTestTools.h"
 #include "AppStart.h"
 #include "AssLibrary.h"
+#include "JxOFile.h"
 #include "LumacrestResources.h"
 #include "MediaFunctions.h"
 #include "QWatermarkBase.h"
@@ -251,7 +252,10 @@ private slots:
         QVERIFY(paused);
         QVERIFY(editor.isHidden());
         QVERIFY(editor.IsPreviewIdle());
-        QVERIFY(QFileInfo(m_project).size() > 0);
+        JxOFile saved;
+        saved.ProjectPath = m_project;
+        QVERIFY(saved.Open());
+        QCOMPARE(saved.LayerList.size(), 2);
         QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('\n')));
     }
 
