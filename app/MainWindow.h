@@ -14,6 +14,7 @@
 
 struct FormatSettings;
 struct ST_MERGE;
+struct ST_OPTS;
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
@@ -163,6 +164,11 @@ private:
     // ending actions, the time edits' writes.
     void AppendMergeRow(const ST_MERGE& clip, bool source);
     int MergeSourceIndex() const;
+    // For the delete and move buttons: the current row's options, with the
+    // selected clip's row and the source's row of the merge list. Null when
+    // there is no media (after saying so), no clip selected or the source's
+    // own row selected.
+    ST_OPTS* SelectedMergeClip(int* clip, int* source);
     void AddClipsToSelectedRows(bool title);
     void StoreMergeTime(QObject* edit, const QTime& time, bool start);
     void StoreSplitTime(QObject* edit, const QTime& time, bool start);

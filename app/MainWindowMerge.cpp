@@ -159,38 +159,44 @@ void MainWindow::on_BtnMergeAdd_clicked()
     m_titleEndingMenu->exec(QPoint(corner.x(), corner.y() + button->height() + 1));
 }
 
-void MainWindow::on_BtnMergeDelete_clicked()
+ST_OPTS* MainWindow::SelectedMergeClip(int* clip, int* source)
 {
     Core* core = Core::instance();
     if (ui->tableWidget->rowCount() == 0) {
         core->MessageBoxAddMediaFile();
-        return;
+        return nullptr;
     }
-    const int c = ui->tableWidgetMerge->currentRow();
-    const int s = MergeSourceIndex();
-    if (c < 0 || c == s || !core->IsValidRow(core->CurrentRow))
+    *clip = ui->tableWidgetMerge->currentRow();
+    *source = MergeSourceIndex();
+    if (*clip < 0 || *clip == *source || !core->IsValidRow(core->CurrentRow))
+        return nullptr;
+    return &core->Rows[core->CurrentRow];
+}
+
+void MainWindow::on_BtnMergeDelete_clicked()
+{
+    int c = -1;
+    int s = -1;
+    ST_OPTS* selected = SelectedMergeClip(&c, &s);
+    if (!selected)
         return;
-    ST_OPTS& opts = core->Rows[core->CurrentRow];
+    ST_OPTS& opts = *selected;
     if (c < s && c < opts.titleClips.size())
         opts.titleClips.removeAt(c);
     else if (c > s && c - s - 1 < opts.endingClips.size())
         opts.endingClips.removeAt(c - s - 1);
     ui->tableWidgetMerge->removeRow(c);
-    MergeTotalDuration(core->CurrentRow);
+    MergeTotalDuration(Core::instance()->CurrentRow);
 }
 
 void MainWindow::on_BtnMergeUp_clicked()
 {
-    Core* core = Core::instance();
-    if (ui->tableWidget->rowCount() == 0) {
-        core->MessageBoxAddMediaFile();
+    int c = -1;
+    int s = -1;
+    ST_OPTS* selected = SelectedMergeClip(&c, &s);
+    if (!selected || c == 0)
         return;
-    }
-    const int c = ui->tableWidgetMerge->currentRow();
-    const int s = MergeSourceIndex();
-    if (c <= 0 || c == s || !core->IsValidRow(core->CurrentRow))
-        return;
-    ST_OPTS& opts = core->Rows[core->CurrentRow];
+    ST_OPTS& opts = *selected;
     if (c < s) {
         opts.titleClips.swapItemsAt(c, c - 1);
     } else if (c > s + 1) {
@@ -204,17 +210,12 @@ void MainWindow::on_BtnMergeUp_clicked()
 
 void MainWindow::on_BtnMergeDown_clicked()
 {
-    Core* core = Core::instance();
-    if (ui->tableWidget->rowCount() == 0) {
-        core->MessageBoxAddMediaFile();
+    int c = -1;
+    int s = -1;
+    ST_OPTS* selected = SelectedMergeClip(&c, &s);
+    if (!selected || c + 1 == ui->tableWidgetMerge->rowCount())
         return;
-    }
-    const int c = ui->tableWidgetMerge->currentRow();
-    const int s = MergeSourceIndex();
-    const int n = ui->tableWidgetMerge->rowCount();
-    if (c < 0 || c + 1 == n || c == s || !core->IsValidRow(core->CurrentRow))
-        return;
-    ST_OPTS& opts = core->Rows[core->CurrentRow];
+    ST_OPTS& opts = *selected;
     if (c < s - 1) {
         opts.titleClips.swapItemsAt(c, c + 1);
     } else if (c == s - 1) {

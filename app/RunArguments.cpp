@@ -4,7 +4,6 @@
 #include "JobArgs.h"
 #include "MediaStreams.h"
 
-#include <QRegularExpression>
 
 #include <cmath>
 
@@ -38,19 +37,6 @@ bool CopiesAudio(const FormatSettings& format)
 QString RunArguments::DurationText(long long microseconds)
 {
     return JobArgs::DurationText(microseconds);
-}
-
-QString RunArguments::FrameSize(const QString& text)
-{
-    static const QRegularExpression size(QStringLiteral("^\\s*([0-9]{1,5})\\s*[xX]\\s*([0-9]{1,5})(\\s|$)"));
-    const QRegularExpressionMatch m = size.match(text);
-    if (!m.hasMatch())
-        return QString();
-    const int w = m.captured(1).toInt();
-    const int h = m.captured(2).toInt();
-    if (w <= 0 || h <= 0)
-        return QString();
-    return QString::number(w) + QLatin1Char('x') + QString::number(h);
 }
 
 ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,
@@ -88,7 +74,7 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
                 rate = 0.0f;
             if (!format.VKeepWH) {
                 // Named sizes ("320x240 VGA") carry their name after the size.
-                const QString size = FrameSize(format.VSize);
+                const QString size = JobArgs::LeadingFrameSize(format.VSize);
                 if (!size.isEmpty())
                     a << QStringLiteral("-s") << size;
             }

@@ -30,10 +30,6 @@ public:
     static ST_RUN_ARGS CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,
                                        long long sourceBitRate, float sourceFps, const QString& graph);
 
-    // The leading "WxH" of a frame size text ("320x240 VGA" gives 320x240);
-    // empty when the text starts with no size.
-    static QString FrameSize(const QString& text);
-
     // Why the container cannot hold what the settings would write, in one
     // sentence for the row's status; empty when it can. A stream copy is
     // judged by the source's codec names (empty when unknown, which passes:

@@ -218,18 +218,8 @@ void EditorMainWindow::ApplyCrop(const ST_CROP_THICK& crop)
     QCanvasItem* frame = m_scene->CanvasItem();
     if (!frame || !core->IsValidRow(core->CurrentRow))
         return;
-    ST_OPTS& opts = core->Rows[core->CurrentRow];
-    opts.cropLeft = crop.left;
-    opts.cropTop = crop.top;
-    opts.cropRight = crop.right;
-    opts.cropBottom = crop.bottom;
-    opts.crop = crop.changed;
-    CLayerInfo* layer = frame->GetLayer();
-    layer->CropLeft = crop.left;
-    layer->CropTop = crop.top;
-    layer->CropRight = crop.right;
-    layer->CropBottom = crop.bottom;
-    layer->CropOn = crop.changed;
+    core->Rows[core->CurrentRow].SetCrop(crop);
+    frame->GetLayer()->SetCrop(crop);
     frame->ItemUpdate();
     UpdateSceneRect();
 }

@@ -5,6 +5,7 @@
 #include "FilterText.h"
 #include "MediaFunctions.h"
 #include "QWatermarkBase.h"
+#include "ST_CROP_THICK.h"
 
 #include <QCryptographicHash>
 #include <QDebug>
@@ -23,13 +24,6 @@ namespace {
 QString Num(long long value)
 {
     return QString::number(value);
-}
-
-double Fraction(double value)
-{
-    if (!(value > 0.0))   // NaN and negatives
-        return 0.0;
-    return value < 1.0 ? value : 1.0;
 }
 
 // The duration of the row's own source, for a fade-out without an end time.
@@ -269,23 +263,13 @@ QString Core::GetCommandArg(int row)
         std::swap(width, height);
     }
     if (opts.crop && width > 0 && height > 0) {
-        const double left = Fraction(opts.cropLeft);
-        const double top = Fraction(opts.cropTop);
-        const double right = Fraction(opts.cropRight);
-        const double bottom = Fraction(opts.cropBottom);
-        int cw = FilterText::Trunc((1.0 - left - right) * width);
-        int ch = FilterText::Trunc((1.0 - top - bottom) * height);
-        // The encoders want even sizes: lower an odd one, never past the frame,
-        // and keep at least one pixel pair.
-        cw = qBound(qMin(2, width), cw - (cw % 2), width - (width % 2));
-        ch = qBound(qMin(2, height), ch - (ch % 2), height - (height % 2));
-        const int cx = qMin(FilterText::Trunc(left * width), width - cw);
-        const int cy = qMin(FilterText::Trunc(top * height), height - ch);
-        result += QStringLiteral("crop=") + Num(cw) + QLatin1Char(':') + Num(ch) + QLatin1Char(':')
-            + Num(cx) + QLatin1Char(':') + Num(cy) + QLatin1Char(',');
+        const QRect keep = CropKeptRect(QSize(width, height), opts.cropLeft, opts.cropTop, opts.cropRight,
+                                        opts.cropBottom);
+        result += QStringLiteral("crop=") + Num(keep.width()) + QLatin1Char(':') + Num(keep.height())
+            + QLatin1Char(':') + Num(keep.x()) + QLatin1Char(':') + Num(keep.y()) + QLatin1Char(',');
         prefix = true;
-        width = cw;
-        height = ch;
+        width = keep.width();
+        height = keep.height();
     }
 
     QList<WatermarkInfo> records;

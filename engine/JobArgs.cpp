@@ -13,6 +13,20 @@ QString two(long long v)
     return QString::number(v).rightJustified(2, QLatin1Char('0'));
 }
 
+// The width and height the pattern captures, joined by the separator; empty
+// when the text does not match or a side is zero.
+QString JoinedSize(const QRegularExpression& pattern, const QString& text, QLatin1Char separator)
+{
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch())
+        return QString();
+    const int w = m.captured(1).toInt();
+    const int h = m.captured(2).toInt();
+    if (w <= 0 || h <= 0)
+        return QString();
+    return QString::number(w) + separator + QString::number(h);
+}
+
 } // namespace
 
 QString JobArgs::ClockText(long long us)
@@ -251,14 +265,13 @@ QStringList JobArgs::MeltConsumer(const QString& output, const QString& format, 
 QString JobArgs::ScaleSize(const QString& text)
 {
     static const QRegularExpression size(QStringLiteral("^\\s*([0-9]+)\\s*[x:X]\\s*([0-9]+)\\s*$"));
-    const QRegularExpressionMatch m = size.match(text);
-    if (!m.hasMatch())
-        return QString();
-    const int w = m.captured(1).toInt();
-    const int h = m.captured(2).toInt();
-    if (w <= 0 || h <= 0)
-        return QString();
-    return QString::number(w) + ":" + QString::number(h);
+    return JoinedSize(size, text, QLatin1Char(':'));
+}
+
+QString JobArgs::LeadingFrameSize(const QString& text)
+{
+    static const QRegularExpression size(QStringLiteral("^\\s*([0-9]{1,5})\\s*[xX]\\s*([0-9]{1,5})(\\s|$)"));
+    return JoinedSize(size, text, QLatin1Char('x'));
 }
 
 QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasVideo,

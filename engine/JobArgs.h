@@ -78,6 +78,9 @@ public:
     // A frame size text ("1280:720", "1280x720") as "W:H" for the scale
     // filter, or empty when it is not a size.
     static QString ScaleSize(const QString& text);
+    // The leading "WxH" of a frame size text ("320x240 VGA" gives 320x240),
+    // for the converter's -s; empty when the text starts with no size.
+    static QString LeadingFrameSize(const QString& text);
     // The filter-graph merge: each input scaled to the size with square
     // pixels, then joined ("[v]"), and the sounds joined ("[a]"). An input
     // without sound gets silence of its length, one without picture a black

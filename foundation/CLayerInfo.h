@@ -2,6 +2,7 @@
 // One layer of the watermark canvas: what it shows, where and how it stands,
 // its motion, fading, time window, crop, shadow, styled text and picture.
 #include "CWordArtInfo.h"
+#include "ST_CROP_THICK.h"
 
 #include <QColor>
 #include <QImage>
@@ -29,6 +30,15 @@ public:
     QImage* GetQImage() { return &Image; }
     // Renders WordArt into Image.
     void DrawWordArt();
+    // Takes the crop margins and switch (frame layers only crop).
+    void SetCrop(const ST_CROP_THICK& crop)
+    {
+        CropLeft = crop.left;
+        CropTop = crop.top;
+        CropRight = crop.right;
+        CropBottom = crop.bottom;
+        CropOn = crop.changed;
+    }
 
     int32_t Transparent = 100;      // opacity in percent
     int32_t Type = 2;               // 0 source frame, 1 video, 2 image, 3 styled text

@@ -1,4 +1,6 @@
 #pragma once
+#include "ST_CROP_THICK.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -51,6 +53,16 @@ struct ST_OPTS
 
     // The source itself as a clip (path, trim start, trim end).
     ST_MERGE SourceClip() const { return ST_MERGE{path, trimStart, trimEnd}; }
+    // The crop margins and switch as one value.
+    ST_CROP_THICK Crop() const { return ST_CROP_THICK{cropLeft, cropTop, cropRight, cropBottom, crop}; }
+    void SetCrop(const ST_CROP_THICK& c)
+    {
+        cropLeft = c.left;
+        cropTop = c.top;
+        cropRight = c.right;
+        cropBottom = c.bottom;
+        crop = c.changed;
+    }
 };
 
 // Clears a freshly built record: numbers and flags 0, rotation -1.

@@ -1,22 +1,11 @@
 #include "QCanvasItem.h"
 
-#include "FilterText.h"
+#include "ST_CROP_THICK.h"
 
 #include <QPainter>
 #include <QTimer>
 #include <QTransform>
 #include <cmath>
-
-namespace {
-
-double Fraction(double value)
-{
-    if (!(value > 0.0))   // NaN and negatives
-        return 0.0;
-    return value < 1.0 ? value : 1.0;
-}
-
-} // namespace
 
 QCanvasItem::QCanvasItem(QGraphicsScene*, QGraphicsItem* parent)
     : QWatermarkBase(parent)
@@ -41,27 +30,6 @@ void QCanvasItem::SetSize(double width, double height)
     m_bounds = QRectF(0, 0, width, height);
 }
 
-QRect QCanvasItem::CropRect(const QSize& size, double left, double top, double right, double bottom)
-{
-    const int width = size.width();
-    const int height = size.height();
-    if (width <= 0 || height <= 0)
-        return QRect();
-    left = Fraction(left);
-    top = Fraction(top);
-    right = Fraction(right);
-    bottom = Fraction(bottom);
-    int cw = FilterText::Trunc((1.0 - left - right) * width);
-    int ch = FilterText::Trunc((1.0 - top - bottom) * height);
-    // The encoders want even sizes: lower an odd one, never past the frame,
-    // and keep at least one pixel pair; the filter graph crops the same way.
-    cw = qBound(qMin(2, width), cw - (cw % 2), width - (width % 2));
-    ch = qBound(qMin(2, height), ch - (ch % 2), height - (height % 2));
-    const int cx = qMin(FilterText::Trunc(left * width), width - cw);
-    const int cy = qMin(FilterText::Trunc(top * height), height - ch);
-    return QRect(cx, cy, cw, ch);
-}
-
 void QCanvasItem::ItemUpdate()
 {
     QImage frame = m_Layer.Image;
@@ -73,8 +41,8 @@ void QCanvasItem::ItemUpdate()
         else if (m_Layer.Rotation == 2)
             frame = frame.transformed(QTransform().rotate(-90));
         if (m_Layer.CropOn) {
-            const QRect keep = CropRect(frame.size(), m_Layer.CropLeft, m_Layer.CropTop, m_Layer.CropRight,
-                                        m_Layer.CropBottom);
+            const QRect keep = CropKeptRect(frame.size(), m_Layer.CropLeft, m_Layer.CropTop, m_Layer.CropRight,
+                                            m_Layer.CropBottom);
             frame = keep.isEmpty() ? QImage() : frame.copy(keep);
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 #include "QWatermarkBase.h"
+#include "ST_CROP_THICK.h"
 
 #include <QImage>
 #include <QRect>
@@ -24,10 +25,12 @@ public:
 
     const QImage& DisplayedFrame() const { return m_frame; }
 
-    // The part of a frame of that size a crop keeps, by the converter's rule:
-    // margins are fractions in 0..1, sizes are lowered to even and never pass
-    // the frame's edge. An empty size keeps nothing.
-    static QRect CropRect(const QSize& size, double left, double top, double right, double bottom);
+    // The part of a frame of that size a crop keeps, by the converter's rule
+    // (CropKeptRect).
+    static QRect CropRect(const QSize& size, double left, double top, double right, double bottom)
+    {
+        return CropKeptRect(size, left, top, right, bottom);
+    }
 
 public slots:
     void refreshImage(QRect rect);

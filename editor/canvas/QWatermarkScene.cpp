@@ -95,11 +95,7 @@ void QWatermarkScene::InitCanvas(const QString& path)
     layer->Rotation = opts.rotate;
     // The layers are placed against the cropped frame, as the filter graph
     // crops it: the row's crop belongs to the frame as well.
-    layer->CropLeft = opts.cropLeft;
-    layer->CropTop = opts.cropTop;
-    layer->CropRight = opts.cropRight;
-    layer->CropBottom = opts.cropBottom;
-    layer->CropOn = opts.crop;
+    layer->SetCrop(opts.Crop());
     item->ItemUpdate();
     m_canvas = item;
     connect(item, &QWatermarkBase::sigMenu, this, &QWatermarkScene::slotMenu, Qt::QueuedConnection);

@@ -2,7 +2,6 @@
 #include "ui_CropDialog.h"
 
 #include "CropWnd.h"
-#include "canvas/QCanvasItem.h"
 
 #include <QImage>
 #include <QPushButton>
@@ -71,7 +70,7 @@ void CropDialog::UpdatePixelRect()
     // The pixels kept follow the converter's rule, so what the dialog says
     // it keeps is what the filter graph crops.
     const QSize size(m_frameWidth, m_frameHeight);
-    const QRect keep = Crop.changed ? QCanvasItem::CropRect(size, Crop.left, Crop.top, Crop.right, Crop.bottom)
+    const QRect keep = Crop.changed ? CropKeptRect(size, Crop.left, Crop.top, Crop.right, Crop.bottom)
                                     : QRect(QPoint(0, 0), size);
     m_x = keep.x();
     m_y = keep.y();
