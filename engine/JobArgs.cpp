@@ -264,7 +264,8 @@ QStringList JobArgs::MeltConsumer(const QString& output, const QString& format, 
 
 QString JobArgs::ScaleSize(const QString& text)
 {
-    static const QRegularExpression size(QStringLiteral("^\\s*([0-9]+)\\s*[x:X]\\s*([0-9]+)\\s*$"));
+    // Named sizes ("320x240 VGA") count by their leading size, as in Run.
+    static const QRegularExpression size(QStringLiteral("^\\s*([0-9]{1,5})\\s*[x:X]\\s*([0-9]{1,5})(\\s|$)"));
     return JoinedSize(size, text, QLatin1Char(':'));
 }
 

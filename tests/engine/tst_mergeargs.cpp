@@ -129,6 +129,7 @@ private slots:
                  QString("[0:a][1:a]concat=n=2:v=0:a=1[a]"));
         QCOMPARE(JobArgs::ScaleSize("1920x1080"), QString("1920:1080"));
         QCOMPARE(JobArgs::ScaleSize("1280:720"), QString("1280:720"));
+        QCOMPARE(JobArgs::ScaleSize("320x240 VGA"), QString("320:240"));
         QCOMPARE(JobArgs::ScaleSize(""), QString());
         QCOMPARE(JobArgs::ScaleSize("0:0"), QString());
         QCOMPARE(JobArgs::ScaleSize("Auto"), QString());
