@@ -93,18 +93,12 @@ void TestRun::initTestCase()
 
 void TestRun::init()
 {
-    Core::instance()->Rows.clear();
-    Core::instance()->CurrentRow = 0;
-    QFile::remove(GetAppDataLocation() + QStringLiteral("/ConfigFormat.ini"));
-    ClearUnRepeatReservations();
+    AppTestKit::FreshRunState();
 }
 
 void TestRun::cleanup()
 {
-    if (m_window)
-        m_window->Jobs().cleanup();
-    m_window.reset();
-    MainWindow::SetFileQuestion({});
+    AppTestKit::CloseWindow(m_window);
     QDir(m_out).removeRecursively();
 }
 

@@ -81,10 +81,7 @@ void TestTabsRun::initTestCase()
 
 void TestTabsRun::init()
 {
-    Core::instance()->Rows.clear();
-    Core::instance()->CurrentRow = 0;
-    QFile::remove(GetAppDataLocation() + QStringLiteral("/ConfigFormat.ini"));
-    ClearUnRepeatReservations();
+    AppTestKit::FreshRunState();
     AppTestKit::WriteSettings(m_out);
     m_window = std::make_unique<MainWindow>();
     m_window->show();
@@ -95,10 +92,7 @@ void TestTabsRun::init()
 
 void TestTabsRun::cleanup()
 {
-    if (m_window)
-        m_window->Jobs().cleanup();
-    m_window.reset();
-    MainWindow::SetFileQuestion({});
+    AppTestKit::CloseWindow(m_window);
     QDir(m_out).removeRecursively();
 }
 
