@@ -1,7 +1,6 @@
 // The editor canvas with many layers: one drag step redrawn, and the filter
 // graph built from the scene's real layer items.
-#include <benchmark/benchmark.h>
-
+#include "BenchKit.h"
 #include "../tests/editor/canvas/CanvasTestTools.h"
 #include "Core.h"
 #include "TestMedia.h"
@@ -19,20 +18,11 @@ struct Fixture
 
     explicit Fixture(int count)
     {
-        Core* core = Core::instance();
-        core->Rows.clear();
-        core->Layers.clear();
         const QString work = dir.path();
-        core->SetWorkFolderQuery([work]() { return work; });
+        Core::instance()->SetWorkFolderQuery([work]() { return work; });
         const QString clip = TestMedia::MakeVideo(dir.path(), "source.mp4", 0.2, 1920, 1080);
         const QString png = CanvasTest::SolidPng(dir.path(), "logo.png", 200, 100, Qt::blue);
-        ST_OPTS row;
-        InitOpts(&row);
-        row.width = 1920;
-        row.height = 1080;
-        row.path = clip;
-        core->Rows << row;
-        core->CurrentRow = 0;
+        EditorTest::ResetCore(clip, 1920, 1080);
         canvas.view.show();
         canvas.scene.InitCanvas(clip);
         canvas.view.setZoom(50);
@@ -51,8 +41,6 @@ struct Fixture
         Core::instance()->Rows.clear();
     }
 };
-
-void quietLog(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 // Press on the top layer, then per iteration one mouse move and the repaint
 // that the view's tick makes of it.
@@ -89,11 +77,5 @@ BENCHMARK(BM_CanvasCommandArg)->Arg(50)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietLog);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return BenchKit::RunQuiet(argc, argv);
 }

@@ -1,8 +1,8 @@
 // Building the filter graph of a row with many layers.
-#include <benchmark/benchmark.h>
-
-#include "Core.h"
+#include "BenchKit.h"
+#include "../tests/editor/EditorTestTools.h"
 #include "../tests/engine/TestLayerItem.h"
+#include "Core.h"
 
 #include <QApplication>
 #include <QPolygonF>
@@ -20,22 +20,15 @@ struct Fixture
     Fixture(int count, int kind)
     {
         Core* core = Core::instance();
-        core->Rows.clear();
-        core->Layers.clear();
         const QString work = dir.path();
         core->SetWorkFolderQuery([work]() { return work; });
         core->SetCanvasSizeQuery([]() { return QSize(960, 540); });
-        ST_OPTS row;
-        InitOpts(&row);
-        row.width = 1920;
-        row.height = 1080;
+        ST_OPTS& row = EditorTest::ResetCore(dir.path() + "/source.mp4", 1920, 1080);
         row.hflip = true;
         row.crop = true;
         row.cropLeft = 0.05;
         row.cropRight = 0.05;
-        row.path = dir.path() + "/source.mp4";
         row.trimEnd = 60000000;
-        core->Rows << row;
         QImage image(64, 32, QImage::Format_ARGB32);
         image.fill(Qt::blue);
         for (int i = 0; i < count; ++i) {
@@ -60,8 +53,6 @@ struct Fixture
         Core::instance()->Rows.clear();
     }
 };
-
-void quietLog(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 // 50 image and video layers: no work files are written.
 void BM_GraphFiftyLayers(benchmark::State& state)
@@ -90,12 +81,5 @@ BENCHMARK(BM_GraphFiftyTextLayersWithPngWrites)->Arg(50)->Unit(benchmark::kMilli
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The builder's per-layer debug lines would measure the terminal.
-    qInstallMessageHandler(quietLog);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return BenchKit::RunQuiet(argc, argv);
 }

@@ -1,8 +1,7 @@
 // A long subtitle file in the editor's subtitle dock: reading it into the
 // table, and scrolling the table to its end.
-#include <benchmark/benchmark.h>
-
 #include "AssLibrary.h"
+#include "BenchKit.h"
 #include "Core.h"
 #include "docks/SubtitleDock.h"
 
@@ -15,22 +14,27 @@
 
 namespace {
 
-void quietLog(QtMsgType, const QMessageLogContext&, const QString&) {}
-
 // A file of count events written by the program's own writer.
 QString MakeFile(const QTemporaryDir& dir, int count)
 {
     SubtitleParser doc;
-    for (int i = 0; i < count; ++i) {
-        ST_ASS_EVENT e;
-        e.Start = i * 1000LL;
-        e.End = i * 1000LL + 800;
-        e.Style = 1;
-        e.Text = QStringLiteral("Subtitle line number %1\\Nsecond line").arg(i);
-        doc.Events.append(e);
-    }
+    BenchKit::FillEvents(doc, count, 1000, 800, QStringLiteral("Subtitle line number %1\\Nsecond line"));
     const QString path = dir.filePath(QStringLiteral("long.ass"));
     return doc.SaveASS(path) ? path : QString();
+}
+
+// Core holding a file of count events, read as the editor opens it.
+void Load(const QTemporaryDir& dir, int count)
+{
+    SubtitleParser& doc = Core::instance()->Subtitle;
+    doc.setFileName(MakeFile(dir, count));
+    doc.ASSParser();
+}
+
+void Show(SubtitleDock* dock)
+{
+    dock->resize(500, 700);
+    dock->show();
 }
 
 // Reading the file into Core and the table, as the editor opens it.
@@ -39,8 +43,7 @@ void BM_SubtitleDockOpen(benchmark::State& state)
     QTemporaryDir dir;
     const QString path = MakeFile(dir, int(state.range(0)));
     SubtitleDock dock;
-    dock.resize(500, 700);
-    dock.show();
+    Show(&dock);
     SubtitleParser& doc = Core::instance()->Subtitle;
     for (auto _ : state) {
         doc.setFileName(path);
@@ -56,12 +59,9 @@ BENCHMARK(BM_SubtitleDockOpen)->Arg(10000)->Unit(benchmark::kMillisecond);
 void BM_SubtitleDockReload(benchmark::State& state)
 {
     QTemporaryDir dir;
-    SubtitleParser& doc = Core::instance()->Subtitle;
-    doc.setFileName(MakeFile(dir, int(state.range(0))));
-    doc.ASSParser();
+    Load(dir, int(state.range(0)));
     SubtitleDock dock;
-    dock.resize(500, 700);
-    dock.show();
+    Show(&dock);
     for (auto _ : state) {
         dock.Reload();
         QApplication::processEvents();
@@ -73,12 +73,9 @@ BENCHMARK(BM_SubtitleDockReload)->Arg(10000)->Unit(benchmark::kMillisecond);
 void BM_SubtitleDockScroll(benchmark::State& state)
 {
     QTemporaryDir dir;
-    SubtitleParser& doc = Core::instance()->Subtitle;
-    doc.setFileName(MakeFile(dir, int(state.range(0))));
-    doc.ASSParser();
+    Load(dir, int(state.range(0)));
     SubtitleDock dock;
-    dock.resize(500, 700);
-    dock.show();
+    Show(&dock);
     dock.Reload();
     QScrollBar* bar = dock.Table()->verticalScrollBar();
     QImage image(dock.Table()->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
@@ -94,13 +91,8 @@ BENCHMARK(BM_SubtitleDockScroll)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietLog);
-    QApplication app(argc, argv);
-    g_ass_library = ass_library_init();
-    ass_set_message_cb(g_ass_library, [](int, const char*, va_list, void*) {}, nullptr);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return BenchKit::RunQuiet(argc, argv, [] {
+        g_ass_library = ass_library_init();
+        ass_set_message_cb(g_ass_library, [](int, const char*, va_list, void*) {}, nullptr);
+    });
 }

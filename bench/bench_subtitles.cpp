@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "AssLibrary.h"
+#include "BenchKit.h"
 #include "MediaFunctions.h"
 #include "SubtitleParser.h"
 #include "TestMedia.h"
@@ -24,15 +25,8 @@ constexpr int kEvents = 10000;
 
 void FillDocument(SubtitleParser& doc)
 {
-    doc.Events.clear();
-    for (int i = 0; i < kEvents; ++i) {
-        ST_ASS_EVENT e;
-        e.Start = i * 2000LL;
-        e.End = i * 2000LL + 1500;
-        e.Style = 1;
-        e.Text = QStringLiteral("Line %1 of the dialogue, {\\i1}with tags{\\i0}\\Nand a second line").arg(i);
-        doc.Events.append(e);
-    }
+    BenchKit::FillEvents(doc, kEvents, 2000, 1500,
+                         QStringLiteral("Line %1 of the dialogue, {\\i1}with tags{\\i0}\\Nand a second line"));
 }
 
 bool Prepare()

@@ -136,4 +136,25 @@ private:
     bool m_busy = false;
 };
 
+// The player's owner, as the main window's player widget is: the player calls
+// its OnStop when the stream ends or cannot be played. A test program that
+// uses it includes "moc_PlayerTestKit.cpp" once.
+class Owner : public QWidget
+{
+    Q_OBJECT
+public:
+    int stops = 0;
+    qint64 positionAtStop = -1;
+    int stateAtStop = 0;
+public slots:
+    void OnStop()
+    {
+        ++stops;
+        g_nPlayWindow = 0;
+        stateAtStop = JxPlayerGetPlayState();
+        positionAtStop = JxPlayerGetPosition();
+        JxPlayerStop();
+    }
+};
+
 }  // namespace PlayerTestKit

@@ -15,28 +15,11 @@
 #include "ffplay.h"
 #include "ffplay_internal.h"
 
+using PlayerTestKit::Owner;
 using PlayerTestKit::Play;
 using PlayerTestKit::Steps;
 
 // The owner's stop handler, reached by name like the real windows' handlers.
-class Owner : public QWidget
-{
-    Q_OBJECT
-public:
-    int stops = 0;
-    qint64 positionAtStop = -1;
-    int stateAtStop = 0;
-public slots:
-    void OnStop()
-    {
-        ++stops;
-        g_nPlayWindow = 0;
-        stateAtStop = JxPlayerGetPlayState();
-        positionAtStop = JxPlayerGetPosition();
-        JxPlayerStop();
-    }
-};
-
 // Calls check every intervalMs (inside the player's loop) until it returns true.
 template <class Check>
 static void PollUntil(QObject* context, int intervalMs, Check check)
@@ -834,3 +817,4 @@ private slots:
 
 QTEST_MAIN(TestPlayer)
 #include "tst_player.moc"
+#include "moc_PlayerTestKit.cpp"

@@ -13,19 +13,7 @@
 #include "ffplay.h"
 #include "ffplay_internal.h"
 
-class GraphOwner : public QWidget
-{
-    Q_OBJECT
-public:
-    int stops = 0;
-public slots:
-    void OnStop()
-    {
-        ++stops;
-        g_nPlayWindow = 0;
-        JxPlayerStop();
-    }
-};
+using PlayerTestKit::Owner;
 
 class TestPlayerGraph : public QObject
 {
@@ -40,7 +28,7 @@ class TestPlayerGraph : public QObject
     {
         const QByteArray text = graph.toUtf8();
         JxPlayerAddVfilter(text.constData());
-        GraphOwner owner;
+        Owner owner;
         QImage grabbed;
         bool taken = false;
         QObject context;
@@ -111,3 +99,4 @@ private slots:
 
 QTEST_MAIN(TestPlayerGraph)
 #include "tst_playergraph.moc"
+#include "moc_PlayerTestKit.cpp"

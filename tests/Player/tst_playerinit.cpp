@@ -10,21 +10,7 @@
 #include "ffplay.h"
 #include "ffplay_internal.h"
 
-class InitOwner : public QWidget
-{
-    Q_OBJECT
-public:
-    int stops = 0;
-    int stateAtStop = 0;
-public slots:
-    void OnStop()
-    {
-        ++stops;
-        g_nPlayWindow = 0;
-        stateAtStop = JxPlayerGetPlayState();
-        JxPlayerStop();
-    }
-};
+using PlayerTestKit::Owner;
 
 class TestPlayerInit : public QObject
 {
@@ -41,7 +27,7 @@ private slots:
         // No such video driver: SDL cannot start.
         qputenv("SDL_VIDEODRIVER", "no-such-driver");
         JxPlayerAddVfilter("hflip");
-        InitOwner failing;
+        Owner failing;
         const auto failed = PlayerTestKit::Play(clip, &host, &failing, 5000);
         QVERIFY(!failed.timedOut);
         QCOMPARE(failing.stops, 1);
@@ -52,7 +38,7 @@ private slots:
         // The same process plays once SDL can start; the filter of the failed
         // start is gone with it.
         qputenv("SDL_VIDEODRIVER", "dummy");
-        InitOwner owner;
+        Owner owner;
         QImage screen;
         PlayerTestKit::Steps steps;
         steps.then("picture drawn", [&]() { return JxPlayerReadScreen(&screen); });
@@ -80,3 +66,4 @@ private slots:
 
 QTEST_MAIN(TestPlayerInit)
 #include "tst_playerinit.moc"
+#include "moc_PlayerTestKit.cpp"

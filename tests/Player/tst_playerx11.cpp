@@ -17,21 +17,8 @@
 #include "ffplay.h"
 #include "ffplay_internal.h"
 
+using PlayerTestKit::Owner;
 using PlayerTestKit::Steps;
-
-class X11Owner : public QWidget
-{
-    Q_OBJECT
-public:
-    int stops = 0;
-public slots:
-    void OnStop()
-    {
-        ++stops;
-        g_nPlayWindow = 0;
-        JxPlayerStop();
-    }
-};
 
 static bool isRed(const QColor& c) { return c.red() > 200 && c.green() < 70 && c.blue() < 70; }
 static bool isGreen(const QColor& c) { return c.green() > 150 && c.red() < 70; }
@@ -83,7 +70,7 @@ private slots:
         stage.top.show();
         QVERIFY(QTest::qWaitForWindowExposed(&stage.top));
 
-        X11Owner owner;
+        Owner owner;
         JxPlayerStats stats;
         Steps steps;
         steps.then("first picture inside the host",
@@ -115,7 +102,7 @@ private slots:
         cover.setGeometry(100, 80, 200, 150);
         cover.setStyleSheet("background: blue");
 
-        X11Owner owner;
+        Owner owner;
         Steps steps;
         steps.then("first picture", [&]() { return isRed(screenAt(240, 180)); })
             .then("pause and repaint", [&]() {
@@ -151,7 +138,7 @@ private slots:
         stage.top.show();
         QVERIFY(QTest::qWaitForWindowExposed(&stage.top));
         for (int round = 0; round < 2; round++) {
-            X11Owner owner;
+            Owner owner;
             bool visibleWithPicture = false;
             Steps steps;
             steps.then("picture on screen", [&]() {
@@ -181,7 +168,7 @@ private slots:
     {
         QFETCH(QString, what);
         auto* stage = new Stage;
-        QPointer<X11Owner> owner = new X11Owner;
+        QPointer<Owner> owner = new Owner;
         if (what == "owner") {
             // The owner's own widget holds the host, as the player widget does.
             stage->host->setParent(owner);
@@ -225,3 +212,4 @@ private slots:
 
 QTEST_MAIN(TestPlayerX11)
 #include "tst_playerx11.moc"
+#include "moc_PlayerTestKit.cpp"

@@ -11,6 +11,7 @@
 #include "../editor/EditorTestTools.h"
 #include "AppStart.h"
 #include "AssLibrary.h"
+#include "ImageChecks.h"
 #include "JxOFile.h"
 #include "LumacrestResources.h"
 #include "MediaFunctions.h"
@@ -33,44 +34,11 @@
 
 #include <memory>
 
+using namespace ImageChecks;
+
 namespace {
 bool IsBlue(QColor c) { return c.blue() > 150 && c.red() < 90 && c.green() < 90; }
 bool IsRed(QColor c) { return c.red() > 170 && c.green() < 80 && c.blue() < 80; }
-
-QRect Box(const QImage& image, bool (*match)(QColor))
-{
-    int l = image.width(), t = image.height(), r = -1, b = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (match(image.pixelColor(x, y))) {
-                l = qMin(l, x);
-                t = qMin(t, y);
-                r = qMax(r, x);
-                b = qMax(b, y);
-            }
-    return r < 0 ? QRect() : QRect(QPoint(l, t), QPoint(r, b));
-}
-
-bool Near(const QRect& got, const QRect& want, int slack)
-{
-    return !got.isEmpty() && qAbs(got.left() - want.left()) <= slack && qAbs(got.top() - want.top()) <= slack
-        && qAbs(got.right() - want.right()) <= slack && qAbs(got.bottom() - want.bottom()) <= slack;
-}
-
-QString Text(const QRect& r)
-{
-    return QString::number(r.x()) + "," + QString::number(r.y()) + " " + QString::number(r.width()) + "x"
-        + QString::number(r.height());
-}
-
-QJsonObject Probe(const QString& path)
-{
-    QProcess probe;
-    probe.start(QStringLiteral("ffprobe"), {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path});
-    if (!probe.waitForFinished(60000))
-        return {};
-    return QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
-}
 
 // Matroska keeps a stream's length in its DURATION tag (HH:MM:SS.fraction).
 double StreamSeconds(const QJsonObject& stream)
@@ -312,7 +280,7 @@ private slots:
         const QList<double> seconds{2.0, 1.0, 1.0, 3.0};
         for (int i = 0; i < names.size(); ++i) {
             const QString path = m_out + '/' + names[i];
-            const QJsonObject facts = Probe(path);
+            const QJsonObject facts = TestMedia::ProbeJson(path);
             QVERIFY2(facts.value("format").toObject().value("format_name").toString().contains("matroska"), qPrintable(path));
             QStringList types, codecs;
             double audioSeconds = 0;

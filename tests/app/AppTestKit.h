@@ -13,8 +13,13 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "Core.h"
 #include "FileFolders.h"
 #include "MainWindow.h"
+#include "UniqueOutputName.h"
+
+#include <QFile>
+#include <memory>
 
 namespace AppTestKit {
 
@@ -85,6 +90,27 @@ inline void StopAnswering()
 {
     for (QTimer* poll : qApp->findChildren<QTimer*>(QStringLiteral("AnswerModalPoll"), Qt::FindDirectChildrenOnly))
         delete poll;
+}
+
+// Before a run: no rows, no saved output format, no output names held from
+// an earlier test.
+inline void FreshRunState()
+{
+    Core::instance()->Rows.clear();
+    Core::instance()->CurrentRow = 0;
+    QFile::remove(GetAppDataLocation() + QStringLiteral("/ConfigFormat.ini"));
+    ClearUnRepeatReservations();
+}
+
+// After a test: the window gone with its jobs, and no file question or box
+// answered for the next test.
+inline void CloseWindow(std::unique_ptr<MainWindow>& window)
+{
+    if (window)
+        window->Jobs().cleanup();
+    window.reset();
+    MainWindow::SetFileQuestion({});
+    StopAnswering();
 }
 
 } // namespace AppTestKit

@@ -75,9 +75,7 @@ void TestMainActions::init()
 
 void TestMainActions::cleanup()
 {
-    m_window.reset();
-    MainWindow::SetFileQuestion({});
-    AppTestKit::StopAnswering();
+    AppTestKit::CloseWindow(m_window);
 }
 
 MainWindow* TestMainActions::Window()

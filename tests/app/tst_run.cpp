@@ -31,15 +31,6 @@ Q_DECLARE_METATYPE(RowSetup)
 
 namespace {
 
-QJsonObject Probe(const QString& path)
-{
-    QProcess probe;
-    probe.start(QStringLiteral("ffprobe"), {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path});
-    if (!probe.waitForFinished(60000))
-        return {};
-    return QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
-}
-
 double MeanVolume(const QString& path)
 {
     QProcess run;
@@ -102,18 +93,12 @@ void TestRun::initTestCase()
 
 void TestRun::init()
 {
-    Core::instance()->Rows.clear();
-    Core::instance()->CurrentRow = 0;
-    QFile::remove(GetAppDataLocation() + QStringLiteral("/ConfigFormat.ini"));
-    ClearUnRepeatReservations();
+    AppTestKit::FreshRunState();
 }
 
 void TestRun::cleanup()
 {
-    if (m_window)
-        m_window->Jobs().cleanup();
-    m_window.reset();
-    MainWindow::SetFileQuestion({});
+    AppTestKit::CloseWindow(m_window);
     QDir(m_out).removeRecursively();
 }
 
@@ -285,13 +270,13 @@ void TestRun::convertsEndToEnd()
     for (int row = 0; row < 2; ++row) {
         QCOMPARE(Table()->item(row, 2)->text(), QStringLiteral("Completed"));
         const QString output = m_out + QLatin1Char('/') + QFileInfo(sources[row]).completeBaseName() + QStringLiteral(".mp4");
-        const QJsonObject facts = Probe(output);
+        const QJsonObject facts = TestMedia::ProbeJson(output);
         QVERIFY2(facts.value("format").toObject().value("format_name").toString().contains("mp4"), qPrintable(output));
         QStringList codecs;
         for (const QJsonValue& stream : facts.value("streams").toArray())
             codecs << stream.toObject().value("codec_name").toString();
         QCOMPARE(codecs, (QStringList{"h264", "aac"}));
-        const double want = Probe(sources[row]).value("format").toObject().value("duration").toString().toDouble();
+        const double want = TestMedia::ProbeJson(sources[row]).value("format").toObject().value("duration").toString().toDouble();
         const double got = facts.value("format").toObject().value("duration").toString().toDouble();
         QVERIFY2(qAbs(got - want) <= 1.0 / 25 + 0.03, qPrintable(QString::number(got - want)));
         // Volume 100 leaves the loudness as it was.

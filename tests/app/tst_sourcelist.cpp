@@ -84,9 +84,7 @@ void TestSourceList::init()
 
 void TestSourceList::cleanup()
 {
-    m_window.reset();
-    MainWindow::SetFileQuestion({});
-    AppTestKit::StopAnswering();
+    AppTestKit::CloseWindow(m_window);
 }
 
 MainWindow* TestSourceList::Window()

@@ -129,8 +129,7 @@ void TestTabs::init()
 
 void TestTabs::cleanup()
 {
-    m_window.reset();
-    MainWindow::SetFileQuestion({});
+    AppTestKit::CloseWindow(m_window);
 }
 
 void TestTabs::mergeButtons_data()

@@ -26,24 +26,15 @@
 
 namespace {
 
-QJsonObject Probe(const QString& path)
-{
-    QProcess probe;
-    probe.start(QStringLiteral("ffprobe"), {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path});
-    if (!probe.waitForFinished(60000))
-        return {};
-    return QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
-}
-
 double Duration(const QString& path)
 {
-    return Probe(path).value("format").toObject().value("duration").toString().toDouble();
+    return TestMedia::ProbeJson(path).value("format").toObject().value("duration").toString().toDouble();
 }
 
 QStringList StreamTypes(const QString& path)
 {
     QStringList types;
-    for (const QJsonValue& stream : Probe(path).value("streams").toArray())
+    for (const QJsonValue& stream : TestMedia::ProbeJson(path).value("streams").toArray())
         types << stream.toObject().value("codec_type").toString();
     return types;
 }
@@ -90,10 +81,7 @@ void TestTabsRun::initTestCase()
 
 void TestTabsRun::init()
 {
-    Core::instance()->Rows.clear();
-    Core::instance()->CurrentRow = 0;
-    QFile::remove(GetAppDataLocation() + QStringLiteral("/ConfigFormat.ini"));
-    ClearUnRepeatReservations();
+    AppTestKit::FreshRunState();
     AppTestKit::WriteSettings(m_out);
     m_window = std::make_unique<MainWindow>();
     m_window->show();
@@ -104,10 +92,7 @@ void TestTabsRun::init()
 
 void TestTabsRun::cleanup()
 {
-    if (m_window)
-        m_window->Jobs().cleanup();
-    m_window.reset();
-    MainWindow::SetFileQuestion({});
+    AppTestKit::CloseWindow(m_window);
     QDir(m_out).removeRecursively();
 }
 
@@ -201,7 +186,7 @@ void TestTabsRun::twoMusicFilesMakeTheSoundtrack()
     QVERIFY2(!output.isEmpty(), qPrintable(files.join(' ')));
     QCOMPARE(StreamTypes(output), (QStringList{"video", "audio"}));
     double audio = 0;
-    for (const QJsonValue& stream : Probe(output).value("streams").toArray())
+    for (const QJsonValue& stream : TestMedia::ProbeJson(output).value("streams").toArray())
         if (stream.toObject().value("codec_type").toString() == QLatin1String("audio"))
             audio = stream.toObject().value("duration").toString().toDouble();
     QVERIFY2(qAbs(audio - 2.0) < 0.1, qPrintable(QString::number(audio)));

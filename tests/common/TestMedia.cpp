@@ -97,6 +97,15 @@ QString MakeImage(const QString& dir, const QString& name, int width, int height
     return RunConverter(args) ? out : QString();
 }
 
+QJsonObject ProbeJson(const QString& path)
+{
+    QProcess probe;
+    probe.start(QStringLiteral("ffprobe"), {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path});
+    if (!probe.waitForFinished(60000))
+        return {};
+    return QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
+}
+
 ProbeResult Probe(const QString& path)
 {
     ProbeResult r;

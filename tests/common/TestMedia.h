@@ -1,6 +1,7 @@
 #pragma once
 // Test media made on the fly with the converter's lavfi sources, so no binary
 // files live in the repository.
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -40,6 +41,9 @@ struct ProbeResult {
     QStringList codecs;   // codec names of the streams, in order
 };
 ProbeResult Probe(const QString& path);
+
+// ffprobe's full JSON report (format and streams); empty when it fails.
+QJsonObject ProbeJson(const QString& path);
 
 // Writes an executable shell script (for fake tools in tests).
 bool WriteScript(const QString& path, const QByteArray& body);

@@ -12,7 +12,9 @@
 
 namespace EditorTest {
 
-inline void ResetCore(const QString& source, int width, int height)
+// Makes `source` the only row and the current one, with no layers or
+// subtitles; the row is returned for the test's own options.
+inline ST_OPTS& ResetCore(const QString& source, int width, int height)
 {
     Core* core = Core::instance();
     core->Layers.clear();
@@ -27,6 +29,7 @@ inline void ResetCore(const QString& source, int width, int height)
     core->Subtitle.Events.clear();
     core->Subtitle.Styles = {SubtitleParser::MakeDefaultStyle()};
     core->SubtitlePath.clear();
+    return core->Rows[0];
 }
 
 // Closes every message box that comes up and keeps its text.

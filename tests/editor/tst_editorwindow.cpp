@@ -7,6 +7,7 @@
 #include "AssLibrary.h"
 #include "CLayerInfo.h"
 #include "EditorTestTools.h"
+#include "ImageChecks.h"
 #include "JxOFile.h"
 #include "LumacrestResources.h"
 #include "QWatermarkBase.h"
@@ -32,29 +33,10 @@
 #include <unistd.h>
 
 using namespace EditorTest;
+using namespace ImageChecks;
 
 namespace {
 bool IsRed(QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; }
-
-// The bounding box of the red pixels, right and bottom inclusive.
-QRect RedBox(const QImage& image)
-{
-    int l = image.width(), t = image.height(), r = -1, b = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (IsRed(image.pixelColor(x, y))) {
-                l = qMin(l, x);
-                t = qMin(t, y);
-                r = qMax(r, x);
-                b = qMax(b, y);
-            }
-    return r < 0 ? QRect() : QRect(QPoint(l, t), QPoint(r, b));
-}
-bool Near(const QRect& a, const QRect& b, int tolerance)
-{
-    return qAbs(a.left() - b.left()) <= tolerance && qAbs(a.top() - b.top()) <= tolerance
-        && qAbs(a.right() - b.right()) <= tolerance && qAbs(a.bottom() - b.bottom()) <= tolerance;
-}
 } // namespace
 
 // Another owner of the player, as the main window's player widget is.
@@ -340,11 +322,9 @@ private slots:
         const QImage converted(out);
         const QImage canvas = m_window->Scene()->CanvasItem()->DisplayedFrame();
         QCOMPARE(converted.size(), canvas.size());
-        const QRect a = RedBox(converted);
-        const QRect b = RedBox(canvas);
-        QVERIFY2(!b.isEmpty() && Near(a, b, 2), qPrintable(QString("%1,%2 %3x%4 vs %5,%6 %7x%8")
-                                                               .arg(a.x()).arg(a.y()).arg(a.width()).arg(a.height())
-                                                               .arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height())));
+        const QRect a = Box(converted, IsRed);
+        const QRect b = Box(canvas, IsRed);
+        QVERIFY2(!b.isEmpty() && Near(a, b, 2), qPrintable(Text(a) + " vs " + Text(b)));
     }
 
     void subtitlesLoadReadOnly()
@@ -490,10 +470,10 @@ private slots:
 
         const QString out = m_dir.path() + "/turned.png";
         QVERIFY(TestMedia::RunConverter({"-i", m_clip, "-vf", Core::instance()->GetCommandArg(0), "-frames:v", "1", out}));
-        const QRect converted = RedBox(QImage(out));
-        const QRect paused = RedBox(frame->DisplayedFrame());
+        const QRect converted = Box(QImage(out), IsRed);
+        const QRect paused = Box(frame->DisplayedFrame(), IsRed);
         QVERIFY(!converted.isEmpty());
-        QVERIFY2(Near(converted, paused, 2), qPrintable(QString("%1,%2 %3x%4 vs %5,%6 %7x%8").arg(converted.x()).arg(converted.y()).arg(converted.width()).arg(converted.height()).arg(paused.x()).arg(paused.y()).arg(paused.width()).arg(paused.height())));
+        QVERIFY2(Near(converted, paused, 2), qPrintable(Text(converted) + " vs " + Text(paused)));
     }
 
     // The play flag and the player are shared: closing or stopping the idle

@@ -6,6 +6,7 @@
 
 #include "CLayerInfo.h"
 #include "EditorTestTools.h"
+#include "ImageChecks.h"
 #include "LumacrestResources.h"
 #include "QWatermarkBase.h"
 #include "TestMedia.h"
@@ -18,29 +19,11 @@
 #include <QToolButton>
 
 using namespace EditorTest;
+using namespace ImageChecks;
 
 namespace {
 bool IsBlue(QColor c) { return c.blue() > 150 && c.red() < 90 && c.green() < 90; }
 bool IsYellow(QColor c) { return c.red() > 180 && c.green() > 180 && c.blue() < 90; }
-
-QRect Box(const QImage& image, bool (*match)(QColor))
-{
-    int l = image.width(), t = image.height(), r = -1, b = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (match(image.pixelColor(x, y))) {
-                l = qMin(l, x);
-                t = qMin(t, y);
-                r = qMax(r, x);
-                b = qMax(b, y);
-            }
-    return r < 0 ? QRect() : QRect(QPoint(l, t), QPoint(r, b));
-}
-QString Text(const QRect& r)
-{
-    return QString::number(r.x()) + "," + QString::number(r.y()) + " " + QString::number(r.width()) + "x"
-        + QString::number(r.height());
-}
 } // namespace
 
 class TestEditorX11 : public QObject

@@ -15,7 +15,17 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTableWidgetItem>
+
+// The "out" folder of a test's temporary folder, made; empty when it cannot
+// be. Settings go to the test locations, not the user's.
+inline QString OutFolder(const QTemporaryDir& dir)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const QString out = dir.filePath(QStringLiteral("out"));
+    return dir.isValid() && QDir().mkpath(out) ? out : QString();
+}
 
 struct FollowUpRow
 {

@@ -55,10 +55,8 @@ private:
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_dir.isValid());
-        m_out = m_dir.filePath("out");
-        QVERIFY(QDir().mkpath(m_out));
+        m_out = OutFolder(m_dir);
+        QVERIFY(!m_out.isEmpty());
         m_a = TestMedia::MakeVideo(m_dir.path(), "a.mp4", 1.0);
         m_b = TestMedia::MakeVideo(m_dir.path(), "b.mp4", 1.0);
         m_mov = TestMedia::MakeVideo(m_dir.path(), "intro.MOV", 1.0);

@@ -46,10 +46,8 @@ private:
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_dir.isValid());
-        m_out = m_dir.filePath("out");
-        QVERIFY(QDir().mkpath(m_out));
+        m_out = OutFolder(m_dir);
+        QVERIFY(!m_out.isEmpty());
         m_title = TestMedia::MakeSolidVideo(m_dir.path(), "red", "title.mp4", 2.0);
         m_main = TestMedia::MakeVideo(m_dir.path(), "main.mp4", 4.0);
         m_ending = TestMedia::MakeSolidVideo(m_dir.path(), "blue", "ending.mp4", 3.0);

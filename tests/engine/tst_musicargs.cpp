@@ -31,10 +31,8 @@ private:
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_dir.isValid());
-        m_out = m_dir.filePath("out");
-        QVERIFY(QDir().mkpath(m_out));
+        m_out = OutFolder(m_dir);
+        QVERIFY(!m_out.isEmpty());
         m_video = TestMedia::MakeVideo(m_dir.path(), "trip_Music.mkv", 2.0);
         m_long = TestMedia::MakeAudio(m_dir.path(), "long.m4a", 3.0);
         m_short = TestMedia::MakeAudio(m_dir.path(), "short.mp3", 1.0);

@@ -36,10 +36,8 @@ private:
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_dir.isValid());
-        m_out = m_dir.filePath("out");
-        QVERIFY(QDir().mkpath(m_out));
+        m_out = OutFolder(m_dir);
+        QVERIFY(!m_out.isEmpty());
         m_video = TestMedia::MakeVideo(m_dir.path(), "trip.mov", 5.0);
         m_song1 = TestMedia::MakeAudio(m_dir.path(), "a.mp3", 3.0);
         m_song2 = TestMedia::MakeAudio(m_dir.path(), "b.wav", 4.0);

@@ -55,10 +55,8 @@ private:
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_dir.isValid());
-        m_out = m_dir.filePath("out");
-        QVERIFY(QDir().mkpath(m_out));
+        m_out = OutFolder(m_dir);
+        QVERIFY(!m_out.isEmpty());
         m_source = TestMedia::MakeVideo(m_dir.path(), "clip.mp4", 10.0, 160, 120, 25, {"-g", "1"});
         QVERIFY(!m_source.isEmpty());
         m_sourceSeconds = TestMedia::Probe(m_source).duration;

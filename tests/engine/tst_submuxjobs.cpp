@@ -32,11 +32,9 @@ private:
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
         SetOverwriteQuery([]() { return false; });
-        QVERIFY(m_dir.isValid());
-        m_out = m_dir.filePath("out");
-        QVERIFY(QDir().mkpath(m_out));
+        m_out = OutFolder(m_dir);
+        QVERIFY(!m_out.isEmpty());
         m_srt = m_dir.filePath("talk.srt");
         QVERIFY(writeText(m_srt, "1\n00:00:00,200 --> 00:00:01,000\nHello, world\n\n"
                                  "2\n00:00:01,200 --> 00:00:01,800\nGrüße\n\n"));

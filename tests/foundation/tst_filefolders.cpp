@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 
 #include "FileFolders.h"
+#include "UrlCatcher.h"
 
 // Stands in for the desktop's file manager on a private session bus.
 class FakeFileManager : public QObject
@@ -26,16 +27,6 @@ public slots:
 private:
     QMutex mutex_;
     QStringList shown_;
-};
-
-// Collects what the desktop services were asked to open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
 };
 
 class TestFileFolders : public QObject

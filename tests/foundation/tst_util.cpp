@@ -3,22 +3,13 @@
 
 #include "Bezier.h"
 #include "ThreadedObject.h"
+#include "UrlCatcher.h"
 #include "Util.h"
 
 #include <Mlt.h>
 
 #include <climits>
 #include <cmath>
-
-// Collects what the desktop services were asked to open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 class TestUtil : public QObject
 {

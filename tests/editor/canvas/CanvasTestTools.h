@@ -1,8 +1,10 @@
 #pragma once
 // Mouse input for the canvas as a user gives it: press, move and release on
 // the view's viewport at scene points, and a scene with its view.
+#include "../EditorTestTools.h"
 #include "Core.h"
 #include "QWatermarkBase.h"
+#include "TestMedia.h"
 #include "canvas/QWatermarkScene.h"
 #include "canvas/QWatermarkView.h"
 
@@ -47,6 +49,16 @@ inline QString SolidPng(const QString& dir, const QString& name, int w, int h, Q
     image.fill(color);
     const QString path = dir + QLatin1Char('/') + name;
     return image.save(path) ? path : QString();
+}
+
+// A one-second grey 320 x 240 clip made the only, current row; empty when
+// it cannot be made.
+inline QString GrayRow(const QString& dir, const QString& name)
+{
+    const QString clip = TestMedia::MakeSolidVideo(dir, QStringLiteral("gray"), name, 1.0, 320, 240);
+    if (!clip.isEmpty())
+        EditorTest::ResetCore(clip, 320, 240);
+    return clip;
 }
 
 // One scene, its view and a current row, wired to Core as the editor does.

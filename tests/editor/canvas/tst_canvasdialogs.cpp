@@ -320,15 +320,8 @@ private slots:
     // converter draws it in the layer's box where the canvas shows it.
     void addTextIsConvertedWhereShown()
     {
-        const QString clip = TestMedia::MakeSolidVideo(m_dir.path(), "gray", "frame.mp4", 1.0, 320, 240);
+        const QString clip = GrayRow(m_dir.path(), "frame.mp4");
         QVERIFY(!clip.isEmpty());
-        ST_OPTS row;
-        InitOpts(&row);
-        row.width = 320;
-        row.height = 240;
-        row.path = clip;
-        core()->Rows << row;
-        core()->CurrentRow = 0;
         EditorMainWindow window;
         window.InitCanvas(clip);
 

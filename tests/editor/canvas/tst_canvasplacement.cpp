@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "CanvasTestTools.h"
+#include "ImageChecks.h"
 #include "TestMedia.h"
 #include "canvas/QCanvasItem.h"
 
@@ -11,36 +12,12 @@
 #include <functional>
 
 using namespace CanvasTest;
+using namespace ImageChecks;
 
 namespace {
-using Match = std::function<bool(QColor)>;
 bool IsRed(QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; }
 bool IsBlue(QColor c) { return c.blue() > 150 && c.red() < 90 && c.green() < 90; }
 bool IsGreen(QColor c) { return c.green() > 100 && c.red() < 90 && c.blue() < 90; }
-
-// The smallest rectangle holding every matching pixel, right and bottom exclusive.
-QRect Box(const QImage& image, const Match& match)
-{
-    int l = image.width(), t = image.height(), r = -1, b = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (match(image.pixelColor(x, y))) {
-                l = qMin(l, x);
-                t = qMin(t, y);
-                r = qMax(r, x);
-                b = qMax(b, y);
-            }
-    return r < 0 ? QRect() : QRect(QPoint(l, t), QPoint(r, b));
-}
-bool Near(const QRectF& a, const QRectF& b, double tolerance)
-{
-    return qAbs(a.left() - b.left()) <= tolerance && qAbs(a.top() - b.top()) <= tolerance
-        && qAbs(a.right() - b.right()) <= tolerance && qAbs(a.bottom() - b.bottom()) <= tolerance;
-}
-QString Text(const QRectF& r)
-{
-    return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
 } // namespace
 
 class TestCanvasPlacement : public QObject
@@ -67,23 +44,15 @@ private slots:
     void layersLandWhereTheCanvasShowsThem()
     {
         Core* core = Core::instance();
-        core->Rows.clear();
-        core->Layers.clear();
         const QString work = m_dir.path();
         core->SetWorkFolderQuery([work]() { return work; });
-        ST_OPTS row;
-        InitOpts(&row);
-        row.width = 320;
-        row.height = 240;
-        row.path = m_clip;
+        ST_OPTS& row = EditorTest::ResetCore(m_clip, 320, 240);
         row.hflip = true;
         row.rotate = 1;
         row.crop = true;
         row.cropLeft = 0.1;
         row.cropTop = 0.05;
         row.cropRight = 0.13;
-        core->Rows << row;
-        core->CurrentRow = 0;
 
         Canvas c(QSize(900, 900));
         c.view.show();

@@ -69,15 +69,7 @@ private slots:
     }
     void init()
     {
-        core()->Rows.clear();
-        core()->Layers.clear();
-        ST_OPTS row;
-        InitOpts(&row);
-        row.width = 320;
-        row.height = 240;
-        row.path = m_video;
-        core()->Rows << row;
-        core()->CurrentRow = 0;
+        EditorTest::ResetCore(m_video, 320, 240);
         g_questions = 0;
     }
 

@@ -182,15 +182,8 @@ private slots:
     {
         const QString work = m_dir.path();
         core()->SetWorkFolderQuery([work]() { return work; });
-        const QString clip = TestMedia::MakeSolidVideo(m_dir.path(), "gray", "record.mp4", 1.0, 320, 240);
+        const QString clip = GrayRow(m_dir.path(), "record.mp4");
         QVERIFY(!clip.isEmpty());
-        ST_OPTS row;
-        InitOpts(&row);
-        row.width = 320;
-        row.height = 240;
-        row.path = clip;
-        core()->Rows << row;
-        core()->CurrentRow = 0;
 
         Canvas c;
         c.scene.InitCanvas(clip);
@@ -221,15 +214,8 @@ private slots:
     {
         const QString work = m_dir.path();
         core()->SetWorkFolderQuery([work]() { return work; });
-        const QString clip = TestMedia::MakeSolidVideo(m_dir.path(), "gray", "frame.mp4", 1.0, 320, 240);
+        const QString clip = GrayRow(m_dir.path(), "frame.mp4");
         QVERIFY(!clip.isEmpty());
-        ST_OPTS row;
-        InitOpts(&row);
-        row.width = 320;
-        row.height = 240;
-        row.path = clip;
-        core()->Rows << row;
-        core()->CurrentRow = 0;
 
         Canvas c;
         c.scene.InitCanvas(clip);

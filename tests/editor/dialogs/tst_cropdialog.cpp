@@ -4,6 +4,7 @@
 // the even frame the canvas previews.
 #include <QtTest>
 
+#include "../EditorTestTools.h"
 #include "Core.h"
 #include "TestMedia.h"
 #include "canvas/QCanvasItem.h"
@@ -237,18 +238,9 @@ private slots:
         QFETCH(int, ratio);
         QFETCH(QSize, expected);
         Core* core = Core::instance();
-        core->Rows.clear();
-        core->Layers.clear();
         const QString work = m_dir.path();
         core->SetWorkFolderQuery([work]() { return work; });
-        ST_OPTS row;
-        InitOpts(&row);
-        row.width = 320;
-        row.height = 240;
-        row.path = m_clip;
-        row.rotate = rotate;
-        core->Rows << row;
-        core->CurrentRow = 0;
+        EditorTest::ResetCore(m_clip, 320, 240).rotate = rotate;
         QWatermarkScene scene;
         scene.InitCanvas(m_clip);
         QCanvasItem* canvas = scene.CanvasItem();
