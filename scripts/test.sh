@@ -33,9 +33,5 @@ build_and_test() {
   )
 }
 
-if [ "${LUMACREST_TEST_RELEASE_ONLY:-0}" != 1 ]; then
-  build_and_test "${LUMACREST_TEST_BUILD:-build-test}" -DCMAKE_BUILD_TYPE=Debug -DLUMACREST_SANITIZE=ON -DLUMACREST_BENCHMARKS=ON
-fi
-if [ "${LUMACREST_TEST_SANITIZE_ONLY:-0}" != 1 ]; then
-  build_and_test "${LUMACREST_TEST_RELEASE_BUILD:-build-release}" -DCMAKE_BUILD_TYPE=Release -DLUMACREST_SANITIZE=OFF
-fi
+build_and_test build-test -DCMAKE_BUILD_TYPE=Debug -DLUMACREST_SANITIZE=ON -DLUMACREST_BENCHMARKS=ON
+build_and_test build-release -DCMAKE_BUILD_TYPE=Release -DLUMACREST_SANITIZE=OFF
