@@ -1,5 +1,7 @@
 #include "TestMedia.h"
 
+#include <cstdio>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -130,12 +132,23 @@ ProbeResult Probe(const QString& path)
 
 bool WriteScript(const QString& path, const QByteArray& body)
 {
-    QFile f(path);
+    // A script a job may be starting right now must never be open for writing
+    // (exec fails with "text file busy"): leave an identical one alone and put
+    // a changed one in place by renaming a finished copy over it.
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly) && current.readAll() == body
+        && (current.permissions() & QFileDevice::ExeOwner))
+        return true;
+    current.close();
+    const QString temp = path + ".new";
+    QFile f(temp);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     f.write(body);
     f.close();
-    return f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    if (!f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser))
+        return false;
+    return std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) == 0;
 }
 
 } // namespace TestMedia
