@@ -346,7 +346,14 @@ private slots:
         QVERIFY(!out.reports.isEmpty());
         for (int i = 1; i < out.reports.size(); ++i)
             QVERIFY(out.reports.at(i).first >= out.reports.at(i - 1).first);
-        QVERIFY(out.reports.last().first >= 90);
+        // melt polls its position, so a busy machine can end on any figure:
+        // the reader must end on the highest figure melt showed.
+        int lastShown = -1;
+        auto it = QRegularExpression("percentage:\\s*(\\d+)").globalMatch(QString::fromLatin1(data));
+        while (it.hasNext())
+            lastShown = qMax(lastShown, it.next().captured(1).toInt());
+        QVERIFY(lastShown > 0);
+        QCOMPARE(out.reports.last().first, lastShown);
     }
 };
 
