@@ -139,6 +139,7 @@ void EditorMainWindow::InitUI()
     connect(m_scene, SIGNAL(itemAddedHM(QWatermarkBase*)), core, SLOT(onAddLayer(QWatermarkBase*)));
     connect(m_scene, SIGNAL(itemDeleteHM(QWatermarkBase*)), core, SLOT(onRemoveLayer(QWatermarkBase*)));
     connect(m_scene, SIGNAL(itemPressHM(QWatermarkBase*)), &m_layerDock, SLOT(onCellClicked(QWatermarkBase*)));
+    connect(m_scene, SIGNAL(itemChangedHM(QWatermarkBase*)), &m_layerDock, SLOT(onLayerChanged(QWatermarkBase*)));
     connect(core, SIGNAL(sigAddLayer(QWatermarkBase*)), &m_layerDock, SLOT(onAddLayer(QWatermarkBase*)));
     connect(core, SIGNAL(sigRemoveLayer(QWatermarkBase*)), &m_layerDock, SLOT(onRemoveLayer(QWatermarkBase*)));
     connect(m_playerDock.m_btnPlay, SIGNAL(clicked()), this, SLOT(OnPlayPause()));

@@ -388,6 +388,7 @@ void QWatermarkScene::OnItemOptions()
             item->setOpacity(record->Transparent / 100.0);
         item->SetRepaintPending();
         item->update();
+        emit itemChangedHM(item);
     }
 }
 

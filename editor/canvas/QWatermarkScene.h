@@ -59,6 +59,8 @@ signals:
     void itemMovedHM(CLayerInfo* layer, const QPointF& pos);
     void itemRotateHM(CLayerInfo* layer, qreal before, qreal angle);
     void itemResizeHM(CLayerInfo* layer, const QPointF& scale);
+    // A layer's values were changed by its Options dialog.
+    void itemChangedHM(QWatermarkBase* item);
     void canvasResized(int width, int height, const QSize& size);
 
 public slots:

@@ -207,6 +207,18 @@ void LayeredManageDock::onCellClicked(QWatermarkBase* item)
     FillPanel(layer->Transparent, layer->Speed, layer->Animation, layer->Fade);
 }
 
+void LayeredManageDock::onLayerChanged(QWatermarkBase* item)
+{
+    const int row = item ? RowOf(item) : -1;
+    if (row < 0)
+        return;
+    FillRow(row, item);
+    if (m_panel->m_table->selectionModel()->isRowSelected(row, QModelIndex())) {
+        const CLayerInfo* layer = item->GetLayer();
+        FillPanel(layer->Transparent, layer->Speed, layer->Animation, layer->Fade);
+    }
+}
+
 void LayeredManageDock::onCellClicked(int row, int column)
 {
     Q_UNUSED(column);

@@ -40,6 +40,8 @@ public slots:
     void onRemoveLayer(QWatermarkBase* item);
     void onCellClicked(int row, int column);
     void onCellClicked(QWatermarkBase* item);
+    // Shows a layer's values again after something else changed them.
+    void onLayerChanged(QWatermarkBase* item);
     void onTransparentValueChanged(int value);
     void onSpeedValueChanged(int value);
     void onCrrentIndexChanged(int index);

@@ -17,6 +17,7 @@
 #include "canvas/QWatermarkScene.h"
 #include "canvas/QWatermarkView.h"
 #include "dialogs/CropDialog.h"
+#include "dialogs/LayerDialog.h"
 #include "text/VTextPropSheetDialog.h"
 #include "docks/LayeredManageWidget.h"
 #include "ffplay.h"
@@ -221,6 +222,32 @@ private slots:
         QVERIFY(file.Open());
         QCOMPARE(file.LayerList.size(), 3);
         QCOMPARE(QPoint(file.LayerList[0].x, file.LayerList[0].y), QPoint(10, 20));
+        QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('\n')));
+    }
+
+    // The Options dialog's changes show in the layer's row and panel at once.
+    void optionsShowInTheDock()
+    {
+        BoxCloser boxes;
+        QStringList answers = {m_png};
+        AnswerFiles(m_window.data(), &answers);
+        Action("actionAdd_Image")->trigger();
+        QCOMPARE(Core::instance()->Layers.size(), 1);
+        QWatermarkBase* layer = Core::instance()->Layers.first();
+        LayerTable()->selectRow(0);
+        layer->setSelected(true);
+        QTimer::singleShot(0, this, [] {
+            auto* dialog = qobject_cast<LayerDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->findChild<QSpinBox*>("spinBoxOpacity")->setValue(40);
+            dialog->findChild<QTimeEdit*>("timeEditStart")->setTime(QTime(0, 0, 1, 250));
+            dialog->accept();
+        });
+        m_window->Scene()->OnItemOptions();
+        QCOMPARE(layer->GetLayer()->Transparent, 40);
+        QCOMPARE(m_window->LayerDock()->Panel()->m_spinTransparent.value(), 40);
+        QCOMPARE(qobject_cast<QTimeEdit*>(LayerTable()->cellWidget(0, 1))->time(), QTime(0, 0, 1, 250));
         QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('\n')));
     }
 
