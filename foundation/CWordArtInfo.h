@@ -206,4 +206,8 @@ private:
     QFont PrepareCanvas(QTextDesigner::CanvasHelper& canvas, const wchar_t* text, float* m1,
                         float* m2, float* m3, float* m4);
     QPoint DrawPoint() const;
+    // Draws the prepared text with its fill (the gradient over the text
+    // height when set); nothing when the text has not been modified.
+    void DrawPrepared(QTextDesigner::CanvasHelper& canvas, QPainter* painter, QFont& font, const wchar_t* text,
+                      float height);
 };

@@ -162,7 +162,6 @@ bool CWordArtInfo::DrawEffectText(QImage* out, bool)
         return false;
     const std::wstring text = WideText(Text);
     float m1 = 0, m2 = 0, m3 = 0, m4 = 0;
-    QBrush gradientBrush;
     CanvasHelper canvas;
     QFont font = PrepareCanvas(canvas, text.c_str(), &m1, &m2, &m3, &m4);
 
@@ -183,16 +182,7 @@ bool CWordArtInfo::DrawEffectText(QImage* out, bool)
         QPainter painter(&image);
         canvas.SetQImage(&image);
         canvas.SetShadowBkgd(Rgb(BkgdColor), image.width(), image.height());
-        if (Modified) {
-            if (TextGradient) {
-                QLinearGradient gradient(0, 0, 0, m4);
-                gradient.setColorAt(0, Rgb(TextColor1));
-                gradient.setColorAt(1, Rgb(TextColor2));
-                gradientBrush = QBrush(gradient);
-                SetTextEffect(&canvas, &gradientBrush);
-            }
-            canvas.DrawString(&painter, &font, text.c_str(), DrawPoint(), nullptr);
-        }
+        DrawPrepared(canvas, &painter, font, text.c_str(), m4);
     }
 
     const QRect visible = QImageFuns::AutoExpand(&image, 0);
@@ -227,23 +217,30 @@ void CWordArtInfo::DrawEffectText(QPainter* painter, int* w, int* h)
         return;
     const std::wstring text = WideText(Text);
     float m1 = 0, m2 = 0, m3 = 0, m4 = 0;
-    QBrush gradientBrush;
     CanvasHelper canvas;
     QFont font = PrepareCanvas(canvas, text.c_str(), &m1, &m2, &m3, &m4);
     if (w)
         *w = qRound(m3);
     if (h)
         *h = qRound(m4);
+    DrawPrepared(canvas, painter, font, text.c_str(), m4);
+}
+
+void CWordArtInfo::DrawPrepared(CanvasHelper& canvas, QPainter* painter, QFont& font, const wchar_t* text,
+                                float height)
+{
     if (!Modified)
         return;
+    // The canvas keeps a pointer to the brush until it has drawn.
+    QBrush gradientBrush;
     if (TextGradient) {
-        QLinearGradient gradient(0, 0, 0, m4);
+        QLinearGradient gradient(0, 0, 0, height);
         gradient.setColorAt(0, Rgb(TextColor1));
         gradient.setColorAt(1, Rgb(TextColor2));
         gradientBrush = QBrush(gradient);
         SetTextEffect(&canvas, &gradientBrush);
     }
-    canvas.DrawString(painter, &font, text.c_str(), DrawPoint(), nullptr);
+    canvas.DrawString(painter, &font, text, DrawPoint(), nullptr);
 }
 
 QSize CWordArtInfo::GetTextSize()

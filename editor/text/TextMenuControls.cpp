@@ -1,9 +1,11 @@
 #include "TextMenuControls.h"
 
 #include "QColorCombox.h"
+#include "VFuncTextPage.h"
 
 #include <QGridLayout>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace TextMenuControls {
@@ -40,6 +42,15 @@ QGridLayout* MakePanelLayout(QWidget* panel)
     layout->addLayout(grid);
     layout->addStretch();
     return grid;
+}
+
+QTimer* StartUpdateTimer(QWidget* owner)
+{
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(QStringLiteral("updateTimer"));
+    QObject::connect(timer, SIGNAL(timeout()), owner, SLOT(onUpdateUI()));
+    timer->start(VFuncTextPage::kUpdateInterval);
+    return timer;
 }
 
 } // namespace TextMenuControls

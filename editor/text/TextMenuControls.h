@@ -6,6 +6,7 @@
 class QColorCombox;
 class QGridLayout;
 class QSpinBox;
+class QTimer;
 class QWidget;
 
 namespace TextMenuControls {
@@ -24,5 +25,8 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int maximum);
 QColorCombox* MakeColorBox(QWidget* parent, const char* name);
 // The grid and the page layout every panel uses; returns the grid.
 QGridLayout* MakePanelLayout(QWidget* panel);
+// The owner's running timer that calls its onUpdateUI() slot, which reports
+// the edits gathered since the last tick.
+QTimer* StartUpdateTimer(QWidget* owner);
 
 } // namespace TextMenuControls

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QTimer>
 
 using namespace TextMenuControls;
 
@@ -26,10 +25,7 @@ VBackgroundMenuWidget::VBackgroundMenuWidget(CWordArtInfo* record, QWidget* pare
     connect(m_thickness, SIGNAL(valueChanged(int)), this, SLOT(onSpinBackgroundThicknessvalueChanged(int)));
     connect(m_round, SIGNAL(valueChanged(int)), this, SLOT(onSpinBackgroundRoundvalueChanged(int)));
     m_pending = false;
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("updateTimer"));
-    connect(m_timer, SIGNAL(timeout()), this, SLOT(onUpdateUI()));
-    m_timer->start(VFuncTextPage::kUpdateInterval);
+    m_timer = TextMenuControls::StartUpdateTimer(this);
 }
 
 void VBackgroundMenuWidget::InitBackground()

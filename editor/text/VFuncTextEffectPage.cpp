@@ -2,6 +2,7 @@
 
 #include "AppFolder.h"
 #include "QColorCombox.h"
+#include "TextMenuControls.h"
 #include "QImageFuns.h"
 #include "VBackgroundMenuWidget.h"
 #include "VFuncTextPage.h"
@@ -22,7 +23,6 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -147,10 +147,7 @@ VFuncTextEffectPage::VFuncTextEffectPage(CWordArtInfo* record, QWidget* parent)
     connect(m_backgroundMenu, SIGNAL(sigUpdateText(CWordArtInfo*)), this, SIGNAL(sigUpdateText(CWordArtInfo*)));
 
     m_pending = false;
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("updateTimer"));
-    connect(m_timer, SIGNAL(timeout()), this, SLOT(onUpdateUI()));
-    m_timer->start(VFuncTextPage::kUpdateInterval);
+    m_timer = TextMenuControls::StartUpdateTimer(this);
 }
 
 QString VFuncTextEffectPage::AppPresetsPath()

@@ -1,6 +1,7 @@
 #include "VFuncTextPage.h"
 
 #include "CWordArtInfo.h"
+#include "TextMenuControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +12,6 @@
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QTextEdit>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -85,10 +85,7 @@ VFuncTextPage::VFuncTextPage(CWordArtInfo* record, QWidget* parent)
     connect(m_textEdit, SIGNAL(textChanged()), this, SLOT(onTexttextChanged()));
 
     m_pending = false;
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("updateTimer"));
-    connect(m_timer, SIGNAL(timeout()), this, SLOT(onUpdateUI()));
-    m_timer->start(kUpdateInterval);
+    m_timer = TextMenuControls::StartUpdateTimer(this);
 }
 
 void VFuncTextPage::ShowRecordText()

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QTimer>
 
 using namespace TextMenuControls;
 
@@ -26,10 +25,7 @@ VOutlineMenuWidget::VOutlineMenuWidget(CWordArtInfo* record, QWidget* parent)
     connect(m_thickness2, SIGNAL(valueChanged(int)), this, SLOT(onSpinOutlineThickness2valueChanged(int)));
     connect(m_alpha2, SIGNAL(valueChanged(int)), this, SLOT(onSpinOutlineAlpha2valueChanged(int)));
     m_pending = false;
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("updateTimer"));
-    connect(m_timer, SIGNAL(timeout()), this, SLOT(onUpdateUI()));
-    m_timer->start(VFuncTextPage::kUpdateInterval);
+    m_timer = TextMenuControls::StartUpdateTimer(this);
 }
 
 void VOutlineMenuWidget::InitOutline()

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QTimer>
 
 using namespace TextMenuControls;
 
@@ -27,10 +26,7 @@ VShadowMenuWidget::VShadowMenuWidget(CWordArtInfo* record, QWidget* parent)
     connect(m_x, SIGNAL(valueChanged(int)), this, SLOT(onSpinShadowOffsetXvalueChanged(int)));
     connect(m_y, SIGNAL(valueChanged(int)), this, SLOT(onSpinShadowOffsetYvalueChanged(int)));
     m_pending = false;
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("updateTimer"));
-    connect(m_timer, SIGNAL(timeout()), this, SLOT(onUpdateUI()));
-    m_timer->start(VFuncTextPage::kUpdateInterval);
+    m_timer = TextMenuControls::StartUpdateTimer(this);
 }
 
 void VShadowMenuWidget::InitShadow()
