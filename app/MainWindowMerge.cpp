@@ -3,6 +3,8 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "GuiFunctions.h"
+
 #include <QFileInfo>
 #include <QIcon>
 #include <QMenu>
@@ -114,12 +116,7 @@ void MainWindow::MoveMergeRow(int from, int to)
 void MainWindow::StoreMergeTime(QObject* edit, const QTime& time, bool start)
 {
     // The row is the one whose edit changed, not whichever row is current.
-    QTableWidget* merge = ui->tableWidgetMerge;
-    int c = -1;
-    for (int r = 0; r < merge->rowCount() && c < 0; ++r) {
-        if (merge->cellWidget(r, start ? 2 : 3) == edit)
-            c = r;
-    }
+    const int c = RowOfCellWidget(ui->tableWidgetMerge, start ? 2 : 3, edit);
     Core* core = Core::instance();
     if (c < 0 || !core->IsValidRow(core->CurrentRow))
         return;

@@ -3,6 +3,8 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "GuiFunctions.h"
+
 #include <QDebug>
 #include <QImage>
 #include <QLabel>
@@ -52,12 +54,7 @@ void MainWindow::AddSplitFile(const QString& path, qint64 start, qint64 end)
 void MainWindow::StoreSplitTime(QObject* edit, const QTime& time, bool start)
 {
     // The range is the one whose edit changed, not whichever row is current.
-    QTableWidget* split = ui->tableWidgetSplit;
-    int r = -1;
-    for (int row = 0; row < split->rowCount() && r < 0; ++row) {
-        if (split->cellWidget(row, start ? 1 : 2) == edit)
-            r = row;
-    }
+    const int r = RowOfCellWidget(ui->tableWidgetSplit, start ? 1 : 2, edit);
     Core* core = Core::instance();
     if (r < 0 || !core->IsValidRow(core->CurrentRow))
         return;

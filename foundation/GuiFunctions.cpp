@@ -1,5 +1,7 @@
 #include "GuiFunctions.h"
 
+#include <QTableWidget>
+
 int QFontMetricsWidth(QFontMetrics metrics, const QString& text)
 {
     return metrics.horizontalAdvance(text, -1);
@@ -15,4 +17,14 @@ Qt::KeyboardModifiers FlipControlAndShiftModifiers(Qt::KeyboardModifiers modifie
         modifiers |= Qt::ShiftModifier;
     }
     return modifiers;
+}
+
+int RowOfCellWidget(const QTableWidget* table, int column, const QObject* widget)
+{
+    if (!table || !widget)
+        return -1;
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (table->cellWidget(row, column) == widget)
+            return row;
+    return -1;
 }

@@ -1,5 +1,6 @@
 #include "LayeredManageDock.h"
 
+#include "GuiFunctions.h"
 #include "LayeredManageWidget.h"
 #include "QWatermarkBase.h"
 #include "TimeLabel.h"
@@ -264,13 +265,8 @@ void LayeredManageDock::onFadeCrrentIndexChanged(int index)
 
 QWatermarkBase* LayeredManageDock::ItemOfEditor(QObject* editor, int column) const
 {
-    if (!editor)
-        return nullptr;
-    const QTableWidget* table = m_panel->m_table;
-    for (int row = 0; row < table->rowCount(); ++row)
-        if (table->cellWidget(row, column) == editor)
-            return ItemAt(row);
-    return nullptr;
+    const int row = RowOfCellWidget(m_panel->m_table, column, editor);
+    return row < 0 ? nullptr : ItemAt(row);
 }
 
 // A time typed in a row belongs to that row's layer, whatever is selected.
