@@ -4,13 +4,16 @@
 
 #include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 
 #include "ConfigFormat.h"
 #include "Core.h"
 #include "FileFolders.h"
+#include "JobArgs.h"
 #include "JxEngineJob.h"
 #include "MediaFunctions.h"
 #include "MediaStreams.h"
+#include "OutputCheck.h"
 #include "RunArguments.h"
 #include "UniqueOutputName.h"
 
@@ -31,11 +34,25 @@ void MainWindow::on_actionRun_triggered()
     if (!m_jobs.hasIncomplete())
         ClearUnRepeatReservations();
 
-    bool queued = false;
+    // Finished rows, and rows whose jobs still run, are not queued again.
+    QList<int> pending;
     for (int row = 0; row < ui->tableWidget->rowCount(); ++row) {
-        // Finished rows, and rows whose jobs still run, are not queued again.
-        if (StateOfRow(row) == RowCompleted || RowHasLiveJobs(row))
-            continue;
+        if (StateOfRow(row) != RowCompleted && !RowHasLiveJobs(row))
+            pending << row;
+    }
+    if (pending.isEmpty())
+        return;
+    // One word about a folder nothing can be written into, not one failure
+    // per row.
+    m_config.OutPath = ui->lineEditOutput->text();
+    const QString folderProblem = PrepareOutputFolder(m_config.OutPath);
+    if (!folderProblem.isEmpty()) {
+        QMessageBox::warning(this, QCoreApplication::applicationName(), folderProblem);
+        return;
+    }
+
+    bool queued = false;
+    for (int row : qAsConst(pending)) {
         if (QueueRow(row, ext, format))
             queued = true;
     }
@@ -59,9 +76,6 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     if (!nameItem || !sizeItem || !statusItem || !core->IsValidRow(row))
         return false;
 
-    m_config.OutPath = ui->lineEditOutput->text();
-    CreateFolder(m_config.OutPath);
-
     const QString source = nameItem->data(Qt::ToolTipRole).toString();
     int width = 0;
     int height = 0;
@@ -70,11 +84,10 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     long long bitRate = 0;
     GetMediaInfo(source.toUtf8().constData(), &width, &height, &duration, &fps, &bitRate);
 
-    // A stream copied into a container that cannot hold it would be written
-    // unreadable and reported as done: say so on the row instead.
-    ST_STREAM_FACTS facts;
-    if (format.VCodec == QLatin1String("copy") || format.AKeepCodec || format.ACodec == QLatin1String("copy"))
-        facts = MediaStreams::Probe(source);
+    // What the source holds: a stream copied into a container that cannot
+    // hold it would be written unreadable, so the row says so instead; and
+    // each output is checked against it when its job ends.
+    const ST_STREAM_FACTS facts = MediaStreams::Probe(source);
     const QString refusal = RunArguments::Refusal(format, ext, facts.videoCodec, facts.audioCodec);
     if (!refusal.isEmpty()) {
         statusItem->setText(refusal);
@@ -85,6 +98,10 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     const QString graph = core->GetCommandArg(row);
     const ST_RUN_ARGS run = RunArguments::CommonArguments(format, ext, source, bitRate, fps, graph);
     const QString base = m_config.OutPath + QLatin1Char('/') + QFileInfo(source).completeBaseName();
+    const bool audioContainer = JobArgs::IsAudioFormat(ext);
+    const ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(OutputCheck::DurationOf(facts, audioContainer),
+                                                         OutputCheck::VideoOf(facts, audioContainer),
+                                                         OutputCheck::AudioOf(facts));
 
     // A null infix makes a carrier: no output of its own, the source stands in.
     const auto makeJob = [&](const QString& infix, int kind) {
@@ -95,6 +112,9 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
             args << output;
         }
         auto* job = new JxEngineJob(QString(), args, true);
+        // A carrier writes nothing; every real output is checked.
+        if (!infix.isNull())
+            job->expect = expect;
         if (run.frameRate > 0.0f)
             job->setFPS(run.frameRate);
         job->setDuration(durationText);

@@ -21,6 +21,12 @@ QString GetDocumentsLocation();
 // a relative path is taken from the current directory).
 bool CreateFolder(QString path);
 
+// Makes the folder ready to take conversion outputs, creating it when
+// missing. Empty when it is, else why not, in one sentence for the user: a
+// relative path, something that is not a folder, a folder that cannot be
+// made or written into.
+QString PrepareOutputFolder(const QString& path);
+
 // True for names ending in jpg, png, jpeg or webp, in any letter case.
 bool IsPicture(QString path);
 

@@ -211,7 +211,9 @@ private slots:
         QCOMPARE(ends.count(), 1);
         QCOMPARE(ends.at(0).at(1).toBool(), false);
         QCOMPARE(ends.at(0).at(2).toString(), QString());
-        QVERIFY(job.failureReason().contains("3"));
+        // A tool that marks no error line is taken by its last words.
+        QCOMPARE(job.failureReason(), QString("bad input"));
+        QVERIFY(job.failureDetails().contains("exit code 3"));
         QVERIFY(job.log().contains("bad input\n"));
         QVERIFY(job.log().endsWith("Failed with exit code 3\n"));
 
@@ -272,10 +274,14 @@ private slots:
         job.outputPath = out;
         QSignalSpy ends(&job, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished));
         job.start();
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 5000);
+        const QString partial = job.writePath();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(partial), 5000);
         job.stop();
         QVERIFY(waitForEnd(&job, 5000));
         QCOMPARE(job.exitCode(), 0);
+        // Nothing stands under the output's name, and the partial file is gone.
+        QVERIFY(!QFile::exists(out));
+        QVERIFY(!QFile::exists(partial));
         QCOMPARE(ends.count(), 1);
         QCOMPARE(ends.at(0).at(1).toBool(), false);
         QVERIFY(job.log().contains("Stopped by user at"));
@@ -345,7 +351,7 @@ private slots:
         // melt exits 0 when an input cannot be loaded.
         const QString out = m_dir.filePath("meltpartial.mp4");
         const QString script = writeScript(m_dir.path(), "meltpartial.sh",
-                                           "echo 'Failed to load \"missing.mp4\"' >&2\nprintf data > '" + out.toUtf8() + "'\n");
+                                           "echo 'Failed to load \"missing.mp4\"' >&2\nprintf data > \"${1#avformat:}\"\n");
         ScriptMeltJob job(script);
         job.outputPath = out;
         job.start();
@@ -389,7 +395,7 @@ private slots:
         const QString out = m_dir.filePath(stem + ".mp3");
         const QString mark = m_dir.filePath(stem + ".mark");
         const QString script = writeScript(m_dir.path(), stem + ".sh",
-                                           "out='" + out.toUtf8() + "'\nif [ ! -e '" + mark.toUtf8() + "' ]; then touch '"
+                                           "out=\"${1#avformat:}\"\nif [ ! -e '" + mark.toUtf8() + "' ]; then touch '"
                                                + mark.toUtf8() + "'; " + firstRun + "; fi\n"
                                                "printf '" + lead + "Current Frame:         10, percentage:         50\\r' >&2\n"
                                                "printf data > \"$out\"\n");

@@ -207,9 +207,12 @@ private slots:
         q.startNextJob();
         QVERIFY(done.wait(30000));
         QCOMPARE(done.count(), 1);
-        QVERIFY2(row.status.text().startsWith("Failed at 0%"), qPrintable(row.status.text()));
-        QVERIFY(row.status.text().contains("exit code"));
-        QCOMPARE(row.size.text(), QString("?"));
+        // The converter's own words, the whole story in the tooltip.
+        QCOMPARE(row.status.text(), QString("No such file or directory"));
+        QVERIFY2(row.status.toolTip().startsWith("Failed at 0%: No such file or directory\n"),
+                 qPrintable(row.status.toolTip()));
+        QVERIFY(row.status.toolTip().contains("no-such-input.mp4: No such file or directory"));
+        QVERIFY(row.size.text().isEmpty());
         QVERIFY(!QFile::exists(m_dir.filePath("never.mp4")));
     }
 
@@ -233,9 +236,9 @@ private slots:
         q.startNextJob();
         QVERIFY(done.wait(60000));
         QCOMPARE(job->exitCode(), 0); // melt itself calls it a success
-        QVERIFY(QFileInfo(out).size() > 0);
-        QVERIFY2(row.status.text().startsWith("Failed"), qPrintable(row.status.text()));
-        QVERIFY(row.status.text().contains("load"));
+        QVERIFY(!QFile::exists(out)); // what it wrote is no result
+        QVERIFY2(row.status.text().contains("load"), qPrintable(row.status.text()));
+        QVERIFY(row.status.toolTip().startsWith("Failed"));
         QVERIFY(QFile::exists(work)); // deleted only after a verified success
     }
 
@@ -277,7 +280,8 @@ private slots:
             QCOMPARE(!QFile::exists(w1), c.firstGone);
             QCOMPARE(!QFile::exists(w2), c.secondGone);
             QCOMPARE(row.status.text() == "Completed", c.succeeds);
-            QVERIFY(QFile::exists(out)); // the step's own result stays
+            // The step's own result stays; a failed step's file is no result.
+            QCOMPARE(QFile::exists(out), c.succeeds);
         }
     }
 
@@ -409,7 +413,7 @@ private slots:
         QVERIFY(q.hasIncomplete()); // started, end not yet reported
         QVERIFY(done.wait(5000));
         QCOMPARE(done.count(), 1);
-        QVERIFY(row.status.text().startsWith("Failed"));
+        QVERIFY(row.status.toolTip().startsWith("Failed"));
         QVERIFY(row.status.text().contains("not found"));
         QCOMPARE(q.runningCount(), 0);
     }
@@ -440,8 +444,9 @@ private slots:
             QVERIFY(a->succeeded());
             QVERIFY(row.status.text() != "Completed");
             QVERIFY(done.wait(10000));
-            // The failed step keeps its percentage and says why.
-            QCOMPARE(row.status.text(), QString("Failed at 40%: exit code 2"));
+            // The failed step says why, and in the tooltip keeps its percentage.
+            QCOMPARE(row.status.text(), QString("Exit code 2"));
+            QCOMPARE(row.status.toolTip(), QString("Failed at 40%: Exit code 2"));
         }
         // A failure first, then a success: the failure stays.
         {
@@ -459,7 +464,7 @@ private slots:
             q.startNextJob();
             QVERIFY(done.wait(10000));
             QVERIFY(b->succeeded());
-            QVERIFY2(row.status.text().startsWith("Failed at 0%"), qPrintable(row.status.text()));
+            QVERIFY2(row.status.toolTip().startsWith("Failed at 0%"), qPrintable(row.status.toolTip()));
 
             // Run again later for the same row: a fresh chain that succeeds is Completed.
             auto* c = new ScriptJob(quick, {m_dir.filePath("ch-e")});
