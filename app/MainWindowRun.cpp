@@ -101,7 +101,7 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     const bool audioContainer = JobArgs::IsAudioFormat(ext);
     const ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(OutputCheck::DurationOf(facts, audioContainer),
                                                          OutputCheck::VideoOf(facts, audioContainer),
-                                                         OutputCheck::AudioOf(facts));
+                                                         OutputCheck::AudioOf(facts), run.frameRate);
 
     // A null infix makes a carrier: no output of its own, the source stands in.
     const auto makeJob = [&](const QString& infix, int kind) {

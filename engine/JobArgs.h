@@ -33,8 +33,10 @@ public:
     static double LeadingNumber(const QString& text);
     // Numbers of the output settings as the converter and the containers
     // take them: a hand-edited file may hold anything. 0 (no number) stays
-    // 0, which leaves the value to the converter.
-    static constexpr double MinFrameRate = 1.0;
+    // 0, which leaves the value to the converter. Below the format dialog's
+    // lowest rate the converter's constant-rate output outlasts its source
+    // by seconds.
+    static constexpr double MinFrameRate = 5.0;
     static constexpr double MaxFrameRate = 120.0;
     static double FrameRateSetting(const QString& text);
     // The integer at the start of a setting bounded to [low, high]; 0 stays 0.

@@ -232,7 +232,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             auto* engine = new JxEngineJob(QString(), args, true);
             engine->setFPS(rate);
             engine->setDuration(JobArgs::DurationText(total));
-            engine->expect = OutputCheck::Lasting(total, withVideo ? 1 : 0, anyAudio ? 1 : 0);
+            engine->expect = OutputCheck::Lasting(total, withVideo ? 1 : 0, anyAudio ? 1 : 0, rate);
             mergeJob = engine;
         }
     }

@@ -18,7 +18,7 @@ long long OutputCheck::Tolerance(long long duration)
     return qMax(500000LL, duration / 100);
 }
 
-ST_OUTPUT_EXPECT OutputCheck::Lasting(long long duration, int video, int audio)
+ST_OUTPUT_EXPECT OutputCheck::Lasting(long long duration, int video, int audio, double frameRate)
 {
     ST_OUTPUT_EXPECT e;
     e.probe = true;
@@ -28,6 +28,8 @@ ST_OUTPUT_EXPECT OutputCheck::Lasting(long long duration, int video, int audio)
         e.duration = duration;
         e.minDuration = qMax(0LL, duration - Tolerance(duration));
         e.maxDuration = duration + Tolerance(duration);
+        if (video != 0 && frameRate > 0)
+            e.maxDuration += static_cast<long long>(2000000.0 / frameRate);
     }
     return e;
 }

@@ -24,8 +24,10 @@ public:
     // half a second, or one hundredth of a long one.
     static long long Tolerance(long long duration);
     // An output that was to last `duration` (0 or less: unknown, unchecked)
-    // with a picture and sound as given (-1 either).
-    static ST_OUTPUT_EXPECT Lasting(long long duration, int video, int audio);
+    // with a picture and sound as given (-1 either). A picture made at a
+    // frame rate (0: unknown) may end up to two of its frames later: the
+    // converter fills the last one up to whole frames.
+    static ST_OUTPUT_EXPECT Lasting(long long duration, int video, int audio, double frameRate = 0);
     // The streams a conversion of a source writes: a sound container holds
     // no picture; a picture or sound of the source must come through.
     static int VideoOf(const ST_STREAM_FACTS& source, bool audioContainer);

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 
 extern "C" {
@@ -11,37 +12,48 @@ extern "C" {
 
 namespace {
 
-// The texts the converter prints for system and format errors, as the
-// C library words them in this process's language (the tools run in it too).
-const QSet<QString>& SystemErrorTexts()
+QSet<QString> ErrorTexts(std::initializer_list<int> codes)
 {
-    static const QSet<QString> texts = [] {
-        QSet<QString> t;
-        const int codes[] = {AVERROR(ENOSPC),  AVERROR(EFBIG),   AVERROR(EDQUOT),  AVERROR(EACCES),
-                             AVERROR(EPERM),   AVERROR(EROFS),   AVERROR(EIO),     AVERROR(ENOENT),
-                             AVERROR(EISDIR),  AVERROR(ENOTDIR), AVERROR(ENOMEM),  AVERROR(EINVAL),
-                             AVERROR(ENAMETOOLONG), AVERROR(EMFILE), AVERROR_INVALIDDATA,
-                             AVERROR_DECODER_NOT_FOUND, AVERROR_ENCODER_NOT_FOUND,
-                             AVERROR_DEMUXER_NOT_FOUND, AVERROR_MUXER_NOT_FOUND,
-                             AVERROR_PROTOCOL_NOT_FOUND, AVERROR_STREAM_NOT_FOUND};
-        char buf[AV_ERROR_MAX_STRING_SIZE];
-        for (int code : codes) {
-            if (av_strerror(code, buf, sizeof buf) == 0)
-                t.insert(QString::fromLocal8Bit(buf));
-        }
-        return t;
-    }();
+    QSet<QString> texts;
+    char buf[AV_ERROR_MAX_STRING_SIZE];
+    for (int code : codes) {
+        if (av_strerror(code, buf, sizeof buf) == 0)
+            texts.insert(QString::fromLocal8Bit(buf));
+    }
     return texts;
 }
 
-// "text: <system error>" gives the system error; empty otherwise.
-QString EndingError(const QString& line)
+// What the system says when a file cannot be read or written, as the C
+// library words it in this process's language (the tools run in it too).
+const QSet<QString>& SystemErrorTexts()
+{
+    static const QSet<QString> texts
+        = ErrorTexts({AVERROR(ENOSPC), AVERROR(EFBIG), AVERROR(EDQUOT), AVERROR(EACCES), AVERROR(EPERM),
+                      AVERROR(EROFS), AVERROR(EIO), AVERROR(ENOENT), AVERROR(EISDIR), AVERROR(ENOTDIR),
+                      AVERROR(ENOMEM), AVERROR(ENAMETOOLONG), AVERROR(EMFILE)});
+    return texts;
+}
+
+// The converter's own words for a file or a setting it cannot use.
+const QSet<QString>& FormatErrorTexts()
+{
+    static const QSet<QString> texts
+        = ErrorTexts({AVERROR(EINVAL), AVERROR_INVALIDDATA, AVERROR_DECODER_NOT_FOUND, AVERROR_ENCODER_NOT_FOUND,
+                      AVERROR_DEMUXER_NOT_FOUND, AVERROR_MUXER_NOT_FOUND, AVERROR_PROTOCOL_NOT_FOUND,
+                      AVERROR_STREAM_NOT_FOUND});
+    return texts;
+}
+
+// "text: <error>" gives the error when it is one of `known`; empty otherwise.
+QString EndingError(const QString& line, bool formatErrors)
 {
     const int colon = line.lastIndexOf(QStringLiteral(": "));
     if (colon < 0)
         return QString();
     const QString tail = line.mid(colon + 2).trimmed();
-    return SystemErrorTexts().contains(tail) ? tail : QString();
+    if (SystemErrorTexts().contains(tail) || (formatErrors && FormatErrorTexts().contains(tail)))
+        return tail;
+    return QString();
 }
 
 QString WithoutContext(const QString& line)
@@ -98,17 +110,22 @@ QString ToolMessages::ShortReason(const QStringList& lines, bool first)
     for (const QString& line : lines)
         if (!SaysNothing(line))
             useful << line;
-    if (useful.isEmpty())
-        return QString();
-    const QString line = first ? useful.first() : useful.last();
-    const QString system = EndingError(line);
-    return system.isEmpty() ? WithoutContext(line) : system;
+    if (!first)
+        std::reverse(useful.begin(), useful.end());
+    // A known error ("Invalid data found when processing input") says it
+    // best; else the tool's own words.
+    for (const QString& line : qAsConst(useful)) {
+        const QString error = EndingError(line, true);
+        if (!error.isEmpty())
+            return error;
+    }
+    return useful.isEmpty() ? QString() : WithoutContext(useful.first());
 }
 
 QString ToolMessages::SystemError(const QStringList& lines)
 {
     for (const QString& line : lines) {
-        const QString system = EndingError(line);
+        const QString system = EndingError(line, false);
         if (!system.isEmpty())
             return system;
     }

@@ -20,9 +20,10 @@ public:
     QStringList Lines() const { return m_lines; }
     bool IsEmpty() const { return m_lines.isEmpty(); }
 
-    // The cause in a few words: the first line kept (`first`) or the last,
-    // without the tool's "[context @ 0x...]" and, where the line ends in a
-    // system error ("...: No space left on device"), that error alone.
+    // The cause in a few words: the first known error a line ends in
+    // ("...: No space left on device"), looking from the first line kept
+    // (`first`) or from the last; else that line without the tool's
+    // "[context @ 0x...]".
     static QString ShortReason(const QStringList& lines, bool first);
     // The first system error the lines end in ("No space left on device"),
     // empty when none does.

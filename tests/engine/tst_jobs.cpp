@@ -5,6 +5,7 @@
 #include "AbstractJob.h"
 #include "FilePropertiesPostJobAction.h"
 #include "JobTestTools.h"
+#include "UniqueOutputName.h"
 #include "JxEngineJob.h"
 #include "MeltEngineJob.h"
 #include "PostJobAction.h"
@@ -224,6 +225,25 @@ private slots:
         QVERIFY(waitForEnd(&job2));
         QVERIFY(!job2.succeeded());
         QVERIFY(job2.log().contains("Failed with exit code"));
+    }
+
+    // A failed step leaves nothing under its output's name, and the name
+    // is free for the next try.
+    void failedStepFreesItsName()
+    {
+        ClearUnRepeatReservations();
+        const QString wanted = m_dir.filePath("freed.mp4");
+        const QString out = GetUnRepeat(wanted);
+        QCOMPARE(out, wanted);
+        const QString script = writeScript(m_dir.path(), "halfway.sh", "printf x > \"$1\"\nexit 1\n");
+        ScriptJob job(script, {out});
+        job.outputPath = out;
+        job.start();
+        QVERIFY(waitForEnd(&job));
+        QVERIFY(!job.succeeded());
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(GetUnRepeat(wanted), wanted);
+        ClearUnRepeatReservations();
     }
 
     void missingToolFailsInsteadOfHanging()

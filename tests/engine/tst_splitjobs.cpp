@@ -164,6 +164,39 @@ private slots:
         QCOMPARE(row.status.text(), QString("Completed"));
     }
 
+    // A source without a picture gives parts without one, re-encoded by
+    // melt or copied, as its plain conversion does.
+    void soundSourceGivesSoundParts_data()
+    {
+        QTest::addColumn<QString>("codec");
+        QTest::newRow("melt") << "h264";
+        QTest::newRow("stream copy") << "copy";
+    }
+    void soundSourceGivesSoundParts()
+    {
+        QFETCH(QString, codec);
+        const QString voice = TestMedia::MakeAudio(m_dir.path(), "voice.m4a", 4.0);
+        QVERIFY(!voice.isEmpty());
+        SetOutputFormat("mp4", codec, codec == "copy" ? "copy" : "aac");
+        ST_OPTS opts = MakeSourceRow(voice);
+        opts.splitCount = 2;
+        FollowUpRow row;
+        JobsManage queue;
+        ResetRows(m_dir.path(), {opts});
+        queue.SetOutputFolderQuery([this]() { return m_out; });
+        JxEngineJob* container = ContainerJob(row, voice, 0);
+        queue.AddJobSplits(container);
+        delete container;
+        QVERIFY(RunQueue(queue));
+        QCOMPARE(row.status.text(), QString("Completed"));
+        QCOMPARE(FilesIn(m_out), QStringList({"voice_1.mp4", "voice_2.mp4"}));
+        for (const QString& part : outputs()) {
+            const TestMedia::ProbeResult r = TestMedia::Probe(part);
+            QCOMPARE(r.codecs, QStringList({"aac"}));
+            QVERIFY2(qAbs(r.duration - 2.0) <= 0.2, qPrintable(QString::number(r.duration)));
+        }
+    }
+
     void nothingToSplitEnds()
     {
         SetOutputFormat("mp4", "copy", "copy");
