@@ -123,7 +123,8 @@ AbstractJob* TestRunOutcomes::FrozenWritingJob()
     waited.start();
     while (waited.elapsed() < 60000) {
         for (AbstractJob* job : m_window->Jobs().jobs()) {
-            if (job->state() == QProcess::Running && QFileInfo(job->writePath()).size() > 0) {
+            const QString written = job->writePath().isEmpty() ? job->outputPath : job->writePath();
+            if (job->state() == QProcess::Running && QFileInfo(written).size() > 0) {
                 ::kill(pid_t(job->processId()), SIGSTOP);
                 return job;
             }
