@@ -73,9 +73,10 @@ private:
     void Window(int threads = 1, bool coverage = false);
     QAction* Action(const char* name) { return m_window->findChild<QAction*>(QLatin1String(name)); }
     QTableWidget* Table() { return m_window->findChild<QTableWidget*>(QStringLiteral("tableWidget")); }
-    // The first job whose converter runs and has begun to write, frozen so
-    // it cannot end by itself; null on timeout.
-    AbstractJob* FrozenWritingJob();
+    // The first job whose converter runs and has begun to write (and, when
+    // asked, whose row shows an estimated size), frozen so it cannot end by
+    // itself; null on timeout.
+    AbstractJob* FrozenWritingJob(bool estimateShown = false);
     bool WaitForRunLook(int timeoutMs = 120000);
     // Everything in the output folder, hidden files included.
     QStringList OutFiles() const { return QDir(m_out).entryList(QDir::Files | QDir::Hidden | QDir::System); }
@@ -117,21 +118,32 @@ void TestRunOutcomes::Window(int threads, bool coverage)
     m_window->show();
 }
 
-AbstractJob* TestRunOutcomes::FrozenWritingJob()
+AbstractJob* TestRunOutcomes::FrozenWritingJob(bool estimateShown)
 {
+    AbstractJob* frozen = nullptr;
     QElapsedTimer waited;
     waited.start();
-    while (waited.elapsed() < 60000) {
+    while (!frozen && waited.elapsed() < 60000) {
         for (AbstractJob* job : m_window->Jobs().jobs()) {
             const QString written = job->writePath().isEmpty() ? job->outputPath : job->writePath();
             if (job->state() == QProcess::Running && QFileInfo(written).size() > 0) {
                 ::kill(pid_t(job->processId()), SIGSTOP);
-                return job;
+                frozen = job;
+                break;
             }
         }
         QTest::qWait(10);
     }
-    return nullptr;
+    // Let it run in short steps until its row shows an estimated size.
+    while (frozen && estimateShown && waited.elapsed() < 60000) {
+        QTest::qWait(50);
+        if (!frozen->sizeItem->text().isEmpty() || frozen->state() != QProcess::Running)
+            break;
+        ::kill(pid_t(frozen->processId()), SIGCONT);
+        QTest::qWait(100);
+        ::kill(pid_t(frozen->processId()), SIGSTOP);
+    }
+    return frozen && frozen->state() == QProcess::Running ? frozen : nullptr;
 }
 
 bool TestRunOutcomes::WaitForRunLook(int timeoutMs)
@@ -163,8 +175,9 @@ void TestRunOutcomes::interruptedRunLeavesNothing()
     for (int row = 0; row < rows; ++row)
         m_window->AddFile(m_long);
     Action("actionRun")->trigger();
-    AbstractJob* job = FrozenWritingJob();
+    AbstractJob* job = FrozenWritingJob(true);
     QVERIFY(job);
+    QVERIFY(!Table()->item(0, 1)->text().isEmpty());
     const QString output = job->outputPath;
     QCOMPARE(output, m_out + QStringLiteral("/long.mp4"));
     if (how == QLatin1String("stop")) {
