@@ -277,6 +277,7 @@ private slots:
         const QString throughLink = GetUnRepeat(linked + "/" + input + ".mp4");
         // A file no row reads is replaced, as the setting says.
         const QString free = m_dir.path() + "/in/free.mp4";
+        QFile::remove(free);
         QVERIFY(QFile::copy(file, free));
         const QString replaced = GetUnRepeat(free);
         core()->Layers.clear();
@@ -284,7 +285,6 @@ private slots:
         QVERIFY2(same != file, qPrintable(same));
         QVERIFY2(!throughLink.startsWith(linked + "/" + input + ".mp4"), qPrintable(throughLink));
         QCOMPARE(replaced, free);
-        QFile::remove(free);
     }
 
     void workFolderWithoutMainWindow()
