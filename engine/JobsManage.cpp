@@ -191,7 +191,9 @@ void JobsManage::onProgressUpdated(AbstractJob* job, int percent, uint64_t nFile
     const QString remaining = RemainingText(job, percent);
     setText(job->standardItem(), QString("%1% (%2)").arg(QString::number(percent), remaining));
     if (percent >= 100) {
-        const double mb = double(QFileInfo(job->outputPath).size()) / 1048576.0;
+        // Still being written under its partial name, or in place once done.
+        const QString file = job->writePath().isEmpty() ? job->outputPath : job->writePath();
+        const double mb = double(QFileInfo(file).size()) / 1048576.0;
         setText(job->sizeItem, QString::number(mb, 'f', 2) + "MB");
         setText(job->standardItem(), QString("%1% (%2)").arg(QString::number(100), remaining));
     }
