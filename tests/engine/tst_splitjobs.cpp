@@ -41,12 +41,12 @@ private:
             QFile::remove(f);
         ClearUnRepeatReservations();
     }
-    // Splits the source as row 0 (road 1: the source itself is cut).
+    // Splits the row's source as row 0 (road 1: the source itself is cut).
     void runSplit(const ST_OPTS& opts, FollowUpRow& row, JobsManage& queue)
     {
         ResetRows(m_dir.path(), {opts});
         queue.SetOutputFolderQuery([this]() { return m_out; });
-        JxEngineJob* container = ContainerJob(row, m_source, 0);
+        JxEngineJob* container = ContainerJob(row, opts.path, 0);
         queue.AddJobSplits(container);
         delete container;
         QVERIFY(RunQueue(queue));
@@ -182,12 +182,7 @@ private slots:
         opts.splitCount = 2;
         FollowUpRow row;
         JobsManage queue;
-        ResetRows(m_dir.path(), {opts});
-        queue.SetOutputFolderQuery([this]() { return m_out; });
-        JxEngineJob* container = ContainerJob(row, voice, 0);
-        queue.AddJobSplits(container);
-        delete container;
-        QVERIFY(RunQueue(queue));
+        runSplit(opts, row, queue);
         QCOMPARE(row.status.text(), QString("Completed"));
         QCOMPARE(FilesIn(m_out), QStringList({"voice_1.mp4", "voice_2.mp4"}));
         for (const QString& part : outputs()) {
