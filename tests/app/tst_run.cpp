@@ -75,6 +75,9 @@ private:
     QTableWidget* Table() { return m_window->findChild<QTableWidget*>(QStringLiteral("tableWidget")); }
     QList<JxEngineJob*> ConverterJobs();
     qint64 RunningPid();
+    // Triggers Quit from a running event loop; the loop's exit code (99 when
+    // Quit did not end it in time).
+    int QuitFromTheLoop();
 
     QTemporaryDir m_dir;
     QTemporaryDir m_home;
@@ -128,6 +131,16 @@ qint64 TestRun::RunningPid()
         if (job->state() == QProcess::Running && job->processId() > 0)
             return job->processId();
     return 0;
+}
+
+int TestRun::QuitFromTheLoop()
+{
+    QTimer::singleShot(0, Action("actionQuit"), &QAction::trigger);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    deadline.start(30000);
+    return QApplication::exec();
 }
 
 void TestRun::jobsOfARow_data()
@@ -339,12 +352,7 @@ void TestRun::quitLeavesNoConverter()
     Action("actionRun")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(RunningPid() > 0, 30000);
     const qint64 pid = RunningPid();
-    QTimer::singleShot(0, Action("actionQuit"), &QAction::trigger);
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    deadline.start(30000);
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(QuitFromTheLoop(), 0);
     QVERIFY(ProcessGone(pid));
 }
 
@@ -409,12 +417,7 @@ void TestRun::stopAndQuitWhilePaused()
     const qint64 pid = again[0]->processId();
     QTRY_COMPARE_WITH_TIMEOUT(ProcessChecks::State(pid), 'T', 5000);
     // Quit while paused: the program ends and takes its held converters along.
-    QTimer::singleShot(0, Action("actionQuit"), &QAction::trigger);
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    deadline.start(30000);
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(QuitFromTheLoop(), 0);
     QCOMPARE(ProcessChecks::State(pid), char(0));
 }
 
