@@ -90,6 +90,12 @@ public:
     // written goes, and a name it had been given is free again.
     void abandon();
 
+    // Holds the tool where it is (SIGSTOP) until resume() (SIGCONT); the
+    // remaining-time estimate leaves the held time out.
+    virtual void suspend();
+    virtual void resume();
+    bool isSuspended() const { return m_suspended; }
+
 public slots:
     virtual void start();
     virtual void stop();
@@ -140,6 +146,9 @@ private:
     QString commitOutput();
     // Removes what the tool wrote and frees the output's name.
     void discardWritten();
+    // Sends a signal to the tool itself: `nice` has replaced itself with it.
+    void signalTool(int signalNumber);
+    qint64 heldMs() const;
     static QString decode(const QByteArray& record);
 
     QTableWidgetItem* m_statusItem = nullptr;
@@ -157,6 +166,9 @@ private:
     QString m_label;
     QElapsedTimer m_estimateClock;
     int m_startPercent = 0;
+    bool m_suspended = false;
+    QElapsedTimer m_holdClock;   // runs while suspended
+    qint64 m_heldMs = 0;         // time held since the estimate clock started
     QElapsedTimer m_totalClock;
     int m_lastReportedPercent = 0;
     PostJobAction* m_postJobAction = nullptr;

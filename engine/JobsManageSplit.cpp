@@ -85,7 +85,7 @@ void JobsManage::AddJobSplit(AbstractJob* job, const QString& durationText, floa
     if (format.VCodec != QLatin1String("copy") && format.ACodec != QLatin1String("copy")) {
         // A source without a picture gives parts without one.
         const QStringList args = JobArgs::MeltClip(input, start, start + length, part.toEnd, fps)
-            + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, QString(),
+            + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, QString(), 0,
                                     facts.hasVideo || !facts.ok);
         auto* melt = new MeltEngineJob(QString(), args, true);
         melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
