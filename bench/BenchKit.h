@@ -1,6 +1,7 @@
 #pragma once
-// What the benchmark programs share: the widget application they run in, and
-// long subtitle documents.
+// What the benchmark programs share: the widget application they run in, a
+// home folder of their own, paired runs and their ratios, and long subtitle
+// documents.
 #include <benchmark/benchmark.h>
 
 #include "SubtitleParser.h"
@@ -85,6 +86,7 @@ inline void PrintSpread(const char* what, const std::vector<double>& ratios)
 // terminal. `setup` runs once the application exists.
 inline int RunQuiet(int& argc, char** argv, const std::function<void()>& setup = {})
 {
+    PrivateHome home;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietLog);

@@ -354,6 +354,7 @@ bool MakeClip(const QString& dir)
 
 int main(int argc, char** argv)
 {
+    BenchKit::PrivateHome home;
     if (Xlib().ok && !qgetenv("DISPLAY").isEmpty())
         Xlib().InitThreads();
     QApplication app(argc, argv);
