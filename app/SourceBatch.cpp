@@ -93,7 +93,11 @@ void SourceBatch::Work()
             continue;
         const bool first = m_done.isEmpty();
         m_done.append(std::move(record));
-        if (first)
+        if (first) {
+            // Queued to the owner's thread; sent without the lock held.
+            lock.unlock();
             emit ready();
+            lock.lock();
+        }
     }
 }

@@ -405,11 +405,12 @@ void TestSourceList::batchKeepsWindowLiveAndCancels()
         names << QStringLiteral("f%1.mp4").arg(i);
         QVERIFY(QFile::copy(m_video, folder.filePath(names.last())));
     }
-    QSemaphore go;
-    QAtomicInt probing;
-    SourceBatch::SetProbeHook([&](const QString&) {
-        ++probing;
-        go.tryAcquire(1, 20000);
+    // Shared with the hook, which the worker may still be in if this fails.
+    auto go = std::make_shared<QSemaphore>();
+    auto probing = std::make_shared<QAtomicInt>();
+    SourceBatch::SetProbeHook([go, probing](const QString&) {
+        ++*probing;
+        go->tryAcquire(1, 20000);
     });
     QVERIFY(Window());
     AppTestKit::Answer({folder.path()});
@@ -423,10 +424,10 @@ void TestSourceList::batchKeepsWindowLiveAndCancels()
     QTRY_VERIFY(progress->isVisible());
     QCOMPARE(progress->maximum(), 6);
 
-    go.release(2);
+    go->release(2);
     QTRY_COMPARE(Names(table), names.mid(0, 2));
     QTRY_COMPARE(progress->value(), 2);
-    QTRY_COMPARE(int(probing), 3);
+    QTRY_COMPARE(int(*probing), 3);
     // Cancelled while the third is probed: the rows in stay, the last one
     // current, and nothing more comes.
     QPushButton* cancel = progress->findChild<QPushButton*>();
@@ -436,7 +437,7 @@ void TestSourceList::batchKeepsWindowLiveAndCancels()
     QCOMPARE(table->currentRow(), 1);
     QCOMPARE(Core::instance()->CurrentRow, 1);
     QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
-    go.release(100);
+    go->release(100);
     // A later file comes right after them: the one being probed was dropped.
     const QString later = folder.filePath(QStringLiteral("later.mp4"));
     QVERIFY(QFile::copy(m_video, later));
