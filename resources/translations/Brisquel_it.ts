@@ -773,7 +773,7 @@ Riavviare ora?</translation>
     </message>
     <message>
         <source>Adding files to the list...</source>
-        <translation>Aggiunta dei file all'elenco...</translation>
+        <translation>Aggiunta dei file all&apos;elenco...</translation>
     </message>
     <message>
         <source>Cancel</source>
