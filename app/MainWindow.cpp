@@ -14,6 +14,7 @@
 
 #include "Core.h"
 #include "LumacrestResources.h"
+#include "SourceBatch.h"
 #include "UniqueOutputName.h"
 
 MainWindow::MainWindow(QWidget* parent)
@@ -36,6 +37,9 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    // No file is probed for a list that goes.
+    delete m_sources;
+    m_sources = nullptr;
     // A conversion still running is stopped as the Stop action does, before
     // its table cells go: nothing is left writing a partial file unattended.
     StopJobs();

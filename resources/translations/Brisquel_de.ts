@@ -771,6 +771,14 @@ Jetzt neu starten?</translation>
         <source>The subtitle file %1 could not be written.</source>
         <translation>Die Untertiteldatei %1 konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Dateien werden zur Liste hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -771,6 +771,14 @@ Do you want to restart now?</translation>
         <source>The subtitle file %1 could not be written.</source>
         <translation>The subtitle file %1 could not be written.</translation>
     </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Adding files to the list...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -771,6 +771,14 @@ Do you want to restart now?</source>
         <source>The subtitle file %1 could not be written.</source>
         <translation>No se pudo escribir el archivo de subtítulos %1.</translation>
     </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Añadiendo archivos a la lista...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

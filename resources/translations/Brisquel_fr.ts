@@ -771,6 +771,14 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>The subtitle file %1 could not be written.</source>
         <translation>Impossible d&apos;écrire le fichier de sous-titres %1.</translation>
     </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Ajout des fichiers à la liste...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

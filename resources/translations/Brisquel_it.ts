@@ -771,6 +771,14 @@ Riavviare ora?</translation>
         <source>The subtitle file %1 could not be written.</source>
         <translation>Impossibile scrivere il file di sottotitoli %1.</translation>
     </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Aggiunta dei file all&apos;elenco...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

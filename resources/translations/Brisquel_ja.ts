@@ -771,6 +771,14 @@ Do you want to restart now?</source>
         <source>The subtitle file %1 could not be written.</source>
         <translation>字幕ファイル %1 を書き込めませんでした。</translation>
     </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>ファイルをリストに追加しています...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -771,6 +771,14 @@ Deseja reiniciar agora?</translation>
         <source>The subtitle file %1 could not be written.</source>
         <translation>Não foi possível gravar o arquivo de legendas %1.</translation>
     </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Adicionando arquivos à lista...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

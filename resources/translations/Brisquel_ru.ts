@@ -771,6 +771,14 @@ Do you want to restart now?</source>
         <source>The subtitle file %1 could not be written.</source>
         <translation>Не удалось записать файл субтитров %1.</translation>
     </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Добавление файлов в список...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -771,6 +771,14 @@ Do you want to restart now?</source>
         <source>The subtitle file %1 could not be written.</source>
         <translation>无法写入字幕文件 %1。</translation>
     </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>正在将文件添加到列表...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
