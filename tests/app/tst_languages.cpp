@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -79,6 +82,8 @@ private slots:
     void initTestCase();
     void windowsShowTheLanguage_data();
     void windowsShowTheLanguage();
+    void qtOwnButtonsShowTheLanguage_data();
+    void qtOwnButtonsShowTheLanguage();
 
 private:
     QTemporaryDir m_home;
@@ -169,6 +174,41 @@ void TestLanguages::windowsShowTheLanguage()
         }
     }
     QCOMPARE(Shown(Window(window)), expected);
+}
+
+void TestLanguages::qtOwnButtonsShowTheLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("expected"); // Yes, No, Open, Cancel
+
+    // In this order: the last row checks that a switch back to English takes
+    // Qt's texts back too.
+    QTest::newRow("fr") << 2 << QStringList{"&Oui", "&Non", "Ouvrir", "Annuler"};
+    QTest::newRow("ru") << 7 << QStringList{"&Да", "&Нет", "Открыть", "Отмена"};
+    QTest::newRow("ja") << 5 << QStringList{"はい(&Y)", "いいえ(&N)", "開く", "キャンセル"};
+    QTest::newRow("zh_CN") << 0 << QStringList{"是(&Y)", "否(&N)", "打开", "取消"};
+    QTest::newRow("en_US") << 1 << QStringList{"&Yes", "&No", "Open", "Cancel"};
+}
+
+void TestLanguages::qtOwnButtonsShowTheLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QStringList, expected);
+
+    const QString code = Core::LanguageCode(language);
+    const QString file = QLibraryInfo::location(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_") + code
+                         + QStringLiteral(".qm");
+    if (language != 1 && !QFile::exists(file))
+        QFAIL(qPrintable(file + QStringLiteral(" is missing: Qt's own translations are not installed "
+                                               "(package qttranslations5-l10n, scripts/setup.sh)")));
+
+    Core::instance()->ChangeLanguage(language);
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    QCOMPARE((QStringList{box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text(),
+                          buttons.button(QDialogButtonBox::Open)->text(),
+                          buttons.button(QDialogButtonBox::Cancel)->text()}),
+             expected);
 }
 
 QTEST_MAIN(TestLanguages)
