@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QSplitter>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QToolButton>
 #include <QTranslator>
 #include <QVBoxLayout>
@@ -104,8 +105,15 @@ void MainWindow::InitUI()
     m_addMenu->addAction(ui->actionAddFolder);
     ui->actionAdd->setMenu(m_addMenu);
     // Pressing Add shows the menu at once; the action itself does nothing.
-    if (auto* button = qobject_cast<QToolButton*>(ui->toolBar->widgetForAction(ui->actionAdd)))
+    if (auto* button = qobject_cast<QToolButton*>(ui->toolBar->widgetForAction(ui->actionAdd))) {
         button->setPopupMode(QToolButton::InstantPopup);
+        // The menu arrow sits in the bottom right corner beside the centred
+        // text; a long translation ("Добавить") would run into it. Leave the
+        // arrow's width and a small gap free on both sides of the text.
+        const int arrow = button->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, button);
+        const int text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+        button->setMinimumWidth(text + 2 * (arrow + arrow / 4));
+    }
 
     QTableWidget* table = ui->tableWidget;
     table->setColumnCount(3);
