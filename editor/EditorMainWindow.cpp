@@ -131,14 +131,16 @@ void EditorMainWindow::InitUI()
     m_subtitleDock.setAllowedAreas(Qt::RightDockWidgetArea);
     addDockWidget(Qt::RightDockWidgetArea, &m_subtitleDock);
     m_subtitleModel = m_subtitleDock.Model();
-    connect(m_subtitleDock.Panel()->m_btnOpen, &QToolButton::clicked, this, &EditorMainWindow::on_actionAdd_Subtitle_triggered);
+    connect(m_subtitleDock.Panel()->m_btnOpen, &QToolButton::clicked, this,
+            &EditorMainWindow::on_actionAdd_Subtitle_triggered);
 
     Core* core = Core::instance();
     connect(m_view, &QWatermarkView::sigCanvasRect, this, &EditorMainWindow::OnPlayerRect);
     connect(m_scene, &QWatermarkScene::itemMenuHM, this, &EditorMainWindow::OnMenu);
     connect(m_scene, &QWatermarkScene::itemAddedHM, core, &Core::onAddLayer);
     connect(m_scene, &QWatermarkScene::itemDeleteHM, core, &Core::onRemoveLayer);
-    connect(m_scene, &QWatermarkScene::itemPressHM, &m_layerDock, qOverload<QWatermarkBase*>(&LayeredManageDock::onCellClicked));
+    connect(m_scene, &QWatermarkScene::itemPressHM, &m_layerDock,
+            qOverload<QWatermarkBase*>(&LayeredManageDock::onCellClicked));
     connect(m_scene, &QWatermarkScene::itemChangedHM, &m_layerDock, &LayeredManageDock::onLayerChanged);
     connect(core, &Core::sigAddLayer, &m_layerDock, &LayeredManageDock::onAddLayer);
     connect(core, &Core::sigRemoveLayer, &m_layerDock, &LayeredManageDock::onRemoveLayer);
