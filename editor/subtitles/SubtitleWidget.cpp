@@ -96,8 +96,8 @@ SubtitleWidget::SubtitleWidget(QWidget* parent)
     m_table->setItemDelegateForColumn(1, m_endDelegate);
     m_table->setItemDelegateForColumn(2, m_textDelegate);
 
-    connect(m_startTime, SIGNAL(timeChanged(QTime)), m_duration, SLOT(onStartTime(QTime)));
-    connect(m_endTime, SIGNAL(timeChanged(QTime)), m_duration, SLOT(onEndTime(QTime)));
+    connect(m_startTime, &QTimeEdit::timeChanged, m_duration, &TimeLabel::onStartTime);
+    connect(m_endTime, &QTimeEdit::timeChanged, m_duration, &TimeLabel::onEndTime);
     Retranslate();
 }
 
