@@ -170,24 +170,10 @@ void QWatermarkBase::CreateHandles()
         handle->setCursor(def.cursor);
         handle->setSelectsParent(false);
         handle->setZValue(9999);
-        switch (def.dir) {
-        case 1:
-            connect(handle, SIGNAL(clicked()), this, SIGNAL(sigMenu()));
-            break;
-        case 2:
-            connect(handle, SIGNAL(clicked()), this, SIGNAL(sigClose()));
-            break;
-        case 4:
-            connect(handle, SIGNAL(rotated(qreal,qreal)), this, SLOT(slotRotated(qreal,qreal)));
-            break;
-        case 3:
-            connect(handle, SIGNAL(pressed()), this, SLOT(slotPressed()));
-            connect(handle, SIGNAL(resized(qreal,qreal)), this, SLOT(slotResized(qreal,qreal)));
-            connect(handle, SIGNAL(resize()), this, SLOT(slotResize()));
-            break;
-        default:
-            break;
-        }
+        if (def.dir == ButtonItem::Menu)
+            connect(handle, &ButtonItem::clicked, this, &QWatermarkBase::sigMenu);
+        else if (def.dir == ButtonItem::Close)
+            connect(handle, &ButtonItem::clicked, this, &QWatermarkBase::sigClose);
         m_handles.append(handle);
     }
 }
