@@ -30,8 +30,8 @@ MainWindow::MainWindow(QWidget* parent)
     setCentralWidget(ui->frame);
     setAcceptDrops(true);
     InitUI();
-    connect(ui->widgetPlayer, SIGNAL(sigAddFile()), this, SLOT(on_actionAddFile_triggered()));
-    connect(&m_jobs, SIGNAL(sigAllCompleted()), this, SLOT(OnAllCompleted()));
+    connect(ui->widgetPlayer, &QPlayerWidget::sigAddFile, this, &MainWindow::on_actionAddFile_triggered);
+    connect(&m_jobs, &JobsManage::sigAllCompleted, this, &MainWindow::OnAllCompleted);
     connect(ui->tableWidget, &QTableWidget::itemChanged, this, &MainWindow::OnStatusChanged);
 }
 

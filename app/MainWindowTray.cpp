@@ -31,8 +31,7 @@ void MainWindow::CreateTrayIcon()
     m_trayIcon->setContextMenu(m_trayMenu);
     m_trayIcon->setVisible(true);
     m_trayIcon->showMessage(name, name, QSystemTrayIcon::Information, 10000);
-    connect(m_trayIcon, SIGNAL(activated(QSystemTrayIcon::ActivationReason)), this,
-            SLOT(iconActivated(QSystemTrayIcon::ActivationReason)));
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
 }
 
 void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
