@@ -49,20 +49,8 @@ MainWindow::~MainWindow()
         SetOverwriteQuery({});
     }
     m_jobs.SetOutputFolderQuery({});
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator);
-        delete m_translator;
-    }
+    // The widgets, menus, layouts and the subtitle model belong to this window.
     delete ui;
-    delete m_frameLayout;
-    delete m_addMenu;
-    delete m_subtitleModel;
-    delete m_trayIcon;
-    delete m_trayMenu;
-    delete m_rightSplitter;
-    delete m_mainSplitter;
-    delete m_titleEndingMenu;
-    delete m_mergeMenu;
 }
 
 void MainWindow::InitUI()
@@ -182,7 +170,7 @@ void MainWindow::InitUI()
     ui->timeEditSplit->hide();
     ui->timeEditEnd->hide();
 
-    m_subtitleModel = new QStandardItemModel;
+    m_subtitleModel = new QStandardItemModel(this);
     ui->tabSubtitle->setLayout(ui->vLayoutSubtitle);
     QTableView* subtitles = ui->tableViewSubtitle;
     subtitles->horizontalHeader()->setSectionsClickable(false);
@@ -224,15 +212,12 @@ void MainWindow::InitUI()
 
 void MainWindow::ChangeLanguage(int index)
 {
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator);
-        delete m_translator;
-    }
-    m_translator = new QTranslator;
+    // A translator leaves the application as it is deleted.
+    m_translator = std::make_unique<QTranslator>();
     // Exactly the embedded file of the index, as Core maps it.
     const QString name = Core::TranslationResource(index);
     if (!name.isEmpty() && m_translator->load(name, QString(), QLatin1String(""), QLatin1String("")))
-        QCoreApplication::installTranslator(m_translator);
+        QCoreApplication::installTranslator(m_translator.get());
     ui->retranslateUi(this);
 }
 
