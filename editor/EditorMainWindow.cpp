@@ -61,21 +61,15 @@ EditorMainWindow::~EditorMainWindow()
         core->SetEditorWindow(nullptr);
         core->SetCanvasSizeQuery(nullptr);
     }
-    // Layers leave Core's list and the dock as the scene destroys them.
+    // Layers leave Core's list and the dock as the scene destroys them: the
+    // view and the scene go now, while the docks are still there. The other
+    // widgets belong to this window.
     disconnect(m_scene, nullptr, this, nullptr);
     delete m_view;
     m_view = nullptr;
     delete m_scene;
     m_scene = nullptr;
-    delete m_playerHost;
-    delete m_playerArea;
     delete ui;
-    delete m_canvasBox;
-    delete m_canvasHost;
-    if (m_translator) {
-        QApplication::removeTranslator(m_translator);
-        delete m_translator;
-    }
     m_playerTimer.stop();
     m_sliderTimer.stop();
 }
@@ -221,15 +215,12 @@ void EditorMainWindow::closeEvent(QCloseEvent* event)
 
 void EditorMainWindow::ChangeLanguage(int index)
 {
-    if (m_translator) {
-        QApplication::removeTranslator(m_translator);
-        delete m_translator;
-    }
-    m_translator = new QTranslator;
+    // A translator leaves the application as it is deleted.
+    m_translator = std::make_unique<QTranslator>();
     const QString file = index == 1 ? QStringLiteral(":/Translations/Brisquel_zh_CN.qm")
                                     : QStringLiteral(":/Translations/Brisquel_en_US.qm");
     if (m_translator->load(file))
-        QApplication::installTranslator(m_translator);
+        QApplication::installTranslator(m_translator.get());
     ui->retranslateUi(this);
     m_playerDock.Retranslate();
     m_subtitleDock.Retranslate();
