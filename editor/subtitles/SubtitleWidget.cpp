@@ -53,7 +53,7 @@ SubtitleWidget::SubtitleWidget(QWidget* parent)
     m_text->setAcceptRichText(false);
     m_table = new QTableView(this);
     m_splitter = new QSplitter(Qt::Vertical, this);
-    m_model = new QStandardItemModel(0, 3);
+    m_model = new QStandardItemModel(0, 3, this);
 
     auto* main = new QVBoxLayout(this);
     main->setSpacing(0);
@@ -101,11 +101,8 @@ SubtitleWidget::SubtitleWidget(QWidget* parent)
     Retranslate();
 }
 
-SubtitleWidget::~SubtitleWidget()
-{
-    delete m_table;
-    delete m_model;
-}
+// The table (in the splitter, made first) goes before the model.
+SubtitleWidget::~SubtitleWidget() = default;
 
 QSize SubtitleWidget::sizeHint() const
 {
