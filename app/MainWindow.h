@@ -194,6 +194,9 @@ private:
     QVBoxLayout* m_frameLayout = nullptr;
     QHBoxLayout* m_bottomBar = nullptr;
     bool m_bRun = true;
+    // Paused by the Pause look of Run; the next Run lets the queue go on (a
+    // batch stopped or ended meanwhile included).
+    bool m_bPaused = false;
     QMenu* m_addMenu = nullptr;
     QMenu* m_sourceMenu = nullptr;
     QMenu* m_titleEndingMenu = nullptr;

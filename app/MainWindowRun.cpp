@@ -19,7 +19,9 @@ void MainWindow::on_actionRun_triggered()
     if (!isVisible())
         show();
     if (!m_bRun) {
-        // Pressed while a batch runs: only the look goes back; the queue goes on.
+        // Pause: nothing new starts and the running tools are held until Run.
+        m_jobs.pause();
+        m_bPaused = true;
         SetRunLook();
         return;
     }
@@ -39,14 +41,23 @@ void MainWindow::on_actionRun_triggered()
         if (QueueRow(row, ext, format))
             queued = true;
     }
+    // Run goes on with a paused batch, besides any rows queued now.
+    const bool resuming = m_bPaused;
+    m_bPaused = false;
     // Nothing waits (an empty list, every row done or refused): the look stays.
-    if (!queued || !m_jobs.hasIncomplete())
+    if ((!queued && !resuming) || !m_jobs.hasIncomplete()) {
+        if (resuming)
+            m_jobs.resume();
         return;
+    }
     ui->actionRun->setIcon(QIcon(QStringLiteral(":/res/pause.svg")));
     ui->actionRun->setText(tr("Pause"));
     // Before the start: a job that ends at once reports to a started batch.
     m_bRun = false;
-    m_jobs.startNextJob();
+    if (resuming)
+        m_jobs.resume();
+    else
+        m_jobs.startNextJob();
 }
 
 bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& format)

@@ -79,6 +79,12 @@ public:
     // silenced, so a job being thrown away reports nothing.
     void abandon();
 
+    // Holds the tool where it is (SIGSTOP) until resume() (SIGCONT); the
+    // remaining-time estimate leaves the held time out.
+    virtual void suspend();
+    virtual void resume();
+    bool isSuspended() const { return m_suspended; }
+
 public slots:
     virtual void start();
     virtual void stop();
@@ -117,6 +123,9 @@ private slots:
 private:
     void flushOutput();
     QString elapsedText() const;
+    // Sends a signal to the tool itself: `nice` has replaced itself with it.
+    void signalTool(int signalNumber);
+    qint64 heldMs() const;
     static QString decode(const QByteArray& record);
 
     QTableWidgetItem* m_statusItem = nullptr;
@@ -129,6 +138,9 @@ private:
     QString m_label;
     QElapsedTimer m_estimateClock;
     int m_startPercent = 0;
+    bool m_suspended = false;
+    QElapsedTimer m_holdClock;   // runs while suspended
+    qint64 m_heldMs = 0;         // time held since the estimate clock started
     QElapsedTimer m_totalClock;
     int m_lastReportedPercent = 0;
     std::unique_ptr<PostJobAction> m_postJobAction;

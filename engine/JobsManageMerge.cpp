@@ -87,25 +87,24 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
 
     AbstractJob* mergeJob = nullptr;
     if (!vcopy && !acopy) {
-        // melt re-encodes and cuts each input to its in and out points. Its
-        // frame count follows the first input, so out points are one frame of
-        // that rate before each end.
-        QStringList args;
-        float profileFps = 0;
+        // melt re-encodes and cuts each input to its in and out points, in
+        // a profile of the output's size and the job's frame rate; without
+        // one it takes the first input's. Out points are one frame of the
+        // profile's rate before each end.
+        QVector<long long> durations;
+        float firstFps = 0;
         float lastFps = fps;
         for (int i = 0; i < inputs.size(); ++i) {
-            const MergeInput& in = inputs.at(i);
             int iw = 0;
             int ih = 0;
             long long id = 0;
             float ifps = 0;
-            GetMediaInfo(QFile::encodeName(in.path).constData(), &iw, &ih, &id, &ifps);
+            GetMediaInfo(QFile::encodeName(inputs.at(i).path).constData(), &iw, &ih, &id, &ifps);
+            durations.append(id);
             if (ifps > 0)
                 lastFps = ifps;
             if (i == 0)
-                profileFps = ifps;
-            const bool toEnd = in.end <= 0 || (id > 0 && in.end >= id);
-            args << JobArgs::MeltClip(in.path, in.start, in.end, toEnd, profileFps);
+                firstFps = ifps;
             if (i == mainIndex && iw > 0 && ih > 0) {
                 width = iw;
                 height = ih;
@@ -116,7 +115,15 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             size = format.VSize;
         else if (width > 0 && height > 0)
             size = QString::number(width) + "x" + QString::number(height);
-        args << JobArgs::MeltConsumer(merged, container, format.VCodec, format.ACodec, size);
+        const bool profiled = !audioOnly && !JobArgs::MeltProfile(size, lastFps).isEmpty();
+        QStringList args;
+        for (int i = 0; i < inputs.size(); ++i) {
+            const MergeInput& in = inputs.at(i);
+            const long long id = durations.at(i);
+            const bool toEnd = in.end <= 0 || (id > 0 && in.end >= id);
+            args << JobArgs::MeltClip(in.path, in.start, in.end, toEnd, profiled ? lastFps : firstFps);
+        }
+        args << JobArgs::MeltConsumer(merged, container, format.VCodec, format.ACodec, size, lastFps);
         auto* melt = new MeltEngineJob(QString(), args, true);
         melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
         melt->setFPS(JobArgs::MeltFpsNumerator(lastFps), 1000);

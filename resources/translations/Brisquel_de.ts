@@ -286,6 +286,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Nichts zum Zusammenfügen: weder Bild noch Ton</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Pause: %1 %</translation>
+    </message>
 </context>
 <context>
     <name>LayerDialog</name>

@@ -286,6 +286,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Nothing to merge: no picture or sound</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Paused: %1%</translation>
+    </message>
 </context>
 <context>
     <name>LayerDialog</name>

@@ -286,6 +286,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Nada que unir: no hay imagen ni sonido</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Pausa: %1 %</translation>
+    </message>
 </context>
 <context>
     <name>LayerDialog</name>

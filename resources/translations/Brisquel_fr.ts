@@ -286,6 +286,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Rien à fusionner : ni image ni son</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Pause : %1 %</translation>
+    </message>
 </context>
 <context>
     <name>LayerDialog</name>

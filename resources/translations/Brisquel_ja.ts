@@ -286,6 +286,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>結合する内容がありません: 映像も音声もありません</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>一時停止 %1%</translation>
+    </message>
 </context>
 <context>
     <name>LayerDialog</name>

@@ -286,6 +286,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Nada para mesclar: sem imagem nem som</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Pausado: %1%</translation>
+    </message>
 </context>
 <context>
     <name>LayerDialog</name>

@@ -286,6 +286,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Нечего объединять: нет ни изображения, ни звука</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Пауза: %1%</translation>
+    </message>
 </context>
 <context>
     <name>LayerDialog</name>

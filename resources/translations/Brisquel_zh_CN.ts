@@ -286,6 +286,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>没有可合并的内容：既无画面也无声音</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>已暂停 %1%</translation>
+    </message>
 </context>
 <context>
     <name>LayerDialog</name>

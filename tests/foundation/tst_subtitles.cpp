@@ -1,4 +1,4 @@
-#include "LumacrestPaths.h"
+#include "Corpus.h"
 #include <QtTest>
 
 #include "AssLibrary.h"
@@ -8,13 +8,6 @@
 #include <climits>
 
 namespace {
-
-QString CorpusDir()
-{
-    const QString root = qEnvironmentVariable("LUMACREST_CORPUS",
-                                              QStringLiteral(LUMACREST_SOURCE_DIR "/../shared/corpus"));
-    return root + QStringLiteral("/subtitles");
-}
 
 bool WriteBytes(const QString& path, const QByteArray& bytes)
 {
@@ -664,11 +657,12 @@ private slots:
     }
     void corpusSrt()
     {
+        REQUIRE_CORPUS();
         QFETCH(QString, file);
         QFETCH(int, events);
         QFETCH(int, index);
         QFETCH(QString, text);
-        const QString path = CorpusDir() + "/srt/" + file;
+        const QString path = TestCorpus::SubtitleDir() + "/srt/" + file;
         QVERIFY2(QFileInfo::exists(path), qPrintable(path));
         SubtitleParser doc;
         QVERIFY(ReadSrt(doc, path));
@@ -704,10 +698,11 @@ private slots:
 
     void corpusSrtEncodingsAgree()
     {
+        REQUIRE_CORPUS();
         SubtitleParser utf8;
         SubtitleParser latin;
-        QVERIFY(ReadSrt(utf8, CorpusDir() + "/srt/utf-8.srt"));
-        QVERIFY(ReadSrt(latin, CorpusDir() + "/srt/windows-1252.srt"));
+        QVERIFY(ReadSrt(utf8, TestCorpus::SubtitleDir() + "/srt/utf-8.srt"));
+        QVERIFY(ReadSrt(latin, TestCorpus::SubtitleDir() + "/srt/windows-1252.srt"));
         QCOMPARE(utf8.Events.size(), latin.Events.size());
         for (int i = 0; i < utf8.Events.size(); ++i) {
             QCOMPARE(latin.Events[i].Text, utf8.Events[i].Text);
@@ -729,10 +724,11 @@ private slots:
     }
     void corpusAss()
     {
+        REQUIRE_CORPUS();
         QFETCH(QString, file);
         QFETCH(int, events);
         QFETCH(QString, firstText);
-        const QString path = CorpusDir() + "/ass/" + file;
+        const QString path = TestCorpus::SubtitleDir() + "/ass/" + file;
         SubtitleParser doc;
         QVERIFY(ReadAss(doc, path));
         QCOMPARE(doc.Events.size(), events);
