@@ -11,6 +11,7 @@
 #include <QModelIndex>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 struct FormatSettings;
 struct ST_MERGE;
@@ -217,8 +218,9 @@ private:
     QSplitter* m_mainSplitter = nullptr;
     QSplitter* m_rightSplitter = nullptr;
     QSystemTrayIcon* m_trayIcon = nullptr;
-    QMenu* m_trayMenu = nullptr;
-    QTranslator* m_translator = nullptr;
+    // The tray menu has no parent window (see CreateTrayMenu).
+    std::unique_ptr<QMenu> m_trayMenu;
+    std::unique_ptr<QTranslator> m_translator;
     ConfigSystem m_config;
     ConfigManage m_configManage;
     JobsManage m_jobs;

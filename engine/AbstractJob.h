@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 
 class PostJobAction;
 class QTableWidgetItem;
@@ -63,8 +64,9 @@ public:
     QString label() const { return m_label; }
     void setLabel(const QString& label);
 
+    // Takes the action over; the one held before goes.
     void setPostJobAction(PostJobAction* action);
-    PostJobAction* postJobAction() const { return m_postJobAction; }
+    PostJobAction* postJobAction() const { return m_postJobAction.get(); }
 
     // Remaining milliseconds at `percent`, or -1 when there is no estimate.
     int estimateRemaining(int percent) const;
@@ -141,7 +143,7 @@ private:
     qint64 m_heldMs = 0;         // time held since the estimate clock started
     QElapsedTimer m_totalClock;
     int m_lastReportedPercent = 0;
-    PostJobAction* m_postJobAction = nullptr;
+    std::unique_ptr<PostJobAction> m_postJobAction;
     ProgressLineSplitter m_splitter;
     // The output file as it was before the launch (overwriting may be on),
     // so a tool that exits 0 without writing is not taken for a success.

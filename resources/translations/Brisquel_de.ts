@@ -779,6 +779,30 @@ Jetzt neu starten?</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Vor- oder Abspann hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Ausgewählten Clip löschen</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Ausgewählten Clip nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Ausgewählten Clip nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Teile zu den ausgewählten Quelldateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Ausgewählte Teile löschen</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -779,6 +779,30 @@ Do you want to restart now?</translation>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Add a title or ending clip</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Delete the selected clip</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Move the selected clip up</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Move the selected clip down</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Add the parts to the selected sources</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Delete the selected parts</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -779,6 +779,30 @@ Do you want to restart now?</source>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Añadir una cabecera o un cierre</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Eliminar el clip seleccionado</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Subir el clip seleccionado</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Bajar el clip seleccionado</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Añadir las partes a los archivos de origen seleccionados</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Eliminar las partes seleccionadas</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -779,6 +779,30 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Ajouter un générique de début ou de fin</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Supprimer le clip sélectionné</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Monter le clip sélectionné</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Descendre le clip sélectionné</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Ajouter les parties aux fichiers source sélectionnés</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Supprimer les parties sélectionnées</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

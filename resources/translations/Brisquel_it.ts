@@ -779,6 +779,30 @@ Riavviare ora?</translation>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Aggiungi una sigla iniziale o i titoli di coda</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Elimina la clip selezionata</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Sposta in alto la clip selezionata</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Sposta in basso la clip selezionata</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Aggiungi le parti ai file di origine selezionati</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Elimina le parti selezionate</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

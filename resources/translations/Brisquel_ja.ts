@@ -779,6 +779,30 @@ Do you want to restart now?</source>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>オープニングまたはエンディングを追加</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>選択したクリップを削除</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>選択したクリップを上へ移動</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>選択したクリップを下へ移動</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>選択したソースファイルにパートを追加</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>選択したパートを削除</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

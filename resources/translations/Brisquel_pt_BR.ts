@@ -779,6 +779,30 @@ Deseja reiniciar agora?</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Adicionar uma abertura ou um encerramento</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Excluir o clipe selecionado</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Mover o clipe selecionado para cima</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Mover o clipe selecionado para baixo</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Adicionar as partes aos arquivos de origem selecionados</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Excluir as partes selecionadas</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -779,6 +779,30 @@ Do you want to restart now?</source>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Добавить заставку или концовку</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Удалить выбранный клип</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Переместить выбранный клип вверх</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Переместить выбранный клип вниз</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Добавить части к выбранным исходным файлам</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Удалить выбранные части</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

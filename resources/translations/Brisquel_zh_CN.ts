@@ -779,6 +779,30 @@ Do you want to restart now?</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>添加片头或片尾</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>删除所选片段</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>上移所选片段</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>下移所选片段</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>将分段添加到所选源文件</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>删除所选分段</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
