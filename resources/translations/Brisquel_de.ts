@@ -803,6 +803,22 @@ Jetzt neu starten?</translation>
         <source>Delete the selected parts</source>
         <translation>Ausgewählte Teile löschen</translation>
     </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Tonspurdatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Ausgewählte Tonspurdatei löschen</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Ausgewählte Tonspurdatei nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Ausgewählte Tonspurdatei nach unten verschieben</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -803,6 +803,22 @@ Do you want to restart now?</translation>
         <source>Delete the selected parts</source>
         <translation>Delete the selected parts</translation>
     </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Add a soundtrack file</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Delete the selected soundtrack file</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Move the selected soundtrack file up</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Move the selected soundtrack file down</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -803,6 +803,22 @@ Do you want to restart now?</source>
         <source>Delete the selected parts</source>
         <translation>Eliminar las partes seleccionadas</translation>
     </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Añadir un archivo de banda sonora</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Eliminar el archivo de banda sonora seleccionado</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Subir el archivo de banda sonora seleccionado</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Bajar el archivo de banda sonora seleccionado</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

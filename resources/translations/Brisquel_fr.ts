@@ -803,6 +803,22 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>Delete the selected parts</source>
         <translation>Supprimer les parties sélectionnées</translation>
     </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Ajouter un fichier de bande sonore</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Supprimer le fichier de bande sonore sélectionné</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Monter le fichier de bande sonore sélectionné</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Descendre le fichier de bande sonore sélectionné</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -803,6 +803,22 @@ Riavviare ora?</translation>
         <source>Delete the selected parts</source>
         <translation>Elimina le parti selezionate</translation>
     </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Aggiungi un file di colonna sonora</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Elimina il file di colonna sonora selezionato</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Sposta in alto il file di colonna sonora selezionato</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Sposta in basso il file di colonna sonora selezionato</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

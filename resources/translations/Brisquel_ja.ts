@@ -803,6 +803,22 @@ Do you want to restart now?</source>
         <source>Delete the selected parts</source>
         <translation>選択したパートを削除</translation>
     </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>BGM ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>選択した BGM ファイルを削除</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>選択した BGM ファイルを上へ移動</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>選択した BGM ファイルを下へ移動</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

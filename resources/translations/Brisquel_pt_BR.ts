@@ -803,6 +803,22 @@ Deseja reiniciar agora?</translation>
         <source>Delete the selected parts</source>
         <translation>Excluir as partes selecionadas</translation>
     </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Adicionar um arquivo de trilha sonora</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Excluir o arquivo de trilha sonora selecionado</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Mover o arquivo de trilha sonora selecionado para cima</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Mover o arquivo de trilha sonora selecionado para baixo</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -803,6 +803,22 @@ Do you want to restart now?</source>
         <source>Delete the selected parts</source>
         <translation>Удалить выбранные части</translation>
     </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Добавить файл звуковой дорожки</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Удалить выбранный файл звуковой дорожки</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Переместить выбранный файл звуковой дорожки вверх</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Переместить выбранный файл звуковой дорожки вниз</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -803,6 +803,22 @@ Do you want to restart now?</source>
         <source>Delete the selected parts</source>
         <translation>删除所选分段</translation>
     </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>添加配乐文件</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>删除所选配乐文件</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>上移所选配乐文件</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>下移所选配乐文件</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

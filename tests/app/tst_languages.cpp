@@ -239,6 +239,9 @@ void TestLanguages::tabButtonsHaveToolTips()
         {"BtnMergeAdd", "Add a title or ending clip"},       {"BtnMergeDelete", "Delete the selected clip"},
         {"BtnMergeUp", "Move the selected clip up"},         {"BtnMergeDown", "Move the selected clip down"},
         {"BtnSplitAdd", "Add the parts to the selected sources"}, {"BtnSplitDel", "Delete the selected parts"},
+        {"BtnMusicAdd", "Add a soundtrack file"}, {"BtnMusicDelete", "Delete the selected soundtrack file"},
+        {"BtnMusicUp", "Move the selected soundtrack file up"},
+        {"BtnMusicDown", "Move the selected soundtrack file down"},
     };
     for (const auto& b : buttons) {
         auto* button = main.findChild<QToolButton*>(QLatin1String(b.button));
