@@ -11,10 +11,9 @@
 #include "FileFolders.h"
 #include "JobArgs.h"
 #include "JxEngineJob.h"
-#include "MediaFunctions.h"
-#include "MediaStreams.h"
 #include "OutputCheck.h"
 #include "RunArguments.h"
+#include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
 void MainWindow::on_actionRun_triggered()
@@ -88,18 +87,18 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
         return false;
 
     const QString source = nameItem->data(Qt::ToolTipRole).toString();
-    int width = 0;
-    int height = 0;
-    long long duration = 0;
-    float fps = 0.0f;
-    long long bitRate = 0;
-    GetMediaInfo(source.toUtf8().constData(), &width, &height, &duration, &fps, &bitRate);
+    // What the row learnt of its source when it was added, while the file
+    // is unchanged.
+    const ST_MEDIA_INFO media = CurrentMediaInfo(core->Rows.at(row).media, source);
+    const int width = media.width;
+    const int height = media.height;
+    const long long duration = media.duration;
+    const float fps = media.fps;
+    const long long bitRate = media.bitRate;
 
-    // What the source holds: a stream copied into a container that cannot
-    // hold it would be written unreadable, so the row says so instead; and
-    // each output is checked against it when its job ends.
-    const ST_STREAM_FACTS facts = MediaStreams::Probe(source);
-    const QString refusal = RunArguments::Refusal(format, ext, facts.videoCodec, facts.audioCodec);
+    // A stream copied into a container that cannot hold it would be written
+    // unreadable and reported as done: say so on the row instead.
+    const QString refusal = RunArguments::Refusal(format, ext, media.videoCodec, media.audioCodec);
     if (!refusal.isEmpty()) {
         statusItem->setText(refusal);
         return false;
@@ -110,9 +109,10 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     const ST_RUN_ARGS run = RunArguments::CommonArguments(format, ext, source, bitRate, fps, graph);
     const QString base = m_config.OutPath + QLatin1Char('/') + QFileInfo(source).completeBaseName();
     const bool audioContainer = JobArgs::IsAudioFormat(ext);
-    const ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(OutputCheck::DurationOf(facts, audioContainer),
-                                                         OutputCheck::VideoOf(facts, audioContainer),
-                                                         OutputCheck::AudioOf(facts), run.frameRate);
+    // Each output is checked against what the source holds when its job ends.
+    const ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(OutputCheck::DurationOf(media, audioContainer),
+                                                         OutputCheck::VideoOf(media, audioContainer),
+                                                         OutputCheck::AudioOf(media), run.frameRate);
 
     // A null infix makes a carrier: no output of its own, the source stands in.
     const auto makeJob = [&](const QString& infix, int kind) {

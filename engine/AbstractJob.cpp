@@ -42,7 +42,6 @@ AbstractJob::~AbstractJob()
     // QProcess's own destructor would kill and wait too, but by then this
     // object is half gone; signals it sends while waiting must reach no one.
     abandon();
-    delete m_postJobAction;
 }
 
 void AbstractJob::abandon()
@@ -70,10 +69,8 @@ void AbstractJob::setLabel(const QString& label)
 
 void AbstractJob::setPostJobAction(PostJobAction* action)
 {
-    if (action == m_postJobAction)
-        return;
-    delete m_postJobAction;
-    m_postJobAction = action;
+    if (action != m_postJobAction.get())
+        m_postJobAction.reset(action);
 }
 
 int AbstractJob::estimateRemaining(int percent) const

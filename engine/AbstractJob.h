@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 
 class PostJobAction;
 class QTableWidgetItem;
@@ -75,8 +76,9 @@ public:
     QString label() const { return m_label; }
     void setLabel(const QString& label);
 
+    // Takes the action over; the one held before goes.
     void setPostJobAction(PostJobAction* action);
-    PostJobAction* postJobAction() const { return m_postJobAction; }
+    PostJobAction* postJobAction() const { return m_postJobAction.get(); }
 
     // Remaining milliseconds at `percent`, or -1 when there is no estimate.
     int estimateRemaining(int percent) const;
@@ -171,6 +173,6 @@ private:
     qint64 m_heldMs = 0;         // time held since the estimate clock started
     QElapsedTimer m_totalClock;
     int m_lastReportedPercent = 0;
-    PostJobAction* m_postJobAction = nullptr;
+    std::unique_ptr<PostJobAction> m_postJobAction;
     ProgressLineSplitter m_splitter;
 };

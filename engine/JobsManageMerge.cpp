@@ -8,10 +8,10 @@
 #include "Core.h"
 #include "JobArgs.h"
 #include "JxEngineJob.h"
-#include "MediaFunctions.h"
 #include "MediaStreams.h"
 #include "MeltEngineJob.h"
 #include "OutputCheck.h"
+#include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
 #include <QFile>
@@ -62,11 +62,11 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
     ConfigFormat format;
     format.Load();
 
-    int width = 0;
-    int height = 0;
-    long long duration = 0;
-    float fps = 0;
-    GetMediaInfo(QFile::encodeName(mainVideo).constData(), &width, &height, &duration, &fps);
+    // A row's own source is not probed again while it is as it was added.
+    const ST_MEDIA_INFO main = CurrentMediaInfo(opts.media, mainVideo);
+    const int width = main.width;
+    const int height = main.height;
+    const float fps = main.fps;
 
     // The main video's own extension unless a format is set; a file without
     // one gets no dangling ".".
@@ -96,20 +96,13 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
         float firstFps = 0;
         float lastFps = fps;
         for (int i = 0; i < inputs.size(); ++i) {
-            int iw = 0;
-            int ih = 0;
-            long long id = 0;
-            float ifps = 0;
-            GetMediaInfo(QFile::encodeName(inputs.at(i).path).constData(), &iw, &ih, &id, &ifps);
-            durations.append(id);
-            if (ifps > 0)
-                lastFps = ifps;
+            // The main video was looked at above.
+            const ST_MEDIA_INFO clip = i == mainIndex ? main : ProbeMediaInfo(inputs.at(i).path);
+            durations.append(clip.duration);
+            if (clip.fps > 0)
+                lastFps = clip.fps;
             if (i == 0)
-                firstFps = ifps;
-            if (i == mainIndex && iw > 0 && ih > 0) {
-                width = iw;
-                height = ih;
-            }
+                firstFps = clip.fps;
         }
         QString size;
         if (!format.VKeepWH)

@@ -7,13 +7,12 @@
 #include "Core.h"
 #include "JobArgs.h"
 #include "JxEngineJob.h"
-#include "MediaFunctions.h"
 #include "MediaStreams.h"
 #include "MeltEngineJob.h"
 #include "OutputCheck.h"
+#include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTableWidgetItem>
 #include <QtDebug>
@@ -32,11 +31,10 @@ void JobsManage::AddJobSplits(AbstractJob* job)
     const ST_OPTS opts = core->Rows.at(job->sourceRow);
     const QString input = job->outputPath;
 
-    int width = 0;
-    int height = 0;
-    long long duration = 0;
-    float fps = 0;
-    GetMediaInfo(QFile::encodeName(input).constData(), &width, &height, &duration, &fps);
+    // A row's own source is not probed again while it is as it was added.
+    const ST_MEDIA_INFO media = CurrentMediaInfo(opts.media, input);
+    const long long duration = media.duration;
+    const float fps = media.fps;
 
     QVector<QPair<long long, long long>> ranges;
     for (const ST_SPLIT_TIME& r : opts.splitRanges)
@@ -79,14 +77,19 @@ void JobsManage::AddJobSplit(AbstractJob* job, const QString& durationText, floa
     part.toEnd = whole > 0 && start + length >= whole;
 
     const QString out = GetUnRepeat(output);
-    const ST_STREAM_FACTS facts = MediaStreams::Probe(input);
+    // What the input holds: the row's own knowledge while the input is its
+    // unchanged source.
+    Core* core = Core::instance();
+    const ST_MEDIA_INFO facts
+        = CurrentMediaInfo(core->IsValidRow(job->sourceRow) ? core->Rows.at(job->sourceRow).media : ST_MEDIA_INFO(),
+                           input);
     const bool audioOnly = JobArgs::IsAudioFormat(QFileInfo(out).suffix());
     AbstractJob* partJob = nullptr;
     if (format.VCodec != QLatin1String("copy") && format.ACodec != QLatin1String("copy")) {
         // A source without a picture gives parts without one.
         const QStringList args = JobArgs::MeltClip(input, start, start + length, part.toEnd, fps)
             + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, QString(), 0,
-                                    facts.hasVideo || !facts.ok);
+                                    facts.hasVideo || !facts.opened);
         auto* melt = new MeltEngineJob(QString(), args, true);
         melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
         melt->setFPS(JobArgs::MeltFpsNumerator(fps), 1000);

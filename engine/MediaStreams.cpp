@@ -36,8 +36,6 @@ ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
                 f.audioCodec = codec;
                 f.sampleRate = par->sample_rate;
                 f.channels = par->ch_layout.nb_channels;
-                if (s->duration != AV_NOPTS_VALUE && s->duration > 0)
-                    f.audioDuration = av_rescale_q(s->duration, s->time_base, AVRational{1, AV_TIME_BASE});
             }
         } else if (par->codec_type == AVMEDIA_TYPE_SUBTITLE) {
             if (!f.hasSubtitle) {

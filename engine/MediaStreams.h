@@ -18,7 +18,6 @@ struct ST_STREAM_FACTS {
     bool hasSubtitle = false;
     QString subtitleCodec;    // e.g. "subrip", "ass"
     long long duration = 0;   // microseconds, 0 when unknown
-    long long audioDuration = 0; // of the first sound stream, microseconds, 0 when unknown
 };
 
 class MediaStreams

@@ -1,6 +1,7 @@
 #include "OutputCheck.h"
 
 #include "MediaStreams.h"
+#include "ST_MEDIA_INFO.h"
 
 #include <QLocale>
 
@@ -34,7 +35,7 @@ ST_OUTPUT_EXPECT OutputCheck::Lasting(long long duration, int video, int audio, 
     return e;
 }
 
-int OutputCheck::VideoOf(const ST_STREAM_FACTS& source, bool audioContainer)
+int OutputCheck::VideoOf(const ST_MEDIA_INFO& source, bool audioContainer)
 {
     if (audioContainer)
         return 0;
@@ -42,12 +43,12 @@ int OutputCheck::VideoOf(const ST_STREAM_FACTS& source, bool audioContainer)
     return source.hasVideo ? 1 : -1;
 }
 
-int OutputCheck::AudioOf(const ST_STREAM_FACTS& source)
+int OutputCheck::AudioOf(const ST_MEDIA_INFO& source)
 {
     return source.hasAudio ? 1 : -1;
 }
 
-long long OutputCheck::DurationOf(const ST_STREAM_FACTS& source, bool audioContainer)
+long long OutputCheck::DurationOf(const ST_MEDIA_INFO& source, bool audioContainer)
 {
     if (audioContainer && source.audioDuration > 0)
         return source.audioDuration;

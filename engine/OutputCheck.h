@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+struct ST_MEDIA_INFO;
 struct ST_STREAM_FACTS;
 
 // Unset fields are not checked; a default record checks nothing.
@@ -30,10 +31,10 @@ public:
     static ST_OUTPUT_EXPECT Lasting(long long duration, int video, int audio, double frameRate = 0);
     // The streams a conversion of a source writes: a sound container holds
     // no picture; a picture or sound of the source must come through.
-    static int VideoOf(const ST_STREAM_FACTS& source, bool audioContainer);
-    static int AudioOf(const ST_STREAM_FACTS& source);
+    static int VideoOf(const ST_MEDIA_INFO& source, bool audioContainer);
+    static int AudioOf(const ST_MEDIA_INFO& source);
     // The length of that conversion: a sound container takes the sound's.
-    static long long DurationOf(const ST_STREAM_FACTS& source, bool audioContainer);
+    static long long DurationOf(const ST_MEDIA_INFO& source, bool audioContainer);
     // Empty when the probed output is what was expected, else why not, in
     // words for the user.
     static QString Problem(const ST_STREAM_FACTS& output, const ST_OUTPUT_EXPECT& expect);

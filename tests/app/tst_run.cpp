@@ -63,6 +63,8 @@ private slots:
     void nothingToRun_data();
     void nothingToRun();
     void runAgainSkipsRowsWithLiveJobs();
+    void runTakesWhatRowsKnowOfUnchangedFiles_data();
+    void runTakesWhatRowsKnowOfUnchangedFiles();
     void convertsEndToEnd();
     void stopEndsTheConverterAndRowsRunAgain();
     void quitLeavesNoConverter();
@@ -254,6 +256,51 @@ void TestRun::runAgainSkipsRowsWithLiveJobs()
     QVERIFY(jobs[0]->outputPath != jobs[1]->outputPath);
 }
 
+void TestRun::runTakesWhatRowsKnowOfUnchangedFiles_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("unchanged: as probed when added") << false;
+    QTest::newRow("changed since: probed again") << true;
+}
+
+void TestRun::runTakesWhatRowsKnowOfUnchangedFiles()
+{
+    QFETCH(bool, changed);
+    Window();
+    const QString plain = m_dir.filePath(QStringLiteral("known.mp4"));
+    const QString split = m_dir.filePath(QStringLiteral("knownsplit.mp4"));
+    for (const QString& path : {plain, split}) {
+        QFile::remove(path);
+        QVERIFY(QFile::copy(m_video, path));
+        m_window->AddFile(path);
+        // The same size and time, but nothing a probe could read: only what
+        // the row learnt when it was added tells the file's facts.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
+        QVERIFY(file.write(QByteArray(int(file.size()), '\0')) == file.size());
+        QVERIFY(file.flush());
+        QVERIFY(file.setFileTime(modified.addSecs(changed ? 10 : 0), QFileDevice::FileModificationTime));
+    }
+    // Nothing to draw: the split parts are built at once, from the source.
+    Core::instance()->Rows[1].splitCount = 2;
+    m_window->Jobs().pause();
+    Action("actionRun")->trigger();
+
+    // The plain row's duration and frame rate; the split row's parts.
+    QStringList jobs;
+    for (AbstractJob* job : m_window->Jobs().jobs()) {
+        const auto* converter = qobject_cast<JxEngineJob*>(job);
+        jobs << QString::number(job->sourceRow) + QLatin1Char(' ')
+                + (converter ? converter->durationText() : QStringLiteral("part"));
+    }
+    if (changed)
+        QCOMPARE(jobs, QStringList{"0 00:00:00.00"});
+    else
+        QCOMPARE(jobs, (QStringList{"0 00:00:02.00", "1 part", "1 part"}));
+    QCOMPARE(ConverterJobs().first()->arguments().contains(QStringLiteral("25.000")), !changed);
+}
+
 void TestRun::convertsEndToEnd()
 {
     // A hostile name through the add path, a folder through a drop.
@@ -277,7 +324,7 @@ void TestRun::convertsEndToEnd()
     QApplication::sendEvent(m_window.get(), &enter);
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(m_window.get(), &drop);
-    QCOMPARE(Table()->rowCount(), 2);
+    QTRY_COMPARE(Table()->rowCount(), 2);
 
     QAction* run = Action("actionRun");
     run->trigger();
