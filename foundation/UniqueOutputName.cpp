@@ -39,13 +39,17 @@ struct Inputs {
     QStringList paths;
 };
 
-Inputs CurrentInputs()
+const Inputs& CurrentInputs()
 {
-    Inputs inputs;
-    if (!InputFilesQuery())
+    // A Run asks once per output while the list stays the same: its names
+    // are worked out again only when it has changed.
+    static Inputs inputs;
+    const QStringList paths = InputFilesQuery() ? InputFilesQuery()() : QStringList();
+    if (paths == inputs.paths)
         return inputs;
-    inputs.paths = InputFilesQuery()();
-    for (const QString& p : qAsConst(inputs.paths))
+    inputs.paths = paths;
+    inputs.names.clear();
+    for (const QString& p : paths)
         if (!p.isEmpty())
             inputs.names.insert(Key(p));
     return inputs;
@@ -105,7 +109,7 @@ QString GetUnRepeat(QString path)
     if (path.isEmpty())
         return path;
     const bool overwrite = OverwriteQuery() ? OverwriteQuery()() : false;
-    const Inputs inputs = CurrentInputs();
+    const Inputs& inputs = CurrentInputs();
     QString result = path;
     if (Taken(result, overwrite, inputs)) {
         const QString time = QTime::currentTime().toString(QStringLiteral("hhmmss"));
