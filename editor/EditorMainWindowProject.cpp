@@ -56,11 +56,14 @@ bool EditorMainWindow::OpenProject(const QString& path)
 
     // Every layer leaves the canvas, Core's list and the dock through the
     // scene's announcements; the source frame stays as it is.
+    // The dock is emptied first: emptied row by row it would lay its rows out
+    // again after each one.
     const QList<QWatermarkBase*> old = Core::instance()->Layers;
+    m_layerDock.Clear();
     m_scene->DeleteLayers(old);
     Core::instance()->Layers.clear();
-    m_layerDock.Clear();
 
+    m_layerDock.BeginAdding();
     for (const CLayerInfo& record : qAsConst(records)) {
         QWatermarkBase* item = m_scene->AddLayer(&record);
         // A styled-text layer keeps its saved name, which names its picture
@@ -69,6 +72,7 @@ bool EditorMainWindow::OpenProject(const QString& path)
         if (item && record.Type == 3 && !record.FileName.isEmpty())
             item->GetLayer()->FileName = record.FileName;
     }
+    m_layerDock.EndAdding();
     if (!error.isEmpty())
         Tell(error);
     return true;
