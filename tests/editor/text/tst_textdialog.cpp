@@ -470,6 +470,12 @@ void TestTextDialog::presetsReader_data()
     QTest::newRow("last wins")
         << QByteArray("<WordArts><WordArt><TextEffect>2</TextEffect><TextEffect>5</TextEffect></WordArt></WordArts>")
         << 1 << "TextEffect=5";
+    QTest::newRow("nested 50 000 deep")
+        << "<WordArts><WordArt>" + QByteArray("<a>").repeated(50000) + "</WordArt></WordArts>" << 0 << "";
+    QTest::newRow("one large entity used often")
+        << "<!DOCTYPE WordArts [<!ENTITY big \"" + QByteArray(10000, 'x') + "\">]><WordArts><WordArt><Name>"
+               + QByteArray("&big;").repeated(1000) + "</Name></WordArt></WordArts>"
+        << 0 << "";
     QTest::newRow("absurd thickness is bounded")
         << QByteArray("<WordArts><WordArt><OutlineThickness1>99999999</OutlineThickness1></WordArt></WordArts>")
         << 1 << "OutlineThickness1=999";
@@ -513,6 +519,12 @@ void TestTextDialog::presetsBesideProgramComeFirst_data()
     QTest::newRow("own file")
         << QByteArray("<WordArts><WordArt><Name>Mine</Name><TextEffect>4</TextEffect></WordArt></WordArts>") << true;
     QTest::newRow("damaged file gives the built-in set") << QByteArray("<WordArts><Word") << false;
+    QTest::newRow("crafted file gives the built-in set")
+        << "<WordArts><WordArt>" + QByteArray("<a>").repeated(50000) + "</WordArt></WordArts>" << false;
+    QTest::newRow("entities give the built-in set")
+        << QByteArray("<!DOCTYPE WordArts [<!ENTITY n \"Mine\">]><WordArts><WordArt><Name>&n;</Name></WordArt>"
+                      "</WordArts>")
+        << false;
     QTest::newRow("missing file gives the built-in set") << QByteArray() << false;
 }
 
