@@ -301,9 +301,18 @@ void VFuncTextEffectPage::SetComboBoxTextEffect()
     const int effect = m_record->TextEffect;
     if (effect < TE_GLOW || effect > TE_DBL_GLOW)
         return;
-    // Showing the record's effect is not a choice of the user.
-    const QSignalBlocker blocker(m_effectBox);
-    m_effectBox->setCurrentIndex(kIndexOfEffect[effect]);
+    // Showing the record's effect is not a choice of the user: nothing is
+    // written back. The Outline button follows a new entry (a preset's) as it
+    // follows the user's choice; a record opened with "No Outline" keeps it.
+    const int index = kIndexOfEffect[effect];
+    if (index == m_effectBox->currentIndex())
+        return;
+    {
+        const QSignalBlocker blocker(m_effectBox);
+        m_effectBox->setCurrentIndex(index);
+    }
+    if (m_outlineButton)
+        m_outlineButton->setVisible(index != 1);
 }
 
 void VFuncTextEffectPage::UpdateUI()

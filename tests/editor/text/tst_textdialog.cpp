@@ -217,6 +217,7 @@ private slots:
     void typingIsReportedOncePerTick();
     void effectBoxFollowsRecord_data();
     void effectBoxFollowsRecord();
+    void outlineButtonFollowsPresets();
     void builtInPresetsShowEveryEffect();
     void presetsReader_data();
     void presetsReader();
@@ -423,6 +424,46 @@ void TestTextDialog::effectBoxFollowsRecord()
     QVERIFY(button->isHidden());
     box->setCurrentIndex(4);
     QCOMPARE(dialog.WordArt.TextEffect, TE_GRAD_OUTLINE);
+    QVERIFY(!button->isHidden());
+}
+
+// A preset's effect shows in the effect box and in the Outline button as a
+// choice in the box does; a record opened with "No Outline" keeps the button.
+void TestTextDialog::outlineButtonFollowsPresets()
+{
+    VTextPropSheetDialog dialog;
+    dialog.WordArt.TextEffect = TE_NO_OUTLINE;
+    dialog.InitDialog();
+    dialog.resize(800, 600);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    Find<QTabWidget>(&dialog, "tabWidget")->setCurrentIndex(1);
+    auto* list = Find<QListWidget>(&dialog, "presetList");
+    auto* page = Find<VFuncTextEffectPage>(&dialog, "effectPage");
+    auto* box = Find<QComboBox>(&dialog, "comboTextEffect");
+    auto* button = Find<QToolButton>(&dialog, "buttonOutline");
+    const auto click = [&](::TextEffect effect) {
+        for (int i = 0; i < list->count(); ++i) {
+            if (page->Presets()[size_t(i)].TextEffect != effect)
+                continue;
+            list->scrollToItem(list->item(i));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              list->visualItemRect(list->item(i)).center());
+            return dialog.WordArt.TextEffect == effect;
+        }
+        return false;
+    };
+    QVERIFY(!button->isHidden());
+    QVERIFY(click(TE_NO_OUTLINE));
+    QCOMPARE(box->currentIndex(), 1);
+    QVERIFY(!button->isHidden()); // the box did not change
+    QVERIFY(click(TE_DBL_OUTLINE));
+    QCOMPARE(box->currentText(), QStringLiteral("Double Outline"));
+    QVERIFY(!button->isHidden());
+    QVERIFY(click(TE_NO_OUTLINE));
+    QCOMPARE(box->currentText(), QStringLiteral("No Outline"));
+    QVERIFY(button->isHidden());
+    QVERIFY(click(TE_OUTLINE));
     QVERIFY(!button->isHidden());
 }
 
