@@ -16,11 +16,6 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("JxOFile", text);
-}
-
 // Ten thousand styled-text layers take a few megabytes: a file larger than
 // this is no project and is refused before it is parsed.
 constexpr qint64 kMaxProjectBytes = 16LL * 1024 * 1024;
@@ -386,25 +381,25 @@ bool JxOFile::Open(QString* errorText)
     case XmlGuard::NoError:
         break;
     case XmlGuard::NotAFile:
-        return fail(Tr("\"%1\" is not a regular file.").arg(shown));
+        return fail(tr("\"%1\" is not a regular file.").arg(shown));
     case XmlGuard::CannotOpen:
-        return fail(Tr("Cannot open the project \"%1\": %2").arg(shown, read.detail));
+        return fail(tr("Cannot open the project \"%1\": %2").arg(shown, read.detail));
     case XmlGuard::TooLarge:
-        return fail(Tr("The project \"%1\" is too large.").arg(shown));
+        return fail(tr("The project \"%1\" is too large.").arg(shown));
     case XmlGuard::Declarations:
-        return fail(Tr("The project \"%1\" is refused: it declares a document type or entities, which "
-                       "projects never do.").arg(shown));
+        return fail(tr("The project \"%1\" is refused: it declares a document type or entities, which projects "
+                       "never do.").arg(shown));
     case XmlGuard::TooDeep:
-        return fail(Tr("The project \"%1\" is refused: its elements nest far deeper than in any project.")
+        return fail(tr("The project \"%1\" is refused: its elements nest far deeper than in any project.")
                         .arg(shown));
     case XmlGuard::Malformed:
-        return fail(Tr("The project \"%1\" is damaged (line %2, column %3): %4")
+        return fail(tr("The project \"%1\" is damaged (line %2, column %3): %4")
                         .arg(shown, QString::number(read.line), QString::number(read.column), read.detail));
     }
 
     const QDomElement root = document.documentElement();
     if (root.tagName() != QLatin1String("Layers"))
-        return fail(Tr("\"%1\" is not a project file.").arg(shown));
+        return fail(tr("\"%1\" is not a project file.").arg(shown));
 
     // Every layer element gives a layer, whatever its values; the caller's
     // list changes only once the whole file has been read.
@@ -464,7 +459,7 @@ bool JxOFile::Save(QString* errorText)
     QString why;
     if (!AtomicFile::Write(ProjectPath, document.toByteArray(4), &why)) {
         if (errorText)
-            *errorText = Tr("Cannot write the project \"%1\": %2").arg(ShownPath(ProjectPath), why);
+            *errorText = tr("Cannot write the project \"%1\": %2").arg(ShownPath(ProjectPath), why);
         return false;
     }
     if (errorText)

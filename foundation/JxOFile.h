@@ -5,6 +5,7 @@
 // so a failed save keeps the old project.
 #include "CLayerInfo.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -16,6 +17,8 @@ class QDomNode;
 
 class JxOFile
 {
+    Q_DECLARE_TR_FUNCTIONS(JxOFile)
+
 public:
     JxOFile() = default;
 
