@@ -114,7 +114,7 @@ bool CreateFolder(QString path)
 
 QString ShownPath(const QString& path)
 {
-    constexpr int kHalf = 150;
+    constexpr int kHalf = 45;
     const QString shown = QDir::toNativeSeparators(path);
     if (shown.size() <= 2 * kHalf)
         return shown;
