@@ -84,13 +84,13 @@ QPlayerWidget::QPlayerWidget(QWidget* parent) : QWidget(parent)
 
     m_pTimer = new QTimer(this);
 
-    connect(m_pPlayButton, SIGNAL(clicked()), this, SLOT(OnPlayPause()));
-    connect(m_pStopButton, SIGNAL(clicked()), this, SLOT(OnStop()));
-    connect(m_pCopyTimeButton, SIGNAL(clicked()), this, SLOT(OnCopyTime()));
-    connect(m_pSlider, SIGNAL(sliderMoved(int)), this, SLOT(OnSliderSeek(int)));
-    connect(m_pSlider, SIGNAL(sliderPressed()), this, SLOT(OnSliderPressed()));
-    connect(m_pSlider, SIGNAL(sliderReleased()), this, SLOT(OnSliderReleased()));
-    connect(m_pTimer, SIGNAL(timeout()), this, SLOT(OnTimer()));
+    connect(m_pPlayButton, &QToolButton::clicked, this, &QPlayerWidget::OnPlayPause);
+    connect(m_pStopButton, &QToolButton::clicked, this, &QPlayerWidget::OnStop);
+    connect(m_pCopyTimeButton, &QToolButton::clicked, this, &QPlayerWidget::OnCopyTime);
+    connect(m_pSlider, &Slider::sliderMoved, this, &QPlayerWidget::OnSliderSeek);
+    connect(m_pSlider, &Slider::sliderPressed, this, &QPlayerWidget::OnSliderPressed);
+    connect(m_pSlider, &Slider::sliderReleased, this, &QPlayerWidget::OnSliderReleased);
+    connect(m_pTimer, &QTimer::timeout, this, &QPlayerWidget::OnTimer);
 }
 
 QPlayerWidget::~QPlayerWidget()

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QToolButton>
 #include <QTranslator>
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@
 #include "Core.h"
 #include "dialogs/FormatPresets.h"
 #include "LumacrestResources.h"
+#include "SourceBatch.h"
 #include "UniqueOutputName.h"
 
 MainWindow::MainWindow(QWidget* parent)
@@ -32,13 +34,16 @@ MainWindow::MainWindow(QWidget* parent)
     setCentralWidget(ui->frame);
     setAcceptDrops(true);
     InitUI();
-    connect(ui->widgetPlayer, SIGNAL(sigAddFile()), this, SLOT(on_actionAddFile_triggered()));
-    connect(&m_jobs, SIGNAL(sigAllCompleted()), this, SLOT(OnAllCompleted()));
+    connect(ui->widgetPlayer, &QPlayerWidget::sigAddFile, this, &MainWindow::on_actionAddFile_triggered);
+    connect(&m_jobs, &JobsManage::sigAllCompleted, this, &MainWindow::OnAllCompleted);
     connect(ui->tableWidget, &QTableWidget::itemChanged, this, &MainWindow::OnStatusChanged);
 }
 
 MainWindow::~MainWindow()
 {
+    // No file is probed for a list that goes.
+    delete m_sources;
+    m_sources = nullptr;
     // A conversion still running is stopped as the Stop action does, before
     // its table cells go: nothing is left writing a partial file unattended.
     StopJobs();
@@ -51,20 +56,8 @@ MainWindow::~MainWindow()
         SetOverwriteQuery({});
     }
     m_jobs.SetOutputFolderQuery({});
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator);
-        delete m_translator;
-    }
+    // The widgets, menus, layouts and the subtitle model belong to this window.
     delete ui;
-    delete m_frameLayout;
-    delete m_addMenu;
-    delete m_subtitleModel;
-    delete m_trayIcon;
-    delete m_trayMenu;
-    delete m_rightSplitter;
-    delete m_mainSplitter;
-    delete m_titleEndingMenu;
-    delete m_mergeMenu;
 }
 
 void MainWindow::InitUI()
@@ -122,8 +115,15 @@ void MainWindow::InitUI()
     m_addMenu->addAction(ui->actionAddFolder);
     ui->actionAdd->setMenu(m_addMenu);
     // Pressing Add shows the menu at once; the action itself does nothing.
-    if (auto* button = qobject_cast<QToolButton*>(ui->toolBar->widgetForAction(ui->actionAdd)))
+    if (auto* button = qobject_cast<QToolButton*>(ui->toolBar->widgetForAction(ui->actionAdd))) {
         button->setPopupMode(QToolButton::InstantPopup);
+        // The menu arrow sits in the bottom right corner beside the centred
+        // text; a long translation ("Добавить") would run into it. Leave the
+        // arrow's width and a small gap free on both sides of the text.
+        const int arrow = button->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, button);
+        const int text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+        button->setMinimumWidth(text + 2 * (arrow + arrow / 4));
+    }
 
     QTableWidget* table = ui->tableWidget;
     table->setColumnCount(3);
@@ -192,7 +192,7 @@ void MainWindow::InitUI()
     ui->timeEditSplit->hide();
     ui->timeEditEnd->hide();
 
-    m_subtitleModel = new QStandardItemModel;
+    m_subtitleModel = new QStandardItemModel(this);
     ui->tabSubtitle->setLayout(ui->vLayoutSubtitle);
     QTableView* subtitles = ui->tableViewSubtitle;
     subtitles->horizontalHeader()->setSectionsClickable(false);
@@ -234,15 +234,12 @@ void MainWindow::InitUI()
 
 void MainWindow::ChangeLanguage(int index)
 {
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator);
-        delete m_translator;
-    }
-    m_translator = new QTranslator;
+    // A translator leaves the application as it is deleted.
+    m_translator = std::make_unique<QTranslator>();
     // Exactly the embedded file of the index, as Core maps it.
     const QString name = Core::TranslationResource(index);
     if (!name.isEmpty() && m_translator->load(name, QString(), QLatin1String(""), QLatin1String("")))
-        QCoreApplication::installTranslator(m_translator);
+        QCoreApplication::installTranslator(m_translator.get());
     ui->retranslateUi(this);
 }
 

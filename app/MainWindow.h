@@ -11,6 +11,7 @@
 #include <QModelIndex>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 struct FormatSettings;
 struct ST_MERGE;
@@ -24,7 +25,9 @@ class QTableWidgetItem;
 class QTime;
 class QHBoxLayout;
 class QMenu;
+class QProgressDialog;
 class QSplitter;
+class SourceBatch;
 class QStandardItemModel;
 class QTranslator;
 class QVBoxLayout;
@@ -49,6 +52,10 @@ public:
 
     // Appends one source row and its option record and makes it current.
     void AddFile(const QString& path);
+    // Appends source rows for files probed off the GUI thread, in the order
+    // given, with progress and a Cancel; the last row added becomes current
+    // when the batch ends.
+    void AddFiles(const QStringList& paths);
     // Appends one ending clip to the current row and a row to the merge table.
     void AddMergeFile(const QString& path);
     // Appends one row to the music table only.
@@ -145,9 +152,16 @@ public slots:
 
 private slots:
     void OnStatusChanged(QTableWidgetItem* item);
+    // Takes the records the batch has probed into the list.
+    void OnSourcesProbed();
+    void CancelAddFiles();
 
 private:
     void InitUI();
+    // One source row and its record, not selected.
+    void AppendSourceRow(const ST_OPTS& opts);
+    void SelectLastSourceRow();
+    void EndAddFiles();
     void CreateTrayIcon();
     void CreateTrayMenu();
     // Stops every queued and running job, as the Stop action does, and shows
@@ -193,6 +207,9 @@ private:
     QVBoxLayout* m_frameLayout = nullptr;
     QHBoxLayout* m_bottomBar = nullptr;
     bool m_bRun = true;
+    // Paused by the Pause look of Run; the next Run lets the queue go on (a
+    // batch stopped or ended meanwhile included).
+    bool m_bPaused = false;
     QMenu* m_addMenu = nullptr;
     QMenu* m_sourceMenu = nullptr;
     QMenu* m_titleEndingMenu = nullptr;
@@ -201,11 +218,16 @@ private:
     QSplitter* m_mainSplitter = nullptr;
     QSplitter* m_rightSplitter = nullptr;
     QSystemTrayIcon* m_trayIcon = nullptr;
-    QMenu* m_trayMenu = nullptr;
-    QTranslator* m_translator = nullptr;
+    // The tray menu has no parent window (see CreateTrayMenu).
+    std::unique_ptr<QMenu> m_trayMenu;
+    std::unique_ptr<QTranslator> m_translator;
     ConfigSystem m_config;
     ConfigManage m_configManage;
     JobsManage m_jobs;
     EditorMainWindow m_editor; // the one editor window, built hidden
     int m_nExitCode = 0; // the restart request of a language change, or 0
+    SourceBatch* m_sources = nullptr; // built with the first batch
+    QProgressDialog* m_addProgress = nullptr; // shown while a batch is added
+    int m_addTotal = 0;
+    int m_addDone = 0;
 };

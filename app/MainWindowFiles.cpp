@@ -5,11 +5,13 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTime>
@@ -20,6 +22,7 @@
 #include "FileFolders.h"
 #include "MediaFunctions.h"
 #include "ST_OPTS.h"
+#include "SourceBatch.h"
 
 namespace {
 
@@ -123,35 +126,111 @@ void MainWindow::AddFile(const QString& givenPath)
 {
     // The path is read back by Run and handed to the converter after "-i":
     // an absolute one cannot be taken for an option or a protocol.
-    const QString path = QFileInfo(givenPath).absoluteFilePath();
+    AppendSourceRow(SourceBatch::Record(QFileInfo(givenPath).absoluteFilePath()));
+    SelectLastSourceRow();
+}
+
+void MainWindow::AppendSourceRow(const ST_OPTS& opts)
+{
     QTableWidget* table = ui->tableWidget;
     const int row = table->rowCount();
     table->insertRow(row);
-    QTableWidgetItem* name = NewCell(QFileInfo(path).fileName(), Qt::AlignLeft | Qt::AlignVCenter);
-    name->setToolTip(path);
+    QTableWidgetItem* name = NewCell(QFileInfo(opts.path).fileName(), Qt::AlignLeft | Qt::AlignVCenter);
+    name->setToolTip(opts.path);
     QTableWidgetItem* status = NewCell(tr("Ready"), Qt::AlignCenter);
     status->setData(RowStateRole, RowReady);
     table->setItem(row, 0, name);
     table->setItem(row, 1, NewCell(QString(), Qt::AlignCenter));
     table->setItem(row, 2, status);
+    Core::instance()->Rows.append(opts);
+}
+
+void MainWindow::SelectLastSourceRow()
+{
+    // Selecting lays the whole table out again: once for a batch, not per row.
+    QTableWidget* table = ui->tableWidget;
+    const int row = table->rowCount() - 1;
+    if (row < 0)
+        return;
     table->selectRow(row);
     table->setCurrentCell(row, 0);
-
-    ST_OPTS opts;
-    InitOpts(&opts);
-    InitSubtitleFile(&opts, path);
-    int width = 0;
-    int height = 0;
-    long long duration = 0;
-    GetMediaInfo(path.toUtf8().constData(), &width, &height, &duration);
-    opts.width = width;
-    opts.height = height;
-    opts.path = path;
-    opts.trimStart = 0;
-    opts.trimEnd = duration;
     Core* core = Core::instance();
-    core->Rows.append(opts);
     core->CurrentRow = core->Rows.size() - 1;
+}
+
+void MainWindow::AddFiles(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    if (!m_sources) {
+        m_sources = new SourceBatch(this);
+        connect(m_sources, &SourceBatch::ready, this, &MainWindow::OnSourcesProbed);
+    }
+    QStringList absolute;
+    for (const QString& path : paths)
+        absolute << QFileInfo(path).absoluteFilePath();
+    // A batch given while another is probed joins it, behind it.
+    m_addTotal += absolute.size();
+    m_sources->Add(absolute);
+    if (!m_addProgress) {
+        m_addProgress = new QProgressDialog(tr("Adding files to the list..."), tr("Cancel"), 0, 0, this);
+        m_addProgress->setWindowTitle(QCoreApplication::applicationName());
+        m_addProgress->setAutoReset(false);
+        m_addProgress->setAutoClose(false);
+        // A short batch is done before it would flash by.
+        m_addProgress->setMinimumDuration(500);
+        connect(m_addProgress, &QProgressDialog::canceled, this, &MainWindow::CancelAddFiles);
+    }
+    m_addProgress->setMaximum(m_addTotal);
+    m_addProgress->setValue(m_addDone);
+}
+
+void MainWindow::OnSourcesProbed()
+{
+    if (!m_sources || !m_addProgress)
+        return;
+    // Rows go in a share at a time: files probed faster than rows are shown
+    // must not freeze the window either.
+    constexpr int kShare = 64;
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const QList<ST_OPTS> records = m_sources->Take(kShare);
+        for (const ST_OPTS& record : records)
+            AppendSourceRow(record);
+        m_addDone += records.size();
+        if (records.size() < kShare)
+            break;
+        if (clock.elapsed() > 30) {
+            QMetaObject::invokeMethod(this, &MainWindow::OnSourcesProbed, Qt::QueuedConnection);
+            break;
+        }
+    }
+    if (m_addDone >= m_addTotal)
+        EndAddFiles();
+    else
+        m_addProgress->setValue(m_addDone);
+}
+
+void MainWindow::CancelAddFiles()
+{
+    // The rows already in stay; the files not yet shown are not added.
+    if (m_sources)
+        m_sources->Cancel();
+    EndAddFiles();
+}
+
+void MainWindow::EndAddFiles()
+{
+    if (!m_addProgress)
+        return;
+    if (m_addDone > 0)
+        SelectLastSourceRow();
+    m_addTotal = 0;
+    m_addDone = 0;
+    m_addProgress->hide();
+    m_addProgress->deleteLater();
+    m_addProgress = nullptr;
 }
 
 void MainWindow::AddMergeFile(const QString& path)
@@ -249,25 +328,23 @@ void MainWindow::dropEvent(QDropEvent* event)
         else
             paths << MediaEntries(path);
     }
-    for (const QString& path : qAsConst(paths)) {
-        switch (target) {
-        case Sources:
-            AddFile(path);
-            break;
-        case Merge:
-            AddMergeFile(path);
-            break;
-        case Music:
+    if (target == Sources) {
+        AddFiles(paths);
+    } else {
+        for (const QString& path : qAsConst(paths)) {
+            if (target == Merge) {
+                AddMergeFile(path);
+                continue;
+            }
             // The row may have gone while a modal box ran: look it up each time.
             if (!core->IsValidRow(core->CurrentRow))
                 return;
             core->Rows[core->CurrentRow].musicFiles << path;
             AddMusicFile(path);
-            break;
         }
+        if (target == Music)
+            MusicTotalDuration();
     }
-    if (target == Music)
-        MusicTotalDuration();
     event->acceptProposedAction();
 }
 
@@ -279,8 +356,7 @@ void MainWindow::on_actionAddFile_triggered()
     if (files.isEmpty())
         return;
     m_config.OpenPath = QFileInfo(files.last()).absolutePath();
-    for (const QString& file : files)
-        AddFile(file);
+    AddFiles(files);
     ui->widgetPlayer->SourcePath = QFileInfo(files.first()).absoluteFilePath();
 }
 
@@ -296,8 +372,7 @@ void MainWindow::on_actionAddFolder_triggered()
     // A folder without media adds nothing and leaves the preview alone.
     if (entries.isEmpty())
         return;
-    for (const QString& entry : entries)
-        AddFile(entry);
+    AddFiles(entries);
     ui->widgetPlayer->SourcePath = entries.first();
 }
 

@@ -44,8 +44,8 @@ void MainWindow::AppendMergeRow(const ST_MERGE& clip, bool source)
     // Times set before the connections: filling a row writes nothing back.
     QTimeEdit* start = NewTimeEdit(clip.start);
     QTimeEdit* end = NewTimeEdit(clip.end);
-    connect(start, SIGNAL(timeChanged(QTime)), this, SLOT(OnMergeStartTime(QTime)));
-    connect(end, SIGNAL(timeChanged(QTime)), this, SLOT(OnMergeEndTime(QTime)));
+    connect(start, &QTimeEdit::timeChanged, this, &MainWindow::OnMergeStartTime);
+    connect(end, &QTimeEdit::timeChanged, this, &MainWindow::OnMergeEndTime);
     merge->setCellWidget(row, 2, start);
     merge->setCellWidget(row, 3, end);
 }
@@ -105,8 +105,8 @@ void MainWindow::MoveMergeRow(int from, int to)
     };
     QTimeEdit* start = NewTimeEdit(timeAt(2));
     QTimeEdit* end = NewTimeEdit(timeAt(3));
-    connect(start, SIGNAL(timeChanged(QTime)), this, SLOT(OnMergeStartTime(QTime)));
-    connect(end, SIGNAL(timeChanged(QTime)), this, SLOT(OnMergeEndTime(QTime)));
+    connect(start, &QTimeEdit::timeChanged, this, &MainWindow::OnMergeStartTime);
+    connect(end, &QTimeEdit::timeChanged, this, &MainWindow::OnMergeEndTime);
     merge->setCellWidget(to, 2, start);
     merge->setCellWidget(to, 3, end);
     merge->removeRow(k);

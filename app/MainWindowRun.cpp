@@ -9,9 +9,8 @@
 #include "Core.h"
 #include "FileFolders.h"
 #include "JxEngineJob.h"
-#include "MediaFunctions.h"
-#include "MediaStreams.h"
 #include "RunArguments.h"
+#include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
 void MainWindow::on_actionRun_triggered()
@@ -19,7 +18,9 @@ void MainWindow::on_actionRun_triggered()
     if (!isVisible())
         show();
     if (!m_bRun) {
-        // Pressed while a batch runs: only the look goes back; the queue goes on.
+        // Pause: nothing new starts and the running tools are held until Run.
+        m_jobs.pause();
+        m_bPaused = true;
         SetRunLook();
         return;
     }
@@ -39,14 +40,23 @@ void MainWindow::on_actionRun_triggered()
         if (QueueRow(row, ext, format))
             queued = true;
     }
+    // Run goes on with a paused batch, besides any rows queued now.
+    const bool resuming = m_bPaused;
+    m_bPaused = false;
     // Nothing waits (an empty list, every row done or refused): the look stays.
-    if (!queued || !m_jobs.hasIncomplete())
+    if ((!queued && !resuming) || !m_jobs.hasIncomplete()) {
+        if (resuming)
+            m_jobs.resume();
         return;
+    }
     ui->actionRun->setIcon(QIcon(QStringLiteral(":/res/pause.svg")));
     ui->actionRun->setText(tr("Pause"));
     // Before the start: a job that ends at once reports to a started batch.
     m_bRun = false;
-    m_jobs.startNextJob();
+    if (resuming)
+        m_jobs.resume();
+    else
+        m_jobs.startNextJob();
 }
 
 bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& format)
@@ -63,19 +73,18 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     CreateFolder(m_config.OutPath);
 
     const QString source = nameItem->data(Qt::ToolTipRole).toString();
-    int width = 0;
-    int height = 0;
-    long long duration = 0;
-    float fps = 0.0f;
-    long long bitRate = 0;
-    GetMediaInfo(source.toUtf8().constData(), &width, &height, &duration, &fps, &bitRate);
+    // What the row learnt of its source when it was added, while the file
+    // is unchanged.
+    const ST_MEDIA_INFO media = CurrentMediaInfo(core->Rows.at(row).media, source);
+    const int width = media.width;
+    const int height = media.height;
+    const long long duration = media.duration;
+    const float fps = media.fps;
+    const long long bitRate = media.bitRate;
 
     // A stream copied into a container that cannot hold it would be written
     // unreadable and reported as done: say so on the row instead.
-    ST_STREAM_FACTS facts;
-    if (format.VCodec == QLatin1String("copy") || format.AKeepCodec || format.ACodec == QLatin1String("copy"))
-        facts = MediaStreams::Probe(source);
-    const QString refusal = RunArguments::Refusal(format, ext, facts.videoCodec, facts.audioCodec);
+    const QString refusal = RunArguments::Refusal(format, ext, media.videoCodec, media.audioCodec);
     if (!refusal.isEmpty()) {
         statusItem->setText(refusal);
         return false;

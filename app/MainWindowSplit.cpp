@@ -40,10 +40,10 @@ void MainWindow::AddSplitFile(const QString& path, qint64 start, qint64 end)
     length->onEndTime(endEdit->time());
     length->setText(end <= start ? QStringLiteral("00:00:00:000")
                                  : Timecode::Int64ToQTime(end - start).toString(QStringLiteral("HH:mm:ss:zzz")));
-    connect(startEdit, SIGNAL(timeChanged(QTime)), this, SLOT(OnSplitStartTime(QTime)));
-    connect(startEdit, SIGNAL(timeChanged(QTime)), length, SLOT(onStartTime(QTime)));
-    connect(endEdit, SIGNAL(timeChanged(QTime)), this, SLOT(OnSplitEndTime(QTime)));
-    connect(endEdit, SIGNAL(timeChanged(QTime)), length, SLOT(onEndTime(QTime)));
+    connect(startEdit, &QTimeEdit::timeChanged, this, &MainWindow::OnSplitStartTime);
+    connect(startEdit, &QTimeEdit::timeChanged, length, &TimeLabel::onStartTime);
+    connect(endEdit, &QTimeEdit::timeChanged, this, &MainWindow::OnSplitEndTime);
+    connect(endEdit, &QTimeEdit::timeChanged, length, &TimeLabel::onEndTime);
     split->setRowHeight(row, 40);
     split->setCellWidget(row, 0, preview);
     split->setCellWidget(row, 1, startEdit);

@@ -8,8 +8,8 @@
 void MainWindow::CreateTrayMenu()
 {
     // Not a child of this window: the tray menu stays usable while the window
-    // is hidden. Deleted by the destructor.
-    m_trayMenu = new QMenu;
+    // is hidden. Owned by this window.
+    m_trayMenu = std::make_unique<QMenu>();
     m_trayMenu->addAction(ui->actionAddFile);
     m_trayMenu->addAction(ui->actionAddFolder);
     m_trayMenu->addSeparator();
@@ -28,11 +28,10 @@ void MainWindow::CreateTrayIcon()
     const QString name = QStringLiteral("Lumacrest");
     m_trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/res/logo.png")), this);
     m_trayIcon->setToolTip(name);
-    m_trayIcon->setContextMenu(m_trayMenu);
+    m_trayIcon->setContextMenu(m_trayMenu.get());
     m_trayIcon->setVisible(true);
     m_trayIcon->showMessage(name, name, QSystemTrayIcon::Information, 10000);
-    connect(m_trayIcon, SIGNAL(activated(QSystemTrayIcon::ActivationReason)), this,
-            SLOT(iconActivated(QSystemTrayIcon::ActivationReason)));
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
 }
 
 void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)

@@ -1,18 +1,17 @@
 // Preview playback against the system's ffplay on the same display: a 20 s
 // 1080p30 H.264 clip with sound, drawn into a 1280x720 window.
 //
-// Figures: frames dropped, CPU seconds (and the ratio to ffplay), audio/video
-// difference near the end, and the time from a seek request to the first new
-// picture on screen. The clip carries a white marker in a black band whose x
-// position encodes the playing time, so both players are timed the same way,
-// by reading the screen.
+// Figures, per pair of runs (both players in the same loop, the order
+// swapped every pair), then min/median/max of the ratios: frames dropped, CPU
+// seconds, audio/video difference near the end, and the time from a seek
+// request to the first new picture on screen. The clip carries a white
+// marker in a black band whose x position encodes the playing time, so both
+// players are timed the same way, by reading the screen.
 //
-// Run under X (e.g. xvfb-run -a -s "-screen 0 1920x1080x24" ./bench_player)
-// with SDL_AUDIODRIVER=dummy when the machine has no sound device. Without a
-// display the player runs headless and the ffplay and on-screen seek figures
-// are skipped.
-#include <benchmark/benchmark.h>
-
+// Run under X with SDL_AUDIODRIVER=dummy when the machine has no sound
+// device, e.g. xvfb-run -a -s "-screen 0 1920x1080x24" ./bench_player [pairs]
+// (3 pairs by default). Without a display the player runs headless and the
+// ffplay and on-screen seek figures are skipped.
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -32,6 +31,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "BenchKit.h"
 #include "TestMedia.h"
 #include "ffplay.h"
 #include "ffplay_internal.h"
@@ -186,8 +186,6 @@ struct Figures {
     double seekInternalMs = NAN;
     bool native = false;
 };
-Figures g_ours;
-Figures g_ffplay;
 
 }  // namespace
 
@@ -337,50 +335,6 @@ void PlayFfplay(bool seek, Figures* figures)
     figures->driftMaxMs = drift.maxAbs;
 }
 
-void SetCounters(benchmark::State& state, const Figures& f)
-{
-    state.counters["cpu_s"] = f.cpu;
-    state.counters["drops"] = f.drops;
-    state.counters["av_ms"] = f.driftMs;
-    state.counters["av_max_ms"] = f.driftMaxMs;
-    state.counters["seek_ms"] = f.seekMs;
-    if (!std::isnan(f.seekInternalMs))
-        state.counters["seek_internal_ms"] = f.seekInternalMs;
-}
-
-void BM_PlayerPlayback(benchmark::State& state)
-{
-    for (auto _ : state)
-        PlayOurs(false, &g_ours);
-    SetCounters(state, g_ours);
-}
-
-void BM_FfplayPlayback(benchmark::State& state)
-{
-    for (auto _ : state)
-        PlayFfplay(false, &g_ffplay);
-    SetCounters(state, g_ffplay);
-}
-
-void BM_PlayerSeek(benchmark::State& state)
-{
-    for (auto _ : state)
-        PlayOurs(true, &g_ours);
-    SetCounters(state, g_ours);
-}
-
-void BM_FfplaySeek(benchmark::State& state)
-{
-    for (auto _ : state)
-        PlayFfplay(true, &g_ffplay);
-    SetCounters(state, g_ffplay);
-}
-
-BENCHMARK(BM_PlayerPlayback)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_FfplayPlayback)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_PlayerSeek)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_FfplaySeek)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-
 bool MakeClip(const QString& dir)
 {
     g_clip = dir + "/bench_1080p30.mp4";
@@ -400,24 +354,51 @@ bool MakeClip(const QString& dir)
 
 int main(int argc, char** argv)
 {
+    BenchKit::PrivateHome home;
     if (Xlib().ok && !qgetenv("DISPLAY").isEmpty())
         Xlib().InitThreads();
     QApplication app(argc, argv);
     av_log_set_level(AV_LOG_ERROR);
+    const int pairs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     QTemporaryDir dir;
     if (!dir.isValid() || !MakeClip(dir.path())) {
         std::fprintf(stderr, "cannot make the benchmark clip\n");
         return 1;
     }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    std::printf("\nplayer: %s window; drops %d (ffplay %d); cpu %.2f s (ffplay %.2f s, ratio %.3f); "
-                "A-V over the last seconds mean %.1f ms, max %.1f ms (ffplay %.1f ms, max %.1f ms); "
-                "seek to picture %.0f ms (internal %.0f ms; ffplay %.0f ms)\n",
-                g_ours.native ? "native X11" : "hidden", g_ours.drops, g_ffplay.drops, g_ours.cpu, g_ffplay.cpu,
-                g_ours.cpu / g_ffplay.cpu, g_ours.driftMs, g_ours.driftMaxMs, g_ffplay.driftMs, g_ffplay.driftMaxMs,
-                g_ours.seekMs, g_ours.seekInternalMs, g_ffplay.seekMs);
-    benchmark::Shutdown();
+    std::vector<double> cpuRatios;
+    std::vector<double> seekRatios;
+    for (int pair = 0; pair < pairs; ++pair) {
+        Figures ours;
+        Figures ffplay;
+        Figures oursSeek;
+        Figures ffplaySeek;
+        BenchKit::RunPair(
+            pair,
+            [&] {
+                PlayOurs(false, &ours);
+                PlayOurs(true, &oursSeek);
+            },
+            [&] {
+                PlayFfplay(false, &ffplay);
+                PlayFfplay(true, &ffplaySeek);
+            });
+        std::printf("pair %d, player: %s window; drops %d (ffplay %d); cpu %.2f s (ffplay %.2f s); "
+                    "A-V over the last seconds mean %.1f ms, max %.1f ms (ffplay %.1f ms, max %.1f ms); "
+                    "seek to picture %.0f ms (internal %.0f ms; ffplay %.0f ms)\n",
+                    pair + 1, ours.native ? "native X11" : "hidden", ours.drops, ffplay.drops, ours.cpu, ffplay.cpu,
+                    ours.driftMs, ours.driftMaxMs, ffplay.driftMs, ffplay.driftMaxMs, oursSeek.seekMs,
+                    oursSeek.seekInternalMs, ffplaySeek.seekMs);
+        std::fflush(stdout);
+        // Without a display or ffplay the reference figures are missing.
+        if (ffplay.cpu > 0 && !std::isnan(ffplay.cpu))
+            cpuRatios.push_back(ours.cpu / ffplay.cpu);
+        if (ffplaySeek.seekMs > 0 && !std::isnan(oursSeek.seekMs))
+            seekRatios.push_back(oursSeek.seekMs / ffplaySeek.seekMs);
+    }
+    if (!cpuRatios.empty())
+        BenchKit::PrintSpread("playback CPU, ours over ffplay", cpuRatios);
+    if (!seekRatios.empty())
+        BenchKit::PrintSpread("seek to picture, ours over ffplay", seekRatios);
     return 0;
 }
 

@@ -2,12 +2,14 @@
 // (nice, progress parsing, cell texts) against the same converter command
 // run directly, and against it run directly through nice (which isolates the
 // queue's own work from the lower scheduling priority nice gives on a busy
-// machine). Runs rotate so load changes hit every way alike. The CPU time
+// machine). Runs rotate so load changes hit every way alike; the ratios of
+// each run are summed up as min/median/max. The CPU time
 // this process spends per queued conversion is printed too: it does not
 // depend on the machine's load.
 //
 //   bench_queue [runs]      (default 5)
 #include "AppFolder.h"
+#include "BenchKit.h"
 #include "JobsManage.h"
 #include "JxEngineJob.h"
 #include "TestMedia.h"
@@ -99,6 +101,7 @@ int main(int argc, char** argv)
         return 1;
     }
     QList<double> direct, niced, queued, cpu;
+    std::vector<double> overDirect, overNice;
     // One untimed run of each warms the page cache and the tools.
     runDirect(clip, dir.filePath("warm1.mp4"), false);
     runQueued(clip, dir.filePath("warm2.mp4"));
@@ -127,6 +130,8 @@ int main(int argc, char** argv)
         niced << n;
         queued << q;
         cpu << c;
+        overDirect.push_back(q / d);
+        overNice.push_back(q / n);
         printf("run %d: direct %.3f s, nice %.3f s, queue %.3f s (own CPU %.4f s); queue/direct %.4f, queue/nice %.4f\n",
                i + 1, d, n, q, c, q / d, q / n);
         fflush(stdout);
@@ -141,6 +146,8 @@ int main(int argc, char** argv)
            median(niced), median(queued), median(queued) / median(direct), median(queued) / median(niced));
     printf("total:  direct %.3f s, nice %.3f s, queue %.3f s; queue/direct %.4f, queue/nice %.4f\n", sd, sn, sq,
            sq / sd, sq / sn);
+    BenchKit::PrintSpread("queue over direct", overDirect);
+    BenchKit::PrintSpread("queue over nice", overNice);
     printf("queue's own CPU per conversion (median): %.4f s = %.3f %% of the direct wall time\n", median(cpu),
            100.0 * median(cpu) / median(direct));
     return 0;

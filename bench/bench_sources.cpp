@@ -1,85 +1,140 @@
-// Wall time of adding 200 short files to the main window's source list (each
-// is probed), and of a 4-row Run through the window and its queue against
-// the same converter command lines run directly, as many at once as the
-// queue runs (the Threads setting, 2).
+// The source list, each figure paired with its reference in the same loop
+// (the order swapped every pair) and given as min/median/max of the ratios:
 //
-//   bench_sources            (run offscreen: QT_QPA_PLATFORM=offscreen)
+// 1. Adding a folder of short clips through the Add Folder action, against a
+//    plain table filled after the same probing: the longest the window's
+//    event loop stalls meanwhile, and the time until the last row is in and
+//    selected, each over the plain table's time.
+// 2. A 4-row Run through the window and its queue, against the same converter
+//    command lines run directly, as many at once as the queue runs (2), the
+//    next one started as soon as one ends.
+//
+// Everything it writes, settings included, goes into its own temporary home.
+//
+//   bench_sources [pairs] [files]      (defaults 5 and 1000; run offscreen)
+#include "BenchKit.h"
+
 #include "AppFolder.h"
 #include "Core.h"
 #include "JxEngineJob.h"
 #include "MainWindow.h"
+#include "MediaFunctions.h"
+#include "ST_OPTS.h"
 #include "TestMedia.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QTableWidget>
+#include <QTimer>
 
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <memory>
 
 namespace {
 
-double RunDirect(const QList<QStringList>& commands, int parallel)
+// Runs `work` from the event loop and spins the loop until `done`, timing
+// the whole and the longest gap between two ticks of a 5 ms timer: how long
+// a user would have seen the window frozen.
+struct Timed
 {
-    const QString tool = AppFolder::FindTool(QStringLiteral("JxEngine"));
+    double seconds = 0;
+    double longestStall = 0;
+};
+
+Timed RunAndWatch(const std::function<void()>& work, const std::function<bool()>& done)
+{
     QElapsedTimer clock;
+    QElapsedTimer sinceTick;
+    qint64 longest = 0;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(5);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longest = qMax(longest, sinceTick.nsecsElapsed());
+        sinceTick.restart();
+    });
     clock.start();
-    for (int first = 0; first < commands.size(); first += parallel) {
-        std::vector<std::unique_ptr<QProcess>> running;
-        for (int i = first; i < qMin(first + parallel, commands.size()); ++i) {
-            auto p = std::make_unique<QProcess>();
-            p->setStandardOutputFile(QProcess::nullDevice());
-            p->start(QStringLiteral("nice"), QStringList{tool} + commands[i]);
-            running.push_back(std::move(p));
-        }
-        for (auto& p : running)
-            if (!p->waitForFinished(600000) || p->exitCode() != 0) {
-                std::fprintf(stderr, "%s\n", p->readAllStandardError().constData());
-                return -1;
-            }
-    }
-    return clock.nsecsElapsed() / 1e9;
+    sinceTick.start();
+    tick.start();
+    QTimer::singleShot(0, work);
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Timed t;
+    t.seconds = clock.nsecsElapsed() / 1e9;
+    longest = qMax(longest, sinceTick.nsecsElapsed());
+    t.longestStall = longest / 1e9;
+    return t;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+Timed AddThroughWindow(const QString& folder, int count)
 {
-    QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setApplicationName(QStringLiteral("Lumacrest"));
-    QTemporaryDir dir;
-    const QString clip = TestMedia::MakeVideo(dir.path(), QStringLiteral("clip.mp4"), 0.5);
-    const QString longer = TestMedia::MakeVideo(dir.path(), QStringLiteral("row.mp4"), 5.0, 640, 360);
-    if (clip.isEmpty() || longer.isEmpty())
-        return 1;
-    QStringList files;
-    for (int i = 0; i < 200; ++i) {
-        files << dir.filePath(QStringLiteral("clip%1.mp4").arg(i, 3, 10, QLatin1Char('0')));
-        QFile::copy(clip, files.last());
-    }
-
+    Core::instance()->Rows.clear();
     MainWindow window;
-    window.Settings().OutPath = dir.filePath(QStringLiteral("out"));
+    window.resize(1280, 800);
+    window.show();
+    QCoreApplication::processEvents();
+    MainWindow::SetFileQuestion([folder](const QString&, const QString&, bool) { return QStringList{folder}; });
+    auto* table = window.findChild<QTableWidget*>(QStringLiteral("tableWidget"));
+    QAction* add = window.findChild<QAction*>(QStringLiteral("actionAddFolder"));
+    const Timed t = RunAndWatch([add] { add->trigger(); },
+                                [&] { return table->rowCount() == count && table->currentRow() == count - 1; });
+    MainWindow::SetFileQuestion({});
+    Core::instance()->Rows.clear();
+    return t;
+}
+
+// The same probing as each added row gets, then the rows of a plain table.
+Timed FillPlainTable(const QStringList& files)
+{
+    QTableWidget table(0, 3);
+    table.resize(800, 800);
+    table.show();
+    QCoreApplication::processEvents();
+    bool filled = false;
+    const Timed t = RunAndWatch(
+        [&] {
+            QList<ST_OPTS> records;
+            for (const QString& file : files) {
+                ST_OPTS opts;
+                InitOpts(&opts);
+                InitSubtitleFile(&opts, file);
+                long long duration = 0;
+                GetMediaInfo(file.toUtf8().constData(), &opts.width, &opts.height, &duration);
+                opts.trimEnd = duration;
+                records << opts;
+            }
+            for (int row = 0; row < files.size(); ++row) {
+                table.insertRow(row);
+                table.setItem(row, 0, new QTableWidgetItem(files[row]));
+                table.setItem(row, 1, new QTableWidgetItem);
+                table.setItem(row, 2, new QTableWidgetItem(QStringLiteral("Ready")));
+            }
+            filled = true;
+        },
+        [&] { return filled; });
+    return t;
+}
+
+// A 4-row Run; the command lines of its jobs are kept for the direct runs.
+double RunThroughWindow(const QString& source, const QString& out, QList<QStringList>* commands, double* cpu)
+{
+    Core::instance()->Rows.clear();
+    MainWindow window;
     window.Settings().Coverage = true;
     window.Jobs().setMaxRunning(2);
-    window.show();
-    MainWindow::SetFileQuestion([&files](const QString&, const QString&, bool) { return files; });
-    QElapsedTimer clock;
-    clock.start();
-    window.findChild<QAction*>(QStringLiteral("actionAddFile"))->trigger();
-    std::printf("adding 200 files: %.3f s\n", clock.nsecsElapsed() / 1e9);
-
-    window.findChild<QAction*>(QStringLiteral("actionAll_Delete"))->trigger();
-    files = QStringList{longer, longer, longer, longer};
-    window.findChild<QAction*>(QStringLiteral("actionAddFile"))->trigger();
-    MainWindow::SetFileQuestion({});
+    window.findChild<QLineEdit*>(QStringLiteral("lineEditOutput"))->setText(out);
+    for (int i = 0; i < 4; ++i)
+        window.AddFile(source);
     QAction* run = window.findChild<QAction*>(QStringLiteral("actionRun"));
+    QElapsedTimer clock;
     clock.start();
     const std::clock_t cpu0 = std::clock();
     run->trigger();
@@ -87,21 +142,131 @@ int main(int argc, char** argv)
     // would take a core from the converter.
     while (run->text() != QLatin1String("Run"))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    const double queued = clock.nsecsElapsed() / 1e9;
-    const double cpu = double(std::clock() - cpu0) / CLOCKS_PER_SEC;
-    QList<QStringList> commands;
-    for (AbstractJob* job : window.Jobs().jobs())
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    *cpu = double(std::clock() - cpu0) / CLOCKS_PER_SEC;
+    commands->clear();
+    for (AbstractJob* job : window.Jobs().jobs()) {
+        if (job->status != AbstractJob::StatusCompleted)
+            return -1;
         if (auto* converter = qobject_cast<JxEngineJob*>(job)) {
             // A started job holds the tool's path in front of its arguments.
             QStringList args = converter->arguments();
             if (!args.isEmpty() && args.first() != QLatin1String("-i"))
                 args.removeFirst();
-            commands << args;
+            commands->append(args);
         }
-    const double direct = RunDirect(commands, 2);
-    std::printf("4-row Run through the queue: %.3f s (window's own CPU %.3f s); the same %d commands run directly (2 at "
-                "once): %.3f s\n",
-                queued, cpu, int(commands.size()), direct);
+    }
     Core::instance()->Rows.clear();
+    return seconds;
+}
+
+// The commands through nice, `parallel` at a time, each next one started as
+// soon as one ends, as the queue does.
+double RunDirect(const QList<QStringList>& commands, int parallel)
+{
+    const QString tool = AppFolder::FindTool(QStringLiteral("JxEngine"));
+    std::vector<std::unique_ptr<QProcess>> processes;
+    QEventLoop loop;
+    int next = 0;
+    int running = 0;
+    bool failed = false;
+    std::function<void()> startNext = [&] {
+        while (running < parallel && next < commands.size()) {
+            processes.push_back(std::make_unique<QProcess>());
+            QProcess* p = processes.back().get();
+            p->setStandardOutputFile(QProcess::nullDevice());
+            p->setStandardErrorFile(QProcess::nullDevice());
+            QObject::connect(p, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
+                             [&, p](int code, QProcess::ExitStatus status) {
+                                 failed = failed || code != 0 || status != QProcess::NormalExit;
+                                 --running;
+                                 startNext();
+                                 if (running == 0)
+                                     loop.quit();
+                             });
+            ++running;
+            p->start(QStringLiteral("nice"), QStringList{tool} + commands[next++]);
+        }
+    };
+    QElapsedTimer clock;
+    clock.start();
+    startNext();
+    if (running > 0)
+        loop.exec();
+    return failed ? -1 : clock.nsecsElapsed() / 1e9;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    BenchKit::PrivateHome home;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(BenchKit::QuietLog);
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Lumacrest"));
+    const int pairs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
+    const int count = argc > 2 ? qMax(1, atoi(argv[2])) : 1000;
+
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("sources"));
+    QDir().mkpath(folder);
+    const QString clip = TestMedia::MakeVideo(dir.path(), QStringLiteral("clip.mp4"), 0.5);
+    const QString longer = TestMedia::MakeVideo(dir.path(), QStringLiteral("row.mp4"), 5.0, 640, 360);
+    if (clip.isEmpty() || longer.isEmpty()) {
+        std::fprintf(stderr, "could not make the clips\n");
+        return 1;
+    }
+    QStringList files;
+    for (int i = 0; i < count; ++i) {
+        files << QDir(folder).filePath(QStringLiteral("clip%1.mp4").arg(i, 5, 10, QLatin1Char('0')));
+        QFile::copy(clip, files.last());
+    }
+
+    // One untimed round of each fills the page cache.
+    AddThroughWindow(folder, count);
+    FillPlainTable(files);
+    std::vector<double> stallRatios;
+    std::vector<double> totalRatios;
+    for (int pair = 0; pair < pairs; ++pair) {
+        Timed window;
+        Timed plain;
+        BenchKit::RunPair(
+            pair, [&] { window = AddThroughWindow(folder, count); }, [&] { plain = FillPlainTable(files); });
+        stallRatios.push_back(window.longestStall / plain.seconds);
+        totalRatios.push_back(window.seconds / plain.seconds);
+        std::printf("adding %d files, pair %d: window %.3f s (longest stall %.3f s), plain table %.3f s\n", count,
+                    pair + 1, window.seconds, window.longestStall, plain.seconds);
+        std::fflush(stdout);
+    }
+    BenchKit::PrintSpread("adding: longest stall of the window over the plain table's time", stallRatios);
+    BenchKit::PrintSpread("adding: window's time to the last row over the plain table's time", totalRatios);
+
+    const QString out = dir.filePath(QStringLiteral("out"));
+    QList<QStringList> commands;
+    double cpu = 0;
+    if (RunThroughWindow(longer, out, &commands, &cpu) < 0 || RunDirect(commands, 2) < 0) {
+        std::fprintf(stderr, "a conversion failed\n");
+        return 1;
+    }
+    std::vector<double> runRatios;
+    for (int pair = 0; pair < pairs; ++pair) {
+        double queued = 0;
+        double direct = 0;
+        BenchKit::RunPair(
+            pair, [&] { queued = RunThroughWindow(longer, out, &commands, &cpu); },
+            [&] { direct = RunDirect(commands, 2); });
+        if (queued < 0 || direct < 0) {
+            std::fprintf(stderr, "a conversion failed\n");
+            return 1;
+        }
+        runRatios.push_back(queued / direct);
+        std::printf("4-row Run, pair %d: through the queue %.3f s (window's own CPU %.3f s), the same %d commands "
+                    "directly %.3f s\n",
+                    pair + 1, queued, cpu, int(commands.size()), direct);
+        std::fflush(stdout);
+    }
+    BenchKit::PrintSpread("4-row Run: queue over direct", runRatios);
     return 0;
 }

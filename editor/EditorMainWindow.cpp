@@ -61,21 +61,15 @@ EditorMainWindow::~EditorMainWindow()
         core->SetEditorWindow(nullptr);
         core->SetCanvasSizeQuery(nullptr);
     }
-    // Layers leave Core's list and the dock as the scene destroys them.
+    // Layers leave Core's list and the dock as the scene destroys them: the
+    // view and the scene go now, while the docks are still there. The other
+    // widgets belong to this window.
     disconnect(m_scene, nullptr, this, nullptr);
     delete m_view;
     m_view = nullptr;
     delete m_scene;
     m_scene = nullptr;
-    delete m_playerHost;
-    delete m_playerArea;
     delete ui;
-    delete m_canvasBox;
-    delete m_canvasHost;
-    if (m_translator) {
-        QApplication::removeTranslator(m_translator);
-        delete m_translator;
-    }
     m_playerTimer.stop();
     m_sliderTimer.stop();
 }
@@ -131,25 +125,27 @@ void EditorMainWindow::InitUI()
     m_subtitleDock.setAllowedAreas(Qt::RightDockWidgetArea);
     addDockWidget(Qt::RightDockWidgetArea, &m_subtitleDock);
     m_subtitleModel = m_subtitleDock.Model();
-    connect(m_subtitleDock.Panel()->m_btnOpen, SIGNAL(clicked()), this, SLOT(on_actionAdd_Subtitle_triggered()));
+    connect(m_subtitleDock.Panel()->m_btnOpen, &QToolButton::clicked, this,
+            &EditorMainWindow::on_actionAdd_Subtitle_triggered);
 
     Core* core = Core::instance();
-    connect(m_view, SIGNAL(sigCanvasRect(const QRect&)), this, SLOT(OnPlayerRect(const QRect&)));
-    connect(m_scene, SIGNAL(itemMenuHM()), this, SLOT(OnMenu()));
-    connect(m_scene, SIGNAL(itemAddedHM(QWatermarkBase*)), core, SLOT(onAddLayer(QWatermarkBase*)));
-    connect(m_scene, SIGNAL(itemDeleteHM(QWatermarkBase*)), core, SLOT(onRemoveLayer(QWatermarkBase*)));
-    connect(m_scene, SIGNAL(itemPressHM(QWatermarkBase*)), &m_layerDock, SLOT(onCellClicked(QWatermarkBase*)));
-    connect(m_scene, SIGNAL(itemChangedHM(QWatermarkBase*)), &m_layerDock, SLOT(onLayerChanged(QWatermarkBase*)));
-    connect(core, SIGNAL(sigAddLayer(QWatermarkBase*)), &m_layerDock, SLOT(onAddLayer(QWatermarkBase*)));
-    connect(core, SIGNAL(sigRemoveLayer(QWatermarkBase*)), &m_layerDock, SLOT(onRemoveLayer(QWatermarkBase*)));
-    connect(m_playerDock.m_btnPlay, SIGNAL(clicked()), this, SLOT(OnPlayPause()));
-    connect(m_playerDock.m_btnStop, SIGNAL(clicked()), this, SLOT(OnStop()));
-    connect(m_playerDock.m_btnCopyTime, SIGNAL(clicked()), this, SLOT(OnCopyTime()));
-    connect(m_playerDock.m_slider, SIGNAL(sliderMoved(int)), this, SLOT(OnSliderSeek(int)));
-    connect(m_playerDock.m_slider, SIGNAL(sliderPressed()), this, SLOT(OnSliderPressed()));
-    connect(m_playerDock.m_slider, SIGNAL(sliderReleased()), this, SLOT(OnSliderReleased()));
-    connect(&m_playerTimer, SIGNAL(timeout()), this, SLOT(OnTimerPlayerUI()));
-    connect(&m_sliderTimer, SIGNAL(timeout()), this, SLOT(OnTimerSliderSeekUI()));
+    connect(m_view, &QWatermarkView::sigCanvasRect, this, &EditorMainWindow::OnPlayerRect);
+    connect(m_scene, &QWatermarkScene::itemMenuHM, this, &EditorMainWindow::OnMenu);
+    connect(m_scene, &QWatermarkScene::itemAddedHM, core, &Core::onAddLayer);
+    connect(m_scene, &QWatermarkScene::itemDeleteHM, core, &Core::onRemoveLayer);
+    connect(m_scene, &QWatermarkScene::itemPressHM, &m_layerDock,
+            qOverload<QWatermarkBase*>(&LayeredManageDock::onCellClicked));
+    connect(m_scene, &QWatermarkScene::itemChangedHM, &m_layerDock, &LayeredManageDock::onLayerChanged);
+    connect(core, &Core::sigAddLayer, &m_layerDock, &LayeredManageDock::onAddLayer);
+    connect(core, &Core::sigRemoveLayer, &m_layerDock, &LayeredManageDock::onRemoveLayer);
+    connect(m_playerDock.m_btnPlay, &QToolButton::clicked, this, &EditorMainWindow::OnPlayPause);
+    connect(m_playerDock.m_btnStop, &QToolButton::clicked, this, &EditorMainWindow::OnStop);
+    connect(m_playerDock.m_btnCopyTime, &QToolButton::clicked, this, &EditorMainWindow::OnCopyTime);
+    connect(m_playerDock.m_slider, &Slider::sliderMoved, this, &EditorMainWindow::OnSliderSeek);
+    connect(m_playerDock.m_slider, &Slider::sliderPressed, this, &EditorMainWindow::OnSliderPressed);
+    connect(m_playerDock.m_slider, &Slider::sliderReleased, this, &EditorMainWindow::OnSliderReleased);
+    connect(&m_playerTimer, &QTimer::timeout, this, &EditorMainWindow::OnTimerPlayerUI);
+    connect(&m_sliderTimer, &QTimer::timeout, this, &EditorMainWindow::OnTimerSliderSeekUI);
     m_sliderTimer.start(500);
     m_playerDock.m_slider->setEnabled(false);
 }
@@ -219,15 +215,12 @@ void EditorMainWindow::closeEvent(QCloseEvent* event)
 
 void EditorMainWindow::ChangeLanguage(int index)
 {
-    if (m_translator) {
-        QApplication::removeTranslator(m_translator);
-        delete m_translator;
-    }
-    m_translator = new QTranslator;
+    // A translator leaves the application as it is deleted.
+    m_translator = std::make_unique<QTranslator>();
     const QString file = index == 1 ? QStringLiteral(":/Translations/Brisquel_zh_CN.qm")
                                     : QStringLiteral(":/Translations/Brisquel_en_US.qm");
     if (m_translator->load(file))
-        QApplication::installTranslator(m_translator);
+        QApplication::installTranslator(m_translator.get());
     ui->retranslateUi(this);
     m_playerDock.Retranslate();
     m_subtitleDock.Retranslate();

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 class CLayerInfo;
 class QStandardItemModel;
@@ -153,6 +154,6 @@ private:
     // The filter graph of the running preview, alive for the whole preview.
     QByteArray m_filter;
     QString m_lastMessage;
-    QTranslator* m_translator = nullptr;
+    std::unique_ptr<QTranslator> m_translator;
     Ui::EditorMainWindow* ui = nullptr;
 };

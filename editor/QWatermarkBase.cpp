@@ -149,45 +149,31 @@ void QWatermarkBase::contextMenuEvent(QGraphicsSceneContextMenuEvent*)
 
 void QWatermarkBase::CreateHandles()
 {
-    struct Spec {
+    struct HandleDef {
         int dir;
         const char* icon;
         const char* tip;
         Qt::CursorShape cursor;
     };
     // List order: menu, close, rotate, resize.
-    static const Spec specs[] = {
+    static const HandleDef handleDefs[] = {
         {1, ":/res/menu.svg", QT_TRANSLATE_NOOP("QWatermarkBase", "Menu"), Qt::PointingHandCursor},
         {2, ":/res/close.svg", QT_TRANSLATE_NOOP("QWatermarkBase", "Close"), Qt::PointingHandCursor},
         {4, ":/res/rotate.svg", QT_TRANSLATE_NOOP("QWatermarkBase", "Rotate"), Qt::PointingHandCursor},
         {3, ":/res/LR.svg", QT_TRANSLATE_NOOP("QWatermarkBase", "Resize"), Qt::SizeFDiagCursor},
     };
-    for (const Spec& spec : specs) {
+    for (const HandleDef& def : handleDefs) {
         // Without its icon file a handle is invisible but works.
-        const QString icon = QString::fromLatin1(spec.icon);
-        auto* handle = new ButtonItem(spec.dir, QBrush(Qt::red), QFile::exists(icon) ? QIcon(icon) : QIcon(), this);
-        handle->setToolTip(QCoreApplication::translate("QWatermarkBase", spec.tip));
-        handle->setCursor(spec.cursor);
+        const QString icon = QString::fromLatin1(def.icon);
+        auto* handle = new ButtonItem(def.dir, QBrush(Qt::red), QFile::exists(icon) ? QIcon(icon) : QIcon(), this);
+        handle->setToolTip(QCoreApplication::translate("QWatermarkBase", def.tip));
+        handle->setCursor(def.cursor);
         handle->setSelectsParent(false);
         handle->setZValue(9999);
-        switch (spec.dir) {
-        case 1:
-            connect(handle, SIGNAL(clicked()), this, SIGNAL(sigMenu()));
-            break;
-        case 2:
-            connect(handle, SIGNAL(clicked()), this, SIGNAL(sigClose()));
-            break;
-        case 4:
-            connect(handle, SIGNAL(rotated(qreal,qreal)), this, SLOT(slotRotated(qreal,qreal)));
-            break;
-        case 3:
-            connect(handle, SIGNAL(pressed()), this, SLOT(slotPressed()));
-            connect(handle, SIGNAL(resized(qreal,qreal)), this, SLOT(slotResized(qreal,qreal)));
-            connect(handle, SIGNAL(resize()), this, SLOT(slotResize()));
-            break;
-        default:
-            break;
-        }
+        if (def.dir == ButtonItem::Menu)
+            connect(handle, &ButtonItem::clicked, this, &QWatermarkBase::sigMenu);
+        else if (def.dir == ButtonItem::Close)
+            connect(handle, &ButtonItem::clicked, this, &QWatermarkBase::sigClose);
         m_handles.append(handle);
     }
 }

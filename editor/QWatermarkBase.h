@@ -84,9 +84,9 @@ protected:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
     void contextMenuEvent(QGraphicsSceneContextMenuEvent* event) override;
 
-    // Builds the menu, close, rotate and resize handles and connects them to
-    // this item's slotPressed(), slotRotated(qreal,qreal),
-    // slotResized(qreal,qreal) and slotResize(), which the concrete item has.
+    // Builds the menu, close, rotate and resize handles; the menu and close
+    // handles' clicks become sigMenu and sigClose. The concrete item connects
+    // the rotate and resize drags to its own slots.
     void CreateHandles();
     // Moves the transform origin without the item jumping on the scene.
     void SetOriginKeepingPosition(const QPointF& origin);

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QtDebug>
 
+#include <signal.h>
+
 namespace {
 // A terminate request gets this long before the tool is killed.
 constexpr int KillDelayMs = 2000;
@@ -34,7 +36,6 @@ AbstractJob::~AbstractJob()
     // QProcess's own destructor would kill and wait too, but by then this
     // object is half gone; signals it sends while waiting must reach no one.
     abandon();
-    delete m_postJobAction;
 }
 
 void AbstractJob::abandon()
@@ -60,10 +61,8 @@ void AbstractJob::setLabel(const QString& label)
 
 void AbstractJob::setPostJobAction(PostJobAction* action)
 {
-    if (action == m_postJobAction)
-        return;
-    delete m_postJobAction;
-    m_postJobAction = action;
+    if (action != m_postJobAction.get())
+        m_postJobAction.reset(action);
 }
 
 int AbstractJob::estimateRemaining(int percent) const
@@ -76,7 +75,7 @@ int AbstractJob::estimateRemaining(int percent) const
     const int done = percent - m_startPercent;
     if (done <= 0 || !m_estimateClock.isValid())
         return -1;
-    const qint64 elapsed = m_estimateClock.elapsed();
+    const qint64 elapsed = qMax<qint64>(0, m_estimateClock.elapsed() - heldMs());
     const qint64 remaining = elapsed / done * (100 - percent);
     return remaining > INT32_MAX ? INT32_MAX : int(remaining);
 }
@@ -115,6 +114,9 @@ void AbstractJob::launchPath(const QString& toolPath, QStringList& args)
         nice = "nice"; // fails to start and is reported as a failure
     QProcess::start(nice, args, QIODevice::ReadWrite);
     AbstractJob::start();
+    // A run started again while the step is held (melt's retry) is held too.
+    if (m_suspended)
+        signalTool(SIGSTOP);
 }
 
 void AbstractJob::start()
@@ -124,6 +126,9 @@ void AbstractJob::start()
     status = StatusStarted;
     m_estimateClock.start();
     m_startPercent = 0;
+    m_heldMs = 0;
+    if (m_suspended)
+        m_holdClock.start();
     m_totalClock.start();
     emit progressUpdated(this, 0, 0);
 }
@@ -135,7 +140,44 @@ void AbstractJob::stop()
         return;
     closeWriteChannel();
     terminate();
+    // A held tool acts on the terminate request only once it runs again.
+    if (m_suspended) {
+        m_suspended = false;
+        signalTool(SIGCONT);
+    }
     QTimer::singleShot(KillDelayMs, this, &AbstractJob::onKillTimeout);
+}
+
+void AbstractJob::signalTool(int signalNumber)
+{
+    // Until Qt has seen the end, the process is not reaped and its id is
+    // not anyone else's.
+    const qint64 pid = processId();
+    if (state() != QProcess::NotRunning && pid > 0)
+        ::kill(pid_t(pid), signalNumber);
+}
+
+qint64 AbstractJob::heldMs() const
+{
+    return m_heldMs + (m_suspended && m_holdClock.isValid() ? m_holdClock.elapsed() : 0);
+}
+
+void AbstractJob::suspend()
+{
+    if (m_suspended || m_endReported)
+        return;
+    m_suspended = true;
+    m_holdClock.start();
+    signalTool(SIGSTOP);
+}
+
+void AbstractJob::resume()
+{
+    if (!m_suspended)
+        return;
+    m_heldMs = heldMs();
+    m_suspended = false;
+    signalTool(SIGCONT);
 }
 
 void AbstractJob::onKillTimeout()
@@ -155,6 +197,9 @@ void AbstractJob::onProgressUpdated(AbstractJob* job, int percent, uint64_t)
     if (percent == 1) {
         m_estimateClock.start();
         m_startPercent = 1;
+        m_heldMs = 0;
+        if (m_suspended)
+            m_holdClock.start();
     }
     if (percent > m_lastReportedPercent)
         m_lastReportedPercent = percent;

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 
 class PostJobAction;
 class QTableWidgetItem;
@@ -63,8 +64,9 @@ public:
     QString label() const { return m_label; }
     void setLabel(const QString& label);
 
+    // Takes the action over; the one held before goes.
     void setPostJobAction(PostJobAction* action);
-    PostJobAction* postJobAction() const { return m_postJobAction; }
+    PostJobAction* postJobAction() const { return m_postJobAction.get(); }
 
     // Remaining milliseconds at `percent`, or -1 when there is no estimate.
     int estimateRemaining(int percent) const;
@@ -76,6 +78,12 @@ public:
     // Kills the tool and waits for it with every signal of the job
     // silenced, so a job being thrown away reports nothing.
     void abandon();
+
+    // Holds the tool where it is (SIGSTOP) until resume() (SIGCONT); the
+    // remaining-time estimate leaves the held time out.
+    virtual void suspend();
+    virtual void resume();
+    bool isSuspended() const { return m_suspended; }
 
 public slots:
     virtual void start();
@@ -115,6 +123,9 @@ private slots:
 private:
     void flushOutput();
     QString elapsedText() const;
+    // Sends a signal to the tool itself: `nice` has replaced itself with it.
+    void signalTool(int signalNumber);
+    qint64 heldMs() const;
     static QString decode(const QByteArray& record);
 
     QTableWidgetItem* m_statusItem = nullptr;
@@ -127,9 +138,12 @@ private:
     QString m_label;
     QElapsedTimer m_estimateClock;
     int m_startPercent = 0;
+    bool m_suspended = false;
+    QElapsedTimer m_holdClock;   // runs while suspended
+    qint64 m_heldMs = 0;         // time held since the estimate clock started
     QElapsedTimer m_totalClock;
     int m_lastReportedPercent = 0;
-    PostJobAction* m_postJobAction = nullptr;
+    std::unique_ptr<PostJobAction> m_postJobAction;
     ProgressLineSplitter m_splitter;
     // The output file as it was before the launch (overwriting may be on),
     // so a tool that exits 0 without writing is not taken for a success.

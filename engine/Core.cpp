@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTemporaryFile>
 #include <QWidget>
@@ -90,14 +91,20 @@ QSize Core::CanvasSize() const
     return size;
 }
 
-QString Core::TranslationResource(int index)
+QString Core::LanguageCode(int index)
 {
-    static const char* const names[] = {
+    static const char* const codes[] = {
         "zh_CN", "en_US", "fr", "de", "it", "ja", "pt_BR", "ru", "es",
     };
-    if (index < 0 || index >= int(sizeof(names) / sizeof(names[0])))
+    if (index < 0 || index >= int(sizeof(codes) / sizeof(codes[0])))
         return QString();
-    return QStringLiteral(":/Translations/Brisquel_") + QLatin1String(names[index]) + QStringLiteral(".qm");
+    return QLatin1String(codes[index]);
+}
+
+QString Core::TranslationResource(int index)
+{
+    const QString code = LanguageCode(index);
+    return code.isEmpty() ? QString() : QStringLiteral(":/Translations/Brisquel_") + code + QStringLiteral(".qm");
 }
 
 void Core::ChangeLanguage(int index)
@@ -106,6 +113,14 @@ void Core::ChangeLanguage(int index)
     // Exactly that resource: no fallback names, no added suffix.
     if (name.isEmpty() || !Translator.load(name, QString(), QLatin1String(""), QLatin1String("")))
         return;
+    // Qt's own texts (standard buttons, file dialogs) from the system's Qt
+    // translations, "qtbase_en_US" falling back to "qtbase_en". Installed
+    // before ours, so ours win where both translate a text.
+    QCoreApplication::removeTranslator(&QtTranslator);
+    QCoreApplication::removeTranslator(&Translator);
+    if (QtTranslator.load(QStringLiteral("qtbase_") + LanguageCode(index),
+                          QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&QtTranslator);
     QCoreApplication::installTranslator(&Translator);
 }
 

@@ -38,6 +38,7 @@ public:
     int CurrentRow = 0;
     bool SubtitleModified = false;
     QTranslator Translator;           // installed by ChangeLanguage
+    QTranslator QtTranslator;         // Qt's own texts, installed with it
 
     void SetEditorWindow(EditorMainWindow* window);
     EditorMainWindow* EditorWindow() const;
@@ -60,6 +61,9 @@ public:
     bool IsValidRow(int row) const { return row >= 0 && row < Rows.size(); }
 
     void ChangeLanguage(int index);
+    // The language code of an index ("zh_CN", "en_US", "fr", ...), empty
+    // outside 0..8.
+    static QString LanguageCode(int index);
     // The embedded translation of a language index, empty outside 0..8.
     static QString TranslationResource(int index);
     void SetSubtitle(const QString& path);

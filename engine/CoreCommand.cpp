@@ -3,14 +3,13 @@
 #include "Core.h"
 
 #include "FilterText.h"
-#include "MediaFunctions.h"
 #include "QWatermarkBase.h"
 #include "ST_CROP_THICK.h"
+#include "ST_MEDIA_INFO.h"
 
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
@@ -29,12 +28,9 @@ QString Num(long long value)
 // The duration of the row's own source, for a fade-out without an end time.
 long long RowDuration(const ST_OPTS& opts)
 {
-    int width = 0;
-    int height = 0;
     long long duration = 0;
-    const QByteArray path = QFile::encodeName(opts.path);
     if (!opts.path.isEmpty())
-        GetMediaInfo(path.constData(), &width, &height, &duration, nullptr, nullptr, nullptr);
+        duration = CurrentMediaInfo(opts.media, opts.path).duration;
     if (duration <= 0)
         duration = opts.trimEnd;
     return duration > 0 ? duration : 0;

@@ -244,8 +244,26 @@ QStringList JobArgs::MeltClip(const QString& path, long long in, long long end, 
     return args;
 }
 
+QStringList JobArgs::MeltProfile(const QString& frameSize, double fps)
+{
+    const QString size = LeadingFrameSize(frameSize);
+    if (size.isEmpty())
+        return {};
+    // A size alone would be set on melt's standard-definition default, whose
+    // pixels are not square: the picture would come out squeezed between bars.
+    const QString width = size.section(QLatin1Char('x'), 0, 0);
+    const QString height = size.section(QLatin1Char('x'), 1, 1);
+    QStringList args{"width=" + width,           "height=" + height,           "sample_aspect_num=1",
+                     "sample_aspect_den=1",      "display_aspect_num=" + width, "display_aspect_den=" + height,
+                     "progressive=1"};
+    const int rate = MeltFpsNumerator(fps);
+    if (rate > 0)
+        args << "frame_rate_num=" + QString::number(rate) << QStringLiteral("frame_rate_den=1000");
+    return args;
+}
+
 QStringList JobArgs::MeltConsumer(const QString& output, const QString& format, const QString& vcodec,
-                                  const QString& acodec, const QString& frameSize)
+                                  const QString& acodec, const QString& frameSize, double fps)
 {
     // A file is rendered, not played: real_time=-1 renders every frame,
     // where a positive value (playback) drops frames on a busy machine.
@@ -254,9 +272,7 @@ QStringList JobArgs::MeltConsumer(const QString& output, const QString& format, 
         // No cover picture in a sound-only file.
         args << "vn=1";
     } else {
-        args << "vcodec=" + VideoEncoder(vcodec);
-        if (!frameSize.isEmpty())
-            args << "s=" + frameSize;
+        args << "vcodec=" + VideoEncoder(vcodec) << MeltProfile(frameSize, fps);
     }
     args << "acodec=" + AudioEncoder(acodec);
     return args;

@@ -71,9 +71,14 @@ public:
     // frame, one frame before the exclusive end; toEnd leaves it out.
     static QStringList MeltClip(const QString& path, long long in, long long end, bool toEnd, double fps);
     // melt's consumer part: "-consumer", "avformat:" + output, then the codec
-    // properties; the frame size is the consumer property "s=WxH".
+    // properties and, with a frame size, the profile of MeltProfile.
     static QStringList MeltConsumer(const QString& output, const QString& format, const QString& vcodec,
-                                    const QString& acodec, const QString& frameSize);
+                                    const QString& acodec, const QString& frameSize, double fps = 0);
+    // The processing profile as consumer properties: the size of a frame size
+    // text ("1280x720"), square pixels, progressive, and the frame rate when
+    // it is usable. Empty when the text is not a size: melt then takes the
+    // first input's profile.
+    static QStringList MeltProfile(const QString& frameSize, double fps);
 
     // A frame size text ("1280:720", "1280x720") as "W:H" for the scale
     // filter, or empty when it is not a size.

@@ -120,11 +120,24 @@ void JobsManage::cleanup()
 void JobsManage::pause()
 {
     m_paused = true;
+    for (AbstractJob* job : jobs()) {
+        if (!job->ran() || job->endReported() || job->isSuspended())
+            continue;
+        job->suspend();
+        setText(job->standardItem(), ProgressText(job, job->lastPercent()));
+    }
 }
 
 void JobsManage::resume()
 {
     m_paused = false;
+    for (AbstractJob* job : jobs()) {
+        if (!job->isSuspended())
+            continue;
+        job->resume();
+        if (!job->endReported())
+            setText(job->standardItem(), ProgressText(job, job->lastPercent()));
+    }
     startNextJob();
 }
 
@@ -136,6 +149,13 @@ QString JobsManage::RemainingText(AbstractJob* job, int percent)
     if (ms < 0 || ms >= 86400000)
         return QString();
     return QTime(0, 0).addMSecs(ms).toString("HH:mm:ss");
+}
+
+QString JobsManage::ProgressText(AbstractJob* job, int percent)
+{
+    if (job->isSuspended())
+        return tr("Paused: %1%").arg(QString::number(percent));
+    return QString("%1% (%2)").arg(QString::number(percent), RemainingText(job, percent));
 }
 
 QString JobsManage::FailureText(AbstractJob* job, const QString& failureTime)
@@ -160,12 +180,11 @@ void JobsManage::onProgressUpdated(AbstractJob* job, int percent, uint64_t nFile
 {
     if (!job)
         return;
-    const QString remaining = RemainingText(job, percent);
-    setText(job->standardItem(), QString("%1% (%2)").arg(QString::number(percent), remaining));
+    setText(job->standardItem(), ProgressText(job, percent));
     if (percent >= 100) {
         const double mb = double(QFileInfo(job->outputPath).size()) / 1048576.0;
         setText(job->sizeItem, QString::number(mb, 'f', 2) + "MB");
-        setText(job->standardItem(), QString("%1% (%2)").arg(QString::number(100), remaining));
+        setText(job->standardItem(), ProgressText(job, 100));
     }
     if (nFileSize != 0)
         setText(job->sizeItem, QString::number(double(nFileSize) / 100.0, 'g', 6) + "MB");

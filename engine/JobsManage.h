@@ -33,6 +33,8 @@ public:
     // Stops and throws away every job; their processes are killed and reaped.
     void cleanup();
 
+    // Pause: no job starts, and running jobs hold their tools where they are
+    // and say so in their rows. Resume lets them go on and starts waiting jobs.
     void pause();
     void resume();
     bool isPaused() const { return m_paused; }
@@ -65,6 +67,9 @@ public:
     static QString RemainingText(AbstractJob* job, int percent);
     // The status text of a failed step.
     static QString FailureText(AbstractJob* job, const QString& failureTime);
+    // The status text of a running step at a percent: "%1% (%2)" with the
+    // remaining time, or the paused text while the step is held.
+    static QString ProgressText(AbstractJob* job, int percent);
     // Removes a work file (or link); a missing file or failed removal is ignored.
     static void DeleteWorkFile(const QString& path);
 

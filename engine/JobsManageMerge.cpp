@@ -8,9 +8,9 @@
 #include "Core.h"
 #include "JobArgs.h"
 #include "JxEngineJob.h"
-#include "MediaFunctions.h"
 #include "MediaStreams.h"
 #include "MeltEngineJob.h"
+#include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
 #include <QFile>
@@ -61,11 +61,11 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
     ConfigFormat format;
     format.Load();
 
-    int width = 0;
-    int height = 0;
-    long long duration = 0;
-    float fps = 0;
-    GetMediaInfo(QFile::encodeName(mainVideo).constData(), &width, &height, &duration, &fps);
+    // A row's own source is not probed again while it is as it was added.
+    const ST_MEDIA_INFO main = CurrentMediaInfo(opts.media, mainVideo);
+    const int width = main.width;
+    const int height = main.height;
+    const float fps = main.fps;
 
     // The main video's own extension unless a format is set; a file without
     // one gets no dangling ".".
@@ -87,36 +87,36 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
 
     AbstractJob* mergeJob = nullptr;
     if (!vcopy && !acopy) {
-        // melt re-encodes and cuts each input to its in and out points. Its
-        // frame count follows the first input, so out points are one frame of
-        // that rate before each end.
-        QStringList args;
-        float profileFps = 0;
+        // melt re-encodes and cuts each input to its in and out points, in
+        // a profile of the output's size and the job's frame rate; without
+        // one it takes the first input's. Out points are one frame of the
+        // profile's rate before each end.
+        QVector<long long> durations;
+        float firstFps = 0;
         float lastFps = fps;
         for (int i = 0; i < inputs.size(); ++i) {
-            const MergeInput& in = inputs.at(i);
-            int iw = 0;
-            int ih = 0;
-            long long id = 0;
-            float ifps = 0;
-            GetMediaInfo(QFile::encodeName(in.path).constData(), &iw, &ih, &id, &ifps);
-            if (ifps > 0)
-                lastFps = ifps;
+            // The main video was looked at above.
+            const ST_MEDIA_INFO clip = i == mainIndex ? main : ProbeMediaInfo(inputs.at(i).path);
+            durations.append(clip.duration);
+            if (clip.fps > 0)
+                lastFps = clip.fps;
             if (i == 0)
-                profileFps = ifps;
-            const bool toEnd = in.end <= 0 || (id > 0 && in.end >= id);
-            args << JobArgs::MeltClip(in.path, in.start, in.end, toEnd, profileFps);
-            if (i == mainIndex && iw > 0 && ih > 0) {
-                width = iw;
-                height = ih;
-            }
+                firstFps = clip.fps;
         }
         QString size;
         if (!format.VKeepWH)
             size = format.VSize;
         else if (width > 0 && height > 0)
             size = QString::number(width) + "x" + QString::number(height);
-        args << JobArgs::MeltConsumer(merged, container, format.VCodec, format.ACodec, size);
+        const bool profiled = !audioOnly && !JobArgs::MeltProfile(size, lastFps).isEmpty();
+        QStringList args;
+        for (int i = 0; i < inputs.size(); ++i) {
+            const MergeInput& in = inputs.at(i);
+            const long long id = durations.at(i);
+            const bool toEnd = in.end <= 0 || (id > 0 && in.end >= id);
+            args << JobArgs::MeltClip(in.path, in.start, in.end, toEnd, profiled ? lastFps : firstFps);
+        }
+        args << JobArgs::MeltConsumer(merged, container, format.VCodec, format.ACodec, size, lastFps);
         auto* melt = new MeltEngineJob(QString(), args, true);
         melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
         melt->setFPS(JobArgs::MeltFpsNumerator(lastFps), 1000);

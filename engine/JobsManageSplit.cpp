@@ -7,12 +7,11 @@
 #include "Core.h"
 #include "JobArgs.h"
 #include "JxEngineJob.h"
-#include "MediaFunctions.h"
 #include "MediaStreams.h"
 #include "MeltEngineJob.h"
+#include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
-#include <QFile>
 #include <QTableWidgetItem>
 #include <QtDebug>
 
@@ -30,11 +29,10 @@ void JobsManage::AddJobSplits(AbstractJob* job)
     const ST_OPTS opts = core->Rows.at(job->sourceRow);
     const QString input = job->outputPath;
 
-    int width = 0;
-    int height = 0;
-    long long duration = 0;
-    float fps = 0;
-    GetMediaInfo(QFile::encodeName(input).constData(), &width, &height, &duration, &fps);
+    // A row's own source is not probed again while it is as it was added.
+    const ST_MEDIA_INFO media = CurrentMediaInfo(opts.media, input);
+    const long long duration = media.duration;
+    const float fps = media.fps;
 
     QVector<QPair<long long, long long>> ranges;
     for (const ST_SPLIT_TIME& r : opts.splitRanges)

@@ -41,7 +41,22 @@ void MeltEngineJob::onStarted()
 {
     AbstractJob::onStarted();
     m_sawProgress = false;
-    m_stallTimer.start(m_stallMs << m_restarts);
+    if (!isSuspended())
+        m_stallTimer.start(m_stallMs << m_restarts);
+}
+
+void MeltEngineJob::suspend()
+{
+    AbstractJob::suspend();
+    m_stallTimer.stop();
+}
+
+void MeltEngineJob::resume()
+{
+    const bool held = isSuspended();
+    AbstractJob::resume();
+    if (held && !m_sawProgress && !m_restarting && !endReported() && state() == QProcess::Running)
+        m_stallTimer.start(m_stallMs << m_restarts);
 }
 
 void MeltEngineJob::onStallCheck()

@@ -38,6 +38,10 @@ public:
     void setStartStallTimeout(int milliseconds) { m_stallMs = milliseconds; }
     int restarts() const { return m_restarts; }
 
+    // A held melt shows no progress: its stall wait starts over on resume.
+    void suspend() override;
+    void resume() override;
+
 public slots:
     void start() override;
     void onFinished(int exitCode, QProcess::ExitStatus exitStatus) override;

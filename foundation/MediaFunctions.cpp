@@ -1,6 +1,10 @@
 #include "MediaFunctions.h"
+#include "ST_MEDIA_INFO.h"
 
+#include <QDateTime>
 #include <QDebug>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <cmath>
@@ -112,29 +116,90 @@ bool ReceivePicture(AVCodecContext* dec, AVFrame* frame)
 
 } // namespace
 
-void GetMediaInfo(const char* path, int* width, int* height, long long* duration,
-                  float* fps, long long* bitRate, QString* /*unused*/)
+namespace {
+
+// One open of a file: the values every caller reads, nothing decoded.
+ST_MEDIA_INFO ProbeOpened(const char* path)
 {
+    ST_MEDIA_INFO info;
     InputFile input(path);
     AVFormatContext* fmt = input.get();
     if (!fmt)
-        return;
+        return info;
+    info.opened = true;
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {
         const AVStream* stream = fmt->streams[i];
+        const QString codec = QString::fromLatin1(avcodec_get_name(stream->codecpar->codec_id));
+        if (stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO && !info.hasAudio) {
+            info.hasAudio = true;
+            info.audioCodec = codec;
+        }
         if (!IsVideoStream(stream))
             continue;
+        if (!info.hasVideo)
+            info.videoCodec = codec;
+        info.hasVideo = true;
         // The last video stream of the file decides, as it always has.
+        info.width = stream->codecpar->width;
+        info.height = stream->codecpar->height;
+        info.fps = FrameRateOf(stream);
+    }
+    info.bitRate = fmt->bit_rate;
+    info.duration = input.Duration();
+    return info;
+}
+
+} // namespace
+
+void GetMediaInfo(const char* path, int* width, int* height, long long* duration,
+                  float* fps, long long* bitRate, QString* /*unused*/)
+{
+    const ST_MEDIA_INFO info = ProbeOpened(path);
+    if (!info.opened)
+        return;
+    if (info.hasVideo) {
         if (width)
-            *width = stream->codecpar->width;
+            *width = info.width;
         if (height)
-            *height = stream->codecpar->height;
+            *height = info.height;
         if (fps)
-            *fps = FrameRateOf(stream);
+            *fps = info.fps;
     }
     if (bitRate)
-        *bitRate = fmt->bit_rate;
+        *bitRate = info.bitRate;
     if (duration)
-        *duration = input.Duration();
+        *duration = info.duration;
+}
+
+bool ST_MEDIA_INFO::DescribesFile(const QString& file) const
+{
+    if (path.isEmpty() || file != path)
+        return false;
+    const QFileInfo now(file);
+    return now.exists() && now.size() == fileSize && now.lastModified().toMSecsSinceEpoch() == modified;
+}
+
+ST_MEDIA_INFO ProbeMediaInfo(const QString& path)
+{
+    // The stamp is taken first: a file written while it is probed is
+    // probed again next time.
+    const QFileInfo file(path);
+    const qint64 size = file.exists() ? file.size() : -1;
+    const qint64 modified = file.exists() ? file.lastModified().toMSecsSinceEpoch() : -1;
+    ST_MEDIA_INFO info;
+    // Only regular files are opened: a pipe or a device named like a video
+    // would block the probe, or never end.
+    if (file.isFile())
+        info = ProbeOpened(QFile::encodeName(path).constData());
+    info.path = path;
+    info.fileSize = size;
+    info.modified = modified;
+    return info;
+}
+
+ST_MEDIA_INFO CurrentMediaInfo(const ST_MEDIA_INFO& known, const QString& path)
+{
+    return known.DescribesFile(path) ? known : ProbeMediaInfo(path);
 }
 
 void GetMediaImage(const char* path, QImage* image, long long time, long long* duration)

@@ -1,5 +1,6 @@
 #pragma once
 #include "ST_CROP_THICK.h"
+#include "ST_MEDIA_INFO.h"
 
 #include <QList>
 #include <QString>
@@ -50,6 +51,7 @@ struct ST_OPTS
     QList<ST_SPLIT_TIME> splitRanges; // when not empty they replace the split mode
     QString subtitlePath;        // empty: the subtitles held by the editor
     QStringList musicFiles;      // replace the source's sound, in order
+    ST_MEDIA_INFO media;         // the source as probed when it was added
 
     // The source itself as a clip (path, trim start, trim end).
     ST_MERGE SourceClip() const { return ST_MERGE{path, trimStart, trimEnd}; }

@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config git
-  qtbase5-dev qtbase5-dev-tools libqt5opengl5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools
+  qtbase5-dev qtbase5-dev-tools libqt5opengl5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
   libavformat-dev libavcodec-dev libavfilter-dev libavdevice-dev libavutil-dev libswscale-dev libswresample-dev
   ffmpeg libmlt++-dev libmlt-dev melt libsdl2-dev libass-dev libxcb1-dev
   fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei xvfb xauth dbus-daemon libbenchmark-dev ccache

@@ -1,6 +1,8 @@
 // Start-up probe: runs the program's own start-up and
 //   --first-paint         prints the monotonic clock (ns) once the main
 //                         window's first picture is on its way to the screen;
+//                         followed by --idle-memory, also its resident
+//                         memory (kB) a second later;
 //   --bench N             starts itself N times with --first-paint and prints
 //                         each start-to-first-paint time and their median (ms);
 //   --screenshot FILE     saves a picture of the main window as PNG.
@@ -14,48 +16,13 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 #include "AppStart.h"
 #include "MainWindow.h"
+#include "StartupFigures.h"
 
 namespace {
-
-long long MonotonicNs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
-// Calls `done` once, after the window's first paint has been handled (the
-// zero timer runs when the repaint, flush included, is over).
-class FirstPaint : public QObject
-{
-public:
-    FirstPaint(QWidget* window, std::function<void()> done)
-        : QObject(window)
-        , m_done(std::move(done))
-    {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, m_done);
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_done;
-    bool m_seen = false;
-};
 
 int Bench(const QString& self, int runs)
 {
@@ -63,7 +30,7 @@ int Bench(const QString& self, int runs)
     for (int i = 0; i < runs; ++i) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        const long long start = MonotonicNs();
+        const long long start = StartupFigures::MonotonicNs();
         child.start(self, {QStringLiteral("--first-paint")});
         if (!child.waitForFinished(60000) || child.exitCode() != 0) {
             std::fprintf(stderr, "run %d failed\n", i + 1);
@@ -95,19 +62,14 @@ int main(int argc, char** argv)
         return Bench(QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath(), runs);
     }
     if (mode == QLatin1String("--first-paint")) {
-        return AppStart::Run(argc, argv, [](MainWindow* window) {
-            new FirstPaint(window, [] {
-                std::printf("%lld\n", MonotonicNs());
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
-        });
+        const bool memory = argc > 2 && QByteArray(argv[2]) == "--idle-memory";
+        return AppStart::Run(argc, argv, [memory](MainWindow* window) { StartupFigures::ReportStart(window, memory); });
     }
     if (mode == QLatin1String("--screenshot") && argc > 2) {
         const QString file = QString::fromLocal8Bit(argv[2]);
         int status = 1;
         const int result = AppStart::Run(argc, argv, [&](MainWindow* window) {
-            new FirstPaint(window, [window, file, &status] {
+            new StartupFigures::FirstPaint(window, [window, file, &status] {
                 // A moment for the late layout passes of the first show.
                 QTimer::singleShot(500, window, [window, file, &status] {
                     status = window->grab().save(file, "PNG") ? 0 : 1;
@@ -117,6 +79,6 @@ int main(int argc, char** argv)
         });
         return result != 0 ? result : status;
     }
-    std::fprintf(stderr, "usage: %s --first-paint | --bench N | --screenshot FILE\n", argv[0]);
+    std::fprintf(stderr, "usage: %s --first-paint [--idle-memory] | --bench N | --screenshot FILE\n", argv[0]);
     return 2;
 }

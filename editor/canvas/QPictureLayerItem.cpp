@@ -1,5 +1,6 @@
 #include "QPictureLayerItem.h"
 
+#include "ButtonItem.h"
 #include "FilterText.h"
 
 #include <QCursor>
@@ -34,8 +35,18 @@ QPictureLayerItem::QPictureLayerItem(QGraphicsScene* scene, QGraphicsItem* paren
 
 void QPictureLayerItem::InitItem()
 {
-    if (m_handles.isEmpty())
+    if (m_handles.isEmpty()) {
         CreateHandles();
+        for (ButtonItem* handle : m_handles) {
+            if (handle->dir() == ButtonItem::RotateCorner) {
+                connect(handle, &ButtonItem::rotated, this, &QPictureLayerItem::slotRotated);
+            } else if (handle->dir() == ButtonItem::ResizeCorner) {
+                connect(handle, &ButtonItem::pressed, this, &QPictureLayerItem::slotPressed);
+                connect(handle, &ButtonItem::resized, this, &QPictureLayerItem::slotResized);
+                connect(handle, &ButtonItem::resize, this, &QPictureLayerItem::slotResize);
+            }
+        }
+    }
     setFlags(QGraphicsItem::ItemUsesExtendedStyleOption | QGraphicsItem::ItemIsMovable
              | QGraphicsItem::ItemIsSelectable | QGraphicsItem::ItemSendsGeometryChanges);
     setAcceptHoverEvents(true);

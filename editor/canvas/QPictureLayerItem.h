@@ -28,6 +28,8 @@ public:
 
 public slots:
     void refreshImage(QRect rect);
+    // The press on the resize handle: each kind keeps what a resize scales.
+    virtual void slotPressed() = 0;
     void slotRotated(qreal angle, qreal before);
     void slotResized(qreal sx, qreal sy);
     void slotResize();

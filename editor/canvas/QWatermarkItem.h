@@ -20,7 +20,7 @@ public:
     QRectF GetPosRect() override;
 
 public slots:
-    void slotPressed();
+    void slotPressed() override;
 
 protected:
     void ApplyPendingResize() override;

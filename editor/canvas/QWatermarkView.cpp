@@ -48,19 +48,15 @@ QWatermarkView::QWatermarkView(QWidget* parent)
     setAcceptDrops(true);
     // High-quality antialiasing is plain antialiasing in this Qt.
     setRenderHint(QPainter::Antialiasing, true);
-    m_drawTimer = new QTimer;
+    m_drawTimer = new QTimer(this);
     connect(m_drawTimer, &QTimer::timeout, this, &QWatermarkView::OnViewDraw);
     m_drawTimer->start(40);
-    m_brushTimer = new QTimer;
+    m_brushTimer = new QTimer(this);
     connect(m_brushTimer, &QTimer::timeout, this, &QWatermarkView::OnApplyBrush);
     m_brushTimer->start(200);
 }
 
-QWatermarkView::~QWatermarkView()
-{
-    delete m_drawTimer;
-    delete m_brushTimer;
-}
+QWatermarkView::~QWatermarkView() = default;
 
 void QWatermarkView::setRenderer(RendererType type)
 {

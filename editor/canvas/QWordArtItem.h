@@ -24,7 +24,7 @@ public:
     void UpdateRectFromImage() override;
 
 public slots:
-    void slotPressed();
+    void slotPressed() override;
 
 protected:
     void ApplyPendingResize() override;

@@ -36,7 +36,7 @@ CropDialog::CropDialog(QWidget* parent)
     if (QPushButton* cancel = ui->buttonBox->button(QDialogButtonBox::Cancel))
         cancel->setText(tr("Cancel"));
     ui->m_BtnReset->setText(tr("Reset"));
-    connect(m_pPreviewWnd, SIGNAL(sigCrop(ST_CROP_THICK)), this, SLOT(OnCrop(ST_CROP_THICK)));
+    connect(m_pPreviewWnd, &CropWnd::sigCrop, this, &CropDialog::OnCrop);
     // The combo's slot is connected by name: adding the first entry selects
     // "Auto" and frees the rectangle.
     ui->comboBoxRatio->addItem(tr("Auto"));

@@ -15,7 +15,7 @@ CropWnd::CropWnd(QWidget* parent)
 {
     setMouseTracking(true);
     m_timer.setInterval(100);
-    connect(&m_timer, SIGNAL(timeout()), this, SLOT(OnUpdateUI()));
+    connect(&m_timer, &QTimer::timeout, this, &CropWnd::OnUpdateUI);
     m_timer.start();
 }
 

@@ -28,13 +28,17 @@ LayeredManageDock::LayeredManageDock(QWidget* parent)
     SetTitle(tr("Watermark"));
     SetMovementLocked(true);
     m_panel = new LayeredManageWidget(this);
-    connect(&m_panel->m_btnUp, SIGNAL(clicked()), this, SLOT(onBtnUpClicked()));
-    connect(&m_panel->m_btnDown, SIGNAL(clicked()), this, SLOT(onBtnDownClicked()));
-    connect(m_panel->m_table, SIGNAL(cellClicked(int,int)), this, SLOT(onCellClicked(int,int)));
-    connect(&m_panel->m_spinSpeed, SIGNAL(valueChanged(int)), this, SLOT(onSpeedValueChanged(int)));
-    connect(&m_panel->m_spinTransparent, SIGNAL(valueChanged(int)), this, SLOT(onTransparentValueChanged(int)));
-    connect(&m_panel->m_comboAnimation, SIGNAL(currentIndexChanged(int)), this, SLOT(onCrrentIndexChanged(int)));
-    connect(&m_panel->m_comboFade, SIGNAL(currentIndexChanged(int)), this, SLOT(onFadeCrrentIndexChanged(int)));
+    connect(&m_panel->m_btnUp, &QToolButton::clicked, this, &LayeredManageDock::onBtnUpClicked);
+    connect(&m_panel->m_btnDown, &QToolButton::clicked, this, &LayeredManageDock::onBtnDownClicked);
+    connect(m_panel->m_table, &QTableWidget::cellClicked, this,
+            qOverload<int, int>(&LayeredManageDock::onCellClicked));
+    connect(&m_panel->m_spinSpeed, qOverload<int>(&QSpinBox::valueChanged), this, &LayeredManageDock::onSpeedValueChanged);
+    connect(&m_panel->m_spinTransparent, qOverload<int>(&QSpinBox::valueChanged), this,
+            &LayeredManageDock::onTransparentValueChanged);
+    connect(&m_panel->m_comboAnimation, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &LayeredManageDock::onCrrentIndexChanged);
+    connect(&m_panel->m_comboFade, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &LayeredManageDock::onFadeCrrentIndexChanged);
     setWidget(m_panel);
 }
 
@@ -131,10 +135,10 @@ void LayeredManageDock::SetUpRow(int row, QWatermarkBase* item, long long start,
     auto* startEdit = new QTimeEdit;
     auto* endEdit = new QTimeEdit;
     auto* duration = new TimeLabel;
-    connect(startEdit, SIGNAL(timeChanged(QTime)), duration, SLOT(onStartTime(QTime)));
-    connect(startEdit, SIGNAL(timeChanged(QTime)), this, SLOT(onStartTime(QTime)));
-    connect(endEdit, SIGNAL(timeChanged(QTime)), duration, SLOT(onEndTime(QTime)));
-    connect(endEdit, SIGNAL(timeChanged(QTime)), this, SLOT(onEndTime(QTime)));
+    connect(startEdit, &QTimeEdit::timeChanged, duration, &TimeLabel::onStartTime);
+    connect(startEdit, &QTimeEdit::timeChanged, this, &LayeredManageDock::onStartTime);
+    connect(endEdit, &QTimeEdit::timeChanged, duration, &TimeLabel::onEndTime);
+    connect(endEdit, &QTimeEdit::timeChanged, this, &LayeredManageDock::onEndTime);
     startEdit->setDisplayFormat(kTimeFormat);
     endEdit->setDisplayFormat(kTimeFormat);
     thumb->setAlignment(Qt::AlignCenter);

@@ -46,17 +46,8 @@ PlayerDock::PlayerDock(QWidget* parent)
     Retranslate();
 }
 
-PlayerDock::~PlayerDock()
-{
-    delete m_btnPlay;
-    delete m_btnStop;
-    delete m_btnCopyTime;
-    delete m_slider;
-    delete m_timeEdit;
-    delete m_barBox;
-    delete m_bar;
-    delete m_box;
-}
+// The buttons, slider and time edit belong to the bar, the boxes to their widgets.
+PlayerDock::~PlayerDock() = default;
 
 void PlayerDock::Retranslate()
 {

@@ -47,16 +47,16 @@ SubtitleDock::SubtitleDock(QWidget* parent)
     SetMovementLocked(true);
     setWidget(&m_widget);
 
-    connect(m_widget.m_btnAdd, SIGNAL(clicked()), this, SLOT(onAdd()));
-    connect(m_widget.m_btnDelete, SIGNAL(clicked()), this, SLOT(onDelete()));
-    connect(m_widget.m_btnSave, SIGNAL(clicked()), this, SLOT(onSave()));
-    connect(m_widget.m_btnStyle, SIGNAL(clicked()), this, SLOT(onStyle()));
-    connect(m_widget.m_btnTime, SIGNAL(clicked()), this, SLOT(onShiftTimes()));
-    connect(m_widget.m_btnFind, SIGNAL(clicked()), this, SLOT(onReplace()));
-    connect(m_widget.m_table, SIGNAL(clicked(const QModelIndex&)), this, SLOT(onClicked(const QModelIndex&)));
-    connect(m_widget.m_startTime, SIGNAL(timeChanged(QTime)), this, SLOT(onStartTime(QTime)));
-    connect(m_widget.m_endTime, SIGNAL(timeChanged(QTime)), this, SLOT(onEndTime(QTime)));
-    connect(m_widget.m_text, SIGNAL(textChanged()), this, SLOT(onTextChanged()));
+    connect(m_widget.m_btnAdd, &QToolButton::clicked, this, &SubtitleDock::onAdd);
+    connect(m_widget.m_btnDelete, &QToolButton::clicked, this, &SubtitleDock::onDelete);
+    connect(m_widget.m_btnSave, &QToolButton::clicked, this, &SubtitleDock::onSave);
+    connect(m_widget.m_btnStyle, &QToolButton::clicked, this, &SubtitleDock::onStyle);
+    connect(m_widget.m_btnTime, &QToolButton::clicked, this, &SubtitleDock::onShiftTimes);
+    connect(m_widget.m_btnFind, &QToolButton::clicked, this, &SubtitleDock::onReplace);
+    connect(m_widget.m_table, &QTableView::clicked, this, &SubtitleDock::onClicked);
+    connect(m_widget.m_startTime, &QTimeEdit::timeChanged, this, &SubtitleDock::onStartTime);
+    connect(m_widget.m_endTime, &QTimeEdit::timeChanged, this, &SubtitleDock::onEndTime);
+    connect(m_widget.m_text, &QTextEdit::textChanged, this, &SubtitleDock::onTextChanged);
     // The editors follow the current row however it moves (keyboard,
     // deletion), and edits made in the table's own editors reach the events.
     connect(m_widget.m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

@@ -96,10 +96,10 @@ void StyleDialog::InitDialog()
     }
     UpdateUI();
 
-    connect(form->toolButtonPrimary, SIGNAL(sigColorChanged(QColor)), this, SLOT(onPrimaryColorChanged(QColor)));
-    connect(form->toolButtonSecondary, SIGNAL(sigColorChanged(QColor)), this, SLOT(onSecondaryColorChanged(QColor)));
-    connect(form->toolButtonOutline, SIGNAL(sigColorChanged(QColor)), this, SLOT(onOutlineColorChanged(QColor)));
-    connect(form->toolButtonBack, SIGNAL(sigColorChanged(QColor)), this, SLOT(onShadeColorChanged(QColor)));
+    connect(form->toolButtonPrimary, &QColorCombox::sigColorChanged, this, &StyleDialog::onPrimaryColorChanged);
+    connect(form->toolButtonSecondary, &QColorCombox::sigColorChanged, this, &StyleDialog::onSecondaryColorChanged);
+    connect(form->toolButtonOutline, &QColorCombox::sigColorChanged, this, &StyleDialog::onOutlineColorChanged);
+    connect(form->toolButtonBack, &QColorCombox::sigColorChanged, this, &StyleDialog::onShadeColorChanged);
 }
 
 bool StyleDialog::eventFilter(QObject* watched, QEvent* event)

@@ -53,7 +53,7 @@ SubtitleWidget::SubtitleWidget(QWidget* parent)
     m_text->setAcceptRichText(false);
     m_table = new QTableView(this);
     m_splitter = new QSplitter(Qt::Vertical, this);
-    m_model = new QStandardItemModel(0, 3);
+    m_model = new QStandardItemModel(0, 3, this);
 
     auto* main = new QVBoxLayout(this);
     main->setSpacing(0);
@@ -96,16 +96,13 @@ SubtitleWidget::SubtitleWidget(QWidget* parent)
     m_table->setItemDelegateForColumn(1, m_endDelegate);
     m_table->setItemDelegateForColumn(2, m_textDelegate);
 
-    connect(m_startTime, SIGNAL(timeChanged(QTime)), m_duration, SLOT(onStartTime(QTime)));
-    connect(m_endTime, SIGNAL(timeChanged(QTime)), m_duration, SLOT(onEndTime(QTime)));
+    connect(m_startTime, &QTimeEdit::timeChanged, m_duration, &TimeLabel::onStartTime);
+    connect(m_endTime, &QTimeEdit::timeChanged, m_duration, &TimeLabel::onEndTime);
     Retranslate();
 }
 
-SubtitleWidget::~SubtitleWidget()
-{
-    delete m_table;
-    delete m_model;
-}
+// The table (in the splitter, made first) goes before the model.
+SubtitleWidget::~SubtitleWidget() = default;
 
 QSize SubtitleWidget::sizeHint() const
 {

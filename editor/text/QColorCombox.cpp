@@ -35,7 +35,7 @@ QColorCombox::QColorCombox(QWidget* parent)
     , m_color(Qt::white)
 {
     setPopupMode(QToolButton::MenuButtonPopup);
-    setMenu(createColorMenu(SLOT(OnColorChanged()), SLOT(OnShowColorBoard())));
+    setMenu(createColorMenu(&QColorCombox::OnColorChanged, &QColorCombox::OnShowColorBoard));
     setAutoFillBackground(true);
 }
 
@@ -46,12 +46,12 @@ void QColorCombox::SetColor(QColor color)
     m_color = color;
 }
 
-QMenu* QColorCombox::createColorMenu(const char* colorSlot, const char* otherSlot)
+QMenu* QColorCombox::createColorMenu(Slot colorSlot, Slot otherSlot)
 {
     auto* automatic = new QAction(this);
     automatic->setData(QColor(0, 0, 0, 0));
     automatic->setText(tr("Automatic"));
-    connect(automatic, SIGNAL(triggered()), this, colorSlot);
+    connect(automatic, &QAction::triggered, this, colorSlot);
 
     auto* automaticButton = new QToolButton;
     automaticButton->setObjectName(QStringLiteral("buttonAutomatic"));
@@ -65,7 +65,7 @@ QMenu* QColorCombox::createColorMenu(const char* colorSlot, const char* otherSlo
     otherButton->setText(tr("Other"));
     otherButton->setAutoRaise(true);
     otherButton->setToolTip(tr("Other"));
-    connect(otherButton, SIGNAL(clicked()), this, otherSlot);
+    connect(otherButton, &QToolButton::clicked, this, otherSlot);
 
     auto* grid = new QGridLayout;
     grid->setAlignment(Qt::AlignCenter);
@@ -78,7 +78,7 @@ QMenu* QColorCombox::createColorMenu(const char* colorSlot, const char* otherSlo
             action->setData(color);
             action->setIcon(createColorIcon(color));
             action->setToolTip(tr("white"));
-            connect(action, SIGNAL(triggered()), this, colorSlot);
+            connect(action, &QAction::triggered, this, colorSlot);
             auto* swatch = new QToolButton;
             swatch->setObjectName(QStringLiteral("swatch_%1_%2").arg(row).arg(column));
             swatch->setFixedSize(24, 24);

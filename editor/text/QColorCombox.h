@@ -18,7 +18,9 @@ public:
     void SetColor(QColor color);
     QColor Color() const { return m_color; }
 
-    QMenu* createColorMenu(const char* colorSlot, const char* otherSlot);
+    // The colour actions call colorSlot, the "Other" button otherSlot.
+    using Slot = void (QColorCombox::*)();
+    QMenu* createColorMenu(Slot colorSlot, Slot otherSlot);
     QIcon createColorIcon(QColor color);
     void setButtonIcon(const QString& imageFile, QColor color);
 

@@ -44,11 +44,10 @@ QGridLayout* MakePanelLayout(QWidget* panel)
     return grid;
 }
 
-QTimer* StartUpdateTimer(QWidget* owner)
+QTimer* NewUpdateTimer(QWidget* owner)
 {
     auto* timer = new QTimer(owner);
     timer->setObjectName(QStringLiteral("updateTimer"));
-    QObject::connect(timer, SIGNAL(timeout()), owner, SLOT(onUpdateUI()));
     timer->start(VFuncTextPage::kUpdateInterval);
     return timer;
 }

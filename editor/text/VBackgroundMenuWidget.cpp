@@ -19,11 +19,12 @@ VBackgroundMenuWidget::VBackgroundMenuWidget(CWordArtInfo* record, QWidget* pare
     , m_record(record)
 {
     InitBackground();
-    connect(m_enable, SIGNAL(clicked(bool)), this, SLOT(onCheckBackgroundstateChanged(bool)));
-    connect(m_color, SIGNAL(sigColorChanged(QColor)), this, SLOT(onColorBackgroundColorChanged(QColor)));
-    connect(m_alpha, SIGNAL(valueChanged(int)), this, SLOT(onSpinBackgroundAlphavalueChanged(int)));
-    connect(m_thickness, SIGNAL(valueChanged(int)), this, SLOT(onSpinBackgroundThicknessvalueChanged(int)));
-    connect(m_round, SIGNAL(valueChanged(int)), this, SLOT(onSpinBackgroundRoundvalueChanged(int)));
+    const auto spinValue = qOverload<int>(&QSpinBox::valueChanged);
+    connect(m_enable, &QCheckBox::clicked, this, &VBackgroundMenuWidget::onCheckBackgroundstateChanged);
+    connect(m_color, &QColorCombox::sigColorChanged, this, &VBackgroundMenuWidget::onColorBackgroundColorChanged);
+    connect(m_alpha, spinValue, this, &VBackgroundMenuWidget::onSpinBackgroundAlphavalueChanged);
+    connect(m_thickness, spinValue, this, &VBackgroundMenuWidget::onSpinBackgroundThicknessvalueChanged);
+    connect(m_round, spinValue, this, &VBackgroundMenuWidget::onSpinBackgroundRoundvalueChanged);
     m_pending = false;
     m_timer = TextMenuControls::StartUpdateTimer(this);
 }

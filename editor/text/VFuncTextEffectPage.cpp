@@ -133,17 +133,18 @@ VFuncTextEffectPage::VFuncTextEffectPage(CWordArtInfo* record, QWidget* parent)
     LoadPresets(AppPresetsPath());
     InitView();
 
-    connect(m_presetList, SIGNAL(itemClicked(QListWidgetItem*)), this, SLOT(onSingleClicked(QListWidgetItem*)));
-    connect(m_effectBox, SIGNAL(currentIndexChanged(int)), this, SLOT(onComboBoxTextEffectChange(int)));
-    connect(m_textColor, SIGNAL(sigColorChanged(QColor)), this, SLOT(onColorTextColorChanged(QColor)));
-    connect(m_gradient, SIGNAL(clicked(bool)), this, SLOT(onCheckGradientstateChanged(bool)));
-    connect(m_gradientColor, SIGNAL(sigColorChanged(QColor)), this, SLOT(onColorTextColor2Changed(QColor)));
-    connect(m_outlineButton, SIGNAL(clicked()), this, SLOT(onBtnOutlineClicked()));
-    connect(m_shadowButton, SIGNAL(clicked()), this, SLOT(onBtnShadowClicked()));
-    connect(m_backgroundButton, SIGNAL(clicked()), this, SLOT(onBtnBackgroundClicked()));
-    connect(m_outlineMenu, SIGNAL(sigUpdateText(CWordArtInfo*)), this, SIGNAL(sigUpdateText(CWordArtInfo*)));
-    connect(m_shadowMenu, SIGNAL(sigUpdateText(CWordArtInfo*)), this, SIGNAL(sigUpdateText(CWordArtInfo*)));
-    connect(m_backgroundMenu, SIGNAL(sigUpdateText(CWordArtInfo*)), this, SIGNAL(sigUpdateText(CWordArtInfo*)));
+    connect(m_presetList, &QListWidget::itemClicked, this, &VFuncTextEffectPage::onSingleClicked);
+    connect(m_effectBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &VFuncTextEffectPage::onComboBoxTextEffectChange);
+    connect(m_textColor, &QColorCombox::sigColorChanged, this, &VFuncTextEffectPage::onColorTextColorChanged);
+    connect(m_gradient, &QCheckBox::clicked, this, &VFuncTextEffectPage::onCheckGradientstateChanged);
+    connect(m_gradientColor, &QColorCombox::sigColorChanged, this, &VFuncTextEffectPage::onColorTextColor2Changed);
+    connect(m_outlineButton, &QToolButton::clicked, this, &VFuncTextEffectPage::onBtnOutlineClicked);
+    connect(m_shadowButton, &QToolButton::clicked, this, &VFuncTextEffectPage::onBtnShadowClicked);
+    connect(m_backgroundButton, &QToolButton::clicked, this, &VFuncTextEffectPage::onBtnBackgroundClicked);
+    connect(m_outlineMenu, &VOutlineMenuWidget::sigUpdateText, this, &VFuncTextEffectPage::sigUpdateText);
+    connect(m_shadowMenu, &VShadowMenuWidget::sigUpdateText, this, &VFuncTextEffectPage::sigUpdateText);
+    connect(m_backgroundMenu, &VBackgroundMenuWidget::sigUpdateText, this, &VFuncTextEffectPage::sigUpdateText);
 
     m_pending = false;
     m_timer = TextMenuControls::StartUpdateTimer(this);

@@ -77,12 +77,12 @@ VFuncTextPage::VFuncTextPage(CWordArtInfo* record, QWidget* parent)
     layout->addWidget(m_textEdit);
 
     // Connected after the values are set, so building the page changes nothing.
-    connect(m_fontBox, SIGNAL(currentFontChanged(QFont)), this, SLOT(changedFont(QFont)));
-    connect(m_sizeBox, SIGNAL(editTextChanged(QString)), this, SLOT(onFontSizeEditTextChanged(QString)));
-    connect(m_bold, SIGNAL(clicked()), this, SLOT(onButtonBoldClicked()));
-    connect(m_italic, SIGNAL(clicked()), this, SLOT(onButtonItalicClicked()));
-    connect(m_underline, SIGNAL(clicked()), this, SLOT(onButtonUnderlineClicked()));
-    connect(m_textEdit, SIGNAL(textChanged()), this, SLOT(onTexttextChanged()));
+    connect(m_fontBox, &QFontComboBox::currentFontChanged, this, &VFuncTextPage::changedFont);
+    connect(m_sizeBox, &QComboBox::editTextChanged, this, &VFuncTextPage::onFontSizeEditTextChanged);
+    connect(m_bold, &QCheckBox::clicked, this, &VFuncTextPage::onButtonBoldClicked);
+    connect(m_italic, &QCheckBox::clicked, this, &VFuncTextPage::onButtonItalicClicked);
+    connect(m_underline, &QCheckBox::clicked, this, &VFuncTextPage::onButtonUnderlineClicked);
+    connect(m_textEdit, &QTextEdit::textChanged, this, &VFuncTextPage::onTexttextChanged);
 
     m_pending = false;
     m_timer = TextMenuControls::StartUpdateTimer(this);

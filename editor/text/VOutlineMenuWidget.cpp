@@ -18,12 +18,13 @@ VOutlineMenuWidget::VOutlineMenuWidget(CWordArtInfo* record, QWidget* parent)
     , m_record(record)
 {
     InitOutline();
-    connect(m_color1, SIGNAL(sigColorChanged(QColor)), this, SLOT(onColorOutlineColor1Changed(QColor)));
-    connect(m_thickness1, SIGNAL(valueChanged(int)), this, SLOT(onSpinOutlineThickness1valueChanged(int)));
-    connect(m_alpha1, SIGNAL(valueChanged(int)), this, SLOT(onSpinOutlineAlpha1valueChanged(int)));
-    connect(m_color2, SIGNAL(sigColorChanged(QColor)), this, SLOT(onColorOutlineColor2Changed(QColor)));
-    connect(m_thickness2, SIGNAL(valueChanged(int)), this, SLOT(onSpinOutlineThickness2valueChanged(int)));
-    connect(m_alpha2, SIGNAL(valueChanged(int)), this, SLOT(onSpinOutlineAlpha2valueChanged(int)));
+    const auto spinValue = qOverload<int>(&QSpinBox::valueChanged);
+    connect(m_color1, &QColorCombox::sigColorChanged, this, &VOutlineMenuWidget::onColorOutlineColor1Changed);
+    connect(m_thickness1, spinValue, this, &VOutlineMenuWidget::onSpinOutlineThickness1valueChanged);
+    connect(m_alpha1, spinValue, this, &VOutlineMenuWidget::onSpinOutlineAlpha1valueChanged);
+    connect(m_color2, &QColorCombox::sigColorChanged, this, &VOutlineMenuWidget::onColorOutlineColor2Changed);
+    connect(m_thickness2, spinValue, this, &VOutlineMenuWidget::onSpinOutlineThickness2valueChanged);
+    connect(m_alpha2, spinValue, this, &VOutlineMenuWidget::onSpinOutlineAlpha2valueChanged);
     m_pending = false;
     m_timer = TextMenuControls::StartUpdateTimer(this);
 }

@@ -19,12 +19,13 @@ VShadowMenuWidget::VShadowMenuWidget(CWordArtInfo* record, QWidget* parent)
     , m_record(record)
 {
     InitShadow();
-    connect(m_enable, SIGNAL(clicked(bool)), this, SLOT(onCheckShadowstateChanged(bool)));
-    connect(m_color, SIGNAL(sigColorChanged(QColor)), this, SLOT(onColorShadowColorChanged(QColor)));
-    connect(m_thickness, SIGNAL(valueChanged(int)), this, SLOT(onSpinShadowThicknessvalueChanged(int)));
-    connect(m_alpha, SIGNAL(valueChanged(int)), this, SLOT(onSpinShadowAlphavalueChanged(int)));
-    connect(m_x, SIGNAL(valueChanged(int)), this, SLOT(onSpinShadowOffsetXvalueChanged(int)));
-    connect(m_y, SIGNAL(valueChanged(int)), this, SLOT(onSpinShadowOffsetYvalueChanged(int)));
+    const auto spinValue = qOverload<int>(&QSpinBox::valueChanged);
+    connect(m_enable, &QCheckBox::clicked, this, &VShadowMenuWidget::onCheckShadowstateChanged);
+    connect(m_color, &QColorCombox::sigColorChanged, this, &VShadowMenuWidget::onColorShadowColorChanged);
+    connect(m_thickness, spinValue, this, &VShadowMenuWidget::onSpinShadowThicknessvalueChanged);
+    connect(m_alpha, spinValue, this, &VShadowMenuWidget::onSpinShadowAlphavalueChanged);
+    connect(m_x, spinValue, this, &VShadowMenuWidget::onSpinShadowOffsetXvalueChanged);
+    connect(m_y, spinValue, this, &VShadowMenuWidget::onSpinShadowOffsetYvalueChanged);
     m_pending = false;
     m_timer = TextMenuControls::StartUpdateTimer(this);
 }

@@ -74,10 +74,10 @@ void VTextPropSheetDialog::InitDialog()
     m_mainLayout->setSpacing(0);
     m_mainLayout->addLayout(m_clientLayout);
 
-    connect(m_buttonOK, SIGNAL(clicked()), this, SLOT(onButtonOKClicked()));
-    connect(m_buttonCancel, SIGNAL(clicked()), this, SLOT(onButtonCancelClicked()));
-    connect(m_textPage, SIGNAL(sigUpdateText(CWordArtInfo*)), this, SIGNAL(sigUpdateText(CWordArtInfo*)));
-    connect(m_effectPage, SIGNAL(sigUpdateText(CWordArtInfo*)), this, SIGNAL(sigUpdateText(CWordArtInfo*)));
+    connect(m_buttonOK, &QPushButton::clicked, this, &VTextPropSheetDialog::onButtonOKClicked);
+    connect(m_buttonCancel, &QPushButton::clicked, this, &VTextPropSheetDialog::onButtonCancelClicked);
+    connect(m_textPage, &VFuncTextPage::sigUpdateText, this, &VTextPropSheetDialog::sigUpdateText);
+    connect(m_effectPage, &VFuncTextEffectPage::sigUpdateText, this, &VTextPropSheetDialog::sigUpdateText);
 
     ChangeLanguage();
     m_effectPage->UpdateUI();

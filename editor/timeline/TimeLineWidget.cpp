@@ -37,7 +37,6 @@ TimeLineWidget::TimeLineWidget(QWidget* parent)
 
     QScrollBar* viewBar = view_->horizontalScrollBar();
     connect(scrollbar_, &QScrollBar::valueChanged, ruler_, &SeekableWidget::SetScroll);
-    connect(ruler_, SIGNAL(TimeChanged(const int64_t&)), view_, SLOT(SetTime(const int64_t&)));
     connect(ruler_, &SeekableWidget::TimeChanged, view_, &TimelineViewBase::SetTime);
     connect(viewBar, &QScrollBar::valueChanged, ruler_, &SeekableWidget::SetScroll);
     connect(view_, &TimelineViewBase::ScaleChanged, this, &TimeLineWidget::SetScale);

@@ -40,7 +40,7 @@ TimelineViewBase::TimelineViewBase(QWidget* parent)
     playheadStyle_.SetPlayheadHighlightColor(QColor(141, 198, 63, 0));
     SetScale(1.0);
     SetDefaultDragMode(QGraphicsView::NoDrag);
-    connect(&scene_, SIGNAL(changed(const QList<QRectF>&)), this, SLOT(UpdateSceneRect()));
+    connect(&scene_, &QGraphicsScene::changed, this, &TimelineViewBase::UpdateSceneRect);
     SetMaximumScale(kMaximumScale);
 }
 

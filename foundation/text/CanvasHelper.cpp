@@ -21,15 +21,7 @@ CanvasHelper::CanvasHelper()
 {
 }
 
-CanvasHelper::~CanvasHelper()
-{
-    delete m_text;
-    delete m_shadowOutline;
-    delete m_maskOutline;
-    delete m_solidText;
-    delete m_maskText;
-    delete m_shadowBkgd;
-}
+CanvasHelper::~CanvasHelper() = default;
 
 void CanvasHelper::Reflection(float begAlpha, float endAlpha, float shown)
 {
@@ -38,19 +30,13 @@ void CanvasHelper::Reflection(float begAlpha, float endAlpha, float shown)
     m_shown = shown;
 }
 
-void CanvasHelper::Replace(ITextStrategy*& slot, ITextStrategy* strategy)
-{
-    delete slot;
-    slot = strategy;
-}
-
 void CanvasHelper::SetNullShadow()
 {
     // The mask-text slot stays until the next shadow setter; without the other
     // three the shadow counts as unconfigured.
-    Replace(m_solidText, nullptr);
-    Replace(m_shadowOutline, nullptr);
-    Replace(m_maskOutline, nullptr);
+    m_solidText.reset();
+    m_shadowOutline.reset();
+    m_maskOutline.reset();
 }
 
 bool CanvasHelper::ShadowConfigured() const
@@ -84,14 +70,14 @@ void CanvasHelper::Shadow(QColor colour, int thickness, QPoint offset)
     m_shadowOffset = offset;
     m_shadowColour = colour;
     auto make = [](QColor text, QColor outline, int t) {
-        auto* s = new TextOutlineStrategy;
+        auto s = std::make_unique<TextOutlineStrategy>();
         s->Init(text, outline, t);
         return s;
     };
-    Replace(m_shadowOutline, make(kClear, colour, thickness));
-    Replace(m_maskOutline, make(kClear, WhiteWithAlpha(colour), thickness));
-    Replace(m_solidText, make(kWhite, kClear, 0));
-    Replace(m_maskText, make(WhiteWithAlpha(colour), kClear, 0));
+    m_shadowOutline = make(kClear, colour, thickness);
+    m_maskOutline = make(kClear, WhiteWithAlpha(colour), thickness);
+    m_solidText = make(kWhite, kClear, 0);
+    m_maskText = make(WhiteWithAlpha(colour), kClear, 0);
 }
 
 void CanvasHelper::DiffusedShadow(QColor colour, int thickness, QPoint offset)
@@ -100,14 +86,14 @@ void CanvasHelper::DiffusedShadow(QColor colour, int thickness, QPoint offset)
     m_shadowOffset = offset;
     m_shadowColour = colour;
     auto make = [thickness](QColor text, QColor outline, bool fillOnce) {
-        auto* s = new DiffusedShadowStrategy;
+        auto s = std::make_unique<DiffusedShadowStrategy>();
         s->Init(text, outline, thickness, fillOnce);
         return s;
     };
-    Replace(m_shadowOutline, make(kClear, colour, false));
-    Replace(m_maskOutline, make(kClear, WhiteWithAlpha(colour), true));
-    Replace(m_solidText, make(kWhite, kClear, false));
-    Replace(m_maskText, make(WhiteWithAlpha(colour), kClear, false));
+    m_shadowOutline = make(kClear, colour, false);
+    m_maskOutline = make(kClear, WhiteWithAlpha(colour), true);
+    m_solidText = make(kWhite, kClear, false);
+    m_maskText = make(WhiteWithAlpha(colour), kClear, false);
 }
 
 void CanvasHelper::Extrude(QColor colour, int thickness, QPoint offset)
@@ -116,33 +102,33 @@ void CanvasHelper::Extrude(QColor colour, int thickness, QPoint offset)
     m_shadowOffset = offset;
     m_shadowColour = colour;
     auto make = [thickness, offset](QColor text, QColor outline) {
-        auto* s = new ExtrudeStrategy;
+        auto s = std::make_unique<ExtrudeStrategy>();
         s->Init(text, outline, thickness, offset.x(), offset.y());
         return s;
     };
-    Replace(m_shadowOutline, make(kClear, colour));
-    Replace(m_maskOutline, make(kClear, WhiteWithAlpha(colour)));
-    Replace(m_solidText, make(kWhite, kClear));
-    Replace(m_maskText, make(WhiteWithAlpha(colour), kClear));
+    m_shadowOutline = make(kClear, colour);
+    m_maskOutline = make(kClear, WhiteWithAlpha(colour));
+    m_solidText = make(kWhite, kClear);
+    m_maskText = make(WhiteWithAlpha(colour), kClear);
 }
 
-void CanvasHelper::SetText(ITextStrategy* strategy)
+void CanvasHelper::SetText(std::unique_ptr<ITextStrategy> strategy)
 {
-    Replace(m_text, strategy);
+    m_text = std::move(strategy);
 }
 
 void CanvasHelper::SetNullTextEffect()
 {
-    SetText(nullptr);
+    m_text.reset();
 }
 
 // Each text setter makes a new strategy, gives it one Init and keeps it.
 #define LC_TEXT_SETTER(Setter, Strategy, Params, Args) \
     void CanvasHelper::Setter Params                   \
     {                                                  \
-        auto* s = new Strategy;                        \
+        auto s = std::make_unique<Strategy>();         \
         s->Init Args;                                  \
-        SetText(s);                                    \
+        SetText(std::move(s));                         \
     }
 
 LC_TEXT_SETTER(TextGlow, TextGlowStrategy, (QColor text, QColor glow, int thickness), (text, glow, thickness))
@@ -203,20 +189,18 @@ bool CanvasHelper::MeasureString(QFont* font, const wchar_t* text, QPoint pos, f
 
 void CanvasHelper::SetShadowBkgd(QColor colour, int width, int height)
 {
-    delete m_shadowBkgd;
-    m_shadowBkgd = new QImage(width, height, QImage::Format_ARGB32);
+    m_shadowBkgd = std::make_unique<QImage>(width, height, QImage::Format_ARGB32);
     if (!m_shadowBkgd->isNull()) {
-        QPainter painter(m_shadowBkgd);
+        QPainter painter(m_shadowBkgd.get());
         painter.fillRect(m_shadowBkgd->rect(), colour);
     }
 }
 
 void CanvasHelper::SetShadowBkgd(QImage* image)
 {
-    if (image == m_shadowBkgd)
+    if (image == m_shadowBkgd.get())
         return;
-    delete m_shadowBkgd;
-    m_shadowBkgd = image;
+    m_shadowBkgd.reset(image);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QPoint>
+#include <memory>
 
 class QBrush;
 class QImage;
@@ -57,24 +58,24 @@ public:
     void SetQImage(QImage* image) { m_canvas = image; }
     QImage* GetQImage() const { return m_canvas; }
     void SetShadowBkgd(QColor colour, int width, int height);
+    // Takes the image over.
     void SetShadowBkgd(QImage* image);
 
     bool DrawString(QPainter* painter, QFont* font, const wchar_t* text, QPoint pos, QTextOption* option);
 
 private:
     bool ShadowConfigured() const;
-    void SetText(ITextStrategy* strategy);
-    static void Replace(ITextStrategy*& slot, ITextStrategy* strategy);
+    void SetText(std::unique_ptr<ITextStrategy> strategy);
     bool RenderShadow(QFont* font, const wchar_t* text, QPoint pos);
 
-    ITextStrategy* m_text = nullptr;
-    ITextStrategy* m_shadowOutline = nullptr;
-    ITextStrategy* m_maskOutline = nullptr;
-    ITextStrategy* m_solidText = nullptr;
-    ITextStrategy* m_maskText = nullptr;
+    std::unique_ptr<ITextStrategy> m_text;
+    std::unique_ptr<ITextStrategy> m_shadowOutline;
+    std::unique_ptr<ITextStrategy> m_maskOutline;
+    std::unique_ptr<ITextStrategy> m_solidText;
+    std::unique_ptr<ITextStrategy> m_maskText;
     QPoint m_shadowOffset;
     QColor m_shadowColour;
-    QImage* m_shadowBkgd = nullptr;
+    std::unique_ptr<QImage> m_shadowBkgd;
     QImage* m_canvas = nullptr;
     bool m_shadowEnabled = false;
     float m_begAlpha = 0.6f;

@@ -317,6 +317,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Nichts zum Zusammenfügen: weder Bild noch Ton</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Pause: %1 %</translation>
+    </message>
 </context>
 <context>
     <name>JxOFile</name>
@@ -832,6 +836,54 @@ Jetzt neu starten?</translation>
     <message>
         <source>The subtitle file %1 could not be written.</source>
         <translation>Die Untertiteldatei %1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Dateien werden zur Liste hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Vor- oder Abspann hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Ausgewählten Clip löschen</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Ausgewählten Clip nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Ausgewählten Clip nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Teile zu den ausgewählten Quelldateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Ausgewählte Teile löschen</translation>
+    </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Tonspurdatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Ausgewählte Tonspurdatei löschen</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Ausgewählte Tonspurdatei nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Ausgewählte Tonspurdatei nach unten verschieben</translation>
     </message>
 </context>
 <context>

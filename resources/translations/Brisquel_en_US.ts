@@ -317,6 +317,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Nothing to merge: no picture or sound</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Paused: %1%</translation>
+    </message>
 </context>
 <context>
     <name>JxOFile</name>
@@ -832,6 +836,54 @@ Do you want to restart now?</translation>
     <message>
         <source>The subtitle file %1 could not be written.</source>
         <translation>The subtitle file %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Adding files to the list...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Add a title or ending clip</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Delete the selected clip</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Move the selected clip up</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Move the selected clip down</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Add the parts to the selected sources</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Delete the selected parts</translation>
+    </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Add a soundtrack file</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Delete the selected soundtrack file</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Move the selected soundtrack file up</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Move the selected soundtrack file down</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Nada que unir: no hay imagen ni sonido</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Pausa: %1 %</translation>
+    </message>
 </context>
 <context>
     <name>JxOFile</name>
@@ -832,6 +836,54 @@ Do you want to restart now?</source>
     <message>
         <source>The subtitle file %1 could not be written.</source>
         <translation>No se pudo escribir el archivo de subtítulos %1.</translation>
+    </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Añadiendo archivos a la lista...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Añadir una cabecera o un cierre</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Eliminar el clip seleccionado</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Subir el clip seleccionado</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Bajar el clip seleccionado</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Añadir las partes a los archivos de origen seleccionados</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Eliminar las partes seleccionadas</translation>
+    </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Añadir un archivo de banda sonora</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Eliminar el archivo de banda sonora seleccionado</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Subir el archivo de banda sonora seleccionado</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Bajar el archivo de banda sonora seleccionado</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Rien à fusionner : ni image ni son</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Pause : %1 %</translation>
+    </message>
 </context>
 <context>
     <name>JxOFile</name>
@@ -832,6 +836,54 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>The subtitle file %1 could not be written.</source>
         <translation>Impossible d&apos;écrire le fichier de sous-titres %1.</translation>
+    </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Ajout des fichiers à la liste...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Ajouter un générique de début ou de fin</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Supprimer le clip sélectionné</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Monter le clip sélectionné</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Descendre le clip sélectionné</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Ajouter les parties aux fichiers source sélectionnés</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Supprimer les parties sélectionnées</translation>
+    </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Ajouter un fichier de bande sonore</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Supprimer le fichier de bande sonore sélectionné</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Monter le fichier de bande sonore sélectionné</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Descendre le fichier de bande sonore sélectionné</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Niente da unire: né immagine né audio</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Pausa: %1%</translation>
+    </message>
 </context>
 <context>
     <name>JxOFile</name>
@@ -832,6 +836,54 @@ Riavviare ora?</translation>
     <message>
         <source>The subtitle file %1 could not be written.</source>
         <translation>Impossibile scrivere il file di sottotitoli %1.</translation>
+    </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Aggiunta dei file all&apos;elenco...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Aggiungi una sigla iniziale o i titoli di coda</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Elimina la clip selezionata</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Sposta in alto la clip selezionata</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Sposta in basso la clip selezionata</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Aggiungi le parti ai file di origine selezionati</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Elimina le parti selezionate</translation>
+    </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Aggiungi un file di colonna sonora</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Elimina il file di colonna sonora selezionato</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Sposta in alto il file di colonna sonora selezionato</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Sposta in basso il file di colonna sonora selezionato</translation>
     </message>
 </context>
 <context>

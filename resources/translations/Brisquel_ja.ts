@@ -317,6 +317,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>結合する内容がありません: 映像も音声もありません</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>一時停止 %1%</translation>
+    </message>
 </context>
 <context>
     <name>JxOFile</name>
@@ -832,6 +836,54 @@ Do you want to restart now?</source>
     <message>
         <source>The subtitle file %1 could not be written.</source>
         <translation>字幕ファイル %1 を書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>ファイルをリストに追加しています...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>オープニングまたはエンディングを追加</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>選択したクリップを削除</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>選択したクリップを上へ移動</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>選択したクリップを下へ移動</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>選択したソースファイルにパートを追加</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>選択したパートを削除</translation>
+    </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>BGM ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>選択した BGM ファイルを削除</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>選択した BGM ファイルを上へ移動</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>選択した BGM ファイルを下へ移動</translation>
     </message>
 </context>
 <context>

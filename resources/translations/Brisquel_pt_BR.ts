@@ -317,6 +317,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Nada para mesclar: sem imagem nem som</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Pausado: %1%</translation>
+    </message>
 </context>
 <context>
     <name>JxOFile</name>
@@ -832,6 +836,54 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>The subtitle file %1 could not be written.</source>
         <translation>Não foi possível gravar o arquivo de legendas %1.</translation>
+    </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Adicionando arquivos à lista...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Adicionar uma abertura ou um encerramento</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Excluir o clipe selecionado</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Mover o clipe selecionado para cima</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Mover o clipe selecionado para baixo</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Adicionar as partes aos arquivos de origem selecionados</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Excluir as partes selecionadas</translation>
+    </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Adicionar um arquivo de trilha sonora</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Excluir o arquivo de trilha sonora selecionado</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Mover o arquivo de trilha sonora selecionado para cima</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Mover o arquivo de trilha sonora selecionado para baixo</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>Нечего объединять: нет ни изображения, ни звука</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>Пауза: %1%</translation>
+    </message>
 </context>
 <context>
     <name>JxOFile</name>
@@ -832,6 +836,54 @@ Do you want to restart now?</source>
     <message>
         <source>The subtitle file %1 could not be written.</source>
         <translation>Не удалось записать файл субтитров %1.</translation>
+    </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>Добавление файлов в список...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>Добавить заставку или концовку</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Удалить выбранный клип</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Переместить выбранный клип вверх</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Переместить выбранный клип вниз</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>Добавить части к выбранным исходным файлам</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>Удалить выбранные части</translation>
+    </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>Добавить файл звуковой дорожки</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>Удалить выбранный файл звуковой дорожки</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>Переместить выбранный файл звуковой дорожки вверх</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>Переместить выбранный файл звуковой дорожки вниз</translation>
     </message>
 </context>
 <context>

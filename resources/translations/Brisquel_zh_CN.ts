@@ -317,6 +317,10 @@
         <source>Nothing to merge: no picture or sound</source>
         <translation>没有可合并的内容：既无画面也无声音</translation>
     </message>
+    <message>
+        <source>Paused: %1%</source>
+        <translation>已暂停 %1%</translation>
+    </message>
 </context>
 <context>
     <name>JxOFile</name>
@@ -832,6 +836,54 @@ Do you want to restart now?</source>
     <message>
         <source>The subtitle file %1 could not be written.</source>
         <translation>无法写入字幕文件 %1。</translation>
+    </message>
+    <message>
+        <source>Adding files to the list...</source>
+        <translation>正在将文件添加到列表...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Add a title or ending clip</source>
+        <translation>添加片头或片尾</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>删除所选片段</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>上移所选片段</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>下移所选片段</translation>
+    </message>
+    <message>
+        <source>Add the parts to the selected sources</source>
+        <translation>将分段添加到所选源文件</translation>
+    </message>
+    <message>
+        <source>Delete the selected parts</source>
+        <translation>删除所选分段</translation>
+    </message>
+    <message>
+        <source>Add a soundtrack file</source>
+        <translation>添加配乐文件</translation>
+    </message>
+    <message>
+        <source>Delete the selected soundtrack file</source>
+        <translation>删除所选配乐文件</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file up</source>
+        <translation>上移所选配乐文件</translation>
+    </message>
+    <message>
+        <source>Move the selected soundtrack file down</source>
+        <translation>下移所选配乐文件</translation>
     </message>
 </context>
 <context>

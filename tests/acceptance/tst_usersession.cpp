@@ -126,7 +126,7 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_window.get(), &drop);
-        QCOMPARE(Table()->rowCount(), 2);
+        QTRY_COMPARE(Table()->rowCount(), 2);
         QCOMPARE(Table()->item(1, 0)->data(Qt::ToolTipRole).toString(), m_dropped);
     }
 

@@ -23,6 +23,7 @@
 #include "ConfigFormat.h"
 #include "Core.h"
 #include "JxEngineJob.h"
+#include "ProcessChecks.h"
 #include "TestMedia.h"
 #include "UniqueOutputName.h"
 
@@ -62,9 +63,13 @@ private slots:
     void nothingToRun_data();
     void nothingToRun();
     void runAgainSkipsRowsWithLiveJobs();
+    void runTakesWhatRowsKnowOfUnchangedFiles_data();
+    void runTakesWhatRowsKnowOfUnchangedFiles();
     void convertsEndToEnd();
     void stopEndsTheConverterAndRowsRunAgain();
     void quitLeavesNoConverter();
+    void pauseHoldsTheBatchUntilRun();
+    void stopAndQuitWhilePaused();
 
 private:
     MainWindow* Window(int threads = 2);
@@ -72,6 +77,9 @@ private:
     QTableWidget* Table() { return m_window->findChild<QTableWidget*>(QStringLiteral("tableWidget")); }
     QList<JxEngineJob*> ConverterJobs();
     qint64 RunningPid();
+    // Triggers Quit from a running event loop; the loop's exit code (99 when
+    // Quit did not end it in time).
+    int QuitFromTheLoop();
 
     QTemporaryDir m_dir;
     QTemporaryDir m_home;
@@ -125,6 +133,16 @@ qint64 TestRun::RunningPid()
         if (job->state() == QProcess::Running && job->processId() > 0)
             return job->processId();
     return 0;
+}
+
+int TestRun::QuitFromTheLoop()
+{
+    QTimer::singleShot(0, Action("actionQuit"), &QAction::trigger);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    deadline.start(30000);
+    return QApplication::exec();
 }
 
 void TestRun::jobsOfARow_data()
@@ -224,17 +242,63 @@ void TestRun::runAgainSkipsRowsWithLiveJobs()
     QAction* run = Action("actionRun");
     run->trigger();
     QCOMPARE(m_window->Jobs().jobs().size(), 1);
-    // Pressed while started: only the look goes back.
+    // Pressed while started: the batch pauses and the look goes back.
     run->trigger();
     QCOMPARE(run->text(), QStringLiteral("Run"));
     QCOMPARE(m_window->Jobs().jobs().size(), 1);
-    // Pressed again: the row's job still waits, so it is not queued twice.
+    // Pressed again: the batch goes on; the row's job still waits, so it is
+    // not queued twice.
     m_window->AddFile(m_video);
     run->trigger();
     const QList<AbstractJob*> jobs = m_window->Jobs().jobs();
     QCOMPARE(jobs.size(), 2);
     QCOMPARE(jobs[1]->sourceRow, 1);
     QVERIFY(jobs[0]->outputPath != jobs[1]->outputPath);
+}
+
+void TestRun::runTakesWhatRowsKnowOfUnchangedFiles_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("unchanged: as probed when added") << false;
+    QTest::newRow("changed since: probed again") << true;
+}
+
+void TestRun::runTakesWhatRowsKnowOfUnchangedFiles()
+{
+    QFETCH(bool, changed);
+    Window();
+    const QString plain = m_dir.filePath(QStringLiteral("known.mp4"));
+    const QString split = m_dir.filePath(QStringLiteral("knownsplit.mp4"));
+    for (const QString& path : {plain, split}) {
+        QFile::remove(path);
+        QVERIFY(QFile::copy(m_video, path));
+        m_window->AddFile(path);
+        // The same size and time, but nothing a probe could read: only what
+        // the row learnt when it was added tells the file's facts.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
+        QVERIFY(file.write(QByteArray(int(file.size()), '\0')) == file.size());
+        QVERIFY(file.flush());
+        QVERIFY(file.setFileTime(modified.addSecs(changed ? 10 : 0), QFileDevice::FileModificationTime));
+    }
+    // Nothing to draw: the split parts are built at once, from the source.
+    Core::instance()->Rows[1].splitCount = 2;
+    m_window->Jobs().pause();
+    Action("actionRun")->trigger();
+
+    // The plain row's duration and frame rate; the split row's parts.
+    QStringList jobs;
+    for (AbstractJob* job : m_window->Jobs().jobs()) {
+        const auto* converter = qobject_cast<JxEngineJob*>(job);
+        jobs << QString::number(job->sourceRow) + QLatin1Char(' ')
+                + (converter ? converter->durationText() : QStringLiteral("part"));
+    }
+    if (changed)
+        QCOMPARE(jobs, QStringList{"0 00:00:00.00"});
+    else
+        QCOMPARE(jobs, (QStringList{"0 00:00:02.00", "1 part", "1 part"}));
+    QCOMPARE(ConverterJobs().first()->arguments().contains(QStringLiteral("25.000")), !changed);
 }
 
 void TestRun::convertsEndToEnd()
@@ -260,7 +324,7 @@ void TestRun::convertsEndToEnd()
     QApplication::sendEvent(m_window.get(), &enter);
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(m_window.get(), &drop);
-    QCOMPARE(Table()->rowCount(), 2);
+    QTRY_COMPARE(Table()->rowCount(), 2);
 
     QAction* run = Action("actionRun");
     run->trigger();
@@ -335,13 +399,73 @@ void TestRun::quitLeavesNoConverter()
     Action("actionRun")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(RunningPid() > 0, 30000);
     const qint64 pid = RunningPid();
-    QTimer::singleShot(0, Action("actionQuit"), &QAction::trigger);
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    deadline.start(30000);
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(QuitFromTheLoop(), 0);
     QVERIFY(ProcessGone(pid));
+}
+
+void TestRun::pauseHoldsTheBatchUntilRun()
+{
+    Window(1);
+    m_window->AddFile(m_video);
+    m_window->AddFile(m_video);
+    QAction* run = Action("actionRun");
+    run->trigger();
+    run->trigger(); // Pause, before the converter has done anything
+    QCOMPARE(run->text(), QStringLiteral("Run"));
+    const QList<AbstractJob*> jobs = m_window->Jobs().jobs();
+    QCOMPARE(jobs.size(), 2);
+    const qint64 pid = jobs[0]->processId();
+    QTRY_COMPARE_WITH_TIMEOUT(ProcessChecks::State(pid), 'T', 5000);
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Paused: 0%"));
+    const qint64 size = QFileInfo(jobs[0]->outputPath).size();
+    QTest::qWait(500); // nothing may happen meanwhile
+    QCOMPARE(ProcessChecks::State(pid), 'T');
+    QCOMPARE(QFileInfo(jobs[0]->outputPath).size(), size);
+    QVERIFY(!jobs[1]->ran());
+
+    run->trigger(); // Run: the batch goes on
+    QCOMPARE(run->text(), QStringLiteral("Pause"));
+    QTRY_COMPARE_WITH_TIMEOUT(run->text(), QStringLiteral("Run"), 120000);
+    for (int row = 0; row < 2; ++row) {
+        QCOMPARE(Table()->item(row, 2)->text(), QStringLiteral("Completed"));
+        const TestMedia::ProbeResult r = TestMedia::Probe(jobs[row]->outputPath);
+        QCOMPARE(r.codecs, (QStringList{"h264", "aac"}));
+        QVERIFY2(qAbs(r.duration - 2.0) < 0.1, qPrintable(QString::number(r.duration)));
+    }
+}
+
+void TestRun::stopAndQuitWhilePaused()
+{
+    Window(2);
+    m_window->AddFile(m_video);
+    m_window->AddFile(m_video);
+    QAction* run = Action("actionRun");
+    run->trigger();
+    run->trigger();
+    QList<qint64> pids;
+    for (AbstractJob* job : m_window->Jobs().jobs())
+        pids << job->processId();
+    QCOMPARE(pids.size(), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(ProcessChecks::State(pids[0]) == 'T' && ProcessChecks::State(pids[1]) == 'T', 5000);
+    // Stop: every held converter ends and is reaped; nothing is left held.
+    Action("actionStop")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(ProcessChecks::State(pids[0]) == 0 && ProcessChecks::State(pids[1]) == 0, 3000);
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Stopped"));
+    QCOMPARE(run->text(), QStringLiteral("Run"));
+    QVERIFY(m_window->Jobs().jobs().isEmpty());
+
+    // The next Run is not held by the pause that Stop ended.
+    run->trigger();
+    QCOMPARE(run->text(), QStringLiteral("Pause"));
+    const QList<AbstractJob*> again = m_window->Jobs().jobs();
+    QCOMPARE(again.size(), 2);
+    QVERIFY(again[0]->ran() && again[1]->ran());
+    run->trigger();
+    const qint64 pid = again[0]->processId();
+    QTRY_COMPARE_WITH_TIMEOUT(ProcessChecks::State(pid), 'T', 5000);
+    // Quit while paused: the program ends and takes its held converters along.
+    QCOMPARE(QuitFromTheLoop(), 0);
+    QCOMPARE(ProcessChecks::State(pid), char(0));
 }
 
 QTEST_MAIN(TestRun)

@@ -2,6 +2,10 @@
 // actions and drops, rows go with Delete and All Delete.
 #include <QAction>
 #include <QMimeData>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -10,12 +14,15 @@
 #include <QTest>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 #include <memory>
 
 #include "AppTestKit.h"
 #include "Core.h"
 #include "JxEngineJob.h"
 #include "QPlayerWidget.h"
+#include "SourceBatch.h"
 #include "TestMedia.h"
 
 namespace {
@@ -32,6 +39,35 @@ void Touch(const QString& path)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+// Everything a user or a later action can see of the source list: cells,
+// records, selection and the current row.
+QStringList ListState(QTableWidget* table)
+{
+    QStringList state;
+    const Core* core = Core::instance();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QTableWidgetItem* item = table->item(row, column);
+            state << (item ? QStringLiteral("%1|%2|%3|%4").arg(item->text(), item->toolTip())
+                                 .arg(item->textAlignment())
+                                 .arg(item->data(MainWindow::RowStateRole).toString())
+                           : QStringLiteral("no cell"));
+        }
+        const ST_OPTS& o = core->Rows.value(row);
+        state << QStringLiteral("%1 %2x%3 %4-%5 %6 %7")
+                     .arg(o.path).arg(o.width).arg(o.height).arg(o.trimStart).arg(o.trimEnd)
+                     .arg(o.subtitlePath).arg(o.subtitle);
+    }
+    QStringList selected;
+    for (const QModelIndex& index : table->selectionModel()->selectedIndexes())
+        selected << QStringLiteral("%1,%2").arg(index.row()).arg(index.column());
+    selected.sort();
+    state << QStringLiteral("selected ") + selected.join(QLatin1Char(' '));
+    state << QStringLiteral("current %1,%2 record %3 of %4")
+                 .arg(table->currentRow()).arg(table->currentColumn()).arg(core->CurrentRow).arg(core->Rows.size());
+    return state;
 }
 
 } // namespace
@@ -55,6 +91,10 @@ private slots:
     void deleteRefusedWhileRowHasLiveJobs();
     void readyToConvertResetsCompleted();
     void deleteRepeatList();
+    void batchEndsAsOneByOne_data();
+    void batchEndsAsOneByOne();
+    void batchKeepsWindowLiveAndCancels();
+    void pipeNamedLikeVideoIsNotOpened();
 
 private:
     MainWindow* Window();
@@ -87,6 +127,7 @@ void TestSourceList::init()
 void TestSourceList::cleanup()
 {
     AppTestKit::CloseWindow(m_window);
+    SourceBatch::SetProbeHook({});
 }
 
 MainWindow* TestSourceList::Window()
@@ -126,7 +167,7 @@ void TestSourceList::addFilesThroughTheDialog()
 
     QCOMPARE(captions, QStringList{QStringLiteral("Add File")});
     QTableWidget* table = Table("tableWidget");
-    QCOMPARE(table->rowCount(), 5);
+    QTRY_COMPARE(table->rowCount(), 5);
     Core* core = Core::instance();
     QCOMPARE(core->Rows.size(), 5);
     for (int row = 0; row < 5; ++row) {
@@ -166,14 +207,14 @@ void TestSourceList::addFolder()
     QVERIFY(Window());
     AppTestKit::Answer({folder.path()});
     Action("actionAddFolder")->trigger();
-    QCOMPARE(Names(Table("tableWidget")), added);
+    QTRY_COMPARE(Names(Table("tableWidget")), added);
     QCOMPARE(Core::instance()->Rows.size(), added.size());
     QCOMPARE(m_window->findChild<QPlayerWidget*>()->SourcePath,
              added.isEmpty() ? QString() : folder.filePath(added.first()));
 
     // The same folder dropped on the window gives the same rows again.
     Drop(Table("tableWidget"), {QUrl::fromLocalFile(folder.path())});
-    QCOMPARE(Names(Table("tableWidget")), added + added);
+    QTRY_COMPARE(Names(Table("tableWidget")), added + added);
 }
 
 void TestSourceList::dropRoutes_data()
@@ -201,7 +242,7 @@ void TestSourceList::dropRoutes()
     m_window->findChild<QTabWidget*>(QStringLiteral("tabWidget"))->setCurrentIndex(page);
     Drop(Table(over.toLatin1().constData()), {QUrl::fromLocalFile(m_video)});
     Core* core = Core::instance();
-    QCOMPARE(Table("tableWidget")->rowCount(), sources);
+    QTRY_COMPARE(Table("tableWidget")->rowCount(), sources);
     QCOMPARE(core->Rows[0].endingClips.size(), endingClips);
     QCOMPARE(Table("tableWidgetMerge")->rowCount(), endingClips);
     QCOMPARE(core->Rows[0].musicFiles.size(), music);
@@ -330,6 +371,117 @@ void TestSourceList::deleteRepeatList()
     for (const QModelIndex& index : MainWindow::deleteRepeatList(indexes))
         rows << index.row();
     QCOMPARE(rows, (QList<int>{0, 1, 0, 3}));
+}
+
+void TestSourceList::batchEndsAsOneByOne_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Add File") << "actionAddFile";
+    QTest::newRow("Add Folder") << "actionAddFolder";
+    QTest::newRow("drop of files") << "drop";
+}
+
+void TestSourceList::batchEndsAsOneByOne()
+{
+    QFETCH(QString, how);
+    // Probed and unprobeable files, one with a subtitle beside it.
+    QTemporaryDir folder;
+    QStringList files;
+    for (const char* name : {"a.mp4", "B.mkv", "c.mp4", "d.mp4", "e.avi", "F.mp4", "g.mov", "h.mp4"}) {
+        files << folder.filePath(QLatin1String(name));
+        if (QByteArray(name).startsWith('e'))
+            Touch(files.last());
+        else
+            QVERIFY(QFile::copy(m_video, files.last()));
+    }
+    Touch(folder.filePath(QStringLiteral("c.srt")));
+
+    // One by one, after a row already there.
+    QVERIFY(Window());
+    m_window->AddFile(m_video);
+    for (const QString& file : files)
+        m_window->AddFile(file);
+    const QStringList oneByOne = ListState(Table("tableWidget"));
+    AppTestKit::CloseWindow(m_window);
+    Core::instance()->Rows.clear();
+
+    QVERIFY(Window());
+    m_window->AddFile(m_video);
+    if (how == QLatin1String("drop")) {
+        QList<QUrl> urls;
+        for (const QString& file : files)
+            urls << QUrl::fromLocalFile(file);
+        Drop(Table("tableWidget"), urls);
+    } else {
+        AppTestKit::Answer(how == QLatin1String("actionAddFolder") ? QStringList{folder.path()} : files);
+        Action(how.toLatin1().constData())->trigger();
+    }
+    QTRY_COMPARE(ListState(Table("tableWidget")), oneByOne);
+}
+
+void TestSourceList::batchKeepsWindowLiveAndCancels()
+{
+    QTemporaryDir folder;
+    QStringList names;
+    for (int i = 0; i < 6; ++i) {
+        names << QStringLiteral("f%1.mp4").arg(i);
+        QVERIFY(QFile::copy(m_video, folder.filePath(names.last())));
+    }
+    // Shared with the hook, which the worker may still be in if this fails.
+    auto go = std::make_shared<QSemaphore>();
+    auto probing = std::make_shared<QAtomicInt>();
+    SourceBatch::SetProbeHook([go, probing](const QString&) {
+        ++*probing;
+        go->tryAcquire(1, 20000);
+    });
+    QVERIFY(Window());
+    AppTestKit::Answer({folder.path()});
+    Action("actionAddFolder")->trigger();
+    QTableWidget* table = Table("tableWidget");
+    // The action is back while the first file is still being probed, and the
+    // window goes on: its progress comes up, with a Cancel.
+    QCOMPARE(table->rowCount(), 0);
+    QPointer<QProgressDialog> progress = m_window->findChild<QProgressDialog*>();
+    QVERIFY(progress);
+    QTRY_VERIFY(progress->isVisible());
+    QCOMPARE(progress->maximum(), 6);
+
+    go->release(2);
+    QTRY_COMPARE(Names(table), names.mid(0, 2));
+    QTRY_COMPARE(progress->value(), 2);
+    QTRY_COMPARE(int(*probing), 3);
+    // Cancelled while the third is probed: the rows in stay, the last one
+    // current, and nothing more comes.
+    QPushButton* cancel = progress->findChild<QPushButton*>();
+    QVERIFY(cancel);
+    cancel->click();
+    QTRY_VERIFY(!progress);
+    QCOMPARE(table->currentRow(), 1);
+    QCOMPARE(Core::instance()->CurrentRow, 1);
+    QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+    go->release(100);
+    // A later file comes right after them: the one being probed was dropped.
+    const QString later = folder.filePath(QStringLiteral("later.mp4"));
+    QVERIFY(QFile::copy(m_video, later));
+    Drop(table, {QUrl::fromLocalFile(later)});
+    QTRY_COMPARE(Names(table), names.mid(0, 2) << QStringLiteral("later.mp4"));
+    QCOMPARE(Core::instance()->Rows.size(), 3);
+    QCOMPARE(Core::instance()->CurrentRow, 2);
+}
+
+void TestSourceList::pipeNamedLikeVideoIsNotOpened()
+{
+    // Opening a pipe waits for a writer that never comes.
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("pipe.mp4"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    QVERIFY(QFile::copy(m_video, folder.filePath(QStringLiteral("real.mp4"))));
+    QVERIFY(Window());
+    Drop(Table("tableWidget"), {QUrl::fromLocalFile(pipe), QUrl::fromLocalFile(folder.filePath(QStringLiteral("real.mp4")))});
+    QTRY_COMPARE(Names(Table("tableWidget")), (QStringList{"pipe.mp4", "real.mp4"}));
+    const Core* core = Core::instance();
+    QCOMPARE(core->Rows[0].trimEnd, 0);
+    QCOMPARE(core->Rows[1].width, 320);
 }
 
 QTEST_MAIN(TestSourceList)

@@ -87,7 +87,7 @@ void TestTabsRun::init()
     m_window->show();
     AppTestKit::Answer({m_video});
     m_window->findChild<QAction*>(QStringLiteral("actionAddFile"))->trigger();
-    QCOMPARE(Child<QTableWidget>("tableWidget")->rowCount(), 1);
+    QTRY_COMPARE(Child<QTableWidget>("tableWidget")->rowCount(), 1);
 }
 
 void TestTabsRun::cleanup()

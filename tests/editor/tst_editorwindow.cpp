@@ -6,6 +6,7 @@
 
 #include "AssLibrary.h"
 #include "CLayerInfo.h"
+#include "Corpus.h"
 #include "EditorTestTools.h"
 #include "ImageChecks.h"
 #include "JxOFile.h"
@@ -450,6 +451,7 @@ private slots:
 
     void subtitlesLoadReadOnly()
     {
+        REQUIRE_CORPUS();
         const QString srt = m_dir.path() + "/cues.SRT";
         QFile file(srt);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -475,7 +477,7 @@ private slots:
         QCOMPARE(Core::instance()->Rows[0].subtitlePath, srt);
         QVERIFY(Core::instance()->Rows[0].subtitle);
 
-        const QString ass = qEnvironmentVariable("LUMACREST_CORPUS") + "/subtitles/ass/libass-sub1.ass";
+        const QString ass = TestCorpus::SubtitleDir() + "/ass/libass-sub1.ass";
         m_window->OpenSubtitle(ass);
         QCOMPARE(model->rowCount(), Core::instance()->Subtitle.Events.size());
         QVERIFY(model->rowCount() > 0);

@@ -63,7 +63,7 @@ private slots:
     }
     void layerSignalsReachStringConnections()
     {
-        // the editor connects by signature strings
+        // a connection by signature string reaches the layer signals too
         QPointer<QObject> receiver = new QObject;
         QWatermarkBase* seen = nullptr;
         QVERIFY(connect(core(), SIGNAL(sigRemoveLayer(QWatermarkBase*)), receiver, SLOT(deleteLater())));

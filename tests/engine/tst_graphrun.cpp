@@ -4,6 +4,7 @@
 
 #include "Core.h"
 #include "FilterText.h"
+#include "ImageChecks.h"
 #include "TestLayerItem.h"
 #include "TestMedia.h"
 
@@ -243,6 +244,22 @@ private slots:
             QVERIFY2(isBlue(inside), qPrintable(inside.name()));
             QVERIFY2(isBlue(corner), qPrintable(corner.name()));
         }
+    }
+
+    // A canvas of another shape than the row: x and y each scale by their
+    // own side (1920 x 1080 over 640 x 480 is a third across, 4/9 down).
+    void layerScalesEachSideOnItsOwn()
+    {
+        const QString red = TestMedia::MakeSolidVideo(m_dir.path(), "red", "red640.mp4", 1.0, 640, 480);
+        const QString png = TestMedia::MakeImage(m_dir.path(), "blue300.png", 300, 180, "blue");
+        QVERIFY(!red.isEmpty() && !png.isEmpty());
+        ResetCore(m_hostile + "/Cache", QSize(1920, 1080));
+        core()->Rows << MakeRow(640, 480, red);
+        addLayer(2, png, QImage(png), QPointF(960, 540));
+        const QImage frame = firstFrame(red, core()->GetCommandArg(0), "aspect");
+        QCOMPARE(frame.size(), QSize(640, 480));
+        const QRect blue = ImageChecks::Box(frame, isBlue);
+        QVERIFY2(ImageChecks::Near(QRectF(blue), QRectF(320, 240, 100, 80), 2.0), qPrintable(ImageChecks::Text(blue)));
     }
 };
 

@@ -82,6 +82,32 @@ private slots:
         QCOMPARE(job.lastPercent(), 1);
     }
 
+    void estimateLeavesOutHeldTime()
+    {
+        ScriptJob job("/bin/true");
+        job.AbstractJob::start(); // clocks only
+        QElapsedTimer sinceOne;
+        sinceOne.start();
+        emit job.progressUpdated(&job, 1, 0);
+        QTest::qWait(40);
+        job.suspend();
+        QVERIFY(job.isSuspended());
+        QElapsedTimer held;
+        held.start();
+        QTest::qWait(600);
+        const int whileHeld = job.estimateRemaining(3);
+        const qint64 heldAtLeast = held.elapsed();
+        job.resume();
+        QVERIFY(!job.isSuspended());
+        const int after = job.estimateRemaining(3);
+        // The time since 1 %, less the time held (which lasted at least as
+        // long as measured here).
+        const int bound = int((sinceOne.elapsed() - heldAtLeast) / 2 * 97);
+        QVERIFY2(whileHeld <= bound, qPrintable(QString::number(whileHeld) + " > " + QString::number(bound)));
+        QVERIFY2(after <= bound, qPrintable(QString::number(after) + " > " + QString::number(bound)));
+        QVERIFY(after >= 40 / 2 * 97);
+    }
+
     void postJobActionOwnership()
     {
         int deleted = 0;
@@ -405,6 +431,28 @@ private slots:
         QCOMPARE(job.restarts(), 1);
         QVERIFY2(logHas.isEmpty() || job.log().contains(logHas), qPrintable(job.log()));
         QVERIFY2(logLacks.isEmpty() || !job.log().contains(logLacks), qPrintable(job.log()));
+    }
+
+    // A held melt shows no progress and is not taken for a stalled one.
+    void heldMeltIsNotStartedAgain()
+    {
+        const QString out = m_dir.filePath("meltheld.mp3");
+        const QString script = writeScript(m_dir.path(), "meltheld.sh",
+                                           "sleep 0.3\nprintf 'Current Frame: 10, percentage: 50\\r' >&2\n"
+                                           "printf data > '" + out.toUtf8() + "'\n");
+        ScriptMeltJob job(script);
+        job.outputPath = out;
+        job.setStartStallTimeout(500);
+        job.start();
+        QTRY_COMPARE_WITH_TIMEOUT(job.state(), QProcess::Running, 5000);
+        job.suspend();
+        QTest::qWait(1200); // well past the stall wait
+        QCOMPARE(job.restarts(), 0);
+        QVERIFY(!job.endReported());
+        job.resume();
+        QVERIFY(waitForEnd(&job));
+        QVERIFY2(job.succeeded(), qPrintable(job.log()));
+        QCOMPARE(job.restarts(), 0);
     }
 
     // One that never shows progress fails in the end instead of hanging.

@@ -229,7 +229,9 @@ private slots:
         QCOMPARE(argsOf(job),
                  QStringList({m_b, "in=00:00:00.000", "out=00:00:00.460", m_a, "in=00:00:00.250", m_small,
                               "in=00:00:00.000", "-consumer", "avformat:" + m_out + "/aMerge.mp4", "real_time=-1", "vcodec=libx264",
-                              "s=320x240", "acodec=libmp3lame"}));
+                              "width=320", "height=240", "sample_aspect_num=1", "sample_aspect_den=1",
+                              "display_aspect_num=320", "display_aspect_den=240", "progressive=1",
+                              "frame_rate_num=25000", "frame_rate_den=1000", "acodec=libmp3lame"}));
         // Times past an hour keep their hours, unquoted (a file that cannot
         // be probed keeps its out point).
         opts.titleClips[0].path = m_dir.filePath("long.mp4");
@@ -241,7 +243,7 @@ private slots:
         const QStringList sound = argsOf(build(row({}, {})));
         QVERIFY(sound.contains("vn=1"));
         QVERIFY(!sound.join(" ").contains("vcodec"));
-        QVERIFY(!sound.join(" ").contains("s=320x240"));
+        QVERIFY(!sound.join(" ").contains("width="));
     }
 };
 

@@ -4,7 +4,10 @@
 #include <QtTest>
 
 #include "FollowUpTestTools.h"
+#include "ImageChecks.h"
+#include "MediaFunctions.h"
 
+#include <QJsonArray>
 #include <QTemporaryDir>
 
 class TestMergeJobs : public QObject
@@ -31,7 +34,7 @@ private:
     {
         ResetRows(m_dir.path(), {opts});
         queue.SetOutputFolderQuery([this]() { return m_out; });
-        JxEngineJob* container = ContainerJob(cells, m_main, 0);
+        JxEngineJob* container = ContainerJob(cells, opts.path, 0);
         queue.AddJobMerge(container, false);
         delete container;
         return queue.jobs().isEmpty() ? nullptr : queue.jobs().last();
@@ -133,13 +136,53 @@ private slots:
         QVERIFY(job);
         const QStringList args = job->arguments();
         QVERIFY(args.contains("in=00:00:01.000"));
-        QVERIFY(args.contains("s=320x240"));
+        QVERIFY(args.contains("width=320"));
         QVERIFY(RunQueue(queue));
         QVERIFY2(job->succeeded(), qPrintable(job->log()));
         const TestMedia::ProbeResult r = TestMedia::Probe(job->outputPath);
         QCOMPARE(r.width, 320);
         QVERIFY2(qAbs(StreamSeconds(job->outputPath, "v") - 6.0) <= 0.045,
                  qPrintable(QString::number(StreamSeconds(job->outputPath, "v"))));
+    }
+
+    void meltKeepsThePictureShape()
+    {
+        // A wider title clip at another rate before the main video: the
+        // output has the main video's size with square pixels and the job's
+        // frame rate (the main video's), the title fills the whole frame and
+        // a shape in the main video keeps its width.
+        const QString title = TestMedia::MakeSolidVideo(m_dir.path(), "red", "wideTitle.mp4", 1.0, 480, 270, 25);
+        const QString boxed = m_dir.filePath("boxed.mp4");
+        QVERIFY(TestMedia::RunConverter(
+            {"-f", "lavfi", "-i", "color=c=blue:size=320x180:rate=30,drawbox=x=128:y=60:w=64:h=60:color=white:t=fill",
+             "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100", "-t", "1", "-pix_fmt", "yuv420p",
+             "-shortest", boxed}));
+        QVERIFY(!title.isEmpty());
+        SetOutputFormat("mp4", "h264", "aac");
+        ST_OPTS opts = MakeSourceRow(boxed, 1000000);
+        opts.titleClips = {ST_MERGE{title, 0, 1000000}};
+        JobsManage queue;
+        FollowUpRow cells;
+        AbstractJob* job = mergeDirect(queue, cells, opts);
+        QVERIFY(qobject_cast<MeltEngineJob*>(job));
+        QVERIFY(RunQueue(queue));
+        QVERIFY2(job->succeeded(), qPrintable(job->log()));
+
+        const QJsonObject video = TestMedia::ProbeJson(job->outputPath).value("streams").toArray().at(0).toObject();
+        QCOMPARE(video.value("width").toInt(), 320);
+        QCOMPARE(video.value("height").toInt(), 180);
+        QCOMPARE(video.value("sample_aspect_ratio").toString(), QString("1:1"));
+        QCOMPARE(video.value("r_frame_rate").toString(), QString("30/1"));
+
+        const auto red = [](QColor c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; };
+        QImage frame;
+        GetMediaImage(QFile::encodeName(job->outputPath).constData(), &frame, 500000);
+        QCOMPARE(frame.size(), QSize(320, 180));
+        for (int x : {0, 1, 318, 319})
+            QVERIFY2(red(frame.pixelColor(x, 90)), qPrintable(QString::number(x)));
+        GetMediaImage(QFile::encodeName(job->outputPath).constData(), &frame, 1500000);
+        const QRect box = ImageChecks::Box(frame, [](QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() > 200; });
+        QVERIFY2(ImageChecks::Near(box, QRectF(128, 60, 64, 60), 2), qPrintable(ImageChecks::Text(box)));
     }
 
     void convertedInputGoesAfterVerifiedMerge()

@@ -8,6 +8,7 @@
 #include "JobsManage.h"
 #include "JxEngineJob.h"
 #include "MeltEngineJob.h"
+#include "ProcessChecks.h"
 #include "TestMedia.h"
 
 #include <QFileInfo>
@@ -89,6 +90,20 @@ private:
     {
         auto* job = new JxEngineJob(QString(),
                                     {"-i", input, "-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac", "-y", output},
+                                    true);
+        job->setFPS(25.0f);
+        job->setDuration("00:00:02.00");
+        job->outputPath = output;
+        return job;
+    }
+
+    // A conversion read at the source's own pace (-re) and written packet by
+    // packet: it takes the clip's length and its output grows all along.
+    JxEngineJob* pacedJob(const QString& output)
+    {
+        auto* job = new JxEngineJob(QString(),
+                                    {"-re", "-i", m_clip, "-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac",
+                                     "-flush_packets", "1", "-y", output},
                                     true);
         job->setFPS(25.0f);
         job->setDuration("00:00:02.00");
@@ -395,6 +410,74 @@ private slots:
         q.resume();
         QVERIFY(job->ran());
         QVERIFY(done.wait(10000));
+    }
+
+    void pauseHoldsTheRunningConverter()
+    {
+        JobsManage q;
+        q.setMaxRunning(1);
+        Row row;
+        const QString out = m_dir.filePath("held.mp4");
+        JxEngineJob* job = pacedJob(out);
+        row.attach(job);
+        JxEngineJob* waiting = convertJob(m_clip, m_dir.filePath("held2.mp4"));
+        q.AddJobTask(job);
+        q.AddJobTask(waiting);
+        QSignalSpy done(&q, &JobsManage::sigAllCompleted);
+        q.startNextJob();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(out).size() > 0 && job->lastPercent() >= 5, 20000);
+        q.pause();
+        const qint64 pid = job->processId();
+        // `nice` has made way for the tool: the tool itself is held.
+        QVERIFY(ProcessChecks::Name(pid) != "nice");
+        QTRY_COMPARE_WITH_TIMEOUT(ProcessChecks::State(pid), 'T', 5000);
+        const qint64 size = QFileInfo(out).size();
+        // Written all along while it ran: nothing may happen meanwhile.
+        QTest::qWait(700);
+        QCOMPARE(QFileInfo(out).size(), size);
+        QCOMPARE(ProcessChecks::State(pid), 'T');
+        QVERIFY2(row.status.text().startsWith("Paused: "), qPrintable(row.status.text()));
+        QVERIFY(job->lastPercent() < 100);
+        QVERIFY(!waiting->ran());
+
+        q.resume();
+        QVERIFY2(row.status.text().contains("% ("), qPrintable(row.status.text()));
+        QVERIFY(done.wait(60000));
+        QCOMPARE(row.status.text(), QString("Completed"));
+        QVERIFY(waiting->succeeded());
+        const TestMedia::ProbeResult r = TestMedia::Probe(out);
+        QCOMPARE(r.codecs, QStringList({"h264", "aac"}));
+        QVERIFY2(qAbs(r.duration - 2.0) < 0.1, qPrintable(QString::number(r.duration)));
+    }
+
+    void stopWhilePausedLeavesNoTool()
+    {
+        JobsManage q;
+        Row a;
+        Row b;
+        JxEngineJob* first = pacedJob(m_dir.filePath("stopheld1.mp4"));
+        JxEngineJob* second = pacedJob(m_dir.filePath("stopheld2.mp4"));
+        a.attach(first);
+        b.attach(second);
+        q.AddJobTask(first);
+        q.AddJobTask(second);
+        q.startNextJob();
+        QTRY_VERIFY_WITH_TIMEOUT(first->lastPercent() > 0 && second->lastPercent() > 0, 20000);
+        q.pause();
+        const qint64 pid1 = first->processId();
+        const qint64 pid2 = second->processId();
+        QTRY_VERIFY_WITH_TIMEOUT(ProcessChecks::State(pid1) == 'T' && ProcessChecks::State(pid2) == 'T', 5000);
+        // A held tool acts on the terminate request at once: it ends by
+        // itself, not killed after the grace time.
+        first->stop();
+        QVERIFY(waitForEnd(first, 10000));
+        QCOMPARE(first->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(ProcessChecks::State(pid1), char(0));
+        // Stop of the queue: nothing held or unreaped is left.
+        q.cleanup();
+        QCOMPARE(ProcessChecks::State(pid2), char(0));
+        QCOMPARE(b.status.text(), QString("Stopped"));
+        QVERIFY(q.jobs().isEmpty());
     }
 
     void toolThatCannotStartEndsTheRow()

@@ -167,8 +167,16 @@ private slots:
         QCOMPARE(JobArgs::MeltClip("/a", 0, 1000000, false, 0.0).last(), QString("out=00:00:00.960"));
         QCOMPARE(JobArgs::MeltConsumer("/o.mp4", "mp4", "h264", "mp3", ""),
                  QStringList({"-consumer", "avformat:/o.mp4", "real_time=-1", "vcodec=libx264", "acodec=libmp3lame"}));
-        QCOMPARE(JobArgs::MeltConsumer("/o.mkv", "mkv", "h265", "aac", "640x360"),
-                 QStringList({"-consumer", "avformat:/o.mkv", "real_time=-1", "vcodec=libx265", "s=640x360", "acodec=aac"}));
+        // A size sets the whole profile: square pixels, progressive, the rate.
+        QCOMPARE(JobArgs::MeltConsumer("/o.mkv", "mkv", "h265", "aac", "640x360", 29.97),
+                 QStringList({"-consumer", "avformat:/o.mkv", "real_time=-1", "vcodec=libx265", "width=640",
+                              "height=360", "sample_aspect_num=1", "sample_aspect_den=1", "display_aspect_num=640",
+                              "display_aspect_den=360", "progressive=1", "frame_rate_num=29970",
+                              "frame_rate_den=1000", "acodec=aac"}));
+        // No usable rate: none is given; no size: no profile at all.
+        QVERIFY(!JobArgs::MeltProfile("320x240 VGA", 0.0).join(" ").contains("frame_rate"));
+        QCOMPARE(JobArgs::MeltProfile("320x240 VGA", 0.0).first(), QString("width=320"));
+        QVERIFY(JobArgs::MeltProfile("Auto", 25.0).isEmpty());
         QCOMPARE(JobArgs::MeltConsumer("/o.mp3", "mp3", "h264", "mp3", "640x360"),
                  QStringList({"-consumer", "avformat:/o.mp3", "real_time=-1", "vn=1", "acodec=libmp3lame"}));
     }

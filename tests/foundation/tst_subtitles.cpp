@@ -1,23 +1,15 @@
-#include "LumacrestPaths.h"
+#include "Corpus.h"
 #include <QtTest>
 
 #include "AssLibrary.h"
+#include "FileSizeLimit.h"
 #include "SubtitleParser.h"
 #include "Timecode.h"
 
 #include <climits>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
-
-QString CorpusDir()
-{
-    const QString root = qEnvironmentVariable("LUMACREST_CORPUS",
-                                              QStringLiteral(LUMACREST_SOURCE_DIR "/../shared/corpus"));
-    return root + QStringLiteral("/subtitles");
-}
 
 bool WriteBytes(const QString& path, const QByteArray& bytes)
 {
@@ -433,15 +425,12 @@ private slots:
 
         const QString old = Path("kept.srt");
         QVERIFY(WriteBytes(old, "old content"));
-        struct rlimit was;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &was), 0);
-        const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = was;
-        small.rlim_cur = 1024;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool saved = doc.SaveSRT(old);
-        setrlimit(RLIMIT_FSIZE, &was);
-        signal(SIGXFSZ, oldHandler);
+        bool saved = true;
+        {
+            const FileSizeLimit limit(1024);
+            QVERIFY(limit.active());
+            saved = doc.SaveSRT(old);
+        }
         QVERIFY(!saved);
         QCOMPARE(ReadBytes(old), QByteArray("old content"));
     }
@@ -695,11 +684,12 @@ private slots:
     }
     void corpusSrt()
     {
+        REQUIRE_CORPUS();
         QFETCH(QString, file);
         QFETCH(int, events);
         QFETCH(int, index);
         QFETCH(QString, text);
-        const QString path = CorpusDir() + "/srt/" + file;
+        const QString path = TestCorpus::SubtitleDir() + "/srt/" + file;
         QVERIFY2(QFileInfo::exists(path), qPrintable(path));
         SubtitleParser doc;
         QVERIFY(ReadSrt(doc, path));
@@ -735,10 +725,11 @@ private slots:
 
     void corpusSrtEncodingsAgree()
     {
+        REQUIRE_CORPUS();
         SubtitleParser utf8;
         SubtitleParser latin;
-        QVERIFY(ReadSrt(utf8, CorpusDir() + "/srt/utf-8.srt"));
-        QVERIFY(ReadSrt(latin, CorpusDir() + "/srt/windows-1252.srt"));
+        QVERIFY(ReadSrt(utf8, TestCorpus::SubtitleDir() + "/srt/utf-8.srt"));
+        QVERIFY(ReadSrt(latin, TestCorpus::SubtitleDir() + "/srt/windows-1252.srt"));
         QCOMPARE(utf8.Events.size(), latin.Events.size());
         for (int i = 0; i < utf8.Events.size(); ++i) {
             QCOMPARE(latin.Events[i].Text, utf8.Events[i].Text);
@@ -760,10 +751,11 @@ private slots:
     }
     void corpusAss()
     {
+        REQUIRE_CORPUS();
         QFETCH(QString, file);
         QFETCH(int, events);
         QFETCH(QString, firstText);
-        const QString path = CorpusDir() + "/ass/" + file;
+        const QString path = TestCorpus::SubtitleDir() + "/ass/" + file;
         SubtitleParser doc;
         QVERIFY(ReadAss(doc, path));
         QCOMPARE(doc.Events.size(), events);

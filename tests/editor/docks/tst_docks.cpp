@@ -76,11 +76,12 @@ private slots:
         m_scene.reset(new QWatermarkScene);
         m_dock.reset(new LayeredManageDock);
         m_items.clear();
-        connect(m_scene.data(), SIGNAL(itemAddedHM(QWatermarkBase*)), core, SLOT(onAddLayer(QWatermarkBase*)));
-        connect(m_scene.data(), SIGNAL(itemDeleteHM(QWatermarkBase*)), core, SLOT(onRemoveLayer(QWatermarkBase*)));
-        connect(m_scene.data(), SIGNAL(itemPressHM(QWatermarkBase*)), m_dock.data(), SLOT(onCellClicked(QWatermarkBase*)));
-        connect(core, SIGNAL(sigAddLayer(QWatermarkBase*)), m_dock.data(), SLOT(onAddLayer(QWatermarkBase*)));
-        connect(core, SIGNAL(sigRemoveLayer(QWatermarkBase*)), m_dock.data(), SLOT(onRemoveLayer(QWatermarkBase*)));
+        connect(m_scene.data(), &QWatermarkScene::itemAddedHM, core, &Core::onAddLayer);
+        connect(m_scene.data(), &QWatermarkScene::itemDeleteHM, core, &Core::onRemoveLayer);
+        connect(m_scene.data(), &QWatermarkScene::itemPressHM, m_dock.data(),
+                qOverload<QWatermarkBase*>(&LayeredManageDock::onCellClicked));
+        connect(core, &Core::sigAddLayer, m_dock.data(), &LayeredManageDock::onAddLayer);
+        connect(core, &Core::sigRemoveLayer, m_dock.data(), &LayeredManageDock::onRemoveLayer);
     }
 
     void cleanup()

@@ -1,7 +1,7 @@
 #pragma once
 // Answers the modal dialogs of the subtitle dock as a user would, and reads
 // subtitle files back.
-#include "LumacrestPaths.h"
+#include "Corpus.h"
 #include "AssLibrary.h"
 #include "SubtitleParser.h"
 
@@ -14,12 +14,6 @@
 #include <functional>
 
 namespace SubtitleTest {
-
-inline QString CorpusDir()
-{
-    return qEnvironmentVariable("LUMACREST_CORPUS", QStringLiteral(LUMACREST_SOURCE_DIR "/../shared/corpus"))
-        + QStringLiteral("/subtitles");
-}
 
 inline void InitLibass()
 {

@@ -136,6 +136,7 @@ private slots:
 
     void styleFiles()
     {
+        REQUIRE_CORPUS();
         StyleDialog dialog;
         ST_ASS_STYLE second = SubtitleParser::MakeDefaultStyle();
         second.Name = QStringLiteral("Second, with comma");
@@ -163,7 +164,7 @@ private slots:
         QCOMPARE(dialog.styles.size(), 2);
         QVERIFY(dialog.lastMessage.contains(QStringLiteral("empty.ass")));
 
-        const QString corpus = CorpusDir() + QStringLiteral("/ass/pysubs2-ttml_example.ass");
+        const QString corpus = TestCorpus::SubtitleDir() + QStringLiteral("/ass/pysubs2-ttml_example.ass");
         SubtitleParser expected;
         QVERIFY(ReadSubtitle(expected, corpus));
         AnswerFile(corpus);

@@ -159,9 +159,10 @@ private slots:
 
     void corpus_data()
     {
+        REQUIRE_CORPUS();
         QTest::addColumn<QString>("path");
         for (const char* folder : {"ass", "srt"}) {
-            const QDir dir(CorpusDir() + QLatin1Char('/') + QLatin1String(folder));
+            const QDir dir(TestCorpus::SubtitleDir() + QLatin1Char('/') + QLatin1String(folder));
             for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
                 QTest::newRow(qPrintable(name)) << dir.filePath(name);
         }
@@ -361,14 +362,15 @@ private slots:
     // every file it opens, however many rows the one before had.
     void hostedInTheEditorWindow()
     {
+        REQUIRE_CORPUS();
         EditorMainWindow window;
         SubtitleDock* dock = window.SubtitlePanel();
         QCOMPARE(window.dockWidgetArea(dock), Qt::RightDockWidgetArea);
         QCOMPARE(window.SubtitleModel(), dock->Model());
-        window.OpenSubtitle(CorpusDir() + QStringLiteral("/ass/pysubs2-ttml_example_apple.ass"));
+        window.OpenSubtitle(TestCorpus::SubtitleDir() + QStringLiteral("/ass/pysubs2-ttml_example_apple.ass"));
         QCOMPARE(dock->Model()->rowCount(), Doc().Events.size());
         dock->Table()->setCurrentIndex(dock->Model()->index(dock->Model()->rowCount() - 1, 2));
-        window.OpenSubtitle(CorpusDir() + QStringLiteral("/ass/libass-sub1.ass"));
+        window.OpenSubtitle(TestCorpus::SubtitleDir() + QStringLiteral("/ass/libass-sub1.ass"));
         QCOMPARE(dock->Model()->rowCount(), Doc().Events.size());
         QCOMPARE(dock->CurrentRow(), -1);
         QCOMPARE(dock->Panel()->m_styleBox->count(), Doc().Styles.size());

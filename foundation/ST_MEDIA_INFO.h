@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+
+// What one look into a media file told, and which file it was: the size and
+// modification time it had then tell whether the values still hold.
+struct ST_MEDIA_INFO
+{
+    bool opened = false;      // the file opened and was probed
+    bool hasVideo = false;    // a picture stream that is not a cover picture
+    bool hasAudio = false;
+    int width = 0;            // of the last picture stream, as GetMediaInfo gives them
+    int height = 0;
+    float fps = 0.0f;
+    long long duration = 0;   // microseconds, 0 when unknown
+    long long bitRate = 0;    // bits per second
+    QString videoCodec;       // codec name of the first picture stream, e.g. "h264"
+    QString audioCodec;       // codec name of the first sound stream, e.g. "aac"
+
+    QString path;             // the file probed; empty when nothing was
+    qint64 fileSize = -1;
+    qint64 modified = -1;     // milliseconds since the epoch
+
+    // True when these values were taken from `file` as it is now.
+    bool DescribesFile(const QString& file) const;
+};
+
+// Probes a file: the values of GetMediaInfo and the codecs of its first
+// streams, from one open, with the file's size and modification time.
+ST_MEDIA_INFO ProbeMediaInfo(const QString& path);
+// `known` while it describes `path` as the file is now; a fresh probe when
+// the file has changed or `known` is of another file.
+ST_MEDIA_INFO CurrentMediaInfo(const ST_MEDIA_INFO& known, const QString& path);

@@ -1,0 +1,32 @@
+#pragma once
+// The real subtitle files written by other programs, read in place beside the
+// project (../shared/corpus/subtitles). A test that needs them fails at once,
+// with one line saying where they were looked for, when they are not there.
+#include "LumacrestPaths.h"
+
+#include <QDir>
+#include <QString>
+#include <QtTest>
+
+namespace TestCorpus {
+
+inline QString SubtitleDir()
+{
+    return qEnvironmentVariable("LUMACREST_CORPUS", QStringLiteral(LUMACREST_SOURCE_DIR "/../shared/corpus"))
+        + QStringLiteral("/subtitles");
+}
+
+inline bool Present()
+{
+    return QDir(SubtitleDir()).exists(QStringLiteral("srt")) && QDir(SubtitleDir()).exists(QStringLiteral("ass"));
+}
+
+} // namespace TestCorpus
+
+// In a test function (or initTestCase) that reads the corpus.
+#define REQUIRE_CORPUS()                                                                                    \
+    do {                                                                                                    \
+        if (!TestCorpus::Present())                                                                         \
+            QFAIL(qPrintable(QStringLiteral("the subtitle corpus is missing at %1 (set LUMACREST_CORPUS)")  \
+                                 .arg(TestCorpus::SubtitleDir())));                                         \
+    } while (false)

@@ -1,0 +1,28 @@
+#pragma once
+// What the system says of a child process, read from /proc.
+#include <QFile>
+#include <QString>
+
+namespace ProcessChecks {
+
+// The state letter of a process ('R' running, 'S' sleeping, 'T' stopped,
+// 'Z' ended but not reaped), or 0 when there is no such process.
+inline char State(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return 0;
+    // The name in parentheses may hold anything: the state follows the last ")".
+    const QByteArray text = stat.readAll();
+    const int close = text.lastIndexOf(')');
+    return close >= 0 && close + 2 < text.size() ? text.at(close + 2) : 0;
+}
+
+// The program name the process runs under.
+inline QString Name(qint64 pid)
+{
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    return comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
+}
+
+} // namespace ProcessChecks
