@@ -198,6 +198,24 @@ CWordArtInfo AwkwardRecord()
     return r;
 }
 
+// The dialog shown on its effect page, where the presets are clicked.
+bool ShowEffectPage(VTextPropSheetDialog* dialog)
+{
+    dialog->InitDialog();
+    dialog->resize(800, 600);
+    dialog->show();
+    if (!QTest::qWaitForWindowExposed(dialog))
+        return false;
+    Find<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(1);
+    return true;
+}
+
+void ClickPreset(QListWidget* list, int row)
+{
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
+}
+
 } // namespace
 
 class TestTextDialog : public QObject
@@ -433,11 +451,7 @@ void TestTextDialog::outlineButtonFollowsPresets()
 {
     VTextPropSheetDialog dialog;
     dialog.WordArt.TextEffect = TE_NO_OUTLINE;
-    dialog.InitDialog();
-    dialog.resize(800, 600);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    Find<QTabWidget>(&dialog, "tabWidget")->setCurrentIndex(1);
+    QVERIFY(ShowEffectPage(&dialog));
     auto* list = Find<QListWidget>(&dialog, "presetList");
     auto* page = Find<VFuncTextEffectPage>(&dialog, "effectPage");
     auto* box = Find<QComboBox>(&dialog, "comboTextEffect");
@@ -446,9 +460,7 @@ void TestTextDialog::outlineButtonFollowsPresets()
         for (int i = 0; i < list->count(); ++i) {
             if (page->Presets()[size_t(i)].TextEffect != effect)
                 continue;
-            list->scrollToItem(list->item(i));
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                              list->visualItemRect(list->item(i)).center());
+            ClickPreset(list, i);
             return dialog.WordArt.TextEffect == effect;
         }
         return false;
@@ -598,17 +610,11 @@ void TestTextDialog::presetAppliedSurvivesProjectFile()
     QTemporaryDir dir;
     VTextPropSheetDialog dialog;
     dialog.WordArt.Text = QStringLiteral("Keep me");
-    dialog.InitDialog();
-    dialog.resize(800, 600);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    Find<QTabWidget>(&dialog, "tabWidget")->setCurrentIndex(1);
+    QVERIFY(ShowEffectPage(&dialog));
     auto* list = Find<QListWidget>(&dialog, "presetList");
     auto* page = Find<VFuncTextEffectPage>(&dialog, "effectPage");
     for (int i = 0; i < list->count(); ++i) {
-        list->scrollToItem(list->item(i));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(list->item(i)).center());
+        ClickPreset(list, i);
         const CWordArtInfo& preset = page->Presets()[size_t(i)];
         QCOMPARE(dialog.WordArt.TextEffect, preset.TextEffect);
         QCOMPARE(dialog.WordArt.TextColor1, preset.TextColor1);
