@@ -112,6 +112,18 @@ bool CreateFolder(QString path)
     return QDir().mkpath(path);
 }
 
+QString ShownPath(const QString& path)
+{
+    constexpr int kHalf = 45;
+    const QString shown = QDir::toNativeSeparators(path);
+    if (shown.size() <= 2 * kHalf)
+        return shown;
+    // Never cut a character written as two code units.
+    const int head = shown.at(kHalf - 1).isHighSurrogate() ? kHalf - 1 : kHalf;
+    const int tail = shown.at(shown.size() - kHalf).isLowSurrogate() ? kHalf - 1 : kHalf;
+    return shown.left(head) + QChar(0x2026) + shown.right(tail);
+}
+
 bool IsPicture(QString path)
 {
     const QString last3 = path.right(3).toLower();
