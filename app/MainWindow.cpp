@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QStyle>
@@ -13,7 +14,9 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include "ConfigFormat.h"
 #include "Core.h"
+#include "dialogs/FormatPresets.h"
 #include "LumacrestResources.h"
 #include "SourceBatch.h"
 #include "UniqueOutputName.h"
@@ -64,9 +67,24 @@ void MainWindow::InitUI()
     ui->widgetPlayer->setMinimumSize(320, 180);
 
     // The index of an entry is the container code of the output settings.
-    for (const char* format : {"mp4(*.mp4)", "mkv(*.mkv)", "avi(*.avi)", "flv(*.flv)", "mov(*.mov)",
-                               "mpg(*.mpg)", "ts(*.ts)", "mp3(*.mp3)", "m4a(*.m4a)", "wav(*.wav)"})
-        ui->comboBoxFormat->addItem(QLatin1String(format));
+    // Filling the list is no choice of the user's: it must not put the mp4
+    // preset over the settings saved for another container. The saved
+    // container is shown; an unknown one gives the mp4 preset.
+    {
+        const QSignalBlocker blocker(ui->comboBoxFormat);
+        for (const char* format : {"mp4(*.mp4)", "mkv(*.mkv)", "avi(*.avi)", "flv(*.flv)", "mov(*.mov)",
+                                   "mpg(*.mpg)", "ts(*.ts)", "mp3(*.mp3)", "m4a(*.m4a)", "wav(*.wav)"})
+            ui->comboBoxFormat->addItem(QLatin1String(format));
+    }
+    ConfigFormat saved;
+    saved.Load();
+    const int container = FormatPresets::ContainerIndex(saved.Format);
+    if (container >= 0) {
+        const QSignalBlocker blocker(ui->comboBoxFormat);
+        ui->comboBoxFormat->setCurrentIndex(container);
+    } else {
+        on_comboBoxFormat_currentIndexChanged(FORMAT_MP4);
+    }
 
     m_bottomBar = new QHBoxLayout;
     m_bottomBar->addWidget(ui->labelFormat);

@@ -194,9 +194,9 @@ private:
     // Removes one source row with its record, when no job of it is live;
     // false (and nothing removed) otherwise.
     bool RemoveRow(int row);
-    // Keeps the current row inside the list (-1 when empty) and empties the
-    // tabs when the row they showed went.
-    void AfterRowsRemoved(bool currentRemoved);
+    // Keeps the current row inside the list (-1 when empty); empties the
+    // tabs when asked (the row they showed went).
+    void AfterRowsRemoved(bool clearTabs);
     void ClearTabs();
     void RefusedDeletion();
     // Queues the jobs of one source row; false when nothing was queued.

@@ -252,6 +252,7 @@ void MainWindow::AddMergeFile(const QString& path)
     name->setToolTip(path);
     merge->setItem(row, 1, name);
     merge->setItem(row, 2, NewCell(ClipDurationText(duration), Qt::AlignCenter));
+    MergeTotalDuration(core->CurrentRow);
 }
 
 void MainWindow::AddMusicFile(const QString& path)
@@ -418,14 +419,14 @@ void MainWindow::RefusedDeletion()
                                 "Stop the conversion first."));
 }
 
-void MainWindow::AfterRowsRemoved(bool currentRemoved)
+void MainWindow::AfterRowsRemoved(bool clearTabs)
 {
     Core* core = Core::instance();
     if (core->Rows.isEmpty())
         core->CurrentRow = -1;
     else if (!core->IsValidRow(core->CurrentRow))
         core->CurrentRow = core->Rows.size() - 1;
-    if (currentRemoved || core->Rows.isEmpty())
+    if (clearTabs)
         ClearTabs();
 }
 
@@ -465,7 +466,7 @@ void MainWindow::on_actionDelete_triggered()
         selected = ui->tableWidget->selectionModel()->selectedIndexes();
     }
     core->CurrentRow = current;
-    AfterRowsRemoved(currentRemoved);
+    AfterRowsRemoved(currentRemoved || core->Rows.isEmpty());
     if (refused)
         RefusedDeletion();
 }
@@ -482,7 +483,8 @@ void MainWindow::on_actionAll_Delete_triggered()
         if (row < core->CurrentRow)
             --core->CurrentRow;
     }
-    AfterRowsRemoved(true);
+    // Only the rows go: the work tabs keep what they show.
+    AfterRowsRemoved(false);
     if (refused)
         RefusedDeletion();
 }

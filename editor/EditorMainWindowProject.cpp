@@ -3,23 +3,22 @@
 
 #include "CLayerInfo.h"
 #include "Core.h"
+#include "FileFolders.h"
 #include "JxOFile.h"
 #include "QWatermarkBase.h"
 #include "canvas/QWatermarkScene.h"
 
-#include <QDir>
-
 namespace {
 
-// Reads every layer record of a project; nothing else is touched.
-bool ReadProjectLayers(const QString& path, QList<CLayerInfo>* layers, QString* error)
+// At most this many layers are named in a message; the rest are counted.
+constexpr int kListedLayers = 12;
+
+QString Listed(const QStringList& lines)
 {
-    JxOFile file;
-    file.ProjectPath = path;
-    if (!file.Open(error))
-        return false;
-    *layers = file.LayerList;
-    return true;
+    QStringList shown = lines.mid(0, kListedLayers);
+    if (lines.size() > kListedLayers)
+        shown << EditorMainWindow::tr("... and %1 more.").arg(lines.size() - kListedLayers);
+    return shown.join(QLatin1Char('\n'));
 }
 
 bool WriteProjectLayers(const QString& path, const QList<QWatermarkBase*>& items, QString* error)
@@ -34,8 +33,7 @@ bool WriteProjectLayers(const QString& path, const QList<QWatermarkBase*>& items
         layer->x = int(item->pos().x());
         layer->y = int(item->pos().y());
         layer->Angle = float(item->rotation());
-        file.AppendLayer(*layer, QPointF(layer->x, layer->y), item->transformOriginPoint(), item->rotation(),
-                         item->zValue());
+        file.AppendLayer(*layer, item->pos(), item->transformOriginPoint(), item->rotation(), item->zValue());
     }
     return file.Save(error);
 }
@@ -46,31 +44,56 @@ bool EditorMainWindow::OpenProject(const QString& path)
 {
     // Read the whole file first: a file that cannot be read leaves the
     // canvas as it was.
-    QList<CLayerInfo> records;
+    JxOFile file;
+    file.ProjectPath = path;
     QString error;
-    if (!ReadProjectLayers(path, &records, &error)) {
+    if (!file.Open(&error)) {
         // The reader's text names the file and what is wrong with it.
-        Tell(error.isEmpty() ? tr("The project %1 cannot be opened.").arg(QDir::toNativeSeparators(path)) : error);
+        Tell(error.isEmpty() ? tr("The project %1 cannot be opened.").arg(ShownPath(path)) : error);
         return false;
     }
 
     // Every layer leaves the canvas, Core's list and the dock through the
-    // scene's announcements; the source frame stays as it is.
+    // scene's announcements; the source frame stays as it is. The dock is
+    // emptied first: emptied row by row it would lay its rows out again
+    // after each one.
     const QList<QWatermarkBase*> old = Core::instance()->Layers;
+    m_layerDock.Clear();
     m_scene->DeleteLayers(old);
     Core::instance()->Layers.clear();
-    m_layerDock.Clear();
 
-    for (const CLayerInfo& record : qAsConst(records)) {
-        QWatermarkBase* item = m_scene->AddLayer(&record);
+    // Every record becomes a layer: one whose picture cannot be read stands
+    // as a placeholder, so that saving again loses nothing.
+    QStringList unreadable;
+    m_layerDock.BeginAdding();
+    for (int i = 0; i < file.LayerList.size(); ++i) {
+        const CLayerInfo& record = file.LayerList.at(i);
+        bool placeholder = false;
+        QWatermarkBase* item = m_scene->AddLayer(&record, &placeholder);
         // A styled-text layer keeps its saved name, which names its picture
         // in the filter graph: the opened project gives the graph it was
         // saved with (the graph builder keeps those pictures apart).
         if (item && record.Type == 3 && !record.FileName.isEmpty())
             item->GetLayer()->FileName = record.FileName;
+        if (placeholder)
+            unreadable << tr("Layer %1: %2").arg(QString::number(i + 1), ShownPath(record.FileName));
     }
-    if (!error.isEmpty())
-        Tell(error);
+    m_layerDock.EndAdding();
+
+    QStringList damaged;
+    for (const JxOFile::DamagedLayer& layer : qAsConst(file.Damaged))
+        damaged << tr("Layer %1: %2").arg(QString::number(layer.index + 1), layer.fields.join(QStringLiteral(", ")));
+    QStringList parts;
+    if (!unreadable.isEmpty())
+        parts << tr("The pictures of these layers cannot be read. Each is kept as a grey box of its saved size "
+                    "and saved again unchanged:")
+                     + QLatin1Char('\n') + Listed(unreadable);
+    if (!damaged.isEmpty())
+        parts << tr("These layers held damaged values, which were read as 0 or brought into range:")
+                     + QLatin1Char('\n') + Listed(damaged);
+    if (!parts.isEmpty())
+        Tell(tr("The project %1 was opened with every layer.").arg(ShownPath(path)) + QStringLiteral("\n\n")
+             + parts.join(QStringLiteral("\n\n")));
     return true;
 }
 
@@ -78,7 +101,7 @@ bool EditorMainWindow::SaveProject(const QString& path)
 {
     QString error;
     if (!WriteProjectLayers(path, Core::instance()->Layers, &error)) {
-        Tell(error.isEmpty() ? tr("The project %1 cannot be saved.").arg(QDir::toNativeSeparators(path)) : error);
+        Tell(error.isEmpty() ? tr("The project %1 cannot be saved.").arg(ShownPath(path)) : error);
         return false;
     }
     return true;

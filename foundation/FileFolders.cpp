@@ -116,7 +116,7 @@ bool CreateFolder(QString path)
 QString PrepareOutputFolder(const QString& path)
 {
     const auto say = [](const char* text, const QString& folder) {
-        return QCoreApplication::translate("FileFolders", text).arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("FileFolders", text).arg(ShownPath(folder));
     };
     if (path.trimmed().isEmpty())
         return QCoreApplication::translate("FileFolders", "Choose an output folder first.");
@@ -133,6 +133,18 @@ QString PrepareOutputFolder(const QString& path)
     if (!probe.open())
         return say(QT_TRANSLATE_NOOP("FileFolders", "Nothing can be written into the output folder \"%1\". Choose another folder."), path);
     return QString();
+}
+
+QString ShownPath(const QString& path)
+{
+    constexpr int kHalf = 45;
+    const QString shown = QDir::toNativeSeparators(path);
+    if (shown.size() <= 2 * kHalf)
+        return shown;
+    // Never cut a character written as two code units.
+    const int head = shown.at(kHalf - 1).isHighSurrogate() ? kHalf - 1 : kHalf;
+    const int tail = shown.at(shown.size() - kHalf).isLowSurrogate() ? kHalf - 1 : kHalf;
+    return shown.left(head) + QChar(0x2026) + shown.right(tail);
 }
 
 bool IsPicture(QString path)

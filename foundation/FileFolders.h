@@ -27,6 +27,11 @@ bool CreateFolder(QString path);
 // made or written into.
 QString PrepareOutputFolder(const QString& path);
 
+// A path as a message shows it: native separators, and a long one cut in the
+// middle (a crafted project can name a "file" of megabytes, which a message
+// box would take many seconds to lay out).
+QString ShownPath(const QString& path);
+
 // True for names ending in jpg, png, jpeg or webp, in any letter case.
 bool IsPicture(QString path);
 

@@ -1,11 +1,13 @@
 #include "JxOFile.h"
 
+#include "AtomicFile.h"
+#include "FileFolders.h"
+#include "XmlGuard.h"
+
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTextStream>
 #include <QTime>
 #include <QTransform>
 #include <algorithm>
@@ -14,13 +16,9 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("JxOFile", text);
-}
-
-// A project larger than this is not a project: refuse it before parsing.
-constexpr qint64 kMaxProjectBytes = 64LL * 1024 * 1024;
+// Ten thousand styled-text layers take a few megabytes: a file larger than
+// this is no project and is refused before it is parsed.
+constexpr qint64 kMaxProjectBytes = 16LL * 1024 * 1024;
 constexpr int kMaxPosition = 100000;
 constexpr qint64 kDayMicroseconds = 24LL * 3600 * 1000 * 1000;
 
@@ -58,20 +56,6 @@ QString ColourText(const QColor& c)
         .arg(c.blue(), 2, 16, QLatin1Char('0'));
 }
 
-// AARRGGBB; anything else is the field's default.
-QColor ColourFromText(const QString& text, const QColor& fallback)
-{
-    const QString trimmed = text.trimmed();
-    bool ok = trimmed.size() >= 1 && trimmed.size() <= 8;
-    for (QChar c : trimmed)
-        ok = ok && ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-                    || (c >= QLatin1Char('A') && c <= QLatin1Char('F')));
-    const uint value = ok ? trimmed.toUInt(&ok, 16) : 0;
-    if (!ok)
-        return fallback;
-    return QColor::fromRgba(value);
-}
-
 // Times as clock times of one day; invalid ones and those outside the day are 0.
 QString TimeText(qint64 microseconds)
 {
@@ -80,48 +64,52 @@ QString TimeText(qint64 microseconds)
     return QTime::fromMSecsSinceStartOfDay(static_cast<int>(microseconds / 1000)).toString(QStringLiteral("HH:mm:ss:zzz"));
 }
 
-qint64 TimeFromText(const QString& text)
-{
-    const QTime time = QTime::fromString(text.trimmed(), QStringLiteral("HH:mm:ss:zzz"));
-    return time.isValid() ? qint64(time.msecsSinceStartOfDay()) * 1000 : 0;
-}
 
-// Reads the numbers of one element, remembering the first damaged one.
+// Reads the values of one layer as the format says: a number that does not
+// parse is 0, a colour that does not parse is transparent black, a time that
+// does not parse is 0. Values outside what the program can use are brought
+// into range (codes to their default). Every such value is remembered by
+// name, so the user can be told which layers were damaged.
 class Reader
 {
 public:
-    Reader(int layer)
-        : m_layer(layer)
-    {
-    }
-
-    bool ok() const { return m_error.isEmpty(); }
-    QString error() const { return m_error; }
-
-    // A whole number of 32 bits, clamped into [low, high].
-    int Clamped(const QString& name, const QString& text, int low, int high)
-    {
-        return std::clamp(Whole(name, text), low, high);
-    }
-
-    // A code that must lie in [low, high].
-    int Code(const QString& name, const QString& text, int low, int high)
-    {
-        const int v = Whole(name, text);
-        if (v < low || v > high)
-            Fail(name, text);
-        return ok() ? v : low;
-    }
+    const QStringList& damaged() const { return m_damaged; }
 
     int Whole(const QString& name, const QString& text)
     {
         bool parsed = false;
         const int v = text.trimmed().toInt(&parsed, 10);
-        if (!parsed) {
-            Fail(name, text);
-            return 0;
-        }
-        return v;
+        if (!parsed)
+            Damaged(name);
+        return parsed ? v : 0;
+    }
+
+    // A number the renderer or the canvas can only take within [low, high].
+    int Clamped(const QString& name, const QString& text, int low, int high)
+    {
+        const int v = Whole(name, text);
+        if (v < low || v > high)
+            Damaged(name);
+        return std::clamp(v, low, high);
+    }
+
+    // A code with a meaning only within [low, high]; any other is the fallback.
+    int Code(const QString& name, const QString& text, int low, int high, int fallback)
+    {
+        const int v = Whole(name, text);
+        if (v >= low && v <= high)
+            return v;
+        Damaged(name);
+        return fallback;
+    }
+
+    // An alpha of 0 to 255: the low 8 bits of the number.
+    unsigned char Alpha(const QString& name, const QString& text)
+    {
+        const int v = Whole(name, text);
+        if (v < 0 || v > 255)
+            Damaged(name);
+        return static_cast<unsigned char>(v & 0xff);
     }
 
     float Angle(const QString& name, const QString& text)
@@ -129,26 +117,45 @@ public:
         bool parsed = false;
         const float v = text.trimmed().toFloat(&parsed);
         if (!parsed || !std::isfinite(v) || std::fabs(v) > 1.0e6f) {
-            Fail(name, text);
+            Damaged(name);
             return 0.0f;
         }
         return v;
     }
 
-private:
-    void Fail(const QString& name, const QString& text)
+    // Clock times of one day.
+    qint64 Time(const QString& name, const QString& text)
     {
-        if (!ok())
-            return;
-        QString shown = text.left(40);
-        if (text.size() > 40)
-            shown += QStringLiteral("...");
-        m_error = Tr("Layer %1: \"%2\" is not a valid value for %3.")
-                      .arg(QString::number(m_layer), EncodeText(shown), name);
+        const QTime time = QTime::fromString(text.trimmed(), QStringLiteral("HH:mm:ss:zzz"));
+        if (!time.isValid()) {
+            Damaged(name);
+            return 0;
+        }
+        return qint64(time.msecsSinceStartOfDay()) * 1000;
     }
 
-    int m_layer;
-    QString m_error;
+    // AARRGGBB, one to eight hexadecimal digits.
+    QColor Colour(const QString& name, const QString& text)
+    {
+        const QString trimmed = text.trimmed();
+        bool ok = trimmed.size() >= 1 && trimmed.size() <= 8;
+        for (QChar c : trimmed)
+            ok = ok && ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
+                        || (c >= QLatin1Char('A') && c <= QLatin1Char('F')));
+        const uint value = ok ? trimmed.toUInt(&ok, 16) : 0;
+        if (!ok)
+            Damaged(name);
+        return QColor::fromRgba(ok ? value : 0u);
+    }
+
+private:
+    void Damaged(const QString& name)
+    {
+        if (!m_damaged.contains(name))
+            m_damaged.append(name);
+    }
+
+    QStringList m_damaged;
 };
 
 void AddText(QDomDocument* document, QDomElement* parent, const QString& name, const QString& text)
@@ -221,11 +228,10 @@ void JxOFile::WordArtToXML(QDomDocument* document, QDomElement* wordArt, const C
 
 namespace {
 
-bool ReadWordArt(const QDomElement& wordArt, int layerNumber, CWordArtInfo* record, QString* errorText)
+void ReadWordArt(const QDomElement& wordArt, CWordArtInfo* record, Reader* reader)
 {
-    const CWordArtInfo defaults;
     const int maxLength = CWordArtInfo::kMaxEffectLength;
-    Reader read(layerNumber);
+    Reader& read = *reader;
     CWordArtInfo& r = *record;
     for (QDomNode child = wordArt.firstChild(); !child.isNull(); child = child.nextSibling()) {
         const QString name = child.nodeName();
@@ -246,29 +252,29 @@ bool ReadWordArt(const QDomElement& wordArt, int layerNumber, CWordArtInfo* reco
         } else if (name == QLatin1String("FontUnderline")) {
             r.Font.setUnderline(read.Whole(name, text) != 0);
         } else if (name == QLatin1String("TextEffect")) {
-            r.TextEffect = static_cast<::TextEffect>(read.Code(name, text, TE_GLOW, TE_DBL_GLOW));
+            r.TextEffect = static_cast<::TextEffect>(read.Code(name, text, TE_GLOW, TE_DBL_GLOW, CWordArtInfo().TextEffect));
         } else if (name == QLatin1String("ColorText1")) {
-            r.TextColor1 = ColourFromText(text, defaults.TextColor1);
+            r.TextColor1 = read.Colour(name, text);
         } else if (name == QLatin1String("TextGradient")) {
             r.TextGradient = read.Whole(name, text) != 0;
         } else if (name == QLatin1String("ColorText2")) {
-            r.TextColor2 = ColourFromText(text, defaults.TextColor2);
+            r.TextColor2 = read.Colour(name, text);
         } else if (name == QLatin1String("ColorOutline1")) {
-            r.OutlineColor1 = ColourFromText(text, defaults.OutlineColor1);
+            r.OutlineColor1 = read.Colour(name, text);
         } else if (name == QLatin1String("OutlineThickness1")) {
             r.OutlineThickness1 = read.Clamped(name, text, 0, maxLength);
         } else if (name == QLatin1String("OutlineAlpha1")) {
-            r.OutlineAlpha1 = static_cast<unsigned char>(read.Clamped(name, text, 0, 255));
+            r.OutlineAlpha1 = read.Alpha(name, text);
         } else if (name == QLatin1String("ColorOutline2")) {
-            r.OutlineColor2 = ColourFromText(text, defaults.OutlineColor2);
+            r.OutlineColor2 = read.Colour(name, text);
         } else if (name == QLatin1String("OutlineThickness2")) {
             r.OutlineThickness2 = read.Clamped(name, text, 0, maxLength);
         } else if (name == QLatin1String("OutlineAlpha2")) {
-            r.OutlineAlpha2 = static_cast<unsigned char>(read.Clamped(name, text, 0, 255));
+            r.OutlineAlpha2 = read.Alpha(name, text);
         } else if (name == QLatin1String("EnableShadow")) {
             r.EnableShadow = read.Whole(name, text) != 0;
         } else if (name == QLatin1String("ColorShadow")) {
-            r.ShadowColor = ColourFromText(text, defaults.ShadowColor);
+            r.ShadowColor = read.Colour(name, text);
         } else if (name == QLatin1String("ShadowX")) {
             r.ShadowOffsetX = read.Clamped(name, text, -maxLength, maxLength);
         } else if (name == QLatin1String("ShadowY")) {
@@ -280,7 +286,7 @@ bool ReadWordArt(const QDomElement& wordArt, int layerNumber, CWordArtInfo* reco
         } else if (name == QLatin1String("EnableBackground")) {
             r.EnableBackground = read.Whole(name, text) != 0;
         } else if (name == QLatin1String("ColorBackground")) {
-            r.ColorBackground = ColourFromText(text, defaults.ColorBackground);
+            r.ColorBackground = read.Colour(name, text);
         } else if (name == QLatin1String("BackgroundRound")) {
             r.BackgroundRound = read.Clamped(name, text, 0, maxLength);
         } else if (name == QLatin1String("BackgroundThickness")) {
@@ -288,39 +294,38 @@ bool ReadWordArt(const QDomElement& wordArt, int layerNumber, CWordArtInfo* reco
         } else if (name == QLatin1String("BackgroundAlpha")) {
             r.BackgroundAlpha = read.Clamped(name, text, 0, 255);
         }
-        if (!read.ok())
-            break;
     }
-    if (!read.ok() && errorText)
-        *errorText = read.error();
-    return read.ok();
 }
 
 } // namespace
 
-bool JxOFile::WordArtFromXML(QDomNode*, QDomElement* wordArt, CLayerInfo* layer, QString* errorText)
+bool JxOFile::WordArtFromXML(QDomNode*, QDomElement* wordArt, CLayerInfo* layer, QStringList* damaged)
 {
     if (!wordArt || !layer)
         return false;
-    // Read into a copy, so a damaged element leaves the layer as it was.
-    CWordArtInfo record = layer->WordArt;
-    if (!ReadWordArt(*wordArt, 1, &record, errorText))
-        return false;
-    layer->WordArt = record;
-    return true;
+    Reader read;
+    ReadWordArt(*wordArt, &layer->WordArt, &read);
+    if (damaged)
+        *damaged = read.damaged();
+    return read.damaged().isEmpty();
 }
 
 namespace {
 
-bool ReadLayer(const QDomElement& element, int number, CLayerInfo* layer, QString* errorText)
+// The layer kinds a project holds: video, image, styled text (the source
+// frame is never saved). A damaged kind reads as an image, the kind of a
+// layer without one.
+constexpr int kDefaultKind = 2;
+
+QStringList ReadLayer(const QDomElement& element, CLayerInfo* layer)
 {
-    Reader read(number);
+    Reader read;
     CLayerInfo& l = *layer;
     for (QDomNode child = element.firstChild(); !child.isNull(); child = child.nextSibling()) {
         const QString name = child.nodeName();
         const QString text = child.toElement().text();
         if (name == QLatin1String("Type")) {
-            l.Type = read.Code(name, text, 0, 3);
+            l.Type = read.Code(name, text, 1, 3, kDefaultKind);
         } else if (name == QLatin1String("FileName")) {
             l.FileName = DecodeText(text);
         } else if (name == QLatin1String("x")) {
@@ -338,7 +343,7 @@ bool ReadLayer(const QDomElement& element, int number, CLayerInfo* layer, QStrin
         } else if (name == QLatin1String("Transparent")) {
             l.Transparent = read.Clamped(name, text, 0, 100);
         } else if (name == QLatin1String("Animation")) {
-            l.Animation = read.Code(name, text, 0, 4);
+            l.Animation = read.Code(name, text, 0, 4, 0);
         } else if (name == QLatin1String("Speed")) {
             l.Speed = read.Clamped(name, text, 0, kMaxPosition);
         } else if (name == QLatin1String("Direction")) {
@@ -346,38 +351,16 @@ bool ReadLayer(const QDomElement& element, int number, CLayerInfo* layer, QStrin
         } else if (name == QLatin1String("Loop")) {
             l.Loop = read.Clamped(name, text, 0, kMaxPosition);
         } else if (name == QLatin1String("StartTime")) {
-            l.StartTime = TimeFromText(text);
+            l.StartTime = read.Time(name, text);
         } else if (name == QLatin1String("EndTime")) {
-            l.EndTime = TimeFromText(text);
+            l.EndTime = read.Time(name, text);
         } else if (name == QLatin1String("Fade")) {
-            l.Fade = read.Code(name, text, 0, 3);
+            l.Fade = read.Code(name, text, 0, 3, 0);
         } else if (name == QLatin1String("WordArt")) {
-            QString wordArtError;
-            if (!ReadWordArt(child.toElement(), number, &l.WordArt, &wordArtError)) {
-                if (errorText)
-                    *errorText = wordArtError;
-                return false;
-            }
+            ReadWordArt(child.toElement(), &l.WordArt, &read);
         }
-        if (!read.ok())
-            break;
     }
-    if (!read.ok() && errorText)
-        *errorText = read.error();
-    return read.ok();
-}
-
-// A layer's file is data from the project: it must name an existing regular file.
-QString RefusedFile(const CLayerInfo& layer, int number)
-{
-    if (layer.Type == 3)
-        return QString();
-    const QFileInfo info(layer.FileName);
-    if (layer.FileName.isEmpty() || !info.exists())
-        return Tr("Layer %1: the file \"%2\" does not exist.").arg(QString::number(number), EncodeText(layer.FileName));
-    if (!info.isFile())
-        return Tr("Layer %1: \"%2\" is not a regular file.").arg(QString::number(number), EncodeText(layer.FileName));
-    return QString();
+    return read.damaged();
 }
 
 } // namespace
@@ -391,52 +374,51 @@ bool JxOFile::Open(QString* errorText)
     };
     if (errorText)
         errorText->clear();
-    // A device or pipe chosen by mistake could be read without end.
-    if (QFileInfo(ProjectPath).exists() && !QFileInfo(ProjectPath).isFile())
-        return fail(Tr("\"%1\" is not a regular file.").arg(ProjectPath));
-    QFile file(ProjectPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return fail(Tr("Cannot open the project \"%1\": %2").arg(ProjectPath, file.errorString()));
-    const QByteArray data = file.read(kMaxProjectBytes + 1);
-    file.close();
-    if (data.size() > kMaxProjectBytes)
-        return fail(Tr("The project \"%1\" is too large.").arg(ProjectPath));
+    const QString shown = ShownPath(ProjectPath);
     QDomDocument document;
-    QString parseError;
-    int line = 0;
-    int column = 0;
-    if (!document.setContent(data, &parseError, &line, &column))
-        return fail(Tr("The project \"%1\" is damaged (line %2, column %3): %4")
-                        .arg(ProjectPath, QString::number(line), QString::number(column), parseError));
+    const XmlGuard::Outcome read = XmlGuard::Read(ProjectPath, kMaxProjectBytes, &document);
+    switch (read.error) {
+    case XmlGuard::NoError:
+        break;
+    case XmlGuard::NotAFile:
+        return fail(tr("\"%1\" is not a regular file.").arg(shown));
+    case XmlGuard::CannotOpen:
+        return fail(tr("Cannot open the project \"%1\": %2").arg(shown, read.detail));
+    case XmlGuard::TooLarge:
+        return fail(tr("The project \"%1\" is too large.").arg(shown));
+    case XmlGuard::Declarations:
+        return fail(tr("The project \"%1\" is refused: it declares a document type or entities, which projects "
+                       "never do.").arg(shown));
+    case XmlGuard::TooDeep:
+        return fail(tr("The project \"%1\" is refused: its elements nest far deeper than in any project.")
+                        .arg(shown));
+    case XmlGuard::Malformed:
+        return fail(tr("The project \"%1\" is damaged (line %2, column %3): %4")
+                        .arg(shown, QString::number(read.line), QString::number(read.column), read.detail));
+    }
 
     const QDomElement root = document.documentElement();
     if (root.tagName() != QLatin1String("Layers"))
-        return fail(Tr("\"%1\" is not a project file.").arg(ProjectPath));
+        return fail(tr("\"%1\" is not a project file.").arg(shown));
 
-    // Parse everything into a new list; the caller's layers change only on success.
+    // Every layer element gives a layer, whatever its values; the caller's
+    // list changes only once the whole file has been read.
     QList<CLayerInfo> layers;
-    QStringList refused;
+    QList<DamagedLayer> damaged;
     QDomNode node = root.firstChild();
     if (node.nodeName() == QLatin1String("Layer")) {
-        int number = 0;
         for (; !node.isNull(); node = node.nextSibling()) {
             if (!node.isElement())
                 continue;
-            ++number;
             CLayerInfo layer;
-            QString why;
-            if (!ReadLayer(node.toElement(), number, &layer, &why))
-                return fail(Tr("The project \"%1\" is damaged. %2").arg(ProjectPath, why));
-            const QString refusal = RefusedFile(layer, number);
-            if (refusal.isEmpty())
-                layers.append(layer);
-            else
-                refused.append(refusal);
+            const QStringList fields = ReadLayer(node.toElement(), &layer);
+            layers.append(layer);
+            if (!fields.isEmpty())
+                damaged.append(DamagedLayer{LayerList.size() + layers.size() - 1, fields});
         }
     }
     LayerList.append(layers);
-    if (errorText)
-        *errorText = refused.join(QLatin1Char('\n'));
+    Damaged = damaged;
     return true;
 }
 
@@ -474,24 +456,10 @@ bool JxOFile::Save(QString* errorText)
         }
     }
 
-    QSaveFile file(ProjectPath);
-    auto fail = [errorText, &file](const QString& why) {
-        file.cancelWriting();
+    QString why;
+    if (!AtomicFile::Write(ProjectPath, document.toByteArray(4), &why)) {
         if (errorText)
-            *errorText = why;
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return fail(Tr("Cannot write the project \"%1\": %2").arg(ProjectPath, file.errorString()));
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    document.save(stream, 4, QDomNode::EncodingFromTextStream);
-    stream.flush();
-    if (stream.status() != QTextStream::Ok)
-        return fail(Tr("Cannot write the project \"%1\": %2").arg(ProjectPath, file.errorString()));
-    if (!file.commit()) {
-        if (errorText)
-            *errorText = Tr("Cannot write the project \"%1\": %2").arg(ProjectPath, file.errorString());
+            *errorText = tr("Cannot write the project \"%1\": %2").arg(ShownPath(ProjectPath), why);
         return false;
     }
     if (errorText)
@@ -505,9 +473,16 @@ void JxOFile::AppendLayer(const CLayerInfo& layer, const QPointF& pos, const QPo
     // The same placement about the top-left corner: pos + origin - R(origin).
     const QPointF rotatedOrigin = QTransform().rotate(rotation).map(origin);
     const QPointF topLeftPos = pos + origin - rotatedOrigin;
+    // Whole pixels, truncated; a value a rounding error away from a whole
+    // pixel is that pixel, so a layer read and saved again stays where it was.
+    const auto whole = [](double v) {
+        const double nearest = std::round(v);
+        const double w = std::fabs(v - nearest) < 1e-6 ? nearest : std::trunc(v);
+        return static_cast<int>(std::clamp(w, double(-kMaxPosition), double(kMaxPosition)));
+    };
     CLayerInfo record(layer);
-    record.x = static_cast<int>(std::clamp(std::trunc(topLeftPos.x()), double(-kMaxPosition), double(kMaxPosition)));
-    record.y = static_cast<int>(std::clamp(std::trunc(topLeftPos.y()), double(-kMaxPosition), double(kMaxPosition)));
+    record.x = whole(topLeftPos.x());
+    record.y = whole(topLeftPos.y());
     record.Angle = static_cast<float>(rotation);
 
     // Layers appended to the list directly keep their place, above what was added before them.

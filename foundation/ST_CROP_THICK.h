@@ -18,7 +18,7 @@ Q_DECLARE_METATYPE(ST_CROP_THICK)
 
 // The pixels a crop keeps of a frame of that size, given the margins cut off
 // each side as fractions (out-of-range values and NaN are clamped to 0..1).
-// The kept size is lowered to even, stays inside the frame and keeps at least
-// one pixel pair; empty for an empty frame. The filter graph, the canvas and
+// An odd kept size is raised to even, or lowered where raising would leave
+// the frame; it keeps at least one pixel pair; empty for an empty frame. The filter graph, the canvas and
 // the crop dialog all crop by this one rule.
 QRect CropKeptRect(const QSize& frame, double left, double top, double right, double bottom);

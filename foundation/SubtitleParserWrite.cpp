@@ -1,8 +1,8 @@
 // The subtitle writers: ASS, SRT and the style file.
 #include "SubtitleParser.h"
+#include "AtomicFile.h"
 #include "Timecode.h"
 
-#include <QSaveFile>
 #include <QStringList>
 #include <QTextCodec>
 
@@ -155,23 +155,13 @@ QString MatrixName(int32_t matrix)
 }
 
 // Writes the text as UTF-8 with a byte-order mark (when there is content),
-// through a save file so a failed write keeps the old file.
+// whole or not at all, so a failed write keeps the old file.
 bool WriteUtf8File(const QString& path, const QString& text)
 {
-    if (path.isEmpty())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    if (!text.isEmpty()) {
-        static const char bom[] = "\xEF\xBB\xBF";
-        const QByteArray bytes = text.toUtf8();
-        if (file.write(bom, 3) != 3 || file.write(bytes) != bytes.size()) {
-            file.cancelWriting();
-            return false;
-        }
-    }
-    return file.commit();
+    QByteArray bytes;
+    if (!text.isEmpty())
+        bytes = QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+    return AtomicFile::Write(path, bytes);
 }
 
 } // namespace

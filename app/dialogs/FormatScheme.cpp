@@ -49,11 +49,52 @@ QStringList FormatScheme::Names()
     return names;
 }
 
-FormatScheme::ReadError FormatScheme::Read(const QString& path, FormatSettings* out, QString* badKey)
+namespace {
+
+// A key that is missing or not of its kind takes its default; the container
+// is left empty, which names none of the ten.
+void TakeDefault(FormatSettings* s, const QString& key)
+{
+    const FormatSettings d;
+    if (key == QLatin1String("Format"))
+        s->Format.clear();
+    else if (key == QLatin1String("VSetMode"))
+        s->VSetMode = d.VSetMode;
+    else if (key == QLatin1String("VBitRate"))
+        s->VBitRate = d.VBitRate;
+    else if (key == QLatin1String("VCodec"))
+        s->VCodec = d.VCodec;
+    else if (key == QLatin1String("VKeepWH"))
+        s->VKeepWH = d.VKeepWH;
+    else if (key == QLatin1String("VSize"))
+        s->VSize = d.VSize;
+    else if (key == QLatin1String("VAspect"))
+        s->VAspect = d.VAspect;
+    else if (key == QLatin1String("VKeepFrameRate"))
+        s->VKeepFrameRate = d.VKeepFrameRate;
+    else if (key == QLatin1String("VFrameRate"))
+        s->VFrameRate = d.VFrameRate;
+    else if (key == QLatin1String("AKeepCodec"))
+        s->AKeepCodec = d.AKeepCodec;
+    else if (key == QLatin1String("ABitRate"))
+        s->ABitRate = d.ABitRate;
+    else if (key == QLatin1String("ACodec"))
+        s->ACodec = d.ACodec;
+    else if (key == QLatin1String("AChannels"))
+        s->AChannels = d.AChannels;
+    else if (key == QLatin1String("ASample"))
+        s->ASample = d.ASample;
+    else if (key == QLatin1String("AVolume"))
+        s->AVolume = d.AVolume;
+}
+
+} // namespace
+
+FormatScheme::ReadError FormatScheme::Read(const QString& path, FormatSettings* out, QStringList* badKeys)
 {
     *out = FormatSettings();
-    if (badKey)
-        badKey->clear();
+    if (badKeys)
+        badKeys->clear();
     const QFileInfo fi(path);
     if (!fi.exists())
         return ReadMissing;
@@ -67,6 +108,7 @@ FormatScheme::ReadError FormatScheme::Read(const QString& path, FormatSettings* 
     if (bytes.contains('\0'))
         return ReadNotSettings;
 
+    QStringList bad;
     {
         QSettings s(path, QSettings::IniFormat);
         if (s.status() != QSettings::NoError)
@@ -111,11 +153,8 @@ FormatScheme::ReadError FormatScheme::Read(const QString& path, FormatSettings* 
                     break;
                 }
             }
-            if (!ok) {
-                if (badKey)
-                    *badKey = name.section(QLatin1Char('/'), 1);
-                return ReadBadKey;
-            }
+            if (!ok)
+                bad << name.section(QLatin1Char('/'), 1);
         }
     }
 
@@ -123,7 +162,11 @@ FormatScheme::ReadError FormatScheme::Read(const QString& path, FormatSettings* 
     config.FilePath = path;
     config.Load();
     *out = static_cast<const FormatSettings&>(config);
-    return ReadOk;
+    for (const QString& key : qAsConst(bad))
+        TakeDefault(out, key);
+    if (badKeys)
+        *badKeys = bad;
+    return bad.isEmpty() ? ReadOk : ReadBadKey;
 }
 
 QString FormatScheme::WithExtension(const QString& fileName)

@@ -14,7 +14,7 @@ public:
         ReadMissing,     // no such file
         ReadUnreadable,  // it cannot be opened
         ReadNotSettings, // binary, too large, or no INI text
-        ReadBadKey       // a key is missing or its value is not one of its kind
+        ReadBadKey       // keys missing or their values not of their kind
     };
 
     // Documents folder + "/" + application name + "/Formats".
@@ -27,10 +27,12 @@ public:
     // name without regard to case.
     static QStringList Names();
 
-    // Reads a scheme as a whole: every key must be there with a value of its
-    // kind. On any fault `out` holds the defaults, so no control is left
-    // half set from a damaged file; `badKey` names the faulty key.
-    static ReadError Read(const QString& path, FormatSettings* out, QString* badKey = nullptr);
+    // Reads a scheme key by key: a key that is missing, or whose value is not
+    // of its kind, takes its default and is named in `badKeys` (the result is
+    // then ReadBadKey); a container that is none of the ten is read as an
+    // empty name. A file that cannot be read at all gives the other errors,
+    // and `out` the defaults.
+    static ReadError Read(const QString& path, FormatSettings* out, QStringList* badKeys = nullptr);
 
     // A chosen save name with ".ini" added when it has no extension (the
     // desktop's save dialogs do not add the filter's).

@@ -4,6 +4,7 @@
 #include "ui_QFormatDialog.h"
 
 #include "FormatPresets.h"
+#include "FileFolders.h"
 #include "FormatScheme.h"
 
 #include <QApplication>
@@ -57,29 +58,32 @@ void QFormatDialog::on_BtnSchemeRead_clicked()
     }
 
     FormatSettings settings;
-    QString badKey;
-    const FormatScheme::ReadError error = FormatScheme::Read(path, &settings, &badKey);
-    // A damaged scheme shows the defaults as a whole, never a part of it.
-    QString problem;
+    QStringList badKeys;
+    const FormatScheme::ReadError error = FormatScheme::Read(path, &settings, &badKeys);
+    // Nothing read changes nothing: a damaged scheme never costs the user
+    // the settings shown, nor (through the container) the saved ones.
+    const QString shown = ShownPath(path);
     switch (error) {
     case FormatScheme::ReadOk:
+    case FormatScheme::ReadBadKey:
         break;
     case FormatScheme::ReadMissing:
-        problem = tr("The format scheme %1 does not exist. The default settings were loaded.").arg(path);
-        break;
+        QMessageBox::warning(this, tr("Read"),
+                             tr("The format scheme %1 does not exist. Nothing was changed.").arg(shown));
+        return;
     case FormatScheme::ReadUnreadable:
-        problem = tr("The format scheme %1 cannot be read. The default settings were loaded.").arg(path);
-        break;
+        QMessageBox::warning(this, tr("Read"),
+                             tr("The format scheme %1 cannot be read. Nothing was changed.").arg(shown));
+        return;
     case FormatScheme::ReadNotSettings:
-        problem = tr("The format scheme %1 is damaged: it is not a settings file. The default settings were "
-                     "loaded.").arg(path);
-        break;
-    case FormatScheme::ReadBadKey:
-        problem = tr("The format scheme %1 is damaged: the setting %2 is missing or not valid. The default "
-                     "settings were loaded.").arg(path, badKey);
-        break;
+        QMessageBox::warning(this, tr("Read"),
+                             tr("The format scheme %1 is damaged: it is not a settings file. Nothing was changed.")
+                                 .arg(shown));
+        return;
     }
 
+    // A scheme that names none of the ten containers leaves the main
+    // window's choice, and the settings saved for it, as they are.
     const int container = FormatPresets::ContainerIndex(settings.Format);
     if (container >= 0) {
         // Switching the main window's container saves that container's preset
@@ -89,8 +93,18 @@ void QFormatDialog::on_BtnSchemeRead_clicked()
         m_container = container;
     }
     ShowSettings(settings);
-    if (!problem.isEmpty())
-        QMessageBox::warning(this, tr("Read"), problem);
+    if (error == FormatScheme::ReadBadKey) {
+        QStringList settingsKeys = badKeys;
+        settingsKeys.removeAll(QStringLiteral("Format"));
+        QStringList lines;
+        lines << tr("The format scheme %1 is damaged.").arg(shown);
+        if (!settingsKeys.isEmpty())
+            lines << tr("These settings are missing or not valid and take their default values: %1.")
+                         .arg(settingsKeys.join(QStringLiteral(", ")));
+        if (container < 0)
+            lines << tr("It names no known container: the output container was left as it was.");
+        QMessageBox::warning(this, tr("Read"), lines.join(QLatin1Char('\n')));
+    }
 }
 
 void QFormatDialog::on_BtnSchemeSave_clicked()

@@ -2,6 +2,7 @@
 
 #include "CLayerInfo.h"
 #include "Core.h"
+#include "FileFolders.h"
 #include "MediaFunctions.h"
 #include "QCanvasItem.h"
 #include "QWatermarkItem.h"
@@ -11,12 +12,14 @@
 #include "text/VTextPropSheetDialog.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QGraphicsSceneMouseEvent>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
+#include <QTransform>
 #include <cmath>
 
 namespace {
@@ -107,29 +110,67 @@ void QWatermarkScene::InitCanvas(const QString& path)
     setSceneRect(0, 0, frame.width(), frame.height());
 }
 
-QWatermarkItem* QWatermarkScene::NewPictureItem(int kind, const QString& path, const CLayerInfo* record)
+namespace {
+
+// What stands in for a layer whose picture cannot be read: a grey box with
+// a cross, drawn scaled to the layer's size.
+QImage PlaceholderPicture()
+{
+    QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(128, 128, 128, 160));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(230, 230, 230), 3));
+    painter.drawRect(QRectF(1.5, 1.5, 61, 61));
+    painter.drawLine(QPointF(2, 2), QPointF(62, 62));
+    painter.drawLine(QPointF(62, 2), QPointF(2, 62));
+    return image;
+}
+
+} // namespace
+
+QWatermarkItem* QWatermarkScene::NewPictureItem(int kind, const QString& path, const CLayerInfo* record,
+                                                bool* placeholder)
 {
     QImage image;
-    if (kind == 1) {
+    // A device or pipe named as a layer's file could be read without end.
+    const bool regular = QFileInfo(path).isFile();
+    if (regular && kind == 1) {
         const QByteArray encoded = path.toUtf8();
         GetMediaImage(encoded.constData(), &image, 0, nullptr);
-    } else {
+    } else if (regular) {
         QImageReader reader(path);
         reader.setDecideFormatFromContent(true);
         image = reader.read();
     }
-    // A layer without a picture would have no size to place or scale.
-    if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
-        qWarning() << "Cannot read the picture of layer" << path;
-        return nullptr;
+    const bool unreadable = image.isNull() || image.width() <= 0 || image.height() <= 0;
+    if (placeholder)
+        *placeholder = unreadable;
+    if (unreadable) {
+        qWarning().noquote() << "Cannot read the picture of layer" << ShownPath(path);
+        // A new layer needs its picture for a size; a project's layer is kept.
+        if (!record)
+            return nullptr;
     }
     auto* item = new QWatermarkItem(this);
+    CLayerInfo* layer = item->GetLayer();
     if (record)
-        item->GetLayer()->CopyNoImageData(record);
-    item->GetLayer()->Image = image;
-    item->GetLayer()->FileName = path;
+        layer->CopyNoImageData(record);
+    layer->Image = unreadable ? PlaceholderPicture() : image;
+    layer->FileName = path;
     item->Init();
-    item->GetLayer()->Type = kind;
+    layer->Type = kind;
+    if (unreadable) {
+        // Shown at its saved size, and saved again as it was read.
+        if (record->Width > 0 && record->Height > 0) {
+            const bool keep = layer->Keep;
+            layer->Keep = false;
+            item->SetSize(record->Width, record->Height);
+            layer->Keep = keep;
+        }
+        layer->Width = record->Width;
+        layer->Height = record->Height;
+    }
     return item;
 }
 
@@ -190,8 +231,10 @@ QWatermarkBase* QWatermarkScene::AddLayerText(const CWordArtInfo& info, double, 
     return item;
 }
 
-QWatermarkBase* QWatermarkScene::AddLayer(const CLayerInfo* record)
+QWatermarkBase* QWatermarkScene::AddLayer(const CLayerInfo* record, bool* placeholder)
 {
+    if (placeholder)
+        *placeholder = false;
     if (!record)
         return nullptr;
     QWatermarkBase* item = nullptr;
@@ -206,19 +249,21 @@ QWatermarkBase* QWatermarkScene::AddLayer(const CLayerInfo* record)
         break;
     case 1:
     case 2:
-        item = NewPictureItem(record->Type, record->FileName, record);
+        item = NewPictureItem(record->Type, record->FileName, record, placeholder);
         break;
     default:
         break;
     }
     if (!item)
         return nullptr;
-    // The saved angle turns the layer about its centre, as the rotate handle does.
-    const QRectF r = item->ImageRect();
-    item->setTransformOriginPoint(r.center());
-    const double angle = double(record->Angle);
-    item->setRotation(std::isfinite(angle) ? angle : 0.0);
-    item->setPos(record->x, record->y);
+    // The file places a layer turned about its top-left corner; on the canvas
+    // it turns about its centre, as the rotate handle turns it, placed so that
+    // it covers the same pixels (and is saved again where it was read).
+    const QPointF centre = item->ImageRect().center();
+    item->setTransformOriginPoint(centre);
+    const double angle = std::isfinite(double(record->Angle)) ? double(record->Angle) : 0.0;
+    item->setRotation(angle);
+    item->setPos(QPointF(record->x, record->y) - centre + QTransform().rotate(angle).map(centre));
     Place(item, false, m_z++);
     return item;
 }

@@ -34,9 +34,11 @@ public:
     QWatermarkBase* AddLayerVideo(const QString& path);
     QWatermarkBase* AddLayerImage(const QString& path);
     QWatermarkBase* AddLayerText(const CWordArtInfo& info, double x = 0.0, double y = 0.0);
-    // A layer from a project record; null for a kind that is not a layer or
-    // a picture that cannot be read.
-    QWatermarkBase* AddLayer(const CLayerInfo* record);
+    // A layer from a project record; null for a kind that is not a layer. A
+    // video or image whose picture cannot be read is kept as a placeholder
+    // of the record's size (placeholder then says so), whose record is saved
+    // again as it was read.
+    QWatermarkBase* AddLayer(const CLayerInfo* record, bool* placeholder = nullptr);
     void ClearSelectedItem();
     // Announces each layer's removal, takes it off the scene and destroys it
     // once the announcement's receivers are done with it.
@@ -86,7 +88,8 @@ protected:
 
 private:
     QList<QWatermarkBase*> SelectedLayers() const;
-    QWatermarkItem* NewPictureItem(int kind, const QString& path, const CLayerInfo* record);
+    QWatermarkItem* NewPictureItem(int kind, const QString& path, const CLayerInfo* record,
+                                   bool* placeholder = nullptr);
     void Place(QWatermarkBase* item, bool selected, qreal z);
     void Retire(QWatermarkBase* item);
 

@@ -86,10 +86,36 @@ QList<QWatermarkBase*> LayeredManageDock::SelectedLayers() const
 
 void LayeredManageDock::onAddLayer(QWatermarkBase* item)
 {
-    if (!item || m_rows.contains(item))
+    if (!item || m_rows.contains(item) || m_pending.contains(item))
         return;
+    if (m_adding) {
+        m_pending.append(item);
+        return;
+    }
     AddLayerItem(item, item->GetLayer()->StartTime, item->GetLayer()->EndTime);
     onCellClicked(item);
+}
+
+void LayeredManageDock::BeginAdding()
+{
+    m_adding = true;
+}
+
+void LayeredManageDock::EndAdding()
+{
+    m_adding = false;
+    const QList<QWatermarkBase*> items = m_pending;
+    m_pending.clear();
+    if (items.isEmpty())
+        return;
+    QTableWidget* table = m_panel->m_table;
+    const int first = table->rowCount();
+    table->setRowCount(first + items.size());
+    for (int i = 0; i < items.size(); ++i) {
+        const CLayerInfo* layer = items.at(i)->GetLayer();
+        SetUpRow(first + i, items.at(i), layer->StartTime, layer->EndTime);
+    }
+    onCellClicked(items.last());
 }
 
 void LayeredManageDock::AddLayerItem(QWatermarkBase* item, long long start, long long end)
@@ -97,6 +123,12 @@ void LayeredManageDock::AddLayerItem(QWatermarkBase* item, long long start, long
     QTableWidget* table = m_panel->m_table;
     const int row = table->rowCount();
     table->insertRow(row);
+    SetUpRow(row, item, start, end);
+}
+
+void LayeredManageDock::SetUpRow(int row, QWatermarkBase* item, long long start, long long end)
+{
+    QTableWidget* table = m_panel->m_table;
     m_rows.insert(item, row);
 
     auto* thumb = new QLabel;
@@ -176,6 +208,7 @@ void LayeredManageDock::FillPanel(int opacity, int speed, int animation, int fad
 
 void LayeredManageDock::onRemoveLayer(QWatermarkBase* item)
 {
+    m_pending.removeAll(item);
     // An item without a row (the source frame, one already removed) changes nothing.
     const int row = RowOf(item);
     if (row < 0)
@@ -190,9 +223,11 @@ void LayeredManageDock::onRemoveLayer(QWatermarkBase* item)
 void LayeredManageDock::Clear()
 {
     QTableWidget* table = m_panel->m_table;
-    for (int row = table->rowCount() - 1; row >= 0; --row)
-        table->removeRow(row);
+    // In one step: row by row, a shown table lays out the remaining rows'
+    // editors after each removal.
+    table->setRowCount(0);
     m_rows.clear();
+    m_pending.clear();
 }
 
 void LayeredManageDock::onCellClicked(QWatermarkBase* item)

@@ -25,6 +25,11 @@ public:
     void SwapRow(QTableWidget* table, int from, int to);
     // Empties the table and the map (a project replaces every layer).
     void Clear();
+    // Many layers added at once (a project opened): their rows are made in
+    // one step at the end, and the last one selected, so that the table lays
+    // its rows out once instead of once per layer.
+    void BeginAdding();
+    void EndAdding();
 
     LayeredManageWidget* Panel() const { return m_panel; }
     // The row of an item, -1 when it has none.
@@ -50,6 +55,8 @@ public slots:
     void onEndTime(QTime time);
 
 private:
+    // Puts the editors of a new row in place and lists the item there.
+    void SetUpRow(int row, QWatermarkBase* item, long long start, long long end);
     // Shows an item's thumbnail and times in a row; writes nothing to it.
     void FillRow(int row, QWatermarkBase* item);
     // Shows a layer's values in the panel; writes nothing to any layer.
@@ -59,4 +66,6 @@ private:
 
     LayeredManageWidget* m_panel = nullptr;
     QMap<QWatermarkBase*, int> m_rows;
+    bool m_adding = false;
+    QList<QWatermarkBase*> m_pending; // added while adding many, no row yet
 };

@@ -20,6 +20,7 @@
 #include <QTextEdit>
 #include <QTimeEdit>
 #include <QToolButton>
+#include <climits>
 #include <set>
 
 namespace {
@@ -295,11 +296,18 @@ void SubtitleDock::onShiftTimes()
     const long long endDelta = dialog.times == 1 ? 0 : delta;
     const QList<int> rows = AffectedRows(dialog.rows);
     m_filling = true;
+    // A time shifted before 0 stays negative, so the same shift back restores
+    // it; the writers put 0 in a file. The sums saturate instead of wrapping.
+    const auto shifted = [](long long time, long long delta) {
+        long long sum = 0;
+        if (__builtin_add_overflow(time, delta, &sum))
+            return delta > 0 ? LLONG_MAX : LLONG_MIN;
+        return sum;
+    };
     for (int row : rows) {
         ST_ASS_EVENT& event = Events()[row];
-        // A subtitle file has no negative times.
-        event.Start = qMax(0LL, event.Start + startDelta);
-        event.End = qMax(0LL, event.End + endDelta);
+        event.Start = shifted(event.Start, startDelta);
+        event.End = shifted(event.End, endDelta);
         WriteTimeCell(row, 0, event.Start);
         WriteTimeCell(row, 1, event.End);
     }

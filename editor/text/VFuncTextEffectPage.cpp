@@ -8,13 +8,12 @@
 #include "VFuncTextPage.h"
 #include "VOutlineMenuWidget.h"
 #include "VShadowMenuWidget.h"
+#include "XmlGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
 #include <QDomDocument>
-#include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QIcon>
 #include <QImage>
@@ -42,7 +41,7 @@ const ::TextEffect kEffectOfIndex[7] = {TE_GLOW,         TE_NO_OUTLINE,   TE_OUT
 const int kIndexOfEffect[7] = {0, 2, 3, 4, 1, 5, 6};
 
 // A presets file is a few kilobytes; anything far larger is not one.
-constexpr qint64 kMaxPresetsBytes = 4 * 1024 * 1024;
+constexpr qint64 kMaxPresetsBytes = 1024 * 1024;
 
 // AARRGGBB in hexadecimal; anything else is transparent black.
 QColor PresetColour(const QString& text)
@@ -253,18 +252,10 @@ bool VFuncTextEffectPage::LoadWordArtXML(const QString& path)
 {
     qDebug().noquote() << "Styled-text presets:" << path;
     m_presets.clear();
-    // A device or pipe in place of the file could be read without end.
-    if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray data = file.read(kMaxPresetsBytes + 1);
-    file.close();
-    if (data.size() > kMaxPresetsBytes)
-        return false;
+    // A device in place of the file, a crafted one (nested far too deep, or
+    // declaring entities) and a far too large one are refused unparsed.
     QDomDocument document;
-    if (!document.setContent(data, false))
+    if (XmlGuard::Read(path, kMaxPresetsBytes, &document).error != XmlGuard::NoError)
         return false;
     const QDomElement root = document.documentElement();
     QDomNode node = root.firstChild();
@@ -311,9 +302,18 @@ void VFuncTextEffectPage::SetComboBoxTextEffect()
     const int effect = m_record->TextEffect;
     if (effect < TE_GLOW || effect > TE_DBL_GLOW)
         return;
-    // Showing the record's effect is not a choice of the user.
-    const QSignalBlocker blocker(m_effectBox);
-    m_effectBox->setCurrentIndex(kIndexOfEffect[effect]);
+    // Showing the record's effect is not a choice of the user: nothing is
+    // written back. The Outline button follows a new entry (a preset's) as it
+    // follows the user's choice; a record opened with "No Outline" keeps it.
+    const int index = kIndexOfEffect[effect];
+    if (index == m_effectBox->currentIndex())
+        return;
+    {
+        const QSignalBlocker blocker(m_effectBox);
+        m_effectBox->setCurrentIndex(index);
+    }
+    if (m_outlineButton)
+        m_outlineButton->setVisible(index != 1);
 }
 
 void VFuncTextEffectPage::UpdateUI()

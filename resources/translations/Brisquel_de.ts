@@ -76,6 +76,17 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Es wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine normale Datei.</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
@@ -251,6 +262,26 @@
         <source>The subtitle file %1 cannot be read.</source>
         <translation>Die Untertiteldatei %1 kann nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2</source>
+        <translation>Ebene %1: %2</translation>
+    </message>
+    <message>
+        <source>The pictures of these layers cannot be read. Each is kept as a grey box of its saved size and saved again unchanged:</source>
+        <translation>Die Bilder dieser Ebenen können nicht gelesen werden. Jede bleibt als graues Feld in ihrer gespeicherten Größe erhalten und wird unverändert wieder gespeichert:</translation>
+    </message>
+    <message>
+        <source>These layers held damaged values, which were read as 0 or brought into range:</source>
+        <translation>Diese Ebenen enthielten beschädigte Werte, die als 0 gelesen oder in den gültigen Bereich gebracht wurden:</translation>
+    </message>
+    <message>
+        <source>The project %1 was opened with every layer.</source>
+        <translation>Das Projekt %1 wurde mit allen Ebenen geöffnet.</translation>
+    </message>
 </context>
 <context>
     <name>FileFolders</name>
@@ -312,6 +343,41 @@
     <message>
         <source>Paused: %1%</source>
         <translation>Pause: %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>JxOFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>„%1“ ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot open the project &quot;%1&quot;: %2</source>
+        <translation>Das Projekt „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is too large.</source>
+        <translation>Das Projekt „%1“ ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: it declares a document type or entities, which projects never do.</source>
+        <translation>Das Projekt „%1“ wird abgelehnt: Es deklariert einen Dokumenttyp oder Entitäten, was Projekte nie tun.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: its elements nest far deeper than in any project.</source>
+        <translation>Das Projekt „%1“ wird abgelehnt: Seine Elemente sind weit tiefer verschachtelt als in jedem Projekt.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is damaged (line %2, column %3): %4</source>
+        <translation>Das Projekt „%1“ ist beschädigt (Zeile %2, Spalte %3): %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project file.</source>
+        <translation>„%1“ ist keine Projektdatei.</translation>
+    </message>
+    <message>
+        <source>Cannot write the project &quot;%1&quot;: %2</source>
+        <translation>Das Projekt „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1135,22 +1201,6 @@ Jetzt neu starten?</translation>
         <translation>Optionen (*.ini)</translation>
     </message>
     <message>
-        <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation>Das Formatschema %1 existiert nicht. Die Standardeinstellungen wurden geladen.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation>Das Formatschema %1 kann nicht gelesen werden. Die Standardeinstellungen wurden geladen.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation>Das Formatschema %1 ist beschädigt: Es ist keine Einstellungsdatei. Die Standardeinstellungen wurden geladen.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation>Das Formatschema %1 ist beschädigt: Die Einstellung %2 fehlt oder ist ungültig. Die Standardeinstellungen wurden geladen.</translation>
-    </message>
-    <message>
         <source>The format scheme could not be saved to %1.</source>
         <translation>Das Formatschema konnte nicht in %1 gespeichert werden.</translation>
     </message>
@@ -1161,6 +1211,30 @@ Jetzt neu starten?</translation>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
         <translation>Das Formatschema %1 konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 does not exist. Nothing was changed.</source>
+        <translation>Das Formatschema %1 existiert nicht. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 cannot be read. Nothing was changed.</source>
+        <translation>Das Formatschema %1 kann nicht gelesen werden. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged: it is not a settings file. Nothing was changed.</source>
+        <translation>Das Formatschema %1 ist beschädigt: Es ist keine Einstellungsdatei. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged.</source>
+        <translation>Das Formatschema %1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>These settings are missing or not valid and take their default values: %1.</source>
+        <translation>Diese Einstellungen fehlen oder sind ungültig und erhalten ihre Standardwerte: %1.</translation>
+    </message>
+    <message>
+        <source>It names no known container: the output container was left as it was.</source>
+        <translation>Es nennt kein bekanntes Containerformat: Das Ausgabeformat wurde nicht geändert.</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,17 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>No file name was given.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
@@ -251,6 +262,26 @@
         <source>The subtitle file %1 cannot be read.</source>
         <translation>The subtitle file %1 cannot be read.</translation>
     </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... and %1 more.</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2</source>
+        <translation>Layer %1: %2</translation>
+    </message>
+    <message>
+        <source>The pictures of these layers cannot be read. Each is kept as a grey box of its saved size and saved again unchanged:</source>
+        <translation>The pictures of these layers cannot be read. Each is kept as a grey box of its saved size and saved again unchanged:</translation>
+    </message>
+    <message>
+        <source>These layers held damaged values, which were read as 0 or brought into range:</source>
+        <translation>These layers held damaged values, which were read as 0 or brought into range:</translation>
+    </message>
+    <message>
+        <source>The project %1 was opened with every layer.</source>
+        <translation>The project %1 was opened with every layer.</translation>
+    </message>
 </context>
 <context>
     <name>FileFolders</name>
@@ -312,6 +343,41 @@
     <message>
         <source>Paused: %1%</source>
         <translation>Paused: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>JxOFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>&quot;%1&quot; is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Cannot open the project &quot;%1&quot;: %2</source>
+        <translation>Cannot open the project &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is too large.</source>
+        <translation>The project &quot;%1&quot; is too large.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: it declares a document type or entities, which projects never do.</source>
+        <translation>The project &quot;%1&quot; is refused: it declares a document type or entities, which projects never do.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: its elements nest far deeper than in any project.</source>
+        <translation>The project &quot;%1&quot; is refused: its elements nest far deeper than in any project.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is damaged (line %2, column %3): %4</source>
+        <translation>The project &quot;%1&quot; is damaged (line %2, column %3): %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project file.</source>
+        <translation>&quot;%1&quot; is not a project file.</translation>
+    </message>
+    <message>
+        <source>Cannot write the project &quot;%1&quot;: %2</source>
+        <translation>Cannot write the project &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -1135,22 +1201,6 @@ Do you want to restart now?</translation>
         <translation>Options(*.ini)</translation>
     </message>
     <message>
-        <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation>The format scheme %1 does not exist. The default settings were loaded.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation>The format scheme %1 cannot be read. The default settings were loaded.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</translation>
-    </message>
-    <message>
         <source>The format scheme could not be saved to %1.</source>
         <translation>The format scheme could not be saved to %1.</translation>
     </message>
@@ -1161,6 +1211,30 @@ Do you want to restart now?</translation>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
         <translation>The format scheme %1 could not be deleted.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 does not exist. Nothing was changed.</source>
+        <translation>The format scheme %1 does not exist. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 cannot be read. Nothing was changed.</source>
+        <translation>The format scheme %1 cannot be read. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged: it is not a settings file. Nothing was changed.</source>
+        <translation>The format scheme %1 is damaged: it is not a settings file. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged.</source>
+        <translation>The format scheme %1 is damaged.</translation>
+    </message>
+    <message>
+        <source>These settings are missing or not valid and take their default values: %1.</source>
+        <translation>These settings are missing or not valid and take their default values: %1.</translation>
+    </message>
+    <message>
+        <source>It names no known container: the output container was left as it was.</source>
+        <translation>It names no known container: the output container was left as it was.</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,17 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>No se indicó ningún nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
@@ -251,6 +262,26 @@
         <source>The subtitle file %1 cannot be read.</source>
         <translation>No se puede leer el archivo de subtítulos %1.</translation>
     </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... y %1 más.</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2</source>
+        <translation>Capa %1: %2</translation>
+    </message>
+    <message>
+        <source>The pictures of these layers cannot be read. Each is kept as a grey box of its saved size and saved again unchanged:</source>
+        <translation>No se pueden leer las imágenes de estas capas. Cada una se conserva como un recuadro gris de su tamaño guardado y se vuelve a guardar sin cambios:</translation>
+    </message>
+    <message>
+        <source>These layers held damaged values, which were read as 0 or brought into range:</source>
+        <translation>Estas capas tenían valores dañados, que se leyeron como 0 o se llevaron a su rango:</translation>
+    </message>
+    <message>
+        <source>The project %1 was opened with every layer.</source>
+        <translation>El proyecto %1 se abrió con todas sus capas.</translation>
+    </message>
 </context>
 <context>
     <name>FileFolders</name>
@@ -312,6 +343,41 @@
     <message>
         <source>Paused: %1%</source>
         <translation>Pausa: %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>JxOFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>«%1» no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>Cannot open the project &quot;%1&quot;: %2</source>
+        <translation>No se puede abrir el proyecto «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is too large.</source>
+        <translation>El proyecto «%1» es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: it declares a document type or entities, which projects never do.</source>
+        <translation>Se rechaza el proyecto «%1»: declara un tipo de documento o entidades, algo que los proyectos nunca hacen.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: its elements nest far deeper than in any project.</source>
+        <translation>Se rechaza el proyecto «%1»: sus elementos están anidados a mucha más profundidad que en cualquier proyecto.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is damaged (line %2, column %3): %4</source>
+        <translation>El proyecto «%1» está dañado (línea %2, columna %3): %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project file.</source>
+        <translation>«%1» no es un archivo de proyecto.</translation>
+    </message>
+    <message>
+        <source>Cannot write the project &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir el proyecto «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1135,22 +1201,6 @@ Do you want to restart now?</source>
         <translation>Opciones (*.ini)</translation>
     </message>
     <message>
-        <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation>El esquema de formato %1 no existe. Se cargaron los ajustes predeterminados.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation>No se puede leer el esquema de formato %1. Se cargaron los ajustes predeterminados.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation>El esquema de formato %1 está dañado: no es un archivo de ajustes. Se cargaron los ajustes predeterminados.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation>El esquema de formato %1 está dañado: el ajuste %2 falta o no es válido. Se cargaron los ajustes predeterminados.</translation>
-    </message>
-    <message>
         <source>The format scheme could not be saved to %1.</source>
         <translation>No se pudo guardar el esquema de formato en %1.</translation>
     </message>
@@ -1161,6 +1211,30 @@ Do you want to restart now?</source>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
         <translation>No se pudo eliminar el esquema de formato %1.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 does not exist. Nothing was changed.</source>
+        <translation>El esquema de formato %1 no existe. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 cannot be read. Nothing was changed.</source>
+        <translation>No se puede leer el esquema de formato %1. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged: it is not a settings file. Nothing was changed.</source>
+        <translation>El esquema de formato %1 está dañado: no es un archivo de ajustes. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged.</source>
+        <translation>El esquema de formato %1 está dañado.</translation>
+    </message>
+    <message>
+        <source>These settings are missing or not valid and take their default values: %1.</source>
+        <translation>Estos ajustes faltan o no son válidos y toman sus valores predeterminados: %1.</translation>
+    </message>
+    <message>
+        <source>It names no known container: the output container was left as it was.</source>
+        <translation>No indica ningún contenedor conocido: el contenedor de salida se dejó como estaba.</translation>
     </message>
 </context>
 <context>

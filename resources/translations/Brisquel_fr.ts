@@ -76,6 +76,17 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Aucun nom de fichier n’a été donné.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
@@ -251,6 +262,26 @@
         <source>The subtitle file %1 cannot be read.</source>
         <translation>Impossible de lire le fichier de sous-titres %1.</translation>
     </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2</source>
+        <translation>Calque %1 : %2</translation>
+    </message>
+    <message>
+        <source>The pictures of these layers cannot be read. Each is kept as a grey box of its saved size and saved again unchanged:</source>
+        <translation>Les images de ces calques ne peuvent pas être lues. Chacun est conservé sous forme de cadre gris à sa taille enregistrée et enregistré de nouveau sans changement :</translation>
+    </message>
+    <message>
+        <source>These layers held damaged values, which were read as 0 or brought into range:</source>
+        <translation>Ces calques contenaient des valeurs endommagées, lues comme 0 ou ramenées dans leur plage :</translation>
+    </message>
+    <message>
+        <source>The project %1 was opened with every layer.</source>
+        <translation>Le projet %1 a été ouvert avec tous ses calques.</translation>
+    </message>
 </context>
 <context>
     <name>FileFolders</name>
@@ -312,6 +343,41 @@
     <message>
         <source>Paused: %1%</source>
         <translation>Pause : %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>JxOFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>« %1 » n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>Cannot open the project &quot;%1&quot;: %2</source>
+        <translation>Impossible d’ouvrir le projet « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is too large.</source>
+        <translation>Le projet « %1 » est trop volumineux.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: it declares a document type or entities, which projects never do.</source>
+        <translation>Le projet « %1 » est refusé : il déclare un type de document ou des entités, ce que les projets ne font jamais.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: its elements nest far deeper than in any project.</source>
+        <translation>Le projet « %1 » est refusé : ses éléments sont imbriqués bien plus profondément que dans tout projet.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is damaged (line %2, column %3): %4</source>
+        <translation>Le projet « %1 » est endommagé (ligne %2, colonne %3) : %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project file.</source>
+        <translation>« %1 » n’est pas un fichier de projet.</translation>
+    </message>
+    <message>
+        <source>Cannot write the project &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire le projet « %1 » : %2</translation>
     </message>
 </context>
 <context>
@@ -1135,22 +1201,6 @@ Voulez-vous redémarrer maintenant ?</translation>
         <translation>Options (*.ini)</translation>
     </message>
     <message>
-        <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation>Le profil de format %1 n’existe pas. Les réglages par défaut ont été chargés.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation>Impossible de lire le profil de format %1. Les réglages par défaut ont été chargés.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation>Le profil de format %1 est endommagé : ce n’est pas un fichier de réglages. Les réglages par défaut ont été chargés.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation>Le profil de format %1 est endommagé : le réglage %2 est absent ou non valide. Les réglages par défaut ont été chargés.</translation>
-    </message>
-    <message>
         <source>The format scheme could not be saved to %1.</source>
         <translation>Impossible d’enregistrer le profil de format dans %1.</translation>
     </message>
@@ -1161,6 +1211,30 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
         <translation>Impossible de supprimer le profil de format %1.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 does not exist. Nothing was changed.</source>
+        <translation>Le schéma de format %1 n’existe pas. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 cannot be read. Nothing was changed.</source>
+        <translation>Le schéma de format %1 ne peut pas être lu. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged: it is not a settings file. Nothing was changed.</source>
+        <translation>Le schéma de format %1 est endommagé : ce n’est pas un fichier de réglages. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged.</source>
+        <translation>Le schéma de format %1 est endommagé.</translation>
+    </message>
+    <message>
+        <source>These settings are missing or not valid and take their default values: %1.</source>
+        <translation>Ces réglages manquent ou ne sont pas valides et prennent leur valeur par défaut : %1.</translation>
+    </message>
+    <message>
+        <source>It names no known container: the output container was left as it was.</source>
+        <translation>Il ne désigne aucun conteneur connu : le conteneur de sortie est resté tel quel.</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,17 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Non è stato indicato alcun nome di file.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Non è un file normale.</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
@@ -251,6 +262,26 @@
         <source>The subtitle file %1 cannot be read.</source>
         <translation>Impossibile leggere il file di sottotitoli %1.</translation>
     </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... e altri %1.</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2</source>
+        <translation>Livello %1: %2</translation>
+    </message>
+    <message>
+        <source>The pictures of these layers cannot be read. Each is kept as a grey box of its saved size and saved again unchanged:</source>
+        <translation>Le immagini di questi livelli non possono essere lette. Ciascuno viene mantenuto come riquadro grigio della dimensione salvata e salvato di nuovo senza modifiche:</translation>
+    </message>
+    <message>
+        <source>These layers held damaged values, which were read as 0 or brought into range:</source>
+        <translation>Questi livelli contenevano valori danneggiati, letti come 0 o riportati nel loro intervallo:</translation>
+    </message>
+    <message>
+        <source>The project %1 was opened with every layer.</source>
+        <translation>Il progetto %1 è stato aperto con tutti i livelli.</translation>
+    </message>
 </context>
 <context>
     <name>FileFolders</name>
@@ -312,6 +343,41 @@
     <message>
         <source>Paused: %1%</source>
         <translation>Pausa: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>JxOFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>«%1» non è un file normale.</translation>
+    </message>
+    <message>
+        <source>Cannot open the project &quot;%1&quot;: %2</source>
+        <translation>Impossibile aprire il progetto «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is too large.</source>
+        <translation>Il progetto «%1» è troppo grande.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: it declares a document type or entities, which projects never do.</source>
+        <translation>Il progetto «%1» è rifiutato: dichiara un tipo di documento o delle entità, cosa che i progetti non fanno mai.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: its elements nest far deeper than in any project.</source>
+        <translation>Il progetto «%1» è rifiutato: i suoi elementi sono annidati molto più in profondità che in qualsiasi progetto.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is damaged (line %2, column %3): %4</source>
+        <translation>Il progetto «%1» è danneggiato (riga %2, colonna %3): %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project file.</source>
+        <translation>«%1» non è un file di progetto.</translation>
+    </message>
+    <message>
+        <source>Cannot write the project &quot;%1&quot;: %2</source>
+        <translation>Impossibile scrivere il progetto «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1135,22 +1201,6 @@ Riavviare ora?</translation>
         <translation>Opzioni (*.ini)</translation>
     </message>
     <message>
-        <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation>Lo schema di formato %1 non esiste. Sono state caricate le impostazioni predefinite.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation>Impossibile leggere lo schema di formato %1. Sono state caricate le impostazioni predefinite.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation>Lo schema di formato %1 è danneggiato: non è un file di impostazioni. Sono state caricate le impostazioni predefinite.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation>Lo schema di formato %1 è danneggiato: l’impostazione %2 manca o non è valida. Sono state caricate le impostazioni predefinite.</translation>
-    </message>
-    <message>
         <source>The format scheme could not be saved to %1.</source>
         <translation>Impossibile salvare lo schema di formato in %1.</translation>
     </message>
@@ -1161,6 +1211,30 @@ Riavviare ora?</translation>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
         <translation>Impossibile eliminare lo schema di formato %1.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 does not exist. Nothing was changed.</source>
+        <translation>Lo schema di formato %1 non esiste. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 cannot be read. Nothing was changed.</source>
+        <translation>Lo schema di formato %1 non può essere letto. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged: it is not a settings file. Nothing was changed.</source>
+        <translation>Lo schema di formato %1 è danneggiato: non è un file di impostazioni. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged.</source>
+        <translation>Lo schema di formato %1 è danneggiato.</translation>
+    </message>
+    <message>
+        <source>These settings are missing or not valid and take their default values: %1.</source>
+        <translation>Queste impostazioni mancano o non sono valide e prendono i valori predefiniti: %1.</translation>
+    </message>
+    <message>
+        <source>It names no known container: the output container was left as it was.</source>
+        <translation>Non indica alcun contenitore noto: il contenitore di uscita è rimasto invariato.</translation>
     </message>
 </context>
 <context>

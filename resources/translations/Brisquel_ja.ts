@@ -76,6 +76,17 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>ファイル名が指定されていません。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
@@ -251,6 +262,26 @@
         <source>The subtitle file %1 cannot be read.</source>
         <translation>字幕ファイル %1 を読み込めません。</translation>
     </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... ほか %1 件。</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2</source>
+        <translation>レイヤー %1: %2</translation>
+    </message>
+    <message>
+        <source>The pictures of these layers cannot be read. Each is kept as a grey box of its saved size and saved again unchanged:</source>
+        <translation>次のレイヤーの画像を読み込めません。各レイヤーは保存されたサイズの灰色の枠として残り、変更されずに再び保存されます:</translation>
+    </message>
+    <message>
+        <source>These layers held damaged values, which were read as 0 or brought into range:</source>
+        <translation>次のレイヤーには破損した値があり、0 として読み込むか範囲内に収めました:</translation>
+    </message>
+    <message>
+        <source>The project %1 was opened with every layer.</source>
+        <translation>プロジェクト %1 をすべてのレイヤーとともに開きました。</translation>
+    </message>
 </context>
 <context>
     <name>FileFolders</name>
@@ -312,6 +343,41 @@
     <message>
         <source>Paused: %1%</source>
         <translation>一時停止 %1%</translation>
+    </message>
+</context>
+<context>
+    <name>JxOFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>「%1」は通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>Cannot open the project &quot;%1&quot;: %2</source>
+        <translation>プロジェクト「%1」を開けません: %2</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is too large.</source>
+        <translation>プロジェクト「%1」は大きすぎます。</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: it declares a document type or entities, which projects never do.</source>
+        <translation>プロジェクト「%1」は拒否されました: プロジェクトでは決して使わない文書型またはエンティティを宣言しています。</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: its elements nest far deeper than in any project.</source>
+        <translation>プロジェクト「%1」は拒否されました: 要素の入れ子がどのプロジェクトよりもはるかに深くなっています。</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is damaged (line %2, column %3): %4</source>
+        <translation>プロジェクト「%1」は破損しています (%2 行、%3 列): %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project file.</source>
+        <translation>「%1」はプロジェクト ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>Cannot write the project &quot;%1&quot;: %2</source>
+        <translation>プロジェクト「%1」を書き込めません: %2</translation>
     </message>
 </context>
 <context>
@@ -1135,22 +1201,6 @@ Do you want to restart now?</source>
         <translation>形式プリセット(*.ini)</translation>
     </message>
     <message>
-        <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation>形式プリセット %1 が存在しません。既定の設定を読み込みました。</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation>形式プリセット %1 を読み込めません。既定の設定を読み込みました。</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation>形式プリセット %1 は破損しています: 設定ファイルではありません。既定の設定を読み込みました。</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation>形式プリセット %1 は破損しています: 設定 %2 がないか、無効です。既定の設定を読み込みました。</translation>
-    </message>
-    <message>
         <source>The format scheme could not be saved to %1.</source>
         <translation>形式プリセットを %1 に保存できませんでした。</translation>
     </message>
@@ -1161,6 +1211,30 @@ Do you want to restart now?</source>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
         <translation>形式プリセット %1 を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 does not exist. Nothing was changed.</source>
+        <translation>フォーマット スキーム %1 は存在しません。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 cannot be read. Nothing was changed.</source>
+        <translation>フォーマット スキーム %1 を読み込めません。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged: it is not a settings file. Nothing was changed.</source>
+        <translation>フォーマット スキーム %1 は破損しています: 設定ファイルではありません。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged.</source>
+        <translation>フォーマット スキーム %1 は破損しています。</translation>
+    </message>
+    <message>
+        <source>These settings are missing or not valid and take their default values: %1.</source>
+        <translation>次の設定が欠けているか無効なため、既定値になります: %1。</translation>
+    </message>
+    <message>
+        <source>It names no known container: the output container was left as it was.</source>
+        <translation>既知のコンテナーを指定していません: 出力コンテナーはそのままです。</translation>
     </message>
 </context>
 <context>

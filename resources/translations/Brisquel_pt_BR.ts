@@ -76,6 +76,17 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Nenhum nome de arquivo foi informado.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Não é um arquivo comum.</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
@@ -251,6 +262,26 @@
         <source>The subtitle file %1 cannot be read.</source>
         <translation>Não é possível ler o arquivo de legenda %1.</translation>
     </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... e mais %1.</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2</source>
+        <translation>Camada %1: %2</translation>
+    </message>
+    <message>
+        <source>The pictures of these layers cannot be read. Each is kept as a grey box of its saved size and saved again unchanged:</source>
+        <translation>As imagens destas camadas não podem ser lidas. Cada uma é mantida como uma caixa cinza do tamanho salvo e salva novamente sem alterações:</translation>
+    </message>
+    <message>
+        <source>These layers held damaged values, which were read as 0 or brought into range:</source>
+        <translation>Estas camadas tinham valores danificados, que foram lidos como 0 ou trazidos para a faixa válida:</translation>
+    </message>
+    <message>
+        <source>The project %1 was opened with every layer.</source>
+        <translation>O projeto %1 foi aberto com todas as camadas.</translation>
+    </message>
 </context>
 <context>
     <name>FileFolders</name>
@@ -312,6 +343,41 @@
     <message>
         <source>Paused: %1%</source>
         <translation>Pausado: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>JxOFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>“%1” não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>Cannot open the project &quot;%1&quot;: %2</source>
+        <translation>Não é possível abrir o projeto “%1”: %2</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is too large.</source>
+        <translation>O projeto “%1” é grande demais.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: it declares a document type or entities, which projects never do.</source>
+        <translation>O projeto “%1” foi recusado: ele declara um tipo de documento ou entidades, o que projetos nunca fazem.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: its elements nest far deeper than in any project.</source>
+        <translation>O projeto “%1” foi recusado: seus elementos estão aninhados muito mais fundo do que em qualquer projeto.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is damaged (line %2, column %3): %4</source>
+        <translation>O projeto “%1” está danificado (linha %2, coluna %3): %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project file.</source>
+        <translation>“%1” não é um arquivo de projeto.</translation>
+    </message>
+    <message>
+        <source>Cannot write the project &quot;%1&quot;: %2</source>
+        <translation>Não é possível gravar o projeto “%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -1135,22 +1201,6 @@ Deseja reiniciar agora?</translation>
         <translation>Opções (*.ini)</translation>
     </message>
     <message>
-        <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation>O esquema de formato %1 não existe. As configurações padrão foram carregadas.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation>Não é possível ler o esquema de formato %1. As configurações padrão foram carregadas.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation>O esquema de formato %1 está danificado: não é um arquivo de configurações. As configurações padrão foram carregadas.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation>O esquema de formato %1 está danificado: a configuração %2 está ausente ou é inválida. As configurações padrão foram carregadas.</translation>
-    </message>
-    <message>
         <source>The format scheme could not be saved to %1.</source>
         <translation>Não foi possível salvar o esquema de formato em %1.</translation>
     </message>
@@ -1161,6 +1211,30 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
         <translation>Não foi possível excluir o esquema de formato %1.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 does not exist. Nothing was changed.</source>
+        <translation>O esquema de formato %1 não existe. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 cannot be read. Nothing was changed.</source>
+        <translation>O esquema de formato %1 não pode ser lido. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged: it is not a settings file. Nothing was changed.</source>
+        <translation>O esquema de formato %1 está danificado: não é um arquivo de configurações. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged.</source>
+        <translation>O esquema de formato %1 está danificado.</translation>
+    </message>
+    <message>
+        <source>These settings are missing or not valid and take their default values: %1.</source>
+        <translation>Estas configurações estão ausentes ou inválidas e recebem seus valores padrão: %1.</translation>
+    </message>
+    <message>
+        <source>It names no known container: the output container was left as it was.</source>
+        <translation>Ele não indica nenhum contêiner conhecido: o contêiner de saída ficou como estava.</translation>
     </message>
 </context>
 <context>

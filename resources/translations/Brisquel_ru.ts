@@ -76,6 +76,17 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Имя файла не указано.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Это не обычный файл.</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
@@ -251,6 +262,26 @@
         <source>The subtitle file %1 cannot be read.</source>
         <translation>Не удаётся прочитать файл субтитров %1.</translation>
     </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... и ещё %1.</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2</source>
+        <translation>Слой %1: %2</translation>
+    </message>
+    <message>
+        <source>The pictures of these layers cannot be read. Each is kept as a grey box of its saved size and saved again unchanged:</source>
+        <translation>Изображения этих слоёв не удаётся прочитать. Каждый сохранён как серый прямоугольник сохранённого размера и будет записан снова без изменений:</translation>
+    </message>
+    <message>
+        <source>These layers held damaged values, which were read as 0 or brought into range:</source>
+        <translation>В этих слоях были повреждённые значения; они прочитаны как 0 или приведены к допустимому диапазону:</translation>
+    </message>
+    <message>
+        <source>The project %1 was opened with every layer.</source>
+        <translation>Проект %1 открыт со всеми слоями.</translation>
+    </message>
 </context>
 <context>
     <name>FileFolders</name>
@@ -312,6 +343,41 @@
     <message>
         <source>Paused: %1%</source>
         <translation>Пауза: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>JxOFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>«%1» не является обычным файлом.</translation>
+    </message>
+    <message>
+        <source>Cannot open the project &quot;%1&quot;: %2</source>
+        <translation>Не удаётся открыть проект «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is too large.</source>
+        <translation>Проект «%1» слишком велик.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: it declares a document type or entities, which projects never do.</source>
+        <translation>Проект «%1» отклонён: в нём объявлены тип документа или сущности, чего в проектах никогда не бывает.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: its elements nest far deeper than in any project.</source>
+        <translation>Проект «%1» отклонён: его элементы вложены гораздо глубже, чем в любом проекте.</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is damaged (line %2, column %3): %4</source>
+        <translation>Проект «%1» повреждён (строка %2, столбец %3): %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project file.</source>
+        <translation>«%1» не является файлом проекта.</translation>
+    </message>
+    <message>
+        <source>Cannot write the project &quot;%1&quot;: %2</source>
+        <translation>Не удаётся записать проект «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1135,22 +1201,6 @@ Do you want to restart now?</source>
         <translation>Наборы настроек (*.ini)</translation>
     </message>
     <message>
-        <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation>Набор настроек %1 не существует. Загружены настройки по умолчанию.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation>Не удаётся прочитать набор настроек %1. Загружены настройки по умолчанию.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation>Набор настроек %1 повреждён: это не файл настроек. Загружены настройки по умолчанию.</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation>Набор настроек %1 повреждён: параметр %2 отсутствует или недопустим. Загружены настройки по умолчанию.</translation>
-    </message>
-    <message>
         <source>The format scheme could not be saved to %1.</source>
         <translation>Не удалось сохранить набор настроек в %1.</translation>
     </message>
@@ -1161,6 +1211,30 @@ Do you want to restart now?</source>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
         <translation>Не удалось удалить набор настроек %1.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 does not exist. Nothing was changed.</source>
+        <translation>Схема формата %1 не существует. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 cannot be read. Nothing was changed.</source>
+        <translation>Не удаётся прочитать схему формата %1. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged: it is not a settings file. Nothing was changed.</source>
+        <translation>Схема формата %1 повреждена: это не файл настроек. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged.</source>
+        <translation>Схема формата %1 повреждена.</translation>
+    </message>
+    <message>
+        <source>These settings are missing or not valid and take their default values: %1.</source>
+        <translation>Эти настройки отсутствуют или недопустимы и получают значения по умолчанию: %1.</translation>
+    </message>
+    <message>
+        <source>It names no known container: the output container was left as it was.</source>
+        <translation>В ней не указан известный контейнер: выходной контейнер оставлен без изменений.</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,17 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>未提供文件名。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>它不是普通文件。</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Add media file to list</source>
@@ -251,6 +262,26 @@
         <source>The subtitle file %1 cannot be read.</source>
         <translation>无法读取字幕文件 %1。</translation>
     </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>……以及另外 %1 个。</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2</source>
+        <translation>图层 %1：%2</translation>
+    </message>
+    <message>
+        <source>The pictures of these layers cannot be read. Each is kept as a grey box of its saved size and saved again unchanged:</source>
+        <translation>无法读取这些图层的图片。每个图层都保留为其已保存大小的灰色方框，并会原样再次保存：</translation>
+    </message>
+    <message>
+        <source>These layers held damaged values, which were read as 0 or brought into range:</source>
+        <translation>这些图层含有损坏的值，已按 0 读取或调整到有效范围内：</translation>
+    </message>
+    <message>
+        <source>The project %1 was opened with every layer.</source>
+        <translation>已打开项目 %1，所有图层均已保留。</translation>
+    </message>
 </context>
 <context>
     <name>FileFolders</name>
@@ -312,6 +343,41 @@
     <message>
         <source>Paused: %1%</source>
         <translation>已暂停 %1%</translation>
+    </message>
+</context>
+<context>
+    <name>JxOFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>“%1”不是普通文件。</translation>
+    </message>
+    <message>
+        <source>Cannot open the project &quot;%1&quot;: %2</source>
+        <translation>无法打开项目“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is too large.</source>
+        <translation>项目“%1”过大。</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: it declares a document type or entities, which projects never do.</source>
+        <translation>已拒绝项目“%1”：它声明了文档类型或实体，而项目从不这样做。</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is refused: its elements nest far deeper than in any project.</source>
+        <translation>已拒绝项目“%1”：其元素的嵌套层级远超任何项目。</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; is damaged (line %2, column %3): %4</source>
+        <translation>项目“%1”已损坏（第 %2 行，第 %3 列）：%4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project file.</source>
+        <translation>“%1”不是项目文件。</translation>
+    </message>
+    <message>
+        <source>Cannot write the project &quot;%1&quot;: %2</source>
+        <translation>无法写入项目“%1”：%2</translation>
     </message>
 </context>
 <context>
@@ -1135,22 +1201,6 @@ Do you want to restart now?</source>
         <translation>格式方案(*.ini)</translation>
     </message>
     <message>
-        <source>The format scheme %1 does not exist. The default settings were loaded.</source>
-        <translation>格式方案 %1 不存在。已载入默认设置。</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 cannot be read. The default settings were loaded.</source>
-        <translation>无法读取格式方案 %1。已载入默认设置。</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: it is not a settings file. The default settings were loaded.</source>
-        <translation>格式方案 %1 已损坏：不是设置文件。已载入默认设置。</translation>
-    </message>
-    <message>
-        <source>The format scheme %1 is damaged: the setting %2 is missing or not valid. The default settings were loaded.</source>
-        <translation>格式方案 %1 已损坏：设置项 %2 缺失或无效。已载入默认设置。</translation>
-    </message>
-    <message>
         <source>The format scheme could not be saved to %1.</source>
         <translation>无法将格式方案保存到 %1。</translation>
     </message>
@@ -1161,6 +1211,30 @@ Do you want to restart now?</source>
     <message>
         <source>The format scheme %1 could not be deleted.</source>
         <translation>无法删除格式方案 %1。</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 does not exist. Nothing was changed.</source>
+        <translation>格式方案 %1 不存在。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 cannot be read. Nothing was changed.</source>
+        <translation>无法读取格式方案 %1。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged: it is not a settings file. Nothing was changed.</source>
+        <translation>格式方案 %1 已损坏：它不是设置文件。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The format scheme %1 is damaged.</source>
+        <translation>格式方案 %1 已损坏。</translation>
+    </message>
+    <message>
+        <source>These settings are missing or not valid and take their default values: %1.</source>
+        <translation>以下设置缺失或无效，已使用其默认值：%1。</translation>
+    </message>
+    <message>
+        <source>It names no known container: the output container was left as it was.</source>
+        <translation>它未指定任何已知的容器格式：输出容器保持不变。</translation>
     </message>
 </context>
 <context>

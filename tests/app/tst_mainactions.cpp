@@ -21,6 +21,7 @@
 #include "TestMedia.h"
 #include "canvas/QWatermarkScene.h"
 #include "dialogs/AboutDialog.h"
+#include "dialogs/FormatPresets.h"
 #include "dialogs/MainOptionsDialog.h"
 #include "dialogs/MediaDialog.h"
 
@@ -40,6 +41,8 @@ private slots:
     void optionsAction();
     void optionsRestart();
     void formatCombo_data();
+    void savedContainerSurvivesARestart_data();
+    void savedContainerSurvivesARestart();
     void formatCombo();
     void mediaReport();
     void mediaInfoAction();
@@ -248,6 +251,48 @@ void TestMainActions::formatCombo()
         ConfigFormat preset;
         preset.SetFormat(FormatOut(chosen));
         QCOMPARE(config.VCodec, preset.VCodec);
+    }
+}
+
+// A new window shows the container saved last, with its codec settings as
+// the user left them; only an unknown container gives the mp4 preset.
+void TestMainActions::savedContainerSurvivesARestart_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("mkv") << "mkv" << int(FORMAT_MKV);
+    QTest::newRow("wav") << "wav" << int(FORMAT_WAV);
+    QTest::newRow("mp4") << "mp4" << int(FORMAT_MP4);
+    QTest::newRow("unknown") << "webm" << int(FORMAT_MP4);
+}
+
+void TestMainActions::savedContainerSurvivesARestart()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, shown);
+    {
+        ConfigFormat config;
+        config.Format = stored;
+        config.VCodec = QStringLiteral("h265");
+        config.ACodec = QStringLiteral("ac3");
+        config.VSize = QStringLiteral("1280x720");
+        QVERIFY(config.Save());
+    }
+    Window();
+    QCOMPARE(m_window->findChild<QComboBox*>(QStringLiteral("comboBoxFormat"))->currentIndex(), shown);
+    ConfigFormat config;
+    config.Load();
+    if (shown == FormatPresets::ContainerIndex(stored)) {
+        QCOMPARE(config.Format, stored);
+        QCOMPARE(config.VCodec, QStringLiteral("h265"));
+        QCOMPARE(config.ACodec, QStringLiteral("ac3"));
+        QCOMPARE(config.VSize, QStringLiteral("1280x720"));
+    } else {
+        ConfigFormat preset;
+        preset.SetFormat(FORMAT_MP4);
+        QCOMPARE(config.Format, QStringLiteral("mp4"));
+        QCOMPARE(config.VCodec, preset.VCodec);
+        QCOMPARE(config.ACodec, preset.ACodec);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -85,6 +86,7 @@ private slots:
     void dropRoutes_data();
     void dropRoutes();
     void dropOnMergeWithEmptyListAsksForFiles();
+    void allDeleteKeepsTheWorkTabs();
     void deleteKeepsCurrentRowValid();
     void deleteRefusedWhileRowHasLiveJobs();
     void readyToConvertResetsCompleted();
@@ -247,6 +249,12 @@ void TestSourceList::dropRoutes()
     QCOMPARE(Table("tableWidgetMusic")->rowCount(), music);
     if (music)
         QCOMPARE(Table("tableWidgetMusic")->item(0, 1)->text(), QStringLiteral("00:00:01"));
+    // A dropped clip counts in the merge total at once.
+    if (endingClips) {
+        const qint64 total = core->Rows[0].trimEnd - core->Rows[0].trimStart + core->Rows[0].endingClips[0].end;
+        QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("labelTotal"))->text(),
+                 QTime(0, 0).addMSecs(int(total / 1000)).toString(QStringLiteral("hh:mm:ss")));
+    }
 }
 
 void TestSourceList::dropOnMergeWithEmptyListAsksForFiles()
@@ -258,6 +266,20 @@ void TestSourceList::dropOnMergeWithEmptyListAsksForFiles()
     QCOMPARE(text, QStringLiteral("Add media file to list"));
     QCOMPARE(Table("tableWidget")->rowCount(), 0);
     QCOMPARE(Table("tableWidgetMerge")->rowCount(), 0);
+}
+
+// All Delete takes the rows only: what the work tabs show stays.
+void TestSourceList::allDeleteKeepsTheWorkTabs()
+{
+    QVERIFY(Window());
+    m_window->AddFile(m_video);
+    m_window->AddMergeFile(m_video);
+    m_window->AddMusicFile(m_video);
+    Action("actionAll_Delete")->trigger();
+    QCOMPARE(Table("tableWidget")->rowCount(), 0);
+    QVERIFY(Core::instance()->Rows.isEmpty());
+    QCOMPARE(Table("tableWidgetMerge")->rowCount(), 1);
+    QCOMPARE(Table("tableWidgetMusic")->rowCount(), 1);
 }
 
 void TestSourceList::deleteKeepsCurrentRowValid()

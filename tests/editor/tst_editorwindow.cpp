@@ -270,6 +270,100 @@ private slots:
         QTRY_COMPARE(boxes.texts.size(), 2);
     }
 
+    // Opening never loses a layer: unreadable pictures stand as placeholders
+    // of their saved size, named once in one message (long names cut), and
+    // every record is saved again as it was read.
+    void projectKeepsEveryLayer()
+    {
+        const QString text = m_dir.path() + "/notes.txt";
+        QFile notes(text);
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("not a picture");
+        notes.close();
+        const QString longName = "/" + QString(2000000, 'n') + ".png";
+        JxOFile original;
+        original.ProjectPath = m_dir.path() + "/keep.jxo";
+        const auto layer = [](int type, const QString& file, int x, int y, int w, int h, float angle) {
+            CLayerInfo l;
+            l.Type = type;
+            l.FileName = file;
+            l.x = x;
+            l.y = y;
+            l.Width = w;
+            l.Height = h;
+            l.Angle = angle;
+            l.Transparent = 60;
+            l.StartTime = 500000;
+            return l;
+        };
+        original.LayerList << layer(2, m_png, 30, 40, 60, 40, 30.0f)
+                           << layer(2, "/no/such/logo.png", 10, 20, 120, 80, 45.0f)
+                           << layer(2, text, 100, 100, 64, 48, 0.0f) << layer(2, m_video, 5, 5, 50, 50, -20.0f)
+                           << layer(1, "/no/such/clip.mp4", 0, 0, 33, 200, 0.0f)
+                           << layer(2, longName, 1, 2, 10, 10, 0.0f);
+        QVERIFY(original.Save());
+
+        BoxCloser boxes;
+        QVERIFY(m_window->OpenProject(original.ProjectPath));
+        QTRY_COMPARE(boxes.texts.size(), 1);
+        const QList<QWatermarkBase*> layers = Core::instance()->Layers;
+        QCOMPARE(layers.size(), 6);
+        QCOMPARE(LayerTable()->rowCount(), 6);
+        QVERIFY(LayerTable()->selectionModel()->isRowSelected(5, QModelIndex()));
+        QCOMPARE(layers[1]->ImageRect().size(), QSizeF(120, 80));
+        QCOMPARE(layers[4]->GetPosRect(), QRectF(0, 0, 33, 200));
+        QVERIFY(!layers[4]->GetLayer()->Image.isNull());
+        const QString message = boxes.texts.first();
+        for (const char* named : {"Layer 2: /no/such/logo.png", "Layer 3: ", "Layer 4: ", "Layer 5: /no/such/clip.mp4",
+                                  "Layer 6: /nnn"})
+            QVERIFY2(message.contains(named), qPrintable(named));
+        QVERIFY(!message.contains("Layer 1:"));
+        QVERIFY2(message.size() < 3000, qPrintable(QString::number(message.size())));
+
+        const QString saved = m_dir.path() + "/saved.jxo";
+        QVERIFY(m_window->SaveProject(saved));
+        JxOFile again;
+        again.ProjectPath = saved;
+        QVERIFY(again.Open());
+        QCOMPARE(again.LayerList.size(), 6);
+        for (int i = 0; i < 6; ++i) {
+            const CLayerInfo& a = original.LayerList.at(i);
+            const CLayerInfo& b = again.LayerList.at(i);
+            QCOMPARE(b.Type, a.Type);
+            QCOMPARE(b.FileName, a.FileName);
+            QCOMPARE(QRect(b.x, b.y, b.Width, b.Height), QRect(a.x, a.y, a.Width, a.Height));
+            QCOMPARE(b.Angle, a.Angle);
+            QCOMPARE(b.Transparent, a.Transparent);
+            QCOMPARE(b.StartTime, a.StartTime);
+        }
+        QFile a(original.ProjectPath);
+        QFile b(saved);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), a.readAll());
+    }
+
+    // Damaged values leave the layer in place and are named in one message.
+    void projectDamagedValuesAreSaid()
+    {
+        const QString path = m_dir.path() + "/values.jxo";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<Layers><Layer><Type>3</Type><WordArt><Text>ok</Text></WordArt></Layer>"
+                   "<Layer><Type>9</Type><FileName>" + m_png.toUtf8() + "</FileName><Animation>7</Animation>"
+                   "<x>abc</x></Layer></Layers>");
+        file.close();
+        BoxCloser boxes;
+        QVERIFY(m_window->OpenProject(path));
+        QTRY_COMPARE(boxes.texts.size(), 1);
+        QVERIFY2(boxes.texts.first().contains("Layer 2: Type, Animation, x"), qPrintable(boxes.texts.first()));
+        QVERIFY(!boxes.texts.first().contains("Layer 1"));
+        const QList<QWatermarkBase*> layers = Core::instance()->Layers;
+        QCOMPARE(layers.size(), 2);
+        QCOMPARE(layers[1]->GetLayer()->Type, 2);
+        QCOMPARE(layers[1]->GetLayer()->Animation, 0);
+        QCOMPARE(layers[1]->pos(), QPointF(0, 0));
+    }
+
     void rotationCodes_data()
     {
         QTest::addColumn<QString>("presses");

@@ -31,13 +31,15 @@ private slots:
                                        << "transpose=1,crop=864:1920:108:0";
         QTest::newRow("even crop kept") << 1920 << 1080 << false << false << -1
                                         << QVector<double>{0.25, 0.25, 0.25, 0.25} << "crop=960:540:480:270";
-        // an odd size is lowered to even and never exceeds the frame
+        // an odd size is raised to even, or lowered where raising would leave the frame
         QTest::newRow("odd width") << 1919 << 1080 << false << false << -1 << QVector<double>{0, 0, 0, 0}
                                    << "crop=1918:1080:0:0";
         QTest::newRow("odd both") << 1921 << 1079 << true << false << -1 << QVector<double>{0, 0, 0, 0}
                                   << "hflip,crop=1920:1078:0:0";
         QTest::newRow("odd after margins") << 1000 << 1000 << false << false << -1
-                                           << QVector<double>{0.1005, 0, 0, 0.3333} << "crop=898:666:100:0";
+                                           << QVector<double>{0.1005, 0, 0, 0.3333} << "crop=900:666:100:0";
+        QTest::newRow("odd at the frame's edge") << 1000 << 1000 << false << false << -1
+                                                 << QVector<double>{0.125, 0.25, 0, 0.125} << "crop=874:626:125:250";
         QTest::newRow("margins past the frame") << 640 << 480 << false << false << -1
                                                 << QVector<double>{0.8, 0, 0.8, 2.0} << "crop=2:2:512:0";
         QTest::newRow("garbage rotation ignored") << 640 << 480 << false << true << 9 << none << "vflip";

@@ -2,44 +2,19 @@
 // files that must leave the caller's layers alone, and untrusted layer paths.
 #include <QtTest>
 
+#include "FileSizeLimit.h"
 #include "JxOFile.h"
 
 #include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTransform>
-#include <csignal>
-#include <sys/resource.h>
+#include <climits>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
-
-// Lowers this process's file size limit for its lifetime, with the signal
-// that limit raises ignored, so a write past it fails with an error as a full
-// disk would, whoever runs the test.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_active = getrlimit(RLIMIT_FSIZE, &m_old) == 0;
-        rlimit lowered = m_old;
-        lowered.rlim_cur = bytes;
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        m_active = m_active && setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_old{};
-    bool m_active = false;
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 QByteArray ReadAll(const QString& path)
 {
@@ -163,6 +138,35 @@ CLayerInfo FullLayer(int type, const QString& file, int seed)
     return l;
 }
 
+// A field of a read layer by its element name, as a number (colours as
+// their ARGB value).
+qint64 FieldValue(const CLayerInfo& l, const QString& field)
+{
+    const CWordArtInfo& w = l.WordArt;
+    if (field == "Type") return l.Type;
+    if (field == "x") return l.x;
+    if (field == "Width") return l.Width;
+    if (field == "Keep") return l.Keep;
+    if (field == "Angle") return qint64(l.Angle);
+    if (field == "Transparent") return l.Transparent;
+    if (field == "Animation") return l.Animation;
+    if (field == "Speed") return l.Speed;
+    if (field == "Direction") return l.Direction;
+    if (field == "Loop") return l.Loop;
+    if (field == "EndTime") return l.EndTime;
+    if (field == "Fade") return l.Fade;
+    if (field == "TextEffect") return w.TextEffect;
+    if (field == "FontBold") return w.Font.bold();
+    // A size of 0 or less leaves the font's own size, which has no pixel size.
+    if (field == "FontSize") return w.Font.pixelSize() == CWordArtInfo().Font.pixelSize() ? -1 : w.Font.pixelSize();
+    if (field == "OutlineThickness1") return w.OutlineThickness1;
+    if (field == "OutlineAlpha1") return w.OutlineAlpha1;
+    if (field == "ShadowX") return w.ShadowOffsetX;
+    if (field == "ShadowAlpha") return w.ShadowAlpha;
+    if (field == "ColorShadow") return w.ShadowColor.rgba();
+    return LLONG_MIN;
+}
+
 // The caller's list, which a failed open must leave alone.
 JxOFile WithSentinel(const QString& path)
 {
@@ -195,7 +199,7 @@ private slots:
     {
         JxOFile out;
         out.ProjectPath = m_dir.filePath(QStringLiteral("one.jxo"));
-        out.LayerList << FullLayer(0, m_video, 3) << FullLayer(1, m_video, 0) << FullLayer(2, m_image, 1)
+        out.LayerList << FullLayer(1, m_video, 0) << FullLayer(2, m_image, 1)
                       << FullLayer(3, QStringLiteral("Text3"), 2);
         QString error = QStringLiteral("stale");
         QVERIFY(out.Save(&error));
@@ -205,8 +209,9 @@ private slots:
         in.ProjectPath = out.ProjectPath;
         QVERIFY2(in.Open(&error), qPrintable(error));
         QVERIFY(error.isEmpty());
-        QCOMPARE(in.LayerList.size(), 4);
-        for (int i = 0; i < 4; ++i)
+        QVERIFY(in.Damaged.isEmpty());
+        QCOMPARE(in.LayerList.size(), 3);
+        for (int i = 0; i < 3; ++i)
             CompareLayers(in.LayerList.at(i), out.LayerList.at(i));
 
         in.ProjectPath = m_dir.filePath(QStringLiteral("two.jxo"));
@@ -300,9 +305,13 @@ private slots:
         QCOMPARE(w.Font.pixelSize(), defaults.Font.pixelSize()); // -1 keeps the size
         QCOMPARE(w.TextEffect, TE_OUTLINE);
         QCOMPARE(w.TextColor1, QColor(255, 0, 0, 128));
-        QCOMPARE(int(w.OutlineAlpha1), 255);            // clamped, not 300 modulo 256
-        QCOMPARE(w.OutlineColor2, defaults.OutlineColor2); // a malformed colour is the default
+        QCOMPARE(int(w.OutlineAlpha1), 44);             // the low 8 bits of 300
+        QCOMPARE(w.OutlineColor2, QColor(0, 0, 0, 0)); // a malformed colour is transparent black
         QCOMPARE(w.EnableBackground, false);
+        // Both are values our writer never makes: the layer is named as damaged.
+        QCOMPARE(in.Damaged.size(), 1);
+        QCOMPARE(in.Damaged.at(0).index, 1);
+        QCOMPARE(in.Damaged.at(0).fields, (QStringList{"OutlineAlpha1", "ColorOutline2"}));
     }
 
     void times_data()
@@ -365,19 +374,13 @@ private slots:
         QCOMPARE(in.LayerList.size(), 3); // appended; any element after the first layer is one
     }
 
-    // Damaged files fail with a reason and leave the layers alone.
+    // Files that are no projects fail with a reason and leave the layers alone.
     void damaged_data()
     {
         QTest::addColumn<QByteArray>("data");
         QTest::newRow("cut short") << QByteArray("<?xml version=\"1.0\"?>\n<Layers>\n    <Layer>\n        <Type>2</Ty");
         QTest::newRow("wrong root") << QByteArray("<Project><Layer><Type>3</Type></Layer></Project>");
         QTest::newRow("binary junk") << QByteArray("\x00\x01\xff\xfe<Layers>\x80\x81", 14);
-        QTest::newRow("huge number") << QByteArray("<Layers><Layer><Type>3</Type><Width>99999999999999</Width></Layer></Layers>");
-        QTest::newRow("huge font size") << QByteArray("<Layers><Layer><Type>3</Type><WordArt><FontSize>4294967296</FontSize></WordArt></Layer></Layers>");
-        QTest::newRow("not a number") << QByteArray("<Layers><Layer><Type>3</Type><x>ten</x></Layer></Layers>");
-        QTest::newRow("unknown kind") << QByteArray("<Layers><Layer><Type>9</Type></Layer></Layers>");
-        QTest::newRow("unknown effect") << QByteArray("<Layers><Layer><Type>3</Type><WordArt><TextEffect>-1</TextEffect></WordArt></Layer></Layers>");
-        QTest::newRow("infinite angle") << QByteArray("<Layers><Layer><Type>3</Type><Angle>inf</Angle></Layer></Layers>");
         QTest::newRow("empty file") << QByteArray();
     }
     void damaged()
@@ -391,6 +394,157 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(in.LayerList.size(), 1);
         QCOMPARE(in.LayerList.at(0).FileName, QStringLiteral("keep me"));
+    }
+
+    // Crafted files are refused before a document is built: no stack
+    // overflow, no expansion to gigabytes.
+    void hostileRefused_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("reason");
+        const QByteArray layer = "<Layer><Type>3</Type><WordArt><Text>";
+        QTest::newRow("50 000 levels") << "<Layers><Layer>" + QByteArray("<a>").repeated(50000) + "</Layer></Layers>"
+                                       << "nest";
+        QTest::newRow("65 levels") << "<Layers><Layer>" + QByteArray("<a>").repeated(63) + QByteArray("</a>").repeated(63)
+                                          + "</Layer></Layers>"
+                                   << "nest";
+        QTest::newRow("one large entity used often")
+            << "<!DOCTYPE Layers [<!ENTITY big \"" + QByteArray(10000, 'x') + "\">]><Layers>" + layer
+                   + QByteArray("&big;").repeated(1000) + "</Text></WordArt></Layer></Layers>"
+            << "entities";
+        QTest::newRow("nested entities")
+            << QByteArray("<!DOCTYPE Layers [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">"
+                          "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\">]><Layers>")
+                   + layer + "&c;</Text></WordArt></Layer></Layers>"
+            << "entities";
+        QTest::newRow("external entity")
+            << QByteArray("<!DOCTYPE Layers [<!ENTITY e SYSTEM \"/etc/hostname\">]><Layers><Layer><FileName>&e;"
+                          "</FileName></Layer></Layers>")
+            << "entities";
+        QTest::newRow("document type alone") << QByteArray("<!DOCTYPE Layers><Layers><Layer/></Layers>") << "entities";
+        QTest::newRow("larger than any project")
+            << "<Layers><Layer><Type>3</Type></Layer>" + QByteArray(16 * 1024 * 1024, ' ') + "</Layers>" << "too large";
+    }
+    void hostileRefused()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, reason);
+        const QString path = m_dir.filePath(QStringLiteral("hostile.jxo"));
+        WriteAll(path, data);
+        JxOFile in = WithSentinel(path);
+        QString error;
+        QVERIFY(!in.Open(&error));
+        QVERIFY2(error.contains(reason) && error.contains(QStringLiteral("hostile.jxo")), qPrintable(error));
+        QCOMPARE(in.LayerList.size(), 1);
+        QFile::remove(path);
+    }
+
+    // A value that does not parse, or lies outside what the program can use,
+    // is read as the format says (and brought into range); the layer stays
+    // and is named as damaged.
+    void damagedValues_data()
+    {
+        QTest::addColumn<QByteArray>("layer");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("not a number") << QByteArray("<Type>3</Type><x>ten</x>") << "x" << "x=0";
+        QTest::newRow("empty") << QByteArray("<Type>3</Type><Direction/>") << "Direction" << "Direction=0";
+        QTest::newRow("huge number") << QByteArray("<Type>3</Type><Width>99999999999999</Width>") << "Width" << "Width=0";
+        QTest::newRow("far past the canvas") << QByteArray("<Type>3</Type><Width>2000000000</Width>") << "Width"
+                                             << "Width=100000";
+        QTest::newRow("huge font size")
+            << QByteArray("<Type>3</Type><WordArt><FontSize>4294967296</FontSize></WordArt>") << "FontSize" << "";
+        QTest::newRow("infinite angle") << QByteArray("<Type>3</Type><Angle>inf</Angle>") << "Angle" << "Angle=0";
+        QTest::newRow("time of no day") << QByteArray("<Type>3</Type><EndTime>25:00:00:000</EndTime>") << "EndTime"
+                                        << "EndTime=0";
+        QTest::newRow("colour of no digits")
+            << QByteArray("<Type>3</Type><WordArt><ColorShadow>red</ColorShadow></WordArt>") << "ColorShadow"
+            << "ColorShadow=0";
+    }
+    void damagedValues()
+    {
+        QFETCH(QByteArray, layer);
+        QFETCH(QString, field);
+        QFETCH(QString, read);
+        const QString path = m_dir.filePath(QStringLiteral("values.jxo"));
+        WriteAll(path, "<Layers><Layer><Type>3</Type></Layer><Layer>" + layer + "</Layer></Layers>");
+        JxOFile in = WithSentinel(path);
+        QString error;
+        QVERIFY2(in.Open(&error), qPrintable(error));
+        QCOMPARE(in.LayerList.size(), 3);
+        QCOMPARE(in.Damaged.size(), 1);
+        QCOMPARE(in.Damaged.at(0).index, 2);
+        QCOMPARE(in.Damaged.at(0).fields, QStringList{field});
+        if (!read.isEmpty())
+            QCOMPARE(read.section('=', 0, 0) + '=' + QString::number(FieldValue(in.LayerList.at(2), field)), read);
+    }
+
+    // Each coded or bounded field at the ends of its range and one past
+    // each: the ends read as they are, one past is damaged and read as the
+    // field's fallback or bound.
+    void fieldBounds_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<bool>("damaged");
+        const auto rows = [](const char* field, qint64 low, qint64 high, qint64 belowReads, qint64 aboveReads) {
+            const QString f = QLatin1String(field);
+            QTest::addRow("%s lowest", field) << f << QString::number(low) << low << false;
+            QTest::addRow("%s highest", field) << f << QString::number(high) << high << false;
+            QTest::addRow("%s below", field) << f << QString::number(low - 1) << belowReads << true;
+            QTest::addRow("%s above", field) << f << QString::number(high + 1) << aboveReads << true;
+        };
+        // Codes: one past reads as the field's default.
+        rows("Type", 1, 3, 2, 2);
+        rows("Animation", 0, 4, 0, 0);
+        rows("Fade", 0, 3, 0, 0);
+        rows("TextEffect", 0, 6, 0, 0);
+        // Any whole number of 32 bits; one past does not parse and reads as 0.
+        rows("Direction", INT_MIN, INT_MAX, 0, 0);
+        // Flags: any whole number, non-zero is on.
+        for (const char* flag : {"Keep", "FontBold"}) {
+            QTest::addRow("%s lowest", flag) << QString(flag) << QString::number(INT_MIN) << qint64(1) << false;
+            QTest::addRow("%s highest", flag) << QString(flag) << QString::number(INT_MAX) << qint64(1) << false;
+            QTest::addRow("%s below", flag) << QString(flag) << QString::number(INT_MIN - 1LL) << qint64(0) << true;
+            QTest::addRow("%s above", flag) << QString(flag) << QString::number(INT_MAX + 1LL) << qint64(0) << true;
+        }
+        // Bounded values: one past is brought back to the bound.
+        rows("Transparent", 0, 100, 0, 100);
+        rows("x", -100000, 100000, -100000, 100000);
+        rows("Width", 0, 100000, 0, 100000);
+        rows("Speed", 0, 100000, 0, 100000);
+        rows("Loop", 0, 100000, 0, 100000);
+        rows("FontSize", -1, CWordArtInfo::kMaxFontPixelSize, -1, CWordArtInfo::kMaxFontPixelSize);
+        rows("OutlineThickness1", 0, CWordArtInfo::kMaxEffectLength, 0, CWordArtInfo::kMaxEffectLength);
+        rows("ShadowX", -CWordArtInfo::kMaxEffectLength, CWordArtInfo::kMaxEffectLength,
+             -CWordArtInfo::kMaxEffectLength, CWordArtInfo::kMaxEffectLength);
+        rows("ShadowAlpha", 0, 255, 0, 255);
+        // An alpha keeps the low 8 bits.
+        rows("OutlineAlpha1", 0, 255, 255, 0);
+    }
+    void fieldBounds()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(qint64, value);
+        QFETCH(bool, damaged);
+        static const QStringList wordArt{"TextEffect", "FontBold", "FontSize", "OutlineThickness1", "ShadowX",
+                                         "ShadowAlpha", "OutlineAlpha1"};
+        const QByteArray element = "<" + field.toUtf8() + ">" + text.toUtf8() + "</" + field.toUtf8() + ">";
+        const QByteArray layer = wordArt.contains(field) ? "<Type>3</Type><WordArt>" + element + "</WordArt>"
+                                                         : "<Type>3</Type>" + element;
+        const QString path = m_dir.filePath(QStringLiteral("bounds.jxo"));
+        WriteAll(path, "<Layers><Layer>" + layer + "</Layer></Layers>");
+        JxOFile in;
+        in.ProjectPath = path;
+        QString error;
+        QVERIFY2(in.Open(&error), qPrintable(error));
+        QCOMPARE(in.LayerList.size(), 1);
+        QCOMPARE(FieldValue(in.LayerList.at(0), field), value);
+        QCOMPARE(!in.Damaged.isEmpty(), damaged);
+        if (damaged)
+            QCOMPARE(in.Damaged.at(0).fields, QStringList{field});
     }
 
     void notAProjectFile_data()
@@ -430,9 +584,12 @@ private slots:
         QCOMPARE(l.WordArt.ShadowAlpha, 0);
         QCOMPARE(l.WordArt.BackgroundAlpha, 255);
         QCOMPARE(l.WordArt.BackgroundThickness, CWordArtInfo::kMaxEffectLength);
+        QCOMPARE(in.Damaged.size(), 1);
+        QCOMPARE(in.Damaged.at(0).fields.size(), 8);
     }
 
-    // A layer's file must exist and be a regular file; other layers still load.
+    // Layers whose files are missing or no files at all are read like any
+    // other: showing them is the canvas's business.
     void layerPaths_data()
     {
         QTest::addColumn<QString>("path");
@@ -452,9 +609,10 @@ private slots:
         in.ProjectPath = out.ProjectPath;
         QString message;
         QVERIFY(in.Open(&message));
-        QCOMPARE(in.LayerList.size(), 1);
-        QCOMPARE(in.LayerList.at(0).FileName, m_image);
-        QVERIFY(message.contains(QStringLiteral("Layer 1")));
+        QVERIFY(message.isEmpty());
+        QVERIFY(in.Damaged.isEmpty());
+        QCOMPARE(in.LayerList.size(), 2);
+        CompareLayers(in.LayerList.at(0), out.LayerList.at(0));
     }
 
     void saveFailureKeepsOldFile()
@@ -483,6 +641,44 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(ReadAll(out.ProjectPath), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("p.jxo")});
+    }
+
+    // A save to what is no file says so and leaves it as it was: a full
+    // device (replaced by the save's rename, for root, until this was
+    // mended) and a pipe.
+    void saveFailsWhereNothingFits_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("full device") << "device";
+        QTest::newRow("pipe") << "pipe";
+    }
+    void saveFailsWhereNothingFits()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("target.jxo"));
+        if (kind == "device") {
+            // Root could replace the machine's own /dev/full if the save went
+            // wrong: it gets a device of its own (the same one, 1:7).
+            if (geteuid() != 0)
+                path = QStringLiteral("/dev/full");
+            else if (mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 7)) != 0)
+                QSKIP("no device can be made here");
+        } else if (kind == "pipe") {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        }
+        JxOFile out;
+        out.ProjectPath = path;
+        for (int i = 0; i < 4; ++i)
+            out.LayerList << FullLayer(3, QStringLiteral("Text%1").arg(i), i);
+        QString error;
+        const bool saved = out.Save(&error);
+        QVERIFY(!saved);
+        QVERIFY2(error.contains(QStringLiteral("Cannot write the project")), qPrintable(error));
+        QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+        // Nothing of the attempt is left beside it.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot).size(),
+                 path.startsWith(dir.path()) ? 1 : 0);
     }
 
     // Canvas layers come back in z order and where they stood, rotated or not.

@@ -2,10 +2,12 @@
 #include <QtTest>
 
 #include "AssLibrary.h"
+#include "FileSizeLimit.h"
 #include "SubtitleParser.h"
 #include "Timecode.h"
 
 #include <climits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -406,6 +408,31 @@ private slots:
         // A successful save replaces the file whole.
         QVERIFY(doc.SaveASS(locked + "/old.ass"));
         QVERIFY(ReadBytes(locked + "/old.ass").startsWith("\xEF\xBB\xBF[Script Info]\n"));
+    }
+
+    // A pipe is no file to replace, and a write that stops part way (a full
+    // disk; here the file size limit, which binds root too) keeps the old file.
+    void writesThatCannotBeHeldFail()
+    {
+        SubtitleParser doc;
+        for (int i = 0; i < 40; ++i)
+            doc.Events.append(MakeEvent(i * 1000, i * 1000 + 900, "a subtitle line of some length"));
+        const QString pipe = Path("pipe.ass");
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(!doc.SaveASS(pipe));
+        QVERIFY(!doc.SaveSRT(pipe));
+        QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+
+        const QString old = Path("kept.srt");
+        QVERIFY(WriteBytes(old, "old content"));
+        bool saved = true;
+        {
+            const FileSizeLimit limit(1024);
+            QVERIFY(limit.active());
+            saved = doc.SaveSRT(old);
+        }
+        QVERIFY(!saved);
+        QCOMPARE(ReadBytes(old), QByteArray("old content"));
     }
 
     // ---- the SRT reader ----

@@ -55,6 +55,28 @@ void writeScheme(const QString& path, const std::function<void(ConfigFormat&)>& 
     QVERIFY(f.Save());
 }
 
+// An avi scheme away from every default.
+FormatSettings Scheme()
+{
+    FormatSettings s;
+    s.Format = "avi";
+    s.VSetMode = true;
+    s.VBitRate = "25";
+    s.VCodec = "h265";
+    s.VKeepWH = false;
+    s.VSize = "1280x720";
+    s.VAspect = "16:9";
+    s.VKeepFrameRate = false;
+    s.VFrameRate = "10.0 fps";
+    s.AKeepCodec = true;
+    s.ABitRate = "160 kbps";
+    s.ACodec = "pcm_s16le";
+    s.AChannels = "1 channels mono";
+    s.ASample = "22050 Hz";
+    s.AVolume = 150;
+    return s;
+}
+
 // Answers a message box with a button and keeps its text.
 void answerBox(QMessageBox::StandardButton button, QString* text = nullptr)
 {
@@ -222,45 +244,23 @@ private slots:
         QCOMPARE(combo(&d, "comboBoxVCodec")->currentText(), QString("xvid"));
     }
 
-    // A scheme that cannot be read as a whole shows every default and says so.
-    void readDamagedLoadsDefaults_data()
+    // A scheme that cannot be read at all changes nothing and says so.
+    void readUnreadableChangesNothing_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("said");
-        QByteArray full;
-        {
-            QTemporaryDir dir;
-            const QString p = dir.filePath("x.ini");
-            writeScheme(p, [](ConfigFormat&) {});
-            QFile f(p);
-            if (f.open(QIODevice::ReadOnly))
-                full = f.readAll();
-        }
         QByteArray binary;
         for (int i = 0; i < 4096; ++i)
             binary.append(char((i * 7919) & 0xff));
         QTest::newRow("listed file of another kind") << "notes.txt" << QByteArray("x") << "does not exist";
         QTest::newRow("binary") << "bin.ini" << binary << "not a settings file";
-        QTest::newRow("text without keys") << "text.ini" << QByteArray("hello\nworld\n") << "Format";
-        QTest::newRow("cut short") << "cut.ini" << full.left(full.indexOf("VCodec")) << "VSetMode";
-        QTest::newRow("missing key") << "key.ini" << QByteArray(full).replace("AVolume=100\n", "") << "AVolume";
-        QTest::newRow("volume no number") << "vol.ini" << QByteArray(full).replace("AVolume=100", "AVolume=loud")
-                                          << "AVolume";
-        QTest::newRow("flag no flag") << "flag.ini" << QByteArray(full).replace("VKeepWH=true", "VKeepWH=maybe")
-                                      << "VKeepWH";
-        QTest::newRow("unknown container") << "cont.ini" << QByteArray(full).replace("Format=mp4", "Format=webm")
-                                           << "Format";
-        QTest::newRow("empty codec") << "codec.ini" << QByteArray(full).replace("VCodec=h264", "VCodec=")
-                                     << "VCodec";
     }
-
-    void readDamagedLoadsDefaults()
+    void readUnreadableChangesNothing()
     {
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, said);
-        QVERIFY(!bytes.isEmpty());
         writeFile(FormatScheme::Folder() + "/" + file, bytes);
         QComboBox containers;
         fillContainers(&containers);
@@ -269,48 +269,124 @@ private slots:
         d.SetContainerCombo(&containers);
         d.SetFormat(2);
         d.show();
-        // Everything away from the defaults first.
-        clickCheck(&d, "checkBoxVQuality");
-        QVERIFY(choose(&d, "comboBoxVBitRate", "35"));
         QVERIFY(choose(&d, "comboBoxVCodec", "mjpeg"));
-        clickCheck(&d, "checkBoxVKeepWH");
         QVERIFY(choose(&d, "comboBoxVSize", "640x480"));
-        QVERIFY(choose(&d, "comboBoxVAspect", "4:3"));
-        clickCheck(&d, "checkBoxKeepFrameRate");
-        QVERIFY(choose(&d, "comboBoxVFrameRate", "60 fps"));
-        clickCheck(&d, "checkBoxKeepACodec");
-        QVERIFY(choose(&d, "comboBoxABitRate", "320 kbps"));
-        QVERIFY(choose(&d, "comboBoxACodec", "mp3"));
-        QVERIFY(choose(&d, "comboBoxChannels", "1 channels mono"));
-        QVERIFY(choose(&d, "comboBoxASampleRate", "8000 Hz"));
         child<QSpinBox>(&d, "spinBoxVolume")->setValue(10);
-
         QString text;
         answerBox(QMessageBox::Ok, &text);
         clickTool(&d, "BtnSchemeRead");
         QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), 10000);
-        QVERIFY2(text.contains(said), qPrintable(text));
+        QVERIFY2(text.contains(said) && text.contains("Nothing was changed"), qPrintable(text));
         QVERIFY(text.contains(FormatScheme::Folder()));
-        QVERIFY(text.contains("default settings were loaded"));
+        QCOMPARE(containers.currentIndex(), 2);
+        QCOMPARE(combo(&d, "comboBoxVCodec")->currentText(), QString("mjpeg"));
+        QCOMPARE(combo(&d, "comboBoxVSize")->currentText(), QString("640x480"));
+        QCOMPARE(child<QSpinBox>(&d, "spinBoxVolume")->value(), 10);
+    }
+
+    // A damaged key takes its default, every other key is read; a scheme of
+    // no known container leaves the main window's container (and so the
+    // settings saved for it) alone.
+    void readDamagedKeysTakeTheirDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("bad");
+        QByteArray full;
+        {
+            QTemporaryDir dir;
+            const QString p = dir.filePath("x.ini");
+            writeScheme(p, [](ConfigFormat& f) { static_cast<FormatSettings&>(f) = Scheme(); });
+            QFile f(p);
+            if (f.open(QIODevice::ReadOnly))
+                full = f.readAll();
+        }
+        const auto without = [&full](const char* key) {
+            const int at = full.indexOf(QByteArray(key) + '=');
+            return at < 0 ? full : full.left(at) + full.mid(full.indexOf('\n', at) + 1);
+        };
+        QTest::newRow("whole") << full << QStringList();
+        QTest::newRow("missing key") << without("AVolume") << QStringList{"AVolume"};
+        QTest::newRow("missing container") << without("Format") << QStringList{"Format"};
+        QTest::newRow("unknown container") << QByteArray(full).replace("Format=avi", "Format=webm")
+                                           << QStringList{"Format"};
+        QTest::newRow("volume no number") << QByteArray(full).replace("AVolume=150", "AVolume=loud")
+                                          << QStringList{"AVolume"};
+        QTest::newRow("flag no flag") << QByteArray(full).replace("VKeepWH=false", "VKeepWH=maybe")
+                                      << QStringList{"VKeepWH"};
+        QTest::newRow("empty codec") << QByteArray(full).replace("VCodec=h265", "VCodec=") << QStringList{"VCodec"};
+        // The file lists its groups and keys by name: Audio, Format, Video.
+        QTest::newRow("cut short") << full.left(full.indexOf("VCodec"))
+                                   << QStringList{"VSetMode", "VCodec", "VKeepWH", "VSize", "VKeepFrameRate",
+                                                  "VFrameRate"};
+        QTest::newRow("text without keys")
+            << QByteArray("hello\nworld\n")
+            << QStringList{"Format", "VSetMode", "VBitRate", "VCodec", "VKeepWH", "VSize", "VAspect", "VKeepFrameRate",
+                           "VFrameRate", "AKeepCodec", "ABitRate", "ACodec", "AChannels", "ASample", "AVolume"};
+    }
+
+    void readDamagedKeysTakeTheirDefaults()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, bad);
+        QVERIFY(!bytes.isEmpty());
+        writeFile(FormatScheme::Folder() + "/scheme.ini", bytes);
+        QComboBox containers;
+        fillContainers(&containers);
+        containers.setCurrentIndex(1);
+        QFormatDialog d;
+        d.SetContainerCombo(&containers);
+        d.SetFormat(2);
+        d.show();
+        // Everything away from the defaults and the scheme first.
+        QVERIFY(choose(&d, "comboBoxVBitRate", "448 kbps"));
+        QVERIFY(choose(&d, "comboBoxVCodec", "mjpeg"));
+        QVERIFY(choose(&d, "comboBoxVSize", "640x480"));
+        QVERIFY(choose(&d, "comboBoxVAspect", "4:3"));
+        QVERIFY(choose(&d, "comboBoxVFrameRate", "60 fps"));
+        QVERIFY(choose(&d, "comboBoxABitRate", "320 kbps"));
+        QVERIFY(choose(&d, "comboBoxACodec", "mp3"));
+        QVERIFY(choose(&d, "comboBoxASampleRate", "8000 Hz"));
+        child<QSpinBox>(&d, "spinBoxVolume")->setValue(10);
+
+        QString text;
+        if (!bad.isEmpty())
+            answerBox(QMessageBox::Ok, &text);
+        clickTool(&d, "BtnSchemeRead");
+        if (!bad.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), 10000);
+            QVERIFY(text.contains(FormatScheme::Folder()));
+            for (const QString& key : bad)
+                QVERIFY2(key == "Format" || text.contains(key), qPrintable(text));
+            QCOMPARE(text.contains("no known container"), bad.contains("Format"));
+        }
+        QCOMPARE(containers.currentIndex(), bad.contains("Format") ? 1 : 2);
 
         const FormatSettings defaults;
-        QCOMPARE(containers.currentIndex(), 0);
-        QCOMPARE(d.Container(), 0);
-        QCOMPARE(child<QCheckBox>(&d, "checkBoxVQuality")->isChecked(), defaults.VSetMode);
-        QCOMPARE(combo(&d, "comboBoxVBitRate")->currentText(), defaults.VBitRate);
-        QCOMPARE(combo(&d, "comboBoxVCodec")->currentText(), defaults.VCodec);
-        QCOMPARE(child<QCheckBox>(&d, "checkBoxVKeepWH")->isChecked(), defaults.VKeepWH);
-        QCOMPARE(combo(&d, "comboBoxVSize")->currentText(), defaults.VSize);
-        QCOMPARE(combo(&d, "comboBoxVAspect")->currentText(), defaults.VAspect);
-        QCOMPARE(child<QCheckBox>(&d, "checkBoxKeepFrameRate")->isChecked(), defaults.VKeepFrameRate);
-        QCOMPARE(combo(&d, "comboBoxVFrameRate")->currentText(), defaults.VFrameRate);
-        QCOMPARE(child<QCheckBox>(&d, "checkBoxKeepACodec")->isChecked(), defaults.AKeepCodec);
-        QCOMPARE(combo(&d, "comboBoxABitRate")->currentText(), defaults.ABitRate);
-        QCOMPARE(combo(&d, "comboBoxChannels")->currentText(), defaults.AChannels);
-        QCOMPARE(combo(&d, "comboBoxASampleRate")->currentText(), defaults.ASample);
-        QCOMPARE(child<QSpinBox>(&d, "spinBoxVolume")->value(), defaults.AVolume);
-        // aac is no avi item: the avi lists keep their choice.
-        QCOMPARE(combo(&d, "comboBoxACodec")->currentText(), QString("mp3"));
+        const FormatSettings scheme = Scheme();
+        const auto expect = [&bad](const char* key, const QString& fromScheme, const QString& fromDefault) {
+            return bad.contains(QLatin1String(key)) ? fromDefault : fromScheme;
+        };
+        const auto flag = [](bool on) { return on ? QString("1") : QString("0"); };
+        const auto shown = [&d](const char* name) { return child<QCheckBox>(&d, name)->isChecked() ? QString("1") : QString("0"); };
+        QCOMPARE(shown("checkBoxVQuality"), expect("VSetMode", flag(scheme.VSetMode), flag(defaults.VSetMode)));
+        QCOMPARE(combo(&d, "comboBoxVBitRate")->currentText(), expect("VBitRate", scheme.VBitRate, defaults.VBitRate));
+        QCOMPARE(combo(&d, "comboBoxVCodec")->currentText(), expect("VCodec", scheme.VCodec, defaults.VCodec));
+        QCOMPARE(shown("checkBoxVKeepWH"), expect("VKeepWH", flag(scheme.VKeepWH), flag(defaults.VKeepWH)));
+        QCOMPARE(combo(&d, "comboBoxVSize")->currentText(), expect("VSize", scheme.VSize, defaults.VSize));
+        QCOMPARE(combo(&d, "comboBoxVAspect")->currentText(), expect("VAspect", scheme.VAspect, defaults.VAspect));
+        QCOMPARE(shown("checkBoxKeepFrameRate"),
+                 expect("VKeepFrameRate", flag(scheme.VKeepFrameRate), flag(defaults.VKeepFrameRate)));
+        QCOMPARE(combo(&d, "comboBoxVFrameRate")->currentText(),
+                 expect("VFrameRate", scheme.VFrameRate, defaults.VFrameRate));
+        QCOMPARE(shown("checkBoxKeepACodec"), expect("AKeepCodec", flag(scheme.AKeepCodec), flag(defaults.AKeepCodec)));
+        QCOMPARE(combo(&d, "comboBoxABitRate")->currentText(), expect("ABitRate", scheme.ABitRate, defaults.ABitRate));
+        // aac, the default, is no avi item: the avi list keeps what it shows.
+        QCOMPARE(combo(&d, "comboBoxACodec")->currentText(),
+                 expect("ACodec", scheme.ACodec, combo(&d, "comboBoxACodec")->currentText()));
+        QCOMPARE(combo(&d, "comboBoxChannels")->currentText(), expect("AChannels", scheme.AChannels, defaults.AChannels));
+        QCOMPARE(combo(&d, "comboBoxASampleRate")->currentText(), expect("ASample", scheme.ASample, defaults.ASample));
+        QCOMPARE(QString::number(child<QSpinBox>(&d, "spinBoxVolume")->value()),
+                 expect("AVolume", QString::number(scheme.AVolume), QString::number(defaults.AVolume)));
     }
 
     void deleteAsksThenRemoves_data()

@@ -233,8 +233,8 @@ private slots:
         QTest::newRow("as is") << false << -1 << QVector<double>() << QRect(0, 0, 40, 30);
         QTest::newRow("mirrored, then turned clockwise") << true << 1 << QVector<double>() << QRect(0, 0, 30, 40);
         QTest::newRow("turned counter-clockwise") << false << 2 << QVector<double>() << QRect(0, 0, 30, 40);
-        // 40 x 0.8 = 32; 30 x 0.7 = 21, odd: lowered to 20
-        QTest::newRow("crop") << false << -1 << QVector<double>({0.1, 0.1, 0.1, 0.2}) << QRect(4, 3, 32, 20);
+        // 40 x 0.8 = 32; 30 x 0.7 = 21, odd: raised to 22
+        QTest::newRow("crop") << false << -1 << QVector<double>({0.1, 0.1, 0.1, 0.2}) << QRect(4, 3, 32, 22);
         // 40 x 0.51 = 20.4 -> 20, placed at the frame's right edge
         QTest::newRow("crop at the edge") << false << -1 << QVector<double>({0.49, 0.0, 0.0, 0.0})
                                           << QRect(19, 0, 20, 30);

@@ -105,15 +105,65 @@ private slots:
         QVERIFY(!c.scene.AddLayerImage(m_dir.path() + "/missing.png"));
         QVERIFY(!c.scene.AddLayerVideo(bad.fileName()));
         CLayerInfo record;
-        record.Type = 2;
-        record.FileName = bad.fileName();
-        QVERIFY(!c.scene.AddLayer(&record));
         record.Type = 0;
         record.FileName = m_png;
         QVERIFY(!c.scene.AddLayer(&record));
         QCOMPARE(added.count(), 0);
         QCOMPARE(c.scene.ZCounter(), 1);
         QVERIFY(core()->Layers.isEmpty());
+    }
+
+    // A project's layer whose picture cannot be read stays, as a visible box
+    // of its saved size, with its record as it was read.
+    void unreadableProjectPicturesStandAsPlaceholders_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("text file as image") << 2 << "bad.png" << QSize(120, 80);
+        QTest::newRow("missing video") << 1 << "missing.mp4" << QSize(33, 200);
+        QTest::newRow("video given as image") << 2 << "clip.mp4" << QSize(50, 50);
+        QTest::newRow("device") << 2 << "/dev/zero" << QSize(10, 10);
+        QTest::newRow("no saved size") << 2 << "missing.png" << QSize(0, 0);
+        QTest::newRow("huge saved size") << 2 << "missing.png" << QSize(100000, 100000);
+    }
+    void unreadableProjectPicturesStandAsPlaceholders()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        QFile bad(m_dir.path() + "/bad.png");
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("not a picture");
+        bad.close();
+        Canvas c;
+        CLayerInfo record;
+        record.Type = type;
+        record.FileName = file.startsWith('/') ? file : m_dir.path() + "/" + file;
+        record.Width = size.width();
+        record.Height = size.height();
+        record.Keep = true;
+        record.x = 7;
+        record.Transparent = 40;
+        bool placeholder = false;
+        QWatermarkBase* item = c.scene.AddLayer(&record, &placeholder);
+        QVERIFY(item);
+        QVERIFY(placeholder);
+        QCOMPARE(core()->Layers, QList<QWatermarkBase*>{item});
+        const CLayerInfo* kept = item->GetLayer();
+        QCOMPARE(kept->Type, type);
+        QCOMPARE(kept->FileName, record.FileName);
+        QCOMPARE(QSize(kept->Width, kept->Height), size);
+        QCOMPARE(kept->Transparent, 40);
+        QVERIFY(kept->Keep);
+        QVERIFY(!kept->Image.isNull());
+        if (!size.isEmpty())
+            QCOMPARE(item->GetPosRect(), QRectF(QPointF(7, 0), QSizeF(size)));
+        else
+            QVERIFY(!item->GetPosRect().isEmpty());
+        // It draws, whatever its size.
+        c.view.show();
+        c.view.viewport()->repaint();
     }
 
     void projectRecordIsPlacedUnselected()
@@ -133,8 +183,10 @@ private slots:
         QVERIFY(item->Handles()[0]->isVisible());
         QCOMPARE(item->GetLayer()->Transparent, 70);
         QCOMPARE(item->GetLayer()->Width, 60);
-        // turned about its centre (60 x 40 at (30, 40))
-        QCOMPARE(item->GetPosRect(), QRectF(40, 30, 40, 60));
+        // where the file places it (60 x 40 at (30, 40) turned about its
+        // top-left corner), turned on the canvas about its centre
+        QCOMPARE(item->GetPosRect(), QRectF(-10, 40, 40, 60));
+        QCOMPARE(item->transformOriginPoint(), QPointF(30, 20));
         record.Angle = std::nanf("");
         QWatermarkBase* damaged = c.scene.AddLayer(&record);
         QVERIFY(damaged);

@@ -226,9 +226,9 @@ private slots:
         QTest::addColumn<int>("rotate");
         QTest::addColumn<int>("ratio");   // 0: drawn with the mouse
         QTest::addColumn<QSize>("expected");
-        // margins 30/321, 101/321 and 20/241, 61/241 keep 189.4 x 159.3 pixels
-        QTest::newRow("drawn") << -1 << 0 << QSize(188, 158);
-        QTest::newRow("drawn, turned") << 1 << 0 << QSize(108, 238);
+        // margins 30/321, 101/321 and 20/241, 61/241 keep 189.4 x 159.3 pixels: 190 x 160
+        QTest::newRow("drawn") << -1 << 0 << QSize(190, 160);
+        QTest::newRow("drawn, turned") << 1 << 0 << QSize(110, 240);
         QTest::newRow("1:1") << -1 << 1 << QSize(240, 240);
         QTest::newRow("16:9") << -1 << 5 << QSize(320, 180);
     }

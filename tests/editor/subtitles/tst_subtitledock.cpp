@@ -199,7 +199,8 @@ private slots:
         QCOMPARE(Doc().Events.at(0).End, end0);
         expected[0].end = end0;
 
-        // Shift all rows later, selected rows earlier (clamped at 0), and
+        // Shift all rows later, selected rows earlier (a start before 0 is
+        // written as 0), and
         // the rows after the current one.
         Shift(1500, false, "radioButtonAll", "radioButtonSE");
         for (Event& e : expected)
@@ -378,7 +379,9 @@ private slots:
         QVERIFY(Doc().Events.isEmpty());
     }
 
-    void shiftClampsAtZeroAndAddInsertsAfterCurrent()
+    // A start shifted before 0 stays negative in the events, so the same
+    // shift back restores every event; only a written file holds 0 there.
+    void shiftKeepsNegativeTimesAndAddInsertsAfterCurrent()
     {
         ST_ASS_EVENT e;
         e.Start = 300;
@@ -387,9 +390,19 @@ private slots:
         Doc().Events = {e, e};
         m_dock->Reload();
         Shift(500, true, "radioButtonAll", "radioButtonSE");
-        QCOMPARE(Doc().Events.at(0).Start, 0LL);
+        QCOMPARE(Doc().Events.at(0).Start, -200LL);
         QCOMPARE(Doc().Events.at(0).End, 400LL);
-        QCOMPARE(Model()->index(1, 0).data().toString(), QStringLiteral("00:00:00:000"));
+        QCOMPARE(Model()->index(1, 0).data().toString(), QStringLiteral("-00:00:00:200"));
+        const QString written = m_dir.filePath(QStringLiteral("negative.srt"));
+        QVERIFY(Doc().SaveSRT(written));
+        QFile file(written);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("00:00:00,000 --> 00:00:00,400"));
+        Shift(500, false, "radioButtonAll", "radioButtonSE");
+        for (const ST_ASS_EVENT& back : qAsConst(Doc().Events)) {
+            QCOMPARE(back.Start, 300LL);
+            QCOMPARE(back.End, 900LL);
+        }
         Table()->setCurrentIndex(Model()->index(0, 0));
         m_dock->onAdd();
         QCOMPARE(Doc().Events.size(), 3);

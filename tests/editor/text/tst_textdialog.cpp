@@ -198,6 +198,24 @@ CWordArtInfo AwkwardRecord()
     return r;
 }
 
+// The dialog shown on its effect page, where the presets are clicked.
+bool ShowEffectPage(VTextPropSheetDialog* dialog)
+{
+    dialog->InitDialog();
+    dialog->resize(800, 600);
+    dialog->show();
+    if (!QTest::qWaitForWindowExposed(dialog))
+        return false;
+    Find<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(1);
+    return true;
+}
+
+void ClickPreset(QListWidget* list, int row)
+{
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
+}
+
 } // namespace
 
 class TestTextDialog : public QObject
@@ -217,6 +235,7 @@ private slots:
     void typingIsReportedOncePerTick();
     void effectBoxFollowsRecord_data();
     void effectBoxFollowsRecord();
+    void outlineButtonFollowsPresets();
     void builtInPresetsShowEveryEffect();
     void presetsReader_data();
     void presetsReader();
@@ -426,6 +445,40 @@ void TestTextDialog::effectBoxFollowsRecord()
     QVERIFY(!button->isHidden());
 }
 
+// A preset's effect shows in the effect box and in the Outline button as a
+// choice in the box does; a record opened with "No Outline" keeps the button.
+void TestTextDialog::outlineButtonFollowsPresets()
+{
+    VTextPropSheetDialog dialog;
+    dialog.WordArt.TextEffect = TE_NO_OUTLINE;
+    QVERIFY(ShowEffectPage(&dialog));
+    auto* list = Find<QListWidget>(&dialog, "presetList");
+    auto* page = Find<VFuncTextEffectPage>(&dialog, "effectPage");
+    auto* box = Find<QComboBox>(&dialog, "comboTextEffect");
+    auto* button = Find<QToolButton>(&dialog, "buttonOutline");
+    const auto click = [&](::TextEffect effect) {
+        for (int i = 0; i < list->count(); ++i) {
+            if (page->Presets()[size_t(i)].TextEffect != effect)
+                continue;
+            ClickPreset(list, i);
+            return dialog.WordArt.TextEffect == effect;
+        }
+        return false;
+    };
+    QVERIFY(!button->isHidden());
+    QVERIFY(click(TE_NO_OUTLINE));
+    QCOMPARE(box->currentIndex(), 1);
+    QVERIFY(!button->isHidden()); // the box did not change
+    QVERIFY(click(TE_DBL_OUTLINE));
+    QCOMPARE(box->currentText(), QStringLiteral("Double Outline"));
+    QVERIFY(!button->isHidden());
+    QVERIFY(click(TE_NO_OUTLINE));
+    QCOMPARE(box->currentText(), QStringLiteral("No Outline"));
+    QVERIFY(button->isHidden());
+    QVERIFY(click(TE_OUTLINE));
+    QVERIFY(!button->isHidden());
+}
+
 void TestTextDialog::builtInPresetsShowEveryEffect()
 {
     VTextPropSheetDialog dialog;
@@ -470,6 +523,12 @@ void TestTextDialog::presetsReader_data()
     QTest::newRow("last wins")
         << QByteArray("<WordArts><WordArt><TextEffect>2</TextEffect><TextEffect>5</TextEffect></WordArt></WordArts>")
         << 1 << "TextEffect=5";
+    QTest::newRow("nested 50 000 deep")
+        << "<WordArts><WordArt>" + QByteArray("<a>").repeated(50000) + "</WordArt></WordArts>" << 0 << "";
+    QTest::newRow("one large entity used often")
+        << "<!DOCTYPE WordArts [<!ENTITY big \"" + QByteArray(10000, 'x') + "\">]><WordArts><WordArt><Name>"
+               + QByteArray("&big;").repeated(1000) + "</Name></WordArt></WordArts>"
+        << 0 << "";
     QTest::newRow("absurd thickness is bounded")
         << QByteArray("<WordArts><WordArt><OutlineThickness1>99999999</OutlineThickness1></WordArt></WordArts>")
         << 1 << "OutlineThickness1=999";
@@ -513,6 +572,12 @@ void TestTextDialog::presetsBesideProgramComeFirst_data()
     QTest::newRow("own file")
         << QByteArray("<WordArts><WordArt><Name>Mine</Name><TextEffect>4</TextEffect></WordArt></WordArts>") << true;
     QTest::newRow("damaged file gives the built-in set") << QByteArray("<WordArts><Word") << false;
+    QTest::newRow("crafted file gives the built-in set")
+        << "<WordArts><WordArt>" + QByteArray("<a>").repeated(50000) + "</WordArt></WordArts>" << false;
+    QTest::newRow("entities give the built-in set")
+        << QByteArray("<!DOCTYPE WordArts [<!ENTITY n \"Mine\">]><WordArts><WordArt><Name>&n;</Name></WordArt>"
+                      "</WordArts>")
+        << false;
     QTest::newRow("missing file gives the built-in set") << QByteArray() << false;
 }
 
@@ -545,17 +610,11 @@ void TestTextDialog::presetAppliedSurvivesProjectFile()
     QTemporaryDir dir;
     VTextPropSheetDialog dialog;
     dialog.WordArt.Text = QStringLiteral("Keep me");
-    dialog.InitDialog();
-    dialog.resize(800, 600);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    Find<QTabWidget>(&dialog, "tabWidget")->setCurrentIndex(1);
+    QVERIFY(ShowEffectPage(&dialog));
     auto* list = Find<QListWidget>(&dialog, "presetList");
     auto* page = Find<VFuncTextEffectPage>(&dialog, "effectPage");
     for (int i = 0; i < list->count(); ++i) {
-        list->scrollToItem(list->item(i));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(list->item(i)).center());
+        ClickPreset(list, i);
         const CWordArtInfo& preset = page->Presets()[size_t(i)];
         QCOMPARE(dialog.WordArt.TextEffect, preset.TextEffect);
         QCOMPARE(dialog.WordArt.TextColor1, preset.TextColor1);
