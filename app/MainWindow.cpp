@@ -132,7 +132,9 @@ void MainWindow::InitUI()
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setColumnWidth(1, 80);
-    table->setColumnWidth(2, 130);
+    // Room for a short failure reason ("No space left on device"); the
+    // whole story is in the cell's tooltip.
+    table->setColumnWidth(2, 225);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table->setContextMenuPolicy(Qt::CustomContextMenu);
 

@@ -497,6 +497,7 @@ void MainWindow::on_actionReady_to_convert_triggered()
         if (!status || RowHasLiveJobs(index.row()))
             continue;
         status->setText(tr("Ready"));
+        status->setToolTip(QString());
         status->setData(RowStateRole, RowReady);
     }
 }

@@ -4,11 +4,14 @@
 
 #include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 
 #include "ConfigFormat.h"
 #include "Core.h"
 #include "FileFolders.h"
+#include "JobArgs.h"
 #include "JxEngineJob.h"
+#include "OutputCheck.h"
 #include "RunArguments.h"
 #include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
@@ -32,11 +35,25 @@ void MainWindow::on_actionRun_triggered()
     if (!m_jobs.hasIncomplete())
         ClearUnRepeatReservations();
 
-    bool queued = false;
+    // Finished rows, and rows whose jobs still run, are not queued again.
+    QList<int> pending;
     for (int row = 0; row < ui->tableWidget->rowCount(); ++row) {
-        // Finished rows, and rows whose jobs still run, are not queued again.
-        if (StateOfRow(row) == RowCompleted || RowHasLiveJobs(row))
-            continue;
+        if (StateOfRow(row) != RowCompleted && !RowHasLiveJobs(row))
+            pending << row;
+    }
+    if (!pending.isEmpty()) {
+        // One word about a folder nothing can be written into, not one
+        // failure per row; a paused batch stays paused.
+        m_config.OutPath = ui->lineEditOutput->text();
+        const QString folderProblem = PrepareOutputFolder(m_config.OutPath);
+        if (!folderProblem.isEmpty()) {
+            QMessageBox::warning(this, QCoreApplication::applicationName(), folderProblem);
+            return;
+        }
+    }
+
+    bool queued = false;
+    for (int row : qAsConst(pending)) {
         if (QueueRow(row, ext, format))
             queued = true;
     }
@@ -69,9 +86,6 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     if (!nameItem || !sizeItem || !statusItem || !core->IsValidRow(row))
         return false;
 
-    m_config.OutPath = ui->lineEditOutput->text();
-    CreateFolder(m_config.OutPath);
-
     const QString source = nameItem->data(Qt::ToolTipRole).toString();
     // What the row learnt of its source when it was added, while the file
     // is unchanged.
@@ -94,6 +108,11 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     const QString graph = core->GetCommandArg(row);
     const ST_RUN_ARGS run = RunArguments::CommonArguments(format, ext, source, bitRate, fps, graph);
     const QString base = m_config.OutPath + QLatin1Char('/') + QFileInfo(source).completeBaseName();
+    const bool audioContainer = JobArgs::IsAudioFormat(ext);
+    // Each output is checked against what the source holds when its job ends.
+    const ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(OutputCheck::DurationOf(media, audioContainer),
+                                                         OutputCheck::VideoOf(media, audioContainer),
+                                                         OutputCheck::AudioOf(media), run.frameRate);
 
     // A null infix makes a carrier: no output of its own, the source stands in.
     const auto makeJob = [&](const QString& infix, int kind) {
@@ -104,6 +123,9 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
             args << output;
         }
         auto* job = new JxEngineJob(QString(), args, true);
+        // A carrier writes nothing; every real output is checked.
+        if (!infix.isNull())
+            job->expect = expect;
         if (run.frameRate > 0.0f)
             job->setFPS(run.frameRate);
         job->setDuration(durationText);

@@ -58,14 +58,16 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
             if (!graph.isEmpty())
                 a << QStringLiteral("-vf") << graph;
             const bool autoRate = format.VBitRate == QLatin1String("Auto");
-            const long long n = autoRate ? qMax(0LL, sourceBitRate) / 1000 : JobArgs::LeadingInt(format.VBitRate);
-            if (format.VSetMode && !autoRate)
+            if (format.VSetMode && !autoRate) {
+                const int n = JobArgs::QualitySetting(format.VBitRate);
                 a << QStringLiteral("-qmin") << QString::number(51 - n) << QStringLiteral("-qmax")
                   << QString::number(56 - n);
-            else
+            } else {
+                const long long n = autoRate ? qMax(0LL, sourceBitRate) / 1000 : JobArgs::VideoBitRateSetting(format.VBitRate);
                 a << QStringLiteral("-b:v") << QString::number(n) + QLatin1Char('k');
+            }
             if (!format.VKeepFrameRate)
-                rate = static_cast<float>(JobArgs::LeadingNumber(format.VFrameRate));
+                rate = static_cast<float>(JobArgs::FrameRateSetting(format.VFrameRate));
             // An unknown rate (a source that could not be probed) is left to
             // the converter rather than given as 0, which it refuses.
             if (std::isfinite(rate) && rate > 0.0f)
@@ -86,12 +88,12 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
     if (CopiesAudio(format)) {
         a << QStringLiteral("-c:a") << QStringLiteral("copy");
     } else {
-        a << QStringLiteral("-b:a") << QString::number(JobArgs::LeadingInt(format.ABitRate)) + QLatin1Char('k');
+        a << QStringLiteral("-b:a") << QString::number(JobArgs::AudioBitRateSetting(format.ABitRate)) + QLatin1Char('k');
         a << QStringLiteral("-acodec") << format.ACodec;
-        const int channels = JobArgs::LeadingInt(format.AChannels);
+        const int channels = JobArgs::ChannelsSetting(format.AChannels);
         if (channels > 0)
             a << QStringLiteral("-ac") << QString::number(channels);
-        const int sampleRate = JobArgs::LeadingInt(format.ASample);
+        const int sampleRate = JobArgs::SampleRateSetting(format.ASample);
         if (sampleRate > 0)
             a << QStringLiteral("-ar") << QString::number(sampleRate);
         a << QStringLiteral("-vol") << JobArgs::ConverterVolume(format.AVolume);

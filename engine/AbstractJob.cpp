@@ -1,8 +1,11 @@
 #include "AbstractJob.h"
 
 #include "AppFolder.h"
+#include "MediaStreams.h"
 #include "PostJobAction.h"
+#include "UniqueOutputName.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QStandardPaths>
@@ -10,6 +13,9 @@
 #include <QTimer>
 #include <QtDebug>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <signal.h>
 
 namespace {
@@ -46,6 +52,8 @@ void AbstractJob::abandon()
         kill();
         waitForFinished(ReapWaitMs);
     }
+    if (!m_succeeded)
+        discardWritten();
 }
 
 void AbstractJob::appendToLog(const QString& text)
@@ -106,9 +114,21 @@ void AbstractJob::launchPath(const QString& toolPath, QStringList& args)
     const QString tool = QFileInfo(toolPath).absoluteFilePath();
     qDebug().noquote() << tool + " " + args.join(' ');
     args.prepend(tool);
-    const QFileInfo before(outputPath);
-    m_outputSizeBefore = !outputPath.isEmpty() && before.exists() ? before.size() : -1;
-    m_outputTimeBefore = m_outputSizeBefore >= 0 ? before.lastModified() : QDateTime();
+    // The tool writes under a partial name; the output's own name is given
+    // only to a result that has been checked.
+    if (!outputPath.isEmpty()) {
+        if (m_writePath.isEmpty())
+            m_writePath = PartialOutputName(outputPath);
+        else
+            QFile::remove(m_writePath); // a run started again begins afresh
+        const QString consumer = QStringLiteral("avformat:") + outputPath;
+        for (QString& arg : args) {
+            if (arg == outputPath)
+                arg = m_writePath;
+            else if (arg == consumer)
+                arg = QStringLiteral("avformat:") + m_writePath;
+        }
+    }
     QString nice = QStandardPaths::findExecutable("nice");
     if (nice.isEmpty())
         nice = "nice"; // fails to start and is reported as a failure
@@ -239,20 +259,54 @@ void AbstractJob::onReadyRead()
 void AbstractJob::handleRecord(const QString& line)
 {
     appendToLog(line + "\n");
+    noteToolLine(line, false);
+}
+
+void AbstractJob::noteToolLine(const QString& line, bool error, bool marksErrors)
+{
+    if (marksErrors)
+        m_toolMarksErrors = true;
+    if (error)
+        m_errorLines.Add(line);
+    else
+        m_lastLines.Add(line);
 }
 
 QString AbstractJob::verifyResult() const
 {
     if (outputPath.isEmpty())
         return tr("no output file");
-    const QFileInfo out(outputPath);
+    const QString written = m_writePath.isEmpty() ? outputPath : m_writePath;
+    const QFileInfo out(written);
     if (!out.exists())
-        return tr("output file missing");
+        return tr("output file not written");
     if (out.size() <= 0)
         return tr("output file empty");
-    if (m_outputSizeBefore >= 0 && out.size() == m_outputSizeBefore && out.lastModified() == m_outputTimeBefore)
-        return tr("output file not written");
+    if (expect.probe)
+        return OutputCheck::Problem(MediaStreams::Probe(written), expect);
     return QString();
+}
+
+QString AbstractJob::commitOutput()
+{
+    if (m_writePath.isEmpty())
+        return QString();
+    // rename() replaces a file already there (overwriting is on, or the
+    // name would not have been given) in one step: no moment without either.
+    if (std::rename(QFile::encodeName(m_writePath).constData(), QFile::encodeName(outputPath).constData()) != 0)
+        return tr("the output could not be put in place: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    ReleaseUnRepeat(m_writePath);
+    m_writePath.clear();
+    return QString();
+}
+
+void AbstractJob::discardWritten()
+{
+    if (m_writePath.isEmpty())
+        return;
+    QFile::remove(m_writePath);
+    ReleaseUnRepeat(m_writePath);
+    m_writePath.clear();
 }
 
 QString AbstractJob::elapsedText() const
@@ -272,19 +326,35 @@ void AbstractJob::onErrorOccurred(QProcess::ProcessError error)
         this, [this, reason] { reportFailure(reason, -1, QString()); }, Qt::QueuedConnection);
 }
 
-void AbstractJob::reportFailure(const QString& reason, int exitCode, const QString& failureTime)
+void AbstractJob::reportFailure(const QString& reason, int exitCode, const QString& failureTime, bool toolKnowsWhy)
 {
     if (m_endReported)
         return;
     m_endReported = true;
     m_succeeded = false;
+    discardWritten();
+    // The name was given to an output that never came: free again.
+    ReleaseUnRepeat(outputPath);
     if (m_stopped) {
         m_failureReason = tr("stopped");
+        m_failureDetails.clear();
         qDebug() << "job stopped";
         appendToLog(QString("Stopped by user at %1\n").arg(elapsedText()));
     } else {
-        m_failureReason = reason;
-        qDebug() << "job failed with" << exitCode << reason;
+        // A tool that marks its errors is taken at its word; one that does
+        // not leaves its last lines.
+        const bool marked = m_toolMarksErrors || !m_errorLines.IsEmpty();
+        const QStringList lines = marked ? m_errorLines.Lines() : m_lastLines.Lines();
+        QString brief = toolKnowsWhy ? ToolMessages::ShortReason(lines, marked) : ToolMessages::SystemError(lines);
+        if (brief.isEmpty())
+            brief = reason;
+        m_failureReason = brief;
+        QStringList details;
+        if (!reason.isEmpty() && reason != brief)
+            details << reason;
+        details << lines;
+        m_failureDetails = details.join(QLatin1Char('\n'));
+        qDebug() << "job failed with" << exitCode << reason << brief;
         appendToLog(reason + "\n");
         appendToLog(QString("Failed with exit code %1\n").arg(exitCode));
     }
@@ -305,12 +375,14 @@ void AbstractJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         return;
     }
     if (exitCode != 0) {
-        reportFailure(tr("exit code %1").arg(exitCode), exitCode, QString());
+        reportFailure(tr("exit code %1").arg(exitCode), exitCode, QString(), true);
         return;
     }
-    // Exit code 0 alone proves nothing: melt, for one, exits 0 when an input
-    // cannot be loaded.
-    const QString problem = verifyResult();
+    // Exit code 0 alone proves nothing: melt exits 0 when an input cannot be
+    // loaded, the converter when the disk fills up or its input ends early.
+    QString problem = verifyResult();
+    if (problem.isEmpty())
+        problem = commitOutput();
     if (!problem.isEmpty()) {
         reportFailure(problem, exitCode, QString());
         return;

@@ -1,7 +1,8 @@
 #pragma once
+#include "OutputCheck.h"
 #include "ProgressLineSplitter.h"
+#include "ToolMessages.h"
 
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
@@ -45,6 +46,14 @@ public:
     QString workPath1;
     QString workPath2;
     QString frameSize;                     // output frame size text for the merge step
+    // What the output must be for the step to have succeeded; by default
+    // any file the tool wrote.
+    ST_OUTPUT_EXPECT expect;
+
+    // The file the tool writes while it runs: a partial name beside the
+    // output, renamed to the output once the step has succeeded. Empty
+    // before the launch and for a step without an output path.
+    QString writePath() const { return m_writePath; }
 
     void setStandardItem(QTableWidgetItem* item) { m_statusItem = item; }
     QTableWidgetItem* standardItem() const { return m_statusItem; }
@@ -54,8 +63,11 @@ public:
     // Set once the end has been reported; true only after a verified success.
     bool succeeded() const { return m_succeeded; }
     bool endReported() const { return m_endReported; }
-    // Why the job failed, in words for the status cell; empty when it did not.
+    // Why the job failed, in a few words for the status cell; empty when it
+    // did not.
     QString failureReason() const { return m_failureReason; }
+    // The whole of it: our own reason and the tool's last error lines.
+    QString failureDetails() const { return m_failureDetails; }
     // The highest percent this job has reported.
     int lastPercent() const { return m_lastReportedPercent; }
 
@@ -76,7 +88,8 @@ public:
     void feedOutput(const QByteArray& bytes);
 
     // Kills the tool and waits for it with every signal of the job
-    // silenced, so a job being thrown away reports nothing.
+    // silenced, so a job being thrown away reports nothing. What it had
+    // written goes, and a name it had been given is free again.
     void abandon();
 
     // Holds the tool where it is (SIGSTOP) until resume() (SIGCONT); the
@@ -104,8 +117,14 @@ protected:
     // Launches the tool at `toolPath` through `nice`.
     void launchPath(const QString& toolPath, QStringList& args);
 
-    // One complete record of the tool's output. The base logs it.
+    // One complete record of the tool's output. The base logs it and keeps
+    // it among the lines that may tell why the step failed.
     virtual void handleRecord(const QString& line);
+    // Keeps a line the tool printed that may tell why the step fails; an
+    // error line (the tool marked it so) is kept apart from plain ones.
+    // `marksErrors`: the tool is seen to mark its errors, so its unmarked
+    // lines tell nothing about a failure.
+    void noteToolLine(const QString& line, bool error, bool marksErrors = false);
     // Empty when the finished step's result is sound, else why it is not.
     virtual QString verifyResult() const;
     // The time text reported with a crash; empty by default.
@@ -113,8 +132,10 @@ protected:
     // Drops the tool's unread output and its unfinished record: what a run
     // that is thrown away left behind is not the next run's.
     void discardOutput();
-    // Reports the end as a failure (once), with the reason for the status cell.
-    void reportFailure(const QString& reason, int exitCode, const QString& failureTime);
+    // Reports the end as a failure (once). `reason` is ours; the tool's own
+    // error lines give the short reason instead when `toolKnowsWhy` (it
+    // failed by itself), or when one of them names a system error.
+    void reportFailure(const QString& reason, int exitCode, const QString& failureTime, bool toolKnowsWhy = false);
 
 private slots:
     void onErrorOccurred(QProcess::ProcessError error);
@@ -123,6 +144,10 @@ private slots:
 private:
     void flushOutput();
     QString elapsedText() const;
+    // Renames the written file to the output; empty, or why it failed.
+    QString commitOutput();
+    // Removes what the tool wrote and frees the output's name.
+    void discardWritten();
     // Sends a signal to the tool itself: `nice` has replaced itself with it.
     void signalTool(int signalNumber);
     qint64 heldMs() const;
@@ -134,6 +159,11 @@ private:
     bool m_succeeded = false;
     bool m_endReported = false;
     QString m_failureReason;
+    QString m_failureDetails;
+    QString m_writePath;
+    ToolMessages m_errorLines; // lines the tool marked as errors
+    ToolMessages m_lastLines;  // its last lines, for a tool that marks none
+    bool m_toolMarksErrors = false;
     QString m_log;
     QString m_label;
     QElapsedTimer m_estimateClock;
@@ -145,8 +175,4 @@ private:
     int m_lastReportedPercent = 0;
     std::unique_ptr<PostJobAction> m_postJobAction;
     ProgressLineSplitter m_splitter;
-    // The output file as it was before the launch (overwriting may be on),
-    // so a tool that exits 0 without writing is not taken for a success.
-    QDateTime m_outputTimeBefore;
-    qint64 m_outputSizeBefore = -1;
 };

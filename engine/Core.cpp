@@ -2,6 +2,7 @@
 
 #include "FileFolders.h"
 #include "QWatermarkBase.h"
+#include "UniqueOutputName.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -26,6 +27,29 @@ Core Core::instance_;
 Core::Core()
 {
     InitTranslationResources();
+    // Output names are chosen in the foundation layer, which cannot see the
+    // rows: it asks here which files must never be replaced.
+    SetInputFilesQuery([] { return instance()->InputFiles(); });
+}
+
+QStringList Core::InputFiles() const
+{
+    QStringList files;
+    for (const ST_OPTS& row : Rows) {
+        files << row.path;
+        for (const ST_MERGE& clip : row.titleClips)
+            files << clip.path;
+        for (const ST_MERGE& clip : row.endingClips)
+            files << clip.path;
+        files << row.musicFiles << row.subtitlePath;
+    }
+    for (const QWatermarkBase* item : Layers) {
+        const CLayerInfo* layer = item ? item->GetLayer() : nullptr;
+        if (layer && (layer->Type == 1 || layer->Type == 2))
+            files << layer->FileName;
+    }
+    files.removeAll(QString());
+    return files;
 }
 
 Core::~Core() = default;

@@ -59,6 +59,10 @@ public:
     QSize CanvasSize() const;
 
     bool IsValidRow(int row) const { return row >= 0 && row < Rows.size(); }
+    // Every file the listed rows read when converted: sources, title and
+    // ending clips, soundtracks, subtitle files and the picture and video
+    // layers. No output may take one of these names.
+    QStringList InputFiles() const;
 
     void ChangeLanguage(int index);
     // The language code of an index ("zh_CN", "en_US", "fr", ...), empty

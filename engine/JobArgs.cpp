@@ -75,6 +75,20 @@ double JobArgs::LeadingNumber(const QString& text)
     return m.hasMatch() ? QLocale::c().toDouble(m.captured(1)) : 0.0;
 }
 
+double JobArgs::FrameRateSetting(const QString& text)
+{
+    const double rate = LeadingNumber(text);
+    if (!(rate > 0) || !std::isfinite(rate))
+        return 0.0;
+    return qBound(MinFrameRate, rate, MaxFrameRate);
+}
+
+int JobArgs::BoundedSetting(const QString& text, int low, int high)
+{
+    const int value = LeadingInt(text);
+    return value == 0 ? 0 : qBound(low, value, high);
+}
+
 QList<ST_SPLIT_PART> JobArgs::SplitParts(const QVector<QPair<long long, long long>>& ranges, int mode, int count,
                                          long long splitTime, long long splitEnd, long long duration)
 {
@@ -186,7 +200,7 @@ QString JobArgs::TaggedPath(const QString& outDir, const QString& input, const Q
 
 QString JobArgs::ConverterVolume(int percent)
 {
-    return QString::number(static_cast<long long>(percent) * 256 / 100);
+    return QString::number(static_cast<long long>(qBound(0, percent, 1000)) * 256 / 100);
 }
 
 bool JobArgs::IsAudioFormat(const QString& format)
@@ -263,12 +277,12 @@ QStringList JobArgs::MeltProfile(const QString& frameSize, double fps)
 }
 
 QStringList JobArgs::MeltConsumer(const QString& output, const QString& format, const QString& vcodec,
-                                  const QString& acodec, const QString& frameSize, double fps)
+                                  const QString& acodec, const QString& frameSize, double fps, bool picture)
 {
     // A file is rendered, not played: real_time=-1 renders every frame,
     // where a positive value (playback) drops frames on a busy machine.
     QStringList args{"-consumer", "avformat:" + output, "real_time=-1"};
-    if (IsAudioFormat(format)) {
+    if (IsAudioFormat(format) || !picture) {
         // No cover picture in a sound-only file.
         args << "vn=1";
     } else {

@@ -31,6 +31,22 @@ public:
     static int LeadingInt(const QString& text);
     // The number at the start of a setting text ("29.97 fps" gives 29.97), 0 when none.
     static double LeadingNumber(const QString& text);
+    // Numbers of the output settings as the converter and the containers
+    // take them: a hand-edited file may hold anything. 0 (no number) stays
+    // 0, which leaves the value to the converter. Below the format dialog's
+    // lowest rate the converter's constant-rate output outlasts its source
+    // by seconds.
+    static constexpr double MinFrameRate = 5.0;
+    static constexpr double MaxFrameRate = 120.0;
+    static double FrameRateSetting(const QString& text);
+    // The integer at the start of a setting bounded to [low, high]; 0 stays 0.
+    static int BoundedSetting(const QString& text, int low, int high);
+    static int AudioBitRateSetting(const QString& text) { return BoundedSetting(text, 8, 512); }
+    static int ChannelsSetting(const QString& text) { return BoundedSetting(text, 1, 8); }
+    static int SampleRateSetting(const QString& text) { return BoundedSetting(text, 8000, 96000); }
+    // The quality number of the quality mode (0 to 51): -qmin 51-N, -qmax 56-N.
+    static int QualitySetting(const QString& text) { return BoundedSetting(text, 0, 51); }
+    static int VideoBitRateSetting(const QString& text) { return BoundedSetting(text, 16, 200000); }
 
     // The parts of a file of the given duration: the ranges when there are
     // any, else the mode (0 count, 1 length, 2 one section). Parts of zero or
@@ -54,7 +70,7 @@ public:
     static QString TaggedPath(const QString& outDir, const QString& input, const QString& tag,
                               const QString& extension);
     // The converter's -vol value of a volume in percent: it takes 256 as
-    // unchanged, the setting 100.
+    // unchanged, the setting 100. Bounded to 0 ... 1000 %.
     static QString ConverterVolume(int percent);
     // mp3, m4a and wav hold no picture.
     static bool IsAudioFormat(const QString& format);
@@ -72,8 +88,11 @@ public:
     static QStringList MeltClip(const QString& path, long long in, long long end, bool toEnd, double fps);
     // melt's consumer part: "-consumer", "avformat:" + output, then the codec
     // properties and, with a frame size, the profile of MeltProfile.
+    // `picture` off writes no picture whatever the container (the input has
+    // none, and melt would invent a black one).
     static QStringList MeltConsumer(const QString& output, const QString& format, const QString& vcodec,
-                                    const QString& acodec, const QString& frameSize, double fps = 0);
+                                    const QString& acodec, const QString& frameSize, double fps = 0,
+                                    bool picture = true);
     // The processing profile as consumer properties: the size of a frame size
     // text ("1280x720"), square pixels, progressive, and the frame rate when
     // it is usable. Empty when the text is not a size: melt then takes the

@@ -1,6 +1,8 @@
 #include "JobsManage.h"
 
 #include "AbstractJob.h"
+#include "ConfigSystem.h"
+#include "UniqueOutputName.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -36,13 +38,20 @@ void JobsManage::AddJobTask(AbstractJob* job)
         return;
     // A row whose earlier chain has ended starts afresh: forget its failure.
     QTableWidgetItem* cell = job->standardItem();
-    if (cell && !rowBusy(cell, job))
+    if (cell && !rowBusy(cell, job)) {
         m_rowFailure.remove(cell);
+        cell->setToolTip(QString());
+    }
     job->setParent(this);
     connect(job, &AbstractJob::progressUpdated, this, &JobsManage::onProgressUpdated);
     connect(job, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished), this, &JobsManage::onFinished);
     QMutexLocker locker(&m_lock);
     m_jobs.append(job);
+}
+
+void JobsManage::setMaxRunning(int count)
+{
+    m_maxRunning = qBound(1, count, ConfigSystem::MaxThreads);
 }
 
 QList<AbstractJob*> JobsManage::jobs() const
@@ -53,8 +62,7 @@ QList<AbstractJob*> JobsManage::jobs() const
 
 void JobsManage::startNextJob()
 {
-    // A hand-edited settings file may hold 0 or less: one job still runs.
-    const int limit = std::max(1, m_maxRunning);
+    const int limit = m_maxRunning;
     // start() sends the job's first progress report at once, and a slot may
     // answer it with a Stop (cleanup) or a new job: each job is started with
     // the lock released, and the list is looked at afresh after every start.
@@ -107,11 +115,19 @@ void JobsManage::cleanup()
         }
     }
     for (AbstractJob* job : qAsConst(jobs)) {
-        if (job->status != AbstractJob::StatusCompleted)
+        const bool ended = job->status == AbstractJob::StatusCompleted;
+        if (!ended) {
             setText(job->standardItem(), tr("Stopped"));
-        // Killed and reaped now; the object goes when control is back in the
-        // event loop, in case one of its own slots is further up the stack.
+            // No size is left to show of an output that never came.
+            setText(job->sizeItem, QString());
+        }
+        // Killed and reaped now, its partial file gone; the object goes when
+        // control is back in the event loop, in case one of its own slots is
+        // further up the stack.
         job->abandon();
+        // A name given to an output that never came is free again.
+        if (!ended)
+            ReleaseUnRepeat(job->outputPath);
         job->deleteLater();
     }
     m_rowFailure.clear();
@@ -167,7 +183,19 @@ QString JobsManage::FailureText(AbstractJob* job, const QString& failureTime)
         reason = tr("unknown error");
     if (!failureTime.isEmpty())
         reason = tr("%1 at %2").arg(reason, failureTime);
-    return tr("Failed at %1%: %2").arg(QString::number(job->lastPercent()), reason);
+    // It stands alone in the cell.
+    reason[0] = reason.at(0).toUpper();
+    return reason;
+}
+
+QString JobsManage::FailureDetails(AbstractJob* job, const QString& failureTime)
+{
+    if (job->stopped())
+        return QString();
+    QString text = tr("Failed at %1%: %2").arg(QString::number(job->lastPercent()), FailureText(job, failureTime));
+    if (!job->failureDetails().isEmpty())
+        text += QLatin1Char('\n') + job->failureDetails();
+    return text;
 }
 
 void JobsManage::setText(QTableWidgetItem* cell, const QString& text)
@@ -182,7 +210,9 @@ void JobsManage::onProgressUpdated(AbstractJob* job, int percent, uint64_t nFile
         return;
     setText(job->standardItem(), ProgressText(job, percent));
     if (percent >= 100) {
-        const double mb = double(QFileInfo(job->outputPath).size()) / 1048576.0;
+        // Still being written under its partial name, or in place once done.
+        const QString file = job->writePath().isEmpty() ? job->outputPath : job->writePath();
+        const double mb = double(QFileInfo(file).size()) / 1048576.0;
         setText(job->sizeItem, QString::number(mb, 'f', 2) + "MB");
         setText(job->standardItem(), ProgressText(job, 100));
     }
@@ -278,11 +308,15 @@ void JobsManage::onFinished(AbstractJob* job, bool isSuccess, QString time)
         if (!queued && !builderWrote)
             finishRow(cell);
     } else {
-        // The cell keeps the failure; no follow-up runs after it.
+        // The cell keeps the failure, the whole of it in the tooltip; no
+        // follow-up runs after it, and no size of a file that is not there.
         const QString text = FailureText(job, time);
-        if (cell)
+        if (cell) {
             m_rowFailure.insert(cell, text);
+            cell->setToolTip(FailureDetails(job, time));
+        }
         setText(cell, text);
+        setText(job->sizeItem, QString());
     }
     if (hasIncomplete())
         startNextJob();

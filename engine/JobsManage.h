@@ -39,8 +39,9 @@ public:
     void resume();
     bool isPaused() const { return m_paused; }
 
-    // The most jobs run at once (the "Threads" setting); values below 1 count as 1.
-    void setMaxRunning(int count) { m_maxRunning = count; }
+    // The most jobs run at once (the "Threads" setting), bounded to
+    // 1 ... ConfigSystem::MaxThreads.
+    void setMaxRunning(int count);
     int maxRunning() const { return m_maxRunning; }
     int runningCount() const { return m_running; }
     // A snapshot of the job list, in order.
@@ -65,8 +66,10 @@ public:
     // The remaining-time text of a job at a percent: "--:--:--" below 3 %,
     // else HH:mm:ss (empty when the estimate is unknown or a day or more).
     static QString RemainingText(AbstractJob* job, int percent);
-    // The status text of a failed step.
+    // The status text of a failed step: its reason in a few words.
     static QString FailureText(AbstractJob* job, const QString& failureTime);
+    // The whole story of a failed step, for the status cell's tooltip.
+    static QString FailureDetails(AbstractJob* job, const QString& failureTime);
     // The status text of a running step at a percent: "%1% (%2)" with the
     // remaining time, or the paused text while the step is held.
     static QString ProgressText(AbstractJob* job, int percent);

@@ -10,6 +10,7 @@
 #include "JxEngineJob.h"
 #include "MediaStreams.h"
 #include "MeltEngineJob.h"
+#include "OutputCheck.h"
 #include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
@@ -110,16 +111,20 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             size = QString::number(width) + "x" + QString::number(height);
         const bool profiled = !audioOnly && !JobArgs::MeltProfile(size, lastFps).isEmpty();
         QStringList args;
+        long long meltLength = 0; // -1 once an input's length is unknown
         for (int i = 0; i < inputs.size(); ++i) {
             const MergeInput& in = inputs.at(i);
             const long long id = durations.at(i);
             const bool toEnd = in.end <= 0 || (id > 0 && in.end >= id);
             args << JobArgs::MeltClip(in.path, in.start, in.end, toEnd, profiled ? lastFps : firstFps);
+            const long long used = (toEnd ? id : in.end) - in.start;
+            meltLength = used > 0 && meltLength >= 0 ? meltLength + used : -1;
         }
         args << JobArgs::MeltConsumer(merged, container, format.VCodec, format.ACodec, size, lastFps);
         auto* melt = new MeltEngineJob(QString(), args, true);
         melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
         melt->setFPS(JobArgs::MeltFpsNumerator(lastFps), 1000);
+        melt->expect = OutputCheck::Lasting(meltLength, audioOnly ? 0 : -1, -1);
         mergeJob = melt;
     } else {
         // Stream copy joins only files whose streams match; anything else is
@@ -141,6 +146,11 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             // or with the job when it is thrown away unfinished.
             connect(engine, &AbstractJob::finished, engine, [list]() { QFile::remove(list); });
             new ListFileGuard(list, engine);
+            long long total = 0;
+            for (const ST_STREAM_FACTS& f : qAsConst(facts))
+                total += f.duration;
+            const ST_STREAM_FACTS& first = facts.first();
+            engine->expect = OutputCheck::Lasting(total, first.hasVideo ? 1 : -1, first.hasAudio ? 1 : -1);
             mergeJob = engine;
         } else {
             QStringList args;
@@ -184,7 +194,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             if (anyAudio)
                 args << "-map" << "[a]";
 
-            float rate = format.VKeepFrameRate ? fps : static_cast<float>(JobArgs::LeadingNumber(format.VFrameRate));
+            float rate = format.VKeepFrameRate ? fps : static_cast<float>(JobArgs::FrameRateSetting(format.VFrameRate));
             // Joined clips of different rates need one output rate, or the
             // converter duplicates frames without end.
             if (!(rate > 0) || !std::isfinite(rate))
@@ -194,11 +204,12 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                 // container's own encoder.
                 if (!vcopy)
                     args << "-c:v" << JobArgs::VideoEncoder(format.VCodec);
-                const int bitRate = JobArgs::LeadingInt(format.VBitRate);
-                if (format.VSetMode && format.VBitRate != QLatin1String("Auto"))
-                    args << "-qmin" << QString::number(51 - bitRate) << "-qmax" << QString::number(56 - bitRate);
-                else
-                    args << "-b:v" << QString::number(bitRate) + "k";
+                if (format.VSetMode && format.VBitRate != QLatin1String("Auto")) {
+                    const int quality = JobArgs::QualitySetting(format.VBitRate);
+                    args << "-qmin" << QString::number(51 - quality) << "-qmax" << QString::number(56 - quality);
+                } else {
+                    args << "-b:v" << QString::number(JobArgs::VideoBitRateSetting(format.VBitRate)) + "k";
+                }
                 args << "-r" << QString::number(rate, 'f', 3);
                 if (!format.VKeepWH && !JobArgs::ScaleSize(format.VSize).isEmpty())
                     args << "-s" << format.VSize;
@@ -206,13 +217,13 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                     args << "-aspect" << format.VAspect;
             }
             if (anyAudio) {
-                args << "-b:a" << QString::number(JobArgs::LeadingInt(format.ABitRate)) + "k";
+                args << "-b:a" << QString::number(JobArgs::AudioBitRateSetting(format.ABitRate)) + "k";
                 if (!acopy)
                     args << "-acodec" << format.ACodec;
-                const int channels = JobArgs::LeadingInt(format.AChannels);
+                const int channels = JobArgs::ChannelsSetting(format.AChannels);
                 if (channels > 0)
                     args << "-ac" << QString::number(channels);
-                const int sampleRate = JobArgs::LeadingInt(format.ASample);
+                const int sampleRate = JobArgs::SampleRateSetting(format.ASample);
                 if (sampleRate > 0)
                     args << "-ar" << QString::number(sampleRate);
                 args << "-vol" << JobArgs::ConverterVolume(format.AVolume);
@@ -221,6 +232,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             auto* engine = new JxEngineJob(QString(), args, true);
             engine->setFPS(rate);
             engine->setDuration(JobArgs::DurationText(total));
+            engine->expect = OutputCheck::Lasting(total, withVideo ? 1 : 0, anyAudio ? 1 : 0, rate);
             mergeJob = engine;
         }
     }

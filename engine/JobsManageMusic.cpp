@@ -9,6 +9,7 @@
 #include "MediaFunctions.h"
 #include "MediaStreams.h"
 #include "MeltEngineJob.h"
+#include "OutputCheck.h"
 #include "UniqueOutputName.h"
 
 #include <QFile>
@@ -50,6 +51,7 @@ void JobsManage::AddJobMusicMerge(AbstractJob* job)
     const QString joined
         = GetUnRepeat(JobArgs::TaggedPath(JobArgs::OutDir(OutputFolder(), video), video, "AudioMerge", "mp3"));
     QStringList args;
+    long long length = 0; // -1 once a file's length is unknown
     for (const QString& file : music) {
         int w = 0;
         int h = 0;
@@ -58,6 +60,7 @@ void JobsManage::AddJobMusicMerge(AbstractJob* job)
         GetMediaInfo(QFile::encodeName(file).constData(), &w, &h, &d, &f);
         if (f > 0)
             fps = f;
+        length = d > 0 && length >= 0 ? length + d : -1;
         // Every file is used whole: no out point, so none is cut short.
         args << JobArgs::MeltClip(file, 0, 0, true, f);
     }
@@ -67,6 +70,7 @@ void JobsManage::AddJobMusicMerge(AbstractJob* job)
     auto* melt = new MeltEngineJob(QString(), args, true);
     melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
     melt->setFPS(JobArgs::MeltFpsNumerator(fps), 1000);
+    melt->expect = OutputCheck::Lasting(length, 0, 1);
     melt->sizeItem = job->sizeItem;
     melt->setStandardItem(job->standardItem());
     melt->outputPath = joined;
@@ -101,6 +105,9 @@ void JobsManage::AddJobMusic(AbstractJob* job, const QString& video, const QStri
     auto* mix = new JxEngineJob(QString(), JobArgs::MixArgs(video, music, mixed, copyAudio, shortest), true);
     mix->setFPS(fps);
     mix->setDuration(JobArgs::DurationText(duration));
+    // The video's length, music cut to it or not; without a picture, the music's.
+    mix->expect = picture.hasVideo ? OutputCheck::Lasting(picture.duration, 1, sound.hasAudio ? 1 : -1)
+                                   : OutputCheck::Lasting(sound.duration, -1, 1);
     mix->sizeItem = job->sizeItem;
     mix->setStandardItem(job->standardItem());
     mix->outputPath = mixed;

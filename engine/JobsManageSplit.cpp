@@ -9,9 +9,11 @@
 #include "JxEngineJob.h"
 #include "MediaStreams.h"
 #include "MeltEngineJob.h"
+#include "OutputCheck.h"
 #include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
+#include <QFileInfo>
 #include <QTableWidgetItem>
 #include <QtDebug>
 
@@ -75,27 +77,37 @@ void JobsManage::AddJobSplit(AbstractJob* job, const QString& durationText, floa
     part.toEnd = whole > 0 && start + length >= whole;
 
     const QString out = GetUnRepeat(output);
+    // What the input holds: the row's own knowledge while the input is its
+    // unchanged source.
+    Core* core = Core::instance();
+    const ST_MEDIA_INFO facts
+        = CurrentMediaInfo(core->IsValidRow(job->sourceRow) ? core->Rows.at(job->sourceRow).media : ST_MEDIA_INFO(),
+                           input);
+    const bool audioOnly = JobArgs::IsAudioFormat(QFileInfo(out).suffix());
     AbstractJob* partJob = nullptr;
     if (format.VCodec != QLatin1String("copy") && format.ACodec != QLatin1String("copy")) {
+        // A source without a picture gives parts without one.
         const QStringList args = JobArgs::MeltClip(input, start, start + length, part.toEnd, fps)
-            + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, QString());
+            + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, QString(), 0,
+                                    facts.hasVideo || !facts.opened);
         auto* melt = new MeltEngineJob(QString(), args, true);
         melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
         melt->setFPS(JobArgs::MeltFpsNumerator(fps), 1000);
+        melt->expect = OutputCheck::Lasting(length, OutputCheck::VideoOf(facts, audioOnly), OutputCheck::AudioOf(facts));
         partJob = melt;
     } else {
         // A sound-only part copies the sound only where its container can
         // hold it (AAC cannot go into MP3 as it is).
-        const bool audioOnly = JobArgs::IsAudioFormat(format.Format);
-        bool copyAudio = true;
-        if (audioOnly) {
-            const ST_STREAM_FACTS facts = MediaStreams::Probe(input);
-            copyAudio = !facts.hasAudio || MediaStreams::ContainerAccepts(out, facts.audioCodec);
-        }
-        const QStringList args = JobArgs::SplitCopyArgs(input, out, part, audioOnly, copyAudio);
+        const bool soundFormat = JobArgs::IsAudioFormat(format.Format);
+        const bool copyAudio = !soundFormat || !facts.hasAudio || MediaStreams::ContainerAccepts(out, facts.audioCodec);
+        const QStringList args = JobArgs::SplitCopyArgs(input, out, part, soundFormat, copyAudio);
         auto* engine = new JxEngineJob(QString(), args, true);
         engine->setFPS(fps);
         engine->setDuration(durationText);
+        // A copied picture starts at the key frame at or before the start:
+        // the part may reach back that far, never further than the file's start.
+        engine->expect = OutputCheck::Lasting(length, OutputCheck::VideoOf(facts, audioOnly), OutputCheck::AudioOf(facts));
+        engine->expect.maxDuration = start + length + OutputCheck::Tolerance(start + length);
         partJob = engine;
     }
     partJob->sizeItem = job->sizeItem;

@@ -6,6 +6,7 @@
 #include "JxEngineJob.h"
 #include "MediaFunctions.h"
 #include "MediaStreams.h"
+#include "OutputCheck.h"
 #include "UniqueOutputName.h"
 
 #include <QFile>
@@ -40,6 +41,10 @@ void JobsManage::AddJobSubtitle(AbstractJob* job, const QString& video, const QS
     auto* mux = new JxEngineJob(QString(), JobArgs::SubtitleMuxArgs(video, subtitle, output, codec), true);
     mux->setFPS(fps);
     mux->setDuration(JobArgs::DurationText(duration));
+    // The video's streams and length; subtitles may run past its end.
+    const ST_STREAM_FACTS picture = MediaStreams::Probe(video);
+    mux->expect = OutputCheck::Lasting(picture.duration, picture.hasVideo ? 1 : -1, picture.hasAudio ? 1 : -1);
+    mux->expect.maxDuration = -1;
     mux->sizeItem = job->sizeItem;
     mux->setStandardItem(job->standardItem());
     mux->outputPath = output;

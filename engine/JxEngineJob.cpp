@@ -1,6 +1,7 @@
 #include "JxEngineJob.h"
 
 #include "Timecode.h"
+#include "ToolMessages.h"
 
 #include <mlt++/MltProfile.h>
 #include <mlt++/MltProperties.h>
@@ -61,6 +62,15 @@ void JxEngineJob::setFPS(float fps)
 
 void JxEngineJob::start()
 {
+    // The converter colours its messages by level when asked, whatever it
+    // writes to: a red message is an error, which is what a failed row shows.
+    QProcessEnvironment env = processEnvironment();
+    if (env.isEmpty())
+        env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"NO_COLOR", "AV_LOG_FORCE_NOCOLOR", "AV_LOG_FORCE_256COLOR", "TERM"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("AV_LOG_FORCE_COLOR"), QStringLiteral("1"));
+    setProcessEnvironment(env);
     launchTool("JxEngine", m_args);
 }
 
@@ -96,11 +106,16 @@ void JxEngineJob::report(double done, double whole, long long kb)
     m_lastPercent = percent;
 }
 
-void JxEngineJob::handleRecord(const QString& line)
+void JxEngineJob::handleRecord(const QString& record)
 {
+    bool error = false;
+    bool coloured = false;
+    const QString line = ToolMessages::Plain(record, &error, &coloured);
     if (m_totalFrames == 0) {
         m_totalFrames = FramesOfClockText(m_durationText, m_fps);
         appendToLog(line + "\n");
+        if (!line.startsWith("frame=") && !line.startsWith("size="))
+            noteToolLine(line, error, coloured);
         return;
     }
     if (line.startsWith("frame=") && m_totalFrames > 0) {
@@ -118,6 +133,8 @@ void JxEngineJob::handleRecord(const QString& line)
         report(double(t), double(m_durationValue), sizeKb(line));
         return;
     }
-    if (!line.trimmed().isEmpty())
+    if (!line.trimmed().isEmpty()) {
         appendToLog(line + "\n");
+        noteToolLine(line, error, coloured);
+    }
 }

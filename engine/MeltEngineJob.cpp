@@ -128,6 +128,10 @@ void MeltEngineJob::handleRecord(const QString& line)
     const int pctAt = line.indexOf("percentage:");
     if (pctAt < 0) {
         appendToLog(line + "\n");
+        // melt's word about a sound plug-in folder it looks for at every
+        // start is no reason for anything.
+        if (!line.contains(QLatin1String("LADSPA")))
+            noteToolLine(line, false);
         return;
     }
     const int p = line.mid(pctAt + 11).trimmed().toInt();
@@ -142,13 +146,11 @@ void MeltEngineJob::handleRecord(const QString& line)
 
 QString MeltEngineJob::verifyResult() const
 {
-    const QString problem = AbstractJob::verifyResult();
-    if (!problem.isEmpty())
-        return problem;
-    // melt exits 0 and writes the other inputs when one cannot be loaded.
+    // melt exits 0 and writes the other inputs when one cannot be loaded:
+    // that, not the short output it leaves, is the cause.
     if (log().contains("failed to load", Qt::CaseInsensitive))
         return tr("an input failed to load");
-    return QString();
+    return AbstractJob::verifyResult();
 }
 
 QString MeltEngineJob::crashTime() const
@@ -171,7 +173,7 @@ void MeltEngineJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     // The same start-up fault also ends melt at once, "successfully", with an
     // empty output and no frame done: that run is tried again too. An input
     // that failed to load is a real failure and is not.
-    const QFileInfo out(outputPath);
+    const QFileInfo out(writePath().isEmpty() ? outputPath : writePath());
     if (!m_sawProgress && !stopped() && !endReported() && exitStatus == QProcess::NormalExit && exitCode == 0
         && m_restarts < MaxRestarts && !outputPath.isEmpty() && (!out.exists() || out.size() == 0)
         && !log().contains("failed to load", Qt::CaseInsensitive)) {

@@ -56,7 +56,8 @@ void ConfigSystem::Load()
     if (OpenFolder.isEmpty())
         OpenFolder = GetDocumentsLocation();
     // Values no dialog could have written (text, a language that does not
-    // exist, no job at a time) fall back to their defaults.
+    // exist, no job at a time) fall back to their defaults; too many jobs at
+    // a time become the most the dialog offers.
     Language = SettingsValue::Int(settings, QStringLiteral("Language"), 1);
     if (Language < 0 || Language >= kLanguageCount)
         Language = 1;
@@ -64,6 +65,7 @@ void ConfigSystem::Load()
     Threads = SettingsValue::Int(settings, QStringLiteral("Threads"), 2);
     if (Threads < 1)
         Threads = 2;
+    Threads = qMin(Threads, MaxThreads);
     settings.endGroup();
 }
 

@@ -23,6 +23,9 @@ public:
     QString OpenFolder; // start folder of the add-folder dialog
     int Language = 1;   // interface language index 0..8
     bool Coverage = false; // true: outputs replace existing files
-    int Threads = 2;    // jobs run at once
+    int Threads = 2;    // jobs run at once, 1 ... MaxThreads
+    // Each job is a converter that itself uses every core: more than this
+    // at once only fight over the machine.
+    static constexpr int MaxThreads = 16;
     QString IniPath;
 };

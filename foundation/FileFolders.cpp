@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <QUrl>
 
 namespace {
@@ -110,6 +111,28 @@ bool CreateFolder(QString path)
     if (QDir(path).exists())
         return true;
     return QDir().mkpath(path);
+}
+
+QString PrepareOutputFolder(const QString& path)
+{
+    const auto say = [](const char* text, const QString& folder) {
+        return QCoreApplication::translate("FileFolders", text).arg(ShownPath(folder));
+    };
+    if (path.trimmed().isEmpty())
+        return QCoreApplication::translate("FileFolders", "Choose an output folder first.");
+    // A relative folder would follow wherever the program was started from.
+    if (QDir::isRelativePath(path))
+        return say(QT_TRANSLATE_NOOP("FileFolders", "The output folder \"%1\" is not a full path. Choose a folder."), path);
+    const QFileInfo info(path);
+    if (info.exists() && !info.isDir())
+        return say(QT_TRANSLATE_NOOP("FileFolders", "The output folder \"%1\" is not a folder. Choose a folder."), path);
+    if (!info.exists() && !QDir().mkpath(path))
+        return say(QT_TRANSLATE_NOOP("FileFolders", "The output folder \"%1\" cannot be created. Choose another folder."), path);
+    // Permission bits say little (a read-only disk, root): try it.
+    QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".lumacrest-write-test-XXXXXX")));
+    if (!probe.open())
+        return say(QT_TRANSLATE_NOOP("FileFolders", "Nothing can be written into the output folder \"%1\". Choose another folder."), path);
+    return QString();
 }
 
 QString ShownPath(const QString& path)

@@ -21,6 +21,12 @@ QString GetDocumentsLocation();
 // a relative path is taken from the current directory).
 bool CreateFolder(QString path);
 
+// Makes the folder ready to take conversion outputs, creating it when
+// missing. Empty when it is, else why not, in one sentence for the user: a
+// relative path, something that is not a folder, a folder that cannot be
+// made or written into.
+QString PrepareOutputFolder(const QString& path);
+
 // A path as a message shows it: native separators, and a long one cut in the
 // middle (a crafted project can name a "file" of megabytes, which a message
 // box would take many seconds to lay out).

@@ -133,6 +133,8 @@ ST_MEDIA_INFO ProbeOpened(const char* path)
         if (stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO && !info.hasAudio) {
             info.hasAudio = true;
             info.audioCodec = codec;
+            if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
+                info.audioDuration = av_rescale_q(stream->duration, stream->time_base, AVRational{1, AV_TIME_BASE});
         }
         if (!IsVideoStream(stream))
             continue;

@@ -12,6 +12,7 @@ struct ST_MEDIA_INFO
     int height = 0;
     float fps = 0.0f;
     long long duration = 0;   // microseconds, 0 when unknown
+    long long audioDuration = 0; // of the first sound stream, microseconds, 0 when unknown
     long long bitRate = 0;    // bits per second
     QString videoCodec;       // codec name of the first picture stream, e.g. "h264"
     QString audioCodec;       // codec name of the first sound stream, e.g. "aac"

@@ -1,21 +1,38 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // Output names: a new output never replaces an existing file unless the user
-// allows overwriting, and no name is handed to two outputs of this process.
+// allows overwriting, never replaces a file that a conversion reads, and no
+// name is handed to two outputs of this process.
 
 // The main window registers a query for its overwrite setting ("Coverage").
 // Without one, overwriting is off.
 void SetOverwriteQuery(std::function<bool()> query);
 
+// The files the listed conversions read (sources, clips, soundtracks,
+// subtitle files, layer pictures and videos). Each of them is a taken name,
+// whatever the overwrite setting.
+void SetInputFilesQuery(std::function<QStringList()> query);
+
 // The output path to use in place of `path`. When the name is taken (an
-// existing file, unless overwriting is on, or a name already handed out) the
+// existing file, unless overwriting is on; anything there that is not a
+// regular file; a file a conversion reads; a name already handed out) the
 // current time "(hhmmss)" is inserted before the last "." of the file name
 // (appended when the name has none), then "(hhmmss_2)", "(hhmmss_3)" ... until
 // the name is free. The returned name is reserved for the rest of the process.
 QString GetUnRepeat(QString path);
 
+// Frees a name handed out for an output that never came.
+void ReleaseUnRepeat(const QString& path);
+
 // Drops every reservation. Only safe while no job of an earlier run is still
 // waiting to write its output (tests use it for a fresh start).
 void ClearUnRepeatReservations();
+
+// A name beside `finalPath` for the file a step writes before it is known
+// to be right: hidden, marked as partial, and ending in the same extension
+// so the tools still pick the format from it. It names no existing file and
+// is reserved until released.
+QString PartialOutputName(const QString& finalPath);

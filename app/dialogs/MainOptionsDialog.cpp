@@ -3,6 +3,8 @@
 
 #include <QPushButton>
 
+#include "ConfigSystem.h"
+
 MainOptionsDialog::MainOptionsDialog(QWidget* parent)
     : QDialog(parent)
     , ui(new Ui_MainOptionsDialog)
@@ -15,6 +17,7 @@ MainOptionsDialog::MainOptionsDialog(QWidget* parent)
                              QT_TR_NOOP("Portuguese"), QT_TR_NOOP("Russian"), QT_TR_NOOP("Spanish")})
         ui->comboBoxLanguage->addItem(tr(name));
     language = keep;
+    ui->spinBoxThreads->setMaximum(ConfigSystem::MaxThreads);
     ui->buttonBox->button(QDialogButtonBox::Ok)->setText(tr("Ok"));
     ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
 }

@@ -47,10 +47,6 @@
         <translation>keine Ausgabedatei</translation>
     </message>
     <message>
-        <source>output file missing</source>
-        <translation>Ausgabedatei fehlt</translation>
-    </message>
-    <message>
         <source>output file empty</source>
         <translation>Ausgabedatei ist leer</translation>
     </message>
@@ -73,6 +69,10 @@
     <message>
         <source>exit code %1</source>
         <translation>Exit-Code %1</translation>
+    </message>
+    <message>
+        <source>the output could not be put in place: %1</source>
+        <translation>die Ausgabe konnte nicht an ihren Platz gebracht werden: %1</translation>
     </message>
 </context>
 <context>
@@ -281,6 +281,29 @@
     <message>
         <source>The project %1 was opened with every layer.</source>
         <translation>Das Projekt %1 wurde mit allen Ebenen geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>FileFolders</name>
+    <message>
+        <source>Choose an output folder first.</source>
+        <translation>Wählen Sie zuerst einen Ausgabeordner.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>Der Ausgabeordner „%1“ ist kein vollständiger Pfad. Wählen Sie einen Ordner.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a folder. Choose a folder.</source>
+        <translation>Der Ausgabeordner „%1“ ist kein Ordner. Wählen Sie einen Ordner.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created. Choose another folder.</source>
+        <translation>Der Ausgabeordner „%1“ kann nicht angelegt werden. Wählen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into the output folder &quot;%1&quot;. Choose another folder.</source>
+        <translation>In den Ausgabeordner „%1“ kann nichts geschrieben werden. Wählen Sie einen anderen Ordner.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +965,33 @@ Jetzt neu starten?</translation>
     <message>
         <source>melt made no progress</source>
         <translation>melt kommt nicht voran</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>output file unreadable</source>
+        <translation>Ausgabedatei ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>output has no picture</source>
+        <translation>Ausgabe hat kein Bild</translation>
+    </message>
+    <message>
+        <source>output has a picture it should not have</source>
+        <translation>Ausgabe hat ein Bild, das sie nicht haben sollte</translation>
+    </message>
+    <message>
+        <source>output has no sound</source>
+        <translation>Ausgabe hat keinen Ton</translation>
+    </message>
+    <message>
+        <source>output has sound it should not have</source>
+        <translation>Ausgabe hat Ton, den sie nicht haben sollte</translation>
+    </message>
+    <message>
+        <source>output lasts %1 s instead of %2 s</source>
+        <translation>Ausgabe dauert %1 s statt %2 s</translation>
     </message>
 </context>
 <context>

@@ -47,10 +47,6 @@
         <translation>no output file</translation>
     </message>
     <message>
-        <source>output file missing</source>
-        <translation>output file missing</translation>
-    </message>
-    <message>
         <source>output file empty</source>
         <translation>output file empty</translation>
     </message>
@@ -73,6 +69,10 @@
     <message>
         <source>exit code %1</source>
         <translation>exit code %1</translation>
+    </message>
+    <message>
+        <source>the output could not be put in place: %1</source>
+        <translation>the output could not be put in place: %1</translation>
     </message>
 </context>
 <context>
@@ -281,6 +281,29 @@
     <message>
         <source>The project %1 was opened with every layer.</source>
         <translation>The project %1 was opened with every layer.</translation>
+    </message>
+</context>
+<context>
+    <name>FileFolders</name>
+    <message>
+        <source>Choose an output folder first.</source>
+        <translation>Choose an output folder first.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>The output folder &quot;%1&quot; is not a full path. Choose a folder.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a folder. Choose a folder.</source>
+        <translation>The output folder &quot;%1&quot; is not a folder. Choose a folder.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created. Choose another folder.</source>
+        <translation>The output folder &quot;%1&quot; cannot be created. Choose another folder.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into the output folder &quot;%1&quot;. Choose another folder.</source>
+        <translation>Nothing can be written into the output folder &quot;%1&quot;. Choose another folder.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +965,33 @@ Do you want to restart now?</translation>
     <message>
         <source>melt made no progress</source>
         <translation>melt made no progress</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>output file unreadable</source>
+        <translation>output file unreadable</translation>
+    </message>
+    <message>
+        <source>output has no picture</source>
+        <translation>output has no picture</translation>
+    </message>
+    <message>
+        <source>output has a picture it should not have</source>
+        <translation>output has a picture it should not have</translation>
+    </message>
+    <message>
+        <source>output has no sound</source>
+        <translation>output has no sound</translation>
+    </message>
+    <message>
+        <source>output has sound it should not have</source>
+        <translation>output has sound it should not have</translation>
+    </message>
+    <message>
+        <source>output lasts %1 s instead of %2 s</source>
+        <translation>output lasts %1 s instead of %2 s</translation>
     </message>
 </context>
 <context>

@@ -47,10 +47,6 @@
         <translation>ningún archivo de salida</translation>
     </message>
     <message>
-        <source>output file missing</source>
-        <translation>falta el archivo de salida</translation>
-    </message>
-    <message>
         <source>output file empty</source>
         <translation>archivo de salida vacío</translation>
     </message>
@@ -73,6 +69,10 @@
     <message>
         <source>exit code %1</source>
         <translation>código de salida %1</translation>
+    </message>
+    <message>
+        <source>the output could not be put in place: %1</source>
+        <translation>no se pudo colocar el archivo de salida: %1</translation>
     </message>
 </context>
 <context>
@@ -281,6 +281,29 @@
     <message>
         <source>The project %1 was opened with every layer.</source>
         <translation>El proyecto %1 se abrió con todas sus capas.</translation>
+    </message>
+</context>
+<context>
+    <name>FileFolders</name>
+    <message>
+        <source>Choose an output folder first.</source>
+        <translation>Elija primero una carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>La carpeta de salida «%1» no es una ruta completa. Elija una carpeta.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a folder. Choose a folder.</source>
+        <translation>La carpeta de salida «%1» no es una carpeta. Elija una carpeta.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created. Choose another folder.</source>
+        <translation>No se puede crear la carpeta de salida «%1». Elija otra carpeta.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into the output folder &quot;%1&quot;. Choose another folder.</source>
+        <translation>No se puede escribir nada en la carpeta de salida «%1». Elija otra carpeta.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +965,33 @@ Do you want to restart now?</source>
     <message>
         <source>melt made no progress</source>
         <translation>melt no avanza</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>output file unreadable</source>
+        <translation>archivo de salida ilegible</translation>
+    </message>
+    <message>
+        <source>output has no picture</source>
+        <translation>la salida no tiene imagen</translation>
+    </message>
+    <message>
+        <source>output has a picture it should not have</source>
+        <translation>la salida tiene una imagen que no debería tener</translation>
+    </message>
+    <message>
+        <source>output has no sound</source>
+        <translation>la salida no tiene sonido</translation>
+    </message>
+    <message>
+        <source>output has sound it should not have</source>
+        <translation>la salida tiene un sonido que no debería tener</translation>
+    </message>
+    <message>
+        <source>output lasts %1 s instead of %2 s</source>
+        <translation>la salida dura %1 s en lugar de %2 s</translation>
     </message>
 </context>
 <context>

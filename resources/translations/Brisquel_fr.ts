@@ -47,10 +47,6 @@
         <translation>aucun fichier de sortie</translation>
     </message>
     <message>
-        <source>output file missing</source>
-        <translation>fichier de sortie absent</translation>
-    </message>
-    <message>
         <source>output file empty</source>
         <translation>fichier de sortie vide</translation>
     </message>
@@ -73,6 +69,10 @@
     <message>
         <source>exit code %1</source>
         <translation>code de sortie %1</translation>
+    </message>
+    <message>
+        <source>the output could not be put in place: %1</source>
+        <translation>la sortie n’a pas pu être mise en place : %1</translation>
     </message>
 </context>
 <context>
@@ -281,6 +281,29 @@
     <message>
         <source>The project %1 was opened with every layer.</source>
         <translation>Le projet %1 a été ouvert avec tous ses calques.</translation>
+    </message>
+</context>
+<context>
+    <name>FileFolders</name>
+    <message>
+        <source>Choose an output folder first.</source>
+        <translation>Choisissez d’abord un dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>Le dossier de sortie « %1 » n’est pas un chemin complet. Choisissez un dossier.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a folder. Choose a folder.</source>
+        <translation>Le dossier de sortie « %1 » n’est pas un dossier. Choisissez un dossier.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created. Choose another folder.</source>
+        <translation>Le dossier de sortie « %1 » ne peut pas être créé. Choisissez un autre dossier.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into the output folder &quot;%1&quot;. Choose another folder.</source>
+        <translation>Impossible d’écrire dans le dossier de sortie « %1 ». Choisissez un autre dossier.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +965,33 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>melt made no progress</source>
         <translation>melt n’a pas progressé</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>output file unreadable</source>
+        <translation>fichier de sortie illisible</translation>
+    </message>
+    <message>
+        <source>output has no picture</source>
+        <translation>la sortie n’a pas d’image</translation>
+    </message>
+    <message>
+        <source>output has a picture it should not have</source>
+        <translation>la sortie a une image qu’elle ne devrait pas avoir</translation>
+    </message>
+    <message>
+        <source>output has no sound</source>
+        <translation>la sortie n’a pas de son</translation>
+    </message>
+    <message>
+        <source>output has sound it should not have</source>
+        <translation>la sortie a un son qu’elle ne devrait pas avoir</translation>
+    </message>
+    <message>
+        <source>output lasts %1 s instead of %2 s</source>
+        <translation>la sortie dure %1 s au lieu de %2 s</translation>
     </message>
 </context>
 <context>

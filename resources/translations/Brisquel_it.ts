@@ -47,10 +47,6 @@
         <translation>nessun file di output</translation>
     </message>
     <message>
-        <source>output file missing</source>
-        <translation>file di output mancante</translation>
-    </message>
-    <message>
         <source>output file empty</source>
         <translation>file di output vuoto</translation>
     </message>
@@ -73,6 +69,10 @@
     <message>
         <source>exit code %1</source>
         <translation>codice di uscita %1</translation>
+    </message>
+    <message>
+        <source>the output could not be put in place: %1</source>
+        <translation>impossibile collocare l’output al suo posto: %1</translation>
     </message>
 </context>
 <context>
@@ -281,6 +281,29 @@
     <message>
         <source>The project %1 was opened with every layer.</source>
         <translation>Il progetto %1 è stato aperto con tutti i livelli.</translation>
+    </message>
+</context>
+<context>
+    <name>FileFolders</name>
+    <message>
+        <source>Choose an output folder first.</source>
+        <translation>Scegli prima una cartella di output.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>La cartella di output «%1» non è un percorso completo. Scegli una cartella.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a folder. Choose a folder.</source>
+        <translation>La cartella di output «%1» non è una cartella. Scegli una cartella.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created. Choose another folder.</source>
+        <translation>Impossibile creare la cartella di output «%1». Scegli un’altra cartella.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into the output folder &quot;%1&quot;. Choose another folder.</source>
+        <translation>Impossibile scrivere nella cartella di output «%1». Scegli un’altra cartella.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +965,33 @@ Riavviare ora?</translation>
     <message>
         <source>melt made no progress</source>
         <translation>melt non avanza</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>output file unreadable</source>
+        <translation>file di output illeggibile</translation>
+    </message>
+    <message>
+        <source>output has no picture</source>
+        <translation>l’output non ha immagine</translation>
+    </message>
+    <message>
+        <source>output has a picture it should not have</source>
+        <translation>l’output ha un’immagine che non dovrebbe avere</translation>
+    </message>
+    <message>
+        <source>output has no sound</source>
+        <translation>l’output non ha audio</translation>
+    </message>
+    <message>
+        <source>output has sound it should not have</source>
+        <translation>l’output ha un audio che non dovrebbe avere</translation>
+    </message>
+    <message>
+        <source>output lasts %1 s instead of %2 s</source>
+        <translation>l’output dura %1 s invece di %2 s</translation>
     </message>
 </context>
 <context>

@@ -47,10 +47,6 @@
         <translation>出力ファイルがありません</translation>
     </message>
     <message>
-        <source>output file missing</source>
-        <translation>出力ファイルが見つかりません</translation>
-    </message>
-    <message>
         <source>output file empty</source>
         <translation>出力ファイルが空です</translation>
     </message>
@@ -73,6 +69,10 @@
     <message>
         <source>exit code %1</source>
         <translation>終了コード %1</translation>
+    </message>
+    <message>
+        <source>the output could not be put in place: %1</source>
+        <translation>出力を所定の名前にできませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -281,6 +281,29 @@
     <message>
         <source>The project %1 was opened with every layer.</source>
         <translation>プロジェクト %1 をすべてのレイヤーとともに開きました。</translation>
+    </message>
+</context>
+<context>
+    <name>FileFolders</name>
+    <message>
+        <source>Choose an output folder first.</source>
+        <translation>先に出力フォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>出力フォルダー「%1」は完全なパスではありません。フォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a folder. Choose a folder.</source>
+        <translation>出力フォルダー「%1」はフォルダーではありません。フォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created. Choose another folder.</source>
+        <translation>出力フォルダー「%1」を作成できません。別のフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into the output folder &quot;%1&quot;. Choose another folder.</source>
+        <translation>出力フォルダー「%1」には書き込めません。別のフォルダーを選んでください。</translation>
     </message>
 </context>
 <context>
@@ -942,6 +965,33 @@ Do you want to restart now?</source>
     <message>
         <source>melt made no progress</source>
         <translation>melt の処理が進みません</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>output file unreadable</source>
+        <translation>出力ファイルを読み取れません</translation>
+    </message>
+    <message>
+        <source>output has no picture</source>
+        <translation>出力に映像がありません</translation>
+    </message>
+    <message>
+        <source>output has a picture it should not have</source>
+        <translation>出力に不要な映像があります</translation>
+    </message>
+    <message>
+        <source>output has no sound</source>
+        <translation>出力に音声がありません</translation>
+    </message>
+    <message>
+        <source>output has sound it should not have</source>
+        <translation>出力に不要な音声があります</translation>
+    </message>
+    <message>
+        <source>output lasts %1 s instead of %2 s</source>
+        <translation>出力の長さが %2 秒ではなく %1 秒です</translation>
     </message>
 </context>
 <context>

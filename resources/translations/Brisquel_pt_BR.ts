@@ -47,10 +47,6 @@
         <translation>nenhum arquivo de saída</translation>
     </message>
     <message>
-        <source>output file missing</source>
-        <translation>arquivo de saída ausente</translation>
-    </message>
-    <message>
         <source>output file empty</source>
         <translation>arquivo de saída vazio</translation>
     </message>
@@ -73,6 +69,10 @@
     <message>
         <source>exit code %1</source>
         <translation>código de saída %1</translation>
+    </message>
+    <message>
+        <source>the output could not be put in place: %1</source>
+        <translation>não foi possível colocar a saída no lugar: %1</translation>
     </message>
 </context>
 <context>
@@ -281,6 +281,29 @@
     <message>
         <source>The project %1 was opened with every layer.</source>
         <translation>O projeto %1 foi aberto com todas as camadas.</translation>
+    </message>
+</context>
+<context>
+    <name>FileFolders</name>
+    <message>
+        <source>Choose an output folder first.</source>
+        <translation>Escolha primeiro uma pasta de saída.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>A pasta de saída “%1” não é um caminho completo. Escolha uma pasta.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a folder. Choose a folder.</source>
+        <translation>A pasta de saída “%1” não é uma pasta. Escolha uma pasta.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created. Choose another folder.</source>
+        <translation>Não é possível criar a pasta de saída “%1”. Escolha outra pasta.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into the output folder &quot;%1&quot;. Choose another folder.</source>
+        <translation>Não é possível gravar nada na pasta de saída “%1”. Escolha outra pasta.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +965,33 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>melt made no progress</source>
         <translation>o melt não progrediu</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>output file unreadable</source>
+        <translation>arquivo de saída ilegível</translation>
+    </message>
+    <message>
+        <source>output has no picture</source>
+        <translation>a saída não tem imagem</translation>
+    </message>
+    <message>
+        <source>output has a picture it should not have</source>
+        <translation>a saída tem uma imagem que não deveria ter</translation>
+    </message>
+    <message>
+        <source>output has no sound</source>
+        <translation>a saída não tem som</translation>
+    </message>
+    <message>
+        <source>output has sound it should not have</source>
+        <translation>a saída tem um som que não deveria ter</translation>
+    </message>
+    <message>
+        <source>output lasts %1 s instead of %2 s</source>
+        <translation>a saída dura %1 s em vez de %2 s</translation>
     </message>
 </context>
 <context>

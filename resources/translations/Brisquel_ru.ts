@@ -47,10 +47,6 @@
         <translation>нет выходного файла</translation>
     </message>
     <message>
-        <source>output file missing</source>
-        <translation>выходной файл отсутствует</translation>
-    </message>
-    <message>
         <source>output file empty</source>
         <translation>выходной файл пуст</translation>
     </message>
@@ -73,6 +69,10 @@
     <message>
         <source>exit code %1</source>
         <translation>код завершения %1</translation>
+    </message>
+    <message>
+        <source>the output could not be put in place: %1</source>
+        <translation>не удалось поместить результат на место: %1</translation>
     </message>
 </context>
 <context>
@@ -281,6 +281,29 @@
     <message>
         <source>The project %1 was opened with every layer.</source>
         <translation>Проект %1 открыт со всеми слоями.</translation>
+    </message>
+</context>
+<context>
+    <name>FileFolders</name>
+    <message>
+        <source>Choose an output folder first.</source>
+        <translation>Сначала выберите папку для результатов.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>Папка для результатов «%1» задана не полным путём. Выберите папку.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a folder. Choose a folder.</source>
+        <translation>«%1» — это не папка. Выберите папку для результатов.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created. Choose another folder.</source>
+        <translation>Не удаётся создать папку для результатов «%1». Выберите другую папку.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into the output folder &quot;%1&quot;. Choose another folder.</source>
+        <translation>В папку для результатов «%1» ничего нельзя записать. Выберите другую папку.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +965,33 @@ Do you want to restart now?</source>
     <message>
         <source>melt made no progress</source>
         <translation>melt не продвигается</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>output file unreadable</source>
+        <translation>выходной файл не читается</translation>
+    </message>
+    <message>
+        <source>output has no picture</source>
+        <translation>в результате нет изображения</translation>
+    </message>
+    <message>
+        <source>output has a picture it should not have</source>
+        <translation>в результате есть лишнее изображение</translation>
+    </message>
+    <message>
+        <source>output has no sound</source>
+        <translation>в результате нет звука</translation>
+    </message>
+    <message>
+        <source>output has sound it should not have</source>
+        <translation>в результате есть лишний звук</translation>
+    </message>
+    <message>
+        <source>output lasts %1 s instead of %2 s</source>
+        <translation>результат длится %1 с вместо %2 с</translation>
     </message>
 </context>
 <context>

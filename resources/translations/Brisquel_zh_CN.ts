@@ -47,10 +47,6 @@
         <translation>没有输出文件</translation>
     </message>
     <message>
-        <source>output file missing</source>
-        <translation>输出文件不存在</translation>
-    </message>
-    <message>
         <source>output file empty</source>
         <translation>输出文件为空</translation>
     </message>
@@ -73,6 +69,10 @@
     <message>
         <source>exit code %1</source>
         <translation>退出代码 %1</translation>
+    </message>
+    <message>
+        <source>the output could not be put in place: %1</source>
+        <translation>无法将输出文件放到位：%1</translation>
     </message>
 </context>
 <context>
@@ -281,6 +281,29 @@
     <message>
         <source>The project %1 was opened with every layer.</source>
         <translation>已打开项目 %1，所有图层均已保留。</translation>
+    </message>
+</context>
+<context>
+    <name>FileFolders</name>
+    <message>
+        <source>Choose an output folder first.</source>
+        <translation>请先选择输出文件夹。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>输出文件夹“%1”不是完整路径。请选择一个文件夹。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a folder. Choose a folder.</source>
+        <translation>输出文件夹“%1”不是文件夹。请选择一个文件夹。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created. Choose another folder.</source>
+        <translation>无法创建输出文件夹“%1”。请选择其他文件夹。</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into the output folder &quot;%1&quot;. Choose another folder.</source>
+        <translation>无法向输出文件夹“%1”写入任何内容。请选择其他文件夹。</translation>
     </message>
 </context>
 <context>
@@ -942,6 +965,33 @@ Do you want to restart now?</source>
     <message>
         <source>melt made no progress</source>
         <translation>melt 处理停滞</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>output file unreadable</source>
+        <translation>输出文件无法读取</translation>
+    </message>
+    <message>
+        <source>output has no picture</source>
+        <translation>输出没有画面</translation>
+    </message>
+    <message>
+        <source>output has a picture it should not have</source>
+        <translation>输出含有不应有的画面</translation>
+    </message>
+    <message>
+        <source>output has no sound</source>
+        <translation>输出没有声音</translation>
+    </message>
+    <message>
+        <source>output has sound it should not have</source>
+        <translation>输出含有不应有的声音</translation>
+    </message>
+    <message>
+        <source>output lasts %1 s instead of %2 s</source>
+        <translation>输出时长为 %1 秒，而不是 %2 秒</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,7 @@ void TestMainWindow::settingsShownAndLent_data()
     QTest::addColumn<int>("threads");
     QTest::newRow("overwrite on, three at once") << true << 3;
     QTest::newRow("overwrite off, one at once") << false << 1;
+    QTest::newRow("a hand-edited limit is bounded") << false << 2147483647;
 }
 
 void TestMainWindow::settingsShownAndLent()
@@ -153,7 +154,7 @@ void TestMainWindow::settingsShownAndLent()
         MainWindow window;
         QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("lineEditOutput"))->text(), out);
         QCOMPARE(window.findChild<QCheckBox*>(QStringLiteral("checkBoxCoverage"))->isChecked(), coverage);
-        QCOMPARE(window.Jobs().maxRunning(), threads);
+        QCOMPARE(window.Jobs().maxRunning(), qMin(threads, int(ConfigSystem::MaxThreads)));
 
         Core* core = Core::instance();
         QCOMPARE(core->GetMainWindow(), &window);

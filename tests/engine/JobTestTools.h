@@ -47,9 +47,12 @@ public:
         , m_script(script)
     {
     }
+    // The script gets the file to write as melt's consumer argument.
     void start() override
     {
         QStringList args = m_args;
+        if (!outputPath.isEmpty())
+            args << "avformat:" + outputPath;
         launchPath(m_script, args);
     }
 

@@ -1,10 +1,12 @@
 // Core's shared state and small services: layer list, language, the concat
-// list, the MP4 check, project and timecode members.
+// list, the MP4 check, project and timecode members, the files no output
+// may replace.
 #include <QtTest>
 
 #include "Core.h"
 #include "TestLayerItem.h"
 #include "TestMedia.h"
+#include "UniqueOutputName.h"
 
 #include <QMessageBox>
 #include <memory>
@@ -232,6 +234,57 @@ private slots:
         core()->SetAutorecoveryInterval(1 << 30);
         QCOMPARE(core()->AutorecoveryInterval(), INT_MAX);
         QCOMPARE(core()->GetProjectFilter(), QString("Lumacrest Project (*.jxo)"));
+    }
+
+    // Whatever a row reads is never an output's name, overwriting on or
+    // not, by its own name or through a linked folder.
+    void everyInputIsATakenName_data()
+    {
+        QTest::addColumn<QString>("input");
+        for (const char* kind : {"source", "title clip", "ending clip", "soundtrack", "subtitle file", "image layer",
+                                 "video layer"})
+            QTest::newRow(kind) << QString(kind);
+    }
+    void everyInputIsATakenName()
+    {
+        QFETCH(QString, input);
+        const QString file = m_dir.path() + "/in/" + input + ".mp4";
+        QVERIFY(QDir().mkpath(m_dir.path() + "/in"));
+        QFile touch(file);
+        QVERIFY(touch.open(QIODevice::WriteOnly));
+        touch.close();
+        ST_OPTS row = MakeRow(320, 240, m_dir.path() + "/in/unrelated.mp4");
+        TestLayerItem layer(input == "video layer" ? 1 : 2, file, QImage(8, 8, QImage::Format_ARGB32));
+        if (input == "source")
+            row.path = file;
+        else if (input == "title clip")
+            row.titleClips << Clip(file);
+        else if (input == "ending clip")
+            row.endingClips << Clip(file);
+        else if (input == "soundtrack")
+            row.musicFiles << file;
+        else if (input == "subtitle file")
+            row.subtitlePath = file;
+        else
+            core()->Layers << &layer;
+        core()->Rows << row;
+        ClearUnRepeatReservations();
+        SetOverwriteQuery([] { return true; });
+        const QString linked = m_dir.path() + "/linked";
+        QFile::remove(linked);
+        QVERIFY(QFile::link(m_dir.path() + "/in", linked));
+        const QString same = GetUnRepeat(file);
+        const QString throughLink = GetUnRepeat(linked + "/" + input + ".mp4");
+        // A file no row reads is replaced, as the setting says.
+        const QString free = m_dir.path() + "/in/free.mp4";
+        QFile::remove(free);
+        QVERIFY(QFile::copy(file, free));
+        const QString replaced = GetUnRepeat(free);
+        core()->Layers.clear();
+        SetOverwriteQuery({});
+        QVERIFY2(same != file, qPrintable(same));
+        QVERIFY2(!throughLink.startsWith(linked + "/" + input + ".mp4"), qPrintable(throughLink));
+        QCOMPARE(replaced, free);
     }
 
     void workFolderWithoutMainWindow()

@@ -5,6 +5,7 @@
 #include "AbstractJob.h"
 #include "FilePropertiesPostJobAction.h"
 #include "JobTestTools.h"
+#include "UniqueOutputName.h"
 #include "JxEngineJob.h"
 #include "MeltEngineJob.h"
 #include "PostJobAction.h"
@@ -237,7 +238,9 @@ private slots:
         QCOMPARE(ends.count(), 1);
         QCOMPARE(ends.at(0).at(1).toBool(), false);
         QCOMPARE(ends.at(0).at(2).toString(), QString());
-        QVERIFY(job.failureReason().contains("3"));
+        // A tool that marks no error line is taken by its last words.
+        QCOMPARE(job.failureReason(), QString("bad input"));
+        QVERIFY(job.failureDetails().contains("exit code 3"));
         QVERIFY(job.log().contains("bad input\n"));
         QVERIFY(job.log().endsWith("Failed with exit code 3\n"));
 
@@ -248,6 +251,25 @@ private slots:
         QVERIFY(waitForEnd(&job2));
         QVERIFY(!job2.succeeded());
         QVERIFY(job2.log().contains("Failed with exit code"));
+    }
+
+    // A failed step leaves nothing under its output's name, and the name
+    // is free for the next try.
+    void failedStepFreesItsName()
+    {
+        ClearUnRepeatReservations();
+        const QString wanted = m_dir.filePath("freed.mp4");
+        const QString out = GetUnRepeat(wanted);
+        QCOMPARE(out, wanted);
+        const QString script = writeScript(m_dir.path(), "halfway.sh", "printf x > \"$1\"\nexit 1\n");
+        ScriptJob job(script, {out});
+        job.outputPath = out;
+        job.start();
+        QVERIFY(waitForEnd(&job));
+        QVERIFY(!job.succeeded());
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(GetUnRepeat(wanted), wanted);
+        ClearUnRepeatReservations();
     }
 
     void missingToolFailsInsteadOfHanging()
@@ -298,10 +320,14 @@ private slots:
         job.outputPath = out;
         QSignalSpy ends(&job, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished));
         job.start();
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 5000);
+        const QString partial = job.writePath();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(partial), 5000);
         job.stop();
         QVERIFY(waitForEnd(&job, 5000));
         QCOMPARE(job.exitCode(), 0);
+        // Nothing stands under the output's name, and the partial file is gone.
+        QVERIFY(!QFile::exists(out));
+        QVERIFY(!QFile::exists(partial));
         QCOMPARE(ends.count(), 1);
         QCOMPARE(ends.at(0).at(1).toBool(), false);
         QVERIFY(job.log().contains("Stopped by user at"));
@@ -371,7 +397,7 @@ private slots:
         // melt exits 0 when an input cannot be loaded.
         const QString out = m_dir.filePath("meltpartial.mp4");
         const QString script = writeScript(m_dir.path(), "meltpartial.sh",
-                                           "echo 'Failed to load \"missing.mp4\"' >&2\nprintf data > '" + out.toUtf8() + "'\n");
+                                           "echo 'Failed to load \"missing.mp4\"' >&2\nprintf data > \"${1#avformat:}\"\n");
         ScriptMeltJob job(script);
         job.outputPath = out;
         job.start();
@@ -415,7 +441,7 @@ private slots:
         const QString out = m_dir.filePath(stem + ".mp3");
         const QString mark = m_dir.filePath(stem + ".mark");
         const QString script = writeScript(m_dir.path(), stem + ".sh",
-                                           "out='" + out.toUtf8() + "'\nif [ ! -e '" + mark.toUtf8() + "' ]; then touch '"
+                                           "out=\"${1#avformat:}\"\nif [ ! -e '" + mark.toUtf8() + "' ]; then touch '"
                                                + mark.toUtf8() + "'; " + firstRun + "; fi\n"
                                                "printf '" + lead + "Current Frame:         10, percentage:         50\\r' >&2\n"
                                                "printf data > \"$out\"\n");
@@ -439,7 +465,7 @@ private slots:
         const QString out = m_dir.filePath("meltheld.mp3");
         const QString script = writeScript(m_dir.path(), "meltheld.sh",
                                            "sleep 0.3\nprintf 'Current Frame: 10, percentage: 50\\r' >&2\n"
-                                           "printf data > '" + out.toUtf8() + "'\n");
+                                           "printf data > \"${1#avformat:}\"\n");
         ScriptMeltJob job(script);
         job.outputPath = out;
         job.setStartStallTimeout(500);

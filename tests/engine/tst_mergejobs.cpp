@@ -223,7 +223,8 @@ private slots:
         QCOMPARE(queue.jobs().size(), 2);
         QVERIFY(!queue.jobs().at(1)->succeeded());
         QVERIFY(QFileInfo::exists(converted));
-        QVERIFY2(cells.status.text().startsWith("Failed"), qPrintable(cells.status.text()));
+        QVERIFY2(cells.status.toolTip().startsWith("Failed"), qPrintable(cells.status.toolTip()));
+        QVERIFY2(cells.status.text().contains("load"), qPrintable(cells.status.text()));
     }
 };
 

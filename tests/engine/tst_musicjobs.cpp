@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(queue.jobs().size(), 2);
         QVERIFY(queue.jobs().at(0)->succeeded());
         QVERIFY(!queue.jobs().at(1)->succeeded());
-        QVERIFY2(cells.status.text().startsWith("Failed"), qPrintable(cells.status.text()));
+        QVERIFY2(cells.status.toolTip().startsWith("Failed"), qPrintable(cells.status.toolTip()));
         // Work files stay after a failure.
         QVERIFY(QFileInfo::exists(converted));
     }

@@ -222,9 +222,12 @@ private slots:
         q.startNextJob();
         QVERIFY(done.wait(30000));
         QCOMPARE(done.count(), 1);
-        QVERIFY2(row.status.text().startsWith("Failed at 0%"), qPrintable(row.status.text()));
-        QVERIFY(row.status.text().contains("exit code"));
-        QCOMPARE(row.size.text(), QString("?"));
+        // The converter's own words, the whole story in the tooltip.
+        QCOMPARE(row.status.text(), QString("No such file or directory"));
+        QVERIFY2(row.status.toolTip().startsWith("Failed at 0%: No such file or directory\n"),
+                 qPrintable(row.status.toolTip()));
+        QVERIFY(row.status.toolTip().contains("no-such-input.mp4: No such file or directory"));
+        QVERIFY(row.size.text().isEmpty());
         QVERIFY(!QFile::exists(m_dir.filePath("never.mp4")));
     }
 
@@ -248,9 +251,9 @@ private slots:
         q.startNextJob();
         QVERIFY(done.wait(60000));
         QCOMPARE(job->exitCode(), 0); // melt itself calls it a success
-        QVERIFY(QFileInfo(out).size() > 0);
-        QVERIFY2(row.status.text().startsWith("Failed"), qPrintable(row.status.text()));
-        QVERIFY(row.status.text().contains("load"));
+        QVERIFY(!QFile::exists(out)); // what it wrote is no result
+        QVERIFY2(row.status.text().contains("load"), qPrintable(row.status.text()));
+        QVERIFY(row.status.toolTip().startsWith("Failed"));
         QVERIFY(QFile::exists(work)); // deleted only after a verified success
     }
 
@@ -292,7 +295,8 @@ private slots:
             QCOMPARE(!QFile::exists(w1), c.firstGone);
             QCOMPARE(!QFile::exists(w2), c.secondGone);
             QCOMPARE(row.status.text() == "Completed", c.succeeds);
-            QVERIFY(QFile::exists(out)); // the step's own result stays
+            // The step's own result stays; a failed step's file is no result.
+            QCOMPARE(QFile::exists(out), c.succeeds);
         }
     }
 
@@ -425,16 +429,18 @@ private slots:
         q.AddJobTask(waiting);
         QSignalSpy done(&q, &JobsManage::sigAllCompleted);
         q.startNextJob();
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(out).size() > 0 && job->lastPercent() >= 5, 20000);
+        // It writes under its partial name until it has succeeded.
+        const QString written = job->writePath();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(written).size() > 0 && job->lastPercent() >= 5, 20000);
         q.pause();
         const qint64 pid = job->processId();
         // `nice` has made way for the tool: the tool itself is held.
         QVERIFY(ProcessChecks::Name(pid) != "nice");
         QTRY_COMPARE_WITH_TIMEOUT(ProcessChecks::State(pid), 'T', 5000);
-        const qint64 size = QFileInfo(out).size();
+        const qint64 size = QFileInfo(written).size();
         // Written all along while it ran: nothing may happen meanwhile.
         QTest::qWait(700);
-        QCOMPARE(QFileInfo(out).size(), size);
+        QCOMPARE(QFileInfo(written).size(), size);
         QCOMPARE(ProcessChecks::State(pid), 'T');
         QVERIFY2(row.status.text().startsWith("Paused: "), qPrintable(row.status.text()));
         QVERIFY(job->lastPercent() < 100);
@@ -492,7 +498,7 @@ private slots:
         QVERIFY(q.hasIncomplete()); // started, end not yet reported
         QVERIFY(done.wait(5000));
         QCOMPARE(done.count(), 1);
-        QVERIFY(row.status.text().startsWith("Failed"));
+        QVERIFY(row.status.toolTip().startsWith("Failed"));
         QVERIFY(row.status.text().contains("not found"));
         QCOMPARE(q.runningCount(), 0);
     }
@@ -523,8 +529,9 @@ private slots:
             QVERIFY(a->succeeded());
             QVERIFY(row.status.text() != "Completed");
             QVERIFY(done.wait(10000));
-            // The failed step keeps its percentage and says why.
-            QCOMPARE(row.status.text(), QString("Failed at 40%: exit code 2"));
+            // The failed step says why, and in the tooltip keeps its percentage.
+            QCOMPARE(row.status.text(), QString("Exit code 2"));
+            QCOMPARE(row.status.toolTip(), QString("Failed at 40%: Exit code 2"));
         }
         // A failure first, then a success: the failure stays.
         {
@@ -542,7 +549,7 @@ private slots:
             q.startNextJob();
             QVERIFY(done.wait(10000));
             QVERIFY(b->succeeded());
-            QVERIFY2(row.status.text().startsWith("Failed at 0%"), qPrintable(row.status.text()));
+            QVERIFY2(row.status.toolTip().startsWith("Failed at 0%"), qPrintable(row.status.toolTip()));
 
             // Run again later for the same row: a fresh chain that succeeds is Completed.
             auto* c = new ScriptJob(quick, {m_dir.filePath("ch-e")});

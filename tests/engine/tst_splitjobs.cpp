@@ -41,12 +41,12 @@ private:
             QFile::remove(f);
         ClearUnRepeatReservations();
     }
-    // Splits the source as row 0 (road 1: the source itself is cut).
+    // Splits the row's source as row 0 (road 1: the source itself is cut).
     void runSplit(const ST_OPTS& opts, FollowUpRow& row, JobsManage& queue)
     {
         ResetRows(m_dir.path(), {opts});
         queue.SetOutputFolderQuery([this]() { return m_out; });
-        JxEngineJob* container = ContainerJob(row, m_source, 0);
+        JxEngineJob* container = ContainerJob(row, opts.path, 0);
         queue.AddJobSplits(container);
         delete container;
         QVERIFY(RunQueue(queue));
@@ -162,6 +162,34 @@ private slots:
         }
         QVERIFY2(qAbs(sum - m_sourceSeconds) <= 0.15, qPrintable(QString::number(sum)));
         QCOMPARE(row.status.text(), QString("Completed"));
+    }
+
+    // A source without a picture gives parts without one, re-encoded by
+    // melt or copied, as its plain conversion does.
+    void soundSourceGivesSoundParts_data()
+    {
+        QTest::addColumn<QString>("codec");
+        QTest::newRow("melt") << "h264";
+        QTest::newRow("stream copy") << "copy";
+    }
+    void soundSourceGivesSoundParts()
+    {
+        QFETCH(QString, codec);
+        const QString voice = TestMedia::MakeAudio(m_dir.path(), "voice.m4a", 4.0);
+        QVERIFY(!voice.isEmpty());
+        SetOutputFormat("mp4", codec, codec == "copy" ? "copy" : "aac");
+        ST_OPTS opts = MakeSourceRow(voice);
+        opts.splitCount = 2;
+        FollowUpRow row;
+        JobsManage queue;
+        runSplit(opts, row, queue);
+        QCOMPARE(row.status.text(), QString("Completed"));
+        QCOMPARE(FilesIn(m_out), QStringList({"voice_1.mp4", "voice_2.mp4"}));
+        for (const QString& part : outputs()) {
+            const TestMedia::ProbeResult r = TestMedia::Probe(part);
+            QCOMPARE(r.codecs, QStringList({"aac"}));
+            QVERIFY2(qAbs(r.duration - 2.0) <= 0.2, qPrintable(QString::number(r.duration)));
+        }
     }
 
     void nothingToSplitEnds()

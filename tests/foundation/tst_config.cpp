@@ -88,6 +88,8 @@ private slots:
         QTest::newRow("text numbers") << QByteArray("Language=abc\nThreads=two\n") << 1 << false << 2 << true;
         QTest::newRow("no job at a time") << QByteArray("Threads=0\n") << 1 << false << 2 << true;
         QTest::newRow("negative threads") << QByteArray("Threads=-3\n") << 1 << false << 2 << true;
+        QTest::newRow("more jobs at once than the dialog offers")
+            << QByteArray("Threads=2147483647\n") << 1 << false << int(ConfigSystem::MaxThreads) << true;
         QTest::newRow("negative language") << QByteArray("Language=-1\n") << 1 << false << 2 << true;
         QTest::newRow("language past the list") << QByteArray("Language=9\n") << 1 << false << 2 << true;
         QTest::newRow("last language") << QByteArray("Language=8\n") << 8 << false << 2 << true;

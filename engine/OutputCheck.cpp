@@ -1,0 +1,77 @@
+#include "OutputCheck.h"
+
+#include "MediaStreams.h"
+#include "ST_MEDIA_INFO.h"
+
+#include <QLocale>
+
+namespace {
+
+QString Seconds(long long us)
+{
+    return QLocale().toString(double(us) / 1000000.0, 'f', 1);
+}
+
+} // namespace
+
+long long OutputCheck::Tolerance(long long duration)
+{
+    return qMax(500000LL, duration / 100);
+}
+
+ST_OUTPUT_EXPECT OutputCheck::Lasting(long long duration, int video, int audio, double frameRate)
+{
+    ST_OUTPUT_EXPECT e;
+    e.probe = true;
+    e.video = video;
+    e.audio = audio;
+    if (duration > 0) {
+        e.duration = duration;
+        e.minDuration = qMax(0LL, duration - Tolerance(duration));
+        e.maxDuration = duration + Tolerance(duration);
+        if (video != 0 && frameRate > 0)
+            e.maxDuration += static_cast<long long>(2000000.0 / frameRate);
+    }
+    return e;
+}
+
+int OutputCheck::VideoOf(const ST_MEDIA_INFO& source, bool audioContainer)
+{
+    if (audioContainer)
+        return 0;
+    // A cover picture may or may not come through as a picture stream.
+    return source.hasVideo ? 1 : -1;
+}
+
+int OutputCheck::AudioOf(const ST_MEDIA_INFO& source)
+{
+    return source.hasAudio ? 1 : -1;
+}
+
+long long OutputCheck::DurationOf(const ST_MEDIA_INFO& source, bool audioContainer)
+{
+    if (audioContainer && source.audioDuration > 0)
+        return source.audioDuration;
+    return source.duration;
+}
+
+QString OutputCheck::Problem(const ST_STREAM_FACTS& output, const ST_OUTPUT_EXPECT& expect)
+{
+    if (!expect.probe)
+        return QString();
+    if (!output.ok)
+        return tr("output file unreadable");
+    if (expect.video == 1 && !output.hasVideo)
+        return tr("output has no picture");
+    if (expect.video == 0 && output.hasVideo)
+        return tr("output has a picture it should not have");
+    if (expect.audio == 1 && !output.hasAudio)
+        return tr("output has no sound");
+    if (expect.audio == 0 && output.hasAudio)
+        return tr("output has sound it should not have");
+    const bool tooShort = expect.minDuration >= 0 && output.duration < expect.minDuration;
+    const bool tooLong = expect.maxDuration >= 0 && output.duration > expect.maxDuration;
+    if (tooShort || tooLong)
+        return tr("output lasts %1 s instead of %2 s").arg(Seconds(output.duration), Seconds(expect.duration));
+    return QString();
+}

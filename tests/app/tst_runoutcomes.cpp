@@ -1,0 +1,396 @@
+// What a Run leaves behind, through the main window and the real converter:
+// a file under an output name only for a step that succeeded and made what
+// it was to make, no input ever replaced, and failures that say why.
+#include <QAction>
+#include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <memory>
+
+#include "AbstractJob.h"
+#include "AppTestKit.h"
+#include "ConfigFormat.h"
+#include "Core.h"
+#include "MediaFunctions.h"
+#include "TestMedia.h"
+
+namespace {
+
+QByteArray Md5(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Md5) : QByteArray();
+}
+
+QColor MiddlePixel(const QString& video)
+{
+    QImage frame;
+    GetMediaImage(video.toUtf8().constData(), &frame, 500000);
+    return frame.isNull() ? QColor() : frame.pixelColor(frame.width() / 2, frame.height() / 2);
+}
+
+// The output settings Run loads, changed by `edit`.
+template <typename Edit>
+void EditFormat(Edit edit)
+{
+    ConfigFormat format;
+    format.Load();
+    edit(format);
+    format.Save();
+}
+
+} // namespace
+
+class TestRunOutcomes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void interruptedRunLeavesNothing_data();
+    void interruptedRunLeavesNothing();
+    void fullDiskLeavesNothingAndSaysSo();
+    void outputIsCheckedAgainstTheSource_data();
+    void outputIsCheckedAgainstTheSource();
+    void overwriteNeverReplacesAnInput();
+    void failureSaysWhy_data();
+    void failureSaysWhy();
+    void outputFolderCheckedBeforeRun_data();
+    void outputFolderCheckedBeforeRun();
+
+private:
+    void Window(int threads = 1, bool coverage = false);
+    QAction* Action(const char* name) { return m_window->findChild<QAction*>(QLatin1String(name)); }
+    QTableWidget* Table() { return m_window->findChild<QTableWidget*>(QStringLiteral("tableWidget")); }
+    // The first job, once its converter runs and has begun to write (and, when
+    // asked, whose row shows an estimated size), frozen so it cannot end by
+    // itself; null on timeout.
+    AbstractJob* FrozenWritingJob(bool estimateShown = false);
+    bool WaitForRunLook(int timeoutMs = 120000);
+    // Everything in the output folder, hidden files included.
+    QStringList OutFiles() const { return QDir(m_out).entryList(QDir::Files | QDir::Hidden | QDir::System); }
+
+    QTemporaryDir m_dir;
+    QTemporaryDir m_home;
+    QString m_out;
+    QString m_short; // 3 s
+    QString m_long;  // 30 s, long enough to be caught writing
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestRunOutcomes::initTestCase()
+{
+    QVERIFY(m_dir.isValid() && m_home.isValid());
+    AppTestKit::PrivateSettings(m_home.path());
+    m_out = m_dir.filePath(QStringLiteral("out"));
+    m_short = TestMedia::MakeVideo(m_dir.path(), QStringLiteral("short.mp4"), 3.0, 160, 120);
+    m_long = TestMedia::MakeVideo(m_dir.path(), QStringLiteral("long.mp4"), 30.0, 320, 240);
+    QVERIFY(!m_short.isEmpty() && !m_long.isEmpty());
+}
+
+void TestRunOutcomes::init()
+{
+    AppTestKit::FreshRunState();
+    QVERIFY(QDir().mkpath(m_out));
+}
+
+void TestRunOutcomes::cleanup()
+{
+    AppTestKit::CloseWindow(m_window);
+    QDir(m_out).removeRecursively();
+}
+
+void TestRunOutcomes::Window(int threads, bool coverage)
+{
+    AppTestKit::WriteSettings(m_out, coverage, threads);
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+}
+
+AbstractJob* TestRunOutcomes::FrozenWritingJob(bool estimateShown)
+{
+    AbstractJob* frozen = nullptr;
+    QElapsedTimer waited;
+    waited.start();
+    while (!frozen && waited.elapsed() < 60000) {
+        const QList<AbstractJob*> jobs = m_window->Jobs().jobs();
+        AbstractJob* first = jobs.isEmpty() ? nullptr : jobs.first();
+        const QString written = !first ? QString() : first->writePath().isEmpty() ? first->outputPath : first->writePath();
+        if (first && first->state() == QProcess::Running && QFileInfo(written).size() > 0) {
+            ::kill(pid_t(first->processId()), SIGSTOP);
+            frozen = first;
+        }
+        QTest::qWait(10);
+    }
+    // Let it run in short steps until its row shows an estimated size.
+    while (frozen && estimateShown && waited.elapsed() < 60000) {
+        QTest::qWait(50);
+        if (!frozen->sizeItem->text().isEmpty() || frozen->state() != QProcess::Running)
+            break;
+        ::kill(pid_t(frozen->processId()), SIGCONT);
+        QTest::qWait(100);
+        ::kill(pid_t(frozen->processId()), SIGSTOP);
+    }
+    return frozen && frozen->state() == QProcess::Running ? frozen : nullptr;
+}
+
+bool TestRunOutcomes::WaitForRunLook(int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (Action("actionRun")->text() != QLatin1String("Run") && waited.elapsed() < timeoutMs)
+        QTest::qWait(20);
+    return Action("actionRun")->text() == QLatin1String("Run");
+}
+
+void TestRunOutcomes::interruptedRunLeavesNothing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("status"); // of the interrupted row, when the window stays
+    QTest::newRow("Stop") << "stop" << 1 << "Stopped";
+    QTest::newRow("converter killed") << "kill" << 1 << "Crashed";
+    QTest::newRow("window closed") << "close" << 1 << QString();
+    QTest::newRow("Stop with 200 rows queued") << "stop" << 200 << "Stopped";
+}
+
+void TestRunOutcomes::interruptedRunLeavesNothing()
+{
+    QFETCH(QString, how);
+    QFETCH(int, rows);
+    QFETCH(QString, status);
+    // One at a time: a second job could end, rightly, before the first is
+    // interrupted.
+    Window(1);
+    for (int row = 0; row < rows; ++row)
+        m_window->AddFile(m_long);
+    Action("actionRun")->trigger();
+    AbstractJob* job = FrozenWritingJob(true);
+    QVERIFY(job);
+    QVERIFY(!Table()->item(0, 1)->text().isEmpty());
+    const QString output = job->outputPath;
+    QCOMPARE(output, m_out + QStringLiteral("/long.mp4"));
+    if (how == QLatin1String("stop")) {
+        Action("actionStop")->trigger();
+    } else if (how == QLatin1String("kill")) {
+        ::kill(pid_t(job->processId()), SIGKILL);
+        QVERIFY(WaitForRunLook());
+    } else {
+        m_window.reset();
+    }
+    // Neither the output nor its partial file, nor any other.
+    QTRY_COMPARE_WITH_TIMEOUT(OutFiles(), QStringList(), 10000);
+    if (!m_window)
+        return;
+    QCOMPARE(Table()->item(0, 2)->text(), status);
+    // No estimate of a file that is not there.
+    for (int row = 0; row < rows; ++row)
+        QVERIFY2(Table()->item(row, 1)->text().isEmpty(), qPrintable(Table()->item(row, 1)->text()));
+    // The name never came: the next Run gets it again.
+    m_window->Jobs().pause();
+    Action("actionRun")->trigger();
+    QVERIFY(!m_window->Jobs().jobs().isEmpty());
+    QCOMPARE(m_window->Jobs().jobs().first()->outputPath, output);
+}
+
+void TestRunOutcomes::fullDiskLeavesNothingAndSaysSo()
+{
+    Window(1);
+    m_window->AddFile(m_short);
+    // A disk with 16 KiB free, for the converter alone: it inherits the
+    // limit, and with the signal ignored its writes fail as on a full disk.
+    ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit before;
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    struct rlimit small = before;
+    small.rlim_cur = qMin<rlim_t>(16 * 1024, before.rlim_max);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    Action("actionRun")->trigger();
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    const bool ended = WaitForRunLook();
+    ::signal(SIGXFSZ, SIG_DFL);
+    QVERIFY(ended);
+    const QString reason = QString::fromLocal8Bit(std::strerror(EFBIG));
+    QCOMPARE(Table()->item(0, 2)->text(), reason);
+    QVERIFY2(Table()->item(0, 2)->toolTip().contains(QStringLiteral(": ") + reason), qPrintable(Table()->item(0, 2)->toolTip()));
+    QVERIFY(Table()->item(0, 1)->text().isEmpty());
+    QCOMPARE(OutFiles(), QStringList());
+}
+
+void TestRunOutcomes::outputIsCheckedAgainstTheSource_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("status");  // expected status, or the end of it
+    QTest::addColumn<double>("seconds");  // of the output; 0: none
+    // The header says 10 s, the data ends at 3 s.
+    QTest::newRow("cut download") << "cut" << "instead of 10.0 s" << 0.0;
+    QTest::newRow("source cut while it converts") << "truncate" << "instead of 30.0 s" << 0.0;
+    // Bounded to 5 fps: the 3 s stay 3 s, and two frames.
+    QTest::newRow("frame rate 0.001 in the settings") << "fps" << "Completed" << 3.0;
+}
+
+void TestRunOutcomes::outputIsCheckedAgainstTheSource()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, status);
+    QFETCH(double, seconds);
+    QTemporaryDir sources;
+    QString source;
+    if (how == QLatin1String("cut")) {
+        const QString whole = TestMedia::MakeVideo(sources.path(), QStringLiteral("whole.mp4"), 10.0, 160, 120, 25,
+                                                   {"-movflags", "+faststart"});
+        QVERIFY(!whole.isEmpty());
+        source = sources.filePath(QStringLiteral("download.mp4"));
+        QVERIFY(QFile::copy(whole, source));
+        QFile cut(source);
+        QVERIFY(cut.resize(QFileInfo(whole).size() * 30 / 100));
+    } else if (how == QLatin1String("truncate")) {
+        source = sources.filePath(QStringLiteral("shrinking.mp4"));
+        QVERIFY(QFile::copy(m_long, source));
+    } else {
+        source = m_short;
+        EditFormat([](FormatSettings& f) {
+            f.VKeepFrameRate = false;
+            f.VFrameRate = QStringLiteral("0.001 fps");
+        });
+    }
+    Window(1);
+    m_window->AddFile(source);
+    Action("actionRun")->trigger();
+    if (how == QLatin1String("truncate")) {
+        AbstractJob* job = FrozenWritingJob();
+        QVERIFY(job);
+        QFile shrinking(source);
+        QVERIFY(shrinking.resize(shrinking.size() * 30 / 100));
+        ::kill(pid_t(job->processId()), SIGCONT);
+    }
+    QVERIFY(WaitForRunLook());
+    const QString text = Table()->item(0, 2)->text();
+    QVERIFY2(text.endsWith(status), qPrintable(text));
+    if (seconds == 0.0) {
+        QCOMPARE(OutFiles(), QStringList());
+        QVERIFY(Table()->item(0, 2)->toolTip().startsWith(QStringLiteral("Failed at ")));
+        return;
+    }
+    const TestMedia::ProbeResult out = TestMedia::Probe(m_out + QLatin1Char('/') + QFileInfo(source).completeBaseName() + ".mp4");
+    QVERIFY2(out.duration >= seconds && out.duration <= seconds + 0.4 + 0.05, qPrintable(QString::number(out.duration)));
+}
+
+void TestRunOutcomes::overwriteNeverReplacesAnInput()
+{
+    // Row 0's output would take row 1's source's name, and row 1's output
+    // its own source's name; overwriting is on.
+    QTemporaryDir elsewhere;
+    const QString red = TestMedia::MakeSolidVideo(elsewhere.path(), QStringLiteral("red"), QStringLiteral("a.mp4"), 1.0);
+    const QString blue = TestMedia::MakeSolidVideo(m_out, QStringLiteral("blue"), QStringLiteral("a.mp4"), 1.0);
+    QVERIFY(!red.isEmpty() && !blue.isEmpty());
+    const QByteArray blueBefore = Md5(blue);
+    Window(1, true);
+    m_window->AddFile(red);
+    m_window->AddFile(blue);
+    Action("actionRun")->trigger();
+    QVERIFY(WaitForRunLook());
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
+    QCOMPARE(Table()->item(1, 2)->text(), QStringLiteral("Completed"));
+    QCOMPARE(Md5(blue), blueBefore);
+    const QList<AbstractJob*> jobs = m_window->Jobs().jobs();
+    QCOMPARE(jobs.size(), 2);
+    QVERIFY(jobs.at(0)->outputPath != blue && jobs.at(1)->outputPath != blue);
+    QVERIFY(jobs.at(0)->outputPath != jobs.at(1)->outputPath);
+    const QColor fromRed = MiddlePixel(jobs.at(0)->outputPath);
+    const QColor fromBlue = MiddlePixel(jobs.at(1)->outputPath);
+    QVERIFY2(fromRed.red() > 180 && fromRed.blue() < 80, qPrintable(fromRed.name()));
+    QVERIFY2(fromBlue.blue() > 180 && fromBlue.red() < 80, qPrintable(fromBlue.name()));
+}
+
+void TestRunOutcomes::failureSaysWhy_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("toolSaid"); // a line of the converter's in the tooltip
+    QTest::newRow("broken source") << "broken" << "Invalid data found when processing input"
+                                   << "broken.mp4: Invalid data found when processing input";
+    QTest::newRow("lost source") << "lost" << "No such file or directory" << "lost.mp4: No such file or directory";
+    QTest::newRow("unknown codec") << "codec" << "Unknown encoder 'nosuchcodec'" << "Unknown encoder 'nosuchcodec'";
+}
+
+void TestRunOutcomes::failureSaysWhy()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, status);
+    QFETCH(QString, toolSaid);
+    QTemporaryDir sources;
+    const QString source = sources.filePath(how + QStringLiteral(".mp4"));
+    if (how == QLatin1String("broken")) {
+        QFile f(source);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+    } else {
+        QVERIFY(QFile::copy(m_short, source));
+    }
+    if (how == QLatin1String("codec"))
+        EditFormat([](FormatSettings& f) { f.VCodec = QStringLiteral("nosuchcodec"); });
+    Window(1);
+    m_window->AddFile(source);
+    if (how == QLatin1String("lost"))
+        QVERIFY(QFile::remove(source));
+    Action("actionRun")->trigger();
+    QVERIFY(WaitForRunLook());
+    QTableWidgetItem* cell = Table()->item(0, 2);
+    QCOMPARE(cell->text(), status);
+    QVERIFY2(cell->toolTip().startsWith(QStringLiteral("Failed at 0%: ") + status + QLatin1Char('\n')), qPrintable(cell->toolTip()));
+    QVERIFY2(cell->toolTip().contains(toolSaid), qPrintable(cell->toolTip()));
+    QCOMPARE(OutFiles(), QStringList());
+}
+
+void TestRunOutcomes::outputFolderCheckedBeforeRun_data()
+{
+    QTest::addColumn<QString>("folder"); // relative to the test's folder when it starts with "@"
+    QTest::addColumn<QString>("message"); // empty: no message, the folder is made
+    QTest::newRow("relative") << "out" << "is not a full path";
+    QTest::newRow("a file") << "@short.mp4" << "is not a folder";
+    // Not even root writes into it.
+    QTest::newRow("not writable") << "/proc" << "Nothing can be written";
+    QTest::newRow("missing, so made") << "@new/deeper" << QString();
+}
+
+void TestRunOutcomes::outputFolderCheckedBeforeRun()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, message);
+    if (folder.startsWith(QLatin1Char('@')))
+        folder = m_dir.filePath(folder.mid(1));
+    Window(1);
+    m_window->AddFile(m_short);
+    m_window->findChild<QLineEdit*>(QStringLiteral("lineEditOutput"))->setText(folder);
+    m_window->Jobs().pause();
+    QString said;
+    AppTestKit::AnswerModal(QDialogButtonBox::Ok, &said);
+    Action("actionRun")->trigger();
+    if (message.isEmpty()) {
+        QVERIFY(said.isEmpty());
+        QVERIFY(QFileInfo(folder).isDir());
+        QCOMPARE(m_window->Jobs().jobs().size(), 1);
+        QVERIFY(m_window->Jobs().jobs().first()->outputPath.startsWith(folder + QLatin1Char('/')));
+        QDir(m_dir.filePath(QStringLiteral("new"))).removeRecursively();
+        return;
+    }
+    QVERIFY2(said.contains(message), qPrintable(said));
+    QVERIFY(m_window->Jobs().jobs().isEmpty());
+    QCOMPARE(Action("actionRun")->text(), QStringLiteral("Run"));
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Ready"));
+}
+
+QTEST_MAIN(TestRunOutcomes)
+#include "tst_runoutcomes.moc"
