@@ -132,9 +132,9 @@ void MainWindow::InitUI()
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setColumnWidth(1, 80);
-    // Room for a short failure reason ("No space left on device"); the
-    // whole story is in the cell's tooltip.
-    table->setColumnWidth(2, 225);
+    // Room for a short failure reason ("No space left on device"), the
+    // source's name keeping the rest; the whole story is in the cell's tooltip.
+    table->setColumnWidth(2, qMax(130, table->fontMetrics().horizontalAdvance(QStringLiteral("No space left on device")) + 16));
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table->setContextMenuPolicy(Qt::CustomContextMenu);
 
