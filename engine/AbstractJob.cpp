@@ -391,7 +391,7 @@ void AbstractJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         m_postJobAction->doAction();
     m_endReported = true;
     m_succeeded = true;
-    qDebug() << "job succeeeded";
+    qDebug() << "job succeeded";
     appendToLog(QString("Completed successfully in %1\n").arg(elapsedText()));
     emit progressUpdated(this, 100, 0);
     emit finished(this, true, QString());
