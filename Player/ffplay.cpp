@@ -20,7 +20,6 @@ extern "C" {
 }
 
 // ---- process-wide state ----
-int g_nPlayWindow = 0;
 VideoState* cur_stream = nullptr;
 SDL_mutex* JxPlayer_video_state_mutex = nullptr;
 std::mutex g_lock;
@@ -164,8 +163,8 @@ static void stop_through_owner(int generation)
     if (g_pSDLWidget)
         g_pSDLWidget->hide();
     const bool called = call_stop_handler(current_owner());
-    if (!called || (generation && current_generation() == generation && g_nPlayWindow)) {
-        g_nPlayWindow = 0;
+    if (!called || (generation && current_generation() == generation && *play_window_flag)) {
+        *play_window_flag = 0;
         if (generation == 0 || current_generation() == generation)
             JxPlayerStop();
     }
@@ -183,7 +182,7 @@ static void pump_events()
 static void event_loop(int generation)
 {
     SDL_Event event;
-    auto running = [generation]() { return g_nPlayWindow && current_generation() == generation; };
+    auto running = [generation]() { return *play_window_flag && current_generation() == generation; };
 
     while (running()) {
         pump_events();
@@ -242,11 +241,11 @@ int JxPlayerStart(const char* fileName, QWidget* host, QWidget* playerOwner, QWi
     if (cur_stream) {
         QWidget* previous = current_owner();
         if (previous && previous != (playerOwner ? playerOwner : editorOwner)) {
-            const int wanted = g_nPlayWindow;
+            const int wanted = *play_window_flag;
             if (g_pSDLWidget && g_pSDLWidget != host)
                 g_pSDLWidget->hide();
             call_stop_handler(previous);
-            g_nPlayWindow = wanted;
+            *play_window_flag = wanted;
         }
         JxPlayerStop();
     }
@@ -336,7 +335,7 @@ int JxPlayerStart(const char* fileName, QWidget* host, QWidget* playerOwner, QWi
         cur_stream = is;
     }
     watch_host(host);
-    if (!g_nPlayWindow)
+    if (!*play_window_flag)
         return 0;
     event_loop(is->generation);
     return 0;

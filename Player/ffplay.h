@@ -3,6 +3,8 @@
 // Every function is called on the GUI thread. Results: 0 on success, -1 when
 // no stream is open (where noted). JxPlayerStart returns only when playback has
 // ended; while it runs, the owner's other slots run nested inside its loop.
+// In the program the engine is a module of its own: these functions load it
+// with the first preview and forward to it (PlayerLoader.h).
 #include <cstdint>
 
 class QImage;

@@ -386,6 +386,11 @@ void player_host_lost();
 // Shows the host through Qt when the first picture is drawn (ffplay.cpp).
 void show_host();
 
+// The callers' play flag, g_nPlayWindow: the program's own, handed to the
+// module when it is loaded (PlayerModule.cpp), or the one beside the engine
+// when it is linked in directly (ffplay_direct.cpp).
+extern int* play_window_flag;
+
 // Statistics for the benchmark and tests.
 struct JxPlayerStats {
     int frames_shown = 0;

@@ -1,5 +1,6 @@
 // Start-up of the program, from process start to the main window's first
-// paint, and its resident memory a second after, against a plain Qt Widgets
+// paint, and its resident memory a second after (with the number of shared
+// libraries loaded then), against a plain Qt Widgets
 // window with a tool bar and a table: both started in the same loop, the
 // order swapped every pair, min/median/max of the ratios. The program runs
 // its own start-up through lumacrest_startprobe, with its settings in a home
@@ -24,6 +25,7 @@ struct Start
 {
     double ms = -1;
     double residentMb = -1;
+    int libraries = -1;
 };
 
 Start Measure(const QString& program)
@@ -43,6 +45,7 @@ Start Measure(const QString& program)
     if (painted && resident) {
         s.ms = (paint - begun) / 1e6;
         s.residentMb = kb / 1024.0;
+        s.libraries = lines.value(2).trimmed().toInt();
     }
     return s;
 }
@@ -74,8 +77,8 @@ int main(int argc, char** argv)
         }
         timeRatios.push_back(ours.ms / plain.ms);
         memoryRatios.push_back(ours.residentMb / plain.residentMb);
-        std::printf("pair %2d: program %.1f ms, %.1f MB; minimal window %.1f ms, %.1f MB\n", pair + 1, ours.ms,
-                    ours.residentMb, plain.ms, plain.residentMb);
+        std::printf("pair %2d: program %.1f ms, %.1f MB, %d libraries; minimal window %.1f ms, %.1f MB, %d libraries\n",
+                    pair + 1, ours.ms, ours.residentMb, ours.libraries, plain.ms, plain.residentMb, plain.libraries);
         std::fflush(stdout);
     }
     BenchKit::PrintSpread("start to first paint, program over minimal window", timeRatios);

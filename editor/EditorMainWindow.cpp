@@ -77,11 +77,10 @@ EditorMainWindow::~EditorMainWindow()
 void EditorMainWindow::InitUI()
 {
     m_canvasHost = new QWidget(this);
-    m_view = new QWatermarkView(m_canvasHost);
     // The preview draws into a native child window over the canvas; a window
     // holding an OpenGL viewport is composed through OpenGL and covers that
     // child (the picture stays black), so the canvas draws without OpenGL.
-    m_view->setRenderer(QWatermarkView::Native);
+    m_view = new QWatermarkView(m_canvasHost, QWatermarkView::Native);
     m_scene = new QWatermarkScene(m_canvasHost);
     m_view->setCanvas(m_scene);
     m_scene->setView(m_view);

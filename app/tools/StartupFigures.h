@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QSet>
 #include <QTimer>
 #include <QWidget>
 
@@ -33,6 +34,21 @@ inline long long ResidentKb()
             return line.mid(6).trimmed().split(' ').value(0).toLongLong();
     }
     return -1;
+}
+
+// The number of shared libraries mapped into the process, -1 when unknown.
+inline int SharedLibraries()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return -1;
+    QSet<QByteArray> paths;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const int slash = line.indexOf('/');
+        if (slash >= 0 && line.indexOf(".so", slash) >= 0)
+            paths.insert(line.mid(slash));
+    }
+    return paths.size();
 }
 
 // Calls `done` once, after the window's first paint has been handled (the
@@ -64,8 +80,8 @@ private:
 };
 
 // Prints the clock at the window's first paint and, with `memory`, the
-// resident memory a second later, each on a line of its own; then ends the
-// event loop.
+// resident memory and the number of shared libraries loaded a second later,
+// each on a line of its own; then ends the event loop.
 inline void ReportStart(QWidget* window, bool memory)
 {
     new FirstPaint(window, [window, memory] {
@@ -76,7 +92,7 @@ inline void ReportStart(QWidget* window, bool memory)
             return;
         }
         QTimer::singleShot(1000, window, [] {
-            std::printf("%lld\n", ResidentKb());
+            std::printf("%lld\n%d\n", ResidentKb(), SharedLibraries());
             std::fflush(stdout);
             QCoreApplication::exit(0);
         });

@@ -2,7 +2,8 @@
 //   --first-paint         prints the monotonic clock (ns) once the main
 //                         window's first picture is on its way to the screen;
 //                         followed by --idle-memory, also its resident
-//                         memory (kB) a second later;
+//                         memory (kB) and the number of shared libraries
+//                         loaded a second later;
 //   --bench N             starts itself N times with --first-paint and prints
 //                         each start-to-first-paint time and their median (ms);
 //   --screenshot FILE     saves a picture of the main window as PNG.

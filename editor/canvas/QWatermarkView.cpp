@@ -41,10 +41,10 @@ bool OpenGLAvailable()
 
 } // namespace
 
-QWatermarkView::QWatermarkView(QWidget* parent)
+QWatermarkView::QWatermarkView(QWidget* parent, RendererType renderer)
     : QGraphicsView(parent)
 {
-    setRenderer(OpenGL);
+    setRenderer(renderer);
     setAcceptDrops(true);
     // High-quality antialiasing is plain antialiasing in this Qt.
     setRenderHint(QPainter::Antialiasing, true);

@@ -18,7 +18,9 @@ public:
     enum RendererType { Native = 0, OpenGL = 1 };
     enum TabletMode { PassPen = 0, SwallowPen = 1 };
 
-    explicit QWatermarkView(QWidget* parent = nullptr);
+    // `renderer` as setRenderer; a caller that knows it wants a plain viewport
+    // says so here, so no OpenGL context is made for a viewport never used.
+    explicit QWatermarkView(QWidget* parent = nullptr, RendererType renderer = OpenGL);
     ~QWatermarkView() override;
 
     // 1: an OpenGL viewport with multisampling, where a context can be made;

@@ -1080,6 +1080,13 @@ Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
+    <name>PlayerLoader</name>
+    <message>
+        <source>The preview cannot play: the player (%1) is missing or damaged. Conversions still work; reinstall the program to preview videos.</source>
+        <translation>Die Vorschau kann nicht abgespielt werden: Der Player (%1) fehlt oder ist beschädigt. Umwandlungen funktionieren weiterhin; installieren Sie das Programm neu, um Videos in der Vorschau zu sehen.</translation>
+    </message>
+</context>
+<context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>

@@ -1080,6 +1080,13 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>PlayerLoader</name>
+    <message>
+        <source>The preview cannot play: the player (%1) is missing or damaged. Conversions still work; reinstall the program to preview videos.</source>
+        <translation>La vista previa no puede reproducirse: el reproductor (%1) falta o está dañado. Las conversiones siguen funcionando; reinstale el programa para previsualizar vídeos.</translation>
+    </message>
+</context>
+<context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>

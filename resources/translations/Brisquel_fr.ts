@@ -1080,6 +1080,13 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
 </context>
 <context>
+    <name>PlayerLoader</name>
+    <message>
+        <source>The preview cannot play: the player (%1) is missing or damaged. Conversions still work; reinstall the program to preview videos.</source>
+        <translation>L’aperçu ne peut pas être lu : le lecteur (%1) est absent ou endommagé. Les conversions fonctionnent toujours ; réinstallez le programme pour prévisualiser les vidéos.</translation>
+    </message>
+</context>
+<context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>

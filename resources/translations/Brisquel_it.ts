@@ -1080,6 +1080,13 @@ Riavviare ora?</translation>
     </message>
 </context>
 <context>
+    <name>PlayerLoader</name>
+    <message>
+        <source>The preview cannot play: the player (%1) is missing or damaged. Conversions still work; reinstall the program to preview videos.</source>
+        <translation>L’anteprima non può essere riprodotta: il lettore (%1) manca o è danneggiato. Le conversioni funzionano comunque; reinstalla il programma per vedere l’anteprima dei video.</translation>
+    </message>
+</context>
+<context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>

@@ -1080,6 +1080,13 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>PlayerLoader</name>
+    <message>
+        <source>The preview cannot play: the player (%1) is missing or damaged. Conversions still work; reinstall the program to preview videos.</source>
+        <translation>プレビューを再生できません: プレーヤー (%1) が見つからないか壊れています。変換はこれまでどおり使えます。ビデオをプレビューするにはプログラムを再インストールしてください。</translation>
+    </message>
+</context>
+<context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>

@@ -1080,6 +1080,13 @@ Deseja reiniciar agora?</translation>
     </message>
 </context>
 <context>
+    <name>PlayerLoader</name>
+    <message>
+        <source>The preview cannot play: the player (%1) is missing or damaged. Conversions still work; reinstall the program to preview videos.</source>
+        <translation>A pré-visualização não pode ser reproduzida: o reprodutor (%1) está ausente ou danificado. As conversões continuam funcionando; reinstale o programa para pré-visualizar vídeos.</translation>
+    </message>
+</context>
+<context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>

@@ -1080,6 +1080,13 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>PlayerLoader</name>
+    <message>
+        <source>The preview cannot play: the player (%1) is missing or damaged. Conversions still work; reinstall the program to preview videos.</source>
+        <translation>Предпросмотр невозможен: проигрыватель (%1) отсутствует или повреждён. Преобразование по-прежнему работает; переустановите программу, чтобы просматривать видео.</translation>
+    </message>
+</context>
+<context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>

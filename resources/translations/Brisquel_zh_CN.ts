@@ -1080,6 +1080,13 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>PlayerLoader</name>
+    <message>
+        <source>The preview cannot play: the player (%1) is missing or damaged. Conversions still work; reinstall the program to preview videos.</source>
+        <translation>无法播放预览：播放器 (%1) 缺失或已损坏。转换仍可正常使用；请重新安装本程序以预览视频。</translation>
+    </message>
+</context>
+<context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>

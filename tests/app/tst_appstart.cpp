@@ -10,6 +10,7 @@
 #include <QToolTip>
 
 #include "AppStart.h"
+#include "ProcessChecks.h"
 
 class TestAppStart : public QObject
 {
@@ -24,6 +25,7 @@ private slots:
     void programWithoutDisplay_data();
     void programWithoutDisplay();
     void firstRunWritesDefaultSettings();
+    void startsWithoutThePreviewLibraries();
 };
 
 void TestAppStart::finishEventLoop_data()
@@ -158,20 +160,27 @@ void TestAppStart::programWithoutDisplay()
     QVERIFY(process.readAllStandardError().contains("Lumacrest cannot open its window: "));
 }
 
+namespace {
+// Starts the program's start-up probe offscreen, with its settings in `home`.
+void StartProbe(QProcess* process, const QString& home, const QStringList& arguments)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.remove(QStringLiteral("XDG_DATA_HOME"));
+    process->setProcessEnvironment(env);
+    process->start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumacrest_startprobe"), arguments);
+}
+}  // namespace
+
 void TestAppStart::firstRunWritesDefaultSettings()
 {
     // The program's whole start-up, up to the window's first paint, in an
     // empty home.
     QTemporaryDir home;
     QVERIFY(home.isValid());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.remove(QStringLiteral("XDG_DATA_HOME"));
     QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumacrest_startprobe"),
-                  {QStringLiteral("--first-paint")});
+    StartProbe(&process, home.path(), {QStringLiteral("--first-paint")});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
@@ -181,6 +190,25 @@ void TestAppStart::firstRunWritesDefaultSettings()
     QCOMPARE(settings.value(QStringLiteral("System/Language")).toInt(), 1);
     QCOMPARE(settings.value(QStringLiteral("System/Threads")).toInt(), 2);
     QCOMPARE(settings.value(QStringLiteral("System/Coverage")).toBool(), false);
+}
+
+void TestAppStart::startsWithoutThePreviewLibraries()
+{
+    // The preview player's libraries load with its first preview, not with
+    // the program: none is there once the window has painted.
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QProcess process;
+    StartProbe(&process, home.path(), {QStringLiteral("--first-paint"), QStringLiteral("--idle-memory")});
+    QVERIFY(process.waitForReadyRead(60000));  // painted; it idles a second before it ends
+    const QStringList player = {QStringLiteral("libSDL2"), QStringLiteral("libavfilter"),
+                                QStringLiteral("libavdevice"), QStringLiteral("libLumacrestPlayer")};
+    const QStringList mapped = ProcessChecks::MappedLibraries(QString::number(process.processId()), player);
+    const QStringList base = ProcessChecks::MappedLibraries(QString::number(process.processId()), {"libQt5Widgets"});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(base, QStringList{"libQt5Widgets"});  // the maps were read
+    QCOMPARE(mapped, QStringList());
 }
 
 QTEST_MAIN(TestAppStart)

@@ -2,6 +2,7 @@
 // What the system says of a child process, read from /proc.
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 namespace ProcessChecks {
 
@@ -23,6 +24,22 @@ inline QString Name(qint64 pid)
 {
     QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
     return comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
+}
+
+// Which of the named libraries ("libSDL2", a file name or its start) the
+// process has mapped; pid "self" for this process.
+inline QStringList MappedLibraries(const QString& pid, const QStringList& names)
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    if (!maps.open(QIODevice::ReadOnly))
+        return {QStringLiteral("(no maps)")};
+    const QByteArray text = maps.readAll();
+    QStringList found;
+    for (const QString& name : names) {
+        if (text.contains("/" + name.toUtf8()))
+            found << name;
+    }
+    return found;
 }
 
 } // namespace ProcessChecks
