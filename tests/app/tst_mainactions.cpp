@@ -152,6 +152,19 @@ void TestMainActions::optionsDialogShowsAndKeeps()
     QCOMPARE(dialog.threads, 3);
     combo->setCurrentIndex(3);
     QCOMPARE(dialog.language, 3);
+    spin->setValue(99);
+    QCOMPARE(dialog.threads, 99);
+
+    // A stored language without an entry: none is shown, and it is kept
+    // until one is picked.
+    MainOptionsDialog unknown;
+    unknown.language = 9;
+    unknown.InitDialog();
+    combo = unknown.findChild<QComboBox*>(QStringLiteral("comboBoxLanguage"));
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(unknown.language, 9);
+    combo->setCurrentIndex(0);
+    QCOMPARE(unknown.language, 0);
 }
 
 void TestMainActions::optionsAction_data()
