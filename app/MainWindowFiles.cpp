@@ -496,8 +496,7 @@ void MainWindow::on_actionReady_to_convert_triggered()
 {
     for (const QModelIndex& index : ui->tableWidget->selectionModel()->selectedIndexes()) {
         QTableWidgetItem* status = ui->tableWidget->item(index.row(), 2);
-        // A row whose jobs still run keeps what they write.
-        if (!status || RowHasLiveJobs(index.row()))
+        if (!status)
             continue;
         status->setText(tr("Ready"));
         status->setToolTip(QString());
