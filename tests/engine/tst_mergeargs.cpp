@@ -218,6 +218,9 @@ private slots:
         opts.endingClips.append(ST_MERGE{m_silent, 0, 1000000});
         QVERIFY(!build(opts));
         QCOMPARE(m_cells.status.text(), QString("Nothing to merge: no picture or sound"));
+        // The name meant for the merge is free again.
+        const QString merged = JobArgs::TaggedPath(m_out, m_silent, "Merge", "mp3");
+        QCOMPARE(GetUnRepeat(merged), merged);
     }
 
     void meltArguments()
