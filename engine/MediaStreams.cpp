@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "MediaInput.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -10,14 +12,10 @@ extern "C" {
 ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
 {
     ST_STREAM_FACTS f;
-    AVFormatContext* ctx = nullptr;
-    const QByteArray name = QFile::encodeName(path);
-    if (path.isEmpty() || avformat_open_input(&ctx, name.constData(), nullptr, nullptr) < 0)
+    const MediaInput input(QFile::encodeName(path).constData());
+    const AVFormatContext* ctx = input.get();
+    if (!ctx)
         return f;
-    if (avformat_find_stream_info(ctx, nullptr) < 0) {
-        avformat_close_input(&ctx);
-        return f;
-    }
     for (unsigned i = 0; i < ctx->nb_streams; ++i) {
         const AVStream* s = ctx->streams[i];
         const AVCodecParameters* par = s->codecpar;
@@ -44,9 +42,8 @@ ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
             }
         }
     }
-    f.duration = ctx->duration == AV_NOPTS_VALUE || ctx->duration < 0 ? 0 : ctx->duration;
+    f.duration = input.Duration();
     f.ok = true;
-    avformat_close_input(&ctx);
     return f;
 }
 

@@ -908,6 +908,10 @@ Jetzt neu starten?</translation>
         <source>Move the selected soundtrack file down</source>
         <translation>Ausgewählte Tonspurdatei nach unten verschieben</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Verweist auf andere Dateien: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

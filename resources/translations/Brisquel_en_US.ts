@@ -908,6 +908,10 @@ Do you want to restart now?</translation>
         <source>Move the selected soundtrack file down</source>
         <translation>Move the selected soundtrack file down</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Refers to other files: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

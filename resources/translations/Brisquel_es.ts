@@ -908,6 +908,10 @@ Do you want to restart now?</source>
         <source>Move the selected soundtrack file down</source>
         <translation>Bajar el archivo de banda sonora seleccionado</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Remite a otros archivos: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -908,6 +908,10 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>Move the selected soundtrack file down</source>
         <translation>Descendre le fichier de bande sonore sélectionné</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Renvoie à d&apos;autres fichiers : %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -908,6 +908,10 @@ Riavviare ora?</translation>
         <source>Move the selected soundtrack file down</source>
         <translation>Sposta in basso il file di colonna sonora selezionato</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Rimanda ad altri file: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

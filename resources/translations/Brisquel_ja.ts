@@ -908,6 +908,10 @@ Do you want to restart now?</source>
         <source>Move the selected soundtrack file down</source>
         <translation>選択した BGM ファイルを下へ移動</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>他のファイルを参照しています: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -908,6 +908,10 @@ Deseja reiniciar agora?</translation>
         <source>Move the selected soundtrack file down</source>
         <translation>Mover o arquivo de trilha sonora selecionado para baixo</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Remete a outros arquivos: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -908,6 +908,10 @@ Do you want to restart now?</source>
         <source>Move the selected soundtrack file down</source>
         <translation>Переместить выбранный файл звуковой дорожки вниз</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Ссылается на другие файлы: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -908,6 +908,10 @@ Do you want to restart now?</source>
         <source>Move the selected soundtrack file down</source>
         <translation>下移所选配乐文件</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>引用了其他文件：%1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
