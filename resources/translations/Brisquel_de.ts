@@ -909,6 +909,12 @@ Jetzt neu starten?</translation>
         <translation>Ausgewählte Tonspurdatei nach unten verschieben</translation>
     </message>
     <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>Diese Dateien können nicht hinzugefügt werden, weil ihre Namen in der Zeichenkodierung des Systems kein gültiger Text sind. Benennen Sie sie um und fügen Sie sie erneut hinzu:
+%1</translation>
+    </message>
+    <message>
         <source>Refers to other files: %1</source>
         <translation>Verweist auf andere Dateien: %1</translation>
     </message>

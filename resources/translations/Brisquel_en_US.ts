@@ -909,6 +909,12 @@ Do you want to restart now?</translation>
         <translation>Move the selected soundtrack file down</translation>
     </message>
     <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</translation>
+    </message>
+    <message>
         <source>Refers to other files: %1</source>
         <translation>Refers to other files: %1</translation>
     </message>

@@ -909,6 +909,12 @@ Do you want to restart now?</source>
         <translation>Bajar el archivo de banda sonora seleccionado</translation>
     </message>
     <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>Estos archivos no se pueden añadir porque sus nombres no son texto válido en la codificación del sistema. Cámbieles el nombre y añádalos de nuevo:
+%1</translation>
+    </message>
+    <message>
         <source>Refers to other files: %1</source>
         <translation>Remite a otros archivos: %1</translation>
     </message>

@@ -909,6 +909,12 @@ Voulez-vous redémarrer maintenant ?</translation>
         <translation>Descendre le fichier de bande sonore sélectionné</translation>
     </message>
     <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>Ces fichiers ne peuvent pas être ajoutés, car leurs noms ne sont pas un texte valide dans l&apos;encodage du système. Renommez-les, puis ajoutez-les de nouveau :
+%1</translation>
+    </message>
+    <message>
         <source>Refers to other files: %1</source>
         <translation>Renvoie à d&apos;autres fichiers : %1</translation>
     </message>

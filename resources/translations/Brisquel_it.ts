@@ -909,6 +909,12 @@ Riavviare ora?</translation>
         <translation>Sposta in basso il file di colonna sonora selezionato</translation>
     </message>
     <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>Questi file non possono essere aggiunti perché i loro nomi non sono testo valido nella codifica del sistema. Rinominali e aggiungili di nuovo:
+%1</translation>
+    </message>
+    <message>
         <source>Refers to other files: %1</source>
         <translation>Rimanda ad altri file: %1</translation>
     </message>

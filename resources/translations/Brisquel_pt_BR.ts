@@ -909,6 +909,12 @@ Deseja reiniciar agora?</translation>
         <translation>Mover o arquivo de trilha sonora selecionado para baixo</translation>
     </message>
     <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>Estes arquivos não podem ser adicionados porque seus nomes não são texto válido na codificação do sistema. Renomeie-os e adicione-os novamente:
+%1</translation>
+    </message>
+    <message>
         <source>Refers to other files: %1</source>
         <translation>Remete a outros arquivos: %1</translation>
     </message>

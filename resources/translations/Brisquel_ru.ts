@@ -909,6 +909,12 @@ Do you want to restart now?</source>
         <translation>Переместить выбранный файл звуковой дорожки вниз</translation>
     </message>
     <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>Эти файлы нельзя добавить: их имена не являются допустимым текстом в кодировке системы. Переименуйте их и добавьте снова:
+%1</translation>
+    </message>
+    <message>
         <source>Refers to other files: %1</source>
         <translation>Ссылается на другие файлы: %1</translation>
     </message>

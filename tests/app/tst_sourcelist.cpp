@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QMimeData>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSemaphore>
@@ -15,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+
+#include <cstdio>
 
 #include <memory>
 
@@ -99,6 +102,8 @@ private slots:
     void slowProbeEndsOnCancelAndClose();
     void filesThatWouldHangAreNotOpened_data();
     void filesThatWouldHangAreNotOpened();
+    void namesTheSystemCannotCarryAreRefused_data();
+    void namesTheSystemCannotCarryAreRefused();
 
 private:
     MainWindow* Window();
@@ -571,6 +576,45 @@ void TestSourceList::filesThatWouldHangAreNotOpened()
             QVERIFY(job->sourceRow != 0);
     }
     QVERIFY2(!pipe.WasOpened(), "the pipe was opened");
+}
+
+void TestSourceList::namesTheSystemCannotCarryAreRefused_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Add File") << "actionAddFile";
+    QTest::newRow("Add Folder") << "actionAddFolder";
+    QTest::newRow("drop") << "drop";
+}
+
+void TestSourceList::namesTheSystemCannotCarryAreRefused()
+{
+    QFETCH(QString, how);
+    QTemporaryDir folder;
+    const QByteArray raw = QFile::encodeName(folder.path()) + "/lat\xe9in.mp4";
+    const QString decoded = QFile::decodeName(raw);
+    if (!decoded.contains(QChar::ReplacementCharacter))
+        QSKIP("the locale carries every byte of a name");
+    QVERIFY(QFile::copy(m_video, folder.filePath(QStringLiteral("latin.mp4"))));
+    QVERIFY(::rename(QFile::encodeName(folder.filePath(QStringLiteral("latin.mp4"))).constData(), raw.constData()) == 0);
+    // Qt cannot name it to remove it with the folder.
+    const auto unlink = qScopeGuard([raw] { ::remove(raw.constData()); });
+    const QString good = folder.filePath(QStringLiteral("good.mp4"));
+    QVERIFY(QFile::copy(m_video, good));
+
+    QVERIFY(Window());
+    QString said;
+    AppTestKit::AnswerModal(QDialogButtonBox::Ok, &said);
+    if (how == QLatin1String("drop")) {
+        Drop(Table("tableWidget"), {QUrl::fromEncoded("file://" + raw.toPercentEncoding("/")), QUrl::fromLocalFile(good)});
+    } else {
+        AppTestKit::Answer(how == QLatin1String("actionAddFolder") ? QStringList{folder.path()}
+                                                                    : QStringList{decoded, good});
+        Action(how.toLatin1().constData())->trigger();
+    }
+    QTRY_COMPARE(Names(Table("tableWidget")), QStringList{"good.mp4"});
+    QVERIFY2(said.contains(QFileInfo(decoded).fileName()), qPrintable(said));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(m_window->findChild<QPlayerWidget*>()->SourcePath, how == QLatin1String("drop") ? QString() : good);
 }
 
 QTEST_MAIN(TestSourceList)
