@@ -909,6 +909,14 @@ Jetzt neu starten?</translation>
         <translation>Ausgewählte Tonspurdatei nach unten verschieben</translation>
     </message>
     <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>Wenn aktiviert, ersetzt eine Ausgabe eine vorhandene gleichnamige Datei im Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>Auf diesem Desktop kann kein Dateimanager den Ordner „%1“ anzeigen.</translation>
+    </message>
+    <message>
         <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
 %1</source>
         <translation>Diese Dateien können nicht hinzugefügt werden, weil ihre Namen in der Zeichenkodierung des Systems kein gültiger Text sind. Benennen Sie sie um und fügen Sie sie erneut hinzu:

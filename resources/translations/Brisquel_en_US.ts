@@ -909,6 +909,14 @@ Do you want to restart now?</translation>
         <translation>Move the selected soundtrack file down</translation>
     </message>
     <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>When checked, an output replaces an existing file of the same name in the output folder</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>No file manager can show the folder &quot;%1&quot; on this desktop.</translation>
+    </message>
+    <message>
         <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
 %1</source>
         <translation>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:

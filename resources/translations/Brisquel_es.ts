@@ -909,6 +909,14 @@ Do you want to restart now?</source>
         <translation>Bajar el archivo de banda sonora seleccionado</translation>
     </message>
     <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>Si está marcada, una salida reemplaza un archivo existente con el mismo nombre en la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>Ningún administrador de archivos puede mostrar la carpeta &quot;%1&quot; en este escritorio.</translation>
+    </message>
+    <message>
         <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
 %1</source>
         <translation>Estos archivos no se pueden añadir porque sus nombres no son texto válido en la codificación del sistema. Cámbieles el nombre y añádalos de nuevo:

@@ -909,6 +909,14 @@ Voulez-vous redémarrer maintenant ?</translation>
         <translation>Descendre le fichier de bande sonore sélectionné</translation>
     </message>
     <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>Si cette case est cochée, une sortie remplace le fichier du même nom déjà présent dans le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>Aucun gestionnaire de fichiers ne peut afficher le dossier « %1 » sur ce bureau.</translation>
+    </message>
+    <message>
         <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
 %1</source>
         <translation>Ces fichiers ne peuvent pas être ajoutés, car leurs noms ne sont pas un texte valide dans l&apos;encodage du système. Renommez-les, puis ajoutez-les de nouveau :

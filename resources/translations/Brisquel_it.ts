@@ -909,6 +909,14 @@ Riavviare ora?</translation>
         <translation>Sposta in basso il file di colonna sonora selezionato</translation>
     </message>
     <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>Se selezionata, un file di uscita sostituisce un file esistente con lo stesso nome nella cartella di uscita</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>Nessun gestore di file può mostrare la cartella &quot;%1&quot; su questo desktop.</translation>
+    </message>
+    <message>
         <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
 %1</source>
         <translation>Questi file non possono essere aggiunti perché i loro nomi non sono testo valido nella codifica del sistema. Rinominali e aggiungili di nuovo:

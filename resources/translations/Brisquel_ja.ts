@@ -909,6 +909,14 @@ Do you want to restart now?</source>
         <translation>選択した BGM ファイルを下へ移動</translation>
     </message>
     <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>オンにすると、出力フォルダーにある同じ名前の既存ファイルを出力で置き換えます</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>このデスクトップには、フォルダー「%1」を表示できるファイルマネージャーがありません。</translation>
+    </message>
+    <message>
         <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
 %1</source>
         <translation>これらのファイルは、名前がシステムの文字コードで有効な文字列ではないため追加できません。名前を変更してから、もう一度追加してください:

@@ -909,6 +909,14 @@ Deseja reiniciar agora?</translation>
         <translation>Mover o arquivo de trilha sonora selecionado para baixo</translation>
     </message>
     <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>Quando marcado, uma saída substitui um arquivo existente com o mesmo nome na pasta de saída</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>Nenhum gerenciador de arquivos pode mostrar a pasta &quot;%1&quot; nesta área de trabalho.</translation>
+    </message>
+    <message>
         <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
 %1</source>
         <translation>Estes arquivos não podem ser adicionados porque seus nomes não são texto válido na codificação do sistema. Renomeie-os e adicione-os novamente:

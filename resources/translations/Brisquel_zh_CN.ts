@@ -909,6 +909,14 @@ Do you want to restart now?</source>
         <translation>下移所选配乐文件</translation>
     </message>
     <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>勾选后，输出文件将替换输出文件夹中已有的同名文件</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>此桌面上没有可以显示文件夹“%1”的文件管理器。</translation>
+    </message>
+    <message>
         <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
 %1</source>
         <translation>无法添加这些文件，因为它们的名称在系统编码中不是有效的文本。请重命名后再添加：
