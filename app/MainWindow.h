@@ -54,8 +54,9 @@ public:
     void AddFile(const QString& path);
     // Appends source rows for files probed off the GUI thread, in the order
     // given, with progress and a Cancel; the last row added becomes current
-    // when the batch ends.
-    void AddFiles(const QStringList& paths);
+    // when the batch ends. Names the system cannot carry are refused with one
+    // message; the files taken are returned.
+    QStringList AddFiles(const QStringList& paths);
     // Appends one ending clip to the current row and a row to the merge table.
     void AddMergeFile(const QString& path);
     // Appends one row to the music table only.
@@ -162,6 +163,8 @@ private:
     void AppendSourceRow(const ST_OPTS& opts);
     void SelectLastSourceRow();
     void EndAddFiles();
+    // The paths whose names survived decoding; one message names the others.
+    QStringList WithoutLostNames(const QStringList& paths);
     void CreateTrayIcon();
     void CreateTrayMenu();
     // Stops every queued and running job, as the Stop action does, and shows

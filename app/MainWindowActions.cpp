@@ -24,7 +24,7 @@ void MainWindow::on_actionWatermark_triggered()
         show();
     QTableWidget* table = ui->tableWidget;
     if (table->rowCount() == 0) {
-        const QStringList files = AskFiles(tr("Add File"), m_config.OpenPath);
+        const QStringList files = WithoutLostNames(AskFiles(tr("Add File"), m_config.OpenPath));
         if (files.isEmpty())
             return;
         for (const QString& file : files)

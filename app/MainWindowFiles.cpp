@@ -24,6 +24,8 @@
 #include "ST_OPTS.h"
 #include "SourceBatch.h"
 
+#include <dirent.h>
+
 namespace {
 
 MainWindow::FileQuestion& FileQuestionHook()
@@ -110,6 +112,28 @@ QStringList MainWindow::MediaEntries(const QString& folder)
     QStringList paths;
     for (const QFileInfo& entry : dir.entryInfoList())
         paths << entry.absoluteFilePath();
+    // Qt passes over the names it cannot decode. They are listed as well as
+    // they decode, so that adding them says why they cannot be added.
+    QList<QRegularExpression> wildcards;
+    for (const QString& pattern : patterns) {
+        if (!pattern.isEmpty())
+            wildcards << QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern));
+    }
+    if (DIR* listing = ::opendir(QFile::encodeName(folder).constData())) {
+        while (const dirent* entry = ::readdir(listing)) {
+            const QByteArray name(entry->d_name);
+            const QString decoded = QFile::decodeName(name);
+            if (QFile::encodeName(decoded) == name)
+                continue;
+            for (const QRegularExpression& wildcard : qAsConst(wildcards)) {
+                if (wildcard.match(decoded).hasMatch()) {
+                    paths << dir.absoluteFilePath(decoded);
+                    break;
+                }
+            }
+        }
+        ::closedir(listing);
+    }
     return paths;
 }
 
@@ -158,10 +182,36 @@ void MainWindow::SelectLastSourceRow()
     core->CurrentRow = core->Rows.size() - 1;
 }
 
-void MainWindow::AddFiles(const QStringList& paths)
+QStringList MainWindow::WithoutLostNames(const QStringList& paths)
 {
+    // Under a UTF-8 locale Qt decodes a name holding other bytes into
+    // replacement characters: the text no longer names the file, so every
+    // later step would fail on it.
+    QStringList kept;
+    QStringList lost;
+    for (const QString& path : paths) {
+        if (path.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(path))
+            lost << ShownPath(path);
+        else
+            kept << path;
+    }
+    if (!lost.isEmpty()) {
+        constexpr int kShown = 10;
+        if (lost.size() > kShown)
+            lost = lost.mid(0, kShown) << QStringLiteral("...");
+        QMessageBox::warning(this, QCoreApplication::applicationName(),
+                             tr("These files cannot be added because their names are not valid text in the "
+                                "system's encoding. Rename them and add them again:\n%1")
+                                 .arg(lost.join(QLatin1Char('\n'))));
+    }
+    return kept;
+}
+
+QStringList MainWindow::AddFiles(const QStringList& given)
+{
+    const QStringList paths = WithoutLostNames(given);
     if (paths.isEmpty())
-        return;
+        return paths;
     if (!m_sources) {
         m_sources = new SourceBatch(this);
         connect(m_sources, &SourceBatch::ready, this, &MainWindow::OnSourcesProbed);
@@ -183,6 +233,7 @@ void MainWindow::AddFiles(const QStringList& paths)
     }
     m_addProgress->setMaximum(m_addTotal);
     m_addProgress->setValue(m_addDone);
+    return paths;
 }
 
 void MainWindow::OnSourcesProbed()
@@ -314,17 +365,18 @@ void MainWindow::dropEvent(QDropEvent* event)
         if (!core->IsValidRow(core->CurrentRow))
             return;
     }
-    QStringList paths;
+    QStringList found;
     for (const QUrl& url : urls) {
         const QString path = url.toLocalFile();
         if (path.isEmpty())
             continue;
         const QFileInfo info(path);
         if (!info.isDir())
-            paths << path;
+            found << path;
         else
-            paths << MediaEntries(path);
+            found << MediaEntries(path);
     }
+    const QStringList paths = WithoutLostNames(found);
     if (target == Sources) {
         AddFiles(paths);
     } else {
@@ -353,8 +405,9 @@ void MainWindow::on_actionAddFile_triggered()
     if (files.isEmpty())
         return;
     m_config.OpenPath = QFileInfo(files.last()).absolutePath();
-    AddFiles(files);
-    ui->widgetPlayer->SourcePath = QFileInfo(files.first()).absoluteFilePath();
+    const QStringList added = AddFiles(files);
+    if (!added.isEmpty())
+        ui->widgetPlayer->SourcePath = QFileInfo(added.first()).absoluteFilePath();
 }
 
 void MainWindow::on_actionAddFolder_triggered()
@@ -369,8 +422,9 @@ void MainWindow::on_actionAddFolder_triggered()
     // A folder without media adds nothing and leaves the preview alone.
     if (entries.isEmpty())
         return;
-    AddFiles(entries);
-    ui->widgetPlayer->SourcePath = entries.first();
+    const QStringList added = AddFiles(entries);
+    if (!added.isEmpty())
+        ui->widgetPlayer->SourcePath = added.first();
 }
 
 bool MainWindow::RowHasLiveJobs(int row) const

@@ -2,9 +2,9 @@
 
 namespace {
 
-std::function<void(const QString&)>& ProbeHook()
+SourceBatch::ProbeHookFunction& ProbeHook()
 {
-    static std::function<void(const QString&)> hook;
+    static SourceBatch::ProbeHookFunction hook;
     return hook;
 }
 
@@ -21,18 +21,19 @@ SourceBatch::~SourceBatch()
         std::lock_guard<std::mutex> lock(m_mutex);
         m_stop = true;
         m_waiting.clear();
+        m_interrupt = true;
     }
     m_wake.notify_all();
     if (m_thread.joinable())
         m_thread.join();
 }
 
-ST_OPTS SourceBatch::Record(const QString& path)
+ST_OPTS SourceBatch::Record(const QString& path, const std::atomic<bool>* cancel)
 {
     ST_OPTS opts;
     InitOpts(&opts);
     InitSubtitleFile(&opts, path);
-    opts.media = ProbeMediaInfo(path);
+    opts.media = ProbeMediaInfo(path, cancel);
     opts.width = opts.media.width;
     opts.height = opts.media.height;
     opts.path = path;
@@ -59,6 +60,7 @@ void SourceBatch::Cancel()
     m_waiting.clear();
     m_done.clear();
     ++m_generation;
+    m_interrupt = true;
 }
 
 QList<ST_OPTS> SourceBatch::Take(int most)
@@ -69,7 +71,7 @@ QList<ST_OPTS> SourceBatch::Take(int most)
     return taken;
 }
 
-void SourceBatch::SetProbeHook(std::function<void(const QString&)> hook)
+void SourceBatch::SetProbeHook(ProbeHookFunction hook)
 {
     ProbeHook() = std::move(hook);
 }
@@ -84,10 +86,11 @@ void SourceBatch::Work()
         const QString path = m_waiting.front();
         m_waiting.pop_front();
         const quint64 generation = m_generation;
+        m_interrupt = false;
         lock.unlock();
         if (ProbeHook())
-            ProbeHook()(path);
-        ST_OPTS record = Record(path);
+            ProbeHook()(path, m_interrupt);
+        ST_OPTS record = Record(path, &m_interrupt);
         lock.lock();
         if (generation != m_generation || m_stop)
             continue;

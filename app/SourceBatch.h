@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -17,23 +18,26 @@ class SourceBatch : public QObject
     Q_OBJECT
 public:
     explicit SourceBatch(QObject* parent = nullptr);
-    // Drops what waits and waits for the file being probed.
+    // Drops what waits and ends the probe under way.
     ~SourceBatch() override;
 
     // The record of a new source row: cleared, with the subtitle file beside
-    // the source and what the probe found.
-    static ST_OPTS Record(const QString& path);
+    // the source and what the probe found; a probe ended by `cancel` found
+    // nothing.
+    static ST_OPTS Record(const QString& path, const std::atomic<bool>* cancel = nullptr);
 
     // Queues files behind those still waiting, in order.
     void Add(const QStringList& paths);
-    // Drops the files waiting and the records not yet taken; the one being
-    // probed is dropped when it is done.
+    // Drops the files waiting and the records not yet taken, and ends the
+    // probe under way.
     void Cancel();
     // Up to `most` records, in the order the files were given.
     QList<ST_OPTS> Take(int most);
 
-    // Tests hold the worker here, on its thread, before each file is probed.
-    static void SetProbeHook(std::function<void(const QString&)> hook);
+    // Tests hold the worker here, on its thread, before each file is probed,
+    // as a slow probe would; `cancel` is what ends the probe.
+    using ProbeHookFunction = std::function<void(const QString& path, const std::atomic<bool>& cancel)>;
+    static void SetProbeHook(ProbeHookFunction hook);
 
 signals:
     // Records wait to be taken; sent once until they are.
@@ -49,5 +53,7 @@ private:
     // Counts cancellations: a record probed under an older count is stale.
     quint64 m_generation = 0;
     bool m_stop = false;
+    // Set to end the probe under way; cleared, under the lock, as each starts.
+    std::atomic<bool> m_interrupt{false};
     std::thread m_thread;
 };

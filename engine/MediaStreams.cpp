@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "MediaInput.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -94,14 +96,10 @@ void PacketSpans(AVFormatContext* ctx, int video, int audio, long long* videoSpa
 ST_STREAM_FACTS ProbeFile(const QString& path, bool measure)
 {
     ST_STREAM_FACTS f;
-    AVFormatContext* ctx = nullptr;
-    const QByteArray name = QFile::encodeName(path);
-    if (path.isEmpty() || avformat_open_input(&ctx, name.constData(), nullptr, nullptr) < 0)
+    const MediaInput input(QFile::encodeName(path).constData());
+    AVFormatContext* ctx = input.get();
+    if (!ctx)
         return f;
-    if (avformat_find_stream_info(ctx, nullptr) < 0) {
-        avformat_close_input(&ctx);
-        return f;
-    }
     int video = -1;
     int audio = -1;
     for (unsigned i = 0; i < ctx->nb_streams; ++i) {
@@ -134,12 +132,11 @@ ST_STREAM_FACTS ProbeFile(const QString& path, bool measure)
             }
         }
     }
-    f.duration = ctx->duration == AV_NOPTS_VALUE || ctx->duration < 0 ? 0 : ctx->duration;
+    f.duration = input.Duration();
     f.ok = true;
     if (measure && ((f.hasVideo && f.videoDuration <= 0) || (f.hasAudio && f.audioDuration <= 0)))
         PacketSpans(ctx, f.videoDuration <= 0 ? video : -1, f.audioDuration <= 0 ? audio : -1, &f.videoDuration,
                     &f.audioDuration);
-    avformat_close_input(&ctx);
     return f;
 }
 

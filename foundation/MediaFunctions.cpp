@@ -1,4 +1,5 @@
 #include "MediaFunctions.h"
+#include "MediaInput.h"
 #include "ST_MEDIA_INFO.h"
 
 #include <QDateTime>
@@ -20,45 +21,6 @@ extern "C" {
 }
 
 namespace {
-
-// Owns an opened and probed input; closes it on every path out.
-class InputFile
-{
-public:
-    // maxPixels (0 for no limit) also bounds what probing may decode.
-    explicit InputFile(const char* path, long long maxPixels = 0)
-    {
-        if (!path)
-            return;
-        if (avformat_open_input(&m_ctx, path, nullptr, nullptr) < 0) {
-            m_ctx = nullptr;
-            return;
-        }
-        std::vector<AVDictionary*> options(m_ctx->nb_streams, nullptr);
-        if (maxPixels > 0) {
-            for (AVDictionary*& o : options)
-                av_dict_set_int(&o, "max_pixels", maxPixels, 0);
-        }
-        const int found = avformat_find_stream_info(m_ctx, options.empty() ? nullptr : options.data());
-        for (AVDictionary*& o : options)
-            av_dict_free(&o);
-        if (found < 0)
-            avformat_close_input(&m_ctx);
-    }
-    ~InputFile() { avformat_close_input(&m_ctx); }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-
-    AVFormatContext* get() const { return m_ctx; }
-
-    long long Duration() const
-    {
-        return (m_ctx->duration == AV_NOPTS_VALUE || m_ctx->duration < 0) ? 0 : m_ctx->duration;
-    }
-
-private:
-    AVFormatContext* m_ctx = nullptr;
-};
 
 // A real video stream: cover art travels as a video stream marked as an
 // attached picture and is not one.
@@ -85,17 +47,11 @@ float FrameRateOf(const AVStream* stream)
     return RateOf(stream->avg_frame_rate);
 }
 
-// The largest picture decoded for a frame image: 16384 pixels a side and 64
-// megapixels in all (8K video is 33). A file may claim any size in a few
-// bytes; decoding what it claims could take gigabytes.
+// The largest picture decoded: 16384 pixels a side and 64 megapixels in all
+// (8K video is 33). A file may claim any size in a few bytes; decoding what
+// it claims could take gigabytes.
 constexpr int kMaxPictureSide = 16384;
 constexpr long long kMaxPicturePixels = 1LL << 26;
-
-bool SaneSize(int width, int height)
-{
-    return width <= kMaxPictureSide && height <= kMaxPictureSide
-        && static_cast<long long>(width) * height <= kMaxPicturePixels;
-}
 
 struct FrameDeleter {
     void operator()(AVFrame* f) const { av_frame_free(&f); }
@@ -119,10 +75,11 @@ bool ReceivePicture(AVCodecContext* dec, AVFrame* frame)
 namespace {
 
 // One open of a file: the values every caller reads, nothing decoded.
-ST_MEDIA_INFO ProbeOpened(const char* path)
+ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nullptr)
 {
     ST_MEDIA_INFO info;
-    InputFile input(path);
+    MediaInput input(path, 0, cancel);
+    info.refused = input.outcome() == MediaInput::ReadsOtherFiles;
     AVFormatContext* fmt = input.get();
     if (!fmt)
         return info;
@@ -181,18 +138,14 @@ bool ST_MEDIA_INFO::DescribesFile(const QString& file) const
     return now.exists() && now.size() == fileSize && now.lastModified().toMSecsSinceEpoch() == modified;
 }
 
-ST_MEDIA_INFO ProbeMediaInfo(const QString& path)
+ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel)
 {
     // The stamp is taken first: a file written while it is probed is
     // probed again next time.
     const QFileInfo file(path);
     const qint64 size = file.exists() ? file.size() : -1;
     const qint64 modified = file.exists() ? file.lastModified().toMSecsSinceEpoch() : -1;
-    ST_MEDIA_INFO info;
-    // Only regular files are opened: a pipe or a device named like a video
-    // would block the probe, or never end.
-    if (file.isFile())
-        info = ProbeOpened(QFile::encodeName(path).constData());
+    ST_MEDIA_INFO info = ProbeOpened(QFile::encodeName(path).constData(), cancel);
     info.path = path;
     info.fileSize = size;
     info.modified = modified;
@@ -206,7 +159,7 @@ ST_MEDIA_INFO CurrentMediaInfo(const ST_MEDIA_INFO& known, const QString& path)
 
 void GetMediaImage(const char* path, QImage* image, long long time, long long* duration)
 {
-    InputFile input(path, kMaxPicturePixels);
+    MediaInput input(path, kMaxPicturePixels);
     AVFormatContext* fmt = input.get();
     if (!fmt)
         return;
@@ -226,7 +179,7 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
     if (index < 0)
         return;
     AVStream* stream = fmt->streams[index];
-    if (!SaneSize(stream->codecpar->width, stream->codecpar->height))
+    if (!PictureSizeAllowed(stream->codecpar->width, stream->codecpar->height))
         return;
     const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!codec)
@@ -282,7 +235,7 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
         w = frame->width;
         h = frame->height;
     }
-    if (w <= 0 || h <= 0 || !SaneSize(w, h) || (got && !SaneSize(frame->width, frame->height)))
+    if (w <= 0 || h <= 0 || !PictureSizeAllowed(w, h) || (got && !PictureSizeAllowed(frame->width, frame->height)))
         return;
 
     QImage picture(w, h, QImage::Format_RGB32);
@@ -296,6 +249,12 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
     if (!ScaleFrameToImage(frame.get(), w, h, &picture))
         picture.fill(Qt::black);
     *image = picture;
+}
+
+bool PictureSizeAllowed(int width, int height)
+{
+    return width <= kMaxPictureSide && height <= kMaxPictureSide
+        && static_cast<long long>(width) * height <= kMaxPicturePixels;
 }
 
 bool ScaleFrameToImage(const AVFrame* frame, int width, int height, QImage* out)

@@ -1,11 +1,13 @@
 #pragma once
 // Looking into media files with the FFmpeg libraries, in-process and
-// synchronously: basic facts, one picture, codec names.
+// synchronously: basic facts, one picture, codec names. Only the named
+// regular file is read (see MediaInput).
 #include <QImage>
 #include <QString>
 
 // Width, height, duration (microseconds), frame rate and bit rate of a file.
-// Outputs are left untouched when the file cannot be opened or probed; width,
+// Outputs are left untouched when the file cannot be opened or probed, or is
+// refused (not a regular file, or a kind that reads other files); width,
 // height and fps stay untouched without a video stream (cover art is not one).
 // An unknown duration is 0 and an invalid frame rate 0. width, height and
 // duration must be given; fps, bitRate and the last argument may be null, and
@@ -17,10 +19,13 @@ void GetMediaInfo(const char* path, int* width, int* height, long long* duration
 // at or before time (microseconds from the start of the stream), as an RGB32
 // image of the stream's size. When the decoder opens but nothing decodes the
 // image is opaque black. The image is left untouched when the file, its video
-// stream or its decoder fails, and when the picture is larger than 16384
-// pixels a side or 64 megapixels in all (refused before decoding). duration (may be null) receives the container
+// stream or its decoder fails, and when the picture's size is not allowed
+// (refused before decoding). duration (may be null) receives the container
 // duration in microseconds, 0 when unknown.
 void GetMediaImage(const char* path, QImage* image, long long time, long long* duration = nullptr);
+// Whether a picture of this size may be decoded: at most 16384 pixels a side
+// and 64 megapixels in all. Frames and layer pictures above it are refused.
+bool PictureSizeAllowed(int width, int height);
 // Scales a decoded frame into *out, which must already be a width x height
 // Format_RGB32 image; false (and *out untouched) when it cannot.
 bool ScaleFrameToImage(const struct AVFrame* frame, int width, int height, QImage* out);

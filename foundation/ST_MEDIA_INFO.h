@@ -1,11 +1,14 @@
 #pragma once
 #include <QString>
 
+#include <atomic>
+
 // What one look into a media file told, and which file it was: the size and
 // modification time it had then tell whether the values still hold.
 struct ST_MEDIA_INFO
 {
     bool opened = false;      // the file opened and was probed
+    bool refused = false;     // a kind of file that would read other files (a script, a playlist): never converted
     bool hasVideo = false;    // a picture stream that is not a cover picture
     bool hasAudio = false;
     int width = 0;            // of the last picture stream, as GetMediaInfo gives them
@@ -26,8 +29,9 @@ struct ST_MEDIA_INFO
 };
 
 // Probes a file: the values of GetMediaInfo and the codecs of its first
-// streams, from one open, with the file's size and modification time.
-ST_MEDIA_INFO ProbeMediaInfo(const QString& path);
+// streams, from one open, with the file's size and modification time. Once
+// `cancel` is set the probe ends early, with nothing opened.
+ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel = nullptr);
 // `known` while it describes `path` as the file is now; a fresh probe when
 // the file has changed or `known` is of another file.
 ST_MEDIA_INFO CurrentMediaInfo(const ST_MEDIA_INFO& known, const QString& path);

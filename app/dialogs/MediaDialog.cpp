@@ -1,9 +1,11 @@
 #include "MediaDialog.h"
 #include "ui_MediaDialog.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include "MediaFunctions.h"
+#include "MediaInput.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -28,14 +30,11 @@ void MediaDialog::InitMediaInfo()
 
 QString MediaDialog::Report(const QString& path)
 {
-    AVFormatContext* context = nullptr;
-    const QByteArray name = path.toUtf8();
-    if (path.isEmpty() || avformat_open_input(&context, name.constData(), nullptr, nullptr) < 0)
+    const QByteArray name = QFile::encodeName(path);
+    const MediaInput input(name.constData());
+    AVFormatContext* context = input.get();
+    if (!context)
         return QString();
-    if (avformat_find_stream_info(context, nullptr) < 0) {
-        avformat_close_input(&context);
-        return QString();
-    }
     av_dump_format(context, 0, name.constData(), 0);
 
     const QString file = tr("File") + QStringLiteral("  ") + QFileInfo(path).fileName();
@@ -60,7 +59,6 @@ QString MediaDialog::Report(const QString& path)
             channels = tr("Channels") + QStringLiteral("  ") + QString::number(par->ch_layout.nb_channels);
         }
     }
-    avformat_close_input(&context);
     return QStringList{file, format, bitRate, tr("Video"), videoCodec, frameRate, size,
                        tr("Audio"), audioCodec, sampleRate, channels}
         .join(QStringLiteral("\r\n"));

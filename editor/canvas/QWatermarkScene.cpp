@@ -4,6 +4,7 @@
 #include "Core.h"
 #include "FileFolders.h"
 #include "MediaFunctions.h"
+#include "MediaInput.h"
 #include "QCanvasItem.h"
 #include "QWatermarkItem.h"
 #include "QWatermarkView.h"
@@ -12,7 +13,7 @@
 #include "text/VTextPropSheetDialog.h"
 
 #include <QDebug>
-#include <QFileInfo>
+#include <QFile>
 #include <QGraphicsSceneMouseEvent>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -133,17 +134,23 @@ QWatermarkItem* QWatermarkScene::NewPictureItem(int kind, const QString& path, c
                                                 bool* placeholder)
 {
     QImage image;
-    // A device or pipe named as a layer's file could be read without end.
-    const bool regular = QFileInfo(path).isFile();
-    if (regular && kind == 1) {
-        const QByteArray encoded = path.toUtf8();
-        GetMediaImage(encoded.constData(), &image, 0, nullptr);
-    } else if (regular) {
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        image = reader.read();
+    if (kind == 1) {
+        GetMediaImage(QFile::encodeName(path).constData(), &image, 0, nullptr);
+    } else {
+        // A device or pipe named as a layer's file could be read without end.
+        QFile file;
+        if (MediaInput::OpenRegular(path, &file)) {
+            QImageReader reader(&file);
+            reader.setDecideFormatFromContent(true);
+            // A picture may claim any size in a few bytes: it is not decoded
+            // above the size frames are.
+            const QSize claimed = reader.size();
+            if (!claimed.isValid() || PictureSizeAllowed(claimed.width(), claimed.height()))
+                image = reader.read();
+        }
     }
-    const bool unreadable = image.isNull() || image.width() <= 0 || image.height() <= 0;
+    const bool unreadable = image.isNull() || image.width() <= 0 || image.height() <= 0
+        || !PictureSizeAllowed(image.width(), image.height());
     if (placeholder)
         *placeholder = unreadable;
     if (unreadable) {

@@ -916,6 +916,16 @@ Jetzt neu starten?</translation>
         <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
         <translation>Auf diesem Desktop kann kein Dateimanager den Ordner „%1“ anzeigen.</translation>
     </message>
+    <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>Diese Dateien können nicht hinzugefügt werden, weil ihre Namen in der Zeichenkodierung des Systems kein gültiger Text sind. Benennen Sie sie um und fügen Sie sie erneut hinzu:
+%1</translation>
+    </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Verweist auf andere Dateien: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

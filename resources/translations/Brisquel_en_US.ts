@@ -914,7 +914,17 @@ Do you want to restart now?</translation>
     </message>
     <message>
         <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
-        <translation>No file manager can show the folder "%1" on this desktop.</translation>
+        <translation>No file manager can show the folder &quot;%1&quot; on this desktop.</translation>
+    </message>
+    <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</translation>
+    </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Refers to other files: %1</translation>
     </message>
 </context>
 <context>

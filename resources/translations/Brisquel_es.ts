@@ -914,7 +914,17 @@ Do you want to restart now?</source>
     </message>
     <message>
         <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
-        <translation>Ningún administrador de archivos puede mostrar la carpeta "%1" en este escritorio.</translation>
+        <translation>Ningún administrador de archivos puede mostrar la carpeta &quot;%1&quot; en este escritorio.</translation>
+    </message>
+    <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>Estos archivos no se pueden añadir porque sus nombres no son texto válido en la codificación del sistema. Cámbieles el nombre y añádalos de nuevo:
+%1</translation>
+    </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Remite a otros archivos: %1</translation>
     </message>
 </context>
 <context>

@@ -916,6 +916,16 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
         <translation>Aucun gestionnaire de fichiers ne peut afficher le dossier « %1 » sur ce bureau.</translation>
     </message>
+    <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>Ces fichiers ne peuvent pas être ajoutés, car leurs noms ne sont pas un texte valide dans l&apos;encodage du système. Renommez-les, puis ajoutez-les de nouveau :
+%1</translation>
+    </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Renvoie à d&apos;autres fichiers : %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -914,7 +914,17 @@ Riavviare ora?</translation>
     </message>
     <message>
         <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
-        <translation>Nessun gestore di file può mostrare la cartella "%1" su questo desktop.</translation>
+        <translation>Nessun gestore di file può mostrare la cartella &quot;%1&quot; su questo desktop.</translation>
+    </message>
+    <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>Questi file non possono essere aggiunti perché i loro nomi non sono testo valido nella codifica del sistema. Rinominali e aggiungili di nuovo:
+%1</translation>
+    </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Rimanda ad altri file: %1</translation>
     </message>
 </context>
 <context>

@@ -916,6 +916,16 @@ Do you want to restart now?</source>
         <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
         <translation>このデスクトップには、フォルダー「%1」を表示できるファイルマネージャーがありません。</translation>
     </message>
+    <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>これらのファイルは、名前がシステムの文字コードで有効な文字列ではないため追加できません。名前を変更してから、もう一度追加してください:
+%1</translation>
+    </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>他のファイルを参照しています: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

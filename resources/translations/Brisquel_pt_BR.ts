@@ -914,7 +914,17 @@ Deseja reiniciar agora?</translation>
     </message>
     <message>
         <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
-        <translation>Nenhum gerenciador de arquivos pode mostrar a pasta "%1" nesta área de trabalho.</translation>
+        <translation>Nenhum gerenciador de arquivos pode mostrar a pasta &quot;%1&quot; nesta área de trabalho.</translation>
+    </message>
+    <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>Estes arquivos não podem ser adicionados porque seus nomes não são texto válido na codificação do sistema. Renomeie-os e adicione-os novamente:
+%1</translation>
+    </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Remete a outros arquivos: %1</translation>
     </message>
 </context>
 <context>

@@ -916,6 +916,16 @@ Do you want to restart now?</source>
         <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
         <translation>На этом рабочем столе нет файлового менеджера, который может показать папку «%1».</translation>
     </message>
+    <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>Эти файлы нельзя добавить: их имена не являются допустимым текстом в кодировке системы. Переименуйте их и добавьте снова:
+%1</translation>
+    </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Ссылается на другие файлы: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -916,6 +916,16 @@ Do you want to restart now?</source>
         <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
         <translation>此桌面上没有可以显示文件夹“%1”的文件管理器。</translation>
     </message>
+    <message>
+        <source>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
+%1</source>
+        <translation>无法添加这些文件，因为它们的名称在系统编码中不是有效的文本。请重命名后再添加：
+%1</translation>
+    </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>引用了其他文件：%1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

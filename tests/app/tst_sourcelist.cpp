@@ -1,12 +1,15 @@
 // The source list of the real main window: files come in through the add
 // actions and drops, rows go with Delete and All Delete.
 #include <QAction>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMimeData>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSemaphore>
+#include <QThread>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -15,12 +18,13 @@
 #include <QTest>
 #include <QUrl>
 
-#include <sys/stat.h>
+#include <cstdio>
 
 #include <memory>
 
 #include "AppTestKit.h"
 #include "Core.h"
+#include "FifoGuard.h"
 #include "JxEngineJob.h"
 #include "QPlayerWidget.h"
 #include "SourceBatch.h"
@@ -95,7 +99,12 @@ private slots:
     void batchEndsAsOneByOne_data();
     void batchEndsAsOneByOne();
     void batchKeepsWindowLiveAndCancels();
-    void pipeNamedLikeVideoIsNotOpened();
+    void slowProbeEndsOnCancelAndClose_data();
+    void slowProbeEndsOnCancelAndClose();
+    void filesThatWouldHangAreNotOpened_data();
+    void filesThatWouldHangAreNotOpened();
+    void namesTheSystemCannotCarryAreRefused_data();
+    void namesTheSystemCannotCarryAreRefused();
 
 private:
     MainWindow* Window();
@@ -472,7 +481,7 @@ void TestSourceList::batchKeepsWindowLiveAndCancels()
     // Shared with the hook, which the worker may still be in if this fails.
     auto go = std::make_shared<QSemaphore>();
     auto probing = std::make_shared<QAtomicInt>();
-    SourceBatch::SetProbeHook([go, probing](const QString&) {
+    SourceBatch::SetProbeHook([go, probing](const QString&, const std::atomic<bool>&) {
         ++*probing;
         go->tryAcquire(1, 20000);
     });
@@ -511,19 +520,143 @@ void TestSourceList::batchKeepsWindowLiveAndCancels()
     QCOMPARE(Core::instance()->CurrentRow, 2);
 }
 
-void TestSourceList::pipeNamedLikeVideoIsNotOpened()
+void TestSourceList::slowProbeEndsOnCancelAndClose_data()
 {
-    // Opening a pipe waits for a writer that never comes.
+    QTest::addColumn<bool>("close");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("closing the window") << true;
+}
+
+void TestSourceList::slowProbeEndsOnCancelAndClose()
+{
+    QFETCH(bool, close);
     QTemporaryDir folder;
-    const QString pipe = folder.filePath(QStringLiteral("pipe.mp4"));
-    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-    QVERIFY(QFile::copy(m_video, folder.filePath(QStringLiteral("real.mp4"))));
+    const QString slow = folder.filePath(QStringLiteral("slow.mp4"));
+    const QString later = folder.filePath(QStringLiteral("later.mp4"));
+    QVERIFY(QFile::copy(m_video, slow) && QFile::copy(m_video, later));
+    // The probe of slow.mp4 lasts until it is told to end (or 30 s).
+    auto probing = std::make_shared<QAtomicInt>();
+    SourceBatch::SetProbeHook([probing](const QString& path, const std::atomic<bool>& cancel) {
+        if (!path.endsWith(QLatin1String("slow.mp4")))
+            return;
+        *probing = 1;
+        QElapsedTimer waited;
+        waited.start();
+        while (!cancel && waited.elapsed() < 30000)
+            QThread::msleep(5);
+    });
     QVERIFY(Window());
-    Drop(Table("tableWidget"), {QUrl::fromLocalFile(pipe), QUrl::fromLocalFile(folder.filePath(QStringLiteral("real.mp4")))});
-    QTRY_COMPARE(Names(Table("tableWidget")), (QStringList{"pipe.mp4", "real.mp4"}));
+    AppTestKit::Answer({slow});
+    Action("actionAddFile")->trigger();
+    QTRY_VERIFY(*probing == 1);
+    QElapsedTimer ending;
+    ending.start();
+    if (close) {
+        AppTestKit::CloseWindow(m_window);
+    } else {
+        auto* progress = m_window->findChild<QProgressDialog*>();
+        QVERIFY(progress && progress->findChild<QPushButton*>());
+        progress->findChild<QPushButton*>()->click();
+        Drop(Table("tableWidget"), {QUrl::fromLocalFile(later)});
+        QTRY_COMPARE(Names(Table("tableWidget")), QStringList{"later.mp4"});
+    }
+    QVERIFY2(ending.elapsed() < 10000, qPrintable(QString::number(ending.elapsed())));
+}
+
+void TestSourceList::filesThatWouldHangAreNotOpened_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content"); // empty: the file is the pipe itself
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("pipe named like a video") << "fifo.mp4" << QByteArray() << false;
+    QTest::newRow("concat script naming a pipe")
+        << "concat.mp4" << QByteArray("ffconcat version 1.0\nfile fifo.mp4\n") << true;
+    QTest::newRow("playlist naming a pipe")
+        << "list.m3u8" << QByteArray("#EXTM3U\n#EXT-X-TARGETDURATION:2\n#EXTINF:2,\nfifo.mp4\n#EXT-X-ENDLIST\n") << true;
+}
+
+void TestSourceList::filesThatWouldHangAreNotOpened()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, refused);
+    QTemporaryDir folder;
+    // Were the pipe opened, the guard lets the probe go at its deadline:
+    // the test fails, and the window still closes.
+    FifoGuard pipe(folder.filePath(QStringLiteral("fifo.mp4")));
+    QVERIFY(pipe.Made());
+    const QString file = folder.filePath(name);
+    if (!content.isEmpty()) {
+        QFile script(file);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(content);
+    }
+    const QString real = folder.filePath(QStringLiteral("real.mp4"));
+    const QString later = folder.filePath(QStringLiteral("later.mp4"));
+    QVERIFY(QFile::copy(m_video, real) && QFile::copy(m_video, later));
+
+    QVERIFY(Window());
+    AppTestKit::Answer({file, real});
+    Action("actionAddFile")->trigger();
+    QTableWidget* table = Table("tableWidget");
+    QTRY_COMPARE_WITH_TIMEOUT(Names(table), (QStringList{name, "real.mp4"}), 10000);
+    QTRY_VERIFY(!m_window->findChild<QProgressDialog*>());
     const Core* core = Core::instance();
     QCOMPARE(core->Rows[0].trimEnd, 0);
+    QCOMPARE(core->Rows[0].media.refused, refused);
     QCOMPARE(core->Rows[1].width, 320);
+    // The list goes on taking files.
+    Drop(table, {QUrl::fromLocalFile(later)});
+    QTRY_COMPARE(Names(table), (QStringList{name, "real.mp4", "later.mp4"}));
+
+    if (refused) {
+        // Nor does the converter get it: it would read what the file names.
+        m_window->Jobs().pause();
+        Action("actionRun")->trigger();
+        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("Refers to other files: ") + name);
+        for (const AbstractJob* job : m_window->Jobs().jobs())
+            QVERIFY(job->sourceRow != 0);
+    }
+    QVERIFY2(!pipe.WasOpened(), "the pipe was opened");
+}
+
+void TestSourceList::namesTheSystemCannotCarryAreRefused_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Add File") << "actionAddFile";
+    QTest::newRow("Add Folder") << "actionAddFolder";
+    QTest::newRow("drop") << "drop";
+}
+
+void TestSourceList::namesTheSystemCannotCarryAreRefused()
+{
+    QFETCH(QString, how);
+    QTemporaryDir folder;
+    const QByteArray raw = QFile::encodeName(folder.path()) + "/lat\xe9in.mp4";
+    const QString decoded = QFile::decodeName(raw);
+    if (!decoded.contains(QChar::ReplacementCharacter))
+        QSKIP("the locale carries every byte of a name");
+    QVERIFY(QFile::copy(m_video, folder.filePath(QStringLiteral("latin.mp4"))));
+    QVERIFY(::rename(QFile::encodeName(folder.filePath(QStringLiteral("latin.mp4"))).constData(), raw.constData()) == 0);
+    // Qt cannot name it to remove it with the folder.
+    const auto unlink = qScopeGuard([raw] { ::remove(raw.constData()); });
+    const QString good = folder.filePath(QStringLiteral("good.mp4"));
+    QVERIFY(QFile::copy(m_video, good));
+
+    QVERIFY(Window());
+    QString said;
+    AppTestKit::AnswerModal(QDialogButtonBox::Ok, &said);
+    if (how == QLatin1String("drop")) {
+        Drop(Table("tableWidget"), {QUrl::fromEncoded("file://" + raw.toPercentEncoding("/")), QUrl::fromLocalFile(good)});
+    } else {
+        AppTestKit::Answer(how == QLatin1String("actionAddFolder") ? QStringList{folder.path()}
+                                                                    : QStringList{decoded, good});
+        Action(how.toLatin1().constData())->trigger();
+    }
+    QTRY_COMPARE(Names(Table("tableWidget")), QStringList{"good.mp4"});
+    QVERIFY2(said.contains(QFileInfo(decoded).fileName()), qPrintable(said));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(m_window->findChild<QPlayerWidget*>()->SourcePath, how == QLatin1String("drop") ? QString() : good);
 }
 
 QTEST_MAIN(TestSourceList)

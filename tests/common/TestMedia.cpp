@@ -151,4 +151,33 @@ bool WriteScript(const QString& path, const QByteArray& body)
     return std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) == 0;
 }
 
+QByteArray PngOfSize(quint32 width, quint32 height, bool withPixels)
+{
+    auto crc32 = [](const QByteArray& bytes) {
+        quint32 crc = 0xFFFFFFFFu;
+        for (const char c : bytes) {
+            crc ^= static_cast<quint8>(c);
+            for (int k = 0; k < 8; ++k)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        return ~crc;
+    };
+    auto be32 = [](quint32 v) {
+        const char b[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+        return QByteArray(b, 4);
+    };
+    auto chunk = [&](const char* type, const QByteArray& data) {
+        const QByteArray body = QByteArray(type) + data;
+        return be32(quint32(data.size())) + body + be32(crc32(body));
+    };
+    // One bit per pixel, grey: black rows compress about a thousandfold.
+    const QByteArray header = be32(width) + be32(height) + QByteArray("\x01\x00\x00\x00\x00", 5);
+    QByteArray data("\x78\x9c\x03\x00\x00\x00\x00\x01", 8);
+    if (withPixels) {
+        const QByteArray rows(int(height) * (1 + (int(width) + 7) / 8), '\0');
+        data = qCompress(rows, 9).mid(4); // without Qt's length prefix: a zlib stream
+    }
+    return QByteArray("\x89PNG\r\n\x1a\n") + chunk("IHDR", header) + chunk("IDAT", data) + chunk("IEND", QByteArray());
+}
+
 } // namespace TestMedia

@@ -32,6 +32,11 @@ QString MakeAudio(const QString& dir, const QString& name = "audio.mp3", double 
 QString MakeImage(const QString& dir, const QString& name = "image.png",
                   int width = 160, int height = 120, const QString& color = "blue");
 
+// A black-and-white PNG of the given size, a few kilobytes whatever the
+// size: with its pixels (all black), or only claiming the size (an empty
+// picture stream that decoders give up on).
+QByteArray PngOfSize(quint32 width, quint32 height, bool withPixels);
+
 // Result of ffprobe-like inspection through the converter's own prober.
 struct ProbeResult {
     bool ok = false;

@@ -1,7 +1,9 @@
 #include <QtTest>
 
+#include "FifoGuard.h"
 #include "GuiFunctions.h"
 #include "MediaFunctions.h"
+#include "ST_MEDIA_INFO.h"
 #include "QImageFuns.h"
 #include "TestMedia.h"
 #include "TextFunctions.h"
@@ -47,32 +49,6 @@ QImage Picture(const QString& path, long long time, long long* duration = nullpt
     QImage image;
     GetMediaImage(QFile::encodeName(path).constData(), &image, time, duration);
     return image;
-}
-
-// A PNG file that claims width x height: a real header and an empty image
-// data chunk, a few dozen bytes whatever the size.
-QByteArray PngClaiming(quint32 width, quint32 height)
-{
-    auto crc32 = [](const QByteArray& bytes) {
-        quint32 crc = 0xFFFFFFFFu;
-        for (const char c : bytes) {
-            crc ^= static_cast<quint8>(c);
-            for (int k = 0; k < 8; ++k)
-                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-        return ~crc;
-    };
-    auto be32 = [](quint32 v) {
-        const char b[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
-        return QByteArray(b, 4);
-    };
-    auto chunk = [&](const char* type, const QByteArray& data) {
-        const QByteArray body = QByteArray(type) + data;
-        return be32(quint32(data.size())) + body + be32(crc32(body));
-    };
-    const QByteArray header = be32(width) + be32(height) + QByteArray("\x08\x02\x00\x00\x00", 5);
-    return QByteArray("\x89PNG\r\n\x1a\n") + chunk("IHDR", header)
-        + chunk("IDAT", QByteArray("\x78\x9c\x03\x00\x00\x00\x00\x01", 8)) + chunk("IEND", QByteArray());
 }
 
 } // namespace
@@ -179,6 +155,71 @@ private slots:
         QCOMPARE(info.fps, 10.0f);
     }
 
+    // Files that name other files, and pipes: a probe reads none of them,
+    // and a pipe it opened would keep it waiting for a writer.
+    void onlyTheNamedFileIsRead_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content"); // "video" for a copy of the test video
+        QTest::addColumn<QString>("pipe");       // a pipe made beside it
+        QTest::addColumn<QString>("outcome");
+        const QByteArray vobsub("# VobSub index file, v7 (do not modify this line!)\nsize: 720x480\n"
+                                "id: en, index: 0\ntimestamp: 00:00:00:000, filepos: 000000000\n");
+        QTest::newRow("concat script naming a pipe")
+            << "concat.mp4" << QByteArray("ffconcat version 1.0\nfile fifo\n") << "fifo" << "refused";
+        QTest::newRow("concat script naming a video")
+            << "concat.mp4" << QByteArray("ffconcat version 1.0\nfile real.mp4\n") << "" << "refused";
+        QTest::newRow("playlist naming a pipe")
+            << "list.m3u8" << QByteArray("#EXTM3U\n#EXT-X-TARGETDURATION:2\n#EXTINF:2,\nfifo\n#EXT-X-ENDLIST\n")
+            << "fifo" << "refused";
+        QTest::newRow("subtitle index beside a pipe") << "sub.idx" << vobsub << "sub.sub" << "refused";
+        QTest::newRow("numbered picture sequence") << "still%03d.png" << QByteArray("picture") << "" << "refused";
+        QTest::newRow("picture") << "still.png" << QByteArray("picture") << "" << "opened";
+        QTest::newRow("pipe named like a video") << "" << QByteArray() << "pipe.mp4" << "not opened";
+        QTest::newRow("video") << "video.mp4" << QByteArray("video") << "" << "opened";
+    }
+    void onlyTheNamedFileIsRead()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, pipe);
+        QFETCH(QString, outcome);
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(m_video, dir.filePath("real.mp4")));
+        QVERIFY(QFile::copy(m_image, dir.filePath("still001.png")));
+        std::unique_ptr<FifoGuard> fifo;
+        if (!pipe.isEmpty()) {
+            fifo = std::make_unique<FifoGuard>(dir.filePath(pipe));
+            QVERIFY(fifo->Made());
+        }
+        QString path = dir.filePath(pipe);
+        if (!name.isEmpty()) {
+            path = dir.filePath(name);
+            if (content == "video" || content == "picture") {
+                QVERIFY(QFile::copy(content == "video" ? m_video : m_image, path));
+            } else {
+                QFile f(path);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(content);
+            }
+        }
+        const ST_MEDIA_INFO info = ProbeMediaInfo(path);
+        QCOMPARE(info.opened ? "opened" : info.refused ? "refused" : "not opened", qPrintable(outcome));
+        QImage image;
+        GetMediaImage(QFile::encodeName(path).constData(), &image, 0, nullptr);
+        QCOMPARE(image.isNull(), outcome != "opened");
+        if (fifo)
+            QVERIFY2(!fifo->WasOpened(), "the pipe was opened");
+    }
+
+    void cancelledProbeFindsNothing()
+    {
+        const std::atomic<bool> cancel{true};
+        const ST_MEDIA_INFO info = ProbeMediaInfo(m_video, &cancel);
+        QVERIFY(!info.opened && !info.refused);
+        QCOMPARE(info.duration, 0LL);
+    }
+
     void unreadableFilesLeaveOutputsAlone()
     {
         for (const QString& path : {m_garbage, m_dir.path() + "/missing.mp4", QString()}) {
@@ -281,7 +322,7 @@ private slots:
         const QString path = m_dir.filePath("claims.png");
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(PngClaiming(quint32(width), quint32(height)));
+        f.write(TestMedia::PngOfSize(quint32(width), quint32(height), false));
         f.close();
         QCOMPARE(Picture(path, 0).size(), decoded ? QSize(width, height) : QImage().size());
     }

@@ -66,6 +66,17 @@ private slots:
         m_png = SolidPng(m_dir.path(), "layer.png", 60, 40, Qt::blue);
         m_video = TestMedia::MakeVideo(m_dir.path(), "clip.mp4", 1.0, 320, 240);
         QVERIFY(!m_png.isEmpty() && !m_video.isEmpty());
+        // Pictures above the size frames may have, a few kilobytes each, and
+        // a script that would have the clip read in its place.
+        const QList<QPair<QString, QByteArray>> files = {
+            {"big.png", TestMedia::PngOfSize(9000, 8000, true)},
+            {"claims.png", TestMedia::PngOfSize(46000, 46000, false)},
+            {"concat.mp4", "ffconcat version 1.0\nfile clip.mp4\n"}};
+        for (const auto& file : files) {
+            QFile f(m_dir.filePath(file.first));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(file.second);
+        }
     }
     void init()
     {
@@ -104,6 +115,8 @@ private slots:
         QVERIFY(!c.scene.AddLayerImage(bad.fileName()));
         QVERIFY(!c.scene.AddLayerImage(m_dir.path() + "/missing.png"));
         QVERIFY(!c.scene.AddLayerVideo(bad.fileName()));
+        QVERIFY(!c.scene.AddLayerImage(m_dir.filePath("big.png")));
+        QVERIFY(!c.scene.AddLayerVideo(m_dir.filePath("big.png")));
         CLayerInfo record;
         record.Type = 0;
         record.FileName = m_png;
@@ -126,6 +139,9 @@ private slots:
         QTest::newRow("device") << 2 << "/dev/zero" << QSize(10, 10);
         QTest::newRow("no saved size") << 2 << "missing.png" << QSize(0, 0);
         QTest::newRow("huge saved size") << 2 << "missing.png" << QSize(100000, 100000);
+        QTest::newRow("picture above the size cap") << 2 << "big.png" << QSize(90, 80);
+        QTest::newRow("picture claiming 46000 x 46000") << 2 << "claims.png" << QSize(460, 460);
+        QTest::newRow("script naming a video") << 1 << "concat.mp4" << QSize(32, 24);
     }
     void unreadableProjectPicturesStandAsPlaceholders()
     {

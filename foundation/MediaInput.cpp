@@ -1,0 +1,191 @@
+#include "MediaInput.h"
+
+#include <QFile>
+#include <QString>
+
+#include <cerrno>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+extern "C" {
+#include <libavformat/avformat.h>
+#include <libavutil/avstring.h>
+}
+
+namespace {
+
+// Demuxers that open the files or addresses their input names: scripts,
+// playlists, manifests, subtitle indexes with their data beside them.
+const char* const kReadsOthers[] = {"concat", "hls", "dash", "imf", "sdp", "vobsub"};
+
+bool NamesOtherInputs(const AVInputFormat* format, const char* path)
+{
+    // Capture devices and network sessions read no file at all; the image
+    // sequence demuxer reads only the named file unless the name numbers
+    // frames, as the converter would read it.
+    if (format->flags & AVFMT_NOFILE)
+        return !(av_match_name("image2", format->name) && !av_filename_number_test(path));
+    for (const char* name : kReadsOthers) {
+        if (av_match_name(name, format->name))
+            return true;
+    }
+    return false;
+}
+
+int RefuseNestedOpen(AVFormatContext*, AVIOContext**, const char*, int, AVDictionary**)
+{
+    return AVERROR(EPERM);
+}
+
+constexpr int kBufferSize = 64 * 1024;
+
+} // namespace
+
+int MediaInput::OpenRegular(const char* path)
+{
+    if (!path || !*path)
+        return -1;
+    // Looked at before opening, so that a device is not even opened; the
+    // open cannot block on a pipe swapped in meanwhile, and what was opened
+    // is looked at again.
+    struct stat st;
+    if (::stat(path, &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool MediaInput::OpenRegular(const QString& path, QFile* file)
+{
+    const int fd = OpenRegular(QFile::encodeName(path).constData());
+    if (fd < 0)
+        return false;
+    if (file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    return false;
+}
+
+int MediaInput::Read(void* self, uint8_t* buffer, int size)
+{
+    const auto* input = static_cast<const MediaInput*>(self);
+    if (Interrupted(self))
+        return AVERROR_EXIT;
+    for (;;) {
+        const ssize_t got = ::read(input->m_fd, buffer, size_t(size));
+        if (got > 0)
+            return int(got);
+        if (got == 0)
+            return AVERROR_EOF;
+        if (errno != EINTR)
+            return AVERROR(errno);
+    }
+}
+
+int64_t MediaInput::Seek(void* self, int64_t offset, int whence)
+{
+    const auto* input = static_cast<const MediaInput*>(self);
+    whence &= ~AVSEEK_FORCE;
+    if (whence == AVSEEK_SIZE) {
+        struct stat st;
+        return ::fstat(input->m_fd, &st) == 0 ? int64_t(st.st_size) : int64_t(AVERROR(errno));
+    }
+    const off_t at = ::lseek(input->m_fd, off_t(offset), whence);
+    return at < 0 ? int64_t(AVERROR(errno)) : int64_t(at);
+}
+
+int MediaInput::Interrupted(void* self)
+{
+    const auto* input = static_cast<const MediaInput*>(self);
+    return input->m_cancel && input->m_cancel->load() ? 1 : 0;
+}
+
+MediaInput::MediaInput(const char* path, long long maxPixels, const std::atomic<bool>* cancel)
+    : m_cancel(cancel)
+{
+    m_fd = OpenRegular(path);
+    if (m_fd < 0)
+        return;
+    m_outcome = Unreadable;
+    auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferSize));
+    if (!buffer)
+        return;
+    m_io = avio_alloc_context(buffer, kBufferSize, 0, this, &MediaInput::Read, nullptr, &MediaInput::Seek);
+    if (!m_io) {
+        av_free(buffer);
+        return;
+    }
+    const AVInputFormat* format = nullptr;
+    const int probed = av_probe_input_buffer2(m_io, &format, path, nullptr, 0, 0);
+    if (Interrupted(this)) {
+        m_outcome = Cancelled;
+        return;
+    }
+    if (probed < 0 || !format)
+        return;
+    if (NamesOtherInputs(format, path)) {
+        m_outcome = ReadsOtherFiles;
+        return;
+    }
+    m_ctx = avformat_alloc_context();
+    if (!m_ctx)
+        return;
+    m_ctx->pb = m_io;
+    m_ctx->io_open = RefuseNestedOpen;
+    m_ctx->interrupt_callback.callback = &MediaInput::Interrupted;
+    m_ctx->interrupt_callback.opaque = this;
+    // Demuxers that open an input of their own bypassing io_open still get
+    // no protocol but plain files.
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    const int opened = avformat_open_input(&m_ctx, path, format, &options);
+    av_dict_free(&options);
+    if (opened < 0) {
+        // The context is gone; the reader over the file is still ours.
+        m_ctx = nullptr;
+        m_outcome = Interrupted(this) ? Cancelled : Unreadable;
+        return;
+    }
+    std::vector<AVDictionary*> streamOptions(m_ctx->nb_streams, nullptr);
+    if (maxPixels > 0) {
+        for (AVDictionary*& o : streamOptions)
+            av_dict_set_int(&o, "max_pixels", maxPixels, 0);
+    }
+    const int found = avformat_find_stream_info(m_ctx, streamOptions.empty() ? nullptr : streamOptions.data());
+    for (AVDictionary*& o : streamOptions)
+        av_dict_free(&o);
+    if (found < 0 || Interrupted(this)) {
+        avformat_close_input(&m_ctx);
+        m_outcome = Interrupted(this) ? Cancelled : Unreadable;
+        return;
+    }
+    m_outcome = Opened;
+}
+
+MediaInput::~MediaInput()
+{
+    // A context on a reader of our own leaves the reader to us.
+    avformat_close_input(&m_ctx);
+    if (m_io) {
+        av_freep(&m_io->buffer);
+        avio_context_free(&m_io);
+    }
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+long long MediaInput::Duration() const
+{
+    if (!m_ctx || m_ctx->duration == AV_NOPTS_VALUE || m_ctx->duration < 0)
+        return 0;
+    return m_ctx->duration;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// A user's media file opened with the FFmpeg libraries for looking into it:
+// that one regular file and nothing else. Kinds of file that name other
+// files or addresses (concat scripts, playlists, manifests, numbered image
+// sequences) are refused, a nested open is refused, and a pipe or device is
+// never opened, so a probe cannot wait without end or read what the user did
+// not choose.
+#include <atomic>
+#include <cstdint>
+
+class QFile;
+class QString;
+struct AVFormatContext;
+struct AVIOContext;
+
+class MediaInput
+{
+public:
+    enum Outcome {
+        Opened,          // opened and probed
+        NotRegular,      // missing, or not a regular file: never opened
+        ReadsOtherFiles, // a kind of file that would read other files or addresses
+        Unreadable,      // not media the libraries can read
+        Cancelled,       // `cancel` was set
+    };
+
+    // maxPixels (0 for no limit) also bounds what probing may decode. Once
+    // `cancel` (may be null) is set, opening and every later read end early.
+    explicit MediaInput(const char* path, long long maxPixels = 0, const std::atomic<bool>* cancel = nullptr);
+    ~MediaInput();
+    MediaInput(const MediaInput&) = delete;
+    MediaInput& operator=(const MediaInput&) = delete;
+
+    // Null unless the outcome is Opened.
+    AVFormatContext* get() const { return m_ctx; }
+    Outcome outcome() const { return m_outcome; }
+    // The container's duration in microseconds, 0 when unknown.
+    long long Duration() const;
+
+    // A descriptor of path opened for reading when it is a regular file, -1
+    // otherwise; opening never waits for a pipe's writer.
+    static int OpenRegular(const char* path);
+    // The same into a QFile, which then owns the descriptor.
+    static bool OpenRegular(const QString& path, QFile* file);
+
+private:
+    // The libraries read the file through these, never by its name.
+    static int Read(void* self, uint8_t* buffer, int size);
+    static int64_t Seek(void* self, int64_t offset, int whence);
+    static int Interrupted(void* self);
+
+    int m_fd = -1;
+    const std::atomic<bool>* m_cancel = nullptr;
+    AVIOContext* m_io = nullptr;
+    AVFormatContext* m_ctx = nullptr;
+    Outcome m_outcome = NotRegular;
+};
