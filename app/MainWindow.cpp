@@ -241,9 +241,9 @@ void MainWindow::ChangeLanguage(int index)
 {
     // A translator leaves the application as it is deleted.
     m_translator = std::make_unique<QTranslator>();
-    // Exactly the embedded file of the index, as Core maps it.
-    const QString name = Core::TranslationResource(index);
-    if (!name.isEmpty() && m_translator->load(name, QString(), QLatin1String(""), QLatin1String("")))
+    const QString name = index == 1 ? QStringLiteral(":/Translations/Brisquel_zh_CN.qm")
+                                    : QStringLiteral(":/Translations/Brisquel_en_US.qm");
+    if (m_translator->load(name))
         QCoreApplication::installTranslator(m_translator.get());
     ui->retranslateUi(this);
 }

@@ -115,7 +115,11 @@ void MainWindow::on_toolButtonOutput_clicked()
 
 void MainWindow::on_toolButtonOpen_clicked()
 {
-    ShowInFolder(m_config.OutPath);
+    // Where no file manager runs, the press would otherwise do nothing at all.
+    if (!m_config.OutPath.isEmpty() && !ShowInFolder(m_config.OutPath))
+        QMessageBox::information(this, QCoreApplication::applicationName(),
+                                 tr("No file manager can show the folder \"%1\" on this desktop.")
+                                     .arg(ShownPath(m_config.OutPath)));
 }
 
 void MainWindow::on_tableWidgetMerge_customContextMenuRequested(const QPoint&)

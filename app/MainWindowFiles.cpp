@@ -422,10 +422,11 @@ void MainWindow::RefusedDeletion()
 void MainWindow::AfterRowsRemoved(bool clearTabs)
 {
     Core* core = Core::instance();
-    if (core->Rows.isEmpty())
+    // The tabs show the current row's record and their buttons write into
+    // it: once that record is gone no row is current, never a neighbour
+    // whose record the tabs do not show.
+    if (!core->IsValidRow(core->CurrentRow))
         core->CurrentRow = -1;
-    else if (!core->IsValidRow(core->CurrentRow))
-        core->CurrentRow = core->Rows.size() - 1;
     if (clearTabs)
         ClearTabs();
 }
@@ -480,7 +481,9 @@ void MainWindow::on_actionAll_Delete_triggered()
             refused = true;
             continue;
         }
-        if (row < core->CurrentRow)
+        if (row == core->CurrentRow)
+            core->CurrentRow = -1;
+        else if (row < core->CurrentRow)
             --core->CurrentRow;
     }
     // Only the rows go: the work tabs keep what they show.
@@ -493,8 +496,7 @@ void MainWindow::on_actionReady_to_convert_triggered()
 {
     for (const QModelIndex& index : ui->tableWidget->selectionModel()->selectedIndexes()) {
         QTableWidgetItem* status = ui->tableWidget->item(index.row(), 2);
-        // A row whose jobs still run keeps what they write.
-        if (!status || RowHasLiveJobs(index.row()))
+        if (!status)
             continue;
         status->setText(tr("Ready"));
         status->setToolTip(QString());

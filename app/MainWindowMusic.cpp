@@ -10,18 +10,25 @@
 
 void MainWindow::MusicTotalDuration()
 {
-    // The probed durations are added, not the texts: a file of a day or more
-    // has no text and would silently count as nothing.
+    // The sum of the durations the rows show. A row shows none for a file of
+    // a day or more, and then so does the total: it is at least a day.
     QTableWidget* music = ui->tableWidgetMusic;
-    qint64 total = 0;
+    qint64 seconds = 0;
     for (int row = 0; row < music->rowCount(); ++row) {
-        if (const QTableWidgetItem* item = music->item(row, 1))
-            total += qMax<qint64>(0, item->data(Qt::UserRole).toLongLong());
+        const QTableWidgetItem* item = music->item(row, 1);
+        if (!item)
+            continue;
+        const QTime time = QTime::fromString(item->text(), Qt::TextDate);
+        if (!time.isValid()) {
+            seconds = 24 * 3600;
+            break;
+        }
+        seconds += time.hour() * 3600 + time.minute() * 60 + time.second();
     }
-    const qint64 seconds = total / 1000000;
-    const QTime time = seconds < 24 * 3600 ? QTime(int(seconds / 3600), int((seconds % 3600) / 60), int(seconds % 60), 0)
-                                           : QTime();
-    ui->labelTotalMusic->setText(time.toString(QStringLiteral("hh:mm:ss")));
+    const QTime total = seconds < 24 * 3600
+        ? QTime(int(seconds / 3600), int((seconds % 3600) / 60), int(seconds % 60), 0)
+        : QTime();
+    ui->labelTotalMusic->setText(total.toString(QStringLiteral("hh:mm:ss")));
 }
 
 void MainWindow::moveRow(QTableWidget* table, int from, int to)

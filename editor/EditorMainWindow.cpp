@@ -221,8 +221,6 @@ void EditorMainWindow::ChangeLanguage(int index)
     if (m_translator->load(file))
         QApplication::installTranslator(m_translator.get());
     ui->retranslateUi(this);
-    m_playerDock.Retranslate();
-    m_subtitleDock.Retranslate();
 }
 
 void EditorMainWindow::OnDeleteHM() {}

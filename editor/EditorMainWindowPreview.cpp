@@ -27,11 +27,9 @@ void EditorMainWindow::SetPlayButton(bool showPause)
     if (showPause) {
         m_playerDock.m_btnPlay->setIcon(QIcon(QStringLiteral(":/res/playerpause.svg")));
         m_playerDock.m_btnPlay->setToolTip(tr("Pause"));
-        m_playerDock.m_btnPlay->setText(QStringLiteral("\u275A\u275A"));
     } else {
         m_playerDock.m_btnPlay->setIcon(QIcon(QStringLiteral(":/res/playerplay.svg")));
         m_playerDock.m_btnPlay->setToolTip(tr("Play"));
-        m_playerDock.m_btnPlay->setText(QStringLiteral("\u25B6"));
     }
 }
 

@@ -26,6 +26,11 @@ void QWatermarkBase::dispose()
     fade->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
+void QWatermarkBase::ShowOpacity()
+{
+    setOpacity(qBound(0, int(m_Layer.Transparent), 100) / 100.0);
+}
+
 int QWatermarkBase::handleCount() const
 {
     return m_handles.size();

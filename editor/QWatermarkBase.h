@@ -58,6 +58,8 @@ public:
     void SetMove(bool moved) { m_moved = moved; }
     bool IsMove() const { return m_moved; }
     void UpdateShadow();
+    // Shows the record's opacity on the canvas, as the conversion draws it.
+    void ShowOpacity();
     void SetLayer(CLayerInfo*) {}
     void setState(SelectionHandleState state);
     int OperationState() const { return m_operation; }

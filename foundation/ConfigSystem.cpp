@@ -9,8 +9,6 @@
 
 namespace {
 
-const int kLanguageCount = 9;
-
 void MakeFolder(const QString& path)
 {
     // A folder that cannot be made is only logged: start-up goes on.
@@ -55,14 +53,12 @@ void ConfigSystem::Load()
     OpenFolder = SettingsValue::Text(settings, QStringLiteral("OpenFolder"), QString());
     if (OpenFolder.isEmpty())
         OpenFolder = GetDocumentsLocation();
-    // Values no dialog could have written (text, a language that does not
-    // exist, no job at a time) fall back to their defaults; too many jobs at
-    // a time become the most the dialog offers.
-    Language = SettingsValue::Int(settings, QStringLiteral("Language"), 1);
-    if (Language < 0 || Language >= kLanguageCount)
-        Language = 1;
+    // A language without a translation installs none, so any index is kept.
+    Language = settings.value(QStringLiteral("Language"), 1).toInt();
     Coverage = SettingsValue::Bool(settings, QStringLiteral("Coverage"), false);
-    Threads = SettingsValue::Int(settings, QStringLiteral("Threads"), 2);
+    // No job at a time would never start one: that falls back to the
+    // default; more than the dialog offers become its most.
+    Threads = settings.value(QStringLiteral("Threads"), 2).toInt();
     if (Threads < 1)
         Threads = 2;
     Threads = qMin(Threads, MaxThreads);

@@ -21,11 +21,10 @@ public:
     QString OutPath;    // converted files go here (no trailing "/")
     QString OpenPath;   // start folder of the add-files dialog
     QString OpenFolder; // start folder of the add-folder dialog
-    int Language = 1;   // interface language index 0..8
+    int Language = 1;   // interface language index, 0..8 have translations
     bool Coverage = false; // true: outputs replace existing files
     int Threads = 2;    // jobs run at once, 1 ... MaxThreads
-    // Each job is a converter that itself uses every core: more than this
-    // at once only fight over the machine.
-    static constexpr int MaxThreads = 16;
+    // The most the Options dialog offers.
+    static constexpr int MaxThreads = 99;
     QString IniPath;
 };

@@ -293,15 +293,15 @@ bool IsPicture(QString path)
     return last4 == QLatin1String("jpeg") || last4 == QLatin1String("webp");
 }
 
-void ShowInFolder(const QString& path)
+bool ShowInFolder(const QString& path)
 {
     if (path.isEmpty())
-        return;
+        return false;
     const QFileInfo info(QFileInfo(path).absoluteFilePath());
     const QString absolute = info.absoluteFilePath();
     // A missing path cannot be selected; its folder is opened instead.
     if (info.exists() && RevealThroughFileManager(absolute))
-        return;
+        return true;
     const QString folder = info.isDir() ? absolute : info.path();
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }

@@ -45,5 +45,6 @@ QString ShownPath(const QString& path);
 bool IsPicture(QString path);
 
 // Reveals a file or folder in the desktop's file manager; when that cannot
-// be reached, opens the folder (or the file's folder) instead.
-void ShowInFolder(const QString& path);
+// be reached, opens the folder (or the file's folder) instead. False when
+// nothing on this desktop could be asked to show it.
+bool ShowInFolder(const QString& path);

@@ -24,25 +24,71 @@ constexpr qint64 kDayMicroseconds = 24LL * 3600 * 1000 * 1000;
 
 // XML 1.0 cannot hold most control characters, and a carriage return would
 // come back as a line feed: they are written as their control pictures
-// (U+2400 + code) and turned back when read.
+// (U+2400 + code). So that a picture the user typed reads back as itself, it
+// is written behind a literal mark (U+2421), and marks the user typed right
+// before a picture or a control character are written twice, as a backslash
+// escapes itself. Text without either is written as it stands, and a picture
+// with no mark before it reads as the control character, as in the files of
+// earlier versions.
+constexpr ushort kPictureBase = 0x2400;
+constexpr QChar kLiteralMark(ushort(0x2421));
+
+bool IsWrittenAsPicture(ushort u)
+{
+    return u < 0x20 && u != '\t' && u != '\n';
+}
+
+bool IsPictureOfControl(ushort u)
+{
+    return u >= kPictureBase && IsWrittenAsPicture(ushort(u - kPictureBase));
+}
+
 QString EncodeText(const QString& text)
 {
-    QString out = text;
-    for (QChar& c : out) {
+    QString out;
+    out.reserve(text.size());
+    int marks = 0;
+    for (const QChar c : text) {
         const ushort u = c.unicode();
-        if (u < 0x20 && u != '\t' && u != '\n')
-            c = QChar(ushort(0x2400 + u));
+        if (c == kLiteralMark) {
+            ++marks;
+            continue;
+        }
+        if (IsWrittenAsPicture(u)) {
+            out += QString(2 * marks, kLiteralMark);
+            out += QChar(ushort(kPictureBase + u));
+        } else if (IsPictureOfControl(u)) {
+            out += QString(2 * marks + 1, kLiteralMark);
+            out += c;
+        } else {
+            out += QString(marks, kLiteralMark);
+            out += c;
+        }
+        marks = 0;
     }
+    out += QString(marks, kLiteralMark);
     return out;
 }
 
 QString DecodeText(const QString& text)
 {
-    QString out = text;
-    for (QChar& c : out) {
-        const ushort u = c.unicode();
-        if (u >= 0x2400 && u < 0x2420 && u != 0x2409 && u != 0x240A)
-            c = QChar(ushort(u - 0x2400));
+    QString out;
+    out.reserve(text.size());
+    const int size = text.size();
+    for (int i = 0; i < size; ++i) {
+        int marks = 0;
+        while (i + marks < size && text.at(i + marks) == kLiteralMark)
+            ++marks;
+        const QChar c = i + marks < size ? text.at(i + marks) : QChar();
+        if (!IsPictureOfControl(c.unicode())) {
+            out += QString(marks, kLiteralMark);
+            if (i + marks < size)
+                out += c;
+        } else {
+            out += QString(marks / 2, kLiteralMark);
+            out += marks % 2 == 1 ? c : QChar(ushort(c.unicode() - kPictureBase));
+        }
+        i += marks;
     }
     return out;
 }

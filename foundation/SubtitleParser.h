@@ -32,9 +32,9 @@ public:
     // regular file.
     bool ASSParser();
     bool SRTParser();
-    // Decodes one event text: UTF-8 while every text of this read has been
-    // valid UTF-8, otherwise the local 8-bit encoding (Windows-1252 where the
-    // locale is UTF-8).
+    // Decodes one event text: UTF-8 when it is valid UTF-8, otherwise the
+    // local 8-bit encoding (Windows-1252 where the locale is UTF-8). Clears
+    // TextIsUtf8 when it was not UTF-8.
     QString fromASSText(const char* text);
     // A dialogue line as plain display text, override blocks and drawings left out.
     QString fromAss(const char* line);
@@ -57,5 +57,5 @@ public:
     int32_t YCbCrMatrix = 0;        // 0 not given, 1 unknown, 2 none, 3 tv.601 ... 10 pc.fcc
     int32_t DefaultStyle = 0;
     QString TrackName;
-    bool TextIsUtf8 = true;
+    bool TextIsUtf8 = true;         // false when an event text of the last ASS read was 8-bit
 };

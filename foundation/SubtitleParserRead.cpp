@@ -41,15 +41,22 @@ bool IsWholeUtf8(const char* data, int size)
     return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
-// Names, font names and effects: UTF-8 when valid, else the 8-bit fallback.
+// One text on its own: UTF-8 when valid, else the 8-bit fallback. Files
+// mix them (an edited line, a pasted name), so no text decides for another.
+QString Utf8Or8Bit(const char* data, int size, bool* wasUtf8 = nullptr)
+{
+    const bool utf8 = IsWholeUtf8(data, size);
+    if (wasUtf8 && !utf8)
+        *wasUtf8 = false;
+    return utf8 ? QString::fromUtf8(data, size) : FallbackCodec()->toUnicode(data, size);
+}
+
+// Names, font names and effects.
 QString FromUtf8OrEmpty(const char* text)
 {
     if (!text)
         return QString(QStringLiteral(""));
-    const int size = static_cast<int>(qstrlen(text));
-    if (IsWholeUtf8(text, size))
-        return QString::fromUtf8(text, size);
-    return FallbackCodec()->toUnicode(text, size);
+    return Utf8Or8Bit(text, static_cast<int>(qstrlen(text)));
 }
 
 // libass keeps alignment as vertical and horizontal flags; documents and
@@ -153,19 +160,28 @@ bool IsIndexLine(const QString& line)
 
 QString DecodeSrtBytes(const QByteArray& bytes)
 {
-    // A byte-order mark names the encoding; else UTF-8 when the bytes are
-    // valid UTF-8, else the 8-bit fallback.
+    // A byte-order mark names the encoding of the whole file; else each line
+    // is UTF-8 when its bytes are, else 8-bit. Every decoder is given the
+    // size: the QByteArray overload of fromUtf8 stops at the first NUL byte
+    // and would lose the rest of the file.
     QTextCodec* bom = QTextCodec::codecForUtfText(bytes, nullptr);
-    // Every decoder is given the size: the QByteArray overload of fromUtf8
-    // stops at the first NUL byte and would lose the rest of the file.
     QString text;
     if (bom) {
         QTextCodec::ConverterState state(QTextCodec::DefaultConversion);
         text = bom->toUnicode(bytes.constData(), bytes.size(), &state);
-    } else if (IsWholeUtf8(bytes.constData(), bytes.size())) {
-        text = QString::fromUtf8(bytes.constData(), bytes.size());
     } else {
-        text = FallbackCodec()->toUnicode(bytes.constData(), bytes.size());
+        const char* data = bytes.constData();
+        const int size = bytes.size();
+        int start = 0;
+        while (start < size) {
+            int end = start;
+            while (end < size && data[end] != '\n' && data[end] != '\r')
+                ++end;
+            if (end < size)
+                ++end;
+            text += Utf8Or8Bit(data + start, end - start);
+            start = end;
+        }
     }
     text.remove(QChar(0));
     return text;
@@ -259,12 +275,8 @@ QString SubtitleParser::fromASSText(const char* text)
 {
     if (!text)
         return QString(QStringLiteral(""));
-    const int size = static_cast<int>(qstrlen(text));
-    if (TextIsUtf8 && IsWholeUtf8(text, size))
-        return QString::fromUtf8(text, size);
-    // Once one text of a read is not UTF-8, the rest of it is taken as 8-bit.
-    TextIsUtf8 = false;
-    return FallbackCodec()->toUnicode(text, size);
+    // Each text is decided on its own; the flag only tells that one was not UTF-8.
+    return Utf8Or8Bit(text, static_cast<int>(qstrlen(text)), &TextIsUtf8);
 }
 
 bool SubtitleParser::SRTParser()

@@ -195,42 +195,18 @@ bool Util::isNumeric(QString& text)
     return true;
 }
 
-namespace {
-// Separators that only ever group digits, never mark the fraction.
-bool IsGroupOnly(QChar c)
-{
-    const ushort u = c.unicode();
-    return u == 0x0020 || u == 0x0027 || u == 0x066C || u == 0x2009 || u == 0x202F;
-}
-}
-
 bool Util::convertNumericString(QString& text, QChar decimalPoint)
 {
     if (!isNumeric(text))
         return false;
-    // The decimal separator is the last separator, when it can mark a fraction
-    // and occurs once; every other separator groups digits and is dropped, so
-    // "1,000.5" reads 1000.5 rather than "1.000.5".
-    int decimal = -1;
-    for (int i = text.size() - 1; i >= 0; --i) {
-        if (!isDecimalPoint(text.at(i)))
-            continue;
-        if (!IsGroupOnly(text.at(i)) && text.count(text.at(i)) == 1)
-            decimal = i;
-        break;
+    bool changed = false;
+    for (QChar& c : text) {
+        if (c != decimalPoint && isDecimalPoint(c)) {
+            c = decimalPoint;
+            changed = true;
+        }
     }
-    QString converted;
-    converted.reserve(text.size());
-    for (int i = 0; i < text.size(); ++i) {
-        if (i == decimal)
-            converted += decimalPoint;
-        else if (!isDecimalPoint(text.at(i)))
-            converted += text.at(i);
-    }
-    if (converted == text)
-        return false;
-    text = converted;
-    return true;
+    return changed;
 }
 
 bool Util::convertDecimalPoints(QString& text, QChar decimalPoint)

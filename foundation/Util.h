@@ -37,8 +37,8 @@ public:
     static int coerceMultiple(int value, int multiple = 2);
     static bool isDecimalPoint(QChar c);
     static bool isNumeric(QString& text);
-    // In a numeric text, makes the decimal separator decimalPoint and drops
-    // the digit-group separators; true when the text changed.
+    // In a numeric text, every separator becomes decimalPoint (group
+    // separators included); true when the text changed.
     static bool convertNumericString(QString& text, QChar decimalPoint);
     static bool convertDecimalPoints(QString& text, QChar decimalPoint);
     static void showFrameRateDialog(const QString& caption, int numerator, QDoubleSpinBox* spinner,

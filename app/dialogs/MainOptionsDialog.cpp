@@ -32,8 +32,10 @@ void MainOptionsDialog::InitDialog()
     // Both controls report back into the fields: take the values first.
     const int lang = language;
     const int count = threads;
-    if (lang >= 0 && lang < ui->comboBoxLanguage->count())
-        ui->comboBoxLanguage->setCurrentIndex(lang);
+    // A stored index without an entry shows none selected; it stays the
+    // setting until the user picks a language, so OK alone changes nothing.
+    ui->comboBoxLanguage->setCurrentIndex(lang);
+    language = lang;
     ui->spinBoxThreads->setValue(count);
 }
 

@@ -160,16 +160,19 @@ QWatermarkItem* QWatermarkScene::NewPictureItem(int kind, const QString& path, c
     layer->FileName = path;
     item->Init();
     layer->Type = kind;
-    if (unreadable) {
-        // Shown at its saved size, and saved again as it was read.
+    if (record) {
+        // A project's layer is shown at its saved size, as the conversion
+        // draws it, resized or not; a placeholder is saved again as it was read.
         if (record->Width > 0 && record->Height > 0) {
             const bool keep = layer->Keep;
             layer->Keep = false;
             item->SetSize(record->Width, record->Height);
             layer->Keep = keep;
         }
-        layer->Width = record->Width;
-        layer->Height = record->Height;
+        if (unreadable) {
+            layer->Width = record->Width;
+            layer->Height = record->Height;
+        }
     }
     return item;
 }
@@ -264,6 +267,7 @@ QWatermarkBase* QWatermarkScene::AddLayer(const CLayerInfo* record, bool* placeh
     const double angle = std::isfinite(double(record->Angle)) ? double(record->Angle) : 0.0;
     item->setRotation(angle);
     item->setPos(QPointF(record->x, record->y) - centre + QTransform().rotate(angle).map(centre));
+    item->ShowOpacity();
     Place(item, false, m_z++);
     return item;
 }
@@ -429,8 +433,7 @@ void QWatermarkScene::OnItemOptions()
         if (got.x != shown.x || got.y != shown.y)
             item->setPos(got.x != shown.x ? double(got.x) : item->pos().x(),
                          got.y != shown.y ? double(got.y) : item->pos().y());
-        if (got.opacity != shown.opacity)
-            item->setOpacity(record->Transparent / 100.0);
+        item->ShowOpacity();
         item->SetRepaintPending();
         item->update();
         emit itemChangedHM(item);

@@ -275,8 +275,10 @@ void LayeredManageDock::onCellClicked(int row, int column)
 void LayeredManageDock::onTransparentValueChanged(int value)
 {
     const QList<QWatermarkBase*> layers = SelectedLayers();
-    for (QWatermarkBase* item : layers)
+    for (QWatermarkBase* item : layers) {
         item->GetLayer()->Transparent = value;
+        item->ShowOpacity();
+    }
 }
 
 void LayeredManageDock::onSpeedValueChanged(int value)

@@ -11,9 +11,6 @@ LayeredManageWidget::LayeredManageWidget(QWidget* parent)
 {
     m_btnUp.setIcon(QIcon(QStringLiteral(":/res/up.svg")));
     m_btnDown.setIcon(QIcon(QStringLiteral(":/res/down.svg")));
-    // Without their icons (resources not linked) the buttons still say what they do.
-    m_btnUp.setText(QStringLiteral("\u25B2"));
-    m_btnDown.setText(QStringLiteral("\u25BC"));
     m_spinTransparent.setFixedWidth(60);
     m_spinTransparent.setRange(0, 100);
     m_spinSpeed.setFixedWidth(60);

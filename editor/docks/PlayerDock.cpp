@@ -18,10 +18,6 @@ PlayerDock::PlayerDock(QWidget* parent)
     m_btnStop->setIcon(QIcon(QStringLiteral(":/res/playerstop.svg")));
     m_btnCopyTime = new QToolButton(m_bar);
     m_btnCopyTime->setIcon(QIcon(QStringLiteral(":/res/copytime.svg")));
-    // Shown only where an icon is missing.
-    m_btnPlay->setText(QStringLiteral("\u25B6"));
-    m_btnStop->setText(QStringLiteral("\u25A0"));
-    m_btnCopyTime->setText(QStringLiteral("\u29C9"));
 
     m_slider = new Slider;
     m_slider->setTracking(false);

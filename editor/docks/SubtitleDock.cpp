@@ -192,7 +192,6 @@ void SubtitleDock::onAdd()
     m_widget.m_model->insertRow(row, {new QStandardItem(QStringLiteral("00:00:00:000")),
                                       new QStandardItem(QStringLiteral("00:00:00:000")), new QStandardItem(QString())});
     m_filling = false;
-    Core::instance()->SubtitleModified = true;
     m_widget.m_table->selectRow(row);
     onClicked(m_widget.m_table->currentIndex());
 }
@@ -214,7 +213,6 @@ void SubtitleDock::onDelete()
         m_widget.m_model->removeRow(row);
         if (row < Events().size())
             Events().removeAt(row);
-        Core::instance()->SubtitleModified = true;
     }
     ShowRow(CurrentRow());
 }
@@ -277,7 +275,6 @@ void SubtitleDock::onStyle()
             event.Style = map.at(event.Style);
     }
     core->Subtitle.Styles = styles;
-    core->SubtitleModified = true;
 
     QComboBox* box = m_widget.m_styleBox;
     for (int i = box->count() - 1; i >= 0; --i)
@@ -312,8 +309,6 @@ void SubtitleDock::onShiftTimes()
         WriteTimeCell(row, 1, event.End);
     }
     m_filling = false;
-    if (!rows.isEmpty())
-        Core::instance()->SubtitleModified = true;
     ShowRow(CurrentRow());
 }
 
@@ -334,7 +329,6 @@ void SubtitleDock::onReplace()
             continue;
         event.Text = text;
         m_widget.m_model->setData(m_widget.m_model->index(row, 2), text, Qt::EditRole);
-        Core::instance()->SubtitleModified = true;
     }
     m_filling = false;
     ShowRow(CurrentRow());
@@ -361,7 +355,6 @@ void SubtitleDock::onStartTime(QTime time)
     m_widget.m_model->setData(m_widget.m_model->index(row, 0), time.toString(kCellFormat), Qt::EditRole);
     m_fromEditors = false;
     Events()[row].Start = Timecode::QTimeToInt64(time) / 1000;
-    Core::instance()->SubtitleModified = true;
 }
 
 void SubtitleDock::onEndTime(QTime time)
@@ -373,7 +366,6 @@ void SubtitleDock::onEndTime(QTime time)
     m_widget.m_model->setData(m_widget.m_model->index(row, 1), time.toString(kCellFormat), Qt::EditRole);
     m_fromEditors = false;
     Events()[row].End = Timecode::QTimeToInt64(time) / 1000;
-    Core::instance()->SubtitleModified = true;
 }
 
 void SubtitleDock::onTextChanged()
@@ -386,7 +378,6 @@ void SubtitleDock::onTextChanged()
     m_widget.m_model->setData(m_widget.m_model->index(row, 2), text, Qt::EditRole);
     m_fromEditors = false;
     Events()[row].Text = text;
-    Core::instance()->SubtitleModified = true;
 }
 
 void SubtitleDock::onCellsChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight)
@@ -411,7 +402,6 @@ void SubtitleDock::onCellsChanged(const QModelIndex& topLeft, const QModelIndex&
                 event.Text = value;
             else
                 continue;
-            Core::instance()->SubtitleModified = true;
         }
         current = current || row == currentRow;
     }

@@ -237,8 +237,6 @@ void StyleDialog::on_radioButton9_clicked(bool) { SetAlignment(9); }
 void StyleDialog::on_toolButtonAdd_clicked()
 {
     const QString name = form->comboBoxStyle->currentText();
-    if (name.isEmpty())
-        return;
     for (const ST_ASS_STYLE& style : qAsConst(styles)) {
         if (style.Name == name)
             return;

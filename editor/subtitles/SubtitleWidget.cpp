@@ -22,7 +22,6 @@ QToolButton* Button(QWidget* parent, const char* icon)
 {
     auto* button = new QToolButton(parent);
     button->setIcon(QIcon(QString::fromLatin1(icon)));
-    button->setAutoRaise(true);
     return button;
 }
 } // namespace

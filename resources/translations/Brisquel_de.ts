@@ -932,6 +932,14 @@ Jetzt neu starten?</translation>
         <source>Move the selected soundtrack file down</source>
         <translation>Ausgewählte Tonspurdatei nach unten verschieben</translation>
     </message>
+    <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>Wenn aktiviert, ersetzt eine Ausgabe eine vorhandene gleichnamige Datei im Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>Auf diesem Desktop kann kein Dateimanager den Ordner „%1“ anzeigen.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -932,6 +932,14 @@ Do you want to restart now?</translation>
         <source>Move the selected soundtrack file down</source>
         <translation>Move the selected soundtrack file down</translation>
     </message>
+    <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>When checked, an output replaces an existing file of the same name in the output folder</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>No file manager can show the folder "%1" on this desktop.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

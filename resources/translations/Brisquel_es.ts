@@ -932,6 +932,14 @@ Do you want to restart now?</source>
         <source>Move the selected soundtrack file down</source>
         <translation>Bajar el archivo de banda sonora seleccionado</translation>
     </message>
+    <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>Si está marcada, una salida reemplaza un archivo existente con el mismo nombre en la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>Ningún administrador de archivos puede mostrar la carpeta "%1" en este escritorio.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

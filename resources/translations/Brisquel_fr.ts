@@ -932,6 +932,14 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>Move the selected soundtrack file down</source>
         <translation>Descendre le fichier de bande sonore sélectionné</translation>
     </message>
+    <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>Si cette case est cochée, une sortie remplace le fichier du même nom déjà présent dans le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>Aucun gestionnaire de fichiers ne peut afficher le dossier « %1 » sur ce bureau.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -932,6 +932,14 @@ Riavviare ora?</translation>
         <source>Move the selected soundtrack file down</source>
         <translation>Sposta in basso il file di colonna sonora selezionato</translation>
     </message>
+    <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>Se selezionata, un file di uscita sostituisce un file esistente con lo stesso nome nella cartella di uscita</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>Nessun gestore di file può mostrare la cartella "%1" su questo desktop.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

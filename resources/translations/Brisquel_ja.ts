@@ -932,6 +932,14 @@ Do you want to restart now?</source>
         <source>Move the selected soundtrack file down</source>
         <translation>選択した BGM ファイルを下へ移動</translation>
     </message>
+    <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>オンにすると、出力フォルダーにある同じ名前の既存ファイルを出力で置き換えます</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>このデスクトップには、フォルダー「%1」を表示できるファイルマネージャーがありません。</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

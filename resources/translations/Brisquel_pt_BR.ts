@@ -932,6 +932,14 @@ Deseja reiniciar agora?</translation>
         <source>Move the selected soundtrack file down</source>
         <translation>Mover o arquivo de trilha sonora selecionado para baixo</translation>
     </message>
+    <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>Quando marcado, uma saída substitui um arquivo existente com o mesmo nome na pasta de saída</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>Nenhum gerenciador de arquivos pode mostrar a pasta "%1" nesta área de trabalho.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

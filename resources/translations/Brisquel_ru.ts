@@ -932,6 +932,14 @@ Do you want to restart now?</source>
         <source>Move the selected soundtrack file down</source>
         <translation>Переместить выбранный файл звуковой дорожки вниз</translation>
     </message>
+    <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>Если отмечено, результат заменяет существующий файл с тем же именем в папке вывода</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>На этом рабочем столе нет файлового менеджера, который может показать папку «%1».</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -932,6 +932,14 @@ Do you want to restart now?</source>
         <source>Move the selected soundtrack file down</source>
         <translation>下移所选配乐文件</translation>
     </message>
+    <message>
+        <source>When checked, an output replaces an existing file of the same name in the output folder</source>
+        <translation>勾选后，输出文件将替换输出文件夹中已有的同名文件</translation>
+    </message>
+    <message>
+        <source>No file manager can show the folder &quot;%1&quot; on this desktop.</source>
+        <translation>此桌面上没有可以显示文件夹“%1”的文件管理器。</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

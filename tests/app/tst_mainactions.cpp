@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -19,6 +21,7 @@
 #include "ConfigFormat.h"
 #include "Core.h"
 #include "TestMedia.h"
+#include "UrlCatcher.h"
 #include "canvas/QWatermarkScene.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/FormatPresets.h"
@@ -62,6 +65,8 @@ private:
 
 void TestMainActions::initTestCase()
 {
+    // No desktop of this machine's answers Open: no file manager on a bus.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
     QVERIFY(m_dir.isValid());
     QVERIFY(m_home.isValid());
     AppTestKit::PrivateSettings(m_home.path());
@@ -152,6 +157,19 @@ void TestMainActions::optionsDialogShowsAndKeeps()
     QCOMPARE(dialog.threads, 3);
     combo->setCurrentIndex(3);
     QCOMPARE(dialog.language, 3);
+    spin->setValue(99);
+    QCOMPARE(dialog.threads, 99);
+
+    // A stored language without an entry: none is shown, and it is kept
+    // until one is picked.
+    MainOptionsDialog unknown;
+    unknown.language = 9;
+    unknown.InitDialog();
+    combo = unknown.findChild<QComboBox*>(QStringLiteral("comboBoxLanguage"));
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(unknown.language, 9);
+    combo->setCurrentIndex(0);
+    QCOMPARE(unknown.language, 0);
 }
 
 void TestMainActions::optionsAction_data()
@@ -363,6 +381,21 @@ void TestMainActions::bottomBar()
     auto* coverage = m_window->findChild<QCheckBox*>(QStringLiteral("checkBoxCoverage"));
     coverage->setChecked(!coverage->isChecked());
     QCOMPARE(m_window->Settings().Coverage, coverage->isChecked());
+    QVERIFY(!coverage->toolTip().isEmpty());
+
+    // Open: the folder goes to the desktop, or one message says it cannot.
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    QVERIFY(QDir().mkpath(folder));
+    m_window->findChild<QToolButton*>(QStringLiteral("toolButtonOpen"))->click();
+    QCOMPARE(catcher.opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QString said;
+    AppTestKit::AnswerModal(QDialogButtonBox::Ok, &said);
+    m_window->findChild<QToolButton*>(QStringLiteral("toolButtonOpen"))->click();
+    QVERIFY2(said.contains(QStringLiteral("No file manager")) && said.contains(QStringLiteral("chosen")),
+             qPrintable(said));
+
     // The row's subtitle-stream flag follows its box; without a row nothing.
     m_window->AddFile(m_video);
     m_window->findChild<QCheckBox*>(QStringLiteral("checkBoxSubtitleStream"))->setChecked(true);

@@ -1,6 +1,7 @@
 // The source list of the real main window: files come in through the add
 // actions and drops, rows go with Delete and All Delete.
 #include <QAction>
+#include <QHash>
 #include <QMimeData>
 #include <QPointer>
 #include <QProgressDialog>
@@ -291,21 +292,61 @@ void TestSourceList::deleteKeepsCurrentRowValid()
         Touch(paths.last());
         m_window->AddFile(paths.last());
     }
-    m_window->AddMusicFile(m_video);
     QTableWidget* table = Table("tableWidget");
     Core* core = Core::instance();
-    QCOMPARE(core->CurrentRow, 4);
+    // Every row has work of its own that no button may rebuild from tabs
+    // that show another row.
+    QHash<QString, int> work;
+    for (int i = 0; i < core->Rows.size(); ++i) {
+        work[paths[i]] = i + 1;
+        for (int n = 0; n <= i; ++n) {
+            core->Rows[i].splitRanges << ST_SPLIT_TIME{n * 1000000LL, (n + 1) * 1000000LL};
+            core->Rows[i].musicFiles << m_video;
+        }
+    }
+    const auto pressTabButtonsKeepsWork = [this, core, &work] {
+        for (const char* name : {"BtnSplitDel", "BtnMusicUp", "BtnMusicDown", "BtnMusicDelete"})
+            m_window->findChild<QAbstractButton*>(QLatin1String(name))->click();
+        for (const ST_OPTS& opts : core->Rows) {
+            QCOMPARE(opts.splitRanges.size(), work.value(opts.path));
+            QCOMPARE(opts.musicFiles.size(), work.value(opts.path));
+        }
+    };
+
+    // The current row's record follows it when rows before it go.
+    table->setCurrentCell(3, 0);
+    m_window->on_tableWidget_cellClicked(3, 0);
     table->clearSelection();
-    for (int row : {1, 2, 4})
+    table->selectRow(1);
+    Action("actionDelete")->trigger();
+    QCOMPARE(core->CurrentRow, 2);
+    QCOMPARE(core->Rows[core->CurrentRow].path, paths[3]);
+
+    // The current row goes: no row is current, the tabs are empty and their
+    // buttons change no record.
+    table->clearSelection();
+    for (int row : {1, 2})
         table->selectionModel()->select(table->model()->index(row, 0),
                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
     Action("actionDelete")->trigger();
-    QCOMPARE(Names(table), (QStringList{"row0.mp4", "row3.mp4"}));
-    QCOMPARE(core->Rows.size(), 2);
-    QCOMPARE(core->Rows[1].path, paths[3]);
-    QVERIFY(core->IsValidRow(core->CurrentRow));
-    // The row the tabs showed went: they show nothing.
+    QCOMPARE(Names(table), (QStringList{"row0.mp4", "row4.mp4"}));
+    QCOMPARE(core->CurrentRow, -1);
     QCOMPARE(Table("tableWidgetMusic")->rowCount(), 0);
+    pressTabButtonsKeepsWork();
+
+    // All Delete keeping a row with a live job: the index never lands on it.
+    m_window->on_tableWidget_cellClicked(1, 0);
+    auto* job = new JxEngineJob(QString(), {"-version"}, true);
+    job->setStandardItem(table->item(0, 2));
+    job->sourceRow = 0;
+    m_window->Jobs().pause();
+    m_window->Jobs().AddJobTask(job);
+    AppTestKit::AnswerModal(QDialogButtonBox::Ok);
+    Action("actionAll_Delete")->trigger();
+    QCOMPARE(Names(table), QStringList{"row0.mp4"});
+    QCOMPARE(core->CurrentRow, -1);
+    pressTabButtonsKeepsWork();
+    m_window->Jobs().cleanup();
 
     Action("actionAll_Delete")->trigger();
     QCOMPARE(table->rowCount(), 0);
@@ -313,8 +354,9 @@ void TestSourceList::deleteKeepsCurrentRowValid()
     QCOMPARE(core->CurrentRow, -1);
     // Nothing is current: the actions that read it do nothing.
     Action("actionReady_to_convert")->trigger();
+    const int mergeRows = Table("tableWidgetMerge")->rowCount();
     m_window->AddMergeFile(m_video);
-    QCOMPARE(Table("tableWidgetMerge")->rowCount(), 0);
+    QCOMPARE(Table("tableWidgetMerge")->rowCount(), mergeRows);
 }
 
 void TestSourceList::deleteRefusedWhileRowHasLiveJobs()

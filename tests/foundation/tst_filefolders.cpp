@@ -177,7 +177,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
         catcher_.opened.clear();
-        ShowInFolder(file); // no file manager on the bus (or no bus at all)
+        QVERIFY(ShowInFolder(file)); // no file manager on the bus (or no bus at all)
         ShowInFolder(dir.path());
         ShowInFolder(dir.filePath("missing/clip.mp4"));
         QCOMPARE(catcher_.opened.size(), 3);

@@ -343,6 +343,14 @@ private slots:
         QTest::newRow("line break only") << QStringLiteral("\n");
         QTest::newRow("controls") << QStringLiteral("a\r\nb\x01\x1f\x7f");
         QTest::newRow("markup") << QStringLiteral("]]> <b>&amp;</b>");
+        QString pictures;
+        for (ushort u = 0x2400; u < 0x2420; ++u)
+            pictures += QChar(u);
+        QTest::newRow("every control picture") << pictures;
+        QTest::newRow("controls and their pictures") << QStringLiteral("\r\u240d\x1b\u241b\u2400");
+        // U+2421 marks a typed picture in the file; typed itself, in runs, it must survive too.
+        QTest::newRow("marks before pictures and controls")
+            << QStringLiteral("\u2421\u2421\u240d|\u2421\r|\u2421\u2421\u2421\x01|\u2421x|\u2421\u2421");
     }
     void awkwardTexts()
     {
@@ -360,6 +368,29 @@ private slots:
         QVERIFY(in.Open());
         QCOMPARE(in.LayerList.at(0).WordArt.Text, text);
         QCOMPARE(in.LayerList.at(0).FileName, text);
+    }
+
+    // Files of earlier versions wrote a control character as its picture and
+    // nothing else: those still read as the control character.
+    void earlierControlPictures_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("carriage return") << QStringLiteral("a\u240d\nb") << QStringLiteral("a\r\nb");
+        QTest::newRow("no pictures") << QStringLiteral("\u2421 \u2409\u240a x") << QStringLiteral("\u2421 \u2409\u240a x");
+    }
+    void earlierControlPictures()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, read);
+        const QString path = m_dir.filePath(QStringLiteral("earlier.jxo"));
+        WriteAll(path, "<Layers><Layer><Type>3</Type><FileName>" + written.toUtf8()
+                           + "</FileName><WordArt><Text>" + written.toUtf8() + "</Text></WordArt></Layer></Layers>");
+        JxOFile in;
+        in.ProjectPath = path;
+        QVERIFY(in.Open());
+        QCOMPARE(in.LayerList.at(0).FileName, read);
+        QCOMPARE(in.LayerList.at(0).WordArt.Text, read);
     }
 
     void emptyAndOddProjects()

@@ -503,6 +503,12 @@ private slots:
         QTest::newRow("NUL byte") << t1 + QByteArray("A\0B\n\n", 5) + t2 << QStringList({"AB", "Next"});
         QTest::newRow("NUL byte, 8-bit") << t1 + QByteArray("caf\xE9\0\n\n", 7) + t2
                                          << QStringList({QString::fromUtf8("caf\xC3\xA9"), "Next"});
+        const QByteArray t3 = "3\n00:00:05,000 --> 00:00:06,000\nna\xC3\xAFve\n";
+        QTest::newRow("one 8-bit cue among UTF-8 ones")
+            << t1 + "caf\xC3\xA9\n\n2\n00:00:03,000 --> 00:00:04,000\ncaf\xE9\n\n" + t3
+            << QStringList({QString::fromUtf8("caf\xC3\xA9"), QString::fromUtf8("caf\xC3\xA9"), QString::fromUtf8("na\xC3\xAFve")});
+        QTest::newRow("one cut sequence among UTF-8 cues") << t1 + "x\xE2\x82\n\n" + t3
+            << QStringList({QString::fromUtf8("x\xC3\xA2\xE2\x80\x9A"), QString::fromUtf8("na\xC3\xAFve")});
     }
     void srtCueTexts()
     {
@@ -598,25 +604,37 @@ private slots:
         QCOMPARE(again.Events[1].Style, 1);
     }
 
-    void assEightBitTextFallsBack()
+    // Each text is decoded on its own: a text that is not UTF-8 (8-bit, or a
+    // damaged sequence) is read as 8-bit and changes no other text.
+    void assTextsDecodedOneByOne_data()
     {
-        QVERIFY(WriteBytes(Path("latin.ass"), "[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\n"
+        QTest::addColumn<QByteArray>("bad");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("8-bit") << QByteArray("caf\xE9") << QString::fromUtf8("caf\xC3\xA9");
+        QTest::newRow("overlong") << QByteArray("a\xC0\xAF") << QString::fromUtf8("a\xC3\x80\xC2\xAF");
+        QTest::newRow("surrogate") << QByteArray("a\xED\xA0\x80") << QString::fromUtf8("a\xC3\xAD\xC2\xA0\xE2\x82\xAC");
+        QTest::newRow("cut at the end") << QByteArray("a\xE2\x82") << QString::fromUtf8("a\xC3\xA2\xE2\x80\x9A");
+    }
+    void assTextsDecodedOneByOne()
+    {
+        QFETCH(QByteArray, bad);
+        QFETCH(QString, read);
+        QVERIFY(WriteBytes(Path("mixed.ass"), "[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\n"
             "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
             "Style: Default,Arial,20,&H00FFFFFF,&H000000FF,&H00000000,&H00000000,0,0,0,0,100,100,0,0,1,2,2,2,10,10,10,1\n\n"
             "[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
             "Dialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0,,caf\xC3\xA9 \xF0\x9F\x98\x80\n"
-            "Dialogue: 0,0:00:02.00,0:00:03.00,Default,Andr\xE9,0,0,0,,caf\xE9\n"
-            "Dialogue: 0,0:00:03.00,0:00:04.00,Default,,0,0,0,,na\xEFve\n"));
+            "Dialogue: 0,0:00:02.00,0:00:03.00,Default,Andr\xE9,0,0,0,," + bad + "\n"
+            "Dialogue: 0,0:00:03.00,0:00:04.00,Default,Andr\xC3\xA9,0,0,0,,na\xC3\xAFve\n"));
         SubtitleParser doc;
-        QVERIFY(ReadAss(doc, Path("latin.ass")));
+        QVERIFY(ReadAss(doc, Path("mixed.ass")));
         QCOMPARE(doc.Events.size(), 3);
         QCOMPARE(doc.Events[0].Text, QString::fromUtf8("caf\xC3\xA9 \xF0\x9F\x98\x80"));
-        QCOMPARE(doc.Events[1].Text, QString::fromUtf8("caf\xC3\xA9"));
+        QCOMPARE(doc.Events[1].Text, read);
         QCOMPARE(doc.Events[1].Name, QString::fromUtf8("Andr\xC3\xA9"));
         QCOMPARE(doc.Events[2].Text, QString::fromUtf8("na\xC3\xAFve"));
+        QCOMPARE(doc.Events[2].Name, QString::fromUtf8("Andr\xC3\xA9"));
         QVERIFY(!doc.TextIsUtf8);
-        // Once a text fails, later ones are 8-bit even when they would pass.
-        QCOMPARE(doc.fromASSText("\xC3\xA9"), QString::fromUtf8("\xC3\x83\xC2\xA9"));
         // The next read starts over.
         QVERIFY(ReadAss(doc, Path("ab.ass")));
         QVERIFY(doc.TextIsUtf8);

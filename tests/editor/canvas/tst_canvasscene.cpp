@@ -175,18 +175,22 @@ private slots:
         record.x = 30;
         record.y = 40;
         record.Angle = 90;
-        record.Width = 999; // the picture's own size wins
+        record.Width = 120; // resized out of the picture's own shape
+        record.Height = 30;
+        record.Keep = true;
         record.Transparent = 70;
         QWatermarkBase* item = c.scene.AddLayer(&record);
         QVERIFY(item);
         QVERIFY(!item->isSelected());
         QVERIFY(item->Handles()[0]->isVisible());
         QCOMPARE(item->GetLayer()->Transparent, 70);
-        QCOMPARE(item->GetLayer()->Width, 60);
-        // where the file places it (60 x 40 at (30, 40) turned about its
+        QCOMPARE(item->opacity(), 0.7);
+        QCOMPARE(QSize(item->GetLayer()->Width, item->GetLayer()->Height), QSize(120, 30));
+        QVERIFY(item->GetLayer()->Keep);
+        // where the file places it (120 x 30 at (30, 40) turned about its
         // top-left corner), turned on the canvas about its centre
-        QCOMPARE(item->GetPosRect(), QRectF(-10, 40, 40, 60));
-        QCOMPARE(item->transformOriginPoint(), QPointF(30, 20));
+        QCOMPARE(item->GetPosRect(), QRectF(0, 40, 30, 120));
+        QCOMPARE(item->transformOriginPoint(), QPointF(60, 15));
         record.Angle = std::nanf("");
         QWatermarkBase* damaged = c.scene.AddLayer(&record);
         QVERIFY(damaged);

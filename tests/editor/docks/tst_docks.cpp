@@ -180,8 +180,11 @@ private slots:
             QCOMPARE(m_items[i]->GetLayer()->Fade, 3);
             QCOMPARE(m_items[i]->GetLayer()->Animation, 2);
             QCOMPARE(m_items[i]->GetLayer()->Speed, 120);
+            // The canvas shows what the conversion will draw.
+            QCOMPARE(m_items[i]->opacity(), 0.77);
         }
         QCOMPARE(m_items[1]->GetLayer()->Transparent, 50);
+        QCOMPARE(m_items[1]->opacity(), 1.0);
         QCOMPARE(m_items[1]->GetLayer()->Fade, 1);
         QCOMPARE(m_items[1]->GetLayer()->Animation, 0);
         QVERIFY(m_dock->Panel()->m_spinSpeed.isEnabled());
