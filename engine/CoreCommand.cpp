@@ -291,7 +291,7 @@ QString Core::GetCommandArg(int row, ST_ROW_PROBLEM* problem)
     QList<WatermarkInfo> records;
     BuildLayerRecords(opts, width, height, &records, why);
     const QString subtitle = why->isEmpty() && opts.subtitle ? PrepareSubtitle(row, opts, why) : QString();
-    // A graph without a piece it should have is no graph of this row.
+    // A graph lacking what it should hold is no graph of this row.
     if (!why->isEmpty()) {
         qWarning().noquote() << why->details;
         return QString();

@@ -151,13 +151,12 @@ void TestRunInputs::queuedRowChecksEveryFileItReads()
         row.endingClips << ST_MERGE{named, 0, 1000000};
     else if (how == QLatin1String("large"))
         QVERIFY(QFile(srt).resize(SubtitleParser::MaxFileSize + 1));
-    if (how == QLatin1String("ending"))
+    if (how == QLatin1String("ending")) {
         QVERIFY(QDir().mkpath(named));
-    if (how == QLatin1String("music")) {
+    } else if (how == QLatin1String("music")) {
         QCOMPARE(::mkfifo(QFile::encodeName(named).constData(), 0600), 0);
         row.musicFiles << named;
-    }
-    if (how == QLatin1String("layer")) {
+    } else if (how == QLatin1String("layer")) {
         QVERIFY(!TestMedia::MakeImage(here.path(), QStringLiteral("logo.png")).isEmpty());
         m_window->Editor().InitCanvas(row.path);
         QVERIFY(m_window->Editor().Scene()->AddLayerImage(named));

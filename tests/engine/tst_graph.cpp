@@ -468,8 +468,8 @@ private slots:
         QVERIFY(text.contains("PlayResX: 640"));
     }
     // A file the graph reads that is not there as it should be, or a work
-    // file that cannot be written: no graph at all (never one without the
-    // piece, nor with another's), and a sentence naming the file.
+    // file that cannot be written: no graph at all (never one lacking that
+    // file, nor one with another row's), and a sentence naming the file.
     void unpreparedInputsGiveNoGraph_data()
     {
         QTest::addColumn<QString>("how");
