@@ -15,8 +15,12 @@ class QWidget;
 #define LUMACREST_PLAYER_ENTRY "LumacrestPlayerFunctions"
 
 // Raised whenever the table changes, so a module of another build is refused
-// rather than called through the wrong pointers.
-constexpr int kJxPlayerModuleVersion = 1;
+// rather than called through the wrong pointers. (The tests build the module
+// with another number, as another build would be.)
+#ifndef LUMACREST_PLAYER_MODULE_VERSION
+#define LUMACREST_PLAYER_MODULE_VERSION 1
+#endif
+constexpr int kJxPlayerModuleVersion = LUMACREST_PLAYER_MODULE_VERSION;
 
 struct JxPlayerFunctions {
     int (*Start)(const char* fileName, QWidget* host, QWidget* playerOwner, QWidget* editorOwner, int x, int y,

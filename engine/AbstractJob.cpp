@@ -13,10 +13,9 @@
 #include <QTimer>
 #include <QtDebug>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
 // A terminate request gets this long before the tool is killed.
@@ -120,7 +119,7 @@ void AbstractJob::launchPath(const QString& toolPath, QStringList& args)
         if (m_writePath.isEmpty())
             m_writePath = PartialOutputName(outputPath);
         else
-            QFile::remove(m_writePath); // a run started again begins afresh
+            QFile(m_writePath).resize(0); // a run started again begins afresh
         const QString consumer = QStringLiteral("avformat:") + outputPath;
         for (QString& arg : args) {
             if (arg == outputPath)
@@ -132,11 +131,23 @@ void AbstractJob::launchPath(const QString& toolPath, QStringList& args)
     QString nice = QStandardPaths::findExecutable("nice");
     if (nice.isEmpty())
         nice = "nice"; // fails to start and is reported as a failure
+    m_launcherPid = ::getpid();
     QProcess::start(nice, args, QIODevice::ReadWrite);
     AbstractJob::start();
     // A run started again while the step is held (melt's retry) is held too.
     if (m_suspended)
         signalTool(SIGSTOP);
+}
+
+void AbstractJob::setupChildProcess()
+{
+    // Between fork and exec: system calls only. The request survives the
+    // exec of `nice` and of the tool (neither changes its user); it is tied
+    // to the starting thread, the GUI thread, which lasts as the program does.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // This program may have gone before the request was made.
+    if (::getppid() != pid_t(m_launcherPid))
+        ::_exit(127);
 }
 
 void AbstractJob::start()
@@ -291,10 +302,18 @@ QString AbstractJob::commitOutput()
 {
     if (m_writePath.isEmpty())
         return QString();
-    // rename() replaces a file already there (overwriting is on, or the
-    // name would not have been given) in one step: no moment without either.
-    if (std::rename(QFile::encodeName(m_writePath).constData(), QFile::encodeName(outputPath).constData()) != 0)
-        return tr("the output could not be put in place: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    QString error;
+    const QString placed = PlaceOutput(m_writePath, outputPath, &error);
+    if (placed.isEmpty())
+        return tr("the output could not be put in place: %1").arg(error);
+    if (placed != outputPath) {
+        // Taken while the step ran (another program, the user): that file
+        // stays, and every later step reads the name this one got.
+        const QString note = QString("%1 was taken meanwhile; the output is %2").arg(outputPath, placed);
+        qInfo().noquote() << note;
+        appendToLog(note + "\n");
+        outputPath = placed;
+    }
     ReleaseUnRepeat(m_writePath);
     m_writePath.clear();
     return QString();

@@ -51,8 +51,9 @@ public:
     ST_OUTPUT_EXPECT expect;
 
     // The file the tool writes while it runs: a partial name beside the
-    // output, renamed to the output once the step has succeeded. Empty
-    // before the launch and for a step without an output path.
+    // output, put in place once the step has succeeded (and `outputPath`
+    // then names where it went). Empty before the launch and for a step
+    // without an output path.
     QString writePath() const { return m_writePath; }
 
     void setStandardItem(QTableWidgetItem* item) { m_statusItem = item; }
@@ -132,6 +133,9 @@ protected:
     // Drops the tool's unread output and its unfinished record: what a run
     // that is thrown away left behind is not the next run's.
     void discardOutput();
+    // In the child before the tool runs: the tool dies with this program,
+    // however this program ends.
+    void setupChildProcess() override;
     // Reports the end as a failure (once). `reason` is ours; the tool's own
     // error lines give the short reason instead when `toolKnowsWhy` (it
     // failed by itself), or when one of them names a system error.
@@ -144,7 +148,7 @@ private slots:
 private:
     void flushOutput();
     QString elapsedText() const;
-    // Renames the written file to the output; empty, or why it failed.
+    // Puts the written file in place; empty, or why it could not be.
     QString commitOutput();
     // Removes what the tool wrote and frees the output's name.
     void discardWritten();
@@ -161,6 +165,7 @@ private:
     QString m_failureReason;
     QString m_failureDetails;
     QString m_writePath;
+    qint64 m_launcherPid = 0; // this program, as its tools' parent
     ToolMessages m_errorLines; // lines the tool marked as errors
     ToolMessages m_lastLines;  // its last lines, for a tool that marks none
     bool m_toolMarksErrors = false;

@@ -314,6 +314,7 @@ QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVec
         return QString::number(static_cast<double>(d) / 1000000.0, 'f', 6);
     };
     QString g;
+    QStringList videoPads;
     if (withVideo) {
         // The size option of the colour source takes "WxH"; a ':' would end it.
         QString blackSize = scaleSize;
@@ -324,28 +325,35 @@ QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVec
                 g += "color=c=black:s=" + blackSize + ":d=" + seconds(i) + ",setsar=1[v" + is + "];";
             else
                 g += "[" + is + ":v]scale=" + scaleSize + ",setsar=1[v" + is + "];";
+            videoPads << "[v" + is + "]";
         }
-        for (int i = 0; i < n; ++i)
-            g += "[v" + QString::number(i) + "]";
-        g += "concat=n=" + QString::number(n) + ":v=1:a=0[v];";
     }
     bool anyAudio = false;
     for (bool a : hasAudio)
         anyAudio = anyAudio || a;
-    if (!anyAudio)
-        return g.left(g.size() - 1);
-    QString pads;
-    for (int i = 0; i < n; ++i) {
+    QStringList audioPads;
+    for (int i = 0; anyAudio && i < n; ++i) {
         const QString is = QString::number(i);
-        if (hasAudio[i]) {
-            pads += "[" + is + ":a]";
+        const bool known = i < durations.size() && durations[i] > 0;
+        if (hasAudio[i] && known) {
+            // Cut to the input's own length: a coded sound's last frame runs
+            // past it, and every such overhang would push the later pictures.
+            g += "[" + is + ":a]atrim=duration=" + seconds(i) + "[a" + is + "];";
+            audioPads << "[a" + is + "]";
+        } else if (hasAudio[i]) {
+            audioPads << "[" + is + ":a]";
         } else {
             g += "anullsrc=r=44100:cl=stereo,atrim=duration=" + seconds(i) + "[s" + is + "];";
-            pads += "[s" + is + "]";
+            audioPads << "[s" + is + "]";
         }
     }
-    g += pads + "concat=n=" + QString::number(n) + ":v=0:a=1[a]";
-    return g;
+    // One concat for picture and sound keeps each input's sound under its
+    // own picture: a sound that ends before its picture is padded with
+    // silence, a picture that ends before its sound holds its last frame.
+    for (int i = 0; i < n; ++i)
+        g += videoPads.value(i) + audioPads.value(i);
+    g += "concat=n=" + QString::number(n) + ":v=" + (withVideo ? "1" : "0") + ":a=" + (anyAudio ? "1" : "0");
+    return g + (withVideo ? "[v]" : "") + (anyAudio ? "[a]" : "");
 }
 
 QStringList JobArgs::MixArgs(const QString& video, const QString& audio, const QString& output, bool copyAudio,

@@ -106,7 +106,7 @@ public:
     // for the converter's -s; empty when the text starts with no size.
     static QString LeadingFrameSize(const QString& text);
     // The filter-graph merge: each input scaled to the size with square
-    // pixels, then joined ("[v]"), and the sounds joined ("[a]"). An input
+    // pixels, its picture and sound joined in one go ("[v]", "[a]"). An input
     // without sound gets silence of its length, one without picture a black
     // picture of its length; without any sound there is no "[a]"; withVideo
     // off leaves the picture out (sound-only containers).

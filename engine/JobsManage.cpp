@@ -116,7 +116,10 @@ void JobsManage::cleanup()
     }
     for (AbstractJob* job : qAsConst(jobs)) {
         const bool ended = job->status == AbstractJob::StatusCompleted;
-        if (!ended) {
+        // A row whose work had begun (a step running or held, or the next
+        // step of its chain waiting) is stopped; a row still waiting for
+        // its turn keeps what it showed.
+        if (!ended && (job->ran() || m_followUps.contains(job))) {
             setText(job->standardItem(), tr("Stopped"));
             // No size is left to show of an output that never came.
             setText(job->sizeItem, QString());
@@ -131,6 +134,7 @@ void JobsManage::cleanup()
         job->deleteLater();
     }
     m_rowFailure.clear();
+    m_followUps.clear();
 }
 
 void JobsManage::pause()
@@ -303,6 +307,8 @@ void JobsManage::onFinished(AbstractJob* job, bool isSuccess, QString time)
         const QString before = cell ? cell->text() : QString();
         const int countBefore = m_jobs.size();
         followUp(job);
+        for (int i = countBefore; i < m_jobs.size(); ++i)
+            m_followUps.insert(m_jobs.at(i));
         const bool queued = m_jobs.size() > countBefore;
         const bool builderWrote = cell && cell->text() != before;
         if (!queued && !builderWrote)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <cstdint>
@@ -100,5 +101,8 @@ private:
     // The failure text of a row whose chain is still running or just ended;
     // keyed by the row's status cell.
     QHash<QTableWidgetItem*, QString> m_rowFailure;
+    // Jobs queued by the end of an earlier step of their row: that row's
+    // work has begun.
+    QSet<const AbstractJob*> m_followUps;
     std::function<QString()> m_outputFolderQuery;
 };

@@ -182,7 +182,9 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             for (bool a : hasAudio)
                 anyAudio = anyAudio || a;
             if (!withVideo && !anyAudio) {
-                // An empty graph would only fail in the converter.
+                // An empty graph would only fail in the converter; the
+                // name meant for it is free again.
+                ReleaseUnRepeat(merged);
                 setText(job->standardItem(), tr("Nothing to merge: no picture or sound"));
                 return;
             }

@@ -93,21 +93,25 @@ void JobsManage::AddJobMusic(AbstractJob* job, const QString& video, const QStri
     float fps = 0;
     GetMediaInfo(QFile::encodeName(video).constData(), &width, &height, &duration, &fps);
 
-    const ST_STREAM_FACTS picture = MediaStreams::Probe(video);
-    const ST_STREAM_FACTS sound = MediaStreams::Probe(music);
+    // The mix takes the video's picture and the music's sound; the video's
+    // own sound, which may outlast its picture or end before it, is left out.
+    const ST_STREAM_FACTS picture = MediaStreams::ProbeLengths(video);
+    const ST_STREAM_FACTS sound = MediaStreams::ProbeLengths(music);
+    const long long pictureLength = picture.videoDuration > 0 ? picture.videoDuration : picture.duration;
+    const long long soundLength = sound.audioDuration > 0 ? sound.audioDuration : sound.duration;
     // Copy the sound only where the container can hold it; else the
     // container's own audio encoder takes it.
     const bool copyAudio = sound.hasAudio && MediaStreams::ContainerAccepts(mixed, sound.audioCodec);
-    // Only music longer than the video is cut to it; shorter music never
-    // shortens the video.
-    const bool shortest = picture.hasVideo && sound.duration > picture.duration;
+    // Only music longer than the picture is cut to it; shorter music never
+    // shortens the picture.
+    const bool shortest = picture.hasVideo && soundLength > pictureLength;
 
     auto* mix = new JxEngineJob(QString(), JobArgs::MixArgs(video, music, mixed, copyAudio, shortest), true);
     mix->setFPS(fps);
     mix->setDuration(JobArgs::DurationText(duration));
-    // The video's length, music cut to it or not; without a picture, the music's.
-    mix->expect = picture.hasVideo ? OutputCheck::Lasting(picture.duration, 1, sound.hasAudio ? 1 : -1)
-                                   : OutputCheck::Lasting(sound.duration, -1, 1);
+    // The picture's length, music cut to it or not; without a picture, the music's.
+    mix->expect = picture.hasVideo ? OutputCheck::Lasting(pictureLength, 1, sound.hasAudio ? 1 : -1)
+                                   : OutputCheck::Lasting(soundLength, -1, 1);
     mix->sizeItem = job->sizeItem;
     mix->setStandardItem(job->standardItem());
     mix->outputPath = mixed;

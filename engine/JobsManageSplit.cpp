@@ -104,10 +104,17 @@ void JobsManage::AddJobSplit(AbstractJob* job, const QString& durationText, floa
         auto* engine = new JxEngineJob(QString(), args, true);
         engine->setFPS(fps);
         engine->setDuration(durationText);
+        // Copied sound alone ends where the input's sound ends, which may be
+        // before the part's end; a part past it is left unchecked.
+        long long made = length;
+        const long long sound = soundFormat ? OutputCheck::SoundLength(facts) : 0;
+        if (sound > 0)
+            made = qMin(start + length, sound) - start;
         // A copied picture starts at the key frame at or before the start:
         // the part may reach back that far, never further than the file's start.
-        engine->expect = OutputCheck::Lasting(length, OutputCheck::VideoOf(facts, audioOnly), OutputCheck::AudioOf(facts));
-        engine->expect.maxDuration = start + length + OutputCheck::Tolerance(start + length);
+        engine->expect = OutputCheck::Lasting(made, OutputCheck::VideoOf(facts, audioOnly), OutputCheck::AudioOf(facts));
+        if (made > 0)
+            engine->expect.maxDuration = start + length + OutputCheck::Tolerance(start + length);
         partJob = engine;
     }
     partJob->sizeItem = job->sizeItem;

@@ -1,13 +1,64 @@
 #include "MediaStreams.h"
 
 #include <QFile>
+#include <QRegularExpression>
+
+#include <cstdint>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 }
 
-ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
+namespace {
+
+// A stream's length as the file's header gives it; 0 when it gives none.
+long long HeaderLength(const AVStream* s)
+{
+    if (s->duration != AV_NOPTS_VALUE && s->duration > 0)
+        return av_rescale_q(s->duration, s->time_base, AV_TIME_BASE_Q);
+    // Matroska keeps a track's length in a tag, "HH:MM:SS.nnnnnnnnn".
+    const AVDictionaryEntry* tag = av_dict_get(s->metadata, "DURATION", nullptr, 0);
+    if (!tag)
+        return 0;
+    static const QRegularExpression clock(QStringLiteral("^(\\d{1,6}):(\\d{1,2}):(\\d{1,2})(?:\\.(\\d{1,9}))?$"));
+    const QRegularExpressionMatch m = clock.match(QString::fromLatin1(tag->value).trimmed());
+    if (!m.hasMatch())
+        return 0;
+    const long long seconds
+        = m.captured(1).toLongLong() * 3600 + m.captured(2).toLongLong() * 60 + m.captured(3).toLongLong();
+    return seconds * 1000000 + m.captured(4).leftJustified(9, QLatin1Char('0')).toLongLong() / 1000;
+}
+
+// The span of the time stamps of the packets of two streams (-1: none),
+// read to the end of the file; the other streams' packets are skipped.
+void PacketSpans(AVFormatContext* ctx, int video, int audio, long long* videoSpan, long long* audioSpan)
+{
+    int64_t first[2] = {INT64_MAX, INT64_MAX};
+    int64_t last[2] = {INT64_MIN, INT64_MIN};
+    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
+        if (int(i) != video && int(i) != audio)
+            ctx->streams[i]->discard = AVDISCARD_ALL;
+    }
+    AVPacket* pkt = av_packet_alloc();
+    while (pkt && av_read_frame(ctx, pkt) >= 0) {
+        const int which = pkt->stream_index == video ? 0 : pkt->stream_index == audio ? 1 : -1;
+        const long long ts = pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts;
+        if (which >= 0 && ts != AV_NOPTS_VALUE) {
+            const AVRational tb = ctx->streams[pkt->stream_index]->time_base;
+            first[which] = qMin(first[which], av_rescale_q(ts, tb, AV_TIME_BASE_Q));
+            last[which] = qMax(last[which], av_rescale_q(ts + qMax<int64_t>(0, pkt->duration), tb, AV_TIME_BASE_Q));
+        }
+        av_packet_unref(pkt);
+    }
+    av_packet_free(&pkt);
+    if (videoSpan && last[0] > first[0])
+        *videoSpan = last[0] - first[0];
+    if (audioSpan && last[1] > first[1])
+        *audioSpan = last[1] - first[1];
+}
+
+ST_STREAM_FACTS ProbeFile(const QString& path, bool measure)
 {
     ST_STREAM_FACTS f;
     AVFormatContext* ctx = nullptr;
@@ -18,6 +69,8 @@ ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
         avformat_close_input(&ctx);
         return f;
     }
+    int video = -1;
+    int audio = -1;
     for (unsigned i = 0; i < ctx->nb_streams; ++i) {
         const AVStream* s = ctx->streams[i];
         const AVCodecParameters* par = s->codecpar;
@@ -29,6 +82,8 @@ ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
                 f.width = par->width;
                 f.height = par->height;
                 f.pixelFormat = par->format;
+                f.videoDuration = HeaderLength(s);
+                video = int(i);
             }
         } else if (par->codec_type == AVMEDIA_TYPE_AUDIO) {
             if (!f.hasAudio) {
@@ -36,6 +91,8 @@ ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
                 f.audioCodec = codec;
                 f.sampleRate = par->sample_rate;
                 f.channels = par->ch_layout.nb_channels;
+                f.audioDuration = HeaderLength(s);
+                audio = int(i);
             }
         } else if (par->codec_type == AVMEDIA_TYPE_SUBTITLE) {
             if (!f.hasSubtitle) {
@@ -46,8 +103,23 @@ ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
     }
     f.duration = ctx->duration == AV_NOPTS_VALUE || ctx->duration < 0 ? 0 : ctx->duration;
     f.ok = true;
+    if (measure && ((f.hasVideo && f.videoDuration <= 0) || (f.hasAudio && f.audioDuration <= 0)))
+        PacketSpans(ctx, f.videoDuration <= 0 ? video : -1, f.audioDuration <= 0 ? audio : -1, &f.videoDuration,
+                    &f.audioDuration);
     avformat_close_input(&ctx);
     return f;
+}
+
+} // namespace
+
+ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
+{
+    return ProbeFile(path, false);
+}
+
+ST_STREAM_FACTS MediaStreams::ProbeLengths(const QString& path)
+{
+    return ProbeFile(path, true);
 }
 
 bool MediaStreams::SameForConcat(const QList<ST_STREAM_FACTS>& files)

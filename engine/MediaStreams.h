@@ -18,6 +18,10 @@ struct ST_STREAM_FACTS {
     bool hasSubtitle = false;
     QString subtitleCodec;    // e.g. "subrip", "ass"
     long long duration = 0;   // microseconds, 0 when unknown
+    // The first picture's and sound's own lengths, microseconds, 0 when
+    // unknown: a file's sound may outlast its picture or end before it.
+    long long videoDuration = 0;
+    long long audioDuration = 0;
 };
 
 class MediaStreams
@@ -25,6 +29,10 @@ class MediaStreams
 public:
     // Facts of the first picture, sound and subtitle streams of a file.
     static ST_STREAM_FACTS Probe(const QString& path);
+    // Probe, and where the file's header tells no length of its picture or
+    // sound (FLV tells none), the length its packets' time stamps give, read
+    // through the file without decoding.
+    static ST_STREAM_FACTS ProbeLengths(const QString& path);
     // True when the files can be joined by stream copy: every one probed,
     // and the same picture codec, size and pixel format, the same sound codec, sample
     // rate and channel count, and the same streams present in each.

@@ -50,9 +50,21 @@ int OutputCheck::AudioOf(const ST_MEDIA_INFO& source)
 
 long long OutputCheck::DurationOf(const ST_MEDIA_INFO& source, bool audioContainer)
 {
-    if (audioContainer && source.audioDuration > 0)
-        return source.audioDuration;
+    if (audioContainer && source.hasAudio) {
+        const long long sound = SoundLength(source);
+        if (sound > 0)
+            return sound;
+    }
     return source.duration;
+}
+
+long long OutputCheck::SoundLength(const ST_MEDIA_INFO& source)
+{
+    if (!source.hasAudio)
+        return 0;
+    if (source.audioDuration > 0)
+        return source.audioDuration;
+    return source.path.isEmpty() ? 0 : MediaStreams::ProbeLengths(source.path).audioDuration;
 }
 
 QString OutputCheck::Problem(const ST_STREAM_FACTS& output, const ST_OUTPUT_EXPECT& expect)

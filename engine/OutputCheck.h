@@ -35,6 +35,9 @@ public:
     static int AudioOf(const ST_MEDIA_INFO& source);
     // The length of that conversion: a sound container takes the sound's.
     static long long DurationOf(const ST_MEDIA_INFO& source, bool audioContainer);
+    // The length of a source's own sound, which may end before or after its
+    // picture: the probed one, else measured in the file; 0 when unknown.
+    static long long SoundLength(const ST_MEDIA_INFO& source);
     // Empty when the probed output is what was expected, else why not, in
     // words for the user.
     static QString Problem(const ST_STREAM_FACTS& output, const ST_OUTPUT_EXPECT& expect);

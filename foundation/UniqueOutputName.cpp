@@ -2,9 +2,21 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTime>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,6 +37,23 @@ QSet<QString>& Reserved()
 {
     static QSet<QString> names;
     return names;
+}
+
+// The partial files this process has made, each held open and locked until
+// its name is released: the lock tells every program that it still runs.
+QHash<QString, int>& HeldPartials()
+{
+    static QHash<QString, int> files;
+    return files;
+}
+
+void LetGoOf(const QString& key)
+{
+    const auto held = HeldPartials().find(key);
+    if (held == HeldPartials().end())
+        return;
+    ::close(held.value());
+    HeldPartials().erase(held);
 }
 
 QString Key(const QString& path)
@@ -65,6 +94,11 @@ bool SameFileAsAnInput(const QFileInfo& info, const Inputs& inputs)
             return true;
     }
     return false;
+}
+
+bool IsInput(const QString& path, const Inputs& inputs)
+{
+    return inputs.names.contains(Key(path)) || SameFileAsAnInput(QFileInfo(path), inputs);
 }
 
 bool Taken(const QString& path, bool overwrite, const Inputs& inputs)
@@ -123,27 +157,163 @@ QString GetUnRepeat(QString path)
 
 void ReleaseUnRepeat(const QString& path)
 {
-    if (!path.isEmpty())
-        Reserved().remove(Key(path));
+    if (path.isEmpty())
+        return;
+    const QString key = Key(path);
+    Reserved().remove(key);
+    LetGoOf(key);
 }
 
 void ClearUnRepeatReservations()
 {
     Reserved().clear();
+    for (const QString& key : HeldPartials().keys())
+        LetGoOf(key);
 }
+
+namespace {
+
+// ".<name>.partial-<pid>-<n>[.<ext>]"
+const QRegularExpression& PartialPattern()
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\..*\\.partial-(\\d+)-\\d+(\\.[^.]*)?$"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    return pattern;
+}
+
+bool ProcessRuns(qint64 pid)
+{
+    return pid > 0 && pid <= INT_MAX && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+}
+
+// Removes the partial files in `folder` whose programs no longer run. A file
+// is left alone while its process id names a running process (which may be
+// an instance of this program) or while anyone holds its lock (an instance
+// on another machine or in another process namespace): only a file no one
+// can be writing goes.
+void RemoveAbandonedPartials(const QString& folder)
+{
+    const qint64 self = QCoreApplication::applicationPid();
+    const QStringList names
+        = QDir(folder).entryList({QStringLiteral(".*.partial-*")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QRegularExpressionMatch match = PartialPattern().match(name);
+        if (!match.hasMatch())
+            continue;
+        const qint64 pid = match.captured(1).toLongLong();
+        // Never open one of our own: closing a second descriptor would drop
+        // our own lock where locks are per process (network file systems).
+        if (pid == self || ProcessRuns(pid))
+            continue;
+        const QString path = folder + QLatin1Char('/') + name;
+        const QFileInfo info(path);
+        if (info.isSymLink() || !info.isFile())
+            continue;
+        const QByteArray encoded = QFile::encodeName(path);
+        const int fd = ::open(encoded.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        // Unlinked while locked, so no one takes it over in between.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(encoded.constData());
+        ::close(fd);
+    }
+}
+
+// The longest file name the folder takes, in bytes.
+int NameLimit(const QString& folder)
+{
+    const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return limit > 0 && limit < 255 ? int(limit) : 255;
+}
+
+// rename() that never replaces: where the file system cannot say so in one
+// call, the name is first claimed by an empty file of our own.
+int RenameNoReplace(const QByteArray& from, const QByteArray& to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return -1;
+    const int claim = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (claim < 0)
+        return -1;
+    ::close(claim);
+    if (::rename(from.constData(), to.constData()) == 0)
+        return 0;
+    const int error = errno;
+    ::unlink(to.constData());
+    errno = error;
+    return -1;
+}
+
+} // namespace
 
 QString PartialOutputName(const QString& finalPath)
 {
     static int counter = 0;
     const QFileInfo info(finalPath);
+    const QString folder = info.absolutePath();
+    RemoveAbandonedPartials(folder);
     const QString suffix = info.suffix();
-    const QString stem = QLatin1Char('.') + (suffix.isEmpty() ? info.fileName() : info.completeBaseName())
-        + QStringLiteral(".partial-") + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-');
-    QString path;
-    do {
-        path = info.absolutePath() + QLatin1Char('/') + stem + QString::number(++counter)
-            + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
-    } while (Reserved().contains(Key(path)) || QFileInfo(path).exists() || QFileInfo(path).isSymLink());
-    Reserved().insert(Key(path));
-    return path;
+    const QString stem = suffix.isEmpty() ? info.fileName() : info.completeBaseName();
+    const QString mark = QStringLiteral(".partial-") + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-');
+    const int limit = NameLimit(folder);
+    for (;;) {
+        const QString tail = mark + QString::number(++counter) + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
+        // A long name gives up the end of its stem, whole characters only.
+        QString head = QLatin1Char('.') + stem;
+        while (head.size() > 1 && QFile::encodeName(head + tail).size() > limit)
+            head.chop(head.size() > 2 && head.at(head.size() - 1).isLowSurrogate() ? 2 : 1);
+        const QString path = folder + QLatin1Char('/') + head + tail;
+        const QString key = Key(path);
+        if (Reserved().contains(key))
+            continue;
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd >= 0) {
+            ::flock(fd, LOCK_EX | LOCK_NB);
+            HeldPartials().insert(key, fd);
+        }
+        // A folder that takes no file: the tool meets the same and says why.
+        Reserved().insert(key);
+        return path;
+    }
+}
+
+QString PlaceOutput(const QString& written, const QString& wanted, QString* error)
+{
+    const bool overwrite = OverwriteQuery() ? OverwriteQuery()() : false;
+    const QByteArray from = QFile::encodeName(written);
+    QString target = wanted;
+    // Every name tried was free a moment ago: only a busy folder fails again.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QFileInfo info(target);
+        const bool replace = overwrite && !(info.exists() && !info.isFile()) && !IsInput(target, CurrentInputs());
+        const QByteArray to = QFile::encodeName(target);
+        if ((replace ? std::rename(from.constData(), to.constData()) : RenameNoReplace(from, to)) == 0) {
+            if (target != wanted)
+                ReleaseUnRepeat(wanted);
+            Reserved().insert(Key(target));
+            return target;
+        }
+        const int failure = errno;
+        if (failure != EEXIST && failure != ENOTEMPTY && failure != EISDIR) {
+            if (target != wanted)
+                ReleaseUnRepeat(target);
+            if (error)
+                *error = QString::fromLocal8Bit(std::strerror(failure));
+            return QString();
+        }
+        const QString next = GetUnRepeat(wanted);
+        if (target != wanted)
+            ReleaseUnRepeat(target);
+        target = next;
+    }
+    if (target != wanted)
+        ReleaseUnRepeat(target);
+    if (error)
+        *error = QString::fromLocal8Bit(std::strerror(EEXIST));
+    return QString();
 }

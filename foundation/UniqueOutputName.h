@@ -24,7 +24,8 @@ void SetInputFilesQuery(std::function<QStringList()> query);
 // the name is free. The returned name is reserved for the rest of the process.
 QString GetUnRepeat(QString path);
 
-// Frees a name handed out for an output that never came.
+// Frees a name handed out for an output that never came, or a partial
+// file's name once that file is gone or in place.
 void ReleaseUnRepeat(const QString& path);
 
 // Drops every reservation. Only safe while no job of an earlier run is still
@@ -32,7 +33,18 @@ void ReleaseUnRepeat(const QString& path);
 void ClearUnRepeatReservations();
 
 // A name beside `finalPath` for the file a step writes before it is known
-// to be right: hidden, marked as partial, and ending in the same extension
-// so the tools still pick the format from it. It names no existing file and
-// is reserved until released.
+// to be right: hidden, marked as partial with this program's process id, and
+// ending in the same extension so the tools still pick the format from it;
+// its stem is shortened so that it fits wherever the output's name fits. The
+// file is made at once, empty, and held by this process until its name is
+// released. Partial files in that folder left by programs that no longer run
+// are removed first; a running program's are never touched.
 QString PartialOutputName(const QString& finalPath);
+
+// Puts the finished file `written` in place under the name `wanted` and
+// returns the name it got. Unless overwriting is on, nothing is replaced: a
+// name taken meanwhile (by another program, or by the user) gives the next
+// free name, made as GetUnRepeat makes it. Even with overwriting on, a file a
+// conversion reads, or anything that is not a regular file, is never
+// replaced. Empty, with `error` set, when the file could not be put anywhere.
+QString PlaceOutput(const QString& written, const QString& wanted, QString* error);

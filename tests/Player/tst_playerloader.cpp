@@ -80,9 +80,14 @@ private slots:
 
     void aModuleThatCannotBeLoadedIsOneMessage_data()
     {
-        QTest::addColumn<QByteArray>("content");  // of the module's file; empty: no file
+        // The module's file; empty: no file. The other version is a module of
+        // another build, which must refuse this program's calls.
+        QTest::addColumn<QByteArray>("content");
         QTest::newRow("missing") << QByteArray();
         QTest::newRow("damaged") << QByteArray("\x7f" "ELF not really a library");
+        QFile other(QStringLiteral(LUMACREST_OTHER_PLAYER_MODULE));
+        QVERIFY(other.open(QIODevice::ReadOnly));
+        QTest::newRow("another version") << other.readAll();
     }
     void aModuleThatCannotBeLoadedIsOneMessage()
     {

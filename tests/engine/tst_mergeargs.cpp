@@ -108,22 +108,22 @@ private slots:
 
     void graphText()
     {
-        QCOMPARE(JobArgs::MergeGraph("1280:720", true, {true, true, true}, {true, true, true}, {1, 2, 3}),
+        QCOMPARE(JobArgs::MergeGraph("1280:720", true, {true, true, true}, {true, true, true}, {1, 2, 0}),
                  QString("[0:v]scale=1280:720,setsar=1[v0];[1:v]scale=1280:720,setsar=1[v1];"
-                         "[2:v]scale=1280:720,setsar=1[v2];[v0][v1][v2]concat=n=3:v=1:a=0[v];"
-                         "[0:a][1:a][2:a]concat=n=3:v=0:a=1[a]"));
+                         "[2:v]scale=1280:720,setsar=1[v2];[0:a]atrim=duration=0.000001[a0];"
+                         "[1:a]atrim=duration=0.000002[a1];[v0][a0][v1][a1][v2][2:a]concat=n=3:v=1:a=1[v][a]"));
         // A clip without sound gets silence of its own length.
-        QCOMPARE(JobArgs::MergeGraph("320:240", true, {true, true}, {true, false}, {1000000, 2500000}),
+        QCOMPARE(JobArgs::MergeGraph("320:240", true, {true, true}, {true, false}, {0, 2500000}),
                  QString("[0:v]scale=320:240,setsar=1[v0];[1:v]scale=320:240,setsar=1[v1];"
-                         "[v0][v1]concat=n=2:v=1:a=0[v];anullsrc=r=44100:cl=stereo,atrim=duration=2.500000[s1];"
-                         "[0:a][s1]concat=n=2:v=0:a=1[a]"));
+                         "anullsrc=r=44100:cl=stereo,atrim=duration=2.500000[s1];"
+                         "[v0][0:a][v1][s1]concat=n=2:v=1:a=1[v][a]"));
         QCOMPARE(JobArgs::MergeGraph("320:240", true, {true}, {false}, {1}),
                  QString("[0:v]scale=320:240,setsar=1[v0];[v0]concat=n=1:v=1:a=0[v]"));
         // ... and one without picture a black picture of its length.
-        QCOMPARE(JobArgs::MergeGraph("320:240", true, {false, true}, {true, true}, {1500000, 1}),
+        QCOMPARE(JobArgs::MergeGraph("320:240", true, {false, true}, {true, true}, {1500000, 0}),
                  QString("color=c=black:s=320x240:d=1.500000,setsar=1[v0];[1:v]scale=320:240,setsar=1[v1];"
-                         "[v0][v1]concat=n=2:v=1:a=0[v];[0:a][1:a]concat=n=2:v=0:a=1[a]"));
-        QCOMPARE(JobArgs::MergeGraph("", false, {true, true}, {true, true}, {1, 1}),
+                         "[0:a]atrim=duration=1.500000[a0];[v0][a0][v1][1:a]concat=n=2:v=1:a=1[v][a]"));
+        QCOMPARE(JobArgs::MergeGraph("", false, {true, true}, {true, true}, {0, 0}),
                  QString("[0:a][1:a]concat=n=2:v=0:a=1[a]"));
         QCOMPARE(JobArgs::ScaleSize("1920x1080"), QString("1920:1080"));
         QCOMPARE(JobArgs::ScaleSize("1280:720"), QString("1280:720"));
@@ -217,6 +217,9 @@ private slots:
         opts.endingClips.append(ST_MERGE{m_silent, 0, 1000000});
         QVERIFY(!build(opts));
         QCOMPARE(m_cells.status.text(), QString("Nothing to merge: no picture or sound"));
+        // The name meant for the merge is free again.
+        const QString merged = JobArgs::TaggedPath(m_out, m_silent, "Merge", "mp3");
+        QCOMPARE(GetUnRepeat(merged), merged);
     }
 
     void meltArguments()

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "AppFolder.h"
+#include "Core.h"
 #include "JobTestTools.h"
 #include "JobsManage.h"
 #include "JxEngineJob.h"
@@ -609,11 +610,48 @@ private slots:
         QVERIFY(q.jobs().isEmpty());
         QVERIFY(!q.hasIncomplete());
         QCOMPARE(q.runningCount(), 0);
-        for (Row* r : {&r1, &r2, &r3})
-            QCOMPARE(r->status.text(), QString("Stopped"));
+        // Rows whose tools ran are stopped; the one still waiting keeps its texts.
+        QCOMPARE(r1.status.text(), QString("Stopped"));
+        QCOMPARE(r2.status.text(), QString("Stopped"));
+        QCOMPARE(r3.status.text(), QString("Ready"));
+        QCOMPARE(r3.size.text(), QString("?"));
         QTRY_VERIFY_WITH_TIMEOUT(first.isNull(), 2000); // deleted once back in the event loop
         QTest::qWait(50);
         QCOMPARE(done.count(), 0);
+    }
+
+    // A row between two steps of its chain has begun its work: Stop says so.
+    void stopMarksRowWaitingForItsNextStep()
+    {
+        ST_OPTS withMusic;
+        InitOpts(&withMusic);
+        withMusic.musicFiles = QStringList{m_clip};
+        Core::instance()->Rows = {withMusic};
+        JobsManage q;
+        q.setMaxRunning(1);
+        q.SetOutputFolderQuery([this] { return m_dir.path(); });
+        Row chain, running, waiting;
+        auto* first = new ScriptJob(okScript(), {m_dir.filePath("chain.out")});
+        first->outputPath = m_dir.filePath("chain.out");
+        first->kind = AbstractJob::KindMusic;
+        auto* stubborn = new ScriptJob(writeScript(m_dir.path(), "endless2.sh", "while :; do sleep 0.05; done\n"));
+        auto* later = new ScriptJob(okScript(), {m_dir.filePath("later.out")});
+        stubborn->outputPath = m_dir.filePath("endless2.out");
+        later->outputPath = m_dir.filePath("later.out");
+        chain.attach(first);
+        running.attach(stubborn);
+        waiting.attach(later);
+        for (AbstractJob* job : {first, stubborn, later})
+            q.AddJobTask(job);
+        q.startNextJob();
+        // The first step's follow-up waits behind the rows queued before it.
+        QTRY_VERIFY_WITH_TIMEOUT(stubborn->ran() && q.jobs().size() == 4, 10000);
+        QVERIFY(!q.jobs().last()->ran());
+        q.cleanup();
+        QCOMPARE(chain.status.text(), QString("Stopped"));
+        QCOMPARE(running.status.text(), QString("Stopped"));
+        QCOMPARE(waiting.status.text(), QString("Ready"));
+        Core::instance()->Rows.clear();
     }
 
     void stopFromInsideAProgressReport()

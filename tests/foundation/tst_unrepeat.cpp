@@ -3,6 +3,10 @@
 
 #include "UniqueOutputName.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 class TestUnRepeat : public QObject
 {
     Q_OBJECT
@@ -89,6 +93,65 @@ private slots:
         // the same path spelt differently is the same reservation
         QVERIFY(GetUnRepeat(m_dir.path() + "/./keep.mp4") != path);
     }
+    // What stands at the name when a finished output is put in place.
+    void placeOutput_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<QString>("there"); // "", "file", "folder" or "input"
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("free") << false << "" << true;
+        QTest::newRow("a file, overwriting off") << false << "file" << false;
+        QTest::newRow("a file, overwriting on") << true << "file" << true;
+        QTest::newRow("a folder, overwriting on") << true << "folder" << false;
+        QTest::newRow("a file a row reads, overwriting on") << true << "input" << false;
+    }
+    void placeOutput()
+    {
+        QFETCH(bool, overwrite);
+        QFETCH(QString, there);
+        QFETCH(bool, replaced);
+        const QString wanted = m_dir.path() + "/place/" + QTest::currentDataTag() + ".mp4";
+        QDir().mkpath(QFileInfo(wanted).absolutePath());
+        QCOMPARE(GetUnRepeat(wanted), wanted);
+        const QString written = PartialOutputName(wanted);
+        QVERIFY(QFileInfo(written).isFile());
+        QFile(written).open(QIODevice::WriteOnly);
+        m_overwrite = overwrite;
+        if (there == "folder")
+            QDir().mkpath(wanted);
+        else if (!there.isEmpty())
+            touch("place/" + QFileInfo(wanted).fileName());
+        if (there == "input")
+            SetInputFilesQuery([wanted] { return QStringList{wanted}; });
+        QString error;
+        const QString placed = PlaceOutput(written, wanted, &error);
+        SetInputFilesQuery({});
+        QCOMPARE(placed == wanted, replaced);
+        QVERIFY2(replaced || stamped(m_dir.path() + "/place/" + QTest::currentDataTag(), ".mp4").match(placed).hasMatch(),
+                 qPrintable(placed + error));
+        QVERIFY(!QFileInfo::exists(written));
+        QCOMPARE(QFileInfo(wanted).isDir(), there == "folder");
+    }
+
+    // A partial file is removed only when no program can be writing it.
+    void partialFilesOfProgramsGone()
+    {
+        QProcess ended;
+        ended.start("true", QStringList());
+        QVERIFY(ended.waitForFinished(10000));
+        const QString left = touch(QString(".gone.partial-%1-1.mp4").arg(ended.processId()));
+        // Still locked: by an instance whose process this one cannot see
+        // (another machine), here a descriptor of its own.
+        const int held = ::open(QFile::encodeName(left).constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        const QString next = m_dir.path() + "/next.mp4";
+        ReleaseUnRepeat(PartialOutputName(next));
+        QVERIFY(QFile::exists(left));
+        ::close(held);
+        ReleaseUnRepeat(PartialOutputName(next));
+        QVERIFY(!QFile::exists(left));
+    }
+
     void noMainWindowMeansNoOverwrite()
     {
         SetOverwriteQuery(nullptr);

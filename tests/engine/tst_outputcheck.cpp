@@ -1,0 +1,93 @@
+// The check of a finished step's output: its streams, and its length near
+// the edges of what is accepted; and the same check on real conversions.
+#include <QtTest>
+
+#include "JobTestTools.h"
+#include "JxEngineJob.h"
+#include "MediaStreams.h"
+#include "OutputCheck.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+class TestOutputCheck : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+
+private slots:
+    void problem_data()
+    {
+        QTest::addColumn<double>("expected"); // seconds
+        QTest::addColumn<double>("rate");     // of the picture; 0 unknown
+        QTest::addColumn<int>("audio");       // the sound asked for: 1, 0 or -1
+        QTest::addColumn<double>("lasts");
+        QTest::addColumn<bool>("hasAudio");
+        QTest::addColumn<QString>("problem");
+        const QString lasts = "output lasts %1 s instead of %2 s";
+        // Half a second either way for a short output.
+        QTest::newRow("10 s: 9.4 s") << 10.0 << 0.0 << -1 << 9.4 << true << lasts.arg("9.4", "10.0");
+        QTest::newRow("10 s: 9.55 s") << 10.0 << 0.0 << -1 << 9.55 << true << QString();
+        QTest::newRow("10 s: 9.95 s") << 10.0 << 0.0 << -1 << 9.95 << true << QString();
+        QTest::newRow("10 s: 10.45 s") << 10.0 << 0.0 << -1 << 10.45 << true << QString();
+        QTest::newRow("10 s: 10.6 s") << 10.0 << 0.0 << -1 << 10.6 << true << lasts.arg("10.6", "10.0");
+        // Two frames more at 25 fps: 0.08 s.
+        QTest::newRow("10 s at 25 fps: 10.57 s") << 10.0 << 25.0 << -1 << 10.57 << true << QString();
+        QTest::newRow("10 s at 25 fps: 10.6 s") << 10.0 << 25.0 << -1 << 10.6 << true << lasts.arg("10.6", "10.0");
+        // One hundredth of a long one.
+        QTest::newRow("200 s: 197.9 s") << 200.0 << 0.0 << -1 << 197.9 << true << lasts.arg("197.9", "200.0");
+        QTest::newRow("200 s: 198.1 s") << 200.0 << 0.0 << -1 << 198.1 << true << QString();
+        QTest::newRow("200 s: 201.9 s") << 200.0 << 0.0 << -1 << 201.9 << true << QString();
+        QTest::newRow("200 s: 202.1 s") << 200.0 << 0.0 << -1 << 202.1 << true << lasts.arg("202.1", "200.0");
+        QTest::newRow("sound lost") << 10.0 << 0.0 << 1 << 10.0 << false << "output has no sound";
+        QTest::newRow("sound kept") << 10.0 << 0.0 << 1 << 10.0 << true << QString();
+        QTest::newRow("sound not asked for") << 10.0 << 0.0 << 0 << 10.0 << true << "output has sound it should not have";
+    }
+    void problem()
+    {
+        QFETCH(double, expected);
+        QFETCH(double, rate);
+        QFETCH(int, audio);
+        QFETCH(double, lasts);
+        QFETCH(bool, hasAudio);
+        QFETCH(QString, problem);
+        ST_STREAM_FACTS out;
+        out.ok = true;
+        out.hasVideo = true;
+        out.hasAudio = hasAudio;
+        out.duration = qRound64(lasts * 1000000);
+        const ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(qRound64(expected * 1000000), 1, audio, rate);
+        QCOMPARE(OutputCheck::Problem(out, expect), problem);
+    }
+
+    // A real step that loses its sound or ends early fails.
+    void realOutputs_data()
+    {
+        QTest::addColumn<QString>("made"); // the converter's arguments before the output
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<QString>("problem");
+        const QString picture = "-f lavfi -i testsrc2=s=64x48:r=10:d=%1 -f lavfi -i sine=d=%1 -map 0:v";
+        QTest::newRow("sound lost") << picture.arg(2) << 2.0 << "output has no sound";
+        QTest::newRow("9.4 s of 10 s") << picture.arg(9.4) + " -map 1:a" << 10.0 << "output lasts 9.4 s instead of 10.0 s";
+        QTest::newRow("9.95 s of 10 s") << picture.arg(9.95) + " -map 1:a" << 10.0 << QString();
+    }
+    void realOutputs()
+    {
+        QFETCH(QString, made);
+        QFETCH(double, expected);
+        QFETCH(QString, problem);
+        const QString out = m_dir.filePath(QString(QTest::currentDataTag()).replace(' ', '_') + ".mp4");
+        std::unique_ptr<JxEngineJob> job(new JxEngineJob(QString(), made.split(' ') + QStringList{"-y", out}, true));
+        job->outputPath = out;
+        job->expect = OutputCheck::Lasting(qRound64(expected * 1000000), 1, 1, 10);
+        job->start();
+        QVERIFY(waitForEnd(job.get()));
+        QCOMPARE(job->failureReason(), problem);
+        QCOMPARE(QFile::exists(out), problem.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOutputCheck)
+#include "tst_outputcheck.moc"
