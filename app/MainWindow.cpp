@@ -228,6 +228,9 @@ void MainWindow::InitUI()
     core->SetEditorWindow(&m_editor);
     core->SetMainWindow(this);
     core->SetWorkFolderQuery([this] { return m_config.CachePath; });
+    // This program's own work folder is made now, which clears away those of
+    // programs that no longer run.
+    core->WorkFolder();
     m_jobs.SetOutputFolderQuery([this] { return m_config.OutPath; });
     SetOverwriteQuery([this] { return m_config.Coverage; });
 

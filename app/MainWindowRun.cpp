@@ -16,6 +16,18 @@
 #include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
+namespace {
+
+// A row that is not queued says why; it stays ready for the next Run. The
+// tooltip names the file by its whole path.
+void ShowRowProblem(QTableWidgetItem* statusItem, const ST_ROW_PROBLEM& problem)
+{
+    statusItem->setText(problem.text);
+    statusItem->setToolTip(problem.details);
+}
+
+} // namespace
+
 void MainWindow::on_actionRun_triggered()
 {
     if (!isVisible())
@@ -86,6 +98,13 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     if (!nameItem || !sizeItem || !statusItem || !core->IsValidRow(row))
         return false;
 
+    // A file that is gone, or a pipe a tool would wait on for ever, fails
+    // the row now rather than its job later, or never.
+    ST_ROW_PROBLEM problem = core->SourceFilesProblem(row);
+    if (!problem.isEmpty()) {
+        ShowRowProblem(statusItem, problem);
+        return false;
+    }
     const QString source = nameItem->data(Qt::ToolTipRole).toString();
     // What the row learnt of its source when it was added, while the file
     // is unchanged.
@@ -106,15 +125,21 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     // unreadable and reported as done: say so on the row instead.
     const QString refusal = RunArguments::Refusal(format, ext, media.videoCodec, media.audioCodec);
     if (!refusal.isEmpty()) {
-        statusItem->setText(refusal);
+        ShowRowProblem(statusItem, {refusal, QString()});
+        return false;
+    }
+    // The graph, and the work files it reads, only where the picture is filtered.
+    const bool audioContainer = JobArgs::IsAudioFormat(ext);
+    const bool filtered = !audioContainer && format.VCodec != QLatin1String("copy");
+    const QString graph = filtered ? core->GetCommandArg(row, &problem) : QString();
+    if (!problem.isEmpty()) {
+        ShowRowProblem(statusItem, problem);
         return false;
     }
 
     const QString durationText = RunArguments::DurationText(duration);
-    const QString graph = core->GetCommandArg(row);
     const ST_RUN_ARGS run = RunArguments::CommonArguments(format, ext, source, bitRate, fps, graph);
     const QString base = m_config.OutPath + QLatin1Char('/') + QFileInfo(source).completeBaseName();
-    const bool audioContainer = JobArgs::IsAudioFormat(ext);
     // Each output is checked against what the source holds when its job ends.
     const ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(OutputCheck::DurationOf(media, audioContainer),
                                                          OutputCheck::VideoOf(media, audioContainer),

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QStandardItemModel>
+#include <QStatusBar>
 
 #include "Core.h"
 #include "EditorMainWindow.h"
@@ -40,6 +41,16 @@ void MainWindow::OpenSubtitleFile(const QString& path)
     view->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     view->verticalHeader()->setDefaultSectionSize(40);
 
+    // Only a regular file: a pipe would hold the window for ever. One too
+    // large to read in a moment is refused where the status bar says so,
+    // not by a box at every click on its row.
+    statusBar()->clearMessage();
+    if (!QFileInfo(path).isFile())
+        return;
+    if (SubtitleParser::IsTooLarge(path)) {
+        statusBar()->showMessage(SubtitleParser::TooLargeMessage(path));
+        return;
+    }
     SubtitleParser& parser = Core::instance()->Subtitle;
     const QString type = path.right(3).toLower();
     bool read = false;
@@ -75,6 +86,10 @@ void MainWindow::on_BtnSubtitleOpen_clicked()
     const QString path = AskOpenFile(tr("Open Subtitle File"), tr("Subtitle File(*.srt *.ass *.ssa)"));
     if (path.isEmpty())
         return;
+    if (SubtitleParser::IsTooLarge(path)) {
+        QMessageBox::warning(this, QCoreApplication::applicationName(), SubtitleParser::TooLargeMessage(path));
+        return;
+    }
     for (const QTableWidgetSelectionRange& range : ui->tableWidget->selectedRanges()) {
         for (int row = range.topRow(); row <= range.bottomRow(); ++row) {
             if (!core->IsValidRow(row))

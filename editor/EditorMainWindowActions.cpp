@@ -87,6 +87,10 @@ void EditorMainWindow::on_actionAdd_Subtitle_triggered()
     const QString name = AskFileName(false, tr("Open Subtitle File"), tr("Subtitle File(*.srt *.ass *.ssa)"));
     if (name.isEmpty())
         return;
+    if (SubtitleParser::IsTooLarge(name)) {
+        Tell(SubtitleParser::TooLargeMessage(name));
+        return;
+    }
     Core* core = Core::instance();
     if (core->IsValidRow(core->CurrentRow)) {
         ST_OPTS& opts = core->Rows[core->CurrentRow];
@@ -98,6 +102,11 @@ void EditorMainWindow::on_actionAdd_Subtitle_triggered()
 
 void EditorMainWindow::OpenSubtitle(const QString& path)
 {
+    // Read on this thread: a file too large to read in a moment is refused.
+    if (SubtitleParser::IsTooLarge(path)) {
+        Tell(SubtitleParser::TooLargeMessage(path));
+        return;
+    }
     // The rows themselves come from the dock's reload below, which keeps
     // the table and Core's events in step.
     m_subtitleModel->setHorizontalHeaderLabels({tr("Start Time"), tr("Stop Time"), tr("Subtitle")});

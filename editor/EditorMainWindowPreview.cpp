@@ -83,6 +83,15 @@ void EditorMainWindow::OnPlayPause()
         Tell(tr("The source cannot be previewed: it has no picture size."));
         return;
     }
+    // The preview shows what the conversion makes: a row whose files cannot
+    // all be had is not shown without them, nor with another's.
+    Core* core = Core::instance();
+    ST_ROW_PROBLEM problem;
+    const QString filter = core->GetCommandArg(core->CurrentRow, &problem);
+    if (!problem.isEmpty()) {
+        Tell(problem.details);
+        return;
+    }
     SetPlayButton(true);
     const QSize size = CreatePlayerView();
     g_nPlayWindow = 1;
@@ -90,8 +99,6 @@ void EditorMainWindow::OnPlayPause()
     m_playerDock.m_slider->setEnabled(true);
     m_playerTimer.start(1);
 
-    Core* core = Core::instance();
-    const QString filter = core->GetCommandArg(core->CurrentRow);
     // The player reads the filter text while it plays: it stays in a member
     // for the whole preview, as UTF-8 (paths in it may be any language).
     m_filter = filter.toUtf8();

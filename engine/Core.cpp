@@ -52,6 +52,42 @@ QStringList Core::InputFiles() const
     return files;
 }
 
+ST_ROW_PROBLEM Core::SourceFilesProblem(int row) const
+{
+    if (!IsValidRow(row))
+        return {};
+    const ST_OPTS& opts = Rows.at(row);
+    QStringList files{opts.path};
+    for (const ST_MERGE& clip : opts.titleClips)
+        files << clip.path;
+    for (const ST_MERGE& clip : opts.endingClips)
+        files << clip.path;
+    files << opts.musicFiles;
+    for (const QString& file : qAsConst(files)) {
+        const ST_ROW_PROBLEM problem = InputFileProblem(file, QT_TR_NOOP("File missing: %1"));
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
+
+ST_ROW_PROBLEM Core::Problem(const char* text, const QString& path)
+{
+    const QString sentence = tr(text);
+    return {sentence.arg(QFileInfo(path).fileName()), sentence.arg(ShownPath(path))};
+}
+
+ST_ROW_PROBLEM Core::InputFileProblem(const QString& path, const char* missingText)
+{
+    // A pipe or a device would hold the tool reading it for ever.
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return Problem(missingText, path);
+    if (!info.isFile())
+        return Problem(QT_TR_NOOP("Not a regular file: %1"), path);
+    return {};
+}
+
 Core::~Core() = default;
 
 Core* Core::instance()
@@ -94,15 +130,24 @@ void Core::SetEditorWidget(QWidget* widget)
     m_editorWidget = widget;
 }
 
-QString Core::WorkFolder() const
+QString Core::WorkRoot() const
 {
     QString folder = m_workFolderQuery ? m_workFolderQuery() : QString();
     if (folder.isEmpty())
         folder = GetAppDataDir() + QStringLiteral("/Cache");
-    folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    if (!QDir().mkpath(folder))
-        qWarning() << "Failed to create work folder:" << folder;
-    return folder;
+    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+QString Core::WorkFolder() const
+{
+    // Work files of fixed names in a folder every running copy of the
+    // program shares would be overwritten by the others: each has its own.
+    const QString root = WorkRoot();
+    if (!QDir().mkpath(root)) {
+        qWarning() << "Failed to create work folder:" << root;
+        return QString();
+    }
+    return PrivateWorkFolder(root);
 }
 
 QSize Core::CanvasSize() const
@@ -211,10 +256,11 @@ QString Core::GetMergeFileName(int row, const QString& mainVideo)
     }
 
     // One new list per call, so two merges never share one.
-    QTemporaryFile file(WorkFolder() + QStringLiteral("/MergerTemp_XXXXXX.txt"));
+    const QString folder = WorkFolder();
+    QTemporaryFile file(folder + QStringLiteral("/MergerTemp_XXXXXX.txt"));
     file.setAutoRemove(false);
-    if (!file.open()) {
-        qWarning() << "Cannot create concat list in" << WorkFolder();
+    if (folder.isEmpty() || !file.open()) {
+        qWarning() << "Cannot create concat list in" << folder;
         return QString();
     }
     const QString name = QFileInfo(file.fileName()).absoluteFilePath();

@@ -21,6 +21,14 @@ class MainWindow;
 class QWatermarkBase;
 class QWidget;
 
+// Why a row cannot be converted, for its status cell: a short sentence naming
+// the file, and the same with the file's whole path for the cell's tooltip.
+struct ST_ROW_PROBLEM {
+    QString text;
+    QString details;
+    bool isEmpty() const { return text.isEmpty(); }
+};
+
 // The one application-wide object holding the state both windows work on:
 // the source rows, the shared layer list, the subtitles being edited. It
 // also builds the video filter graph of a row (CoreCommand.cpp).
@@ -52,8 +60,9 @@ public:
     void SetWorkFolderQuery(std::function<QString()> query);
     void SetCanvasSizeQuery(std::function<QSize()> query);
     void SetEditorWidget(QWidget* widget);
-    // The work folder for generated files, created when missing; without a
-    // main window the application data folder's "Cache".
+    // This program's own folder for generated files (PrivateWorkFolder)
+    // inside the work folder the main window gives, without a main window
+    // the application data folder's "Cache"; empty when it cannot be made.
     QString WorkFolder() const;
     // The canvas size, or 0 x 0 without an editor canvas.
     QSize CanvasSize() const;
@@ -63,6 +72,10 @@ public:
     // ending clips, soundtracks, subtitle files and the picture and video
     // layers. No output may take one of these names.
     QStringList InputFiles() const;
+    // The first file the row's jobs read, besides those of its filter graph,
+    // that is missing or not a regular file: the source, its title and ending
+    // clips, its soundtracks. Empty when all are there.
+    ST_ROW_PROBLEM SourceFilesProblem(int row) const;
 
     void ChangeLanguage(int index);
     // The language code of an index ("zh_CN", "en_US", "fr", ...), empty
@@ -84,13 +97,17 @@ public:
 
     // The video filter graph of a row; empty when no filter is needed or the
     // row does not exist. Sorts Layers by z value and writes the work files
-    // (one PNG per styled-text layer, the row's subtitle file).
-    QString GetCommandArg(int row);
+    // (one PNG per styled-text layer, the row's subtitle file). Empty too,
+    // with `problem` saying why, when a file it reads is missing, not a
+    // regular file or (a subtitle file) too large, or a work file cannot be
+    // written: nothing is left out silently.
+    QString GetCommandArg(int row, ST_ROW_PROBLEM* problem = nullptr);
     // One layer's source chain, without an output label.
     QString GetCommandMovie(WatermarkInfo* info);
     // One overlay filter, without labels. Times in microseconds.
     QString GetCommandOverlay(int x, int y, long long start, long long end, int moveMode, int speed);
-    // The subtitle work file of a row (one per row and source).
+    // The subtitle work file of a row (one per row and source); empty
+    // without a work folder.
     QString SubtitleWorkFile(int row) const;
 
     Timecode::Display GetTimecodeDisplay() const;
@@ -120,9 +137,21 @@ private:
     ~Core() override;
     Q_DISABLE_COPY(Core)
 
+    // The work folder the windows give, which holds this program's own.
+    QString WorkRoot() const;
+
     // Builder pieces (CoreCommand.cpp).
-    QString PrepareSubtitle(int row, const ST_OPTS& opts);
-    bool BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<WatermarkInfo>* records);
+    QString PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* problem);
+    bool BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<WatermarkInfo>* records,
+                           ST_ROW_PROBLEM* problem);
+    // Writes a work file of that name through `write`, which is given its
+    // path; the path, or empty with `problem` set.
+    QString WriteWorkFile(const QString& name, const std::function<bool(const QString&)>& write,
+                          ST_ROW_PROBLEM* problem);
+    // A problem sentence (a text of this class with %1) about a file.
+    static ST_ROW_PROBLEM Problem(const char* text, const QString& path);
+    // Missing (`missingText`) or not a regular file; empty when it is one.
+    static ST_ROW_PROBLEM InputFileProblem(const QString& path, const char* missingText);
 
     static Core instance_;
 

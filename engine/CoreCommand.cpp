@@ -49,13 +49,6 @@ bool SavePng(const QImage& image, const QString& path)
     return file.commit();
 }
 
-// SaveASS writes through a temporary file renamed into place, so a job that
-// starts meanwhile reads the old or the new file whole.
-bool SaveAssAtomically(const SubtitleParser& document, const QString& target)
-{
-    return document.SaveASS(target) && QFileInfo(target).size() > 0;
-}
-
 // The converter's picture reader takes "%d" (and "%03d" ...) in a file name
 // for a numbered sequence; a picture whose path looks like one is read
 // through the single-picture reader of its format instead.
@@ -92,62 +85,81 @@ QString WorkFileName(QString name)
     return name;
 }
 
+// The subtitle work file's name of a row: one per row and source.
+QString SubtitleWorkName(const QList<ST_OPTS>& rows, int row)
+{
+    QString key;
+    if (row >= 0 && row < rows.size()) {
+        key = QString::fromLatin1(
+            QCryptographicHash::hash(rows.at(row).path.toUtf8(), QCryptographicHash::Md5).toHex().left(8));
+    }
+    return QStringLiteral("subtitle_") + Num(row) + (key.isEmpty() ? QString() : QLatin1Char('_') + key)
+        + QStringLiteral(".ass");
+}
+
 } // namespace
 
 QString Core::SubtitleWorkFile(int row) const
 {
-    QString key;
-    if (IsValidRow(row)) {
-        key = QString::fromLatin1(
-            QCryptographicHash::hash(Rows.at(row).path.toUtf8(), QCryptographicHash::Md5).toHex().left(8));
-    }
-    return WorkFolder() + QStringLiteral("/subtitle_") + Num(row)
-        + (key.isEmpty() ? QString() : QLatin1Char('_') + key) + QStringLiteral(".ass");
+    const QString folder = WorkFolder();
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + SubtitleWorkName(Rows, row);
 }
 
-// The ASS file that the subtitle filter burns in, or empty when there is none
-// to burn (the filter is then left out).
-QString Core::PrepareSubtitle(int row, const ST_OPTS& opts)
+QString Core::WriteWorkFile(const QString& name, const std::function<bool(const QString&)>& write,
+                            ST_ROW_PROBLEM* problem)
+{
+    const QString folder = WorkFolder();
+    // Without a folder of its own, the file would have been in the settings' one.
+    const QString path = (folder.isEmpty() ? WorkRoot() : folder) + QLatin1Char('/') + name;
+    if (!folder.isEmpty() && write(path))
+        return path;
+    qWarning() << "Cannot write work file" << path;
+    *problem = Problem(QT_TR_NOOP("Cannot write a work file: %1"), path);
+    return QString();
+}
+
+// The ASS file that the subtitle filter burns in: the row's own file, or the
+// events being edited when it names none.
+QString Core::PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* problem)
 {
     const QString path = opts.subtitlePath;
-    if (!path.isEmpty() && QFileInfo(path).isFile()) {
-        if (path.right(3).toLower() != QLatin1String("srt"))
-            return path;
-        // Convert through a reader of our own: the events being edited stay
-        // untouched, and the SRT file is only read. The editor's styles and
-        // script settings dress the converted events.
-        SubtitleParser srt;
-        srt.Styles = Subtitle.Styles;
-        srt.PlayResX = Subtitle.PlayResX;
-        srt.PlayResY = Subtitle.PlayResY;
-        srt.WrapStyle = Subtitle.WrapStyle;
-        srt.ScaledBorderAndShadow = Subtitle.ScaledBorderAndShadow;
-        srt.YCbCrMatrix = Subtitle.YCbCrMatrix;
-        srt.setFileName(path);
-        if (!srt.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            qWarning() << "Cannot read subtitle file" << path;
-            return QString();
-        }
-        srt.SRTParser();
-        srt.close();
-        const QString target = SubtitleWorkFile(row);
-        if (!SaveAssAtomically(srt, target)) {
-            qWarning() << "Cannot write subtitle work file" << target;
-            return QString();
-        }
-        return target;
-    }
-    const QString target = SubtitleWorkFile(row);
-    if (!SaveAssAtomically(Subtitle, target)) {
-        qWarning() << "Cannot write subtitle work file" << target;
+    const QString name = SubtitleWorkName(Rows, row);
+    if (path.isEmpty())
+        return WriteWorkFile(name, [this](const QString& target) { return Subtitle.SaveASS(target); }, problem);
+    // A file that is gone is never stood in for by other events.
+    *problem = InputFileProblem(path, QT_TR_NOOP("Subtitle file missing: %1"));
+    if (!problem->isEmpty())
+        return QString();
+    if (SubtitleParser::IsTooLarge(path)) {
+        *problem = Problem(QT_TR_NOOP("Subtitle file too large: %1"), path);
         return QString();
     }
-    return target;
+    if (path.right(3).toLower() != QLatin1String("srt"))
+        return path;
+    // Convert through a reader of our own: the events being edited stay
+    // untouched, and the SRT file is only read. The editor's styles and
+    // script settings dress the converted events.
+    SubtitleParser srt;
+    srt.Styles = Subtitle.Styles;
+    srt.PlayResX = Subtitle.PlayResX;
+    srt.PlayResY = Subtitle.PlayResY;
+    srt.WrapStyle = Subtitle.WrapStyle;
+    srt.ScaledBorderAndShadow = Subtitle.ScaledBorderAndShadow;
+    srt.YCbCrMatrix = Subtitle.YCbCrMatrix;
+    srt.setFileName(path);
+    if (!srt.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        *problem = Problem(QT_TR_NOOP("Cannot read the subtitle file: %1"), path);
+        return QString();
+    }
+    srt.SRTParser();
+    srt.close();
+    return WriteWorkFile(name, [&srt](const QString& target) { return srt.SaveASS(target); }, problem);
 }
 
 // Fills one record per layer, in ascending z order. Without a canvas (or a
 // frame size) the layers cannot be placed and none is given.
-bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<WatermarkInfo>* records)
+bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<WatermarkInfo>* records,
+                             ST_ROW_PROBLEM* problem)
 {
     std::stable_sort(Layers.begin(), Layers.end(), [](QWatermarkBase* a, QWatermarkBase* b) {
         const qreal za = a ? a->zValue() : 0.0;
@@ -161,7 +173,6 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
     const float sx = float(width) / float(canvas.width());
     const float sy = float(height) / float(canvas.height());
     long long duration = -1;   // probed once, when a fade-out needs it
-    QString workFolder;
     QSet<QString> pngNames;
     const QList<QWatermarkBase*> layers = Layers;
     for (QWatermarkBase* item : layers) {
@@ -193,32 +204,38 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
 
         switch (layer->Type) {
         case 1:
-            info.path = layer->FileName;
-            break;
         case 2:
+            if (layer->FileName.isEmpty())
+                continue;
+            // The tool would wait for ever on a pipe, or fail on a missing file.
+            *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"));
+            if (!problem->isEmpty())
+                return false;
             info.path = layer->FileName;
-            info.format = PictureDemuxer(info.path, false);
+            if (layer->Type == 2)
+                info.format = PictureDemuxer(info.path, false);
             break;
         case 3: {
-            if (workFolder.isEmpty())
-                workFolder = WorkFolder();
+            // A text that renders to nothing shows nothing on the canvas either.
+            if (layer->Image.isNull())
+                continue;
             const QString base = WorkFileName(layer->FileName);
             QString name = base;
             for (int n = 2; pngNames.contains(name); ++n)
                 name = base + QLatin1Char('_') + Num(n);
             pngNames.insert(name);
-            info.path = workFolder + QLatin1Char('/') + name + QStringLiteral(".png");
+            const QImage& image = layer->Image;
+            info.path = WriteWorkFile(name + QStringLiteral(".png"),
+                                      [&image](const QString& target) { return SavePng(image, target); }, problem);
+            if (info.path.isEmpty())
+                return false;
             qDebug() << info.path;
-            if (!SavePng(layer->Image, info.path))
-                qWarning() << "Cannot write layer picture" << info.path;
             info.format = PictureDemuxer(info.path, true);
             break;
         }
         default:
-            break;
-        }
-        if (info.path.isEmpty())
             continue;
+        }
 
         info.scale = pw != float(layer->Image.width()) || ph != float(layer->Image.height());
         qDebug() << layer->Width << layer->Image.width() << layer->Height << layer->Image.height();
@@ -233,8 +250,11 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
     return !records->isEmpty();
 }
 
-QString Core::GetCommandArg(int row)
+QString Core::GetCommandArg(int row, ST_ROW_PROBLEM* problem)
 {
+    ST_ROW_PROBLEM unasked;
+    ST_ROW_PROBLEM* why = problem ? problem : &unasked;
+    *why = ST_ROW_PROBLEM();
     if (!IsValidRow(row))
         return QString();
     const ST_OPTS opts = Rows.at(row);
@@ -269,8 +289,13 @@ QString Core::GetCommandArg(int row)
     }
 
     QList<WatermarkInfo> records;
-    BuildLayerRecords(opts, width, height, &records);
-    const QString subtitle = opts.subtitle ? PrepareSubtitle(row, opts) : QString();
+    BuildLayerRecords(opts, width, height, &records, why);
+    const QString subtitle = why->isEmpty() && opts.subtitle ? PrepareSubtitle(row, opts, why) : QString();
+    // A graph lacking what it should hold is no graph of this row.
+    if (!why->isEmpty()) {
+        qWarning().noquote() << why->details;
+        return QString();
+    }
 
     result.chop(1);
     if (prefix) {

@@ -7,10 +7,21 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <QUrl>
+
+#include <cerrno>
+#include <cstring>
+#include <mutex>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -62,7 +73,133 @@ bool RevealThroughFileManager(const QString& path)
     return true;
 }
 
+// Work folders of running programs: "instance-XXXXXX", each with a lock
+// file its program holds while it runs.
+const QString kInstancePrefix = QStringLiteral("instance-");
+const QString kLockName = QStringLiteral("/.lock");
+
+// True while the open lock file `fd` is the file at `lockPath`: the folder
+// has not been removed, nor its name taken by another folder since.
+bool IsLockAt(int fd, const QString& lockPath)
+{
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::lstat(QFile::encodeName(lockPath).constData(), &named) == 0
+        && held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
+// The lock of a folder's lock file, which is made when missing; -1 when a
+// running program holds it. The descriptor is not handed to child tools, so
+// a tool outliving its program never keeps a folder alive.
+int TakeLock(const QString& folder)
+{
+    const QByteArray lock = QFile::encodeName(folder + kLockName);
+    const int fd = ::open(lock.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+class InstanceFolders
+{
+public:
+    ~InstanceFolders()
+    {
+        for (const Held& held : qAsConst(m_held))
+            Release(held, true);
+    }
+
+    QString For(const QString& root)
+    {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        auto it = m_held.find(root);
+        if (it != m_held.end()) {
+            if (IsLockAt(it->fd, it->path + kLockName))
+                return it->path;
+            // Removed meanwhile: whatever stands under the name now is not ours.
+            Release(*it, false);
+            m_held.erase(it);
+        }
+        RemoveEnded(root);
+        const Held held = Make(root);
+        if (held.fd < 0)
+            return QString();
+        m_held.insert(root, held);
+        return held.path;
+    }
+
+private:
+    struct Held {
+        QString path;
+        int fd = -1;
+    };
+
+    static void Release(const Held& held, bool remove)
+    {
+        if (remove && IsLockAt(held.fd, held.path + kLockName))
+            QDir(held.path).removeRecursively();
+        ::close(held.fd);
+    }
+
+    static Held Make(const QString& root)
+    {
+        // Another program starting at this moment may take the new folder for
+        // a left-over before it is locked, and remove it: then make another.
+        for (int attempt = 0; attempt < 8; ++attempt) {
+            QByteArray name = QFile::encodeName(root + QLatin1Char('/') + kInstancePrefix + QStringLiteral("XXXXXX"));
+            // A new name, mode 0700.
+            if (!::mkdtemp(name.data())) {
+                qWarning() << "Cannot make a work folder in" << root << ::strerror(errno);
+                return {};
+            }
+            const QString path = QFile::decodeName(name);
+            const int fd = TakeLock(path);
+            if (fd >= 0 && IsLockAt(fd, path + kLockName))
+                return {path, fd};
+            if (fd >= 0)
+                ::close(fd);
+        }
+        return {};
+    }
+
+    // The folders of programs that no longer run; a running program's lock
+    // cannot be taken, so its folder stays.
+    static void RemoveEnded(const QString& root)
+    {
+        const QFileInfoList entries = QDir(root).entryInfoList(
+            {kInstancePrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoSymLinks | QDir::Hidden | QDir::NoDotAndDotDot);
+        for (const QFileInfo& entry : entries) {
+            const int fd = TakeLock(entry.absoluteFilePath());
+            if (fd < 0)
+                continue;
+            QDir(entry.absoluteFilePath()).removeRecursively();
+            ::close(fd);
+        }
+    }
+
+    std::mutex m_mutex;
+    QHash<QString, Held> m_held;
+};
+
+InstanceFolders& HeldInstanceFolders()
+{
+    // Destroyed at the program's end, which removes its folders.
+    static InstanceFolders folders;
+    return folders;
+}
+
 } // namespace
+
+QString PrivateWorkFolder(const QString& root)
+{
+    if (root.isEmpty())
+        return QString();
+    return HeldInstanceFolders().For(QDir::cleanPath(QFileInfo(root).absoluteFilePath()));
+}
 
 QString GetMediaFileFilter()
 {

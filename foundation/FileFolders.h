@@ -21,6 +21,15 @@ QString GetDocumentsLocation();
 // a relative path is taken from the current directory).
 bool CreateFolder(QString path);
 
+// The running program's own folder for work files inside `root` (the
+// settings' work folder): made on the first call for that root under a new
+// name, readable by this user alone, and removed when the program ends. The
+// program holds a lock on a file inside for its whole life, so a folder whose
+// lock can be taken belongs to a program that no longer runs (whatever became
+// of its process number): making a folder removes those. Made again when it
+// has gone meanwhile; empty when none can be made.
+QString PrivateWorkFolder(const QString& root);
+
 // Makes the folder ready to take conversion outputs, creating it when
 // missing. Empty when it is, else why not, in one sentence for the user: a
 // relative path, something that is not a folder, a folder that cannot be

@@ -1,11 +1,27 @@
 #include "SubtitleParser.h"
 
+#include "FileFolders.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
 SubtitleParser::SubtitleParser()
 {
     Styles.append(MakeDefaultStyle());
 }
 
 SubtitleParser::~SubtitleParser() = default;
+
+bool SubtitleParser::IsTooLarge(const QString& path)
+{
+    return QFileInfo(path).size() > MaxFileSize;
+}
+
+QString SubtitleParser::TooLargeMessage(const QString& path)
+{
+    return QCoreApplication::translate("SubtitleParser", "The subtitle file %1 is larger than %2 MB; it is not read.")
+        .arg(ShownPath(path), QString::number(MaxFileSize / (1024 * 1024)));
+}
 
 ST_ASS_STYLE SubtitleParser::MakeDefaultStyle()
 {

@@ -17,10 +17,19 @@ public:
     // The style every new document starts with.
     static ST_ASS_STYLE MakeDefaultStyle();
 
+    // Subtitle files larger than this are refused unread: no real one comes
+    // near it, and reading one would hold the window for seconds.
+    static constexpr qint64 MaxFileSize = 64LL * 1024 * 1024;
+    static bool IsTooLarge(const QString& path);
+    // What the user is told of such a file, in one sentence.
+    static QString TooLargeMessage(const QString& path);
+
     // Readers. ASSParser reads the file named by fileName() through libass
     // and replaces events, styles and header; false when libass gives no
     // track (the lists are then empty). SRTParser reads the events of the
     // opened device, keeping styles and header; false when it is not open.
+    // Neither reads a file above MaxFileSize, nor (ASSParser) anything but a
+    // regular file.
     bool ASSParser();
     bool SRTParser();
     // Decodes one event text: UTF-8 when it is valid UTF-8, otherwise the

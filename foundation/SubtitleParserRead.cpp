@@ -4,6 +4,7 @@
 #include "AssLibrary.h"
 #include "TextFunctions.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextCodec>
 
@@ -196,7 +197,7 @@ bool SubtitleParser::ASSParser()
     if (!g_ass_library)
         return false;
     const QByteArray name = QFile::encodeName(fileName());
-    if (name.isEmpty())
+    if (name.isEmpty() || !QFileInfo(fileName()).isFile() || IsTooLarge(fileName()))
         return false;
     // No code page: the bytes are decoded here, text by text.
     ASS_Track* track = ass_read_file(g_ass_library, const_cast<char*>(name.constData()), nullptr);
@@ -282,7 +283,7 @@ bool SubtitleParser::SRTParser()
 {
     TextIsUtf8 = true;
     Events.clear();
-    if (!isOpen() || !isReadable())
+    if (!isOpen() || !isReadable() || size() > MaxFileSize)
         return false;
     // The raw bytes: text mode would drop every 0x0D byte, which tears
     // UTF-16 text apart. Line ends are sorted out once the text is decoded:

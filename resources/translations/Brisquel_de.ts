@@ -96,6 +96,30 @@
         <source>Lumacrest Project</source>
         <translation>Lumacrest-Projekt</translation>
     </message>
+    <message>
+        <source>File missing: %1</source>
+        <translation>Datei fehlt: %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Keine reguläre Datei: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write a work file: %1</source>
+        <translation>Arbeitsdatei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file missing: %1</source>
+        <translation>Untertiteldatei fehlt: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file too large: %1</source>
+        <translation>Untertiteldatei zu groß: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the subtitle file: %1</source>
+        <translation>Untertiteldatei kann nicht gelesen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -1568,6 +1592,13 @@ Jetzt neu starten?</translation>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
         <translation>Die Untertiteldatei %1 kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleParser</name>
+    <message>
+        <source>The subtitle file %1 is larger than %2 MB; it is not read.</source>
+        <translation>Die Untertiteldatei %1 ist größer als %2 MB und wird nicht gelesen.</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,30 @@
         <source>Lumacrest Project</source>
         <translation>Lumacrest Project</translation>
     </message>
+    <message>
+        <source>File missing: %1</source>
+        <translation>File missing: %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Not a regular file: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write a work file: %1</source>
+        <translation>Cannot write a work file: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file missing: %1</source>
+        <translation>Subtitle file missing: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file too large: %1</source>
+        <translation>Subtitle file too large: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the subtitle file: %1</source>
+        <translation>Cannot read the subtitle file: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -1568,6 +1592,13 @@ Do you want to restart now?</translation>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
         <translation>The subtitle file %1 cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleParser</name>
+    <message>
+        <source>The subtitle file %1 is larger than %2 MB; it is not read.</source>
+        <translation>The subtitle file %1 is larger than %2 MB; it is not read.</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,30 @@
         <source>Lumacrest Project</source>
         <translation>Proyecto de Lumacrest</translation>
     </message>
+    <message>
+        <source>File missing: %1</source>
+        <translation>Falta el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>No es un archivo normal: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write a work file: %1</source>
+        <translation>No se puede escribir un archivo de trabajo: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file missing: %1</source>
+        <translation>Falta el archivo de subtítulos: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file too large: %1</source>
+        <translation>Archivo de subtítulos demasiado grande: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the subtitle file: %1</source>
+        <translation>No se puede leer el archivo de subtítulos: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -1568,6 +1592,13 @@ Do you want to restart now?</source>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
         <translation>No se puede escribir el archivo de subtítulos %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleParser</name>
+    <message>
+        <source>The subtitle file %1 is larger than %2 MB; it is not read.</source>
+        <translation>El archivo de subtítulos %1 supera los %2 MB; no se lee.</translation>
     </message>
 </context>
 <context>

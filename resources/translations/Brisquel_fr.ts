@@ -96,6 +96,30 @@
         <source>Lumacrest Project</source>
         <translation>Projet Lumacrest</translation>
     </message>
+    <message>
+        <source>File missing: %1</source>
+        <translation>Fichier manquant : %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Pas un fichier ordinaire : %1</translation>
+    </message>
+    <message>
+        <source>Cannot write a work file: %1</source>
+        <translation>Impossible d&apos;écrire un fichier de travail : %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file missing: %1</source>
+        <translation>Fichier de sous-titres manquant : %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file too large: %1</source>
+        <translation>Fichier de sous-titres trop volumineux : %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the subtitle file: %1</source>
+        <translation>Impossible de lire le fichier de sous-titres : %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -1568,6 +1592,13 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
         <translation>Impossible d’écrire le fichier de sous-titres %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleParser</name>
+    <message>
+        <source>The subtitle file %1 is larger than %2 MB; it is not read.</source>
+        <translation>Le fichier de sous-titres %1 dépasse %2 Mo ; il n&apos;est pas lu.</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,30 @@
         <source>Lumacrest Project</source>
         <translation>Progetto Lumacrest</translation>
     </message>
+    <message>
+        <source>File missing: %1</source>
+        <translation>File mancante: %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Non è un file normale: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write a work file: %1</source>
+        <translation>Impossibile scrivere un file di lavoro: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file missing: %1</source>
+        <translation>File dei sottotitoli mancante: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file too large: %1</source>
+        <translation>File dei sottotitoli troppo grande: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the subtitle file: %1</source>
+        <translation>Impossibile leggere il file dei sottotitoli: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -1568,6 +1592,13 @@ Riavviare ora?</translation>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
         <translation>Impossibile scrivere il file di sottotitoli %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleParser</name>
+    <message>
+        <source>The subtitle file %1 is larger than %2 MB; it is not read.</source>
+        <translation>Il file dei sottotitoli %1 supera i %2 MB e non viene letto.</translation>
     </message>
 </context>
 <context>

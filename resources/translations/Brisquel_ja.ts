@@ -96,6 +96,30 @@
         <source>Lumacrest Project</source>
         <translation>Lumacrest プロジェクト</translation>
     </message>
+    <message>
+        <source>File missing: %1</source>
+        <translation>ファイルがありません: %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>通常のファイルではありません: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write a work file: %1</source>
+        <translation>作業ファイルを書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file missing: %1</source>
+        <translation>字幕ファイルがありません: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file too large: %1</source>
+        <translation>字幕ファイルが大きすぎます: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the subtitle file: %1</source>
+        <translation>字幕ファイルを読み込めません: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -1568,6 +1592,13 @@ Do you want to restart now?</source>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
         <translation>字幕ファイル %1 に書き込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleParser</name>
+    <message>
+        <source>The subtitle file %1 is larger than %2 MB; it is not read.</source>
+        <translation>字幕ファイル %1 は %2 MB を超えているため、読み込みません。</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,30 @@
         <source>Lumacrest Project</source>
         <translation>Projeto do Lumacrest</translation>
     </message>
+    <message>
+        <source>File missing: %1</source>
+        <translation>Arquivo ausente: %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Não é um arquivo comum: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write a work file: %1</source>
+        <translation>Não é possível gravar um arquivo de trabalho: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file missing: %1</source>
+        <translation>Arquivo de legendas ausente: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file too large: %1</source>
+        <translation>Arquivo de legendas grande demais: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the subtitle file: %1</source>
+        <translation>Não é possível ler o arquivo de legendas: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -1568,6 +1592,13 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
         <translation>Não é possível gravar o arquivo de legenda %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleParser</name>
+    <message>
+        <source>The subtitle file %1 is larger than %2 MB; it is not read.</source>
+        <translation>O arquivo de legendas %1 tem mais de %2 MB; ele não é lido.</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,30 @@
         <source>Lumacrest Project</source>
         <translation>Проект Lumacrest</translation>
     </message>
+    <message>
+        <source>File missing: %1</source>
+        <translation>Файл отсутствует: %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Не обычный файл: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write a work file: %1</source>
+        <translation>Не удаётся записать рабочий файл: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file missing: %1</source>
+        <translation>Файл субтитров отсутствует: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle file too large: %1</source>
+        <translation>Файл субтитров слишком велик: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the subtitle file: %1</source>
+        <translation>Не удаётся прочитать файл субтитров: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -1568,6 +1592,13 @@ Do you want to restart now?</source>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
         <translation>Не удаётся записать файл субтитров %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleParser</name>
+    <message>
+        <source>The subtitle file %1 is larger than %2 MB; it is not read.</source>
+        <translation>Файл субтитров %1 больше %2 МБ; он не читается.</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,30 @@
         <source>Lumacrest Project</source>
         <translation>Lumacrest 项目</translation>
     </message>
+    <message>
+        <source>File missing: %1</source>
+        <translation>文件缺失：%1</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>不是普通文件：%1</translation>
+    </message>
+    <message>
+        <source>Cannot write a work file: %1</source>
+        <translation>无法写入工作文件：%1</translation>
+    </message>
+    <message>
+        <source>Subtitle file missing: %1</source>
+        <translation>字幕文件缺失：%1</translation>
+    </message>
+    <message>
+        <source>Subtitle file too large: %1</source>
+        <translation>字幕文件过大：%1</translation>
+    </message>
+    <message>
+        <source>Cannot read the subtitle file: %1</source>
+        <translation>无法读取字幕文件：%1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -1568,6 +1592,13 @@ Do you want to restart now?</source>
     <message>
         <source>The subtitle file %1 cannot be written.</source>
         <translation>无法写入字幕文件 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleParser</name>
+    <message>
+        <source>The subtitle file %1 is larger than %2 MB; it is not read.</source>
+        <translation>字幕文件 %1 超过 %2 MB，不予读取。</translation>
     </message>
 </context>
 <context>

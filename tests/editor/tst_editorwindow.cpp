@@ -670,6 +670,9 @@ private slots:
         QVERIFY(!m_window->View()->isHidden());
         if (broken == "canvas")
             QTRY_COMPARE(boxes.texts.size(), 1);
+        // nothing plays without the layer: the user hears why
+        if (broken == "layer")
+            QTRY_COMPARE(boxes.texts, QStringList{"File missing: " + png});
     }
 };
 

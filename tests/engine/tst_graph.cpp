@@ -2,8 +2,11 @@
 #include <QtTest>
 
 #include "Core.h"
+#include "FileSizeLimit.h"
 #include "FilterText.h"
 #include "TestLayerItem.h"
+
+#include <sys/stat.h>
 
 #include <memory>
 #include <vector>
@@ -16,11 +19,18 @@ class TestGraph : public QObject
 
     Core* core() { return Core::instance(); }
     QString work() const { return m_dir.path() + "/Cache"; }
+    // Where the layers' files "/u/..." and "/t/..." are.
+    QString files() const { return m_dir.path() + "/files"; }
 
-    // A layer announced to Core at a place on the canvas.
-    TestLayerItem* addLayer(int kind, const QString& file, QImage image, QPointF pos, qreal z = 1,
-                            qreal angle = 0)
+    // A layer announced to Core at a place on the canvas. Its file, when
+    // named "/u/..." or "/t/...", is made in the test's own folder.
+    TestLayerItem* addLayer(int kind, QString file, QImage image, QPointF pos, qreal z = 1, qreal angle = 0)
     {
+        if (file.startsWith("/u/") || file.startsWith("/t/")) {
+            file.prepend(files());
+            QDir().mkpath(QFileInfo(file).path());
+            QFile(file).open(QIODevice::WriteOnly);
+        }
         m_items.push_back(std::make_unique<TestLayerItem>(kind, file, image));
         TestLayerItem* item = m_items.back().get();
         item->setPos(pos);
@@ -30,6 +40,8 @@ class TestGraph : public QObject
         return item;
     }
     QString ass(const QString& path) { return "ass=" + FilterText::Path(path); }
+    // The graph of row 0 with the layers' files by their short names.
+    QString graph() { return core()->GetCommandArg(0).replace("'" + files(), "'"); }
 
     static const char* oneLayerText()
     {
@@ -99,7 +111,7 @@ private slots:
         core()->Rows << MakeRow(1920, 1080);
         core()->Rows[0].hflip = hflip;
         addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(100, 50));
-        QCOMPARE(core()->GetCommandArg(0), expected);
+        QCOMPARE(graph(), expected);
     }
 
     void threeLayersInZOrder()
@@ -116,7 +128,7 @@ private slots:
                                  "[in][m0]overlay=10:10:eof_action=pass[o0];"
                                  "[o0][m1]overlay=20:20:eof_action=pass[o1];"
                                  "[o1][m2]overlay=30:30:eof_action=pass";
-        QCOMPARE(core()->GetCommandArg(0), expected);
+        QCOMPARE(graph(), expected);
         QCOMPARE(core()->Layers, (QList<QWatermarkBase*>{a, b, c}));
     }
     void equalZKeepsBothLayers()
@@ -124,7 +136,7 @@ private slots:
         core()->Rows << MakeRow(1920, 1080);
         TestLayerItem* a = addLayer(2, "/u/a.png", SolidImage(20, 10), QPointF(10, 10), 5);
         TestLayerItem* b = addLayer(2, "/u/b.png", SolidImage(20, 10), QPointF(20, 20), 5);
-        const QString graph = core()->GetCommandArg(0);
+        const QString graph = this->graph();
         // either order may result, but each layer is drawn once
         QCOMPARE(graph.count("movie='/u/a.png'"), 1);
         QCOMPARE(graph.count("movie='/u/b.png'"), 1);
@@ -138,7 +150,7 @@ private slots:
         core()->Rows << MakeRow(1920, 1080);
         addLayer(2, "/u/a.png", SolidImage(20, 10), QPointF(0, 0), 1);
         addLayer(2, "/u/b.png", SolidImage(20, 10), QPointF(0, 0), 2);
-        const QString graph = core()->GetCommandArg(0);
+        const QString graph = this->graph();
         QVERIFY(graph.contains("[in][m0]overlay=0:0:eof_action=pass[o0];[o0][m1]overlay=0:0:eof_action=pass"));
         QVERIFY(graph.endsWith("[o0][m1]overlay=0:0:eof_action=pass"));
     }
@@ -162,7 +174,7 @@ private slots:
         core()->Rows << MakeRow(1920, 1080);
         TestLayerItem* item = addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(100, 50), 1, angle);
         item->GetLayer()->Transparent = opacity;
-        const QString graph = core()->GetCommandArg(0);
+        const QString graph = this->graph();
         QVERIFY2(graph.startsWith("movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB" + chain + "[m];"), qPrintable(graph));
         if (angle == 90.0)
             QVERIFY2(graph.endsWith("overlay=150:0:eof_action=pass"), qPrintable(graph));
@@ -173,7 +185,7 @@ private slots:
         ResetCore(work(), QSize(960, 540));
         core()->Rows << MakeRow(1920, 1080);
         addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(10, 20));
-        QCOMPARE(core()->GetCommandArg(0),
+        QCOMPARE(graph(),
                  QString("movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB,scale=400:200,"
                          "rotate='0:ow=400:oh=200:c=0x00000000'[m];[in][m]overlay=20:40:eof_action=pass"));
     }
@@ -187,7 +199,7 @@ private slots:
         row.cropLeft = row.cropRight = 0.1;
         core()->Rows << row;
         addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(10, 20));
-        QCOMPARE(core()->GetCommandArg(0),
+        QCOMPARE(graph(),
                  QString("transpose=1,crop=864:1920:108:0[in];movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB,"
                          "rotate='0:ow=200:oh=100:c=0x00000000'[m];[in][m]overlay=10:20:eof_action=pass"));
     }
@@ -197,14 +209,14 @@ private slots:
         core()->Rows << MakeRow(1920, 1080);
         core()->Rows[0].vflip = true;
         addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(10, 20));
-        QCOMPARE(core()->GetCommandArg(0), QString("vflip"));
+        QCOMPARE(graph(), QString("vflip"));
         core()->SetCanvasSizeQuery(nullptr);
-        QCOMPARE(core()->GetCommandArg(0), QString("vflip"));
+        QCOMPARE(graph(), QString("vflip"));
         // a row whose size is unknown cannot place layers either
         ResetCore(work(), QSize(1920, 1080));
         core()->Rows << MakeRow(0, 0);
         addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(10, 20));
-        QCOMPARE(core()->GetCommandArg(0), QString());
+        QCOMPARE(graph(), QString());
     }
 
     void fades_data()
@@ -240,7 +252,7 @@ private slots:
         item->GetLayer()->Fade = mode;
         item->GetLayer()->StartTime = start;
         item->GetLayer()->EndTime = end;
-        const QString graph = core()->GetCommandArg(0);
+        const QString graph = this->graph();
         QVERIFY2(graph.contains("rotate='0:ow=200:oh=100:c=0x00000000'" + fade + "[m];"), qPrintable(graph));
     }
 
@@ -290,7 +302,7 @@ private slots:
         const QString path = "/t/it's a:b,c;[d] %2 %1 é.png";
         TestLayerItem* item = addLayer(2, path, SolidImage(200, 100), QPointF(100, 50));
         item->GetLayer()->Loop = 7;
-        QCOMPARE(core()->GetCommandArg(0),
+        QCOMPARE(graph(),
                  QString("movie='/t/it\\'\\''s a\\:b,c;[d] %2 %1 é.png':loop=7,setpts=N/FRAME_RATE/TB,"
                          "rotate='0:ow=200:oh=100:c=0x00000000'[m];[in][m]overlay=100:50:eof_action=pass"));
     }
@@ -301,7 +313,7 @@ private slots:
         addLayer(2, "/u/logo%03d.JPG", SolidImage(200, 100), QPointF(100, 50), 1);
         addLayer(1, "/u/clip%d.mp4", SolidImage(200, 100), QPointF(100, 50), 2);
         addLayer(2, "/u/100%.png", SolidImage(200, 100), QPointF(100, 50), 3);
-        const QString graph = core()->GetCommandArg(0);
+        const QString graph = this->graph();
         QVERIFY2(graph.startsWith("movie='/u/logo%03d.JPG':f=jpeg_pipe:loop=0,"), qPrintable(graph));
         QVERIFY(graph.contains("[m0];movie='/u/clip%d.mp4':loop=0,"));
         QVERIFY(graph.contains("[m1];movie='/u/100%.png':loop=0,"));
@@ -312,10 +324,10 @@ private slots:
         addLayer(3, "Text1", SolidImage(40, 20, Qt::red), QPointF(0, 0), 1);
         addLayer(3, "Text1", SolidImage(30, 10, Qt::green), QPointF(0, 0), 2); // same name: own file
         addLayer(3, "a/b", SolidImage(30, 10, Qt::green), QPointF(0, 0), 3);
-        const QString graph = core()->GetCommandArg(0);
-        const QString first = work() + "/Text1.png";
-        const QString second = work() + "/Text1_2.png";
-        const QString third = work() + "/a_b.png";
+        const QString graph = this->graph();
+        const QString first = core()->WorkFolder() + "/Text1.png";
+        const QString second = core()->WorkFolder() + "/Text1_2.png";
+        const QString third = core()->WorkFolder() + "/a_b.png";
         QVERIFY2(graph.startsWith("movie=" + FilterText::Path(first)), qPrintable(graph));
         QVERIFY(graph.contains("movie=" + FilterText::Path(second)));
         QVERIFY(graph.contains("movie=" + FilterText::Path(third)));
@@ -329,7 +341,7 @@ private slots:
         core()->Rows << MakeRow(1920, 1080);
         addLayer(0, "", SolidImage(20, 10), QPointF(0, 0), 1);
         addLayer(2, "/u/empty.png", QImage(), QPointF(0, 0), 2);
-        QCOMPARE(core()->GetCommandArg(0), QString());
+        QCOMPARE(graph(), QString());
     }
     void destroyedItemLeavesTheList()
     {
@@ -389,8 +401,8 @@ private slots:
             addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(100, 50));
         editorEvent("From the editor");
         const QString file = core()->SubtitleWorkFile(0);
-        QVERIFY(file.startsWith(work() + "/subtitle_0_"));
-        QCOMPARE(core()->GetCommandArg(0), head + ass(file));
+        QVERIFY(file.startsWith(core()->WorkFolder() + "/subtitle_0_"));
+        QCOMPARE(graph(), head + ass(file));
         QVERIFY(readAll(file).contains(",From the editor"));
     }
     void existingAssIsUsedAsItIs()
@@ -438,7 +450,7 @@ private slots:
         QCOMPARE(core()->Subtitle.fileName(), QString("/e/edited.ass"));
         QVERIFY(!core()->Subtitle.isOpen());
         // no work files left half-written beside the results
-        const QStringList leftovers = QDir(work()).entryList(QDir::Files).filter(QRegularExpression("\\.(part|tmp)|~"));
+        const QStringList leftovers = QDir(core()->WorkFolder()).entryList(QDir::Files).filter(QRegularExpression("\\.(part|tmp)|~"));
         QVERIFY2(leftovers.isEmpty(), qPrintable(leftovers.join(' ')));
     }
     void editorStylesDressConvertedSrt()
@@ -455,32 +467,73 @@ private slots:
         QVERIFY(text.contains("Style: Default,DejaVu Sans,"));
         QVERIFY(text.contains("PlayResX: 640"));
     }
-    void failedSubtitleFileLeavesTheFilterOut()
+    // A file the graph reads that is not there as it should be, or a work
+    // file that cannot be written: no graph at all (never one lacking that
+    // file, nor one with another row's), and a sentence naming the file.
+    void unpreparedInputsGiveNoGraph_data()
     {
-        // the work folder cannot exist: it would lie below a regular file
-        const QString blocker = m_dir.path() + "/blocker";
-        QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
-        ResetCore(blocker + "/Cache", QSize(1920, 1080));
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("text"); // the start of it
+        QTest::newRow("subtitle file gone") << "gone" << "Subtitle file missing: a.srt";
+        QTest::newRow("subtitle file is a pipe") << "pipe" << "Not a regular file: a.srt";
+        QTest::newRow("no work folder can be made") << "blocked" << "Cannot write a work file: subtitle_0_";
+        QTest::newRow("a folder at the work file's name") << "taken" << "Cannot write a work file: subtitle_0_";
+        QTest::newRow("disk full") << "full" << "Cannot write a work file: subtitle_0_";
+        QTest::newRow("picture layer gone") << "layer gone" << "File missing: logo.png";
+        QTest::newRow("text picture cannot be written") << "text taken" << "Cannot write a work file: Text1.png";
+    }
+    void unpreparedInputsGiveNoGraph()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, text);
+        if (how == "blocked") {
+            // the work folder would lie below a regular file
+            const QString blocker = m_dir.path() + "/blocker";
+            QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
+            ResetCore(blocker + "/Cache", QSize(1920, 1080));
+        }
+        QTemporaryDir here;
+        const QString srt = here.filePath("a.srt");
+        const QString logo = here.filePath("logo.png");
+        QVERIFY(QFile::copy(writeSrt("a.srt", "Not this one"), srt));
+        QVERIFY(QFile(logo).open(QIODevice::WriteOnly));
         ST_OPTS row = MakeRow(1920, 1080, "/v/clip.mp4");
         row.hflip = true;
-        row.subtitle = true;
+        row.subtitle = !how.contains("layer") && !how.contains("text");
+        row.subtitlePath = srt;
         core()->Rows << row;
-        editorEvent("Lost");
-        QCOMPARE(core()->GetCommandArg(0), QString("hflip"));
-        core()->Rows[0].subtitlePath = writeSrt("d.srt", "Also lost");
-        QCOMPARE(core()->GetCommandArg(0), QString("hflip"));
-        core()->Rows[0].hflip = false;
-        QCOMPARE(core()->GetCommandArg(0), QString());
-    }
-    void missingSubtitleFileFallsBackToTheEditor()
-    {
-        ST_OPTS row = MakeRow(1920, 1080, "/v/clip.mp4");
-        row.subtitle = true;
-        row.subtitlePath = m_dir.path() + "/gone.srt";
-        core()->Rows << row;
-        editorEvent("Editor text");
-        QCOMPARE(core()->GetCommandArg(0), ass(core()->SubtitleWorkFile(0)));
-        QVERIFY(readAll(core()->SubtitleWorkFile(0)).contains(",Editor text"));
+        editorEvent("Nor this one");
+        std::unique_ptr<FileSizeLimit> full;
+        if (how == "gone" || how == "pipe" || how == "layer gone")
+            QVERIFY(QFile::remove(how == "layer gone" ? logo : srt));
+        if (how == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(srt).constData(), 0600), 0);
+        if (how == "taken") {
+            QFile::remove(core()->SubtitleWorkFile(0));
+            QVERIFY(QDir().mkpath(core()->SubtitleWorkFile(0)));
+        }
+        if (how == "full")
+            full = std::make_unique<FileSizeLimit>(64);
+        if (how == "layer gone")
+            addLayer(2, logo, SolidImage(20, 10), QPointF(0, 0));
+        if (how == "text taken") {
+            addLayer(3, "Text1", SolidImage(20, 10), QPointF(0, 0));
+            QFile::remove(core()->WorkFolder() + "/Text1.png");
+            QVERIFY(QDir().mkpath(core()->WorkFolder() + "/Text1.png"));
+        }
+
+        ST_ROW_PROBLEM problem;
+        const QString graph = core()->GetCommandArg(0, &problem);
+        // asked without a problem to fill (the preview): no graph either
+        const QString unasked = core()->GetCommandArg(0);
+        full.reset();
+        QCOMPARE(graph, QString());
+        QCOMPARE(unasked, QString());
+        QVERIFY2(problem.text.startsWith(text), qPrintable(problem.text));
+        // the tooltip names the file by its whole path
+        const QString name = problem.text.section(": ", 1);
+        QVERIFY2(problem.details.endsWith("/" + name) && problem.details.startsWith(text.section(": ", 0, 0) + ": /"),
+                 qPrintable(problem.details));
     }
 };
 

@@ -659,6 +659,24 @@ private slots:
         QVERIFY(noLibrary.Styles.isEmpty());
     }
 
+    // Nothing the window would wait on: no file above the size limit, no pipe.
+    void readersRefuseHugeFilesAndPipes()
+    {
+        QVERIFY(WriteBytes(Path("huge.srt"), "1\n00:00:01,000 --> 00:00:02,000\nOne\n"));
+        QVERIFY(WriteBytes(Path("huge.ass"), ReadBytes(Path("ab.ass"))));
+        for (const char* name : {"huge.srt", "huge.ass"}) {
+            QVERIFY(!SubtitleParser::IsTooLarge(Path(name)));
+            QVERIFY(QFile(Path(name)).resize(SubtitleParser::MaxFileSize + 1));
+            QVERIFY(SubtitleParser::IsTooLarge(Path(name)));
+        }
+        QCOMPARE(::mkfifo(QFile::encodeName(Path("reader pipe.ass")).constData(), 0600), 0);
+        SubtitleParser doc;
+        QVERIFY(!ReadSrt(doc, Path("huge.srt")));
+        QVERIFY(!ReadAss(doc, Path("huge.ass")));
+        QVERIFY(!ReadAss(doc, Path("reader pipe.ass")));
+        QVERIFY(doc.Events.isEmpty());
+    }
+
     void assUnusualFileNames()
     {
         const QString name = Path(QString::fromUtf8("sub \xC3\xA9t\xC3\xA9 %1 'q', [x].ass"));

@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(item->GetLayer()->Type, 3);
 
         const QString graph = core()->GetCommandArg(0);
-        const QString png = work + QStringLiteral("/Text1.png");
+        const QString png = core()->WorkFolder() + QStringLiteral("/Text1.png");
         QVERIFY2(graph.contains(QStringLiteral("movie=")) && graph.contains(QStringLiteral("Text1.png")), qPrintable(graph));
         QCOMPARE(QImage(png).size(), item->GetLayer()->Image.size());
     }

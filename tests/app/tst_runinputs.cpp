@@ -1,0 +1,252 @@
+// What a Run reads, through the main window: every file of a row checked when
+// the row is queued, each row's own subtitles burned in (the real converter),
+// and subtitle files too large to read refused wherever they are opened.
+#include <QAction>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <sys/stat.h>
+
+#include <memory>
+
+#include "AbstractJob.h"
+#include "AppTestKit.h"
+#include "Core.h"
+#include "canvas/QWatermarkScene.h"
+#include "TestMedia.h"
+
+namespace {
+
+// One subtitle event from `from` to `to` seconds.
+bool WriteSrt(const QString& path, int from, int to)
+{
+    QFile file(path);
+    const QByteArray cue = "1\n00:00:0" + QByteArray::number(from) + ",000 --> 00:00:0" + QByteArray::number(to)
+        + ",000\nWWWWWWWW\n\n";
+    return file.open(QIODevice::WriteOnly) && file.write(cue) == cue.size();
+}
+
+// Light pixels (burned-in text) in the lower half of the frame at `seconds`
+// of a video on black; -1 when there is no such frame.
+int LitPixels(const QString& video, double seconds)
+{
+    const QString png = video + QStringLiteral(".png");
+    QFile::remove(png);
+    TestMedia::RunConverter({"-ss", QString::number(seconds), "-i", video, "-frames:v", "1", png});
+    const QImage frame(png);
+    int lit = 0;
+    for (int y = frame.height() / 2; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            lit += qGray(frame.pixel(x, y)) > 160;
+    return frame.isNull() ? -1 : lit;
+}
+
+} // namespace
+
+class TestRunInputs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void queuedRowChecksEveryFileItReads_data();
+    void queuedRowChecksEveryFileItReads();
+    void eachRowBurnsItsOwnSubtitles();
+    void largeSubtitleFileIsNotRead_data();
+    void largeSubtitleFileIsNotRead();
+
+private:
+    void Window(int threads = 1)
+    {
+        AppTestKit::WriteSettings(m_out, false, threads);
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+    }
+    QAction* Action(const char* name) { return m_window->findChild<QAction*>(QLatin1String(name)); }
+    QTableWidget* Table() { return m_window->findChild<QTableWidget*>(QStringLiteral("tableWidget")); }
+    // A window with one row: `here`/clip.mp4, with clip.srt beside it
+    // (picked up); the subtitle's path.
+    QString WindowWithOneRow(const QTemporaryDir& here)
+    {
+        const QString clip = here.filePath(QStringLiteral("clip.mp4"));
+        const QString srt = here.filePath(QStringLiteral("clip.srt"));
+        if (!QFile::copy(m_black, clip) || !WriteSrt(srt, 0, 1))
+            return QString();
+        Window();
+        m_window->AddFile(clip);
+        return srt;
+    }
+    bool WaitForRunLook()
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (Action("actionRun")->text() != QLatin1String("Run") && waited.elapsed() < 120000)
+            QTest::qWait(20);
+        return Action("actionRun")->text() == QLatin1String("Run");
+    }
+
+    QTemporaryDir m_dir;
+    QTemporaryDir m_home;
+    QString m_out;
+    QString m_black; // 2 s, 320 x 240
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestRunInputs::initTestCase()
+{
+    QVERIFY(m_dir.isValid() && m_home.isValid());
+    AppTestKit::PrivateSettings(m_home.path());
+    m_out = m_dir.filePath(QStringLiteral("out"));
+    m_black = TestMedia::MakeSolidVideo(m_dir.path(), QStringLiteral("black"), QStringLiteral("black.mp4"), 2.0);
+    QVERIFY(!m_black.isEmpty());
+}
+
+void TestRunInputs::init()
+{
+    AppTestKit::FreshRunState();
+    QVERIFY(QDir().mkpath(m_out));
+}
+
+void TestRunInputs::cleanup()
+{
+    AppTestKit::CloseWindow(m_window);
+    Core::instance()->Layers.clear();
+    QDir(m_out).removeRecursively();
+}
+
+void TestRunInputs::queuedRowChecksEveryFileItReads_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("source gone") << "source" << "File missing: clip.mp4";
+    QTest::newRow("title clip gone") << "title" << "File missing: title.mp4";
+    QTest::newRow("ending clip is a folder") << "ending" << "Not a regular file: ending.mp4";
+    QTest::newRow("music file is a pipe") << "music" << "Not a regular file: music.mp3";
+    QTest::newRow("subtitle file gone") << "subtitle" << "Subtitle file missing: clip.srt";
+    QTest::newRow("subtitle file too large") << "large" << "Subtitle file too large: clip.srt";
+    // The editor shows a placeholder for it; the converter would wait on it for ever.
+    QTest::newRow("picture layer is a pipe") << "layer" << "Not a regular file: logo.png";
+}
+
+void TestRunInputs::queuedRowChecksEveryFileItReads()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, status);
+    QTemporaryDir here;
+    const QString srt = WindowWithOneRow(here);
+    QVERIFY(!srt.isEmpty());
+    ST_OPTS& row = Core::instance()->Rows[0];
+    QCOMPARE(row.subtitlePath, srt);
+    const QString named = here.filePath(status.section(QStringLiteral(": "), 1));
+    if (how == QLatin1String("source") || how == QLatin1String("subtitle"))
+        QVERIFY(QFile::remove(named));
+    else if (how == QLatin1String("title"))
+        row.titleClips << ST_MERGE{named, 0, 1000000};
+    else if (how == QLatin1String("ending"))
+        row.endingClips << ST_MERGE{named, 0, 1000000};
+    else if (how == QLatin1String("large"))
+        QVERIFY(QFile(srt).resize(SubtitleParser::MaxFileSize + 1));
+    if (how == QLatin1String("ending")) {
+        QVERIFY(QDir().mkpath(named));
+    } else if (how == QLatin1String("music")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(named).constData(), 0600), 0);
+        row.musicFiles << named;
+    } else if (how == QLatin1String("layer")) {
+        QVERIFY(!TestMedia::MakeImage(here.path(), QStringLiteral("logo.png")).isEmpty());
+        m_window->Editor().InitCanvas(row.path);
+        QVERIFY(m_window->Editor().Scene()->AddLayerImage(named));
+        QVERIFY(QFile::remove(named));
+        QCOMPARE(::mkfifo(QFile::encodeName(named).constData(), 0600), 0);
+    }
+
+    Action("actionRun")->trigger();
+    QTableWidgetItem* cell = Table()->item(0, 2);
+    QCOMPARE(cell->text(), status);
+    QCOMPARE(cell->toolTip(), status.section(QStringLiteral(": "), 0, 0) + QStringLiteral(": ") + named);
+    QVERIFY(m_window->Jobs().jobs().isEmpty());
+    QCOMPARE(Action("actionRun")->text(), QStringLiteral("Run"));
+    QCOMPARE(QDir(m_out).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestRunInputs::eachRowBurnsItsOwnSubtitles()
+{
+    // a.srt and c.srt show text in the first second, b.srt in the second.
+    QTemporaryDir here;
+    QStringList sources;
+    for (const char* name : {"a", "b", "c"}) {
+        sources << here.filePath(QLatin1String(name) + QStringLiteral(".mp4"));
+        QVERIFY(QFile::copy(m_black, sources.last()));
+        QVERIFY(WriteSrt(here.filePath(QLatin1String(name) + QStringLiteral(".srt")), name[0] == 'b' ? 1 : 0,
+                         name[0] == 'b' ? 2 : 1));
+    }
+    Window(2);
+    for (const QString& source : qAsConst(sources))
+        m_window->AddFile(source);
+    // Row b shown in the subtitle tab: its events are the editor's.
+    m_window->on_tableWidget_cellClicked(1, 0);
+    QCOMPARE(Core::instance()->Subtitle.Events.size(), 1);
+    QVERIFY(QFile::remove(here.filePath(QStringLiteral("a.srt"))));
+
+    Action("actionRun")->trigger();
+    QVERIFY(WaitForRunLook());
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Subtitle file missing: a.srt"));
+    QCOMPARE(Table()->item(1, 2)->text(), QStringLiteral("Completed"));
+    QCOMPARE(Table()->item(2, 2)->text(), QStringLiteral("Completed"));
+    QCOMPARE(QDir(m_out).entryList(QDir::Files | QDir::Hidden), (QStringList{"b.mp4", "c.mp4"}));
+    const QString b = m_out + QStringLiteral("/b.mp4");
+    const QString c = m_out + QStringLiteral("/c.mp4");
+    QVERIFY2(LitPixels(b, 0.5) == 0 && LitPixels(b, 1.5) > 20, qPrintable(QString::number(LitPixels(b, 1.5))));
+    QVERIFY2(LitPixels(c, 0.5) > 20 && LitPixels(c, 1.5) == 0, qPrintable(QString::number(LitPixels(c, 0.5))));
+}
+
+void TestRunInputs::largeSubtitleFileIsNotRead_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("opened in the subtitle tab") << "tab";
+    QTest::newRow("its row shown") << "row";
+    QTest::newRow("added in the editor") << "editor";
+}
+
+void TestRunInputs::largeSubtitleFileIsNotRead()
+{
+    QFETCH(QString, where);
+    QTemporaryDir here;
+    const QString srt = WindowWithOneRow(here);
+    QVERIFY(!srt.isEmpty());
+    QVERIFY(QFile(srt).resize(SubtitleParser::MaxFileSize + 1));
+    Core* core = Core::instance();
+    ST_ASS_EVENT kept;
+    kept.Text = QStringLiteral("Being edited");
+    core->Subtitle.Events = {kept};
+    // Only the row picked it up; it is read nowhere.
+    const QString expected = SubtitleParser::TooLargeMessage(srt);
+    QVERIFY(expected.contains(srt) && expected.contains(QStringLiteral("64 MB")));
+    QString said;
+    if (where == QLatin1String("tab")) {
+        core->Rows[0].subtitlePath.clear();
+        AppTestKit::Answer({srt});
+        AppTestKit::AnswerModal(QDialogButtonBox::Ok, &said);
+        m_window->findChild<QToolButton*>(QStringLiteral("BtnSubtitleOpen"))->click();
+        QCOMPARE(core->Rows[0].subtitlePath, QString());
+    } else if (where == QLatin1String("row")) {
+        m_window->on_tableWidget_cellClicked(0, 0);
+        said = m_window->statusBar()->currentMessage();
+    } else {
+        core->Rows[0].subtitlePath.clear();
+        m_window->Editor().AskFileName = [srt](bool, const QString&, const QString&) { return srt; };
+        AppTestKit::AnswerModal(QDialogButtonBox::Ok, &said);
+        m_window->Editor().findChild<QAction*>(QStringLiteral("actionAdd_Subtitle"))->trigger();
+        QCOMPARE(core->Rows[0].subtitlePath, QString());
+    }
+    QCOMPARE(said, expected);
+    QCOMPARE(core->Subtitle.Events.size(), 1);
+    QCOMPARE(core->Subtitle.Events.at(0).Text, QStringLiteral("Being edited"));
+}
+
+QTEST_MAIN(TestRunInputs)
+#include "tst_runinputs.moc"
