@@ -127,7 +127,7 @@ QString Core::PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* prob
     if (path.isEmpty())
         return WriteWorkFile(name, [this](const QString& target) { return Subtitle.SaveASS(target); }, problem);
     // A file that is gone is never stood in for by other events.
-    *problem = InputFileProblem(path, QT_TR_NOOP("Subtitle file missing: %1"));
+    *problem = InputFileProblem(path, QT_TR_NOOP("Subtitle file missing: %1"), false);
     if (!problem->isEmpty())
         return QString();
     if (SubtitleParser::IsTooLarge(path)) {
@@ -208,7 +208,7 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
             if (layer->FileName.isEmpty())
                 continue;
             // The tool would wait for ever on a pipe, or fail on a missing file.
-            *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"));
+            *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"), true);
             if (!problem->isEmpty())
                 return false;
             info.path = layer->FileName;
