@@ -3,6 +3,8 @@
 #include "ffplay_internal.h"
 #include "cmdutils.h"
 
+#include "MediaInput.h"
+
 #include <cmath>
 #include <cstring>
 
@@ -227,6 +229,19 @@ static void wait_for_more(VideoState* is, SDL_mutex* wait_mutex)
     SDL_UnlockMutex(wait_mutex);
 }
 
+namespace {
+
+// A preview opens a regular file of a kind that reads that file alone: a
+// pipe would hold the open for ever, a script or playlist would open what it
+// names. What cannot be read at all is left to fail as usual.
+bool OpensOnlyItself(const char* path)
+{
+    const MediaInput input(path);
+    return input.outcome() != MediaInput::NotRegular && input.outcome() != MediaInput::ReadsOtherFiles;
+}
+
+} // namespace
+
 int read_thread(void* arg)
 {
     auto* is = static_cast<VideoState*>(arg);
@@ -252,6 +267,11 @@ int read_thread(void* arg)
     if (!pkt) {
         av_log(nullptr, AV_LOG_FATAL, "Could not allocate packet.\n");
         ret = AVERROR(ENOMEM);
+        goto fail;
+    }
+    if (!OpensOnlyItself(is->filename)) {
+        av_log(nullptr, AV_LOG_ERROR, "%s: not a media file of its own\n", is->filename);
+        ret = -1;
         goto fail;
     }
     ic = avformat_alloc_context();

@@ -6,6 +6,7 @@
 #include <QToolTip>
 
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 #include "AssLibrary.h"
@@ -21,6 +22,12 @@ ProgramStarter& Starter()
 {
     static ProgramStarter starter;
     return starter;
+}
+
+ProcessEnd& Ender()
+{
+    static ProcessEnd end;
+    return end;
 }
 
 const char kCannotOpen[] = "Lumacrest cannot open its window: ";
@@ -133,6 +140,22 @@ void ApplyLook()
 void SetProgramStarter(ProgramStarter starter)
 {
     Starter() = std::move(starter);
+}
+
+void SetProcessEnd(ProcessEnd end)
+{
+    Ender() = std::move(end);
+}
+
+void EndProcess(int status)
+{
+    if (Ender()) {
+        Ender()(status);
+        return;
+    }
+    QCoreApplication::quit();
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 int FinishEventLoop(int status, const QStringList& arguments)

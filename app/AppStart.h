@@ -38,4 +38,12 @@ int FinishEventLoop(int status, const QStringList& arguments);
 using ProgramStarter = std::function<bool(const QString& program, const QStringList& arguments)>;
 void SetProgramStarter(ProgramStarter starter);
 
+// Ends the process at once with `status`: pending output is written, nothing
+// is destroyed and no event loop is waited for (a preview's included).
+// Replaceable so a test can watch the end from its own event loop; an empty
+// function brings the default back.
+using ProcessEnd = std::function<void(int status)>;
+void SetProcessEnd(ProcessEnd end);
+void EndProcess(int status);
+
 } // namespace AppStart

@@ -14,9 +14,11 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include "AppStart.h"
 #include "ConfigFormat.h"
 #include "Core.h"
 #include "dialogs/FormatPresets.h"
+#include "FileFolders.h"
 #include "LumacrestResources.h"
 #include "SourceBatch.h"
 #include "UniqueOutputName.h"
@@ -274,5 +276,11 @@ void MainWindow::on_actionQuit_triggered()
     // A running converter must not outlive the program writing half a file.
     StopJobs();
     m_config.Save();
-    QCoreApplication::exit(m_nExitCode);
+    if (m_nExitCode != 0) {
+        QCoreApplication::exit(m_nExitCode);
+        return;
+    }
+    // Nothing is destroyed from here: what the end would have removed goes now.
+    RemovePrivateWorkFolders();
+    AppStart::EndProcess(0);
 }

@@ -318,10 +318,7 @@ void MainWindow::AddMusicFile(const QString& path)
     QTableWidgetItem* name = NewCell(QFileInfo(path).fileName(), Qt::AlignLeft | Qt::AlignVCenter);
     name->setToolTip(path);
     music->setItem(row, 0, name);
-    QTableWidgetItem* length = NewCell(ClipDurationText(duration), Qt::AlignCenter);
-    // The total adds these, not the texts: a day-long file has no text.
-    length->setData(Qt::UserRole, qlonglong(duration));
-    music->setItem(row, 1, length);
+    music->setItem(row, 1, NewCell(ClipDurationText(duration), Qt::AlignCenter));
 }
 
 QList<QModelIndex> MainWindow::deleteRepeatList(QList<QModelIndex> indexes)

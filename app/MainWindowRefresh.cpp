@@ -60,4 +60,6 @@ void MainWindow::UpdateUI(int row)
         ui->tableWidgetMusic->removeRow(r);
     for (const QString& file : opts.musicFiles)
         AddMusicFile(file);
+    // The total under the list is the one of the files it now shows.
+    MusicTotalDuration();
 }

@@ -109,12 +109,6 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     // What the row learnt of its source when it was added, while the file
     // is unchanged.
     const ST_MEDIA_INFO media = CurrentMediaInfo(core->Rows.at(row).media, source);
-    // A script or playlist would have the converter read files the user
-    // never chose, or wait on a pipe without end.
-    if (media.refused) {
-        statusItem->setText(tr("Refers to other files: %1").arg(QFileInfo(source).fileName()));
-        return false;
-    }
     const int width = media.width;
     const int height = media.height;
     const long long duration = media.duration;

@@ -410,7 +410,7 @@ void AbstractJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         m_postJobAction->doAction();
     m_endReported = true;
     m_succeeded = true;
-    qDebug() << "job succeeded";
+    qDebug() << "job succeeeded";
     appendToLog(QString("Completed successfully in %1\n").arg(elapsedText()));
     emit progressUpdated(this, 100, 0);
     emit finished(this, true, QString());

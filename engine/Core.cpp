@@ -57,14 +57,21 @@ ST_ROW_PROBLEM Core::SourceFilesProblem(int row) const
     if (!IsValidRow(row))
         return {};
     const ST_OPTS& opts = Rows.at(row);
-    QStringList files{opts.path};
+    ST_ROW_PROBLEM problem = InputFileProblem(opts.path, QT_TR_NOOP("File missing: %1"), false);
+    if (!problem.isEmpty())
+        return problem;
+    // What the row learnt of its source when it was added, while the file
+    // is unchanged: no second look into it.
+    if (CurrentMediaInfo(opts.media, opts.path).refused)
+        return Problem(QT_TR_NOOP("Refers to other files: %1"), opts.path);
+    QStringList files;
     for (const ST_MERGE& clip : opts.titleClips)
         files << clip.path;
     for (const ST_MERGE& clip : opts.endingClips)
         files << clip.path;
     files << opts.musicFiles;
     for (const QString& file : qAsConst(files)) {
-        const ST_ROW_PROBLEM problem = InputFileProblem(file, QT_TR_NOOP("File missing: %1"));
+        problem = InputFileProblem(file, QT_TR_NOOP("File missing: %1"), true);
         if (!problem.isEmpty())
             return problem;
     }
@@ -77,7 +84,7 @@ ST_ROW_PROBLEM Core::Problem(const char* text, const QString& path)
     return {sentence.arg(QFileInfo(path).fileName()), sentence.arg(ShownPath(path))};
 }
 
-ST_ROW_PROBLEM Core::InputFileProblem(const QString& path, const char* missingText)
+ST_ROW_PROBLEM Core::InputFileProblem(const QString& path, const char* missingText, bool looked)
 {
     // A pipe or a device would hold the tool reading it for ever.
     const QFileInfo info(path);
@@ -85,6 +92,10 @@ ST_ROW_PROBLEM Core::InputFileProblem(const QString& path, const char* missingTe
         return Problem(missingText, path);
     if (!info.isFile())
         return Problem(QT_TR_NOOP("Not a regular file: %1"), path);
+    // A script or playlist would have the tool read files the user never
+    // chose, or wait on a pipe without end.
+    if (looked && ProbeMediaInfo(path).refused)
+        return Problem(QT_TR_NOOP("Refers to other files: %1"), path);
     return {};
 }
 

@@ -150,8 +150,9 @@ private:
                           ST_ROW_PROBLEM* problem);
     // A problem sentence (a text of this class with %1) about a file.
     static ST_ROW_PROBLEM Problem(const char* text, const QString& path);
-    // Missing (`missingText`) or not a regular file; empty when it is one.
-    static ST_ROW_PROBLEM InputFileProblem(const QString& path, const char* missingText);
+    // Why a tool could not read the file, empty when it can: missing, not a
+    // regular file, or (when `looked` into) a kind that reads other files.
+    static ST_ROW_PROBLEM InputFileProblem(const QString& path, const char* missingText, bool looked);
 
     static Core instance_;
 

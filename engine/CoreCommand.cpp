@@ -127,7 +127,7 @@ QString Core::PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* prob
     if (path.isEmpty())
         return WriteWorkFile(name, [this](const QString& target) { return Subtitle.SaveASS(target); }, problem);
     // A file that is gone is never stood in for by other events.
-    *problem = InputFileProblem(path, QT_TR_NOOP("Subtitle file missing: %1"));
+    *problem = InputFileProblem(path, QT_TR_NOOP("Subtitle file missing: %1"), false);
     if (!problem->isEmpty())
         return QString();
     if (SubtitleParser::IsTooLarge(path)) {
@@ -204,17 +204,24 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
 
         switch (layer->Type) {
         case 1:
-        case 2:
+        case 2: {
             if (layer->FileName.isEmpty())
                 continue;
             // The tool would wait for ever on a pipe, or fail on a missing file.
-            *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"));
+            *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"), false);
+            if (!problem->isEmpty())
+                return false;
+            // A numbered picture name is read through a one-picture reader,
+            // which reads that file alone; any other file is looked into.
+            const QString demuxer = layer->Type == 2 ? PictureDemuxer(layer->FileName, false) : QString();
+            if (demuxer.isEmpty())
+                *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"), true);
             if (!problem->isEmpty())
                 return false;
             info.path = layer->FileName;
-            if (layer->Type == 2)
-                info.format = PictureDemuxer(info.path, false);
+            info.format = demuxer;
             break;
+        }
         case 3: {
             // A text that renders to nothing shows nothing on the canvas either.
             if (layer->Image.isNull())

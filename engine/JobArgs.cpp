@@ -98,6 +98,8 @@ QList<ST_SPLIT_PART> JobArgs::SplitParts(const QVector<QPair<long long, long lon
     auto add = [&](long long start, long long end, const QString& mark) {
         if (start < 0)
             start = 0;
+        // The part is named by the range asked for, even where the file ends sooner.
+        const QString name = mark.isNull() ? MarkTime(start) + "_" + MarkTime(end) : mark;
         const bool toEnd = d > 0 && end >= d;
         if (toEnd)
             end = d;
@@ -107,7 +109,7 @@ QList<ST_SPLIT_PART> JobArgs::SplitParts(const QVector<QPair<long long, long lon
         p.start = start;
         p.length = end - start;
         p.toEnd = toEnd;
-        p.mark = mark.isNull() ? MarkTime(start) + "_" + MarkTime(end) : mark;
+        p.mark = name;
         parts.append(p);
     };
 

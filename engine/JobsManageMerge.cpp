@@ -213,8 +213,9 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                     args << "-b:v" << QString::number(JobArgs::VideoBitRateSetting(format.VBitRate)) + "k";
                 }
                 args << "-r" << QString::number(rate, 'f', 3);
-                if (!format.VKeepWH && !JobArgs::ScaleSize(format.VSize).isEmpty())
-                    args << "-s" << format.VSize;
+                const QString frameSize = JobArgs::LeadingFrameSize(format.VSize);
+                if (!format.VKeepWH && !frameSize.isEmpty())
+                    args << "-s" << frameSize;
                 if (format.VAspect != QLatin1String("Auto"))
                     args << "-aspect" << format.VAspect;
             }

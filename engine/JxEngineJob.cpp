@@ -106,11 +106,18 @@ void JxEngineJob::report(double done, double whole, long long kb)
     m_lastPercent = percent;
 }
 
+void JxEngineJob::onReadyRead()
+{
+    qDebug() << "OnReadyRead";
+    AbstractJob::onReadyRead();
+}
+
 void JxEngineJob::handleRecord(const QString& record)
 {
     bool error = false;
     bool coloured = false;
     const QString line = ToolMessages::Plain(record, &error, &coloured);
+    qDebug().noquote() << line;
     if (m_totalFrames == 0) {
         m_totalFrames = FramesOfClockText(m_durationText, m_fps);
         appendToLog(line + "\n");

@@ -26,6 +26,7 @@ public:
 
 public slots:
     void start() override;
+    void onReadyRead() override;
     void onOpenTriggered() {}
 
 protected:

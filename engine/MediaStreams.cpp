@@ -32,18 +32,13 @@ long long HeaderLength(const AVStream* s)
     return seconds * 1000000 + m.captured(4).leftJustified(9, QLatin1Char('0')).toLongLong() / 1000;
 }
 
-// The span of the time stamps of the packets of two streams (-1: none),
-// read to the end of the file; the other streams' packets are skipped.
-void PacketSpans(AVFormatContext* ctx, int video, int audio, long long* videoSpan, long long* audioSpan)
+// Reads packets of the two streams (the others are skipped) until `done`
+// says enough or the file ends, widening each stream's first and last stamp.
+template <typename Done>
+void ReadStamps(AVFormatContext* ctx, int video, int audio, int64_t first[2], int64_t last[2], Done done)
 {
-    int64_t first[2] = {INT64_MAX, INT64_MAX};
-    int64_t last[2] = {INT64_MIN, INT64_MIN};
-    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
-        if (int(i) != video && int(i) != audio)
-            ctx->streams[i]->discard = AVDISCARD_ALL;
-    }
     AVPacket* pkt = av_packet_alloc();
-    while (pkt && av_read_frame(ctx, pkt) >= 0) {
+    while (pkt && !done() && av_read_frame(ctx, pkt) >= 0) {
         const int which = pkt->stream_index == video ? 0 : pkt->stream_index == audio ? 1 : -1;
         const long long ts = pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts;
         if (which >= 0 && ts != AV_NOPTS_VALUE) {
@@ -54,10 +49,48 @@ void PacketSpans(AVFormatContext* ctx, int video, int audio, long long* videoSpa
         av_packet_unref(pkt);
     }
     av_packet_free(&pkt);
+}
+
+void Spans(const int64_t first[2], const int64_t last[2], long long* videoSpan, long long* audioSpan)
+{
     if (videoSpan && last[0] > first[0])
         *videoSpan = last[0] - first[0];
     if (audioSpan && last[1] > first[1])
         *audioSpan = last[1] - first[1];
+}
+
+// The span of the time stamps of the packets of two streams (-1: none). The
+// first stamps come from the head of the file, the last ones from its tail:
+// reading a long file through would hold up whoever asks for minutes.
+void PacketSpans(AVFormatContext* ctx, int video, int audio, long long* videoSpan, long long* audioSpan)
+{
+    constexpr int64_t kTailBytes = 1024 * 1024;
+    constexpr int kHeadPackets = 4096;
+    int64_t first[2] = {INT64_MAX, INT64_MAX};
+    int64_t last[2] = {INT64_MIN, INT64_MIN};
+    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
+        if (int(i) != video && int(i) != audio)
+            ctx->streams[i]->discard = AVDISCARD_ALL;
+    }
+    const auto seen = [&](int which, int stream) { return stream < 0 || first[which] != INT64_MAX; };
+    int headPackets = 0;
+    ReadStamps(ctx, video, audio, first, last,
+               [&] { return ++headPackets > kHeadPackets || (seen(0, video) && seen(1, audio)); });
+    const int64_t size = ctx->pb ? avio_size(ctx->pb) : -1;
+    // A stream not met at the head may start anywhere: read it all.
+    if (size > 2 * kTailBytes && seen(0, video) && seen(1, audio)) {
+        const int64_t headLast[2] = {last[0], last[1]};
+        if (av_seek_frame(ctx, -1, size - kTailBytes, AVSEEK_FLAG_BYTE) >= 0) {
+            ReadStamps(ctx, video, audio, first, last, [] { return false; });
+            // Every stream met again near the end: its last stamp is known.
+            if ((video < 0 || last[0] > headLast[0]) && (audio < 0 || last[1] > headLast[1]))
+                return Spans(first, last, videoSpan, audioSpan);
+        }
+        // A stream that ends long before the file does: read it all.
+        av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BYTE);
+    }
+    ReadStamps(ctx, video, audio, first, last, [] { return false; });
+    Spans(first, last, videoSpan, audioSpan);
 }
 
 ST_STREAM_FACTS ProbeFile(const QString& path, bool measure)

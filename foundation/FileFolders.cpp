@@ -107,10 +107,14 @@ int TakeLock(const QString& folder)
 class InstanceFolders
 {
 public:
-    ~InstanceFolders()
+    ~InstanceFolders() { ReleaseAll(); }
+
+    void ReleaseAll()
     {
+        std::lock_guard<std::mutex> guard(m_mutex);
         for (const Held& held : qAsConst(m_held))
             Release(held, true);
+        m_held.clear();
     }
 
     QString For(const QString& root)
@@ -193,6 +197,11 @@ InstanceFolders& HeldInstanceFolders()
 }
 
 } // namespace
+
+void RemovePrivateWorkFolders()
+{
+    HeldInstanceFolders().ReleaseAll();
+}
 
 QString PrivateWorkFolder(const QString& root)
 {

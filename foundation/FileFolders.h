@@ -29,6 +29,9 @@ bool CreateFolder(QString path);
 // of its process number): making a folder removes those. Made again when it
 // has gone meanwhile; empty when none can be made.
 QString PrivateWorkFolder(const QString& root);
+// Removes every such folder of the running program now, for an end that
+// destroys nothing.
+void RemovePrivateWorkFolders();
 
 // Makes the folder ready to take conversion outputs, creating it when
 // missing. Empty when it is, else why not, in one sentence for the user: a

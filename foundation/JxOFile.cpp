@@ -113,9 +113,10 @@ QString TimeText(qint64 microseconds)
 
 // Reads the values of one layer as the format says: a number that does not
 // parse is 0, a colour that does not parse is transparent black, a time that
-// does not parse is 0. Values outside what the program can use are brought
-// into range (codes to their default). Every such value is remembered by
-// name, so the user can be told which layers were damaged.
+// does not parse is 0. Values outside their range are kept as read where the
+// program copes with any value, and brought into range where a size or an
+// effect could hang the renderer or the canvas. Every such value is
+// remembered by name, so the user can be told which layers were damaged.
 class Reader
 {
 public:
@@ -137,6 +138,15 @@ public:
         if (v < low || v > high)
             Damaged(name);
         return std::clamp(v, low, high);
+    }
+
+    // A number meant to lie within [low, high], kept as read.
+    int Noted(const QString& name, const QString& text, int low, int high)
+    {
+        const int v = Whole(name, text);
+        if (v < low || v > high)
+            Damaged(name);
+        return v;
     }
 
     // A code with a meaning only within [low, high]; any other is the fallback.
@@ -180,15 +190,11 @@ public:
         return qint64(time.msecsSinceStartOfDay()) * 1000;
     }
 
-    // AARRGGBB, one to eight hexadecimal digits.
+    // AARRGGBB in hexadecimal.
     QColor Colour(const QString& name, const QString& text)
     {
-        const QString trimmed = text.trimmed();
-        bool ok = trimmed.size() >= 1 && trimmed.size() <= 8;
-        for (QChar c : trimmed)
-            ok = ok && ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-                        || (c >= QLatin1Char('A') && c <= QLatin1Char('F')));
-        const uint value = ok ? trimmed.toUInt(&ok, 16) : 0;
+        bool ok = false;
+        const uint value = text.trimmed().toUInt(&ok, 16);
         if (!ok)
             Damaged(name);
         return QColor::fromRgba(ok ? value : 0u);
@@ -387,21 +393,21 @@ QStringList ReadLayer(const QDomElement& element, CLayerInfo* layer)
         } else if (name == QLatin1String("Angle")) {
             l.Angle = read.Angle(name, text);
         } else if (name == QLatin1String("Transparent")) {
-            l.Transparent = read.Clamped(name, text, 0, 100);
+            l.Transparent = read.Noted(name, text, 0, 100);
         } else if (name == QLatin1String("Animation")) {
-            l.Animation = read.Code(name, text, 0, 4, 0);
+            l.Animation = read.Noted(name, text, 0, 4);
         } else if (name == QLatin1String("Speed")) {
-            l.Speed = read.Clamped(name, text, 0, kMaxPosition);
+            l.Speed = read.Noted(name, text, 0, kMaxPosition);
         } else if (name == QLatin1String("Direction")) {
             l.Direction = read.Whole(name, text);
         } else if (name == QLatin1String("Loop")) {
-            l.Loop = read.Clamped(name, text, 0, kMaxPosition);
+            l.Loop = read.Noted(name, text, 0, kMaxPosition);
         } else if (name == QLatin1String("StartTime")) {
             l.StartTime = read.Time(name, text);
         } else if (name == QLatin1String("EndTime")) {
             l.EndTime = read.Time(name, text);
         } else if (name == QLatin1String("Fade")) {
-            l.Fade = read.Code(name, text, 0, 3, 0);
+            l.Fade = read.Noted(name, text, 0, 3);
         } else if (name == QLatin1String("WordArt")) {
             ReadWordArt(child.toElement(), &l.WordArt, &read);
         }

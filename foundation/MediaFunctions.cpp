@@ -228,6 +228,8 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
                 break;
         }
     }
+    if (got)
+        qDebug().noquote() << "finish----------------";
 
     int w = stream->codecpar->width;
     int h = stream->codecpar->height;

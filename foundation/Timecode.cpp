@@ -222,8 +222,10 @@ long long Timecode::QTimeToInt64(QTime time)
 
 QTime Timecode::Int64ToQTime(long long microseconds)
 {
-    if (microseconds < 0 || microseconds >= 24LL * 3600 * 1000000)
+    if (microseconds >= 24LL * 3600 * 1000000)
         return QTime();
+    // A negative part makes the time invalid; under a millisecond below
+    // zero every part is 0.
     return QTime(static_cast<int>(microseconds / 3600000000LL),
                  static_cast<int>((microseconds / 1000000 % 3600) / 60),
                  static_cast<int>(microseconds / 1000000 % 60),

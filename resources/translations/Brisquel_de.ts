@@ -120,6 +120,10 @@
         <source>Cannot read the subtitle file: %1</source>
         <translation>Untertiteldatei kann nicht gelesen werden: %1</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Verweist auf andere Dateien: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -945,10 +949,6 @@ Jetzt neu starten?</translation>
 %1</source>
         <translation>Diese Dateien können nicht hinzugefügt werden, weil ihre Namen in der Zeichenkodierung des Systems kein gültiger Text sind. Benennen Sie sie um und fügen Sie sie erneut hinzu:
 %1</translation>
-    </message>
-    <message>
-        <source>Refers to other files: %1</source>
-        <translation>Verweist auf andere Dateien: %1</translation>
     </message>
 </context>
 <context>

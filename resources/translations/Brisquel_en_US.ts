@@ -120,6 +120,10 @@
         <source>Cannot read the subtitle file: %1</source>
         <translation>Cannot read the subtitle file: %1</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Refers to other files: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -945,10 +949,6 @@ Do you want to restart now?</translation>
 %1</source>
         <translation>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
 %1</translation>
-    </message>
-    <message>
-        <source>Refers to other files: %1</source>
-        <translation>Refers to other files: %1</translation>
     </message>
 </context>
 <context>

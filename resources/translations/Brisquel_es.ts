@@ -120,6 +120,10 @@
         <source>Cannot read the subtitle file: %1</source>
         <translation>No se puede leer el archivo de subtítulos: %1</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Remite a otros archivos: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -945,10 +949,6 @@ Do you want to restart now?</source>
 %1</source>
         <translation>Estos archivos no se pueden añadir porque sus nombres no son texto válido en la codificación del sistema. Cámbieles el nombre y añádalos de nuevo:
 %1</translation>
-    </message>
-    <message>
-        <source>Refers to other files: %1</source>
-        <translation>Remite a otros archivos: %1</translation>
     </message>
 </context>
 <context>

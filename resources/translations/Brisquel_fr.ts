@@ -120,6 +120,10 @@
         <source>Cannot read the subtitle file: %1</source>
         <translation>Impossible de lire le fichier de sous-titres : %1</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Renvoie à d&apos;autres fichiers : %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -945,10 +949,6 @@ Voulez-vous redémarrer maintenant ?</translation>
 %1</source>
         <translation>Ces fichiers ne peuvent pas être ajoutés, car leurs noms ne sont pas un texte valide dans l&apos;encodage du système. Renommez-les, puis ajoutez-les de nouveau :
 %1</translation>
-    </message>
-    <message>
-        <source>Refers to other files: %1</source>
-        <translation>Renvoie à d&apos;autres fichiers : %1</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,10 @@
         <source>Cannot read the subtitle file: %1</source>
         <translation>Impossibile leggere il file dei sottotitoli: %1</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Rimanda ad altri file: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -945,10 +949,6 @@ Riavviare ora?</translation>
 %1</source>
         <translation>Questi file non possono essere aggiunti perché i loro nomi non sono testo valido nella codifica del sistema. Rinominali e aggiungili di nuovo:
 %1</translation>
-    </message>
-    <message>
-        <source>Refers to other files: %1</source>
-        <translation>Rimanda ad altri file: %1</translation>
     </message>
 </context>
 <context>

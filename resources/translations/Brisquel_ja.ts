@@ -120,6 +120,10 @@
         <source>Cannot read the subtitle file: %1</source>
         <translation>字幕ファイルを読み込めません: %1</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>他のファイルを参照しています: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -945,10 +949,6 @@ Do you want to restart now?</source>
 %1</source>
         <translation>これらのファイルは、名前がシステムの文字コードで有効な文字列ではないため追加できません。名前を変更してから、もう一度追加してください:
 %1</translation>
-    </message>
-    <message>
-        <source>Refers to other files: %1</source>
-        <translation>他のファイルを参照しています: %1</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,10 @@
         <source>Cannot read the subtitle file: %1</source>
         <translation>Não é possível ler o arquivo de legendas: %1</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Remete a outros arquivos: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -945,10 +949,6 @@ Deseja reiniciar agora?</translation>
 %1</source>
         <translation>Estes arquivos não podem ser adicionados porque seus nomes não são texto válido na codificação do sistema. Renomeie-os e adicione-os novamente:
 %1</translation>
-    </message>
-    <message>
-        <source>Refers to other files: %1</source>
-        <translation>Remete a outros arquivos: %1</translation>
     </message>
 </context>
 <context>

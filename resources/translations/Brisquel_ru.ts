@@ -120,6 +120,10 @@
         <source>Cannot read the subtitle file: %1</source>
         <translation>Не удаётся прочитать файл субтитров: %1</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>Ссылается на другие файлы: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -945,10 +949,6 @@ Do you want to restart now?</source>
 %1</source>
         <translation>Эти файлы нельзя добавить: их имена не являются допустимым текстом в кодировке системы. Переименуйте их и добавьте снова:
 %1</translation>
-    </message>
-    <message>
-        <source>Refers to other files: %1</source>
-        <translation>Ссылается на другие файлы: %1</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,10 @@
         <source>Cannot read the subtitle file: %1</source>
         <translation>无法读取字幕文件：%1</translation>
     </message>
+    <message>
+        <source>Refers to other files: %1</source>
+        <translation>引用了其他文件：%1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
@@ -945,10 +949,6 @@ Do you want to restart now?</source>
 %1</source>
         <translation>无法添加这些文件，因为它们的名称在系统编码中不是有效的文本。请重命名后再添加：
 %1</translation>
-    </message>
-    <message>
-        <source>Refers to other files: %1</source>
-        <translation>引用了其他文件：%1</translation>
     </message>
 </context>
 <context>

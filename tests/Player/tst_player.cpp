@@ -9,7 +9,9 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstring>
+#include <memory>
 
+#include "FifoGuard.h"
 #include "PlayerTestKit.h"
 #include "TestMedia.h"
 #include "ffplay.h"
@@ -457,11 +459,15 @@ private slots:
         QTest::newRow("unparsable filter") << "filter";
         QTest::newRow("unknown filter") << "unknown";
         QTest::newRow("neither picture nor sound") << "subtitles only";
+        // Opening a pipe waits for a writer; a script would open what it names.
+        QTest::newRow("a pipe") << "pipe";
+        QTest::newRow("a concat script naming a pipe") << "script";
     }
     void unplayableInputsEndThroughTheStopHandler()
     {
         QFETCH(QString, kind);
         QString path = m_video;
+        std::unique_ptr<FifoGuard> pipe;
         if (kind == "missing")
             path = m_dir.filePath("no-such-file.mp4");
         else if (kind == "empty")
@@ -479,6 +485,16 @@ private slots:
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("1\n00:00:00,000 --> 00:00:01,000\nHello\n");
+        } else if (kind == "pipe" || kind == "script") {
+            path = m_dir.filePath("fifo-" + kind + ".mp4");
+            pipe = std::make_unique<FifoGuard>(path);
+            QVERIFY(pipe->Made());
+            if (kind == "script") {
+                path = m_dir.filePath("script.mp4");
+                QFile f(path);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write("ffconcat version 1.0\nfile fifo-script.mp4\n");
+            }
         } else if (kind == "filter") {
             JxPlayerAddVfilter("crop=(((");
         } else {
@@ -490,6 +506,8 @@ private slots:
         QCOMPARE(owner.stops, 1);
         QVERIFY(run.elapsedMs < 5000);
         QCOMPARE(JxPlayerGetPlayState(), 4);
+        if (pipe)
+            QVERIFY(!pipe->WasOpened());
     }
 
     void audioOnlyFilesPlay()

@@ -1,8 +1,12 @@
 // The real main window, built offscreen from its form, driven as a user does.
 #include <QAction>
+#include <QRegularExpression>
+#include <QProcess>
+#include <QElapsedTimer>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +24,7 @@
 #include <QToolButton>
 
 #include <csignal>
+#include <cstdio>
 #include <memory>
 
 #include "Core.h"
@@ -286,30 +291,48 @@ static JxEngineJob* LongConversion(const QString& output)
                            true);
 }
 
+// Quit ends the program at once, also from inside a loop that runs the
+// events itself as a preview's display loop does: the converter goes, the
+// settings are saved and the work folder is removed. The program is this
+// test run again, as a child.
 void TestMainWindow::quitStopsConversionAndEnds()
 {
-    auto window = std::make_unique<MainWindow>();
-    QTableWidgetItem status;
-    JxEngineJob* job = LongConversion(m_dir.path() + QStringLiteral("/quit.mp4"));
-    job->setStandardItem(&status);
-    window->Jobs().AddJobTask(job);
-    window->Jobs().startNextJob();
-    QTRY_VERIFY_WITH_TIMEOUT(job->processId() > 0 && job->state() == QProcess::Running, 20000);
-    const qint64 pid = job->processId();
-
-    window->Settings().Threads = 4; // saved by Quit
-    QTimer::singleShot(0, window->findChild<QAction*>(QStringLiteral("actionQuit")), &QAction::trigger);
-    // A Quit that does not end the event loop fails here instead of hanging.
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    deadline.start(30000);
-    QCOMPARE(QApplication::exec(), 0);
-    deadline.stop();
-    QVERIFY(processGone(pid));
-    QCOMPARE(status.text(), QStringLiteral("Stopped"));
-    QCOMPARE(QSettings(window->Settings().IniPath, QSettings::IniFormat).value("System/Threads").toInt(), 4);
-    window.reset();
+    if (qEnvironmentVariableIsSet("LUMACREST_QUIT_CHILD")) {
+        // Nothing of this run is destroyed: it works in the parent's folder.
+        m_dir.remove();
+        auto* window = new MainWindow; // never destroyed: Quit ends the process
+        JxEngineJob* job = LongConversion(qEnvironmentVariable("LUMACREST_QUIT_CHILD") + QStringLiteral("/quit.mp4"));
+        window->Jobs().AddJobTask(job);
+        window->Jobs().startNextJob();
+        QTRY_VERIFY_WITH_TIMEOUT(job->processId() > 0 && job->state() == QProcess::Running, 20000);
+        std::printf("pid %lld\nwork %s\n", job->processId(),
+                    QFile::encodeName(Core::instance()->WorkFolder()).constData());
+        std::fflush(stdout);
+        window->Settings().Threads = 4; // saved by Quit
+        QTimer::singleShot(0, window->findChild<QAction*>(QStringLiteral("actionQuit")), &QAction::trigger);
+        QElapsedTimer loop;
+        loop.start();
+        while (loop.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QFAIL("Quit did not end the program");
+    }
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LUMACREST_QUIT_CHILD"), m_dir.path());
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("quitStopsConversionAndEnds")});
+    QVERIFY(child.waitForFinished(60000));
+    const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(child.exitCode() == 0, qPrintable(out + child.readAllStandardError()));
+    const qint64 pid = QRegularExpression(QStringLiteral("pid (\\d+)")).match(out).captured(1).toLongLong();
+    const QString work = QRegularExpression(QStringLiteral("work (\\S+)")).match(out).captured(1);
+    QVERIFY(pid > 0 && !work.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(processGone(pid), 5000);
+    QVERIFY(!QFileInfo::exists(work));
+    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*quit*")}, QDir::Files | QDir::Hidden), QStringList());
+    MainWindow reader;
+    QCOMPARE(QSettings(reader.Settings().IniPath, QSettings::IniFormat).value("System/Threads").toInt(), 4);
     WriteSettings(m_dir.path(), false, 2);
 }
 

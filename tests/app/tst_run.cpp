@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 
+#include "AppStart.h"
 #include "AppTestKit.h"
 #include "ConfigFormat.h"
 #include "Core.h"
@@ -137,6 +138,8 @@ qint64 TestRun::RunningPid()
 
 int TestRun::QuitFromTheLoop()
 {
+    // Quit ends the process at once; here it ends this loop instead.
+    AppStart::SetProcessEnd([](int status) { QCoreApplication::exit(status); });
     QTimer::singleShot(0, Action("actionQuit"), &QAction::trigger);
     QTimer deadline;
     deadline.setSingleShot(true);

@@ -14,7 +14,9 @@
 
 #include "AbstractJob.h"
 #include "AppTestKit.h"
+#include "CLayerInfo.h"
 #include "Core.h"
+#include "FifoGuard.h"
 #include "canvas/QWatermarkScene.h"
 #include "TestMedia.h"
 
@@ -131,6 +133,9 @@ void TestRunInputs::queuedRowChecksEveryFileItReads_data()
     QTest::newRow("subtitle file too large") << "large" << "Subtitle file too large: clip.srt";
     // The editor shows a placeholder for it; the converter would wait on it for ever.
     QTest::newRow("picture layer is a pipe") << "layer" << "Not a regular file: logo.png";
+    // Scripts that name a pipe: the converter would read what they name.
+    QTest::newRow("title clip is a concat script") << "script title" << "Refers to other files: title.mp4";
+    QTest::newRow("video layer is a concat script") << "script layer" << "Refers to other files: moving.mp4";
 }
 
 void TestRunInputs::queuedRowChecksEveryFileItReads()
@@ -143,6 +148,24 @@ void TestRunInputs::queuedRowChecksEveryFileItReads()
     ST_OPTS& row = Core::instance()->Rows[0];
     QCOMPARE(row.subtitlePath, srt);
     const QString named = here.filePath(status.section(QStringLiteral(": "), 1));
+    std::unique_ptr<FifoGuard> pipe;
+    if (how.startsWith(QLatin1String("script"))) {
+        pipe = std::make_unique<FifoGuard>(here.filePath(QStringLiteral("fifo.mp4")));
+        QFile script(named);
+        QVERIFY(pipe->Made() && script.open(QIODevice::WriteOnly));
+        script.write("ffconcat version 1.0\nfile fifo.mp4\n");
+    }
+    if (how == QLatin1String("script title")) {
+        row.titleClips << ST_MERGE{named, 0, 1000000};
+    } else if (how == QLatin1String("script layer")) {
+        m_window->Editor().InitCanvas(row.path);
+        CLayerInfo record;
+        record.Type = 1;
+        record.FileName = named;
+        record.Width = 64;
+        record.Height = 48;
+        QVERIFY(m_window->Editor().Scene()->AddLayer(&record));
+    }
     if (how == QLatin1String("source") || how == QLatin1String("subtitle"))
         QVERIFY(QFile::remove(named));
     else if (how == QLatin1String("title"))
@@ -171,6 +194,8 @@ void TestRunInputs::queuedRowChecksEveryFileItReads()
     QVERIFY(m_window->Jobs().jobs().isEmpty());
     QCOMPARE(Action("actionRun")->text(), QStringLiteral("Run"));
     QCOMPARE(QDir(m_out).entryList(QDir::Files | QDir::Hidden), QStringList());
+    if (pipe)
+        QVERIFY(!pipe->WasOpened());
 }
 
 void TestRunInputs::eachRowBurnsItsOwnSubtitles()

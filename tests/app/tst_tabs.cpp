@@ -408,6 +408,12 @@ void TestTabs::rowsKeepTheirSettings()
              shown);
     QCOMPARE(Column(Table("tableWidgetMerge"), 1), (QStringList{"source.mp4", "clip.mp4"}));
     QCOMPARE(Column(Table("tableWidgetMusic"), 0), (QStringList{"clip.mp4", "source.mp4"}));
+    // The soundtrack total is the one of the rows shown.
+    int seconds = 0;
+    for (const QString& text : Column(Table("tableWidgetMusic"), 1))
+        seconds += QTime(0, 0).secsTo(QTime::fromString(text, Qt::TextDate));
+    QVERIFY(seconds > 0);
+    QCOMPARE(Child<QLabel>("labelTotalMusic")->text(), QTime(0, 0).addSecs(seconds).toString("hh:mm:ss"));
     QCOMPARE(Table("tableWidgetSplit")->rowCount(), 1);
     // Editing after the moves changes the row shown and nothing else.
     Child<QSpinBox>("spinBoxSplitNum")->setValue(9);

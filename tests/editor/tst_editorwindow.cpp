@@ -365,7 +365,7 @@ private slots:
         const QList<QWatermarkBase*> layers = Core::instance()->Layers;
         QCOMPARE(layers.size(), 2);
         QCOMPARE(layers[1]->GetLayer()->Type, 2);
-        QCOMPARE(layers[1]->GetLayer()->Animation, 0);
+        QCOMPARE(layers[1]->GetLayer()->Animation, 7);
         QCOMPARE(layers[1]->pos(), QPointF(0, 0));
     }
 

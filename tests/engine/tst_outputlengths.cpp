@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "FollowUpTestTools.h"
+#include "MediaStreams.h"
 #include "OutputCheck.h"
 #include "ST_MEDIA_INFO.h"
 
@@ -66,6 +67,20 @@ private slots:
         for (const QString& f : FilesIn(m_out))
             QFile::remove(QDir(m_out).filePath(f));
         ClearUnRepeatReservations();
+    }
+
+    // A file whose header gives no lengths, far longer than what is read of
+    // its tail: each stream's length still comes out right.
+    void lengthsOfALongFileWithoutHeaderLengths()
+    {
+        const QString flv = m_dir.filePath("long.flv");
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "nullsrc=s=320x240:r=25:d=3,geq=random(1)*255:128:128",
+                                         "-f", "lavfi", "-i", "sine=d=4", "-c:v", "flv1", "-q:v", "2", "-c:a",
+                                         "libmp3lame", flv}));
+        QVERIFY2(QFileInfo(flv).size() > 4 * 1024 * 1024, "the test file is too small to test the tail");
+        const ST_STREAM_FACTS facts = MediaStreams::ProbeLengths(flv);
+        QVERIFY(qAbs(facts.videoDuration - 3000000) <= 80000);
+        QVERIFY(qAbs(facts.audioDuration - 4000000) <= 80000);
     }
 
     void outputMatchesItsCommand_data()

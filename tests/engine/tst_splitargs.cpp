@@ -98,6 +98,11 @@ private slots:
         QCOMPARE(parts[1].start, 4000000LL);
         QCOMPARE(parts[1].length, 6000000LL);
         QVERIFY(parts[1].toEnd);
+        // A range past the file's end is cut at the end and named as asked.
+        parts = JobArgs::SplitParts(Ranges{{8000000, 20000000}}, 0, 0, 0, 0, 10000000);
+        QCOMPARE(parts.size(), 1);
+        QCOMPARE(parts[0].length, 2000000LL);
+        QCOMPARE(parts[0].mark, QString("00-00-08_00-00-20"));
     }
 
     void partsAlignToFrames()

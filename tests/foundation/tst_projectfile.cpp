@@ -511,8 +511,9 @@ private slots:
     }
 
     // Each coded or bounded field at the ends of its range and one past
-    // each: the ends read as they are, one past is damaged and read as the
-    // field's fallback or bound.
+    // each: the ends read as they are, one past is damaged and read as it
+    // stands, or as the field's fallback or bound where the program cannot
+    // take it.
     void fieldBounds_data()
     {
         QTest::addColumn<QString>("field");
@@ -526,10 +527,11 @@ private slots:
             QTest::addRow("%s below", field) << f << QString::number(low - 1) << belowReads << true;
             QTest::addRow("%s above", field) << f << QString::number(high + 1) << aboveReads << true;
         };
-        // Codes: one past reads as the field's default.
+        // Codes: one past reads as the field's default where no value past
+        // the list can be held, else as it stands.
         rows("Type", 1, 3, 2, 2);
-        rows("Animation", 0, 4, 0, 0);
-        rows("Fade", 0, 3, 0, 0);
+        rows("Animation", 0, 4, -1, 5);
+        rows("Fade", 0, 3, -1, 4);
         rows("TextEffect", 0, 6, 0, 0);
         // Any whole number of 32 bits; one past does not parse and reads as 0.
         rows("Direction", INT_MIN, INT_MAX, 0, 0);
@@ -540,12 +542,13 @@ private slots:
             QTest::addRow("%s below", flag) << QString(flag) << QString::number(INT_MIN - 1LL) << qint64(0) << true;
             QTest::addRow("%s above", flag) << QString(flag) << QString::number(INT_MAX + 1LL) << qint64(0) << true;
         }
+        // Values any number of which the program copes with stand as read.
+        rows("Transparent", 0, 100, -1, 101);
+        rows("Speed", 0, 100000, -1, 100001);
+        rows("Loop", 0, 100000, -1, 100001);
         // Bounded values: one past is brought back to the bound.
-        rows("Transparent", 0, 100, 0, 100);
         rows("x", -100000, 100000, -100000, 100000);
         rows("Width", 0, 100000, 0, 100000);
-        rows("Speed", 0, 100000, 0, 100000);
-        rows("Loop", 0, 100000, 0, 100000);
         rows("FontSize", -1, CWordArtInfo::kMaxFontPixelSize, -1, CWordArtInfo::kMaxFontPixelSize);
         rows("OutlineThickness1", 0, CWordArtInfo::kMaxEffectLength, 0, CWordArtInfo::kMaxEffectLength);
         rows("ShadowX", -CWordArtInfo::kMaxEffectLength, CWordArtInfo::kMaxEffectLength,
@@ -607,7 +610,7 @@ private slots:
         in.ProjectPath = path;
         QVERIFY(in.Open());
         const CLayerInfo& l = in.LayerList.at(0);
-        QCOMPARE(l.Transparent, 0);
+        QCOMPARE(l.Transparent, -5);
         QVERIFY(l.Width <= 100000);
         QCOMPARE(l.WordArt.Font.pixelSize(), CWordArtInfo::kMaxFontPixelSize);
         QCOMPARE(l.WordArt.OutlineThickness1, CWordArtInfo::kMaxEffectLength);

@@ -180,7 +180,8 @@ private slots:
     {
         QCOMPARE(Timecode::QTimeToInt64(QTime()), 0LL);
         QVERIFY(!Timecode::Int64ToQTime(90000000000LL).isValid()); // 25 h
-        QVERIFY(!Timecode::Int64ToQTime(-1).isValid());
+        QCOMPARE(Timecode::Int64ToQTime(-999), QTime(0, 0));
+        QVERIFY(!Timecode::Int64ToQTime(-1000).isValid());
         QCOMPARE(Timecode::Int64ToQTime(1999999), QTime(0, 0, 1, 999)); // truncates
     }
 
