@@ -48,7 +48,8 @@ int JxPlayerStart(const char* fileName, QWidget* host, QWidget* playerOwner, QWi
 void JxPlayerPrepareHost(QWidget* host);
 // Toggles pause. 0, or -1 without a stream.
 int JxPlayerPause();
-// Closes the stream, its threads, the player window and empties the filter list. 0.
+// Closes the stream, its threads, the player window and empties the filter
+// list; the memory they used goes back to the system. 0.
 int JxPlayerStop();
 // Playing position in microseconds on the timeline that starts at the file's
 // start (0 without a stream or while the clock has no value).

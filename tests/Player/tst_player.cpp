@@ -8,8 +8,12 @@
 #include <atomic>
 #include <cmath>
 #include <cstdarg>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "FifoGuard.h"
 #include "PlayerTestKit.h"
@@ -44,6 +48,27 @@ static void countVolumeWarnings(void*, int, const char* format, va_list args)
     if (va_arg(copy, int) == 128)
         ++s_volumeWarnings;
     va_end(copy);
+}
+
+// How many of the pages are in memory.
+static int residentPages(const QSet<char*>& pages)
+{
+    int count = 0;
+    for (char* page : pages) {
+        unsigned char in = 0;
+        if (mincore(page, 1, &in) == 0 && (in & 1))
+            ++count;
+    }
+    return count;
+}
+
+// Writes every page of a buffer of the given size, then frees it.
+static void useBuffer(size_t size)
+{
+    volatile char* buffer = static_cast<char*>(std::malloc(size));
+    for (size_t at = 0; at < size; at += 4096)
+        buffer[at] = 1;
+    std::free(const_cast<char*>(buffer));
 }
 
 static bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 70 && qBlue(c) < 70; }
@@ -775,6 +800,74 @@ private slots:
         QCOMPARE(nestedScreen.size(), QSize(320, 240));
         QVERIFY(isRed(nestedScreen.pixel(40, 120)));
         QVERIFY(isBlue(nestedScreen.pixel(280, 120)));
+    }
+
+    // The pictures a preview decoded leave memory with Stop, wherever the
+    // decoder threads' arenas keep them.
+    void stopGivesBackTheDecodedPictures()
+    {
+#ifdef __SANITIZE_ADDRESS__
+        QSKIP("the sanitizer's allocator keeps freed memory itself");
+#endif
+        const QString clip = TestMedia::MakeVideo(m_dir.path(), "large.mp4", 2.0, 1280, 720);
+        QVERIFY(!clip.isEmpty());
+        // Once a program has freed a large buffer, glibc keeps buffers of a
+        // picture's size in the threads' arenas instead of mapping them.
+        useBuffer(16 << 20);
+        const uintptr_t page = uintptr_t(sysconf(_SC_PAGESIZE));
+        Owner owner;
+        QSet<char*> pages;
+        int beforeStop = -1, afterStop = -1;
+        Steps steps;
+        steps.then("pictures decoded", [&]() {
+            if (!cur_stream)
+                return false;
+            {
+                std::lock_guard<std::mutex> guard(g_lock);
+                for (const AVBufferRef* buf : cur_stream->held_picture->buf) {
+                    if (!buf)
+                        continue;
+                    const uintptr_t end = uintptr_t(buf->data) + buf->size;
+                    for (uintptr_t at = (uintptr_t(buf->data) + page - 1) & ~(page - 1); at + page <= end; at += page)
+                        pages.insert(reinterpret_cast<char*>(at));
+                }
+            }
+            if (JxPlayerGetPosition() < 1000000)
+                return false;
+            beforeStop = residentPages(pages);
+            g_nPlayWindow = 0;
+            JxPlayerStop();
+            afterStop = residentPages(pages);
+            return true;
+        });
+        const auto run = Play(clip, &m_host, &owner, 15000);
+        QVERIFY(!run.timedOut);
+        QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
+        QVERIFY2(beforeStop > pages.size() * 9 / 10, qPrintable(QString::number(beforeStop)));
+        QVERIFY2(afterStop < pages.size() / 10, qPrintable(QString::number(afterStop)));
+    }
+
+    // What Stop gives back costs the playback nothing: after a preview,
+    // buffers of a picture's size are reused, not mapped and faulted in anew
+    // for every picture.
+    void pictureSizedBuffersAreReusedAfterAPreview()
+    {
+#ifdef __SANITIZE_ADDRESS__
+        QSKIP("the sanitizer's allocator maps large buffers itself");
+#endif
+        Owner owner;
+        QVERIFY(!Play(m_video, &m_host, &owner, 15000).timedOut);
+        // About a 4K picture, below the ceiling of glibc's own threshold.
+        constexpr size_t kSize = 24 << 20;
+        useBuffer(kSize);
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
+        for (int i = 0; i < 8; ++i)
+            useBuffer(kSize);
+        getrusage(RUSAGE_SELF, &after);
+        // Mapped anew, each use would fault in all of its pages.
+        const long faults = after.ru_minflt - before.ru_minflt;
+        QVERIFY2(faults < long(kSize / 4096), qPrintable(QString::number(faults)));
     }
 
     void destroyingTheHostEndsThePlaybackThroughItsOwner()
