@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QMessageBox>
 #include <QPointer>
 #include <QRect>
 #include <QResizeEvent>
@@ -226,6 +227,16 @@ void QPlayerWidget::OnPlayPause()
         return;
     }
 
+    // The preview shows what the conversion makes: a row whose files cannot
+    // all be had is not shown without them.
+    Core* core = Core::instance();
+    ST_ROW_PROBLEM problem;
+    const QString graph = core->GetCommandArg(core->CurrentRow, &problem);
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, QCoreApplication::applicationName(), problem.details);
+        return;
+    }
+
     SetPlayLook(true);
     m_bNotPaused = true;
     m_bPlaying = true;
@@ -242,8 +253,6 @@ void QPlayerWidget::OnPlayPause()
     // The player keeps the filter text for the whole playback; it lives here
     // until the next start.
     m_filterText.clear();
-    Core* core = Core::instance();
-    const QString graph = core->GetCommandArg(core->CurrentRow);
     if (!graph.isEmpty()) {
         qDebug() << "preview filter" << graph;
         m_filterText = graph.toUtf8();

@@ -1,6 +1,7 @@
 // The main window's player widget and the seek slider, headless: fitting the
 // picture, the slider's click-to-jump, and playbacks through the real player.
 #include <QtTest>
+#include <QMessageBox>
 
 #include <QImage>
 #include <QStandardPaths>
@@ -280,6 +281,36 @@ private slots:
         QSignalSpy addFile(&w, &QPlayerWidget::sigAddFile);
         PressPlay(w);
         QCOMPARE(addFile.count(), path.isEmpty() ? 1 : 0);
+        VerifyIdle(w);
+    }
+
+    // A row whose files cannot all be had is not previewed without them:
+    // one message says which, and nothing plays.
+    void rowWithAMissingFileDoesNotPlay()
+    {
+        ST_OPTS row;
+        row.path = m_halves;
+        row.width = 160;
+        row.height = 120;
+        row.subtitle = true;
+        row.subtitlePath = m_dir.filePath("gone.srt");
+        Core::instance()->Rows << row;
+        Core::instance()->CurrentRow = 0;
+        QPlayerWidget w;
+        w.SourcePath = m_halves;
+        w.resize(400, 300);
+        w.show();
+        QString said;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&]() {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said = box->text();
+                box->accept();
+            }
+        });
+        answer.start(20);
+        PressPlay(w);
+        QVERIFY2(said.contains("gone.srt"), qPrintable(said));
         VerifyIdle(w);
     }
 
