@@ -83,6 +83,16 @@ class TestPlayerWidget : public QObject
         QTest::mouseClick(Button(w, 0), Qt::LeftButton);
     }
 
+    // A source row of the red and blue halves.
+    ST_OPTS HalvesRow() const
+    {
+        ST_OPTS row;
+        row.path = m_halves;
+        row.width = 160;
+        row.height = 120;
+        return row;
+    }
+
     static void VerifyIdle(QPlayerWidget& w)
     {
         QCOMPARE(g_nPlayWindow, 0);
@@ -288,10 +298,7 @@ private slots:
     // one message says which, and nothing plays.
     void rowWithAMissingFileDoesNotPlay()
     {
-        ST_OPTS row;
-        row.path = m_halves;
-        row.width = 160;
-        row.height = 120;
+        ST_OPTS row = HalvesRow();
         row.subtitle = true;
         row.subtitlePath = m_dir.filePath("gone.srt");
         Core::instance()->Rows << row;
@@ -318,10 +325,7 @@ private slots:
     // filter graph to the end; the player's call of OnStop stops the widget.
     void playsToTheEndWithTheRowFilter()
     {
-        ST_OPTS row;
-        row.path = m_halves;
-        row.width = 160;
-        row.height = 120;
+        ST_OPTS row = HalvesRow();
         row.hflip = true;
         Core::instance()->Rows << row;
         Core::instance()->CurrentRow = 0;
