@@ -9,6 +9,7 @@
 #include "JobTestTools.h"
 #include "OutputCheck.h"
 #include "ProcessChecks.h"
+#include "SecondInstance.h"
 
 #include <QDeadlineTimer>
 #include <QTemporaryDir>
@@ -66,13 +67,7 @@ int RunInstance(const QStringList& args)
     return 3;
 }
 
-QString LineOf(QProcess& process, int timeoutMs = 60000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!process.canReadLine() && !deadline.hasExpired() && process.state() == QProcess::Running)
-        process.waitForReadyRead(100);
-    return process.canReadLine() ? QString::fromUtf8(process.readLine()).trimmed() : QString();
-}
+using SecondInstance::LineOf;
 
 // Ended, whether or not whoever took it over has reaped it yet.
 bool Gone(qint64 pid)
@@ -103,7 +98,7 @@ private:
     {
         auto* p = new QProcess(this);
         p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        p->start(QCoreApplication::applicationFilePath(), QStringList{"--instance"} + args);
+        SecondInstance::Start(*p, args);
         p->waitForStarted(10000);
         m_instances << p;
         return p;
@@ -278,7 +273,7 @@ private slots:
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc > 1 && qstrcmp(argv[1], "--instance") == 0)
+    if (SecondInstance::IsOne(argc, argv))
         return RunInstance(app.arguments().mid(2));
     app.setAttribute(Qt::AA_Use96Dpi, true);
     TestPlacement test;

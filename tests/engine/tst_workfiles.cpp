@@ -5,14 +5,13 @@
 
 #include "Core.h"
 #include "FileFolders.h"
+#include "SecondInstance.h"
 #include "TestLayerItem.h"
 #include "TestMedia.h"
 
 #include <csignal>
 
 namespace {
-
-const char kInstance[] = "--instance";
 
 // One copy's row: a styled-text picture filling the frame in `color`, and
 // the editor's subtitle event reading `color`.
@@ -63,15 +62,8 @@ class TestWorkFiles : public QObject
     // A running copy: its work folder, or empty when it said nothing in time.
     QString StartCopy(QProcess& copy, const QString& root, const QString& color)
     {
-        copy.start(QCoreApplication::applicationFilePath(), {kInstance, root, color});
-        QElapsedTimer waited;
-        waited.start();
-        while (copy.bytesAvailable() == 0 || !copy.canReadLine()) {
-            if (waited.elapsed() > 60000 || copy.state() == QProcess::NotRunning)
-                return QString();
-            copy.waitForReadyRead(1000);
-        }
-        return QString::fromUtf8(copy.readLine()).trimmed();
+        SecondInstance::Start(copy, {root, color});
+        return SecondInstance::LineOf(copy);
     }
     static void End(QProcess& copy)
     {
@@ -154,7 +146,7 @@ private slots:
 
 int main(int argc, char** argv)
 {
-    if (argc == 4 && qstrcmp(argv[1], kInstance) == 0)
+    if (argc == 4 && SecondInstance::IsOne(argc, argv))
         return RunInstance(argc, argv);
     QApplication app(argc, argv);
     TestWorkFiles test;
