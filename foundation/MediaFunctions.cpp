@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <sys/stat.h>
 #include <vector>
 
 extern "C" {
@@ -130,25 +131,46 @@ void GetMediaInfo(const char* path, int* width, int* height, long long* duration
         *duration = info.duration;
 }
 
+namespace {
+
+// The size, times and place on disk of a file; false when it cannot be had.
+bool Stamp(const QString& path, ST_MEDIA_INFO* info)
+{
+    struct stat file;
+    if (::stat(QFile::encodeName(path).constData(), &file) != 0)
+        return false;
+    info->fileSize = file.st_size;
+    info->modified = qint64(file.st_mtim.tv_sec) * 1000 + file.st_mtim.tv_nsec / 1000000;
+    info->device = file.st_dev;
+    info->inode = file.st_ino;
+    info->changed = qint64(file.st_ctim.tv_sec) * 1000000000 + file.st_ctim.tv_nsec;
+    return true;
+}
+
+} // namespace
+
 bool ST_MEDIA_INFO::DescribesFile(const QString& file) const
 {
     if (path.isEmpty() || file != path)
         return false;
-    const QFileInfo now(file);
-    return now.exists() && now.size() == fileSize && now.lastModified().toMSecsSinceEpoch() == modified;
+    ST_MEDIA_INFO now;
+    return Stamp(file, &now) && now.fileSize == fileSize && now.modified == modified && now.device == device
+        && now.inode == inode && now.changed == changed;
 }
 
 ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel)
 {
     // The stamp is taken first: a file written while it is probed is
     // probed again next time.
-    const QFileInfo file(path);
-    const qint64 size = file.exists() ? file.size() : -1;
-    const qint64 modified = file.exists() ? file.lastModified().toMSecsSinceEpoch() : -1;
+    ST_MEDIA_INFO stamp;
+    Stamp(path, &stamp);
     ST_MEDIA_INFO info = ProbeOpened(QFile::encodeName(path).constData(), cancel);
     info.path = path;
-    info.fileSize = size;
-    info.modified = modified;
+    info.fileSize = stamp.fileSize;
+    info.modified = stamp.modified;
+    info.device = stamp.device;
+    info.inode = stamp.inode;
+    info.changed = stamp.changed;
     return info;
 }
 

@@ -3,8 +3,9 @@
 
 #include <atomic>
 
-// What one look into a media file told, and which file it was: the size and
-// modification time it had then tell whether the values still hold.
+// What one look into a media file told, and which file it was: where it was
+// on disk, its size and its modification and change times then tell whether
+// the values still hold.
 struct ST_MEDIA_INFO
 {
     bool opened = false;      // the file opened and was probed
@@ -23,13 +24,18 @@ struct ST_MEDIA_INFO
     QString path;             // the file probed; empty when nothing was
     qint64 fileSize = -1;
     qint64 modified = -1;     // milliseconds since the epoch
+    // The change time cannot be set back by a program, unlike the
+    // modification time: a file rewritten in place shows it.
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 changed = -1;      // nanoseconds since the epoch
 
     // True when these values were taken from `file` as it is now.
     bool DescribesFile(const QString& file) const;
 };
 
 // Probes a file: the values of GetMediaInfo and the codecs of its first
-// streams, from one open, with the file's size and modification time. Once
+// streams, from one open, with the stamp of the file. Once
 // `cancel` is set the probe ends early, with nothing opened.
 ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel = nullptr);
 // `known` while it describes `path` as the file is now; a fresh probe when

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <memory>
@@ -136,6 +137,9 @@ void TestRunInputs::queuedRowChecksEveryFileItReads_data()
     // Scripts that name a pipe: the converter would read what they name.
     QTest::newRow("title clip is a concat script") << "script title" << "Refers to other files: title.mp4";
     QTest::newRow("video layer is a concat script") << "script layer" << "Refers to other files: moving.mp4";
+    // Swapped after it was added, for a script of the same size and times.
+    QTest::newRow("source replaced by a concat script") << "script source" << "Refers to other files: clip.mp4";
+    QTest::newRow("source rewritten as a concat script") << "script in place" << "Refers to other files: clip.mp4";
 }
 
 void TestRunInputs::queuedRowChecksEveryFileItReads()
@@ -151,9 +155,21 @@ void TestRunInputs::queuedRowChecksEveryFileItReads()
     std::unique_ptr<FifoGuard> pipe;
     if (how.startsWith(QLatin1String("script"))) {
         pipe = std::make_unique<FifoGuard>(here.filePath(QStringLiteral("fifo.mp4")));
-        QFile script(named);
+        const bool swap = how == QLatin1String("script source");
+        const bool source = swap || how == QLatin1String("script in place");
+        struct stat was;
+        QVERIFY(!source || ::stat(QFile::encodeName(named).constData(), &was) == 0);
+        QFile script(swap ? named + QStringLiteral(".new") : named);
         QVERIFY(pipe->Made() && script.open(QIODevice::WriteOnly));
         script.write("ffconcat version 1.0\nfile fifo.mp4\n");
+        if (source) {
+            script.write(QByteArray(int(was.st_size - script.size() - 1), '#') + '\n');
+            script.close();
+            const struct timespec times[2] = {was.st_atim, was.st_mtim};
+            const QByteArray written = QFile::encodeName(script.fileName());
+            QVERIFY(::utimensat(AT_FDCWD, written.constData(), times, 0) == 0);
+            QVERIFY(!swap || ::rename(written.constData(), QFile::encodeName(named).constData()) == 0);
+        }
     }
     if (how == QLatin1String("script title")) {
         row.titleClips << ST_MERGE{named, 0, 1000000};
