@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -62,7 +63,8 @@ QString Key(const QString& path)
 }
 
 // The files conversions read, by name, and (when asked) by what they are on
-// disk, so a second name of the same file (a link, a linked folder) counts.
+// disk, so a second name of the same file (a link, a folder mounted twice,
+// another case on a volume that ignores case) counts.
 struct Inputs {
     QSet<QString> names;
     QStringList paths;
@@ -84,21 +86,28 @@ const Inputs& CurrentInputs()
     return inputs;
 }
 
-bool SameFileAsAnInput(const QFileInfo& info, const Inputs& inputs)
+// Compared by device and inode, looked up afresh: an input may have been
+// replaced since the list was last asked for.
+bool IsAnInputFile(const struct stat& file, const Inputs& inputs)
 {
-    const QString canonical = info.canonicalFilePath();
-    if (canonical.isEmpty())
-        return false;
     for (const QString& p : inputs.paths) {
-        if (!p.isEmpty() && QFileInfo(p).canonicalFilePath() == canonical)
+        struct stat input;
+        if (!p.isEmpty() && ::stat(QFile::encodeName(p).constData(), &input) == 0 && input.st_dev == file.st_dev
+            && input.st_ino == file.st_ino)
             return true;
     }
     return false;
 }
 
+bool SameFileAsAnInput(const QString& path, const Inputs& inputs)
+{
+    struct stat file;
+    return ::stat(QFile::encodeName(path).constData(), &file) == 0 && IsAnInputFile(file, inputs);
+}
+
 bool IsInput(const QString& path, const Inputs& inputs)
 {
-    return inputs.names.contains(Key(path)) || SameFileAsAnInput(QFileInfo(path), inputs);
+    return inputs.names.contains(Key(path)) || SameFileAsAnInput(path, inputs);
 }
 
 bool Taken(const QString& path, bool overwrite, const Inputs& inputs)
@@ -112,7 +121,7 @@ bool Taken(const QString& path, bool overwrite, const Inputs& inputs)
     // A folder or a device is never replaced by an output.
     if (!overwrite || !info.isFile())
         return true;
-    return SameFileAsAnInput(info, inputs);
+    return SameFileAsAnInput(path, inputs);
 }
 
 // Inserts the tag before the last "." of the file name, never into a folder

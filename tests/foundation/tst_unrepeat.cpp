@@ -3,8 +3,12 @@
 
 #include "UniqueOutputName.h"
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 class TestUnRepeat : public QObject
@@ -34,6 +38,7 @@ private slots:
         ClearUnRepeatReservations();
         m_overwrite = false;
         SetOverwriteQuery([this]() { return m_overwrite; });
+        SetInputFilesQuery({});
     }
 
     void freeNameComesBackAndIsReserved()
@@ -131,6 +136,48 @@ private slots:
                  qPrintable(placed + error));
         QVERIFY(!QFileInfo::exists(written));
         QCOMPARE(QFileInfo(wanted).isDir(), there == "folder");
+    }
+
+    // The same file as a row's source under another name, even with overwriting on.
+    void inputReachedByAnotherPath_data()
+    {
+        QTest::addColumn<QString>("mount"); // "b/": a/ mounted on b/ too; "fat": a new volume on a/
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("folder mounted twice") << "b/" << "a/clip.mp4" << "b/clip.mp4";
+        QTest::newRow("volume that ignores case") << "fat" << "a/Clip.MP4" << "a/Clip.mp4";
+    }
+    void inputReachedByAnotherPath()
+    {
+        QFETCH(QString, mount);
+        QFETCH(QString, source);
+        QFETCH(QString, output);
+        const QString a = m_dir.path() + "/a", b = m_dir.path() + "/b";
+        QVERIFY(QDir().mkpath(a) && QDir().mkpath(b));
+        const QString mountPoint = mount == "b/" ? b : a;
+        const auto unmount
+            = qScopeGuard([mountPoint] { ::umount2(QFile::encodeName(mountPoint).constData(), MNT_DETACH); });
+        if (mount == "b/"
+            && ::mount(QFile::encodeName(a).constData(), QFile::encodeName(b).constData(), nullptr, MS_BIND, nullptr))
+            QSKIP(qPrintable("no bind mount can be made here: " + QString::fromLocal8Bit(std::strerror(errno))));
+        const QString image = m_dir.path() + "/fat.img";
+        if (mount == "fat"
+            && !(QFile(touch("fat.img")).resize(16 << 20)
+                 && (QProcess::execute("mkfs.exfat", {image}) == 0 || QProcess::execute("mkfs.vfat", {image}) == 0)
+                 && QProcess::execute("mount", {"-o", "loop", image, a}) == 0))
+            QSKIP("no volume that ignores case can be made here (mkfs.exfat or mkfs.vfat, a loop mount)");
+        const QString input = m_dir.path() + "/" + source, wanted = m_dir.path() + "/" + output;
+        QFile file(input);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("source") == 6);
+        file.close();
+        SetInputFilesQuery([input] { return QStringList{input}; });
+        m_overwrite = true;
+        QVERIFY(GetUnRepeat(wanted) != wanted);
+        const QString written = PartialOutputName(wanted);
+        QString error;
+        QVERIFY2(PlaceOutput(written, wanted, &error) != wanted, qPrintable(error));
+        QFile kept(input);
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "source");
     }
 
     // A partial file is removed only when no program can be writing it.
