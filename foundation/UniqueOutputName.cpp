@@ -222,8 +222,10 @@ void RemoveAbandonedPartials(const QString& folder)
         const int fd = ::open(encoded.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
         if (fd < 0)
             continue;
-        // Unlinked while locked, so no one takes it over in between.
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        // Unlinked while locked, so no one takes it over in between; a file
+        // a row reads is the user's, whatever its name.
+        struct stat file;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &file) == 0 && !IsAnInputFile(file, CurrentInputs()))
             ::unlink(encoded.constData());
         ::close(fd);
     }

@@ -38,7 +38,8 @@ void ClearUnRepeatReservations();
 // its stem is shortened so that it fits wherever the output's name fits. The
 // file is made at once, empty, and held by this process until its name is
 // released. Partial files in that folder left by programs that no longer run
-// are removed first; a running program's are never touched.
+// are removed first; a running program's are never touched, nor is a file a
+// listed conversion reads, whatever its name.
 QString PartialOutputName(const QString& finalPath);
 
 // Puts the finished file `written` in place under the name `wanted` and

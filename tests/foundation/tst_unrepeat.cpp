@@ -185,8 +185,15 @@ private slots:
     {
         QProcess ended;
         ended.start("true", QStringList());
+        QVERIFY(ended.waitForStarted(10000));
+        const qint64 pid = ended.processId();
         QVERIFY(ended.waitForFinished(10000));
-        const QString left = touch(QString(".gone.partial-%1-1.mp4").arg(ended.processId()));
+        QVERIFY(pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH);
+        const QString left = touch(QString(".gone.partial-%1-1.mp4").arg(pid));
+        // A row's source, read through a link, that only looks like one.
+        const QString source = touch(QString(".holiday.partial-%1-2.mp4").arg(pid));
+        QVERIFY(QFile::link(source, m_dir.path() + "/holiday.mp4"));
+        SetInputFilesQuery([this] { return QStringList{m_dir.path() + "/holiday.mp4"}; });
         // Still locked: by an instance whose process this one cannot see
         // (another machine), here a descriptor of its own.
         const int held = ::open(QFile::encodeName(left).constData(), O_RDONLY | O_CLOEXEC);
@@ -197,6 +204,7 @@ private slots:
         ::close(held);
         ReleaseUnRepeat(PartialOutputName(next));
         QVERIFY(!QFile::exists(left));
+        QVERIFY(QFile::exists(source));
     }
 
     void noMainWindowMeansNoOverwrite()
