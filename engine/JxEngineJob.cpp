@@ -1,5 +1,6 @@
 #include "JxEngineJob.h"
 
+#include "MediaInput.h"
 #include "Timecode.h"
 #include "ToolMessages.h"
 
@@ -71,7 +72,29 @@ void JxEngineJob::start()
         env.remove(QLatin1String(name));
     env.insert(QStringLiteral("AV_LOG_FORCE_COLOR"), QStringLiteral("1"));
     setProcessEnvironment(env);
-    launchTool("JxEngine", m_args);
+    QStringList args = WithCheckedInputs(m_args);
+    launchTool("JxEngine", args);
+}
+
+QStringList JxEngineJob::WithCheckedInputs(const QStringList& arguments)
+{
+    // Our own inputs name their kind ("-f concat" for a join list); any
+    // other is a user's file, which must still be what its probe accepted.
+    static const QString formats = QString::fromLatin1(MediaInput::ConverterFormats());
+    QStringList args;
+    args.reserve(arguments.size() + 8);
+    bool named = false; // an input's options run from the previous input on
+    for (const QString& arg : arguments) {
+        if (arg == QLatin1String("-f")) {
+            named = true;
+        } else if (arg == QLatin1String("-i")) {
+            if (!named)
+                args << QStringLiteral("-format_whitelist") << formats;
+            named = false;
+        }
+        args << arg;
+    }
+    return args;
 }
 
 int JxEngineJob::FramesOfClockText(const QString& text, float fps)

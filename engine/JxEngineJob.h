@@ -24,6 +24,10 @@ public:
     // C-locale number parsing; 0 for a rate that is not positive.
     static int FramesOfClockText(const QString& text, float fps);
 
+    // The arguments with every input whose kind is not named restricted to
+    // the kinds of file a probe accepts.
+    static QStringList WithCheckedInputs(const QStringList& arguments);
+
 public slots:
     void start() override;
     void onReadyRead() override;

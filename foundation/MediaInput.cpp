@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cerrno>
+#include <string>
 #include <vector>
 
 #include <fcntl.h>
@@ -181,6 +182,23 @@ MediaInput::~MediaInput()
     }
     if (m_fd >= 0)
         ::close(m_fd);
+}
+
+const char* MediaInput::ConverterFormats()
+{
+    static const std::string formats = [] {
+        std::string list;
+        void* at = nullptr;
+        while (const AVInputFormat* format = av_demuxer_iterate(&at)) {
+            if (NamesOtherInputs(format, ""))
+                continue;
+            if (!list.empty())
+                list += ',';
+            list += format->name;
+        }
+        return list;
+    }();
+    return formats.c_str();
 }
 
 long long MediaInput::Duration() const

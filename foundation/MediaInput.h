@@ -43,6 +43,12 @@ public:
     // The same into a QFile, which then owns the descriptor.
     static bool OpenRegular(const QString& path, QFile* file);
 
+    // The kinds of file the converter may read as a user's file: every one
+    // this class opens, comma-separated for the converter's
+    // "-format_whitelist", so a file swapped for a script after its probe is
+    // refused there too.
+    static const char* ConverterFormats();
+
 private:
     // The libraries read the file through these, never by its name.
     static int Read(void* self, uint8_t* buffer, int size);

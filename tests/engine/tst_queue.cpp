@@ -212,11 +212,31 @@ private slots:
         QCOMPARE(progress.percents().last(), 100);
     }
 
-    void missingInputFails()
+    void unreadableInputFails_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "no-such-input.mp4" << QByteArray() << "No such file or directory";
+        // A script in place of a probed source: the converter would follow it.
+        QTest::newRow("swapped for a script") << "swapped.mp4" << QByteArray("ffconcat version 1.0\nfile ")
+                                              << "Invalid argument";
+    }
+
+    void unreadableInputFails()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        const QString input = m_dir.filePath(name);
+        if (!content.isEmpty()) {
+            QFile script(input);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write(content + QFile::encodeName(QFileInfo(m_clip).fileName()) + "\n");
+        }
         JobsManage q;
         Row row;
-        JxEngineJob* job = convertJob(m_dir.filePath("no-such-input.mp4"), m_dir.filePath("never.mp4"));
+        JxEngineJob* job = convertJob(input, m_dir.filePath("never.mp4"));
         row.attach(job);
         QSignalSpy done(&q, &JobsManage::sigAllCompleted);
         q.AddJobTask(job);
@@ -224,10 +244,9 @@ private slots:
         QVERIFY(done.wait(30000));
         QCOMPARE(done.count(), 1);
         // The converter's own words, the whole story in the tooltip.
-        QCOMPARE(row.status.text(), QString("No such file or directory"));
-        QVERIFY2(row.status.toolTip().startsWith("Failed at 0%: No such file or directory\n"),
-                 qPrintable(row.status.toolTip()));
-        QVERIFY(row.status.toolTip().contains("no-such-input.mp4: No such file or directory"));
+        QCOMPARE(row.status.text(), reason);
+        QVERIFY2(row.status.toolTip().startsWith("Failed at 0%: " + reason + "\n"), qPrintable(row.status.toolTip()));
+        QVERIFY(row.status.toolTip().contains(name + ": " + reason));
         QVERIFY(row.size.text().isEmpty());
         QVERIFY(!QFile::exists(m_dir.filePath("never.mp4")));
     }
