@@ -136,6 +136,8 @@ void TestRunInputs::queuedRowChecksEveryFileItReads_data()
     // Scripts that name a pipe: the converter would read what they name.
     QTest::newRow("title clip is a concat script") << "script title" << "Refers to other files: title.mp4";
     QTest::newRow("video layer is a concat script") << "script layer" << "Refers to other files: moving.mp4";
+    // melt would play the clips it names.
+    QTest::newRow("title clip is a melt script") << "script mlt" << "Not a media file: intro.mlt";
 }
 
 void TestRunInputs::queuedRowChecksEveryFileItReads()
@@ -153,9 +155,11 @@ void TestRunInputs::queuedRowChecksEveryFileItReads()
         pipe = std::make_unique<FifoGuard>(here.filePath(QStringLiteral("fifo.mp4")));
         QFile script(named);
         QVERIFY(pipe->Made() && script.open(QIODevice::WriteOnly));
-        script.write("ffconcat version 1.0\nfile fifo.mp4\n");
+        script.write(how.endsWith(QLatin1String("mlt"))
+                         ? "<mlt><producer><property name=\"resource\">fifo.mp4</property></producer></mlt>\n"
+                         : "ffconcat version 1.0\nfile fifo.mp4\n");
     }
-    if (how == QLatin1String("script title")) {
+    if (how == QLatin1String("script title") || how == QLatin1String("script mlt")) {
         row.titleClips << ST_MERGE{named, 0, 1000000};
     } else if (how == QLatin1String("script layer")) {
         m_window->Editor().InitCanvas(row.path);
