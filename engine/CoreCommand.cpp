@@ -194,7 +194,9 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
         info.opacity = qBound(0, int(layer->Transparent), 100);
         info.moveMode = layer->Animation;
         info.fadeMode = layer->Fade;
-        info.loop = layer->Loop;
+        // A project may hold any number; the movie source refuses the whole
+        // graph for a count below 0 (for ever), the lowest it takes.
+        info.loop = qMax(0, int(layer->Loop));
         info.speed = layer->Speed;
         info.start = layer->StartTime;
         info.end = layer->EndTime;
