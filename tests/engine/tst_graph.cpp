@@ -341,7 +341,13 @@ private slots:
         core()->Rows << MakeRow(1920, 1080);
         addLayer(0, "", SolidImage(20, 10), QPointF(0, 0), 1);
         addLayer(2, "/u/empty.png", QImage(), QPointF(0, 0), 2);
-        QCOMPARE(graph(), QString());
+        // A text that renders to nothing (blanks only) has no picture to write.
+        TestLayerItem* blank = addLayer(3, "Blank", QImage(), QPointF(0, 0), 3);
+        blank->GetLayer()->Width = 20;
+        blank->GetLayer()->Height = 10;
+        ST_ROW_PROBLEM problem;
+        QCOMPARE(core()->GetCommandArg(0, &problem), QString());
+        QVERIFY2(problem.isEmpty(), qPrintable(problem.text));
     }
     void destroyedItemLeavesTheList()
     {
