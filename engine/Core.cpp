@@ -71,7 +71,7 @@ ST_ROW_PROBLEM Core::SourceFilesProblem(int row) const
         files << clip.path;
     files << opts.musicFiles;
     for (const QString& file : qAsConst(files)) {
-        problem = InputFileProblem(file, QT_TR_NOOP("File missing: %1"), true);
+        problem = InputFileProblem(file, QT_TR_NOOP("File missing: %1"), true, true);
         if (!problem.isEmpty())
             return problem;
     }
@@ -84,7 +84,7 @@ ST_ROW_PROBLEM Core::Problem(const char* text, const QString& path)
     return {sentence.arg(QFileInfo(path).fileName()), sentence.arg(ShownPath(path))};
 }
 
-ST_ROW_PROBLEM Core::InputFileProblem(const QString& path, const char* missingText, bool looked)
+ST_ROW_PROBLEM Core::InputFileProblem(const QString& path, const char* missingText, bool looked, bool media)
 {
     // A pipe or a device would hold the tool reading it for ever.
     const QFileInfo info(path);
@@ -94,8 +94,15 @@ ST_ROW_PROBLEM Core::InputFileProblem(const QString& path, const char* missingTe
         return Problem(QT_TR_NOOP("Not a regular file: %1"), path);
     // A script or playlist would have the tool read files the user never
     // chose, or wait on a pipe without end.
-    if (looked && ProbeMediaInfo(path).refused)
+    if (!looked)
+        return {};
+    const ST_MEDIA_INFO probed = ProbeMediaInfo(path);
+    if (probed.refused)
         return Problem(QT_TR_NOOP("Refers to other files: %1"), path);
+    // A clip the libraries cannot open would only fail in its tool, or
+    // (a melt script) be read as the files it names: say so now.
+    if (media && !probed.opened)
+        return Problem(QT_TR_NOOP("Not a media file: %1"), path);
     return {};
 }
 

@@ -74,7 +74,8 @@ public:
     QStringList InputFiles() const;
     // The first file the row's jobs read, besides those of its filter graph,
     // that is missing or not a regular file: the source, its title and ending
-    // clips, its soundtracks. Empty when all are there.
+    // clips, its soundtracks; a clip or soundtrack that is no media file.
+    // Empty when all are there.
     ST_ROW_PROBLEM SourceFilesProblem(int row) const;
 
     void ChangeLanguage(int index);
@@ -151,8 +152,10 @@ private:
     // A problem sentence (a text of this class with %1) about a file.
     static ST_ROW_PROBLEM Problem(const char* text, const QString& path);
     // Why a tool could not read the file, empty when it can: missing, not a
-    // regular file, or (when `looked` into) a kind that reads other files.
-    static ST_ROW_PROBLEM InputFileProblem(const QString& path, const char* missingText, bool looked);
+    // regular file, or (when `looked` into) a kind that reads other files or,
+    // when it must be `media`, one the media libraries cannot open.
+    static ST_ROW_PROBLEM InputFileProblem(const QString& path, const char* missingText, bool looked,
+                                           bool media = false);
 
     static Core instance_;
 

@@ -2,18 +2,19 @@
 // as movie sources laid over the video, and its subtitles.
 #include "Core.h"
 
+#include "AtomicFile.h"
 #include "FilterText.h"
 #include "QWatermarkBase.h"
 #include "ST_CROP_THICK.h"
 #include "ST_MEDIA_INFO.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 
 #include <algorithm>
@@ -36,17 +37,15 @@ long long RowDuration(const ST_OPTS& opts)
     return duration > 0 ? duration : 0;
 }
 
-// Writes a picture so that a job reading the file never sees half of it.
+// Writes a picture whole or not at all: a job never reads half of one, nor
+// one cut short by a full disk.
 bool SavePng(const QImage& image, const QString& path)
 {
-    QSaveFile file(path);
-    if (image.isNull() || !file.open(QIODevice::WriteOnly))
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
         return false;
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::Write(path, png);
 }
 
 // The converter's picture reader takes "%d" (and "%03d" ...) in a file name
@@ -194,7 +193,9 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
         info.opacity = qBound(0, int(layer->Transparent), 100);
         info.moveMode = layer->Animation;
         info.fadeMode = layer->Fade;
-        info.loop = layer->Loop;
+        // A project may hold any number; the movie source refuses the whole
+        // graph for a count below 0 (for ever), the lowest it takes.
+        info.loop = qMax(0, int(layer->Loop));
         info.speed = layer->Speed;
         info.start = layer->StartTime;
         info.end = layer->EndTime;

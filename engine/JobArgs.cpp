@@ -247,12 +247,10 @@ QStringList JobArgs::MeltClip(const QString& path, long long in, long long end, 
 {
     if (!(fps > 0) || !std::isfinite(fps))
         fps = 25.0;
-    // melt takes an argument with "=" before any ":" for a property; with
-    // the producer named, a path such as "/v/a=b.mp4" stays a clip.
-    const int eq = path.indexOf(QLatin1Char('='));
-    const int colon = path.indexOf(QLatin1Char(':'));
-    const bool looksLikeProperty = eq >= 0 && (colon < 0 || eq < colon);
-    QStringList args{looksLikeProperty ? "avformat:" + path : path, "in=" + ClockText(in)};
+    // The producer is named: melt would read a bare *.mlt, *.xml or *.melt
+    // path as a script of other files, and an argument with "=" before any
+    // ":" (such as "/v/a=b.mp4") as a property.
+    QStringList args{"avformat:" + path, "in=" + ClockText(in)};
     if (!toEnd) {
         const long long frame = static_cast<long long>(std::llround(1000000.0 / fps));
         args << "out=" + ClockText(qMax(in, end - frame));

@@ -83,8 +83,9 @@ public:
     // no picture; copyAudio off leaves the sound to the container's encoder.
     static QStringList SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
                                      bool audioOnly, bool copyAudio = true);
-    // One melt input with its in and out points. The out point is melt's last
-    // frame, one frame before the exclusive end; toEnd leaves it out.
+    // One melt input, read as media alone, with its in and out points. The
+    // out point is melt's last frame, one frame before the exclusive end;
+    // toEnd leaves it out.
     static QStringList MeltClip(const QString& path, long long in, long long end, bool toEnd, double fps);
     // melt's consumer part: "-consumer", "avformat:" + output, then the codec
     // properties and, with a frame size, the profile of MeltProfile.

@@ -11,6 +11,7 @@
 
 class AbstractJob;
 class QTableWidgetItem;
+struct ST_MEDIA_INFO;
 
 // The queue of conversion jobs. It owns every job, starts them in list order
 // with a bounded number running at once, writes each job's progress into its
@@ -85,6 +86,11 @@ public slots:
     void onFinished(AbstractJob* job, bool isSuccess, QString time);
 
 private:
+    // One split part of an input whose streams are `facts`; the length of
+    // its sound is measured into `soundLength` (-1: not yet) when needed.
+    void AddSplitPart(AbstractJob* job, const QString& durationText, float fps, const QString& input,
+                      const QString& output, long long start, long long length, const ST_MEDIA_INFO& facts,
+                      long long* soundLength);
     // Runs what a succeeded job's kind calls for.
     void followUp(AbstractJob* job);
     // True while another job reporting into the same status cell has not ended.

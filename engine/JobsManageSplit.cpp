@@ -54,14 +54,32 @@ void JobsManage::AddJobSplits(AbstractJob* job)
     format.Load();
     const QString outDir = JobArgs::OutDir(OutputFolder(), input);
     const QString durationText = JobArgs::DurationText(duration);
+    // The file is measured for all its parts at once.
+    long long soundLength = -1;
     for (const ST_SPLIT_PART& part : parts) {
         const QString output = JobArgs::PartPath(outDir, input, format.Format, part.mark);
-        AddJobSplit(job, durationText, fps, input, output, part.start, part.length);
+        AddSplitPart(job, durationText, fps, input, output, part.start, part.length, media, &soundLength);
     }
 }
 
 void JobsManage::AddJobSplit(AbstractJob* job, const QString& durationText, float fps, const QString& input,
                              const QString& output, long long start, long long length)
+{
+    if (!job)
+        return;
+    // What the input holds: the row's own knowledge while the input is its
+    // unchanged source.
+    Core* core = Core::instance();
+    const ST_MEDIA_INFO facts
+        = CurrentMediaInfo(core->IsValidRow(job->sourceRow) ? core->Rows.at(job->sourceRow).media : ST_MEDIA_INFO(),
+                           input);
+    long long soundLength = -1;
+    AddSplitPart(job, durationText, fps, input, output, start, length, facts, &soundLength);
+}
+
+void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, float fps, const QString& input,
+                              const QString& output, long long start, long long length, const ST_MEDIA_INFO& facts,
+                              long long* soundLength)
 {
     if (!job || length <= 0 || start < 0)
         return;
@@ -77,12 +95,6 @@ void JobsManage::AddJobSplit(AbstractJob* job, const QString& durationText, floa
     part.toEnd = whole > 0 && start + length >= whole;
 
     const QString out = GetUnRepeat(output);
-    // What the input holds: the row's own knowledge while the input is its
-    // unchanged source.
-    Core* core = Core::instance();
-    const ST_MEDIA_INFO facts
-        = CurrentMediaInfo(core->IsValidRow(job->sourceRow) ? core->Rows.at(job->sourceRow).media : ST_MEDIA_INFO(),
-                           input);
     const bool audioOnly = JobArgs::IsAudioFormat(QFileInfo(out).suffix());
     AbstractJob* partJob = nullptr;
     if (format.VCodec != QLatin1String("copy") && format.ACodec != QLatin1String("copy")) {
@@ -107,9 +119,10 @@ void JobsManage::AddJobSplit(AbstractJob* job, const QString& durationText, floa
         // Copied sound alone ends where the input's sound ends, which may be
         // before the part's end; a part past it is left unchecked.
         long long made = length;
-        const long long sound = soundFormat ? OutputCheck::SoundLength(facts) : 0;
-        if (sound > 0)
-            made = qMin(start + length, sound) - start;
+        if (soundFormat && *soundLength < 0)
+            *soundLength = OutputCheck::SoundLength(facts);
+        if (soundFormat && *soundLength > 0)
+            made = qMin(start + length, *soundLength) - start;
         // A copied picture starts at the key frame at or before the start:
         // the part may reach back that far, never further than the file's start.
         engine->expect = OutputCheck::Lasting(made, OutputCheck::VideoOf(facts, audioOnly), OutputCheck::AudioOf(facts));

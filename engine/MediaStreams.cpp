@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <atomic>
 #include <cstdint>
 
 #include "MediaInput.h"
@@ -13,6 +14,8 @@ extern "C" {
 }
 
 namespace {
+
+std::atomic<int> g_lengthReadings{0};
 
 // A stream's length as the file's header gives it; 0 when it gives none.
 long long HeaderLength(const AVStream* s)
@@ -134,9 +137,11 @@ ST_STREAM_FACTS ProbeFile(const QString& path, bool measure)
     }
     f.duration = input.Duration();
     f.ok = true;
-    if (measure && ((f.hasVideo && f.videoDuration <= 0) || (f.hasAudio && f.audioDuration <= 0)))
+    if (measure && ((f.hasVideo && f.videoDuration <= 0) || (f.hasAudio && f.audioDuration <= 0))) {
+        ++g_lengthReadings;
         PacketSpans(ctx, f.videoDuration <= 0 ? video : -1, f.audioDuration <= 0 ? audio : -1, &f.videoDuration,
                     &f.audioDuration);
+    }
     return f;
 }
 
@@ -150,6 +155,11 @@ ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
 ST_STREAM_FACTS MediaStreams::ProbeLengths(const QString& path)
 {
     return ProbeFile(path, true);
+}
+
+int MediaStreams::LengthReadings()
+{
+    return g_lengthReadings;
 }
 
 bool MediaStreams::SameForConcat(const QList<ST_STREAM_FACTS>& files)

@@ -33,6 +33,9 @@ public:
     // sound (FLV tells none), the length its packets' time stamps give, read
     // through the file without decoding.
     static ST_STREAM_FACTS ProbeLengths(const QString& path);
+    // How many files ProbeLengths has read for lengths their headers do not
+    // tell: the costly part, counted so that it can be kept rare.
+    static int LengthReadings();
     // True when the files can be joined by stream copy: every one probed,
     // and the same picture codec, size and pixel format, the same sound codec, sample
     // rate and channel count, and the same streams present in each.

@@ -113,10 +113,12 @@ QString TimeText(qint64 microseconds)
 
 // Reads the values of one layer as the format says: a number that does not
 // parse is 0, a colour that does not parse is transparent black, a time that
-// does not parse is 0. Values outside their range are kept as read where the
-// program copes with any value, and brought into range where a size or an
-// effect could hang the renderer or the canvas. Every such value is
-// remembered by name, so the user can be told which layers were damaged.
+// does not parse is 0. Numbers the program takes in any value (opacity,
+// speed, loop, direction) are kept as read; others outside their range are
+// kept where the program copes with them, and brought into range where a
+// size or an effect could hang the renderer or the canvas. Every value that
+// does not parse or lies outside its range is remembered by name, so the
+// user can be told which layers were damaged.
 class Reader
 {
 public:
@@ -393,15 +395,15 @@ QStringList ReadLayer(const QDomElement& element, CLayerInfo* layer)
         } else if (name == QLatin1String("Angle")) {
             l.Angle = read.Angle(name, text);
         } else if (name == QLatin1String("Transparent")) {
-            l.Transparent = read.Noted(name, text, 0, 100);
+            l.Transparent = read.Whole(name, text);
         } else if (name == QLatin1String("Animation")) {
             l.Animation = read.Noted(name, text, 0, 4);
         } else if (name == QLatin1String("Speed")) {
-            l.Speed = read.Noted(name, text, 0, kMaxPosition);
+            l.Speed = read.Whole(name, text);
         } else if (name == QLatin1String("Direction")) {
             l.Direction = read.Whole(name, text);
         } else if (name == QLatin1String("Loop")) {
-            l.Loop = read.Noted(name, text, 0, kMaxPosition);
+            l.Loop = read.Whole(name, text);
         } else if (name == QLatin1String("StartTime")) {
             l.StartTime = read.Time(name, text);
         } else if (name == QLatin1String("EndTime")) {

@@ -140,6 +140,8 @@ void TestRunInputs::queuedRowChecksEveryFileItReads_data()
     // Swapped after it was added, for a script of the same size and times.
     QTest::newRow("source replaced by a concat script") << "script source" << "Refers to other files: clip.mp4";
     QTest::newRow("source rewritten as a concat script") << "script in place" << "Refers to other files: clip.mp4";
+    // melt would play the clips it names.
+    QTest::newRow("title clip is a melt script") << "script mlt" << "Not a media file: intro.mlt";
 }
 
 void TestRunInputs::queuedRowChecksEveryFileItReads()
@@ -161,7 +163,9 @@ void TestRunInputs::queuedRowChecksEveryFileItReads()
         QVERIFY(!source || ::stat(QFile::encodeName(named).constData(), &was) == 0);
         QFile script(swap ? named + QStringLiteral(".new") : named);
         QVERIFY(pipe->Made() && script.open(QIODevice::WriteOnly));
-        script.write("ffconcat version 1.0\nfile fifo.mp4\n");
+        script.write(how.endsWith(QLatin1String("mlt"))
+                         ? "<mlt><producer><property name=\"resource\">fifo.mp4</property></producer></mlt>\n"
+                         : "ffconcat version 1.0\nfile fifo.mp4\n");
         if (source) {
             script.write(QByteArray(int(was.st_size - script.size() - 1), '#') + '\n');
             script.close();
@@ -171,7 +175,7 @@ void TestRunInputs::queuedRowChecksEveryFileItReads()
             QVERIFY(!swap || ::rename(written.constData(), QFile::encodeName(named).constData()) == 0);
         }
     }
-    if (how == QLatin1String("script title")) {
+    if (how == QLatin1String("script title") || how == QLatin1String("script mlt")) {
         row.titleClips << ST_MERGE{named, 0, 1000000};
     } else if (how == QLatin1String("script layer")) {
         m_window->Editor().InitCanvas(row.path);

@@ -341,7 +341,13 @@ private slots:
         core()->Rows << MakeRow(1920, 1080);
         addLayer(0, "", SolidImage(20, 10), QPointF(0, 0), 1);
         addLayer(2, "/u/empty.png", QImage(), QPointF(0, 0), 2);
-        QCOMPARE(graph(), QString());
+        // A text that renders to nothing (blanks only) has no picture to write.
+        TestLayerItem* blank = addLayer(3, "Blank", QImage(), QPointF(0, 0), 3);
+        blank->GetLayer()->Width = 20;
+        blank->GetLayer()->Height = 10;
+        ST_ROW_PROBLEM problem;
+        QCOMPARE(core()->GetCommandArg(0, &problem), QString());
+        QVERIFY2(problem.isEmpty(), qPrintable(problem.text));
     }
     void destroyedItemLeavesTheList()
     {
@@ -481,6 +487,7 @@ private slots:
         QTest::newRow("disk full") << "full" << "Cannot write a work file: subtitle_0_";
         QTest::newRow("picture layer gone") << "layer gone" << "File missing: logo.png";
         QTest::newRow("text picture cannot be written") << "text taken" << "Cannot write a work file: Text1.png";
+        QTest::newRow("text picture cut short, disk full") << "text full" << "Cannot write a work file: Text2.png";
     }
     void unpreparedInputsGiveNoGraph()
     {
@@ -512,12 +519,21 @@ private slots:
             QFile::remove(core()->SubtitleWorkFile(0));
             QVERIFY(QDir().mkpath(core()->SubtitleWorkFile(0)));
         }
-        if (how == "full")
-            full = std::make_unique<FileSizeLimit>(64);
+        // A picture of more than one write buffer: only its last part fails,
+        // when the file is committed.
+        QImage picture = SolidImage(200, 200);
+        for (int i = 0; how == "text full" && i < 200 * 200; ++i)
+            picture.setPixel(i % 200, i / 200, qRgb(i * 7, i * 13, i / 200 * i));
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+        if (how.endsWith("full"))
+            full = std::make_unique<FileSizeLimit>(how == "full" ? 64 : png.size() - 1);
         if (how == "layer gone")
             addLayer(2, logo, SolidImage(20, 10), QPointF(0, 0));
+        if (how.startsWith("text"))
+            addLayer(3, how == "text full" ? "Text2" : "Text1", picture, QPointF(0, 0));
         if (how == "text taken") {
-            addLayer(3, "Text1", SolidImage(20, 10), QPointF(0, 0));
             QFile::remove(core()->WorkFolder() + "/Text1.png");
             QVERIFY(QDir().mkpath(core()->WorkFolder() + "/Text1.png"));
         }

@@ -246,6 +246,57 @@ private slots:
         }
     }
 
+    // Every number a project may give a layer, at the ends of what the
+    // project reader keeps, makes a graph the converter runs. The layer
+    // otherwise moves, fades, stands in a time window and is half seen.
+    void layerValuesAtTheirEndsRun_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<qint64>("value");
+        const qint64 lastTime = 24LL * 3600 * 1000000 - 1000;
+        const QList<QPair<const char*, QPair<qint64, qint64>>> ends{
+            {"Type", {1, 3}},          {"x", {-100000, 100000}},     {"y", {-100000, 100000}},
+            {"Width", {0, 100000}},    {"Height", {0, 100000}},      {"Keep", {0, 1}},
+            {"Angle", {-1000000, 1000000}}, {"Transparent", {INT_MIN, INT_MAX}}, {"Animation", {INT_MIN, INT_MAX}},
+            {"Speed", {INT_MIN, INT_MAX}}, {"Direction", {INT_MIN, INT_MAX}}, {"Loop", {INT_MIN, INT_MAX}},
+            {"StartTime", {0, lastTime}}, {"EndTime", {0, lastTime}},   {"Fade", {INT_MIN, INT_MAX}}};
+        for (const auto& e : ends) {
+            QTest::addRow("%s lowest", e.first) << QString(e.first) << e.second.first;
+            QTest::addRow("%s highest", e.first) << QString(e.first) << e.second.second;
+        }
+    }
+    void layerValuesAtTheirEndsRun()
+    {
+        QFETCH(QString, field);
+        QFETCH(qint64, value);
+        core()->Rows << MakeRow(320, 240, m_clip);
+        const int kind = field == "Type" ? int(value) : 2;
+        TestLayerItem* item = addLayer(kind, kind == 1 ? m_video : m_png, QImage(m_png), QPointF(20, 30));
+        CLayerInfo& l = *item->GetLayer();
+        l.Animation = 1;
+        l.Fade = 3;
+        l.StartTime = 200000;
+        l.EndTime = 1000000;
+        l.Transparent = 60;
+        const QHash<QString, int32_t*> numbers{{"Width", &l.Width},       {"Height", &l.Height},
+                                               {"Transparent", &l.Transparent}, {"Animation", &l.Animation},
+                                               {"Speed", &l.Speed},       {"Direction", &l.Direction},
+                                               {"Loop", &l.Loop},         {"Fade", &l.Fade}};
+        if (int32_t* number = numbers.value(field))
+            *number = int32_t(value);
+        const QHash<QString, int64_t*> times{{"StartTime", &l.StartTime}, {"EndTime", &l.EndTime}};
+        if (int64_t* time = times.value(field))
+            *time = value;
+        if (field == "x" || field == "y")
+            item->setPos(field == "x" ? QPointF(value, 30) : QPointF(20, value));
+        if (field == "Angle")
+            item->setRotation(double(value));
+        l.Keep = field != "Keep" || value != 0;
+        const QString graph = core()->GetCommandArg(0);
+        QVERIFY(TestMedia::RunConverter(
+            {"-f", "lavfi", "-i", "testsrc2=s=320x240:d=0.4", "-vf", graph.isEmpty() ? "null" : graph, "-f", "null", "-"}));
+    }
+
     // A canvas of another shape than the row: x and y each scale by their
     // own side (1920 x 1080 over 640 x 480 is a third across, 4/9 down).
     void layerScalesEachSideOnItsOwn()

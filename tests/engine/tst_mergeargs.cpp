@@ -231,7 +231,8 @@ private slots:
         opts.trimStart = 250000;
         AbstractJob* job = build(opts);
         QCOMPARE(argsOf(job),
-                 QStringList({m_b, "in=00:00:00.000", "out=00:00:00.460", m_a, "in=00:00:00.250", m_small,
+                 QStringList({"avformat:" + m_b, "in=00:00:00.000", "out=00:00:00.460", "avformat:" + m_a, "in=00:00:00.250",
+                              "avformat:" + m_small,
                               "in=00:00:00.000", "-consumer", "avformat:" + m_out + "/aMerge.mp4", "real_time=-1", "vcodec=libx264",
                               "width=320", "height=240", "sample_aspect_num=1", "sample_aspect_den=1",
                               "display_aspect_num=320", "display_aspect_den=240", "progressive=1",

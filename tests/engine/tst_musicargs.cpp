@@ -86,7 +86,7 @@ private slots:
         auto* join = qobject_cast<MeltEngineJob*>(q->jobs().first());
         QVERIFY(join);
         QCOMPARE(join->arguments(),
-                 QStringList({m_short, "in=00:00:00.000", m_long, "in=00:00:00.000", "-consumer",
+                 QStringList({"avformat:" + m_short, "in=00:00:00.000", "avformat:" + m_long, "in=00:00:00.000", "-consumer",
                               "avformat:" + m_out + "/trip_MusicAudioMerge.mp3", "real_time=-1", "vn=1", "acodec=libmp3lame"}));
         QCOMPARE(join->kind, int(AbstractJob::KindMusicMerge));
         QCOMPARE(join->workPath2, m_video);

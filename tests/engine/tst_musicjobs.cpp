@@ -86,7 +86,7 @@ private slots:
         QVERIFY(join);
         const QStringList args = join->arguments();
         // After the start the tool path stands in front.
-        QCOMPARE(args.mid(1, 2), QStringList({m_song1, "in=00:00:00.000"}));
+        QCOMPARE(args.mid(1, 2), QStringList({"avformat:" + m_song1, "in=00:00:00.000"}));
         QVERIFY(args.contains("vn=1"));
         // Run the join again on its own to look at its result before the mix deletes it.
         ClearUnRepeatReservations();

@@ -161,13 +161,12 @@ private slots:
     void meltArgs()
     {
         // Unquoted clock times; the out point is the last frame included.
+        // Every clip names its producer: never read as a script or a property.
         QCOMPARE(JobArgs::MeltClip("/in.mp4", 1500000, 3500000, false, 25.0),
-                 QStringList({"/in.mp4", "in=00:00:01.500", "out=00:00:03.460"}));
-        QCOMPARE(JobArgs::MeltClip("/in.mp4", 5400000000LL, 0, true, 25.0),
-                 QStringList({"/in.mp4", "in=01:30:00.000"}));
-        // A path melt would take for a property names its producer.
+                 QStringList({"avformat:/in.mp4", "in=00:00:01.500", "out=00:00:03.460"}));
+        QCOMPARE(JobArgs::MeltClip("/in.mlt", 5400000000LL, 0, true, 25.0),
+                 QStringList({"avformat:/in.mlt", "in=01:30:00.000"}));
         QCOMPARE(JobArgs::MeltClip("/v/a=b.mp4", 0, 0, true, 25.0).first(), QString("avformat:/v/a=b.mp4"));
-        QCOMPARE(JobArgs::MeltClip("/v/a:b=c.mp4", 0, 0, true, 25.0).first(), QString("/v/a:b=c.mp4"));
         // An unknown rate counts frames at 25 per second.
         QCOMPARE(JobArgs::MeltClip("/a", 0, 1000000, false, 0.0).last(), QString("out=00:00:00.960"));
         QCOMPARE(JobArgs::MeltConsumer("/o.mp4", "mp4", "h264", "mp3", ""),

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "FollowUpTestTools.h"
+#include "MediaStreams.h"
 
 #include <QTemporaryDir>
 
@@ -144,15 +145,27 @@ private slots:
         QVERIFY(qAbs(sumDurations(parts) - m_sourceSeconds) <= 0.045);
     }
 
+    // AAC sound cut into MP3 parts: no picture, the sound re-encoded. A
+    // file whose header tells no sound length (FLV) is read for it once.
+    void soundOnlyParts_data()
+    {
+        QTest::addColumn<QString>("container");
+        QTest::newRow("mp4") << "mp4";
+        QTest::newRow("flv") << "flv";
+    }
     void soundOnlyParts()
     {
-        // AAC sound cut into MP3 parts: no picture, the sound re-encoded.
+        QFETCH(QString, container);
+        const QString source = m_dir.filePath("clip." + container);
+        QVERIFY(QFileInfo::exists(source) || TestMedia::RunConverter({"-i", m_source, "-c", "copy", source}));
         SetOutputFormat("mp3", "copy", "copy");
-        ST_OPTS opts = MakeSourceRow(m_source);
+        ST_OPTS opts = MakeSourceRow(source);
         opts.splitCount = 2;
         FollowUpRow row;
         JobsManage queue;
+        const int readings = MediaStreams::LengthReadings();
         runSplit(opts, row, queue);
+        QCOMPARE(MediaStreams::LengthReadings() - readings, container == "flv" ? 1 : 0);
         QCOMPARE(FilesIn(m_out), QStringList({"clip_1.mp3", "clip_2.mp3"}));
         double sum = 0;
         for (const QString& part : outputs()) {
