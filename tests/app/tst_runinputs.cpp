@@ -174,7 +174,7 @@ void TestRunInputs::queuedRowChecksEveryFileItReads()
     else if (how == QLatin1String("ending"))
         row.endingClips << ST_MERGE{named, 0, 1000000};
     else if (how == QLatin1String("large"))
-        QVERIFY(QFile(srt).resize(SubtitleParser::MaxFileSize + 1));
+        QVERIFY(QFile(srt).resize(64LL * 1024 * 1024 + 1));
     if (how == QLatin1String("ending")) {
         QVERIFY(QDir().mkpath(named));
     } else if (how == QLatin1String("music")) {
@@ -257,7 +257,7 @@ void TestRunInputs::largeSubtitleFileIsNotRead()
     QTemporaryDir here;
     const QString srt = WindowWithOneRow(here);
     QVERIFY(!srt.isEmpty());
-    QVERIFY(QFile(srt).resize(SubtitleParser::MaxFileSize + 1));
+    QVERIFY(QFile(srt).resize(64LL * 1024 * 1024 + 1));
     Core* core = Core::instance();
     ST_ASS_EVENT kept;
     kept.Text = QStringLiteral("Being edited");
