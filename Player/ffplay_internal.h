@@ -28,6 +28,8 @@ extern "C" {
 
 #include <SDL.h>
 
+class MediaInput;
+
 constexpr int MAX_QUEUE_SIZE = 15 * 1024 * 1024;
 constexpr int MIN_FRAMES = 25;
 constexpr int EXTERNAL_CLOCK_MIN_FRAMES = 2;
@@ -149,6 +151,7 @@ struct VideoState {
     int64_t seek_rel;
     std::atomic<int> read_pause_return;
     AVFormatContext* ic;  // read thread until closed
+    MediaInput* input;    // owns ic and the file it reads
     // Published by the read thread once the file is open (µs; AV_NOPTS_VALUE unknown).
     std::atomic<int> file_open;
     std::atomic<int64_t> start_time_us;

@@ -229,19 +229,6 @@ static void wait_for_more(VideoState* is, SDL_mutex* wait_mutex)
     SDL_UnlockMutex(wait_mutex);
 }
 
-namespace {
-
-// A preview opens a regular file of a kind that reads that file alone: a
-// pipe would hold the open for ever, a script or playlist would open what it
-// names. What cannot be read at all is left to fail as usual.
-bool OpensOnlyItself(const char* path)
-{
-    const MediaInput input(path);
-    return input.outcome() != MediaInput::NotRegular && input.outcome() != MediaInput::ReadsOtherFiles;
-}
-
-} // namespace
-
 int read_thread(void* arg)
 {
     auto* is = static_cast<VideoState*>(arg);
@@ -269,19 +256,6 @@ int read_thread(void* arg)
         ret = AVERROR(ENOMEM);
         goto fail;
     }
-    if (!OpensOnlyItself(is->filename)) {
-        av_log(nullptr, AV_LOG_ERROR, "%s: not a media file of its own\n", is->filename);
-        ret = -1;
-        goto fail;
-    }
-    ic = avformat_alloc_context();
-    if (!ic) {
-        av_log(nullptr, AV_LOG_FATAL, "Could not allocate context.\n");
-        ret = AVERROR(ENOMEM);
-        goto fail;
-    }
-    ic->interrupt_callback.callback = decode_interrupt_cb;
-    ic->interrupt_callback.opaque = is;
     if (!av_dict_get(format_opts, "scan_all_pmts", nullptr, AV_DICT_MATCH_CASE)) {
         av_dict_set(&format_opts, "scan_all_pmts", "1", AV_DICT_DONT_OVERWRITE);
         scan_all_pmts_set = 1;
@@ -292,13 +266,21 @@ int read_thread(void* arg)
         av_dict_copy(&open_opts, format_opts, 0);
         if (scan_all_pmts_set)
             av_dict_set(&format_opts, "scan_all_pmts", nullptr, AV_DICT_MATCH_CASE);
-        err = avformat_open_input(&ic, is->filename, nullptr, &open_opts);
-        if (err < 0) {
-            av_log(nullptr, AV_LOG_ERROR, "%s: %s\n", is->filename, av_error_text(err).c_str());
+        // A preview opens a regular file of a kind that reads that file
+        // alone, once, and reads it through that descriptor: a pipe would
+        // hold the open for ever, a script or playlist would open what it
+        // names, and a name opened again could be another file by then.
+        is->input = new (std::nothrow) MediaInput(is->filename, decode_interrupt_cb, is, &open_opts);
+        if (!is->input || is->input->outcome() != MediaInput::Opened) {
+            const MediaInput::Outcome outcome = is->input ? is->input->outcome() : MediaInput::Unreadable;
+            if (outcome != MediaInput::Cancelled)
+                av_log(nullptr, AV_LOG_ERROR, "%s: %s\n", is->filename,
+                       outcome == MediaInput::Unreadable ? "cannot be read" : "not a media file of its own");
             av_dict_free(&open_opts);
             ret = -1;
             goto fail;
         }
+        ic = is->input->get();
         if (scan_all_pmts_set)
             av_dict_set(&open_opts, "scan_all_pmts", nullptr, AV_DICT_MATCH_CASE);
         if ((t = av_dict_get(open_opts, "", nullptr, AV_DICT_IGNORE_SUFFIX))) {
@@ -519,8 +501,11 @@ int read_thread(void* arg)
     ret = 0;
 
 fail:
-    if (ic && !is->ic)
-        avformat_close_input(&ic);
+    // A context never handed over is closed with its file.
+    if (!is->ic) {
+        delete is->input;
+        is->input = nullptr;
+    }
     av_packet_free(&pkt);
     if (ret != 0 && !is->abort_request)
         push_quit_event(is);
@@ -597,8 +582,9 @@ void stream_close(VideoState* is)
             stream_component_close(is, is->video_stream);
         if (is->subtitle_stream >= 0)
             stream_component_close(is, is->subtitle_stream);
-        avformat_close_input(&is->ic);
+        is->ic = nullptr;
     }
+    delete is->input;
 
     packet_queue_destroy(&is->videoq);
     packet_queue_destroy(&is->audioq);

@@ -55,15 +55,9 @@ void MainWindow::OpenSubtitleFile(const QString& path)
     const QString type = path.right(3).toLower();
     bool read = false;
     if (type == QLatin1String("srt")) {
-        if (parser.isOpen())
-            parser.close();
         parser.setFileName(path);
         // Read only: listing a file must never be able to change it.
-        if (parser.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            parser.SRTParser();
-            read = true;
-        }
-        parser.close();
+        read = parser.ReadSRTFile();
     } else if (type == QLatin1String("ass") || type == QLatin1String("ssa")) {
         parser.setFileName(path);
         parser.ASSParser();

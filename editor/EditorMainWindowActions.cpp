@@ -117,13 +117,7 @@ void EditorMainWindow::OpenSubtitle(const QString& path)
     if (type == QLatin1String("srt")) {
         parser.setFileName(path);
         // Read only: loading must never be able to change the user's file.
-        if (parser.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            parser.SRTParser();
-            parser.close();
-        } else {
-            parser.Events.clear();
-            unreadable = true;
-        }
+        unreadable = !parser.ReadSRTFile();
     } else if (type == QLatin1String("ass") || type == QLatin1String("ssa")) {
         parser.setFileName(path);
         unreadable = !parser.ASSParser();

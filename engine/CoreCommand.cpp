@@ -16,6 +16,7 @@
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTextCodec>
 
 #include <algorithm>
 
@@ -133,8 +134,24 @@ QString Core::PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* prob
         *problem = Problem(QT_TR_NOOP("Subtitle file too large: %1"), path);
         return QString();
     }
-    if (path.right(3).toLower() != QLatin1String("srt"))
-        return path;
+    if (path.right(3).toLower() != QLatin1String("srt")) {
+        // The converter reads an ASS file itself, and without a code page:
+        // one in UTF-16 is burnt from a UTF-8 copy.
+        QByteArray bytes;
+        if (!SubtitleParser::ReadFile(path, &bytes)) {
+            *problem = Problem(QT_TR_NOOP("Cannot read the subtitle file: %1"), path);
+            return QString();
+        }
+        const char* codePage = SubtitleParser::Utf16CodePage(bytes);
+        if (!codePage)
+            return path;
+        const QString text = QTextCodec::codecForName(codePage)->toUnicode(bytes.constData() + 2, bytes.size() - 2);
+        const QByteArray utf8 = "\xEF\xBB\xBF" + text.toUtf8();
+        return WriteWorkFile(name, [&utf8](const QString& target) {
+            QSaveFile file(target);
+            return file.open(QIODevice::WriteOnly) && file.write(utf8) == utf8.size() && file.commit();
+        }, problem);
+    }
     // Convert through a reader of our own: the events being edited stay
     // untouched, and the SRT file is only read. The editor's styles and
     // script settings dress the converted events.
@@ -146,12 +163,10 @@ QString Core::PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* prob
     srt.ScaledBorderAndShadow = Subtitle.ScaledBorderAndShadow;
     srt.YCbCrMatrix = Subtitle.YCbCrMatrix;
     srt.setFileName(path);
-    if (!srt.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!srt.ReadSRTFile()) {
         *problem = Problem(QT_TR_NOOP("Cannot read the subtitle file: %1"), path);
         return QString();
     }
-    srt.SRTParser();
-    srt.close();
     return WriteWorkFile(name, [&srt](const QString& target) { return srt.SaveASS(target); }, problem);
 }
 

@@ -45,6 +45,8 @@ constexpr int kBufferSize = 64 * 1024;
 
 } // namespace
 
+std::atomic<void (*)(const char*)> MediaInput::AfterOpen{nullptr};
+
 int MediaInput::OpenRegular(const char* path)
 {
     if (!path || !*path)
@@ -62,6 +64,8 @@ int MediaInput::OpenRegular(const char* path)
         ::close(fd);
         return -1;
     }
+    if (void (*afterOpen)(const char*) = AfterOpen.load())
+        afterOpen(path);
     return fd;
 }
 
@@ -107,55 +111,72 @@ int64_t MediaInput::Seek(void* self, int64_t offset, int whence)
 int MediaInput::Interrupted(void* self)
 {
     const auto* input = static_cast<const MediaInput*>(self);
+    if (input->m_interrupted && input->m_interrupted(input->m_opaque))
+        return 1;
     return input->m_cancel && input->m_cancel->load() ? 1 : 0;
 }
 
-MediaInput::MediaInput(const char* path, long long maxPixels, const std::atomic<bool>* cancel)
-    : m_cancel(cancel)
+bool MediaInput::OpenContainer(const char* path, AVDictionary** options)
 {
     m_fd = OpenRegular(path);
     if (m_fd < 0)
-        return;
+        return false;
     m_outcome = Unreadable;
     auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferSize));
     if (!buffer)
-        return;
+        return false;
     m_io = avio_alloc_context(buffer, kBufferSize, 0, this, &MediaInput::Read, nullptr, &MediaInput::Seek);
     if (!m_io) {
         av_free(buffer);
-        return;
+        return false;
     }
     const AVInputFormat* format = nullptr;
     const int probed = av_probe_input_buffer2(m_io, &format, path, nullptr, 0, 0);
     if (Interrupted(this)) {
         m_outcome = Cancelled;
-        return;
+        return false;
     }
     if (probed < 0 || !format)
-        return;
+        return false;
     if (NamesOtherInputs(format, path)) {
         m_outcome = ReadsOtherFiles;
-        return;
+        return false;
     }
     m_ctx = avformat_alloc_context();
     if (!m_ctx)
-        return;
+        return false;
     m_ctx->pb = m_io;
     m_ctx->io_open = RefuseNestedOpen;
     m_ctx->interrupt_callback.callback = &MediaInput::Interrupted;
     m_ctx->interrupt_callback.opaque = this;
     // Demuxers that open an input of their own bypassing io_open still get
     // no protocol but plain files.
-    AVDictionary* options = nullptr;
-    av_dict_set(&options, "protocol_whitelist", "file", 0);
-    const int opened = avformat_open_input(&m_ctx, path, format, &options);
-    av_dict_free(&options);
-    if (opened < 0) {
+    av_dict_set(options, "protocol_whitelist", "file", 0);
+    if (avformat_open_input(&m_ctx, path, format, options) < 0) {
         // The context is gone; the reader over the file is still ours.
         m_ctx = nullptr;
         m_outcome = Interrupted(this) ? Cancelled : Unreadable;
-        return;
+        return false;
     }
+    return true;
+}
+
+MediaInput::MediaInput(const char* path, int (*interrupted)(void*), void* opaque, AVDictionary** options)
+    : m_interrupted(interrupted)
+    , m_opaque(opaque)
+{
+    if (OpenContainer(path, options))
+        m_outcome = Opened;
+}
+
+MediaInput::MediaInput(const char* path, long long maxPixels, const std::atomic<bool>* cancel)
+    : m_cancel(cancel)
+{
+    AVDictionary* options = nullptr;
+    const bool opened = OpenContainer(path, &options);
+    av_dict_free(&options);
+    if (!opened)
+        return;
     std::vector<AVDictionary*> streamOptions(m_ctx->nb_streams, nullptr);
     if (maxPixels > 0) {
         for (AVDictionary*& o : streamOptions)

@@ -10,6 +10,7 @@
 
 class QFile;
 class QString;
+struct AVDictionary;
 struct AVFormatContext;
 struct AVIOContext;
 
@@ -27,6 +28,10 @@ public:
     // maxPixels (0 for no limit) also bounds what probing may decode. Once
     // `cancel` (may be null) is set, opening and every later read end early.
     explicit MediaInput(const char* path, long long maxPixels = 0, const std::atomic<bool>* cancel = nullptr);
+    // For a reader that keeps the context and finds its streams itself: the
+    // container is opened alone, with `options` as avformat_open_input takes
+    // them, and every wait ends once `interrupted(opaque)` returns non-zero.
+    MediaInput(const char* path, int (*interrupted)(void*), void* opaque, AVDictionary** options);
     ~MediaInput();
     MediaInput(const MediaInput&) = delete;
     MediaInput& operator=(const MediaInput&) = delete;
@@ -42,6 +47,9 @@ public:
     static int OpenRegular(const char* path);
     // The same into a QFile, which then owns the descriptor.
     static bool OpenRegular(const QString& path, QFile* file);
+    // For tests: given the path each time OpenRegular has opened one, the
+    // moment another process could put something else under that name.
+    static std::atomic<void (*)(const char*)> AfterOpen;
 
     // The kinds of file the converter may read as a user's file: every one
     // this class opens, comma-separated for the converter's
@@ -54,9 +62,13 @@ private:
     static int Read(void* self, uint8_t* buffer, int size);
     static int64_t Seek(void* self, int64_t offset, int whence);
     static int Interrupted(void* self);
+    // Opens the file and its container; false, with the outcome set, when not.
+    bool OpenContainer(const char* path, AVDictionary** options);
 
     int m_fd = -1;
     const std::atomic<bool>* m_cancel = nullptr;
+    int (*m_interrupted)(void*) = nullptr;
+    void* m_opaque = nullptr;
     AVIOContext* m_io = nullptr;
     AVFormatContext* m_ctx = nullptr;
     Outcome m_outcome = NotRegular;

@@ -1,6 +1,7 @@
 #include "SubtitleParser.h"
 
 #include "FileFolders.h"
+#include "MediaInput.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,6 +16,57 @@ SubtitleParser::~SubtitleParser() = default;
 bool SubtitleParser::IsTooLarge(const QString& path)
 {
     return QFileInfo(path).size() > MaxFileSize;
+}
+
+bool SubtitleParser::ReadFile(const QString& path, QByteArray* bytes)
+{
+    QFile file;
+    if (!MediaInput::OpenRegular(path, &file) || file.size() > MaxFileSize)
+        return false;
+    // Bounded as well: the file may grow while it is read.
+    *bytes = file.read(MaxFileSize + 1);
+    return file.error() == QFileDevice::NoError && bytes->size() <= MaxFileSize;
+}
+
+const char* SubtitleParser::Utf16CodePage(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return "UTF-16LE";
+    if (bytes.startsWith("\xFE\xFF"))
+        return "UTF-16BE";
+    return nullptr;
+}
+
+bool SubtitleParser::ReadSRTFile()
+{
+    const QString name = fileName();
+    if (isOpen())
+        close();
+    // A device opened on a descriptor forgets its name; it is given back.
+    const bool opened = MediaInput::OpenRegular(name, this);
+    const bool read = SRTParser();   // reads nothing when not open
+    if (opened)
+        close();
+    setFileName(name);
+    return read;
+}
+
+void SubtitleParser::Reset()
+{
+    const SubtitleParser fresh;
+    Events = fresh.Events;
+    Styles = fresh.Styles;
+    PlayResX = fresh.PlayResX;
+    PlayResY = fresh.PlayResY;
+    Timer = fresh.Timer;
+    WrapStyle = fresh.WrapStyle;
+    ScaledBorderAndShadow = fresh.ScaledBorderAndShadow;
+    Kerning = fresh.Kerning;
+    Language = fresh.Language;
+    YCbCrMatrix = fresh.YCbCrMatrix;
+    DefaultStyle = fresh.DefaultStyle;
+    TrackName = fresh.TrackName;
+    TextIsUtf8 = fresh.TextIsUtf8;
 }
 
 QString SubtitleParser::TooLargeMessage(const QString& path)

@@ -26,12 +26,21 @@ public:
 
     // Readers. ASSParser reads the file named by fileName() through libass
     // and replaces events, styles and header; false when libass gives no
-    // track (the lists are then empty). SRTParser reads the events of the
-    // opened device, keeping styles and header; false when it is not open.
-    // Neither reads a file above MaxFileSize, nor (ASSParser) anything but a
-    // regular file.
+    // track, and the document is then as a new one. SRTParser reads the
+    // events of the opened device, keeping styles and header; false when it
+    // is not open. ReadSRTFile opens the file named by fileName() for
+    // SRTParser and closes it again. Neither reads a file above MaxFileSize,
+    // and a file is read only when it is regular, through the one descriptor
+    // opened for it, so that a pipe put in its place is never waited on.
     bool ASSParser();
     bool SRTParser();
+    bool ReadSRTFile();
+
+    // The bytes of a regular file of at most MaxFileSize, read as above;
+    // false for anything else.
+    static bool ReadFile(const QString& path, QByteArray* bytes);
+    // The code page named by a UTF-16 byte-order mark at the start, or null.
+    static const char* Utf16CodePage(const QByteArray& bytes);
     // Decodes one event text: UTF-8 when it is valid UTF-8, otherwise the
     // local 8-bit encoding (Windows-1252 where the locale is UTF-8). Clears
     // TextIsUtf8 when it was not UTF-8.
@@ -58,4 +67,8 @@ public:
     int32_t DefaultStyle = 0;
     QString TrackName;
     bool TextIsUtf8 = true;         // false when an event text of the last ASS read was 8-bit
+
+private:
+    // Events, styles and header as in a new document.
+    void Reset();
 };

@@ -4,7 +4,6 @@
 #include "AssLibrary.h"
 #include "TextFunctions.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextCodec>
 
@@ -192,19 +191,25 @@ QString DecodeSrtBytes(const QByteArray& bytes)
 bool SubtitleParser::ASSParser()
 {
     TextIsUtf8 = true;
+    QByteArray bytes;
+    ASS_Track* track = nullptr;
+    if (g_ass_library && ReadFile(fileName(), &bytes)) {
+        // A UTF-16 file is recoded by libass from the code page its mark
+        // names; other files are decoded here, text by text.
+        const char* codePage = Utf16CodePage(bytes);
+        const int skip = codePage ? 2 : 0;
+        track = ass_read_memory(g_ass_library, bytes.data() + skip, size_t(bytes.size() - skip),
+                                const_cast<char*>(codePage));
+    }
+    if (!track) {
+        // Never the header of the last file with the lists of none.
+        Reset();
+        return false;
+    }
     Styles.clear();
     Events.clear();
-    if (!g_ass_library)
-        return false;
-    const QByteArray name = QFile::encodeName(fileName());
-    if (name.isEmpty() || !QFileInfo(fileName()).isFile() || IsTooLarge(fileName()))
-        return false;
-    // No code page: the bytes are decoded here, text by text.
-    ASS_Track* track = ass_read_file(g_ass_library, const_cast<char*>(name.constData()), nullptr);
-    if (!track)
-        return false;
 
-    TrackName = track->name ? QFile::decodeName(track->name) : QString(QStringLiteral(""));
+    TrackName = fileName();
     Timer = track->Timer;
     Kerning = track->Kerning;
     if (track->Language)

@@ -487,12 +487,15 @@ private slots:
         // Opening a pipe waits for a writer; a script would open what it names.
         QTest::newRow("a pipe") << "pipe";
         QTest::newRow("a concat script naming a pipe") << "script";
+        // Played from what was opened: the name is not opened again.
+        QTest::newRow("a file whose name becomes a pipe once opened") << "swapped";
     }
     void unplayableInputsEndThroughTheStopHandler()
     {
         QFETCH(QString, kind);
         QString path = m_video;
         std::unique_ptr<FifoGuard> pipe;
+        std::unique_ptr<PipeSwap> swap;
         if (kind == "missing")
             path = m_dir.filePath("no-such-file.mp4");
         else if (kind == "empty")
@@ -520,6 +523,10 @@ private slots:
                 QVERIFY(f.open(QIODevice::WriteOnly));
                 f.write("ffconcat version 1.0\nfile fifo-script.mp4\n");
             }
+        } else if (kind == "swapped") {
+            path = m_dir.filePath("swapped.mp4");
+            QVERIFY(QFile::copy(m_video, path));
+            swap = std::make_unique<PipeSwap>(path);
         } else if (kind == "filter") {
             JxPlayerAddVfilter("crop=(((");
         } else {
@@ -533,6 +540,8 @@ private slots:
         QCOMPARE(JxPlayerGetPlayState(), 4);
         if (pipe)
             QVERIFY(!pipe->WasOpened());
+        if (swap)
+            QVERIFY(swap->Pipe() && !swap->Pipe()->WasOpened());
     }
 
     void audioOnlyFilesPlay()

@@ -17,6 +17,7 @@
 #include "AppTestKit.h"
 #include "CLayerInfo.h"
 #include "Core.h"
+#include "Corpus.h"
 #include "FifoGuard.h"
 #include "canvas/QWatermarkScene.h"
 #include "TestMedia.h"
@@ -193,7 +194,7 @@ void TestRunInputs::queuedRowChecksEveryFileItReads()
     else if (how == QLatin1String("ending"))
         row.endingClips << ST_MERGE{named, 0, 1000000};
     else if (how == QLatin1String("large"))
-        QVERIFY(QFile(srt).resize(SubtitleParser::MaxFileSize + 1));
+        QVERIFY(QFile(srt).resize(64LL * 1024 * 1024 + 1));
     if (how == QLatin1String("ending")) {
         QVERIFY(QDir().mkpath(named));
     } else if (how == QLatin1String("music")) {
@@ -220,7 +221,8 @@ void TestRunInputs::queuedRowChecksEveryFileItReads()
 
 void TestRunInputs::eachRowBurnsItsOwnSubtitles()
 {
-    // a.srt and c.srt show text in the first second, b.srt in the second.
+    // a.srt and c.srt show text in the first second, b.srt in the second;
+    // row c burns c.srt's events from a UTF-16 ASS file.
     QTemporaryDir here;
     QStringList sources;
     for (const char* name : {"a", "b", "c"}) {
@@ -229,16 +231,28 @@ void TestRunInputs::eachRowBurnsItsOwnSubtitles()
         QVERIFY(WriteSrt(here.filePath(QLatin1String(name) + QStringLiteral(".srt")), name[0] == 'b' ? 1 : 0,
                          name[0] == 'b' ? 2 : 1));
     }
+    SubtitleParser events;
+    events.setFileName(here.filePath(QStringLiteral("c.srt")));
+    QVERIFY(events.ReadSRTFile() && events.SaveASS(here.filePath(QStringLiteral("c.ass"))));
+    QFile ass(here.filePath(QStringLiteral("c.ass")));
+    QVERIFY(ass.open(QIODevice::ReadWrite));
+    const QByteArray wide = TestCorpus::Utf16(QString::fromUtf8(ass.readAll()).remove(QChar::ByteOrderMark), false);
+    QVERIFY(ass.resize(0) && ass.write(wide) == wide.size());
+    ass.close();
     Window(2);
     for (const QString& source : qAsConst(sources))
         m_window->AddFile(source);
+    Core::instance()->Rows[2].subtitlePath = ass.fileName();
     // Row b shown in the subtitle tab: its events are the editor's.
     m_window->on_tableWidget_cellClicked(1, 0);
     QCOMPARE(Core::instance()->Subtitle.Events.size(), 1);
     QVERIFY(QFile::remove(here.filePath(QStringLiteral("a.srt"))));
 
+    // b.srt is converted from what was opened, whatever is put under its name then.
+    PipeSwap swap(here.filePath(QStringLiteral("b.srt")));
     Action("actionRun")->trigger();
     QVERIFY(WaitForRunLook());
+    QVERIFY(swap.Pipe() && !swap.Pipe()->WasOpened());
     QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Subtitle file missing: a.srt"));
     QCOMPARE(Table()->item(1, 2)->text(), QStringLiteral("Completed"));
     QCOMPARE(Table()->item(2, 2)->text(), QStringLiteral("Completed"));
@@ -263,7 +277,7 @@ void TestRunInputs::largeSubtitleFileIsNotRead()
     QTemporaryDir here;
     const QString srt = WindowWithOneRow(here);
     QVERIFY(!srt.isEmpty());
-    QVERIFY(QFile(srt).resize(SubtitleParser::MaxFileSize + 1));
+    QVERIFY(QFile(srt).resize(64LL * 1024 * 1024 + 1));
     Core* core = Core::instance();
     ST_ASS_EVENT kept;
     kept.Text = QStringLiteral("Being edited");

@@ -21,6 +21,18 @@ inline bool Present()
     return QDir(SubtitleDir()).exists(QStringLiteral("srt")) && QDir(SubtitleDir()).exists(QStringLiteral("ass"));
 }
 
+// A subtitle text in UTF-16 with its byte-order mark, as some programs write it.
+inline QByteArray Utf16(const QString& text, bool bigEndian)
+{
+    QByteArray bytes;
+    for (const QChar c : QString(QChar::ByteOrderMark) + text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
 } // namespace TestCorpus
 
 // In a test function (or initTestCase) that reads the corpus.

@@ -3,12 +3,15 @@
 // for reading waits for a writer: should the code under test do so, the
 // guard's watchdog comes as that writer once its deadline passes, so the test
 // fails instead of hanging (and the window it closes does not wait for ever).
+#include "MediaInput.h"
+
 #include <QFile>
 #include <QString>
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -75,4 +78,55 @@ private:
     std::condition_variable m_wake;
     bool m_done = false;
     std::thread m_watchdog;
+};
+
+// Puts a guarded pipe under a file's name the moment the code under test has
+// opened that file, for its lifetime: what was opened must be what is read,
+// and the name is never opened again.
+class PipeSwap
+{
+public:
+    explicit PipeSwap(const QString& path)
+    {
+        std::lock_guard<std::mutex> lock(Shared().mutex);
+        Shared().target = QFile::encodeName(path);
+        MediaInput::AfterOpen = &PipeSwap::Swap;
+    }
+    ~PipeSwap()
+    {
+        MediaInput::AfterOpen = nullptr;
+        std::unique_ptr<FifoGuard> pipe;
+        std::lock_guard<std::mutex> lock(Shared().mutex);
+        Shared().target.clear();
+        pipe = std::move(Shared().pipe);
+    }
+    PipeSwap(const PipeSwap&) = delete;
+    PipeSwap& operator=(const PipeSwap&) = delete;
+
+    // The pipe now under the name; null while the file was not opened.
+    FifoGuard* Pipe()
+    {
+        std::lock_guard<std::mutex> lock(Shared().mutex);
+        return Shared().pipe.get();
+    }
+
+private:
+    struct State {
+        std::mutex mutex;
+        QByteArray target;
+        std::unique_ptr<FifoGuard> pipe;
+    };
+    static State& Shared()
+    {
+        static State state;
+        return state;
+    }
+    static void Swap(const char* path)
+    {
+        std::lock_guard<std::mutex> lock(Shared().mutex);
+        if (Shared().pipe || Shared().target != path)
+            return;
+        ::unlink(path);
+        Shared().pipe = std::make_unique<FifoGuard>(QFile::decodeName(path), 5000);
+    }
 };

@@ -8,6 +8,7 @@
 #include "CLayerInfo.h"
 #include "Corpus.h"
 #include "EditorTestTools.h"
+#include "FifoGuard.h"
 #include "ImageChecks.h"
 #include "JxOFile.h"
 #include "LumacrestResources.h"
@@ -498,6 +499,15 @@ private slots:
         QCOMPARE(model->rowCount(), 0);
         QTRY_COMPARE(boxes.texts.size(), 1);
         QVERIFY(boxes.texts.first().contains("missing.srt"));
+
+        // Nor is a pipe, opened from the dock, ever waited on.
+        FifoGuard pipe(m_dir.path() + "/pipe.srt");
+        QVERIFY(pipe.Made());
+        answers = QStringList{m_dir.path() + "/pipe.srt"};
+        m_window->SubtitlePanel()->Panel()->m_btnOpen->click();
+        QTRY_COMPARE(boxes.texts.size(), 2);
+        QVERIFY(boxes.texts.last().contains("pipe.srt"));
+        QVERIFY(!pipe.WasOpened());
     }
 
     void closeOnlyHides()

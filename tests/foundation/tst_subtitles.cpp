@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "AssLibrary.h"
+#include "FifoGuard.h"
 #include "FileSizeLimit.h"
 #include "SubtitleParser.h"
 #include "Timecode.h"
@@ -640,15 +641,20 @@ private slots:
         QVERIFY(doc.TextIsUtf8);
     }
 
-    void assFailuresLeaveListsEmpty()
+    // A failed read leaves a new document, never the last file's header
+    // with no styles.
+    void assFailuresLeaveANewDocument()
     {
         SubtitleParser doc;
         QVERIFY(WriteBytes(Path("plain.txt"), "just some words\nand no sections\n"));
-        QVERIFY(!ReadAss(doc, Path("plain.txt")));
-        QVERIFY(doc.Styles.isEmpty());
-        QVERIFY(doc.Events.isEmpty());
-        QVERIFY(!ReadAss(doc, Path("does-not-exist.ass")));
-        QVERIFY(!ReadAss(doc, QString()));
+        for (const QString& path : {Path("plain.txt"), Path("does-not-exist.ass"), QString()}) {
+            QVERIFY(ReadAss(doc, Path("ab.ass")));
+            QVERIFY(!ReadAss(doc, path));
+            QCOMPARE(doc.Styles.size(), 1);
+            QCOMPARE(doc.Styles[0].FontSize, SubtitleParser::MakeDefaultStyle().FontSize);
+            QVERIFY(doc.Events.isEmpty());
+            QCOMPARE(doc.PlayResX, 0);
+        }
 
         ASS_Library* library = g_ass_library;
         g_ass_library = nullptr;
@@ -656,7 +662,7 @@ private slots:
         const bool ok = ReadAss(noLibrary, Path("ab.ass"));
         g_ass_library = library;
         QVERIFY(!ok);
-        QVERIFY(noLibrary.Styles.isEmpty());
+        QVERIFY(noLibrary.Events.isEmpty());
     }
 
     // Nothing the window would wait on: no file above the size limit, no pipe.
@@ -664,10 +670,14 @@ private slots:
     {
         QVERIFY(WriteBytes(Path("huge.srt"), "1\n00:00:01,000 --> 00:00:02,000\nOne\n"));
         QVERIFY(WriteBytes(Path("huge.ass"), ReadBytes(Path("ab.ass"))));
+        QByteArray bytes;
         for (const char* name : {"huge.srt", "huge.ass"}) {
+            QVERIFY(QFile(Path(name)).resize(64LL * 1024 * 1024));
             QVERIFY(!SubtitleParser::IsTooLarge(Path(name)));
-            QVERIFY(QFile(Path(name)).resize(SubtitleParser::MaxFileSize + 1));
+            QVERIFY(SubtitleParser::ReadFile(Path(name), &bytes));
+            QVERIFY(QFile(Path(name)).resize(64LL * 1024 * 1024 + 1));
             QVERIFY(SubtitleParser::IsTooLarge(Path(name)));
+            QVERIFY(!SubtitleParser::ReadFile(Path(name), &bytes));
         }
         QCOMPARE(::mkfifo(QFile::encodeName(Path("reader pipe.ass")).constData(), 0600), 0);
         SubtitleParser doc;
@@ -675,6 +685,13 @@ private slots:
         QVERIFY(!ReadAss(doc, Path("huge.ass")));
         QVERIFY(!ReadAss(doc, Path("reader pipe.ass")));
         QVERIFY(doc.Events.isEmpty());
+
+        // What was opened is read, whatever is put under its name then.
+        QVERIFY(WriteBytes(Path("swapped.ass"), ReadBytes(Path("ab.ass"))));
+        PipeSwap swap(Path("swapped.ass"));
+        QVERIFY(ReadAss(doc, Path("swapped.ass")));
+        QCOMPARE(doc.Events.size(), 2);
+        QVERIFY(swap.Pipe() && !swap.Pipe()->WasOpened());
     }
 
     void assUnusualFileNames()
@@ -812,6 +829,20 @@ private slots:
         for (int i = 0; i < events; ++i) {
             QCOMPARE(doc.Events[i].Text, texts[i]);
             QVERIFY(doc.Events[i].Style >= 1 && doc.Events[i].Style <= doc.Styles.size());
+        }
+
+        // The same file in UTF-16, either byte order, reads the same.
+        for (const bool bigEndian : {false, true}) {
+            QVERIFY(WriteBytes(Path("utf16.ass"), TestCorpus::Utf16(QString::fromUtf8(raw), bigEndian)));
+            SubtitleParser wide;
+            QVERIFY(ReadAss(wide, Path("utf16.ass")));
+            QCOMPARE(wide.Events.size(), events);
+            QCOMPARE(wide.Styles.size(), doc.Styles.size());
+            for (int i = 0; i < events; ++i) {
+                QCOMPARE(wide.Events[i].Text, doc.Events[i].Text);
+                QCOMPARE(wide.Events[i].Start, doc.Events[i].Start);
+                QCOMPARE(wide.Events[i].Style, doc.Events[i].Style);
+            }
         }
 
         QVERIFY(doc.SaveASS(Path("corpus.ass")));
