@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -51,6 +52,9 @@ bool Write(const QString& path, const std::function<void(QSettings&)>& fill)
             return false;
         old = file.readAll();
     }
+    // As the settings class itself does, a missing folder is made.
+    if (!QDir().mkpath(target.absolutePath()))
+        return false;
     // The settings class writes a copy; the copy is read back under another
     // name (the class answers reads of a name it wrote from memory) and goes
     // into place only when it holds every value.
