@@ -175,8 +175,10 @@ private:
     QStringList AskFiles(const QString& caption, const QString& folder);
     QString AskFolder(const QString& caption, const QString& folder);
     QString AskOpenFile(const QString& caption, const QString& filter);
-    // The name gets the chosen filter's extension when it has none.
-    QString AskSaveFile(const QString& caption, const QString& proposed, const QString& filters);
+    // The name gets the chosen filter's extension unless it ends in one of
+    // its extensions or of `kept` (the endings its writer knows).
+    QString AskSaveFile(const QString& caption, const QString& proposed, const QString& filters,
+                        const QStringList& kept);
     // Merge tab pieces: a clip row, the source row's index, the title and
     // ending actions, the time edits' writes.
     void AppendMergeRow(const ST_MERGE& clip, bool source);

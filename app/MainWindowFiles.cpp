@@ -23,6 +23,7 @@
 #include "MediaFunctions.h"
 #include "ST_OPTS.h"
 #include "SourceBatch.h"
+#include "subtitles/SubtitleFileDialog.h"
 
 #include <dirent.h>
 
@@ -73,32 +74,17 @@ QString MainWindow::AskOpenFile(const QString& caption, const QString& filter)
     return QFileDialog::getOpenFileName(this, caption, QString(), filter);
 }
 
-QString MainWindow::AskSaveFile(const QString& caption, const QString& proposed, const QString& filters)
+QString MainWindow::AskSaveFile(const QString& caption, const QString& proposed, const QString& filters,
+                                const QStringList& kept)
 {
-    QString name;
-    QString chosen;
-    if (FileQuestionHook()) {
-        const QStringList answer = FileQuestionHook()(caption, proposed, false);
-        name = answer.value(0);
-        chosen = answer.value(1);
-    } else {
-        name = QFileDialog::getSaveFileName(this, caption, proposed, filters, &chosen);
-    }
-    if (name.isEmpty())
-        return name;
-    if (chosen.isEmpty())
-        chosen = filters.section(QStringLiteral(";;"), 0, 0);
-    // Desktop dialogs on Linux leave the name as typed: the filter's
-    // extension is what tells the writer the format.
-    if (QFileInfo(name).suffix().isEmpty()) {
-        const int star = chosen.indexOf(QStringLiteral("*."));
-        if (star >= 0) {
-            QString ext = chosen.mid(star + 1);
-            ext.truncate(ext.indexOf(QRegularExpression(QStringLiteral("[ )]"))));
-            name += ext;
-        }
-    }
-    return name;
+    if (!FileQuestionHook())
+        return SubtitleFileDialog::GetSaveFileName(this, caption, proposed, filters, kept);
+    const QStringList answer = FileQuestionHook()(caption, proposed, false);
+    if (answer.value(0).isEmpty())
+        return QString();
+    const QString chosen = answer.value(1);
+    return SubtitleFileDialog::WithFilterSuffix(
+        answer.value(0), chosen.isEmpty() ? filters.section(QStringLiteral(";;"), 0, 0) : chosen, kept);
 }
 
 QStringList MainWindow::MediaEntries(const QString& folder)

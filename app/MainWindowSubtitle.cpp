@@ -102,12 +102,15 @@ void MainWindow::on_BtnSubtitleSave_clicked()
     Core* core = Core::instance();
     const QFileInfo current(core->SubtitlePath);
     const QString proposed = current.isFile() ? current.completeBaseName() : QString();
-    const QString path = AskSaveFile(tr("Save ASS File"), proposed, tr("ASS File(*.ass);;SRT File(*.srt)"));
+    // A name of another ending ("movie.en" for movie.en.srt) gets the
+    // chosen filter's extension: a save must write a file.
+    const QString path = AskSaveFile(tr("Save ASS File"), proposed, tr("ASS File(*.ass);;SRT File(*.srt)"),
+                                     {QStringLiteral("srt"), QStringLiteral("ass"), QStringLiteral("ssa")});
     if (path.isEmpty())
         return;
     core->SetSubtitle(path);
     const QString type = path.right(3).toLower();
-    bool written = true;
+    bool written = false;
     if (type == QLatin1String("srt"))
         written = core->Subtitle.SaveSRT(path);
     else if (type == QLatin1String("ass") || type == QLatin1String("ssa"))

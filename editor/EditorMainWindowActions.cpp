@@ -38,18 +38,20 @@ QString EditorMainWindow::DefaultAskFileName(bool save, const QString& caption, 
 {
     if (!save)
         return QFileDialog::getOpenFileName(this, caption, QString(), filter);
-    QString name = QFileDialog::getSaveFileName(this, caption, QString(), filter);
-    // Linux file dialogs do not add the filter's extension.
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty()) {
-        const int star = filter.indexOf(QLatin1String("*."));
-        if (star >= 0) {
-            int end = star + 2;
-            while (end < filter.size() && filter.at(end).isLetterOrNumber())
-                ++end;
-            name += filter.mid(star + 1, end - star - 1);
-        }
+    QFileDialog dialog(this, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Linux file dialogs do not add the filter's extension; given as the
+    // default, it is added before the dialog asks about replacing a file.
+    const int star = filter.indexOf(QLatin1String("*."));
+    if (star >= 0) {
+        int end = star + 2;
+        while (end < filter.size() && filter.at(end).isLetterOrNumber())
+            ++end;
+        dialog.setDefaultSuffix(filter.mid(star + 2, end - star - 2));
     }
-    return name;
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
 
 void EditorMainWindow::on_actionAdd_Video_triggered()

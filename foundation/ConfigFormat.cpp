@@ -4,6 +4,7 @@
 #include <QSettings>
 
 #include "FileFolders.h"
+#include "SettingsFile.h"
 #include "SettingsValue.h"
 
 ConfigFormat::ConfigFormat(QObject* parent)
@@ -17,7 +18,8 @@ void ConfigFormat::Load()
 {
     // Every missing or unreadable key falls back to its table default.
     const FormatSettings d;
-    QSettings s(FilePath, QSettings::IniFormat);
+    // Anything but a regular file is read as no file (no name): all defaults.
+    QSettings s(SettingsFile::Readable(FilePath) ? FilePath : QString(), QSettings::IniFormat);
     s.beginGroup(QStringLiteral("Format"));
     Format = SettingsValue::Text(s, QStringLiteral("Format"), d.Format);
     s.endGroup();
@@ -45,37 +47,34 @@ void ConfigFormat::Load()
 
 bool ConfigFormat::Save()
 {
-    QSettings s(FilePath, QSettings::IniFormat);
-    s.beginGroup(QStringLiteral("Format"));
-    s.setValue(QStringLiteral("Format"), Format);
-    s.endGroup();
+    const bool written = SettingsFile::Write(FilePath, [this](QSettings& s) {
+        s.beginGroup(QStringLiteral("Format"));
+        s.setValue(QStringLiteral("Format"), Format);
+        s.endGroup();
 
-    s.beginGroup(QStringLiteral("Video"));
-    s.setValue(QStringLiteral("VSetMode"), VSetMode);
-    s.setValue(QStringLiteral("VBitRate"), VBitRate);
-    s.setValue(QStringLiteral("VCodec"), VCodec);
-    s.setValue(QStringLiteral("VKeepWH"), VKeepWH);
-    s.setValue(QStringLiteral("VSize"), VSize);
-    s.setValue(QStringLiteral("VAspect"), VAspect);
-    s.setValue(QStringLiteral("VKeepFrameRate"), VKeepFrameRate);
-    s.setValue(QStringLiteral("VFrameRate"), VFrameRate);
-    s.endGroup();
+        s.beginGroup(QStringLiteral("Video"));
+        s.setValue(QStringLiteral("VSetMode"), VSetMode);
+        s.setValue(QStringLiteral("VBitRate"), VBitRate);
+        s.setValue(QStringLiteral("VCodec"), VCodec);
+        s.setValue(QStringLiteral("VKeepWH"), VKeepWH);
+        s.setValue(QStringLiteral("VSize"), VSize);
+        s.setValue(QStringLiteral("VAspect"), VAspect);
+        s.setValue(QStringLiteral("VKeepFrameRate"), VKeepFrameRate);
+        s.setValue(QStringLiteral("VFrameRate"), VFrameRate);
+        s.endGroup();
 
-    s.beginGroup(QStringLiteral("Audio"));
-    s.setValue(QStringLiteral("AKeepCodec"), AKeepCodec);
-    s.setValue(QStringLiteral("ABitRate"), ABitRate);
-    s.setValue(QStringLiteral("ACodec"), ACodec);
-    s.setValue(QStringLiteral("AChannels"), AChannels);
-    s.setValue(QStringLiteral("ASample"), ASample);
-    s.setValue(QStringLiteral("AVolume"), AVolume);
-    s.endGroup();
-
-    s.sync();
-    if (s.status() != QSettings::NoError) {
+        s.beginGroup(QStringLiteral("Audio"));
+        s.setValue(QStringLiteral("AKeepCodec"), AKeepCodec);
+        s.setValue(QStringLiteral("ABitRate"), ABitRate);
+        s.setValue(QStringLiteral("ACodec"), ACodec);
+        s.setValue(QStringLiteral("AChannels"), AChannels);
+        s.setValue(QStringLiteral("ASample"), ASample);
+        s.setValue(QStringLiteral("AVolume"), AVolume);
+        s.endGroup();
+    });
+    if (!written)
         qWarning().noquote() << "Failed to write format settings:" << FilePath;
-        return false;
-    }
-    return true;
+    return written;
 }
 
 void ConfigFormat::SetFormat(FormatOut format)

@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "FileFolders.h"
+#include "SettingsFile.h"
 #include "SettingsValue.h"
 
 namespace {
@@ -40,7 +41,8 @@ ConfigSystem::~ConfigSystem()
 
 void ConfigSystem::Load()
 {
-    QSettings settings(IniPath, QSettings::IniFormat);
+    // Anything but a regular file is read as no file (no name): all defaults.
+    QSettings settings(SettingsFile::Readable(IniPath) ? IniPath : QString(), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("System"));
     OutPath = SettingsValue::Text(settings, QStringLiteral("OutPath"), QString());
     if (OutPath.isEmpty()) {
@@ -67,19 +69,17 @@ void ConfigSystem::Load()
 
 bool ConfigSystem::Save()
 {
-    QSettings settings(IniPath, QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("System"));
-    settings.setValue(QStringLiteral("OutPath"), OutPath);
-    settings.setValue(QStringLiteral("OpenPath"), OpenPath);
-    settings.setValue(QStringLiteral("OpenFolder"), OpenFolder);
-    settings.setValue(QStringLiteral("Language"), Language);
-    settings.setValue(QStringLiteral("Coverage"), Coverage);
-    settings.setValue(QStringLiteral("Threads"), Threads);
-    settings.endGroup();
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
+    const bool written = SettingsFile::Write(IniPath, [this](QSettings& settings) {
+        settings.beginGroup(QStringLiteral("System"));
+        settings.setValue(QStringLiteral("OutPath"), OutPath);
+        settings.setValue(QStringLiteral("OpenPath"), OpenPath);
+        settings.setValue(QStringLiteral("OpenFolder"), OpenFolder);
+        settings.setValue(QStringLiteral("Language"), Language);
+        settings.setValue(QStringLiteral("Coverage"), Coverage);
+        settings.setValue(QStringLiteral("Threads"), Threads);
+        settings.endGroup();
+    });
+    if (!written)
         qWarning().noquote() << "Failed to write settings file:" << IniPath;
-        return false;
-    }
-    return true;
+    return written;
 }

@@ -22,6 +22,7 @@
 #include "MediaFunctions.h"
 #include "TestMedia.h"
 #include "Timecode.h"
+#include "../editor/subtitles/SubtitleTestTools.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ private slots:
     void subtitleOpen();
     void subtitleSave_data();
     void subtitleSave();
+    void subtitleSaveAsksAboutTheFullName();
     void subtitleDockFollowsALoadedFile();
     void musicOrder();
 
@@ -472,6 +474,8 @@ void TestTabs::subtitleSave_data()
                                               << QByteArray("00:00:00,000 --> 00:00:01,500");
     QTest::newRow("no extension, no filter said: the first") << QStringList{"saved"} << "saved.ass"
                                                              << QByteArray("[Events]");
+    QTest::newRow("the name proposed for movie.en.srt") << QStringList{"movie.en"} << "movie.en.ass"
+                                                         << QByteArray("[Events]");
     QTest::newRow("an .ssa name gets ASS content") << QStringList{"saved.ssa", "SRT File(*.srt)"} << "saved.ssa"
                                                    << QByteArray("[Events]");
 }
@@ -498,6 +502,19 @@ void TestTabs::subtitleSave()
     QCOMPARE(QDir(out.path()).entryList(QDir::Files).size(), 1);
     QCOMPARE(core->SubtitlePath, out.filePath(written));
     QVERIFY(!core->SubtitleModified);
+}
+
+void TestTabs::subtitleSaveAsksAboutTheFullName()
+{
+    QTemporaryDir out;
+    QVERIFY(WriteText(out.filePath("movie.en.ass"), "kept"));
+    Core::instance()->SubtitleModified = true;
+    MainWindow::SetFileQuestion({});
+    QString asked;
+    SubtitleTest::AnswerFileKeepingOld(out.filePath("movie.en"), &asked);
+    Click("BtnSubtitleSave");
+    QVERIFY2(asked.startsWith("movie.en.ass already exists"), qPrintable(asked));
+    QVERIFY(Core::instance()->SubtitleModified);
 }
 
 void TestTabs::subtitleDockFollowsALoadedFile()

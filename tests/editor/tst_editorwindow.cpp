@@ -23,6 +23,7 @@
 #include "text/VTextPropSheetDialog.h"
 #include "docks/LayeredManageWidget.h"
 #include "ffplay.h"
+#include "subtitles/SubtitleTestTools.h"
 
 #include <QClipboard>
 #include <QDockWidget>
@@ -274,6 +275,16 @@ private slots:
         QVERIFY(!m_window->SaveProject(m_dir.path() + "/no/such/folder/p.jxo"));
         QVERIFY(m_window->LastMessage().contains("p.jxo"));
         QTRY_COMPARE(boxes.texts.size(), 2);
+    }
+
+    // The project dialog adds the extension before it asks about replacing.
+    void projectSaveAsksAboutTheFullName()
+    {
+        QVERIFY(m_window->SaveProject(m_dir.path() + "/proj.jxo"));
+        QString asked;
+        SubtitleTest::AnswerFileKeepingOld(m_dir.path() + "/proj", &asked);
+        QCOMPARE(m_window->AskFileName(true, "Save", "Lumacrest 4.x later Project(*.jxo)"), QString());
+        QVERIFY2(asked.startsWith("proj.jxo already exists"), qPrintable(asked));
     }
 
     // Opening never loses a layer: unreadable pictures stand as placeholders

@@ -3,7 +3,49 @@
 #include "ConfigFormat.h"
 #include "ConfigManage.h"
 #include "ConfigSystem.h"
+#include "FifoGuard.h"
 #include "FileFolders.h"
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace {
+
+// A small tmpfs over a folder, filled by Fill().
+class FullDisk
+{
+public:
+    explicit FullDisk(const QString& folder)
+        : m_folder(QFile::encodeName(folder))
+    {
+        m_mounted = ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=256k") == 0;
+    }
+    ~FullDisk()
+    {
+        if (m_mounted)
+            ::umount2(m_folder.constData(), MNT_DETACH);
+    }
+    bool Mounted() const { return m_mounted; }
+    // Leaves one block free, as a disk that is nearly full.
+    void Fill()
+    {
+        const int fd = ::open((m_folder + "/fill").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const QByteArray block(4096, 'x');
+        off_t size = 0;
+        while (fd >= 0 && ::write(fd, block.constData(), block.size()) == block.size())
+            size += block.size();
+        const bool freed = fd >= 0 && size > 0 && ::ftruncate(fd, size - block.size()) == 0;
+        ::close(fd);
+        QVERIFY(freed);
+    }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
+
+} // namespace
 
 // Every run gets its own home folder, so neither the settings nor the
 // documents folder of a real user is touched.
@@ -134,6 +176,75 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to write settings file"));
         }
         QFile::remove(data);
+    }
+
+    // A full disk leaves both kinds of settings file as they were, says
+    // so, and leaves no half-written file behind.
+    void fullDiskKeepsTheFiles()
+    {
+        QTemporaryDir dir;
+        FullDisk disk(dir.path());
+        if (!disk.Mounted())
+            QSKIP("No tmpfs could be mounted here (that needs root): no full disk to save on.");
+        const QString ini = dir.filePath("Lumacrest.ini");
+        const QString scheme = dir.filePath("scheme.ini");
+        WriteText(ini, "[System]\nThreads=5\nOutPath=/x/out\n");
+        ConfigFormat format;
+        format.FilePath = scheme;
+        format.AVolume = 150;
+        QVERIFY(format.Save());
+        const auto read = [](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+        };
+        const QByteArray iniBefore = read(ini);
+        const QByteArray schemeBefore = read(scheme);
+        disk.Fill();
+
+        ConfigSystem config;
+        config.IniPath = ini;
+        config.Load();
+        QCOMPARE(config.Threads, 5);
+        config.Threads = 7;
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Failed to write settings file: " + ini));
+        QVERIFY(!config.Save());
+        QCOMPARE(read(ini), iniBefore);
+        format.AVolume = 20;
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Failed to write format settings: " + scheme));
+        QVERIFY(!format.Save());
+        QCOMPARE(read(scheme), schemeBefore);
+        format.FilePath = dir.filePath("new.ini");
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Failed to write format settings: " + format.FilePath));
+        QVERIFY(!format.Save());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{"Lumacrest.ini", "fill", "scheme.ini"}));
+        config.IniPath = IniPath(); // its last save goes home
+    }
+
+    // A pipe in place of a settings file is neither read nor written: the
+    // start would wait on it for ever.
+    void pipeInPlaceOfTheFiles()
+    {
+        QVERIFY(QDir().mkpath(GetAppDataLocation()));
+        FifoGuard iniPipe(IniPath());
+        const QString formatPath = GetAppDataDir() + "/ConfigFormat.ini";
+        FifoGuard formatPipe(formatPath);
+        QVERIFY(iniPipe.Made() && formatPipe.Made());
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Not a regular file, settings not read: " + IniPath()));
+        {
+            ConfigSystem config;
+            QCOMPARE(config.Threads, 2);
+            QTest::ignoreMessage(QtWarningMsg, qPrintable("Failed to write settings file: " + IniPath()));
+        }
+        ConfigFormat format;
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Not a regular file, settings not read: " + formatPath));
+        format.Load();
+        QCOMPARE(format.AVolume, 100);
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Failed to write format settings: " + formatPath));
+        QVERIFY(!format.Save());
+        QVERIFY(!iniPipe.WasOpened());
+        QVERIFY(!formatPipe.WasOpened());
+        QVERIFY(!QFileInfo(formatPath).isFile());
     }
 
     void formatDefaults()

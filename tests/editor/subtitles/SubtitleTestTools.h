@@ -5,10 +5,12 @@
 #include "AssLibrary.h"
 #include "SubtitleParser.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -57,6 +59,23 @@ inline void AnswerFile(const QString& path, bool* answered = nullptr)
             name->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
     }, answered);
+}
+
+// Types path into Qt's own file dialog and accepts it; a question about
+// replacing a file is answered No, its text kept in `asked`, and the dialog
+// is cancelled.
+inline void AnswerFileKeepingOld(const QString& path, QString* asked)
+{
+    Answer<QFileDialog>([path, asked](QFileDialog* dialog) {
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
+        Answer<QMessageBox>([asked](QMessageBox* box) {
+            *asked = box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        QMetaObject::invokeMethod(dialog, "accept");
+        dialog->reject();
+    });
 }
 
 inline bool ReadSubtitle(SubtitleParser& doc, const QString& path)

@@ -194,6 +194,27 @@ private slots:
         QFETCH(QString, result);
         QCOMPARE(SubtitleFileDialog::WithFilterSuffix(path, filter), result);
     }
+
+    // The dialog asks about the file the save would replace, extension added.
+    void saveAsksAboutTheFullName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("replaced");
+        QTest::newRow("none") << "kept" << "kept.ass";
+        QTest::newRow("other suffix") << "kept.en" << "kept.en.ass";
+    }
+    void saveAsksAboutTheFullName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, replaced);
+        QFile old(m_dir.filePath(replaced));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.close();
+        QString asked;
+        AnswerFileKeepingOld(m_dir.filePath(typed), &asked);
+        QCOMPARE(SubtitleFileDialog::GetSaveFileName(nullptr, "Save", QString(), "ASS File(*.ass)"), QString());
+        QVERIFY2(asked.startsWith(replaced + " already exists"), qPrintable(asked));
+    }
 };
 
 QTEST_MAIN(TestSubtitleDialogs)

@@ -273,6 +273,7 @@ private slots:
 
         // Save without an extension: the filter's is added.
         const QString out = m_dir.filePath(QStringLiteral("saved"));
+        QFile::remove(out + QStringLiteral(".ass")); // no replace question
         AnswerFile(out);
         m_dock->Panel()->m_btnSave->click();
         QVERIFY(QFileInfo::exists(out + QStringLiteral(".ass")));

@@ -1,0 +1,23 @@
+#pragma once
+// INI settings files read only when they are regular files (a pipe or a
+// device in their place would block or never end) and written whole or not
+// at all: Qt's settings class renames its file into place even after a write
+// that failed on a full disk, and still reports no error.
+#include <QString>
+
+#include <functional>
+
+class QSettings;
+
+namespace SettingsFile {
+
+// True when path is missing or a regular file; otherwise logs one line and
+// returns false, and the caller keeps its defaults.
+bool Readable(const QString& path);
+
+// Keeps the other keys of the file, lets fill set its values, and replaces
+// the file only when every value was written; false (the file unchanged)
+// otherwise.
+bool Write(const QString& path, const std::function<void(QSettings&)>& fill);
+
+} // namespace SettingsFile
