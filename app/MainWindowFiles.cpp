@@ -178,6 +178,9 @@ void MainWindow::SelectLastSourceRow()
         return;
     table->selectRow(row);
     table->setCurrentCell(row, 0);
+    // Scrolling to the current cell went by the rows laid out before the
+    // new ones: the last row is shown once they are.
+    table->scrollToBottom();
     // The player keeps the file the add action gave it (or had).
     const QString playing = ui->widgetPlayer->SourcePath;
     SetCurrentRow(row);
