@@ -96,8 +96,6 @@ void MainWindow::InitUI()
     m_bottomBar->addWidget(ui->toolButtonFormatOption);
     m_bottomBar->addStretch();
     m_bottomBar->addWidget(ui->labelOutput);
-    // Room for a whole folder path.
-    ui->lineEditOutput->setMinimumWidth(360);
     m_bottomBar->addWidget(ui->lineEditOutput);
     m_bottomBar->addWidget(ui->toolButtonOutput);
     m_bottomBar->addWidget(ui->toolButtonOpen);
