@@ -39,10 +39,12 @@ MainWindow::MainWindow(QWidget* parent)
     connect(ui->widgetPlayer, &QPlayerWidget::sigAddFile, this, &MainWindow::on_actionAddFile_triggered);
     connect(&m_jobs, &JobsManage::sigAllCompleted, this, &MainWindow::OnAllCompleted);
     connect(ui->tableWidget, &QTableWidget::itemChanged, this, &MainWindow::OnStatusChanged);
+    m_editor.installEventFilter(this);
 }
 
 MainWindow::~MainWindow()
 {
+    m_editor.removeEventFilter(this);
     // No file is probed for a list that goes.
     delete m_sources;
     m_sources = nullptr;
@@ -94,8 +96,6 @@ void MainWindow::InitUI()
     m_bottomBar->addWidget(ui->toolButtonFormatOption);
     m_bottomBar->addStretch();
     m_bottomBar->addWidget(ui->labelOutput);
-    // Room for a whole folder path.
-    ui->lineEditOutput->setMinimumWidth(360);
     m_bottomBar->addWidget(ui->lineEditOutput);
     m_bottomBar->addWidget(ui->toolButtonOutput);
     m_bottomBar->addWidget(ui->toolButtonOpen);

@@ -96,6 +96,7 @@ public:
     static void SetFileQuestion(FileQuestion question);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -199,9 +200,11 @@ private:
     // Removes one source row with its record, when no job of it is live;
     // false (and nothing removed) otherwise.
     bool RemoveRow(int row);
-    // Keeps the current row inside the list (-1 when empty); empties the
-    // tabs when asked (the row they showed went).
-    void AfterRowsRemoved(bool clearTabs);
+    // The one way the current row changes: the work tabs then show its
+    // record, so that their buttons and edits write into the record shown.
+    // A row outside the list makes no row current and empties the tabs,
+    // unless they are to be kept (All Delete), which then write nowhere.
+    void SetCurrentRow(int row, bool clearTabs = true);
     void ClearTabs();
     void RefusedDeletion();
     // Queues the jobs of one source row; false when nothing was queued.

@@ -39,7 +39,7 @@ void MainWindow::on_actionWatermark_triggered()
     if (!QFileInfo(path).isFile())
         return;
     // The row is made current before the editor reads its flips and crop.
-    core->CurrentRow = row;
+    SetCurrentRow(row);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         m_editor.setGeometry(screen->geometry());
     m_editor.showMaximized();

@@ -164,8 +164,13 @@ void MainWindow::SelectLastSourceRow()
         return;
     table->selectRow(row);
     table->setCurrentCell(row, 0);
-    Core* core = Core::instance();
-    core->CurrentRow = core->Rows.size() - 1;
+    // Scrolling to the current cell went by the rows laid out before the
+    // new ones: the last row is shown once they are.
+    table->scrollToBottom();
+    // The player keeps the file the add action gave it (or had).
+    const QString playing = ui->widgetPlayer->SourcePath;
+    SetCurrentRow(row);
+    ui->widgetPlayer->SourcePath = playing;
 }
 
 QStringList MainWindow::WithoutLostNames(const QStringList& paths)
@@ -456,28 +461,6 @@ void MainWindow::RefusedDeletion()
                                 "Stop the conversion first."));
 }
 
-void MainWindow::AfterRowsRemoved(bool clearTabs)
-{
-    Core* core = Core::instance();
-    // The tabs show the current row's record and their buttons write into
-    // it: once that record is gone no row is current, never a neighbour
-    // whose record the tabs do not show.
-    if (!core->IsValidRow(core->CurrentRow))
-        core->CurrentRow = -1;
-    if (clearTabs)
-        ClearTabs();
-}
-
-void MainWindow::ClearTabs()
-{
-    ui->tableWidgetMerge->setRowCount(0);
-    ui->tableWidgetSplit->setRowCount(0);
-    ui->tableWidgetMusic->setRowCount(0);
-    m_subtitleModel->removeRows(0, m_subtitleModel->rowCount());
-    ui->lineEditSubtitle->clear();
-    ui->widgetPlayer->SourcePath.clear();
-}
-
 void MainWindow::on_actionDelete_triggered()
 {
     Core* core = Core::instance();
@@ -503,28 +486,29 @@ void MainWindow::on_actionDelete_triggered()
         }
         selected = ui->tableWidget->selectionModel()->selectedIndexes();
     }
-    core->CurrentRow = current;
-    AfterRowsRemoved(currentRemoved || core->Rows.isEmpty());
+    // Once the current row's record is gone no row is current, never a
+    // neighbour whose record the tabs do not show.
+    SetCurrentRow(current, currentRemoved || core->Rows.isEmpty());
     if (refused)
         RefusedDeletion();
 }
 
 void MainWindow::on_actionAll_Delete_triggered()
 {
-    Core* core = Core::instance();
+    int current = Core::instance()->CurrentRow;
     bool refused = false;
     for (int row = ui->tableWidget->rowCount() - 1; row >= 0; --row) {
         if (!RemoveRow(row)) {
             refused = true;
             continue;
         }
-        if (row == core->CurrentRow)
-            core->CurrentRow = -1;
-        else if (row < core->CurrentRow)
-            --core->CurrentRow;
+        if (row == current)
+            current = -1;
+        else if (row < current)
+            --current;
     }
     // Only the rows go: the work tabs keep what they show.
-    AfterRowsRemoved(false);
+    SetCurrentRow(current, false);
     if (refused)
         RefusedDeletion();
 }
@@ -568,10 +552,9 @@ void MainWindow::on_tableWidget_cellClicked(int row, int)
     if (!core->IsValidRow(row))
         return;
     ui->tableWidgetMerge->clearSelection();
-    UpdateUI(row);
+    SetCurrentRow(row);
     const QString subtitle = core->Rows[row].subtitlePath;
     ui->lineEditSubtitle->setText(subtitle);
-    core->CurrentRow = row;
     core->SetSubtitle(subtitle);
     OpenSubtitleFile(subtitle);
 }

@@ -147,10 +147,13 @@ void MainWindow::OnMergeEndTime(const QTime& time)
 
 void MainWindow::on_BtnMergeAdd_clicked()
 {
+    Core* core = Core::instance();
     if (ui->tableWidget->rowCount() == 0) {
-        Core::instance()->MessageBoxAddMediaFile();
+        core->MessageBoxAddMediaFile();
         return;
     }
+    if (!core->IsValidRow(core->CurrentRow))
+        return;
     QToolButton* button = ui->BtnMergeAdd;
     const QPoint corner = button->mapToGlobal(QPoint(0, 0));
     m_titleEndingMenu->exec(QPoint(corner.x(), corner.y() + button->height() + 1));
@@ -234,10 +237,13 @@ void MainWindow::on_tableWidgetMerge_cellClicked(int row, int)
 
 void MainWindow::AddClipsToSelectedRows(bool title)
 {
+    // Without a current row the tab shows no clips to add to.
+    Core* core = Core::instance();
+    if (!core->IsValidRow(core->CurrentRow))
+        return;
     const QStringList files = AskFiles(tr("Add Media File"), QString());
     if (files.isEmpty())
         return;
-    Core* core = Core::instance();
     const QList<QTableWidgetSelectionRange> ranges = ui->tableWidget->selectedRanges();
     for (const QString& file : files) {
         int width = 0;

@@ -60,8 +60,11 @@ void MainWindow::on_BtnMusicAdd_clicked()
 {
     if (!GuardSources(ui->tableWidget))
         return;
-    const QStringList files = AskFiles(tr("Add Music File"), QString());
+    // No row current: no record to give the files to, so nothing to ask.
     Core* core = Core::instance();
+    if (!core->IsValidRow(core->CurrentRow))
+        return;
+    const QStringList files = AskFiles(tr("Add Music File"), QString());
     for (const QString& file : files) {
         if (!core->IsValidRow(core->CurrentRow))
             break;

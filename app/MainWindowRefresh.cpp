@@ -2,7 +2,9 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include <QEvent>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 
 #include "Core.h"
 #include "Timecode.h"
@@ -62,4 +64,52 @@ void MainWindow::UpdateUI(int row)
         AddMusicFile(file);
     // The total under the list is the one of the files it now shows.
     MusicTotalDuration();
+}
+
+void MainWindow::SetCurrentRow(int row, bool clearTabs)
+{
+    Core* core = Core::instance();
+    if (core->IsValidRow(row) && ui->tableWidget->item(row, 0)) {
+        UpdateUI(row);
+        return;
+    }
+    core->CurrentRow = -1;
+    if (clearTabs)
+        ClearTabs();
+}
+
+void MainWindow::ClearTabs()
+{
+    ui->tableWidgetMerge->setRowCount(0);
+    ui->labelTotal->setText(QStringLiteral("00:00:00"));
+    ui->tableWidgetSplit->setRowCount(0);
+    {
+        // The settings of no row: shown as at start-up, written nowhere.
+        const QSignalBlocker combo(ui->comboBoxSplit);
+        const QSignalBlocker count(ui->spinBoxSplitNum);
+        const QSignalBlocker time(ui->timeEditSplit);
+        const QSignalBlocker end(ui->timeEditEnd);
+        const QSignalBlocker stream(ui->checkBoxSubtitleStream);
+        ui->comboBoxSplit->setCurrentIndex(0);
+        ui->spinBoxSplitNum->setValue(0);
+        ui->timeEditSplit->setTime(QTime(0, 0));
+        ui->timeEditEnd->setTime(QTime(0, 0));
+        ui->checkBoxSubtitleStream->setChecked(false);
+    }
+    ShowSplitWidgets(0);
+    ui->tableWidgetMusic->setRowCount(0);
+    MusicTotalDuration();
+    m_subtitleModel->removeRows(0, m_subtitleModel->rowCount());
+    ui->lineEditSubtitle->clear();
+    ui->widgetPlayer->SourcePath.clear();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The editor worked on the current row's record: once it is closed the
+    // tabs show that record as it is now (or keep what they show when no
+    // row is current).
+    if (watched == &m_editor && event->type() == QEvent::Hide)
+        SetCurrentRow(Core::instance()->CurrentRow, false);
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QStandardItemModel>
-#include <QStatusBar>
 
 #include "Core.h"
 #include "EditorMainWindow.h"
@@ -41,18 +40,25 @@ void MainWindow::OpenSubtitleFile(const QString& path)
     view->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     view->verticalHeader()->setDefaultSectionSize(40);
 
-    // Only a regular file: a pipe would hold the window for ever. One too
-    // large to read in a moment is refused where the status bar says so,
-    // not by a box at every click on its row.
-    statusBar()->clearMessage();
-    if (!QFileInfo(path).isFile())
-        return;
-    if (SubtitleParser::IsTooLarge(path)) {
-        statusBar()->showMessage(SubtitleParser::TooLargeMessage(path));
-        return;
-    }
     SubtitleParser& parser = Core::instance()->Subtitle;
     const QString type = path.right(3).toLower();
+    // Only a regular file is read: a pipe would hold the window for ever,
+    // one too large for long. The events listed before go all the same, as
+    // reading would have dropped them: the editor and Save must not go on
+    // with another file's events.
+    const QFileInfo info(path);
+    const bool large = info.isFile() && SubtitleParser::IsTooLarge(path);
+    if (!info.isFile() || large) {
+        const bool wouldRead = type == QLatin1String("ass") || type == QLatin1String("ssa")
+            || (type == QLatin1String("srt") && info.exists() && !info.isDir());
+        if (wouldRead) {
+            parser.Events.clear();
+            ReloadEditorSubtitles();
+        }
+        if (large)
+            QMessageBox::warning(this, QCoreApplication::applicationName(), SubtitleParser::TooLargeMessage(path));
+        return;
+    }
     bool read = false;
     if (type == QLatin1String("srt")) {
         parser.setFileName(path);

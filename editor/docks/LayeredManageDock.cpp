@@ -32,6 +32,10 @@ LayeredManageDock::LayeredManageDock(QWidget* parent)
     connect(&m_panel->m_btnDown, &QToolButton::clicked, this, &LayeredManageDock::onBtnDownClicked);
     connect(m_panel->m_table, &QTableWidget::cellClicked, this,
             qOverload<int, int>(&LayeredManageDock::onCellClicked));
+    // Rows are selected by their header, the keyboard and code as well as by
+    // clicks: the panel shows a layer of those it edits, whichever way.
+    connect(m_panel->m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &LayeredManageDock::ShowSelectedLayer);
     connect(&m_panel->m_spinSpeed, qOverload<int>(&QSpinBox::valueChanged), this, &LayeredManageDock::onSpeedValueChanged);
     connect(&m_panel->m_spinTransparent, qOverload<int>(&QSpinBox::valueChanged), this,
             &LayeredManageDock::onTransparentValueChanged);
@@ -206,6 +210,22 @@ void LayeredManageDock::FillPanel(int opacity, int speed, int animation, int fad
     m_panel->m_spinSpeed.setEnabled(moving);
 }
 
+void LayeredManageDock::ShowSelectedLayer()
+{
+    // The current row's layer when it is among the selected, else the first.
+    QTableWidget* table = m_panel->m_table;
+    const int current = table->currentRow();
+    QWatermarkBase* shown = table->selectionModel()->isRowSelected(current, QModelIndex()) ? ItemAt(current) : nullptr;
+    if (!shown) {
+        const QList<QWatermarkBase*> selected = SelectedLayers();
+        if (selected.isEmpty())
+            return;
+        shown = selected.first();
+    }
+    const CLayerInfo* layer = shown->GetLayer();
+    FillPanel(layer->Transparent, layer->Speed, layer->Animation, layer->Fade);
+}
+
 void LayeredManageDock::onRemoveLayer(QWatermarkBase* item)
 {
     m_pending.removeAll(item);
@@ -223,11 +243,13 @@ void LayeredManageDock::onRemoveLayer(QWatermarkBase* item)
 void LayeredManageDock::Clear()
 {
     QTableWidget* table = m_panel->m_table;
+    // The map first: the selection's change must not reach the layers
+    // that go.
+    m_rows.clear();
+    m_pending.clear();
     // In one step: row by row, a shown table lays out the remaining rows'
     // editors after each removal.
     table->setRowCount(0);
-    m_rows.clear();
-    m_pending.clear();
 }
 
 void LayeredManageDock::onCellClicked(QWatermarkBase* item)

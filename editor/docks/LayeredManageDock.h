@@ -61,6 +61,7 @@ private:
     void FillRow(int row, QWatermarkBase* item);
     // Shows a layer's values in the panel; writes nothing to any layer.
     void FillPanel(int opacity, int speed, int animation, int fade);
+    void ShowSelectedLayer();
     // The layer whose start (column 1) or end (column 2) edit sent a signal.
     QWatermarkBase* ItemOfEditor(QObject* editor, int column) const;
 

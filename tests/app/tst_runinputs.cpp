@@ -61,8 +61,8 @@ private slots:
     void queuedRowChecksEveryFileItReads_data();
     void queuedRowChecksEveryFileItReads();
     void eachRowBurnsItsOwnSubtitles();
-    void largeSubtitleFileIsNotRead_data();
-    void largeSubtitleFileIsNotRead();
+    void subtitleFileTooLargeOrAPipeIsNotRead_data();
+    void subtitleFileTooLargeOrAPipeIsNotRead();
 
 private:
     void Window(int threads = 1)
@@ -263,15 +263,16 @@ void TestRunInputs::eachRowBurnsItsOwnSubtitles()
     QVERIFY2(LitPixels(c, 0.5) > 20 && LitPixels(c, 1.5) == 0, qPrintable(QString::number(LitPixels(c, 0.5))));
 }
 
-void TestRunInputs::largeSubtitleFileIsNotRead_data()
+void TestRunInputs::subtitleFileTooLargeOrAPipeIsNotRead_data()
 {
     QTest::addColumn<QString>("where");
     QTest::newRow("opened in the subtitle tab") << "tab";
     QTest::newRow("its row shown") << "row";
+    QTest::newRow("its row shown, the file a pipe") << "pipe";
     QTest::newRow("added in the editor") << "editor";
 }
 
-void TestRunInputs::largeSubtitleFileIsNotRead()
+void TestRunInputs::subtitleFileTooLargeOrAPipeIsNotRead()
 {
     QFETCH(QString, where);
     QTemporaryDir here;
@@ -286,15 +287,20 @@ void TestRunInputs::largeSubtitleFileIsNotRead()
     const QString expected = SubtitleParser::TooLargeMessage(srt);
     QVERIFY(expected.contains(srt) && expected.contains(QStringLiteral("64 MB")));
     QString said;
+    std::unique_ptr<FifoGuard> pipe;
     if (where == QLatin1String("tab")) {
         core->Rows[0].subtitlePath.clear();
         AppTestKit::Answer({srt});
         AppTestKit::AnswerModal(QDialogButtonBox::Ok, &said);
         m_window->findChild<QToolButton*>(QStringLiteral("BtnSubtitleOpen"))->click();
         QCOMPARE(core->Rows[0].subtitlePath, QString());
-    } else if (where == QLatin1String("row")) {
+    } else if (where == QLatin1String("row") || where == QLatin1String("pipe")) {
+        if (where == QLatin1String("pipe")) {
+            QVERIFY(QFile::remove(srt));
+            pipe = std::make_unique<FifoGuard>(srt);
+        }
+        AppTestKit::AnswerModal(QDialogButtonBox::Ok, &said);
         m_window->on_tableWidget_cellClicked(0, 0);
-        said = m_window->statusBar()->currentMessage();
     } else {
         core->Rows[0].subtitlePath.clear();
         m_window->Editor().AskFileName = [srt](bool, const QString&, const QString&) { return srt; };
@@ -302,7 +308,14 @@ void TestRunInputs::largeSubtitleFileIsNotRead()
         m_window->Editor().findChild<QAction*>(QStringLiteral("actionAdd_Subtitle"))->trigger();
         QCOMPARE(core->Rows[0].subtitlePath, QString());
     }
-    QCOMPARE(said, expected);
+    QCOMPARE(said, where == QLatin1String("pipe") ? QString() : expected);
+    QVERIFY(m_window->statusBar()->currentMessage().isEmpty());
+    // Shown for a row, its file's events replace those listed, even unread.
+    if (where == QLatin1String("row") || where == QLatin1String("pipe")) {
+        QVERIFY(core->Subtitle.Events.isEmpty());
+        QVERIFY(!pipe || !pipe->WasOpened());
+        return;
+    }
     QCOMPARE(core->Subtitle.Events.size(), 1);
     QCOMPARE(core->Subtitle.Events.at(0).Text, QStringLiteral("Being edited"));
 }

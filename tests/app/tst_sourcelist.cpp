@@ -105,6 +105,8 @@ private slots:
     void filesThatWouldHangAreNotOpened();
     void namesTheSystemCannotCarryAreRefused_data();
     void namesTheSystemCannotCarryAreRefused();
+    void lastAddedRowIsShown_data();
+    void lastAddedRowIsShown();
 
 private:
     MainWindow* Window();
@@ -254,7 +256,8 @@ void TestSourceList::dropRoutes()
     Core* core = Core::instance();
     QTRY_COMPARE(Table("tableWidget")->rowCount(), sources);
     QCOMPARE(core->Rows[0].endingClips.size(), endingClips);
-    QCOMPARE(Table("tableWidgetMerge")->rowCount(), endingClips);
+    // The current row's own merge row, then the dropped clip.
+    QCOMPARE(Table("tableWidgetMerge")->rowCount(), 1 + endingClips);
     QCOMPARE(core->Rows[0].musicFiles.size(), music);
     QCOMPARE(Table("tableWidgetMusic")->rowCount(), music);
     if (music)
@@ -288,7 +291,7 @@ void TestSourceList::allDeleteKeepsTheWorkTabs()
     Action("actionAll_Delete")->trigger();
     QCOMPARE(Table("tableWidget")->rowCount(), 0);
     QVERIFY(Core::instance()->Rows.isEmpty());
-    QCOMPARE(Table("tableWidgetMerge")->rowCount(), 1);
+    QCOMPARE(Table("tableWidgetMerge")->rowCount(), 2);
     QCOMPARE(Table("tableWidgetMusic")->rowCount(), 1);
 }
 
@@ -657,6 +660,30 @@ void TestSourceList::namesTheSystemCannotCarryAreRefused()
     QVERIFY2(said.contains(QFileInfo(decoded).fileName()), qPrintable(said));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QCOMPARE(m_window->findChild<QPlayerWidget*>()->SourcePath, how == QLatin1String("drop") ? QString() : good);
+}
+
+void TestSourceList::lastAddedRowIsShown_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::newRow("20 files") << 20;
+    QTest::newRow("1000 files") << 1000;
+}
+
+void TestSourceList::lastAddedRowIsShown()
+{
+    QFETCH(int, count);
+    QVERIFY(Window());
+    m_window->resize(640, 420);
+    // A pane too narrow for its columns: a horizontal scroll bar comes too.
+    Table("tableWidget")->setColumnWidth(1, 600);
+    QStringList files;
+    for (int i = 0; i < count; ++i)
+        files << m_dir.filePath(QStringLiteral("shown%1.mp4").arg(i));
+    AppTestKit::Answer(files);
+    Action("actionAddFile")->trigger();
+    QTableWidget* table = Table("tableWidget");
+    QTRY_COMPARE_WITH_TIMEOUT(table->rowCount(), count, 60000);
+    QTRY_VERIFY(table->viewport()->rect().contains(table->visualItemRect(table->item(count - 1, 0))));
 }
 
 QTEST_MAIN(TestSourceList)

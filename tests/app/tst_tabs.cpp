@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QTimeEdit>
 #include <QToolButton>
+#include <QUrl>
 
 #include <memory>
 
@@ -86,6 +88,8 @@ private slots:
     void subtitleSaveAsksAboutTheFullName();
     void subtitleDockFollowsALoadedFile();
     void musicOrder();
+    void tabsShowTheCurrentRow_data();
+    void tabsShowTheCurrentRow();
 
 private:
     template <typename T> T* Child(const char* name) { return m_window->findChild<T*>(QLatin1String(name)); }
@@ -96,12 +100,17 @@ private:
         QTableWidget* table = Table("tableWidget");
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(row, 0)).center());
     }
+    // What the merge, split and soundtrack tabs show, and what they would
+    // show for a record (none: no row current).
+    QStringList Shown();
+    QStringList ShownFor(const ST_OPTS* opts);
 
     QTemporaryDir m_dir;
     QTemporaryDir m_home;
     QString m_video; // 5 s
     QString m_clip;  // 1 s
     long long m_duration = 0;
+    long long m_clipDuration = 0;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -117,6 +126,7 @@ void TestTabs::initTestCase()
     int w = 0;
     int h = 0;
     GetMediaInfo(m_video.toUtf8().constData(), &w, &h, &m_duration);
+    GetMediaInfo(m_clip.toUtf8().constData(), &w, &h, &m_clipDuration);
     QVERIFY(!m_clip.isEmpty() && m_duration > 4 * kSec);
 }
 
@@ -544,6 +554,144 @@ void TestTabs::musicOrder()
     Click("BtnMusicDelete");
     QCOMPARE(files, (QStringList{m_clip, m_video}));
     QCOMPARE(Column(Table("tableWidgetMusic"), 0), (QStringList{"clip.mp4", "source.mp4"}));
+}
+
+QStringList TestTabs::Shown()
+{
+    QStringList shown;
+    const auto text = [](const QTimeEdit* edit) { return edit ? edit->time().toString("HH:mm:ss:zzz") : QString(); };
+    QTableWidget* merge = Table("tableWidgetMerge");
+    for (int r = 0; r < merge->rowCount(); ++r)
+        shown << merge->item(r, 1)->toolTip() + ' ' + text(Edit(merge, r, 2)) + ' ' + text(Edit(merge, r, 3));
+    shown << Child<QLabel>("labelTotal")->text();
+    QTableWidget* split = Table("tableWidgetSplit");
+    for (int r = 0; r < split->rowCount(); ++r)
+        shown << text(Edit(split, r, 1)) + ' ' + text(Edit(split, r, 2));
+    shown << QStringLiteral("%1 %2 ").arg(Child<QComboBox>("comboBoxSplit")->currentIndex())
+                     .arg(Child<QSpinBox>("spinBoxSplitNum")->value()) +
+                 text(Child<QTimeEdit>("timeEditSplit"));
+    QTableWidget* music = Table("tableWidgetMusic");
+    for (int r = 0; r < music->rowCount(); ++r)
+        shown << music->item(r, 0)->toolTip();
+    shown << Child<QLabel>("labelTotalMusic")->text();
+    return shown;
+}
+
+QStringList TestTabs::ShownFor(const ST_OPTS* opts)
+{
+    const ST_OPTS none;
+    const ST_OPTS& o = opts ? *opts : none;
+    const auto text = [](qint64 us) { return Timecode::Int64ToQTime(us).toString("HH:mm:ss:zzz"); };
+    const auto hms = [](qint64 us) { return QTime(0, 0).addSecs(int(us / kSec)).toString("hh:mm:ss"); };
+    QStringList shown;
+    qint64 total = 0;
+    const QList<ST_MERGE> clips = opts ? o.titleClips + QList<ST_MERGE>{o.SourceClip()} + o.endingClips : QList<ST_MERGE>{};
+    for (const ST_MERGE& clip : clips) {
+        shown << clip.path + ' ' + text(clip.start) + ' ' + text(clip.end);
+        total += qMax<qint64>(0, clip.end - clip.start);
+    }
+    shown << hms(total);
+    for (const ST_SPLIT_TIME& range : o.splitRanges)
+        shown << text(range.start) + ' ' + text(range.end);
+    shown << QStringLiteral("%1 %2 ").arg(o.splitMode).arg(o.splitCount) + text(o.splitTime);
+    // Every music file here is the clip.
+    shown << o.musicFiles << hms(o.musicFiles.size() * (m_clipDuration / kSec * kSec));
+    return shown;
+}
+
+void TestTabs::tabsShowTheCurrentRow_data()
+{
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("current"); // -1: none
+    QTest::newRow("cell click") << 2 << QStringList{"click 1"} << 1;
+    QTest::newRow("Delete of an earlier row") << 2 << QStringList{"select 0", "actionDelete"} << 1;
+    QTest::newRow("Delete of the current row") << 2 << QStringList{"actionDelete"} << -1;
+    QTest::newRow("Delete, then Watermark") << 2 << QStringList{"actionDelete", "actionWatermark"} << 1;
+    QTest::newRow("Watermark, closing the editor")
+        << 2 << QStringList{"actionDelete", "actionWatermark", "close editor"} << 1;
+    QTest::newRow("All Delete keeps the tabs") << 1 << QStringList{"actionAll_Delete"} << -1;
+    QTest::newRow("Add File") << 0 << QStringList{"actionAddFile"} << 3;
+    QTest::newRow("Add Folder") << 0 << QStringList{"actionAddFolder"} << 3;
+    QTest::newRow("drop") << 0 << QStringList{"drop"} << 3;
+    QTest::newRow("Ready to convert") << 1 << QStringList{"select 2", "actionReady_to_convert"} << 1;
+}
+
+// Whatever makes a row current, the tabs show its record (or nothing, or
+// with All Delete what they showed) and their buttons change that record only.
+void TestTabs::tabsShowTheCurrentRow()
+{
+    QFETCH(int, clicked);
+    QFETCH(QStringList, steps);
+    QFETCH(int, current);
+    Core* core = Core::instance();
+    QTableWidget* sources = Table("tableWidget");
+    for (int i = 1; i < 3; ++i)
+        m_window->AddFile(m_video);
+    for (int i = 0; i < 3; ++i) {
+        ST_OPTS& o = core->Rows[i];
+        o.trimEnd = (i + 1) * kSec;
+        o.splitMode = i;
+        o.splitCount = i + 2;
+        o.splitTime = (i + 1) * kSec / 2;
+        for (int k = 0; k <= i; ++k) {
+            o.splitRanges << ST_SPLIT_TIME{k * kSec, (k + 1) * kSec};
+            o.musicFiles << m_clip;
+        }
+        for (int k = 0; k < i; ++k)
+            o.endingClips << ST_MERGE{m_clip, 0, kSec / 2};
+    }
+    const QString folder = m_dir.filePath(QStringLiteral("one"));
+    QDir().mkpath(folder);
+    QFile::copy(m_clip, folder + QStringLiteral("/added.mp4"));
+    ClickSource(clicked);
+    const QStringList before = Shown();
+    for (const QString& step : steps) {
+        const QString action = step.section(' ', 0, 0);
+        if (action == QLatin1String("click")) {
+            ClickSource(step.section(' ', 1).toInt());
+        } else if (action == QLatin1String("select")) {
+            sources->clearSelection();
+            sources->selectRow(step.section(' ', 1).toInt());
+        } else if (action == QLatin1String("close")) {
+            m_window->Editor().close();
+        } else if (action == QLatin1String("drop")) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(m_clip)});
+            const QPoint at = sources->mapTo(m_window.get(), sources->rect().center());
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(m_window.get(), &enter);
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(m_window.get(), &drop);
+        } else {
+            AppTestKit::Answer({action == QLatin1String("actionAddFolder") ? folder : m_clip});
+            m_window->findChild<QAction*>(action)->trigger();
+        }
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(core->CurrentRow, current, 20000);
+    const bool kept = steps.contains(QStringLiteral("actionAll_Delete"));
+    QCOMPARE(Shown(), kept ? before : ShownFor(current < 0 ? nullptr : &core->Rows[current]));
+
+    if (sources->rowCount() == 0)
+        return;
+    const QList<ST_OPTS> records = core->Rows;
+    QStringList asked;
+    AppTestKit::Answer({m_clip}, &asked);
+    Table("tableWidgetSplit")->selectRow(0);
+    Click("BtnSplitDel");
+    Table("tableWidgetMusic")->setCurrentCell(0, 0);
+    Click("BtnMusicUp");
+    Click("BtnMusicDelete");
+    Click("BtnMusicAdd");
+    m_window->findChild<QAction*>("actionAdd_ending")->trigger();
+    // Without a current row nothing is asked for.
+    QCOMPARE(asked.size(), current < 0 ? 0 : 2);
+    for (int r = 0; r < records.size(); ++r) {
+        const ST_OPTS& o = records[r];
+        const bool mine = r == current;
+        QCOMPARE(core->Rows[r].splitRanges.size(), mine ? qMax(0, o.splitRanges.size() - 1) : o.splitRanges.size());
+        QCOMPARE(core->Rows[r].musicFiles.size(), mine ? qMax(0, o.musicFiles.size() - 1) + 1 : o.musicFiles.size());
+    }
 }
 
 QTEST_MAIN(TestTabs)

@@ -11,6 +11,7 @@
 #include "docks/PanelWidget.h"
 #include "docks/TimeLabel.h"
 
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimeEdit>
@@ -170,7 +171,17 @@ private slots:
     void panelEditsExactlyTheSelectedLayers()
     {
         AddThree();
+        // Chosen by its row number, a layer shows its own values.
+        m_dock->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dock.data()));
+        QHeaderView* header = Table()->verticalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->width() / 2, header->sectionViewportPosition(1) + header->sectionSize(1) / 2));
+        QCOMPARE(m_dock->SelectedLayers(), QList<QWatermarkBase*>{m_items[1]});
+        QCOMPARE(m_dock->Panel()->m_spinTransparent.value(), 50);
+        QCOMPARE(m_dock->Panel()->m_comboFade.currentIndex(), 1);
         SelectRows({0, 2});
+        QCOMPARE(m_dock->Panel()->m_spinTransparent.value(), 40);
         m_dock->Panel()->m_spinTransparent.setValue(77);
         m_dock->Panel()->m_comboFade.setCurrentIndex(3);
         m_dock->Panel()->m_comboAnimation.setCurrentIndex(2);
