@@ -147,10 +147,8 @@ QString Core::PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* prob
             return path;
         const QString text = QTextCodec::codecForName(codePage)->toUnicode(bytes.constData() + 2, bytes.size() - 2);
         const QByteArray utf8 = "\xEF\xBB\xBF" + text.toUtf8();
-        return WriteWorkFile(name, [&utf8](const QString& target) {
-            QSaveFile file(target);
-            return file.open(QIODevice::WriteOnly) && file.write(utf8) == utf8.size() && file.commit();
-        }, problem);
+        return WriteWorkFile(
+            name, [&utf8](const QString& target) { return AtomicFile::Write(target, utf8); }, problem);
     }
     // Convert through a reader of our own: the events being edited stay
     // untouched, and the SRT file is only read. The editor's styles and
