@@ -124,6 +124,10 @@
         <source>Refers to other files: %1</source>
         <translation>Remite a otros archivos: %1</translation>
     </message>
+    <message>
+        <source>Not a media file: %1</source>
+        <translation>No es un archivo multimedia: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

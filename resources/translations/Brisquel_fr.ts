@@ -124,6 +124,10 @@
         <source>Refers to other files: %1</source>
         <translation>Renvoie à d&apos;autres fichiers : %1</translation>
     </message>
+    <message>
+        <source>Not a media file: %1</source>
+        <translation>Pas un fichier multimédia : %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

@@ -124,6 +124,10 @@
         <source>Refers to other files: %1</source>
         <translation>Rimanda ad altri file: %1</translation>
     </message>
+    <message>
+        <source>Not a media file: %1</source>
+        <translation>Non è un file multimediale: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

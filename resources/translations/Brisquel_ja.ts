@@ -124,6 +124,10 @@
         <source>Refers to other files: %1</source>
         <translation>他のファイルを参照しています: %1</translation>
     </message>
+    <message>
+        <source>Not a media file: %1</source>
+        <translation>メディアファイルではありません: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

@@ -124,6 +124,10 @@
         <source>Refers to other files: %1</source>
         <translation>Remete a outros arquivos: %1</translation>
     </message>
+    <message>
+        <source>Not a media file: %1</source>
+        <translation>Não é um arquivo de mídia: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

@@ -124,6 +124,10 @@
         <source>Refers to other files: %1</source>
         <translation>引用了其他文件：%1</translation>
     </message>
+    <message>
+        <source>Not a media file: %1</source>
+        <translation>不是媒体文件：%1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>
