@@ -314,6 +314,11 @@ private slots:
         QTest::newRow("16000 x 16000") << 16000 << 16000 << false;
         QTest::newRow("too wide") << 20000 << 10 << false;
         QTest::newRow("ordinary") << 300 << 200 << true;
+        // The caps at their edges: 16384 a side, 64 MP (8065 x 8321 is one pixel more).
+        QTest::newRow("side at the cap") << 16384 << 2 << true;
+        QTest::newRow("side past the cap") << 16385 << 2 << false;
+        QTest::newRow("pixels at the cap") << 16384 << 4096 << true;
+        QTest::newRow("pixels past the cap") << 8065 << 8321 << false;
     }
     void absurdPictureSizesAreRefused()
     {
