@@ -479,7 +479,7 @@ int JxPlayerSetVolume(int volume)
 
 int JxPlayerAddVfilter(const char* filterText)
 {
-    char* copy = av_strdup(filterText ? filterText : "");
+    char* copy = av_strdup(filterText);
     if (!copy)
         return AVERROR(ENOMEM);
     int count = nb_vfilters;
