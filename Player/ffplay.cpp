@@ -83,31 +83,6 @@ void push_quit_event(VideoState* is)
     SDL_PushEvent(&event);
 }
 
-// A preview's frames, packets and codec state are freed into the arenas of
-// the threads that made them, and glibc keeps what is free at an arena's end
-// until it passes the trim threshold, which grows with the program's large
-// buffers (up to 64 MiB); malloc_trim never gives such ends back. Kept, every
-// preview would leave the program bigger. So from the first start the
-// thresholds stay where glibc's own grow to (playback maps no buffer anew per
-// picture), and while Stop frees a stream the threshold is low and small
-// chunks are not parked in fast bins, where they would keep the free memory
-// before them from joining the arena's end: each arena gives its free end
-// back as it is freed, and malloc_trim returns what is free inside them.
-constexpr int kMmapThreshold = 32 * 1024 * 1024;
-constexpr int kTrimThreshold = 2 * kMmapThreshold;
-constexpr int kStopTrimThreshold = 128 * 1024;
-constexpr int kFastBinLimit = 128;  // glibc's default on 64-bit systems
-
-static void fix_allocator_thresholds()
-{
-    static bool fixed = false;
-    if (fixed)
-        return;
-    fixed = true;
-    mallopt(M_MMAP_THRESHOLD, kMmapThreshold);
-    mallopt(M_TRIM_THRESHOLD, kTrimThreshold);
-}
-
 static void free_vfilters()
 {
     for (int i = 0; i < nb_vfilters; i++)
@@ -276,7 +251,6 @@ int JxPlayerStart(const char* fileName, QWidget* host, QWidget* playerOwner, QWi
         JxPlayerStop();
     }
 
-    fix_allocator_thresholds();
     g_pSDLWidget = host;
     g_pPlayerWidget = playerOwner;
     g_pEditorMainWindow = editorOwner;
@@ -383,15 +357,13 @@ int JxPlayerStop()
     StateLock lock;
     if (!cur_stream)
         return 0;
-    mallopt(M_TRIM_THRESHOLD, kStopTrimThreshold);
-    mallopt(M_MXFAST, 0);
     stream_close(cur_stream);
     cur_stream = nullptr;
     destroy_window_and_renderer();
     free_vfilters();
+    // What the stream's threads freed goes back to the system (the allocator
+    // is set up for this at the program's start, see AllocatorSettings.h).
     malloc_trim(0);
-    mallopt(M_MXFAST, kFastBinLimit);
-    mallopt(M_TRIM_THRESHOLD, kTrimThreshold);
     return 0;
 }
 
@@ -507,7 +479,7 @@ int JxPlayerSetVolume(int volume)
 
 int JxPlayerAddVfilter(const char* filterText)
 {
-    char* copy = av_strdup(filterText ? filterText : "");
+    char* copy = av_strdup(filterText);
     if (!copy)
         return AVERROR(ENOMEM);
     int count = nb_vfilters;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include "AllocatorSettings.h"
 #include "AssLibrary.h"
 #include "ConfigSystem.h"
 #include "Core.h"
@@ -176,6 +177,7 @@ int FinishEventLoop(int status, const QStringList& arguments)
 
 int Run(int& argc, char** argv, const std::function<void(MainWindow*)>& shown)
 {
+    ApplyAllocatorSettings();
     const QString problem = DisplayProblem(argc, argv);
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());

@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "AllocatorSettings.h"
 #include "BenchKit.h"
 #include "TestMedia.h"
 #include "ffplay.h"
@@ -354,6 +355,7 @@ bool MakeClip(const QString& dir)
 
 int main(int argc, char** argv)
 {
+    ApplyAllocatorSettings();   // as the program does
     BenchKit::PrivateHome home;
     if (Xlib().ok && !qgetenv("DISPLAY").isEmpty())
         Xlib().InitThreads();

@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "AllocatorSettings.h"
 #include "BenchKit.h"
 #include "Core.h"
 #include "EditorMainWindow.h"
@@ -111,6 +112,7 @@ bool MakeMedia(const QString& dir, QString* clip, QString* picture)
 
 int main(int argc, char** argv)
 {
+    ApplyAllocatorSettings();   // as the program does
     if (argc > 3 && !std::strcmp(argv[1], "--round")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");

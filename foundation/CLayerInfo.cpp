@@ -32,15 +32,13 @@ CLayerInfo& CLayerInfo::Copy(const CLayerInfo& other)
 
 CLayerInfo& CLayerInfo::CopyNoImageData(const CLayerInfo* other)
 {
-    if (other && other != this)
+    if (other != this)
         CopyFields(*other);
     return *this;
 }
 
 void CLayerInfo::SwapLayerNoImageData(CLayerInfo* a, CLayerInfo* b)
 {
-    if (!a || !b || a == b)
-        return;
     CLayerInfo temp;
     temp.CopyNoImageData(a);
     a->CopyNoImageData(b);

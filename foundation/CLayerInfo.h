@@ -19,7 +19,7 @@ public:
 
     // Copies every field, the picture included.
     CLayerInfo& Copy(const CLayerInfo& other);
-    // Copies every field except the picture; a null source changes nothing.
+    // Copies every field except the picture.
     CLayerInfo& CopyNoImageData(const CLayerInfo* other);
     // Exchanges everything but the pictures of a and b.
     static void SwapLayerNoImageData(CLayerInfo* a, CLayerInfo* b);

@@ -149,8 +149,6 @@ void CWordArtInfo::SetTextAngle(int angle)
 
 void CWordArtInfo::SetLogFont(const tagLOGFONTW* logFont)
 {
-    if (!logFont)
-        return;
     std::memcpy(&LogFont, logFont, sizeof(LogFont));
     Modified = true;
 }

@@ -262,8 +262,7 @@ QSize CWordArtInfo::GetTextSize(const wchar_t* text)
     }
     QFont font;
     font.setFamily(face);
-    if (FontSize > 0)
-        font.setPointSize(std::min(FontSize, kMaxFontPixelSize));
+    font.setPointSize(FontSize);
     font.setItalic(LogFont.lfItalic != 0);
     font.setUnderline(LogFont.lfUnderline != 0);
     CanvasHelper canvas;

@@ -252,8 +252,6 @@ QString GetDocumentsLocation()
 
 bool CreateFolder(QString path)
 {
-    if (path.isEmpty())
-        return false;
     if (QDir(path).exists())
         return true;
     return QDir().mkpath(path);
@@ -304,8 +302,6 @@ bool IsPicture(QString path)
 
 bool ShowInFolder(const QString& path)
 {
-    if (path.isEmpty())
-        return false;
     const QFileInfo info(QFileInfo(path).absoluteFilePath());
     const QString absolute = info.absoluteFilePath();
     // A missing path cannot be selected; its folder is opened instead.

@@ -118,17 +118,14 @@ void GetMediaInfo(const char* path, int* width, int* height, long long* duration
     if (!info.opened)
         return;
     if (info.hasVideo) {
-        if (width)
-            *width = info.width;
-        if (height)
-            *height = info.height;
+        *width = info.width;
+        *height = info.height;
         if (fps)
             *fps = info.fps;
     }
     if (bitRate)
         *bitRate = info.bitRate;
-    if (duration)
-        *duration = info.duration;
+    *duration = info.duration;
 }
 
 namespace {

@@ -26,8 +26,6 @@ bool RowVisible(const QImage& image, int y)
 
 QRect QImageFuns::AutoExpand(QImage* image, int margin)
 {
-    if (!image || image->isNull())
-        return QRect();
     const int w = image->width();
     const int h = image->height();
 

@@ -11,6 +11,6 @@ public:
     // The box of the image's visible (non-transparent) pixels, widened by
     // margin and kept inside the image on the left and top; on the right and
     // bottom it reaches one past the last visible pixel when there is room.
-    // A fully transparent image gives an empty rectangle, a null image a null one.
+    // A fully transparent image gives an empty rectangle.
     static QRect AutoExpand(QImage* image, int margin);
 };

@@ -4,8 +4,6 @@
 
 void InitOpts(ST_OPTS* opts)
 {
-    if (!opts)
-        return;
     opts->width = 0;
     opts->height = 0;
     opts->vflip = false;
@@ -26,8 +24,6 @@ void InitOpts(ST_OPTS* opts)
 
 void InitSubtitleFile(ST_OPTS* opts, const QString& mediaPath)
 {
-    if (!opts || mediaPath.isEmpty())
-        return;
     const QFileInfo media(mediaPath);
     const QString stem = media.path() + "/" + media.completeBaseName();
     for (const char* suffix : {".ass", ".ssa", ".srt"}) {

@@ -151,7 +151,6 @@ void LayeredManageDock::SetUpRow(int row, QWatermarkBase* item, long long start,
     duration->setAutoFillBackground(true);
     duration->setBackgroundRole(QPalette::Base);
     duration->setForegroundRole(QPalette::Text);
-    duration->setAlignment(Qt::AlignCenter);
     table->setRowHeight(row, 40);
     table->setCellWidget(row, 0, thumb);
     table->setCellWidget(row, 1, startEdit);

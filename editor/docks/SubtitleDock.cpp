@@ -20,7 +20,6 @@
 #include <QTextEdit>
 #include <QTimeEdit>
 #include <QToolButton>
-#include <climits>
 #include <set>
 
 namespace {
@@ -294,17 +293,11 @@ void SubtitleDock::onShiftTimes()
     const QList<int> rows = AffectedRows(dialog.rows);
     m_filling = true;
     // A time shifted before 0 stays negative, so the same shift back restores
-    // it; the writers put 0 in a file. The sums saturate instead of wrapping.
-    const auto shifted = [](long long time, long long delta) {
-        long long sum = 0;
-        if (__builtin_add_overflow(time, delta, &sum))
-            return delta > 0 ? LLONG_MAX : LLONG_MIN;
-        return sum;
-    };
+    // it; the writers put 0 in a file.
     for (int row : rows) {
         ST_ASS_EVENT& event = Events()[row];
-        event.Start = shifted(event.Start, startDelta);
-        event.End = shifted(event.End, endDelta);
+        event.Start += startDelta;
+        event.End += endDelta;
         WriteTimeCell(row, 0, event.Start);
         WriteTimeCell(row, 1, event.End);
     }

@@ -169,8 +169,6 @@ LC_TEXT_SETTER(TextOnlyOutline, TextOnlyOutlineStrategy, (QColor outline, int th
 bool CanvasHelper::MeasureString(QFont* font, const wchar_t* text, QPoint pos, float* left, float* top,
                                  float* right, float* bottom)
 {
-    if (!font)
-        return false;
     float r1 = 0, b1 = 0;
     if (m_text && !m_text->MeasureString(font, text, pos, left, top, &r1, &b1))
         return false;
@@ -289,7 +287,7 @@ bool CanvasHelper::RenderShadow(QFont* font, const wchar_t* text, QPoint pos)
 bool CanvasHelper::DrawString(QPainter* painter, QFont* font, const wchar_t* text, QPoint pos,
                               QTextOption* option)
 {
-    if (!painter || !font)
+    if (!painter)
         return false;
     if (m_shadowEnabled && m_canvas && m_shadowBkgd && ShadowConfigured()) {
         if (!RenderShadow(font, text, pos))

@@ -10,11 +10,14 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
+#include <malloc.h>
 #include <memory>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "AllocatorSettings.h"
 #include "FifoGuard.h"
 #include "PlayerTestKit.h"
 #include "TestMedia.h"
@@ -50,6 +53,18 @@ static void countVolumeWarnings(void*, int, const char* format, va_list args)
     va_end(copy);
 }
 
+// The allocator is set up as the program sets it up, before any thread; any
+// later change of its settings (unsafe while other threads allocate) is
+// counted here.
+[[maybe_unused]] static const bool s_allocatorSet = (ApplyAllocatorSettings(), true);
+static std::atomic<int> s_malloptCalls{0};
+extern "C" int mallopt(int param, int value) noexcept
+{
+    ++s_malloptCalls;
+    static const auto real = reinterpret_cast<int (*)(int, int)>(dlsym(RTLD_NEXT, "mallopt"));
+    return real ? real(param, value) : 0;
+}
+
 // How many of the pages are in memory.
 static int residentPages(const QSet<char*>& pages)
 {
@@ -79,6 +94,7 @@ class TestPlayer : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
+    int m_malloptCalls = 0;
     QString m_video;      // 1 s with sound
     QString m_long;       // 4 s with sound
     QString m_red;        // solid red with sound
@@ -126,7 +142,11 @@ private slots:
                 && !m_ts.isEmpty());
         QVERIFY(TestMedia::Probe(m_ts).ok);
         m_host.resize(320, 240);
+        m_malloptCalls = s_malloptCalls;
     }
+
+    // Starts and stops leave the allocator's settings alone.
+    void cleanupTestCase() { QCOMPARE(s_malloptCalls.load(), m_malloptCalls); }
 
     void withoutStreamTheFunctionsReturnTheirIdleValues()
     {

@@ -626,16 +626,22 @@ void TestSourceList::filesThatWouldHangAreNotOpened()
 void TestSourceList::namesTheSystemCannotCarryAreRefused_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("Add File") << "actionAddFile";
-    QTest::newRow("Add Folder") << "actionAddFolder";
-    QTest::newRow("drop") << "drop";
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("refused");
+    for (const char* how : {"actionAddFile", "actionAddFolder", "drop"}) {
+        QTest::addRow("%s, Latin-1 byte", how) << how << QByteArray("lat\xe9in.mp4") << true;
+        // Valid UTF-8 that holds the replacement character itself.
+        QTest::addRow("%s, U+FFFD", how) << how << QByteArray("caf\xef\xbf\xbd.mp4") << false;
+    }
 }
 
 void TestSourceList::namesTheSystemCannotCarryAreRefused()
 {
     QFETCH(QString, how);
+    QFETCH(QByteArray, name);
+    QFETCH(bool, refused);
     QTemporaryDir folder;
-    const QByteArray raw = QFile::encodeName(folder.path()) + "/lat\xe9in.mp4";
+    const QByteArray raw = QFile::encodeName(folder.path()) + "/" + name;
     const QString decoded = QFile::decodeName(raw);
     if (!decoded.contains(QChar::ReplacementCharacter))
         QSKIP("the locale carries every byte of a name");
@@ -656,10 +662,12 @@ void TestSourceList::namesTheSystemCannotCarryAreRefused()
                                                                     : QStringList{decoded, good});
         Action(how.toLatin1().constData())->trigger();
     }
-    QTRY_COMPARE(Names(Table("tableWidget")), QStringList{"good.mp4"});
-    QVERIFY2(said.contains(QFileInfo(decoded).fileName()), qPrintable(said));
+    const QStringList kept = refused ? QStringList{"good.mp4"} : QStringList{QFileInfo(decoded).fileName(), "good.mp4"};
+    QTRY_COMPARE(Names(Table("tableWidget")), kept);
+    QVERIFY2(refused ? said.contains(QFileInfo(decoded).fileName()) : said.isEmpty(), qPrintable(said));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QCOMPARE(m_window->findChild<QPlayerWidget*>()->SourcePath, how == QLatin1String("drop") ? QString() : good);
+    QCOMPARE(m_window->findChild<QPlayerWidget*>()->SourcePath,
+             how == QLatin1String("drop") ? QString() : refused ? good : decoded);
 }
 
 void TestSourceList::lastAddedRowIsShown_data()

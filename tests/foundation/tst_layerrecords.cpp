@@ -125,8 +125,6 @@ private slots:
         QCOMPARE(target.WordArt.TextEffect, TE_DBL_GLOW);
         QCOMPARE(target.WordArt.Text, QStringLiteral("hello"));
         QCOMPARE(target.Image, before);
-        target.CopyNoImageData(nullptr);   // harmless
-        QCOMPARE(target.Type, 3);
 
         CLayerInfo b;
         b.FileName = "other.png";

@@ -41,7 +41,6 @@ private slots:
         // The caller's fields stay.
         QCOMPARE(o.path, QString("/v/a.mp4"));
         QCOMPARE(o.trimEnd, 99LL);
-        InitOpts(nullptr); // harmless
     }
 
     void freshRecordsAreCleared()
