@@ -282,13 +282,16 @@ void TestMainWindow::trayActivation()
         QVERIFY(!window.isMinimized());
 }
 
-// A conversion that runs for a minute unless stopped.
+// A conversion that runs for a minute unless stopped; it writes under a
+// partial name, as every step does.
 static JxEngineJob* LongConversion(const QString& output)
 {
-    return new JxEngineJob(QString(),
-                           {"-hide_banner", "-re", "-f", "lavfi", "-i", "testsrc2=size=160x120:rate=10:duration=60",
-                            "-c:v", "mpeg4", "-y", output},
-                           true);
+    auto* job = new JxEngineJob(QString(),
+                                {"-hide_banner", "-re", "-f", "lavfi", "-i", "testsrc2=size=160x120:rate=10:duration=60",
+                                 "-c:v", "mpeg4", "-y", output},
+                                true);
+    job->outputPath = output;
+    return job;
 }
 
 // Quit ends the program at once, also from inside a loop that runs the
