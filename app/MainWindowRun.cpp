@@ -212,5 +212,10 @@ void MainWindow::on_comboBoxFormat_currentIndexChanged(int index)
         return;
     format.SetFormat(FormatOut(index));
     format.Format = name;
-    format.Save();
+    // Conversions read the container from the file: one not saved would
+    // convert into the container shown before.
+    if (!format.Save())
+        QMessageBox::warning(
+            this, QCoreApplication::applicationName(),
+            QCoreApplication::translate("QFormatDialog", "The format settings could not be saved to %1.").arg(format.FilePath));
 }

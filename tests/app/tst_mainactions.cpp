@@ -243,6 +243,8 @@ void TestMainActions::formatCombo_data()
     // The user's own settings of the container already chosen stay.
     QTest::newRow("same container") << "mkv" << int(FORMAT_MKV) << "mkv" << "mine";
     QTest::newRow("another container: its preset") << "mp4" << int(FORMAT_AVI) << "avi" << "";
+    // A choice that cannot be kept is said: conversions would use the old one.
+    QTest::newRow("settings that cannot be written") << "mp4" << int(FORMAT_WAV) << "" << "";
 }
 
 void TestMainActions::formatCombo()
@@ -258,6 +260,17 @@ void TestMainActions::formatCombo()
         config.Format = stored;
         config.VCodec = QStringLiteral("mine");
         QVERIFY(config.Save());
+    }
+    if (format.isEmpty()) {
+        const QString path = ConfigFormat().FilePath;
+        QVERIFY(QFile::remove(path) && QDir().mkpath(path));
+        QString said;
+        AppTestKit::AnswerModal(QDialogButtonBox::Ok, &said);
+        combo->setCurrentIndex(chosen);
+        AppTestKit::StopAnswering();
+        QVERIFY(QDir(path).removeRecursively());
+        QCOMPARE(said, QString("The format settings could not be saved to %1.").arg(path));
+        return;
     }
     combo->setCurrentIndex(chosen);
     ConfigFormat config;
