@@ -99,10 +99,35 @@ bool IsAnInputFile(const struct stat& file, const Inputs& inputs)
     return false;
 }
 
+// A name that differs from an input's only in case, in the same folder: on a
+// volume that ignores case it is the input, and some such volumes (FUSE)
+// give every name its own inode number. Elsewhere it is a file that merely
+// looks like one, which is kept as well.
+bool CaseVariantOfAnInput(const QString& path, const Inputs& inputs)
+{
+    const QFileInfo candidate(path);
+    struct stat folder;
+    bool looked = false;
+    for (const QString& p : inputs.paths) {
+        const QFileInfo input(p);
+        if (p.isEmpty() || input.fileName().compare(candidate.fileName(), Qt::CaseInsensitive) != 0)
+            continue;
+        if (!looked && ::stat(QFile::encodeName(candidate.absolutePath()).constData(), &folder) != 0)
+            return false;
+        looked = true;
+        struct stat inputFolder;
+        if (::stat(QFile::encodeName(input.absolutePath()).constData(), &inputFolder) == 0
+            && inputFolder.st_dev == folder.st_dev && inputFolder.st_ino == folder.st_ino)
+            return true;
+    }
+    return false;
+}
+
 bool SameFileAsAnInput(const QString& path, const Inputs& inputs)
 {
     struct stat file;
-    return ::stat(QFile::encodeName(path).constData(), &file) == 0 && IsAnInputFile(file, inputs);
+    return ::stat(QFile::encodeName(path).constData(), &file) == 0
+        && (IsAnInputFile(file, inputs) || CaseVariantOfAnInput(path, inputs));
 }
 
 bool IsInput(const QString& path, const Inputs& inputs)

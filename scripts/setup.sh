@@ -8,6 +8,7 @@ PACKAGES=(
   libavformat-dev libavcodec-dev libavfilter-dev libavdevice-dev libavutil-dev libswscale-dev libswresample-dev
   ffmpeg libmlt++-dev libmlt-dev melt libsdl2-dev libass-dev libxcb1-dev
   fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei xvfb xauth dbus-daemon libbenchmark-dev ccache
+  exfatprogs exfat-fuse
 )
 
 missing=()
