@@ -275,7 +275,7 @@ void MainWindow::on_actionQuit_triggered()
         m_trayIcon->hide();
     // A running converter must not outlive the program writing half a file.
     StopJobs();
-    m_config.Save();
+    SaveSettings();
     if (m_nExitCode != 0) {
         QCoreApplication::exit(m_nExitCode);
         return;

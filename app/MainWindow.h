@@ -206,6 +206,8 @@ private:
     // unless they are to be kept (All Delete), which then write nowhere.
     void SetCurrentRow(int row, bool clearTabs = true);
     void ClearTabs();
+    // Saves the settings; a failure is said in a box.
+    void SaveSettings();
     void RefusedDeletion();
     // Queues the jobs of one source row; false when nothing was queued.
     bool QueueRow(int row, const QString& ext, const FormatSettings& format);

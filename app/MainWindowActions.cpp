@@ -83,8 +83,16 @@ void MainWindow::on_actionOptions_triggered()
         m_trayIcon->hide();
     // A converter must not outlive the program that would restart without it.
     StopJobs();
-    m_config.Save();
+    SaveSettings();
     QCoreApplication::exit(m_nExitCode);
+}
+
+void MainWindow::SaveSettings()
+{
+    // Said, not only logged: what the user set would be gone at the next start.
+    if (!m_config.Save())
+        QMessageBox::warning(this, QCoreApplication::applicationName(),
+                             tr("The settings could not be saved to %1.").arg(ShownPath(m_config.IniPath)));
 }
 
 void MainWindow::on_actionAbout_triggered()

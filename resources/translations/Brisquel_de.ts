@@ -954,6 +954,10 @@ Jetzt neu starten?</translation>
         <translation>Diese Dateien können nicht hinzugefügt werden, weil ihre Namen in der Zeichenkodierung des Systems kein gültiger Text sind. Benennen Sie sie um und fügen Sie sie erneut hinzu:
 %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

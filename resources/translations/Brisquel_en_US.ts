@@ -954,6 +954,10 @@ Do you want to restart now?</translation>
         <translation>These files cannot be added because their names are not valid text in the system&apos;s encoding. Rename them and add them again:
 %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>The settings could not be saved to %1.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

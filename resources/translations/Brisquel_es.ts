@@ -954,6 +954,10 @@ Do you want to restart now?</source>
         <translation>Estos archivos no se pueden añadir porque sus nombres no son texto válido en la codificación del sistema. Cámbieles el nombre y añádalos de nuevo:
 %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>No se pudieron guardar los ajustes en %1.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -954,6 +954,10 @@ Voulez-vous redémarrer maintenant ?</translation>
         <translation>Ces fichiers ne peuvent pas être ajoutés, car leurs noms ne sont pas un texte valide dans l&apos;encodage du système. Renommez-les, puis ajoutez-les de nouveau :
 %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>Impossible d’enregistrer les réglages dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -954,6 +954,10 @@ Riavviare ora?</translation>
         <translation>Questi file non possono essere aggiunti perché i loro nomi non sono testo valido nella codifica del sistema. Rinominali e aggiungili di nuovo:
 %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>Impossibile salvare le impostazioni in %1.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

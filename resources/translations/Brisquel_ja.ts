@@ -954,6 +954,10 @@ Do you want to restart now?</source>
         <translation>これらのファイルは、名前がシステムの文字コードで有効な文字列ではないため追加できません。名前を変更してから、もう一度追加してください:
 %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>設定を %1 に保存できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

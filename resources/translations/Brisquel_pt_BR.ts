@@ -954,6 +954,10 @@ Deseja reiniciar agora?</translation>
         <translation>Estes arquivos não podem ser adicionados porque seus nomes não são texto válido na codificação do sistema. Renomeie-os e adicione-os novamente:
 %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>Não foi possível salvar as configurações em %1.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

@@ -954,6 +954,10 @@ Do you want to restart now?</source>
         <translation>Эти файлы нельзя добавить: их имена не являются допустимым текстом в кодировке системы. Переименуйте их и добавьте снова:
 %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>Не удалось сохранить настройки в %1.</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

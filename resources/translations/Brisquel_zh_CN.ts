@@ -954,6 +954,10 @@ Do you want to restart now?</source>
         <translation>无法添加这些文件，因为它们的名称在系统编码中不是有效的文本。请重命名后再添加：
 %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>无法将设置保存到 %1。</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>

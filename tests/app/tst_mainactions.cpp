@@ -42,6 +42,7 @@ private slots:
     void optionsDialogShowsAndKeeps();
     void optionsAction_data();
     void optionsAction();
+    void optionsRestart_data();
     void optionsRestart();
     void formatCombo_data();
     void savedContainerSurvivesARestart_data();
@@ -213,11 +214,25 @@ void TestMainActions::optionsAction()
     QVERIFY(m_window->isVisible());
 }
 
+void TestMainActions::optionsRestart_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("settings saved") << true;
+    // What the user chose would silently be gone at the restart.
+    QTest::newRow("settings that cannot be written") << false;
+}
+
 void TestMainActions::optionsRestart()
 {
+    QFETCH(bool, writable);
     Window();
-    // The action runs the dialog's own loop; the answer comes inside it.
+    const QString ini = m_window->Settings().IniPath;
+    if (!writable)
+        QVERIFY(QDir().mkpath(m_dir.filePath("settings-folder")));
+    m_window->Settings().IniPath = writable ? ini : m_dir.filePath("settings-folder");
+    // The action runs the dialog's own loop; the answers come inside it.
     QTimer::singleShot(0, Action("actionOptions"), &QAction::trigger);
+    QString said;
     QTimer::singleShot(0, [&] {
         QTRY_VERIFY(qobject_cast<MainOptionsDialog*>(QApplication::activeModalWidget()));
         auto* dialog = qobject_cast<MainOptionsDialog*>(QApplication::activeModalWidget());
@@ -225,13 +240,27 @@ void TestMainActions::optionsRestart()
         AppTestKit::AnswerModal(QDialogButtonBox::Yes);
         dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
+    // The box that says so comes after the restart question.
+    QTimer warning;
+    connect(&warning, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->text().startsWith(QStringLiteral("The settings"))) {
+            said = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    warning.start(20);
     QTimer deadline;
     deadline.setSingleShot(true);
     connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
     deadline.start(30000);
     // The restart status, with the new language saved for the next start.
     QCOMPARE(QApplication::exec(), 42);
-    QCOMPARE(QSettings(m_window->Settings().IniPath, QSettings::IniFormat).value("System/Language").toInt(), 3);
+    m_window->Settings().IniPath = ini;
+    if (writable)
+        QCOMPARE(QSettings(ini, QSettings::IniFormat).value("System/Language").toInt(), 3);
+    else
+        QCOMPARE(said, "The settings could not be saved to " + m_dir.filePath("settings-folder") + ".");
 }
 
 void TestMainActions::formatCombo_data()
