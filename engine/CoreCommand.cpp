@@ -4,6 +4,7 @@
 
 #include "AtomicFile.h"
 #include "FilterText.h"
+#include "MediaInput.h"
 #include "QWatermarkBase.h"
 #include "ST_CROP_THICK.h"
 #include "ST_MEDIA_INFO.h"
@@ -136,13 +137,23 @@ QString Core::PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* prob
     }
     if (path.right(3).toLower() != QLatin1String("srt")) {
         // The converter reads an ASS file itself, and without a code page:
-        // one in UTF-16 is burnt from a UTF-8 copy.
+        // one in UTF-16 is burnt from a UTF-8 copy. Its mark is enough to
+        // tell; the rest is read only for the copy.
+        QFile head;
+        if (!MediaInput::OpenRegular(path, &head)) {
+            *problem = Problem(QT_TR_NOOP("Cannot read the subtitle file: %1"), path);
+            return QString();
+        }
+        const char* codePage = SubtitleParser::Utf16CodePage(head.read(2));
+        head.close();
+        if (!codePage)
+            return path;
         QByteArray bytes;
         if (!SubtitleParser::ReadFile(path, &bytes)) {
             *problem = Problem(QT_TR_NOOP("Cannot read the subtitle file: %1"), path);
             return QString();
         }
-        const char* codePage = SubtitleParser::Utf16CodePage(bytes);
+        codePage = SubtitleParser::Utf16CodePage(bytes);
         if (!codePage)
             return path;
         const QString text = QTextCodec::codecForName(codePage)->toUnicode(bytes.constData() + 2, bytes.size() - 2);
