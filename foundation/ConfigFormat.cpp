@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QSettings>
+#include <QTemporaryFile>
 
 #include "FileFolders.h"
 #include "SettingsFile.h"
@@ -19,7 +20,8 @@ void ConfigFormat::Load()
     // Every missing or unreadable key falls back to its table default.
     const FormatSettings d;
     // Anything but a regular file is read as no file (no name): all defaults.
-    QSettings s(SettingsFile::Readable(FilePath) ? FilePath : QString(), QSettings::IniFormat);
+    QTemporaryFile copy;
+    QSettings s(SettingsFile::Snapshot(FilePath, &copy), QSettings::IniFormat);
     s.beginGroup(QStringLiteral("Format"));
     Format = SettingsValue::Text(s, QStringLiteral("Format"), d.Format);
     s.endGroup();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QSettings>
+#include <QTemporaryFile>
 
 #include "FileFolders.h"
 #include "SettingsFile.h"
@@ -42,7 +43,8 @@ ConfigSystem::~ConfigSystem()
 void ConfigSystem::Load()
 {
     // Anything but a regular file is read as no file (no name): all defaults.
-    QSettings settings(SettingsFile::Readable(IniPath) ? IniPath : QString(), QSettings::IniFormat);
+    QTemporaryFile copy;
+    QSettings settings(SettingsFile::Snapshot(IniPath, &copy), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("System"));
     OutPath = SettingsValue::Text(settings, QStringLiteral("OutPath"), QString());
     if (OutPath.isEmpty()) {

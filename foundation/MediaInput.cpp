@@ -1,5 +1,6 @@
 #include "MediaInput.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
 
@@ -78,6 +79,24 @@ bool MediaInput::OpenRegular(const QString& path, QFile* file)
         return true;
     ::close(fd);
     return false;
+}
+
+MediaInput::ReadOutcome MediaInput::ReadRegular(const QString& path, long long maxBytes, QByteArray* bytes)
+{
+    QFile file;
+    // The program's own embedded files (":/…") are not on disk: nothing can
+    // be put in their place.
+    if (path.startsWith(QLatin1Char(':')))
+        file.setFileName(path);
+    if (file.fileName().isEmpty() ? !OpenRegular(path, &file) : !file.open(QIODevice::ReadOnly))
+        return NotRead;
+    if (file.size() > maxBytes)
+        return TooLarge;
+    // Bounded as well: the file may grow while it is read.
+    *bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return NotRead;
+    return bytes->size() > maxBytes ? TooLarge : ReadWhole;
 }
 
 int MediaInput::Read(void* self, uint8_t* buffer, int size)

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 
+class QByteArray;
 class QFile;
 class QString;
 struct AVDictionary;
@@ -47,6 +48,12 @@ public:
     static int OpenRegular(const char* path);
     // The same into a QFile, which then owns the descriptor.
     static bool OpenRegular(const QString& path, QFile* file);
+    // The bytes of a regular file of at most maxBytes, read through one
+    // descriptor opened as above: never a pipe or device, and never another
+    // file put under the name after it was looked at. The program's own
+    // embedded files (":/…") are read as they are.
+    enum ReadOutcome { ReadWhole, NotRead, TooLarge };
+    static ReadOutcome ReadRegular(const QString& path, long long maxBytes, QByteArray* bytes);
     // For tests: given the path each time OpenRegular has opened one, the
     // moment another process could put something else under that name.
     static std::atomic<void (*)(const char*)> AfterOpen;

@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "AtomicFile.h"
+#include "MediaInput.h"
 
 #include <QDebug>
 #include <QDir>
@@ -11,6 +12,9 @@
 #include <QVariantMap>
 
 namespace {
+
+// Far above what settings files hold; what is larger is no settings file.
+constexpr qint64 kMaxBytes = 16 << 20;
 
 QVariantMap Values(QSettings& settings)
 {
@@ -31,27 +35,29 @@ QString TemporaryBeside(const QFileInfo& target)
 
 namespace SettingsFile {
 
-bool Readable(const QString& path)
+QString Snapshot(const QString& path, QTemporaryFile* copy)
 {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isFile())
-        return true;
-    qWarning().noquote() << "Not a regular file, settings not read:" << path;
-    return false;
+    if (!QFileInfo::exists(path))
+        return QString();
+    QByteArray bytes;
+    if (MediaInput::ReadRegular(path, kMaxBytes, &bytes) != MediaInput::ReadWhole) {
+        qWarning().noquote() << (QFileInfo(path).isFile() ? "Settings file not read:"
+                                                          : "Not a regular file, settings not read:")
+                             << path;
+        return QString();
+    }
+    if (!copy->open() || copy->write(bytes) != bytes.size() || !copy->flush())
+        return QString();
+    copy->close();
+    return copy->fileName();
 }
 
 bool Write(const QString& path, const std::function<void(QSettings&)>& fill)
 {
     const QFileInfo target(path);
-    if (target.exists() && !target.isFile())
-        return false;
     QByteArray old;
-    if (target.exists()) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-        old = file.readAll();
-    }
+    if (target.exists() && MediaInput::ReadRegular(path, kMaxBytes, &old) != MediaInput::ReadWhole)
+        return false;
     // As the settings class itself does, a missing folder is made.
     if (!QDir().mkpath(target.absolutePath()))
         return false;

@@ -8,12 +8,14 @@
 #include <functional>
 
 class QSettings;
+class QTemporaryFile;
 
 namespace SettingsFile {
 
-// True when path is missing or a regular file; otherwise logs one line and
-// returns false, and the caller keeps its defaults.
-bool Readable(const QString& path);
+// What settings are read from: a private copy of the file made through one
+// descriptor of it (copy holds it), or an empty name (defaults) when the file
+// is missing; for anything but a regular file one line is logged as well.
+QString Snapshot(const QString& path, QTemporaryFile* copy);
 
 // Keeps the other keys of the file, lets fill set its values, and replaces
 // the file only when every value was written; false (the file unchanged)

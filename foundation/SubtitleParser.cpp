@@ -20,12 +20,7 @@ bool SubtitleParser::IsTooLarge(const QString& path)
 
 bool SubtitleParser::ReadFile(const QString& path, QByteArray* bytes)
 {
-    QFile file;
-    if (!MediaInput::OpenRegular(path, &file) || file.size() > MaxFileSize)
-        return false;
-    // Bounded as well: the file may grow while it is read.
-    *bytes = file.read(MaxFileSize + 1);
-    return file.error() == QFileDevice::NoError && bytes->size() <= MaxFileSize;
+    return MediaInput::ReadRegular(path, MaxFileSize, bytes) == MediaInput::ReadWhole;
 }
 
 const char* SubtitleParser::Utf16CodePage(const QByteArray& bytes)

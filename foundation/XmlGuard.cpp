@@ -5,29 +5,32 @@
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
+#include <cerrno>
+
+#include "MediaInput.h"
+
 XmlGuard::Outcome XmlGuard::Read(const QString& path, qint64 maxBytes, QDomDocument* document)
 {
     Outcome outcome;
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        outcome.error = NotAFile;
-        return outcome;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        outcome.error = CannotOpen;
-        outcome.detail = file.errorString();
-        return outcome;
-    }
-    if (file.size() > maxBytes) {
+    QByteArray data;
+    errno = 0;
+    switch (MediaInput::ReadRegular(path, maxBytes, &data)) {
+    case MediaInput::ReadWhole:
+        break;
+    case MediaInput::TooLarge:
         outcome.error = TooLarge;
         return outcome;
-    }
-    // The size may change while it is read: never more than the limit.
-    const QByteArray data = file.read(maxBytes + 1);
-    if (data.size() > maxBytes) {
-        outcome.error = TooLarge;
+    case MediaInput::NotRead: {
+        const int error = errno;
+        const QFileInfo info(path);
+        if (info.exists() && !info.isFile()) {
+            outcome.error = NotAFile;
+        } else {
+            outcome.error = CannotOpen;
+            outcome.detail = qt_error_string(error);
+        }
         return outcome;
+    }
     }
     return Parse(data, document);
 }

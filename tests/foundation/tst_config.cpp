@@ -245,6 +245,14 @@ private slots:
         QVERIFY(!iniPipe.WasOpened());
         QVERIFY(!formatPipe.WasOpened());
         QVERIFY(!QFileInfo(formatPath).isFile());
+
+        // One put in place of the file once it is opened: what was opened is read.
+        format.FilePath = GetAppDataDir() + "/swapped.ini";
+        WriteText(format.FilePath, "[Audio]\nAVolume=150\n");
+        PipeSwap swap(format.FilePath);
+        format.Load();
+        QCOMPARE(format.AVolume, 150);
+        QVERIFY(swap.Pipe() && !swap.Pipe()->WasOpened());
     }
 
     void formatDefaults()

@@ -2,6 +2,7 @@
 // files that must leave the caller's layers alone, and untrusted layer paths.
 #include <QtTest>
 
+#include "FifoGuard.h"
 #include "FileSizeLimit.h"
 #include "JxOFile.h"
 
@@ -217,6 +218,14 @@ private slots:
         in.ProjectPath = m_dir.filePath(QStringLiteral("two.jxo"));
         QVERIFY(in.Save());
         QCOMPARE(ReadAll(in.ProjectPath), ReadAll(out.ProjectPath));
+
+        // A pipe put in its place once it is opened: what was opened is read.
+        PipeSwap swap(in.ProjectPath);
+        JxOFile again;
+        again.ProjectPath = in.ProjectPath;
+        QVERIFY2(again.Open(&error), qPrintable(error));
+        QCOMPARE(again.LayerList.size(), 3);
+        QVERIFY(swap.Pipe() && !swap.Pipe()->WasOpened());
     }
 
     // The written form: declaration, root, element order, number, time and colour texts.
