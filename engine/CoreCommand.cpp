@@ -138,24 +138,20 @@ QString Core::PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* prob
     if (path.right(3).toLower() != QLatin1String("srt")) {
         // The converter reads an ASS file itself, and without a code page:
         // one in UTF-16 is burnt from a UTF-8 copy. Its mark is enough to
-        // tell; the rest is read only for the copy.
-        QFile head;
-        if (!MediaInput::OpenRegular(path, &head)) {
-            *problem = Problem(QT_TR_NOOP("Cannot read the subtitle file: %1"), path);
-            return QString();
-        }
-        const char* codePage = SubtitleParser::Utf16CodePage(head.read(2));
-        head.close();
-        if (!codePage)
-            return path;
+        // tell; the rest is read, from the same open file, only for the copy.
+        QFile file;
+        const char* codePage = nullptr;
         QByteArray bytes;
-        if (!SubtitleParser::ReadFile(path, &bytes)) {
+        if (MediaInput::OpenRegular(path, &file)) {
+            codePage = SubtitleParser::Utf16CodePage(file.peek(2));
+            if (!codePage)
+                return path;
+            bytes = file.read(SubtitleParser::MaxFileSize + 1);
+        }
+        if (!codePage || file.error() != QFileDevice::NoError || bytes.size() > SubtitleParser::MaxFileSize) {
             *problem = Problem(QT_TR_NOOP("Cannot read the subtitle file: %1"), path);
             return QString();
         }
-        codePage = SubtitleParser::Utf16CodePage(bytes);
-        if (!codePage)
-            return path;
         const QString text = QTextCodec::codecForName(codePage)->toUnicode(bytes.constData() + 2, bytes.size() - 2);
         const QByteArray utf8 = "\xEF\xBB\xBF" + text.toUtf8();
         return WriteWorkFile(
