@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTime>
 #include <QUrl>
@@ -155,6 +156,24 @@ void MainWindow::AppendSourceRow(const ST_OPTS& opts)
     Core::instance()->Rows.append(opts);
 }
 
+static void ScrollToLastRow(QTableWidget* table)
+{
+    // Scrolling to the bottom lays the new rows out first. The scroll bars
+    // their ranges call for come or go from a queued call, and each one that
+    // comes takes room from the rows (the vertical one can bring the
+    // horizontal one): let them settle here, so the bottom scrolled to is
+    // the one that stays.
+    QScrollBar* bar = table->verticalScrollBar();
+    for (int round = 0; round < 3; ++round) {
+        table->scrollToBottom();
+        const int bottom = bar->maximum();
+        QCoreApplication::sendPostedEvents(table, QEvent::MetaCall);
+        if (bar->maximum() == bottom)
+            break;
+    }
+    table->scrollToBottom();
+}
+
 void MainWindow::SelectLastSourceRow()
 {
     // Selecting lays the whole table out again: once for a batch, not per row.
@@ -164,13 +183,11 @@ void MainWindow::SelectLastSourceRow()
         return;
     table->selectRow(row);
     table->setCurrentCell(row, 0);
-    // Scrolling to the current cell went by the rows laid out before the
-    // new ones: the last row is shown once they are.
-    table->scrollToBottom();
     // The player keeps the file the add action gave it (or had).
     const QString playing = ui->widgetPlayer->SourcePath;
     SetCurrentRow(row);
     ui->widgetPlayer->SourcePath = playing;
+    ScrollToLastRow(table);
 }
 
 QStringList MainWindow::WithoutLostNames(const QStringList& paths)

@@ -17,6 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 
 #include <cstdio>
 
@@ -673,25 +676,42 @@ void TestSourceList::namesTheSystemCannotCarryAreRefused()
 void TestSourceList::lastAddedRowIsShown_data()
 {
     QTest::addColumn<int>("count");
-    QTest::newRow("20 files") << 20;
-    QTest::newRow("1000 files") << 1000;
+    QTest::addColumn<bool>("fitUntilRows");
+    QTest::newRow("20 files") << 20 << false;
+    QTest::newRow("1000 files") << 1000 << false;
+    // The vertical scroll bar that the rows bring takes the room the columns
+    // had: the horizontal one comes after it, once the rows are laid out.
+    QTest::newRow("20 files, columns that fit until the rows come") << 20 << true;
 }
 
 void TestSourceList::lastAddedRowIsShown()
 {
     QFETCH(int, count);
+    QFETCH(bool, fitUntilRows);
     QVERIFY(Window());
     m_window->resize(640, 420);
-    // A pane too narrow for its columns: a horizontal scroll bar comes too.
-    Table("tableWidget")->setColumnWidth(1, 600);
+    QTableWidget* table = Table("tableWidget");
+    if (fitUntilRows) {
+        QTRY_VERIFY(!table->horizontalScrollBar()->isVisible());
+        const int spare = table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table) / 2;
+        const int others = table->columnWidth(2) + table->horizontalHeader()->minimumSectionSize() + spare;
+        table->setColumnWidth(1, table->viewport()->width() - others);
+        QTRY_COMPARE(table->columnWidth(0), table->horizontalHeader()->minimumSectionSize() + spare);
+    } else {
+        // A pane too narrow for its columns: a horizontal scroll bar comes too.
+        table->setColumnWidth(1, 600);
+        QTRY_VERIFY(table->horizontalScrollBar()->isVisible());
+    }
     QStringList files;
     for (int i = 0; i < count; ++i)
         files << m_dir.filePath(QStringLiteral("shown%1.mp4").arg(i));
     AppTestKit::Answer(files);
     Action("actionAddFile")->trigger();
-    QTableWidget* table = Table("tableWidget");
     QTRY_COMPARE_WITH_TIMEOUT(table->rowCount(), count, 60000);
-    QTRY_VERIFY(table->viewport()->rect().contains(table->visualItemRect(table->item(count - 1, 0))));
+    // Shown once the scroll bars have come, and it stays shown.
+    QTRY_VERIFY(table->horizontalScrollBar()->isVisible());
+    QCoreApplication::processEvents();
+    QVERIFY(table->viewport()->rect().contains(table->visualItemRect(table->item(count - 1, 0))));
 }
 
 QTEST_MAIN(TestSourceList)
