@@ -32,8 +32,7 @@ CLayerInfo& CLayerInfo::Copy(const CLayerInfo& other)
 
 CLayerInfo& CLayerInfo::CopyNoImageData(const CLayerInfo* other)
 {
-    if (other != this)
-        CopyFields(*other);
+    CopyFields(*other);
     return *this;
 }
 
