@@ -49,10 +49,15 @@ void MainWindow::OpenSubtitleFile(const QString& path)
     const QFileInfo info(path);
     const bool large = info.isFile() && SubtitleParser::IsTooLarge(path);
     if (!info.isFile() || large) {
-        const bool wouldRead = type == QLatin1String("ass") || type == QLatin1String("ssa")
-            || (type == QLatin1String("srt") && info.exists() && !info.isDir());
-        if (wouldRead) {
-            parser.Events.clear();
+        // An ASS or SSA file that cannot be read leaves a new document, as a
+        // failed read does; an SRT file replaces the events alone.
+        const bool ass = type == QLatin1String("ass") || type == QLatin1String("ssa");
+        if (ass || (type == QLatin1String("srt") && info.exists() && !info.isDir())) {
+            parser.setFileName(path);
+            if (ass)
+                parser.Reset();
+            else
+                parser.Events.clear();
             ReloadEditorSubtitles();
         }
         if (large)

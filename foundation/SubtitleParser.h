@@ -68,7 +68,6 @@ public:
     QString TrackName;
     bool TextIsUtf8 = true;         // false when an event text of the last ASS read was 8-bit
 
-private:
     // Events, styles and header as in a new document.
     void Reset();
 };

@@ -221,28 +221,33 @@ void TestRunInputs::queuedRowChecksEveryFileItReads()
 
 void TestRunInputs::eachRowBurnsItsOwnSubtitles()
 {
-    // a.srt and c.srt show text in the first second, b.srt in the second;
-    // row c burns c.srt's events from a UTF-16 ASS file.
+    // a.srt, c.srt and d.srt show text in the first second, b.srt in the
+    // second; rows c and d burn their events from UTF-16 ASS files, c's
+    // little-endian, d's big-endian.
     QTemporaryDir here;
     QStringList sources;
-    for (const char* name : {"a", "b", "c"}) {
+    for (const char* name : {"a", "b", "c", "d"}) {
         sources << here.filePath(QLatin1String(name) + QStringLiteral(".mp4"));
         QVERIFY(QFile::copy(m_black, sources.last()));
         QVERIFY(WriteSrt(here.filePath(QLatin1String(name) + QStringLiteral(".srt")), name[0] == 'b' ? 1 : 0,
                          name[0] == 'b' ? 2 : 1));
     }
-    SubtitleParser events;
-    events.setFileName(here.filePath(QStringLiteral("c.srt")));
-    QVERIFY(events.ReadSRTFile() && events.SaveASS(here.filePath(QStringLiteral("c.ass"))));
-    QFile ass(here.filePath(QStringLiteral("c.ass")));
-    QVERIFY(ass.open(QIODevice::ReadWrite));
-    const QByteArray wide = TestCorpus::Utf16(QString::fromUtf8(ass.readAll()).remove(QChar::ByteOrderMark), false);
-    QVERIFY(ass.resize(0) && ass.write(wide) == wide.size());
-    ass.close();
+    for (const char* name : {"c", "d"}) {
+        SubtitleParser events;
+        events.setFileName(here.filePath(QLatin1String(name) + QStringLiteral(".srt")));
+        const QString path = here.filePath(QLatin1String(name) + QStringLiteral(".ass"));
+        QVERIFY(events.ReadSRTFile() && events.SaveASS(path));
+        QFile ass(path);
+        QVERIFY(ass.open(QIODevice::ReadWrite));
+        const QByteArray wide =
+            TestCorpus::Utf16(QString::fromUtf8(ass.readAll()).remove(QChar::ByteOrderMark), name[0] == 'd');
+        QVERIFY(ass.resize(0) && ass.write(wide) == wide.size());
+    }
     Window(2);
     for (const QString& source : qAsConst(sources))
         m_window->AddFile(source);
-    Core::instance()->Rows[2].subtitlePath = ass.fileName();
+    Core::instance()->Rows[2].subtitlePath = here.filePath(QStringLiteral("c.ass"));
+    Core::instance()->Rows[3].subtitlePath = here.filePath(QStringLiteral("d.ass"));
     // Row b shown in the subtitle tab: its events are the editor's.
     m_window->on_tableWidget_cellClicked(1, 0);
     QCOMPARE(Core::instance()->Subtitle.Events.size(), 1);
@@ -256,33 +261,49 @@ void TestRunInputs::eachRowBurnsItsOwnSubtitles()
     QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Subtitle file missing: a.srt"));
     QCOMPARE(Table()->item(1, 2)->text(), QStringLiteral("Completed"));
     QCOMPARE(Table()->item(2, 2)->text(), QStringLiteral("Completed"));
-    QCOMPARE(QDir(m_out).entryList(QDir::Files | QDir::Hidden), (QStringList{"b.mp4", "c.mp4"}));
+    QCOMPARE(Table()->item(3, 2)->text(), QStringLiteral("Completed"));
+    QCOMPARE(QDir(m_out).entryList(QDir::Files | QDir::Hidden), (QStringList{"b.mp4", "c.mp4", "d.mp4"}));
     const QString b = m_out + QStringLiteral("/b.mp4");
-    const QString c = m_out + QStringLiteral("/c.mp4");
     QVERIFY2(LitPixels(b, 0.5) == 0 && LitPixels(b, 1.5) > 20, qPrintable(QString::number(LitPixels(b, 1.5))));
-    QVERIFY2(LitPixels(c, 0.5) > 20 && LitPixels(c, 1.5) == 0, qPrintable(QString::number(LitPixels(c, 0.5))));
+    for (const char* name : {"/c.mp4", "/d.mp4"}) {
+        const QString out = m_out + QLatin1String(name);
+        QVERIFY2(LitPixels(out, 0.5) > 20 && LitPixels(out, 1.5) == 0, qPrintable(out));
+    }
 }
 
 void TestRunInputs::subtitleFileTooLargeOrAPipeIsNotRead_data()
 {
     QTest::addColumn<QString>("where");
-    QTest::newRow("opened in the subtitle tab") << "tab";
-    QTest::newRow("its row shown") << "row";
-    QTest::newRow("its row shown, the file a pipe") << "pipe";
-    QTest::newRow("added in the editor") << "editor";
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("opened in the subtitle tab") << "tab" << "srt";
+    QTest::newRow("its row shown") << "row" << "srt";
+    QTest::newRow("its row shown, the file a pipe") << "pipe" << "srt";
+    QTest::newRow("its row shown, an ASS file") << "row" << "ass";
+    QTest::newRow("its row shown, an ASS file a pipe") << "pipe" << "ass";
+    QTest::newRow("added in the editor") << "editor" << "srt";
 }
 
 void TestRunInputs::subtitleFileTooLargeOrAPipeIsNotRead()
 {
     QFETCH(QString, where);
+    QFETCH(QString, kind);
     QTemporaryDir here;
-    const QString srt = WindowWithOneRow(here);
+    QString srt = WindowWithOneRow(here);
     QVERIFY(!srt.isEmpty());
-    QVERIFY(QFile(srt).resize(64LL * 1024 * 1024 + 1));
     Core* core = Core::instance();
+    if (kind == QLatin1String("ass")) {
+        const QString ass = here.filePath(QStringLiteral("clip.ass"));
+        QVERIFY(QFile::rename(srt, ass));
+        core->Rows[0].subtitlePath = srt = ass;
+    }
+    QVERIFY(QFile(srt).resize(64LL * 1024 * 1024 + 1));
     ST_ASS_EVENT kept;
     kept.Text = QStringLiteral("Being edited");
     core->Subtitle.Events = {kept};
+    ST_ASS_STYLE keptStyle;
+    keptStyle.Name = QStringLiteral("Being edited");
+    core->Subtitle.Styles = {keptStyle};
+    core->Subtitle.PlayResY = 1080;
     // Only the row picked it up; it is read nowhere.
     const QString expected = SubtitleParser::TooLargeMessage(srt);
     QVERIFY(expected.contains(srt) && expected.contains(QStringLiteral("64 MB")));
@@ -314,6 +335,12 @@ void TestRunInputs::subtitleFileTooLargeOrAPipeIsNotRead()
     if (where == QLatin1String("row") || where == QLatin1String("pipe")) {
         QVERIFY(core->Subtitle.Events.isEmpty());
         QVERIFY(!pipe || !pipe->WasOpened());
+        // An ASS file unread is a new document, as a failed read leaves it.
+        const SubtitleParser fresh;
+        const bool ass = kind == QLatin1String("ass");
+        QCOMPARE(core->Subtitle.Styles.size(), ass ? fresh.Styles.size() : 1);
+        QCOMPARE(core->Subtitle.Styles.value(0).Name, ass ? fresh.Styles.value(0).Name : keptStyle.Name);
+        QCOMPARE(core->Subtitle.PlayResY, ass ? fresh.PlayResY : 1080);
         return;
     }
     QCOMPARE(core->Subtitle.Events.size(), 1);
