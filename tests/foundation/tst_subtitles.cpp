@@ -646,14 +646,34 @@ private slots:
     void assFailuresLeaveANewDocument()
     {
         SubtitleParser doc;
+        const SubtitleParser fresh;
         QVERIFY(WriteBytes(Path("plain.txt"), "just some words\nand no sections\n"));
+        // Every header field away from a new document's.
+        QVERIFY(WriteBytes(Path("header.ass"),
+                           "[Script Info]\nScriptType: v4.00+\nPlayResX: 640\nPlayResY: 360\nTimer: 50.0\n"
+                           "WrapStyle: 2\nScaledBorderAndShadow: yes\nKerning: yes\nLanguage: fr\n"
+                           "YCbCr Matrix: TV.709\n\n[V4+ Styles]\n"
+                           "Format: Name, Fontname, Fontsize\nStyle: Big,Arial,40\n\n[Events]\n"
+                           "Format: Layer, Start, End, Style, Text\n"
+                           "Dialogue: 0,0:00:01.00,0:00:02.00,Big,\\xff\n"));
         for (const QString& path : {Path("plain.txt"), Path("does-not-exist.ass"), QString()}) {
-            QVERIFY(ReadAss(doc, Path("ab.ass")));
+            QVERIFY(ReadAss(doc, Path("header.ass")));
+            QVERIFY(doc.PlayResY == 360 && doc.WrapStyle == 2 && doc.Kerning == 1 && !doc.Language.isEmpty());
             QVERIFY(!ReadAss(doc, path));
             QCOMPARE(doc.Styles.size(), 1);
             QCOMPARE(doc.Styles[0].FontSize, SubtitleParser::MakeDefaultStyle().FontSize);
             QVERIFY(doc.Events.isEmpty());
-            QCOMPARE(doc.PlayResX, 0);
+            QCOMPARE(doc.PlayResX, fresh.PlayResX);
+            QCOMPARE(doc.PlayResY, fresh.PlayResY);
+            QCOMPARE(doc.Timer, fresh.Timer);
+            QCOMPARE(doc.WrapStyle, fresh.WrapStyle);
+            QCOMPARE(doc.ScaledBorderAndShadow, fresh.ScaledBorderAndShadow);
+            QCOMPARE(doc.Kerning, fresh.Kerning);
+            QCOMPARE(doc.Language, fresh.Language);
+            QCOMPARE(doc.YCbCrMatrix, fresh.YCbCrMatrix);
+            QCOMPARE(doc.DefaultStyle, fresh.DefaultStyle);
+            QCOMPARE(doc.TrackName, fresh.TrackName);
+            QCOMPARE(doc.TextIsUtf8, fresh.TextIsUtf8);
         }
 
         ASS_Library* library = g_ass_library;
