@@ -213,6 +213,8 @@ int audio_open(VideoState* is, const AVChannelLayout* wanted_layout, int wanted_
         next_sample_rate_idx--;
     wanted_spec.format = AUDIO_S16SYS;
     wanted_spec.silence = 0;
+    // SDL's sample count is 16 bits wide: above about 983 kHz the power of two
+    // would wrap to 0, and a device of no samples calls back without end.
     wanted_spec.samples = static_cast<Uint16>(FFMIN(
         32768, FFMAX(SDL_AUDIO_MIN_BUFFER_SIZE,
                      2 << av_log2(static_cast<unsigned>(wanted_spec.freq / SDL_AUDIO_MAX_CALLBACKS_PER_SEC)))));

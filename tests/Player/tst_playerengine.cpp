@@ -449,6 +449,10 @@ private slots:
         QTest::newRow("48000") << 48000 << 2048;
         QTest::newRow("96000") << 96000 << 4096;
         QTest::newRow("8000") << 8000 << 512;
+        // The device's count is 16 bits wide: a zero there opens a device
+        // whose callback is asked for nothing, over and over.
+        QTest::newRow("983040, past the count's 16 bits") << 983040 << 32768;
+        QTest::newRow("2000000") << 2000000 << 32768;
     }
     void audioDeviceBufferFollowsTheRate()
     {
