@@ -161,21 +161,25 @@ private slots:
         // of the source; "": nothing but the folders.
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("given"); // the name the row reads it by, when not that
         QTest::addColumn<QString>("output");
         QTest::addColumn<bool>("replaced");
-        QTest::newRow("folder mounted twice") << "bind" << "a/clip.mp4" << "b/clip.mp4" << false;
-        QTest::newRow("volume that ignores case") << "exfat" << "c/Clip.MP4" << "c/Clip.mp4" << false;
+        QTest::newRow("folder mounted twice") << "bind" << "a/clip.mp4" << "" << "b/clip.mp4" << false;
+        QTest::newRow("volume that ignores case") << "exfat" << "c/Clip.MP4" << "" << "c/Clip.mp4" << false;
         QTest::newRow("folder in another case, volume that ignores case")
-            << "exfat" << "c/Videos/Clip.MP4" << "c/VIDEOS/Clip.mp4" << false;
-        QTest::newRow("link in another folder") << "link" << "a/clip.mp4" << "b/copy.mp4" << false;
-        QTest::newRow("earlier output in another case") << "" << "a/clip.MP4" << "a/clip.mp4" << true;
+            << "exfat" << "c/Videos/Clip.MP4" << "" << "c/VIDEOS/Clip.mp4" << false;
+        QTest::newRow("source read in another case, volume that ignores case")
+            << "exfat" << "c/Videos/Clip.MP4" << "c/VIDEOS/clip.mp4" << "c/Videos/clip.mp4" << false;
+        QTest::newRow("link in another folder") << "link" << "a/clip.mp4" << "" << "b/copy.mp4" << false;
+        QTest::newRow("earlier output in another case") << "" << "a/clip.MP4" << "" << "a/clip.mp4" << true;
         // Their first files get the same inode number on either volume.
-        QTest::newRow("same name on two fresh volumes") << "tmpfs" << "a/clip.mp4" << "b/clip.mp4" << true;
+        QTest::newRow("same name on two fresh volumes") << "tmpfs" << "a/clip.mp4" << "" << "b/clip.mp4" << true;
     }
     void inputReachedByAnotherPath()
     {
         QFETCH(QString, setup);
         QFETCH(QString, source);
+        QFETCH(QString, given);
         QFETCH(QString, output);
         QFETCH(bool, replaced);
         QTemporaryDir row(m_dir.path() + "/row-XXXXXX");
@@ -233,7 +237,8 @@ private slots:
         }
         // On the volume that ignores case the output's name reaches the source.
         QVERIFY(replaced || QFileInfo::exists(wanted));
-        SetInputFilesQuery([input] { return QStringList{input}; });
+        const QString read = given.isEmpty() ? input : row.path() + "/" + given;
+        SetInputFilesQuery([read] { return QStringList{read}; });
         m_overwrite = true;
         QCOMPARE(GetUnRepeat(wanted) == wanted, replaced);
         const QString written = PartialOutputName(wanted);
