@@ -13,6 +13,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -99,26 +100,76 @@ bool IsAnInputFile(const struct stat& file, const Inputs& inputs)
     return false;
 }
 
-// A name that differs from an input's only in case, in the same folder: on a
-// volume that ignores case it is the input, and some such volumes (FUSE)
-// give every name its own inode number. Elsewhere it is a file that merely
-// looks like one, which is kept as well.
-bool CaseVariantOfAnInput(const QString& path, const Inputs& inputs)
+// The path as its folders list their entries, or empty when that cannot be
+// told. A volume that ignores case resolves a spelling its folder does not
+// list; the entry it reached is then the one listed under that name ignoring
+// case. A folder that cannot be listed is taken as the name gives it.
+QByteArray ListedPath(const QString& path)
 {
-    const QFileInfo candidate(path);
-    struct stat folder;
+    QByteArray listed;
+    for (const QString& part : Key(path).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        const QByteArray asked = QFile::encodeName(part);
+        QByteArray found = asked;
+        if (DIR* folder = ::opendir(listed.isEmpty() ? "/" : listed.constData())) {
+            QList<QByteArray> alike;
+            bool listedAsAsked = false;
+            while (const dirent* entry = ::readdir(folder)) {
+                if (asked == entry->d_name) {
+                    listedAsAsked = true;
+                    break;
+                }
+                if (QFile::decodeName(entry->d_name).compare(part, Qt::CaseInsensitive) == 0)
+                    alike.append(QByteArray(entry->d_name));
+            }
+            ::closedir(folder);
+            if (!listedAsAsked) {
+                if (alike.size() != 1)
+                    return QByteArray();
+                found = alike.first();
+            }
+        }
+        listed += '/' + found;
+    }
+    return listed.isEmpty() ? QByteArrayLiteral("/") : listed;
+}
+
+bool SameEntry(const QByteArray& a, const QByteArray& b)
+{
+    struct stat first, second;
+    return a == b
+        || (::stat(a.constData(), &first) == 0 && ::stat(b.constData(), &second) == 0 && first.st_dev == second.st_dev
+            && first.st_ino == second.st_ino);
+}
+
+// Another spelling of an input on a volume that ignores case. Some such
+// volumes (FUSE) give every spelling its own inode number, so the entries
+// the folders list decide: the name is the input when both reach one entry.
+// On a volume that heeds case two spellings are two files.
+bool AnotherSpellingOfAnInput(const QString& path, const struct stat& file, const Inputs& inputs)
+{
+    QByteArray listed;
     bool looked = false;
     for (const QString& p : inputs.paths) {
-        const QFileInfo input(p);
-        if (p.isEmpty() || input.fileName().compare(candidate.fileName(), Qt::CaseInsensitive) != 0)
+        struct stat input;
+        if (p.isEmpty() || ::stat(QFile::encodeName(p).constData(), &input) != 0 || input.st_dev != file.st_dev)
             continue;
-        if (!looked && ::stat(QFile::encodeName(candidate.absolutePath()).constData(), &folder) != 0)
-            return false;
-        looked = true;
-        struct stat inputFolder;
-        if (::stat(QFile::encodeName(input.absolutePath()).constData(), &inputFolder) == 0
-            && inputFolder.st_dev == folder.st_dev && inputFolder.st_ino == folder.st_ino)
-            return true;
+        if (!looked) {
+            looked = true;
+            listed = ListedPath(path);
+            // Which entry the volume reached is unknown: it may be this one.
+            if (listed.isEmpty())
+                return true;
+            struct stat entry;
+            if (listed != QFile::encodeName(Key(path)) && ::stat(listed.constData(), &entry) == 0
+                && IsAnInputFile(entry, inputs))
+                return true;
+        }
+        // An input itself named in another spelling than its folders list.
+        if (Key(p).compare(QFile::decodeName(listed), Qt::CaseInsensitive) == 0) {
+            const QByteArray listedInput = ListedPath(p);
+            if (listedInput.isEmpty() || SameEntry(listedInput, listed))
+                return true;
+        }
     }
     return false;
 }
@@ -127,7 +178,7 @@ bool SameFileAsAnInput(const QString& path, const Inputs& inputs)
 {
     struct stat file;
     return ::stat(QFile::encodeName(path).constData(), &file) == 0
-        && (IsAnInputFile(file, inputs) || CaseVariantOfAnInput(path, inputs));
+        && (IsAnInputFile(file, inputs) || AnotherSpellingOfAnInput(path, file, inputs));
 }
 
 bool IsInput(const QString& path, const Inputs& inputs)

@@ -152,38 +152,68 @@ private slots:
         QCOMPARE(QFileInfo(wanted).isDir(), there == "folder");
     }
 
-    // The same file as a row's source under another name, even with overwriting on.
+    // With overwriting on, the same file as a row's source under another name
+    // is kept, and only that: a file that merely looks like it is replaced.
     void inputReachedByAnotherPath_data()
     {
-        QTest::addColumn<QString>("mount"); // "b/": a/ mounted on b/ too; "fat": a new volume on c/
+        // "bind": a/ mounted on b/ too; "exfat": a new volume on c/; "tmpfs": a
+        // fresh volume on a/ and another on b/; "link": the output a hard link
+        // of the source; "": nothing but the folders.
+        QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("given"); // the name the row reads it by, when not that
         QTest::addColumn<QString>("output");
-        QTest::newRow("folder mounted twice") << "b/" << "a/clip.mp4" << "b/clip.mp4";
-        QTest::newRow("volume that ignores case") << "fat" << "c/Clip.MP4" << "c/Clip.mp4";
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("folder mounted twice") << "bind" << "a/clip.mp4" << "" << "b/clip.mp4" << false;
+        QTest::newRow("volume that ignores case") << "exfat" << "c/Clip.MP4" << "" << "c/Clip.mp4" << false;
+        QTest::newRow("folder in another case, volume that ignores case")
+            << "exfat" << "c/Videos/Clip.MP4" << "" << "c/VIDEOS/Clip.mp4" << false;
+        QTest::newRow("source read in another case, volume that ignores case")
+            << "exfat" << "c/Videos/Clip.MP4" << "c/VIDEOS/clip.mp4" << "c/Videos/clip.mp4" << false;
+        QTest::newRow("link in another folder") << "link" << "a/clip.mp4" << "" << "b/copy.mp4" << false;
+        QTest::newRow("earlier output in another case") << "" << "a/clip.MP4" << "" << "a/clip.mp4" << true;
+        // Their first files get the same inode number on either volume.
+        QTest::newRow("same name on two fresh volumes") << "tmpfs" << "a/clip.mp4" << "" << "b/clip.mp4" << true;
     }
     void inputReachedByAnotherPath()
     {
-        QFETCH(QString, mount);
+        QFETCH(QString, setup);
         QFETCH(QString, source);
+        QFETCH(QString, given);
         QFETCH(QString, output);
-        const QString a = m_dir.path() + "/a", b = m_dir.path() + "/b", c = m_dir.path() + "/c";
+        QFETCH(bool, replaced);
+        QTemporaryDir row(m_dir.path() + "/row-XXXXXX");
+        QVERIFY(row.isValid());
+        const QString a = row.path() + "/a", b = row.path() + "/b", c = row.path() + "/c";
         QVERIFY(QDir().mkpath(a) && QDir().mkpath(b) && QDir().mkpath(c));
-        const QString mountPoint = mount == "b/" ? b : c;
+        QStringList mounted;
         QString loop;
-        const auto unmount = qScopeGuard([mountPoint, &loop] {
-            ::umount2(QFile::encodeName(mountPoint).constData(), MNT_DETACH);
+        const auto unmount = qScopeGuard([&mounted, &loop] {
+            for (const QString& point : mounted)
+                ::umount2(QFile::encodeName(point).constData(), MNT_DETACH);
             if (!loop.isEmpty())
                 Quietly("losetup", {"-d", loop});
         });
-        if (mount == "b/"
-            && ::mount(QFile::encodeName(a).constData(), QFile::encodeName(b).constData(), nullptr, MS_BIND, nullptr))
-            QSKIP(qPrintable("no bind mount can be made here: " + QString::fromLocal8Bit(std::strerror(errno))));
+        if (setup == "bind") {
+            if (::mount(QFile::encodeName(a).constData(), QFile::encodeName(b).constData(), nullptr, MS_BIND, nullptr))
+                QSKIP(qPrintable("no bind mount can be made here: " + QString::fromLocal8Bit(std::strerror(errno))));
+            mounted << b;
+        }
+        if (setup == "tmpfs") {
+            for (const QString& point : {a, b}) {
+                if (::mount("tmpfs", QFile::encodeName(point).constData(), "tmpfs", 0, "size=1m"))
+                    QSKIP(qPrintable("no tmpfs can be mounted here: " + QString::fromLocal8Bit(std::strerror(errno))));
+                mounted << point;
+            }
+        }
         // exFAT through the kernel, else through FUSE on a loop device
-        // (FUSE gives each name of a file its own inode number).
-        const QString image = m_dir.path() + "/fat.img";
-        if (mount == "fat") {
-            if (!QFile(touch("fat.img")).resize(16 << 20) || Quietly("mkfs.exfat", {image}) != 0)
+        // (FUSE gives each spelling of a name its own inode number).
+        if (setup == "exfat") {
+            const QString image = row.path() + "/fat.img";
+            QFile blank(image);
+            if (!blank.open(QIODevice::WriteOnly) || !blank.resize(16 << 20) || Quietly("mkfs.exfat", {image}) != 0)
                 QSKIP("no volume that ignores case can be made here (mkfs.exfat of exfatprogs is missing)");
+            blank.close();
             if (Quietly("mount", {"-o", "loop", image, c}) != 0) {
                 QProcess attach;
                 attach.start("losetup", {"-f", "--show", image});
@@ -192,19 +222,39 @@ private slots:
                 if (loop.isEmpty() || Quietly("mount.exfat-fuse", {loop, c}) != 0)
                     QSKIP("no volume that ignores case can be made here (no loop device, or exfat-fuse missing)");
             }
+            mounted << c;
         }
-        const QString input = m_dir.path() + "/" + source, wanted = m_dir.path() + "/" + output;
+        const QString input = row.path() + "/" + source, wanted = row.path() + "/" + output;
+        QVERIFY(QDir().mkpath(QFileInfo(input).absolutePath()));
         QFile file(input);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("source") == 6);
         file.close();
-        SetInputFilesQuery([input] { return QStringList{input}; });
+        if (setup == "link") {
+            QVERIFY(::link(QFile::encodeName(input).constData(), QFile::encodeName(wanted).constData()) == 0);
+        } else if (!QFileInfo::exists(wanted)) {
+            QFile earlier(wanted);
+            QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        }
+        // On the volume that ignores case the output's name reaches the source.
+        QVERIFY(replaced || QFileInfo::exists(wanted));
+        const QString read = given.isEmpty() ? input : row.path() + "/" + given;
+        SetInputFilesQuery([read] { return QStringList{read}; });
         m_overwrite = true;
-        QVERIFY(GetUnRepeat(wanted) != wanted);
+        QCOMPARE(GetUnRepeat(wanted) == wanted, replaced);
         const QString written = PartialOutputName(wanted);
+        QFile partial(written);
+        QVERIFY(partial.open(QIODevice::WriteOnly) && partial.write("new") == 3);
+        partial.close();
         QString error;
-        QVERIFY2(PlaceOutput(written, wanted, &error) != wanted, qPrintable(error));
+        const QString placed = PlaceOutput(written, wanted, &error);
+        QVERIFY2(!placed.isEmpty(), qPrintable(error));
+        QCOMPARE(placed == wanted, replaced);
         QFile kept(input);
-        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "source");
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("source"));
+        QFile result(placed);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(result.readAll(), QByteArray("new"));
     }
 
     // A partial file is removed only when no program can be writing it.
