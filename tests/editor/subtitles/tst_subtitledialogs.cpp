@@ -195,24 +195,31 @@ private slots:
         QCOMPARE(SubtitleFileDialog::WithFilterSuffix(path, filter), result);
     }
 
-    // The dialog asks about the file the save would replace, extension added.
+    // The dialog asks about the file the save would replace, extension of
+    // the type chosen in its list added.
     void saveAsksAboutTheFullName_data()
     {
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("filters");
+        QTest::addColumn<QString>("type"); // chosen in the dialog's list; empty: the first
         QTest::addColumn<QString>("replaced");
-        QTest::newRow("none") << "kept" << "kept.ass";
-        QTest::newRow("other suffix") << "kept.en" << "kept.en.ass";
+        QTest::newRow("none") << "kept" << "ASS File(*.ass)" << "" << "kept.ass";
+        QTest::newRow("other suffix") << "kept.en" << "ASS File(*.ass)" << "" << "kept.en.ass";
+        QTest::newRow("type chosen") << "chosen" << "ASS File(*.ass);;SRT File(*.srt)" << "SRT File(*.srt)"
+                                     << "chosen.srt";
     }
     void saveAsksAboutTheFullName()
     {
         QFETCH(QString, typed);
+        QFETCH(QString, filters);
+        QFETCH(QString, type);
         QFETCH(QString, replaced);
         QFile old(m_dir.filePath(replaced));
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.close();
         QString asked;
-        AnswerFileKeepingOld(m_dir.filePath(typed), &asked);
-        QCOMPARE(SubtitleFileDialog::GetSaveFileName(nullptr, "Save", QString(), "ASS File(*.ass)"), QString());
+        AnswerFileKeepingOld(m_dir.filePath(typed), &asked, type);
+        QCOMPARE(SubtitleFileDialog::GetSaveFileName(nullptr, "Save", QString(), filters), QString());
         QVERIFY2(asked.startsWith(replaced + " already exists"), qPrintable(asked));
     }
 };
