@@ -10,6 +10,9 @@ QSubtitleDelegate::QSubtitleDelegate(QObject* parent)
 QWidget* QSubtitleDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
 {
     auto* edit = new QPlainTextEdit(parent);
+    // Tab moves on to the next cell, committing the text, as in every other
+    // cell; a subtitle has no use for a tab character.
+    edit->setTabChangesFocus(true);
     edit->setPlainText(index.model()->data(index, Qt::DisplayRole).toString());
     return edit;
 }

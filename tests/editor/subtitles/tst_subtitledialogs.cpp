@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QTimeEdit>
 #include <QToolButton>
 
@@ -43,25 +44,48 @@ private slots:
     {
         QTest::addColumn<bool>("time");
         QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("typed"); // into the view's editor, left with Tab
         QTest::addColumn<QString>("written");
-        QTest::newRow("milliseconds kept") << true << "01:02:03:004" << "01:02:03:004";
-        QTest::newRow("unreadable time") << true << "1:2" << "00:00:00:000";
-        QTest::newRow("several lines") << false << "first\nsecond" << "first\nsecond";
-        QTest::newRow("markup as text") << false << "<b>bold</b> {\\i1}" << "<b>bold</b> {\\i1}";
+        QTest::newRow("milliseconds kept") << true << "01:02:03:004" << "" << "01:02:03:004";
+        QTest::newRow("unreadable time") << true << "1:2" << "" << "00:00:00:000";
+        QTest::newRow("several lines") << false << "first\nsecond" << "" << "first\nsecond";
+        QTest::newRow("markup as text") << false << "<b>bold</b> {\\i1}" << "" << "<b>bold</b> {\\i1}";
+        QTest::newRow("Tab commits") << false << "" << "world" << "world";
     }
 
     void delegates()
     {
         QFETCH(bool, time);
         QFETCH(QString, cell);
+        QFETCH(QString, typed);
         QFETCH(QString, written);
-        QStandardItemModel model(1, 1);
+        QStandardItemModel model(1, 2);
         model.setItem(0, 0, new QStandardItem(cell));
         QWidget parent;
         QTimeDelegate timeDelegate;
         QSubtitleDelegate textDelegate;
         QAbstractItemDelegate* delegate = time ? static_cast<QAbstractItemDelegate*>(&timeDelegate) : &textDelegate;
         const QModelIndex index = model.index(0, 0);
+        if (!typed.isEmpty()) {
+            // Tab moves on to the next cell with what was typed, as a click
+            // elsewhere does; it is no part of the text.
+            QTableView view;
+            view.setModel(&model);
+            view.setItemDelegateForColumn(0, delegate);
+            view.show();
+            QApplication::setActiveWindow(&view);
+            QVERIFY(QTest::qWaitForWindowActive(&view));
+            view.setCurrentIndex(index);
+            view.edit(index);
+            QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QPlainTextEdit*>(QApplication::focusWidget()), 10000);
+            QWidget* editor = QApplication::focusWidget();
+            QTest::keyClicks(editor, typed);
+            QTest::keyClick(editor, Qt::Key_Tab);
+            view.setFocus();
+            QCOMPARE(index.data().toString(), written);
+            QCOMPARE(view.currentIndex(), model.index(0, 1));
+            return;
+        }
         QScopedPointer<QWidget> editor(delegate->createEditor(&parent, QStyleOptionViewItem(), index));
         QVERIFY(time ? qobject_cast<QTimeEdit*>(editor.data()) != nullptr
                      : qobject_cast<QPlainTextEdit*>(editor.data()) != nullptr);
