@@ -19,12 +19,8 @@ QWidget* QSubtitleDelegate::createEditor(QWidget* parent, const QStyleOptionView
 
 void QSubtitleDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
-    auto* edit = qobject_cast<QPlainTextEdit*>(editor);
-    // The view refills an open editor when its cell changes; keep the cursor
-    // where the user types unless the text really differs.
-    const QString text = index.model()->data(index, Qt::DisplayRole).toString();
-    if (edit && edit->toPlainText() != text)
-        edit->setPlainText(text);
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(editor))
+        edit->setPlainText(index.model()->data(index, Qt::DisplayRole).toString());
 }
 
 void QSubtitleDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
