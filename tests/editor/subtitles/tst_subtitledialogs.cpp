@@ -6,6 +6,7 @@
 #include "subtitles/QTimeDelegate.h"
 #include "subtitles/StyleDialog.h"
 #include "subtitles/SubtitleFileDialog.h"
+#include "text/QColorCombox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
@@ -156,6 +158,29 @@ private slots:
         QVERIFY(Child<QRadioButton>(&dialog, "radioButton2")->isChecked());
         Child<QToolButton>(&dialog, "toolButtonDel")->click();
         QCOMPARE(dialog.styles.size(), 1);
+    }
+
+    // Picking another style shows its colours on the buttons at once, not
+    // when the buttons are next painted for another reason.
+    void styleColoursShownAtOnce()
+    {
+        StyleDialog dialog;
+        ST_ASS_STYLE red = SubtitleParser::MakeDefaultStyle();
+        red.Name = QStringLiteral("Red");
+        red.PrimaryColour = 0xFF000000u;
+        dialog.styles = {red, SubtitleParser::MakeDefaultStyle()};
+        dialog.InitDialog();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* button = Child<QColorCombox>(&dialog, "toolButtonPrimary");
+        // What the window shows, not a fresh rendering of the button.
+        const auto shown = [&dialog, button]() {
+            const QPoint at = button->mapTo(&dialog, QPoint(8, button->height() / 2));
+            return dialog.screen()->grabWindow(dialog.winId(), at.x(), at.y(), 1, 1).toImage().pixelColor(0, 0);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), QColor(Qt::white), 10000);
+        Child<QComboBox>(&dialog, "comboBoxStyle")->setCurrentIndex(0);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), QColor(Qt::red), 10000);
     }
 
     void styleFiles()
