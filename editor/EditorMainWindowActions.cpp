@@ -12,6 +12,7 @@
 #include "Timecode.h"
 #include "canvas/QCanvasItem.h"
 #include "dialogs/CropDialog.h"
+#include "subtitles/SubtitleFileDialog.h"
 #include "text/VTextPropSheetDialog.h"
 #include "canvas/QWatermarkScene.h"
 #include "canvas/QWatermarkView.h"
@@ -38,20 +39,10 @@ QString EditorMainWindow::DefaultAskFileName(bool save, const QString& caption, 
 {
     if (!save)
         return QFileDialog::getOpenFileName(this, caption, QString(), filter);
-    QFileDialog dialog(this, caption, QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // Linux file dialogs do not add the filter's extension; given as the
-    // default, it is added before the dialog asks about replacing a file.
-    const int star = filter.indexOf(QLatin1String("*."));
-    if (star >= 0) {
-        int end = star + 2;
-        while (end < filter.size() && filter.at(end).isLetterOrNumber())
-            ++end;
-        dialog.setDefaultSuffix(filter.mid(star + 2, end - star - 2));
-    }
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    return dialog.selectedFiles().value(0);
+    // Every name gets the filter's extension unless it ends in it ("show.fr"
+    // becomes show.fr.jxo, which Open lists), and the question about
+    // replacing a file is about that name.
+    return SubtitleFileDialog::GetSaveFileName(this, caption, QString(), filter);
 }
 
 void EditorMainWindow::on_actionAdd_Video_triggered()

@@ -10,18 +10,17 @@ QSubtitleDelegate::QSubtitleDelegate(QObject* parent)
 QWidget* QSubtitleDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
 {
     auto* edit = new QPlainTextEdit(parent);
+    // Tab moves on to the next cell, committing the text, as in every other
+    // cell; a subtitle has no use for a tab character.
+    edit->setTabChangesFocus(true);
     edit->setPlainText(index.model()->data(index, Qt::DisplayRole).toString());
     return edit;
 }
 
 void QSubtitleDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
-    auto* edit = qobject_cast<QPlainTextEdit*>(editor);
-    // The view refills an open editor when its cell changes; keep the cursor
-    // where the user types unless the text really differs.
-    const QString text = index.model()->data(index, Qt::DisplayRole).toString();
-    if (edit && edit->toPlainText() != text)
-        edit->setPlainText(text);
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(editor))
+        edit->setPlainText(index.model()->data(index, Qt::DisplayRole).toString());
 }
 
 void QSubtitleDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const

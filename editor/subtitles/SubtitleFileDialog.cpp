@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListView>
 #include <QRegularExpression>
 
 namespace {
@@ -42,8 +43,16 @@ public:
         auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         if (name && !name->text().isEmpty() && !path.isEmpty() && !QFileInfo(path).isDir()) {
             const QString full = SubtitleFileDialog::WithFilterSuffix(path, selectedNameFilter(), m_kept);
-            if (full != path)
-                name->setText(name->text() + full.mid(path.size()));
+            if (full != path) {
+                // The dialog takes a file selected in its list before the
+                // name field, and a file listed under the typed name stays
+                // selected once the field has lost the focus (Save clicked):
+                // the selection goes and the field gets the whole completed
+                // path, so the question and the save are about that file.
+                if (auto* list = findChild<QListView*>(QStringLiteral("listView")))
+                    list->selectionModel()->clear();
+                name->setText(full);
+            }
         }
         QFileDialog::accept();
     }

@@ -4,9 +4,10 @@
 
 class QWidget;
 
-// The file dialogs of the subtitle dock, the Subtitle tab and the style
-// editor. A save dialog on Linux does not add the chosen filter's extension,
-// so it is added here, before the dialog asks about replacing a file.
+// The file dialogs of the subtitle dock, the Subtitle tab, the style editor
+// and the editor's project save. A save dialog on Linux does not add the
+// chosen filter's extension, so it is added here, before the dialog asks
+// about replacing a file.
 class SubtitleFileDialog
 {
 public:

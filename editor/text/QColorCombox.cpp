@@ -43,7 +43,12 @@ QColorCombox::~QColorCombox() = default;
 
 void QColorCombox::SetColor(QColor color)
 {
+    // Shown at once: a button left with the previous record's colour until
+    // the mouse passes over it invites a user to "correct" a right colour.
+    if (color == m_color)
+        return;
     m_color = color;
+    update();
 }
 
 QMenu* QColorCombox::createColorMenu(Slot colorSlot, Slot otherSlot)

@@ -14,7 +14,7 @@ public:
     explicit QColorCombox(QWidget* parent = nullptr);
     ~QColorCombox() override;
 
-    // Shows color from the next paint on; emits nothing.
+    // Shows color at once; emits nothing.
     void SetColor(QColor color);
     QColor Color() const { return m_color; }
 

@@ -26,7 +26,10 @@
 #include "subtitles/SubtitleTestTools.h"
 
 #include <QClipboard>
+#include <QDialogButtonBox>
+#include <QDirIterator>
 #include <QDockWidget>
+#include <QPushButton>
 #include <QScreen>
 #include "Slider.h"
 #include <QStandardItemModel>
@@ -277,14 +280,99 @@ private slots:
         QTRY_COMPARE(boxes.texts.size(), 2);
     }
 
-    // The project dialog adds the extension before it asks about replacing.
+    // Save adds .jxo to every name that does not end in it (Open lists only
+    // those), and asks about replacing only the completed name, when that
+    // file exists.
+    void projectSaveAsksAboutTheFullName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<QString>("saved"); // empty: the user kept the existing file
+        QTest::newRow("no extension, replacing") << "proj" << "proj.jxo" << "";
+        QTest::newRow("language ending, replacing") << "show.fr" << "show.fr.jxo" << "";
+        QTest::newRow("language ending") << "movie.en" << "" << "movie.en.jxo";
+        QTest::newRow("other extension") << "proj.txt" << "proj.txt" << "proj.txt.jxo";
+        QTest::newRow("folder with a dot") << "v1.2/proj" << "" << "v1.2/proj.jxo";
+        QTest::newRow("extension typed") << "done.jxo" << "" << "done.jxo";
+    }
     void projectSaveAsksAboutTheFullName()
     {
-        QVERIFY(m_window->SaveProject(m_dir.path() + "/proj.jxo"));
+        QFETCH(QString, typed);
+        QFETCH(QString, existing);
+        QFETCH(QString, saved);
+        QTemporaryDir dir(m_dir.path() + "/saveXXXXXX");
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkpath("v1.2"));
+        if (!existing.isEmpty()) {
+            QFile old(dir.filePath(existing));
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        const auto files = [&dir]() {
+            QStringList names;
+            QDirIterator it(dir.path(), QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                names << QDir(dir.path()).relativeFilePath(it.next());
+            names.sort();
+            return names;
+        };
+        QStringList expected = files();
+        if (!saved.isEmpty())
+            expected << saved;
+        expected.sort();
+
+        // Types the whole path into the name field and clicks Save, which
+        // takes the focus from the field; a question about replacing is kept
+        // and answered No, which leaves the dialog open to be cancelled. The
+        // dialog starts in a folder of the test's own.
         QString asked;
-        SubtitleTest::AnswerFileKeepingOld(m_dir.path() + "/proj", &asked);
-        QCOMPARE(m_window->AskFileName(true, "Save", "Lumacrest 4.x later Project(*.jxo)"), QString());
-        QVERIFY2(asked.startsWith("proj.jxo already exists"), qPrintable(asked));
+        bool answered = false;
+        SubtitleTest::Answer<QFileDialog>([&](QFileDialog* dialog) {
+            struct Closer {
+                QFileDialog* dialog;
+                ~Closer()
+                {
+                    if (dialog->isVisible())
+                        dialog->reject();
+                }
+            } closer{dialog};
+            dialog->setDirectory(m_dir.path());
+            QApplication::setActiveWindow(dialog);
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+            QVERIFY(name && buttons && buttons->button(QDialogButtonBox::Save));
+            name->setFocus();
+            QTRY_VERIFY_WITH_TIMEOUT(name->hasFocus(), 10000);
+            QTest::keyClicks(name, dir.filePath(typed));
+            QTimer no;
+            no.setInterval(10);
+            QObject::connect(&no, &QTimer::timeout, [&asked]() {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    box->button(QMessageBox::No)->click();
+                }
+            });
+            no.start();
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
+        }, &answered);
+        Action("actionSave")->trigger();
+        QVERIFY(answered);
+
+        QCOMPARE(files(), expected);
+        if (saved.isEmpty()) {
+            QVERIFY2(asked.startsWith(existing + " already exists"), qPrintable(asked));
+        } else {
+            QVERIFY2(asked.isEmpty(), qPrintable(asked));
+            JxOFile project;
+            project.ProjectPath = dir.filePath(saved);
+            QVERIFY(project.Open());
+        }
+        if (!existing.isEmpty()) {
+            QFile old(dir.filePath(existing));
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("old"));
+        }
     }
 
     // Opening never loses a layer: unreadable pictures stand as placeholders

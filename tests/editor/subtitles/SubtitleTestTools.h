@@ -7,10 +7,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -63,10 +65,17 @@ inline void AnswerFile(const QString& path, bool* answered = nullptr)
 
 // Types path into Qt's own file dialog and accepts it; a question about
 // replacing a file is answered No, its text kept in `asked`, and the dialog
-// is cancelled.
-inline void AnswerFileKeepingOld(const QString& path, QString* asked)
+// is cancelled. A `type` is first chosen from the dialog's type list with
+// the keyboard, as a user does.
+inline void AnswerFileKeepingOld(const QString& path, QString* asked, const QString& type = QString())
 {
-    Answer<QFileDialog>([path, asked](QFileDialog* dialog) {
+    Answer<QFileDialog>([path, asked, type](QFileDialog* dialog) {
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        if (types && !type.isEmpty()) {
+            const int at = types->findText(type);
+            for (int i = 0; i < types->count() && types->currentIndex() != at; ++i)
+                QTest::keyClick(types, types->currentIndex() < at ? Qt::Key_Down : Qt::Key_Up);
+        }
         if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             name->setText(path);
         Answer<QMessageBox>([asked](QMessageBox* box) {

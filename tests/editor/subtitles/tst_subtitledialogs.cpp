@@ -6,6 +6,7 @@
 #include "subtitles/QTimeDelegate.h"
 #include "subtitles/StyleDialog.h"
 #include "subtitles/SubtitleFileDialog.h"
+#include "text/QColorCombox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,9 +14,11 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QTimeEdit>
 #include <QToolButton>
 
@@ -43,25 +46,48 @@ private slots:
     {
         QTest::addColumn<bool>("time");
         QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("typed"); // into the view's editor, left with Tab
         QTest::addColumn<QString>("written");
-        QTest::newRow("milliseconds kept") << true << "01:02:03:004" << "01:02:03:004";
-        QTest::newRow("unreadable time") << true << "1:2" << "00:00:00:000";
-        QTest::newRow("several lines") << false << "first\nsecond" << "first\nsecond";
-        QTest::newRow("markup as text") << false << "<b>bold</b> {\\i1}" << "<b>bold</b> {\\i1}";
+        QTest::newRow("milliseconds kept") << true << "01:02:03:004" << "" << "01:02:03:004";
+        QTest::newRow("unreadable time") << true << "1:2" << "" << "00:00:00:000";
+        QTest::newRow("several lines") << false << "first\nsecond" << "" << "first\nsecond";
+        QTest::newRow("markup as text") << false << "<b>bold</b> {\\i1}" << "" << "<b>bold</b> {\\i1}";
+        QTest::newRow("Tab commits") << false << "" << "world" << "world";
     }
 
     void delegates()
     {
         QFETCH(bool, time);
         QFETCH(QString, cell);
+        QFETCH(QString, typed);
         QFETCH(QString, written);
-        QStandardItemModel model(1, 1);
+        QStandardItemModel model(1, 2);
         model.setItem(0, 0, new QStandardItem(cell));
         QWidget parent;
         QTimeDelegate timeDelegate;
         QSubtitleDelegate textDelegate;
         QAbstractItemDelegate* delegate = time ? static_cast<QAbstractItemDelegate*>(&timeDelegate) : &textDelegate;
         const QModelIndex index = model.index(0, 0);
+        if (!typed.isEmpty()) {
+            // Tab moves on to the next cell with what was typed, as a click
+            // elsewhere does; it is no part of the text.
+            QTableView view;
+            view.setModel(&model);
+            view.setItemDelegateForColumn(0, delegate);
+            view.show();
+            QApplication::setActiveWindow(&view);
+            QVERIFY(QTest::qWaitForWindowActive(&view));
+            view.setCurrentIndex(index);
+            view.edit(index);
+            QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QPlainTextEdit*>(QApplication::focusWidget()), 10000);
+            QWidget* editor = QApplication::focusWidget();
+            QTest::keyClicks(editor, typed);
+            QTest::keyClick(editor, Qt::Key_Tab);
+            view.setFocus();
+            QCOMPARE(index.data().toString(), written);
+            QCOMPARE(view.currentIndex(), model.index(0, 1));
+            return;
+        }
         QScopedPointer<QWidget> editor(delegate->createEditor(&parent, QStyleOptionViewItem(), index));
         QVERIFY(time ? qobject_cast<QTimeEdit*>(editor.data()) != nullptr
                      : qobject_cast<QPlainTextEdit*>(editor.data()) != nullptr);
@@ -134,6 +160,29 @@ private slots:
         QCOMPARE(dialog.styles.size(), 1);
     }
 
+    // Picking another style shows its colours on the buttons at once, not
+    // when the buttons are next painted for another reason.
+    void styleColoursShownAtOnce()
+    {
+        StyleDialog dialog;
+        ST_ASS_STYLE red = SubtitleParser::MakeDefaultStyle();
+        red.Name = QStringLiteral("Red");
+        red.PrimaryColour = 0xFF000000u;
+        dialog.styles = {red, SubtitleParser::MakeDefaultStyle()};
+        dialog.InitDialog();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* button = Child<QColorCombox>(&dialog, "toolButtonPrimary");
+        // What the window shows, not a fresh rendering of the button.
+        const auto shown = [&dialog, button]() {
+            const QPoint at = button->mapTo(&dialog, QPoint(8, button->height() / 2));
+            return dialog.screen()->grabWindow(dialog.winId(), at.x(), at.y(), 1, 1).toImage().pixelColor(0, 0);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), QColor(Qt::white), 10000);
+        Child<QComboBox>(&dialog, "comboBoxStyle")->setCurrentIndex(0);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), QColor(Qt::red), 10000);
+    }
+
     void styleFiles()
     {
         REQUIRE_CORPUS();
@@ -195,24 +244,31 @@ private slots:
         QCOMPARE(SubtitleFileDialog::WithFilterSuffix(path, filter), result);
     }
 
-    // The dialog asks about the file the save would replace, extension added.
+    // The dialog asks about the file the save would replace, extension of
+    // the type chosen in its list added.
     void saveAsksAboutTheFullName_data()
     {
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("filters");
+        QTest::addColumn<QString>("type"); // chosen in the dialog's list; empty: the first
         QTest::addColumn<QString>("replaced");
-        QTest::newRow("none") << "kept" << "kept.ass";
-        QTest::newRow("other suffix") << "kept.en" << "kept.en.ass";
+        QTest::newRow("none") << "kept" << "ASS File(*.ass)" << "" << "kept.ass";
+        QTest::newRow("other suffix") << "kept.en" << "ASS File(*.ass)" << "" << "kept.en.ass";
+        QTest::newRow("type chosen") << "chosen" << "ASS File(*.ass);;SRT File(*.srt)" << "SRT File(*.srt)"
+                                     << "chosen.srt";
     }
     void saveAsksAboutTheFullName()
     {
         QFETCH(QString, typed);
+        QFETCH(QString, filters);
+        QFETCH(QString, type);
         QFETCH(QString, replaced);
         QFile old(m_dir.filePath(replaced));
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.close();
         QString asked;
-        AnswerFileKeepingOld(m_dir.filePath(typed), &asked);
-        QCOMPARE(SubtitleFileDialog::GetSaveFileName(nullptr, "Save", QString(), "ASS File(*.ass)"), QString());
+        AnswerFileKeepingOld(m_dir.filePath(typed), &asked, type);
+        QCOMPARE(SubtitleFileDialog::GetSaveFileName(nullptr, "Save", QString(), filters), QString());
         QVERIFY2(asked.startsWith(replaced + " already exists"), qPrintable(asked));
     }
 };
