@@ -176,18 +176,20 @@ ST_MEDIA_INFO CurrentMediaInfo(const ST_MEDIA_INFO& known, const QString& path)
     return known.DescribesFile(path) ? known : ProbeMediaInfo(path);
 }
 
-void GetMediaImage(const char* path, QImage* image, long long time, long long* duration)
-{
-    MediaInput input(path, kMaxPicturePixels);
-    AVFormatContext* fmt = input.get();
-    if (!fmt)
-        return;
-    if (duration)
-        *duration = input.Duration();
-    if (!image)
-        return;
-    av_dump_format(fmt, 0, path, 0);
+namespace {
 
+enum class Decoded {
+    Nothing, // no video stream, no decoder, or a size not allowed: no picture
+    Black,   // the decoder opened but completed no picture
+    Picture,
+};
+
+// The first picture the decoder completes after seeking back to the key
+// frame at or before time, into *picture as an image of `format`
+// (Format_RGB32, or Format_ARGB32 to keep the picture's transparency) of the
+// stream's size; an opaque black one when nothing decodes.
+Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format format, QImage* picture)
+{
     int index = -1;
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {
         if (IsVideoStream(fmt->streams[i])) {
@@ -196,26 +198,26 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
         }
     }
     if (index < 0)
-        return;
+        return Decoded::Nothing;
     AVStream* stream = fmt->streams[index];
     if (!PictureSizeAllowed(stream->codecpar->width, stream->codecpar->height))
-        return;
+        return Decoded::Nothing;
     const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!codec)
-        return;
+        return Decoded::Nothing;
     std::unique_ptr<AVCodecContext, CodecDeleter> dec(avcodec_alloc_context3(codec));
     if (!dec || avcodec_parameters_to_context(dec.get(), stream->codecpar) < 0)
-        return;
+        return Decoded::Nothing;
     dec->pkt_timebase = stream->time_base;
     // A size that only the decoded data tells is bounded by the decoder.
     dec->max_pixels = kMaxPicturePixels;
     if (avcodec_open2(dec.get(), codec, nullptr) < 0)
-        return;
+        return Decoded::Nothing;
 
     std::unique_ptr<AVFrame, FrameDeleter> frame(av_frame_alloc());
     std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
     if (!frame || !packet)
-        return;
+        return Decoded::Nothing;
 
     // Seek in the stream's own time base, counted from the stream's start.
     if (stream->time_base.num > 0 && stream->time_base.den > 0) {
@@ -257,19 +259,54 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
         h = frame->height;
     }
     if (w <= 0 || h <= 0 || !PictureSizeAllowed(w, h) || (got && !PictureSizeAllowed(frame->width, frame->height)))
-        return;
+        return Decoded::Nothing;
 
-    QImage picture(w, h, QImage::Format_RGB32);
-    if (picture.isNull())
-        return;
-    if (!got || frame->width <= 0 || frame->height <= 0) {
-        picture.fill(Qt::black);
-        *image = picture;
-        return;
+    QImage image(w, h, format);
+    if (image.isNull())
+        return Decoded::Nothing;
+    if (!got || frame->width <= 0 || frame->height <= 0 || !ScaleFrameToImage(frame.get(), w, h, &image)) {
+        image.fill(Qt::black);
+        *picture = image;
+        return Decoded::Black;
     }
-    if (!ScaleFrameToImage(frame.get(), w, h, &picture))
-        picture.fill(Qt::black);
-    *image = picture;
+    *picture = image;
+    return Decoded::Picture;
+}
+
+// Demuxers of files that hold pictures, not videos: the image pipes.
+bool IsPictureKind(const AVInputFormat* format)
+{
+    const char* suffix = "_pipe";
+    const size_t length = std::strlen(format->name);
+    return length > std::strlen(suffix) && std::strcmp(format->name + length - std::strlen(suffix), suffix) == 0;
+}
+
+} // namespace
+
+void GetMediaImage(const char* path, QImage* image, long long time, long long* duration)
+{
+    MediaInput input(path, kMaxPicturePixels);
+    AVFormatContext* fmt = input.get();
+    if (!fmt)
+        return;
+    if (duration)
+        *duration = input.Duration();
+    if (!image)
+        return;
+    av_dump_format(fmt, 0, path, 0);
+    DecodePicture(fmt, time, QImage::Format_RGB32, image);
+}
+
+QImage GetMediaPicture(int fd, const char* name)
+{
+    MediaInput input(fd, name, kMaxPicturePixels);
+    AVFormatContext* fmt = input.get();
+    if (!fmt || !IsPictureKind(fmt->iformat))
+        return QImage();
+    QImage picture;
+    if (DecodePicture(fmt, 0, QImage::Format_ARGB32, &picture) != Decoded::Picture)
+        return QImage();
+    return picture;
 }
 
 bool PictureSizeAllowed(int width, int height)
@@ -281,7 +318,8 @@ bool PictureSizeAllowed(int width, int height)
 bool ScaleFrameToImage(const AVFrame* frame, int width, int height, QImage* out)
 {
     if (!frame || !out || !frame->data[0] || frame->width <= 0 || frame->height <= 0 || width <= 0 || height <= 0
-        || out->size() != QSize(width, height) || out->format() != QImage::Format_RGB32)
+        || out->size() != QSize(width, height)
+        || (out->format() != QImage::Format_RGB32 && out->format() != QImage::Format_ARGB32))
         return false;
     SwsContext* sws = sws_getContext(frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
                                      width, height, AV_PIX_FMT_BGRA, SWS_BICUBIC, nullptr, nullptr, nullptr);

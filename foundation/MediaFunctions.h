@@ -23,11 +23,20 @@ void GetMediaInfo(const char* path, int* width, int* height, long long* duration
 // (refused before decoding). duration (may be null) receives the container
 // duration in microseconds, 0 when unknown.
 void GetMediaImage(const char* path, QImage* image, long long time, long long* duration = nullptr);
+// The picture of a file that holds one still picture, already opened for
+// reading as fd (which stays the caller's: the file is read from its start
+// through a descriptor of its own), as a Format_ARGB32 image that keeps the
+// picture's transparency. name tells the kind of file by its extension only.
+// Null when the file is no kind of picture the libraries read (a video or a
+// script is none), nothing decodes, or its size, read before decoding, is
+// not allowed.
+QImage GetMediaPicture(int fd, const char* name);
 // Whether a picture of this size may be decoded: at most 16384 pixels a side
 // and 64 megapixels in all. Frames and layer pictures above it are refused.
 bool PictureSizeAllowed(int width, int height);
 // Scales a decoded frame into *out, which must already be a width x height
-// Format_RGB32 image; false (and *out untouched) when it cannot.
+// Format_RGB32 image, or Format_ARGB32 to keep the frame's transparency;
+// false (and *out untouched) when it cannot.
 bool ScaleFrameToImage(const struct AVFrame* frame, int width, int height, QImage* out);
 
 // Upper-case display name of an FFmpeg codec identifier; "NONE" for any

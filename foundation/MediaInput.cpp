@@ -138,8 +138,11 @@ int MediaInput::Interrupted(void* self)
 bool MediaInput::OpenContainer(const char* path, AVDictionary** options)
 {
     m_fd = OpenRegular(path);
-    if (m_fd < 0)
-        return false;
+    return m_fd >= 0 && OpenContainerOnFile(path, options);
+}
+
+bool MediaInput::OpenContainerOnFile(const char* path, AVDictionary** options)
+{
     m_outcome = Unreadable;
     auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferSize));
     if (!buffer)
@@ -194,8 +197,32 @@ MediaInput::MediaInput(const char* path, long long maxPixels, const std::atomic<
     AVDictionary* options = nullptr;
     const bool opened = OpenContainer(path, &options);
     av_dict_free(&options);
-    if (!opened)
+    if (opened)
+        FindStreams(maxPixels);
+}
+
+MediaInput::MediaInput(int fd, const char* name, long long maxPixels)
+{
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return;
+    m_fd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (m_fd < 0)
+        return;
+    // The duplicate shares the caller's position, wherever its reads left it.
+    if (::lseek(m_fd, 0, SEEK_SET) != 0) {
+        m_outcome = Unreadable;
+        return;
+    }
+    AVDictionary* options = nullptr;
+    const bool opened = OpenContainerOnFile(name ? name : "", &options);
+    av_dict_free(&options);
+    if (opened)
+        FindStreams(maxPixels);
+}
+
+void MediaInput::FindStreams(long long maxPixels)
+{
     std::vector<AVDictionary*> streamOptions(m_ctx->nb_streams, nullptr);
     if (maxPixels > 0) {
         for (AVDictionary*& o : streamOptions)

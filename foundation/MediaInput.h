@@ -33,6 +33,10 @@ public:
     // container is opened alone, with `options` as avformat_open_input takes
     // them, and every wait ends once `interrupted(opaque)` returns non-zero.
     MediaInput(const char* path, int (*interrupted)(void*), void* opaque, AVDictionary** options);
+    // A regular file the caller has opened already, read from its start
+    // through a descriptor of its own (fd stays the caller's); name only
+    // tells the kind of file by its extension.
+    MediaInput(int fd, const char* name, long long maxPixels);
     ~MediaInput();
     MediaInput(const MediaInput&) = delete;
     MediaInput& operator=(const MediaInput&) = delete;
@@ -71,6 +75,10 @@ private:
     static int Interrupted(void* self);
     // Opens the file and its container; false, with the outcome set, when not.
     bool OpenContainer(const char* path, AVDictionary** options);
+    // The same on the file m_fd holds.
+    bool OpenContainerOnFile(const char* path, AVDictionary** options);
+    // Finds the streams of an opened container; the outcome says how it went.
+    void FindStreams(long long maxPixels);
 
     int m_fd = -1;
     const std::atomic<bool>* m_cancel = nullptr;

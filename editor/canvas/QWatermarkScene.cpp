@@ -142,11 +142,19 @@ QWatermarkItem* QWatermarkScene::NewPictureItem(int kind, const QString& path, c
         if (MediaInput::OpenRegular(path, &file)) {
             QImageReader reader(&file);
             reader.setDecideFormatFromContent(true);
-            // A picture may claim any size in a few bytes: it is not decoded
-            // above the size frames are.
-            const QSize claimed = reader.size();
-            if (!claimed.isValid() || PictureSizeAllowed(claimed.width(), claimed.height()))
-                image = reader.read();
+            bool refused = false;
+            if (reader.canRead()) {
+                // A picture may claim any size in a few bytes: it is not
+                // decoded above the size frames are.
+                const QSize claimed = reader.size();
+                refused = claimed.isValid() && !PictureSizeAllowed(claimed.width(), claimed.height());
+                if (!refused)
+                    image = reader.read();
+            }
+            // A kind the toolkit has no reader for is read as the converter
+            // will read it, from the file opened here.
+            if (image.isNull() && !refused)
+                image = GetMediaPicture(file.handle(), QFile::encodeName(path).constData());
         }
     }
     const bool unreadable = image.isNull() || image.width() <= 0 || image.height() <= 0

@@ -9,6 +9,7 @@
 #include "Corpus.h"
 #include "EditorTestTools.h"
 #include "FifoGuard.h"
+#include "FileFolders.h"
 #include "ImageChecks.h"
 #include "JxOFile.h"
 #include "LumacrestResources.h"
@@ -44,6 +45,7 @@ using namespace ImageChecks;
 
 namespace {
 bool IsRed(QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; }
+bool IsBlue(QColor c) { return c.blue() > 150 && c.red() < 90 && c.green() < 90; }
 } // namespace
 
 // Another owner of the player, as the main window's player widget is.
@@ -552,6 +554,89 @@ private slots:
         const QRect a = Box(converted, IsRed);
         const QRect b = Box(canvas, IsRed);
         QVERIFY2(!b.isEmpty() && Near(a, b, 2), qPrintable(Text(a) + " vs " + Text(b)));
+    }
+
+    // Every kind of picture the Add Image dialog offers, and kinds "All Files"
+    // lets through, becomes a layer with its transparency and is drawn in the
+    // output where it stands. The picture: 64 x 48 blue, its left 16 columns
+    // transparent where the kind keeps transparency (black where it does not).
+    void everyOfferedPictureIsDrawn_data()
+    {
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QStringList>("encoding");
+        QTest::addColumn<bool>("transparent");
+        const QString filter = GetImageFileFilter();
+        QCOMPARE(filter.count(QStringLiteral(";;")), 1);
+        const QRegularExpression pattern(QStringLiteral("\\*\\.([^ )]+)"));
+        QStringList offered;
+        for (auto m = pattern.globalMatch(filter.section(QStringLiteral(";;"), 0, 0)); m.hasNext();)
+            offered << m.next().captured(1);
+        QCOMPARE(offered, (QStringList{"png", "webp", "bmp"}));
+        // How each kind is made; kinds that keep no transparency without it.
+        const QHash<QString, QStringList> encodings = {
+            {"webp", {"-pix_fmt", "yuva420p", "-c:v", "libwebp"}},
+            {"bmp", {"-pix_fmt", "bgr24"}},
+            {"jpg", {"-pix_fmt", "yuvj420p"}},
+        };
+        const QStringList rgba = {"-pix_fmt", "rgba"};
+        const QStringList opaque = {"bmp", "jpg"};
+        for (const QString& ext : qAsConst(offered))
+            QTest::newRow(qPrintable(ext)) << ext << encodings.value(ext, rgba) << !opaque.contains(ext);
+        QVERIFY(filter.section(QStringLiteral(";;"), 1).endsWith(QStringLiteral("(*.*)")));
+        QTest::newRow("all files: tif") << "tif" << rgba << true;
+        QTest::newRow("all files: sgi") << "sgi" << rgba << true;
+        QTest::newRow("all files: jpg") << "jpg" << encodings.value("jpg") << false;
+    }
+    void everyOfferedPictureIsDrawn()
+    {
+        QFETCH(QString, extension);
+        QFETCH(QStringList, encoding);
+        QFETCH(bool, transparent);
+        const QString made = m_dir.path() + "/made." + extension;
+        QVERIFY(TestMedia::RunConverter(QStringList{"-f", "lavfi", "-i",
+                                                    "color=c=blue:s=64x48,format=rgba,"
+                                                    "geq=r=0:g=0:b='if(lt(X,16),0,255)':a='if(lt(X,16),0,255)'",
+                                                    "-frames:v", "1"}
+                                        + encoding + QStringList{made}));
+        const QString picture = m_dir.path() + "/offered." + extension;
+        QFile::remove(picture);
+        QVERIFY(QFile::copy(made, picture));
+        BoxCloser boxes;
+        QStringList answers = {picture};
+        AnswerFiles(m_window.data(), &answers);
+        {
+            // What was opened is what is read: the name holds a pipe then.
+            PipeSwap swap(picture);
+            Action("actionAdd_Image")->trigger();
+            QVERIFY(swap.Pipe() && !swap.Pipe()->WasOpened());
+        }
+        QVERIFY(QFile::remove(picture) && QFile::copy(made, picture));
+        QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('\n')));
+        QCOMPARE(Core::instance()->Layers.size(), 1);
+        QWatermarkBase* layer = Core::instance()->Layers.first();
+        QCOMPARE(layer->GetLayer()->Type, 2);
+        QCOMPARE(layer->GetLayer()->FileName, picture);
+        const QImage shown = layer->GetLayer()->Image;
+        QCOMPARE(shown.size(), QSize(64, 48));
+        QCOMPARE(QSize(layer->GetLayer()->Width, layer->GetLayer()->Height), QSize(64, 48));
+        QVERIFY(IsBlue(shown.pixelColor(40, 24)));
+        QCOMPARE(shown.pixelColor(8, 24).alpha(), transparent ? 0 : 255);
+        layer->setPos(120, 100);
+
+        const QString graph = Core::instance()->GetCommandArg(0);
+        QVERIFY(!graph.isEmpty());
+        const QString out = m_dir.path() + "/offered-" + extension + ".png";
+        QVERIFY(TestMedia::RunConverter({"-i", m_clip, "-vf", graph, "-frames:v", "1", out}));
+        const QImage converted(out);
+        QCOMPARE(converted.size(), QSize(320, 240));
+        const QRect blue = Box(converted, IsBlue);
+        QVERIFY2(Near(blue, QRect(136, 100, 48, 48), 2), qPrintable(Text(blue)));
+        // The clip's grey shows through the transparent columns.
+        const QColor strip = converted.pixelColor(128, 124);
+        if (transparent)
+            QVERIFY2(qAbs(strip.red() - 128) < 24 && qAbs(strip.blue() - 128) < 24, qPrintable(strip.name()));
+        else
+            QVERIFY2(strip.red() < 40 && strip.green() < 40 && strip.blue() < 40, qPrintable(strip.name()));
     }
 
     void subtitlesLoadReadOnly()
