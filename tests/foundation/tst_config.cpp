@@ -27,15 +27,15 @@ public:
             ::umount2(m_folder.constData(), MNT_DETACH);
     }
     bool Mounted() const { return m_mounted; }
-    // Leaves one block free, as a disk that is nearly full.
-    void Fill()
+    // Leaves freeBlocks blocks free: by default one, as a disk that is nearly full.
+    void Fill(int freeBlocks = 1)
     {
         const int fd = ::open((m_folder + "/fill").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
         const QByteArray block(4096, 'x');
         off_t size = 0;
         while (fd >= 0 && ::write(fd, block.constData(), block.size()) == block.size())
             size += block.size();
-        const bool freed = fd >= 0 && size > 0 && ::ftruncate(fd, size - block.size()) == 0;
+        const bool freed = fd >= 0 && size > 0 && ::ftruncate(fd, size - freeBlocks * block.size()) == 0;
         ::close(fd);
         QVERIFY(freed);
     }
@@ -44,6 +44,12 @@ private:
     QByteArray m_folder;
     bool m_mounted = false;
 };
+
+QByteArray Contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
 
 } // namespace
 
@@ -253,6 +259,61 @@ private slots:
         format.Load();
         QCOMPARE(format.AVolume, 150);
         QVERIFY(swap.Pipe() && !swap.Pipe()->WasOpened());
+    }
+
+    // A file that was there but could not be read is not written over in
+    // this run, not even once it could be read: its values were not known
+    // when the defaults were taken. Here the disk was full when it was read,
+    // too full for the copy the read makes beside it, and had room again
+    // when the file was to be saved.
+    void unreadFileIsNotWrittenOver_data()
+    {
+        QTest::addColumn<bool>("format");
+        QTest::newRow("settings") << false;
+        QTest::newRow("format settings") << true;
+    }
+    void unreadFileIsNotWrittenOver()
+    {
+        QFETCH(bool, format);
+        QTemporaryDir dir;
+        FullDisk disk(dir.path());
+        if (!disk.Mounted())
+            QSKIP("No tmpfs could be mounted here (that needs root): no full disk to read on.");
+        const QString path = dir.filePath(format ? "ConfigFormat.ini" : "Lumacrest.ini");
+        WriteText(path, format ? "[Audio]\nAVolume=150\n" : "[System]\nThreads=5\nOutPath=/x/out\n");
+        const QByteArray before = Contents(path);
+        const QString failed =
+            (format ? "Failed to write format settings: " : "Failed to write settings file: ") + path;
+        // A new record loads the file and, after `between`, saves: what it
+        // read, and whether the save went through.
+        const auto loadAndSave = [&](const std::function<void()>& between) {
+            QPair<int, bool> got;
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(failed));
+            if (format) {
+                ConfigFormat f;
+                f.FilePath = path;
+                f.Load();
+                between();
+                got = qMakePair(f.AVolume, f.Save());
+            } else {
+                ConfigSystem config;
+                config.IniPath = path;
+                config.Load();
+                between();
+                got = qMakePair(config.Threads, config.Save());
+                config.IniPath = IniPath(); // its last save goes home
+            }
+            return got;
+        };
+        const QString fill = dir.filePath("fill");
+        disk.Fill(0);
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Settings file not read: " + path));
+        QCOMPARE(loadAndSave([&] { QFile::remove(fill); }), qMakePair(format ? 100 : 2, false));
+        QVERIFY(!QFileInfo::exists(fill));
+        // Read at last, and still not written over in this run.
+        QCOMPARE(loadAndSave([] {}), qMakePair(format ? 150 : 5, false));
+        QCOMPARE(Contents(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
     }
 
     void formatDefaults()
