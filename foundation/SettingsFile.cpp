@@ -3,10 +3,12 @@
 #include "AtomicFile.h"
 #include "MediaInput.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QMutex>
 #include <QSet>
@@ -25,6 +27,8 @@ constexpr qint64 kMaxBytes = 16 << 20;
 // The length of the random part the temporary-file class puts into a name.
 constexpr int kRandomLength = 6;
 const QString kLockSuffix = QStringLiteral(".lock");
+// The age at which the settings class takes a lock of its own for stale.
+constexpr int kUnownedLockSeconds = 30;
 
 QVariantMap Values(QSettings& settings)
 {
@@ -64,6 +68,17 @@ bool WasUnread(const QFileInfo& file)
 QString CopyPrefix(const QFileInfo& target)
 {
     return QLatin1Char('.') + target.fileName() + QLatin1Char('.');
+}
+
+bool IsRandomPart(const QStringRef& text)
+{
+    if (text.size() != kRandomLength)
+        return false;
+    for (const QChar c : text) {
+        if (c.unicode() > 127 || !c.isLetterOrNumber())
+            return false;
+    }
+    return true;
 }
 
 bool SameFile(int descriptor, const QString& path)
@@ -136,6 +151,51 @@ private:
     std::unique_ptr<QLockFile> m_lock;
 };
 
+// A lock that names no owner: made by a process that ended before it wrote
+// itself in, once it is as old as the settings class lets its own locks get
+// before it takes them for stale (younger, it may still be being written).
+bool IsUnowned(QLockFile* lock, const QString& path)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    return lock->error() == QLockFile::LockFailedError && !lock->getLockInfo(&pid, &host, &application)
+        && QFileInfo(path).lastModified().secsTo(QDateTime::currentDateTime()) > kUnownedLockSeconds;
+}
+
+// Removes the copies of target, and their locks, that an ended process left:
+// those whose lock can be taken. A copy in use is held by its lock; a copy
+// the settings class was writing is held by the same lock, and its own
+// half-made replacement (the copy's name and another random part) goes with it.
+void RemoveLeftCopies(const QFileInfo& target)
+{
+    const QString prefix = CopyPrefix(target);
+    const QDir folder(target.absolutePath());
+    // Each copy with the names that go with it.
+    QHash<QString, QStringList> copies;
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (!name.startsWith(prefix) || !IsRandomPart(name.midRef(prefix.size(), kRandomLength)))
+            continue;
+        const QStringRef rest = name.midRef(prefix.size() + kRandomLength);
+        if (rest.isEmpty() || rest == kLockSuffix)
+            copies[name.left(prefix.size() + kRandomLength)];
+        else if (rest.startsWith(QLatin1Char('.')) && IsRandomPart(rest.mid(1)))
+            copies[name.left(prefix.size() + kRandomLength)] << name;
+    }
+    for (auto copy = copies.cbegin(); copy != copies.cend(); ++copy) {
+        const QString path = folder.filePath(copy.key());
+        QLockFile lock(path + kLockSuffix);
+        lock.setStaleLockTime(0);
+        const bool taken = lock.tryLock(0)
+            || (IsUnowned(&lock, path + kLockSuffix) && lock.removeStaleLockFile() && lock.tryLock(0));
+        if (!taken)
+            continue;
+        QFile::remove(path);
+        for (const QString& name : copy.value())
+            QFile::remove(folder.filePath(name));
+    }
+}
+
 } // namespace
 
 namespace SettingsFile {
@@ -180,6 +240,7 @@ bool Write(const QString& path, const std::function<void(QSettings&)>& fill)
     // As the settings class itself does, a missing folder is made.
     if (!QDir().mkpath(target.absolutePath()))
         return false;
+    RemoveLeftCopies(target);
     // The settings class writes a copy; the copy is read back under another
     // name (the class answers reads of a name it wrote from memory) and goes
     // into place only when it holds every value.

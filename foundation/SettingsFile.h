@@ -26,7 +26,9 @@ bool Read(const QString& path, const std::function<void(QSettings&)>& take);
 
 // Keeps the other keys of the file, lets fill set its values, and replaces
 // the file only when every value was written; false (the file unchanged)
-// otherwise, and always for a file Read could not read.
+// otherwise, and always for a file Read could not read. First removes the
+// hidden copies of the file that an ended save or read left behind: those
+// whose lock no running copy of the program holds.
 bool Write(const QString& path, const std::function<void(QSettings&)>& fill);
 
 } // namespace SettingsFile

@@ -6,6 +6,8 @@
 #include "FifoGuard.h"
 #include "FileFolders.h"
 
+#include <cstdio>
+
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -43,6 +45,57 @@ public:
 private:
     QByteArray m_folder;
     bool m_mounted = false;
+};
+
+// This test program again, holding a lock of the settings files' kind in
+// another process, as a running or (once killed) an ended program does.
+class LockHolder
+{
+public:
+    explicit LockHolder(const QString& lock)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LUMACREST_HOLD_LOCK"), lock);
+        m_process.setProcessEnvironment(environment);
+        m_process.start(QCoreApplication::applicationFilePath(), QStringList());
+    }
+    ~LockHolder()
+    {
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(30000))
+            m_process.kill();
+        m_process.waitForFinished(30000);
+    }
+    bool Held()
+    {
+        while (!m_process.canReadLine()) {
+            if (!m_process.waitForReadyRead(30000))
+                return false;
+        }
+        return m_process.readLine() == "held\n";
+    }
+    // Killed, the process leaves its lock behind.
+    bool Kill()
+    {
+        m_process.kill();
+        return m_process.waitForFinished(30000);
+    }
+
+    // The child's side: holds the lock until its input ends.
+    static int Run(const QString& lock)
+    {
+        QLockFile file(lock);
+        if (!file.tryLock(0))
+            return 1;
+        std::printf("held\n");
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        return 0;
+    }
+
+private:
+    QProcess m_process;
 };
 
 QByteArray Contents(const QString& path)
@@ -316,6 +369,69 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
     }
 
+    // The hidden copies a save or read leaves when its program ends part
+    // way go with the next save; one that a running program holds stays.
+    void leftCopiesGoWithTheNextSave_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("format");
+        QTest::newRow("settings") << IniPath() << false;
+        QTest::newRow("format settings") << GetAppDataDir() + "/ConfigFormat.ini" << true;
+        QTest::newRow("scheme") << GetDocumentsLocation() + "/Lumacrest/Formats/my [1] scheme.ini" << true;
+    }
+    void leftCopiesGoWithTheNextSave()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, format);
+        const QFileInfo file(path);
+        const QString copy = file.absolutePath() + "/." + file.fileName();
+        QVERIFY(QDir().mkpath(file.absolutePath()));
+        // Killed while the settings class wrote its copy: the copy, its
+        // lock, and the class's own half-made replacement of the copy.
+        for (const char* name : {".AbCdEf", ".AbCdEf.GhIjKl", ".KlMnOp"})
+            WriteText(copy + name, "[System]\nThreads=9\n");
+        {
+            LockHolder ended(copy + ".AbCdEf.lock");
+            QVERIFY(ended.Held());
+            QVERIFY(ended.Kill());
+        }
+        QVERIFY(QFileInfo::exists(copy + ".AbCdEf.lock"));
+        // Killed before its lock named it: taken as stale once it is as old
+        // as a stale lock of the settings class; before, it may be being made.
+        for (const char* name : {".ZyXwVu", ".ZyXwVu.lock", ".YoUnGg", ".YoUnGg.lock"})
+            WriteText(copy + name, QByteArray(name).endsWith(".lock") ? "" : "[System]\nThreads=9\n");
+        {
+            QFile old(copy + ".ZyXwVu.lock");
+            QVERIFY(old.open(QIODevice::ReadWrite));
+            QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        }
+        WriteText(copy + ".HeLdIt", "[System]\nThreads=9\n");
+        LockHolder running(copy + ".HeLdIt.lock");
+        QVERIFY(running.Held());
+        // A file of the user's that only looks like one.
+        WriteText(copy + ".backup.txt", "mine");
+
+        if (format) {
+            ConfigFormat f;
+            f.FilePath = path;
+            f.AVolume = 50;
+            QVERIFY(f.Save());
+        } else {
+            ConfigSystem config;
+            config.Threads = 4;
+            QVERIFY(config.Save());
+        }
+        const QString hidden = "." + file.fileName();
+        QStringList left;
+        for (const QString& name : QDir(file.absolutePath()).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+            if (name.startsWith(hidden))
+                left << name.mid(hidden.size());
+        }
+        QCOMPARE(left, (QStringList{".HeLdIt", ".HeLdIt.lock", ".YoUnGg", ".YoUnGg.lock", ".backup.txt"}));
+        QSettings saved(path, QSettings::IniFormat);
+        QCOMPARE(saved.value(format ? "Audio/AVolume" : "System/Threads").toInt(), format ? 50 : 4);
+    }
+
     void formatDefaults()
     {
         // A new record already holds every default, before any Load.
@@ -497,6 +613,10 @@ private slots:
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsSet("LUMACREST_HOLD_LOCK")) {
+        QCoreApplication app(argc, argv);
+        return LockHolder::Run(qEnvironmentVariable("LUMACREST_HOLD_LOCK"));
+    }
     QTemporaryDir home;
     qputenv("HOME", QFile::encodeName(home.path()));
     for (const char* var : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DOCUMENTS_DIR"})

@@ -115,6 +115,9 @@ private slots:
         writeFile(FormatScheme::PathOf("A"), "");
         writeFile(FormatScheme::Folder() + "/notes.txt", "");
         writeFile(FormatScheme::Folder() + "/.hidden.ini", "");
+        // A save's or read's hidden copy of a scheme, and its lock.
+        writeFile(FormatScheme::Folder() + "/.A.ini.AbCdEf", "");
+        writeFile(FormatScheme::Folder() + "/.A.ini.AbCdEf.lock", "");
         QVERIFY(QDir().mkpath(FormatScheme::Folder() + "/sub.ini"));
         QFormatDialog d;
         QCOMPARE(rows(&d), (QStringList{"A", "b", "notes"}));
