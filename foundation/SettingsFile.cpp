@@ -16,9 +16,13 @@
 #include <QTemporaryFile>
 #include <QVariantMap>
 
+#include <atomic>
+#include <cerrno>
 #include <memory>
 
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -151,6 +155,58 @@ private:
     std::unique_ptr<QLockFile> m_lock;
 };
 
+// What was read, in an anonymous file in memory, for the settings class,
+// which reads only named files: it is named through this process's
+// descriptors, so reading needs no folder, full or not, writable or not.
+class MemoryCopy
+{
+public:
+    explicit MemoryCopy(const QByteArray& bytes)
+    {
+        const int fd = ::memfd_create("settings", MFD_CLOEXEC);
+        if (fd < 0)
+            return;
+        qint64 done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+            if (n > 0)
+                done += n;
+            else if (n == 0 || errno != EINTR)
+                break;
+        }
+        // The settings class keeps what it parsed of a name and reads it
+        // again only when the file's size or time differs: every copy gets a
+        // time of its own, so a later copy under a reused descriptor is read.
+        static std::atomic<qint64> last{0};
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        qint64 seen = last.load();
+        qint64 stamp = 0;
+        do {
+            stamp = qMax(now, seen + 1);
+        } while (!last.compare_exchange_weak(seen, stamp));
+        const struct timespec time = {time_t(stamp / 1000), long(stamp % 1000) * 1000000};
+        const struct timespec times[2] = {time, time};
+        if (done != bytes.size() || ::futimens(fd, times) != 0) {
+            ::close(fd);
+            return;
+        }
+        m_fd = fd;
+    }
+    ~MemoryCopy()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    MemoryCopy(const MemoryCopy&) = delete;
+    MemoryCopy& operator=(const MemoryCopy&) = delete;
+
+    bool Made() const { return m_fd >= 0; }
+    QString Name() const { return QStringLiteral("/proc/self/fd/") + QString::number(m_fd); }
+
+private:
+    int m_fd = -1;
+};
+
 // A lock that names no owner: made by a process that ended before it wrote
 // itself in, once it is as old as the settings class lets its own locks get
 // before it takes them for stale (younger, it may still be being written).
@@ -210,11 +266,11 @@ bool Read(const QString& path, const std::function<void(QSettings&)>& take)
     }
     QByteArray bytes;
     if (MediaInput::ReadRegular(path, kMaxBytes, &bytes) == MediaInput::ReadWhole) {
-        const Copy copy(file, bytes);
+        const MemoryCopy copy(bytes);
         if (copy.Made()) {
             QSettings settings(copy.Name(), QSettings::IniFormat);
-            // Read when built: an unheld copy may have gone before that.
-            if (QFileInfo::exists(copy.Name())) {
+            // A damaged line is read as the class reads it, as before.
+            if (settings.status() != QSettings::AccessError) {
                 take(settings);
                 return true;
             }

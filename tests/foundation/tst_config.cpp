@@ -316,9 +316,8 @@ private slots:
 
     // A file that was there but could not be read is not written over in
     // this run, not even once it could be read: its values were not known
-    // when the defaults were taken. Here the disk was full when it was read,
-    // too full for the copy the read makes beside it, and had room again
-    // when the file was to be saved.
+    // when the defaults were taken. Here it was too large when it was read,
+    // and its own size again when it was to be saved.
     void unreadFileIsNotWrittenOver_data()
     {
         QTest::addColumn<bool>("format");
@@ -329,12 +328,10 @@ private slots:
     {
         QFETCH(bool, format);
         QTemporaryDir dir;
-        FullDisk disk(dir.path());
-        if (!disk.Mounted())
-            QSKIP("No tmpfs could be mounted here (that needs root): no full disk to read on.");
         const QString path = dir.filePath(format ? "ConfigFormat.ini" : "Lumacrest.ini");
-        WriteText(path, format ? "[Audio]\nAVolume=150\n" : "[System]\nThreads=5\nOutPath=/x/out\n");
-        const QByteArray before = Contents(path);
+        const QByteArray text = format ? "[Audio]\nAVolume=150\n" : "[System]\nThreads=5\nOutPath=/x/out\n";
+        WriteText(path, text);
+        QVERIFY(QFile(path).resize(16 * 1024 * 1024 + 1));
         const QString failed =
             (format ? "Failed to write format settings: " : "Failed to write settings file: ") + path;
         // A new record loads the file and, after `between`, saves: what it
@@ -358,18 +355,52 @@ private slots:
             }
             return got;
         };
-        const QString fill = dir.filePath("fill");
-        disk.Fill(0);
         QTest::ignoreMessage(QtWarningMsg, qPrintable("Settings file not read: " + path));
-        QCOMPARE(loadAndSave([&] { QFile::remove(fill); }), qMakePair(format ? 100 : 2, false));
-        QVERIFY(!QFileInfo::exists(fill));
+        QCOMPARE(loadAndSave([&] { QVERIFY(QFile(path).resize(text.size())); }), qMakePair(format ? 100 : 2, false));
         // Read at last, and still not written over in this run.
         QCOMPARE(loadAndSave([] {}), qMakePair(format ? 150 : 5, false));
-        QCOMPARE(Contents(path), before);
+        QCOMPARE(Contents(path), text);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
     }
 
-    // The hidden copies a save or read leaves when its program ends part
+    // Reading needs no folder: neither the temporary one nor the file's own.
+    void readFromAFolderThatCannotBeWritten()
+    {
+        QTemporaryDir dir;
+        FullDisk disk(dir.path());
+        if (!disk.Mounted())
+            QSKIP("No tmpfs could be mounted here (that needs root): no full disk to read on.");
+        const QString path = dir.filePath("Lumacrest.ini");
+        WriteText(path, "[System]\nThreads=5\n");
+        disk.Fill(0);
+        const QByteArray temp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(dir.path()));
+        ConfigSystem config;
+        config.IniPath = path;
+        config.Load();
+        qputenv("TMPDIR", temp);
+        QCOMPARE(config.Threads, 5);
+        config.IniPath = IniPath(); // its last save goes home
+    }
+
+    // Files of one size read in turn, each through a copy in memory that may
+    // get the same name as the one before: each gives its own values.
+    void filesOfOneSizeReadInTurn()
+    {
+        QTemporaryDir dir;
+        const QStringList paths{dir.filePath("a.ini"), dir.filePath("b.ini")};
+        WriteText(paths[0], "[System]\nThreads=5\n");
+        WriteText(paths[1], "[System]\nThreads=6\n");
+        ConfigSystem config;
+        for (int round = 0; round < 20; ++round) {
+            config.IniPath = paths[round % 2];
+            config.Load();
+            QCOMPARE(config.Threads, 5 + round % 2);
+        }
+        config.IniPath = IniPath(); // its last save goes home
+    }
+
+    // The hidden copies a save leaves when its program ends part
     // way go with the next save; one that a running program holds stays.
     void leftCopiesGoWithTheNextSave_data()
     {
