@@ -2,7 +2,6 @@
 
 #include <QDebug>
 #include <QSettings>
-#include <QTemporaryFile>
 
 #include "FileFolders.h"
 #include "SettingsFile.h"
@@ -17,11 +16,14 @@ ConfigFormat::ConfigFormat(QObject* parent)
 
 void ConfigFormat::Load()
 {
+    // A missing or unreadable file gives every default.
+    SettingsFile::Read(FilePath, [this](QSettings& s) { Load(s); });
+}
+
+void ConfigFormat::Load(QSettings& s)
+{
     // Every missing or unreadable key falls back to its table default.
     const FormatSettings d;
-    // Anything but a regular file is read as no file (no name): all defaults.
-    QTemporaryFile copy;
-    QSettings s(SettingsFile::Snapshot(FilePath, &copy), QSettings::IniFormat);
     s.beginGroup(QStringLiteral("Format"));
     Format = SettingsValue::Text(s, QStringLiteral("Format"), d.Format);
     s.endGroup();

@@ -2,6 +2,8 @@
 #include <QObject>
 #include <QString>
 
+class QSettings;
+
 // Output container index: the position in the main window's format list.
 enum FormatOut : int {
     FORMAT_MP4 = 0,
@@ -47,6 +49,8 @@ public:
     explicit ConfigFormat(QObject* parent = nullptr);
 
     void Load();
+    // Takes the values of settings already open (a scheme being checked).
+    void Load(QSettings& settings);
     // False (and a log line) when the file could not be written; it then
     // keeps its old content.
     bool Save();

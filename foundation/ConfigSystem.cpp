@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QSettings>
-#include <QTemporaryFile>
 
 #include "FileFolders.h"
 #include "SettingsFile.h"
@@ -42,31 +41,31 @@ ConfigSystem::~ConfigSystem()
 
 void ConfigSystem::Load()
 {
-    // Anything but a regular file is read as no file (no name): all defaults.
-    QTemporaryFile copy;
-    QSettings settings(SettingsFile::Snapshot(IniPath, &copy), QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("System"));
-    OutPath = SettingsValue::Text(settings, QStringLiteral("OutPath"), QString());
-    if (OutPath.isEmpty()) {
-        OutPath = GetSysVideoDataDir() + QStringLiteral("/VideoOutput");
-        MakeFolder(OutPath);
-    }
-    OpenPath = SettingsValue::Text(settings, QStringLiteral("OpenPath"), QString());
-    if (OpenPath.isEmpty())
-        OpenPath = GetDocumentsLocation();
-    OpenFolder = SettingsValue::Text(settings, QStringLiteral("OpenFolder"), QString());
-    if (OpenFolder.isEmpty())
-        OpenFolder = GetDocumentsLocation();
-    // A language without a translation installs none, so any index is kept.
-    Language = settings.value(QStringLiteral("Language"), 1).toInt();
-    Coverage = SettingsValue::Bool(settings, QStringLiteral("Coverage"), false);
-    // No job at a time would never start one: that falls back to the
-    // default; more than the dialog offers become its most.
-    Threads = settings.value(QStringLiteral("Threads"), 2).toInt();
-    if (Threads < 1)
-        Threads = 2;
-    Threads = qMin(Threads, MaxThreads);
-    settings.endGroup();
+    // A missing or unreadable file gives every default.
+    SettingsFile::Read(IniPath, [this](QSettings& settings) {
+        settings.beginGroup(QStringLiteral("System"));
+        OutPath = SettingsValue::Text(settings, QStringLiteral("OutPath"), QString());
+        if (OutPath.isEmpty()) {
+            OutPath = GetSysVideoDataDir() + QStringLiteral("/VideoOutput");
+            MakeFolder(OutPath);
+        }
+        OpenPath = SettingsValue::Text(settings, QStringLiteral("OpenPath"), QString());
+        if (OpenPath.isEmpty())
+            OpenPath = GetDocumentsLocation();
+        OpenFolder = SettingsValue::Text(settings, QStringLiteral("OpenFolder"), QString());
+        if (OpenFolder.isEmpty())
+            OpenFolder = GetDocumentsLocation();
+        // A language without a translation installs none, so any index is kept.
+        Language = settings.value(QStringLiteral("Language"), 1).toInt();
+        Coverage = SettingsValue::Bool(settings, QStringLiteral("Coverage"), false);
+        // No job at a time would never start one: that falls back to the
+        // default; more than the dialog offers become its most.
+        Threads = settings.value(QStringLiteral("Threads"), 2).toInt();
+        if (Threads < 1)
+            Threads = 2;
+        Threads = qMin(Threads, MaxThreads);
+        settings.endGroup();
+    });
 }
 
 bool ConfigSystem::Save()

@@ -109,6 +109,7 @@ FormatScheme::ReadError FormatScheme::Read(const QString& path, FormatSettings* 
         return ReadNotSettings;
 
     QStringList bad;
+    ConfigFormat config;
     {
         QSettings s(path, QSettings::IniFormat);
         if (s.status() != QSettings::NoError)
@@ -156,11 +157,10 @@ FormatScheme::ReadError FormatScheme::Read(const QString& path, FormatSettings* 
             if (!ok)
                 bad << name.section(QLatin1Char('/'), 1);
         }
+        // From what was just read: a copy of a scheme in a folder that
+        // cannot be written to could not be made.
+        config.Load(s);
     }
-
-    ConfigFormat config;
-    config.FilePath = path;
-    config.Load();
     *out = static_cast<const FormatSettings&>(config);
     for (const QString& key : qAsConst(bad))
         TakeDefault(out, key);

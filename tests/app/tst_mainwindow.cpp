@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -27,6 +29,12 @@
 #include <cstdio>
 #include <memory>
 
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include "AppStart.h"
+#include "ConfigFormat.h"
 #include "Core.h"
 #include "FileFolders.h"
 #include "JxEngineJob.h"
@@ -73,6 +81,7 @@ private slots:
     void quitStopsConversionAndEnds();
     void destructionStopsConversion();
     void allCompletedRestoresRun();
+    void fullTempFolderKeepsTheSettings();
 
 private:
     QTemporaryDir m_dir;
@@ -359,6 +368,97 @@ void TestMainWindow::allCompletedRestoresRun()
     // Idle: the signal changes nothing.
     emit window.Jobs().sigAllCompleted();
     QCOMPARE(run->text(), QStringLiteral("Pause"));
+}
+
+// Settings are read beside their files: a full temporary folder costs none.
+// Both files are used as they are by a start and Quit, and left so.
+void TestMainWindow::fullTempFolderKeepsTheSettings()
+{
+    QTemporaryDir temp;
+    const QByteArray tempPath = QFile::encodeName(temp.path());
+    if (::mount("tmpfs", tempPath.constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("No tmpfs could be mounted here (that needs root): no full temporary folder.");
+    const auto unmount = qScopeGuard([&] { ::umount2(tempPath.constData(), MNT_DETACH); });
+    {
+        const int fd = ::open((tempPath + "/fill").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const QByteArray block(4096, 'x');
+        while (fd >= 0 && ::write(fd, block.constData(), block.size()) == block.size()) {
+        }
+        QVERIFY(fd >= 0);
+        ::close(fd);
+    }
+    // Written as the program writes them, so a save of the same values
+    // gives the same bytes.
+    const QString out = m_dir.path() + QStringLiteral("/kept out");
+    QString iniPath;
+    QString formatPath;
+    {
+        ConfigSystem config;
+        config.OutPath = out;
+        config.Coverage = true;
+        config.Language = 5;
+        config.Threads = 6;
+        QVERIFY(config.Save());
+        iniPath = config.IniPath;
+        ConfigFormat format;
+        format.Format = QStringLiteral("mkv");
+        format.VCodec = QStringLiteral("mpeg4");
+        format.AVolume = 150;
+        QVERIFY(format.Save());
+        formatPath = format.FilePath;
+    }
+    const auto contents = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray ini = contents(iniPath);
+    const QByteArray format = contents(formatPath);
+    QVERIFY(!ini.isEmpty() && !format.isEmpty());
+
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", tempPath);
+    const auto restore = qScopeGuard([&] {
+        AppStart::SetProcessEnd({});
+        if (tmpdir.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", tmpdir);
+    });
+    QString said;
+    int status = -1;
+    {
+        MainWindow window;
+        window.show();
+        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("lineEditOutput"))->text(), out);
+        QVERIFY(window.findChild<QCheckBox*>(QStringLiteral("checkBoxCoverage"))->isChecked());
+        QCOMPARE(window.Jobs().maxRunning(), 6);
+        QCOMPARE(window.Settings().Language, 5);
+        QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("comboBoxFormat"))->currentIndex(), int(FORMAT_MKV));
+
+        // Quit ends the process; here it ends the loop instead. A box that
+        // says the settings were not saved is answered and kept.
+        AppStart::SetProcessEnd([](int code) { QCoreApplication::exit(code); });
+        QTimer::singleShot(0, window.findChild<QAction*>(QStringLiteral("actionQuit")), &QAction::trigger);
+        QTimer boxes;
+        connect(&boxes, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said = box->text();
+                box->reject();
+            }
+        });
+        boxes.start(20);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        deadline.start(30000);
+        status = QApplication::exec();
+    }
+    QCOMPARE(status, 0);
+    QCOMPARE(said, QString());
+    QCOMPARE(contents(iniPath), ini);
+    QCOMPARE(contents(formatPath), format);
+    QVERIFY(QFile::remove(formatPath));
+    WriteSettings(m_dir.path(), false, 2);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -6,6 +6,8 @@
 #include "FifoGuard.h"
 #include "FileFolders.h"
 
+#include <cstdio>
+
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -27,15 +29,15 @@ public:
             ::umount2(m_folder.constData(), MNT_DETACH);
     }
     bool Mounted() const { return m_mounted; }
-    // Leaves one block free, as a disk that is nearly full.
-    void Fill()
+    // Leaves freeBlocks blocks free: by default one, as a disk that is nearly full.
+    void Fill(int freeBlocks = 1)
     {
         const int fd = ::open((m_folder + "/fill").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
         const QByteArray block(4096, 'x');
         off_t size = 0;
         while (fd >= 0 && ::write(fd, block.constData(), block.size()) == block.size())
             size += block.size();
-        const bool freed = fd >= 0 && size > 0 && ::ftruncate(fd, size - block.size()) == 0;
+        const bool freed = fd >= 0 && size > 0 && ::ftruncate(fd, size - freeBlocks * block.size()) == 0;
         ::close(fd);
         QVERIFY(freed);
     }
@@ -44,6 +46,63 @@ private:
     QByteArray m_folder;
     bool m_mounted = false;
 };
+
+// This test program again, holding a lock of the settings files' kind in
+// another process, as a running or (once killed) an ended program does.
+class LockHolder
+{
+public:
+    explicit LockHolder(const QString& lock)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LUMACREST_HOLD_LOCK"), lock);
+        m_process.setProcessEnvironment(environment);
+        m_process.start(QCoreApplication::applicationFilePath(), QStringList());
+    }
+    ~LockHolder()
+    {
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(30000))
+            m_process.kill();
+        m_process.waitForFinished(30000);
+    }
+    bool Held()
+    {
+        while (!m_process.canReadLine()) {
+            if (!m_process.waitForReadyRead(30000))
+                return false;
+        }
+        return m_process.readLine() == "held\n";
+    }
+    // Killed, the process leaves its lock behind.
+    bool Kill()
+    {
+        m_process.kill();
+        return m_process.waitForFinished(30000);
+    }
+
+    // The child's side: holds the lock until its input ends.
+    static int Run(const QString& lock)
+    {
+        QLockFile file(lock);
+        if (!file.tryLock(0))
+            return 1;
+        std::printf("held\n");
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        return 0;
+    }
+
+private:
+    QProcess m_process;
+};
+
+QByteArray Contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
 
 } // namespace
 
@@ -255,6 +314,155 @@ private slots:
         QVERIFY(swap.Pipe() && !swap.Pipe()->WasOpened());
     }
 
+    // A file that was there but could not be read is not written over in
+    // this run, not even once it could be read: its values were not known
+    // when the defaults were taken. Here it was too large when it was read,
+    // and its own size again when it was to be saved.
+    void unreadFileIsNotWrittenOver_data()
+    {
+        QTest::addColumn<bool>("format");
+        QTest::newRow("settings") << false;
+        QTest::newRow("format settings") << true;
+    }
+    void unreadFileIsNotWrittenOver()
+    {
+        QFETCH(bool, format);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(format ? "ConfigFormat.ini" : "Lumacrest.ini");
+        const QByteArray text = format ? "[Audio]\nAVolume=150\n" : "[System]\nThreads=5\nOutPath=/x/out\n";
+        WriteText(path, text);
+        QVERIFY(QFile(path).resize(16 * 1024 * 1024 + 1));
+        const QString failed =
+            (format ? "Failed to write format settings: " : "Failed to write settings file: ") + path;
+        // A new record loads the file and, after `between`, saves: what it
+        // read, and whether the save went through.
+        const auto loadAndSave = [&](const std::function<void()>& between) {
+            QPair<int, bool> got;
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(failed));
+            if (format) {
+                ConfigFormat f;
+                f.FilePath = path;
+                f.Load();
+                between();
+                got = qMakePair(f.AVolume, f.Save());
+            } else {
+                ConfigSystem config;
+                config.IniPath = path;
+                config.Load();
+                between();
+                got = qMakePair(config.Threads, config.Save());
+                config.IniPath = IniPath(); // its last save goes home
+            }
+            return got;
+        };
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Settings file not read: " + path));
+        QCOMPARE(loadAndSave([&] { QVERIFY(QFile(path).resize(text.size())); }), qMakePair(format ? 100 : 2, false));
+        // Read at last, and still not written over in this run.
+        QCOMPARE(loadAndSave([] {}), qMakePair(format ? 150 : 5, false));
+        QCOMPARE(Contents(path), text);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
+    }
+
+    // Reading needs no folder: neither the temporary one nor the file's own.
+    void readFromAFolderThatCannotBeWritten()
+    {
+        QTemporaryDir dir;
+        FullDisk disk(dir.path());
+        if (!disk.Mounted())
+            QSKIP("No tmpfs could be mounted here (that needs root): no full disk to read on.");
+        const QString path = dir.filePath("Lumacrest.ini");
+        WriteText(path, "[System]\nThreads=5\n");
+        disk.Fill(0);
+        const QByteArray temp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(dir.path()));
+        ConfigSystem config;
+        config.IniPath = path;
+        config.Load();
+        qputenv("TMPDIR", temp);
+        QCOMPARE(config.Threads, 5);
+        config.IniPath = IniPath(); // its last save goes home
+    }
+
+    // Files of one size read in turn, each through a copy in memory that may
+    // get the same name as the one before: each gives its own values.
+    void filesOfOneSizeReadInTurn()
+    {
+        QTemporaryDir dir;
+        const QStringList paths{dir.filePath("a.ini"), dir.filePath("b.ini")};
+        WriteText(paths[0], "[System]\nThreads=5\n");
+        WriteText(paths[1], "[System]\nThreads=6\n");
+        ConfigSystem config;
+        for (int round = 0; round < 20; ++round) {
+            config.IniPath = paths[round % 2];
+            config.Load();
+            QCOMPARE(config.Threads, 5 + round % 2);
+        }
+        config.IniPath = IniPath(); // its last save goes home
+    }
+
+    // The hidden copies a save leaves when its program ends part
+    // way go with the next save; one that a running program holds stays.
+    void leftCopiesGoWithTheNextSave_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("format");
+        QTest::newRow("settings") << IniPath() << false;
+        QTest::newRow("format settings") << GetAppDataDir() + "/ConfigFormat.ini" << true;
+        QTest::newRow("scheme") << GetDocumentsLocation() + "/Lumacrest/Formats/my [1] scheme.ini" << true;
+    }
+    void leftCopiesGoWithTheNextSave()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, format);
+        const QFileInfo file(path);
+        const QString copy = file.absolutePath() + "/." + file.fileName();
+        QVERIFY(QDir().mkpath(file.absolutePath()));
+        // Killed while the settings class wrote its copy: the copy, its
+        // lock, and the class's own half-made replacement of the copy.
+        for (const char* name : {".AbCdEf", ".AbCdEf.GhIjKl", ".KlMnOp"})
+            WriteText(copy + name, "[System]\nThreads=9\n");
+        {
+            LockHolder ended(copy + ".AbCdEf.lock");
+            QVERIFY(ended.Held());
+            QVERIFY(ended.Kill());
+        }
+        QVERIFY(QFileInfo::exists(copy + ".AbCdEf.lock"));
+        // Killed before its lock named it: taken as stale once it is as old
+        // as a stale lock of the settings class; before, it may be being made.
+        for (const char* name : {".ZyXwVu", ".ZyXwVu.lock", ".YoUnGg", ".YoUnGg.lock"})
+            WriteText(copy + name, QByteArray(name).endsWith(".lock") ? "" : "[System]\nThreads=9\n");
+        {
+            QFile old(copy + ".ZyXwVu.lock");
+            QVERIFY(old.open(QIODevice::ReadWrite));
+            QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        }
+        WriteText(copy + ".HeLdIt", "[System]\nThreads=9\n");
+        LockHolder running(copy + ".HeLdIt.lock");
+        QVERIFY(running.Held());
+        // A file of the user's that only looks like one.
+        WriteText(copy + ".backup.txt", "mine");
+
+        if (format) {
+            ConfigFormat f;
+            f.FilePath = path;
+            f.AVolume = 50;
+            QVERIFY(f.Save());
+        } else {
+            ConfigSystem config;
+            config.Threads = 4;
+            QVERIFY(config.Save());
+        }
+        const QString hidden = "." + file.fileName();
+        QStringList left;
+        for (const QString& name : QDir(file.absolutePath()).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+            if (name.startsWith(hidden))
+                left << name.mid(hidden.size());
+        }
+        QCOMPARE(left, (QStringList{".HeLdIt", ".HeLdIt.lock", ".YoUnGg", ".YoUnGg.lock", ".backup.txt"}));
+        QSettings saved(path, QSettings::IniFormat);
+        QCOMPARE(saved.value(format ? "Audio/AVolume" : "System/Threads").toInt(), format ? 50 : 4);
+    }
+
     void formatDefaults()
     {
         // A new record already holds every default, before any Load.
@@ -436,6 +644,10 @@ private slots:
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsSet("LUMACREST_HOLD_LOCK")) {
+        QCoreApplication app(argc, argv);
+        return LockHolder::Run(qEnvironmentVariable("LUMACREST_HOLD_LOCK"));
+    }
     QTemporaryDir home;
     qputenv("HOME", QFile::encodeName(home.path()));
     for (const char* var : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DOCUMENTS_DIR"})

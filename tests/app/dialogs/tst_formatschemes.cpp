@@ -2,12 +2,16 @@
 #include "dialogs/FormatScheme.h"
 
 #include <QDir>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QSettings>
 #include <QToolButton>
 #include <QtTest>
+
+#include <sys/mount.h>
 
 using namespace Kit;
 
@@ -111,6 +115,9 @@ private slots:
         writeFile(FormatScheme::PathOf("A"), "");
         writeFile(FormatScheme::Folder() + "/notes.txt", "");
         writeFile(FormatScheme::Folder() + "/.hidden.ini", "");
+        // A save's or read's hidden copy of a scheme, and its lock.
+        writeFile(FormatScheme::Folder() + "/.A.ini.AbCdEf", "");
+        writeFile(FormatScheme::Folder() + "/.A.ini.AbCdEf.lock", "");
         QVERIFY(QDir().mkpath(FormatScheme::Folder() + "/sub.ini"));
         QFormatDialog d;
         QCOMPARE(rows(&d), (QStringList{"A", "b", "notes"}));
@@ -387,6 +394,24 @@ private slots:
         QCOMPARE(combo(&d, "comboBoxASampleRate")->currentText(), expect("ASample", scheme.ASample, defaults.ASample));
         QCOMPARE(QString::number(child<QSpinBox>(&d, "spinBoxVolume")->value()),
                  expect("AVolume", QString::number(scheme.AVolume), QString::number(defaults.AVolume)));
+    }
+
+    // A scheme on a disk that cannot be written to (where no copy of it can
+    // be made beside it) is read all the same.
+    void readFromAReadOnlyFolder()
+    {
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path());
+        if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("No tmpfs could be mounted here (that needs root): no read-only folder.");
+        const auto unmount = qScopeGuard([&] { ::umount2(folder.constData(), MNT_DETACH); });
+        const QString path = dir.filePath("AVI.ini");
+        writeScheme(path, [](ConfigFormat& f) { static_cast<FormatSettings&>(f) = Scheme(); });
+        QVERIFY(::mount("tmpfs", folder.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") == 0);
+        FormatSettings read;
+        QCOMPARE(FormatScheme::Read(path, &read), FormatScheme::ReadOk);
+        QCOMPARE(read.VCodec, Scheme().VCodec);
+        QCOMPARE(read.AVolume, Scheme().AVolume);
     }
 
     void deleteAsksThenRemoves_data()
