@@ -357,11 +357,15 @@ QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVec
 }
 
 QStringList JobArgs::MixArgs(const QString& video, const QString& audio, const QString& output, bool copyAudio,
-                             bool shortest)
+                             bool shortest, int channels)
 {
     QStringList args{"-i", video, "-i", audio, "-map", "0:v?", "-map", "1:a", "-vcodec", "copy"};
     if (copyAudio)
         args << "-acodec" << "copy";
+    // Named, the count gives the encoder a layout: some files (mono TTA)
+    // tell none, and the AAC encoder refuses sound without one.
+    else if (channels > 0)
+        args << "-ac" << QString::number(channels);
     if (shortest)
         args << "-shortest";
     args << "-y" << output;

@@ -124,8 +124,9 @@ public:
     static QProcessEnvironment MeltEnvironment(const QProcessEnvironment& base);
 
     // Soundtrack mix: the video's picture (when it has one) with the music.
+    // Encoded music keeps its count of `channels` (0: unknown).
     static QStringList MixArgs(const QString& video, const QString& audio, const QString& output,
-                               bool copyAudio, bool shortest);
+                               bool copyAudio, bool shortest, int channels = 0);
     // Subtitle mux: every picture and sound stream of the video and the
     // subtitle file's stream, with the given subtitle codec.
     static QStringList SubtitleMuxArgs(const QString& video, const QString& subtitle, const QString& output,

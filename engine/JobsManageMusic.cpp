@@ -106,7 +106,8 @@ void JobsManage::AddJobMusic(AbstractJob* job, const QString& video, const QStri
     // shortens the picture.
     const bool shortest = picture.hasVideo && soundLength > pictureLength;
 
-    auto* mix = new JxEngineJob(QString(), JobArgs::MixArgs(video, music, mixed, copyAudio, shortest), true);
+    auto* mix = new JxEngineJob(
+        QString(), JobArgs::MixArgs(video, music, mixed, copyAudio, shortest, sound.channels), true);
     mix->setFPS(fps);
     mix->setDuration(JobArgs::DurationText(duration));
     // The picture's length, music cut to it or not; without a picture, the music's.

@@ -5,12 +5,16 @@
 
 #include <atomic>
 #include <cstdint>
+#include <map>
+#include <mutex>
+#include <utility>
 
 #include "MediaInput.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
 }
 
 namespace {
@@ -145,6 +149,138 @@ ST_STREAM_FACTS ProbeFile(const QString& path, bool measure)
     return f;
 }
 
+// What the muxer's codec list, or what we know of a muxer without one, says
+// it can carry.
+bool Listed(const AVOutputFormat* fmt, const AVCodecDescriptor* desc)
+{
+    const int r = avformat_query_codec(fmt, desc->id, FF_COMPLIANCE_NORMAL);
+    if (r >= 0)
+        return r == 1;
+    // Muxers that keep no codec list: what they are known to carry.
+    const QString name = QString::fromLatin1(fmt->name);
+    const QString codec = QString::fromLatin1(desc->name);
+    if (name == QLatin1String("mpegts"))
+        return QStringList{"aac", "mp3", "mp2", "ac3", "eac3", "opus", "h264", "hevc", "mpeg2video",
+                           "dvb_subtitle"}.contains(codec);
+    if (name == QLatin1String("mpeg") || name == QLatin1String("vob") || name == QLatin1String("dvd"))
+        return QStringList{"mp2", "mp3", "ac3", "mpeg1video", "mpeg2video", "dvd_subtitle"}.contains(codec);
+    if (name == QLatin1String("mp3"))
+        return codec == QLatin1String("mp3");
+    return desc->id == fmt->audio_codec || desc->id == fmt->video_codec || desc->id == fmt->subtitle_codec;
+}
+
+// Copies a muxer writes but its own reader does not give back whole.
+bool ReadBackWhole(const AVOutputFormat* fmt, const AVCodecDescriptor* desc)
+{
+    // Matroska's reader rebuilds a TTA stream's header from the length of
+    // the whole file: a stream that ends before the picture loses its last
+    // frame (up to a second).
+    return !(desc->id == AV_CODEC_ID_TTA && qstrcmp(fmt->name, "matroska") == 0);
+}
+
+// The converter is run without "-strict": its muxers refuse what is
+// experimental in them (FLAC in MP4, say), though their lists name it.
+constexpr int kConverterStrictness = FF_COMPLIANCE_NORMAL;
+
+// The parameters a sound encoder of the codec gives its stream, its own
+// header data included, where the codec has an encoder that opens. Some
+// muxers will not start without that data (FLAC or Vorbis in Matroska).
+bool EncoderParameters(const AVCodecDescriptor* desc, AVCodecParameters* par)
+{
+    const AVCodec* encoder = avcodec_find_encoder(desc->id);
+    if (!encoder)
+        return false;
+    AVCodecContext* ctx = avcodec_alloc_context3(encoder);
+    if (!ctx)
+        return false;
+    ctx->sample_fmt = encoder->sample_fmts ? encoder->sample_fmts[0] : AV_SAMPLE_FMT_S16;
+    // The common rates, as the encoder lists them.
+    ctx->sample_rate = 44100;
+    if (const int* rates = encoder->supported_samplerates) {
+        ctx->sample_rate = rates[0];
+        for (const int* r = rates; *r; ++r) {
+            if (*r == 44100 || (*r == 48000 && ctx->sample_rate != 44100))
+                ctx->sample_rate = *r;
+        }
+    }
+    const AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+    const AVChannelLayout* layout = &stereo;
+    if (const AVChannelLayout* layouts = encoder->ch_layouts) {
+        layout = &layouts[0];
+        for (const AVChannelLayout* l = layouts; l->nb_channels; ++l) {
+            if (!av_channel_layout_compare(l, &stereo))
+                layout = l;
+        }
+    }
+    bool made = av_channel_layout_copy(&ctx->ch_layout, layout) >= 0;
+    ctx->time_base = AVRational{1, ctx->sample_rate};
+    ctx->bit_rate = 128000;
+    ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    // Only its parameters are wanted, from whichever encoder there is.
+    ctx->strict_std_compliance = FF_COMPLIANCE_EXPERIMENTAL;
+    // Nothing is encoded: what it would say on closing means nothing.
+    ctx->log_level_offset = AV_LOG_TRACE;
+    made = made && avcodec_open2(ctx, encoder, nullptr) >= 0 && avcodec_parameters_from_context(par, ctx) >= 0;
+    avcodec_free_context(&ctx);
+    return made;
+}
+
+// Whether the muxer writes the header of a file of that name, into memory,
+// for one stream of `par`.
+bool WritesHeader(const AVOutputFormat* fmt, const char* fileName, const AVCodecParameters* par, int strictness)
+{
+    AVFormatContext* ctx = nullptr;
+    if (avformat_alloc_output_context2(&ctx, fmt, nullptr, fileName) < 0 || !ctx)
+        return false;
+    ctx->strict_std_compliance = strictness;
+    bool written = false;
+    AVStream* stream = avformat_new_stream(ctx, nullptr);
+    if (stream && avcodec_parameters_copy(stream->codecpar, par) >= 0 && avio_open_dyn_buf(&ctx->pb) >= 0) {
+        stream->time_base = par->codec_type == AVMEDIA_TYPE_AUDIO && par->sample_rate > 0
+            ? AVRational{1, par->sample_rate}
+            : AVRational{1, 1000};
+        if (par->codec_type == AVMEDIA_TYPE_VIDEO)
+            stream->avg_frame_rate = AVRational{25, 1};
+        written = avformat_write_header(ctx, nullptr) >= 0;
+        uint8_t* bytes = nullptr;
+        avio_close_dyn_buf(ctx->pb, &bytes);
+        av_free(bytes);
+        ctx->pb = nullptr;
+    }
+    avformat_free_context(ctx);
+    return written;
+}
+
+// Whether the muxer, at the converter's strictness, starts a file with one
+// stream of the codec as it is.
+bool MuxerTakes(const AVOutputFormat* fmt, const char* fileName, const AVCodecDescriptor* desc)
+{
+    AVCodecParameters* par = avcodec_parameters_alloc();
+    if (!par)
+        return false;
+    par->codec_type = desc->type;
+    par->codec_id = desc->id;
+    // Sound streams as an encoder makes them; pictures and subtitles bare
+    // (opening a picture encoder costs far more, and some of them print).
+    const bool real = desc->type == AVMEDIA_TYPE_AUDIO && EncoderParameters(desc, par);
+    if (!real && desc->type == AVMEDIA_TYPE_AUDIO) {
+        par->sample_rate = 44100;
+        const AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+        av_channel_layout_copy(&par->ch_layout, &stereo);
+    } else if (desc->type == AVMEDIA_TYPE_VIDEO) {
+        par->width = 320;
+        par->height = 240;
+        par->format = AV_PIX_FMT_YUV420P;
+    }
+    bool takes = WritesHeader(fmt, fileName, par, kConverterStrictness);
+    // Made-up parameters may lack what a real stream carries: then only a
+    // refusal that the strictness alone makes counts.
+    if (!takes && !real)
+        takes = !WritesHeader(fmt, fileName, par, FF_COMPLIANCE_EXPERIMENTAL);
+    avcodec_parameters_free(&par);
+    return takes;
+}
+
 } // namespace
 
 ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
@@ -188,18 +324,19 @@ bool MediaStreams::ContainerAccepts(const QString& container, const QString& cod
     const AVCodecDescriptor* desc = avcodec_descriptor_get_by_name(codecName.toLatin1().constData());
     if (!fmt || !desc)
         return false;
-    const int r = avformat_query_codec(fmt, desc->id, FF_COMPLIANCE_NORMAL);
-    if (r >= 0)
-        return r == 1;
-    // Muxers that keep no codec list: what they are known to carry.
-    const QString name = QString::fromLatin1(fmt->name);
-    const QString codec = QString::fromLatin1(desc->name);
-    if (name == QLatin1String("mpegts"))
-        return QStringList{"aac", "mp3", "mp2", "ac3", "eac3", "opus", "h264", "hevc", "mpeg2video",
-                           "dvb_subtitle"}.contains(codec);
-    if (name == QLatin1String("mpeg") || name == QLatin1String("vob") || name == QLatin1String("dvd"))
-        return QStringList{"mp2", "mp3", "ac3", "mpeg1video", "mpeg2video", "dvd_subtitle"}.contains(codec);
-    if (name == QLatin1String("mp3"))
-        return codec == QLatin1String("mp3");
-    return desc->id == fmt->audio_codec || desc->id == fmt->video_codec || desc->id == fmt->subtitle_codec;
+    // Asked for every row and step: each pair is tried once.
+    static std::mutex lock;
+    static std::map<std::pair<const AVOutputFormat*, AVCodecID>, bool> answers;
+    const auto key = std::make_pair(fmt, desc->id);
+    {
+        const std::lock_guard<std::mutex> held(lock);
+        const auto known = answers.find(key);
+        if (known != answers.end())
+            return known->second;
+    }
+    const bool accepts
+        = Listed(fmt, desc) && ReadBackWhole(fmt, desc) && MuxerTakes(fmt, fileName.constData(), desc);
+    const std::lock_guard<std::mutex> held(lock);
+    answers.emplace(key, accepts);
+    return accepts;
 }

@@ -41,6 +41,9 @@ public:
     // rate and channel count, and the same streams present in each.
     static bool SameForConcat(const QList<ST_STREAM_FACTS>& files);
     // Whether a container (named by a file name or extension such as
-    // "x.mp4" or "mkv") can hold a stream of the named codec.
+    // "x.mp4" or "mkv") can hold a stream of the named codec as it is: its
+    // muxer lists the codec, starts a file with such a stream at the
+    // strictness the converter runs with, and its reader gives it back
+    // whole. Each answer is worked out once; safe from any thread.
     static bool ContainerAccepts(const QString& container, const QString& codecName);
 };

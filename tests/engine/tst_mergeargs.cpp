@@ -8,6 +8,9 @@
 
 #include <QTemporaryDir>
 
+#include <thread>
+#include <vector>
+
 class TestMergeArgs : public QObject
 {
     Q_OBJECT
@@ -104,6 +107,25 @@ private slots:
         QVERIFY(!MediaStreams::ContainerAccepts("x.mp3", "aac"));
         QVERIFY(!MediaStreams::ContainerAccepts("x.nosuch", "aac"));
         QVERIFY(!MediaStreams::ContainerAccepts("x.mp4", "nosuchcodec"));
+        // Listed, but refused by the muxer as the converter runs it.
+        QVERIFY(!MediaStreams::ContainerAccepts("x.mp4", "flac"));
+        QVERIFY(!MediaStreams::ContainerAccepts("x.mov", "flac"));
+        QVERIFY(!MediaStreams::ContainerAccepts("x.mov", "opus"));
+        QVERIFY(!MediaStreams::ContainerAccepts("x.flv", "mpeg4"));
+        // Streams that carry a header of their own are still taken.
+        for (const char* codec : {"flac", "vorbis", "alac", "opus"})
+            QVERIFY2(MediaStreams::ContainerAccepts("x.mkv", codec), codec);
+        QVERIFY(MediaStreams::ContainerAccepts("x.mkv", "h264"));
+        QVERIFY(MediaStreams::ContainerAccepts("x.mp4", "opus"));
+        QVERIFY(MediaStreams::ContainerAccepts("x.avi", "flac"));
+        // Asked from several threads at once, the same answer.
+        QVector<int> answers(4, -1);
+        std::vector<std::thread> askers;
+        for (int i = 0; i < answers.size(); ++i)
+            askers.emplace_back([&answers, i] { answers[i] = MediaStreams::ContainerAccepts("x.m4a", "alac"); });
+        for (std::thread& t : askers)
+            t.join();
+        QCOMPARE(answers, QVector<int>(4, 1));
     }
 
     void graphText()

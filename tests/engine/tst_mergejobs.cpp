@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(cells.status.text(), QString("Completed"));
     }
 
-    void failedMergeKeepsConvertedInput()
+    void failedMergeLeavesNothing()
     {
         SetOutputFormat("mp4", "h264", "aac");
         ST_OPTS opts = row(m_dir.filePath("missing.mp4"));
@@ -222,7 +222,8 @@ private slots:
         QVERIFY(RunQueue(queue));
         QCOMPARE(queue.jobs().size(), 2);
         QVERIFY(!queue.jobs().at(1)->succeeded());
-        QVERIFY(QFileInfo::exists(converted));
+        // The converted input goes with the chain that failed.
+        QCOMPARE(FilesIn(m_out), QStringList());
         QVERIFY2(cells.status.toolTip().startsWith("Failed"), qPrintable(cells.status.toolTip()));
         QVERIFY2(cells.status.text().contains("load"), qPrintable(cells.status.text()));
     }

@@ -48,6 +48,9 @@ private slots:
         QCOMPARE(JobArgs::MixArgs("/v.mp4", "/a.wav", "/o.mp4", false, false),
                  QStringList({"-i", "/v.mp4", "-i", "/a.wav", "-map", "0:v?", "-map", "1:a", "-vcodec", "copy",
                               "-y", "/o.mp4"}));
+        QCOMPARE(JobArgs::MixArgs("/v.mp4", "/a.tta", "/o.mp4", false, false, 1),
+                 QStringList({"-i", "/v.mp4", "-i", "/a.tta", "-map", "0:v?", "-map", "1:a", "-vcodec", "copy",
+                              "-ac", "1", "-y", "/o.mp4"}));
         QCOMPARE(JobArgs::SubtitleMuxArgs("/v.mp4", "/s.srt", "/o.mp4", "mov_text"),
                  QStringList({"-i", "/v.mp4", "-i", "/s.srt", "-map", "0:v?", "-map", "0:a?", "-map", "1:s",
                               "-c:a", "copy", "-c:v", "copy", "-c:s", "mov_text", "-y", "/o.mp4"}));

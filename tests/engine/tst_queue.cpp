@@ -251,7 +251,7 @@ private slots:
         QVERIFY(!QFile::exists(m_dir.filePath("never.mp4")));
     }
 
-    void meltInputThatFailsToLoadKeepsWorkFile()
+    void meltInputThatFailsToLoadIsNoResult()
     {
         JobsManage q;
         Row row;
@@ -274,25 +274,31 @@ private slots:
         QVERIFY(!QFile::exists(out)); // what it wrote is no result
         QVERIFY2(row.status.text().contains("load"), qPrintable(row.status.text()));
         QVERIFY(row.status.toolTip().startsWith("Failed"));
-        QVERIFY(QFile::exists(work)); // deleted only after a verified success
+        QVERIFY(!QFile::exists(work)); // its chain has ended
     }
 
     void workFilesByKind()
     {
         const QString script = okScript();
         const QString failing = writeScript(m_dir.path(), "fails.sh", "printf data > \"$1\"\nexit 1\n");
+        const QString endless = writeScript(m_dir.path(), "runs-on.sh", "while :; do sleep 0.05; done\n");
+        enum End { Succeeds, Fails, Stopped };
         struct Case
         {
             int kind;
-            bool succeeds;
+            End end;
             bool firstGone;
             bool secondGone;
         };
-        const QList<Case> cases{{AbstractJob::KindPlain, true, false, false},
-                                {AbstractJob::KindMergeTemp, true, true, false},
-                                {AbstractJob::KindMix, true, true, true},
-                                {AbstractJob::KindMergeTemp, false, false, false},
-                                {AbstractJob::KindMix, false, false, false}};
+        // A chain that ends without its result leaves none of its work files.
+        const QList<Case> cases{{AbstractJob::KindPlain, Succeeds, false, false},
+                                {AbstractJob::KindMergeTemp, Succeeds, true, false},
+                                {AbstractJob::KindMix, Succeeds, true, true},
+                                {AbstractJob::KindPlain, Fails, false, false},
+                                {AbstractJob::KindMergeTemp, Fails, true, false},
+                                {AbstractJob::KindMusicMerge, Fails, false, true},
+                                {AbstractJob::KindMix, Fails, true, true},
+                                {AbstractJob::KindMix, Stopped, true, true}};
         int n = 0;
         for (const Case& c : cases) {
             JobsManage q;
@@ -302,7 +308,7 @@ private slots:
             const QString w1 = m_dir.filePath("kind-w1-" + tag);
             const QString w2 = m_dir.filePath("kind-w2-" + tag);
             QVERIFY(writeFile(w1, 10) && writeFile(w2, 10));
-            auto* job = new ScriptJob(c.succeeds ? script : failing, {out});
+            auto* job = new ScriptJob(c.end == Succeeds ? script : c.end == Fails ? failing : endless, {out});
             job->outputPath = out;
             job->kind = c.kind;
             job->workPath1 = w1;
@@ -311,12 +317,18 @@ private slots:
             QSignalSpy done(&q, &JobsManage::sigAllCompleted);
             q.AddJobTask(job);
             q.startNextJob();
-            QVERIFY(done.wait(10000));
-            QCOMPARE(!QFile::exists(w1), c.firstGone);
-            QCOMPARE(!QFile::exists(w2), c.secondGone);
-            QCOMPARE(row.status.text() == "Completed", c.succeeds);
+            if (c.end == Stopped) {
+                QVERIFY(job->waitForStarted(5000));
+                q.cleanup();
+                QCOMPARE(row.status.text(), QString("Stopped"));
+            } else {
+                QVERIFY(done.wait(10000));
+                QCOMPARE(row.status.text() == "Completed", c.end == Succeeds);
+            }
+            QVERIFY2(QFile::exists(w1) != c.firstGone, qPrintable(tag));
+            QVERIFY2(QFile::exists(w2) != c.secondGone, qPrintable(tag));
             // The step's own result stays; a failed step's file is no result.
-            QCOMPARE(QFile::exists(out), c.succeeds);
+            QCOMPARE(QFile::exists(out), c.end == Succeeds);
         }
     }
 
