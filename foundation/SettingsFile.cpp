@@ -320,16 +320,20 @@ bool Write(const QString& path, const std::function<void(QSettings&)>& fill)
                 return false;
         }
     }
-    Copy check(target, QByteArray());
-    if (!check.Made() || !QFile::remove(check.Name()) || !QFile::rename(draft.Name(), check.Name()))
-        return false;
     QByteArray text;
     {
-        QFile file(check.Name());
+        QFile file(draft.Name());
         if (!file.open(QIODevice::ReadOnly))
             return false;
         text = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return false;
     }
+    // Parsed again from what goes into place, under a name the class has
+    // not written.
+    const MemoryCopy check(text);
+    if (!check.Made())
+        return false;
     QSettings readBack(check.Name(), QSettings::IniFormat);
     if (readBack.status() != QSettings::NoError || Values(readBack) != written)
         return false;
