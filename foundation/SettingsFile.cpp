@@ -1,6 +1,5 @@
 #include "SettingsFile.h"
 
-#include "AtomicFile.h"
 #include "MediaInput.h"
 
 #include <QDateTime>
@@ -11,15 +10,16 @@
 #include <QHash>
 #include <QLockFile>
 #include <QMutex>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QSettings>
-#include <QTemporaryFile>
 #include <QVariantMap>
 
 #include <atomic>
 #include <cerrno>
 #include <memory>
 
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,9 +28,13 @@ namespace {
 
 // Far above what settings files hold; what is larger is no settings file.
 constexpr qint64 kMaxBytes = 16 << 20;
-// The length of the random part the temporary-file class puts into a name.
+// What only this program's drafts carry after the file's name.
+const QString kDraftMark = QStringLiteral("lumacrest-draft-");
+// The length of a draft's random part, and of the one the temporary-file
+// class puts after it while the settings class writes the draft.
 constexpr int kRandomLength = 6;
-const QString kLockSuffix = QStringLiteral(".lock");
+// The save's own lock of a draft.
+const QString kHoldSuffix = QStringLiteral(".hold");
 // The age at which the settings class takes a lock of its own for stale.
 constexpr int kUnownedLockSeconds = 30;
 
@@ -68,10 +72,10 @@ bool WasUnread(const QFileInfo& file)
     return Unread().paths.contains(file.absoluteFilePath());
 }
 
-// ".<file name>.": what the hidden copies of a file begin with.
-QString CopyPrefix(const QFileInfo& target)
+// ".<file name>.lumacrest-draft-": what the drafts of a file begin with.
+QString DraftPrefix(const QFileInfo& target)
 {
-    return QLatin1Char('.') + target.fileName() + QLatin1Char('.');
+    return QLatin1Char('.') + target.fileName() + QLatin1Char('.') + kDraftMark;
 }
 
 bool IsRandomPart(const QStringRef& text)
@@ -85,74 +89,98 @@ bool IsRandomPart(const QStringRef& text)
     return true;
 }
 
-bool SameFile(int descriptor, const QString& path)
+QString RandomPart()
 {
-    struct stat opened;
-    struct stat named;
-    return ::fstat(descriptor, &opened) == 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0
-        && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString part;
+    for (int i = 0; i < kRandomLength; ++i)
+        part += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
+    return part;
 }
 
-// A hidden copy beside a settings file: on the same disk, and never listed
-// as a scheme of its own. Its lock tells the saves of every running copy of
-// the program to leave it alone; the copy goes with this object.
-class Copy
+// What follows a draft's name in the names that go with it: the save's lock,
+// the settings class's lock while it writes the draft, the lock class's own
+// while it takes either for stale, and the settings class's half-made
+// replacement of the draft.
+bool IsDraftPart(const QStringRef& rest)
+{
+    if (rest.isEmpty())
+        return true;
+    for (const QString& lock : {kHoldSuffix, QStringLiteral(".lock")}) {
+        if (rest == lock || rest == lock + QStringLiteral(".rmlock"))
+            return true;
+    }
+    return rest.startsWith(QLatin1Char('.')) && IsRandomPart(rest.mid(1));
+}
+
+// The file a save replaces: what a link leads to, as the save-file class
+// follows it, so a link stays a link.
+QFileInfo FinalFile(const QString& path)
+{
+    QFileInfo file(path);
+    int depth = 128;
+    while (--depth > 0 && file.isSymLink())
+        file.setFile(file.symLinkTarget());
+    return depth > 0 ? file : QFileInfo(path);
+}
+
+// A draft beside the file, made empty under the save's lock, which is held
+// before the draft exists and until it is gone or in place: no other save
+// ever takes it for abandoned.
+class Draft
 {
 public:
-    Copy(const QFileInfo& target, const QByteArray& bytes)
+    explicit Draft(const QFileInfo& target)
     {
-        // Another save may take the lock of a new copy before this one does,
-        // to remove it: then a copy under another name is made.
-        for (int attempt = 0; attempt < 3 && m_name.isEmpty(); ++attempt) {
-            QTemporaryFile file(target.absolutePath() + QLatin1Char('/') + CopyPrefix(target)
-                                + QString(kRandomLength, QLatin1Char('X')));
-            file.setAutoRemove(false);
-            if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
-                return;
-            const QString name = file.fileName(); // the file gets its name here
-            if (name.isEmpty())
-                return;
-            auto lock = std::make_unique<QLockFile>(name + kLockSuffix);
+        const QString prefix = target.absolutePath() + QLatin1Char('/') + DraftPrefix(target);
+        for (int attempt = 0; attempt < 8 && m_name.isEmpty(); ++attempt) {
+            const QString name = prefix + RandomPart();
+            auto hold = std::make_unique<QLockFile>(name + kHoldSuffix);
             // Held is held, however long: only a lock of an ended process is stale.
-            lock->setStaleLockTime(0);
-            const bool held = lock->tryLock(0);
-            if (!SameFile(file.handle(), name))
-                continue; // removed by another save before it was held
-            if (!held && lock->error() == QLockFile::LockFailedError) {
-                QFile::remove(name);
-                continue;
+            hold->setStaleLockTime(0);
+            if (!hold->tryLock(0)) {
+                if (hold->error() == QLockFile::LockFailedError)
+                    continue; // another save's
+                return; // no room or no right to make files here
             }
-            // Without a lock, as on a full disk, the copy is used unheld: its
-            // users see when it went meanwhile.
+            const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd < 0) {
+                if (errno == EEXIST)
+                    continue; // left by an ended save: the next clean-up takes it
+                return;
+            }
+            ::close(fd);
             m_name = name;
-            if (held)
-                m_lock = std::move(lock);
+            m_hold = std::move(hold);
         }
     }
-    ~Copy()
+    ~Draft()
     {
-        // The lock goes last: a copy is never there unheld.
-        if (!m_name.isEmpty())
+        // The lock goes last: a draft is never there unheld.
+        if (!m_name.isEmpty() && !m_placed)
             QFile::remove(m_name);
-        m_lock.reset();
+        m_hold.reset();
     }
-    Copy(const Copy&) = delete;
-    Copy& operator=(const Copy&) = delete;
+    Draft(const Draft&) = delete;
+    Draft& operator=(const Draft&) = delete;
 
     bool Made() const { return !m_name.isEmpty(); }
     QString Name() const { return m_name; }
-    // The settings class takes the same lock itself while it writes the copy.
-    void Release()
+    // Renames the draft over target, with mode (when not negative) as its
+    // permissions, as the file had them.
+    bool PutInPlace(const QString& target, int mode)
     {
-        if (m_lock)
-            m_lock->unlock();
+        const QByteArray name = QFile::encodeName(m_name);
+        if (mode >= 0)
+            ::chmod(name.constData(), mode_t(mode));
+        m_placed = ::rename(name.constData(), QFile::encodeName(target).constData()) == 0;
+        return m_placed;
     }
-    // False when another save took the copy while it was released.
-    bool Hold() { return (!m_lock || m_lock->tryLock(0)) && QFileInfo::exists(m_name); }
 
 private:
     QString m_name;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<QLockFile> m_hold;
+    bool m_placed = false;
 };
 
 // What was read, in an anonymous file in memory, for the settings class,
@@ -219,42 +247,49 @@ bool IsUnowned(QLockFile* lock, const QString& path)
         && QFileInfo(path).lastModified().secsTo(QDateTime::currentDateTime()) > kUnownedLockSeconds;
 }
 
-// Removes the copies of target, and their locks, that an ended process left:
-// those whose lock can be taken. A copy in use is held by its lock; a copy
-// the settings class was writing is held by the same lock, and its own
-// half-made replacement (the copy's name and another random part) goes with it.
-void RemoveLeftCopies(const QFileInfo& target)
+// Removes the drafts of target that an ended save left, with the names that
+// go with them: those whose lock can be taken. No name of any other shape is
+// touched, whoever made it.
+void RemoveLeftDrafts(const QFileInfo& target)
 {
-    const QString prefix = CopyPrefix(target);
+    const QString prefix = DraftPrefix(target);
     const QDir folder(target.absolutePath());
-    // Each copy with the names that go with it.
-    QHash<QString, QStringList> copies;
+    // Each draft with the names that go with it.
+    QHash<QString, QStringList> drafts;
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
-        if (!name.startsWith(prefix) || !IsRandomPart(name.midRef(prefix.size(), kRandomLength)))
-            continue;
-        const QStringRef rest = name.midRef(prefix.size() + kRandomLength);
-        if (rest.isEmpty() || rest == kLockSuffix)
-            copies[name.left(prefix.size() + kRandomLength)];
-        else if (rest.startsWith(QLatin1Char('.')) && IsRandomPart(rest.mid(1)))
-            copies[name.left(prefix.size() + kRandomLength)] << name;
+        if (name.startsWith(prefix) && IsRandomPart(name.midRef(prefix.size(), kRandomLength))
+            && IsDraftPart(name.midRef(prefix.size() + kRandomLength)))
+            drafts[name.left(prefix.size() + kRandomLength)] << name;
     }
-    for (auto copy = copies.cbegin(); copy != copies.cend(); ++copy) {
-        const QString path = folder.filePath(copy.key());
-        QLockFile lock(path + kLockSuffix);
+    for (auto draft = drafts.cbegin(); draft != drafts.cend(); ++draft) {
+        const QString hold = folder.filePath(draft.key() + kHoldSuffix);
+        QLockFile lock(hold);
         lock.setStaleLockTime(0);
-        const bool taken = lock.tryLock(0)
-            || (IsUnowned(&lock, path + kLockSuffix) && lock.removeStaleLockFile() && lock.tryLock(0));
+        const bool taken =
+            lock.tryLock(0) || (IsUnowned(&lock, hold) && lock.removeStaleLockFile() && lock.tryLock(0));
         if (!taken)
             continue;
-        QFile::remove(path);
-        for (const QString& name : copy.value())
-            QFile::remove(folder.filePath(name));
+        for (const QString& name : draft.value()) {
+            if (name != draft.key() + kHoldSuffix)
+                QFile::remove(folder.filePath(name));
+        }
+        // The lock goes, with its file, last.
     }
 }
 
 } // namespace
 
 namespace SettingsFile {
+
+bool Parse(const QByteArray& bytes, const std::function<void(QSettings&)>& take)
+{
+    const MemoryCopy copy(bytes);
+    if (!copy.Made())
+        return false;
+    QSettings settings(copy.Name(), QSettings::IniFormat);
+    take(settings);
+    return true;
+}
 
 bool Read(const QString& path, const std::function<void(QSettings&)>& take)
 {
@@ -265,17 +300,18 @@ bool Read(const QString& path, const std::function<void(QSettings&)>& take)
         return true;
     }
     QByteArray bytes;
+    bool taken = false;
     if (MediaInput::ReadRegular(path, kMaxBytes, &bytes) == MediaInput::ReadWhole) {
-        const MemoryCopy copy(bytes);
-        if (copy.Made()) {
-            QSettings settings(copy.Name(), QSettings::IniFormat);
+        Parse(bytes, [&](QSettings& settings) {
             // A damaged line is read as the class reads it, as before.
             if (settings.status() != QSettings::AccessError) {
                 take(settings);
-                return true;
+                taken = true;
             }
-        }
+        });
     }
+    if (taken)
+        return true;
     const bool regular = QFileInfo(path).isFile();
     qWarning().noquote() << (regular ? "Settings file not read:" : "Not a regular file, settings not read:") << path;
     if (regular)
@@ -290,35 +326,51 @@ bool Write(const QString& path, const std::function<void(QSettings&)>& fill)
     const QFileInfo target(path);
     if (WasUnread(target))
         return false;
-    QByteArray old;
-    if (target.exists() && MediaInput::ReadRegular(path, kMaxBytes, &old) != MediaInput::ReadWhole)
-        return false;
+    // The file's other keys, as they read now.
+    QVariantMap kept;
+    if (target.exists()) {
+        QByteArray old;
+        bool read = false;
+        if (MediaInput::ReadRegular(path, kMaxBytes, &old) == MediaInput::ReadWhole) {
+            Parse(old, [&](QSettings& settings) {
+                if (settings.status() != QSettings::AccessError) {
+                    kept = Values(settings);
+                    read = true;
+                }
+            });
+        }
+        if (!read)
+            return false;
+    }
     // As the settings class itself does, a missing folder is made.
     if (!QDir().mkpath(target.absolutePath()))
         return false;
-    RemoveLeftCopies(target);
-    // The settings class writes a copy; the copy is read back under another
-    // name (the class answers reads of a name it wrote from memory) and goes
-    // into place only when it holds every value.
-    Copy draft(target, old);
+    const QFileInfo final = FinalFile(path);
+    const QByteArray finalName = QFile::encodeName(final.absoluteFilePath());
+    struct stat old;
+    const bool existed = ::stat(finalName.constData(), &old) == 0;
+    // As the save-file class did: a file the user may not write is not replaced.
+    if (existed && (!S_ISREG(old.st_mode) || ::access(finalName.constData(), W_OK) != 0))
+        return false;
+    RemoveLeftDrafts(final);
+    // The settings class writes the draft from the kept keys and the new
+    // values alone: what it parsed of a damaged file never fails its write.
+    // The draft goes into place only when what it holds, read back and
+    // parsed from memory (the class answers reads of a name it wrote from
+    // what it wrote), gives every value.
+    Draft draft(final);
     if (!draft.Made())
         return false;
     QVariantMap written;
     {
         QSettings settings(draft.Name(), QSettings::IniFormat);
+        for (auto value = kept.cbegin(); value != kept.cend(); ++value)
+            settings.setValue(value.key(), value.value());
         fill(settings);
-        const QStringList keys = settings.allKeys();
-        draft.Release();
         settings.sync();
-        if (!draft.Hold() || settings.status() != QSettings::NoError)
+        if (settings.status() != QSettings::NoError)
             return false;
         written = Values(settings);
-        // A copy taken away before the class locked it is written anew
-        // without the file's other keys.
-        for (const QString& key : keys) {
-            if (!written.contains(key))
-                return false;
-        }
     }
     QByteArray text;
     {
@@ -329,15 +381,12 @@ bool Write(const QString& path, const std::function<void(QSettings&)>& fill)
         if (file.error() != QFileDevice::NoError)
             return false;
     }
-    // Parsed again from what goes into place, under a name the class has
-    // not written.
-    const MemoryCopy check(text);
-    if (!check.Made())
+    bool whole = false;
+    if (!Parse(text, [&](QSettings& readBack) {
+            whole = readBack.status() == QSettings::NoError && Values(readBack) == written;
+        }) || !whole)
         return false;
-    QSettings readBack(check.Name(), QSettings::IniFormat);
-    if (readBack.status() != QSettings::NoError || Values(readBack) != written)
-        return false;
-    return AtomicFile::Write(path, text);
+    return draft.PutInPlace(final.absoluteFilePath(), existed ? int(old.st_mode & 07777) : -1);
 }
 
 } // namespace SettingsFile

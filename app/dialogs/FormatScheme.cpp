@@ -2,10 +2,11 @@
 
 #include "FileFolders.h"
 #include "FormatPresets.h"
+#include "MediaInput.h"
+#include "SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -95,25 +96,31 @@ FormatScheme::ReadError FormatScheme::Read(const QString& path, FormatSettings* 
     *out = FormatSettings();
     if (badKeys)
         badKeys->clear();
-    const QFileInfo fi(path);
-    if (!fi.exists())
+    if (!QFileInfo::exists(path))
         return ReadMissing;
-    QFile file(path);
-    if (!fi.isFile() || !file.open(QIODevice::ReadOnly))
+    // Read now through one descriptor and parsed from memory, as the
+    // settings are: the settings class answers a name it parsed before from
+    // what it parsed, while the size and time stay, even when a file of the
+    // same size and time has taken its place.
+    QByteArray bytes;
+    switch (MediaInput::ReadRegular(path, kMaxSchemeBytes, &bytes)) {
+    case MediaInput::ReadWhole:
+        break;
+    case MediaInput::NotRead:
         return ReadUnreadable;
-    if (file.size() > kMaxSchemeBytes)
+    case MediaInput::TooLarge:
         return ReadNotSettings;
-    const QByteArray bytes = file.readAll();
-    file.close();
+    }
     if (bytes.contains('\0'))
         return ReadNotSettings;
 
     QStringList bad;
     ConfigFormat config;
-    {
-        QSettings s(path, QSettings::IniFormat);
+    bool settings = false;
+    const bool parsed = SettingsFile::Parse(bytes, [&](QSettings& s) {
         if (s.status() != QSettings::NoError)
-            return ReadNotSettings;
+            return;
+        settings = true;
         struct Key {
             const char* name;
             enum { Text, Flag, Volume, Container } kind;
@@ -131,7 +138,7 @@ FormatScheme::ReadError FormatScheme::Read(const QString& path, FormatSettings* 
         for (const Key& key : keys) {
             const QString name = QLatin1String(key.name);
             const QVariant v = s.value(name);
-            // Values this process wrote come back typed (bool, int), others as text.
+            // A text with a comma reads as a list.
             const bool list = v.type() == QVariant::StringList;
             bool ok = v.isValid() && (list || v.canConvert(QMetaType::QString));
             const QString text = list ? v.toStringList().join(QLatin1Char(',')) : v.toString();
@@ -157,10 +164,12 @@ FormatScheme::ReadError FormatScheme::Read(const QString& path, FormatSettings* 
             if (!ok)
                 bad << name.section(QLatin1Char('/'), 1);
         }
-        // From what was just read: a copy of a scheme in a folder that
-        // cannot be written to could not be made.
         config.Load(s);
-    }
+    });
+    if (!parsed)
+        return ReadUnreadable;
+    if (!settings)
+        return ReadNotSettings;
     *out = static_cast<const FormatSettings&>(config);
     for (const QString& key : qAsConst(bad))
         TakeDefault(out, key);

@@ -6,9 +6,11 @@
 #include "FifoGuard.h"
 #include "FileFolders.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -96,6 +98,103 @@ public:
 
 private:
     QProcess m_process;
+};
+
+// This test program again, saving a scheme over and over as a second
+// running program does: its volume on each save, and each read must find a
+// whole file of either program.
+class SaveLoop
+{
+public:
+    SaveLoop(const QString& path, int volume, int saves)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LUMACREST_SAVE_LOOP"), path);
+        environment.insert(QStringLiteral("LUMACREST_SAVE_VOLUME"), QString::number(volume));
+        environment.insert(QStringLiteral("LUMACREST_SAVE_COUNT"), QString::number(saves));
+        m_process.setProcessEnvironment(environment);
+        m_process.start(QCoreApplication::applicationFilePath(), QStringList());
+    }
+    ~SaveLoop()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(30000);
+        }
+    }
+    // What the child said at its end: "saved N of M, read K wrong".
+    QByteArray Result(int deadlineMs)
+    {
+        if (!m_process.waitForFinished(deadlineMs))
+            return "(still saving)";
+        return m_process.readAllStandardOutput().trimmed();
+    }
+
+    // The child's side.
+    static int Run(const QString& path, int volume, int saves)
+    {
+        int saved = 0;
+        int wrong = 0;
+        for (int i = 0; i < saves; ++i) {
+            ConfigFormat format;
+            format.FilePath = path;
+            format.Load();
+            if (format.AVolume < 1 || format.AVolume > 3 || format.VSize != QLatin1String("640x480"))
+                ++wrong;
+            format.AVolume = volume;
+            if (format.Save())
+                ++saved;
+        }
+        std::printf("saved %d of %d, read %d wrong\n", saved, saves, wrong);
+        return 0;
+    }
+
+private:
+    QProcess m_process;
+};
+
+// The names made in a folder while it is watched.
+class NamesMade
+{
+public:
+    explicit NamesMade(const QString& folder)
+    {
+        m_fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        if (m_fd >= 0 && ::inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), IN_CREATE | IN_MOVED_TO) < 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
+    ~NamesMade()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool Watching() const { return m_fd >= 0; }
+    // Takes the names from the queue; false once it overflowed.
+    bool Take()
+    {
+        alignas(struct inotify_event) char buffer[64 * 1024];
+        for (;;) {
+            const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
+            if (got <= 0)
+                return !m_overflow;
+            for (ssize_t at = 0; at < got;) {
+                const auto* event = reinterpret_cast<const struct inotify_event*>(buffer + at);
+                if (event->mask & IN_Q_OVERFLOW)
+                    m_overflow = true;
+                else if (event->len > 0)
+                    m_names.insert(QFile::decodeName(event->name));
+                at += ssize_t(sizeof(struct inotify_event) + event->len);
+            }
+        }
+    }
+    const QSet<QString>& Names() const { return m_names; }
+
+private:
+    int m_fd = -1;
+    bool m_overflow = false;
+    QSet<QString> m_names;
 };
 
 QByteArray Contents(const QString& path)
@@ -400,8 +499,10 @@ private slots:
         config.IniPath = IniPath(); // its last save goes home
     }
 
-    // The hidden copies a save leaves when its program ends part
-    // way go with the next save; one that a running program holds stays.
+    // The drafts a save leaves when its program ends part way go with the
+    // next save; one that a running program holds stays, and so does every
+    // file of another shape: the user's look-alikes, another program's
+    // temporary file, a draft of another program.
     void leftCopiesGoWithTheNextSave_data()
     {
         QTest::addColumn<QString>("path");
@@ -409,6 +510,7 @@ private slots:
         QTest::newRow("settings") << IniPath() << false;
         QTest::newRow("format settings") << GetAppDataDir() + "/ConfigFormat.ini" << true;
         QTest::newRow("scheme") << GetDocumentsLocation() + "/Lumacrest/Formats/my [1] scheme.ini" << true;
+        QTest::newRow("scheme of a short name") << GetDocumentsLocation() + "/Lumacrest/Formats/Kill.ini" << true;
     }
     void leftCopiesGoWithTheNextSave()
     {
@@ -416,31 +518,43 @@ private slots:
         QFETCH(bool, format);
         const QFileInfo file(path);
         const QString copy = file.absolutePath() + "/." + file.fileName();
+        const QString draft = copy + ".lumacrest-draft-";
         QVERIFY(QDir().mkpath(file.absolutePath()));
-        // Killed while the settings class wrote its copy: the copy, its
-        // lock, and the class's own half-made replacement of the copy.
-        for (const char* name : {".AbCdEf", ".AbCdEf.GhIjKl", ".KlMnOp"})
-            WriteText(copy + name, "[System]\nThreads=9\n");
+        // Killed while the settings class wrote its draft: the draft, the
+        // save's lock, the class's lock and its half-made replacement.
+        for (const char* name : {"AbCdEf", "AbCdEf.lock", "AbCdEf.GhIjKl", "KlMnOp"})
+            WriteText(draft + name, "[System]\nThreads=9\n");
         {
-            LockHolder ended(copy + ".AbCdEf.lock");
+            LockHolder ended(draft + "AbCdEf.hold");
             QVERIFY(ended.Held());
             QVERIFY(ended.Kill());
         }
-        QVERIFY(QFileInfo::exists(copy + ".AbCdEf.lock"));
+        QVERIFY(QFileInfo::exists(draft + "AbCdEf.hold"));
         // Killed before its lock named it: taken as stale once it is as old
         // as a stale lock of the settings class; before, it may be being made.
-        for (const char* name : {".ZyXwVu", ".ZyXwVu.lock", ".YoUnGg", ".YoUnGg.lock"})
-            WriteText(copy + name, QByteArray(name).endsWith(".lock") ? "" : "[System]\nThreads=9\n");
+        for (const char* name : {"ZyXwVu", "ZyXwVu.hold", "YoUnGg", "YoUnGg.hold"})
+            WriteText(draft + name, QByteArray(name).endsWith(".hold") ? "" : "[System]\nThreads=9\n");
         {
-            QFile old(copy + ".ZyXwVu.lock");
+            QFile old(draft + "ZyXwVu.hold");
             QVERIFY(old.open(QIODevice::ReadWrite));
             QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
         }
-        WriteText(copy + ".HeLdIt", "[System]\nThreads=9\n");
-        LockHolder running(copy + ".HeLdIt.lock");
+        WriteText(draft + "HeLdIt", "[System]\nThreads=9\n");
+        LockHolder running(draft + "HeLdIt.hold");
         QVERIFY(running.Held());
-        // A file of the user's that only looks like one.
-        WriteText(copy + ".backup.txt", "mine");
+        // The user's own files that only look like drafts, and a draft of
+        // another shape whose lock is stale.
+        for (const char* name : {".backup.txt", ".backup", ".240101", ".QrStUv"})
+            WriteText(copy + name, "mine");
+        {
+            LockHolder ended(copy + ".QrStUv.lock");
+            QVERIFY(ended.Held());
+            QVERIFY(ended.Kill());
+        }
+        // Another program's temporary file, being written while we save.
+        QFile syncing(copy + ".rS7tU9");
+        QVERIFY(syncing.open(QIODevice::WriteOnly));
+        QVERIFY(syncing.write("[System]\n") > 0 && syncing.flush());
 
         if (format) {
             ConfigFormat f;
@@ -454,13 +568,159 @@ private slots:
         }
         const QString hidden = "." + file.fileName();
         QStringList left;
-        for (const QString& name : QDir(file.absolutePath()).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        for (const QString& name : QDir(file.absolutePath()).entryList(QDir::Files | QDir::Hidden)) {
             if (name.startsWith(hidden))
                 left << name.mid(hidden.size());
         }
-        QCOMPARE(left, (QStringList{".HeLdIt", ".HeLdIt.lock", ".YoUnGg", ".YoUnGg.lock", ".backup.txt"}));
+        std::sort(left.begin(), left.end());
+        QCOMPARE(left, (QStringList{".240101", ".QrStUv", ".QrStUv.lock", ".backup", ".backup.txt",
+                                    ".lumacrest-draft-HeLdIt", ".lumacrest-draft-HeLdIt.hold",
+                                    ".lumacrest-draft-YoUnGg", ".lumacrest-draft-YoUnGg.hold", ".rS7tU9"}));
         QSettings saved(path, QSettings::IniFormat);
         QCOMPARE(saved.value(format ? "Audio/AVolume" : "System/Threads").toInt(), format ? 50 : 4);
+    }
+
+    // Two programs saving one file together: neither save fails, every read
+    // finds a whole file, and nothing is made in the folder but the file and
+    // hidden drafts of the saves' own shape, which go.
+    void twoProgramsSavingTogether()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Kill.ini");
+        {
+            ConfigFormat f;
+            f.FilePath = path;
+            f.VSize = "640x480";
+            f.AVolume = 1;
+            QVERIFY(f.Save());
+        }
+        // Without a watch (no inotify instance left), only the saves are checked.
+        NamesMade made(dir.path());
+        const int saves = 300;
+        SaveLoop first(path, 2, saves);
+        SaveLoop second(path, 3, saves);
+        const QByteArray expected = "saved " + QByteArray::number(saves) + " of " + QByteArray::number(saves)
+            + ", read 0 wrong";
+        QCOMPARE(first.Result(240000), expected);
+        QCOMPARE(second.Result(240000), expected);
+        if (!made.Watching())
+            qWarning("No folder watch could be made: the names made are not checked.");
+        QVERIFY2(made.Take(), "too many names to follow");
+        const QRegularExpression ours("^\\.Kill\\.ini\\.lumacrest-draft-[A-Za-z0-9]{6}(\\..+)?$");
+        QStringList others;
+        for (const QString& name : made.Names()) {
+            if (name != "Kill.ini" && !ours.match(name).hasMatch())
+                others << name;
+        }
+        QCOMPARE(others, QStringList());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Kill.ini"});
+    }
+
+    // A save replaces what a link leads to, keeps the link, and keeps the
+    // permissions the file had.
+    void saveWritesThroughALink()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("real/ConfigFormat.ini");
+        WriteText(file, "[Audio]\nAVolume=150\n");
+        const QFileDevice::Permissions perms = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(file, perms));
+        QVERIFY(QFile::link(file, dir.filePath("link.ini")));
+        ConfigFormat f;
+        f.FilePath = dir.filePath("link.ini");
+        f.Load();
+        QCOMPARE(f.AVolume, 150);
+        f.AVolume = 120;
+        QVERIFY(f.Save());
+        QVERIFY(QFileInfo(f.FilePath).isSymLink());
+        QVERIFY(Contents(file).contains("AVolume=120"));
+        QCOMPARE(QFile::permissions(file) & QFileDevice::Permissions(0x7077), perms);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System),
+                 (QStringList{"link.ini", "real"}));
+        QCOMPARE(QDir(dir.filePath("real")).entryList(QDir::Files | QDir::Hidden), QStringList{"ConfigFormat.ini"});
+    }
+
+    // A file with a damaged line (a header cut off by a crash or a full
+    // disk) is read as far as it goes and written back whole, so its next
+    // read gives the same values.
+    void damagedFileIsWrittenBackWhole_data()
+    {
+        QTest::addColumn<bool>("format");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("settings, last header cut off") << false << QByteArray("[System]\nThreads=5\n[Form") << 5;
+        QTest::newRow("settings, a line of no key") << false << QByteArray("[System]\nThreads=5\nbroken\nLanguage=3\n")
+                                                    << 5;
+        QTest::newRow("format settings, last header cut off")
+            << true << QByteArray("[Audio]\nAVolume=150\n[Vid") << 150;
+    }
+    void damagedFileIsWrittenBackWhole()
+    {
+        QFETCH(bool, format);
+        QFETCH(QByteArray, text);
+        QFETCH(int, value);
+        const QString path = format ? GetAppDataDir() + "/ConfigFormat.ini" : IniPath();
+        WriteText(path, text);
+        // Read, saved as read, and read again.
+        for (int round = 0; round < 2; ++round) {
+            if (format) {
+                ConfigFormat f;
+                f.Load();
+                QCOMPARE(f.AVolume, value);
+                QVERIFY(f.Save());
+            } else {
+                ConfigSystem config;
+                QCOMPARE(config.Threads, value);
+                QCOMPARE(config.Language, text.contains("Language=3") ? 3 : 1);
+                QVERIFY(config.Save());
+            }
+        }
+        QVERIFY(Contents(path) != text);
+    }
+
+    // A save on a disk nearly full either puts the whole file in place or
+    // fails and leaves the old one, and leaves nothing else behind.
+    void nearlyFullDiskSavesWholeOrNothing_data()
+    {
+        QTest::addColumn<int>("freeBlocks");
+        for (int blocks = 1; blocks <= 8; ++blocks)
+            QTest::addRow("%d blocks free", blocks) << blocks;
+    }
+    void nearlyFullDiskSavesWholeOrNothing()
+    {
+        QFETCH(int, freeBlocks);
+        // About 6 kB, most of it in keys the save keeps.
+        const QByteArray old = "[Notes]\nText=" + QByteArray(6000, 'n') + "\n[System]\nOutPath=/x/out\nThreads=5\n";
+        const auto save = [](const QString& path) {
+            ConfigSystem config;
+            config.IniPath = path;
+            config.Load();
+            config.Threads = 7;
+            const bool saved = config.Save();
+            config.IniPath = IniPath(); // its last save goes home
+            return saved;
+        };
+        QByteArray whole;
+        {
+            QTemporaryDir roomy;
+            WriteText(roomy.filePath("Lumacrest.ini"), old);
+            QVERIFY(save(roomy.filePath("Lumacrest.ini")));
+            whole = Contents(roomy.filePath("Lumacrest.ini"));
+            QVERIFY(whole.contains(QByteArray(6000, 'n')) && whole.contains("Threads=7"));
+        }
+        QTemporaryDir dir;
+        FullDisk disk(dir.path());
+        if (!disk.Mounted())
+            QSKIP("No tmpfs could be mounted here (that needs root): no full disk to save on.");
+        const QString ini = dir.filePath("Lumacrest.ini");
+        WriteText(ini, old);
+        disk.Fill(freeBlocks);
+        if (save(ini))
+            QCOMPARE(Contents(ini), whole);
+        else
+            QCOMPARE(Contents(ini), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{"Lumacrest.ini", "fill"}));
     }
 
     void formatDefaults()
@@ -647,6 +907,12 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet("LUMACREST_HOLD_LOCK")) {
         QCoreApplication app(argc, argv);
         return LockHolder::Run(qEnvironmentVariable("LUMACREST_HOLD_LOCK"));
+    }
+    if (qEnvironmentVariableIsSet("LUMACREST_SAVE_LOOP")) {
+        QCoreApplication app(argc, argv);
+        return SaveLoop::Run(qEnvironmentVariable("LUMACREST_SAVE_LOOP"),
+                             qEnvironmentVariableIntValue("LUMACREST_SAVE_VOLUME"),
+                             qEnvironmentVariableIntValue("LUMACREST_SAVE_COUNT"));
     }
     QTemporaryDir home;
     qputenv("HOME", QFile::encodeName(home.path()));

@@ -115,9 +115,9 @@ private slots:
         writeFile(FormatScheme::PathOf("A"), "");
         writeFile(FormatScheme::Folder() + "/notes.txt", "");
         writeFile(FormatScheme::Folder() + "/.hidden.ini", "");
-        // A save's or read's hidden copy of a scheme, and its lock.
-        writeFile(FormatScheme::Folder() + "/.A.ini.AbCdEf", "");
-        writeFile(FormatScheme::Folder() + "/.A.ini.AbCdEf.lock", "");
+        // A save's hidden draft of a scheme, and its lock.
+        writeFile(FormatScheme::Folder() + "/.A.ini.lumacrest-draft-AbCdEf", "");
+        writeFile(FormatScheme::Folder() + "/.A.ini.lumacrest-draft-AbCdEf.hold", "");
         QVERIFY(QDir().mkpath(FormatScheme::Folder() + "/sub.ini"));
         QFormatDialog d;
         QCOMPARE(rows(&d), (QStringList{"A", "b", "notes"}));
@@ -412,6 +412,29 @@ private slots:
         QCOMPARE(FormatScheme::Read(path, &read), FormatScheme::ReadOk);
         QCOMPARE(read.VCodec, Scheme().VCodec);
         QCOMPARE(read.AVolume, Scheme().AVolume);
+    }
+
+    // A scheme replaced by another of the same size and time (a copy that
+    // keeps the time, a restore) is read as it is now.
+    void readTakesTheSchemeAsItIsNow()
+    {
+        const QString path = FormatScheme::PathOf("AVI");
+        writeScheme(path, [](ConfigFormat& f) { static_cast<FormatSettings&>(f) = Scheme(); });
+        FormatSettings read;
+        QCOMPARE(FormatScheme::Read(path, &read), FormatScheme::ReadOk);
+        QCOMPARE(read.AVolume, 150);
+        const QDateTime time = QFileInfo(path).lastModified();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        file.close();
+        QVERIFY(bytes.contains("AVolume=150"));
+        writeFile(path, QByteArray(bytes).replace("AVolume=150", "AVolume=120"));
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime));
+        file.close();
+        QCOMPARE(QFileInfo(path).lastModified(), time);
+        QCOMPARE(FormatScheme::Read(path, &read), FormatScheme::ReadOk);
+        QCOMPARE(read.AVolume, 120);
     }
 
     void deleteAsksThenRemoves_data()
