@@ -345,7 +345,8 @@ QImage ReadLayerPicture(QFile* file)
     // cannot decode, is read as the converter reads it, from the same file.
     if (image.isNull() && !refused)
         image = GetMediaPicture(file->handle());
-    if (image.isNull() || image.width() <= 0 || image.height() <= 0 || !PictureSizeAllowed(image.width(), image.height()))
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0
+        || !PictureSizeAllowed(image.width(), image.height()))
         return QImage();
     return image;
 }

@@ -172,7 +172,8 @@ private slots:
         QTest::newRow("source read in another case, volume that ignores case")
             << "exfat" << "c/Videos/Clip.MP4" << "c/VIDEOS/clip.mp4" << "c/Videos/clip.mp4" << "" << false;
         QTest::newRow("source read through a link in another case, volume that ignores case")
-            << "exfat" << "c/Videos/Clip.MP4" << "linkV/clip.MP4" << "c/Videos/clip.mp4" << "linkV -> c/Videos" << false;
+            << "exfat" << "c/Videos/Clip.MP4" << "linkV/clip.MP4" << "c/Videos/clip.mp4" << "linkV -> c/Videos"
+            << false;
         QTest::newRow("output through a link in another case, volume that ignores case")
             << "exfat" << "c/Videos/Clip.MP4" << "" << "linkV/clip.mp4" << "linkV -> c/Videos" << false;
         // Which entry "K.mp4" reached, the source or the Kelvin sign's file,
@@ -244,7 +245,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("source") == 6);
         file.close();
         if (beside.contains(" -> ")) {
-            QVERIFY(QFile::link(row.path() + "/" + beside.section(" -> ", 1), row.path() + "/" + beside.section(" -> ", 0, 0)));
+            const QString target = row.path() + "/" + beside.section(" -> ", 1);
+            QVERIFY(QFile::link(target, row.path() + "/" + beside.section(" -> ", 0, 0)));
         } else if (!beside.isEmpty()) {
             QFile other(row.path() + "/" + beside);
             QVERIFY(other.open(QIODevice::WriteOnly) && other.write("other") == 5);
