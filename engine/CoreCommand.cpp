@@ -4,6 +4,7 @@
 
 #include "AtomicFile.h"
 #include "FilterText.h"
+#include "MediaFunctions.h"
 #include "MediaInput.h"
 #include "QWatermarkBase.h"
 #include "ST_CROP_THICK.h"
@@ -14,7 +15,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTextCodec>
@@ -51,29 +51,12 @@ bool SavePng(const QImage& image, const QString& path)
 }
 
 // The converter's picture reader takes "%d" (and "%03d" ...) in a file name
-// for a numbered sequence; a picture whose path looks like one is read
-// through the single-picture reader of its format instead.
-QString PictureDemuxer(const QString& path, bool knownPng)
+// for a numbered sequence; a work picture whose name looks like one is read
+// through the PNG reader, which reads that file alone.
+QString WorkPictureReader(const QString& path)
 {
     static const QRegularExpression sequence(QStringLiteral("%[0-9]*d"));
-    if (!path.contains(sequence))
-        return QString();
-    QByteArray format = knownPng ? QByteArray("png") : QImageReader::imageFormat(path);
-    if (format.isEmpty())
-        format = QFileInfo(path).suffix().toLower().toLatin1();
-    if (format == "png")
-        return QStringLiteral("png_pipe");
-    if (format == "jpeg" || format == "jpg")
-        return QStringLiteral("jpeg_pipe");
-    if (format == "bmp")
-        return QStringLiteral("bmp_pipe");
-    if (format == "webp")
-        return QStringLiteral("webp_pipe");
-    if (format == "tif" || format == "tiff")
-        return QStringLiteral("tiff_pipe");
-    if (format == "gif")
-        return QStringLiteral("gif");
-    return QString();
+    return path.contains(sequence) ? QStringLiteral("png_pipe") : QString();
 }
 
 // A text layer's display name as a file name of the work folder.
@@ -223,42 +206,69 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
         if (info.ow <= 0 || info.oh <= 0 || info.w <= 0 || info.h <= 0)
             continue;
 
+        // A picture of a work file, under a name of its own in this graph.
+        const auto workPicture = [this, &pngNames, problem](const QString& base, const QImage& image) {
+            QString name = base;
+            for (int n = 2; pngNames.contains(name); ++n)
+                name = base + QLatin1Char('_') + Num(n);
+            pngNames.insert(name);
+            return WriteWorkFile(name + QStringLiteral(".png"),
+                                 [&image](const QString& target) { return SavePng(image, target); }, problem);
+        };
         switch (layer->Type) {
-        case 1:
-        case 2: {
+        case 1: {
             if (layer->FileName.isEmpty())
                 continue;
             // The tool would wait for ever on a pipe, or fail on a missing file.
             *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"), false);
             if (!problem->isEmpty())
                 return false;
-            // A numbered picture name is read through a one-picture reader,
-            // which reads that file alone; any other file is looked into.
-            const QString demuxer = layer->Type == 2 ? PictureDemuxer(layer->FileName, false) : QString();
-            if (demuxer.isEmpty())
-                *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"), true);
+            *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"), true);
             if (!problem->isEmpty())
                 return false;
             info.path = layer->FileName;
-            info.format = demuxer;
+            break;
+        }
+        case 2: {
+            if (layer->FileName.isEmpty())
+                continue;
+            *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"), false);
+            if (!problem->isEmpty())
+                return false;
+            // Taken only as a picture, as the editor takes it: the converter
+            // is told the picture reader that the content itself asks for,
+            // so a video or a script under the name is never played in it.
+            QFile file;
+            const bool opened = MediaInput::OpenRegular(layer->FileName, &file);
+            const QString reader = opened ? MediaPictureReader(file.handle()) : QString();
+            if (!reader.isEmpty()) {
+                info.path = layer->FileName;
+                info.format = reader;
+                break;
+            }
+            // A picture the toolkit reads, of a kind the libraries read only
+            // as several pictures (an animated GIF, an icon file), is drawn
+            // as the editor shows it.
+            const QImage picture = opened && file.seek(0) ? ReadLayerPicture(&file) : QImage();
+            if (picture.isNull()) {
+                *problem = Problem(QT_TR_NOOP("Cannot read the picture: %1"), layer->FileName);
+                return false;
+            }
+            info.path = workPicture(WorkFileName(QFileInfo(layer->FileName).fileName()), picture);
+            if (info.path.isEmpty())
+                return false;
+            info.format = QStringLiteral("png_pipe");
             break;
         }
         case 3: {
             // A text that renders to nothing shows nothing on the canvas either.
             if (layer->Image.isNull())
                 continue;
-            const QString base = WorkFileName(layer->FileName);
-            QString name = base;
-            for (int n = 2; pngNames.contains(name); ++n)
-                name = base + QLatin1Char('_') + Num(n);
-            pngNames.insert(name);
-            const QImage& image = layer->Image;
-            info.path = WriteWorkFile(name + QStringLiteral(".png"),
-                                      [&image](const QString& target) { return SavePng(image, target); }, problem);
+            info.path = workPicture(WorkFileName(layer->FileName), layer->Image);
             if (info.path.isEmpty())
                 return false;
             qDebug() << info.path;
-            info.format = PictureDemuxer(info.path, true);
+            info.format = WorkPictureReader(info.path);
             break;
         }
         default:

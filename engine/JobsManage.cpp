@@ -13,38 +13,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Deletes a work file of a step; one that is the step's own result stays.
-void DeleteStepWork(const AbstractJob* job, const QString& path)
-{
-    if (!path.isEmpty() && QFileInfo(path).absoluteFilePath() != QFileInfo(job->outputPath).absoluteFilePath())
-        JobsManage::DeleteWorkFile(path);
-}
-
-// Deletes the work files a step of a chain holds once the step has failed
-// or been thrown away unfinished: a chain that ends without its result
-// leaves none of the files made on the way to it.
-void DropChainWork(const AbstractJob* job)
-{
-    switch (job->kind) {
-    case AbstractJob::KindMergeTemp:
-        DeleteStepWork(job, job->workPath1);
-        break;
-    case AbstractJob::KindMusicMerge:
-        DeleteStepWork(job, job->workPath2);
-        break;
-    case AbstractJob::KindMix:
-        DeleteStepWork(job, job->workPath1);
-        DeleteStepWork(job, job->workPath2);
-        break;
-    default:
-        break;
-    }
-}
-
-} // namespace
-
 JobsManage::JobsManage(QObject* parent)
     : QObject(parent)
 {
@@ -151,8 +119,7 @@ void JobsManage::cleanup()
         // A row whose work had begun (a step running or held, or the next
         // step of its chain waiting) is stopped; a row still waiting for
         // its turn keeps what it showed.
-        const bool begun = !ended && (job->ran() || m_followUps.contains(job));
-        if (begun) {
+        if (!ended && (job->ran() || m_followUps.contains(job))) {
             setText(job->standardItem(), tr("Stopped"));
             // No size is left to show of an output that never came.
             setText(job->sizeItem, QString());
@@ -164,9 +131,6 @@ void JobsManage::cleanup()
         // A name given to an output that never came is free again.
         if (!ended)
             ReleaseUnRepeat(job->outputPath);
-        // A stopped chain's files made on the way are no use any more.
-        if (begun)
-            DropChainWork(job);
         job->deleteLater();
     }
     m_rowFailure.clear();
@@ -299,7 +263,11 @@ void JobsManage::DeleteWorkFile(const QString& path)
 void JobsManage::followUp(AbstractJob* job)
 {
     // A work path that is the step's own result is never deleted.
-    const auto deleteWork = [job](const QString& path) { DeleteStepWork(job, path); };
+    const auto deleteWork = [job](const QString& path) {
+        if (!path.isEmpty()
+            && QFileInfo(path).absoluteFilePath() != QFileInfo(job->outputPath).absoluteFilePath())
+            DeleteWorkFile(path);
+    };
     switch (job->kind) {
     case AbstractJob::KindSplit:
         AddJobSplits(job);
@@ -355,7 +323,6 @@ void JobsManage::onFinished(AbstractJob* job, bool isSuccess, QString time)
         }
         setText(cell, text);
         setText(job->sizeItem, QString());
-        DropChainWork(job);
     }
     if (hasIncomplete())
         startNextJob();

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QImageReader>
 
 #include <cmath>
 #include <cstring>
@@ -297,9 +298,10 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
     DecodePicture(fmt, time, QImage::Format_RGB32, image);
 }
 
-QImage GetMediaPicture(int fd, const char* name)
+QImage GetMediaPicture(int fd)
 {
-    MediaInput input(fd, name, kMaxPicturePixels);
+    // No name: an extension would have the sequence reader take the file.
+    MediaInput input(fd, "", kMaxPicturePixels);
     AVFormatContext* fmt = input.get();
     if (!fmt || !IsPictureKind(fmt->iformat))
         return QImage();
@@ -307,6 +309,46 @@ QImage GetMediaPicture(int fd, const char* name)
     if (DecodePicture(fmt, 0, QImage::Format_ARGB32, &picture) != Decoded::Picture)
         return QImage();
     return picture;
+}
+
+QString MediaPictureReader(int fd)
+{
+    MediaInput input(fd, "", kMaxPicturePixels);
+    const AVFormatContext* fmt = input.get();
+    if (!fmt || !IsPictureKind(fmt->iformat))
+        return QString();
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        const AVCodecParameters* picture = fmt->streams[i]->codecpar;
+        if (IsVideoStream(fmt->streams[i]))
+            return picture->width > 0 && picture->height > 0 && PictureSizeAllowed(picture->width, picture->height)
+                ? QString::fromLatin1(fmt->iformat->name)
+                : QString();
+    }
+    return QString();
+}
+
+QImage ReadLayerPicture(QFile* file)
+{
+    QImage image;
+    QImageReader reader(file);
+    reader.setDecideFormatFromContent(true);
+    bool refused = false;
+    if (reader.canRead()) {
+        // A picture may claim any size in a few bytes: it is not decoded
+        // above the size frames are.
+        const QSize claimed = reader.size();
+        refused = claimed.isValid() && !PictureSizeAllowed(claimed.width(), claimed.height());
+        if (!refused)
+            image = reader.read();
+    }
+    // A kind the toolkit has no reader for, or one its reader takes and
+    // cannot decode, is read as the converter reads it, from the same file.
+    if (image.isNull() && !refused)
+        image = GetMediaPicture(file->handle());
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0
+        || !PictureSizeAllowed(image.width(), image.height()))
+        return QImage();
+    return image;
 }
 
 bool PictureSizeAllowed(int width, int height)

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+class QFile;
+
 // Width, height, duration (microseconds), frame rate and bit rate of a file.
 // Outputs are left untouched when the file cannot be opened or probed, or is
 // refused (not a regular file, or a kind that reads other files); width,
@@ -26,11 +28,21 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
 // The picture of a file that holds one still picture, already opened for
 // reading as fd (which stays the caller's: the file is read from its start
 // through a descriptor of its own), as a Format_ARGB32 image that keeps the
-// picture's transparency. name tells the kind of file by its extension only.
+// picture's transparency. Its content alone tells its kind, never its name.
 // Null when the file is no kind of picture the libraries read (a video or a
 // script is none), nothing decodes, or its size, read before decoding, is
 // not allowed.
-QImage GetMediaPicture(int fd, const char* name);
+QImage GetMediaPicture(int fd);
+// The media libraries' picture reader (an image pipe such as "png_pipe")
+// that takes the content of the file opened as fd as a picture of an allowed
+// size; fd is read as GetMediaPicture reads it. Empty when no picture reader
+// takes it (a video, a sound, a script, a kind read only as an animation).
+QString MediaPictureReader(int fd);
+// A layer's picture as the editor shows it, from `file`, opened by the
+// caller: by the toolkit's reader that recognises its content, else by the
+// media libraries (GetMediaPicture). Null when neither reads it, or its size
+// is not allowed.
+QImage ReadLayerPicture(QFile* file);
 // Whether a picture of this size may be decoded: at most 16384 pixels a side
 // and 64 megapixels in all. Frames and layer pictures above it are refused.
 bool PictureSizeAllowed(int width, int height);

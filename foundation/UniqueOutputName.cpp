@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -100,15 +101,33 @@ bool IsAnInputFile(const struct stat& file, const Inputs& inputs)
     return false;
 }
 
+// The path as the system resolves it, links, "." and ".." included, as any
+// reader of the name reaches it; empty when it does not resolve.
+QByteArray ResolvedPath(const QString& path)
+{
+    char* resolved = ::realpath(QFile::encodeName(path).constData(), nullptr);
+    if (!resolved)
+        return QByteArray();
+    const QByteArray real(resolved);
+    std::free(resolved);
+    return real;
+}
+
 // The path as its folders list their entries, or empty when that cannot be
-// told. A volume that ignores case resolves a spelling its folder does not
-// list; the entry it reached is then the one listed under that name ignoring
-// case. A folder that cannot be listed is taken as the name gives it.
+// told. The name is resolved first, so a link that leads onto a volume is
+// followed. A volume that ignores case resolves a spelling its folder does
+// not list; the entry it reached is then the one listed under that name
+// ignoring case. A folder that cannot be listed is taken as the name gives it.
 QByteArray ListedPath(const QString& path)
 {
+    const QByteArray real = ResolvedPath(path);
+    if (real.isEmpty())
+        return QByteArray();
     QByteArray listed;
-    for (const QString& part : Key(path).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        const QByteArray asked = QFile::encodeName(part);
+    for (const QByteArray& asked : real.split('/')) {
+        if (asked.isEmpty())
+            continue;
+        const QString part = QFile::decodeName(asked);
         QByteArray found = asked;
         if (DIR* folder = ::opendir(listed.isEmpty() ? "/" : listed.constData())) {
             QList<QByteArray> alike;
@@ -160,12 +179,16 @@ bool AnotherSpellingOfAnInput(const QString& path, const struct stat& file, cons
             if (listed.isEmpty())
                 return true;
             struct stat entry;
-            if (listed != QFile::encodeName(Key(path)) && ::stat(listed.constData(), &entry) == 0
-                && IsAnInputFile(entry, inputs))
+            if (::stat(listed.constData(), &entry) == 0 && IsAnInputFile(entry, inputs))
                 return true;
         }
-        // An input itself named in another spelling than its folders list.
-        if (Key(p).compare(QFile::decodeName(listed), Qt::CaseInsensitive) == 0) {
+        // An input named through links or in a spelling its folders do not
+        // list: looked up in its folders when it resolves to this name in
+        // some case, or shows the size and time this entry shows.
+        const bool looksAlike = input.st_size == file.st_size && input.st_mtim.tv_sec == file.st_mtim.tv_sec
+            && input.st_mtim.tv_nsec == file.st_mtim.tv_nsec;
+        if (looksAlike
+            || QFile::decodeName(ResolvedPath(p)).compare(QFile::decodeName(listed), Qt::CaseInsensitive) == 0) {
             const QByteArray listedInput = ListedPath(p);
             if (listedInput.isEmpty() || SameEntry(listedInput, listed))
                 return true;

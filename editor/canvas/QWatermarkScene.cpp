@@ -15,7 +15,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QGraphicsSceneMouseEvent>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -139,23 +138,8 @@ QWatermarkItem* QWatermarkScene::NewPictureItem(int kind, const QString& path, c
     } else {
         // A device or pipe named as a layer's file could be read without end.
         QFile file;
-        if (MediaInput::OpenRegular(path, &file)) {
-            QImageReader reader(&file);
-            reader.setDecideFormatFromContent(true);
-            bool refused = false;
-            if (reader.canRead()) {
-                // A picture may claim any size in a few bytes: it is not
-                // decoded above the size frames are.
-                const QSize claimed = reader.size();
-                refused = claimed.isValid() && !PictureSizeAllowed(claimed.width(), claimed.height());
-                if (!refused)
-                    image = reader.read();
-            }
-            // A kind the toolkit has no reader for is read as the converter
-            // will read it, from the file opened here.
-            if (image.isNull() && !refused)
-                image = GetMediaPicture(file.handle(), QFile::encodeName(path).constData());
-        }
+        if (MediaInput::OpenRegular(path, &file))
+            image = ReadLayerPicture(&file);
     }
     const bool unreadable = image.isNull() || image.width() <= 0 || image.height() <= 0
         || !PictureSizeAllowed(image.width(), image.height());

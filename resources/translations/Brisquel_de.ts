@@ -128,6 +128,10 @@
         <source>Not a media file: %1</source>
         <translation>Keine Mediendatei: %1</translation>
     </message>
+    <message>
+        <source>Cannot read the picture: %1</source>
+        <translation>Das Bild kann nicht gelesen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

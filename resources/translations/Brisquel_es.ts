@@ -128,6 +128,10 @@
         <source>Not a media file: %1</source>
         <translation>No es un archivo multimedia: %1</translation>
     </message>
+    <message>
+        <source>Cannot read the picture: %1</source>
+        <translation>No se puede leer la imagen: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

@@ -128,6 +128,10 @@
         <source>Not a media file: %1</source>
         <translation>Pas un fichier multimédia : %1</translation>
     </message>
+    <message>
+        <source>Cannot read the picture: %1</source>
+        <translation>Impossible de lire l&apos;image : %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

@@ -128,6 +128,10 @@
         <source>Not a media file: %1</source>
         <translation>Non è un file multimediale: %1</translation>
     </message>
+    <message>
+        <source>Cannot read the picture: %1</source>
+        <translation>Impossibile leggere l’immagine: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

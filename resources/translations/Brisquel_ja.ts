@@ -128,6 +128,10 @@
         <source>Not a media file: %1</source>
         <translation>メディアファイルではありません: %1</translation>
     </message>
+    <message>
+        <source>Cannot read the picture: %1</source>
+        <translation>画像を読み込めません: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

@@ -128,6 +128,10 @@
         <source>Not a media file: %1</source>
         <translation>Não é um arquivo de mídia: %1</translation>
     </message>
+    <message>
+        <source>Cannot read the picture: %1</source>
+        <translation>Não é possível ler a imagem: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

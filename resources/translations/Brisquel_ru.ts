@@ -128,6 +128,10 @@
         <source>Not a media file: %1</source>
         <translation>Не медиафайл: %1</translation>
     </message>
+    <message>
+        <source>Cannot read the picture: %1</source>
+        <translation>Не удаётся прочитать изображение: %1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

@@ -128,6 +128,10 @@
         <source>Not a media file: %1</source>
         <translation>不是媒体文件：%1</translation>
     </message>
+    <message>
+        <source>Cannot read the picture: %1</source>
+        <translation>无法读取图片：%1</translation>
+    </message>
 </context>
 <context>
     <name>CropDialog</name>

@@ -321,14 +321,29 @@ private slots:
         VerifyIdle(w);
     }
 
-    // The play button with no file asks for one, then plays it with the row's
-    // filter graph to the end; the player's call of OnStop stops the widget.
+    // The play button with no file asks for one, then plays it with its
+    // row's filter graph to the end; the player's call of OnStop stops the
+    // widget. Add File leaves the player on the first file it added while
+    // the last row is current: the file is played with its own row's graph.
+    void playsToTheEndWithTheRowFilter_data()
+    {
+        QTest::addColumn<bool>("laterRowCurrent"); // one with another graph
+        QTest::newRow("its row current") << false;
+        QTest::newRow("a later row current") << true;
+    }
     void playsToTheEndWithTheRowFilter()
     {
+        QFETCH(bool, laterRowCurrent);
         ST_OPTS row = HalvesRow();
         row.hflip = true;
         Core::instance()->Rows << row;
         Core::instance()->CurrentRow = 0;
+        if (laterRowCurrent) {
+            ST_OPTS later = HalvesRow();
+            later.path = m_wide;
+            Core::instance()->Rows << later;
+            Core::instance()->CurrentRow = 1;
+        }
         QVERIFY(QPlayerWidget().metaObject()->indexOfSlot("OnStop()") >= 0);
 
         QPlayerWidget w;

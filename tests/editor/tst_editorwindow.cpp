@@ -449,6 +449,60 @@ private slots:
         QCOMPARE(b.readAll(), a.readAll());
     }
 
+    // A project's picture replaced by another file: the canvas and the
+    // conversion take it alike, as the picture it holds now or not at all.
+    void projectPictureReplacedIsTakenAlike_data()
+    {
+        QTest::addColumn<QStringList>("encoding"); // of the blue picture; none: the green video
+        QTest::addColumn<bool>("drawn");
+        QTest::newRow("by a video") << QStringList() << false;
+        QTest::newRow("by a picture of another kind") << QStringList{"-c:v", "libwebp", "-f", "webp"} << true;
+        QTest::newRow("by a GIF") << QStringList{"-f", "gif"} << true;
+    }
+    void projectPictureReplacedIsTakenAlike()
+    {
+        QFETCH(QStringList, encoding);
+        QFETCH(bool, drawn);
+        const QString logo = m_dir.path() + "/logo.png";
+        QFile::remove(logo);
+        if (encoding.isEmpty())
+            QVERIFY(QFile::copy(m_video, logo));
+        else
+            QVERIFY(TestMedia::RunConverter(QStringList{"-i", m_png, "-frames:v", "1"} + encoding + QStringList{logo}));
+        JxOFile project;
+        project.ProjectPath = m_dir.path() + "/replaced.jxo";
+        CLayerInfo record;
+        record.Type = 2;
+        record.FileName = logo;
+        record.x = 120;
+        record.y = 100;
+        record.Width = 60;
+        record.Height = 40;
+        project.LayerList << record;
+        QVERIFY(project.Save());
+
+        BoxCloser boxes;
+        QVERIFY(m_window->OpenProject(project.ProjectPath));
+        QCOMPARE(Core::instance()->Layers.size(), 1);
+        const QImage shown = Core::instance()->Layers.first()->GetLayer()->Image;
+        ST_ROW_PROBLEM problem;
+        const QString graph = Core::instance()->GetCommandArg(0, &problem);
+        if (!drawn) {
+            QTRY_COMPARE(boxes.texts.size(), 1);
+            QVERIFY2(boxes.texts.first().contains("Layer 1: "), qPrintable(boxes.texts.first()));
+            QCOMPARE(graph, QString());
+            QCOMPARE(problem.text, QString("Cannot read the picture: logo.png"));
+            return;
+        }
+        QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('\n')));
+        QVERIFY(IsBlue(shown.pixelColor(30, 20)));
+        QVERIFY2(!graph.isEmpty(), qPrintable(problem.text));
+        const QString out = m_dir.path() + "/replaced.png";
+        QVERIFY(TestMedia::RunConverter({"-i", m_clip, "-vf", graph, "-frames:v", "1", out}));
+        const QRect blue = Box(QImage(out), IsBlue);
+        QVERIFY2(Near(blue, QRect(120, 100, 60, 40), 2), qPrintable(Text(blue)));
+    }
+
     // Damaged values leave the layer in place and are named in one message.
     void projectDamagedValuesAreSaid()
     {
@@ -586,6 +640,8 @@ private slots:
         QTest::newRow("all files: tif") << "tif" << rgba << true;
         QTest::newRow("all files: sgi") << "sgi" << rgba << true;
         QTest::newRow("all files: jpg") << "jpg" << encodings.value("jpg") << false;
+        // The toolkit's reader takes it for its own and cannot decode it.
+        QTest::newRow("all files: lossless jpg") << "jpg" << QStringList{"-c:v", "ljpeg", "-pix_fmt", "bgr24"} << false;
     }
     void everyOfferedPictureIsDrawn()
     {

@@ -30,6 +30,9 @@ class TestGraph : public QObject
             file.prepend(files());
             QDir().mkpath(QFileInfo(file).path());
             QFile(file).open(QIODevice::WriteOnly);
+            // A picture layer's file holds its picture, of the kind its name says.
+            if (kind == 2)
+                image.save(file);
         }
         m_items.push_back(std::make_unique<TestLayerItem>(kind, file, image));
         TestLayerItem* item = m_items.back().get();
@@ -45,7 +48,7 @@ class TestGraph : public QObject
 
     static const char* oneLayerText()
     {
-        return "movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB,"
+        return "movie='/u/a.png':f=png_pipe:loop=0,setpts=N/FRAME_RATE/TB,"
                "rotate='0:ow=200:oh=100:c=0x00000000'[m];[in][m]overlay=100:50:eof_action=pass";
     }
 
@@ -123,8 +126,8 @@ private slots:
         TestLayerItem* b = addLayer(2, "/u/b.png", SolidImage(20, 10), QPointF(20, 20), 2);
         const QString tail = ":loop=0,setpts=N/FRAME_RATE/TB,rotate='0:ow=20:oh=10:c=0x00000000'";
         const QString expected = "movie='/u/a.mp4'" + tail + "[m0];"
-                                 "movie='/u/b.png'" + tail + "[m1];"
-                                 "movie='/u/c.png'" + tail + "[m2];"
+                                 "movie='/u/b.png':f=png_pipe" + tail + "[m1];"
+                                 "movie='/u/c.png':f=png_pipe" + tail + "[m2];"
                                  "[in][m0]overlay=10:10:eof_action=pass[o0];"
                                  "[o0][m1]overlay=20:20:eof_action=pass[o1];"
                                  "[o1][m2]overlay=30:30:eof_action=pass";
@@ -138,8 +141,8 @@ private slots:
         TestLayerItem* b = addLayer(2, "/u/b.png", SolidImage(20, 10), QPointF(20, 20), 5);
         const QString graph = this->graph();
         // either order may result, but each layer is drawn once
-        QCOMPARE(graph.count("movie='/u/a.png'"), 1);
-        QCOMPARE(graph.count("movie='/u/b.png'"), 1);
+        QCOMPARE(graph.count("movie='/u/a.png':f=png_pipe"), 1);
+        QCOMPARE(graph.count("movie='/u/b.png':f=png_pipe"), 1);
         QVERIFY(graph.endsWith("[o0][m1]overlay=20:20:eof_action=pass")
                 || graph.endsWith("[o0][m1]overlay=10:10:eof_action=pass"));
         QCOMPARE(core()->Layers.size(), 2);
@@ -175,7 +178,8 @@ private slots:
         TestLayerItem* item = addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(100, 50), 1, angle);
         item->GetLayer()->Transparent = opacity;
         const QString graph = this->graph();
-        QVERIFY2(graph.startsWith("movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB" + chain + "[m];"), qPrintable(graph));
+        QVERIFY2(graph.startsWith("movie='/u/a.png':f=png_pipe:loop=0,setpts=N/FRAME_RATE/TB" + chain + "[m];"),
+                 qPrintable(graph));
         if (angle == 90.0)
             QVERIFY2(graph.endsWith("overlay=150:0:eof_action=pass"), qPrintable(graph));
     }
@@ -186,7 +190,7 @@ private slots:
         core()->Rows << MakeRow(1920, 1080);
         addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(10, 20));
         QCOMPARE(graph(),
-                 QString("movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB,scale=400:200,"
+                 QString("movie='/u/a.png':f=png_pipe:loop=0,setpts=N/FRAME_RATE/TB,scale=400:200,"
                          "rotate='0:ow=400:oh=200:c=0x00000000'[m];[in][m]overlay=20:40:eof_action=pass"));
     }
     void scalesAfterCropAndTurn()
@@ -200,7 +204,7 @@ private slots:
         core()->Rows << row;
         addLayer(2, "/u/a.png", SolidImage(200, 100), QPointF(10, 20));
         QCOMPARE(graph(),
-                 QString("transpose=1,crop=864:1920:108:0[in];movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB,"
+                 QString("transpose=1,crop=864:1920:108:0[in];movie='/u/a.png':f=png_pipe:loop=0,setpts=N/FRAME_RATE/TB,"
                          "rotate='0:ow=200:oh=100:c=0x00000000'[m];[in][m]overlay=10:20:eof_action=pass"));
     }
     void noCanvasMeansNoLayerChains()
@@ -303,7 +307,7 @@ private slots:
         TestLayerItem* item = addLayer(2, path, SolidImage(200, 100), QPointF(100, 50));
         item->GetLayer()->Loop = 7;
         QCOMPARE(graph(),
-                 QString("movie='/t/it\\'\\''s a\\:b,c;[d] %2 %1 é.png':loop=7,setpts=N/FRAME_RATE/TB,"
+                 QString("movie='/t/it\\'\\''s a\\:b,c;[d] %2 %1 é.png':f=png_pipe:loop=7,setpts=N/FRAME_RATE/TB,"
                          "rotate='0:ow=200:oh=100:c=0x00000000'[m];[in][m]overlay=100:50:eof_action=pass"));
     }
 
@@ -316,7 +320,7 @@ private slots:
         const QString graph = this->graph();
         QVERIFY2(graph.startsWith("movie='/u/logo%03d.JPG':f=jpeg_pipe:loop=0,"), qPrintable(graph));
         QVERIFY(graph.contains("[m0];movie='/u/clip%d.mp4':loop=0,"));
-        QVERIFY(graph.contains("[m1];movie='/u/100%.png':loop=0,"));
+        QVERIFY(graph.contains("[m1];movie='/u/100%.png':f=png_pipe:loop=0,"));
     }
     void textLayersWriteTheirPictures()
     {
@@ -486,6 +490,7 @@ private slots:
         QTest::newRow("a folder at the work file's name") << "taken" << "Cannot write a work file: subtitle_0_";
         QTest::newRow("disk full") << "full" << "Cannot write a work file: subtitle_0_";
         QTest::newRow("picture layer gone") << "layer gone" << "File missing: logo.png";
+        QTest::newRow("picture layer holding no picture") << "layer no picture" << "Cannot read the picture: logo.png";
         QTest::newRow("text picture cannot be written") << "text taken" << "Cannot write a work file: Text1.png";
         QTest::newRow("text picture cut short, disk full") << "text full" << "Cannot write a work file: Text2.png";
     }
@@ -529,7 +534,7 @@ private slots:
         QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
         if (how.endsWith("full"))
             full = std::make_unique<FileSizeLimit>(how == "full" ? 64 : png.size() - 1);
-        if (how == "layer gone")
+        if (how.startsWith("layer"))
             addLayer(2, logo, SolidImage(20, 10), QPointF(0, 0));
         if (how.startsWith("text"))
             addLayer(3, how == "text full" ? "Text2" : "Text1", picture, QPointF(0, 0));

@@ -251,7 +251,7 @@ private slots:
         QVERIFY(!QFile::exists(m_dir.filePath("never.mp4")));
     }
 
-    void meltInputThatFailsToLoadIsNoResult()
+    void meltInputThatFailsToLoadKeepsWorkFile()
     {
         JobsManage q;
         Row row;
@@ -274,7 +274,7 @@ private slots:
         QVERIFY(!QFile::exists(out)); // what it wrote is no result
         QVERIFY2(row.status.text().contains("load"), qPrintable(row.status.text()));
         QVERIFY(row.status.toolTip().startsWith("Failed"));
-        QVERIFY(!QFile::exists(work)); // its chain has ended
+        QVERIFY(QFile::exists(work)); // deleted only after a verified success
     }
 
     void workFilesByKind()
@@ -290,15 +290,16 @@ private slots:
             bool firstGone;
             bool secondGone;
         };
-        // A chain that ends without its result leaves none of its work files.
+        // Work files go after a verified success only: a chain that fails
+        // or is stopped leaves them where they are.
         const QList<Case> cases{{AbstractJob::KindPlain, Succeeds, false, false},
                                 {AbstractJob::KindMergeTemp, Succeeds, true, false},
                                 {AbstractJob::KindMix, Succeeds, true, true},
                                 {AbstractJob::KindPlain, Fails, false, false},
-                                {AbstractJob::KindMergeTemp, Fails, true, false},
-                                {AbstractJob::KindMusicMerge, Fails, false, true},
-                                {AbstractJob::KindMix, Fails, true, true},
-                                {AbstractJob::KindMix, Stopped, true, true}};
+                                {AbstractJob::KindMergeTemp, Fails, false, false},
+                                {AbstractJob::KindMusicMerge, Fails, false, false},
+                                {AbstractJob::KindMix, Fails, false, false},
+                                {AbstractJob::KindMix, Stopped, false, false}};
         int n = 0;
         for (const Case& c : cases) {
             JobsManage q;
