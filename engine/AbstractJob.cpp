@@ -1,7 +1,6 @@
 #include "AbstractJob.h"
 
 #include "AppFolder.h"
-#include "MediaStreams.h"
 #include "PostJobAction.h"
 #include "UniqueOutputName.h"
 
@@ -293,9 +292,7 @@ QString AbstractJob::verifyResult() const
         return tr("output file not written");
     if (out.size() <= 0)
         return tr("output file empty");
-    if (expect.probe)
-        return OutputCheck::Problem(MediaStreams::Probe(written), expect);
-    return QString();
+    return OutputCheck::ProblemOf(written, expect);
 }
 
 QString AbstractJob::commitOutput()

@@ -1,5 +1,7 @@
 #include "JobArgs.h"
 
+#include "MediaStreams.h"
+
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -356,16 +358,28 @@ QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVec
     return g + (withVideo ? "[v]" : "") + (anyAudio ? "[a]" : "");
 }
 
-QStringList JobArgs::MixArgs(const QString& video, const QString& audio, const QString& output, bool copyAudio,
-                             bool shortest, int channels)
+QStringList JobArgs::SoundArgs(const ST_SOUND_ENCODING& encoding)
+{
+    if (encoding.encoder.isEmpty())
+        return {};
+    QStringList args{"-acodec", encoding.encoder};
+    // Named, the count and layout are what the encoder takes: a sound that
+    // names no layout (mono TTA) is given one, more channels than it takes
+    // are mixed down.
+    if (encoding.channels > 0)
+        args << "-ac" << QString::number(encoding.channels);
+    if (!encoding.layout.isEmpty())
+        args << "-ch_layout" << encoding.layout;
+    if (encoding.sampleRate > 0)
+        args << "-ar" << QString::number(encoding.sampleRate);
+    return args;
+}
+
+QStringList JobArgs::MixArgs(const QString& video, const QString& audio, const QString& output,
+                             const QStringList& sound, bool shortest)
 {
     QStringList args{"-i", video, "-i", audio, "-map", "0:v?", "-map", "1:a", "-vcodec", "copy"};
-    if (copyAudio)
-        args << "-acodec" << "copy";
-    // Named, the count gives the encoder a layout: some files (mono TTA)
-    // tell none, and the AAC encoder refuses sound without one.
-    else if (channels > 0)
-        args << "-ac" << QString::number(channels);
+    args << sound;
     if (shortest)
         args << "-shortest";
     args << "-y" << output;

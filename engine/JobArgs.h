@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVector>
 
+struct ST_SOUND_ENCODING;
+
 // One part of a file to cut. A part that runs to the end of the file has no
 // end point on the command line, so no rounding can lose its last frames.
 struct ST_SPLIT_PART {
@@ -123,10 +125,16 @@ public:
     // are read with a decimal point whatever the user's locale.
     static QProcessEnvironment MeltEnvironment(const QProcessEnvironment& base);
 
-    // Soundtrack mix: the video's picture (when it has one) with the music.
-    // Encoded music keeps its count of `channels` (0: unknown).
+    // The converter's options for a sound copied as it is.
+    static QStringList CopySound() { return {QStringLiteral("-acodec"), QStringLiteral("copy")}; }
+    // The converter's options for a sound encoded as chosen: the encoder, its
+    // channels (with the layout where one is named) and rate. Empty when no
+    // encoder was found: the converter then says why it cannot.
+    static QStringList SoundArgs(const ST_SOUND_ENCODING& encoding);
+    // Soundtrack mix: the video's picture (when it has one) with the music,
+    // its sound copied or encoded as `sound` says.
     static QStringList MixArgs(const QString& video, const QString& audio, const QString& output,
-                               bool copyAudio, bool shortest, int channels = 0);
+                               const QStringList& sound, bool shortest);
     // Subtitle mux: every picture and sound stream of the video and the
     // subtitle file's stream, with the given subtitle codec.
     static QStringList SubtitleMuxArgs(const QString& video, const QString& subtitle, const QString& output,

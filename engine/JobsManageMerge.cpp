@@ -132,9 +132,12 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
         QList<ST_STREAM_FACTS> facts;
         for (const MergeInput& in : inputs)
             facts.append(MediaStreams::Probe(in.path));
+        // Their sound, copied too, only where the container is known to carry it.
+        const bool soundCarried
+            = !facts.first().hasAudio || MediaStreams::ContainerAccepts(container, facts.first().audioCodec);
         QString list;
         if (container.toLower() == QLatin1String("mp4") && core->IsMergeListMP4(row)
-            && MediaStreams::SameForConcat(facts))
+            && MediaStreams::SameForConcat(facts) && soundCarried)
             list = core->GetMergeFileName(row, mainVideo);
 
         if (!list.isEmpty()) {

@@ -95,24 +95,31 @@ void JobsManage::AddJobMusic(AbstractJob* job, const QString& video, const QStri
 
     // The mix takes the video's picture and the music's sound; the video's
     // own sound, which may outlast its picture or end before it, is left out.
+    // The music is measured as it plays, as the mix will be.
     const ST_STREAM_FACTS picture = MediaStreams::ProbeLengths(video);
-    const ST_STREAM_FACTS sound = MediaStreams::ProbeLengths(music);
+    const ST_STREAM_FACTS sound = MediaStreams::ProbePlayedSound(music);
     const long long pictureLength = picture.videoDuration > 0 ? picture.videoDuration : picture.duration;
     const long long soundLength = sound.audioDuration > 0 ? sound.audioDuration : sound.duration;
-    // Copy the sound only where the container can hold it; else the
-    // container's own audio encoder takes it.
-    const bool copyAudio = sound.hasAudio && MediaStreams::ContainerAccepts(mixed, sound.audioCodec);
+    // Copied only where the container is known to carry it whole; else
+    // encoded by the container's own encoder, with channels and a rate that
+    // the encoder and the container take.
+    const bool copyAudio = sound.hasAudio && MediaStreams::SoundCopies(mixed, music);
+    const QStringList soundArgs = copyAudio ? JobArgs::CopySound()
+        : sound.hasAudio                    ? JobArgs::SoundArgs(MediaStreams::SoundEncoding(mixed, sound))
+                                            : QStringList();
     // Only music longer than the picture is cut to it; shorter music never
     // shortens the picture.
     const bool shortest = picture.hasVideo && soundLength > pictureLength;
 
-    auto* mix = new JxEngineJob(
-        QString(), JobArgs::MixArgs(video, music, mixed, copyAudio, shortest, sound.channels), true);
+    auto* mix = new JxEngineJob(QString(), JobArgs::MixArgs(video, music, mixed, soundArgs, shortest), true);
     mix->setFPS(fps);
     mix->setDuration(JobArgs::DurationText(duration));
-    // The picture's length, music cut to it or not; without a picture, the music's.
+    // The picture's length, music cut to it or not; without a picture, the
+    // music's. The sound must play to its end, or to the picture's.
     mix->expect = picture.hasVideo ? OutputCheck::Lasting(pictureLength, 1, sound.hasAudio ? 1 : -1)
                                    : OutputCheck::Lasting(soundLength, -1, 1);
+    if (sound.hasAudio)
+        OutputCheck::ExpectSound(&mix->expect, shortest ? pictureLength : soundLength);
     mix->sizeItem = job->sizeItem;
     mix->setStandardItem(job->standardItem());
     mix->outputPath = mixed;

@@ -3,10 +3,13 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <string>
+#include <tuple>
 #include <utility>
 
 #include "MediaInput.h"
@@ -15,6 +18,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/frame.h>
 }
 
 namespace {
@@ -40,9 +44,10 @@ long long HeaderLength(const AVStream* s)
 }
 
 // Reads packets of the two streams (the others are skipped) until `done`
-// says enough or the file ends, widening each stream's first and last stamp.
-template <typename Done>
-void ReadStamps(AVFormatContext* ctx, int video, int audio, int64_t first[2], int64_t last[2], Done done)
+// says enough or the file ends, widening each stream's first and last stamp
+// and handing each of their packets to `each`.
+template <typename Done, typename Each>
+void ReadStamps(AVFormatContext* ctx, int video, int audio, int64_t first[2], int64_t last[2], Done done, Each each)
 {
     AVPacket* pkt = av_packet_alloc();
     while (pkt && !done() && av_read_frame(ctx, pkt) >= 0) {
@@ -53,9 +58,17 @@ void ReadStamps(AVFormatContext* ctx, int video, int audio, int64_t first[2], in
             first[which] = qMin(first[which], av_rescale_q(ts, tb, AV_TIME_BASE_Q));
             last[which] = qMax(last[which], av_rescale_q(ts + qMax<int64_t>(0, pkt->duration), tb, AV_TIME_BASE_Q));
         }
+        if (which >= 0)
+            each(pkt);
         av_packet_unref(pkt);
     }
     av_packet_free(&pkt);
+}
+
+template <typename Done>
+void ReadStamps(AVFormatContext* ctx, int video, int audio, int64_t first[2], int64_t last[2], Done done)
+{
+    ReadStamps(ctx, video, audio, first, last, done, [](const AVPacket*) {});
 }
 
 void Spans(const int64_t first[2], const int64_t last[2], long long* videoSpan, long long* audioSpan)
@@ -66,15 +79,15 @@ void Spans(const int64_t first[2], const int64_t last[2], long long* videoSpan, 
         *audioSpan = last[1] - first[1];
 }
 
-// The span of the time stamps of the packets of two streams (-1: none). The
-// first stamps come from the head of the file, the last ones from its tail:
-// reading a long file through would hold up whoever asks for minutes.
-void PacketSpans(AVFormatContext* ctx, int video, int audio, long long* videoSpan, long long* audioSpan)
+// The span of the time stamps of the packets of two streams (-1: none),
+// going on from what `first` and `last` already hold. The first stamps come
+// from the head of the file, the last ones from its tail: reading a long
+// file through would hold up whoever asks for minutes.
+void PacketSpansFrom(AVFormatContext* ctx, int video, int audio, int64_t first[2], int64_t last[2],
+                     long long* videoSpan, long long* audioSpan)
 {
     constexpr int64_t kTailBytes = 1024 * 1024;
     constexpr int kHeadPackets = 4096;
-    int64_t first[2] = {INT64_MAX, INT64_MAX};
-    int64_t last[2] = {INT64_MIN, INT64_MIN};
     for (unsigned i = 0; i < ctx->nb_streams; ++i) {
         if (int(i) != video && int(i) != audio)
             ctx->streams[i]->discard = AVDISCARD_ALL;
@@ -100,7 +113,85 @@ void PacketSpans(AVFormatContext* ctx, int video, int audio, long long* videoSpa
     Spans(first, last, videoSpan, audioSpan);
 }
 
-ST_STREAM_FACTS ProbeFile(const QString& path, bool measure)
+void PacketSpans(AVFormatContext* ctx, int video, int audio, long long* videoSpan, long long* audioSpan)
+{
+    int64_t first[2] = {INT64_MAX, INT64_MAX};
+    int64_t last[2] = {INT64_MIN, INT64_MIN};
+    PacketSpansFrom(ctx, video, audio, first, last, videoSpan, audioSpan);
+}
+
+// The length of a sound stream as it plays (see ProbePlayedSound). Its
+// first packets, up to two seconds of them, go through its decoder too.
+long long PlayedSoundLength(AVFormatContext* ctx, int audio)
+{
+    constexpr int64_t kHeadTime = 2000000;
+    constexpr int kHeadPackets = 256;
+    const AVStream* stream = ctx->streams[audio];
+    const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
+    AVCodecContext* dec = decoder ? avcodec_alloc_context3(decoder) : nullptr;
+    AVFrame* frame = av_frame_alloc();
+    bool opened = false;
+    if (dec && frame && avcodec_parameters_to_context(dec, stream->codecpar) >= 0) {
+        dec->pkt_timebase = stream->time_base;
+        // A sound that does not decode is what is looked for, not reported.
+        dec->log_level_offset = AV_LOG_TRACE;
+        opened = avcodec_open2(dec, decoder, nullptr) >= 0;
+    }
+    long long decoded = 0;
+    const auto receive = [&] {
+        while (avcodec_receive_frame(dec, frame) >= 0) {
+            if (frame->sample_rate > 0)
+                decoded += av_rescale(frame->nb_samples, AV_TIME_BASE, frame->sample_rate);
+            av_frame_unref(frame);
+        }
+    };
+    int64_t first[2] = {INT64_MAX, INT64_MAX};
+    int64_t last[2] = {INT64_MIN, INT64_MIN};
+    int packets = 0;
+    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
+        if (int(i) != audio)
+            ctx->streams[i]->discard = AVDISCARD_ALL;
+    }
+    ReadStamps(
+        ctx, -1, audio, first, last,
+        [&] { return packets >= kHeadPackets || (last[1] > first[1] && last[1] - first[1] >= kHeadTime); },
+        [&](const AVPacket* pkt) {
+            ++packets;
+            if (opened && avcodec_send_packet(dec, pkt) >= 0)
+                receive();
+        });
+    if (opened && avcodec_send_packet(dec, nullptr) >= 0)
+        receive();
+    const long long claimed = last[1] > first[1] ? last[1] - first[1] : 0;
+    avcodec_free_context(&dec);
+    av_frame_free(&frame);
+    long long span = 0;
+    PacketSpansFrom(ctx, -1, audio, first, last, nullptr, &span);
+    // Packets that decode to less than half their time (or that no decoder
+    // here reads) do not play, whatever their stamps say.
+    if (claimed > 0 && decoded < claimed / 2)
+        return decoded;
+    return span;
+}
+
+// A layout's name as the converter takes it ("5.1", "stereo"); empty for
+// one that names no channels.
+QString LayoutName(const AVChannelLayout& layout)
+{
+    if (layout.order == AV_CHANNEL_ORDER_UNSPEC || layout.nb_channels <= 0)
+        return QString();
+    QByteArray name(64, '\0');
+    int needed = av_channel_layout_describe(&layout, name.data(), size_t(name.size()));
+    if (needed > name.size()) {
+        name.resize(needed);
+        needed = av_channel_layout_describe(&layout, name.data(), size_t(name.size()));
+    }
+    return needed > 0 ? QString::fromLatin1(name.constData()) : QString();
+}
+
+enum class Measure { Header, Lengths, PlayedSound };
+
+ST_STREAM_FACTS ProbeFile(const QString& path, Measure measure)
 {
     ST_STREAM_FACTS f;
     const MediaInput input(QFile::encodeName(path).constData());
@@ -129,6 +220,7 @@ ST_STREAM_FACTS ProbeFile(const QString& path, bool measure)
                 f.audioCodec = codec;
                 f.sampleRate = par->sample_rate;
                 f.channels = par->ch_layout.nb_channels;
+                f.channelLayout = LayoutName(par->ch_layout);
                 f.audioDuration = HeaderLength(s);
                 audio = int(i);
             }
@@ -141,7 +233,11 @@ ST_STREAM_FACTS ProbeFile(const QString& path, bool measure)
     }
     f.duration = input.Duration();
     f.ok = true;
-    if (measure && ((f.hasVideo && f.videoDuration <= 0) || (f.hasAudio && f.audioDuration <= 0))) {
+    if (measure == Measure::PlayedSound && f.hasAudio) {
+        f.audioDuration = PlayedSoundLength(ctx, audio);
+        return f;
+    }
+    if (measure == Measure::Lengths && ((f.hasVideo && f.videoDuration <= 0) || (f.hasAudio && f.audioDuration <= 0))) {
         ++g_lengthReadings;
         PacketSpans(ctx, f.videoDuration <= 0 ? video : -1, f.audioDuration <= 0 ? audio : -1, &f.videoDuration,
                     &f.audioDuration);
@@ -150,7 +246,7 @@ ST_STREAM_FACTS ProbeFile(const QString& path, bool measure)
 }
 
 // What the muxer's codec list, or what we know of a muxer without one, says
-// it can carry.
+// it can carry of pictures and subtitles.
 bool Listed(const AVOutputFormat* fmt, const AVCodecDescriptor* desc)
 {
     const int r = avformat_query_codec(fmt, desc->id, FF_COMPLIANCE_NORMAL);
@@ -160,69 +256,57 @@ bool Listed(const AVOutputFormat* fmt, const AVCodecDescriptor* desc)
     const QString name = QString::fromLatin1(fmt->name);
     const QString codec = QString::fromLatin1(desc->name);
     if (name == QLatin1String("mpegts"))
-        return QStringList{"aac", "mp3", "mp2", "ac3", "eac3", "opus", "h264", "hevc", "mpeg2video",
-                           "dvb_subtitle"}.contains(codec);
+        return QStringList{"h264", "hevc", "mpeg2video", "dvb_subtitle"}.contains(codec);
     if (name == QLatin1String("mpeg") || name == QLatin1String("vob") || name == QLatin1String("dvd"))
-        return QStringList{"mp2", "mp3", "ac3", "mpeg1video", "mpeg2video", "dvd_subtitle"}.contains(codec);
+        return QStringList{"mpeg1video", "mpeg2video", "dvd_subtitle"}.contains(codec);
     if (name == QLatin1String("mp3"))
-        return codec == QLatin1String("mp3");
-    return desc->id == fmt->audio_codec || desc->id == fmt->video_codec || desc->id == fmt->subtitle_codec;
+        return false;
+    return desc->id == fmt->video_codec || desc->id == fmt->subtitle_codec;
 }
 
-// Copies a muxer writes but its own reader does not give back whole.
-bool ReadBackWhole(const AVOutputFormat* fmt, const AVCodecDescriptor* desc)
+// The sound codecs each container carries as they are so that they play
+// back whole. A muxer writes more (Vorbis into WAV or AVI, FLAC into AVI,
+// TTA into Matroska), but its reader, or another player, then gives back a
+// fraction of the sound or stamps it wrongly; each pair here is proven by
+// the tests, which copy it and decode it to its full length.
+QStringList CarriedSounds(const AVOutputFormat* fmt)
 {
-    // Matroska's reader rebuilds a TTA stream's header from the length of
-    // the whole file: a stream that ends before the picture loses its last
-    // frame (up to a second).
-    return !(desc->id == AV_CODEC_ID_TTA && qstrcmp(fmt->name, "matroska") == 0);
+    const QByteArray name(fmt->name);
+    if (name == "mp4")
+        return {"aac", "ac3", "alac", "mp3", "opus"};
+    if (name == "mov")
+        return {"aac", "ac3", "alac", "mp2", "mp3", "pcm_s16be", "pcm_s16le"};
+    if (name == "ipod")
+        return {"aac", "alac"};
+    if (name == "matroska")
+        return {"aac", "ac3", "alac", "flac", "mp2", "mp3", "opus", "pcm_s16be", "pcm_s16le", "vorbis"};
+    if (name == "avi")
+        return {"ac3", "mp2", "mp3", "pcm_s16le"};
+    if (name == "flv")
+        return {"aac", "mp3"};
+    if (name == "mpeg")
+        return {"ac3", "mp2", "mp3"};
+    if (name == "mpegts")
+        return {"aac", "ac3", "mp2", "mp3"};
+    if (name == "mp3")
+        return {"mp3"};
+    if (name == "wav")
+        return {"pcm_s16le"};
+    return {};
 }
 
 // The converter is run without "-strict": its muxers refuse what is
-// experimental in them (FLAC in MP4, say), though their lists name it.
+// experimental in them (FLAC in MP4, say), though their lists name it, and
+// it refuses experimental encoders.
 constexpr int kConverterStrictness = FF_COMPLIANCE_NORMAL;
 
-// The parameters a sound encoder of the codec gives its stream, its own
-// header data included, where the codec has an encoder that opens. Some
-// muxers will not start without that data (FLAC or Vorbis in Matroska).
-bool EncoderParameters(const AVCodecDescriptor* desc, AVCodecParameters* par)
+// The output format of a container named by a file name or an extension,
+// with the file name it was guessed from.
+const AVOutputFormat* OutputFormat(const QString& container, QByteArray* fileName)
 {
-    const AVCodec* encoder = avcodec_find_encoder(desc->id);
-    if (!encoder)
-        return false;
-    AVCodecContext* ctx = avcodec_alloc_context3(encoder);
-    if (!ctx)
-        return false;
-    ctx->sample_fmt = encoder->sample_fmts ? encoder->sample_fmts[0] : AV_SAMPLE_FMT_S16;
-    // The common rates, as the encoder lists them.
-    ctx->sample_rate = 44100;
-    if (const int* rates = encoder->supported_samplerates) {
-        ctx->sample_rate = rates[0];
-        for (const int* r = rates; *r; ++r) {
-            if (*r == 44100 || (*r == 48000 && ctx->sample_rate != 44100))
-                ctx->sample_rate = *r;
-        }
-    }
-    const AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
-    const AVChannelLayout* layout = &stereo;
-    if (const AVChannelLayout* layouts = encoder->ch_layouts) {
-        layout = &layouts[0];
-        for (const AVChannelLayout* l = layouts; l->nb_channels; ++l) {
-            if (!av_channel_layout_compare(l, &stereo))
-                layout = l;
-        }
-    }
-    bool made = av_channel_layout_copy(&ctx->ch_layout, layout) >= 0;
-    ctx->time_base = AVRational{1, ctx->sample_rate};
-    ctx->bit_rate = 128000;
-    ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    // Only its parameters are wanted, from whichever encoder there is.
-    ctx->strict_std_compliance = FF_COMPLIANCE_EXPERIMENTAL;
-    // Nothing is encoded: what it would say on closing means nothing.
-    ctx->log_level_offset = AV_LOG_TRACE;
-    made = made && avcodec_open2(ctx, encoder, nullptr) >= 0 && avcodec_parameters_from_context(par, ctx) >= 0;
-    avcodec_free_context(&ctx);
-    return made;
+    const QString file = container.contains('.') ? container : "x." + container;
+    *fileName = QFile::encodeName(file.toLower());
+    return av_guess_format(nullptr, fileName->constData(), nullptr);
 }
 
 // Whether the muxer writes the header of a file of that name, into memory,
@@ -252,7 +336,7 @@ bool WritesHeader(const AVOutputFormat* fmt, const char* fileName, const AVCodec
 }
 
 // Whether the muxer, at the converter's strictness, starts a file with one
-// stream of the codec as it is.
+// picture or subtitle stream of the codec as it is.
 bool MuxerTakes(const AVOutputFormat* fmt, const char* fileName, const AVCodecDescriptor* desc)
 {
     AVCodecParameters* par = avcodec_parameters_alloc();
@@ -260,37 +344,150 @@ bool MuxerTakes(const AVOutputFormat* fmt, const char* fileName, const AVCodecDe
         return false;
     par->codec_type = desc->type;
     par->codec_id = desc->id;
-    // Sound streams as an encoder makes them; pictures and subtitles bare
-    // (opening a picture encoder costs far more, and some of them print).
-    const bool real = desc->type == AVMEDIA_TYPE_AUDIO && EncoderParameters(desc, par);
-    if (!real && desc->type == AVMEDIA_TYPE_AUDIO) {
-        par->sample_rate = 44100;
-        const AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
-        av_channel_layout_copy(&par->ch_layout, &stereo);
-    } else if (desc->type == AVMEDIA_TYPE_VIDEO) {
+    if (desc->type == AVMEDIA_TYPE_VIDEO) {
         par->width = 320;
         par->height = 240;
         par->format = AV_PIX_FMT_YUV420P;
     }
-    bool takes = WritesHeader(fmt, fileName, par, kConverterStrictness);
-    // Made-up parameters may lack what a real stream carries: then only a
+    // Made-up parameters may lack what a real stream carries: only a
     // refusal that the strictness alone makes counts.
-    if (!takes && !real)
-        takes = !WritesHeader(fmt, fileName, par, FF_COMPLIANCE_EXPERIMENTAL);
+    const bool takes = WritesHeader(fmt, fileName, par, kConverterStrictness)
+        || !WritesHeader(fmt, fileName, par, FF_COMPLIANCE_EXPERIMENTAL);
     avcodec_parameters_free(&par);
     return takes;
+}
+
+// Whether the encoder opens with that layout and rate, as the converter
+// opens it, and the muxer starts a file with what it makes.
+bool EncoderStartsFile(const AVOutputFormat* fmt, const char* fileName, const AVCodec* encoder,
+                       const AVChannelLayout& layout, int rate)
+{
+    AVCodecContext* ctx = avcodec_alloc_context3(encoder);
+    AVCodecParameters* par = avcodec_parameters_alloc();
+    bool starts = false;
+    if (ctx && par && av_channel_layout_copy(&ctx->ch_layout, &layout) >= 0) {
+        ctx->sample_fmt = encoder->sample_fmts ? encoder->sample_fmts[0] : AV_SAMPLE_FMT_S16;
+        ctx->sample_rate = rate;
+        ctx->time_base = AVRational{1, rate};
+        if (fmt->flags & AVFMT_GLOBALHEADER)
+            ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+        ctx->strict_std_compliance = kConverterStrictness;
+        // A refusal here is an answer, not a fault to report.
+        ctx->log_level_offset = AV_LOG_TRACE;
+        starts = avcodec_open2(ctx, encoder, nullptr) >= 0 && avcodec_parameters_from_context(par, ctx) >= 0
+            && WritesHeader(fmt, fileName, par, kConverterStrictness);
+    }
+    avcodec_parameters_free(&par);
+    avcodec_free_context(&ctx);
+    return starts;
+}
+
+// The layouts to try for a sound of `channels` (0: unknown, taken as two)
+// named `own`: the counts the encoder lists nearest first, the most up to
+// the sound's own before the fewest above it; of one count, the sound's own
+// layout, then the usual one, then the others. An encoder that lists none
+// takes any: the sound's count, then stereo and mono.
+QList<AVChannelLayout> LayoutChoices(const AVCodec* encoder, int channels, const QString& own)
+{
+    const int wanted = channels > 0 ? channels : 2;
+    QList<AVChannelLayout> choices;
+    const auto add = [&choices](const AVChannelLayout& l) {
+        for (const AVChannelLayout& c : qAsConst(choices)) {
+            if (!av_channel_layout_compare(&c, &l))
+                return;
+        }
+        choices.append(l);
+    };
+    if (!encoder->ch_layouts) {
+        for (int n : {wanted, 2, 1}) {
+            if (n <= wanted) {
+                AVChannelLayout l;
+                av_channel_layout_default(&l, n);
+                add(l);
+            }
+        }
+        return choices;
+    }
+    QList<int> counts;
+    for (const AVChannelLayout* l = encoder->ch_layouts; l->nb_channels; ++l) {
+        if (l->order == AV_CHANNEL_ORDER_NATIVE && !counts.contains(l->nb_channels))
+            counts.append(l->nb_channels);
+    }
+    std::sort(counts.begin(), counts.end(), [wanted](int a, int b) {
+        if ((a > wanted) != (b > wanted))
+            return a <= wanted;
+        return a <= wanted ? a > b : a < b;
+    });
+    AVChannelLayout ownLayout{};
+    const bool named = !own.isEmpty() && av_channel_layout_from_string(&ownLayout, own.toLatin1().constData()) >= 0
+        && ownLayout.order == AV_CHANNEL_ORDER_NATIVE;
+    for (int n : qAsConst(counts)) {
+        AVChannelLayout usual;
+        av_channel_layout_default(&usual, n);
+        for (int pass = 0; pass < 3; ++pass) {
+            for (const AVChannelLayout* l = encoder->ch_layouts; l->nb_channels; ++l) {
+                if (l->order != AV_CHANNEL_ORDER_NATIVE || l->nb_channels != n)
+                    continue;
+                if ((pass == 0 && named && !av_channel_layout_compare(l, &ownLayout))
+                    || (pass == 1 && !av_channel_layout_compare(l, &usual)) || pass == 2)
+                    add(*l);
+            }
+        }
+    }
+    av_channel_layout_uninit(&ownLayout);
+    return choices;
+}
+
+// The rates to try for a sound of `rate` (0: unknown, taken as 44100): the
+// encoder's own list, or, where it has none, the sound's rate and the usual
+// ones; from the sound's own upwards (nothing of it is lost), then downwards.
+QList<int> RateChoices(const AVCodec* encoder, int rate)
+{
+    const int wanted = rate > 0 ? rate : 44100;
+    QList<int> rates;
+    if (encoder->supported_samplerates) {
+        for (const int* r = encoder->supported_samplerates; *r; ++r)
+            rates.append(*r);
+    } else {
+        rates = {wanted, 96000, 88200, 48000, 44100, 32000, 24000, 22050, 16000, 12000, 11025, 8000};
+    }
+    std::sort(rates.begin(), rates.end(), [wanted](int a, int b) {
+        if ((a >= wanted) != (b >= wanted))
+            return a >= wanted;
+        return a >= wanted ? a < b : a > b;
+    });
+    rates.erase(std::unique(rates.begin(), rates.end()), rates.end());
+    return rates;
+}
+
+// The encoder of a codec named by its codec name ("mp3") or encoder name
+// ("libmp3lame"); else the container's own.
+const AVCodec* SoundEncoder(const AVOutputFormat* fmt, const QString& codec)
+{
+    if (codec.isEmpty())
+        return fmt->audio_codec != AV_CODEC_ID_NONE ? avcodec_find_encoder(fmt->audio_codec) : nullptr;
+    const QByteArray name = codec.toLatin1();
+    if (const AVCodec* byName = avcodec_find_encoder_by_name(name.constData()))
+        return byName;
+    const AVCodecDescriptor* desc = avcodec_descriptor_get_by_name(name.constData());
+    return desc ? avcodec_find_encoder(desc->id) : nullptr;
 }
 
 } // namespace
 
 ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
 {
-    return ProbeFile(path, false);
+    return ProbeFile(path, Measure::Header);
 }
 
 ST_STREAM_FACTS MediaStreams::ProbeLengths(const QString& path)
 {
-    return ProbeFile(path, true);
+    return ProbeFile(path, Measure::Lengths);
+}
+
+ST_STREAM_FACTS MediaStreams::ProbePlayedSound(const QString& path)
+{
+    return ProbeFile(path, Measure::PlayedSound);
 }
 
 int MediaStreams::LengthReadings()
@@ -318,12 +515,13 @@ bool MediaStreams::SameForConcat(const QList<ST_STREAM_FACTS>& files)
 
 bool MediaStreams::ContainerAccepts(const QString& container, const QString& codecName)
 {
-    const QString file = container.contains('.') ? container : "x." + container;
-    const QByteArray fileName = QFile::encodeName(file.toLower());
-    const AVOutputFormat* fmt = av_guess_format(nullptr, fileName.constData(), nullptr);
+    QByteArray fileName;
+    const AVOutputFormat* fmt = OutputFormat(container, &fileName);
     const AVCodecDescriptor* desc = avcodec_descriptor_get_by_name(codecName.toLatin1().constData());
     if (!fmt || !desc)
         return false;
+    if (desc->type == AVMEDIA_TYPE_AUDIO)
+        return CarriedSounds(fmt).contains(QLatin1String(desc->name));
     // Asked for every row and step: each pair is tried once.
     static std::mutex lock;
     static std::map<std::pair<const AVOutputFormat*, AVCodecID>, bool> answers;
@@ -334,9 +532,82 @@ bool MediaStreams::ContainerAccepts(const QString& container, const QString& cod
         if (known != answers.end())
             return known->second;
     }
-    const bool accepts
-        = Listed(fmt, desc) && ReadBackWhole(fmt, desc) && MuxerTakes(fmt, fileName.constData(), desc);
+    const bool accepts = Listed(fmt, desc) && MuxerTakes(fmt, fileName.constData(), desc);
     const std::lock_guard<std::mutex> held(lock);
     answers.emplace(key, accepts);
     return accepts;
+}
+
+QStringList MediaStreams::SoundCodecsCarried(const QString& container)
+{
+    QByteArray fileName;
+    const AVOutputFormat* fmt = OutputFormat(container, &fileName);
+    return fmt ? CarriedSounds(fmt) : QStringList();
+}
+
+bool MediaStreams::SoundCopies(const QString& container, const QString& path)
+{
+    QByteArray fileName;
+    const AVOutputFormat* fmt = OutputFormat(container, &fileName);
+    if (!fmt)
+        return false;
+    const MediaInput input(QFile::encodeName(path).constData());
+    const AVFormatContext* ctx = input.get();
+    if (!ctx)
+        return false;
+    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
+        const AVCodecParameters* sound = ctx->streams[i]->codecpar;
+        if (sound->codec_type != AVMEDIA_TYPE_AUDIO)
+            continue;
+        if (!CarriedSounds(fmt).contains(QLatin1String(avcodec_get_name(sound->codec_id))))
+            return false;
+        AVCodecParameters* par = avcodec_parameters_alloc();
+        // The muxer picks its own tag for the codec, as the converter's copy does.
+        const bool copies = par && avcodec_parameters_copy(par, sound) >= 0
+            && (par->codec_tag = 0, WritesHeader(fmt, fileName.constData(), par, kConverterStrictness));
+        avcodec_parameters_free(&par);
+        return copies;
+    }
+    return false;
+}
+
+ST_SOUND_ENCODING MediaStreams::SoundEncoding(const QString& container, const ST_STREAM_FACTS& sound,
+                                              const QString& codec)
+{
+    QByteArray fileName;
+    const AVOutputFormat* fmt = OutputFormat(container, &fileName);
+    const AVCodec* encoder = fmt ? SoundEncoder(fmt, codec) : nullptr;
+    if (!encoder || encoder->type != AVMEDIA_TYPE_AUDIO)
+        return {};
+    // Asked for every mix: each question is worked out once.
+    using Key = std::tuple<const AVOutputFormat*, const AVCodec*, int, std::string, int>;
+    static std::mutex lock;
+    static std::map<Key, ST_SOUND_ENCODING> answers;
+    const Key key(fmt, encoder, sound.channels, sound.channelLayout.toStdString(), sound.sampleRate);
+    {
+        const std::lock_guard<std::mutex> held(lock);
+        const auto known = answers.find(key);
+        if (known != answers.end())
+            return known->second;
+    }
+    ST_SOUND_ENCODING chosen;
+    // Each try opens the encoder: a bounded number of them.
+    int tries = 64;
+    const QList<int> rates = RateChoices(encoder, sound.sampleRate);
+    const QList<AVChannelLayout> layouts = LayoutChoices(encoder, sound.channels, sound.channelLayout);
+    for (int i = 0; i < layouts.size() * rates.size() && tries-- > 0; ++i) {
+        const AVChannelLayout& layout = layouts.at(i / rates.size());
+        const int rate = rates.at(i % rates.size());
+        if (EncoderStartsFile(fmt, fileName.constData(), encoder, layout, rate)) {
+            chosen.encoder = QString::fromLatin1(encoder->name);
+            chosen.channels = layout.nb_channels;
+            if (encoder->ch_layouts)
+                chosen.layout = LayoutName(layout);
+            chosen.sampleRate = rate;
+            break;
+        }
+    }
+    const std::lock_guard<std::mutex> held(lock);
+    answers.emplace(key, chosen);
+    return chosen;
 }

@@ -3,6 +3,7 @@
 // choose between stream copy and re-encoding.
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct ST_STREAM_FACTS {
     bool ok = false;          // the file opened and was probed
@@ -15,6 +16,7 @@ struct ST_STREAM_FACTS {
     QString audioCodec;       // codec name, e.g. "aac"
     int sampleRate = 0;
     int channels = 0;
+    QString channelLayout;    // the sound's layout by name ("5.1"); empty when the file names none
     bool hasSubtitle = false;
     QString subtitleCodec;    // e.g. "subrip", "ass"
     long long duration = 0;   // microseconds, 0 when unknown
@@ -22,6 +24,15 @@ struct ST_STREAM_FACTS {
     // unknown: a file's sound may outlast its picture or end before it.
     long long videoDuration = 0;
     long long audioDuration = 0;
+};
+
+// How a sound is encoded: which encoder, and the channels and rate it is
+// given. An empty encoder: none found that the container takes.
+struct ST_SOUND_ENCODING {
+    QString encoder;    // the converter's name for it, e.g. "libmp3lame"
+    int channels = 0;
+    QString layout;     // named only where the encoder lists its layouts
+    int sampleRate = 0;
 };
 
 class MediaStreams
@@ -33,6 +44,12 @@ public:
     // sound (FLV tells none), the length its packets' time stamps give, read
     // through the file without decoding.
     static ST_STREAM_FACTS ProbeLengths(const QString& path);
+    // Probe, with the first sound's length as it plays (audioDuration): the
+    // span of its packets' time stamps, always read in the file (its head
+    // and tail when it is long), whatever its header says; or, where its
+    // first packets decode to less than half the time they claim (or no
+    // decoder here reads them), what they decode to.
+    static ST_STREAM_FACTS ProbePlayedSound(const QString& path);
     // How many files ProbeLengths has read for lengths their headers do not
     // tell: the costly part, counted so that it can be kept rare.
     static int LengthReadings();
@@ -41,9 +58,26 @@ public:
     // rate and channel count, and the same streams present in each.
     static bool SameForConcat(const QList<ST_STREAM_FACTS>& files);
     // Whether a container (named by a file name or extension such as
-    // "x.mp4" or "mkv") can hold a stream of the named codec as it is: its
-    // muxer lists the codec, starts a file with such a stream at the
-    // strictness the converter runs with, and its reader gives it back
-    // whole. Each answer is worked out once; safe from any thread.
+    // "x.mp4" or "mkv") can hold a stream of the named codec as it is. A
+    // picture or subtitle codec: its muxer lists the codec and starts a file
+    // with such a stream at the strictness the converter runs with. A sound
+    // codec: one of SoundCodecsCarried. Each answer is worked out once; safe
+    // from any thread.
     static bool ContainerAccepts(const QString& container, const QString& codecName);
+    // The sound codecs a container is known to carry as they are so that
+    // they play back whole (the tests copy each and decode it to its end);
+    // any other sound is encoded for it.
+    static QStringList SoundCodecsCarried(const QString& container);
+    // Whether the first sound of a file goes into the container as it is:
+    // the container carries its codec, and its muxer starts a file with that
+    // very stream (FLV takes only some rates).
+    static bool SoundCopies(const QString& container, const QString& path);
+    // How a sound (as probed) is encoded for a container: by the encoder of
+    // the named codec, or by the container's own. It keeps its channel
+    // layout and rate where the encoder lists them (or lists none) and the
+    // muxer starts a file with them; otherwise it gets the nearest the
+    // encoder has: the most channels up to its own (mixed down), else the
+    // fewest above; the lowest rate above its own, else the highest below.
+    static ST_SOUND_ENCODING SoundEncoding(const QString& container, const ST_STREAM_FACTS& sound,
+                                           const QString& codec = QString());
 };

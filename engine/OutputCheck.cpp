@@ -35,6 +35,14 @@ ST_OUTPUT_EXPECT OutputCheck::Lasting(long long duration, int video, int audio, 
     return e;
 }
 
+void OutputCheck::ExpectSound(ST_OUTPUT_EXPECT* expect, long long length)
+{
+    if (!expect || length <= 0)
+        return;
+    expect->sound = length;
+    expect->minSound = qMax(0LL, length - Tolerance(length));
+}
+
 int OutputCheck::VideoOf(const ST_MEDIA_INFO& source, bool audioContainer)
 {
     if (audioContainer)
@@ -85,5 +93,15 @@ QString OutputCheck::Problem(const ST_STREAM_FACTS& output, const ST_OUTPUT_EXPE
     const bool tooLong = expect.maxDuration >= 0 && output.duration > expect.maxDuration;
     if (tooShort || tooLong)
         return tr("output lasts %1 s instead of %2 s").arg(Seconds(output.duration), Seconds(expect.duration));
+    if (expect.minSound >= 0 && output.hasAudio && output.audioDuration < expect.minSound)
+        return tr("output's sound plays %1 s instead of %2 s")
+            .arg(Seconds(output.audioDuration), Seconds(expect.sound));
     return QString();
+}
+
+QString OutputCheck::ProblemOf(const QString& path, const ST_OUTPUT_EXPECT& expect)
+{
+    if (!expect.probe)
+        return QString();
+    return Problem(expect.minSound >= 0 ? MediaStreams::ProbePlayedSound(path) : MediaStreams::Probe(path), expect);
 }

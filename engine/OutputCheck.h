@@ -15,6 +15,8 @@ struct ST_OUTPUT_EXPECT {
     long long duration = -1;     // the length it was to have, microseconds; -1 unknown
     long long minDuration = -1;  // the accepted range, microseconds; -1 unchecked
     long long maxDuration = -1;
+    long long sound = -1;        // the length its sound was to have, microseconds; -1 unchecked
+    long long minSound = -1;     // the least its sound may last as it plays; -1 unchecked
 };
 
 class OutputCheck
@@ -29,6 +31,10 @@ public:
     // frame rate (0: unknown) may end up to two of its frames later: the
     // converter fills the last one up to whole frames.
     static ST_OUTPUT_EXPECT Lasting(long long duration, int video, int audio, double frameRate = 0);
+    // The output's sound must also play for `length` (0 or less: unknown,
+    // unchecked), less the tolerance: as its packets span and as it decodes
+    // (MediaStreams::ProbePlayedSound), whatever its header says.
+    static void ExpectSound(ST_OUTPUT_EXPECT* expect, long long length);
     // The streams a conversion of a source writes: a sound container holds
     // no picture; a picture or sound of the source must come through.
     static int VideoOf(const ST_MEDIA_INFO& source, bool audioContainer);
@@ -39,6 +45,9 @@ public:
     // picture: the probed one, else measured in the file; 0 when unknown.
     static long long SoundLength(const ST_MEDIA_INFO& source);
     // Empty when the probed output is what was expected, else why not, in
-    // words for the user.
+    // words for the user. With a sound to check, `output` comes from
+    // MediaStreams::ProbePlayedSound.
     static QString Problem(const ST_STREAM_FACTS& output, const ST_OUTPUT_EXPECT& expect);
+    // The output file checked as above: empty when it is what was expected.
+    static QString ProblemOf(const QString& path, const ST_OUTPUT_EXPECT& expect);
 };

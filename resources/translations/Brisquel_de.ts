@@ -1047,6 +1047,10 @@ Jetzt neu starten?</translation>
         <source>output lasts %1 s instead of %2 s</source>
         <translation>Ausgabe dauert %1 s statt %2 s</translation>
     </message>
+    <message>
+        <source>output&apos;s sound plays %1 s instead of %2 s</source>
+        <translation>Ton der Ausgabe spielt %1 s statt %2 s</translation>
+    </message>
 </context>
 <context>
     <name>PanTimeDialog</name>

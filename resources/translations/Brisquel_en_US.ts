@@ -1047,6 +1047,10 @@ Do you want to restart now?</translation>
         <source>output lasts %1 s instead of %2 s</source>
         <translation>output lasts %1 s instead of %2 s</translation>
     </message>
+    <message>
+        <source>output&apos;s sound plays %1 s instead of %2 s</source>
+        <translation>output&apos;s sound plays %1 s instead of %2 s</translation>
+    </message>
 </context>
 <context>
     <name>PanTimeDialog</name>

@@ -1047,6 +1047,10 @@ Do you want to restart now?</source>
         <source>output lasts %1 s instead of %2 s</source>
         <translation>la salida dura %1 s en lugar de %2 s</translation>
     </message>
+    <message>
+        <source>output&apos;s sound plays %1 s instead of %2 s</source>
+        <translation>el sonido de la salida suena %1 s en lugar de %2 s</translation>
+    </message>
 </context>
 <context>
     <name>PanTimeDialog</name>

@@ -1047,6 +1047,10 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>output lasts %1 s instead of %2 s</source>
         <translation>la sortie dure %1 s au lieu de %2 s</translation>
     </message>
+    <message>
+        <source>output&apos;s sound plays %1 s instead of %2 s</source>
+        <translation>le son de la sortie dure %1 s au lieu de %2 s</translation>
+    </message>
 </context>
 <context>
     <name>PanTimeDialog</name>

@@ -1047,6 +1047,10 @@ Riavviare ora?</translation>
         <source>output lasts %1 s instead of %2 s</source>
         <translation>l’output dura %1 s invece di %2 s</translation>
     </message>
+    <message>
+        <source>output&apos;s sound plays %1 s instead of %2 s</source>
+        <translation>l’audio dell’output dura %1 s invece di %2 s</translation>
+    </message>
 </context>
 <context>
     <name>PanTimeDialog</name>

@@ -1047,6 +1047,10 @@ Do you want to restart now?</source>
         <source>output lasts %1 s instead of %2 s</source>
         <translation>出力の長さが %2 秒ではなく %1 秒です</translation>
     </message>
+    <message>
+        <source>output&apos;s sound plays %1 s instead of %2 s</source>
+        <translation>出力の音声が %2 秒ではなく %1 秒しか再生されません</translation>
+    </message>
 </context>
 <context>
     <name>PanTimeDialog</name>

@@ -1047,6 +1047,10 @@ Deseja reiniciar agora?</translation>
         <source>output lasts %1 s instead of %2 s</source>
         <translation>a saída dura %1 s em vez de %2 s</translation>
     </message>
+    <message>
+        <source>output&apos;s sound plays %1 s instead of %2 s</source>
+        <translation>o som da saída toca %1 s em vez de %2 s</translation>
+    </message>
 </context>
 <context>
     <name>PanTimeDialog</name>

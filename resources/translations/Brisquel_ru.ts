@@ -1047,6 +1047,10 @@ Do you want to restart now?</source>
         <source>output lasts %1 s instead of %2 s</source>
         <translation>результат длится %1 с вместо %2 с</translation>
     </message>
+    <message>
+        <source>output&apos;s sound plays %1 s instead of %2 s</source>
+        <translation>звук результата звучит %1 с вместо %2 с</translation>
+    </message>
 </context>
 <context>
     <name>PanTimeDialog</name>

@@ -1047,6 +1047,10 @@ Do you want to restart now?</source>
         <source>output lasts %1 s instead of %2 s</source>
         <translation>输出时长为 %1 秒，而不是 %2 秒</translation>
     </message>
+    <message>
+        <source>output&apos;s sound plays %1 s instead of %2 s</source>
+        <translation>输出的声音只播放 %1 秒，而不是 %2 秒</translation>
+    </message>
 </context>
 <context>
     <name>PanTimeDialog</name>

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -106,6 +107,36 @@ QJsonObject ProbeJson(const QString& path)
     if (!probe.waitForFinished(60000))
         return {};
     return QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
+}
+
+DecodedSound DecodeSound(const QString& path)
+{
+    DecodedSound sound;
+    QProcess probe;
+    probe.start(QStringLiteral("ffprobe"), {"-v", "error", "-select_streams", "a:0", "-show_entries",
+                                            "stream=codec_name,sample_rate,channels:frame=nb_samples", "-of",
+                                            "compact", path});
+    if (!probe.waitForFinished(60000) || probe.exitCode() != 0)
+        return sound;
+    long long samples = 0;
+    for (const QByteArray& line : probe.readAllStandardOutput().split('\n')) {
+        QHash<QByteArray, QByteArray> fields;
+        for (const QByteArray& field : line.trimmed().split('|')) {
+            const int eq = field.indexOf('=');
+            if (eq > 0)
+                fields.insert(field.left(eq), field.mid(eq + 1));
+        }
+        if (line.startsWith("stream|")) {
+            sound.codec = QString::fromLatin1(fields.value("codec_name"));
+            sound.sampleRate = fields.value("sample_rate").toInt();
+            sound.channels = fields.value("channels").toInt();
+        } else if (line.startsWith("frame|")) {
+            samples += fields.value("nb_samples").toLongLong();
+        }
+    }
+    if (sound.sampleRate > 0 && samples > 0)
+        sound.seconds = double(samples) / sound.sampleRate;
+    return sound;
 }
 
 ProbeResult Probe(const QString& path)

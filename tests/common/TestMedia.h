@@ -50,6 +50,17 @@ ProbeResult Probe(const QString& path);
 // ffprobe's full JSON report (format and streams); empty when it fails.
 QJsonObject ProbeJson(const QString& path);
 
+// A file's first sound stream as ffprobe decodes it: the length its decoded
+// samples give (some containers keep no packet lengths, or stamps that lie),
+// -1 when it has no sound or none decodes.
+struct DecodedSound {
+    double seconds = -1;
+    QString codec;
+    int channels = 0;
+    int sampleRate = 0;
+};
+DecodedSound DecodeSound(const QString& path);
+
 // Writes an executable shell script (for fake tools in tests).
 bool WriteScript(const QString& path, const QByteArray& body);
 

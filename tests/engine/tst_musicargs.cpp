@@ -3,6 +3,7 @@
 
 #include "FollowUpTestTools.h"
 #include "JobArgs.h"
+#include "MediaStreams.h"
 
 #include <QTemporaryDir>
 
@@ -42,15 +43,26 @@ private slots:
 
     void mixCommandLines()
     {
-        QCOMPARE(JobArgs::MixArgs("/v.mp4", "/a.mp3", "/o.mp4", true, true),
+        QCOMPARE(JobArgs::MixArgs("/v.mp4", "/a.mp3", "/o.mp4", JobArgs::CopySound(), true),
                  QStringList({"-i", "/v.mp4", "-i", "/a.mp3", "-map", "0:v?", "-map", "1:a", "-vcodec", "copy",
                               "-acodec", "copy", "-shortest", "-y", "/o.mp4"}));
-        QCOMPARE(JobArgs::MixArgs("/v.mp4", "/a.wav", "/o.mp4", false, false),
-                 QStringList({"-i", "/v.mp4", "-i", "/a.wav", "-map", "0:v?", "-map", "1:a", "-vcodec", "copy",
-                              "-y", "/o.mp4"}));
-        QCOMPARE(JobArgs::MixArgs("/v.mp4", "/a.tta", "/o.mp4", false, false, 1),
+        ST_SOUND_ENCODING mono;
+        mono.encoder = "aac";
+        mono.channels = 1;
+        mono.sampleRate = 44100;
+        QCOMPARE(JobArgs::MixArgs("/v.mp4", "/a.tta", "/o.mp4", JobArgs::SoundArgs(mono), false),
                  QStringList({"-i", "/v.mp4", "-i", "/a.tta", "-map", "0:v?", "-map", "1:a", "-vcodec", "copy",
-                              "-ac", "1", "-y", "/o.mp4"}));
+                              "-acodec", "aac", "-ac", "1", "-ar", "44100", "-y", "/o.mp4"}));
+        // The layout is named where the encoder lists its own.
+        ST_SOUND_ENCODING stereo;
+        stereo.encoder = "libmp3lame";
+        stereo.channels = 2;
+        stereo.layout = "stereo";
+        stereo.sampleRate = 48000;
+        QCOMPARE(JobArgs::SoundArgs(stereo),
+                 QStringList({"-acodec", "libmp3lame", "-ac", "2", "-ch_layout", "stereo", "-ar", "48000"}));
+        // No encoder found: the converter says why it cannot.
+        QCOMPARE(JobArgs::SoundArgs(ST_SOUND_ENCODING()), QStringList());
         QCOMPARE(JobArgs::SubtitleMuxArgs("/v.mp4", "/s.srt", "/o.mp4", "mov_text"),
                  QStringList({"-i", "/v.mp4", "-i", "/s.srt", "-map", "0:v?", "-map", "0:a?", "-map", "1:s",
                               "-c:a", "copy", "-c:v", "copy", "-c:s", "mov_text", "-y", "/o.mp4"}));

@@ -25,25 +25,32 @@ private slots:
         QTest::addColumn<int>("audio");       // the sound asked for: 1, 0 or -1
         QTest::addColumn<double>("lasts");
         QTest::addColumn<bool>("hasAudio");
+        QTest::addColumn<double>("plays");    // how long its sound plays; -1 unchecked
         QTest::addColumn<QString>("problem");
         const QString lasts = "output lasts %1 s instead of %2 s";
         // Half a second either way for a short output.
-        QTest::newRow("10 s: 9.4 s") << 10.0 << 0.0 << -1 << 9.4 << true << lasts.arg("9.4", "10.0");
-        QTest::newRow("10 s: 9.55 s") << 10.0 << 0.0 << -1 << 9.55 << true << QString();
-        QTest::newRow("10 s: 9.95 s") << 10.0 << 0.0 << -1 << 9.95 << true << QString();
-        QTest::newRow("10 s: 10.45 s") << 10.0 << 0.0 << -1 << 10.45 << true << QString();
-        QTest::newRow("10 s: 10.6 s") << 10.0 << 0.0 << -1 << 10.6 << true << lasts.arg("10.6", "10.0");
+        QTest::newRow("10 s: 9.4 s") << 10.0 << 0.0 << -1 << 9.4 << true << -1.0 << lasts.arg("9.4", "10.0");
+        QTest::newRow("10 s: 9.55 s") << 10.0 << 0.0 << -1 << 9.55 << true << -1.0 << QString();
+        QTest::newRow("10 s: 9.95 s") << 10.0 << 0.0 << -1 << 9.95 << true << -1.0 << QString();
+        QTest::newRow("10 s: 10.45 s") << 10.0 << 0.0 << -1 << 10.45 << true << -1.0 << QString();
+        QTest::newRow("10 s: 10.6 s") << 10.0 << 0.0 << -1 << 10.6 << true << -1.0 << lasts.arg("10.6", "10.0");
         // Two frames more at 25 fps: 0.08 s.
-        QTest::newRow("10 s at 25 fps: 10.57 s") << 10.0 << 25.0 << -1 << 10.57 << true << QString();
-        QTest::newRow("10 s at 25 fps: 10.6 s") << 10.0 << 25.0 << -1 << 10.6 << true << lasts.arg("10.6", "10.0");
+        QTest::newRow("10 s at 25 fps: 10.57 s") << 10.0 << 25.0 << -1 << 10.57 << true << -1.0 << QString();
+        QTest::newRow("10 s at 25 fps: 10.6 s") << 10.0 << 25.0 << -1 << 10.6 << true << -1.0 << lasts.arg("10.6", "10.0");
         // One hundredth of a long one.
-        QTest::newRow("200 s: 197.9 s") << 200.0 << 0.0 << -1 << 197.9 << true << lasts.arg("197.9", "200.0");
-        QTest::newRow("200 s: 198.1 s") << 200.0 << 0.0 << -1 << 198.1 << true << QString();
-        QTest::newRow("200 s: 201.9 s") << 200.0 << 0.0 << -1 << 201.9 << true << QString();
-        QTest::newRow("200 s: 202.1 s") << 200.0 << 0.0 << -1 << 202.1 << true << lasts.arg("202.1", "200.0");
-        QTest::newRow("sound lost") << 10.0 << 0.0 << 1 << 10.0 << false << "output has no sound";
-        QTest::newRow("sound kept") << 10.0 << 0.0 << 1 << 10.0 << true << QString();
-        QTest::newRow("sound not asked for") << 10.0 << 0.0 << 0 << 10.0 << true << "output has sound it should not have";
+        QTest::newRow("200 s: 197.9 s") << 200.0 << 0.0 << -1 << 197.9 << true << -1.0 << lasts.arg("197.9", "200.0");
+        QTest::newRow("200 s: 198.1 s") << 200.0 << 0.0 << -1 << 198.1 << true << -1.0 << QString();
+        QTest::newRow("200 s: 201.9 s") << 200.0 << 0.0 << -1 << 201.9 << true << -1.0 << QString();
+        QTest::newRow("200 s: 202.1 s") << 200.0 << 0.0 << -1 << 202.1 << true << -1.0 << lasts.arg("202.1", "200.0");
+        QTest::newRow("sound lost") << 10.0 << 0.0 << 1 << 10.0 << false << -1.0 << "output has no sound";
+        QTest::newRow("sound kept") << 10.0 << 0.0 << 1 << 10.0 << true << -1.0 << QString();
+        QTest::newRow("sound not asked for") << 10.0 << 0.0 << 0 << 10.0 << true << -1.0 << "output has sound it should not have";
+        // The sound as it plays, whatever the header says: the tolerance short of it.
+        const QString plays = "output's sound plays %1 s instead of %2 s";
+        QTest::newRow("sound plays 0.3 s of 3 s") << 3.0 << 0.0 << 1 << 3.0 << true << 0.3 << plays.arg("0.3", "3.0");
+        QTest::newRow("sound plays 2.4 s of 3 s") << 3.0 << 0.0 << 1 << 3.0 << true << 2.4 << plays.arg("2.4", "3.0");
+        QTest::newRow("sound plays 2.6 s of 3 s") << 3.0 << 0.0 << 1 << 3.0 << true << 2.6 << QString();
+        QTest::newRow("sound plays 3.4 s of 3 s") << 3.0 << 0.0 << 1 << 3.0 << true << 3.4 << QString();
     }
     void problem()
     {
@@ -52,13 +59,18 @@ private slots:
         QFETCH(int, audio);
         QFETCH(double, lasts);
         QFETCH(bool, hasAudio);
+        QFETCH(double, plays);
         QFETCH(QString, problem);
         ST_STREAM_FACTS out;
         out.ok = true;
         out.hasVideo = true;
         out.hasAudio = hasAudio;
         out.duration = qRound64(lasts * 1000000);
-        const ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(qRound64(expected * 1000000), 1, audio, rate);
+        ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(qRound64(expected * 1000000), 1, audio, rate);
+        if (plays >= 0) {
+            out.audioDuration = qRound64(plays * 1000000);
+            OutputCheck::ExpectSound(&expect, expect.duration);
+        }
         QCOMPARE(OutputCheck::Problem(out, expect), problem);
     }
 
