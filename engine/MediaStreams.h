@@ -2,6 +2,7 @@
 // What the follow-up jobs need to know about a file's streams before they
 // choose between stream copy and re-encoding.
 #include <QList>
+#include <QSize>
 #include <QString>
 
 struct ST_STREAM_FACTS {
@@ -46,4 +47,13 @@ public:
     // strictness the converter runs with, and its reader gives it back
     // whole. Each answer is worked out once; safe from any thread.
     static bool ContainerAccepts(const QString& container, const QString& codecName);
+    // The multiples of which a picture's width and height must be for a
+    // video encoder, named as the converter and melt take it ("libx264"; an
+    // empty name stands for the container's own video encoder): the largest
+    // chroma subsampling among the pixel formats the encoder lists, so the
+    // picture has whole chroma samples in whichever of them it is handed
+    // (x264 refuses 4:2:0 at 1279x719). 1 for a side that no listed format
+    // subsamples, and for an encoder the library does not know or that
+    // lists no formats.
+    static QSize ChromaSteps(const QString& encoder, const QString& container = QString());
 };
