@@ -95,7 +95,9 @@ QStringList MainWindow::MediaEntries(const QString& folder)
     QDir dir(folder);
     dir.setNameFilters(patterns);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    dir.setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::CaseSensitive);
+    // Cameras name their files in capitals (C0001.MP4, IMG_0001.MOV): the
+    // patterns match in any letter case, as the Add File dialog's do.
+    dir.setFilter(QDir::AllEntries | QDir::NoDotAndDotDot);
     QStringList paths;
     for (const QFileInfo& entry : dir.entryInfoList())
         paths << entry.absoluteFilePath();
@@ -104,7 +106,8 @@ QStringList MainWindow::MediaEntries(const QString& folder)
     QList<QRegularExpression> wildcards;
     for (const QString& pattern : patterns) {
         if (!pattern.isEmpty())
-            wildcards << QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern));
+            wildcards << QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
+                                            QRegularExpression::CaseInsensitiveOption);
     }
     if (DIR* listing = ::opendir(QFile::encodeName(folder).constData())) {
         while (const dirent* entry = ::readdir(listing)) {

@@ -40,7 +40,8 @@ QString RunArguments::DurationText(long long microseconds)
 }
 
 ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,
-                                          long long sourceBitRate, float sourceFps, const QString& graph)
+                                          long long sourceBitRate, float sourceFps, const QString& graph,
+                                          const QSize& picture)
 {
     ST_RUN_ARGS run;
     QStringList& a = run.arguments;
@@ -52,11 +53,22 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
         // cover stream or refuse it.
         a << QStringLiteral("-vn");
     } else {
-        a << QStringLiteral("-c:v") << JobArgs::VideoEncoder(format.VCodec);
+        const QString encoder = JobArgs::VideoEncoder(format.VCodec);
+        a << QStringLiteral("-c:v") << encoder;
         // A copied stream takes no filter, rate, size or aspect.
         if (format.VCodec != QLatin1String("copy")) {
-            if (!graph.isEmpty())
-                a << QStringLiteral("-vf") << graph;
+            QString filters = graph;
+            if (format.VKeepWH) {
+                // A quarter turn in the graph swaps the sides: the picture
+                // must fit either way round, or the graph's last filter cuts
+                // it down (a set output size is scaled to as it is).
+                const QSize steps = MediaStreams::ChromaSteps(encoder, ext);
+                if (JobArgs::FitToSteps(picture, steps) != picture
+                    || JobArgs::FitToSteps(picture.transposed(), steps) != picture.transposed())
+                    filters += (filters.isEmpty() ? QString() : QStringLiteral(",")) + JobArgs::StepCrop(steps);
+            }
+            if (!filters.isEmpty())
+                a << QStringLiteral("-vf") << filters;
             const bool autoRate = format.VBitRate == QLatin1String("Auto");
             if (format.VSetMode && !autoRate) {
                 const int n = JobArgs::QualitySetting(format.VBitRate);

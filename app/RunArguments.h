@@ -2,6 +2,7 @@
 // The converter's command line of a main conversion, built from the saved
 // output format settings without any window, so Run and its tests share it.
 #include <QCoreApplication>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -26,9 +27,13 @@ public:
     // containers mp3, m4a and wav, which get "-vn"), the audio options and
     // "-y". `ext` is the container name ("mp4" ... "wav"); the source's bit
     // rate (bits per second) and frame rate come from its probe, 0 when
-    // unknown; `graph` may be empty.
+    // unknown; `graph` may be empty. A picture of the source's probed size
+    // that the encoder cannot take at that size (sides that are not whole
+    // chroma samples of its pixel formats) loses its last column or row at
+    // the end of the graph; an empty size is taken to fit.
     static ST_RUN_ARGS CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,
-                                       long long sourceBitRate, float sourceFps, const QString& graph);
+                                       long long sourceBitRate, float sourceFps, const QString& graph,
+                                       const QSize& picture = QSize());
 
     // Why the container cannot hold what the settings would write, in one
     // sentence for the row's status; empty when it can. A stream copy is

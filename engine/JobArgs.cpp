@@ -307,6 +307,27 @@ QString JobArgs::LeadingFrameSize(const QString& text)
     return JoinedSize(size, text, QLatin1Char('x'));
 }
 
+QSize JobArgs::FitToSteps(const QSize& size, const QSize& steps)
+{
+    if (size.isEmpty())
+        return size;
+    const int w = qMax(1, steps.width());
+    const int h = qMax(1, steps.height());
+    // A picture narrower than one step keeps what it has: the encoder says why not.
+    return QSize(size.width() >= w ? size.width() - size.width() % w : size.width(),
+                 size.height() >= h ? size.height() - size.height() % h : size.height());
+}
+
+QString JobArgs::StepCrop(const QSize& steps)
+{
+    const auto side = [](const char* in, int step) {
+        return step > 1 ? "trunc(" + QString::fromLatin1(in) + "/" + QString::number(step) + ")*" + QString::number(step)
+                        : QString::fromLatin1(in);
+    };
+    // From the top left corner: a layer placed on the picture stays where it is.
+    return "crop=" + side("iw", steps.width()) + ":" + side("ih", steps.height()) + ":0:0";
+}
+
 QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasVideo,
                             const QVector<bool>& hasAudio, const QVector<long long>& durations)
 {

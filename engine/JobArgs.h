@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPair>
 #include <QProcessEnvironment>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -108,6 +109,14 @@ public:
     // The leading "WxH" of a frame size text ("320x240 VGA" gives 320x240),
     // for the converter's -s; empty when the text starts with no size.
     static QString LeadingFrameSize(const QString& text);
+    // A picture size cut down to multiples of `steps` (MediaStreams::
+    // ChromaSteps): its last columns or rows go, the rest keeps its place.
+    // An empty size stays as it is.
+    static QSize FitToSteps(const QSize& size, const QSize& steps);
+    // The last filter of a graph that hands the encoder such a picture,
+    // whatever size the filters before it made.
+    static QString StepCrop(const QSize& steps);
+
     // The filter-graph merge: each input scaled to the size with square
     // pixels, its picture and sound joined in one go ("[v]", "[a]"). An input
     // without sound gets silence of its length, one without picture a black

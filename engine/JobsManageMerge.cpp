@@ -105,10 +105,14 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                 firstFps = clip.fps;
         }
         QString size;
-        if (!format.VKeepWH)
+        if (!format.VKeepWH) {
             size = format.VSize;
-        else if (width > 0 && height > 0)
-            size = QString::number(width) + "x" + QString::number(height);
+        } else if (width > 0 && height > 0) {
+            // The main video's own size, cut down to what melt's encoder takes.
+            const QSize kept = JobArgs::FitToSteps(
+                QSize(width, height), MediaStreams::ChromaSteps(JobArgs::VideoEncoder(format.VCodec), container));
+            size = QString::number(kept.width()) + "x" + QString::number(kept.height());
+        }
         const bool profiled = !audioOnly && !JobArgs::MeltProfile(size, lastFps).isEmpty();
         QStringList args;
         long long meltLength = 0; // -1 once an input's length is unknown
@@ -180,6 +184,14 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             for (int i = 0; scale.isEmpty() && i < facts.size(); ++i)
                 scale = JobArgs::ScaleSize(QString::number(facts.at(i).width) + "x"
                                            + QString::number(facts.at(i).height));
+            if (format.VKeepWH && !scale.isEmpty()) {
+                // A kept size is cut down to what the encoder takes ("copy"
+                // stands for the container's own encoder, as below).
+                const QSize kept(scale.section(':', 0, 0).toInt(), scale.section(':', 1, 1).toInt());
+                const QSize fitted = JobArgs::FitToSteps(
+                    kept, MediaStreams::ChromaSteps(vcopy ? QString() : JobArgs::VideoEncoder(format.VCodec), container));
+                scale = QString::number(fitted.width()) + ":" + QString::number(fitted.height());
+            }
             const bool withVideo = anyVideo && !audioOnly && !scale.isEmpty();
             bool anyAudio = false;
             for (bool a : hasAudio)

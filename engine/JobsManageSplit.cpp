@@ -98,9 +98,16 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
     const bool audioOnly = JobArgs::IsAudioFormat(QFileInfo(out).suffix());
     AbstractJob* partJob = nullptr;
     if (format.VCodec != QLatin1String("copy") && format.ACodec != QLatin1String("copy")) {
+        // melt keeps the input's size, unless its encoder cannot take it:
+        // then the size is cut down to one it takes.
+        const QSize size(facts.width, facts.height);
+        const QSize fitted = JobArgs::FitToSteps(
+            size, MediaStreams::ChromaSteps(JobArgs::VideoEncoder(format.VCodec), format.Format));
+        const QString frameSize
+            = fitted == size ? QString() : QString::number(fitted.width()) + "x" + QString::number(fitted.height());
         // A source without a picture gives parts without one.
         const QStringList args = JobArgs::MeltClip(input, start, start + length, part.toEnd, fps)
-            + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, QString(), 0,
+            + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, frameSize, 0,
                                     facts.hasVideo || !facts.opened);
         auto* melt = new MeltEngineJob(QString(), args, true);
         melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));

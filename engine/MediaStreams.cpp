@@ -19,6 +19,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
 #include <libavutil/frame.h>
+#include <libavutil/pixdesc.h>
 }
 
 namespace {
@@ -610,4 +611,36 @@ ST_SOUND_ENCODING MediaStreams::SoundEncoding(const QString& container, const ST
     const std::lock_guard<std::mutex> held(lock);
     answers.emplace(key, chosen);
     return chosen;
+}
+
+QSize MediaStreams::ChromaSteps(const QString& encoder, const QString& container)
+{
+    const AVCodec* codec = nullptr;
+    if (!encoder.isEmpty()) {
+        // As the converter reads "-c:v": an encoder's name, else a codec's
+        // name for its encoder.
+        const QByteArray name = encoder.toLatin1();
+        codec = avcodec_find_encoder_by_name(name.constData());
+        if (!codec) {
+            if (const AVCodecDescriptor* desc = avcodec_descriptor_get_by_name(name.constData()))
+                codec = avcodec_find_encoder(desc->id);
+        }
+    } else {
+        const QString file = container.contains('.') ? container : "x." + container;
+        const QByteArray fileName = QFile::encodeName(file.toLower());
+        const AVOutputFormat* fmt = av_guess_format(nullptr, fileName.constData(), nullptr);
+        if (fmt && fmt->video_codec != AV_CODEC_ID_NONE)
+            codec = avcodec_find_encoder(fmt->video_codec);
+    }
+    int log2w = 0;
+    int log2h = 0;
+    if (codec && codec->pix_fmts) {
+        for (const AVPixelFormat* format = codec->pix_fmts; *format != AV_PIX_FMT_NONE; ++format) {
+            if (const AVPixFmtDescriptor* desc = av_pix_fmt_desc_get(*format)) {
+                log2w = qMax(log2w, int(desc->log2_chroma_w));
+                log2h = qMax(log2h, int(desc->log2_chroma_h));
+            }
+        }
+    }
+    return QSize(1 << log2w, 1 << log2h);
 }

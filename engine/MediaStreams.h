@@ -2,6 +2,7 @@
 // What the follow-up jobs need to know about a file's streams before they
 // choose between stream copy and re-encoding.
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -80,4 +81,13 @@ public:
     // fewest above; the lowest rate above its own, else the highest below.
     static ST_SOUND_ENCODING SoundEncoding(const QString& container, const ST_STREAM_FACTS& sound,
                                            const QString& codec = QString());
+    // The multiples of which a picture's width and height must be for a
+    // video encoder, named as the converter and melt take it ("libx264"; an
+    // empty name stands for the container's own video encoder): the largest
+    // chroma subsampling among the pixel formats the encoder lists, so the
+    // picture has whole chroma samples in whichever of them it is handed
+    // (x264 refuses 4:2:0 at 1279x719). 1 for a side that no listed format
+    // subsamples, and for an encoder the library does not know or that
+    // lists no formats.
+    static QSize ChromaSteps(const QString& encoder, const QString& container = QString());
 };

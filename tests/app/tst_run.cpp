@@ -23,10 +23,13 @@
 #include "AppTestKit.h"
 #include "ConfigFormat.h"
 #include "Core.h"
+#include "ImageChecks.h"
 #include "JxEngineJob.h"
 #include "ProcessChecks.h"
+#include "QWatermarkBase.h"
 #include "TestMedia.h"
 #include "UniqueOutputName.h"
+#include "canvas/QWatermarkScene.h"
 
 using RowSetup = std::function<void(ST_OPTS&)>;
 Q_DECLARE_METATYPE(RowSetup)
@@ -49,6 +52,15 @@ bool ProcessGone(qint64 pid)
     return ::kill(pid_t(pid), 0) != 0;
 }
 
+// The first frame of a video as the converter decodes it; null when none.
+QImage FirstFrame(const QString& video)
+{
+    const QString png = video + QStringLiteral(".png");
+    QFile::remove(png);
+    TestMedia::RunConverter({"-i", video, "-frames:v", "1", png});
+    return QImage(png);
+}
+
 } // namespace
 
 class TestRun : public QObject
@@ -67,6 +79,8 @@ private slots:
     void runTakesWhatRowsKnowOfUnchangedFiles_data();
     void runTakesWhatRowsKnowOfUnchangedFiles();
     void convertsEndToEnd();
+    void oddSizesComeOutWhole_data();
+    void oddSizesComeOutWhole();
     void stopEndsTheConverterAndRowsRunAgain();
     void quitLeavesNoConverter();
     void pauseHoldsTheBatchUntilRun();
@@ -87,6 +101,7 @@ private:
     QString m_out;
     QString m_video;
     QString m_long;
+    QMap<QString, QString> m_odd; // recordings of odd sizes, made once
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -108,6 +123,7 @@ void TestRun::init()
 void TestRun::cleanup()
 {
     AppTestKit::CloseWindow(m_window);
+    Core::instance()->Layers.clear();
     QDir(m_out).removeRecursively();
 }
 
@@ -370,6 +386,99 @@ void TestRun::convertsEndToEnd()
             ++renamed;
         }
     QCOMPARE(renamed, 2);
+}
+
+void TestRun::oddSizesComeOutWhole_data()
+{
+    // A browser's and a screen recorder's file.
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("container");
+    // "plain", "split" or "ending"; "copied sound" or "copied picture" set
+    // that codec to "copy".
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<bool>("layer");
+    for (const char* container : {"mp4", "mkv", "avi", "flv", "mov", "mpg", "ts"})
+        QTest::addRow("1279x719 VP9 into %s", container) << "vp9.webm" << container << "plain" << true;
+    QTest::newRow("1921x1081 H.264 4:4:4 into mp4") << "yuv444.mp4" << "mp4" << "plain" << true;
+    QTest::newRow("1921x1081 H.264 4:4:4 into mkv") << "yuv444.mp4" << "mkv" << "plain" << true;
+    QTest::newRow("split, nothing drawn: melt cuts the source") << "vp9.webm" << "mp4" << "split" << false;
+    QTest::newRow("ending clip, nothing drawn: melt joins the source") << "vp9.webm" << "mkv" << "ending" << false;
+    QTest::newRow("ending clip after a layer: melt joins the conversion") << "vp9.webm" << "mp4" << "ending" << true;
+    QTest::newRow("ending clip, copied sound: the converter joins") << "vp9.webm" << "mkv" << "ending copied sound"
+                                                                    << true;
+    // The join encodes with the container's own encoder.
+    QTest::newRow("ending clip, copied picture: the converter joins") << "vp9.webm" << "mp4" << "ending copied picture"
+                                                                      << false;
+}
+
+void TestRun::oddSizesComeOutWhole()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, container);
+    QFETCH(QString, road);
+    QFETCH(bool, layer);
+    const QSize size = source == QLatin1String("vp9.webm") ? QSize(1279, 719) : QSize(1921, 1081);
+    if (!m_odd.contains(source)) {
+        const QString path = m_dir.filePath(source);
+        const QStringList picture = source == QLatin1String("vp9.webm")
+            ? QStringList{"-c:v", "libvpx-vp9", "-deadline", "realtime", "-pix_fmt", "yuv420p", "-c:a", "libopus"}
+            : QStringList{"-c:v", "libx264", "-pix_fmt", "yuv444p", "-c:a", "aac"};
+        QVERIFY(TestMedia::RunConverter(QStringList{"-f", "lavfi", "-i",
+                                                    "color=c=red:rate=25:size=" + QString::number(size.width()) + "x"
+                                                        + QString::number(size.height())
+                                                        // drawn in RGB, which the source does not round to even sizes
+                                                        + ",format=rgb24",
+                                                    "-f", "lavfi", "-i", "sine", "-t", "0.4", "-b:v", "200k"}
+                                        + picture + QStringList{path}));
+        QCOMPARE(TestMedia::Probe(path).width, size.width());
+        m_odd[source] = path;
+    }
+    const QString logo = TestMedia::MakeImage(m_dir.path(), QStringLiteral("logo.png"), 40, 30, QStringLiteral("blue"));
+    QVERIFY(!logo.isEmpty());
+
+    Window();
+    m_window->AddFile(m_odd[source]);
+    ST_OPTS& row = Core::instance()->Rows[0];
+    if (road == QLatin1String("split"))
+        row.splitCount = 2;
+    else if (road.startsWith(QLatin1String("ending")))
+        row.endingClips << ST_MERGE{m_video, 0, 400000};
+    // Near the corner whose column and row an even size loses.
+    const QRectF placed(size.width() - 44, size.height() - 34, 40, 30);
+    if (layer) {
+        m_window->Editor().InitCanvas(row.path);
+        QWatermarkBase* item = m_window->Editor().Scene()->AddLayerImage(logo);
+        QVERIFY(item);
+        item->setPos(placed.topLeft());
+        QCOMPARE(item->GetPosRect(), placed);
+    }
+    auto* combo = m_window->findChild<QComboBox*>(QStringLiteral("comboBoxFormat"));
+    combo->setCurrentIndex(combo->findText(container + QStringLiteral("(*.") + container + QStringLiteral(")")));
+    if (road.contains(QLatin1String("copied"))) {
+        ConfigFormat format;
+        format.Load();
+        (road.endsWith(QLatin1String("sound")) ? format.ACodec : format.VCodec) = QStringLiteral("copy");
+        QVERIFY(format.Save());
+    }
+
+    QAction* run = Action("actionRun");
+    run->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(run->text(), QStringLiteral("Run"), 180000);
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
+    const QFileInfoList outputs = QDir(m_out).entryInfoList({QStringLiteral("*.") + container}, QDir::Files);
+    QCOMPARE(outputs.size(), road == QLatin1String("split") ? 2 : 1);
+    for (const QFileInfo& output : outputs) {
+        // Whole chroma samples of the encoders' 4:2:0: the last column and row go.
+        const TestMedia::ProbeResult probed = TestMedia::Probe(output.filePath());
+        QCOMPARE(QSize(probed.width, probed.height), QSize(size.width() & ~1, size.height() & ~1));
+        const QImage frame = FirstFrame(output.filePath());
+        QCOMPARE(frame.size(), QSize(probed.width, probed.height));
+        const QRect blue = ImageChecks::Box(frame, [](QColor c) { return c.blue() > 180 && c.red() < 80 && c.green() < 80; });
+        if (layer)
+            QVERIFY2(ImageChecks::Near(QRectF(blue), placed, 2.0), qPrintable(ImageChecks::Text(blue)));
+        else
+            QVERIFY(blue.isNull());
+    }
 }
 
 void TestRun::stopEndsTheConverterAndRowsRunAgain()

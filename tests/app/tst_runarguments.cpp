@@ -156,6 +156,58 @@ private slots:
         QCOMPARE(run.frameRate, expectedFps);
     }
 
+    // The picture filter a source of that size gets: sizes the encoder
+    // takes keep every argument; others lose their last column or row after
+    // everything else is drawn.
+    void pictureSizes_data()
+    {
+        QTest::addColumn<FormatSettings>("format");
+        QTest::addColumn<QString>("ext");
+        QTest::addColumn<QString>("graph");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QString>("filter"); // the text after "-vf"; empty: no "-vf"
+
+        const QString g = "movie=/w/a.png[m];[in][m]overlay=10:10";
+        const QString even = "crop=trunc(iw/2)*2:trunc(ih/2)*2:0:0";
+        QTest::newRow("even: as it was") << FirstRun() << "mp4" << g << QSize(320, 240) << g;
+        QTest::newRow("even, nothing drawn: no filter") << FirstRun() << "mkv" << QString() << QSize(1920, 1080)
+                                                         << QString();
+        QTest::newRow("1279x719, nothing drawn") << FirstRun() << "mp4" << QString() << QSize(1279, 719) << even;
+        QTest::newRow("1921x1081, after the layers") << FirstRun() << "mkv" << g << QSize(1921, 1081) << g + "," + even;
+        // A quarter turn in the graph would make the height the width.
+        QTest::newRow("odd height alone") << FirstRun() << "mp4" << g << QSize(1280, 719) << g + "," + even;
+        QTest::newRow("mpeg2 lists 4:2:0 too")
+            << With([](FormatSettings& s) { s.VCodec = "mpeg2video"; }) << "mpg" << QString() << QSize(719, 480)
+            << even;
+        QTest::newRow("an encoder of whole chroma samples only (PNG): as it was")
+            << With([](FormatSettings& s) { s.VCodec = "png"; }) << "mkv" << g << QSize(1279, 719) << g;
+        QTest::newRow("set output size: scaled to it")
+            << With([](FormatSettings& s) { s.VKeepWH = false; s.VSize = "1280x720"; }) << "mp4" << QString()
+            << QSize(1279, 719) << QString();
+        QTest::newRow("picture copied: untouched")
+            << With([](FormatSettings& s) { s.VCodec = "copy"; }) << "mkv" << g << QSize(1279, 719) << QString();
+        QTest::newRow("unknown size: as it was") << FirstRun() << "mp4" << QString() << QSize() << QString();
+    }
+
+    void pictureSizes()
+    {
+        QFETCH(FormatSettings, format);
+        QFETCH(QString, ext);
+        QFETCH(QString, graph);
+        QFETCH(QSize, picture);
+        QFETCH(QString, filter);
+        const QStringList args
+            = RunArguments::CommonArguments(format, ext, "/s/clip.mp4", 1000000, 25.0f, graph, picture).arguments;
+        const int at = args.indexOf("-vf");
+        QCOMPARE(at < 0 ? QString() : args.value(at + 1), filter);
+        // Only the filter differs from what the same settings give any source.
+        QStringList without = args;
+        if (at >= 0)
+            without.erase(without.begin() + at, without.begin() + at + 2);
+        QStringList plain = RunArguments::CommonArguments(format, ext, "/s/clip.mp4", 1000000, 25.0f, QString()).arguments;
+        QCOMPARE(without, plain);
+    }
+
     void durationText_data()
     {
         QTest::addColumn<qlonglong>("us");

@@ -208,6 +208,10 @@ void TestSourceList::addFolder_data()
         << QStringList{"b.mp4", "A.mkv", "notes.txt", "sub/c.mp4", "d.mp4/e.mp4"}
         << QStringList{"A.mkv", "b.mp4", "d.mp4"};
     QTest::newRow("no media: nothing") << QStringList{"notes.txt", "sub/c.mp4"} << QStringList{};
+    // Camera cards name their files in capitals; kinds not in the lists stay out.
+    QTest::newRow("upper-case names")
+        << QStringList{"C0001.MP4", "IMG_0001.MOV", "clip.mp4", "Sound.Mp3", "NOTES.TXT", "DSC0001.JPG"}
+        << QStringList{"C0001.MP4", "clip.mp4", "IMG_0001.MOV", "Sound.Mp3"};
 }
 
 void TestSourceList::addFolder()
@@ -636,6 +640,8 @@ void TestSourceList::namesTheSystemCannotCarryAreRefused_data()
         // Valid UTF-8 that holds the replacement character itself.
         QTest::addRow("%s, U+FFFD", how) << how << QByteArray("caf\xef\xbf\xbd.mp4") << false;
     }
+    // A folder's name in capitals is found among those it cannot carry too.
+    QTest::newRow("actionAddFolder, Latin-1 byte, upper case") << "actionAddFolder" << QByteArray("C\xc9" "001.MP4") << true;
 }
 
 void TestSourceList::namesTheSystemCannotCarryAreRefused()
