@@ -48,6 +48,23 @@ float FrameRateOf(const AVStream* stream)
     return RateOf(stream->avg_frame_rate);
 }
 
+// How the converter turns the stream's pictures (its display matrix).
+PictureTurn TurnOf(const AVStream* stream)
+{
+    const uint8_t* matrix = av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, nullptr);
+    return PictureTurn::FromMatrix(reinterpret_cast<const int32_t*>(matrix));
+}
+
+// The sample aspect the converter gives the stream's pictures: the
+// container's, else the codec's; square when neither tells a valid one.
+AVRational SampleAspectOf(AVFormatContext* fmt, AVStream* stream)
+{
+    const AVRational sar = av_guess_sample_aspect_ratio(fmt, stream, nullptr);
+    if (sar.num <= 0 || sar.den <= 0)
+        return AVRational{1, 1};
+    return sar;
+}
+
 // The largest picture decoded: 16384 pixels a side and 64 megapixels in all
 // (8K video is 33). A file may claim any size in a few bytes; decoding what
 // it claims could take gigabytes.
@@ -100,8 +117,17 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
             info.videoCodec = codec;
         info.hasVideo = true;
         // The last video stream of the file decides, as it always has.
-        info.width = stream->codecpar->width;
-        info.height = stream->codecpar->height;
+        info.storedWidth = stream->codecpar->width;
+        info.storedHeight = stream->codecpar->height;
+        info.turn = TurnOf(stream);
+        const AVRational sar = SampleAspectOf(fmt, fmt->streams[i]);
+        // The converter turns the pictures first: a quarter turn swaps the
+        // sides, and with them the pixels' aspect.
+        const bool swaps = info.turn.Swaps();
+        info.width = swaps ? info.storedHeight : info.storedWidth;
+        info.height = swaps ? info.storedWidth : info.storedHeight;
+        info.sarNum = swaps ? sar.den : sar.num;
+        info.sarDen = swaps ? sar.num : sar.den;
         info.fps = FrameRateOf(stream);
     }
     info.bitRate = fmt->bit_rate;
@@ -153,6 +179,28 @@ bool ST_MEDIA_INFO::DescribesFile(const QString& file) const
     ST_MEDIA_INFO now;
     return Stamp(file, &now) && now.fileSize == fileSize && now.modified == modified && now.device == device
         && now.inode == inode && now.changed == changed;
+}
+
+QSize ST_MEDIA_INFO::ShownSize() const
+{
+    return ShownPictureSize(width, height, sarNum, sarDen);
+}
+
+QSize ShownPictureSize(int width, int height, int sarNum, int sarDen)
+{
+    if (width <= 0 || height <= 0)
+        return QSize();
+    if (sarNum <= 0 || sarDen <= 0 || sarNum == sarDen)
+        return QSize(width, height);
+    QSize shown(width, height);
+    if (sarNum > sarDen)
+        shown.setWidth(int(qMin<double>(std::lround(double(width) * sarNum / sarDen), kMaxPictureSide + 1.0)));
+    else
+        shown.setHeight(int(qMin<double>(std::lround(double(height) * sarDen / sarNum), kMaxPictureSide + 1.0)));
+    // An aspect no picture has would make a picture no one could hold.
+    if (!PictureSizeAllowed(shown.width(), shown.height()))
+        return QSize(width, height);
+    return shown;
 }
 
 ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel)

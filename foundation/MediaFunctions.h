@@ -6,6 +6,8 @@
 #include <QString>
 
 // Width, height, duration (microseconds), frame rate and bit rate of a file.
+// The size is the picture's as the converter turns it by its display matrix
+// (a quarter turn swaps the stored width and height), in pixels.
 // Outputs are left untouched when the file cannot be opened or probed, or is
 // refused (not a regular file, or a kind that reads other files); width,
 // height and fps stay untouched without a video stream (cover art is not one).

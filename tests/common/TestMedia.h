@@ -37,6 +37,15 @@ QString MakeImage(const QString& dir, const QString& name = "image.png",
 // picture stream that decoders give up on).
 QByteArray PngOfSize(quint32 width, quint32 height, bool withPixels);
 
+// Phone and camera pictures. A copy of an MP4 file whose picture stream
+// carries the rotation tag the converter writes for
+// "-metadata:s:v:0 rotate=<degrees>"; empty on failure.
+QString TagRotation(const QString& mp4, const QString& out, int degrees);
+// A copy of an MP4 file whose first track's display matrix is (a b; c d),
+// each -1, 0 or 1: mirrored matrices, which the converter has no option
+// for; empty when the file holds no such track header.
+QString WithDisplayMatrix(const QString& mp4, const QString& out, int a, int b, int c, int d);
+
 // Result of ffprobe-like inspection through the converter's own prober.
 struct ProbeResult {
     bool ok = false;

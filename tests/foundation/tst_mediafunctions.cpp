@@ -155,6 +155,88 @@ private slots:
         QCOMPARE(info.fps, 10.0f);
     }
 
+    // Phone and DVD pictures: the size the converter turns a picture to,
+    // which it hands to the filters, how it turns it, and the aspect a player
+    // shows it at. The converter turns a picture tagged "rotate=90" a
+    // quarter counter-clockwise (270 clockwise); mirrored matrices it turns
+    // and flips back.
+    void shownGeometry_data()
+    {
+        QTest::addColumn<QSize>("stored");
+        QTest::addColumn<QString>("sar");
+        QTest::addColumn<int>("tag");            // rotation tag, 0 for none
+        QTest::addColumn<QVector<int>>("matrix"); // a b c d, empty for none
+        QTest::addColumn<QSize>("size");         // what GetMediaInfo gives
+        QTest::addColumn<int>("degrees");
+        QTest::addColumn<bool>("mirrored");
+        QTest::addColumn<QSize>("aspect");       // sample aspect of the turned picture
+        QTest::addColumn<QSize>("shown");
+        const QSize wide(64, 36), tall(36, 64);
+        const QVector<int> none;
+        const QSize square(1, 1);
+        QTest::newRow("square") << wide << "1/1" << 0 << none << wide << 0 << false << square << wide;
+        QTest::newRow("rotate 90") << wide << "1/1" << 90 << none << tall << 270 << false << square << tall;
+        QTest::newRow("rotate 180") << wide << "1/1" << 180 << none << wide << 180 << false << square << wide;
+        QTest::newRow("rotate 270") << wide << "1/1" << 270 << none << tall << 90 << false << square << tall;
+        QTest::newRow("rotate -90") << wide << "1/1" << -90 << none << tall << 90 << false << square << tall;
+        QTest::newRow("mirrored") << wide << "1/1" << 0 << QVector<int>{-1, 0, 0, 1} << wide << 0 << true
+                                  << square << wide;
+        QTest::newRow("upside down mirrored")
+            << wide << "1/1" << 0 << QVector<int>{1, 0, 0, -1} << wide << 180 << true << square << wide;
+        QTest::newRow("transposed") << wide << "1/1" << 0 << QVector<int>{0, 1, 1, 0} << tall << 90 << true
+                                    << square << tall;
+        QTest::newRow("transposed across")
+            << wide << "1/1" << 0 << QVector<int>{0, -1, -1, 0} << tall << 270 << true << square << tall;
+        QTest::newRow("PAL 64:45") << QSize(720, 576) << "64/45" << 0 << none << QSize(720, 576) << 0 << false
+                                   << QSize(64, 45) << QSize(1024, 576);
+        QTest::newRow("NTSC 32:27") << QSize(720, 480) << "32/27" << 0 << none << QSize(720, 480) << 0 << false
+                                    << QSize(32, 27) << QSize(853, 480);
+        QTest::newRow("PAL rotate 90") << QSize(720, 576) << "64/45" << 90 << none << QSize(576, 720) << 270
+                                       << false << QSize(45, 64) << QSize(576, 1024);
+    }
+    void shownGeometry()
+    {
+        QFETCH(QSize, stored);
+        QFETCH(QString, sar);
+        QFETCH(int, tag);
+        QFETCH(QVector<int>, matrix);
+        QFETCH(QSize, size);
+        QFETCH(int, degrees);
+        QFETCH(bool, mirrored);
+        QFETCH(QSize, aspect);
+        QFETCH(QSize, shown);
+        const QString made = m_dir.filePath("geometry.mp4");
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i",
+                                         QString("testsrc2=size=%1x%2:rate=10,setsar=%3")
+                                             .arg(stored.width()).arg(stored.height()).arg(sar),
+                                         "-t", "0.3", "-pix_fmt", "yuv420p", made}));
+        QString path = made;
+        if (tag != 0)
+            path = TestMedia::TagRotation(made, m_dir.filePath("tagged.mp4"), tag);
+        else if (!matrix.isEmpty())
+            path = TestMedia::WithDisplayMatrix(made, m_dir.filePath("matrix.mp4"), matrix[0], matrix[1],
+                                                matrix[2], matrix[3]);
+        QVERIFY(!path.isEmpty());
+
+        const Info probed = Probe(path);
+        QCOMPARE(QSize(probed.width, probed.height), size);
+        const ST_MEDIA_INFO info = ProbeMediaInfo(path);
+        QCOMPARE(QSize(info.width, info.height), size);
+        QCOMPARE(QSize(info.storedWidth, info.storedHeight), stored);
+        QCOMPARE(info.turn.degrees, degrees);
+        QCOMPARE(info.turn.mirrored, mirrored);
+        QCOMPARE(QSize(info.sarNum, info.sarDen), aspect);
+        QCOMPARE(info.ShownSize(), shown);
+        // The converter hands its filters a picture of that size and aspect.
+        const QString out = m_dir.filePath("turned.mkv");
+        QVERIFY(TestMedia::RunConverter({"-i", path, "-frames:v", "1", "-c:v", "ffv1", out}));
+        const QJsonObject stream = TestMedia::ProbeJson(out).value("streams").toArray().first().toObject();
+        QCOMPARE(QSize(stream.value("width").toInt(), stream.value("height").toInt()), size);
+        if (aspect != QSize(1, 1))
+            QCOMPARE(stream.value("sample_aspect_ratio").toString(),
+                     QString("%1:%2").arg(aspect.width()).arg(aspect.height()));
+    }
+
     // Files that name other files, and pipes: a probe reads none of them,
     // and a pipe it opened would keep it waiting for a writer.
     void onlyTheNamedFileIsRead_data()
