@@ -236,7 +236,8 @@ enum class Decoded {
 // frame at or before time, into *picture as an image of `format`
 // (Format_RGB32, or Format_ARGB32 to keep the picture's transparency) of the
 // stream's size; an opaque black one when nothing decodes.
-Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format format, QImage* picture)
+Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format format, QImage* picture,
+                      bool shown = false)
 {
     int index = -1;
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {
@@ -312,13 +313,27 @@ Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format forma
     QImage image(w, h, format);
     if (image.isNull())
         return Decoded::Nothing;
+    Decoded decoded = Decoded::Picture;
     if (!got || frame->width <= 0 || frame->height <= 0 || !ScaleFrameToImage(frame.get(), w, h, &image)) {
         image.fill(Qt::black);
-        *picture = image;
-        return Decoded::Black;
+        decoded = Decoded::Black;
+    }
+    if (shown) {
+        // Turned first, as the converter turns it; then stretched to the
+        // aspect of its pixels, which a quarter turn inverts.
+        const PictureTurn turn = TurnOf(stream);
+        image = turn.Apply(image);
+        AVRational sar = SampleAspectOf(fmt, stream);
+        if (turn.Swaps())
+            std::swap(sar.num, sar.den);
+        const QSize size = ShownPictureSize(image.width(), image.height(), sar.num, sar.den);
+        if (size != image.size())
+            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (image.isNull())
+            return Decoded::Nothing;
     }
     *picture = image;
-    return Decoded::Picture;
+    return decoded;
 }
 
 // Demuxers of files that hold pictures, not videos: the image pipes.
@@ -343,6 +358,18 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
         return;
     av_dump_format(fmt, 0, path, 0);
     DecodePicture(fmt, time, QImage::Format_RGB32, image);
+}
+
+void GetShownMediaImage(const char* path, QImage* image, long long time, long long* duration)
+{
+    MediaInput input(path, kMaxPicturePixels);
+    AVFormatContext* fmt = input.get();
+    if (!fmt)
+        return;
+    if (duration)
+        *duration = input.Duration();
+    if (image)
+        DecodePicture(fmt, time, QImage::Format_RGB32, image, true);
 }
 
 QImage GetMediaPicture(int fd, const char* name)

@@ -188,6 +188,30 @@ QString WithDisplayMatrix(const QString& mp4, const QString& out, int a, int b, 
     return out;
 }
 
+QString MakeTurnedVideo(const QString& dir, const QString& name, const QSize& stored, const QString& sar,
+                        int tag, const QVector<int>& matrix)
+{
+    const QString made = QDir(dir).filePath(QStringLiteral("unturned-") + name);
+    // At a bit rate of the files people have: a conversion takes the source's.
+    if (!RunConverter({"-f", "lavfi", "-i",
+                       "color=c=gray:size=" + sizeText(stored.width(), stored.height())
+                           + ":rate=25:duration=1,drawbox=x=0:y=0:w=iw/4:h=ih/3:color=green:t=fill,setsar=" + sar,
+                       "-pix_fmt", "yuv420p", "-c:v", "libx264", "-b:v", "2M", "-minrate", "2M", "-maxrate", "2M",
+                       "-bufsize", "1M", "-x264-params", "nal-hrd=cbr", made}))
+        return QString();
+    const QString out = QDir(dir).filePath(name);
+    QFile::remove(out);
+    QString result;
+    if (tag != 0)
+        result = TagRotation(made, out, tag);
+    else if (matrix.size() == 4)
+        result = WithDisplayMatrix(made, out, matrix[0], matrix[1], matrix[2], matrix[3]);
+    else
+        result = QFile::rename(made, out) ? out : QString();
+    QFile::remove(made);
+    return result;
+}
+
 QByteArray PngOfSize(quint32 width, quint32 height, bool withPixels)
 {
     auto crc32 = [](const QByteArray& bytes) {

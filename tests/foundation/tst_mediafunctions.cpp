@@ -2,6 +2,7 @@
 
 #include "FifoGuard.h"
 #include "GuiFunctions.h"
+#include "ImageChecks.h"
 #include "MediaFunctions.h"
 #include "ST_MEDIA_INFO.h"
 #include "QImageFuns.h"
@@ -205,17 +206,9 @@ private slots:
         QFETCH(bool, mirrored);
         QFETCH(QSize, aspect);
         QFETCH(QSize, shown);
-        const QString made = m_dir.filePath("geometry.mp4");
-        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i",
-                                         QString("testsrc2=size=%1x%2:rate=10,setsar=%3")
-                                             .arg(stored.width()).arg(stored.height()).arg(sar),
-                                         "-t", "0.3", "-pix_fmt", "yuv420p", made}));
-        QString path = made;
-        if (tag != 0)
-            path = TestMedia::TagRotation(made, m_dir.filePath("tagged.mp4"), tag);
-        else if (!matrix.isEmpty())
-            path = TestMedia::WithDisplayMatrix(made, m_dir.filePath("matrix.mp4"), matrix[0], matrix[1],
-                                                matrix[2], matrix[3]);
+        // The green mark in the stored top-left corner is not square: where it
+        // lands and its shape tell every turn and mirror apart.
+        const QString path = TestMedia::MakeTurnedVideo(m_dir.path(), "geometry.mp4", stored, sar, tag, matrix);
         QVERIFY(!path.isEmpty());
 
         const Info probed = Probe(path);
@@ -235,6 +228,19 @@ private slots:
         if (aspect != QSize(1, 1))
             QCOMPARE(stream.value("sample_aspect_ratio").toString(),
                      QString("%1:%2").arg(aspect.width()).arg(aspect.height()));
+
+        // The picture the editor draws is the converter's, turned and
+        // stretched to the shown size.
+        QImage picture;
+        GetShownMediaImage(QFile::encodeName(path).constData(), &picture, 0);
+        QCOMPARE(picture.size(), shown);
+        const QString reference = m_dir.filePath("shown.png");
+        QVERIFY(TestMedia::RunConverter({"-i", path, "-frames:v", "1", "-vf",
+                                         QString("scale=%1:%2").arg(shown.width()).arg(shown.height()), reference}));
+        const auto green = [](QColor c) { return c.green() > 90 && c.red() < 60 && c.blue() < 60; };
+        const QRect want = ImageChecks::Box(QImage(reference), green);
+        const QRect got = ImageChecks::Box(picture, green);
+        QVERIFY2(ImageChecks::Near(got, want, 2), qPrintable(ImageChecks::Text(got) + " not " + ImageChecks::Text(want)));
     }
 
     // Files that name other files, and pipes: a probe reads none of them,
