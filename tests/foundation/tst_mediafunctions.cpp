@@ -180,6 +180,9 @@ private slots:
         QTest::newRow("rotate 180") << wide << "1/1" << 180 << none << wide << 180 << false << square << wide;
         QTest::newRow("rotate 270") << wide << "1/1" << 270 << none << tall << 90 << false << square << tall;
         QTest::newRow("rotate -90") << wide << "1/1" << -90 << none << tall << 90 << false << square << tall;
+        // An odd angle: turned within the same size, as the converter's
+        // rotate filter turns it.
+        QTest::newRow("rotate 30") << wide << "1/1" << 30 << none << wide << 330 << false << square << wide;
         QTest::newRow("mirrored") << wide << "1/1" << 0 << QVector<int>{-1, 0, 0, 1} << wide << 0 << true
                                   << square << wide;
         QTest::newRow("upside down mirrored")
