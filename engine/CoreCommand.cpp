@@ -193,10 +193,12 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
     const float sx = float(width) / float(canvas.width());
     const float sy = float(height) / float(canvas.height());
     // The canvas shows the picture at the aspect of its pixels: where they
-    // are not square, each layer is drawn into the stored pixels stretched
-    // the other way, to the nearest pixel (a shown pixel is less than one).
+    // are not square, each layer is drawn into them stretched the other way,
+    // to the nearest pixel, as one of them is more than one on the screen.
     const bool anamorphic = sx != sy;
-    const auto pixels = [anamorphic](double value) { return FilterText::Trunc(anamorphic ? std::round(value) : value); };
+    const auto pixels = [anamorphic](double value) {
+        return FilterText::Trunc(anamorphic ? std::round(value) : value);
+    };
     long long duration = -1;   // probed once, when a fade-out needs it
     QSet<QString> pngNames;
     const QList<QWatermarkBase*> layers = Layers;
