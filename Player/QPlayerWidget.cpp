@@ -2,6 +2,7 @@
 
 #include "Core.h"
 #include "MediaFunctions.h"
+#include "ST_MEDIA_INFO.h"
 #include "Slider.h"
 #include "ffplay.h"
 
@@ -145,15 +146,11 @@ QRect QPlayerWidget::FitVideo(const QSize& area, const QSize& source)
 
 void QPlayerWidget::ProbeSource()
 {
-    int width = 0;
-    int height = 0;
-    long long duration = 0;
-    if (!SourcePath.isEmpty()) {
-        const QByteArray path = QFile::encodeName(SourcePath);
-        GetMediaInfo(path.constData(), &width, &height, &duration);
-    }
-    m_videoSize = (width > 0 && height > 0) ? QSize(width, height) : QSize(16, 10);
-    m_nDuration = duration > 0 ? duration : 0;
+    // The picture as the player shows it: upright, at the aspect of its pixels.
+    const ST_MEDIA_INFO info = SourcePath.isEmpty() ? ST_MEDIA_INFO() : ProbeMediaInfo(SourcePath);
+    const QSize shown = info.hasVideo ? info.ShownSize() : QSize();
+    m_videoSize = shown.isEmpty() ? QSize(16, 10) : shown;
+    m_nDuration = info.duration > 0 ? info.duration : 0;
     m_strProbedPath = SourcePath;
     m_bProbed = true;
 }

@@ -3,6 +3,7 @@
 #include "ffplay_internal.h"
 #include "cmdutils.h"
 #include "MediaFunctions.h"
+#include "PictureTurn.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -511,9 +512,17 @@ int JxPlayerGetPicture(QImage* out, int width, int height)
             av_frame_ref(picture, is->held_picture);
     }
     if (picture->data[0] && picture->width > 0 && picture->height > 0) {
-        QImage image(width, height, QImage::Format_RGB32);
-        if (!image.isNull() && ScaleFrameToImage(picture, width, height, &image))
-            *out = std::move(image);
+        // Turned as the player shows it, before the layers of its graph: the
+        // picture is scaled to the size that the turn makes width x height.
+        const uint8_t* matrix = is->video_st
+            ? av_stream_get_side_data(is->video_st, AV_PKT_DATA_DISPLAYMATRIX, nullptr)
+            : nullptr;
+        const PictureTurn turn = PictureTurn::FromMatrix(reinterpret_cast<const int32_t*>(matrix));
+        const int w = turn.Swaps() ? height : width;
+        const int h = turn.Swaps() ? width : height;
+        QImage image(w, h, QImage::Format_RGB32);
+        if (!image.isNull() && ScaleFrameToImage(picture, w, h, &image))
+            *out = turn.Apply(image);
     }
     av_frame_free(&picture);
     return 0;

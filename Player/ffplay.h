@@ -70,7 +70,9 @@ int JxPlayerSetVolume(int volume);
 // text added before a start is used, and every start empties the list.
 // 0, or a negative error code when the list cannot grow.
 int JxPlayerAddVfilter(const char* filterText);
-// Converts the last decoded picture of the stream, scaled to width x height, into
-// *out as QImage::Format_RGB32. Never waits for the decoder. Returns 0; *out is
-// left untouched when there is no stream, no picture yet or a size is invalid.
+// Converts the last decoded picture of the stream, turned by its display matrix
+// as the player shows it and scaled to width x height, into *out as
+// QImage::Format_RGB32 (the layers of the filter text are not on it). Never
+// waits for the decoder. Returns 0; *out is left untouched when there is no
+// stream, no picture yet or a size is invalid.
 int JxPlayerGetPicture(QImage* out, int width, int height);

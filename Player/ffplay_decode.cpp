@@ -1,7 +1,11 @@
-// Decoder threads: packets into frames, video through the caller's filter
-// text plus automatic rotation, audio through a graph to the device format.
+// Decoder threads: packets into frames, video turned upright as the converter
+// turns it and then through the caller's filter text, audio through a graph
+// to the device format.
 #include "ffplay_internal.h"
 #include "cmdutils.h"
+#include "PictureTurn.h"
+
+#include <QStringList>
 
 #include <cmath>
 #include <cstring>
@@ -231,39 +235,27 @@ static int configure_video_filters(AVFilterGraph* graph, VideoState* is, const c
     if (ret < 0)
         return ret;
 
-    last_filter = filt_out;
-    // Each rotation filter goes in front of the ones chosen so far.
-    auto insert_filter = [&](const char* name, const char* filter_name, const char* arg) -> int {
+    // The picture is turned upright first, as the converter turns it before
+    // the filters it is given: the layers of the text are placed on the
+    // upright picture.
+    last_filter = filt_src;
+    const uint8_t* matrix = av_stream_get_side_data(st, AV_PKT_DATA_DISPLAYMATRIX, nullptr);
+    const QStringList turn = PictureTurn::FromMatrix(reinterpret_cast<const int32_t*>(matrix)).Filters();
+    for (int i = 0; i < turn.size(); ++i) {
+        const QByteArray name = turn.at(i).section(QLatin1Char('='), 0, 0).toLatin1();
+        const QByteArray arg = turn.at(i).section(QLatin1Char('='), 1).toLatin1();
+        const QByteArray label = "ffplay_turn" + QByteArray::number(i);
         AVFilterContext* filt_ctx = nullptr;
-        int r = avfilter_graph_create_filter(&filt_ctx, avfilter_get_by_name(name), filter_name, arg, nullptr,
-                                             graph);
-        if (r < 0)
-            return r;
-        r = avfilter_link(filt_ctx, 0, last_filter, 0);
-        if (r < 0)
-            return r;
+        ret = avfilter_graph_create_filter(&filt_ctx, avfilter_get_by_name(name.constData()), label.constData(),
+                                           arg.isEmpty() ? nullptr : arg.constData(), nullptr, graph);
+        if (ret < 0)
+            return ret;
+        if ((ret = avfilter_link(last_filter, 0, filt_ctx, 0)) < 0)
+            return ret;
         last_filter = filt_ctx;
-        return 0;
-    };
-
-    const double theta = get_rotation(st);
-    if (std::fabs(theta - 90) < 1.0) {
-        ret = insert_filter("transpose", "ffplay_transpose", "clock");
-    } else if (std::fabs(theta - 180) < 1.0) {
-        ret = insert_filter("hflip", "ffplay_hflip", nullptr);
-        if (ret >= 0)
-            ret = insert_filter("vflip", "ffplay_vflip", nullptr);
-    } else if (std::fabs(theta - 270) < 1.0) {
-        ret = insert_filter("transpose", "ffplay_transpose", "cclock");
-    } else if (std::fabs(theta) > 1.0) {
-        char rotate_buf[64];
-        std::snprintf(rotate_buf, sizeof(rotate_buf), "%f*PI/180", theta);
-        ret = insert_filter("rotate", "ffplay_rotate", rotate_buf);
     }
-    if (ret < 0)
-        return ret;
 
-    if ((ret = configure_filtergraph(graph, vfilters, filt_src, last_filter)) < 0)
+    if ((ret = configure_filtergraph(graph, vfilters, last_filter, filt_out)) < 0)
         return ret;
     is->in_video_filter = filt_src;
     is->out_video_filter = filt_out;

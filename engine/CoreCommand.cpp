@@ -20,6 +20,7 @@
 #include <QTextCodec>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -174,6 +175,13 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
 
     const float sx = float(width) / float(canvas.width());
     const float sy = float(height) / float(canvas.height());
+    // The canvas shows the picture at the aspect of its pixels: where they
+    // are not square, each layer is drawn into them stretched the other way,
+    // to the nearest pixel, as one of them is more than one on the screen.
+    const bool anamorphic = sx != sy;
+    const auto pixels = [anamorphic](double value) {
+        return FilterText::Trunc(anamorphic ? std::round(value) : value);
+    };
     long long duration = -1;   // probed once, when a fade-out needs it
     QSet<QString> pngNames;
     const QList<QWatermarkBase*> layers = Layers;
@@ -183,16 +191,28 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
         CLayerInfo* layer = item->GetLayer();
         const QRectF r = item->GetPosRect();
         WatermarkInfo info;
-        info.x = FilterText::Trunc(r.x() * double(sx));
-        info.y = FilterText::Trunc(r.y() * double(sy));
-        info.ow = FilterText::Trunc(r.width() * double(sx));
-        info.oh = FilterText::Trunc(r.height() * double(sy));
+        info.x = pixels(r.x() * double(sx));
+        info.y = pixels(r.y() * double(sy));
+        info.ow = pixels(r.width() * double(sx));
+        info.oh = pixels(r.height() * double(sy));
         qDebug() << "Angle" << r << info.x << info.y;
-        const float pw = float(layer->Width) * sx;
-        const float ph = float(layer->Height) * sy;
-        info.w = FilterText::Trunc(double(pw));
-        info.h = FilterText::Trunc(double(ph));
         info.angle = float(item->rotation());
+        // A layer turned on the canvas is turned in the shape the canvas
+        // shows, then squeezed into the pixels with the picture, so it keeps
+        // on screen the shape it was given.
+        const bool stretched = anamorphic && info.angle != 0.0f;
+        const float lx = stretched ? 1.0f : sx;
+        const float ly = stretched ? 1.0f : sy;
+        const float pw = float(layer->Width) * lx;
+        const float ph = float(layer->Height) * ly;
+        info.w = pixels(double(pw));
+        info.h = pixels(double(ph));
+        if (stretched) {
+            info.stretchW = info.ow;
+            info.stretchH = info.oh;
+            info.ow = pixels(r.width());
+            info.oh = pixels(r.height());
+        }
         info.opacity = qBound(0, int(layer->Transparent), 100);
         info.moveMode = layer->Animation;
         info.fadeMode = layer->Fade;
@@ -203,7 +223,8 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
         info.start = layer->StartTime;
         info.end = layer->EndTime;
         // A layer without a size would make the rotate filter fail; it shows nothing anyway.
-        if (info.ow <= 0 || info.oh <= 0 || info.w <= 0 || info.h <= 0)
+        if (info.ow <= 0 || info.oh <= 0 || info.w <= 0 || info.h <= 0
+            || (stretched && (info.stretchW <= 0 || info.stretchH <= 0)))
             continue;
 
         // A picture of a work file, under a name of its own in this graph.
@@ -391,6 +412,8 @@ QString Core::GetCommandMovie(WatermarkInfo* info)
     text += QStringLiteral(",rotate='") + FilterText::Real(double(info->angle) * 0.01745)
         + QStringLiteral(":ow=") + Num(info->ow) + QStringLiteral(":oh=") + Num(info->oh)
         + QStringLiteral(":c=0x00000000'");
+    if (info->stretchW > 0 && info->stretchH > 0)
+        text += QStringLiteral(",scale=") + Num(info->stretchW) + QLatin1Char(':') + Num(info->stretchH);
 
     // Fading works on the layer's transparency; fading its colour would draw
     // the layer's shape in black over the video.

@@ -16,6 +16,11 @@ struct WatermarkInfo
     bool scale = false;     // the picture must be scaled to w x h
     int w = 0;              // unrotated layer size, output pixels
     int h = 0;
+    // On a video whose pixels are not square a turned layer is turned in
+    // the shape it is shown in (w, h, ow and oh then in shown pixels), and
+    // the turned picture scaled to these output pixels; 0 when not needed.
+    int stretchW = 0;
+    int stretchH = 0;
     int moveMode = 0;       // 0 still, 1 rightwards, 2 leftwards, 3 downwards, 4 upwards
     int fadeMode = 0;       // 0 none, 1 in, 2 out, 3 both
     int loop = 0;

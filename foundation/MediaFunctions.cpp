@@ -49,6 +49,23 @@ float FrameRateOf(const AVStream* stream)
     return RateOf(stream->avg_frame_rate);
 }
 
+// How the converter turns the stream's pictures (its display matrix).
+PictureTurn TurnOf(const AVStream* stream)
+{
+    const uint8_t* matrix = av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, nullptr);
+    return PictureTurn::FromMatrix(reinterpret_cast<const int32_t*>(matrix));
+}
+
+// The sample aspect the converter gives the stream's pictures: the
+// container's, else the codec's; square when neither tells a valid one.
+AVRational SampleAspectOf(AVFormatContext* fmt, AVStream* stream)
+{
+    const AVRational sar = av_guess_sample_aspect_ratio(fmt, stream, nullptr);
+    if (sar.num <= 0 || sar.den <= 0)
+        return AVRational{1, 1};
+    return sar;
+}
+
 // The largest picture decoded: 16384 pixels a side and 64 megapixels in all
 // (8K video is 33). A file may claim any size in a few bytes; decoding what
 // it claims could take gigabytes.
@@ -101,8 +118,17 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
             info.videoCodec = codec;
         info.hasVideo = true;
         // The last video stream of the file decides, as it always has.
-        info.width = stream->codecpar->width;
-        info.height = stream->codecpar->height;
+        info.storedWidth = stream->codecpar->width;
+        info.storedHeight = stream->codecpar->height;
+        info.turn = TurnOf(stream);
+        const AVRational sar = SampleAspectOf(fmt, fmt->streams[i]);
+        // The converter turns the pictures first: a quarter turn swaps the
+        // sides, and with them the pixels' aspect.
+        const bool swaps = info.turn.Swaps();
+        info.width = swaps ? info.storedHeight : info.storedWidth;
+        info.height = swaps ? info.storedWidth : info.storedHeight;
+        info.sarNum = swaps ? sar.den : sar.num;
+        info.sarDen = swaps ? sar.num : sar.den;
         info.fps = FrameRateOf(stream);
     }
     info.bitRate = fmt->bit_rate;
@@ -156,6 +182,28 @@ bool ST_MEDIA_INFO::DescribesFile(const QString& file) const
         && now.inode == inode && now.changed == changed;
 }
 
+QSize ST_MEDIA_INFO::ShownSize() const
+{
+    return ShownPictureSize(width, height, sarNum, sarDen);
+}
+
+QSize ShownPictureSize(int width, int height, int sarNum, int sarDen)
+{
+    if (width <= 0 || height <= 0)
+        return QSize();
+    if (sarNum <= 0 || sarDen <= 0 || sarNum == sarDen)
+        return QSize(width, height);
+    QSize shown(width, height);
+    if (sarNum > sarDen)
+        shown.setWidth(int(qMin<double>(std::lround(double(width) * sarNum / sarDen), kMaxPictureSide + 1.0)));
+    else
+        shown.setHeight(int(qMin<double>(std::lround(double(height) * sarDen / sarNum), kMaxPictureSide + 1.0)));
+    // An aspect no picture has would make a picture no one could hold.
+    if (!PictureSizeAllowed(shown.width(), shown.height()))
+        return QSize(width, height);
+    return shown;
+}
+
 ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel)
 {
     // The stamp is taken first: a file written while it is probed is
@@ -189,7 +237,8 @@ enum class Decoded {
 // frame at or before time, into *picture as an image of `format`
 // (Format_RGB32, or Format_ARGB32 to keep the picture's transparency) of the
 // stream's size; an opaque black one when nothing decodes.
-Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format format, QImage* picture)
+Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format format, QImage* picture,
+                      bool shown = false)
 {
     int index = -1;
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {
@@ -265,13 +314,27 @@ Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format forma
     QImage image(w, h, format);
     if (image.isNull())
         return Decoded::Nothing;
+    Decoded decoded = Decoded::Picture;
     if (!got || frame->width <= 0 || frame->height <= 0 || !ScaleFrameToImage(frame.get(), w, h, &image)) {
         image.fill(Qt::black);
-        *picture = image;
-        return Decoded::Black;
+        decoded = Decoded::Black;
+    }
+    if (shown) {
+        // Turned first, as the converter turns it; then stretched to the
+        // aspect of its pixels, which a quarter turn inverts.
+        const PictureTurn turn = TurnOf(stream);
+        image = turn.Apply(image);
+        AVRational sar = SampleAspectOf(fmt, stream);
+        if (turn.Swaps())
+            std::swap(sar.num, sar.den);
+        const QSize size = ShownPictureSize(image.width(), image.height(), sar.num, sar.den);
+        if (size != image.size())
+            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (image.isNull())
+            return Decoded::Nothing;
     }
     *picture = image;
-    return Decoded::Picture;
+    return decoded;
 }
 
 // Demuxers of files that hold pictures, not videos: the image pipes.
@@ -296,6 +359,18 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
         return;
     av_dump_format(fmt, 0, path, 0);
     DecodePicture(fmt, time, QImage::Format_RGB32, image);
+}
+
+void GetShownMediaImage(const char* path, QImage* image, long long time, long long* duration)
+{
+    MediaInput input(path, kMaxPicturePixels);
+    AVFormatContext* fmt = input.get();
+    if (!fmt)
+        return;
+    if (duration)
+        *duration = input.Duration();
+    if (image)
+        DecodePicture(fmt, time, QImage::Format_RGB32, image, true);
 }
 
 QImage GetMediaPicture(int fd)

@@ -8,6 +8,8 @@
 class QFile;
 
 // Width, height, duration (microseconds), frame rate and bit rate of a file.
+// The size is the picture's as the converter turns it by its display matrix
+// (a quarter turn swaps the stored width and height), in pixels.
 // Outputs are left untouched when the file cannot be opened or probed, or is
 // refused (not a regular file, or a kind that reads other files); width,
 // height and fps stay untouched without a video stream (cover art is not one).
@@ -25,6 +27,12 @@ void GetMediaInfo(const char* path, int* width, int* height, long long* duration
 // (refused before decoding). duration (may be null) receives the container
 // duration in microseconds, 0 when unknown.
 void GetMediaImage(const char* path, QImage* image, long long time, long long* duration = nullptr);
+// The same picture as a player shows it: turned by the stream's display
+// matrix as the converter turns it, and stretched to the aspect of its
+// pixels (ShownPictureSize), so a quarter turn gives the size swapped and a
+// widescreen DVD picture its 16:9. A square-pixel picture that is not
+// turned comes as GetMediaImage gives it.
+void GetShownMediaImage(const char* path, QImage* image, long long time, long long* duration = nullptr);
 // The picture of a file that holds one still picture, already opened for
 // reading as fd (which stays the caller's: the file is read from its start
 // through a descriptor of its own), as a Format_ARGB32 image that keeps the

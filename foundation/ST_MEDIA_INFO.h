@@ -1,4 +1,7 @@
 #pragma once
+#include "PictureTurn.h"
+
+#include <QSize>
 #include <QString>
 
 #include <atomic>
@@ -12,8 +15,17 @@ struct ST_MEDIA_INFO
     bool refused = false;     // a kind of file that would read other files (a script, a playlist): never converted
     bool hasVideo = false;    // a picture stream that is not a cover picture
     bool hasAudio = false;
-    int width = 0;            // of the last picture stream, as GetMediaInfo gives them
+    // The last picture stream's size as the converter hands its pictures to
+    // the filters: turned by `turn`, so a quarter turn swaps the stored size.
+    int width = 0;
     int height = 0;
+    int storedWidth = 0;      // as the stream stores its pictures
+    int storedHeight = 0;
+    PictureTurn turn;         // how the converter and players turn the stored pictures
+    // Sample aspect of the turned picture: a pixel is sarNum / sarDen as wide
+    // as it is high (a quarter turn inverts the stream's own).
+    int sarNum = 1;
+    int sarDen = 1;
     float fps = 0.0f;
     long long duration = 0;   // microseconds, 0 when unknown
     long long audioDuration = 0; // of the first sound stream, microseconds, 0 when unknown
@@ -32,7 +44,15 @@ struct ST_MEDIA_INFO
 
     // True when these values were taken from `file` as it is now.
     bool DescribesFile(const QString& file) const;
+    // The picture as a player shows it: width x height with the side that
+    // the sample aspect lengthens stretched (none is shrunk); empty without
+    // a picture.
+    QSize ShownSize() const;
 };
+
+// The size a picture of width x height pixels with that sample aspect is
+// shown at: the side it lengthens stretched, rounded to the nearest pixel.
+QSize ShownPictureSize(int width, int height, int sarNum, int sarDen);
 
 // Probes a file: the values of GetMediaInfo and the codecs of its first
 // streams, from one open, with the stamp of the file. Once

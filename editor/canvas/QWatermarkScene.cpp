@@ -88,7 +88,9 @@ void QWatermarkScene::InitCanvas(const QString& path)
     auto* item = new QCanvasItem(this);
     m_duration = 0;
     const QByteArray encoded = path.toUtf8();
-    GetMediaImage(encoded.constData(), item->GetQImage(), 0, &m_duration);
+    // The frame as the converter and the preview show it: turned upright and
+    // at the aspect of its pixels. Layers are placed on that picture.
+    GetShownMediaImage(encoded.constData(), item->GetQImage(), 0, &m_duration);
     CLayerInfo* layer = item->GetLayer();
     layer->Type = 0;
     layer->FileName = path;

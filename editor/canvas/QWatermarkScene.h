@@ -12,9 +12,11 @@ class QWatermarkItem;
 class QWatermarkView;
 
 // The editor canvas: the source frame of the current row and the layers laid
-// over it. Scene units are pixels of the displayed frame (after the row's
-// flips, quarter turn and crop). Additions and deletions are announced by
-// signals, which the editor window connects to Core's layer list.
+// over it. Scene units are pixels of the displayed frame: the source's
+// picture as a player shows it (turned by its display matrix, at the aspect
+// of its pixels), after the row's flips, quarter turn and crop. Additions
+// and deletions are announced by signals, which the editor window connects
+// to Core's layer list.
 class QWatermarkScene : public QGraphicsScene
 {
     Q_OBJECT

@@ -182,6 +182,12 @@ private slots:
         QCOMPARE(w.GetVideoSize(), QSize(120, 120));
         w.SourcePath = m_audio;  // no picture size: 16:10, no division by 0
         QCOMPARE(w.GetVideoSize(), QSize(16, 10));
+        // The picture as the player shows it: a phone's turned upright, a
+        // widescreen DVD's at 16:9.
+        w.SourcePath = TestMedia::MakeTurnedVideo(dir.path(), "phone.mp4", QSize(320, 180), "1/1", 90, {});
+        QCOMPARE(w.GetVideoSize(), QSize(180, 320));
+        w.SourcePath = TestMedia::MakeTurnedVideo(dir.path(), "dvd.mp4", QSize(720, 576), "64/45", 0, {});
+        QCOMPARE(w.GetVideoSize(), QSize(1024, 576));
     }
 
     void sliderSeekShowsTheTime_data()

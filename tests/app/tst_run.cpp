@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 
+#include "../editor/EditorTestTools.h"
 #include "AppStart.h"
 #include "AppTestKit.h"
 #include "ConfigFormat.h"
@@ -30,6 +31,12 @@
 #include "TestMedia.h"
 #include "UniqueOutputName.h"
 #include "canvas/QWatermarkScene.h"
+#include "docks/PlayerDock.h"
+#include "ffplay.h"
+#include "text/VTextPropSheetDialog.h"
+
+#include <QPainter>
+#include <QToolButton>
 
 using RowSetup = std::function<void(ST_OPTS&)>;
 Q_DECLARE_METATYPE(RowSetup)
@@ -81,6 +88,8 @@ private slots:
     void convertsEndToEnd();
     void oddSizesComeOutWhole_data();
     void oddSizesComeOutWhole();
+    void layersLandWhereTheCanvasShowsThem_data();
+    void layersLandWhereTheCanvasShowsThem();
     void stopEndsTheConverterAndRowsRunAgain();
     void quitLeavesNoConverter();
     void pauseHoldsTheBatchUntilRun();
@@ -479,6 +488,177 @@ void TestRun::oddSizesComeOutWhole()
         else
             QVERIFY(blue.isNull());
     }
+
+namespace {
+
+// A mark of pure blue, red or green on grey, by its brightness half way
+// between the two and its hue: the brightness is kept at every pixel, the
+// hue only at every other one, so this finds the mark's edges where it is.
+bool IsBlue(QColor c) { return qGray(c.rgb()) < 84 && c.blue() > c.red() + 30 && c.blue() > c.green() + 30; }
+bool IsRed(QColor c) { return qGray(c.rgb()) < 108 && c.red() > c.green() + 30 && c.red() > c.blue() + 30; }
+bool IsGreen(QColor c) { return qGray(c.rgb()) < 96 && c.green() > c.red() + 30 && c.green() > c.blue() + 30; }
+
+// Where the picture layer (blue), the text layer (red) and the source's own
+// mark (green) are in a picture.
+struct Marks {
+    QRect picture, text, source;
+    static Marks Of(const QImage& image)
+    {
+        using ImageChecks::Box;
+        return {Box(image, IsBlue), Box(image, IsRed), Box(image, IsGreen)};
+    }
+};
+
+} // namespace
+
+void TestRun::layersLandWhereTheCanvasShowsThem_data()
+{
+    QTest::addColumn<QSize>("stored");
+    QTest::addColumn<QString>("sar");
+    QTest::addColumn<int>("tag");             // rotation tag, 0 for none
+    QTest::addColumn<QVector<int>>("matrix"); // display matrix a b c d, empty for none
+    QTest::addColumn<QString>("edit");        // what the user does in the editor first
+    QTest::addColumn<QSize>("canvas");        // the picture as a player shows it
+    const QSize wide(320, 180), tall(180, 320), pal(720, 576), ntsc(720, 480);
+    const QVector<int> none;
+    QTest::newRow("square") << wide << "1/1" << 0 << none << "" << wide;
+    QTest::newRow("rotate 90") << wide << "1/1" << 90 << none << "" << tall;
+    QTest::newRow("rotate 180") << wide << "1/1" << 180 << none << "" << wide;
+    QTest::newRow("rotate 270") << wide << "1/1" << 270 << none << "" << tall;
+    QTest::newRow("rotate -90") << wide << "1/1" << -90 << none << "" << tall;
+    QTest::newRow("mirrored quarter turn") << wide << "1/1" << 0 << QVector<int>{0, 1, 1, 0} << "" << tall;
+    QTest::newRow("PAL 64:45") << pal << "64/45" << 0 << none << "" << QSize(1024, 576);
+    QTest::newRow("NTSC 32:27") << ntsc << "32/27" << 0 << none << "" << QSize(853, 480);
+    QTest::newRow("PAL rotate 90") << pal << "64/45" << 90 << none << "" << QSize(576, 1024);
+    QTest::newRow("PAL, the picture layer turned") << pal << "64/45" << 0 << none << "turn layer" << QSize(1024, 576);
+    QTest::newRow("rotate 90, Rotate right") << wide << "1/1" << 90 << none << "rotate right" << wide;
+    QTest::newRow("rotate 90, cropped") << wide << "1/1" << 90 << none << "crop" << QSize(136, 240);
+    QTest::newRow("rotate 90, saved and reopened") << wide << "1/1" << 90 << none << "reopen" << tall;
+}
+
+// Phone and DVD pictures: the canvas shows the source as a player does, and
+// the layers placed on it come out where and as they were placed, in the
+// preview and the output, which a player shows upright at its aspect.
+void TestRun::layersLandWhereTheCanvasShowsThem()
+{
+    QFETCH(QSize, stored);
+    QFETCH(QString, sar);
+    QFETCH(int, tag);
+    QFETCH(QVector<int>, matrix);
+    QFETCH(QString, edit);
+    QFETCH(QSize, canvas);
+    using namespace ImageChecks;
+
+    const QString source
+        = TestMedia::MakeTurnedVideo(m_dir.path(), QStringLiteral("phone.mp4"), stored, sar, tag, matrix);
+    QVERIFY(!source.isEmpty());
+    // An opaque square in a transparent margin.
+    QImage square(48, 48, QImage::Format_ARGB32);
+    square.fill(Qt::transparent);
+    QPainter(&square).fillRect(8, 8, 32, 32, Qt::blue);
+    const QString png = m_dir.filePath(QStringLiteral("square.png"));
+    QVERIFY(square.save(png));
+
+    Window();
+    m_window->AddFile(source);
+    Action("actionWatermark")->trigger();
+    EditorMainWindow& editor = m_window->Editor();
+    EditorTest::BoxCloser boxes;
+    QStringList answers{png};
+    EditorTest::AnswerFiles(&editor, &answers);
+    const auto editorAction = [&editor](const char* name) { return editor.findChild<QAction*>(QLatin1String(name)); };
+    if (edit == QLatin1String("rotate right"))
+        editorAction("actionRotate_right")->trigger();
+    if (edit == QLatin1String("crop"))
+        editor.ApplyCrop(ST_CROP_THICK{0.1, 0.05, 0.15, 0.2, true});
+    QWatermarkScene* scene = editor.Scene();
+    QCOMPARE(scene->CanvasSize(), canvas);
+
+    editorAction("actionAdd_Image")->trigger();
+    QTimer::singleShot(0, this, [] {
+        if (auto* dialog = qobject_cast<VTextPropSheetDialog*>(QApplication::activeModalWidget())) {
+            dialog->WordArt.Text = QStringLiteral("MARK");
+            dialog->WordArt.TextColor1 = QColor(Qt::red);
+            dialog->WordArt.TextColor2 = QColor(Qt::red);
+            dialog->accept();
+        }
+    });
+    editorAction("actionAdd_Text")->trigger();
+    QList<QWatermarkBase*> layers = Core::instance()->Layers;
+    QCOMPARE(layers.size(), 2);
+    // Near the top-right and the bottom-left corners.
+    layers[0]->setPos(canvas.width() - 48 - 12, 12);
+    if (edit == QLatin1String("turn layer"))
+        layers[0]->setRotation(30);
+    layers[1]->setPos(12, canvas.height() - layers[1]->GetLayer()->Height - 12);
+    const auto shownCanvas = [&] {
+        scene->ClearSelectedItem();
+        QImage shot(canvas, QImage::Format_RGB32);
+        QPainter painter(&shot);
+        scene->render(&painter, QRectF(QPointF(), canvas), QRectF(QPointF(), canvas));
+        return Marks::Of(shot);
+    };
+    Marks want = shownCanvas();
+    QVERIFY2(!want.picture.isNull() && !want.text.isNull() && !want.source.isNull(), qPrintable(Text(want.source)));
+
+    if (edit == QLatin1String("reopen")) {
+        const QString project = m_dir.filePath(QStringLiteral("phone.jxo"));
+        answers = QStringList{project, project};
+        editorAction("actionSave")->trigger();
+        scene->DeleteLayers(Core::instance()->Layers);
+        QTRY_VERIFY(Core::instance()->Layers.isEmpty());
+        editor.close();
+        Action("actionWatermark")->trigger();
+        editorAction("actionOpen")->trigger();
+        QCOMPARE(Core::instance()->Layers.size(), 2);
+        const Marks reopened = shownCanvas();
+        QVERIFY2(Near(reopened.picture, want.picture, 0) && Near(reopened.text, want.text, 0),
+                 qPrintable(Text(reopened.picture) + " " + Text(reopened.text)));
+    }
+
+    // The preview: paused, it puts its picture on the canvas, the same way up.
+    int step = 0;
+    QTimer driver;
+    connect(&driver, &QTimer::timeout, this, [&] {
+        if (step == 0 && JxPlayerGetPosition() > 200000) {
+            editor.PlayerBar()->m_btnPlay->click();
+            step = 1;
+        } else if (step == 1) {
+            editor.PlayerBar()->m_btnStop->click();
+            step = 2;
+        }
+    });
+    driver.start(20);
+    QTimer::singleShot(60000, &editor, [&editor] { editor.OnStop(); });
+    editor.PlayerBar()->m_btnPlay->click();
+    driver.stop();
+    QCOMPARE(step, 2);
+    const Marks paused = shownCanvas();
+    QVERIFY2(Near(paused.source, want.source, 2), qPrintable(Text(paused.source) + " not " + Text(want.source)));
+    editor.close();
+    QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('\n')));
+
+    QAction* run = Action("actionRun");
+    run->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(run->text(), QStringLiteral("Run"), 120000);
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
+    const QString output = m_out + QStringLiteral("/phone.mp4");
+    // The output as a player shows it: upright, at the aspect of its pixels.
+    const QJsonObject stream = TestMedia::ProbeJson(output).value("streams").toArray().first().toObject();
+    const QStringList aspect = stream.value("sample_aspect_ratio").toString(QStringLiteral("1:1")).split(':');
+    const double shownAspect = stream.value("width").toDouble() * aspect.value(0).toDouble()
+        / aspect.value(1).toDouble() / stream.value("height").toDouble();
+    QVERIFY2(qAbs(shownAspect / (double(canvas.width()) / canvas.height()) - 1) < 0.01,
+             qPrintable(QString::number(shownAspect)));
+    const QString frame = m_dir.filePath(QStringLiteral("shown.png"));
+    QVERIFY(TestMedia::RunConverter({"-i", output, "-frames:v", "1", "-vf",
+                                     QString("scale=%1:%2").arg(canvas.width()).arg(canvas.height()), frame}));
+    const Marks got = Marks::Of(QImage(frame));
+    QVERIFY2(Near(got.source, want.source, 2), qPrintable("source " + Text(got.source) + ", canvas " + Text(want.source)));
+    QVERIFY2(Near(got.picture, want.picture, 2),
+             qPrintable("picture " + Text(got.picture) + ", canvas " + Text(want.picture)));
+    QVERIFY2(qAbs(got.picture.width() - got.picture.height()) <= 2, qPrintable(Text(got.picture)));
+    QVERIFY2(Near(got.text, want.text, 2), qPrintable("text " + Text(got.text) + ", canvas " + Text(want.text)));
 }
 
 void TestRun::stopEndsTheConverterAndRowsRunAgain()

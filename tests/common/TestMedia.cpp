@@ -182,6 +182,67 @@ bool WriteScript(const QString& path, const QByteArray& body)
     return std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) == 0;
 }
 
+QString TagRotation(const QString& mp4, const QString& out, int degrees)
+{
+    return RunConverter({"-i", mp4, "-map", "0", "-c", "copy", "-metadata:s:v:0",
+                         "rotate=" + QString::number(degrees), out})
+        ? out
+        : QString();
+}
+
+QString WithDisplayMatrix(const QString& mp4, const QString& out, int a, int b, int c, int d)
+{
+    QFile in(mp4);
+    if (!in.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray bytes = in.readAll();
+    // The track header: size, "tkhd", version and flags, the times, track
+    // number and duration (longer in version 1), reserved words, layer,
+    // group, volume, then the nine 32-bit values of the matrix.
+    const int at = bytes.indexOf("tkhd");
+    if (at < 4 || at + 5 > bytes.size())
+        return QString();
+    const int matrix = at + 4 + 4 + (bytes.at(at + 4) == 1 ? 32 : 20) + 8 + 8;
+    if (matrix + 36 > bytes.size())
+        return QString();
+    auto put = [&bytes](int offset, qint32 value) {
+        for (int k = 0; k < 4; ++k)
+            bytes[offset + k] = char(quint32(value) >> (24 - 8 * k));
+    };
+    put(matrix, a * 65536);
+    put(matrix + 4, b * 65536);
+    put(matrix + 12, c * 65536);
+    put(matrix + 16, d * 65536);
+    QFile file(out);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        return QString();
+    return out;
+}
+
+QString MakeTurnedVideo(const QString& dir, const QString& name, const QSize& stored, const QString& sar,
+                        int tag, const QVector<int>& matrix)
+{
+    const QString made = QDir(dir).filePath(QStringLiteral("unturned-") + name);
+    // At a bit rate of the files people have: a conversion takes the source's.
+    if (!RunConverter({"-f", "lavfi", "-i",
+                       "color=c=gray:size=" + sizeText(stored.width(), stored.height())
+                           + ":rate=25:duration=1,drawbox=x=0:y=0:w=iw/4:h=ih/3:color=green:t=fill,setsar=" + sar,
+                       "-pix_fmt", "yuv420p", "-c:v", "libx264", "-b:v", "2M", "-minrate", "2M", "-maxrate", "2M",
+                       "-bufsize", "1M", "-x264-params", "nal-hrd=cbr", made}))
+        return QString();
+    const QString out = QDir(dir).filePath(name);
+    QFile::remove(out);
+    QString result;
+    if (tag != 0)
+        result = TagRotation(made, out, tag);
+    else if (matrix.size() == 4)
+        result = WithDisplayMatrix(made, out, matrix[0], matrix[1], matrix[2], matrix[3]);
+    else
+        result = QFile::rename(made, out) ? out : QString();
+    QFile::remove(made);
+    return result;
+}
+
 QByteArray PngOfSize(quint32 width, quint32 height, bool withPixels)
 {
     auto crc32 = [](const QByteArray& bytes) {

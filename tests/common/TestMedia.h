@@ -2,9 +2,11 @@
 // Test media made on the fly with the converter's lavfi sources, so no binary
 // files live in the repository.
 #include <QJsonObject>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVector>
 
 namespace TestMedia {
 
@@ -36,6 +38,23 @@ QString MakeImage(const QString& dir, const QString& name = "image.png",
 // size: with its pixels (all black), or only claiming the size (an empty
 // picture stream that decoders give up on).
 QByteArray PngOfSize(quint32 width, quint32 height, bool withPixels);
+
+// Phone and camera pictures. A copy of an MP4 file whose picture stream
+// carries the rotation tag the converter writes for
+// "-metadata:s:v:0 rotate=<degrees>"; empty on failure.
+QString TagRotation(const QString& mp4, const QString& out, int degrees);
+// A copy of an MP4 file whose first track's display matrix is (a b; c d),
+// each -1, 0 or 1: mirrored matrices, which the converter has no option
+// for; empty when the file holds no such track header.
+QString WithDisplayMatrix(const QString& mp4, const QString& out, int a, int b, int c, int d);
+
+// A one-second grey video with a green mark in its stored top-left corner
+// (a quarter of the width, a third of the height), at a camera's bit rate,
+// whose pixels have the sample aspect `sar` (such as "64/45") and whose
+// picture stream carries a rotation tag (0 for none) or else a display
+// matrix (a b c d; empty for none); empty on failure.
+QString MakeTurnedVideo(const QString& dir, const QString& name, const QSize& stored, const QString& sar,
+                        int tag, const QVector<int>& matrix);
 
 // Result of ffprobe-like inspection through the converter's own prober.
 struct ProbeResult {

@@ -8,6 +8,8 @@
 #include "EditorTestTools.h"
 #include "ImageChecks.h"
 #include "LumacrestResources.h"
+#include "MediaFunctions.h"
+#include "ST_MEDIA_INFO.h"
 #include "QWatermarkBase.h"
 #include "TestMedia.h"
 #include "canvas/QCanvasItem.h"
@@ -15,6 +17,7 @@
 #include "canvas/QWatermarkView.h"
 #include "ffplay.h"
 
+#include <QPainter>
 #include <QScreen>
 #include <QToolButton>
 
@@ -24,6 +27,7 @@ using namespace ImageChecks;
 namespace {
 bool IsBlue(QColor c) { return c.blue() > 150 && c.red() < 90 && c.green() < 90; }
 bool IsYellow(QColor c) { return c.red() > 180 && c.green() > 180 && c.blue() < 90; }
+bool IsGreen(QColor c) { return c.green() > 90 && c.red() < 60 && c.blue() < 60; }
 } // namespace
 
 class TestEditorX11 : public QObject
@@ -114,6 +118,92 @@ private slots:
         QVERIFY(pausedOnCanvas);
         QVERIFY(window.IsPreviewIdle());
         QVERIFY(window.View()->isVisible());
+    }
+
+    // Phone and DVD pictures: the preview turns the picture upright before
+    // it lays the layers on, as the converter does, and shows it at the
+    // aspect of its pixels, over the canvas that shows it so.
+    void previewOfATurnedOrWidescreenSource_data()
+    {
+        QTest::addColumn<QSize>("stored");
+        QTest::addColumn<QString>("sar");
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<QVector<int>>("matrix");
+        const QSize wide(320, 180);
+        QTest::newRow("square") << wide << "1/1" << 0 << QVector<int>();
+        QTest::newRow("rotate 90") << wide << "1/1" << 90 << QVector<int>();
+        QTest::newRow("rotate 180") << wide << "1/1" << 180 << QVector<int>();
+        QTest::newRow("mirrored quarter turn") << wide << "1/1" << 0 << QVector<int>{0, 1, 1, 0};
+        QTest::newRow("PAL 64:45") << QSize(720, 576) << "64/45" << 0 << QVector<int>();
+        QTest::newRow("PAL rotate 90") << QSize(720, 576) << "64/45" << 90 << QVector<int>();
+    }
+    void previewOfATurnedOrWidescreenSource()
+    {
+        QFETCH(QSize, stored);
+        QFETCH(QString, sar);
+        QFETCH(int, tag);
+        QFETCH(QVector<int>, matrix);
+        const QString source = TestMedia::MakeTurnedVideo(m_dir.path(), "turned.mp4", stored, sar, tag, matrix);
+        QVERIFY(!source.isEmpty());
+        const ST_MEDIA_INFO info = ProbeMediaInfo(source);
+        ResetCore(source, info.width, info.height).media = info;
+        EditorMainWindow window;
+        window.setGeometry(40, 40, 1000, 700);
+        window.InitCanvas(source);
+        const QSize canvas = window.Scene()->CanvasSize();
+        QCOMPARE(canvas, info.ShownSize());
+        QImage square(48, 48, QImage::Format_ARGB32);
+        square.fill(Qt::transparent);
+        QPainter(&square).fillRect(8, 8, 32, 32, Qt::blue);
+        const QString png = m_dir.filePath("square.png");
+        QVERIFY(square.save(png));
+        QWatermarkBase* layer = window.Scene()->AddLayerImage(png);
+        QVERIFY(layer);
+        layer->setPos(canvas.width() - 60, 12);
+        window.Scene()->ClearSelectedItem();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWatermarkView* view = window.View();
+        QTRY_VERIFY_WITH_TIMEOUT(view->isVisible() && view->viewport()->width() > 320, 5000);
+        QApplication::processEvents();
+
+        // The canvas on the screen, then the preview in its place.
+        const QRect frame(view->viewport()->mapToGlobal(view->mapFromScene(QPointF(0, 0))),
+                          view->viewport()->mapToGlobal(view->mapFromScene(QPointF(canvas.width(), canvas.height()))));
+        QScreen* screen = window.screen();
+        QTRY_VERIFY_WITH_TIMEOUT(!Box(screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                                          .toImage(), IsGreen).isNull(), 5000);
+        const QImage shown = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
+        const QRect blueOnCanvas = Box(shown, IsBlue);
+        const QRect greenOnCanvas = Box(shown, IsGreen);
+        QCanvasItem* item = window.Scene()->CanvasItem();
+        item->GetLayer()->Image.fill(Qt::black);
+        item->ItemUpdate();
+
+        QRect blue, green;
+        bool seen = false;
+        QTimer driver;
+        QElapsedTimer clock;
+        clock.start();
+        connect(&driver, &QTimer::timeout, this, [&]() {
+            if (clock.elapsed() > 40000 || seen) {
+                window.OnStop();
+                return;
+            }
+            if (JxPlayerGetPosition() <= 200000)
+                return;
+            const QImage playing
+                = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
+            blue = Box(playing, IsBlue);
+            green = Box(playing, IsGreen);
+            seen = Near(blue, blueOnCanvas, 3) && Near(green, greenOnCanvas, 3);
+        });
+        driver.start(30);
+        window.PlayerBar()->m_btnPlay->click();
+        driver.stop();
+        QVERIFY2(seen, qPrintable("preview: layer " + Text(blue) + ", mark " + Text(green) + "; canvas: layer "
+                                  + Text(blueOnCanvas) + ", mark " + Text(greenOnCanvas)));
+        QVERIFY(window.IsPreviewIdle());
     }
 
     void unplayableSourceReturnsToIdle()

@@ -207,6 +207,22 @@ private slots:
                  QString("transpose=1,crop=864:1920:108:0[in];movie='/u/a.png':f=png_pipe:loop=0,setpts=N/FRAME_RATE/TB,"
                          "rotate='0:ow=200:oh=100:c=0x00000000'[m];[in][m]overlay=10:20:eof_action=pass"));
     }
+    // A widescreen DVD picture: the canvas shows 720 x 576 pixels of 64:45
+    // at 1024 x 576. Layers go into the pixels squeezed to the nearest one;
+    // a turned layer is turned in its shown shape and then squeezed.
+    void scalesIntoPixelsThatAreNotSquare()
+    {
+        ResetCore(work(), QSize(1024, 576));
+        core()->Rows << MakeRow(720, 576);
+        addLayer(2, "/u/a.png", SolidImage(48, 48), QPointF(100.5, 50), 1);
+        addLayer(2, "/u/b.png", SolidImage(48, 24), QPointF(200, 100), 2, 90);
+        QCOMPARE(graph(),
+                 QString("movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB,scale=34:48,"
+                         "rotate='0:ow=34:oh=48:c=0x00000000'[m0];"
+                         "movie='/u/b.png':loop=0,setpts=N/FRAME_RATE/TB,format=rgba,"
+                         "rotate='1.5705:ow=24:oh=48:c=0x00000000',scale=17:48[m1];"
+                         "[in][m0]overlay=71:50:eof_action=pass[o0];[o0][m1]overlay=149:88:eof_action=pass"));
+    }
     void noCanvasMeansNoLayerChains()
     {
         ResetCore(work(), QSize(0, 0));

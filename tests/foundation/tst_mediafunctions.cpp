@@ -2,6 +2,7 @@
 
 #include "FifoGuard.h"
 #include "GuiFunctions.h"
+#include "ImageChecks.h"
 #include "MediaFunctions.h"
 #include "ST_MEDIA_INFO.h"
 #include "QImageFuns.h"
@@ -153,6 +154,96 @@ private slots:
         QCOMPARE(info.width, 160);
         QCOMPARE(info.height, 120);
         QCOMPARE(info.fps, 10.0f);
+    }
+
+    // Phone and DVD pictures: the size the converter turns a picture to,
+    // which it hands to the filters, how it turns it, and the aspect a player
+    // shows it at. The converter turns a picture tagged "rotate=90" a
+    // quarter counter-clockwise (270 clockwise); mirrored matrices it turns
+    // and flips back.
+    void shownGeometry_data()
+    {
+        QTest::addColumn<QSize>("stored");
+        QTest::addColumn<QString>("sar");
+        QTest::addColumn<int>("tag");            // rotation tag, 0 for none
+        QTest::addColumn<QVector<int>>("matrix"); // a b c d, empty for none
+        QTest::addColumn<QSize>("size");         // what GetMediaInfo gives
+        QTest::addColumn<int>("degrees");
+        QTest::addColumn<bool>("mirrored");
+        QTest::addColumn<QSize>("aspect");       // sample aspect of the turned picture
+        QTest::addColumn<QSize>("shown");
+        const QSize wide(64, 36), tall(36, 64);
+        const QVector<int> none;
+        const QSize square(1, 1);
+        QTest::newRow("square") << wide << "1/1" << 0 << none << wide << 0 << false << square << wide;
+        QTest::newRow("rotate 90") << wide << "1/1" << 90 << none << tall << 270 << false << square << tall;
+        QTest::newRow("rotate 180") << wide << "1/1" << 180 << none << wide << 180 << false << square << wide;
+        QTest::newRow("rotate 270") << wide << "1/1" << 270 << none << tall << 90 << false << square << tall;
+        QTest::newRow("rotate -90") << wide << "1/1" << -90 << none << tall << 90 << false << square << tall;
+        // An odd angle: turned within the same size, as the converter's
+        // rotate filter turns it.
+        QTest::newRow("rotate 30") << wide << "1/1" << 30 << none << wide << 330 << false << square << wide;
+        QTest::newRow("mirrored") << wide << "1/1" << 0 << QVector<int>{-1, 0, 0, 1} << wide << 0 << true
+                                  << square << wide;
+        QTest::newRow("upside down mirrored")
+            << wide << "1/1" << 0 << QVector<int>{1, 0, 0, -1} << wide << 180 << true << square << wide;
+        QTest::newRow("transposed") << wide << "1/1" << 0 << QVector<int>{0, 1, 1, 0} << tall << 90 << true
+                                    << square << tall;
+        QTest::newRow("transposed across")
+            << wide << "1/1" << 0 << QVector<int>{0, -1, -1, 0} << tall << 270 << true << square << tall;
+        QTest::newRow("PAL 64:45") << QSize(720, 576) << "64/45" << 0 << none << QSize(720, 576) << 0 << false
+                                   << QSize(64, 45) << QSize(1024, 576);
+        QTest::newRow("NTSC 32:27") << QSize(720, 480) << "32/27" << 0 << none << QSize(720, 480) << 0 << false
+                                    << QSize(32, 27) << QSize(853, 480);
+        QTest::newRow("PAL rotate 90") << QSize(720, 576) << "64/45" << 90 << none << QSize(576, 720) << 270
+                                       << false << QSize(45, 64) << QSize(576, 1024);
+    }
+    void shownGeometry()
+    {
+        QFETCH(QSize, stored);
+        QFETCH(QString, sar);
+        QFETCH(int, tag);
+        QFETCH(QVector<int>, matrix);
+        QFETCH(QSize, size);
+        QFETCH(int, degrees);
+        QFETCH(bool, mirrored);
+        QFETCH(QSize, aspect);
+        QFETCH(QSize, shown);
+        // The green mark in the stored top-left corner is not square: where it
+        // lands and its shape tell every turn and mirror apart.
+        const QString path = TestMedia::MakeTurnedVideo(m_dir.path(), "geometry.mp4", stored, sar, tag, matrix);
+        QVERIFY(!path.isEmpty());
+
+        const Info probed = Probe(path);
+        QCOMPARE(QSize(probed.width, probed.height), size);
+        const ST_MEDIA_INFO info = ProbeMediaInfo(path);
+        QCOMPARE(QSize(info.width, info.height), size);
+        QCOMPARE(QSize(info.storedWidth, info.storedHeight), stored);
+        QCOMPARE(info.turn.degrees, degrees);
+        QCOMPARE(info.turn.mirrored, mirrored);
+        QCOMPARE(QSize(info.sarNum, info.sarDen), aspect);
+        QCOMPARE(info.ShownSize(), shown);
+        // The converter hands its filters a picture of that size and aspect.
+        const QString out = m_dir.filePath("turned.mkv");
+        QVERIFY(TestMedia::RunConverter({"-i", path, "-frames:v", "1", "-c:v", "ffv1", out}));
+        const QJsonObject stream = TestMedia::ProbeJson(out).value("streams").toArray().first().toObject();
+        QCOMPARE(QSize(stream.value("width").toInt(), stream.value("height").toInt()), size);
+        if (aspect != QSize(1, 1))
+            QCOMPARE(stream.value("sample_aspect_ratio").toString(),
+                     QString("%1:%2").arg(aspect.width()).arg(aspect.height()));
+
+        // The picture the editor draws is the converter's, turned and
+        // stretched to the shown size.
+        QImage picture;
+        GetShownMediaImage(QFile::encodeName(path).constData(), &picture, 0);
+        QCOMPARE(picture.size(), shown);
+        const QString reference = m_dir.filePath("shown.png");
+        QVERIFY(TestMedia::RunConverter({"-i", path, "-frames:v", "1", "-vf",
+                                         QString("scale=%1:%2").arg(shown.width()).arg(shown.height()), reference}));
+        const auto green = [](QColor c) { return c.green() > 90 && c.red() < 60 && c.blue() < 60; };
+        const QRect want = ImageChecks::Box(QImage(reference), green);
+        const QRect got = ImageChecks::Box(picture, green);
+        QVERIFY2(ImageChecks::Near(got, want, 2), qPrintable(ImageChecks::Text(got) + " not " + ImageChecks::Text(want)));
     }
 
     // Files that name other files, and pipes: a probe reads none of them,
