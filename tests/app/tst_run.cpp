@@ -488,6 +488,7 @@ void TestRun::oddSizesComeOutWhole()
         else
             QVERIFY(blue.isNull());
     }
+}
 
 namespace {
 

@@ -217,9 +217,9 @@ private slots:
         addLayer(2, "/u/a.png", SolidImage(48, 48), QPointF(100.5, 50), 1);
         addLayer(2, "/u/b.png", SolidImage(48, 24), QPointF(200, 100), 2, 90);
         QCOMPARE(graph(),
-                 QString("movie='/u/a.png':loop=0,setpts=N/FRAME_RATE/TB,scale=34:48,"
+                 QString("movie='/u/a.png':f=png_pipe:loop=0,setpts=N/FRAME_RATE/TB,scale=34:48,"
                          "rotate='0:ow=34:oh=48:c=0x00000000'[m0];"
-                         "movie='/u/b.png':loop=0,setpts=N/FRAME_RATE/TB,format=rgba,"
+                         "movie='/u/b.png':f=png_pipe:loop=0,setpts=N/FRAME_RATE/TB,format=rgba,"
                          "rotate='1.5705:ow=24:oh=48:c=0x00000000',scale=17:48[m1];"
                          "[in][m0]overlay=71:50:eof_action=pass[o0];[o0][m1]overlay=149:88:eof_action=pass"));
     }
