@@ -4,7 +4,9 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <climits>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -258,7 +260,7 @@ QStringList JobArgs::MeltClip(const QString& path, long long in, long long end, 
     return args;
 }
 
-QStringList JobArgs::MeltProfile(const QString& frameSize, double fps)
+QStringList JobArgs::MeltProfile(const QString& frameSize, double fps, int sarNum, int sarDen)
 {
     const QString size = LeadingFrameSize(frameSize);
     if (size.isEmpty())
@@ -267,12 +269,49 @@ QStringList JobArgs::MeltProfile(const QString& frameSize, double fps)
     // pixels are not square: the picture would come out squeezed between bars.
     const QString width = size.section(QLatin1Char('x'), 0, 0);
     const QString height = size.section(QLatin1Char('x'), 1, 1);
-    QStringList args{"width=" + width,           "height=" + height,           "sample_aspect_num=1",
-                     "sample_aspect_den=1",      "display_aspect_num=" + width, "display_aspect_den=" + height,
+    // The shown aspect of the frame; melt reads each number as an int, and
+    // an aspect no picture has is taken as square.
+    QString shownNum = width;
+    QString shownDen = height;
+    if (sarNum > 0 && sarDen > 0 && sarNum != sarDen) {
+        long long num = width.toLongLong() * sarNum;
+        long long den = height.toLongLong() * sarDen;
+        const long long common = std::gcd(num, den);
+        num /= common;
+        den /= common;
+        if (num <= INT_MAX && den <= INT_MAX) {
+            shownNum = QString::number(num);
+            shownDen = QString::number(den);
+        } else {
+            sarNum = sarDen = 1;
+        }
+    } else {
+        sarNum = sarDen = 1;
+    }
+    QStringList args{"width=" + width,
+                     "height=" + height,
+                     "sample_aspect_num=" + QString::number(sarNum),
+                     "sample_aspect_den=" + QString::number(sarDen),
+                     "display_aspect_num=" + shownNum,
+                     "display_aspect_den=" + shownDen,
                      "progressive=1"};
     const int rate = MeltFpsNumerator(fps);
     if (rate > 0)
         args << "frame_rate_num=" + QString::number(rate) << QStringLiteral("frame_rate_den=1000");
+    return args;
+}
+
+QStringList JobArgs::MeltTurn(int degrees, bool mirrored, int sarNum, int sarDen)
+{
+    QStringList args;
+    // The turn is set (melt's "rotate" is clockwise too), the mirror added after it.
+    if (mirrored)
+        args << (degrees == 0 ? QStringLiteral("autorotate=0") : "rotate=" + QString::number(degrees));
+    // The stored pixels of a quarter turn have the inverse aspect.
+    if ((degrees == 90 || degrees == 270) && sarNum > 0 && sarDen > 0 && sarNum != sarDen)
+        args << "force_aspect_ratio=" + QString::number(double(sarDen) / sarNum, 'g', 12);
+    if (mirrored)
+        args << QStringLiteral("-attach-clip") << QStringLiteral("avfilter.hflip");
     return args;
 }
 

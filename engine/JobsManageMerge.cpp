@@ -64,8 +64,11 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
 
     // A row's own source is not probed again while it is as it was added.
     const ST_MEDIA_INFO main = CurrentMediaInfo(opts.media, mainVideo);
-    const int width = main.width;
-    const int height = main.height;
+    // The main video as a player shows it (turned, at its display aspect):
+    // the merge is made of square pixels.
+    const QSize shown = main.ShownSize();
+    const int width = qMax(shown.width(), 0);
+    const int height = qMax(shown.height(), 0);
     const float fps = main.fps;
 
     // The main video's own extension unless a format is set; a file without
@@ -93,12 +96,15 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
         // one it takes the first input's. Out points are one frame of the
         // profile's rate before each end.
         QVector<long long> durations;
+        QVector<QStringList> turns;
         float firstFps = 0;
         float lastFps = fps;
         for (int i = 0; i < inputs.size(); ++i) {
             // The main video was looked at above.
             const ST_MEDIA_INFO clip = i == mainIndex ? main : ProbeMediaInfo(inputs.at(i).path);
             durations.append(clip.duration);
+            // Shown as players show it, turned and at its aspect.
+            turns.append(JobArgs::MeltTurn(clip.turn.degrees, clip.turn.mirrored, clip.sarNum, clip.sarDen));
             if (clip.fps > 0)
                 lastFps = clip.fps;
             if (i == 0)
@@ -116,7 +122,8 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             const MergeInput& in = inputs.at(i);
             const long long id = durations.at(i);
             const bool toEnd = in.end <= 0 || (id > 0 && in.end >= id);
-            args << JobArgs::MeltClip(in.path, in.start, in.end, toEnd, profiled ? lastFps : firstFps);
+            args << JobArgs::MeltClip(in.path, in.start, in.end, toEnd, profiled ? lastFps : firstFps)
+                 << turns.at(i);
             const long long used = (toEnd ? id : in.end) - in.start;
             meltLength = used > 0 && meltLength >= 0 ? meltLength + used : -1;
         }
@@ -174,9 +181,12 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             if (scale.isEmpty())
                 scale = JobArgs::ScaleSize(format.VKeepWH ? QString::number(width) + "x" + QString::number(height)
                                                           : format.VSize);
-            for (int i = 0; scale.isEmpty() && i < facts.size(); ++i)
-                scale = JobArgs::ScaleSize(QString::number(facts.at(i).width) + "x"
-                                           + QString::number(facts.at(i).height));
+            for (int i = 0; scale.isEmpty() && i < facts.size(); ++i) {
+                const QSize clipShown = facts.at(i).ShownSize();
+                if (!clipShown.isEmpty())
+                    scale = JobArgs::ScaleSize(QString::number(clipShown.width()) + "x"
+                                               + QString::number(clipShown.height()));
+            }
             const bool withVideo = anyVideo && !audioOnly && !scale.isEmpty();
             bool anyAudio = false;
             for (bool a : hasAudio)

@@ -1,7 +1,10 @@
 #pragma once
 // What the follow-up jobs need to know about a file's streams before they
 // choose between stream copy and re-encoding.
+#include "PictureTurn.h"
+
 #include <QList>
+#include <QSize>
 #include <QString>
 
 struct ST_STREAM_FACTS {
@@ -11,6 +14,11 @@ struct ST_STREAM_FACTS {
     int width = 0;
     int height = 0;
     int pixelFormat = -1;     // AVPixelFormat; a different one changes the stream's parameter sets
+    // How the pictures are shown: turned by the display matrix, with the
+    // stored pixels' sample aspect. A stream copy keeps one of each for all.
+    PictureTurn turn;
+    int sarNum = 1;
+    int sarDen = 1;
     bool hasAudio = false;
     QString audioCodec;       // codec name, e.g. "aac"
     int sampleRate = 0;
@@ -22,6 +30,10 @@ struct ST_STREAM_FACTS {
     // unknown: a file's sound may outlast its picture or end before it.
     long long videoDuration = 0;
     long long audioDuration = 0;
+
+    // The picture as a player shows it: turned, then stretched by its
+    // sample aspect; empty without a picture.
+    QSize ShownSize() const;
 };
 
 class MediaStreams
@@ -37,8 +49,9 @@ public:
     // tell: the costly part, counted so that it can be kept rare.
     static int LengthReadings();
     // True when the files can be joined by stream copy: every one probed,
-    // and the same picture codec, size and pixel format, the same sound codec, sample
-    // rate and channel count, and the same streams present in each.
+    // and the same picture codec, size, pixel format, turn and sample aspect,
+    // the same sound codec, sample rate and channel count, and the same
+    // streams present in each.
     static bool SameForConcat(const QList<ST_STREAM_FACTS>& files);
     // Whether a container (named by a file name or extension such as
     // "x.mp4" or "mkv") can hold a stream of the named codec as it is: its

@@ -88,6 +88,17 @@ private slots:
         QVERIFY(!yuv444.isEmpty());
         QVERIFY(!MediaStreams::SameForConcat({a, MediaStreams::Probe(yuv444)}));
         QVERIFY(!MediaStreams::SameForConcat({a, MediaStreams::Probe(m_silent)}));
+        // Pictures shown otherwise: each joined file would be shown as the first.
+        const ST_STREAM_FACTS turned
+            = MediaStreams::Probe(TestMedia::TagRotation(m_a, m_dir.filePath("turned.mp4"), 90));
+        QCOMPARE(turned.ShownSize(), QSize(240, 320));
+        QVERIFY(MediaStreams::SameForConcat({turned, turned}));
+        QVERIFY(!MediaStreams::SameForConcat({a, turned}));
+        ST_STREAM_FACTS wide = a;
+        wide.sarNum = 4;
+        wide.sarDen = 3;
+        QCOMPARE(wide.ShownSize(), QSize(427, 240));
+        QVERIFY(!MediaStreams::SameForConcat({a, wide}));
         QVERIFY(!MediaStreams::SameForConcat({a, ST_STREAM_FACTS()}));
         QVERIFY(!MediaStreams::SameForConcat({}));
     }
