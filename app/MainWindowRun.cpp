@@ -109,8 +109,8 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     // What the row learnt of its source when it was added, while the file
     // is unchanged.
     const ST_MEDIA_INFO media = CurrentMediaInfo(core->Rows.at(row).media, source);
-    // A merge is made of square pixels: the picture at the size it is shown.
-    const QSize shown = media.ShownSize();
+    const int width = media.width;
+    const int height = media.height;
     const long long duration = media.duration;
     const float fps = media.fps;
     const long long bitRate = media.bitRate;
@@ -179,6 +179,8 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     if (!opts.titleClips.isEmpty() || !opts.endingClips.isEmpty()) {
         if (!graph.isEmpty()) {
             JxEngineJob* job = makeJob(QStringLiteral("_Merge."), AbstractJob::KindMerge);
+            // A merge is made of square pixels: the picture at the size it is shown.
+            const QSize shown = JobArgs::SquarePixelSize(width, height, media.sarNum, media.sarDen);
             job->frameSize = format.VKeepWH
                 ? QString::number(qMax(shown.width(), 0)) + QLatin1Char(':') + QString::number(qMax(shown.height(), 0))
                 : format.VSize;

@@ -1,5 +1,8 @@
 #include "JobArgs.h"
 
+#include "MediaFunctions.h"
+#include "ST_MEDIA_INFO.h"
+
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -313,6 +316,20 @@ QStringList JobArgs::MeltTurn(int degrees, bool mirrored, int sarNum, int sarDen
     if (mirrored)
         args << QStringLiteral("-attach-clip") << QStringLiteral("avfilter.hflip");
     return args;
+}
+
+QSize JobArgs::SquarePixelSize(int width, int height, int sarNum, int sarDen)
+{
+    const QSize shown = ShownPictureSize(width, height, sarNum, sarDen);
+    if (shown.isEmpty() || shown == QSize(width, height))
+        return shown;
+    const auto even = [](double side) { return 2 * static_cast<int>(std::llround(side / 2)); };
+    QSize made = shown;
+    if (shown.width() != width)
+        made.setWidth(even(double(width) * sarNum / sarDen));
+    else
+        made.setHeight(even(double(height) * sarDen / sarNum));
+    return PictureSizeAllowed(made.width(), made.height()) ? made : shown;
 }
 
 QStringList JobArgs::MeltConsumer(const QString& output, const QString& format, const QString& vcodec,

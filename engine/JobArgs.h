@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPair>
 #include <QProcessEnvironment>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -107,6 +108,12 @@ public:
     // turns along. Producer properties, then the filter that mirrors; empty
     // where melt needs nothing.
     static QStringList MeltTurn(int degrees, bool mirrored, int sarNum, int sarDen);
+    // The size a file of square pixels shows a picture of width x height
+    // pixels of the sample aspect sarNum:sarDen at: as players show it, with
+    // the side the aspect lengthens taken to the nearest even number, so that
+    // no side an encoder refuses is added to those the picture has. Empty
+    // without a size.
+    static QSize SquarePixelSize(int width, int height, int sarNum, int sarDen);
 
     // A frame size text ("1280:720", "1280x720") as "W:H" for the scale
     // filter, or empty when it is not a size.

@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "MediaInput.h"
-#include "ST_MEDIA_INFO.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -290,15 +289,6 @@ bool MuxerTakes(const AVOutputFormat* fmt, const char* fileName, const AVCodecDe
 }
 
 } // namespace
-
-QSize ST_STREAM_FACTS::ShownSize() const
-{
-    if (!hasVideo)
-        return QSize();
-    // A quarter turn swaps the sides, and with them the pixels' aspect.
-    return turn.Swaps() ? ShownPictureSize(height, width, sarDen, sarNum)
-                        : ShownPictureSize(width, height, sarNum, sarDen);
-}
 
 ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
 {

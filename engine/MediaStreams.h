@@ -1,11 +1,10 @@
 #pragma once
 // What the follow-up jobs need to know about a file's streams before they
 // choose between stream copy and re-encoding.
-#include "PictureTurn.h"
-
 #include <QList>
-#include <QSize>
 #include <QString>
+
+#include "PictureTurn.h"
 
 struct ST_STREAM_FACTS {
     bool ok = false;          // the file opened and was probed
@@ -30,10 +29,6 @@ struct ST_STREAM_FACTS {
     // unknown: a file's sound may outlast its picture or end before it.
     long long videoDuration = 0;
     long long audioDuration = 0;
-
-    // The picture as a player shows it: turned, then stretched by its
-    // sample aspect; empty without a picture.
-    QSize ShownSize() const;
 };
 
 class MediaStreams
