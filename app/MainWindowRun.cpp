@@ -180,8 +180,11 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     if (!opts.titleClips.isEmpty() || !opts.endingClips.isEmpty()) {
         if (!graph.isEmpty()) {
             JxEngineJob* job = makeJob(QStringLiteral("_Merge."), AbstractJob::KindMerge);
-            job->frameSize = format.VKeepWH ? QString::number(width) + QLatin1Char(':') + QString::number(height)
-                                            : format.VSize;
+            // A merge is made of square pixels: the picture at the size it is shown.
+            const QSize shown = JobArgs::SquarePixelSize(width, height, media.sarNum, media.sarDen);
+            job->frameSize = format.VKeepWH
+                ? QString::number(qMax(shown.width(), 0)) + QLatin1Char(':') + QString::number(qMax(shown.height(), 0))
+                : format.VSize;
             m_jobs.AddJobTask(job);
         } else {
             JxEngineJob* carrier = makeJob(QString(), AbstractJob::KindPlain);

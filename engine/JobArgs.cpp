@@ -1,12 +1,16 @@
 #include "JobArgs.h"
 
 #include "MediaStreams.h"
+#include "MediaFunctions.h"
+#include "ST_MEDIA_INFO.h"
 
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <climits>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -260,7 +264,7 @@ QStringList JobArgs::MeltClip(const QString& path, long long in, long long end, 
     return args;
 }
 
-QStringList JobArgs::MeltProfile(const QString& frameSize, double fps)
+QStringList JobArgs::MeltProfile(const QString& frameSize, double fps, int sarNum, int sarDen)
 {
     const QString size = LeadingFrameSize(frameSize);
     if (size.isEmpty())
@@ -269,13 +273,64 @@ QStringList JobArgs::MeltProfile(const QString& frameSize, double fps)
     // pixels are not square: the picture would come out squeezed between bars.
     const QString width = size.section(QLatin1Char('x'), 0, 0);
     const QString height = size.section(QLatin1Char('x'), 1, 1);
-    QStringList args{"width=" + width,           "height=" + height,           "sample_aspect_num=1",
-                     "sample_aspect_den=1",      "display_aspect_num=" + width, "display_aspect_den=" + height,
+    // The shown aspect of the frame; melt reads each number as an int, and
+    // an aspect no picture has is taken as square.
+    QString shownNum = width;
+    QString shownDen = height;
+    if (sarNum > 0 && sarDen > 0 && sarNum != sarDen) {
+        long long num = width.toLongLong() * sarNum;
+        long long den = height.toLongLong() * sarDen;
+        const long long common = std::gcd(num, den);
+        num /= common;
+        den /= common;
+        if (num <= INT_MAX && den <= INT_MAX) {
+            shownNum = QString::number(num);
+            shownDen = QString::number(den);
+        } else {
+            sarNum = sarDen = 1;
+        }
+    } else {
+        sarNum = sarDen = 1;
+    }
+    QStringList args{"width=" + width,
+                     "height=" + height,
+                     "sample_aspect_num=" + QString::number(sarNum),
+                     "sample_aspect_den=" + QString::number(sarDen),
+                     "display_aspect_num=" + shownNum,
+                     "display_aspect_den=" + shownDen,
                      "progressive=1"};
     const int rate = MeltFpsNumerator(fps);
     if (rate > 0)
         args << "frame_rate_num=" + QString::number(rate) << QStringLiteral("frame_rate_den=1000");
     return args;
+}
+
+QStringList JobArgs::MeltTurn(int degrees, bool mirrored, int sarNum, int sarDen)
+{
+    QStringList args;
+    // The turn is set (melt's "rotate" is clockwise too), the mirror added after it.
+    if (mirrored)
+        args << (degrees == 0 ? QStringLiteral("autorotate=0") : "rotate=" + QString::number(degrees));
+    // The stored pixels of a quarter turn have the inverse aspect.
+    if ((degrees == 90 || degrees == 270) && sarNum > 0 && sarDen > 0 && sarNum != sarDen)
+        args << "force_aspect_ratio=" + QString::number(double(sarDen) / sarNum, 'g', 12);
+    if (mirrored)
+        args << QStringLiteral("-attach-clip") << QStringLiteral("avfilter.hflip");
+    return args;
+}
+
+QSize JobArgs::SquarePixelSize(int width, int height, int sarNum, int sarDen)
+{
+    const QSize shown = ShownPictureSize(width, height, sarNum, sarDen);
+    if (shown.isEmpty() || shown == QSize(width, height))
+        return shown;
+    const auto even = [](double side) { return 2 * static_cast<int>(std::llround(side / 2)); };
+    QSize made = shown;
+    if (shown.width() != width)
+        made.setWidth(even(double(width) * sarNum / sarDen));
+    else
+        made.setHeight(even(double(height) * sarDen / sarNum));
+    return PictureSizeAllowed(made.width(), made.height()) ? made : shown;
 }
 
 QStringList JobArgs::MeltConsumer(const QString& output, const QString& format, const QString& vcodec,

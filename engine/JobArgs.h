@@ -98,10 +98,24 @@ public:
                                     const QString& acodec, const QString& frameSize, double fps = 0,
                                     bool picture = true);
     // The processing profile as consumer properties: the size of a frame size
-    // text ("1280x720"), square pixels, progressive, and the frame rate when
-    // it is usable. Empty when the text is not a size: melt then takes the
-    // first input's profile.
-    static QStringList MeltProfile(const QString& frameSize, double fps);
+    // text ("1280x720"), pixels of the sample aspect sarNum:sarDen (square
+    // unless told), progressive, and the frame rate when it is usable. Empty
+    // when the text is not a size: melt then takes the first input's profile.
+    static QStringList MeltProfile(const QString& frameSize, double fps, int sarNum = 1, int sarDen = 1);
+    // What melt is told of a clip that its display matrix turns (degrees
+    // clockwise, then mirrored) to show it as players do, with sarNum:sarDen
+    // the turned picture's sample aspect: melt reads a plain turn itself but
+    // takes a mirrored one for some turn, and turns the pixels of a quarter
+    // turn without their aspect unless it is given the aspect, which it then
+    // turns along. Producer properties, then the filter that mirrors; empty
+    // where melt needs nothing.
+    static QStringList MeltTurn(int degrees, bool mirrored, int sarNum, int sarDen);
+    // The size a file of square pixels shows a picture of width x height
+    // pixels of the sample aspect sarNum:sarDen at: as players show it, with
+    // the side the aspect lengthens taken to the nearest even number, so that
+    // no side an encoder refuses is added to those the picture has. Empty
+    // without a size.
+    static QSize SquarePixelSize(int width, int height, int sarNum, int sarDen);
 
     // A frame size text ("1280:720", "1280x720") as "W:H" for the scale
     // filter, or empty when it is not a size.

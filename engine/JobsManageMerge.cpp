@@ -64,8 +64,11 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
 
     // A row's own source is not probed again while it is as it was added.
     const ST_MEDIA_INFO main = CurrentMediaInfo(opts.media, mainVideo);
-    const int width = main.width;
-    const int height = main.height;
+    // The main video as a player shows it (turned, at its display aspect):
+    // the merge is made of square pixels.
+    const QSize shown = JobArgs::SquarePixelSize(main.width, main.height, main.sarNum, main.sarDen);
+    const int width = qMax(shown.width(), 0);
+    const int height = qMax(shown.height(), 0);
     const float fps = main.fps;
 
     // The main video's own extension unless a format is set; a file without
@@ -93,12 +96,15 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
         // one it takes the first input's. Out points are one frame of the
         // profile's rate before each end.
         QVector<long long> durations;
+        QVector<QStringList> turns;
         float firstFps = 0;
         float lastFps = fps;
         for (int i = 0; i < inputs.size(); ++i) {
             // The main video was looked at above.
             const ST_MEDIA_INFO clip = i == mainIndex ? main : ProbeMediaInfo(inputs.at(i).path);
             durations.append(clip.duration);
+            // Shown as players show it, turned and at its aspect.
+            turns.append(JobArgs::MeltTurn(clip.turn.degrees, clip.turn.mirrored, clip.sarNum, clip.sarDen));
             if (clip.fps > 0)
                 lastFps = clip.fps;
             if (i == 0)
@@ -120,7 +126,8 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             const MergeInput& in = inputs.at(i);
             const long long id = durations.at(i);
             const bool toEnd = in.end <= 0 || (id > 0 && in.end >= id);
-            args << JobArgs::MeltClip(in.path, in.start, in.end, toEnd, profiled ? lastFps : firstFps);
+            args << JobArgs::MeltClip(in.path, in.start, in.end, toEnd, profiled ? lastFps : firstFps)
+                 << turns.at(i);
             const long long used = (toEnd ? id : in.end) - in.start;
             meltLength = used > 0 && meltLength >= 0 ? meltLength + used : -1;
         }
@@ -160,6 +167,15 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             engine->expect = OutputCheck::Lasting(total, first.hasVideo ? 1 : -1, first.hasAudio ? 1 : -1);
             mergeJob = engine;
         } else {
+            // From here on a clip's size is its picture's as the graph gets
+            // it: turned by the converter (a quarter turn swaps the sides and
+            // the pixels' aspect), at its shown aspect.
+            for (ST_STREAM_FACTS& f : facts) {
+                const QSize shown = f.turn.Swaps() ? JobArgs::SquarePixelSize(f.height, f.width, f.sarDen, f.sarNum)
+                                                   : JobArgs::SquarePixelSize(f.width, f.height, f.sarNum, f.sarDen);
+                f.width = qMax(shown.width(), 0);
+                f.height = qMax(shown.height(), 0);
+            }
             QStringList args;
             QVector<bool> hasVideo;
             QVector<bool> hasAudio;

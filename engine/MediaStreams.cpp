@@ -212,6 +212,13 @@ ST_STREAM_FACTS ProbeFile(const QString& path, Measure measure)
                 f.width = par->width;
                 f.height = par->height;
                 f.pixelFormat = par->format;
+                f.turn = PictureTurn::FromMatrix(reinterpret_cast<const int32_t*>(
+                    av_stream_get_side_data(s, AV_PKT_DATA_DISPLAYMATRIX, nullptr)));
+                const AVRational sar = av_guess_sample_aspect_ratio(ctx, ctx->streams[i], nullptr);
+                if (sar.num > 0 && sar.den > 0) {
+                    f.sarNum = sar.num;
+                    f.sarDen = sar.den;
+                }
                 f.videoDuration = HeaderLength(s);
                 video = int(i);
             }
@@ -506,6 +513,11 @@ bool MediaStreams::SameForConcat(const QList<ST_STREAM_FACTS>& files)
             return false;
         if (b.hasVideo && (b.videoCodec != a.videoCodec || b.width != a.width || b.height != a.height
                            || b.pixelFormat != a.pixelFormat))
+            return false;
+        // The joined file shows every picture as the first one is shown.
+        if (b.hasVideo
+            && (b.turn.degrees != a.turn.degrees || b.turn.mirrored != a.turn.mirrored
+                || qint64(b.sarNum) * a.sarDen != qint64(a.sarNum) * b.sarDen))
             return false;
         if (b.hasAudio
             && (b.audioCodec != a.audioCodec || b.sampleRate != a.sampleRate || b.channels != a.channels))

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "PictureTurn.h"
+
 struct ST_STREAM_FACTS {
     bool ok = false;          // the file opened and was probed
     bool hasVideo = false;    // a picture stream that is not a cover picture
@@ -13,6 +15,11 @@ struct ST_STREAM_FACTS {
     int width = 0;
     int height = 0;
     int pixelFormat = -1;     // AVPixelFormat; a different one changes the stream's parameter sets
+    // How the pictures are shown: turned by the display matrix, with the
+    // stored pixels' sample aspect. A stream copy keeps one of each for all.
+    PictureTurn turn;
+    int sarNum = 1;
+    int sarDen = 1;
     bool hasAudio = false;
     QString audioCodec;       // codec name, e.g. "aac"
     int sampleRate = 0;
@@ -55,8 +62,9 @@ public:
     // tell: the costly part, counted so that it can be kept rare.
     static int LengthReadings();
     // True when the files can be joined by stream copy: every one probed,
-    // and the same picture codec, size and pixel format, the same sound codec, sample
-    // rate and channel count, and the same streams present in each.
+    // and the same picture codec, size, pixel format, turn and sample aspect,
+    // the same sound codec, sample rate and channel count, and the same
+    // streams present in each.
     static bool SameForConcat(const QList<ST_STREAM_FACTS>& files);
     // Whether a container (named by a file name or extension such as
     // "x.mp4" or "mkv") can hold a stream of the named codec as it is. A

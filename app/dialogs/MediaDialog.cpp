@@ -6,6 +6,8 @@
 
 #include "MediaFunctions.h"
 #include "MediaInput.h"
+#include "PictureTurn.h"
+#include "ST_MEDIA_INFO.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -50,8 +52,17 @@ QString MediaDialog::Report(const QString& path)
             const double fps = rate.den ? double(rate.num) / rate.den : 0.0;
             videoCodec = tr("Codec") + QLatin1Char(' ') + GetCodecID(par->codec_id);
             frameRate = tr("Frame Rate") + QStringLiteral("  ") + QString::number(fps, 'g', 6) + QStringLiteral("fps");
-            size = tr("Size") + QStringLiteral("  ") + QString::number(par->width) + QStringLiteral(" x ")
-                + QString::number(par->height);
+            // The size a player shows: turned by the display matrix, then
+            // stretched by the sample aspect.
+            const PictureTurn turn = PictureTurn::FromMatrix(reinterpret_cast<const int32_t*>(
+                av_stream_get_side_data(context->streams[i], AV_PKT_DATA_DISPLAYMATRIX, nullptr)));
+            const AVRational sar = av_guess_sample_aspect_ratio(context, context->streams[i], nullptr);
+            QSize shown = turn.Swaps() ? ShownPictureSize(par->height, par->width, sar.den, sar.num)
+                                       : ShownPictureSize(par->width, par->height, sar.num, sar.den);
+            if (shown.isEmpty())
+                shown = QSize(par->width, par->height);
+            size = tr("Size") + QStringLiteral("  ") + QString::number(shown.width()) + QStringLiteral(" x ")
+                + QString::number(shown.height());
         } else if (par->codec_type == AVMEDIA_TYPE_AUDIO) {
             audioCodec = tr("Codec") + QLatin1Char(' ') + GetCodecID(par->codec_id);
             sampleRate = tr("Sample Rate") + QStringLiteral("  ") + QString::number(par->sample_rate)

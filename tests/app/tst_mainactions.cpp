@@ -371,6 +371,19 @@ void TestMainActions::mediaReport()
     QVERIFY(QRegularExpression(QStringLiteral("^Bit rate  [0-9]+ kbs$")).match(lines[2]).hasMatch());
     QCOMPARE(lines.mid(3), (QStringList{"Video", "Codec MPEG4", "Frame Rate  10fps", "Size  160 x 120", "Audio",
                                         "Codec MP2", "Sample Rate  22050 Hz", "Channels  2"}));
+    // The size is the picture's as players show it: turned by the display
+    // matrix, the side the sample aspect lengthens stretched.
+    const QString pal = m_dir.filePath(QStringLiteral("pal.mp4"));
+    QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=c=gray:size=720x576:rate=25,setsar=64/45",
+                                     "-frames:v", "2", pal}));
+    const QString phone = TestMedia::TagRotation(TestMedia::MakeVideo(m_dir.path(), "stored.mp4", 0.2, 160, 120),
+                                                 m_dir.filePath(QStringLiteral("phone.mp4")), 90);
+    const QList<QPair<QString, QString>> shown{
+        {phone, "Size  120 x 160"},
+        {pal, "Size  1024 x 576"},
+        {TestMedia::TagRotation(pal, m_dir.filePath(QStringLiteral("pal90.mp4")), 90), "Size  576 x 1024"}};
+    for (const auto& file : shown)
+        QCOMPARE(MediaDialog::Report(file.first).split(QStringLiteral("\r\n")).value(6), file.second);
     // A sound file leaves the video lines empty; a file that is no media, all.
     QCOMPARE(MediaDialog::Report(TestMedia::MakeAudio(m_dir.path())).split(QStringLiteral("\r\n")).mid(4, 3),
              (QStringList{"", "", ""}));

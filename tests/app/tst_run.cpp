@@ -80,6 +80,7 @@ private slots:
     void cleanup();
     void jobsOfARow_data();
     void jobsOfARow();
+    void anamorphicSourceMergesAtItsShownSize();
     void nothingToRun_data();
     void nothingToRun();
     void runAgainSkipsRowsWithLiveJobs();
@@ -240,6 +241,25 @@ void TestRun::jobsOfARow()
     QCOMPARE(got, jobs);
     QCOMPARE(m_window->Jobs().jobs().size() > jobs.size(), followUps);
     QCOMPARE(Action("actionRun")->text(), QStringLiteral("Pause"));
+}
+
+void TestRun::anamorphicSourceMergesAtItsShownSize()
+{
+    // DVD video, 720x576 pixels shown 16:9: converted with a graph, it is
+    // joined with its clips at the size players show it.
+    const QString pal = m_dir.filePath(QStringLiteral("pal.mp4"));
+    QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=c=gray:size=720x576:rate=25,setsar=64/45", "-t",
+                                     "1", pal}));
+    Window();
+    m_window->AddFile(pal);
+    Core::instance()->Rows[0].hflip = true;
+    Core::instance()->Rows[0].endingClips << ST_MERGE{m_video, 0, 1000000};
+    m_window->Jobs().pause();
+    Action("actionRun")->trigger();
+    const QList<JxEngineJob*> jobs = ConverterJobs();
+    QCOMPARE(jobs.size(), 1);
+    QCOMPARE(jobs.first()->kind, int(AbstractJob::KindMerge));
+    QCOMPARE(jobs.first()->frameSize, QStringLiteral("1024:576"));
 }
 
 void TestRun::nothingToRun_data()

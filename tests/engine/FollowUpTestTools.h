@@ -3,6 +3,7 @@
 // cells, the output settings, and running the queue to its end.
 #include "AbstractJob.h"
 #include "ConfigFormat.h"
+#include "ImageChecks.h"
 #include "Core.h"
 #include "JobsManage.h"
 #include "JobArgs.h"
@@ -12,6 +13,7 @@
 #include "UniqueOutputName.h"
 
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -125,4 +127,53 @@ inline double StreamSeconds(const QString& path, const QString& type)
 inline QStringList FilesIn(const QString& dir)
 {
     return QDir(dir).entryList(QDir::Files, QDir::Name);
+}
+
+// A picture that tells up from down and left from right: grey with a red
+// block in its top left corner, a quarter of each side, stored pixels of the
+// sample aspect `sar`; with sound, a key frame every fifth frame.
+inline QString MakeCornerVideo(const QString& dir, const QString& name, int width, int height,
+                               const QString& sar = "1", double seconds = 2.0)
+{
+    const QString out = QDir(dir).filePath(name);
+    const QString picture = "color=c=gray:size=" + QString::number(width) + "x" + QString::number(height)
+        + ":rate=25,drawbox=x=0:y=0:w=" + QString::number(width / 4) + ":h=" + QString::number(height / 4)
+        + ":color=red:t=fill,setsar=" + sar;
+    return TestMedia::RunConverter({"-f", "lavfi", "-i", picture, "-f", "lavfi", "-i",
+                                    "sine=frequency=440:sample_rate=44100", "-t", QString::number(seconds),
+                                    "-pix_fmt", "yuv420p", "-g", "5", "-shortest", out})
+        ? out
+        : QString();
+}
+
+// The frame at `seconds` as a player shows it, decoded by the converter:
+// turned by its display matrix, and the side its sample aspect lengthens
+// stretched. Null when it cannot be had.
+inline QImage ShownFrame(const QString& path, double seconds)
+{
+    QProcess p;
+    p.start(TestMedia::Converter(),
+            {"-v", "error", "-ss", QString::number(seconds, 'f', 3), "-i", path, "-frames:v", "1", "-vf",
+             "scale='if(gt(sar,1),iw*sar,iw)':'if(lt(sar,1),ih/sar,ih)'", "-f", "image2pipe", "-c:v", "png", "-"});
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return QImage();
+    return QImage::fromData(p.readAllStandardOutput(), "PNG");
+}
+
+// Where the red block of MakeCornerVideo lies in a frame.
+inline QRect RedBlock(const QImage& frame)
+{
+    return ImageChecks::Box(frame, [](QColor c) { return c.red() > 150 && c.green() < 100 && c.blue() < 100; });
+}
+
+// True when the frame shows the picture of `want` at its size: same size and
+// the red block where it lies in `want`, within 2 pixels. Says why not.
+inline bool ShowsAs(const QImage& got, const QImage& want, QString* why)
+{
+    const QRect block = RedBlock(got);
+    const QRect wanted = RedBlock(want);
+    *why = QString::number(got.width()) + "x" + QString::number(got.height()) + " " + ImageChecks::Text(block)
+        + ", not " + QString::number(want.width()) + "x" + QString::number(want.height()) + " "
+        + ImageChecks::Text(wanted);
+    return !got.isNull() && got.size() == want.size() && !wanted.isEmpty() && ImageChecks::Near(block, wanted, 2);
 }

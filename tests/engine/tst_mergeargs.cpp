@@ -88,8 +88,31 @@ private slots:
         QVERIFY(!yuv444.isEmpty());
         QVERIFY(!MediaStreams::SameForConcat({a, MediaStreams::Probe(yuv444)}));
         QVERIFY(!MediaStreams::SameForConcat({a, MediaStreams::Probe(m_silent)}));
+        // Pictures shown otherwise: each joined file would be shown as the first.
+        const ST_STREAM_FACTS turned
+            = MediaStreams::Probe(TestMedia::TagRotation(m_a, m_dir.filePath("turned.mp4"), 90));
+        QVERIFY(turned.turn.Swaps());
+        QVERIFY(MediaStreams::SameForConcat({turned, turned}));
+        QVERIFY(!MediaStreams::SameForConcat({a, turned}));
+        ST_STREAM_FACTS wide = a;
+        wide.sarNum = 4;
+        wide.sarDen = 3;
+        QVERIFY(!MediaStreams::SameForConcat({a, wide}));
         QVERIFY(!MediaStreams::SameForConcat({a, ST_STREAM_FACTS()}));
         QVERIFY(!MediaStreams::SameForConcat({}));
+    }
+
+    void squarePixelSizes()
+    {
+        // As players show the picture, the side its aspect lengthens even:
+        // PAL and NTSC widescreen, a quarter-turned PAL frame, and pictures
+        // that need no stretch keep their own sides, odd or not.
+        QCOMPARE(JobArgs::SquarePixelSize(720, 576, 64, 45), QSize(1024, 576));
+        QCOMPARE(JobArgs::SquarePixelSize(720, 480, 32, 27), QSize(854, 480));
+        QCOMPARE(JobArgs::SquarePixelSize(576, 720, 45, 64), QSize(576, 1024));
+        QCOMPARE(JobArgs::SquarePixelSize(1279, 719, 1, 1), QSize(1279, 719));
+        QCOMPARE(JobArgs::SquarePixelSize(1279, 719, 0, 1), QSize(1279, 719));
+        QCOMPARE(JobArgs::SquarePixelSize(0, 0, 1, 1), QSize());
     }
 
     void containerCodecs()

@@ -209,6 +209,62 @@ private slots:
         QCOMPARE(cells.status.text(), QString("Completed"));
     }
 
+    void clipsComeOutAsPlayersShowThem_data()
+    {
+        // Grey pictures with a red corner, as phones and DVDs store them:
+        // turned by a display matrix, or of pixels wider than high. Every
+        // clip of a row is shown at the main video's size.
+        QTest::addColumn<QString>("codec"); // "copy": the converter's ways; else melt
+        QTest::addColumn<QStringList>("clips"); // title, main video, ending (optional)
+        const QString dir = m_dir.path();
+        const QString a = MakeCornerVideo(dir, "a.mp4", 160, 120, "1", 1.0);
+        const QString b = MakeCornerVideo(dir, "b.mp4", 120, 160, "1", 1.0);
+        const QString pal = MakeCornerVideo(dir, "pal.mp4", 180, 144, "64/45", 1.0);
+        const QString wide = MakeCornerVideo(dir, "wide.mp4", 256, 144, "1", 1.0);
+        const QString narrow = MakeCornerVideo(dir, "narrow.mp4", 192, 144, "4/3", 1.0);
+        const QString tall = MakeCornerVideo(dir, "tall.mp4", 144, 256, "1", 1.0);
+        const auto turned = [&dir](const QString& file, int degrees) {
+            const QString copy = QDir(dir).filePath(QString::number(degrees) + QFileInfo(file).fileName());
+            return TestMedia::TagRotation(file, copy, degrees);
+        };
+        QTest::newRow("stream copy, 270 before 90") << "copy" << QStringList{turned(a, 270), turned(a, 90)};
+        QTest::newRow("stream copy, upright before 180") << "copy" << QStringList{a, turned(a, 180)};
+        QTest::newRow("stream copy, anamorphic clips") << "copy" << QStringList{wide, pal, narrow};
+        QTest::newRow("melt, 90 main") << "h264" << QStringList{b, turned(a, 90), turned(b, 180)};
+        QTest::newRow("melt, -90 title") << "h264" << QStringList{turned(b, -90), a};
+        QTest::newRow("melt, anamorphic clips") << "h264" << QStringList{wide, pal, narrow};
+        QTest::newRow("melt, anamorphic title turned 90") << "h264" << QStringList{turned(pal, 90), tall};
+        QTest::newRow("melt, mirrored clips")
+            << "h264"
+            << QStringList{TestMedia::WithDisplayMatrix(b, dir + "/transposed.mp4", 0, 1, 1, 0), a,
+                           TestMedia::WithDisplayMatrix(a, dir + "/flipped.mp4", 1, 0, 0, -1)};
+    }
+
+    void clipsComeOutAsPlayersShowThem()
+    {
+        QFETCH(QString, codec);
+        QFETCH(QStringList, clips);
+        QVERIFY(!clips.contains(QString()));
+        SetOutputFormat("mp4", codec, codec == "copy" ? "copy" : "aac");
+        ST_OPTS opts = MakeSourceRow(clips.at(1), 1000000);
+        opts.titleClips = {ST_MERGE{clips.at(0), 0, 1000000}};
+        if (clips.size() > 2)
+            opts.endingClips = {ST_MERGE{clips.at(2), 0, 1000000}};
+        JobsManage queue;
+        FollowUpRow cells;
+        AbstractJob* job = mergeDirect(queue, cells, opts);
+        QVERIFY(job);
+        QVERIFY(RunQueue(queue));
+        QVERIFY2(job->succeeded(), qPrintable(job->log()));
+        QCOMPARE(cells.status.text(), QString("Completed"));
+        // Each clip's second shows as the clip does, at its size.
+        for (int i = 0; i < clips.size(); ++i) {
+            QString why;
+            QVERIFY2(ShowsAs(ShownFrame(job->outputPath, i + 0.5), ShownFrame(clips.at(i), 0.5), &why),
+                     qPrintable(QString::number(i) + ": " + why));
+        }
+    }
+
     void failedMergeKeepsConvertedInput()
     {
         SetOutputFormat("mp4", "h264", "aac");

@@ -181,6 +181,18 @@ private slots:
         QVERIFY(!JobArgs::MeltProfile("320x240 VGA", 0.0).join(" ").contains("frame_rate"));
         QCOMPARE(JobArgs::MeltProfile("320x240 VGA", 0.0).first(), QString("width=320"));
         QVERIFY(JobArgs::MeltProfile("Auto", 25.0).isEmpty());
+        // Pixels of another aspect: the frame's shown aspect, reduced.
+        QCOMPARE(JobArgs::MeltProfile("144x180", 0.0, 45, 64).mid(2, 4),
+                 QStringList({"sample_aspect_num=45", "sample_aspect_den=64", "display_aspect_num=9",
+                              "display_aspect_den=16"}));
+        QCOMPARE(JobArgs::MeltProfile("320x240", 0.0, 0, 1), JobArgs::MeltProfile("320x240", 0.0));
+        // What melt is told of a turned clip: nothing for a plain turn; the
+        // stored aspect of a quarter turn; a mirrored one's turn and mirror.
+        QCOMPARE(JobArgs::MeltTurn(90, false, 1, 1), QStringList());
+        QCOMPARE(JobArgs::MeltTurn(180, false, 64, 45), QStringList());
+        QCOMPARE(JobArgs::MeltTurn(270, false, 45, 64), QStringList({"force_aspect_ratio=1.42222222222"}));
+        QCOMPARE(JobArgs::MeltTurn(0, true, 1, 1), QStringList({"autorotate=0", "-attach-clip", "avfilter.hflip"}));
+        QCOMPARE(JobArgs::MeltTurn(90, true, 1, 1), QStringList({"rotate=90", "-attach-clip", "avfilter.hflip"}));
         QCOMPARE(JobArgs::MeltConsumer("/o.mp3", "mp3", "h264", "mp3", "640x360"),
                  QStringList({"-consumer", "avformat:/o.mp3", "real_time=-1", "vn=1", "acodec=libmp3lame"}));
     }

@@ -129,6 +129,50 @@ private slots:
         QFile::remove(odd);
     }
 
+    void partsComeOutAsPlayersShowThem_data()
+    {
+        // A picture with a red corner as phones store it, turned by a display
+        // matrix, once with pixels wider than high as well, and mirrored.
+        QTest::addColumn<QString>("codec"); // "copy": stream copy; else melt
+        QTest::addColumn<QString>("source");
+        const QString dir = m_dir.path();
+        const QString plain = MakeCornerVideo(dir, "corner.mp4", 160, 120);
+        const QString pal = MakeCornerVideo(dir, "pal.mp4", 180, 144, "64/45");
+        const auto turned = [&dir](const QString& file, int degrees) {
+            const QString copy = QDir(dir).filePath(QString::number(degrees) + QFileInfo(file).fileName());
+            return TestMedia::TagRotation(file, copy, degrees);
+        };
+        QTest::newRow("stream copy, 90") << "copy" << turned(plain, 90);
+        QTest::newRow("stream copy, 180") << "copy" << turned(plain, 180);
+        QTest::newRow("melt, 270") << "h264" << turned(plain, 270);
+        QTest::newRow("melt, -90") << "h264" << turned(plain, -90);
+        QTest::newRow("melt, anamorphic turned 90") << "h264" << turned(pal, 90);
+        // Mirrored matrices, which melt does not read as players do.
+        QTest::newRow("melt, mirrored") << "h264"
+                                        << TestMedia::WithDisplayMatrix(plain, dir + "/mirrored.mp4", -1, 0, 0, 1);
+        QTest::newRow("melt, transposed") << "h264"
+                                          << TestMedia::WithDisplayMatrix(plain, dir + "/transposed.mp4", 0, 1, 1, 0);
+    }
+
+    void partsComeOutAsPlayersShowThem()
+    {
+        QFETCH(QString, codec);
+        QFETCH(QString, source);
+        QVERIFY(!source.isEmpty());
+        SetOutputFormat("mp4", codec, codec == "copy" ? "copy" : "aac");
+        ST_OPTS opts = MakeSourceRow(source);
+        opts.splitMode = 2;
+        opts.splitTime = 400000;
+        opts.splitEndTime = 1400000;
+        FollowUpRow row;
+        JobsManage queue;
+        runSplit(opts, row, queue);
+        QCOMPARE(row.status.text(), QString("Completed"));
+        QCOMPARE(outputs().size(), 1);
+        QString why;
+        QVERIFY2(ShowsAs(ShownFrame(outputs().first(), 0.5), ShownFrame(source, 1.0), &why), qPrintable(why));
+    }
+
     void byRangesWithStreamCopy()
     {
         SetOutputFormat("mov", "copy", "aac");
