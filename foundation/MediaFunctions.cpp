@@ -347,7 +347,10 @@ bool IsPictureKind(const AVInputFormat* format)
 
 } // namespace
 
-void GetMediaImage(const char* path, QImage* image, long long time, long long* duration)
+namespace {
+
+// The frame at `time` of a file, as stored or as a player shows it.
+void ReadMediaImage(const char* path, QImage* image, long long time, long long* duration, bool shown)
 {
     MediaInput input(path, kMaxPicturePixels);
     AVFormatContext* fmt = input.get();
@@ -357,20 +360,21 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
         *duration = input.Duration();
     if (!image)
         return;
-    av_dump_format(fmt, 0, path, 0);
-    DecodePicture(fmt, time, QImage::Format_RGB32, image);
+    if (!shown)
+        av_dump_format(fmt, 0, path, 0);
+    DecodePicture(fmt, time, QImage::Format_RGB32, image, shown);
+}
+
+} // namespace
+
+void GetMediaImage(const char* path, QImage* image, long long time, long long* duration)
+{
+    ReadMediaImage(path, image, time, duration, false);
 }
 
 void GetShownMediaImage(const char* path, QImage* image, long long time, long long* duration)
 {
-    MediaInput input(path, kMaxPicturePixels);
-    AVFormatContext* fmt = input.get();
-    if (!fmt)
-        return;
-    if (duration)
-        *duration = input.Duration();
-    if (image)
-        DecodePicture(fmt, time, QImage::Format_RGB32, image, true);
+    ReadMediaImage(path, image, time, duration, true);
 }
 
 QImage GetMediaPicture(int fd)
