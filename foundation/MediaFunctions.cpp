@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -390,20 +391,74 @@ QImage GetMediaPicture(int fd)
     return picture;
 }
 
-QString MediaPictureReader(int fd)
+namespace {
+
+// A file in the very format of one picture codec that animates (GIF,
+// APNG): its reader is named as the codec, whose data the libraries know
+// as an image type. A container of pictures (a motion JPEG film) is none.
+bool IsAnimatedPictureKind(const AVInputFormat* format, const AVStream* stream)
 {
-    MediaInput input(fd, "", kMaxPicturePixels);
-    const AVFormatContext* fmt = input.get();
-    if (!fmt || !IsPictureKind(fmt->iformat))
-        return QString();
-    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
-        const AVCodecParameters* picture = fmt->streams[i]->codecpar;
-        if (IsVideoStream(fmt->streams[i]))
-            return picture->width > 0 && picture->height > 0 && PictureSizeAllowed(picture->width, picture->height)
-                ? QString::fromLatin1(fmt->iformat->name)
-                : QString();
+    const AVCodecDescriptor* codec = avcodec_descriptor_get(stream->codecpar->codec_id);
+    if (!codec || !codec->mime_types || std::strcmp(format->name, codec->name) != 0)
+        return false;
+    for (const char* const* type = codec->mime_types; *type; ++type) {
+        if (std::strncmp(*type, "image/", 6) == 0)
+            return true;
     }
-    return QString();
+    return false;
+}
+
+// The pictures of one play and its length, from the packets' times alone:
+// nothing is decoded.
+void CountPlay(AVFormatContext* fmt, int index, ST_PICTURE_READER* reader)
+{
+    std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
+    if (!packet)
+        return;
+    int64_t first = AV_NOPTS_VALUE;
+    int64_t end = AV_NOPTS_VALUE;
+    int frames = 0;
+    while (av_read_frame(fmt, packet.get()) >= 0) {
+        if (packet->stream_index == index) {
+            ++frames;
+            if (packet->pts != AV_NOPTS_VALUE) {
+                first = first == AV_NOPTS_VALUE ? packet->pts : std::min(first, packet->pts);
+                const int64_t stop = packet->pts + std::max<int64_t>(packet->duration, 0);
+                end = end == AV_NOPTS_VALUE ? stop : std::max(end, stop);
+            }
+        }
+        av_packet_unref(packet.get());
+    }
+    reader->frames = frames;
+    if (frames > 1 && first != AV_NOPTS_VALUE && end > first)
+        reader->playTime = av_rescale_q(end - first, fmt->streams[index]->time_base, AV_TIME_BASE_Q);
+}
+
+} // namespace
+
+ST_PICTURE_READER MediaPictureReader(int fd, const std::atomic<bool>* cancel)
+{
+    ST_PICTURE_READER reader;
+    MediaInput input(fd, "", kMaxPicturePixels, cancel);
+    AVFormatContext* fmt = input.get();
+    if (!fmt)
+        return reader;
+    const bool still = IsPictureKind(fmt->iformat);
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        const AVStream* stream = fmt->streams[i];
+        if (!IsVideoStream(stream))
+            continue;
+        const AVCodecParameters* picture = stream->codecpar;
+        if ((!still && !IsAnimatedPictureKind(fmt->iformat, stream)) || picture->width <= 0 || picture->height <= 0
+            || !PictureSizeAllowed(picture->width, picture->height))
+            return reader;
+        reader.name = QString::fromLatin1(fmt->iformat->name);
+        reader.frames = 1;
+        if (!still)
+            CountPlay(fmt, int(i), &reader);
+        return reader;
+    }
+    return reader;
 }
 
 QImage ReadLayerPicture(QFile* file)
