@@ -20,37 +20,13 @@
 #include "canvas/QWatermarkScene.h"
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QTimer>
 
 #include <cstdio>
-#include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
-
-// The longest gap between two ticks of a 5 ms timer while `done` is not yet
-// true, `work` having been started from the event loop.
-double LongestStall(const std::function<void()>& work, const std::function<bool()>& done)
-{
-    QElapsedTimer sinceTick;
-    qint64 longest = 0;
-    QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    tick.setInterval(5);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        longest = qMax(longest, sinceTick.nsecsElapsed());
-        sinceTick.restart();
-    });
-    sinceTick.start();
-    tick.start();
-    QTimer::singleShot(0, work);
-    while (!done())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return qMax(longest, sinceTick.nsecsElapsed()) / 1e9;
-}
 
 // New times for the file: what was learnt of it no longer holds.
 void Touch(const QString& path)
@@ -66,7 +42,7 @@ double TimedRun(MainWindow& window, int rows, bool layered)
 {
     const int readings = LayerFiles::Readings();
     QAction* run = window.findChild<QAction*>(QStringLiteral("actionRun"));
-    const double stall = LongestStall([run] { run->trigger(); }, [&] {
+    const double stall = BenchKit::RunAndWatch([run] { run->trigger(); }, [&] {
         for (int row = 0; row < rows; ++row) {
             if (window.StateOfRow(row) != MainWindow::RowQueued)
                 return false;
@@ -76,7 +52,7 @@ double TimedRun(MainWindow& window, int rows, bool layered)
                 return true;
         }
         return false;
-    });
+    }).longestStall;
     bool drawn = true;
     for (AbstractJob* job : window.Jobs().jobs()) {
         if (auto* converter = qobject_cast<JxEngineJob*>(job))
@@ -140,12 +116,7 @@ void Measure(const char* what, const QString& source, const QString& layer, cons
 
 int main(int argc, char** argv)
 {
-    BenchKit::PrivateHome home;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(BenchKit::QuietLog);
-    QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Lumacrest"));
+    BenchKit::WindowApplication app(argc, argv);
     const int pairs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
     const int rows = argc > 2 ? qMax(1, atoi(argv[2])) : 50;
 
