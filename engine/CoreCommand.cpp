@@ -99,7 +99,7 @@ ST_LAYER_FILE Core::LayerFile(const QString& path)
         m_layerFiles.Keep(facts);
     }
     // The file may have been learnt under another of its names.
-    if (facts.workSize < 0) {
+    if (facts.workSize < 0 && !facts.workFailed) {
         facts.problemPath = path;
         if (!facts.problem)
             facts.input = path;
