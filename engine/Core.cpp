@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 #include <climits>
+#include <sys/stat.h>
 
 // The translations are compiled into the engine library; referencing the
 // initialiser keeps the linker from dropping them.
@@ -50,6 +52,26 @@ QStringList Core::InputFiles() const
     }
     files.removeAll(QString());
     return files;
+}
+
+int Core::PlayedRow(const QString& path) const
+{
+    struct stat played;
+    const bool known = ::stat(QFile::encodeName(path).constData(), &played) == 0;
+    const auto plays = [&](int row) {
+        const QString& source = Rows.at(row).path;
+        struct stat file;
+        return source == path
+            || (known && ::stat(QFile::encodeName(source).constData(), &file) == 0 && file.st_dev == played.st_dev
+                && file.st_ino == played.st_ino);
+    };
+    if (IsValidRow(CurrentRow) && plays(CurrentRow))
+        return CurrentRow;
+    for (int row = Rows.size() - 1; row >= 0; --row) {
+        if (plays(row))
+            return row;
+    }
+    return CurrentRow;
 }
 
 ST_ROW_PROBLEM Core::SourceFilesProblem(int row) const
