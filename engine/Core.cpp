@@ -15,7 +15,6 @@
 #include <QWidget>
 
 #include <climits>
-#include <sys/stat.h>
 
 // The translations are compiled into the engine library; referencing the
 // initialiser keeps the linker from dropping them.
@@ -56,15 +55,7 @@ QStringList Core::InputFiles() const
 
 int Core::PlayedRow(const QString& path) const
 {
-    struct stat played;
-    const bool known = ::stat(QFile::encodeName(path).constData(), &played) == 0;
-    const auto plays = [&](int row) {
-        const QString& source = Rows.at(row).path;
-        struct stat file;
-        return source == path
-            || (known && ::stat(QFile::encodeName(source).constData(), &file) == 0 && file.st_dev == played.st_dev
-                && file.st_ino == played.st_ino);
-    };
+    const auto plays = [&](int row) { return SameFile(Rows.at(row).path, path); };
     if (IsValidRow(CurrentRow) && plays(CurrentRow))
         return CurrentRow;
     for (int row = Rows.size() - 1; row >= 0; --row) {
