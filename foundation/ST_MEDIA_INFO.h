@@ -27,6 +27,10 @@ struct ST_MEDIA_INFO
     int sarNum = 1;
     int sarDen = 1;
     float fps = 0.0f;
+    // Each picture holds two fields taken at two moments, woven line by
+    // line: the stream's field order says so, or, where the container does
+    // not tell it, its first decoded pictures. Players show it deinterlaced.
+    bool interlaced = false;
     long long duration = 0;   // microseconds, 0 when unknown
     long long audioDuration = 0; // of the first sound stream, microseconds, 0 when unknown
     long long bitRate = 0;    // bits per second
