@@ -171,6 +171,7 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
         info.sarNum = swaps ? sar.den : sar.num;
         info.sarDen = swaps ? sar.num : sar.den;
         info.fps = FrameRateOf(stream);
+        info.averageFps = RateOf(stream->avg_frame_rate);
         video = static_cast<int>(i);
     }
     info.bitRate = fmt->bit_rate;
