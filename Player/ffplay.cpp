@@ -540,6 +540,7 @@ bool JxPlayerGetStats(JxPlayerStats* stats)
     stats->av_diff = (is->audio_st && is->video_st) ? get_clock(&is->audclk) - get_clock(&is->vidclk) : NAN;
     stats->show_mode = is->show_mode;
     stats->native_window = g_native_window;
+    stats->gl_window = pSDLwindow && (SDL_GetWindowFlags(pSDLwindow) & SDL_WINDOW_OPENGL);
     stats->shown_serial = is->shown_serial;
     stats->shown_serial_time = is->shown_serial_time;
     stats->shown_pts = is->shown_pts;

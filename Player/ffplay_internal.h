@@ -402,6 +402,7 @@ struct JxPlayerStats {
     double av_diff = 0;  // audio clock - video clock, seconds (NaN when unknown)
     int show_mode = -1;
     bool native_window = false;
+    bool gl_window = false;  // SDL made the player window an OpenGL one (the GL driver is loaded)
     int shown_serial = 0;
     int64_t shown_serial_time = 0;  // av_gettime_relative() clock
     double shown_pts = 0;           // the picture on screen, seconds from the file's start
