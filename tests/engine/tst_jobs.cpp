@@ -424,6 +424,10 @@ private slots:
         QTest::newRow("ignores terminate, half a line")
             << QString("melthalf") << QByteArray("trap '' TERM; printf 'unfinished' >&2; exec sleep 30")
             << QByteArray("next\\n") << 300 << QString("again\nnext\n") << QString("unfinished");
+        // Killed from outside (the system freeing memory), even after a frame.
+        QTest::newRow("killed from outside")
+            << QString("meltkilled") << QByteArray("printf 'Current Frame: 5, percentage: 20\\r' >&2; kill -9 $$")
+            << QByteArray() << 0 << QString("melt was killed; starting it again") << QString();
         // The same fault's other face: melt ends at once, "successfully",
         // without a frame or an output.
         QTest::newRow("ends at once without output")
