@@ -86,6 +86,13 @@ static void useBuffer(size_t size)
     std::free(const_cast<char*>(buffer));
 }
 
+static JxPlayerStats Stats()
+{
+    JxPlayerStats stats;
+    JxPlayerGetStats(&stats);
+    return stats;
+}
+
 static bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 70 && qBlue(c) < 70; }
 static bool isBlue(QRgb c) { return qBlue(c) > 200 && qRed(c) < 70 && qGreen(c) < 70; }
 static bool isBlack(QRgb c) { return qRed(c) < 20 && qGreen(c) < 20 && qBlue(c) < 20; }
@@ -195,33 +202,33 @@ private slots:
         // The position is the sound clock: each callback of the device sets it,
         // stamped with the callback's start, and it runs on with real time.
         Owner owner;
-        qint64 p1 = -1, p2 = -1, p3 = -1, p4 = -1, p5 = -1, passed = 0, buffer = 0;  // µs
+        qint64 p1 = -1, p2 = -1, p3 = -1, p4 = -1, p5 = -1, passed = 0;  // µs
         double pausedAt = 0, heldAt = 0;
         int pausedState = 0, pauseResult = 1;
         JxPlayerStats atPause, whilePaused;
-        const auto setAt = []() { return clock_last_updated(&cur_stream->audclk); };
         Steps steps;
         steps.then("playing", [&]() { return (p1 = JxPlayerGetPosition()) > 50000; })
             .then("advancing", [&]() {
-                const double before = setAt();
+                const double setAt = Stats().clock_set_at;
                 if ((p2 = JxPlayerGetPosition()) < p1 + 300000)
                     return false;
                 pauseResult = JxPlayerPause();
                 p3 = JxPlayerGetPosition();
                 pausedAt = QDeadlineTimer::current().deadlineNSecs() / 1e9;  // the clock's own time base
-                passed = static_cast<qint64>((pausedAt - before) * 1000000);
+                passed = static_cast<qint64>((pausedAt - setAt) * 1000000);
                 pausedState = JxPlayerGetPlayState();
-                buffer = 1000000LL * cur_stream->audio_hw_buf_size / cur_stream->audio_tgt.bytes_per_sec;
-                return JxPlayerGetStats(&atPause);
+                atPause = Stats();
+                return true;
             })
             // Set by a callback begun after the pause: the sound is played out.
-            .then("sound played out", [&]() { return (heldAt = setAt()) > pausedAt && (p4 = JxPlayerGetPosition()) >= 0; })
+            .then("sound played out", [&]() { return (heldAt = Stats().clock_set_at) > pausedAt && (p4 = JxPlayerGetPosition()) >= 0; })
             // Half a second of the device's time later, still paused.
             .then("paused a while", [&]() {
-                if (setAt() < heldAt + 0.5)
+                if (Stats().clock_set_at < heldAt + 0.5)
                     return false;
                 p5 = JxPlayerGetPosition();
-                return JxPlayerGetStats(&whilePaused) && JxPlayerPause() == 0;
+                whilePaused = Stats();
+                return JxPlayerPause() == 0;
             })
             .then("advancing again", [&]() {
                 if (JxPlayerGetPosition() < p5 + 250000)
@@ -238,6 +245,7 @@ private slots:
         QCOMPARE(pausedState, 2);
         // Paused, the clock keeps its last setting: behind the reading before by
         // the time since then at most, ahead by that and one device buffer.
+        const qint64 buffer = atPause.sound_buffer_us;
         QVERIFY2(qAbs(p3 - p2) <= passed + buffer, qPrintable(QString("%1 %2").arg(p3 - p2).arg(passed)));
         // The device plays out what it had: the frame under way and one buffer.
         QVERIFY2(qAbs(p4 - p3) <= 2 * buffer, qPrintable(QString::number(p4 - p3)));
@@ -366,8 +374,7 @@ private slots:
                 // Read again once the pictures, which wait for the clock, have
                 // moved on: 0.2 s past the first, then 0.3 s past that reading.
                 PollUntil(&context, 5, [&]() {
-                    JxPlayerStats now;
-                    JxPlayerGetStats(&now);
+                    const JxPlayerStats now = Stats();
                     if (settled < 0 && now.shown_pts >= firstPicture + 0.2) {
                         settled = JxPlayerGetPosition();
                         settledAfterMs = sinceSeek.elapsed();
@@ -800,21 +807,21 @@ private slots:
         QVERIFY(TestMedia::RunConverter(args));
         Owner owner;
         qint64 duration = -1, position = -1, highest = -1;
-        double kept = -1;  // the sound clock as the device's callbacks set it
+        double kept = -1;  // the clock as the player keeps it
         QObject context;
         PollUntil(&context, 20, [&]() {
             position = JxPlayerGetPosition();
             duration = JxPlayerGetDuration();
             highest = qMax(highest, position);
-            kept = cur_stream ? qMax(kept, clock_pts(&cur_stream->audclk)) : kept;
+            kept = qMax(kept, Stats().clock_kept);
             return false;
         });
         const auto run = Play(path, &m_host, &owner, 15000);
         QVERIFY(!run.timedOut);
         QCOMPARE(owner.stops, 1);
         QCOMPARE(duration, qint64(0));
-        // The reported position runs on with real time between the sound
-        // device's callbacks; the clock as they set it stays within the sound.
+        // The reported position runs on with real time between the settings of
+        // the clock; the clock as the player keeps it stays within the sound.
         if (live)
             QVERIFY2(highest > 700000 && kept < 1.7, qPrintable(QString("%1 %2").arg(highest).arg(kept)));
         else
