@@ -371,15 +371,15 @@ private slots:
                     return false;
                 landed = pos;
                 landedAfterMs = sinceSeek.elapsed();
-                // Read again once the pictures, which wait for the clock, have
-                // moved on: 0.2 s past the first, then 0.3 s past that reading.
+                // Read again once the clock as the player keeps it has reached
+                // the target, and once it has moved past that reading.
                 PollUntil(&context, 5, [&]() {
-                    const JxPlayerStats now = Stats();
-                    if (settled < 0 && now.shown_pts >= firstPicture + 0.2) {
+                    const double kept = Stats().clock_kept;
+                    if (settled < 0 && kept >= target) {
                         settled = JxPlayerGetPosition();
                         settledAfterMs = sinceSeek.elapsed();
                     }
-                    if (settled < 0 || now.shown_pts < settled / 1000000.0 + 0.3)
+                    if (settled < 0 || kept * 1000000 <= settled)
                         return false;
                     later = JxPlayerGetPosition();
                     g_nPlayWindow = 0;
@@ -397,9 +397,8 @@ private slots:
         const qint64 t = static_cast<qint64>(target * 1000000);
         // The audio clock counts the device's buffered sound as not yet heard,
         // so the very first reading may stand up to two device buffers
-        // (about 0.1 s) before the target; once the pictures have moved on it
-        // is at or past it. Past the target, a reading is allowed the time that
-        // really passed since the seek was asked for.
+        // (about 0.1 s) before the target. Past the target, a reading is
+        // allowed the time that really passed since the seek was asked for.
         QVERIFY2(landed >= t - 100000 && landed <= t + 300000 + landedAfterMs * 1000,
                  qPrintable(QString("landed %1 target %2").arg(landed).arg(t)));
         QVERIFY2(settled >= t && settled <= t + 300000 + settledAfterMs * 1000,
