@@ -184,7 +184,8 @@ void MeltEngineJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     const bool killed = exitStatus == QProcess::CrashExit && exitCode == SIGKILL;
     if ((endedEmpty || killed) && !stopped() && !endReported() && m_restarts < MaxRestarts && !outputPath.isEmpty()) {
         ++m_restarts;
-        appendToLog(killed ? "melt was killed; starting it again\n" : "melt ended without progress; starting it again\n");
+        appendToLog(killed ? "melt was killed; starting it again\n"
+                           : "melt ended without progress; starting it again\n");
         restartLater();
         return;
     }

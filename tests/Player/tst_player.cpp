@@ -221,7 +221,8 @@ private slots:
                 return true;
             })
             // Set by a callback begun after the pause: the sound is played out.
-            .then("sound played out", [&]() { return (heldAt = Stats().clock_set_at) > pausedAt && (p4 = JxPlayerGetPosition()) >= 0; })
+            .then("sound played out",
+                  [&]() { return (heldAt = Stats().clock_set_at) > pausedAt && (p4 = JxPlayerGetPosition()) >= 0; })
             // Half a second of the device's time later, still paused.
             .then("paused a while", [&]() {
                 if (Stats().clock_set_at < heldAt + 0.5)

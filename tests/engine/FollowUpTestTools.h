@@ -128,8 +128,9 @@ inline bool RunQueue(JobsManage& queue)
         meltWaitMs = 0;
         for (AbstractJob* job : queue.jobs()) {
             auto* melt = qobject_cast<MeltEngineJob*>(job);
+            const QString process = QStringList{"not running", "starting", "running"}.value(job->state());
             now += QString("%1 kind %2: status %3, process %4, ended %5, %6 %, restarts %7, log ...")
-                       .arg(melt ? "melt" : "converter").arg(job->kind).arg(job->status).arg(QStringList{"not running", "starting", "running"}.value(job->state()))
+                       .arg(melt ? "melt" : "converter").arg(job->kind).arg(job->status).arg(process)
                        .arg(job->endReported()).arg(job->lastPercent()).arg(melt ? melt->restarts() : 0)
                 + job->log().right(200) + '\n';
             if (melt && job->state() == QProcess::Running)
