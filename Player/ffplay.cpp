@@ -540,9 +540,16 @@ bool JxPlayerGetStats(JxPlayerStats* stats)
     stats->av_diff = (is->audio_st && is->video_st) ? get_clock(&is->audclk) - get_clock(&is->vidclk) : NAN;
     stats->show_mode = is->show_mode;
     stats->native_window = g_native_window;
+    stats->gl_window = pSDLwindow && (SDL_GetWindowFlags(pSDLwindow) & SDL_WINDOW_OPENGL);
     stats->shown_serial = is->shown_serial;
     stats->shown_serial_time = is->shown_serial_time;
     stats->shown_pts = is->shown_pts;
+    SyncClock* master = master_clock(is);
+    const int64_t start = is->file_open ? is->start_time_us.load() : AV_NOPTS_VALUE;
+    stats->clock_kept = clock_pts(master) - (start == AV_NOPTS_VALUE ? 0 : start / 1000000.0);
+    stats->clock_set_at = clock_last_updated(master);
+    if (is->audio_st && is->audio_tgt.bytes_per_sec > 0)
+        stats->sound_buffer_us = int64_t(1000000) * is->audio_hw_buf_size / is->audio_tgt.bytes_per_sec;
     return true;
 }
 

@@ -103,16 +103,21 @@ int get_master_sync_type(VideoState* is)
     return AV_SYNC_EXTERNAL_CLOCK;
 }
 
-double get_master_clock(VideoState* is)
+SyncClock* master_clock(VideoState* is)
 {
     switch (get_master_sync_type(is)) {
     case AV_SYNC_VIDEO_MASTER:
-        return get_clock(&is->vidclk);
+        return &is->vidclk;
     case AV_SYNC_AUDIO_MASTER:
-        return get_clock(&is->audclk);
+        return &is->audclk;
     default:
-        return get_clock(&is->extclk);
+        return &is->extclk;
     }
+}
+
+double get_master_clock(VideoState* is)
+{
+    return get_clock(master_clock(is));
 }
 
 void check_external_clock_speed(VideoState* is)

@@ -7,6 +7,7 @@
 // thread per stream kind and SDL's audio thread. Every field that more than
 // one of them touches is atomic or guarded by a named mutex.
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -332,6 +333,7 @@ int clock_serial(SyncClock* c);
 double clock_last_updated(SyncClock* c);
 double clock_pts(SyncClock* c);
 int get_master_sync_type(VideoState* is);
+SyncClock* master_clock(VideoState* is);
 double get_master_clock(VideoState* is);
 void check_external_clock_speed(VideoState* is);
 void stream_toggle_pause(VideoState* is);
@@ -402,9 +404,16 @@ struct JxPlayerStats {
     double av_diff = 0;  // audio clock - video clock, seconds (NaN when unknown)
     int show_mode = -1;
     bool native_window = false;
+    bool gl_window = false;  // SDL made the player window an OpenGL one (the GL driver is loaded)
     int shown_serial = 0;
     int64_t shown_serial_time = 0;  // av_gettime_relative() clock
     double shown_pts = 0;           // the picture on screen, seconds from the file's start
+    // The master clock as the player keeps it: its last setting (seconds on
+    // the position's timeline, NaN when unset) and when it was made (seconds,
+    // av_gettime_relative() clock); the position runs on from there.
+    double clock_kept = NAN;
+    double clock_set_at = 0;
+    int64_t sound_buffer_us = 0;  // one buffer of the sound device, 0 without sound
 };
 bool JxPlayerGetStats(JxPlayerStats* stats);
 // Reads the player window's last presented picture (tests only; GUI thread).

@@ -107,7 +107,15 @@ SDL_Window* create_player_window(QWidget* host, int width, int height)
         JxPlayerPrepareHost(host);
         const WId id = host->winId();
         if (id) {
-            SDL_SetHint(SDL_HINT_VIDEO_FOREIGN_WINDOW_OPENGL, "1");
+            // An OpenGL renderer needs the host's window made an OpenGL one,
+            // which loads the GL driver and its threads. Told to render in
+            // software, SDL needs no GL at all: neither for the host's window
+            // nor to present the picture.
+            const char* renderer = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+            const bool gl = !renderer || !*renderer || !std::strncmp(renderer, "opengl", 6);
+            SDL_SetHint(SDL_HINT_VIDEO_FOREIGN_WINDOW_OPENGL, gl ? "1" : "0");
+            if (!gl)
+                SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
             SDL_Window* window = SDL_CreateWindowFrom(reinterpret_cast<const void*>(static_cast<uintptr_t>(id)));
             if (window) {
                 g_native_window = true;

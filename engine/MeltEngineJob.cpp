@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include <signal.h>
+
 MeltEngineJob::MeltEngineJob(const QString& label, const QStringList& arguments, bool)
     : AbstractJob(label)
     , m_baseArgs(arguments)
@@ -174,11 +176,16 @@ void MeltEngineJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     // empty output and no frame done: that run is tried again too. An input
     // that failed to load is a real failure and is not.
     const QFileInfo out(writePath().isEmpty() ? outputPath : writePath());
-    if (!m_sawProgress && !stopped() && !endReported() && exitStatus == QProcess::NormalExit && exitCode == 0
-        && m_restarts < MaxRestarts && !outputPath.isEmpty() && (!out.exists() || out.size() == 0)
-        && !log().contains("failed to load", Qt::CaseInsensitive)) {
+    const bool endedEmpty = !m_sawProgress && exitStatus == QProcess::NormalExit && exitCode == 0
+        && (!out.exists() || out.size() == 0) && !log().contains("failed to load", Qt::CaseInsensitive);
+    // A run killed from outside (this job kills only runs it starts again or
+    // gives up; the system kills to free memory on a loaded machine) is tried
+    // again as well; one that crashes by itself is reported.
+    const bool killed = exitStatus == QProcess::CrashExit && exitCode == SIGKILL;
+    if ((endedEmpty || killed) && !stopped() && !endReported() && m_restarts < MaxRestarts && !outputPath.isEmpty()) {
         ++m_restarts;
-        appendToLog("melt ended without progress; starting it again\n");
+        appendToLog(killed ? "melt was killed; starting it again\n"
+                           : "melt ended without progress; starting it again\n");
         restartLater();
         return;
     }

@@ -32,7 +32,8 @@ public:
     // busy (no output, no progress, never exits). A run that shows no progress
     // within this time is started again, each time with twice the wait, and
     // after MaxRestarts further tries the step fails. A run that ends at once
-    // with no progress and no output is also tried again, as often.
+    // with no progress and no output, or is killed from outside, is also
+    // tried again, as often.
     static constexpr int DefaultStallMs = 20000;
     static constexpr int MaxRestarts = 3;
     void setStartStallTimeout(int milliseconds) { m_stallMs = milliseconds; }

@@ -87,6 +87,7 @@ private slots:
         QVERIFY2(steps.done(), qPrintable(steps.failedStep()));
         QCOMPARE(owner.stops, 1);
         QVERIFY(stats.native_window);
+        QCOMPARE(stats.gl_window, qgetenv("SDL_RENDER_DRIVER") != "software");  // no GL driver for nothing
         QVERIFY(stage.host->isHidden());  // the player hides its host at the end
     }
 

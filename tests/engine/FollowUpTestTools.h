@@ -13,6 +13,7 @@
 #include "UniqueOutputName.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
 #include <QSignalSpy>
@@ -102,14 +103,41 @@ inline JxEngineJob* ConversionJob(FollowUpRow& row, const QString& input, const 
     return job;
 }
 
-// Runs the queue until nothing is left; false on timeout.
-inline bool RunQueue(JobsManage& queue, int timeoutMs = 120000)
+// Runs the queue until nothing is left. The wait grows with the work: a new
+// state of any job (started, restarted, a new percent, ended) allows another
+// minute, plus the stall wait of a melt that runs. A queue that stands still
+// that long fails, telling what each job was doing.
+inline bool RunQueue(JobsManage& queue)
 {
     QSignalSpy done(&queue, &JobsManage::sigAllCompleted);
     queue.startNextJob();
-    if (!queue.hasIncomplete())
-        return true;
-    return done.wait(timeoutMs);
+    QString seen, now = QStringLiteral("start");
+    QElapsedTimer still;
+    qint64 allowedMs = 0, meltWaitMs = 0;
+    while (queue.hasIncomplete() && done.isEmpty()) {
+        if (now != seen) {
+            seen = now;
+            still.start();
+            allowedMs = 60000 + meltWaitMs;
+        } else if (still.elapsed() > allowedMs) {
+            qWarning().noquote() << "the queue stood still; its jobs:\n" + seen;
+            return false;
+        }
+        done.wait(50);
+        now.clear();
+        meltWaitMs = 0;
+        for (AbstractJob* job : queue.jobs()) {
+            auto* melt = qobject_cast<MeltEngineJob*>(job);
+            const QString process = QStringList{"not running", "starting", "running"}.value(job->state());
+            now += QString("%1 kind %2: status %3, process %4, ended %5, %6 %, restarts %7, log ...")
+                       .arg(melt ? "melt" : "converter").arg(job->kind).arg(job->status).arg(process)
+                       .arg(job->endReported()).arg(job->lastPercent()).arg(melt ? melt->restarts() : 0)
+                + job->log().right(200) + '\n';
+            if (melt && job->state() == QProcess::Running)
+                meltWaitMs += qint64(MeltEngineJob::DefaultStallMs) << melt->restarts();
+        }
+    }
+    return true;
 }
 
 // Duration in seconds of the first stream of a type ("v" or "a"), 0 when unknown.

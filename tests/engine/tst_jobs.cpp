@@ -424,6 +424,10 @@ private slots:
         QTest::newRow("ignores terminate, half a line")
             << QString("melthalf") << QByteArray("trap '' TERM; printf 'unfinished' >&2; exec sleep 30")
             << QByteArray("next\\n") << 300 << QString("again\nnext\n") << QString("unfinished");
+        // Killed from outside (the system freeing memory), even after a frame.
+        QTest::newRow("killed from outside")
+            << QString("meltkilled") << QByteArray("printf 'Current Frame: 5, percentage: 20\\r' >&2; kill -9 $$")
+            << QByteArray() << 0 << QString("melt was killed; starting it again") << QString();
         // The same fault's other face: melt ends at once, "successfully",
         // without a frame or an output.
         QTest::newRow("ends at once without output")
@@ -454,7 +458,7 @@ private slots:
         QVERIFY(waitForEnd(&job));
         QCOMPARE(ends.count(), 1);
         QVERIFY2(job.succeeded(), qPrintable(job.log()));
-        QCOMPARE(job.restarts(), 1);
+        QVERIFY2(job.restarts() >= 1, qPrintable(job.log()));  // a busy machine may starve the next run too
         QVERIFY2(logHas.isEmpty() || job.log().contains(logHas), qPrintable(job.log()));
         QVERIFY2(logLacks.isEmpty() || !job.log().contains(logLacks), qPrintable(job.log()));
     }
@@ -468,11 +472,11 @@ private slots:
                                            "printf data > \"${1#avformat:}\"\n");
         ScriptMeltJob job(script);
         job.outputPath = out;
-        job.setStartStallTimeout(500);
+        job.setStartStallTimeout(2000);
         job.start();
         QTRY_COMPARE_WITH_TIMEOUT(job.state(), QProcess::Running, 5000);
         job.suspend();
-        QTest::qWait(1200); // well past the stall wait
+        QTest::qWait(2500); // well past the stall wait
         QCOMPARE(job.restarts(), 0);
         QVERIFY(!job.endReported());
         job.resume();
