@@ -40,6 +40,14 @@ long long RowDuration(const ST_OPTS& opts)
     return duration > 0 ? duration : 0;
 }
 
+// The aspect of a pixel of the row's frame as the graph gets it: the
+// source's, inverted by the row's own quarter turn.
+PixelAspect FrameAspect(const ST_OPTS& opts)
+{
+    const PixelAspect aspect = opts.media.picture.TurnedAspect();
+    return opts.rotate >= 0 && opts.rotate <= 3 ? aspect.Inverted() : aspect;
+}
+
 // Writes a picture whole or not at all: a job never reads half of one, nor
 // one cut short by a full disk.
 bool SavePng(const QImage& image, const QString& path)
@@ -178,7 +186,7 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
     // The canvas shows the picture at the aspect of its pixels: where they
     // are not square, each layer is drawn into them stretched the other way,
     // to the nearest pixel, as one of them is more than one on the screen.
-    const bool anamorphic = sx != sy;
+    const bool anamorphic = !FrameAspect(opts).IsSquare();
     const auto pixels = [anamorphic](double value) {
         return FilterText::Trunc(anamorphic ? std::round(value) : value);
     };

@@ -1,5 +1,6 @@
 #include "MediaFunctions.h"
 #include "MediaInput.h"
+#include "PictureGeometry.h"
 #include "ST_MEDIA_INFO.h"
 
 #include <QDateTime>
@@ -47,23 +48,6 @@ float FrameRateOf(const AVStream* stream)
     if (stream->r_frame_rate.num != 0 && stream->r_frame_rate.den != 0)
         return RateOf(stream->r_frame_rate);
     return RateOf(stream->avg_frame_rate);
-}
-
-// How the converter turns the stream's pictures (its display matrix).
-PictureTurn TurnOf(const AVStream* stream)
-{
-    const uint8_t* matrix = av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, nullptr);
-    return PictureTurn::FromMatrix(reinterpret_cast<const int32_t*>(matrix));
-}
-
-// The sample aspect the converter gives the stream's pictures: the
-// container's, else the codec's; square when neither tells a valid one.
-AVRational SampleAspectOf(AVFormatContext* fmt, AVStream* stream)
-{
-    const AVRational sar = av_guess_sample_aspect_ratio(fmt, stream, nullptr);
-    if (sar.num <= 0 || sar.den <= 0)
-        return AVRational{1, 1};
-    return sar;
 }
 
 // The largest picture decoded: 16384 pixels a side and 64 megapixels in all
@@ -118,17 +102,9 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
             info.videoCodec = codec;
         info.hasVideo = true;
         // The last video stream of the file decides, as it always has.
-        info.storedWidth = stream->codecpar->width;
-        info.storedHeight = stream->codecpar->height;
-        info.turn = TurnOf(stream);
-        const AVRational sar = SampleAspectOf(fmt, fmt->streams[i]);
-        // The converter turns the pictures first: a quarter turn swaps the
-        // sides, and with them the pixels' aspect.
-        const bool swaps = info.turn.Swaps();
-        info.width = swaps ? info.storedHeight : info.storedWidth;
-        info.height = swaps ? info.storedWidth : info.storedHeight;
-        info.sarNum = swaps ? sar.den : sar.num;
-        info.sarDen = swaps ? sar.num : sar.den;
+        info.picture = PictureGeometry::Read(fmt, fmt->streams[i]);
+        info.width = info.picture.Turned().width();
+        info.height = info.picture.Turned().height();
         info.fps = FrameRateOf(stream);
     }
     info.bitRate = fmt->bit_rate;
@@ -184,24 +160,7 @@ bool ST_MEDIA_INFO::DescribesFile(const QString& file) const
 
 QSize ST_MEDIA_INFO::ShownSize() const
 {
-    return ShownPictureSize(width, height, sarNum, sarDen);
-}
-
-QSize ShownPictureSize(int width, int height, int sarNum, int sarDen)
-{
-    if (width <= 0 || height <= 0)
-        return QSize();
-    if (sarNum <= 0 || sarDen <= 0 || sarNum == sarDen)
-        return QSize(width, height);
-    QSize shown(width, height);
-    if (sarNum > sarDen)
-        shown.setWidth(int(qMin<double>(std::lround(double(width) * sarNum / sarDen), kMaxPictureSide + 1.0)));
-    else
-        shown.setHeight(int(qMin<double>(std::lround(double(height) * sarDen / sarNum), kMaxPictureSide + 1.0)));
-    // An aspect no picture has would make a picture no one could hold.
-    if (!PictureSizeAllowed(shown.width(), shown.height()))
-        return QSize(width, height);
-    return shown;
+    return picture.Shown();
 }
 
 ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel)
@@ -322,12 +281,10 @@ Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format forma
     if (shown) {
         // Turned first, as the converter turns it; then stretched to the
         // aspect of its pixels, which a quarter turn inverts.
-        const PictureTurn turn = TurnOf(stream);
-        image = turn.Apply(image);
-        AVRational sar = SampleAspectOf(fmt, stream);
-        if (turn.Swaps())
-            std::swap(sar.num, sar.den);
-        const QSize size = ShownPictureSize(image.width(), image.height(), sar.num, sar.den);
+        const PictureGeometry geometry = PictureGeometry::Read(fmt, stream);
+        image = geometry.turn.Apply(image);
+        const PixelAspect aspect = geometry.TurnedAspect();
+        const QSize size = ShownPictureSize(image.width(), image.height(), aspect.num, aspect.den);
         if (size != image.size())
             image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (image.isNull())
