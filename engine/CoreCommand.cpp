@@ -397,6 +397,13 @@ QString Core::GetCommandArg(int row, ST_ROW_PROBLEM* problem)
         if (n > 0)
             result += QStringLiteral("[o];[o]");
         result += QStringLiteral("ass=") + FilterText::Path(subtitle);
+        // The renderer draws into the frame's own pixels. Told the size they
+        // are shown at, it draws letters narrower or wider by the pixels'
+        // aspect, so they show in the shape they have on square pixels.
+        const PixelAspect aspect = FrameAspect(opts);
+        const QSize shown = ShownPictureSize(width, height, aspect.num, aspect.den);
+        if (!aspect.IsSquare() && shown.isValid() && shown != QSize(width, height))
+            result += QStringLiteral(":original_size=") + Num(shown.width()) + QLatin1Char('x') + Num(shown.height());
     }
     return result;
 }
