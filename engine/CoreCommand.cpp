@@ -256,6 +256,7 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
             if (!problem->isEmpty())
                 return false;
             info.path = layer->FileName;
+            info.turn = layer->Clip.turn.Filters();
             break;
         }
         case 2: {
@@ -304,7 +305,11 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
             continue;
         }
 
-        info.scale = pw != float(layer->Image.width()) || ph != float(layer->Image.height());
+        // A clip is scaled from its turned pixels; the canvas shows its picture
+        // stretched to the aspect of those pixels.
+        const QSize picture = layer->Type == 1 && !layer->Clip.stored.isEmpty() ? layer->Clip.Turned()
+                                                                               : layer->Image.size();
+        info.scale = pw != float(picture.width()) || ph != float(picture.height());
         qDebug() << layer->Width << layer->Image.width() << layer->Height << layer->Image.height();
 
         if ((info.fadeMode == 2 || info.fadeMode == 3) && info.end == 0) {
@@ -416,6 +421,8 @@ QString Core::GetCommandMovie(WatermarkInfo* info)
     if (!info->format.isEmpty())
         text += QStringLiteral(":f=") + info->format;
     text += QStringLiteral(":loop=") + Num(info->loop) + QStringLiteral(",setpts=N/FRAME_RATE/TB");
+    for (const QString& filter : info->turn)
+        text += QLatin1Char(',') + filter;
     // Opaque pictures and videos carry no alpha: without one the mixer has
     // nothing to scale and the corners a turn uncovers are filled black.
     if (info->opacity != 100 || info->angle != 0.0f)

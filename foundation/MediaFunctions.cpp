@@ -195,9 +195,10 @@ enum class Decoded {
 // The first picture the decoder completes after seeking back to the key
 // frame at or before time, into *picture as an image of `format`
 // (Format_RGB32, or Format_ARGB32 to keep the picture's transparency) of the
-// stream's size; an opaque black one when nothing decodes.
+// stream's size; an opaque black one when nothing decodes. With `shown`,
+// the picture as a player shows it, and *shown the geometry that made it so.
 Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format format, QImage* picture,
-                      bool shown = false)
+                      PictureGeometry* shown = nullptr)
 {
     int index = -1;
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {
@@ -289,6 +290,7 @@ Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format forma
             image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (image.isNull())
             return Decoded::Nothing;
+        *shown = geometry;
     }
     *picture = image;
     return decoded;
@@ -307,7 +309,7 @@ bool IsPictureKind(const AVInputFormat* format)
 namespace {
 
 // The frame at `time` of a file, as stored or as a player shows it.
-void ReadMediaImage(const char* path, QImage* image, long long time, long long* duration, bool shown)
+void ReadMediaImage(const char* path, QImage* image, long long time, long long* duration, PictureGeometry* shown)
 {
     MediaInput input(path, kMaxPicturePixels);
     AVFormatContext* fmt = input.get();
@@ -326,12 +328,14 @@ void ReadMediaImage(const char* path, QImage* image, long long time, long long* 
 
 void GetMediaImage(const char* path, QImage* image, long long time, long long* duration)
 {
-    ReadMediaImage(path, image, time, duration, false);
+    ReadMediaImage(path, image, time, duration, nullptr);
 }
 
-void GetShownMediaImage(const char* path, QImage* image, long long time, long long* duration)
+void GetShownMediaImage(const char* path, QImage* image, long long time, long long* duration,
+                        PictureGeometry* geometry)
 {
-    ReadMediaImage(path, image, time, duration, true);
+    PictureGeometry read;
+    ReadMediaImage(path, image, time, duration, geometry ? geometry : &read);
 }
 
 QImage GetMediaPicture(int fd)
