@@ -252,6 +252,7 @@ void MainWindow::ChangeLanguage(int index)
 
 void MainWindow::StopJobs()
 {
+    EndLayerFiles();
     m_jobs.cleanup();
     SetRunLook();
 }

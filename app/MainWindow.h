@@ -31,6 +31,7 @@ class SourceBatch;
 class QStandardItemModel;
 class QTranslator;
 class QVBoxLayout;
+class LayerFileBatch;
 class Ui_MainWindow;
 
 // The batch window: source list, preview player above the work tabs, the
@@ -172,6 +173,7 @@ private:
     // Run again.
     void StopJobs();
     void SetRunLook();
+    void SetPauseLook();
     // The source folder dialogs, through the test hook when one is set.
     QStringList AskFiles(const QString& caption, const QString& folder);
     QString AskFolder(const QString& caption, const QString& folder);
@@ -209,6 +211,13 @@ private:
     // Saves the settings; a failure is said in a box.
     void SaveSettings();
     void RefusedDeletion();
+    // Queues the jobs of every row not done nor running, once the picture
+    // layers' files are known: those not yet are first looked into off this
+    // thread, when `learnLayers`, and the rows queued when that ends.
+    void QueuePendingRows(bool learnLayers);
+    void LearnLayerFiles(const QStringList& paths);
+    // Drops the looking into the layers' files, done or not.
+    void EndLayerFiles();
     // Queues the jobs of one source row; false when nothing was queued.
     bool QueueRow(int row, const QString& ext, const FormatSettings& format);
     static QString ClipDurationText(long long microseconds);
@@ -240,4 +249,6 @@ private:
     QProgressDialog* m_addProgress = nullptr; // shown while a batch is added
     int m_addTotal = 0;
     int m_addDone = 0;
+    LayerFileBatch* m_layerBatch = nullptr; // while Run waits for the layers' files
+    QProgressDialog* m_layerProgress = nullptr;
 };

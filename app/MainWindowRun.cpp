@@ -5,12 +5,14 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QProgressDialog>
 
 #include "ConfigFormat.h"
 #include "Core.h"
 #include "FileFolders.h"
 #include "JobArgs.h"
 #include "JxEngineJob.h"
+#include "LayerFileBatch.h"
 #include "OutputCheck.h"
 #include "RunArguments.h"
 #include "ST_MEDIA_INFO.h"
@@ -32,6 +34,12 @@ void MainWindow::on_actionRun_triggered()
 {
     if (!isVisible())
         show();
+    // Pause before anything started: nothing will.
+    if (m_layerBatch) {
+        EndLayerFiles();
+        SetRunLook();
+        return;
+    }
     if (!m_bRun) {
         // Pause: nothing new starts and the running tools are held until Run.
         m_jobs.pause();
@@ -39,6 +47,11 @@ void MainWindow::on_actionRun_triggered()
         SetRunLook();
         return;
     }
+    QueuePendingRows(true);
+}
+
+void MainWindow::QueuePendingRows(bool learnLayers)
+{
     const QString ext = ui->comboBoxFormat->currentText().section(QLatin1Char('('), 0, 0);
     ConfigFormat format;
     format.Load();
@@ -62,6 +75,14 @@ void MainWindow::on_actionRun_triggered()
             QMessageBox::warning(this, QCoreApplication::applicationName(), folderProblem);
             return;
         }
+        // A picture layer's file is looked into once for all rows, off this
+        // thread: a large one takes seconds to decode.
+        const bool filtered = !JobArgs::IsAudioFormat(ext) && format.VCodec != QLatin1String("copy");
+        const QStringList unknown = learnLayers && filtered ? Core::instance()->UnknownLayerFiles() : QStringList();
+        if (!unknown.isEmpty()) {
+            LearnLayerFiles(unknown);
+            return;
+        }
     }
 
     bool queued = false;
@@ -78,14 +99,69 @@ void MainWindow::on_actionRun_triggered()
             m_jobs.resume();
         return;
     }
-    ui->actionRun->setIcon(QIcon(QStringLiteral(":/res/pause.svg")));
-    ui->actionRun->setText(tr("Pause"));
-    // Before the start: a job that ends at once reports to a started batch.
-    m_bRun = false;
+    SetPauseLook();
     if (resuming)
         m_jobs.resume();
     else
         m_jobs.startNextJob();
+}
+
+void MainWindow::SetPauseLook()
+{
+    ui->actionRun->setIcon(QIcon(QStringLiteral(":/res/pause.svg")));
+    ui->actionRun->setText(tr("Pause"));
+    // Before the start: a job that ends at once reports to a started batch.
+    m_bRun = false;
+}
+
+void MainWindow::LearnLayerFiles(const QStringList& paths)
+{
+    // The batch is under way from now on.
+    SetPauseLook();
+    m_layerBatch = new LayerFileBatch(this);
+    m_layerProgress = new QProgressDialog(tr("Preparing the layers..."), tr("Cancel"), 0, int(paths.size()), this);
+    m_layerProgress->setWindowTitle(QCoreApplication::applicationName());
+    m_layerProgress->setAutoReset(false);
+    m_layerProgress->setAutoClose(false);
+    // A picture read in a moment is done before the dialog would flash by.
+    m_layerProgress->setMinimumDuration(500);
+    m_layerProgress->setValue(0);
+    connect(m_layerProgress, &QProgressDialog::canceled, this, [this] {
+        EndLayerFiles();
+        SetRunLook();
+    });
+    // Sent from the batch's thread, handled here, and only while this is
+    // still the batch that Run waits for.
+    LayerFileBatch* batch = m_layerBatch;
+    connect(batch, &LayerFileBatch::progress, batch, [this, batch](int done) {
+        if (batch == m_layerBatch)
+            m_layerProgress->setValue(done);
+    });
+    connect(batch, &LayerFileBatch::finished, batch, [this, batch] {
+        if (batch != m_layerBatch)
+            return;
+        for (const ST_LAYER_FILE& facts : batch->Take())
+            Core::instance()->KeepLayerFile(facts);
+        EndLayerFiles();
+        // Run as pressed now, taking what was learnt.
+        SetRunLook();
+        QueuePendingRows(false);
+    });
+    batch->Start(paths, Core::instance()->WorkFolder());
+}
+
+void MainWindow::EndLayerFiles()
+{
+    if (m_layerBatch) {
+        m_layerBatch->Cancel();
+        m_layerBatch->deleteLater();
+        m_layerBatch = nullptr;
+    }
+    if (m_layerProgress) {
+        m_layerProgress->hide();
+        m_layerProgress->deleteLater();
+        m_layerProgress = nullptr;
+    }
 }
 
 bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& format)

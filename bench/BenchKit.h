@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -79,6 +81,64 @@ inline void PrintSpread(const char* what, const std::vector<double>& ratios)
     const Spread s = SpreadOf(ratios);
     std::printf("%s: median %.3f (min %.3f, max %.3f) over %d pairs\n", what, s.median, s.min, s.max,
                 int(ratios.size()));
+}
+
+// The application of a benchmark that drives the program's windows: a home
+// of its own, the off-screen platform unless one is chosen, Qt's log
+// silenced (debug lines would measure the terminal), and the program's name.
+class WindowApplication
+{
+public:
+    WindowApplication(int& argc, char** argv)
+        : m_app((Quiet(), argc), argv)
+    {
+        QCoreApplication::setApplicationName(QStringLiteral("Lumacrest"));
+    }
+
+private:
+    static void Quiet()
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QuietLog);
+    }
+
+    PrivateHome m_home;
+    QApplication m_app;
+};
+
+// Runs `work` from the event loop and spins the loop until `done`, timing
+// the whole and the longest gap between two ticks of a 5 ms timer: how long
+// a user would have seen the window frozen.
+struct Timed
+{
+    double seconds = 0;
+    double longestStall = 0;
+};
+
+inline Timed RunAndWatch(const std::function<void()>& work, const std::function<bool()>& done)
+{
+    QElapsedTimer clock;
+    QElapsedTimer sinceTick;
+    qint64 longest = 0;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(5);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longest = qMax(longest, sinceTick.nsecsElapsed());
+        sinceTick.restart();
+    });
+    clock.start();
+    sinceTick.start();
+    tick.start();
+    QTimer::singleShot(0, work);
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Timed t;
+    t.seconds = clock.nsecsElapsed() / 1e9;
+    longest = qMax(longest, sinceTick.nsecsElapsed());
+    t.longestStall = longest / 1e9;
+    return t;
 }
 
 // Runs the registered benchmarks in a widget application, off screen unless a

@@ -40,39 +40,8 @@
 
 namespace {
 
-// Runs `work` from the event loop and spins the loop until `done`, timing
-// the whole and the longest gap between two ticks of a 5 ms timer: how long
-// a user would have seen the window frozen.
-struct Timed
-{
-    double seconds = 0;
-    double longestStall = 0;
-};
-
-Timed RunAndWatch(const std::function<void()>& work, const std::function<bool()>& done)
-{
-    QElapsedTimer clock;
-    QElapsedTimer sinceTick;
-    qint64 longest = 0;
-    QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    tick.setInterval(5);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        longest = qMax(longest, sinceTick.nsecsElapsed());
-        sinceTick.restart();
-    });
-    clock.start();
-    sinceTick.start();
-    tick.start();
-    QTimer::singleShot(0, work);
-    while (!done())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    Timed t;
-    t.seconds = clock.nsecsElapsed() / 1e9;
-    longest = qMax(longest, sinceTick.nsecsElapsed());
-    t.longestStall = longest / 1e9;
-    return t;
-}
+using BenchKit::RunAndWatch;
+using BenchKit::Timed;
 
 Timed AddThroughWindow(const QString& folder, int count)
 {
@@ -200,12 +169,7 @@ double RunDirect(const QList<QStringList>& commands, int parallel)
 
 int main(int argc, char** argv)
 {
-    BenchKit::PrivateHome home;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(BenchKit::QuietLog);
-    QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Lumacrest"));
+    BenchKit::WindowApplication app(argc, argv);
     const int pairs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
     const int count = argc > 2 ? qMax(1, atoi(argv[2])) : 1000;
 

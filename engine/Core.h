@@ -1,4 +1,5 @@
 #pragma once
+#include "LayerFiles.h"
 #include "ST_OPTS.h"
 #include "SubtitleParser.h"
 #include "Timecode.h"
@@ -117,6 +118,13 @@ public:
     // The subtitle work file of a row (one per row and source); empty
     // without a work folder.
     QString SubtitleWorkFile(int row) const;
+    // The picture layers' files, one name per file, whose facts are not
+    // known (or whose work picture could not be written): what Run learns
+    // with LayerFiles::Learn off the GUI thread, and keeps with
+    // KeepLayerFile, before the graphs are built. The graph builder learns
+    // on the spot what is still unknown then.
+    QStringList UnknownLayerFiles() const;
+    void KeepLayerFile(const ST_LAYER_FILE& facts);
 
     Timecode::Display GetTimecodeDisplay() const;
     void SetTimecodeDisplay(Timecode::Display display);
@@ -156,6 +164,8 @@ private:
     // path; the path, or empty with `problem` set.
     QString WriteWorkFile(const QString& name, const std::function<bool(const QString&)>& write,
                           ST_ROW_PROBLEM* problem);
+    // What is known of a picture layer's file, learnt now when it is not.
+    ST_LAYER_FILE LayerFile(const QString& path);
     // A problem sentence (a text of this class with %1) about a file.
     static ST_ROW_PROBLEM Problem(const char* text, const QString& path);
     // Why a tool could not read the file, empty when it can: missing, not a
@@ -173,4 +183,5 @@ private:
     std::function<QString()> m_workFolderQuery;
     std::function<QSize()> m_canvasSizeQuery;
     QPointer<QWidget> m_editorWidget;
+    LayerFiles m_layerFiles;
 };

@@ -10,7 +10,6 @@
 #include "ST_CROP_THICK.h"
 #include "ST_MEDIA_INFO.h"
 
-#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
@@ -21,6 +20,8 @@
 
 #include <algorithm>
 #include <cmath>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -48,17 +49,6 @@ PixelAspect FrameAspect(const ST_OPTS& opts)
     return opts.rotate >= 0 && opts.rotate <= 3 ? aspect.Inverted() : aspect;
 }
 
-// Writes a picture whole or not at all: a job never reads half of one, nor
-// one cut short by a full disk.
-bool SavePng(const QImage& image, const QString& path)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return false;
-    return AtomicFile::Write(path, png);
-}
-
 // The converter's picture reader takes "%d" (and "%03d" ...) in a file name
 // for a numbered sequence; a work picture whose name looks like one is read
 // through the PNG reader, which reads that file alone.
@@ -66,16 +56,6 @@ QString WorkPictureReader(const QString& path)
 {
     static const QRegularExpression sequence(QStringLiteral("%[0-9]*d"));
     return path.contains(sequence) ? QStringLiteral("png_pipe") : QString();
-}
-
-// A text layer's display name as a file name of the work folder.
-QString WorkFileName(QString name)
-{
-    name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    name.remove(QChar(0));
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        name = QStringLiteral("Text");
-    return name;
 }
 
 // The subtitle work file's name of a row: one per row and source.
@@ -90,7 +70,75 @@ QString SubtitleWorkName(const QList<ST_OPTS>& rows, int row)
         + QStringLiteral(".ass");
 }
 
+// A source of woven fields is shown deinterlaced by players, at its own frame
+// rate: it is deinterlaced before anything is drawn on it, or its combing
+// would be kept under and around every layer. The converter and the preview
+// turn the picture upright before the graph, but the fields are rows of the
+// stored picture: the turn is undone around the deinterlacer (its filters
+// each undo themselves, but for a quarter turn, and an odd angle cannot be
+// undone without loss).
+QString DeinterlaceStep(const ST_MEDIA_INFO& media)
+{
+    if (!media.hasVideo || !media.interlaced)
+        return QString();
+    const QString deinterlace = QStringLiteral("bwdif=mode=send_frame");
+    const QStringList turn = media.picture.turn.Filters();
+    QStringList undo;
+    for (const QString& filter : turn) {
+        if (filter.startsWith(QLatin1String("rotate")))
+            return deinterlace + QLatin1Char(',');
+        if (filter.endsWith(QLatin1String("=clock")) || filter.endsWith(QLatin1String("=cclock")))
+            undo.prepend(QStringLiteral("transpose=") + (filter.endsWith(QLatin1String("=clock")) ? "cclock" : "clock"));
+        else
+            undo.prepend(filter);
+    }
+    return (undo + QStringList{deinterlace} + turn).join(QLatin1Char(',')) + QLatin1Char(',');
+}
+
 } // namespace
+
+QStringList Core::UnknownLayerFiles() const
+{
+    QStringList unknown;
+    QSet<QPair<quint64, quint64>> seen;
+    for (QWatermarkBase* item : Layers) {
+        const CLayerInfo* layer = item ? item->GetLayer() : nullptr;
+        struct stat st;
+        // A file that is missing or no regular file is said so by the graph.
+        if (!layer || layer->Type != 2 || layer->FileName.isEmpty()
+            || ::stat(QFile::encodeName(layer->FileName).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        // Under two names, one file is learnt once.
+        const QPair<quint64, quint64> file(quint64(st.st_dev), quint64(st.st_ino));
+        ST_LAYER_FILE facts;
+        if ((m_layerFiles.Find(layer->FileName, &facts) && !facts.workFailed) || seen.contains(file))
+            continue;
+        seen.insert(file);
+        unknown << layer->FileName;
+    }
+    return unknown;
+}
+
+void Core::KeepLayerFile(const ST_LAYER_FILE& facts)
+{
+    m_layerFiles.Keep(facts);
+}
+
+ST_LAYER_FILE Core::LayerFile(const QString& path)
+{
+    ST_LAYER_FILE facts;
+    if (!m_layerFiles.Find(path, &facts)) {
+        facts = LayerFiles::Learn(path, WorkFolder());
+        m_layerFiles.Keep(facts);
+    }
+    // The file may have been learnt under another of its names.
+    if (facts.workSize < 0 && !facts.workFailed) {
+        facts.problemPath = path;
+        if (!facts.problem)
+            facts.input = path;
+    }
+    return facts;
+}
 
 QString Core::SubtitleWorkFile(int row) const
 {
@@ -241,8 +289,9 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
             for (int n = 2; pngNames.contains(name); ++n)
                 name = base + QLatin1Char('_') + Num(n);
             pngNames.insert(name);
-            return WriteWorkFile(name + QStringLiteral(".png"),
-                                 [&image](const QString& target) { return SavePng(image, target); }, problem);
+            return WriteWorkFile(
+                name + QStringLiteral(".png"),
+                [&image](const QString& target) { return LayerFiles::WritePng(image, target); }, problem);
         };
         switch (layer->Type) {
         case 1: {
@@ -265,36 +314,21 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
             *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"), false);
             if (!problem->isEmpty())
                 return false;
-            // Taken only as a picture, as the editor takes it: the converter
-            // is told the picture reader that the content itself asks for,
-            // so a video or a script under the name is never played in it.
-            QFile file;
-            const bool opened = MediaInput::OpenRegular(layer->FileName, &file);
-            const QString reader = opened ? MediaPictureReader(file.handle()) : QString();
-            if (!reader.isEmpty()) {
-                info.path = layer->FileName;
-                info.format = reader;
-                break;
-            }
-            // A picture the toolkit reads, of a kind the libraries read only
-            // as several pictures (an animated GIF, an icon file), is drawn
-            // as the editor shows it.
-            const QImage picture = opened && file.seek(0) ? ReadLayerPicture(&file) : QImage();
-            if (picture.isNull()) {
-                *problem = Problem(QT_TR_NOOP("Cannot read the picture: %1"), layer->FileName);
+            const ST_LAYER_FILE facts = LayerFile(layer->FileName);
+            if (facts.problem) {
+                *problem = Problem(facts.problem, facts.problemPath);
                 return false;
             }
-            info.path = workPicture(WorkFileName(QFileInfo(layer->FileName).fileName()), picture);
-            if (info.path.isEmpty())
-                return false;
-            info.format = QStringLiteral("png_pipe");
+            info.path = facts.input;
+            info.format = facts.reader;
+            info.playTime = facts.playTime;
             break;
         }
         case 3: {
             // A text that renders to nothing shows nothing on the canvas either.
             if (layer->Image.isNull())
                 continue;
-            info.path = workPicture(WorkFileName(layer->FileName), layer->Image);
+            info.path = workPicture(LayerFiles::WorkName(layer->FileName), layer->Image);
             if (info.path.isEmpty())
                 return false;
             qDebug() << info.path;
@@ -332,8 +366,8 @@ QString Core::GetCommandArg(int row, ST_ROW_PROBLEM* problem)
     const ST_OPTS opts = Rows.at(row);
     int width = opts.width;
     int height = opts.height;
-    QString result;
-    bool prefix = false;
+    QString result = opts.path.isEmpty() ? QString() : DeinterlaceStep(CurrentMediaInfo(opts.media, opts.path));
+    bool prefix = !result.isEmpty();
 
     if (opts.hflip) {
         result += QStringLiteral("hflip,");
@@ -420,7 +454,16 @@ QString Core::GetCommandMovie(WatermarkInfo* info)
     QString text = QStringLiteral("movie=") + FilterText::Path(info->path);
     if (!info->format.isEmpty())
         text += QStringLiteral(":f=") + info->format;
-    text += QStringLiteral(":loop=") + Num(info->loop) + QStringLiteral(",setpts=N/FRAME_RATE/TB");
+    text += QStringLiteral(":loop=") + Num(info->loop);
+    // The layer's frames are timed from the video's start, each play after
+    // the last. A picture that animates keeps its own pictures' times, which
+    // may differ from one picture to the next; anything else is paced at
+    // its frame rate.
+    if (info->playTime > 0)
+        text += QStringLiteral(",setpts='if(eq(N,0),PTS-STARTPTS,PREV_OUTPTS+PTS-PREV_INPTS+lte(PTS,PREV_INPTS)*")
+            + Num(info->playTime) + QStringLiteral("/1000000/TB)'");
+    else
+        text += QStringLiteral(",setpts=N/FRAME_RATE/TB");
     for (const QString& filter : info->turn)
         text += QLatin1Char(',') + filter;
     // Opaque pictures and videos carry no alpha: without one the mixer has

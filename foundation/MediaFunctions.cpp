@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -73,11 +74,51 @@ bool ReceivePicture(AVCodecContext* dec, AVFrame* frame)
     return ret >= 0;
 }
 
+// Whether the stream's pictures are woven fields: as its field order says,
+// where the container or the codec tells one; else as the decoder marks its
+// first pictures (DV, for one, tells it only there).
+bool WovenFields(AVFormatContext* fmt, int index, const std::atomic<bool>* cancel)
+{
+    const AVCodecParameters* par = fmt->streams[index]->codecpar;
+    if (par->field_order != AV_FIELD_UNKNOWN)
+        return par->field_order != AV_FIELD_PROGRESSIVE;
+    const AVCodec* codec = avcodec_find_decoder(par->codec_id);
+    std::unique_ptr<AVCodecContext, CodecDeleter> dec(codec ? avcodec_alloc_context3(codec) : nullptr);
+    std::unique_ptr<AVFrame, FrameDeleter> frame(av_frame_alloc());
+    std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
+    if (!dec || !frame || !packet || !PictureSizeAllowed(par->width, par->height)
+        || avcodec_parameters_to_context(dec.get(), par) < 0)
+        return false;
+    dec->max_pixels = kMaxPicturePixels;
+    dec->log_level_offset = AV_LOG_TRACE;
+    if (avcodec_open2(dec.get(), codec, nullptr) < 0)
+        return false;
+    constexpr int kPictures = 3;
+    constexpr int kPackets = 256; // of any stream: the picture may be far between them
+    int pictures = 0;
+    for (int packets = 0; pictures < kPictures && packets <= kPackets && !(cancel && *cancel); ++packets) {
+        const bool more = packets < kPackets && av_read_frame(fmt, packet.get()) >= 0;
+        if (!more)
+            avcodec_send_packet(dec.get(), nullptr);
+        else if (packet->stream_index == index)
+            avcodec_send_packet(dec.get(), packet.get());
+        av_packet_unref(packet.get());
+        for (; pictures < kPictures && ReceivePicture(dec.get(), frame.get()); ++pictures) {
+            if (frame->interlaced_frame)
+                return true;
+        }
+        if (!more)
+            break;
+    }
+    return false;
+}
+
 } // namespace
 
 namespace {
 
-// One open of a file: the values every caller reads, nothing decoded.
+// One open of a file: the values every caller reads; a few pictures are
+// decoded only where the stream's field order is not told.
 ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nullptr)
 {
     ST_MEDIA_INFO info;
@@ -87,6 +128,7 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
     if (!fmt)
         return info;
     info.opened = true;
+    int video = -1;
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {
         const AVStream* stream = fmt->streams[i];
         const QString codec = QString::fromLatin1(avcodec_get_name(stream->codecpar->codec_id));
@@ -106,9 +148,12 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
         info.width = info.picture.Turned().width();
         info.height = info.picture.Turned().height();
         info.fps = FrameRateOf(stream);
+        info.averageFps = RateOf(stream->avg_frame_rate);
+        video = static_cast<int>(i);
     }
     info.bitRate = fmt->bit_rate;
     info.duration = input.Duration();
+    info.interlaced = video >= 0 && WovenFields(fmt, video, cancel);
     return info;
 }
 
@@ -351,20 +396,74 @@ QImage GetMediaPicture(int fd)
     return picture;
 }
 
-QString MediaPictureReader(int fd)
+namespace {
+
+// A file in the very format of one picture codec that animates (GIF,
+// APNG): its reader is named as the codec, whose data the libraries know
+// as an image type. A container of pictures (a motion JPEG film) is none.
+bool IsAnimatedPictureKind(const AVInputFormat* format, const AVStream* stream)
 {
-    MediaInput input(fd, "", kMaxPicturePixels);
-    const AVFormatContext* fmt = input.get();
-    if (!fmt || !IsPictureKind(fmt->iformat))
-        return QString();
-    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
-        const AVCodecParameters* picture = fmt->streams[i]->codecpar;
-        if (IsVideoStream(fmt->streams[i]))
-            return picture->width > 0 && picture->height > 0 && PictureSizeAllowed(picture->width, picture->height)
-                ? QString::fromLatin1(fmt->iformat->name)
-                : QString();
+    const AVCodecDescriptor* codec = avcodec_descriptor_get(stream->codecpar->codec_id);
+    if (!codec || !codec->mime_types || std::strcmp(format->name, codec->name) != 0)
+        return false;
+    for (const char* const* type = codec->mime_types; *type; ++type) {
+        if (std::strncmp(*type, "image/", 6) == 0)
+            return true;
     }
-    return QString();
+    return false;
+}
+
+// The pictures of one play and its length, from the packets' times alone:
+// nothing is decoded.
+void CountPlay(AVFormatContext* fmt, int index, ST_PICTURE_READER* reader)
+{
+    std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
+    if (!packet)
+        return;
+    int64_t first = AV_NOPTS_VALUE;
+    int64_t end = AV_NOPTS_VALUE;
+    int frames = 0;
+    while (av_read_frame(fmt, packet.get()) >= 0) {
+        if (packet->stream_index == index) {
+            ++frames;
+            if (packet->pts != AV_NOPTS_VALUE) {
+                first = first == AV_NOPTS_VALUE ? packet->pts : std::min(first, packet->pts);
+                const int64_t stop = packet->pts + std::max<int64_t>(packet->duration, 0);
+                end = end == AV_NOPTS_VALUE ? stop : std::max(end, stop);
+            }
+        }
+        av_packet_unref(packet.get());
+    }
+    reader->frames = frames;
+    if (frames > 1 && first != AV_NOPTS_VALUE && end > first)
+        reader->playTime = av_rescale_q(end - first, fmt->streams[index]->time_base, AV_TIME_BASE_Q);
+}
+
+} // namespace
+
+ST_PICTURE_READER MediaPictureReader(int fd, const std::atomic<bool>* cancel)
+{
+    ST_PICTURE_READER reader;
+    MediaInput input(fd, "", kMaxPicturePixels, cancel);
+    AVFormatContext* fmt = input.get();
+    if (!fmt)
+        return reader;
+    const bool still = IsPictureKind(fmt->iformat);
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        const AVStream* stream = fmt->streams[i];
+        if (!IsVideoStream(stream))
+            continue;
+        const AVCodecParameters* picture = stream->codecpar;
+        if ((!still && !IsAnimatedPictureKind(fmt->iformat, stream)) || picture->width <= 0 || picture->height <= 0
+            || !PictureSizeAllowed(picture->width, picture->height))
+            return reader;
+        reader.name = QString::fromLatin1(fmt->iformat->name);
+        reader.frames = 1;
+        if (!still)
+            CountPlay(fmt, int(i), &reader);
+        return reader;
+    }
+    return reader;
 }
 
 QImage ReadLayerPicture(QFile* file)

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+#include <atomic>
+
 class QFile;
 struct PictureGeometry;
 
@@ -45,11 +47,22 @@ void GetShownMediaImage(const char* path, QImage* image, long long time, long lo
 // script is none), nothing decodes, or its size, read before decoding, is
 // not allowed.
 QImage GetMediaPicture(int fd);
-// The media libraries' picture reader (an image pipe such as "png_pipe")
-// that takes the content of the file opened as fd as a picture of an allowed
-// size; fd is read as GetMediaPicture reads it. Empty when no picture reader
-// takes it (a video, a sound, a script, a kind read only as an animation).
-QString MediaPictureReader(int fd);
+// What the media libraries make of a picture file's content.
+struct ST_PICTURE_READER {
+    // The reader that takes it as a picture of an allowed size: an image
+    // pipe such as "png_pipe", or the reader of a picture kind that
+    // animates, such as "gif" or "apng". Empty when none does (a video, a
+    // sound, a script, a kind the libraries read only as several pictures).
+    QString name;
+    // The pictures of one play: 1 for a still.
+    int frames = 0;
+    // One play of an animation in microseconds, from its first picture's
+    // start to its last one's end; 0 for a still or when unknown.
+    long long playTime = 0;
+};
+// The reader of the file opened as fd, read as GetMediaPicture reads it.
+// Once `cancel` (may be null) is set, the reading ends early.
+ST_PICTURE_READER MediaPictureReader(int fd, const std::atomic<bool>* cancel = nullptr);
 // A layer's picture as the editor shows it, from `file`, opened by the
 // caller: by the toolkit's reader that recognises its content, else by the
 // media libraries (GetMediaPicture). Null when neither reads it, or its size

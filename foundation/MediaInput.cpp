@@ -201,7 +201,8 @@ MediaInput::MediaInput(const char* path, long long maxPixels, const std::atomic<
         FindStreams(maxPixels);
 }
 
-MediaInput::MediaInput(int fd, const char* name, long long maxPixels)
+MediaInput::MediaInput(int fd, const char* name, long long maxPixels, const std::atomic<bool>* cancel)
+    : m_cancel(cancel)
 {
     struct stat st;
     if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))

@@ -35,8 +35,8 @@ public:
     MediaInput(const char* path, int (*interrupted)(void*), void* opaque, AVDictionary** options);
     // A regular file the caller has opened already, read from its start
     // through a descriptor of its own (fd stays the caller's); name only
-    // tells the kind of file by its extension.
-    MediaInput(int fd, const char* name, long long maxPixels);
+    // tells the kind of file by its extension; `cancel` as above.
+    MediaInput(int fd, const char* name, long long maxPixels, const std::atomic<bool>* cancel = nullptr);
     ~MediaInput();
     MediaInput(const MediaInput&) = delete;
     MediaInput& operator=(const MediaInput&) = delete;

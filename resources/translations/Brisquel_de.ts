@@ -901,6 +901,10 @@ Jetzt neu starten?</translation>
         <translation>Dateien werden zur Liste hinzugefügt...</translation>
     </message>
     <message>
+        <source>Preparing the layers...</source>
+        <translation>Ebenen werden vorbereitet...</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>

@@ -901,6 +901,10 @@ Do you want to restart now?</translation>
         <translation>Adding files to the list...</translation>
     </message>
     <message>
+        <source>Preparing the layers...</source>
+        <translation>Preparing the layers...</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>

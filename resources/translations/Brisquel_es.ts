@@ -901,6 +901,10 @@ Do you want to restart now?</source>
         <translation>Añadiendo archivos a la lista...</translation>
     </message>
     <message>
+        <source>Preparing the layers...</source>
+        <translation>Preparando las capas...</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>

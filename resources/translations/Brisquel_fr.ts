@@ -901,6 +901,10 @@ Voulez-vous redémarrer maintenant ?</translation>
         <translation>Ajout des fichiers à la liste...</translation>
     </message>
     <message>
+        <source>Preparing the layers...</source>
+        <translation>Préparation des calques...</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>

@@ -901,6 +901,10 @@ Riavviare ora?</translation>
         <translation>Aggiunta dei file all&apos;elenco...</translation>
     </message>
     <message>
+        <source>Preparing the layers...</source>
+        <translation>Preparazione dei livelli...</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>

@@ -901,6 +901,10 @@ Do you want to restart now?</source>
         <translation>ファイルをリストに追加しています...</translation>
     </message>
     <message>
+        <source>Preparing the layers...</source>
+        <translation>レイヤーを準備しています...</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>

@@ -901,6 +901,10 @@ Deseja reiniciar agora?</translation>
         <translation>Adicionando arquivos à lista...</translation>
     </message>
     <message>
+        <source>Preparing the layers...</source>
+        <translation>Preparando as camadas...</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>

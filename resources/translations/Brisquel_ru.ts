@@ -901,6 +901,10 @@ Do you want to restart now?</source>
         <translation>Добавление файлов в список...</translation>
     </message>
     <message>
+        <source>Preparing the layers...</source>
+        <translation>Подготовка слоёв...</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>

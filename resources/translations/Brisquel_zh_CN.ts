@@ -901,6 +901,10 @@ Do you want to restart now?</source>
         <translation>正在将文件添加到列表...</translation>
     </message>
     <message>
+        <source>Preparing the layers...</source>
+        <translation>正在准备图层...</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>

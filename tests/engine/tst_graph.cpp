@@ -4,9 +4,12 @@
 #include "Core.h"
 #include "FileSizeLimit.h"
 #include "FilterText.h"
+#include "LayerFiles.h"
 #include "TestLayerItem.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 #include <vector>
@@ -62,6 +65,37 @@ private slots:
     {
         core()->Layers.clear();
         m_items.clear();
+    }
+
+    // A picture layer's file is read once for all rows and graphs while it
+    // is the same file, under any name, with the same content; rows then
+    // share the work picture of a kind the converter does not read itself.
+    void layerFileIsReadOncePerFileAndContent_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("still picture") << "/u/once.png";
+        QTest::newRow("icon file, through a work picture") << "/u/once.ico";
+    }
+    void layerFileIsReadOncePerFileAndContent()
+    {
+        QFETCH(QString, name);
+        core()->Rows << MakeRow(1920, 1080) << MakeRow(1920, 1080);
+        TestLayerItem* item = addLayer(2, name, SolidImage(32, 32), QPointF(100, 50));
+        const QByteArray linked = QFile::encodeName(item->GetLayer()->FileName + ".linked");
+        ::unlink(linked.constData());
+        QVERIFY(::link(QFile::encodeName(item->GetLayer()->FileName).constData(), linked.constData()) == 0);
+        const int before = LayerFiles::Readings();
+        const QString first = core()->GetCommandArg(0);
+        QVERIFY(!first.isEmpty());
+        QCOMPARE(core()->GetCommandArg(1), first);
+        // Read by the name the layer gives, unless through the work picture.
+        item->GetLayer()->FileName = QFile::decodeName(linked);
+        QCOMPARE(core()->GetCommandArg(0).contains(".linked"), !first.contains(work()));
+        QCOMPARE(LayerFiles::Readings() - before, 1);
+        const struct timespec times[2] = {{1, 0}, {1, 0}};
+        QVERIFY(::utimensat(AT_FDCWD, linked.constData(), times, 0) == 0);
+        QVERIFY(!core()->GetCommandArg(1).isEmpty());
+        QCOMPARE(LayerFiles::Readings() - before, 2);
     }
 
     void escapesPathsForBothParsers()

@@ -59,6 +59,15 @@ class TestGraphRun : public QObject
         f.write("1\n00:00:00,000 --> 00:00:01,500\nHello \xc3\xa9 world\n\n");
         return path;
     }
+    // Frames of a video, through the graph, that the converter's field detector finds woven; -1 when it cannot tell.
+    static int woven(const QString& path, const QString& graph = "null")
+    {
+        QProcess run;
+        run.start(TestMedia::Converter(), {"-hide_banner", "-nostats", "-i", path, "-vf", graph + ",idet", "-f", "null", "-"});
+        const QRegularExpressionMatch m = QRegularExpression("Multi.*TFF: *([0-9]+) BFF: *([0-9]+)")
+                                              .match(run.waitForFinished(60000) ? run.readAllStandardError() : QString());
+        return m.hasMatch() ? m.captured(1).toInt() + m.captured(2).toInt() : -1;
+    }
     static bool isBlue(QColor c) { return c.blue() > 180 && c.red() < 80 && c.green() < 80; }
     static bool isRed(QColor c) { return c.red() > 180 && c.blue() < 80 && c.green() < 80; }
 
@@ -194,6 +203,24 @@ private slots:
         QVERIFY(runNull(m_clip, graph));
     }
 
+    // A bar moving across woven fields is combed in every frame. The graph
+    // (the previews play it too) deinterlaces it before the layer, whether its
+    // stream tells its field order or only its pictures do (DV).
+    void interlacedSourcesComeOutWhole()
+    {
+        addLayer(2, m_png, QImage(m_png), QPointF(20, 30));
+        for (const char* made : {"1920x1080 tff mpeg2video -flags +ilme+ildct -top 1 i.ts", "720x576 bff dvvideo -pix_fmt yuv420p i.dv"}) {
+            QStringList coding = QString(made).split(' ');
+            const QString size = coding.takeFirst(), source = m_dir.filePath(coding.takeLast()), output = source + ".mkv";
+            const QString bar = "color=black:r=50:s=" + size + "[b];color=white:r=50:s=60x" + size.section('x', 1)
+                + "[w];[b][w]overlay=x='mod(t*600\\,600)',interlace=scan=" + coding.takeFirst();
+            QVERIFY(TestMedia::RunConverter(QStringList{"-f", "lavfi", "-t", "1", "-i", bar, "-c:v"} + coding << source));
+            core()->Rows = {MakeRow(size.section('x', 0, 0).toInt(), size.section('x', 1).toInt(), source)};
+            QVERIFY(TestMedia::RunConverter({"-i", source, "-vf", core()->GetCommandArg(0), output}));
+            QVERIFY2(woven(source) > 20 && woven(output) == 0, made);
+            QCOMPARE(TestMedia::ProbeJson(output)["streams"].toArray().first()["field_order"].toString(), QString("progressive"));
+        }
+    }
     void layerStandsAtItsPlace_data()
     {
         QTest::addColumn<QString>("file");
@@ -244,6 +271,43 @@ private slots:
             QVERIFY2(isBlue(inside), qPrintable(inside.name()));
             QVERIFY2(isBlue(corner), qPrintable(corner.name()));
         }
+    }
+
+    // A picture that animates plays as its file does, each picture for its
+    // own time and the whole again; a still one stays. The file: red for
+    // 0.4 s, blue for 1 s, red for 1 s.
+    void picturesPlayAsTheirFileDoes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("colours"); // at 0.2 s, 1.2 s and 2.2 s
+        QTest::newRow("APNG") << "played.png" << "apng" << "rbr";
+        QTest::newRow("GIF") << "played.gif" << "gif" << "rbr";
+        QTest::newRow("still") << "still.png" << "png_pipe" << "rrr";
+    }
+    void picturesPlayAsTheirFileDoes()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, format);
+        QFETCH(QString, colours);
+        const QString file = m_dir.filePath(name);
+        const QStringList kind = format == "png_pipe" ? QStringList{"-frames:v", "1"} : QStringList{"-f", format};
+        QVERIFY(TestMedia::RunConverter(QStringList{"-f", "lavfi", "-i", "color=red:s=40x30:r=5:d=1.6,drawbox="
+                                                    "c=blue:t=fill:enable='between(t,0.3,1.3)',mpdecimate", "-vsync",
+                                                    "vfr"} + kind + QStringList{file}));
+        core()->Rows << MakeRow(320, 240, m_clip);
+        addLayer(2, file, QImage(file), QPointF(0, 0));
+        const QString graph = core()->GetCommandArg(0);
+        QVERIFY2(graph.contains(":f=" + format + ":"), qPrintable(graph));
+        const QString frames = m_dir.filePath(format + "%d.png");
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=black:s=320x240:r=25:d=2.4", "-vf",
+                                         graph + ",select='eq(n,5)+eq(n,30)+eq(n,55)'", "-vsync", "vfr", frames}));
+        QString seen;
+        for (int i = 1; i <= 3; ++i) {
+            const QColor c = QImage(QString(frames).replace("%d", QString::number(i))).pixelColor(20, 15);
+            seen += isRed(c) ? 'r' : isBlue(c) ? 'b' : '?';
+        }
+        QCOMPARE(seen, colours);
     }
 
     // Every number a project may give a layer, at the ends of what the
