@@ -257,7 +257,7 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
         if (!graph.isEmpty()) {
             JxEngineJob* job = makeJob(QStringLiteral("_Merge."), AbstractJob::KindMerge);
             // A merge is made of square pixels: the picture at the size it is shown.
-            const QSize shown = JobArgs::SquarePixelSize(width, height, media.sarNum, media.sarDen);
+            const QSize shown = JobArgs::SquarePixelSize(media.picture);
             job->frameSize = format.VKeepWH
                 ? QString::number(qMax(shown.width(), 0)) + QLatin1Char(':') + QString::number(qMax(shown.height(), 0))
                 : format.VSize;

@@ -41,6 +41,14 @@ long long RowDuration(const ST_OPTS& opts)
     return duration > 0 ? duration : 0;
 }
 
+// The aspect of a pixel of the row's frame as the graph gets it: the
+// source's, inverted by the row's own quarter turn.
+PixelAspect FrameAspect(const ST_OPTS& opts)
+{
+    const PixelAspect aspect = opts.media.picture.TurnedAspect();
+    return opts.rotate >= 0 && opts.rotate <= 3 ? aspect.Inverted() : aspect;
+}
+
 // The converter's picture reader takes "%d" (and "%03d" ...) in a file name
 // for a numbered sequence; a work picture whose name looks like one is read
 // through the PNG reader, which reads that file alone.
@@ -74,7 +82,7 @@ QString DeinterlaceStep(const ST_MEDIA_INFO& media)
     if (!media.hasVideo || !media.interlaced)
         return QString();
     const QString deinterlace = QStringLiteral("bwdif=mode=send_frame");
-    const QStringList turn = media.turn.Filters();
+    const QStringList turn = media.picture.turn.Filters();
     QStringList undo;
     for (const QString& filter : turn) {
         if (filter.startsWith(QLatin1String("rotate")))
@@ -226,7 +234,7 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
     // The canvas shows the picture at the aspect of its pixels: where they
     // are not square, each layer is drawn into them stretched the other way,
     // to the nearest pixel, as one of them is more than one on the screen.
-    const bool anamorphic = sx != sy;
+    const bool anamorphic = !FrameAspect(opts).IsSquare();
     const auto pixels = [anamorphic](double value) {
         return FilterText::Trunc(anamorphic ? std::round(value) : value);
     };
@@ -297,6 +305,7 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
             if (!problem->isEmpty())
                 return false;
             info.path = layer->FileName;
+            info.turn = layer->Clip.turn.Filters();
             break;
         }
         case 2: {
@@ -330,7 +339,11 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
             continue;
         }
 
-        info.scale = pw != float(layer->Image.width()) || ph != float(layer->Image.height());
+        // A clip is scaled from its turned pixels; the canvas shows its picture
+        // stretched to the aspect of those pixels.
+        const QSize picture = layer->Type == 1 && !layer->Clip.stored.isEmpty() ? layer->Clip.Turned()
+                                                                               : layer->Image.size();
+        info.scale = pw != float(picture.width()) || ph != float(picture.height());
         qDebug() << layer->Width << layer->Image.width() << layer->Height << layer->Image.height();
 
         if ((info.fadeMode == 2 || info.fadeMode == 3) && info.end == 0) {
@@ -423,6 +436,13 @@ QString Core::GetCommandArg(int row, ST_ROW_PROBLEM* problem)
         if (n > 0)
             result += QStringLiteral("[o];[o]");
         result += QStringLiteral("ass=") + FilterText::Path(subtitle);
+        // The renderer draws into the frame's own pixels. Told the size they
+        // are shown at, it draws letters narrower or wider by the pixels'
+        // aspect, so they show in the shape they have on square pixels.
+        const PixelAspect aspect = FrameAspect(opts);
+        const QSize shown = ShownPictureSize(width, height, aspect.num, aspect.den);
+        if (!aspect.IsSquare() && shown.isValid() && shown != QSize(width, height))
+            result += QStringLiteral(":original_size=") + Num(shown.width()) + QLatin1Char('x') + Num(shown.height());
     }
     return result;
 }
@@ -444,6 +464,8 @@ QString Core::GetCommandMovie(WatermarkInfo* info)
             + Num(info->playTime) + QStringLiteral("/1000000/TB)'");
     else
         text += QStringLiteral(",setpts=N/FRAME_RATE/TB");
+    for (const QString& filter : info->turn)
+        text += QLatin1Char(',') + filter;
     // Opaque pictures and videos carry no alpha: without one the mixer has
     // nothing to scale and the corners a turn uncovers are filled black.
     if (info->opacity != 100 || info->angle != 0.0f)

@@ -319,6 +319,19 @@ QStringList JobArgs::MeltTurn(int degrees, bool mirrored, int sarNum, int sarDen
     return args;
 }
 
+QStringList JobArgs::MeltTurn(const PictureGeometry& picture)
+{
+    const PixelAspect aspect = picture.TurnedAspect();
+    return MeltTurn(picture.turn.degrees, picture.turn.mirrored, aspect.num, aspect.den);
+}
+
+QSize JobArgs::SquarePixelSize(const PictureGeometry& picture)
+{
+    const QSize turned = picture.Turned();
+    const PixelAspect aspect = picture.TurnedAspect();
+    return SquarePixelSize(turned.width(), turned.height(), aspect.num, aspect.den);
+}
+
 QSize JobArgs::SquarePixelSize(int width, int height, int sarNum, int sarDen)
 {
     const QSize shown = ShownPictureSize(width, height, sarNum, sarDen);

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVector>
 
+struct PictureGeometry;
 struct ST_SOUND_ENCODING;
 
 // One part of a file to cut. A part that runs to the end of the file has no
@@ -110,12 +111,16 @@ public:
     // turns along. Producer properties, then the filter that mirrors; empty
     // where melt needs nothing.
     static QStringList MeltTurn(int degrees, bool mirrored, int sarNum, int sarDen);
+    // The same for a source's picture as probed.
+    static QStringList MeltTurn(const PictureGeometry& picture);
     // The size a file of square pixels shows a picture of width x height
     // pixels of the sample aspect sarNum:sarDen at: as players show it, with
     // the side the aspect lengthens taken to the nearest even number, so that
     // no side an encoder refuses is added to those the picture has. Empty
     // without a size.
     static QSize SquarePixelSize(int width, int height, int sarNum, int sarDen);
+    // The same for a source's picture as the converter turns it.
+    static QSize SquarePixelSize(const PictureGeometry& picture);
 
     // A frame size text ("1280:720", "1280x720") as "W:H" for the scale
     // filter, or empty when it is not a size.

@@ -66,7 +66,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
     const ST_MEDIA_INFO main = CurrentMediaInfo(opts.media, mainVideo);
     // The main video as a player shows it (turned, at its display aspect):
     // the merge is made of square pixels.
-    const QSize shown = JobArgs::SquarePixelSize(main.width, main.height, main.sarNum, main.sarDen);
+    const QSize shown = JobArgs::SquarePixelSize(main.picture);
     const int width = qMax(shown.width(), 0);
     const int height = qMax(shown.height(), 0);
     const float fps = main.fps;
@@ -104,7 +104,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             const ST_MEDIA_INFO clip = i == mainIndex ? main : ProbeMediaInfo(inputs.at(i).path);
             durations.append(clip.duration);
             // Shown as players show it, turned and at its aspect.
-            turns.append(JobArgs::MeltTurn(clip.turn.degrees, clip.turn.mirrored, clip.sarNum, clip.sarDen));
+            turns.append(JobArgs::MeltTurn(clip.picture));
             if (clip.fps > 0)
                 lastFps = clip.fps;
             if (i == 0)
@@ -167,15 +167,6 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             engine->expect = OutputCheck::Lasting(total, first.hasVideo ? 1 : -1, first.hasAudio ? 1 : -1);
             mergeJob = engine;
         } else {
-            // From here on a clip's size is its picture's as the graph gets
-            // it: turned by the converter (a quarter turn swaps the sides and
-            // the pixels' aspect), at its shown aspect.
-            for (ST_STREAM_FACTS& f : facts) {
-                const QSize shown = f.turn.Swaps() ? JobArgs::SquarePixelSize(f.height, f.width, f.sarDen, f.sarNum)
-                                                   : JobArgs::SquarePixelSize(f.width, f.height, f.sarNum, f.sarDen);
-                f.width = qMax(shown.width(), 0);
-                f.height = qMax(shown.height(), 0);
-            }
             QStringList args;
             QVector<bool> hasVideo;
             QVector<bool> hasAudio;
@@ -197,9 +188,12 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             if (scale.isEmpty())
                 scale = JobArgs::ScaleSize(format.VKeepWH ? QString::number(width) + "x" + QString::number(height)
                                                           : format.VSize);
-            for (int i = 0; scale.isEmpty() && i < facts.size(); ++i)
-                scale = JobArgs::ScaleSize(QString::number(facts.at(i).width) + "x"
-                                           + QString::number(facts.at(i).height));
+            // Else the first clip's picture as a player shows it, in square pixels.
+            for (int i = 0; scale.isEmpty() && i < facts.size(); ++i) {
+                const QSize shown = JobArgs::SquarePixelSize(facts.at(i).picture);
+                scale = JobArgs::ScaleSize(QString::number(qMax(shown.width(), 0)) + "x"
+                                           + QString::number(qMax(shown.height(), 0)));
+            }
             if (format.VKeepWH && !scale.isEmpty()) {
                 // A kept size is cut down to what the encoder takes ("copy"
                 // stands for the container's own encoder, as below).

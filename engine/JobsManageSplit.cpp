@@ -113,13 +113,14 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
         const double rate = facts.averageFps > 0 ? facts.averageFps : fps;
         const ST_SPLIT_PART cut = JobArgs::AlignToFrames({part}, rate).value(0, part);
         QStringList args = JobArgs::MeltClip(input, cut.start, cut.start + cut.length, part.toEnd, rate)
-            + JobArgs::MeltTurn(facts.turn.degrees, facts.turn.mirrored, facts.sarNum, facts.sarDen)
+            + JobArgs::MeltTurn(facts.picture)
             + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, frameSize, 0, picture);
         // melt would make a quarter-turned picture's profile with the stored
         // pixels' aspect: it gets the turned picture's.
-        if (frameSize.isEmpty() && picture && !audioOnly && facts.turn.Swaps() && facts.sarNum != facts.sarDen)
+        const PixelAspect aspect = facts.picture.TurnedAspect();
+        if (frameSize.isEmpty() && picture && !audioOnly && facts.picture.turn.Swaps() && !aspect.IsSquare())
             args << JobArgs::MeltProfile(QString::number(facts.width) + "x" + QString::number(facts.height), fps,
-                                         facts.sarNum, facts.sarDen);
+                                         aspect.num, aspect.den);
         auto* melt = new MeltEngineJob(QString(), args, true);
         melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
         melt->setFPS(JobArgs::MeltFpsNumerator(rate), 1000);

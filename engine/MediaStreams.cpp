@@ -209,16 +209,8 @@ ST_STREAM_FACTS ProbeFile(const QString& path, Measure measure)
             if (!f.hasVideo) {
                 f.hasVideo = true;
                 f.videoCodec = codec;
-                f.width = par->width;
-                f.height = par->height;
                 f.pixelFormat = par->format;
-                f.turn = PictureTurn::FromMatrix(reinterpret_cast<const int32_t*>(
-                    av_stream_get_side_data(s, AV_PKT_DATA_DISPLAYMATRIX, nullptr)));
-                const AVRational sar = av_guess_sample_aspect_ratio(ctx, ctx->streams[i], nullptr);
-                if (sar.num > 0 && sar.den > 0) {
-                    f.sarNum = sar.num;
-                    f.sarDen = sar.den;
-                }
+                f.picture = PictureGeometry::Read(ctx, ctx->streams[i]);
                 f.videoDuration = HeaderLength(s);
                 video = int(i);
             }
@@ -511,13 +503,16 @@ bool MediaStreams::SameForConcat(const QList<ST_STREAM_FACTS>& files)
     for (const ST_STREAM_FACTS& b : files) {
         if (!b.ok || b.hasVideo != a.hasVideo || b.hasAudio != a.hasAudio)
             return false;
-        if (b.hasVideo && (b.videoCodec != a.videoCodec || b.width != a.width || b.height != a.height
+        if (b.hasVideo && (b.videoCodec != a.videoCodec || b.picture.stored != a.picture.stored
                            || b.pixelFormat != a.pixelFormat))
             return false;
         // The joined file shows every picture as the first one is shown.
+        const PictureTurn& at = a.picture.turn;
+        const PixelAspect& aa = a.picture.storedAspect;
+        const PixelAspect& ba = b.picture.storedAspect;
         if (b.hasVideo
-            && (b.turn.degrees != a.turn.degrees || b.turn.mirrored != a.turn.mirrored
-                || qint64(b.sarNum) * a.sarDen != qint64(a.sarNum) * b.sarDen))
+            && (b.picture.turn.degrees != at.degrees || b.picture.turn.mirrored != at.mirrored
+                || qint64(ba.num) * aa.den != qint64(aa.num) * ba.den))
             return false;
         if (b.hasAudio
             && (b.audioCodec != a.audioCodec || b.sampleRate != a.sampleRate || b.channels != a.channels))
@@ -638,9 +633,8 @@ QSize MediaStreams::ChromaSteps(const QString& encoder, const QString& container
                 codec = avcodec_find_encoder(desc->id);
         }
     } else {
-        const QString file = container.contains('.') ? container : "x." + container;
-        const QByteArray fileName = QFile::encodeName(file.toLower());
-        const AVOutputFormat* fmt = av_guess_format(nullptr, fileName.constData(), nullptr);
+        QByteArray fileName;
+        const AVOutputFormat* fmt = OutputFormat(container, &fileName);
         if (fmt && fmt->video_codec != AV_CODEC_ID_NONE)
             codec = avcodec_find_encoder(fmt->video_codec);
     }

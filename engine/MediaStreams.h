@@ -6,20 +6,16 @@
 #include <QString>
 #include <QStringList>
 
-#include "PictureTurn.h"
+#include "PictureGeometry.h"
 
 struct ST_STREAM_FACTS {
     bool ok = false;          // the file opened and was probed
     bool hasVideo = false;    // a picture stream that is not a cover picture
     QString videoCodec;       // codec name, e.g. "h264"
-    int width = 0;
-    int height = 0;
     int pixelFormat = -1;     // AVPixelFormat; a different one changes the stream's parameter sets
-    // How the pictures are shown: turned by the display matrix, with the
-    // stored pixels' sample aspect. A stream copy keeps one of each for all.
-    PictureTurn turn;
-    int sarNum = 1;
-    int sarDen = 1;
+    // The first picture stream as stored, as turned, and as shown. A stream
+    // copy keeps one turn and one pixel aspect for all.
+    PictureGeometry picture;
     bool hasAudio = false;
     QString audioCodec;       // codec name, e.g. "aac"
     int sampleRate = 0;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // One layer as the filter-graph builder places it on the output video; made
 // per layer and call of Core::GetCommandArg and dropped when it returns.
@@ -7,6 +8,9 @@ struct WatermarkInfo
 {
     QString path;           // file read by the layer's movie source (unescaped)
     QString format;         // demuxer forced on the movie source, empty to let it probe
+    // A clip's turn as a player shows it, the converter's own filters in
+    // order: the movie source hands over the pictures as stored.
+    QStringList turn;
     int opacity = 100;      // percent
     int x = 0;              // top-left of the layer's bounding box, output pixels
     int y = 0;

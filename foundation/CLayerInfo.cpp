@@ -27,6 +27,7 @@ CLayerInfo& CLayerInfo::Copy(const CLayerInfo& other)
         return *this;
     CopyFields(other);
     Image = other.Image;
+    Clip = other.Clip;
     return *this;
 }
 

@@ -2,6 +2,7 @@
 // One layer of the watermark canvas: what it shows, where and how it stands,
 // its motion, fading, time window, crop, shadow, styled text and picture.
 #include "CWordArtInfo.h"
+#include "PictureGeometry.h"
 #include "ST_CROP_THICK.h"
 
 #include <QColor>
@@ -17,9 +18,9 @@ public:
     CLayerInfo& operator=(const CLayerInfo& other);
     virtual ~CLayerInfo();
 
-    // Copies every field, the picture included.
+    // Copies every field, the picture and its clip's geometry included.
     CLayerInfo& Copy(const CLayerInfo& other);
-    // Copies every field except the picture.
+    // Copies every field except the picture and its clip's geometry.
     CLayerInfo& CopyNoImageData(const CLayerInfo* other);
     // Exchanges everything but the pictures of a and b.
     static void SwapLayerNoImageData(CLayerInfo* a, CLayerInfo* b);
@@ -73,6 +74,9 @@ public:
     int32_t y = 0;
     CWordArtInfo WordArt;
     QImage Image;
+    // A video layer's clip as stored, turned and shown, read with the picture
+    // Image holds; never saved, as it is a fact of the file.
+    PictureGeometry Clip;
 
 private:
     void CopyFields(const CLayerInfo& other);

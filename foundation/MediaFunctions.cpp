@@ -1,5 +1,6 @@
 #include "MediaFunctions.h"
 #include "MediaInput.h"
+#include "PictureGeometry.h"
 #include "ST_MEDIA_INFO.h"
 
 #include <QDateTime>
@@ -48,23 +49,6 @@ float FrameRateOf(const AVStream* stream)
     if (stream->r_frame_rate.num != 0 && stream->r_frame_rate.den != 0)
         return RateOf(stream->r_frame_rate);
     return RateOf(stream->avg_frame_rate);
-}
-
-// How the converter turns the stream's pictures (its display matrix).
-PictureTurn TurnOf(const AVStream* stream)
-{
-    const uint8_t* matrix = av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, nullptr);
-    return PictureTurn::FromMatrix(reinterpret_cast<const int32_t*>(matrix));
-}
-
-// The sample aspect the converter gives the stream's pictures: the
-// container's, else the codec's; square when neither tells a valid one.
-AVRational SampleAspectOf(AVFormatContext* fmt, AVStream* stream)
-{
-    const AVRational sar = av_guess_sample_aspect_ratio(fmt, stream, nullptr);
-    if (sar.num <= 0 || sar.den <= 0)
-        return AVRational{1, 1};
-    return sar;
 }
 
 // The largest picture decoded: 16384 pixels a side and 64 megapixels in all
@@ -160,17 +144,9 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
             info.videoCodec = codec;
         info.hasVideo = true;
         // The last video stream of the file decides, as it always has.
-        info.storedWidth = stream->codecpar->width;
-        info.storedHeight = stream->codecpar->height;
-        info.turn = TurnOf(stream);
-        const AVRational sar = SampleAspectOf(fmt, fmt->streams[i]);
-        // The converter turns the pictures first: a quarter turn swaps the
-        // sides, and with them the pixels' aspect.
-        const bool swaps = info.turn.Swaps();
-        info.width = swaps ? info.storedHeight : info.storedWidth;
-        info.height = swaps ? info.storedWidth : info.storedHeight;
-        info.sarNum = swaps ? sar.den : sar.num;
-        info.sarDen = swaps ? sar.num : sar.den;
+        info.picture = PictureGeometry::Read(fmt, fmt->streams[i]);
+        info.width = info.picture.Turned().width();
+        info.height = info.picture.Turned().height();
         info.fps = FrameRateOf(stream);
         info.averageFps = RateOf(stream->avg_frame_rate);
         video = static_cast<int>(i);
@@ -229,24 +205,7 @@ bool ST_MEDIA_INFO::DescribesFile(const QString& file) const
 
 QSize ST_MEDIA_INFO::ShownSize() const
 {
-    return ShownPictureSize(width, height, sarNum, sarDen);
-}
-
-QSize ShownPictureSize(int width, int height, int sarNum, int sarDen)
-{
-    if (width <= 0 || height <= 0)
-        return QSize();
-    if (sarNum <= 0 || sarDen <= 0 || sarNum == sarDen)
-        return QSize(width, height);
-    QSize shown(width, height);
-    if (sarNum > sarDen)
-        shown.setWidth(int(qMin<double>(std::lround(double(width) * sarNum / sarDen), kMaxPictureSide + 1.0)));
-    else
-        shown.setHeight(int(qMin<double>(std::lround(double(height) * sarDen / sarNum), kMaxPictureSide + 1.0)));
-    // An aspect no picture has would make a picture no one could hold.
-    if (!PictureSizeAllowed(shown.width(), shown.height()))
-        return QSize(width, height);
-    return shown;
+    return picture.Shown();
 }
 
 ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel)
@@ -281,9 +240,10 @@ enum class Decoded {
 // The first picture the decoder completes after seeking back to the key
 // frame at or before time, into *picture as an image of `format`
 // (Format_RGB32, or Format_ARGB32 to keep the picture's transparency) of the
-// stream's size; an opaque black one when nothing decodes.
+// stream's size; an opaque black one when nothing decodes. With `shown`,
+// the picture as a player shows it, and *shown the geometry that made it so.
 Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format format, QImage* picture,
-                      bool shown = false)
+                      PictureGeometry* shown = nullptr)
 {
     int index = -1;
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {
@@ -367,16 +327,15 @@ Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format forma
     if (shown) {
         // Turned first, as the converter turns it; then stretched to the
         // aspect of its pixels, which a quarter turn inverts.
-        const PictureTurn turn = TurnOf(stream);
-        image = turn.Apply(image);
-        AVRational sar = SampleAspectOf(fmt, stream);
-        if (turn.Swaps())
-            std::swap(sar.num, sar.den);
-        const QSize size = ShownPictureSize(image.width(), image.height(), sar.num, sar.den);
+        const PictureGeometry geometry = PictureGeometry::Read(fmt, stream);
+        image = geometry.turn.Apply(image);
+        const PixelAspect aspect = geometry.TurnedAspect();
+        const QSize size = ShownPictureSize(image.width(), image.height(), aspect.num, aspect.den);
         if (size != image.size())
             image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (image.isNull())
             return Decoded::Nothing;
+        *shown = geometry;
     }
     *picture = image;
     return decoded;
@@ -395,7 +354,7 @@ bool IsPictureKind(const AVInputFormat* format)
 namespace {
 
 // The frame at `time` of a file, as stored or as a player shows it.
-void ReadMediaImage(const char* path, QImage* image, long long time, long long* duration, bool shown)
+void ReadMediaImage(const char* path, QImage* image, long long time, long long* duration, PictureGeometry* shown)
 {
     MediaInput input(path, kMaxPicturePixels);
     AVFormatContext* fmt = input.get();
@@ -414,12 +373,14 @@ void ReadMediaImage(const char* path, QImage* image, long long time, long long* 
 
 void GetMediaImage(const char* path, QImage* image, long long time, long long* duration)
 {
-    ReadMediaImage(path, image, time, duration, false);
+    ReadMediaImage(path, image, time, duration, nullptr);
 }
 
-void GetShownMediaImage(const char* path, QImage* image, long long time, long long* duration)
+void GetShownMediaImage(const char* path, QImage* image, long long time, long long* duration,
+                        PictureGeometry* geometry)
 {
-    ReadMediaImage(path, image, time, duration, true);
+    PictureGeometry read;
+    ReadMediaImage(path, image, time, duration, geometry ? geometry : &read);
 }
 
 QImage GetMediaPicture(int fd)

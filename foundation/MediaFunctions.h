@@ -8,6 +8,7 @@
 #include <atomic>
 
 class QFile;
+struct PictureGeometry;
 
 // Width, height, duration (microseconds), frame rate and bit rate of a file.
 // The size is the picture's as the converter turns it by its display matrix
@@ -33,8 +34,11 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
 // matrix as the converter turns it, and stretched to the aspect of its
 // pixels (ShownPictureSize), so a quarter turn gives the size swapped and a
 // widescreen DVD picture its 16:9. A square-pixel picture that is not
-// turned comes as GetMediaImage gives it.
-void GetShownMediaImage(const char* path, QImage* image, long long time, long long* duration = nullptr);
+// turned comes as GetMediaImage gives it. geometry (may be null) receives
+// the stream's geometry that made the picture, and is left untouched when
+// no picture is given.
+void GetShownMediaImage(const char* path, QImage* image, long long time, long long* duration = nullptr,
+                        PictureGeometry* geometry = nullptr);
 // The picture of a file that holds one still picture, already opened for
 // reading as fd (which stays the caller's: the file is read from its start
 // through a descriptor of its own), as a Format_ARGB32 image that keeps the

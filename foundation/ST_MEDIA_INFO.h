@@ -1,5 +1,5 @@
 #pragma once
-#include "PictureTurn.h"
+#include "PictureGeometry.h"
 
 #include <QSize>
 #include <QString>
@@ -16,16 +16,11 @@ struct ST_MEDIA_INFO
     bool hasVideo = false;    // a picture stream that is not a cover picture
     bool hasAudio = false;
     // The last picture stream's size as the converter hands its pictures to
-    // the filters: turned by `turn`, so a quarter turn swaps the stored size.
+    // the filters: picture.Turned(), so a quarter turn swaps the stored size.
     int width = 0;
     int height = 0;
-    int storedWidth = 0;      // as the stream stores its pictures
-    int storedHeight = 0;
-    PictureTurn turn;         // how the converter and players turn the stored pictures
-    // Sample aspect of the turned picture: a pixel is sarNum / sarDen as wide
-    // as it is high (a quarter turn inverts the stream's own).
-    int sarNum = 1;
-    int sarDen = 1;
+    // The last picture stream as stored, as turned, and as shown.
+    PictureGeometry picture;
     float fps = 0.0f;
     // The stream's frames over its length: for a variable rate (a phone's)
     // the mean, which melt renders it at, where `fps` is the base rate that
@@ -52,15 +47,10 @@ struct ST_MEDIA_INFO
 
     // True when these values were taken from `file` as it is now.
     bool DescribesFile(const QString& file) const;
-    // The picture as a player shows it: width x height with the side that
-    // the sample aspect lengthens stretched (none is shrunk); empty without
-    // a picture.
+    // The picture as a player shows it (picture.Shown()); empty without a
+    // picture.
     QSize ShownSize() const;
 };
-
-// The size a picture of width x height pixels with that sample aspect is
-// shown at: the side it lengthens stretched, rounded to the nearest pixel.
-QSize ShownPictureSize(int width, int height, int sarNum, int sarDen);
 
 // Probes a file: the values of GetMediaInfo and the codecs of its first
 // streams, from one open, with the stamp of the file. Once

@@ -6,8 +6,7 @@
 
 #include "MediaFunctions.h"
 #include "MediaInput.h"
-#include "PictureTurn.h"
-#include "ST_MEDIA_INFO.h"
+#include "PictureGeometry.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -54,11 +53,7 @@ QString MediaDialog::Report(const QString& path)
             frameRate = tr("Frame Rate") + QStringLiteral("  ") + QString::number(fps, 'g', 6) + QStringLiteral("fps");
             // The size a player shows: turned by the display matrix, then
             // stretched by the sample aspect.
-            const PictureTurn turn = PictureTurn::FromMatrix(reinterpret_cast<const int32_t*>(
-                av_stream_get_side_data(context->streams[i], AV_PKT_DATA_DISPLAYMATRIX, nullptr)));
-            const AVRational sar = av_guess_sample_aspect_ratio(context, context->streams[i], nullptr);
-            QSize shown = turn.Swaps() ? ShownPictureSize(par->height, par->width, sar.den, sar.num)
-                                       : ShownPictureSize(par->width, par->height, sar.num, sar.den);
+            QSize shown = PictureGeometry::Read(context, context->streams[i]).Shown();
             if (shown.isEmpty())
                 shown = QSize(par->width, par->height);
             size = tr("Size") + QStringLiteral("  ") + QString::number(shown.width()) + QStringLiteral(" x ")

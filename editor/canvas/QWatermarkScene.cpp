@@ -135,8 +135,11 @@ QWatermarkItem* QWatermarkScene::NewPictureItem(int kind, const QString& path, c
                                                 bool* placeholder)
 {
     QImage image;
+    PictureGeometry clip;
     if (kind == 1) {
-        GetMediaImage(QFile::encodeName(path).constData(), &image, 0, nullptr);
+        // The clip's first picture as a player shows it: upright, unmirrored,
+        // at the aspect of its pixels. The graph shows the clip the same way.
+        GetShownMediaImage(QFile::encodeName(path).constData(), &image, 0, nullptr, &clip);
     } else {
         // A device or pipe named as a layer's file could be read without end.
         QFile file;
@@ -158,6 +161,7 @@ QWatermarkItem* QWatermarkScene::NewPictureItem(int kind, const QString& path, c
     if (record)
         layer->CopyNoImageData(record);
     layer->Image = unreadable ? PlaceholderPicture() : image;
+    layer->Clip = clip;
     layer->FileName = path;
     item->Init();
     layer->Type = kind;

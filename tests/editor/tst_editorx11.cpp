@@ -28,6 +28,14 @@ namespace {
 bool IsBlue(QColor c) { return c.blue() > 150 && c.red() < 90 && c.green() < 90; }
 bool IsYellow(QColor c) { return c.red() > 180 && c.green() > 180 && c.blue() < 90; }
 bool IsGreen(QColor c) { return c.green() > 90 && c.red() < 60 && c.blue() < 60; }
+// Boxes found in pictures of two sizes: the same shape within 6 % and the same
+// place within 1 % of the picture.
+bool SameShapeAndPlace(const QRectF& a, const QSizeF& inA, const QRectF& b, const QSizeF& inB)
+{
+    const QPointF apart(a.center().x() / inA.width() - b.center().x() / inB.width(),
+                        a.center().y() / inA.height() - b.center().y() / inB.height());
+    return !a.isEmpty() && qAbs(a.width() * b.height() / a.height() / b.width() - 1) < 0.06 && apart.manhattanLength() < 0.01;
+}
 } // namespace
 
 class TestEditorX11 : public QObject
@@ -122,7 +130,9 @@ private slots:
 
     // Phone and DVD pictures: the preview turns the picture upright before
     // it lays the layers on, as the converter does, and shows it at the
-    // aspect of its pixels, over the canvas that shows it so.
+    // aspect of its pixels, over the canvas that shows it so. Burnt-in
+    // subtitles keep the shape and place they have on square pixels, in the
+    // preview and in the converter's output.
     void previewOfATurnedOrWidescreenSource_data()
     {
         QTest::addColumn<QSize>("stored");
@@ -146,12 +156,25 @@ private slots:
         const QString source = TestMedia::MakeTurnedVideo(m_dir.path(), "turned.mp4", stored, sar, tag, matrix);
         QVERIFY(!source.isEmpty());
         const ST_MEDIA_INFO info = ProbeMediaInfo(source);
-        ResetCore(source, info.width, info.height).media = info;
+        ST_OPTS& row = ResetCore(source, info.width, info.height);
+        row.media = info;
         EditorMainWindow window;
         window.setGeometry(40, 40, 1000, 700);
         window.InitCanvas(source);
         const QSize canvas = window.Scene()->CanvasSize();
         QCOMPARE(canvas, info.ShownSize());
+        // A large yellow "O" burnt in, and burnt into square pixels of the shown size.
+        QFile ass(m_dir.filePath("o.ass"));
+        QVERIFY(ass.open(QIODevice::WriteOnly) && ass.write("[Script Info]\nPlayResX: 384\nPlayResY: 288\n[V4+ Styles]\n"
+            "Format: Name, Fontsize, PrimaryColour, Alignment\nStyle: Default,120,&H0000FFFF,5\n[Events]\n"
+            "Format: Start, End, Style, Text\nDialogue: 0:00:00.00,0:00:09.00,Default,O\n") > 0);
+        ass.close();
+        row.subtitle = true;
+        row.subtitlePath = ass.fileName();
+        const QString size = QString("%1x%2").arg(canvas.width()).arg(canvas.height());
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=c=gray:size=" + size, "-frames:v", "1", "-vf",
+                                         "ass=" + ass.fileName(), m_dir.filePath("square.png")}));
+        const QRect onSquare = Box(QImage(m_dir.filePath("square.png")), IsYellow);
         QImage square(48, 48, QImage::Format_ARGB32);
         square.fill(Qt::transparent);
         QPainter(&square).fillRect(8, 8, 32, 32, Qt::blue);
@@ -180,7 +203,7 @@ private slots:
         item->GetLayer()->Image.fill(Qt::black);
         item->ItemUpdate();
 
-        QRect blue, green;
+        QRect blue, green, yellow;
         bool seen = false;
         QTimer driver;
         QElapsedTimer clock;
@@ -196,6 +219,7 @@ private slots:
                 = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
             blue = Box(playing, IsBlue);
             green = Box(playing, IsGreen);
+            yellow = Box(playing, IsYellow);
             seen = Near(blue, blueOnCanvas, 3) && Near(green, greenOnCanvas, 3);
         });
         driver.start(30);
@@ -204,6 +228,12 @@ private slots:
         QVERIFY2(seen, qPrintable("preview: layer " + Text(blue) + ", mark " + Text(green) + "; canvas: layer "
                                   + Text(blueOnCanvas) + ", mark " + Text(greenOnCanvas)));
         QVERIFY(window.IsPreviewIdle());
+        QVERIFY2(SameShapeAndPlace(yellow, frame.size(), onSquare, canvas), qPrintable("preview " + Text(yellow)));
+        const QString output = m_dir.filePath("output.png");
+        QVERIFY(TestMedia::RunConverter({"-i", source, "-frames:v", "1", "-vf",
+                                         Core::instance()->GetCommandArg(0) + ",scale=" + size, output}));
+        const QRect converted = Box(QImage(output), IsYellow);
+        QVERIFY2(SameShapeAndPlace(converted, canvas, onSquare, canvas), qPrintable("output " + Text(converted)));
     }
 
     void unplayableSourceReturnsToIdle()

@@ -248,6 +248,7 @@ private slots:
     {
         ResetCore(work(), QSize(1024, 576));
         core()->Rows << MakeRow(720, 576);
+        core()->Rows[0].media.picture.storedAspect = {64, 45};
         addLayer(2, "/u/a.png", SolidImage(48, 48), QPointF(100.5, 50), 1);
         addLayer(2, "/u/b.png", SolidImage(48, 24), QPointF(200, 100), 2, 90);
         QCOMPARE(graph(),
@@ -256,6 +257,9 @@ private slots:
                          "movie='/u/b.png':f=png_pipe:loop=0,setpts=N/FRAME_RATE/TB,format=rgba,"
                          "rotate='1.5705:ow=24:oh=48:c=0x00000000',scale=17:48[m1];"
                          "[in][m0]overlay=71:50:eof_action=pass[o0];[o0][m1]overlay=149:88:eof_action=pass"));
+        // Square pixels shown in another frame shape keep the proportional mapping.
+        core()->Rows[0].media.picture.storedAspect = {1, 1};
+        QVERIFY(graph().contains(",scale=33:24,rotate='1.5705:ow=16:oh=48:c=0x00000000'[m1]"));
     }
     void noCanvasMeansNoLayerChains()
     {

@@ -74,7 +74,7 @@ private slots:
         const ST_STREAM_FACTS a = MediaStreams::Probe(m_a);
         QVERIFY(a.ok && a.hasVideo && a.hasAudio);
         QCOMPARE(a.videoCodec, QString("h264"));
-        QCOMPARE(a.width, 320);
+        QCOMPARE(a.picture.stored.width(), 320);
         QCOMPARE(a.sampleRate, 44100);
         QVERIFY(qAbs(a.duration - 1000000) < 100000);
         QVERIFY(!MediaStreams::Probe(m_dir.filePath("none.mp4")).ok);
@@ -91,12 +91,11 @@ private slots:
         // Pictures shown otherwise: each joined file would be shown as the first.
         const ST_STREAM_FACTS turned
             = MediaStreams::Probe(TestMedia::TagRotation(m_a, m_dir.filePath("turned.mp4"), 90));
-        QVERIFY(turned.turn.Swaps());
+        QVERIFY(turned.picture.turn.Swaps());
         QVERIFY(MediaStreams::SameForConcat({turned, turned}));
         QVERIFY(!MediaStreams::SameForConcat({a, turned}));
         ST_STREAM_FACTS wide = a;
-        wide.sarNum = 4;
-        wide.sarDen = 3;
+        wide.picture.storedAspect = {4, 3};
         QVERIFY(!MediaStreams::SameForConcat({a, wide}));
         QVERIFY(!MediaStreams::SameForConcat({a, ST_STREAM_FACTS()}));
         QVERIFY(!MediaStreams::SameForConcat({}));

@@ -218,10 +218,10 @@ private slots:
         QCOMPARE(QSize(probed.width, probed.height), size);
         const ST_MEDIA_INFO info = ProbeMediaInfo(path);
         QCOMPARE(QSize(info.width, info.height), size);
-        QCOMPARE(QSize(info.storedWidth, info.storedHeight), stored);
-        QCOMPARE(info.turn.degrees, degrees);
-        QCOMPARE(info.turn.mirrored, mirrored);
-        QCOMPARE(QSize(info.sarNum, info.sarDen), aspect);
+        QCOMPARE(info.picture.stored, stored);
+        QCOMPARE(info.picture.turn.degrees, degrees);
+        QCOMPARE(info.picture.turn.mirrored, mirrored);
+        QCOMPARE(QSize(info.picture.TurnedAspect().num, info.picture.TurnedAspect().den), aspect);
         QCOMPARE(info.ShownSize(), shown);
         // The converter hands its filters a picture of that size and aspect.
         const QString out = m_dir.filePath("turned.mkv");
