@@ -449,21 +449,10 @@ bool MuxerTakes(const AVOutputFormat* fmt, const char* fileName, const AVCodecDe
 bool EncoderStartsFile(const AVOutputFormat* fmt, const char* fileName, const AVCodec* encoder,
                        const AVChannelLayout& layout, int rate)
 {
-    AVCodecContext* ctx = avcodec_alloc_context3(encoder);
+    AVCodecContext* ctx = SoundSample::OpenEncoder(encoder, layout, rate, fmt, kConverterStrictness);
     AVCodecParameters* par = avcodec_parameters_alloc();
-    bool starts = false;
-    if (ctx && par && av_channel_layout_copy(&ctx->ch_layout, &layout) >= 0) {
-        ctx->sample_fmt = encoder->sample_fmts ? encoder->sample_fmts[0] : AV_SAMPLE_FMT_S16;
-        ctx->sample_rate = rate;
-        ctx->time_base = AVRational{1, rate};
-        if (fmt->flags & AVFMT_GLOBALHEADER)
-            ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-        ctx->strict_std_compliance = kConverterStrictness;
-        // A refusal here is an answer, not a fault to report.
-        ctx->log_level_offset = AV_LOG_TRACE;
-        starts = avcodec_open2(ctx, encoder, nullptr) >= 0 && avcodec_parameters_from_context(par, ctx) >= 0
-            && WritesHeader(fmt, fileName, par, kConverterStrictness);
-    }
+    const bool starts = ctx && par && avcodec_parameters_from_context(par, ctx) >= 0
+        && WritesHeader(fmt, fileName, par, kConverterStrictness);
     avcodec_parameters_free(&par);
     avcodec_free_context(&ctx);
     return starts;

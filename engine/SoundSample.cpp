@@ -275,20 +275,10 @@ bool SoundSample::ReadFrom(AVFormatContext* input, int stream, Part part)
 bool SoundSample::Encode(const AVCodec* encoder, const AVChannelLayout& layout, int rate,
                          const AVOutputFormat* container, int strictness)
 {
-    AVCodecContext* enc = m_par && encoder && rate > 0 ? avcodec_alloc_context3(encoder) : nullptr;
+    AVCodecContext* enc = m_par ? OpenEncoder(encoder, layout, rate, container, strictness) : nullptr;
     AVFrame* frame = av_frame_alloc();
     AVPacket* pkt = av_packet_alloc();
-    bool ok = enc && frame && pkt && av_channel_layout_copy(&enc->ch_layout, &layout) >= 0;
-    if (ok) {
-        enc->sample_fmt = encoder->sample_fmts ? encoder->sample_fmts[0] : AV_SAMPLE_FMT_S16;
-        enc->sample_rate = rate;
-        enc->time_base = AVRational{1, rate};
-        if (container->flags & AVFMT_GLOBALHEADER)
-            enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-        enc->strict_std_compliance = strictness;
-        enc->log_level_offset = AV_LOG_TRACE;
-        ok = avcodec_open2(enc, encoder, nullptr) >= 0;
-    }
+    bool ok = enc && frame && pkt;
     if (ok) {
         frame->nb_samples = enc->frame_size > 0 ? enc->frame_size : 1024;
         frame->format = enc->sample_fmt;
@@ -323,6 +313,27 @@ bool SoundSample::Encode(const AVCodec* encoder, const AVChannelLayout& layout, 
     for (const AVPacket* p : m_packets)
         ok = ok && p;
     return ok && !m_packets.empty();
+}
+
+AVCodecContext* SoundSample::OpenEncoder(const AVCodec* encoder, const AVChannelLayout& layout, int rate,
+                                         const AVOutputFormat* container, int strictness)
+{
+    AVCodecContext* enc = encoder && rate > 0 ? avcodec_alloc_context3(encoder) : nullptr;
+    if (!enc || av_channel_layout_copy(&enc->ch_layout, &layout) < 0) {
+        avcodec_free_context(&enc);
+        return nullptr;
+    }
+    enc->sample_fmt = encoder->sample_fmts ? encoder->sample_fmts[0] : AV_SAMPLE_FMT_S16;
+    enc->sample_rate = rate;
+    enc->time_base = AVRational{1, rate};
+    if (container->flags & AVFMT_GLOBALHEADER)
+        enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    enc->strict_std_compliance = strictness;
+    // A refusal here is an answer, not a fault to report.
+    enc->log_level_offset = AV_LOG_TRACE;
+    if (avcodec_open2(enc, encoder, nullptr) < 0)
+        avcodec_free_context(&enc);
+    return enc;
 }
 
 QByteArray SoundSample::Key(const AVCodecParameters* par)

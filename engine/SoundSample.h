@@ -11,6 +11,7 @@
 
 struct AVChannelLayout;
 struct AVCodec;
+struct AVCodecContext;
 struct AVCodecParameters;
 struct AVFormatContext;
 struct AVOutputFormat;
@@ -35,6 +36,11 @@ public:
     // converter opens it for the container; false when it does not open.
     bool Encode(const AVCodec* encoder, const AVChannelLayout& layout, int rate, const AVOutputFormat* container,
                 int strictness);
+
+    // An encoder opened with that layout and rate as the converter opens it
+    // for the container; null when it does not open. The caller frees it.
+    static AVCodecContext* OpenEncoder(const AVCodec* encoder, const AVChannelLayout& layout, int rate,
+                                       const AVOutputFormat* container, int strictness);
 
     // What decides the answer for a stream: its codec parameters as the
     // copy hands them to the container's writer.
