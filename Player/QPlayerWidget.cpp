@@ -28,22 +28,6 @@
 namespace {
 // The position timer's interval: the slider follows the playback closely.
 const int kTimerInterval = 1;
-
-// The row whose source the player plays, whose graph its preview takes: the
-// current row when the file is its source, else the latest row of that
-// file (Add File leaves the player on the first file it added while its
-// last row is current). A file that is no row's source, a merge clip, is
-// previewed with the current row's graph.
-int PlayedRow(const Core* core, const QString& path)
-{
-    if (core->IsValidRow(core->CurrentRow) && core->Rows.at(core->CurrentRow).path == path)
-        return core->CurrentRow;
-    for (int row = core->Rows.size() - 1; row >= 0; --row) {
-        if (core->Rows.at(row).path == path)
-            return row;
-    }
-    return core->CurrentRow;
-}
 } // namespace
 
 QPlayerWidget::QPlayerWidget(QWidget* parent) : QWidget(parent)
@@ -244,7 +228,7 @@ void QPlayerWidget::OnPlayPause()
     // all be had is not shown without them.
     Core* core = Core::instance();
     ST_ROW_PROBLEM problem;
-    const QString graph = core->GetCommandArg(PlayedRow(core, SourcePath), &problem);
+    const QString graph = core->GetCommandArg(core->PlayedRow(SourcePath), &problem);
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, QCoreApplication::applicationName(), problem.details);
         return;

@@ -13,10 +13,10 @@ class QToolButton;
 class QVBoxLayout;
 class Slider;
 
-// The preview player of the main window: plays SourcePath with the current
-// source row's filter graph inside a black video area, with a seek slider, a
-// time box and Play/Pause, Stop and Copy Time buttons. The player calls its
-// OnStop when the stream ends or cannot be played.
+// The preview player of the main window: plays SourcePath with the filter
+// graph of its row (Core::PlayedRow) inside a black video area, with a seek
+// slider, a time box and Play/Pause, Stop and Copy Time buttons. The player
+// calls its OnStop when the stream ends or cannot be played.
 class QPlayerWidget : public QWidget
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -50,6 +51,18 @@ QStringList Core::InputFiles() const
     }
     files.removeAll(QString());
     return files;
+}
+
+int Core::PlayedRow(const QString& path) const
+{
+    const auto plays = [&](int row) { return SameFile(Rows.at(row).path, path); };
+    if (IsValidRow(CurrentRow) && plays(CurrentRow))
+        return CurrentRow;
+    for (int row = Rows.size() - 1; row >= 0; --row) {
+        if (plays(row))
+            return row;
+    }
+    return CurrentRow;
 }
 
 ST_ROW_PROBLEM Core::SourceFilesProblem(int row) const

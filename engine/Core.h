@@ -72,6 +72,13 @@ public:
     // ending clips, soundtracks, subtitle files and the picture and video
     // layers. No output may take one of these names.
     QStringList InputFiles() const;
+    // The row whose graph a preview of the file takes: the current row when
+    // the file is its source, else the latest row of that file (Add File
+    // leaves the player on the first file it added while its last row is
+    // current); for a file that is no row's source (a merge clip), the
+    // current row. A file is the same by device and inode, whatever names
+    // reach it.
+    int PlayedRow(const QString& path) const;
     // The first file the row's jobs read, besides those of its filter graph,
     // that is missing or not a regular file: the source, its title and ending
     // clips, its soundtracks; a clip or soundtrack that is no media file.

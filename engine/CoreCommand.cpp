@@ -82,6 +82,31 @@ QString SubtitleWorkName(const QList<ST_OPTS>& rows, int row)
         + QStringLiteral(".ass");
 }
 
+// A source of woven fields is shown deinterlaced by players, at its own frame
+// rate: it is deinterlaced before anything is drawn on it, or its combing
+// would be kept under and around every layer. The converter and the preview
+// turn the picture upright before the graph, but the fields are rows of the
+// stored picture: the turn is undone around the deinterlacer (its filters
+// each undo themselves, but for a quarter turn, and an odd angle cannot be
+// undone without loss).
+QString DeinterlaceStep(const ST_MEDIA_INFO& media)
+{
+    if (!media.hasVideo || !media.interlaced)
+        return QString();
+    const QString deinterlace = QStringLiteral("bwdif=mode=send_frame");
+    const QStringList turn = media.turn.Filters();
+    QStringList undo;
+    for (const QString& filter : turn) {
+        if (filter.startsWith(QLatin1String("rotate")))
+            return deinterlace + QLatin1Char(',');
+        if (filter.endsWith(QLatin1String("=clock")) || filter.endsWith(QLatin1String("=cclock")))
+            undo.prepend(QStringLiteral("transpose=") + (filter.endsWith(QLatin1String("=clock")) ? "cclock" : "clock"));
+        else
+            undo.prepend(filter);
+    }
+    return (undo + QStringList{deinterlace} + turn).join(QLatin1Char(',')) + QLatin1Char(',');
+}
+
 } // namespace
 
 QString Core::SubtitleWorkFile(int row) const
@@ -319,8 +344,8 @@ QString Core::GetCommandArg(int row, ST_ROW_PROBLEM* problem)
     const ST_OPTS opts = Rows.at(row);
     int width = opts.width;
     int height = opts.height;
-    QString result;
-    bool prefix = false;
+    QString result = opts.path.isEmpty() ? QString() : DeinterlaceStep(CurrentMediaInfo(opts.media, opts.path));
+    bool prefix = !result.isEmpty();
 
     if (opts.hflip) {
         result += QStringLiteral("hflip,");

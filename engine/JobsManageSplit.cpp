@@ -107,7 +107,12 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
             = fitted == size ? QString() : QString::number(fitted.width()) + "x" + QString::number(fitted.height());
         // A source without a picture gives parts without one.
         const bool picture = facts.hasVideo || !facts.opened;
-        QStringList args = JobArgs::MeltClip(input, start, start + length, part.toEnd, fps)
+        // melt counts a variable-rate picture's frames at its mean rate: the
+        // cut and the frame before it are found on that count, or a part
+        // would end on the frame that the next one starts with.
+        const double rate = facts.averageFps > 0 ? facts.averageFps : fps;
+        const ST_SPLIT_PART cut = JobArgs::AlignToFrames({part}, rate).value(0, part);
+        QStringList args = JobArgs::MeltClip(input, cut.start, cut.start + cut.length, part.toEnd, rate)
             + JobArgs::MeltTurn(facts.turn.degrees, facts.turn.mirrored, facts.sarNum, facts.sarDen)
             + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, frameSize, 0, picture);
         // melt would make a quarter-turned picture's profile with the stored
@@ -117,7 +122,7 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
                                          facts.sarNum, facts.sarDen);
         auto* melt = new MeltEngineJob(QString(), args, true);
         melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
-        melt->setFPS(JobArgs::MeltFpsNumerator(fps), 1000);
+        melt->setFPS(JobArgs::MeltFpsNumerator(rate), 1000);
         melt->expect = OutputCheck::Lasting(length, OutputCheck::VideoOf(facts, audioOnly), OutputCheck::AudioOf(facts));
         partJob = melt;
     } else {

@@ -89,11 +89,51 @@ bool ReceivePicture(AVCodecContext* dec, AVFrame* frame)
     return ret >= 0;
 }
 
+// Whether the stream's pictures are woven fields: as its field order says,
+// where the container or the codec tells one; else as the decoder marks its
+// first pictures (DV, for one, tells it only there).
+bool WovenFields(AVFormatContext* fmt, int index, const std::atomic<bool>* cancel)
+{
+    const AVCodecParameters* par = fmt->streams[index]->codecpar;
+    if (par->field_order != AV_FIELD_UNKNOWN)
+        return par->field_order != AV_FIELD_PROGRESSIVE;
+    const AVCodec* codec = avcodec_find_decoder(par->codec_id);
+    std::unique_ptr<AVCodecContext, CodecDeleter> dec(codec ? avcodec_alloc_context3(codec) : nullptr);
+    std::unique_ptr<AVFrame, FrameDeleter> frame(av_frame_alloc());
+    std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
+    if (!dec || !frame || !packet || !PictureSizeAllowed(par->width, par->height)
+        || avcodec_parameters_to_context(dec.get(), par) < 0)
+        return false;
+    dec->max_pixels = kMaxPicturePixels;
+    dec->log_level_offset = AV_LOG_TRACE;
+    if (avcodec_open2(dec.get(), codec, nullptr) < 0)
+        return false;
+    constexpr int kPictures = 3;
+    constexpr int kPackets = 256; // of any stream: the picture may be far between them
+    int pictures = 0;
+    for (int packets = 0; pictures < kPictures && packets <= kPackets && !(cancel && *cancel); ++packets) {
+        const bool more = packets < kPackets && av_read_frame(fmt, packet.get()) >= 0;
+        if (!more)
+            avcodec_send_packet(dec.get(), nullptr);
+        else if (packet->stream_index == index)
+            avcodec_send_packet(dec.get(), packet.get());
+        av_packet_unref(packet.get());
+        for (; pictures < kPictures && ReceivePicture(dec.get(), frame.get()); ++pictures) {
+            if (frame->interlaced_frame)
+                return true;
+        }
+        if (!more)
+            break;
+    }
+    return false;
+}
+
 } // namespace
 
 namespace {
 
-// One open of a file: the values every caller reads, nothing decoded.
+// One open of a file: the values every caller reads; a few pictures are
+// decoded only where the stream's field order is not told.
 ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nullptr)
 {
     ST_MEDIA_INFO info;
@@ -103,6 +143,7 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
     if (!fmt)
         return info;
     info.opened = true;
+    int video = -1;
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {
         const AVStream* stream = fmt->streams[i];
         const QString codec = QString::fromLatin1(avcodec_get_name(stream->codecpar->codec_id));
@@ -130,9 +171,12 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
         info.sarNum = swaps ? sar.den : sar.num;
         info.sarDen = swaps ? sar.num : sar.den;
         info.fps = FrameRateOf(stream);
+        info.averageFps = RateOf(stream->avg_frame_rate);
+        video = static_cast<int>(i);
     }
     info.bitRate = fmt->bit_rate;
     info.duration = input.Duration();
+    info.interlaced = video >= 0 && WovenFields(fmt, video, cancel);
     return info;
 }
 

@@ -27,6 +27,14 @@ struct ST_MEDIA_INFO
     int sarNum = 1;
     int sarDen = 1;
     float fps = 0.0f;
+    // The stream's frames over its length: for a variable rate (a phone's)
+    // the mean, which melt renders it at, where `fps` is the base rate that
+    // all its time stamps fall on.
+    float averageFps = 0.0f;
+    // Each picture holds two fields taken at two moments, woven line by
+    // line: the stream's field order says so, or, where the container does
+    // not tell it, its first decoded pictures. Players show it deinterlaced.
+    bool interlaced = false;
     long long duration = 0;   // microseconds, 0 when unknown
     long long audioDuration = 0; // of the first sound stream, microseconds, 0 when unknown
     long long bitRate = 0;    // bits per second

@@ -236,6 +236,11 @@ QString InsertTag(const QString& path, const QString& tag)
 
 } // namespace
 
+bool SameFile(const QString& a, const QString& b)
+{
+    return SameEntry(QFile::encodeName(a), QFile::encodeName(b));
+}
+
 void SetOverwriteQuery(std::function<bool()> query)
 {
     OverwriteQuery() = std::move(query);

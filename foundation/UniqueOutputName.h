@@ -24,6 +24,10 @@ void SetInputFilesQuery(std::function<QStringList()> query);
 // the name is free. The returned name is reserved for the rest of the process.
 QString GetUnRepeat(QString path);
 
+// True when both names reach one file: the same text, or the same device
+// and inode (a link, a bind mount).
+bool SameFile(const QString& a, const QString& b);
+
 // Frees a name handed out for an output that never came, or a partial
 // file's name once that file is gone or in place.
 void ReleaseUnRepeat(const QString& path);

@@ -14,6 +14,7 @@
 #include <climits>
 
 #include "Core.h"
+#include "LumacrestPaths.h"
 #include "PlayerTestKit.h"
 #include "QPlayerWidget.h"
 #include "Slider.h"
@@ -284,7 +285,7 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::newRow("missing file") << "/nonexistent/clip.mp4";
-        QTest::newRow("not media") << QFINDTESTDATA("tst_playerwidget.cpp");
+        QTest::newRow("not media") << QStringLiteral(LUMACREST_SOURCE_DIR "/tests/Player/tst_playerwidget.cpp");
         QTest::newRow("empty path") << QString();
     }
     void failedStartReturnsToStopped()

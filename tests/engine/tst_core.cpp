@@ -287,6 +287,20 @@ private slots:
         QCOMPARE(replaced, free);
     }
 
+    // Play previews "a" with the current row when that row reads it (through
+    // a link too), else with the latest row that does.
+    void playedRow()
+    {
+        const QString a = m_dir.path() + "/a", alias = m_dir.path() + "/alias";
+        QVERIFY(QFile(a).open(QIODevice::WriteOnly) && QFile::link(a, alias));
+        for (const QString& path : {a, a, alias, m_dir.path() + "/b"})
+            core()->Rows << MakeRow(320, 240, path);
+        QList<int> played;
+        for (core()->CurrentRow = 0; core()->CurrentRow < 4; ++core()->CurrentRow)
+            played << core()->PlayedRow(a);
+        QCOMPARE(played, QList<int>({0, 1, 2, 2}));
+    }
+
     void workFolderWithoutMainWindow()
     {
         QStandardPaths::setTestModeEnabled(true);

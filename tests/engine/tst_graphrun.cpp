@@ -59,6 +59,15 @@ class TestGraphRun : public QObject
         f.write("1\n00:00:00,000 --> 00:00:01,500\nHello \xc3\xa9 world\n\n");
         return path;
     }
+    // Frames of a video, through the graph, that the converter's field detector finds woven; -1 when it cannot tell.
+    static int woven(const QString& path, const QString& graph = "null")
+    {
+        QProcess run;
+        run.start(TestMedia::Converter(), {"-hide_banner", "-nostats", "-i", path, "-vf", graph + ",idet", "-f", "null", "-"});
+        const QRegularExpressionMatch m = QRegularExpression("Multi.*TFF: *([0-9]+) BFF: *([0-9]+)")
+                                              .match(run.waitForFinished(60000) ? run.readAllStandardError() : QString());
+        return m.hasMatch() ? m.captured(1).toInt() + m.captured(2).toInt() : -1;
+    }
     static bool isBlue(QColor c) { return c.blue() > 180 && c.red() < 80 && c.green() < 80; }
     static bool isRed(QColor c) { return c.red() > 180 && c.blue() < 80 && c.green() < 80; }
 
@@ -194,6 +203,24 @@ private slots:
         QVERIFY(runNull(m_clip, graph));
     }
 
+    // A bar moving across woven fields is combed in every frame. The graph
+    // (the previews play it too) deinterlaces it before the layer, whether its
+    // stream tells its field order or only its pictures do (DV).
+    void interlacedSourcesComeOutWhole()
+    {
+        addLayer(2, m_png, QImage(m_png), QPointF(20, 30));
+        for (const char* made : {"1920x1080 tff mpeg2video -flags +ilme+ildct -top 1 i.ts", "720x576 bff dvvideo -pix_fmt yuv420p i.dv"}) {
+            QStringList coding = QString(made).split(' ');
+            const QString size = coding.takeFirst(), source = m_dir.filePath(coding.takeLast()), output = source + ".mkv";
+            const QString bar = "color=black:r=50:s=" + size + "[b];color=white:r=50:s=60x" + size.section('x', 1)
+                + "[w];[b][w]overlay=x='mod(t*600\\,600)',interlace=scan=" + coding.takeFirst();
+            QVERIFY(TestMedia::RunConverter(QStringList{"-f", "lavfi", "-t", "1", "-i", bar, "-c:v"} + coding << source));
+            core()->Rows = {MakeRow(size.section('x', 0, 0).toInt(), size.section('x', 1).toInt(), source)};
+            QVERIFY(TestMedia::RunConverter({"-i", source, "-vf", core()->GetCommandArg(0), output}));
+            QVERIFY2(woven(source) > 20 && woven(output) == 0, made);
+            QCOMPARE(TestMedia::ProbeJson(output)["streams"].toArray().first()["field_order"].toString(), QString("progressive"));
+        }
+    }
     void layerStandsAtItsPlace_data()
     {
         QTest::addColumn<QString>("file");

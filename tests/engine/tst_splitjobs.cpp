@@ -366,6 +366,26 @@ private slots:
         QCOMPARE(row.status.text(), QString("Completed"));
     }
 
+    // A phone's variable rate: every other time stamp late, so that the rate
+    // all of them fall on is four times the mean one.
+    void variableRatePartsShareNoFrame()
+    {
+        const QString phone = m_dir.filePath("phone.mov");
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=size=160x120:rate=30", "-frames:v", "180", "-vf",
+                                         "settb=1/90000,setpts=(N/30+mod(N\\,2)*0.008)/TB", "-fps_mode", "passthrough",
+                                         "-enc_time_base:v", "1/90000", "-c:v", "libx265", "-x265-params", "log-level=1", phone}));
+        SetOutputFormat("mp4", "h264", "aac");
+        ST_OPTS opts = MakeSourceRow(phone);
+        opts.splitCount = 3;
+        FollowUpRow row;
+        JobsManage queue;
+        runSplit(opts, row, queue);
+        QStringList frames;
+        for (const QString& part : outputs())
+            frames << TestMedia::ProbeJson(part)["streams"].toArray().first()["nb_frames"].toString();
+        QCOMPARE(frames, QStringList({"60", "60", "60"}));
+    }
+
     void existingPartGetsNewName()
     {
         SetOutputFormat("mp4", "copy", "copy");

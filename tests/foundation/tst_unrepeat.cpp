@@ -174,6 +174,10 @@ private slots:
         QTest::newRow("source read through a link in another case, volume that ignores case")
             << "exfat" << "c/Videos/Clip.MP4" << "linkV/clip.MP4" << "c/Videos/clip.mp4" << "linkV -> c/Videos"
             << false;
+        QTest::newRow("source through a link spelling its folder in another case, volume that ignores case")
+            << "exfat" << "c/Videos/Clip.MP4" << "v/clip.MP4" << "c/Videos/clip.mp4" << "v -> c/VIDEOS" << false;
+        QTest::newRow("earlier output asked for in another case, volume that ignores case")
+            << "exfat" << "c/Videos/Clip.MP4" << "" << "c/Clip.mp4" << "c/clip.mp4" << true;
         QTest::newRow("output through a link in another case, volume that ignores case")
             << "exfat" << "c/Videos/Clip.MP4" << "" << "linkV/clip.mp4" << "linkV -> c/Videos" << false;
         // Which entry "K.mp4" reached, the source or the Kelvin sign's file,
