@@ -153,12 +153,22 @@ private slots:
                                                                            c == "mpg" ? 25 : 10);
             QVERIFY2(!m_videos[c].isEmpty(), qPrintable(c));
         }
-        for (const SoundKind& kind : kKinds) {
-            const QString path = m_dir.filePath(kind.file);
-            if (TestMedia::RunConverter(QStringList{"-f", "lavfi", "-i", "sine=frequency=1000:duration=1"}
-                                        + kind.options << path)) {
-                m_sounds[kind.tag] = path;
-                const TestMedia::DecodedSound made = TestMedia::DecodeSound(path);
+        // The sound files made side by side.
+        std::vector<TestMedia::DecodedSound> decoded(size_t(kKinds.size()));
+        for (int i = 0; i < kKinds.size(); ++i) {
+            QThreadPool::globalInstance()->start([this, i, &decoded] {
+                const QString path = m_dir.filePath(kKinds.at(i).file);
+                if (TestMedia::RunConverter(QStringList{"-f", "lavfi", "-i", "sine=frequency=1000:duration=1"}
+                                            + kKinds.at(i).options << path))
+                    decoded[size_t(i)] = TestMedia::DecodeSound(path);
+            });
+        }
+        QThreadPool::globalInstance()->waitForDone();
+        for (int i = 0; i < kKinds.size(); ++i) {
+            const SoundKind& kind = kKinds.at(i);
+            const TestMedia::DecodedSound& made = decoded[size_t(i)];
+            if (!made.codec.isEmpty()) {
+                m_sounds[kind.tag] = m_dir.filePath(kind.file);
                 m_madeFormats[kind.tag] = made.sampleFormat;
                 QCOMPARE(made.codec, kind.codec);
                 QCOMPARE(made.channels, kind.channels);
