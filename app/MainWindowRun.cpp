@@ -193,7 +193,7 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
 
     // A stream copied into a container that cannot hold it would be written
     // unreadable and reported as done: say so on the row instead.
-    const QString refusal = RunArguments::Refusal(format, ext, media.videoCodec, media.audioCodec);
+    const QString refusal = RunArguments::Refusal(format, ext, media.videoCodec);
     if (!refusal.isEmpty()) {
         ShowRowProblem(statusItem, {refusal, QString()});
         return false;
@@ -226,8 +226,10 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
         }
         auto* job = new JxEngineJob(QString(), args, true);
         // A carrier writes nothing; every real output is checked.
-        if (!infix.isNull())
+        if (!infix.isNull()) {
             job->expect = expect;
+            job->precheck = run.precheck;
+        }
         if (run.frameRate > 0.0f)
             job->setFPS(run.frameRate);
         job->setDuration(durationText);

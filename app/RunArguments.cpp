@@ -99,6 +99,7 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
 
     if (CopiesAudio(format)) {
         a << QStringLiteral("-c:a") << QStringLiteral("copy");
+        run.precheck = [ext, source] { return KeptSoundRefusal(ext, source); };
     } else {
         a << QStringLiteral("-b:a") << QString::number(JobArgs::AudioBitRateSetting(format.ABitRate)) + QLatin1Char('k');
         a << QStringLiteral("-acodec") << format.ACodec;
@@ -115,8 +116,7 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
     return run;
 }
 
-QString RunArguments::Refusal(const FormatSettings& format, const QString& ext, const QString& sourceVideoCodec,
-                              const QString& sourceAudioCodec)
+QString RunArguments::Refusal(const FormatSettings& format, const QString& ext, const QString& sourceVideoCodec)
 {
     if (!JobArgs::IsAudioFormat(ext)) {
         const QString video = format.VCodec == QLatin1String("copy")
@@ -127,8 +127,17 @@ QString RunArguments::Refusal(const FormatSettings& format, const QString& ext, 
         if (!video.isEmpty() && !MediaStreams::ContainerAccepts(ext, video))
             return tr("The %1 container cannot hold %2 video.").arg(ext, video);
     }
-    const QString audio = CopiesAudio(format) ? sourceAudioCodec : CodecOfEncoder(format.ACodec);
+    // Encoded sound: tried once per container and codec for the program.
+    const QString audio = CopiesAudio(format) ? QString() : CodecOfEncoder(format.ACodec);
     if (!audio.isEmpty() && !MediaStreams::ContainerAccepts(ext, audio))
         return tr("The %1 container cannot hold %2 sound.").arg(ext, audio);
     return QString();
+}
+
+QString RunArguments::KeptSoundRefusal(const QString& ext, const QString& source)
+{
+    QString codec;
+    if (MediaStreams::SoundCopies(ext, source, &codec) || codec.isEmpty())
+        return QString();
+    return tr("The %1 container cannot hold %2 sound.").arg(ext, codec);
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 struct FormatSettings;
 
 // The part of a conversion's command line that every job of a source row
@@ -14,6 +16,10 @@ struct FormatSettings;
 struct ST_RUN_ARGS {
     QStringList arguments;
     float frameRate = 0.0f; // 0 when neither the settings nor the source give one
+    // For the jobs' look before their tool starts (AbstractJob::precheck):
+    // the source's sound, kept, must come back whole from the container.
+    // None when the sound is encoded.
+    std::function<QString()> precheck;
 };
 
 class RunArguments
@@ -36,9 +42,15 @@ public:
                                        const QSize& picture = QSize());
 
     // Why the container cannot hold what the settings would write, in one
-    // sentence for the row's status; empty when it can. A stream copy is
-    // judged by the source's codec names (empty when unknown, which passes:
-    // the converter then reports its own failure).
-    static QString Refusal(const FormatSettings& format, const QString& ext, const QString& sourceVideoCodec,
-                           const QString& sourceAudioCodec);
+    // sentence for the row's status; empty when it can. A copied picture is
+    // judged by the source's codec name (empty when unknown, which passes:
+    // the converter then reports its own failure); encoded sound by its
+    // codec; kept sound by the jobs' look before they start
+    // (ST_RUN_ARGS::precheck, KeptSoundRefusal), which reads the source.
+    static QString Refusal(const FormatSettings& format, const QString& ext, const QString& sourceVideoCodec);
+    // Why the source's sound, copied into the container, would not come
+    // back whole, in one sentence; empty when every sound stream of it does,
+    // and for a source without sound or that cannot be read (the converter
+    // then says what it finds). Reads the source: not for the GUI thread.
+    static QString KeptSoundRefusal(const QString& ext, const QString& source);
 };

@@ -1,6 +1,7 @@
 #include "AbstractJob.h"
 
 #include "AppFolder.h"
+#include "OffThread.h"
 #include "PostJobAction.h"
 #include "UniqueOutputName.h"
 
@@ -101,7 +102,24 @@ void AbstractJob::launchTool(const QString& toolName, QStringList& args)
             this, [this, reason] { reportFailure(reason, -1, QString()); }, Qt::QueuedConnection);
         return;
     }
-    launchPath(tool, args);
+    if (!precheck || m_prechecked) {
+        launchPath(tool, args);
+        return;
+    }
+    // The step counts as started while its inputs are looked at.
+    AbstractJob::start();
+    const QStringList toolArgs = args;
+    OffThread::Run<AbstractJob, QString>(this, precheck, [this, tool, toolArgs](const QString& problem) {
+        if (m_endReported || signalsBlocked())
+            return; // thrown away meanwhile
+        if (m_stopped || !problem.isEmpty()) {
+            reportFailure(problem, -1, QString());
+            return;
+        }
+        m_prechecked = true;
+        QStringList launched = toolArgs;
+        launchPath(tool, launched);
+    });
 }
 
 void AbstractJob::launchPath(const QString& toolPath, QStringList& args)
@@ -292,7 +310,7 @@ QString AbstractJob::verifyResult() const
         return tr("output file not written");
     if (out.size() <= 0)
         return tr("output file empty");
-    return OutputCheck::ProblemOf(written, expect);
+    return QString();
 }
 
 QString AbstractJob::commitOutput()
@@ -396,7 +414,30 @@ void AbstractJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     }
     // Exit code 0 alone proves nothing: melt exits 0 when an input cannot be
     // loaded, the converter when the disk fills up or its input ends early.
-    QString problem = verifyResult();
+    const QString problem = verifyResult();
+    if (!problem.isEmpty() || !expect.probe) {
+        concludeSuccess(problem, exitCode);
+        return;
+    }
+    // Looking into the output reads it (a long one at its head and end):
+    // not on the GUI thread.
+    const QString written = m_writePath.isEmpty() ? outputPath : m_writePath;
+    const ST_OUTPUT_EXPECT expected = expect;
+    OffThread::Run<AbstractJob, QString>(
+        this, [written, expected] { return OutputCheck::ProblemOf(written, expected); },
+        [this, exitCode](const QString& found) {
+            if (!m_endReported && !signalsBlocked())
+                concludeSuccess(found, exitCode);
+        });
+}
+
+void AbstractJob::concludeSuccess(QString problem, int exitCode)
+{
+    // Stopped while its output was looked into: it did not end by itself.
+    if (m_stopped) {
+        reportFailure(QString(), exitCode, QString());
+        return;
+    }
     if (problem.isEmpty())
         problem = commitOutput();
     if (!problem.isEmpty()) {

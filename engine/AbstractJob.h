@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class PostJobAction;
@@ -47,8 +48,13 @@ public:
     QString workPath2;
     QString frameSize;                     // output frame size text for the merge step
     // What the output must be for the step to have succeeded; by default
-    // any file the tool wrote.
+    // any file the tool wrote. The output is looked into off the GUI thread:
+    // the step ends when that is done.
     ST_OUTPUT_EXPECT expect;
+    // A look at the step's inputs before its tool starts, done off the GUI
+    // thread (it may read them); a text it returns fails the step with it
+    // and the tool never runs. None by default.
+    std::function<QString()> precheck;
 
     // The file the tool writes while it runs: a partial name beside the
     // output, put in place once the step has succeeded (and `outputPath`
@@ -126,7 +132,9 @@ protected:
     // `marksErrors`: the tool is seen to mark its errors, so its unmarked
     // lines tell nothing about a failure.
     void noteToolLine(const QString& line, bool error, bool marksErrors = false);
-    // Empty when the finished step's result is sound, else why it is not.
+    // Empty when the finished step's result is sound, else why it is not:
+    // what can be told at once (the file is there, and not empty). The
+    // output is then looked into as `expect` asks, off the GUI thread.
     virtual QString verifyResult() const;
     // The time text reported with a crash; empty by default.
     virtual QString crashTime() const { return QString(); }
@@ -147,6 +155,9 @@ private slots:
 
 private:
     void flushOutput();
+    // The end of a step whose tool exited 0, once its output has been
+    // looked into: `problem` is what the look found.
+    void concludeSuccess(QString problem, int exitCode);
     QString elapsedText() const;
     // Puts the written file in place; empty, or why it could not be.
     QString commitOutput();
@@ -162,6 +173,7 @@ private:
     bool m_stopped = false;
     bool m_succeeded = false;
     bool m_endReported = false;
+    bool m_prechecked = false;
     QString m_failureReason;
     QString m_failureDetails;
     QString m_writePath;

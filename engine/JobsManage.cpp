@@ -2,6 +2,7 @@
 
 #include "AbstractJob.h"
 #include "ConfigSystem.h"
+#include "OffThread.h"
 #include "UniqueOutputName.h"
 
 #include <QFile>
@@ -92,7 +93,10 @@ void JobsManage::startNextJob()
 bool JobsManage::hasIncomplete() const
 {
     // Every job that has not reported its end counts, including one whose
-    // process is still starting or whose end is on its way.
+    // process is still starting or whose end is on its way, and one whose
+    // work files are still being removed.
+    if (!m_deleting.isEmpty())
+        return true;
     for (AbstractJob* job : m_jobs) {
         if (job->status != AbstractJob::StatusCompleted)
             return true;
@@ -135,6 +139,7 @@ void JobsManage::cleanup()
     }
     m_rowFailure.clear();
     m_followUps.clear();
+    m_deleting.clear();
 }
 
 void JobsManage::pause()
@@ -229,7 +234,8 @@ bool JobsManage::rowBusy(QTableWidgetItem* cell, const AbstractJob* except) cons
     if (!cell)
         return false;
     for (AbstractJob* other : m_jobs) {
-        if (other != except && other->standardItem() == cell && other->status != AbstractJob::StatusCompleted)
+        if (other != except && other->standardItem() == cell
+            && (other->status != AbstractJob::StatusCompleted || m_deleting.contains(other)))
             return true;
     }
     return false;
@@ -263,10 +269,11 @@ void JobsManage::DeleteWorkFile(const QString& path)
 void JobsManage::followUp(AbstractJob* job)
 {
     // A work path that is the step's own result is never deleted.
-    const auto deleteWork = [job](const QString& path) {
+    QStringList doomed;
+    const auto deleteWork = [job, &doomed](const QString& path) {
         if (!path.isEmpty()
             && QFileInfo(path).absoluteFilePath() != QFileInfo(job->outputPath).absoluteFilePath())
-            DeleteWorkFile(path);
+            doomed << path;
     };
     switch (job->kind) {
     case AbstractJob::KindSplit:
@@ -291,6 +298,25 @@ void JobsManage::followUp(AbstractJob* job)
     default:
         break;
     }
+    if (doomed.isEmpty())
+        return;
+    // Removing a large file takes the system a while: not on the GUI thread.
+    // The row's chain ends once its work files are gone.
+    m_deleting.insert(job);
+    OffThread::Run<JobsManage, bool>(
+        this,
+        [doomed] {
+            for (const QString& path : doomed)
+                DeleteWorkFile(path);
+            return true;
+        },
+        [this, job](bool) {
+            if (!m_deleting.remove(job))
+                return; // the queue was emptied meanwhile
+            finishRow(job->standardItem());
+            if (!hasIncomplete())
+                emit sigAllCompleted();
+        });
 }
 
 void JobsManage::onFinished(AbstractJob* job, bool isSuccess, QString time)
@@ -309,7 +335,7 @@ void JobsManage::onFinished(AbstractJob* job, bool isSuccess, QString time)
         followUp(job);
         for (int i = countBefore; i < m_jobs.size(); ++i)
             m_followUps.insert(m_jobs.at(i));
-        const bool queued = m_jobs.size() > countBefore;
+        const bool queued = m_jobs.size() > countBefore || m_deleting.contains(job);
         const bool builderWrote = cell && cell->text() != before;
         if (!queued && !builderWrote)
             finishRow(cell);

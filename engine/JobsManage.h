@@ -110,5 +110,7 @@ private:
     // Jobs queued by the end of an earlier step of their row: that row's
     // work has begun.
     QSet<const AbstractJob*> m_followUps;
+    // Ended jobs whose work files are being removed: their rows' chains go on.
+    QSet<const AbstractJob*> m_deleting;
     std::function<QString()> m_outputFolderQuery;
 };

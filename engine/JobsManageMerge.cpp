@@ -143,12 +143,17 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
         QList<ST_STREAM_FACTS> facts;
         for (const MergeInput& in : inputs)
             facts.append(MediaStreams::Probe(in.path));
-        // Their sound, copied too, only where the container is known to carry it.
-        const bool soundCarried
-            = !facts.first().hasAudio || MediaStreams::ContainerAccepts(container, facts.first().audioCodec);
+        // Their sound, copied too, only where it comes back whole from the container.
+        const auto soundCopies = [&] {
+            for (int i = 0; i < inputs.size(); ++i) {
+                if (facts.at(i).hasAudio && !MediaStreams::SoundCopies(container, inputs.at(i).path))
+                    return false;
+            }
+            return true;
+        };
         QString list;
         if (container.toLower() == QLatin1String("mp4") && core->IsMergeListMP4(row)
-            && MediaStreams::SameForConcat(facts) && soundCarried)
+            && MediaStreams::SameForConcat(facts) && soundCopies())
             list = core->GetMergeFileName(row, mainVideo);
 
         if (!list.isEmpty()) {

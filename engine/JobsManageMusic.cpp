@@ -100,7 +100,7 @@ void JobsManage::AddJobMusic(AbstractJob* job, const QString& video, const QStri
     const ST_STREAM_FACTS sound = MediaStreams::ProbePlayedSound(music);
     const long long pictureLength = picture.videoDuration > 0 ? picture.videoDuration : picture.duration;
     const long long soundLength = sound.audioDuration > 0 ? sound.audioDuration : sound.duration;
-    // Copied only where the container is known to carry it whole; else
+    // Copied only where it comes back whole from the container; else
     // encoded by the container's own encoder, with channels and a rate that
     // the encoder and the container take.
     const bool copyAudio = sound.hasAudio && MediaStreams::SoundCopies(mixed, music);

@@ -127,10 +127,10 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
         melt->expect = OutputCheck::Lasting(length, OutputCheck::VideoOf(facts, audioOnly), OutputCheck::AudioOf(facts));
         partJob = melt;
     } else {
-        // A sound-only part copies the sound only where its container can
-        // hold it (AAC cannot go into MP3 as it is).
+        // A sound-only part copies the sound only where it comes back whole
+        // from its container (AAC cannot go into MP3 as it is); else it is encoded.
         const bool soundFormat = JobArgs::IsAudioFormat(format.Format);
-        const bool copyAudio = !soundFormat || !facts.hasAudio || MediaStreams::ContainerAccepts(out, facts.audioCodec);
+        const bool copyAudio = !soundFormat || !facts.hasAudio || MediaStreams::SoundCopies(out, input);
         const QStringList args = JobArgs::SplitCopyArgs(input, out, part, soundFormat, copyAudio);
         auto* engine = new JxEngineJob(QString(), args, true);
         engine->setFPS(fps);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -13,6 +14,8 @@
 #include <utility>
 
 #include "MediaInput.h"
+#include "SoundDecoder.h"
+#include "SoundSample.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -121,6 +124,126 @@ void PacketSpans(AVFormatContext* ctx, int video, int audio, long long* videoSpa
     PacketSpansFrom(ctx, video, audio, first, last, videoSpan, audioSpan);
 }
 
+// The sound's packets met on one read, in microseconds of the file's own clock.
+struct SoundRead {
+    int64_t first = INT64_MAX;      // the sound's first stamp
+    int64_t end = INT64_MIN;        // the end of its last packet
+    int64_t lastStart = INT64_MIN;  // the stamp of its last packet
+    long long decodedBefore = 0;    // what the decoder had given before that packet
+    bool met() const { return first != INT64_MAX; }
+};
+
+void Discard(AVFormatContext* ctx, int audio, AVDiscard others)
+{
+    for (unsigned i = 0; i < ctx->nb_streams; ++i)
+        ctx->streams[i]->discard = int(i) == audio ? AVDISCARD_DEFAULT : others;
+}
+
+// Reads on from where the file stands, widening `seen` and handing the
+// sound's packets to `decoder` (if any), until the file ends; or, given a
+// time `at` to look at, until the sound reaches it (true), or until the
+// other streams go on `window` past the sound's last packet, or past their
+// own first one without it (false).
+bool ReadSound(AVFormatContext* ctx, int audio, SoundRead* seen, SoundDecoder* decoder = nullptr,
+               int64_t at = INT64_MAX, int64_t window = 0)
+{
+    AVPacket* pkt = av_packet_alloc();
+    int64_t quietFrom = INT64_MAX;
+    bool reached = false;
+    bool quiet = false;
+    while (pkt && !reached && !quiet && av_read_frame(ctx, pkt) >= 0) {
+        const long long ts = pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts;
+        if (ts != AV_NOPTS_VALUE) {
+            const AVRational tb = ctx->streams[pkt->stream_index]->time_base;
+            const int64_t stamp = av_rescale_q(ts, tb, AV_TIME_BASE_Q);
+            if (pkt->stream_index == audio) {
+                const int64_t end = av_rescale_q(ts + qMax<int64_t>(0, pkt->duration), tb, AV_TIME_BASE_Q);
+                seen->first = qMin(seen->first, stamp);
+                seen->end = qMax(seen->end, end);
+                if (stamp >= seen->lastStart && decoder) {
+                    seen->lastStart = stamp;
+                    seen->decodedBefore = decoder->Microseconds();
+                }
+                if (decoder)
+                    decoder->Feed(pkt);
+                quietFrom = end;
+                reached = stamp >= at;
+            } else {
+                quietFrom = qMin(quietFrom, stamp);
+                quiet = window > 0 && stamp - quietFrom >= window;
+            }
+        }
+        av_packet_unref(pkt);
+    }
+    av_packet_free(&pkt);
+    return reached;
+}
+
+// The end of the sound a read met, as it plays: its last packet may decode
+// to less than its stamps claim (a short last frame), or to nothing.
+int64_t PlayedEnd(const SoundRead& read, SoundDecoder* decoder)
+{
+    decoder->Feed(nullptr);
+    if (!decoder->Opened() || read.lastStart == INT64_MIN)
+        return read.end;
+    return qMin<int64_t>(read.end, read.lastStart + (decoder->Microseconds() - read.decodedBefore));
+}
+
+// The end of the sound, its head read: near the file's end, never by
+// reading a long file through (see ProbePlayedSound). `told` is where the
+// file says it ends, INT64_MIN when it does not say.
+int64_t SoundEnd(AVFormatContext* ctx, int audio, const SoundRead& head, int64_t told)
+{
+    constexpr int64_t kWholeRead = 2 * 1024 * 1024;
+    constexpr int64_t kTailTime = 2 * AV_TIME_BASE;
+    constexpr int64_t kWindow = 5 * AV_TIME_BASE;
+    const int64_t size = ctx->pb ? avio_size(ctx->pb) : -1;
+    const AVStream* stream = ctx->streams[audio];
+    SoundRead rest = head;
+    SoundDecoder decoder(stream->codecpar, stream->time_base);
+    // Seeks by time go through the file's own index or stamps. Not by bytes:
+    // after such a seek some demuxers make stamps up (WAV, MP3 and AVI count
+    // on from where they were) and Matroska's may read from its start.
+    const auto seek = [ctx](int64_t at) { return av_seek_frame(ctx, -1, at, AVSEEK_FLAG_BACKWARD) >= 0; };
+    ctx->flags |= AVFMT_FLAG_FAST_SEEK;
+    if ((size < 0 || size > kWholeRead) && told != INT64_MIN && told > head.end) {
+        const int64_t from = qMax(head.end, told - kTailTime);
+        // The picture's key packets stay: its index is what a seek goes by.
+        Discard(ctx, audio, AVDISCARD_NONKEY);
+        if (seek(from)) {
+            SoundRead tail;
+            ReadSound(ctx, audio, &tail, &decoder);
+            if (tail.met() && tail.end > head.end)
+                return PlayedEnd(tail, &decoder);
+            // The sound ends before the file does: halve the stretch between
+            // the last place it was met and the first where it was not, with
+            // a short read at each, the other streams' key packets marking
+            // the time.
+            int64_t lo = head.end;
+            int64_t hi = from;
+            int64_t end = head.end;
+            for (int step = 0; step < 40 && hi - lo > AV_TIME_BASE / 10; ++step) {
+                const int64_t mid = lo + (hi - lo) / 2;
+                SoundRead near;
+                if (!seek(mid))
+                    break;
+                const bool reached = ReadSound(ctx, audio, &near, nullptr, mid, kWindow);
+                end = qMax(end, near.end);
+                if (reached)
+                    lo = near.end;
+                else if (near.met())
+                    break; // met before the middle, then not for a while: it ends there
+                else
+                    hi = mid;
+            }
+            return end;
+        }
+        // A file that does not seek is read on through.
+    }
+    ReadSound(ctx, audio, &rest, &decoder);
+    return PlayedEnd(rest, &decoder);
+}
+
 // The length of a sound stream as it plays (see ProbePlayedSound). Its
 // first packets, up to two seconds of them, go through its decoder too.
 long long PlayedSoundLength(AVFormatContext* ctx, int audio)
@@ -128,51 +251,38 @@ long long PlayedSoundLength(AVFormatContext* ctx, int audio)
     constexpr int64_t kHeadTime = 2000000;
     constexpr int kHeadPackets = 256;
     const AVStream* stream = ctx->streams[audio];
-    const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
-    AVCodecContext* dec = decoder ? avcodec_alloc_context3(decoder) : nullptr;
-    AVFrame* frame = av_frame_alloc();
-    bool opened = false;
-    if (dec && frame && avcodec_parameters_to_context(dec, stream->codecpar) >= 0) {
-        dec->pkt_timebase = stream->time_base;
-        // A sound that does not decode is what is looked for, not reported.
-        dec->log_level_offset = AV_LOG_TRACE;
-        opened = avcodec_open2(dec, decoder, nullptr) >= 0;
-    }
-    long long decoded = 0;
-    const auto receive = [&] {
-        while (avcodec_receive_frame(dec, frame) >= 0) {
-            if (frame->sample_rate > 0)
-                decoded += av_rescale(frame->nb_samples, AV_TIME_BASE, frame->sample_rate);
-            av_frame_unref(frame);
-        }
-    };
+    SoundDecoder decoder(stream->codecpar, stream->time_base);
     int64_t first[2] = {INT64_MAX, INT64_MAX};
     int64_t last[2] = {INT64_MIN, INT64_MIN};
     int packets = 0;
-    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
-        if (int(i) != audio)
-            ctx->streams[i]->discard = AVDISCARD_ALL;
-    }
+    Discard(ctx, audio, AVDISCARD_ALL);
     ReadStamps(
         ctx, -1, audio, first, last,
         [&] { return packets >= kHeadPackets || (last[1] > first[1] && last[1] - first[1] >= kHeadTime); },
         [&](const AVPacket* pkt) {
             ++packets;
-            if (opened && avcodec_send_packet(dec, pkt) >= 0)
-                receive();
+            decoder.Feed(pkt);
         });
-    if (opened && avcodec_send_packet(dec, nullptr) >= 0)
-        receive();
+    decoder.Feed(nullptr);
     const long long claimed = last[1] > first[1] ? last[1] - first[1] : 0;
-    avcodec_free_context(&dec);
-    av_frame_free(&frame);
-    long long span = 0;
-    PacketSpansFrom(ctx, -1, audio, first, last, nullptr, &span);
     // Packets that decode to less than half their time (or that no decoder
     // here reads) do not play, whatever their stamps say.
-    if (claimed > 0 && decoded < claimed / 2)
-        return decoded;
-    return span;
+    if (claimed > 0 && decoder.Microseconds() < claimed / 2)
+        return decoder.Microseconds();
+    if (first[1] == INT64_MAX)
+        return 0;
+    SoundRead head;
+    head.first = first[1];
+    head.end = last[1];
+    // Where the file says it ends: the longer of its own and its sound's length.
+    const int64_t start = ctx->start_time != AV_NOPTS_VALUE ? ctx->start_time : 0;
+    int64_t told = ctx->duration > 0 ? start + ctx->duration : INT64_MIN;
+    const long long own = HeaderLength(stream);
+    if (own > 0)
+        told = qMax<int64_t>(told, av_rescale_q(stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0,
+                                       stream->time_base, AV_TIME_BASE_Q) + own);
+    const int64_t end = SoundEnd(ctx, audio, head, told);
+    return end > head.first ? end - head.first : 0;
 }
 
 // A layout's name as the converter takes it ("5.1", "stereo"); empty for
@@ -264,37 +374,6 @@ bool Listed(const AVOutputFormat* fmt, const AVCodecDescriptor* desc)
     return desc->id == fmt->video_codec || desc->id == fmt->subtitle_codec;
 }
 
-// The sound codecs each container carries as they are so that they play
-// back whole. A muxer writes more (Vorbis into WAV or AVI, FLAC into AVI,
-// TTA into Matroska), but its reader, or another player, then gives back a
-// fraction of the sound or stamps it wrongly; each pair here is proven by
-// the tests, which copy it and decode it to its full length.
-QStringList CarriedSounds(const AVOutputFormat* fmt)
-{
-    const QByteArray name(fmt->name);
-    if (name == "mp4")
-        return {"aac", "ac3", "alac", "mp3", "opus"};
-    if (name == "mov")
-        return {"aac", "ac3", "alac", "mp2", "mp3", "pcm_s16be", "pcm_s16le"};
-    if (name == "ipod")
-        return {"aac", "alac"};
-    if (name == "matroska")
-        return {"aac", "ac3", "alac", "flac", "mp2", "mp3", "opus", "pcm_s16be", "pcm_s16le", "vorbis"};
-    if (name == "avi")
-        return {"ac3", "mp2", "mp3", "pcm_s16le"};
-    if (name == "flv")
-        return {"aac", "mp3"};
-    if (name == "mpeg")
-        return {"ac3", "mp2", "mp3"};
-    if (name == "mpegts")
-        return {"aac", "ac3", "mp2", "mp3"};
-    if (name == "mp3")
-        return {"mp3"};
-    if (name == "wav")
-        return {"pcm_s16le"};
-    return {};
-}
-
 // The converter is run without "-strict": its muxers refuse what is
 // experimental in them (FLAC in MP4, say), though their lists name it, and
 // it refuses experimental encoders.
@@ -362,21 +441,10 @@ bool MuxerTakes(const AVOutputFormat* fmt, const char* fileName, const AVCodecDe
 bool EncoderStartsFile(const AVOutputFormat* fmt, const char* fileName, const AVCodec* encoder,
                        const AVChannelLayout& layout, int rate)
 {
-    AVCodecContext* ctx = avcodec_alloc_context3(encoder);
+    AVCodecContext* ctx = SoundSample::OpenEncoder(encoder, layout, rate, fmt, kConverterStrictness);
     AVCodecParameters* par = avcodec_parameters_alloc();
-    bool starts = false;
-    if (ctx && par && av_channel_layout_copy(&ctx->ch_layout, &layout) >= 0) {
-        ctx->sample_fmt = encoder->sample_fmts ? encoder->sample_fmts[0] : AV_SAMPLE_FMT_S16;
-        ctx->sample_rate = rate;
-        ctx->time_base = AVRational{1, rate};
-        if (fmt->flags & AVFMT_GLOBALHEADER)
-            ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-        ctx->strict_std_compliance = kConverterStrictness;
-        // A refusal here is an answer, not a fault to report.
-        ctx->log_level_offset = AV_LOG_TRACE;
-        starts = avcodec_open2(ctx, encoder, nullptr) >= 0 && avcodec_parameters_from_context(par, ctx) >= 0
-            && WritesHeader(fmt, fileName, par, kConverterStrictness);
-    }
+    const bool starts = ctx && par && avcodec_parameters_from_context(par, ctx) >= 0
+        && WritesHeader(fmt, fileName, par, kConverterStrictness);
     avcodec_parameters_free(&par);
     avcodec_free_context(&ctx);
     return starts;
@@ -473,6 +541,47 @@ const AVCodec* SoundEncoder(const AVOutputFormat* fmt, const QString& codec)
     return desc ? avcodec_find_encoder(desc->id) : nullptr;
 }
 
+// Answers established by a trial, by what decides them: a question asked
+// again (for every row and step) is not tried again. Safe from any thread.
+bool Established(const QByteArray& key, const std::function<bool()>& trial)
+{
+    static std::mutex lock;
+    static std::map<QByteArray, bool> answers;
+    {
+        const std::lock_guard<std::mutex> held(lock);
+        const auto known = answers.find(key);
+        if (known != answers.end())
+            return known->second;
+    }
+    const bool answer = trial();
+    const std::lock_guard<std::mutex> held(lock);
+    answers.emplace(key, answer);
+    return answer;
+}
+
+// Whether sound that the converter's encoder of a codec makes, in stereo
+// (or the nearest it and the container take), comes back whole from the
+// container; false where the converter runs no such encoder.
+bool EncodedSoundPlaysBack(const AVOutputFormat* fmt, const char* fileName, const AVCodecDescriptor* desc)
+{
+    const AVCodec* encoder = avcodec_find_encoder(desc->id);
+    if (!encoder || (encoder->capabilities & AV_CODEC_CAP_EXPERIMENTAL))
+        return false;
+    const QList<int> rates = RateChoices(encoder, 44100);
+    const QList<AVChannelLayout> layouts = LayoutChoices(encoder, 2, QStringLiteral("stereo"));
+    // Each try opens the encoder: a bounded number of them.
+    for (int i = 0; i < layouts.size() * rates.size() && i < 16; ++i) {
+        const AVChannelLayout& layout = layouts.at(i / rates.size());
+        const int rate = rates.at(i % rates.size());
+        if (EncoderStartsFile(fmt, fileName, encoder, layout, rate)) {
+            SoundSample sample;
+            return sample.Encode(encoder, layout, rate, fmt, kConverterStrictness)
+                && sample.PlaysBackWhole(fmt, fileName, kConverterStrictness);
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 ST_STREAM_FACTS MediaStreams::Probe(const QString& path)
@@ -528,55 +637,51 @@ bool MediaStreams::ContainerAccepts(const QString& container, const QString& cod
     const AVCodecDescriptor* desc = avcodec_descriptor_get_by_name(codecName.toLatin1().constData());
     if (!fmt || !desc)
         return false;
-    if (desc->type == AVMEDIA_TYPE_AUDIO)
-        return CarriedSounds(fmt).contains(QLatin1String(desc->name));
-    // Asked for every row and step: each pair is tried once.
-    static std::mutex lock;
-    static std::map<std::pair<const AVOutputFormat*, AVCodecID>, bool> answers;
-    const auto key = std::make_pair(fmt, desc->id);
-    {
-        const std::lock_guard<std::mutex> held(lock);
-        const auto known = answers.find(key);
-        if (known != answers.end())
-            return known->second;
-    }
-    const bool accepts = Listed(fmt, desc) && MuxerTakes(fmt, fileName.constData(), desc);
-    const std::lock_guard<std::mutex> held(lock);
-    answers.emplace(key, accepts);
-    return accepts;
+    return Established(QByteArray(fmt->name) + '#' + desc->name, [&] {
+        return desc->type == AVMEDIA_TYPE_AUDIO ? EncodedSoundPlaysBack(fmt, fileName.constData(), desc)
+                                                : Listed(fmt, desc) && MuxerTakes(fmt, fileName.constData(), desc);
+    });
 }
 
-QStringList MediaStreams::SoundCodecsCarried(const QString& container)
+bool MediaStreams::SoundCopies(const QString& container, const QString& path, QString* refusedCodec)
 {
     QByteArray fileName;
     const AVOutputFormat* fmt = OutputFormat(container, &fileName);
-    return fmt ? CarriedSounds(fmt) : QStringList();
-}
-
-bool MediaStreams::SoundCopies(const QString& container, const QString& path)
-{
-    QByteArray fileName;
-    const AVOutputFormat* fmt = OutputFormat(container, &fileName);
-    if (!fmt)
-        return false;
     const MediaInput input(QFile::encodeName(path).constData());
-    const AVFormatContext* ctx = input.get();
+    AVFormatContext* ctx = fmt ? input.get() : nullptr;
     if (!ctx)
         return false;
+    bool any = false;
+    bool read = false;
     for (unsigned i = 0; i < ctx->nb_streams; ++i) {
         const AVCodecParameters* sound = ctx->streams[i]->codecpar;
         if (sound->codec_type != AVMEDIA_TYPE_AUDIO)
             continue;
-        if (!CarriedSounds(fmt).contains(QLatin1String(avcodec_get_name(sound->codec_id))))
+        any = true;
+        // Streams of the same parameters come back alike: each is tried once,
+        // at its start and at its end.
+        const bool whole = Established(QByteArray(fmt->name) + '/' + SoundSample::Key(sound), [&] {
+            // Another stream's trial read on: back to the start.
+            if (read && av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BACKWARD) < 0
+                && av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BYTE) < 0)
+                return false;
+            read = true;
+            SoundSample start;
+            if (!start.ReadFrom(ctx, int(i), SoundSample::Part::Start)
+                || !start.PlaysBackWhole(fmt, fileName.constData(), kConverterStrictness))
+                return false;
+            // A file whose end cannot be reached apart is judged by its start.
+            SoundSample end;
+            return start.Whole() || !end.ReadFrom(ctx, int(i), SoundSample::Part::End)
+                || end.PlaysBackWhole(fmt, fileName.constData(), kConverterStrictness);
+        });
+        if (!whole) {
+            if (refusedCodec)
+                *refusedCodec = QString::fromLatin1(avcodec_get_name(sound->codec_id));
             return false;
-        AVCodecParameters* par = avcodec_parameters_alloc();
-        // The muxer picks its own tag for the codec, as the converter's copy does.
-        const bool copies = par && avcodec_parameters_copy(par, sound) >= 0
-            && (par->codec_tag = 0, WritesHeader(fmt, fileName.constData(), par, kConverterStrictness));
-        avcodec_parameters_free(&par);
-        return copies;
+        }
     }
-    return false;
+    return any;
 }
 
 ST_SOUND_ENCODING MediaStreams::SoundEncoding(const QString& container, const ST_STREAM_FACTS& sound,

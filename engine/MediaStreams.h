@@ -49,10 +49,12 @@ public:
     // through the file without decoding.
     static ST_STREAM_FACTS ProbeLengths(const QString& path);
     // Probe, with the first sound's length as it plays (audioDuration): the
-    // span of its packets' time stamps, always read in the file (its head
-    // and tail when it is long), whatever its header says; or, where its
-    // first packets decode to less than half the time they claim (or no
-    // decoder here reads them), what they decode to.
+    // span of its packets' time stamps, always read in the file whatever its
+    // header says; or, where its first packets decode to less than half the
+    // time they claim (or no decoder here reads them), what they decode to.
+    // A long file is read at its head and, by a seek in time, its end (or,
+    // where the sound ends before the file, at a few places between); only
+    // the sound's packets and the other streams' key packets are read out.
     static ST_STREAM_FACTS ProbePlayedSound(const QString& path);
     // How many files ProbeLengths has read for lengths their headers do not
     // tell: the costly part, counted so that it can be kept rare.
@@ -66,17 +68,21 @@ public:
     // "x.mp4" or "mkv") can hold a stream of the named codec as it is. A
     // picture or subtitle codec: its muxer lists the codec and starts a file
     // with such a stream at the strictness the converter runs with. A sound
-    // codec: one of SoundCodecsCarried. Each answer is worked out once; safe
-    // from any thread.
+    // codec: sound made by the converter's encoder of it comes back whole
+    // from the container (see SoundCopies). Each answer is worked out once;
+    // safe from any thread.
     static bool ContainerAccepts(const QString& container, const QString& codecName);
-    // The sound codecs a container is known to carry as they are so that
-    // they play back whole (the tests copy each and decode it to its end);
-    // any other sound is encoded for it.
-    static QStringList SoundCodecsCarried(const QString& container);
-    // Whether the first sound of a file goes into the container as it is:
-    // the container carries its codec, and its muxer starts a file with that
-    // very stream (FLV takes only some rates).
-    static bool SoundCopies(const QString& container, const QString& path);
+    // Whether every sound stream of a file, copied into the container as the
+    // converter copies it, comes back whole: its first second, and its last,
+    // written into the container in memory (beside another stream that
+    // outlasts it, where the container takes one), read back and decoded,
+    // give the same codec (lossy sound: or a kindred one), channels, rate and
+    // (lossless sound) sample format, nearly all their samples and stamped
+    // time (see SoundSample). False for a file without sound; `refusedCodec`
+    // gets the codec of the first stream that does not. The answer for
+    // streams of the same codec parameters is worked out once (the file is
+    // opened each time); safe from any thread.
+    static bool SoundCopies(const QString& container, const QString& path, QString* refusedCodec = nullptr);
     // How a sound (as probed) is encoded for a container: by the encoder of
     // the named codec, or by the container's own. It keeps its channel
     // layout and rate where the encoder lists them (or lists none) and the

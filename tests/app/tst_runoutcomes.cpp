@@ -66,6 +66,7 @@ private slots:
     void overwriteNeverReplacesAnInput();
     void failureSaysWhy_data();
     void failureSaysWhy();
+    void keptSoundThatWouldNotPlayIsRefused();
     void outputFolderCheckedBeforeRun_data();
     void outputFolderCheckedBeforeRun();
 
@@ -348,6 +349,20 @@ void TestRunOutcomes::failureSaysWhy()
     QCOMPARE(cell->text(), status);
     QVERIFY2(cell->toolTip().startsWith(QStringLiteral("Failed at 0%: ") + status + QLatin1Char('\n')), qPrintable(cell->toolTip()));
     QVERIFY2(cell->toolTip().contains(toolSaid), qPrintable(cell->toolTip()));
+    QCOMPARE(OutFiles(), QStringList());
+}
+
+void TestRunOutcomes::keptSoundThatWouldNotPlayIsRefused()
+{
+    QTemporaryDir sources;
+    const QString pcm = TestMedia::MakeVideo(sources.path(), QStringLiteral("pcm.mkv"), 1.0, 160, 120, 25, {"-c:a", "pcm_s16le"});
+    QVERIFY(!pcm.isEmpty());
+    EditFormat([](FormatSettings& f) { f.AKeepCodec = true; });
+    Window(1);
+    m_window->AddFile(pcm);
+    Action("actionRun")->trigger();
+    QVERIFY(WaitForRunLook());
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("The mp4 container cannot hold pcm_s16le sound."));
     QCOMPARE(OutFiles(), QStringList());
 }
 

@@ -114,7 +114,7 @@ DecodedSound DecodeSound(const QString& path)
     DecodedSound sound;
     QProcess probe;
     probe.start(QStringLiteral("ffprobe"), {"-v", "error", "-select_streams", "a:0", "-show_entries",
-                                            "stream=codec_name,sample_rate,channels:frame=nb_samples", "-of",
+                                            "stream=codec_name,sample_fmt,sample_rate,channels:frame=nb_samples", "-of",
                                             "compact", path});
     if (!probe.waitForFinished(60000) || probe.exitCode() != 0)
         return sound;
@@ -130,6 +130,7 @@ DecodedSound DecodeSound(const QString& path)
             sound.codec = QString::fromLatin1(fields.value("codec_name"));
             sound.sampleRate = fields.value("sample_rate").toInt();
             sound.channels = fields.value("channels").toInt();
+            sound.sampleFormat = QString::fromLatin1(fields.value("sample_fmt"));
         } else if (line.startsWith("frame|")) {
             samples += fields.value("nb_samples").toLongLong();
         }

@@ -77,6 +77,7 @@ struct DecodedSound {
     QString codec;
     int channels = 0;
     int sampleRate = 0;
+    QString sampleFormat; // as the decoder gives it, e.g. "s32" for 24-bit PCM
 };
 DecodedSound DecodeSound(const QString& path);
 

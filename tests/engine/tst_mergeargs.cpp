@@ -94,6 +94,11 @@ private slots:
         QVERIFY(turned.picture.turn.Swaps());
         QVERIFY(MediaStreams::SameForConcat({turned, turned}));
         QVERIFY(!MediaStreams::SameForConcat({a, turned}));
+        // Mirrored by its display matrix, not turned: shown otherwise too.
+        const ST_STREAM_FACTS mirrored
+            = MediaStreams::Probe(TestMedia::WithDisplayMatrix(m_a, m_dir.filePath("mirrored.mp4"), -1, 0, 0, 1));
+        QVERIFY(mirrored.turn.mirrored && mirrored.turn.degrees == a.turn.degrees);
+        QVERIFY(!MediaStreams::SameForConcat({a, mirrored}));
         ST_STREAM_FACTS wide = a;
         wide.picture.storedAspect = {4, 3};
         QVERIFY(!MediaStreams::SameForConcat({a, wide}));
@@ -139,8 +144,8 @@ private slots:
             QVERIFY2(MediaStreams::ContainerAccepts("x.mkv", codec), codec);
         QVERIFY(MediaStreams::ContainerAccepts("x.mkv", "h264"));
         QVERIFY(MediaStreams::ContainerAccepts("x.mp4", "opus"));
-        // AVI's muxer writes FLAC, but its reader stamps it short.
-        QVERIFY(!MediaStreams::ContainerAccepts("x.avi", "flac"));
+        // WAV's muxer writes Vorbis, but its reader gives back two packets of it.
+        QVERIFY(!MediaStreams::ContainerAccepts("x.wav", "vorbis"));
         // Asked from several threads at once, the same answer.
         QVector<int> answers(4, -1);
         std::vector<std::thread> askers;
@@ -197,15 +202,22 @@ private slots:
         QVERIFY(argsOf(build(row({}, {m_small}))).contains("-filter_complex"));
         SetOutputFormat("mkv", "copy", "copy");
         QVERIFY(argsOf(build(row({m_b}, {}))).contains("-filter_complex"));
-        // Sound that MP4's muxer writes but that MP4 is not known to carry
-        // whole (Vorbis): the graph, whose sound is encoded.
-        const QString vorbis = TestMedia::MakeVideo(m_dir.path(), "vorbis.mp4", 1.0, 320, 240, 25,
-                                                    {"-c:a", "libvorbis"});
-        QVERIFY(!vorbis.isEmpty());
+        // Sound that does not come back whole from MP4 as the converter runs
+        // (FLAC, which its muxer takes only when told to): the graph, whose
+        // sound is encoded.
+        const QString flac = TestMedia::MakeVideo(m_dir.path(), "flac.mp4", 1.0, 320, 240, 25,
+                                                  {"-c:a", "flac", "-strict", "-2"});
+        QVERIFY(!flac.isEmpty());
         SetOutputFormat("mp4", "h264", "copy");
-        ST_OPTS withVorbis = MakeSourceRow(vorbis, 1000000);
-        withVorbis.titleClips.append(ST_MERGE{vorbis, 0, 1000000});
-        QVERIFY(argsOf(build(withVorbis)).contains("-filter_complex"));
+        ST_OPTS withFlac = MakeSourceRow(flac, 1000000);
+        withFlac.titleClips.append(ST_MERGE{flac, 0, 1000000});
+        QVERIFY(argsOf(build(withFlac)).contains("-filter_complex"));
+        // Film sound that comes back whole from MP4 (E-AC3): joined as it is.
+        const QString eac3 = TestMedia::MakeVideo(m_dir.path(), "eac3.mp4", 1.0, 320, 240, 25, {"-c:a", "eac3"});
+        QVERIFY(!eac3.isEmpty());
+        ST_OPTS withEac3 = MakeSourceRow(eac3, 1000000);
+        withEac3.endingClips.append(ST_MERGE{eac3, 0, 1000000});
+        QVERIFY(argsOf(build(withEac3)).contains("concat"));
     }
 
     void filterGraphArguments()

@@ -41,6 +41,39 @@ private slots:
     }
     void cleanup() { m_queue.reset(); }
 
+    // The channels and rate a soundtrack is encoded with where it is not
+    // copied: its own where the encoder and container take them; else the
+    // most channels up to its own, and the lowest rate above its own
+    // (nothing of it lost), else the highest below.
+    void soundEncodingChoice_data()
+    {
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QString>("chosen"); // encoder, channels, rate
+        QTest::newRow("8 kHz mono into mp4: its own") << "mp4" << 1 << "mono" << 8000 << "aac 1 8000";
+        QTest::newRow("11 kHz into ts: the lowest above") << "ts" << 1 << "" << 11025 << "mp2 1 16000";
+        QTest::newRow("32 kHz into flv: the lowest it takes above") << "flv" << 2 << "stereo" << 32000 << "libmp3lame 2 44100";
+        QTest::newRow("96 kHz into mp3: the highest below") << "mp3" << 2 << "stereo" << 96000 << "libmp3lame 2 48000";
+        QTest::newRow("5.1 into avi: mixed down") << "avi" << 6 << "5.1" << 48000 << "libmp3lame 2 48000";
+        QTest::newRow("5.1 into mp4: kept") << "mp4" << 6 << "5.1" << 48000 << "aac 6 48000";
+    }
+    void soundEncodingChoice()
+    {
+        QFETCH(QString, container);
+        ST_STREAM_FACTS sound;
+        sound.ok = sound.hasAudio = true;
+        QFETCH(int, channels);
+        QFETCH(QString, layout);
+        QFETCH(int, rate);
+        sound.channels = channels;
+        sound.channelLayout = layout;
+        sound.sampleRate = rate;
+        const ST_SOUND_ENCODING chosen = MediaStreams::SoundEncoding(container, sound);
+        QTEST(chosen.encoder + ' ' + QString::number(chosen.channels) + ' ' + QString::number(chosen.sampleRate), "chosen");
+    }
+
     void mixCommandLines()
     {
         QCOMPARE(JobArgs::MixArgs("/v.mp4", "/a.mp3", "/o.mp4", JobArgs::CopySound(), true),

@@ -9,6 +9,7 @@
 #include "JobsManage.h"
 #include "JxEngineJob.h"
 #include "MeltEngineJob.h"
+#include "OffThread.h"
 #include "ProcessChecks.h"
 #include "TestMedia.h"
 
@@ -16,6 +17,7 @@
 #include <QTableWidgetItem>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -331,6 +333,42 @@ private slots:
             // The step's own result stays; a failed step's file is no result.
             QCOMPARE(QFile::exists(out), c.end == Succeeds);
         }
+    }
+
+    // Looking into a finished output, and removing the work files after it,
+    // are done off the GUI thread; the row changes once each has ended.
+    void checksAndDeletionsOffTheGuiThread()
+    {
+        QSemaphore hold;
+        std::atomic<int> started{0};
+        std::atomic<int> elsewhere{0};
+        OffThread::Watcher() = [&] {
+            elsewhere += QThread::currentThread() != QCoreApplication::instance()->thread();
+            ++started;
+            hold.tryAcquire(1, 30000);
+        };
+        JobsManage q;
+        Row row;
+        const QString work = m_dir.filePath("mixed-work.mp4");
+        QVERIFY(QFile::copy(m_clip, work));
+        JxEngineJob* job = convertJob(m_clip, m_dir.filePath("mixed.mp4"));
+        job->expect = OutputCheck::Lasting(2000000, 1, 1, 25);
+        job->kind = AbstractJob::KindMix;
+        job->workPath2 = work;
+        row.attach(job);
+        q.AddJobTask(job);
+        q.startNextJob();
+        QTRY_COMPARE_WITH_TIMEOUT(started.load(), 1, 60000); // the output is looked into
+        QVERIFY(!job->endReported());
+        hold.release();
+        QTRY_COMPARE_WITH_TIMEOUT(started.load(), 2, 30000); // the work file goes
+        QVERIFY(job->succeeded() && q.hasIncomplete());
+        QVERIFY(row.status.text() != "Completed");
+        hold.release();
+        QTRY_COMPARE(row.status.text(), QString("Completed"));
+        QVERIFY(!QFile::exists(work) && !q.hasIncomplete());
+        QCOMPARE(elsewhere.load(), 2);
+        OffThread::Watcher() = nullptr;
     }
 
     void deleteWorkFile()

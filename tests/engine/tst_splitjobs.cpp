@@ -202,6 +202,8 @@ private slots:
         // WAV's muxer writes Vorbis, whose parts would then not play: encoded.
         QTest::newRow("mkv, Vorbis into wav") << "mkv" << QStringList{"-c:v", "copy", "-c:a", "libvorbis"} << "wav"
                                               << "pcm_s16le";
+        // A recorder's 24-bit sound keeps its samples.
+        QTest::newRow("24-bit wav") << "wav" << QStringList{"-vn", "-c:a", "pcm_s24le"} << "wav" << "pcm_s24le";
     }
     void soundOnlyParts()
     {

@@ -80,10 +80,12 @@ class TestFormatConvert : public QObject
     float m_fps = 0;
     long long m_duration = 0;
 
-    std::unique_ptr<JxEngineJob> StartJob(const FormatSettings& f, const QString& output)
+    std::unique_ptr<JxEngineJob> StartJob(const FormatSettings& f, const QString& output, QString source = QString())
     {
-        const ST_RUN_ARGS run = RunArguments::CommonArguments(f, f.Format, m_source, m_bitRate, m_fps, QString());
+        source = source.isEmpty() ? m_source : source;
+        const ST_RUN_ARGS run = RunArguments::CommonArguments(f, f.Format, source, m_bitRate, m_fps, QString());
         auto job = std::make_unique<JxEngineJob>(QString(), run.arguments + QStringList{output}, true);
+        job->precheck = run.precheck;
         job->setFPS(run.frameRate);
         job->setDuration(RunArguments::DurationText(m_duration));
         job->outputPath = output;
@@ -124,7 +126,7 @@ private slots:
             const FormatSettings f = SavedByDialog(c);
             const QString name = FormatPresets::ContainerName(c);
             QCOMPARE(f.Format, name);
-            QVERIFY2(RunArguments::Refusal(f, f.Format, source.videoCodec, source.audioCodec).isEmpty(),
+            QVERIFY2(RunArguments::Refusal(f, f.Format, source.videoCodec).isEmpty(),
                      qPrintable(name));
             Run r;
             r.name = name;
@@ -147,6 +149,60 @@ private slots:
         }
     }
 
+    // The source's sound kept: copied where it comes back whole (the sound of
+    // films, broadcasts and recorders among it), and then the same codec and
+    // samples to its end; refused with the reason where it does not.
+    void keptSoundPlaysWholeOrIsRefused()
+    {
+        struct Kept {
+            QString ext;
+            QString codec;
+            QStringList made;
+            bool plays;
+        };
+        const QStringList experimental{"-strict", "-2", "-ar", "48000"};
+        const QList<Kept> kept{
+            {"mkv", "eac3", {"-c:a", "eac3"}, true}, {"mkv", "dts", QStringList{"-c:a", "dca"} + experimental, true},
+            {"mkv", "truehd", QStringList{"-c:a", "truehd"} + experimental, true},
+            {"mkv", "pcm_s24le", {"-c:a", "pcm_s24le"}, true}, {"mp4", "eac3", {"-c:a", "eac3"}, true},
+            {"mp4", "dts", QStringList{"-c:a", "dca"} + experimental, true}, {"mov", "eac3", {"-c:a", "eac3"}, true},
+            {"mov", "pcm_s24le", {"-c:a", "pcm_s24le"}, true}, {"ts", "eac3", {"-c:a", "eac3"}, true},
+            {"ts", "opus", {"-c:a", "libopus"}, true}, {"m4a", "ac3", {"-c:a", "ac3"}, true},
+            {"wav", "vorbis", {"-c:a", "libvorbis"}, false}, {"avi", "vorbis", {"-c:a", "libvorbis"}, false},
+            {"avi", "flac", {"-c:a", "flac", "-ac", "6"}, false}, {"mov", "wmav2", {"-c:a", "wmav2"}, false},
+            {"wav", "aac", {"-c:a", "aac"}, false}};
+        FormatSettings keep;
+        keep.VCodec = "copy";
+        keep.AKeepCodec = true;
+        std::vector<Run> runs;
+        for (const Kept& k : kept) {
+            Run r;
+            r.name = k.ext + " " + k.codec;
+            r.output = m_dir.filePath("kept " + r.name + "." + k.ext);
+            const QString source = TestMedia::MakeVideo(m_dir.path(), r.name + ".mkv", 1.0, 160, 120, 25, k.made);
+            QVERIFY2(!source.isEmpty(), qPrintable(r.name));
+            keep.Format = k.ext;
+            r.job = StartJob(keep, r.output, source);
+            runs.push_back(std::move(r));
+        }
+        for (const Run& r : runs)
+            QTRY_VERIFY_WITH_TIMEOUT(r.job->endReported(), 180000);
+        for (int i = 0; i < kept.size(); ++i) {
+            const Run& r = runs[size_t(i)];
+            if (!kept[i].plays) {
+                QCOMPARE(r.job->failureReason(), "The " + kept[i].ext + " container cannot hold " + kept[i].codec + " sound.");
+                QVERIFY(!QFile::exists(r.output));
+                continue;
+            }
+            QVERIFY2(r.job->succeeded(), qPrintable(r.name + ": " + r.job->failureReason()));
+            const TestMedia::DecodedSound made = TestMedia::DecodeSound(m_dir.filePath(r.name + ".mkv"));
+            const TestMedia::DecodedSound out = TestMedia::DecodeSound(r.output);
+            QCOMPARE(out.codec, kept[i].codec);
+            QCOMPARE(out.sampleFormat, made.sampleFormat);
+            QVERIFY2(qAbs(out.seconds - made.seconds) < 0.05, qPrintable(r.name + " " + QString::number(out.seconds)));
+        }
+    }
+
     // What the converter cannot write is refused before it runs, or ends as
     // a failure: never as a success.
     void impossibleCombinations()
@@ -156,19 +212,19 @@ private slots:
         // says it succeeded: refused.
         const FormatSettings aviHevc =
             SavedByDialog(FORMAT_AVI, [](QFormatDialog* d) { QVERIFY(choose(d, "comboBoxVCodec", "h265")); });
-        QVERIFY(!RunArguments::Refusal(aviHevc, "avi", source.videoCodec, source.audioCodec).isEmpty());
+        QVERIFY(!RunArguments::Refusal(aviHevc, "avi", source.videoCodec).isEmpty());
         // Copies the container cannot hold: the source's h264 in mpg, its aac in mp3.
         const FormatSettings mpgCopy =
             SavedByDialog(FORMAT_MPG, [](QFormatDialog* d) { QVERIFY(choose(d, "comboBoxVCodec", "copy")); });
-        QVERIFY(!RunArguments::Refusal(mpgCopy, "mpg", source.videoCodec, source.audioCodec).isEmpty());
+        QVERIFY(!RunArguments::Refusal(mpgCopy, "mpg", source.videoCodec).isEmpty());
         const FormatSettings mp3Copy =
             SavedByDialog(FORMAT_MP3, [](QFormatDialog* d) { clickCheck(d, "checkBoxKeepACodec"); });
-        QVERIFY(!RunArguments::Refusal(mp3Copy, "mp3", source.videoCodec, source.audioCodec).isEmpty());
+        QVERIFY(!RunArguments::CommonArguments(mp3Copy, "mp3", m_source, 0, 25, QString()).precheck().isEmpty());
 
         // Refused, and the converter fails it too.
         const FormatSettings flvHevc =
             SavedByDialog(FORMAT_FLV, [](QFormatDialog* d) { QVERIFY(choose(d, "comboBoxVCodec", "h265")); });
-        QVERIFY(!RunArguments::Refusal(flvHevc, "flv", source.videoCodec, source.audioCodec).isEmpty());
+        QVERIFY(!RunArguments::Refusal(flvHevc, "flv", source.videoCodec).isEmpty());
         // Not foreseen, reported by the converter: an odd typed size for h264.
         const FormatSettings oddSize = SavedByDialog(FORMAT_MP4, [](QFormatDialog* d) {
             clickCheck(d, "checkBoxVKeepWH");
@@ -177,7 +233,7 @@ private slots:
             QTest::keyClicks(size->lineEdit(), "161x121");
         });
         QCOMPARE(oddSize.VSize, QString("161x121"));
-        QVERIFY(RunArguments::Refusal(oddSize, "mp4", source.videoCodec, source.audioCodec).isEmpty());
+        QVERIFY(RunArguments::Refusal(oddSize, "mp4", source.videoCodec).isEmpty());
 
         auto flv = StartJob(flvHevc, m_dir.filePath("hevc.flv"));
         auto odd = StartJob(oddSize, m_dir.filePath("odd.mp4"));
