@@ -97,7 +97,7 @@ private slots:
         // Mirrored by its display matrix, not turned: shown otherwise too.
         const ST_STREAM_FACTS mirrored
             = MediaStreams::Probe(TestMedia::WithDisplayMatrix(m_a, m_dir.filePath("mirrored.mp4"), -1, 0, 0, 1));
-        QVERIFY(mirrored.turn.mirrored && mirrored.turn.degrees == a.turn.degrees);
+        QVERIFY(mirrored.picture.turn.mirrored && mirrored.picture.turn.degrees == a.picture.turn.degrees);
         QVERIFY(!MediaStreams::SameForConcat({a, mirrored}));
         ST_STREAM_FACTS wide = a;
         wide.picture.storedAspect = {4, 3};

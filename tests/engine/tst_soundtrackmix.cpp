@@ -203,7 +203,7 @@ private slots:
         }
         // All mixed a few at a time, and then looked into.
         m_queue.setMaxRunning(qBound(2, QThread::idealThreadCount() / 2, 4));
-        QVERIFY(RunQueue(m_queue, 900000));
+        QVERIFY(RunQueue(m_queue));
         for (auto& row : m_mixes) {
             Mix* mix = &row.second;
             if (mix->job)
