@@ -1,15 +1,17 @@
-// Run on 50 rows that all carry the same picture layer: the longest time the
-// window's event loop stalls from Run pressed until every row is queued and
-// the first job has started, paired with the same Run without the layer in
-// the same loop (the order swapped every pair), as min/median/max of the
-// ratios and of the stalls themselves. Two layers are measured: a photo-like
-// 4000x3000 PNG (about 22 MB) and a 1280x720 animated GIF. Before each Run
-// the layer file gets new times, so its facts are never known beforehand.
+// Run on 50 rows: the longest time the window's event loop stalls from Run
+// pressed until every row is queued and the first job has started, with a
+// setting and without it in the same loop (the order swapped every pair), as
+// min/median/max of the ratios and of the stalls themselves. Measured: the
+// same picture layer on every row, a photo-like 4000x3000 PNG (about 22 MB)
+// and a 1280x720 animated GIF, whose file gets new times before each Run so
+// its facts are never known beforehand; and the source's E-AC3 sound kept in
+// mkv, which each job tries before its tool starts.
 //
 //   bench_runlayers [pairs] [rows]      (defaults 5 and 50; run offscreen)
 #include "BenchKit.h"
 
 #include "AbstractJob.h"
+#include "ConfigFormat.h"
 #include "Core.h"
 #include "EditorMainWindow.h"
 #include "JxEngineJob.h"
@@ -36,11 +38,11 @@ void Touch(const QString& path)
     ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
 }
 
-// The longest stall of one Run; negative when the graphs did not hold the
-// layer as asked, or its file was not learnt exactly once.
-double TimedRun(MainWindow& window, int rows, bool layered)
+// The longest stall of one Run; negative when the rows' arguments did not
+// hold `mark` as asked, or the layer file was not learnt `readings` times.
+double TimedRun(MainWindow& window, int rows, const QString& mark, bool marked, int readings)
 {
-    const int readings = LayerFiles::Readings();
+    const int before = LayerFiles::Readings();
     QAction* run = window.findChild<QAction*>(QStringLiteral("actionRun"));
     const double stall = BenchKit::RunAndWatch([run] { run->trigger(); }, [&] {
         for (int row = 0; row < rows; ++row) {
@@ -53,62 +55,99 @@ double TimedRun(MainWindow& window, int rows, bool layered)
         }
         return false;
     }).longestStall;
-    bool drawn = true;
+    bool asked = true;
     for (AbstractJob* job : window.Jobs().jobs()) {
         if (auto* converter = qobject_cast<JxEngineJob*>(job))
-            drawn = drawn && converter->arguments().join(QLatin1Char(' ')).contains(QLatin1String("movie=")) == layered;
+            asked = asked && converter->arguments().join(QLatin1Char(' ')).contains(mark) == marked;
     }
     window.findChild<QAction*>(QStringLiteral("actionStop"))->trigger();
-    return drawn && LayerFiles::Readings() - readings == (layered ? 1 : 0) ? stall : -1;
+    return asked && LayerFiles::Readings() - before == readings ? stall : -1;
 }
 
-void Measure(const char* what, const QString& source, const QString& layer, const QString& out, int pairs, int rows)
+// Pairs of Runs of `rows` rows of the source, `with` and `without` the
+// setting; each returns the longest stall of its Run.
+void Measure(const char* what, const std::function<double()>& with, const std::function<double()>& without,
+             int pairs, int rows)
+{
+    with();
+    without();
+    std::vector<double> ratios, set, plain;
+    for (int pair = 0; pair < pairs; ++pair) {
+        double a = 0;
+        double b = 0;
+        BenchKit::RunPair(pair, [&] { a = with(); }, [&] { b = without(); });
+        if (a < 0 || b < 0) {
+            std::fprintf(stderr, "%s: the rows' arguments were not as asked\n", what);
+            return;
+        }
+        ratios.push_back(a / b);
+        set.push_back(a * 1000);
+        plain.push_back(b * 1000);
+        std::printf("%s, %d rows, pair %d: longest stall with %.1f ms, without %.1f ms\n", what, rows, pair + 1,
+                    a * 1000, b * 1000);
+        std::fflush(stdout);
+    }
+    BenchKit::PrintSpread((QByteArray(what) + ": stall with over without").constData(), ratios);
+    BenchKit::PrintSpread((QByteArray(what) + ": stall with, ms").constData(), set);
+    BenchKit::PrintSpread((QByteArray(what) + ": stall without, ms").constData(), plain);
+}
+
+void AddRows(MainWindow& window, const QString& source, const QString& out, int rows)
 {
     Core::instance()->Rows.clear();
-    MainWindow window;
     window.Settings().Coverage = true;
     window.findChild<QLineEdit*>(QStringLiteral("lineEditOutput"))->setText(out);
     for (int i = 0; i < rows; ++i)
         window.AddFile(source);
+}
+
+void MeasureLayer(const char* what, const QString& source, const QString& layer, const QString& out, int pairs,
+                  int rows)
+{
+    MainWindow window;
+    AddRows(window, source, out, rows);
     window.Editor().InitCanvas(source);
     if (!window.Editor().Scene()->AddLayerImage(layer)) {
         std::fprintf(stderr, "the layer %s was not taken\n", qPrintable(layer));
         return;
     }
     const QList<QWatermarkBase*> layers = Core::instance()->Layers;
-    const auto withLayer = [&] {
+    const QString movie = QStringLiteral("movie=");
+    const auto with = [&] {
         Touch(layer);
         Core::instance()->Layers = layers;
-        return TimedRun(window, rows, true);
+        return TimedRun(window, rows, movie, true, 1);
     };
     const auto without = [&] {
         Core::instance()->Layers.clear();
-        const double stall = TimedRun(window, rows, false);
+        const double stall = TimedRun(window, rows, movie, false, 0);
         Core::instance()->Layers = layers;
         return stall;
     };
-    withLayer();
-    without();
-    std::vector<double> ratios, layered, plain;
-    for (int pair = 0; pair < pairs; ++pair) {
-        double a = 0;
-        double b = 0;
-        BenchKit::RunPair(pair, [&] { a = withLayer(); }, [&] { b = without(); });
-        if (a < 0 || b < 0) {
-            std::fprintf(stderr, "%s: the rows' graphs were not as asked\n", what);
-            return;
-        }
-        ratios.push_back(a / b);
-        layered.push_back(a * 1000);
-        plain.push_back(b * 1000);
-        std::printf("%s, %d rows, pair %d: longest stall with the layer %.1f ms, without %.1f ms\n", what, rows,
-                    pair + 1, a * 1000, b * 1000);
-        std::fflush(stdout);
-    }
-    BenchKit::PrintSpread((QByteArray(what) + ": stall with the layer over without").constData(), ratios);
-    BenchKit::PrintSpread((QByteArray(what) + ": stall with the layer, ms").constData(), layered);
-    BenchKit::PrintSpread((QByteArray(what) + ": stall without, ms").constData(), plain);
+    Measure(what, with, without, pairs, rows);
     Core::instance()->Layers.clear();
+    Core::instance()->Rows.clear();
+}
+
+// The settings Run loads, with the source's sound kept or encoded.
+void KeepSound(bool keep)
+{
+    ConfigFormat format;
+    format.Load();
+    format.Format = QStringLiteral("mkv");
+    format.VCodec = QStringLiteral("copy");
+    format.AKeepCodec = keep;
+    format.Save();
+}
+
+void MeasureKeptSound(const QString& source, const QString& out, int pairs, int rows)
+{
+    MainWindow window;
+    AddRows(window, source, out, rows);
+    const QString copy = QStringLiteral("-c:a copy");
+    Measure(
+        "E-AC3 sound kept in mkv", [&] { KeepSound(true); return TimedRun(window, rows, copy, true, 0); },
+        [&] { KeepSound(false); return TimedRun(window, rows, copy, false, 0); }, pairs, rows);
     Core::instance()->Rows.clear();
 }
 
@@ -124,7 +163,9 @@ int main(int argc, char** argv)
     const QString source = TestMedia::MakeVideo(dir.path(), QStringLiteral("row.mp4"), 2.0, 640, 360);
     const QString photo = dir.filePath(QStringLiteral("photo.png"));
     const QString gif = dir.filePath(QStringLiteral("anim.gif"));
-    if (source.isEmpty()
+    const QString film = TestMedia::MakeVideo(dir.path(), QStringLiteral("film.mkv"), 2.0, 640, 360, 25,
+                                              {"-c:a", "eac3"});
+    if (source.isEmpty() || film.isEmpty()
         || !TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=s=4000x3000,noise=alls=25:allf=u", "-frames:v",
                                      "1", "-pix_fmt", "rgb24", photo})
         || !TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=s=1280x720:r=10:d=3", gif})) {
@@ -132,7 +173,8 @@ int main(int argc, char** argv)
         return 1;
     }
     const QString out = dir.filePath(QStringLiteral("out"));
-    Measure("photo-like 4000x3000 PNG", source, photo, out, pairs, rows);
-    Measure("animated 1280x720 GIF", source, gif, out, pairs, rows);
+    MeasureLayer("photo-like 4000x3000 PNG", source, photo, out, pairs, rows);
+    MeasureLayer("animated 1280x720 GIF", source, gif, out, pairs, rows);
+    MeasureKeptSound(film, out, pairs, rows);
     return 0;
 }
