@@ -62,6 +62,7 @@ void SubtitleParser::Reset()
     DefaultStyle = fresh.DefaultStyle;
     TrackName = fresh.TrackName;
     TextIsUtf8 = fresh.TextIsUtf8;
+    TextIsSrt = fresh.TextIsSrt;
 }
 
 QString SubtitleParser::TooLargeMessage(const QString& path)

@@ -53,6 +53,9 @@ public:
     bool SaveASS(const QString& path) const;
     bool SaveSRT(const QString& path) const;
     bool SaveSty(const QString& path) const;
+    // The ASS file that the subtitle filter burns in: as SaveASS, with the
+    // markup of texts read from SRT written as override codes.
+    bool SaveASSForBurning(const QString& path) const;
 
     QList<ST_ASS_EVENT> Events;
     QList<ST_ASS_STYLE> Styles;
@@ -67,6 +70,10 @@ public:
     int32_t DefaultStyle = 0;
     QString TrackName;
     bool TextIsUtf8 = true;         // false when an event text of the last ASS read was 8-bit
+    // The event texts carry SRT markup (<i>, <font color=...>) rather than
+    // ASS codes: the last file read was an SRT file. Kept as the file has it,
+    // so a save as SRT gives the tags back.
+    bool TextIsSrt = false;
 
     // Events, styles and header as in a new document.
     void Reset();

@@ -208,6 +208,7 @@ bool SubtitleParser::ASSParser()
     }
     Styles.clear();
     Events.clear();
+    TextIsSrt = false;
 
     TrackName = fileName();
     Timer = track->Timer;
@@ -287,6 +288,7 @@ QString SubtitleParser::fromASSText(const char* text)
 bool SubtitleParser::SRTParser()
 {
     TextIsUtf8 = true;
+    TextIsSrt = true;
     Events.clear();
     if (!isOpen() || !isReadable() || size() > MaxFileSize)
         return false;

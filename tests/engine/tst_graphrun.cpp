@@ -2,6 +2,7 @@
 // and a converted frame shows the layer where the canvas put it.
 #include <QtTest>
 
+#include "AssLibrary.h"
 #include "Core.h"
 #include "FilterText.h"
 #include "ImageChecks.h"
@@ -51,12 +52,12 @@ class TestGraphRun : public QObject
             return QImage();
         return QImage(out);
     }
-    QString writeSrt(const QString& path)
+    QString writeSrt(const QString& path, const QByteArray& cue = "Hello \xc3\xa9 world")
     {
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly))
             return QString();
-        f.write("1\n00:00:00,000 --> 00:00:01,500\nHello \xc3\xa9 world\n\n");
+        f.write("1\n00:00:00,000 --> 00:00:01,500\n" + cue + "\n\n");
         return path;
     }
     // Frames of a video, through the graph, that the converter's field detector finds woven; -1 when it cannot tell.
@@ -75,6 +76,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
+        g_ass_library = ass_library_init();
         m_clip = TestMedia::MakeVideo(m_dir.path(), "clip.mp4", 2.0, 320, 240);
         m_red = TestMedia::MakeSolidVideo(m_dir.path(), "red", "red.mp4", 1.0, 320, 240);
         QVERIFY(!m_clip.isEmpty() && !m_red.isEmpty());
@@ -162,6 +164,42 @@ private slots:
         const QString graph = core()->GetCommandArg(0);
         QVERIFY(graph.startsWith("vflip,ass="));
         QVERIFY(runNull(m_clip, graph));
+    }
+    void srtMarkupIsDrawnAsTheConvertersOwn_data()
+    {
+        QTest::addColumn<QByteArray>("cue");
+        QTest::addColumn<bool>("editor");   // the events the editor holds, not the row's file
+        QTest::newRow("italic") << QByteArray("<i>Second line</i> with umlauts \xc3\xa4\xc3\xbc") << false;
+        QTest::newRow("bold, underline") << QByteArray("<b>Bold</b> and <u>under</u>") << true;
+        QTest::newRow("strike-out") << QByteArray("<s>Struck</s> and not") << true;
+        QTest::newRow("colour by number") << QByteArray("<font color=\"#00ff00\">Green</font> and not") << true;
+        QTest::newRow("nested") << QByteArray("<b>B <i>BI <font color=blue>blue <u>U</u></font> BI</i></b> no") << false;
+        QTest::newRow("unclosed") << QByteArray("<i>Italic to\nthe end <b>of the cue") << true;
+        QTest::newRow("upper case, colour by name") << QByteArray("<I>Italic</I> <FONT COLOR=Yellow>yellow</FONT>") << false;
+        QTest::newRow("unknown tag") << QByteArray("<ruby>Kanji</ruby> and <rt>more") << true;
+        QTest::newRow("lone <") << QByteArray("1 < 2 and x <i") << false;
+        QTest::newRow("< and >") << QByteArray("a < b and c > d") << true;
+    }
+    // Burnt as the converter's SRT decoder has the cue, in its style, by the
+    // same filter ("subtitles" shapes text more simply than "ass").
+    void srtMarkupIsDrawnAsTheConvertersOwn()
+    {
+        QFETCH(QByteArray, cue);
+        QFETCH(bool, editor);
+        const QString srt = writeSrt(m_dir.path() + "/cue.srt", cue), converted = m_dir.path() + "/converted.ass";
+        QVERIFY(TestMedia::RunConverter({"-i", srt, converted}));
+        core()->Subtitle.setFileName(converted);
+        QVERIFY(core()->Subtitle.ASSParser());
+        core()->Subtitle.setFileName(srt);
+        QVERIFY(core()->Subtitle.ReadSRTFile());
+        ST_OPTS row = MakeRow(320, 240, m_clip);
+        row.subtitle = true;
+        row.subtitlePath = editor ? QString() : srt;
+        core()->Rows << row;
+        const QImage ours = firstFrame(m_clip, core()->GetCommandArg(0), "ours");
+        const QImage theirs = firstFrame(m_clip, "ass=" + FilterText::Path(converted), "theirs");
+        QVERIFY(!theirs.isNull() && theirs != firstFrame(m_clip, "null", "plain"));
+        QCOMPARE(ours, theirs);
     }
     void assFileWithHostileNameRuns()
     {

@@ -796,6 +796,18 @@ private slots:
         }
     }
 
+    // Markup comes back byte for byte; the writer's own forms aside (line feeds
+    // alone, no positions after a timing line, "\N" for a break before a line).
+    void srtMarkupSurvivesReadAndSave()
+    {
+        REQUIRE_CORPUS();
+        QFile original(TestCorpus::SubtitleDir() + "/srt/capability_tester.srt"), saved(Path("markup.srt"));
+        SubtitleParser doc;
+        QVERIFY(ReadSrt(doc, original.fileName()) && doc.SaveSRT(saved.fileName()));
+        QVERIFY(original.open(QIODevice::ReadOnly) && saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), original.readAll().replace("\r\n", "\n").replace("  X1:000 X2:000 Y1:050 Y2:100", "")
+                                      .replace("A\n\\N^", "A\\N\n^"));
+    }
     void corpusSrtEncodingsAgree()
     {
         REQUIRE_CORPUS();
