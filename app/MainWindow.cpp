@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStandardItemModel>
@@ -40,6 +41,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&m_jobs, &JobsManage::sigAllCompleted, this, &MainWindow::OnAllCompleted);
     connect(ui->tableWidget, &QTableWidget::itemChanged, this, &MainWindow::OnStatusChanged);
     m_editor.installEventFilter(this);
+    FitToScreen(false);
 }
 
 MainWindow::~MainWindow()
@@ -211,6 +213,10 @@ void MainWindow::InitUI()
     ui->checkBoxSubtitleStream->hide();
 
     ui->tabMusic->setLayout(ui->vLayoutMusic);
+    // The containers the rows were drawn in are empty now, and at their
+    // drawn size they would stand out of a page smaller than the form's.
+    for (QWidget* drawn : {ui->layoutWidgetMerge, ui->layoutWidgetSplit, ui->layoutWidgetSubtitle, ui->layoutWidgetMusic})
+        delete drawn;
     QTableWidget* music = ui->tableWidgetMusic;
     music->setColumnCount(2);
     music->setHorizontalHeaderLabels({tr("Source File"), tr("Duration")});
@@ -237,6 +243,35 @@ void MainWindow::InitUI()
     SetOverwriteQuery([this] { return m_config.Coverage; });
 
     m_jobs.setMaxRunning(m_config.Threads);
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (m_fitFrame && (type == QEvent::Move || type == QEvent::Resize) && frameGeometry() != geometry()) {
+        m_fitFrame = false;
+        FitToScreen(true);
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::FitToScreen(bool place)
+{
+    // A laptop's screen has no room for the designed size: the free area is taken instead.
+    const QScreen* where = screen();
+    if (!where)
+        return;
+    const QRect room = where->availableGeometry();
+    const QRect outer = frameGeometry();
+    const QSize frame = outer.size() - size();
+    const QSize fitted = size().boundedTo(room.size() - frame).expandedTo(minimumSizeHint());
+    if (fitted != size())
+        resize(fitted);
+    const QRect whole(outer.topLeft(), fitted + frame);
+    if (place && !room.contains(whole)) {
+        move(qBound(room.left(), whole.left(), room.right() + 1 - whole.width()),
+             qBound(room.top(), whole.top(), room.bottom() + 1 - whole.height()));
+    }
 }
 
 void MainWindow::ChangeLanguage(int index)

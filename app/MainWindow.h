@@ -97,6 +97,7 @@ public:
     static void SetFileQuestion(FileQuestion question);
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -161,6 +162,9 @@ private slots:
 
 private:
     void InitUI();
+    // Keeps the window, frame included, within the screen's free area, no
+    // smaller than its controls need; moved only when it stands out of it.
+    void FitToScreen(bool place);
     // One source row and its record, not selected.
     void AppendSourceRow(const ST_OPTS& opts);
     void SelectLastSourceRow();
@@ -229,6 +233,9 @@ private:
     // Paused by the Pause look of Run; the next Run lets the queue go on (a
     // batch stopped or ended meanwhile included).
     bool m_bPaused = false;
+    // The window manager's frame is not known before the window is shown:
+    // the window is fitted again, once, when it is.
+    bool m_fitFrame = true;
     QMenu* m_addMenu = nullptr;
     QMenu* m_sourceMenu = nullptr;
     QMenu* m_titleEndingMenu = nullptr;
