@@ -15,8 +15,8 @@ extern "C" {
 
 namespace {
 
-constexpr int kMaxTag = 127;
-constexpr int kFontDepth = 16;
+constexpr int kMaxTag = 127;        // bytes between "<" and ">" the decoder reads
+constexpr int kFontDepth = 16;      // nested fonts it keeps, the style's own included
 constexpr quint32 kColourSet = 0xff000000u;
 
 // What a <font> set, inherited by the fonts inside it.
