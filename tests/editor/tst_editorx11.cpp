@@ -139,15 +139,14 @@ private slots:
         QTest::addColumn<QString>("sar");
         QTest::addColumn<int>("tag");
         QTest::addColumn<QVector<int>>("matrix");
-        QTest::addColumn<int>("turn"); // the row's own quarter turn (transpose code), -1 for none
         const QSize wide(320, 180);
-        QTest::newRow("square") << wide << "1/1" << 0 << QVector<int>() << -1;
-        QTest::newRow("rotate 90") << wide << "1/1" << 90 << QVector<int>() << -1;
-        QTest::newRow("rotate 180") << wide << "1/1" << 180 << QVector<int>() << -1;
-        QTest::newRow("mirrored quarter turn") << wide << "1/1" << 0 << QVector<int>{0, 1, 1, 0} << -1;
-        QTest::newRow("PAL 64:45") << QSize(720, 576) << "64/45" << 0 << QVector<int>() << -1;
-        QTest::newRow("PAL rotate 90") << QSize(720, 576) << "64/45" << 90 << QVector<int>() << -1;
-        QTest::newRow("PAL, the row turned right") << QSize(720, 576) << "64/45" << 0 << QVector<int>() << 1;
+        QTest::newRow("square") << wide << "1/1" << 0 << QVector<int>();
+        QTest::newRow("rotate 90") << wide << "1/1" << 90 << QVector<int>();
+        QTest::newRow("rotate 180") << wide << "1/1" << 180 << QVector<int>();
+        QTest::newRow("mirrored quarter turn") << wide << "1/1" << 0 << QVector<int>{0, 1, 1, 0};
+        QTest::newRow("PAL 64:45") << QSize(720, 576) << "64/45" << 0 << QVector<int>();
+        QTest::newRow("PAL rotate 90") << QSize(720, 576) << "64/45" << 90 << QVector<int>();
+        QTest::newRow("PAL, the row turned right") << QSize(720, 576) << "64/45" << 0 << QVector<int>();
     }
     void previewOfATurnedOrWidescreenSource()
     {
@@ -155,18 +154,17 @@ private slots:
         QFETCH(QString, sar);
         QFETCH(int, tag);
         QFETCH(QVector<int>, matrix);
-        QFETCH(int, turn);
         const QString source = TestMedia::MakeTurnedVideo(m_dir.path(), "turned.mp4", stored, sar, tag, matrix);
         QVERIFY(!source.isEmpty());
         const ST_MEDIA_INFO info = ProbeMediaInfo(source);
         ST_OPTS& row = ResetCore(source, info.width, info.height);
         row.media = info;
-        row.rotate = turn;
+        row.rotate = QByteArray(QTest::currentDataTag()).endsWith("turned right") ? 1 : -1; // the row's own turn
         EditorMainWindow window;
         window.setGeometry(40, 40, 1000, 700);
         window.InitCanvas(source);
         const QSize canvas = window.Scene()->CanvasSize();
-        QCOMPARE(canvas, turn < 0 ? info.ShownSize() : info.ShownSize().transposed());
+        QCOMPARE(canvas, row.rotate < 0 ? info.ShownSize() : info.ShownSize().transposed());
         // A large yellow "O" burnt in, and burnt into square pixels of the shown size.
         QFile ass(m_dir.filePath("o.ass"));
         QVERIFY(ass.open(QIODevice::WriteOnly) && ass.write("[Script Info]\nPlayResX: 384\nPlayResY: 288\n[V4+ Styles]\n"
@@ -192,10 +190,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QWatermarkView* view = window.View();
         QTRY_VERIFY_WITH_TIMEOUT(view->isVisible() && view->viewport()->width() > 320, 5000);
-        // The zoom the editor chose follows the screen's size: the whole frame
-        // is brought in sight, never under a dock.
-        const QSize room = view->viewport()->size();
-        view->setZoom(qMin(100.0, 90.0 * qMin(double(room.width()) / canvas.width(), double(room.height()) / canvas.height())));
+        // The editor's zoom follows the screen's size: the whole frame is brought in sight, under no dock.
+        view->setZoom(qMin(100.0, 90.0 * qMin(view->viewport()->width() / double(canvas.width()), view->viewport()->height() / double(canvas.height()))));
         QApplication::processEvents();
 
         // The canvas on the screen, then the preview in its place.
