@@ -8,43 +8,29 @@
 //
 //   bench_fields [pairs] [files]      (defaults 5 and 20; run offscreen)
 #include "BenchKit.h"
+#include "ShellKit.h"
 
-#include "Core.h"
 #include "EditorMainWindow.h"
-#include "MainWindow.h"
 #include "TestMedia.h"
-#include "canvas/QWatermarkScene.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QTableWidget>
 #include <QTimer>
 
 #include <cstdio>
 
 namespace {
 
-using BenchKit::RunAndWatch;
 using BenchKit::Timed;
 
 // Adds the files of `folder`, then opens the editor on each row and closes it.
 Timed AddAndEdit(const QString& folder, int count)
 {
-    Core::instance()->Rows.clear();
-    MainWindow window;
-    window.resize(1280, 800);
-    window.show();
-    QCoreApplication::processEvents();
-    MainWindow::SetFileQuestion([folder](const QString&, const QString&, bool) { return QStringList{folder}; });
-    auto* table = window.findChild<QTableWidget*>(QStringLiteral("tableWidget"));
-    QAction* add = window.findChild<QAction*>(QStringLiteral("actionAddFolder"));
-    QAction* edit = window.findChild<QAction*>(QStringLiteral("actionWatermark"));
-    EditorMainWindow& editor = window.Editor();
     int opened = 0;
     bool waiting = false;
-    const Timed t = RunAndWatch([add] { add->trigger(); }, [&] {
-        if (waiting || table->rowCount() < count)
+    return ShellKit::AddThroughWindow(folder, count, [&](MainWindow& window) {
+        EditorMainWindow& editor = window.Editor();
+        if (waiting)
             return false;
         if (editor.isVisible())
             editor.close();
@@ -52,16 +38,13 @@ Timed AddAndEdit(const QString& folder, int count)
             return true;
         waiting = true;
         const int row = opened++;
-        QTimer::singleShot(0, &window, [&, row] {
-            table->setCurrentCell(row, 0);
-            edit->trigger();
+        QTimer::singleShot(0, &window, [&window, &waiting, row] {
+            window.findChild<QTableWidget*>(QStringLiteral("tableWidget"))->setCurrentCell(row, 0);
+            window.findChild<QAction*>(QStringLiteral("actionWatermark"))->trigger();
             waiting = false;
         });
         return false;
     });
-    MainWindow::SetFileQuestion({});
-    Core::instance()->Rows.clear();
-    return t;
 }
 
 // A folder of `count` copies of 4K clips, made once each of the codings.
