@@ -86,18 +86,17 @@ QString DeinterlaceStep(const ST_MEDIA_INFO& media)
 {
     if (!media.hasVideo || media.picture.fields == PictureFields::Progressive)
         return QString();
-    const QString deinterlace = kDeinterlacer;
     const QStringList turn = media.picture.turn.Filters();
     QStringList undo;
     for (const QString& filter : turn) {
         if (filter.startsWith(QLatin1String("rotate")))
-            return deinterlace + QLatin1Char(',');
+            return kDeinterlacer + QLatin1Char(',');
         if (filter.endsWith(QLatin1String("=clock")) || filter.endsWith(QLatin1String("=cclock")))
             undo.prepend(QStringLiteral("transpose=") + (filter.endsWith(QLatin1String("=clock")) ? "cclock" : "clock"));
         else
             undo.prepend(filter);
     }
-    return (undo + QStringList{deinterlace} + turn).join(QLatin1Char(',')) + QLatin1Char(',');
+    return (undo + QStringList{kDeinterlacer} + turn).join(QLatin1Char(',')) + QLatin1Char(',');
 }
 
 } // namespace
