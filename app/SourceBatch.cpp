@@ -28,12 +28,12 @@ SourceBatch::~SourceBatch()
         m_thread.join();
 }
 
-ST_OPTS SourceBatch::Record(const QString& path, const std::atomic<bool>* cancel)
+ST_OPTS SourceBatch::Record(const QString& path, const std::atomic<bool>* cancel, ProbeDepth depth)
 {
     ST_OPTS opts;
     InitOpts(&opts);
     InitSubtitleFile(&opts, path);
-    opts.media = ProbeMediaInfo(path, cancel);
+    opts.media = ProbeMediaInfo(path, cancel, depth);
     opts.width = opts.media.width;
     opts.height = opts.media.height;
     opts.path = path;
@@ -90,7 +90,7 @@ void SourceBatch::Work()
         lock.unlock();
         if (ProbeHook())
             ProbeHook()(path, m_interrupt);
-        ST_OPTS record = Record(path, &m_interrupt);
+        ST_OPTS record = Record(path, &m_interrupt, ProbeDepth::Pictures);
         lock.lock();
         if (generation != m_generation || m_stop)
             continue;

@@ -23,8 +23,9 @@ public:
 
     // The record of a new source row: cleared, with the subtitle file beside
     // the source and what the probe found; a probe ended by `cancel` found
-    // nothing.
-    static ST_OPTS Record(const QString& path, const std::atomic<bool>* cancel = nullptr);
+    // nothing. The batch's own thread probes its pictures too.
+    static ST_OPTS Record(const QString& path, const std::atomic<bool>* cancel = nullptr,
+                          ProbeDepth depth = ProbeDepth::Headers);
 
     // Queues files behind those still waiting, in order.
     void Add(const QStringList& paths);

@@ -13,6 +13,7 @@
 //
 //   bench_sources [pairs] [files]      (defaults 5 and 1000; run offscreen)
 #include "BenchKit.h"
+#include "ShellKit.h"
 
 #include "AppFolder.h"
 #include "Core.h"
@@ -42,23 +43,7 @@ namespace {
 
 using BenchKit::RunAndWatch;
 using BenchKit::Timed;
-
-Timed AddThroughWindow(const QString& folder, int count)
-{
-    Core::instance()->Rows.clear();
-    MainWindow window;
-    window.resize(1280, 800);
-    window.show();
-    QCoreApplication::processEvents();
-    MainWindow::SetFileQuestion([folder](const QString&, const QString&, bool) { return QStringList{folder}; });
-    auto* table = window.findChild<QTableWidget*>(QStringLiteral("tableWidget"));
-    QAction* add = window.findChild<QAction*>(QStringLiteral("actionAddFolder"));
-    const Timed t = RunAndWatch([add] { add->trigger(); },
-                                [&] { return table->rowCount() == count && table->currentRow() == count - 1; });
-    MainWindow::SetFileQuestion({});
-    Core::instance()->Rows.clear();
-    return t;
-}
+using ShellKit::AddThroughWindow;
 
 // The same probing as each added row gets, then the rows of a plain table.
 Timed FillPlainTable(const QStringList& files)

@@ -72,27 +72,31 @@ QString SubtitleWorkName(const QList<ST_OPTS>& rows, int row)
 
 // A source of woven fields is shown deinterlaced by players, at its own frame
 // rate: it is deinterlaced before anything is drawn on it, or its combing
-// would be kept under and around every layer. The converter and the preview
-// turn the picture upright before the graph, but the fields are rows of the
-// stored picture: the turn is undone around the deinterlacer (its filters
-// each undo themselves, but for a quarter turn, and an odd angle cannot be
-// undone without loss).
+// would be kept under and around every layer. Only pictures marked as woven
+// are: a container may call progressive pictures interlaced.
+const QString kDeinterlacer = QStringLiteral("bwdif=mode=send_frame:deint=interlaced");
+
+// The converter and the preview turn the picture upright before the graph,
+// but the fields are rows of the stored picture: the turn is undone around
+// the deinterlacer (its filters each undo themselves, but for a quarter turn,
+// and an odd angle cannot be undone without loss). Fields that only decoding
+// would tell (the window's thread never decodes) are left to each picture's
+// own mark.
 QString DeinterlaceStep(const ST_MEDIA_INFO& media)
 {
-    if (!media.hasVideo || !media.interlaced)
+    if (!media.hasVideo || media.picture.fields == PictureFields::Progressive)
         return QString();
-    const QString deinterlace = QStringLiteral("bwdif=mode=send_frame");
     const QStringList turn = media.picture.turn.Filters();
     QStringList undo;
     for (const QString& filter : turn) {
         if (filter.startsWith(QLatin1String("rotate")))
-            return deinterlace + QLatin1Char(',');
+            return kDeinterlacer + QLatin1Char(',');
         if (filter.endsWith(QLatin1String("=clock")) || filter.endsWith(QLatin1String("=cclock")))
             undo.prepend(QStringLiteral("transpose=") + (filter.endsWith(QLatin1String("=clock")) ? "cclock" : "clock"));
         else
             undo.prepend(filter);
     }
-    return (undo + QStringList{deinterlace} + turn).join(QLatin1Char(',')) + QLatin1Char(',');
+    return (undo + QStringList{kDeinterlacer} + turn).join(QLatin1Char(',')) + QLatin1Char(',');
 }
 
 } // namespace
@@ -307,6 +311,10 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
                 return false;
             info.path = layer->FileName;
             info.turn = layer->Clip.turn.Filters();
+            // The movie source gives the stored rows: a clip of woven fields
+            // is deinterlaced before it is turned, as a main source is.
+            if (layer->Clip.fields == PictureFields::Woven)
+                info.turn.prepend(kDeinterlacer);
             break;
         }
         case 2: {

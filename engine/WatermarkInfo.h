@@ -8,8 +8,9 @@ struct WatermarkInfo
 {
     QString path;           // file read by the layer's movie source (unescaped)
     QString format;         // demuxer forced on the movie source, empty to let it probe
-    // A clip's turn as a player shows it, the converter's own filters in
-    // order: the movie source hands over the pictures as stored.
+    // A clip's pictures made as a player shows them, deinterlaced where
+    // woven and turned, the converter's own filters in order: the movie
+    // source hands over the pictures as stored.
     QStringList turn;
     int opacity = 100;      // percent
     int x = 0;              // top-left of the layer's bounding box, output pixels

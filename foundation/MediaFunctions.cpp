@@ -74,25 +74,26 @@ bool ReceivePicture(AVCodecContext* dec, AVFrame* frame)
     return ret >= 0;
 }
 
-// Whether the stream's pictures are woven fields: as its field order says,
-// where the container or the codec tells one; else as the decoder marks its
-// first pictures (DV, for one, tells it only there).
-bool WovenFields(AVFormatContext* fmt, int index, const std::atomic<bool>* cancel)
+std::atomic<int> fieldProbeDecodes{0};
+
+// Whether the stream's pictures are woven fields, as the decoder marks its
+// first pictures (DV, for one, tells it only there); Unknown when none
+// decodes.
+PictureFields DecodedFields(AVFormatContext* fmt, int index, const std::atomic<bool>* cancel)
 {
+    ++fieldProbeDecodes;
     const AVCodecParameters* par = fmt->streams[index]->codecpar;
-    if (par->field_order != AV_FIELD_UNKNOWN)
-        return par->field_order != AV_FIELD_PROGRESSIVE;
     const AVCodec* codec = avcodec_find_decoder(par->codec_id);
     std::unique_ptr<AVCodecContext, CodecDeleter> dec(codec ? avcodec_alloc_context3(codec) : nullptr);
     std::unique_ptr<AVFrame, FrameDeleter> frame(av_frame_alloc());
     std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
     if (!dec || !frame || !packet || !PictureSizeAllowed(par->width, par->height)
         || avcodec_parameters_to_context(dec.get(), par) < 0)
-        return false;
+        return PictureFields::Unknown;
     dec->max_pixels = kMaxPicturePixels;
     dec->log_level_offset = AV_LOG_TRACE;
     if (avcodec_open2(dec.get(), codec, nullptr) < 0)
-        return false;
+        return PictureFields::Unknown;
     constexpr int kPictures = 3;
     constexpr int kPackets = 256; // of any stream: the picture may be far between them
     int pictures = 0;
@@ -105,12 +106,12 @@ bool WovenFields(AVFormatContext* fmt, int index, const std::atomic<bool>* cance
         av_packet_unref(packet.get());
         for (; pictures < kPictures && ReceivePicture(dec.get(), frame.get()); ++pictures) {
             if (frame->interlaced_frame)
-                return true;
+                return PictureFields::Woven;
         }
         if (!more)
             break;
     }
-    return false;
+    return pictures > 0 ? PictureFields::Progressive : PictureFields::Unknown;
 }
 
 } // namespace
@@ -118,8 +119,9 @@ bool WovenFields(AVFormatContext* fmt, int index, const std::atomic<bool>* cance
 namespace {
 
 // One open of a file: the values every caller reads; a few pictures are
-// decoded only where the stream's field order is not told.
-ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nullptr)
+// decoded, when asked, only where the stream's field order is not told.
+ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nullptr,
+                          ProbeDepth depth = ProbeDepth::Headers)
 {
     ST_MEDIA_INFO info;
     MediaInput input(path, 0, cancel);
@@ -153,7 +155,8 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
     }
     info.bitRate = fmt->bit_rate;
     info.duration = input.Duration();
-    info.interlaced = video >= 0 && WovenFields(fmt, video, cancel);
+    if (video >= 0 && depth == ProbeDepth::Pictures && info.picture.fields == PictureFields::Unknown)
+        info.picture.fields = DecodedFields(fmt, video, cancel);
     return info;
 }
 
@@ -208,13 +211,13 @@ QSize ST_MEDIA_INFO::ShownSize() const
     return picture.Shown();
 }
 
-ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel)
+ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel, ProbeDepth depth)
 {
     // The stamp is taken first: a file written while it is probed is
     // probed again next time.
     ST_MEDIA_INFO stamp;
     Stamp(path, &stamp);
-    ST_MEDIA_INFO info = ProbeOpened(QFile::encodeName(path).constData(), cancel);
+    ST_MEDIA_INFO info = ProbeOpened(QFile::encodeName(path).constData(), cancel, depth);
     info.path = path;
     info.fileSize = stamp.fileSize;
     info.modified = stamp.modified;
@@ -222,6 +225,11 @@ ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cance
     info.inode = stamp.inode;
     info.changed = stamp.changed;
     return info;
+}
+
+int FieldProbeDecodes()
+{
+    return fieldProbeDecodes;
 }
 
 ST_MEDIA_INFO CurrentMediaInfo(const ST_MEDIA_INFO& known, const QString& path)
@@ -327,7 +335,10 @@ Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format forma
     if (shown) {
         // Turned first, as the converter turns it; then stretched to the
         // aspect of its pixels, which a quarter turn inverts.
-        const PictureGeometry geometry = PictureGeometry::Read(fmt, stream);
+        PictureGeometry geometry = PictureGeometry::Read(fmt, stream);
+        // The picture decoded anyway tells what the stream does not.
+        if (geometry.fields == PictureFields::Unknown && decoded == Decoded::Picture)
+            geometry.fields = frame->interlaced_frame ? PictureFields::Woven : PictureFields::Progressive;
         image = geometry.turn.Apply(image);
         const PixelAspect aspect = geometry.TurnedAspect();
         const QSize size = ShownPictureSize(image.width(), image.height(), aspect.num, aspect.den);

@@ -35,7 +35,8 @@ void GetMediaImage(const char* path, QImage* image, long long time, long long* d
 // pixels (ShownPictureSize), so a quarter turn gives the size swapped and a
 // widescreen DVD picture its 16:9. A square-pixel picture that is not
 // turned comes as GetMediaImage gives it. geometry (may be null) receives
-// the stream's geometry that made the picture, and is left untouched when
+// the stream's geometry that made the picture, its fields as the picture
+// decoded is marked where the stream tells none, and is left untouched when
 // no picture is given.
 void GetShownMediaImage(const char* path, QImage* image, long long time, long long* duration = nullptr,
                         PictureGeometry* geometry = nullptr);

@@ -37,6 +37,9 @@ PictureGeometry PictureGeometry::Read(AVFormatContext* file, AVStream* stream)
     const AVRational sar = av_guess_sample_aspect_ratio(file, stream, nullptr);
     if (sar.num > 0 && sar.den > 0)
         geometry.storedAspect = PixelAspect{sar.num, sar.den};
+    const AVFieldOrder order = stream->codecpar->field_order;
+    if (order != AV_FIELD_UNKNOWN)
+        geometry.fields = order == AV_FIELD_PROGRESSIVE ? PictureFields::Progressive : PictureFields::Woven;
     return geometry;
 }
 

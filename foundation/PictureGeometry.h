@@ -20,11 +20,18 @@ struct PixelAspect
     PixelAspect Inverted() const { return {den, num}; }
 };
 
+// How the rows of a stream's pictures were taken: all at one moment, or as
+// two fields woven line by line, taken at two moments.
+enum class PictureFields { Unknown, Progressive, Woven };
+
 struct PictureGeometry
 {
     QSize stored;               // the pictures as the stream stores them; empty without a picture
     PictureTurn turn;           // how the converter and players turn them (display matrix)
     PixelAspect storedAspect;   // of a stored pixel; square where the file tells no valid one
+    // As the stream's field order tells; where it tells none, as its first
+    // decoded pictures are marked, once some were.
+    PictureFields fields = PictureFields::Unknown;
 
     // The pictures as the converter hands them to the filters: turned, so a
     // quarter turn swaps the sides.
@@ -38,7 +45,7 @@ struct PictureGeometry
     // The geometry of a picture stream of an opened file: the stream's stored
     // size, its display matrix as the converter reads it, and the sample
     // aspect the converter gives its pictures (the container's, else the
-    // codec's).
+    // codec's), and its field order where it tells one.
     static PictureGeometry Read(AVFormatContext* file, AVStream* stream);
 };
 

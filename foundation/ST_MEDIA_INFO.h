@@ -19,17 +19,15 @@ struct ST_MEDIA_INFO
     // the filters: picture.Turned(), so a quarter turn swaps the stored size.
     int width = 0;
     int height = 0;
-    // The last picture stream as stored, as turned, and as shown.
+    // The last picture stream as stored, as turned, and as shown, and
+    // whether its pictures are woven fields (players show those
+    // deinterlaced).
     PictureGeometry picture;
     float fps = 0.0f;
     // The stream's frames over its length: for a variable rate (a phone's)
     // the mean, which melt renders it at, where `fps` is the base rate that
     // all its time stamps fall on.
     float averageFps = 0.0f;
-    // Each picture holds two fields taken at two moments, woven line by
-    // line: the stream's field order says so, or, where the container does
-    // not tell it, its first decoded pictures. Players show it deinterlaced.
-    bool interlaced = false;
     long long duration = 0;   // microseconds, 0 when unknown
     long long audioDuration = 0; // of the first sound stream, microseconds, 0 when unknown
     long long bitRate = 0;    // bits per second
@@ -52,10 +50,18 @@ struct ST_MEDIA_INFO
     QSize ShownSize() const;
 };
 
+// How far a probe looks: into the streams' headers, or also into the first
+// pictures of a stream that tells no field order. Decoding a 4K picture
+// takes long: what the window's thread waits for looks into headers only.
+enum class ProbeDepth { Headers, Pictures };
+
 // Probes a file: the values of GetMediaInfo and the codecs of its first
 // streams, from one open, with the stamp of the file. Once
 // `cancel` is set the probe ends early, with nothing opened.
-ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel = nullptr);
+ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel = nullptr,
+                             ProbeDepth depth = ProbeDepth::Headers);
+// How many probes have decoded pictures to learn a stream's fields.
+int FieldProbeDecodes();
 // `known` while it describes `path` as the file is now; a fresh probe when
 // the file has changed or `known` is of another file.
 ST_MEDIA_INFO CurrentMediaInfo(const ST_MEDIA_INFO& known, const QString& path);

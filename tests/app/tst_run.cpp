@@ -544,6 +544,7 @@ void TestRun::layersLandWhereTheCanvasShowsThem_data()
     const QVector<int> none;
     QTest::newRow("square") << wide << "1/1" << 0 << none << "" << wide;
     QTest::newRow("square, a video layer tagged 90") << wide << "1/1" << 0 << none << "video layer" << wide;
+    QTest::newRow("square, a PAL video layer") << wide << "1/1" << 0 << none << "PAL video layer" << wide;
     QTest::newRow("rotate 90") << wide << "1/1" << 90 << none << "" << tall;
     QTest::newRow("rotate 180") << wide << "1/1" << 180 << none << "" << wide;
     QTest::newRow("rotate 270") << wide << "1/1" << 270 << none << "" << tall;
@@ -580,19 +581,21 @@ void TestRun::layersLandWhereTheCanvasShowsThem()
     QPainter(&square).fillRect(8, 8, 32, 32, Qt::blue);
     const QString png = m_dir.filePath(QStringLiteral("square.png"));
     QVERIFY(square.save(png));
-    // Or a phone clip as the layer: a blue square in the corner of a grey picture, turned by its tag.
+    // Or a phone clip as the layer: a blue square in the corner of a grey picture, turned by its tag (or narrower, of 64:45 pixels).
+    const bool pal = edit == QLatin1String("PAL video layer");
     const QString clip = m_dir.filePath(QStringLiteral("clip.mp4"));
-    QVERIFY(edit != QLatin1String("video layer")
+    QVERIFY(!edit.endsWith(QLatin1String("video layer"))
             || TestMedia::RunConverter({"-f", "lavfi", "-i",
-                                        "color=c=gray:size=64x48:duration=1,drawbox=w=32:h=32:color=blue:t=fill", clip}));
+                                        pal ? "color=c=gray:size=46x48:duration=1,drawbox=w=27:h=38:color=blue:t=fill,setsar=64/45"
+                                            : "color=c=gray:size=64x48:duration=1,drawbox=w=32:h=32:color=blue:t=fill", clip}));
 
     Window();
     m_window->AddFile(source);
     Action("actionWatermark")->trigger();
     EditorMainWindow& editor = m_window->Editor();
     EditorTest::BoxCloser boxes;
-    const bool video = edit == QLatin1String("video layer");
-    QStringList answers{video ? TestMedia::TagRotation(clip, m_dir.filePath(QStringLiteral("phone.3gp")), 90) : png};
+    const bool video = edit.endsWith(QLatin1String("video layer"));
+    QStringList answers{pal ? clip : video ? TestMedia::TagRotation(clip, m_dir.filePath(QStringLiteral("phone.3gp")), 90) : png};
     EditorTest::AnswerFiles(&editor, &answers);
     const auto editorAction = [&editor](const char* name) { return editor.findChild<QAction*>(QLatin1String(name)); };
     if (edit == QLatin1String("rotate right"))
@@ -615,9 +618,9 @@ void TestRun::layersLandWhereTheCanvasShowsThem()
     QList<QWatermarkBase*> layers = Core::instance()->Layers;
     QCOMPARE(layers.size(), 2);
     // A layer comes at the size a player shows its picture.
-    QCOMPARE(QSize(layers[0]->GetLayer()->Width, layers[0]->GetLayer()->Height), video ? QSize(48, 64) : QSize(48, 48));
+    QCOMPARE(QSize(layers[0]->GetLayer()->Width, layers[0]->GetLayer()->Height), pal ? QSize(65, 48) : video ? QSize(48, 64) : QSize(48, 48));
     // Near the top-right and the bottom-left corners.
-    layers[0]->setPos(canvas.width() - 48 - 12, 12);
+    layers[0]->setPos(canvas.width() - layers[0]->GetLayer()->Width - 12, 12);
     if (edit == QLatin1String("turn layer"))
         layers[0]->setRotation(30);
     layers[1]->setPos(12, canvas.height() - layers[1]->GetLayer()->Height - 12);

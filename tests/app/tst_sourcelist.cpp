@@ -32,6 +32,7 @@
 #include "QPlayerWidget.h"
 #include "SourceBatch.h"
 #include "TestMedia.h"
+#include "EditorMainWindow.h"
 
 namespace {
 
@@ -108,6 +109,7 @@ private slots:
     void filesThatWouldHangAreNotOpened();
     void namesTheSystemCannotCarryAreRefused_data();
     void namesTheSystemCannotCarryAreRefused();
+    void windowThreadProbesDecodeNothing();
     void lastAddedRowIsShown_data();
     void lastAddedRowIsShown();
 
@@ -197,6 +199,21 @@ void TestSourceList::addFilesThroughTheDialog()
     QCOMPARE(table->currentRow(), 4);
     QCOMPARE(m_window->Settings().OpenPath, m_dir.path());
     QCOMPARE(m_window->findChild<QPlayerWidget*>()->SourcePath, files.first());
+}
+
+// A file that tells no field order has pictures decoded to learn them: on
+// the batch's thread as it is added, never on the window's, the editor's too.
+void TestSourceList::windowThreadProbesDecodeNothing()
+{
+    const QString path = m_dir.filePath(QStringLiteral("part2.avi"));
+    QVERIFY(Window() && TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=d=1", "-c:v", "mpeg4", path}));
+    const int decodes = FieldProbeDecodes();
+    AppTestKit::Answer({path});
+    Action("actionAddFile")->trigger();
+    QTRY_COMPARE(Table("tableWidget")->rowCount(), 1);
+    QVERIFY(FieldProbeDecodes() == decodes + 1 && Core::instance()->Rows[0].media.picture.fields == PictureFields::Progressive);
+    Action("actionWatermark")->trigger();
+    QVERIFY(m_window->Editor().isVisible() && FieldProbeDecodes() == decodes + 1);
 }
 
 void TestSourceList::addFolder_data()

@@ -146,6 +146,7 @@ private slots:
         QTest::newRow("mirrored quarter turn") << wide << "1/1" << 0 << QVector<int>{0, 1, 1, 0};
         QTest::newRow("PAL 64:45") << QSize(720, 576) << "64/45" << 0 << QVector<int>();
         QTest::newRow("PAL rotate 90") << QSize(720, 576) << "64/45" << 90 << QVector<int>();
+        QTest::newRow("PAL, the row turned right") << QSize(720, 576) << "64/45" << 0 << QVector<int>();
     }
     void previewOfATurnedOrWidescreenSource()
     {
@@ -158,11 +159,12 @@ private slots:
         const ST_MEDIA_INFO info = ProbeMediaInfo(source);
         ST_OPTS& row = ResetCore(source, info.width, info.height);
         row.media = info;
+        row.rotate = QByteArray(QTest::currentDataTag()).endsWith("turned right") ? 1 : -1; // the row's own turn
         EditorMainWindow window;
         window.setGeometry(40, 40, 1000, 700);
         window.InitCanvas(source);
         const QSize canvas = window.Scene()->CanvasSize();
-        QCOMPARE(canvas, info.ShownSize());
+        QCOMPARE(canvas, row.rotate < 0 ? info.ShownSize() : info.ShownSize().transposed());
         // A large yellow "O" burnt in, and burnt into square pixels of the shown size.
         QFile ass(m_dir.filePath("o.ass"));
         QVERIFY(ass.open(QIODevice::WriteOnly) && ass.write("[Script Info]\nPlayResX: 384\nPlayResY: 288\n[V4+ Styles]\n"
@@ -188,6 +190,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QWatermarkView* view = window.View();
         QTRY_VERIFY_WITH_TIMEOUT(view->isVisible() && view->viewport()->width() > 320, 5000);
+        // The editor's zoom follows the screen's size: the whole frame is brought in sight, under no dock.
+        view->setZoom(qMin(100.0, 90.0 * qMin(view->viewport()->width() / double(canvas.width()), view->viewport()->height() / double(canvas.height()))));
         QApplication::processEvents();
 
         // The canvas on the screen, then the preview in its place.

@@ -6,6 +6,7 @@
 #include "Core.h"
 #include "FilterText.h"
 #include "ImageChecks.h"
+#include "MediaFunctions.h"
 #include "TestLayerItem.h"
 #include "TestMedia.h"
 
@@ -60,14 +61,14 @@ class TestGraphRun : public QObject
         f.write("1\n00:00:00,000 --> 00:00:01,500\n" + cue + "\n\n");
         return path;
     }
-    // Frames of a video, through the graph, that the converter's field detector finds woven; -1 when it cannot tell.
-    static int woven(const QString& path, const QString& graph = "null")
+    // Frames of a video, through the graph, that the converter's field detector finds woven, and those it finds whole; -1s when it cannot tell.
+    static QPoint woven(const QString& path, const QString& graph = "null")
     {
         QProcess run;
         run.start(TestMedia::Converter(), {"-hide_banner", "-nostats", "-i", path, "-vf", graph + ",idet", "-f", "null", "-"});
-        const QRegularExpressionMatch m = QRegularExpression("Multi.*TFF: *([0-9]+) BFF: *([0-9]+)")
+        const QRegularExpressionMatch m = QRegularExpression("Multi.*TFF: *([0-9]+) BFF: *([0-9]+) Progressive: *([0-9]+) Undetermined: *([0-9]+)")
                                               .match(run.waitForFinished(60000) ? run.readAllStandardError() : QString());
-        return m.hasMatch() ? m.captured(1).toInt() + m.captured(2).toInt() : -1;
+        return m.hasMatch() ? QPoint(m.captured(1).toInt() + m.captured(2).toInt(), m.captured(3).toInt() + m.captured(4).toInt()) : QPoint(-1, -1);
     }
     static bool isBlue(QColor c) { return c.blue() > 180 && c.red() < 80 && c.green() < 80; }
     static bool isRed(QColor c) { return c.red() > 180 && c.blue() < 80 && c.green() < 80; }
@@ -242,19 +243,39 @@ private slots:
 
     // A bar moving across woven fields is combed in every frame. The graph
     // (the previews play it too) deinterlaces it before the layer, whether its
-    // stream tells its field order or only its pictures do (DV).
+    // stream tells its field order or only its pictures do (DV), turned upright
+    // or as a video layer. Pictures decoded whole pass as they were decoded.
     void interlacedSourcesComeOutWhole()
     {
         addLayer(2, m_png, QImage(m_png), QPointF(20, 30));
-        for (const char* made : {"1920x1080 tff mpeg2video -flags +ilme+ildct -top 1 i.ts", "720x576 bff dvvideo -pix_fmt yuv420p i.dv"}) {
+        for (const char* made : {"1920x1080 tff mpeg2video -flags +ilme+ildct -top 1 i.ts", "720x576 bff dvvideo -pix_fmt yuv420p i.dv",
+                                 "1920x1080 tff libx264 -flags +ilme+ildct -x264opts tff=1 i.m2ts", "1920x1080 tff mpeg2video -flags +ilme+ildct -top 1 turned.mp4",
+                                 "1920x1080 tff mpeg2video -flags +ilme+ildct -top 1 layer.ts", "320x240 progressive libx264 -field_order tt tt.mkv"}) {
             QStringList coding = QString(made).split(' ');
-            const QString size = coding.takeFirst(), source = m_dir.filePath(coding.takeLast()), output = source + ".mkv";
+            const QString size = coding.takeFirst(), scan = coding.takeFirst(), name = coding.takeLast(), back = name.startsWith("turned") ? "transpose=clock" : "null";
+            QString source = m_dir.filePath(name), input = source, output = source + ".mkv";
             const QString bar = "color=black:r=50:s=" + size + "[b];color=white:r=50:s=60x" + size.section('x', 1)
-                + "[w];[b][w]overlay=x='mod(t*600\\,600)',interlace=scan=" + coding.takeFirst();
-            QVERIFY(TestMedia::RunConverter(QStringList{"-f", "lavfi", "-t", "1", "-i", bar, "-c:v"} + coding << source));
-            core()->Rows = {MakeRow(size.section('x', 0, 0).toInt(), size.section('x', 1).toInt(), source)};
-            QVERIFY(TestMedia::RunConverter({"-i", source, "-vf", core()->GetCommandArg(0), output}));
-            QVERIFY2(woven(source) > 20 && woven(output) == 0, made);
+                + "[w];[b][w]overlay=x='mod(t*600\\,600)',interlace=scan=" + scan;
+            QVERIFY(TestMedia::RunConverter(QStringList{"-f", "lavfi", "-t", "1", "-i", scan == "progressive" ? "testsrc2=r=25:s=" + size : bar, "-c:v"} + coding << source));
+            if (back != "null") // a phone's tag: the converter turns the picture a quarter counter-clockwise
+                input = source = TestMedia::TagRotation(source, m_dir.filePath("tagged.mp4"), 90);
+            const ST_MEDIA_INFO probed = ProbeMediaInfo(source);
+            if (scan == "progressive")
+                core()->Layers.clear();
+            if (name.startsWith("layer")) { // over a progressive video, as the canvas reads it
+                input = TestMedia::MakeSolidVideo(m_dir.path(), "black", "black.mp4", 1.0, probed.width, probed.height);
+                ResetCore(m_hostile + "/Cache", probed.ShownSize());
+                QImage picture;
+                GetShownMediaImage(QFile::encodeName(source).constData(), &picture, 0, nullptr,
+                                   &addLayer(1, source, SolidImage(probed.width, probed.height), QPointF(0, 0))->GetLayer()->Clip);
+            }
+            core()->Rows = {MakeRow(probed.width, probed.height, input)};
+            QVERIFY(TestMedia::RunConverter({"-i", input, "-vf", core()->GetCommandArg(0), "-c:v", "ffv1", output}));
+            const QPoint before = woven(source, back), after = woven(output, back);
+            QProcess psnr; // of the pictures whose container alone claims woven fields, against their source
+            psnr.start(TestMedia::Converter(), {"-hide_banner", "-i", output, "-i", source, "-lavfi", "psnr", "-f", "null", "-"});
+            const QString dB = QRegularExpression("average:([0-9.inf]+)").match(psnr.waitForFinished(60000) ? psnr.readAllStandardError() : QString()).captured(1);
+            QVERIFY2(after.x() + after.y() == before.x() + before.y() && (scan == "progressive" ? probed.picture.fields == PictureFields::Woven && (dB == "inf" || dB.toDouble() >= 50) : before.x() > 20 && after.x() == 0), made);
             QCOMPARE(TestMedia::ProbeJson(output)["streams"].toArray().first()["field_order"].toString(), QString("progressive"));
         }
     }

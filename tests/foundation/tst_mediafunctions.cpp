@@ -195,6 +195,7 @@ private slots:
                                    << QSize(64, 45) << QSize(1024, 576);
         QTest::newRow("NTSC 32:27") << QSize(720, 480) << "32/27" << 0 << none << QSize(720, 480) << 0 << false
                                     << QSize(32, 27) << QSize(853, 480);
+        QTest::newRow("NTSC 40:33") << QSize(720, 480) << "40/33" << 0 << none << QSize(720, 480) << 0 << false << QSize(40, 33) << QSize(873, 480);
         QTest::newRow("PAL rotate 90") << QSize(720, 576) << "64/45" << 90 << none << QSize(576, 720) << 270
                                        << false << QSize(45, 64) << QSize(576, 1024);
     }
