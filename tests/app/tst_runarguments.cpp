@@ -275,7 +275,7 @@ private slots:
         QString why = RunArguments::Refusal(format, ext, sourceVideo);
         const ST_RUN_ARGS run = RunArguments::CommonArguments(format, ext, sound, 0, 25, QString());
         if (why.isEmpty() && run.precheck)
-            why = run.precheck();
+            why = run.precheck(nullptr);
         if (refusedCodec.isEmpty()) {
             QVERIFY2(why.isEmpty(), qPrintable(why));
         } else {
