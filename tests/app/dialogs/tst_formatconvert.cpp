@@ -163,7 +163,9 @@ private slots:
         };
         const QStringList experimental{"-strict", "-2", "-ar", "48000"};
         const auto two = [](const QStringList& more) {
-            return QStringList{"-map", "0:v", "-map", "1:a", "-map", "1:a", "-c:a:0", "ac3", "-c:a:1", "libvorbis"} + more;
+            return QStringList{"-map", "0:v", "-map", "1:a", "-map", "1:a", "-c:v", "mpeg4", "-c:a:0", "ac3", "-c:a:1",
+                               "libvorbis"}
+                + more;
         };
         const QList<Kept> kept{
             {"mkv", "eac3", {"-c:a", "eac3"}, true}, {"mkv", "dts", QStringList{"-c:a", "dca"} + experimental, true},
