@@ -182,7 +182,7 @@ private slots:
             {"avi", "vorbis", two({"-ac:a:1", "6", "-disposition:a:0", "0"}), false},
             // FLV reads 5.1 PCM back as stereo; 24-bit stays so in WAV; TTA's last frame does not decode from MKV.
             {"flv", "pcm_s16le", {"-c:a", "pcm_s16le", "-ac", "6"}, false},
-            {"wav", "pcm_s24le", {"-c:a", "pcm_s24le"}, true},
+            {"wav", "pcm_s24le", {"-c:a", "pcm_s24le"}, true, 0.62},
             {"mkv", "tta", {"-c:a", "tta"}, false, 2.5}};
         FormatSettings keep;
         keep.VCodec = "copy";
