@@ -13,7 +13,6 @@
 
 #include <sys/resource.h>
 
-#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -400,21 +399,13 @@ void TestRunOutcomes::outputFolderCheckedBeforeRun()
     QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Ready"));
 }
 
-// Stop while kept sound is looked at: the look ends at its next check, the
-// step was started once, nothing stands under an output name, and a second
-// Run converts.
+// Stop while kept sound is looked at: the look, started once, ends at its next
+// check; nothing is left; Run again converts.
 void TestRunOutcomes::keptSoundLookStops()
 {
-    static QSemaphore held;
-    static QSemaphore go;
+    static QSemaphore held, go;
     static std::atomic<int> checks{0};
-    checks = 0;
-    MediaStreams::TrialCheck = [] {
-        if (checks++ == 0) {
-            held.release();
-            go.tryAcquire(1, 60000);
-        }
-    };
+    MediaStreams::TrialCheck = [] { checks++ == 0 && (held.release(), go.tryAcquire(1, 60000)); };
     EditFormat([](FormatSettings& f) { f.AKeepCodec = true; });
     Window(2);
     m_window->AddFile(m_short);

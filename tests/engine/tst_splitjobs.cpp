@@ -203,10 +203,10 @@ private slots:
         // WAV's muxer writes Vorbis, whose parts would then not play: encoded.
         QTest::newRow("mkv, Vorbis into wav") << "mkv" << QStringList{"-c:v", "copy", "-c:a", "libvorbis"} << "wav"
                                               << "pcm_s16le" << -1;
-        // A recorder's 24-bit sound keeps its samples, a phone's AAC its codec.
-        const QStringList s24{"-vn", "-c:a", "pcm_s24le"};
-        QTest::newRow("24-bit wav") << "wav" << s24 << "wav" << "pcm_s24le" << -1;
-        QTest::newRow("24-bit wav, kept") << "wav" << s24 << "wav" << "pcm_s24le" << int(FORMAT_WAV);
+        // A recorder's 24-bit sound keeps its samples.
+        QTest::newRow("24-bit wav") << "wav" << QStringList{"-vn", "-c:a", "pcm_s24le"} << "wav" << "pcm_s24le" << -1;
+        QTest::newRow("24-bit wav, kept") << "wav" << QStringList{"-vn", "-c:a", "pcm_s24le"} << "wav" << "pcm_s24le"
+                                          << int(FORMAT_WAV);
         QTest::newRow("aac video, kept") << "mp4" << QStringList() << "mkv" << "aac" << int(FORMAT_MKV);
     }
     void soundOnlyParts()

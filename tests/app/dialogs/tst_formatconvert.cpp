@@ -162,11 +162,7 @@ private slots:
             double seconds = 1.0;
         };
         const QStringList experimental{"-strict", "-2", "-ar", "48000"};
-        const auto two = [](const QStringList& more) {
-            return QStringList{"-map", "0:v", "-map", "1:a", "-map", "1:a", "-c:v", "mpeg4", "-c:a:0", "ac3", "-c:a:1",
-                               "libvorbis"}
-                + more;
-        };
+        const QStringList two = QString("-map 0:v -map 1:a -map 1:a -c:v mpeg4 -c:a:0 ac3 -c:a:1 libvorbis").split(' ');
         const QList<Kept> kept{
             {"mkv", "eac3", {"-c:a", "eac3"}, true}, {"mkv", "dts", QStringList{"-c:a", "dca"} + experimental, true},
             {"mkv", "truehd", QStringList{"-c:a", "truehd"} + experimental, true},
@@ -178,12 +174,12 @@ private slots:
             {"avi", "flac", {"-c:a", "flac", "-ac", "6"}, false}, {"mov", "wmav2", {"-c:a", "wmav2"}, false},
             {"wav", "aac", {"-c:a", "aac"}, false},
             // Of two streams the converter copies the default one, else the one of most channels.
-            {"avi", "ac3", two({"-ac:a:0", "6"}), true}, {"avi", "ac3", two({"-ac:a:1", "6"}), true},
-            {"avi", "vorbis", two({"-ac:a:1", "6", "-disposition:a:0", "0"}), false},
+            {"avi", "ac3", two + QStringList{"-ac:a:0", "6"}, true},
+            {"avi", "ac3", two + QStringList{"-ac:a:1", "6"}, true},
+            {"avi", "vorbis", two + QStringList{"-ac:a:1", "6", "-disposition:a:0", "0"}, false},
             // FLV reads 5.1 PCM back as stereo; 24-bit stays so in WAV; TTA's last frame does not decode from MKV.
             {"flv", "pcm_s16le", {"-c:a", "pcm_s16le", "-ac", "6"}, false},
-            {"wav", "pcm_s24le", {"-c:a", "pcm_s24le"}, true, 0.62},
-            {"mkv", "tta", {"-c:a", "tta"}, false, 2.5}};
+            {"wav", "pcm_s24le", {"-c:a", "pcm_s24le"}, true, 0.62}, {"mkv", "tta", {"-c:a", "tta"}, false, 2.5}};
         FormatSettings keep;
         keep.VCodec = "copy";
         keep.AKeepCodec = true;
