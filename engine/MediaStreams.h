@@ -89,16 +89,17 @@ public:
     // from the container (see SoundCopies). Each answer is worked out once;
     // safe from any thread.
     static bool ContainerAccepts(const QString& container, const QString& codecName);
-    // Whether every sound stream of a file, copied into the container as the
-    // converter copies it, comes back whole: its first second, and its last,
-    // written into the container in memory (beside another stream that
-    // outlasts it, where the container takes one), read back and decoded,
-    // give the same codec (lossy sound: or a kindred one), channels, rate and
+    // Whether every sound stream of a file that a step writes (`streams`),
+    // its packets decoding here as they are, copied into the container as
+    // the converter copies it, comes back whole: its first second, and its
+    // last, written into the container in memory (beside another stream
+    // that outlasts it, where the container takes one), read back and
+    // decoded, give the same codec (lossy sound: or a kindred one), channels, rate and
     // (lossless sound) sample format, nearly all their samples and stamped
-    // time (see SoundSample). False for a file without sound; `refusedCodec`
-    // gets the codec of the first stream that does not. The answer for
-    // streams of the same codec parameters is worked out once (the file is
-    // opened each time); safe from any thread.
+    // time (see SoundSample). False for a file without such sound;
+    // `refusedCodec` gets the codec of the first stream that does not. The
+    // container's answer for streams of the same codec parameters is worked
+    // out once (the file is read each time); safe from any thread.
     static bool SoundCopies(const QString& container, const QString& path, QString* refusedCodec = nullptr,
                             SoundStreams streams = SoundStreams::Chosen);
     // The same, for the streams a step writes, telling a sound the
