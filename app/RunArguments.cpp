@@ -4,6 +4,7 @@
 #include "JobArgs.h"
 #include "MediaStreams.h"
 
+#include <QFileInfo>
 
 #include <cmath>
 
@@ -99,7 +100,7 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
 
     if (CopiesAudio(format)) {
         a << QStringLiteral("-c:a") << QStringLiteral("copy");
-        run.precheck = [ext, source] { return KeptSoundRefusal(ext, source); };
+        run.precheck = [ext, source](const std::atomic<bool>* cancel) { return KeptSoundRefusal(ext, source, cancel); };
     } else {
         a << QStringLiteral("-b:a") << QString::number(JobArgs::AudioBitRateSetting(format.ABitRate)) + QLatin1Char('k');
         a << QStringLiteral("-acodec") << format.ACodec;
@@ -134,10 +135,15 @@ QString RunArguments::Refusal(const FormatSettings& format, const QString& ext, 
     return QString();
 }
 
-QString RunArguments::KeptSoundRefusal(const QString& ext, const QString& source)
+QString RunArguments::KeptSoundRefusal(const QString& ext, const QString& source, const std::atomic<bool>* cancel)
 {
     QString codec;
-    if (MediaStreams::SoundCopies(ext, source, &codec) || codec.isEmpty())
+    switch (MediaStreams::TrySoundCopy(ext, source, SoundStreams::Chosen, &codec, cancel)) {
+    case SoundCopy::Refused:
+        return tr("The %1 container cannot hold %2 sound.").arg(ext, codec);
+    case SoundCopy::Damaged:
+        return tr("The sound of %1 is damaged or empty.").arg(QFileInfo(source).fileName());
+    default:
         return QString();
-    return tr("The %1 container cannot hold %2 sound.").arg(ext, codec);
+    }
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 
 struct FormatSettings;
@@ -18,8 +19,8 @@ struct ST_RUN_ARGS {
     float frameRate = 0.0f; // 0 when neither the settings nor the source give one
     // For the jobs' look before their tool starts (AbstractJob::precheck):
     // the source's sound, kept, must come back whole from the container.
-    // None when the sound is encoded.
-    std::function<QString()> precheck;
+    // None when the sound is encoded. It ends early once `cancel` is set.
+    std::function<QString(const std::atomic<bool>* cancel)> precheck;
 };
 
 class RunArguments
@@ -48,9 +49,11 @@ public:
     // codec; kept sound by the jobs' look before they start
     // (ST_RUN_ARGS::precheck, KeptSoundRefusal), which reads the source.
     static QString Refusal(const FormatSettings& format, const QString& ext, const QString& sourceVideoCodec);
-    // Why the source's sound, copied into the container, would not come
-    // back whole, in one sentence; empty when every sound stream of it does,
-    // and for a source without sound or that cannot be read (the converter
-    // then says what it finds). Reads the source: not for the GUI thread.
-    static QString KeptSoundRefusal(const QString& ext, const QString& source);
+    // Why the source's sound, copied into the container as the converter
+    // copies it, would not come back whole, in one sentence: the container,
+    // or the source's own sound, damaged or empty, naming the file. Empty
+    // when it does, for a source without such sound, and once `cancel` is
+    // set. Reads the source: not for the GUI thread.
+    static QString KeptSoundRefusal(const QString& ext, const QString& source,
+                                    const std::atomic<bool>* cancel = nullptr);
 };

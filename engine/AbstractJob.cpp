@@ -45,6 +45,8 @@ AbstractJob::~AbstractJob()
 
 void AbstractJob::abandon()
 {
+    if (m_precheckCancel)
+        *m_precheckCancel = true;
     disconnect(this, nullptr, nullptr, nullptr);
     blockSignals(true);
     if (state() != QProcess::NotRunning) {
@@ -109,7 +111,11 @@ void AbstractJob::launchTool(const QString& toolName, QStringList& args)
     // The step counts as started while its inputs are looked at.
     AbstractJob::start();
     const QStringList toolArgs = args;
-    OffThread::Run<AbstractJob, QString>(this, precheck, [this, tool, toolArgs](const QString& problem) {
+    m_precheckCancel = std::make_shared<std::atomic<bool>>(false);
+    const std::shared_ptr<std::atomic<bool>> cancel = m_precheckCancel;
+    const auto look = precheck;
+    OffThread::Run<AbstractJob, QString>(this, [look, cancel] { return look(cancel.get()); },
+                                         [this, tool, toolArgs](const QString& problem) {
         if (m_endReported || signalsBlocked())
             return; // thrown away meanwhile
         if (m_stopped || !problem.isEmpty()) {
@@ -184,6 +190,8 @@ void AbstractJob::start()
 void AbstractJob::stop()
 {
     m_stopped = true;
+    if (m_precheckCancel)
+        *m_precheckCancel = true;
     if (state() == QProcess::NotRunning)
         return;
     closeWriteChannel();

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -53,8 +54,9 @@ public:
     ST_OUTPUT_EXPECT expect;
     // A look at the step's inputs before its tool starts, done off the GUI
     // thread (it may read them); a text it returns fails the step with it
-    // and the tool never runs. None by default.
-    std::function<QString()> precheck;
+    // and the tool never runs. Once the flag it is given is set (the step
+    // stopped or thrown away) it is to end at once. None by default.
+    std::function<QString(const std::atomic<bool>* cancel)> precheck;
 
     // The file the tool writes while it runs: a partial name beside the
     // output, put in place once the step has succeeded (and `outputPath`
@@ -174,6 +176,8 @@ private:
     bool m_succeeded = false;
     bool m_endReported = false;
     bool m_prechecked = false;
+    // Set to end the look at the inputs; shared with the thread doing it.
+    std::shared_ptr<std::atomic<bool>> m_precheckCancel;
     QString m_failureReason;
     QString m_failureDetails;
     QString m_writePath;

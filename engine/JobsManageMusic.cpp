@@ -102,8 +102,9 @@ void JobsManage::AddJobMusic(AbstractJob* job, const QString& video, const QStri
     const long long soundLength = sound.audioDuration > 0 ? sound.audioDuration : sound.duration;
     // Copied only where it comes back whole from the container; else
     // encoded by the container's own encoder, with channels and a rate that
-    // the encoder and the container take.
-    const bool copyAudio = sound.hasAudio && MediaStreams::SoundCopies(mixed, music);
+    // the encoder and the container take. The mix writes every sound
+    // stream of the music file.
+    const bool copyAudio = sound.hasAudio && MediaStreams::SoundCopies(mixed, music, nullptr, SoundStreams::All);
     const QStringList soundArgs = copyAudio ? JobArgs::CopySound()
         : sound.hasAudio                    ? JobArgs::SoundArgs(MediaStreams::SoundEncoding(mixed, sound))
                                             : QStringList();

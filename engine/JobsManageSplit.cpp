@@ -112,9 +112,25 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
         // would end on the frame that the next one starts with.
         const double rate = facts.averageFps > 0 ? facts.averageFps : fps;
         const ST_SPLIT_PART cut = JobArgs::AlignToFrames({part}, rate).value(0, part);
+        // Kept sound keeps its codec, samples, channels and rate where the
+        // part's container plays the source's sound back whole; melt reads
+        // a file's first sound stream.
+        ST_SOUND_ENCODING own;
+        if (format.AKeepCodec && facts.hasAudio
+            && MediaStreams::TrySoundCopy(out, input, SoundStreams::First) == SoundCopy::Whole)
+            own = MediaStreams::OwnSoundEncoding(input);
+        // melt mixes at most 16 channels.
+        if (own.sampleRate <= 0 || own.channels <= 0 || own.channels > 16)
+            own.encoder.clear();
         QStringList args = JobArgs::MeltClip(input, cut.start, cut.start + cut.length, part.toEnd, rate)
             + JobArgs::MeltTurn(facts.picture)
-            + JobArgs::MeltConsumer(out, format.Format, format.VCodec, format.ACodec, frameSize, 0, picture);
+            + JobArgs::MeltConsumer(out, format.Format, format.VCodec,
+                                    own.encoder.isEmpty() ? format.ACodec : own.encoder, frameSize, 0, picture);
+        if (!own.encoder.isEmpty()) {
+            args << "frequency=" + QString::number(own.sampleRate) << "channels=" + QString::number(own.channels);
+            if (!own.sampleFormat.isEmpty())
+                args << "sample_fmt=" + own.sampleFormat;
+        }
         // melt would make a quarter-turned picture's profile with the stored
         // pixels' aspect: it gets the turned picture's.
         const PixelAspect aspect = facts.picture.TurnedAspect();

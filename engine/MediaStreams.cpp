@@ -23,6 +23,7 @@ extern "C" {
 #include <libavutil/channel_layout.h>
 #include <libavutil/frame.h>
 #include <libavutil/pixdesc.h>
+#include <libavutil/samplefmt.h>
 }
 
 namespace {
@@ -542,21 +543,62 @@ const AVCodec* SoundEncoder(const AVOutputFormat* fmt, const QString& codec)
 }
 
 // Answers established by a trial, by what decides them: a question asked
-// again (for every row and step) is not tried again. Safe from any thread.
-bool Established(const QByteArray& key, const std::function<bool()>& trial)
+// again (for every row and step) is not tried again. An answer below 0
+// tells nothing of the key (the trial was cut short, or what it read was
+// the file's own damage) and is not kept. Safe from any thread.
+int Established(const QByteArray& key, const std::function<int()>& trial)
 {
     static std::mutex lock;
-    static std::map<QByteArray, bool> answers;
+    static std::map<QByteArray, int> answers;
     {
         const std::lock_guard<std::mutex> held(lock);
         const auto known = answers.find(key);
         if (known != answers.end())
             return known->second;
     }
-    const bool answer = trial();
-    const std::lock_guard<std::mutex> held(lock);
-    answers.emplace(key, answer);
+    const int answer = trial();
+    if (answer >= 0) {
+        const std::lock_guard<std::mutex> held(lock);
+        answers.emplace(key, answer);
+    }
     return answer;
+}
+
+// The sound streams a step writes of an opened file. Without a stream
+// choice the converter takes one: the most channels, where a stream it has
+// met packets of while looking into the file, and then one marked as the
+// default, count before any number of channels; of equals the first. A
+// stream of no channels that is neither is never taken.
+QList<int> WrittenSound(const AVFormatContext* ctx, SoundStreams streams)
+{
+    QList<int> written;
+    long long best = 0;
+    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
+        const AVStream* s = ctx->streams[i];
+        if (s->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
+            continue;
+        if (streams != SoundStreams::Chosen) {
+            written.append(int(i));
+            if (streams == SoundStreams::First)
+                break;
+            continue;
+        }
+        const long long score = s->codecpar->ch_layout.nb_channels
+            + 100000000LL * !!(s->event_flags & AVSTREAM_EVENT_FLAG_NEW_PACKETS)
+            + 5000000LL * !!(s->disposition & AV_DISPOSITION_DEFAULT);
+        if (score > best) {
+            best = score;
+            written = {int(i)};
+        }
+    }
+    return written;
+}
+
+bool Stopped(const std::atomic<bool>* cancel)
+{
+    if (void (*check)() = MediaStreams::TrialCheck.load())
+        check();
+    return cancel && cancel->load();
 }
 
 // Whether sound that the converter's encoder of a codec makes, in stereo
@@ -638,50 +680,98 @@ bool MediaStreams::ContainerAccepts(const QString& container, const QString& cod
     if (!fmt || !desc)
         return false;
     return Established(QByteArray(fmt->name) + '#' + desc->name, [&] {
-        return desc->type == AVMEDIA_TYPE_AUDIO ? EncodedSoundPlaysBack(fmt, fileName.constData(), desc)
-                                                : Listed(fmt, desc) && MuxerTakes(fmt, fileName.constData(), desc);
-    });
+               return int(desc->type == AVMEDIA_TYPE_AUDIO
+                              ? EncodedSoundPlaysBack(fmt, fileName.constData(), desc)
+                              : Listed(fmt, desc) && MuxerTakes(fmt, fileName.constData(), desc));
+           })
+        == 1;
 }
 
-bool MediaStreams::SoundCopies(const QString& container, const QString& path, QString* refusedCodec)
+std::atomic<void (*)()> MediaStreams::TrialCheck{nullptr};
+
+bool MediaStreams::SoundCopies(const QString& container, const QString& path, QString* refusedCodec,
+                               SoundStreams streams)
 {
+    QString codec;
+    const SoundCopy copy = TrySoundCopy(container, path, streams, &codec);
+    if (refusedCodec && copy != SoundCopy::Whole)
+        *refusedCodec = codec;
+    return copy == SoundCopy::Whole;
+}
+
+SoundCopy MediaStreams::TrySoundCopy(const QString& container, const QString& path, SoundStreams streams,
+                                     QString* codec, const std::atomic<bool>* cancel)
+{
+    enum Answer { Cut = -1, Refused = 0, Whole = 1 };
     QByteArray fileName;
     const AVOutputFormat* fmt = OutputFormat(container, &fileName);
-    const MediaInput input(QFile::encodeName(path).constData());
+    const MediaInput input(QFile::encodeName(path).constData(), 0, cancel);
     AVFormatContext* ctx = fmt ? input.get() : nullptr;
-    if (!ctx)
-        return false;
-    bool any = false;
+    if (Stopped(cancel))
+        return SoundCopy::Cancelled;
+    // A file of media the libraries do not read (more streams than they
+    // take, a broken header): whatever sound it has cannot be read.
+    if (fmt && input.outcome() == MediaInput::Unreadable)
+        return SoundCopy::Damaged;
+    const QList<int> written = ctx ? WrittenSound(ctx, streams) : QList<int>();
     bool read = false;
-    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
+    for (int i : written) {
         const AVCodecParameters* sound = ctx->streams[i]->codecpar;
-        if (sound->codec_type != AVMEDIA_TYPE_AUDIO)
-            continue;
-        any = true;
+        if (codec)
+            *codec = QString::fromLatin1(avcodec_get_name(sound->codec_id));
+        // Another stream's trial read on: back to the start.
+        if (read && av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BACKWARD) < 0
+            && av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BYTE) < 0)
+            return SoundCopy::Damaged;
+        read = true;
+        // Whether the file holds its sound whole is its own: looked at each time.
+        SoundSample start;
+        const bool met = start.ReadFrom(ctx, i, SoundSample::Part::Start, Stopped, cancel);
+        if (Stopped(cancel))
+            return SoundCopy::Cancelled;
+        // A codec this library knows of but does not decode may still play
+        // elsewhere: only the container's trial tells of it.
+        const bool decodable = sound->codec_id == AV_CODEC_ID_NONE || avcodec_find_decoder(sound->codec_id);
+        if (!met || (decodable && !start.Decodes()))
+            return SoundCopy::Damaged;
         // Streams of the same parameters come back alike: each is tried once,
         // at its start and at its end.
-        const bool whole = Established(QByteArray(fmt->name) + '/' + SoundSample::Key(sound), [&] {
-            // Another stream's trial read on: back to the start.
-            if (read && av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BACKWARD) < 0
-                && av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BYTE) < 0)
-                return false;
-            read = true;
-            SoundSample start;
-            if (!start.ReadFrom(ctx, int(i), SoundSample::Part::Start)
-                || !start.PlaysBackWhole(fmt, fileName.constData(), kConverterStrictness))
-                return false;
+        const int answer = Established(QByteArray(fmt->name) + '/' + SoundSample::Key(sound), [&] {
+            if (!start.PlaysBackWhole(fmt, fileName.constData(), kConverterStrictness))
+                return int(Refused);
             // A file whose end cannot be reached apart is judged by its start.
             SoundSample end;
-            return start.Whole() || !end.ReadFrom(ctx, int(i), SoundSample::Part::End)
-                || end.PlaysBackWhole(fmt, fileName.constData(), kConverterStrictness);
+            const bool ended = start.Whole() || !end.ReadFrom(ctx, i, SoundSample::Part::End, Stopped, cancel);
+            if (Stopped(cancel))
+                return int(Cut);
+            return int(ended || end.PlaysBackWhole(fmt, fileName.constData(), kConverterStrictness) ? Whole : Refused);
         });
-        if (!whole) {
-            if (refusedCodec)
-                *refusedCodec = QString::fromLatin1(avcodec_get_name(sound->codec_id));
-            return false;
-        }
+        if (answer != Whole)
+            return answer == Cut ? SoundCopy::Cancelled : SoundCopy::Refused;
     }
-    return any;
+    return written.isEmpty() ? SoundCopy::NoSound : SoundCopy::Whole;
+}
+
+ST_SOUND_ENCODING MediaStreams::OwnSoundEncoding(const QString& path)
+{
+    ST_SOUND_ENCODING own;
+    const MediaInput input(QFile::encodeName(path).constData());
+    const QList<int> first = input.get() ? WrittenSound(input.get(), SoundStreams::First) : QList<int>();
+    if (first.isEmpty())
+        return own;
+    const AVCodecParameters* par = input.get()->streams[first.first()]->codecpar;
+    const AVCodec* encoder = avcodec_find_encoder(par->codec_id);
+    if (!encoder || (encoder->capabilities & AV_CODEC_CAP_EXPERIMENTAL))
+        return own;
+    own.encoder = QString::fromLatin1(encoder->name);
+    own.channels = par->ch_layout.nb_channels;
+    own.sampleRate = par->sample_rate;
+    // The samples the source decodes to, where the encoder takes them.
+    for (const AVSampleFormat* f = encoder->sample_fmts; f && *f != AV_SAMPLE_FMT_NONE; ++f) {
+        if (*f == par->format)
+            own.sampleFormat = QString::fromLatin1(av_get_sample_fmt_name(*f));
+    }
+    return own;
 }
 
 ST_SOUND_ENCODING MediaStreams::SoundEncoding(const QString& container, const ST_STREAM_FACTS& sound,

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+
 #include "PictureGeometry.h"
 
 struct ST_STREAM_FACTS {
@@ -37,6 +39,21 @@ struct ST_SOUND_ENCODING {
     int channels = 0;
     QString layout;     // named only where the encoder lists its layouts
     int sampleRate = 0;
+    QString sampleFormat; // the samples it is handed ("s32"); empty: its own first
+};
+
+// Which sound streams of a file a step writes: the one the converter picks
+// when told no stream choice, every one (a "-map 1:a"), or the first, as
+// melt reads a file.
+enum class SoundStreams { Chosen, All, First };
+
+// How a file's sound fares when copied into a container.
+enum class SoundCopy {
+    Whole,     // every stream written comes back whole
+    Refused,   // one reads whole, but would not play back whole from the container
+    Damaged,   // one cannot be read whole from the file: no packets, or they do not decode
+    NoSound,   // the step writes no sound
+    Cancelled, // stopped before it was known
 };
 
 class MediaStreams
@@ -72,17 +89,34 @@ public:
     // from the container (see SoundCopies). Each answer is worked out once;
     // safe from any thread.
     static bool ContainerAccepts(const QString& container, const QString& codecName);
-    // Whether every sound stream of a file, copied into the container as the
-    // converter copies it, comes back whole: its first second, and its last,
-    // written into the container in memory (beside another stream that
-    // outlasts it, where the container takes one), read back and decoded,
-    // give the same codec (lossy sound: or a kindred one), channels, rate and
+    // Whether every sound stream of a file that a step writes (`streams`),
+    // its packets decoding here as they are, copied into the container as
+    // the converter copies it, comes back whole: its first second, and its
+    // last, written into the container in memory (beside another stream
+    // that outlasts it, where the container takes one), read back and
+    // decoded, give the same codec (lossy sound: or a kindred one), channels, rate and
     // (lossless sound) sample format, nearly all their samples and stamped
-    // time (see SoundSample). False for a file without sound; `refusedCodec`
-    // gets the codec of the first stream that does not. The answer for
-    // streams of the same codec parameters is worked out once (the file is
-    // opened each time); safe from any thread.
-    static bool SoundCopies(const QString& container, const QString& path, QString* refusedCodec = nullptr);
+    // time (see SoundSample). False for a file without such sound;
+    // `refusedCodec` gets the codec of the first stream that does not. The
+    // container's answer for streams of the same codec parameters is worked
+    // out once (the file is read each time); safe from any thread.
+    static bool SoundCopies(const QString& container, const QString& path, QString* refusedCodec = nullptr,
+                            SoundStreams streams = SoundStreams::Chosen);
+    // The same, for the streams a step writes, telling a sound the
+    // container would not play back (`codec` names it) from one the file
+    // itself does not hold whole (or, a file the libraries cannot read at
+    // all), and from a file without such sound (NoSound). Once `cancel` (may be null) is set,
+    // it ends within a packet's read: Cancelled. A damaged file's answer is
+    // its own, never taken for other streams of the same parameters.
+    static SoundCopy TrySoundCopy(const QString& container, const QString& path, SoundStreams streams,
+                                  QString* codec = nullptr, const std::atomic<bool>* cancel = nullptr);
+    // For tests: called on the trial's thread each time it looks whether it
+    // has been cancelled.
+    static std::atomic<void (*)()> TrialCheck;
+    // The first sound stream of a file as melt re-encodes it keeping its
+    // codec: its encoder here (empty when there is none that is not
+    // experimental), channels, rate and sample format.
+    static ST_SOUND_ENCODING OwnSoundEncoding(const QString& path);
     // How a sound (as probed) is encoded for a container: by the encoder of
     // the named codec, or by the container's own. It keeps its channel
     // layout and rate where the encoder lists them (or lists none) and the

@@ -201,7 +201,8 @@ SoundSample::~SoundSample()
     avcodec_parameters_free(&m_par);
 }
 
-bool SoundSample::ReadFrom(AVFormatContext* input, int stream, Part part)
+bool SoundSample::ReadFrom(AVFormatContext* input, int stream, Part part,
+                           bool (*stopped)(const std::atomic<bool>*), const std::atomic<bool>* cancel)
 {
     if (!m_par || stream < 0 || unsigned(stream) >= input->nb_streams)
         return false;
@@ -229,7 +230,7 @@ bool SoundSample::ReadFrom(AVFormatContext* input, int stream, Part part)
     int64_t next = 0;
     int bytes = 0;
     bool ended = true;
-    while (pkt && av_read_frame(input, pkt) >= 0) {
+    while (pkt && !(stopped && stopped(cancel)) && av_read_frame(input, pkt) >= 0) {
         if (pkt->stream_index == stream) {
             // Stamps a raw stream lacks, as the converter makes them up.
             if (pkt->dts == AV_NOPTS_VALUE)
@@ -364,6 +365,25 @@ QByteArray SoundSample::Key(const AVCodecParameters* par)
 QByteArray SoundSample::Key() const
 {
     return m_par ? Key(m_par) : QByteArray();
+}
+
+bool SoundSample::Decodes() const
+{
+    if (m_packets.empty() || !m_par)
+        return false;
+    const AVRational timeBase{m_timeBaseNum, m_timeBaseDen};
+    SoundDecoder decoder(m_par, timeBase);
+    StampSpan span;
+    for (const AVPacket* p : m_packets) {
+        decoder.Feed(p);
+        span.Add(p);
+    }
+    decoder.Feed(nullptr);
+    // Stamps of a clock that is no clock (a time scale of 0 or 1) claim
+    // many times what the packets hold; a sound cut short or with gaps
+    // holds far more than half of its span.
+    return decoder.Opened() && decoder.Samples() > 0
+        && (timeBase.num <= 0 || timeBase.den <= 0 || decoder.Microseconds() * 2 >= span.Length(timeBase));
 }
 
 bool SoundSample::PlaysBackWhole(const AVOutputFormat* container, const char* fileName, int strictness) const

@@ -7,6 +7,7 @@
 // that their reader then gives back only in part, or stamped short.
 #include <QByteArray>
 
+#include <atomic>
 #include <vector>
 
 struct AVChannelLayout;
@@ -27,9 +28,10 @@ public:
 
     // The first packets of a stream of an opened file, or its last ones (a
     // stream may end in a frame its container tells wrongly); false when it
-    // has none there.
+    // has none there. Once `stopped()` says so, it reads no further packet.
     enum class Part { Start, End };
-    bool ReadFrom(AVFormatContext* input, int stream, Part part);
+    bool ReadFrom(AVFormatContext* input, int stream, Part part, bool (*stopped)(const std::atomic<bool>*) = nullptr,
+                  const std::atomic<bool>* cancel = nullptr);
     // Whether the packets read from the start are the whole stream.
     bool Whole() const { return m_whole; }
     // Silence made by an encoder with that layout and rate, opened as the
@@ -46,6 +48,12 @@ public:
     // copy hands them to the container's writer.
     static QByteArray Key(const AVCodecParameters* par);
     QByteArray Key() const;
+
+    // Whether the packets decode here, as they are, to sound of about the
+    // time their stamps span: false for packets of a codec this library
+    // does not know, of parameters no decoder opens with, of bytes that
+    // decode to nothing, or stamped far beyond what they hold.
+    bool Decodes() const;
 
     // Whether the packets, written into the container (the file name tells
     // its kind) at the strictness the converter runs with, read back decode

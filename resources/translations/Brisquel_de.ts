@@ -1439,6 +1439,10 @@ Jetzt neu starten?</translation>
         <source>The %1 container cannot hold %2 sound.</source>
         <translation>Der Container %1 kann keinen %2-Ton aufnehmen.</translation>
     </message>
+    <message>
+        <source>The sound of %1 is damaged or empty.</source>
+        <translation>Der Ton von %1 ist beschädigt oder leer.</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>

@@ -1439,6 +1439,10 @@ Do you want to restart now?</translation>
         <source>The %1 container cannot hold %2 sound.</source>
         <translation>The %1 container cannot hold %2 sound.</translation>
     </message>
+    <message>
+        <source>The sound of %1 is damaged or empty.</source>
+        <translation>The sound of %1 is damaged or empty.</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>

@@ -1439,6 +1439,10 @@ Do you want to restart now?</source>
         <source>The %1 container cannot hold %2 sound.</source>
         <translation>El contenedor %1 no admite audio %2.</translation>
     </message>
+    <message>
+        <source>The sound of %1 is damaged or empty.</source>
+        <translation>El audio de %1 está dañado o vacío.</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>

@@ -1439,6 +1439,10 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>The %1 container cannot hold %2 sound.</source>
         <translation>Le conteneur %1 ne peut pas contenir de son %2.</translation>
     </message>
+    <message>
+        <source>The sound of %1 is damaged or empty.</source>
+        <translation>Le son de %1 est endommagé ou vide.</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>

@@ -1439,6 +1439,10 @@ Riavviare ora?</translation>
         <source>The %1 container cannot hold %2 sound.</source>
         <translation>Il contenitore %1 non può contenere audio %2.</translation>
     </message>
+    <message>
+        <source>The sound of %1 is damaged or empty.</source>
+        <translation>L&apos;audio di %1 è danneggiato o vuoto.</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>

@@ -1439,6 +1439,10 @@ Do you want to restart now?</source>
         <source>The %1 container cannot hold %2 sound.</source>
         <translation>%1 コンテナーには %2 の音声を格納できません。</translation>
     </message>
+    <message>
+        <source>The sound of %1 is damaged or empty.</source>
+        <translation>%1 の音声は壊れているか、空です。</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>

@@ -1439,6 +1439,10 @@ Deseja reiniciar agora?</translation>
         <source>The %1 container cannot hold %2 sound.</source>
         <translation>O contêiner %1 não aceita áudio %2.</translation>
     </message>
+    <message>
+        <source>The sound of %1 is damaged or empty.</source>
+        <translation>O áudio de %1 está danificado ou vazio.</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>

@@ -1439,6 +1439,10 @@ Do you want to restart now?</source>
         <source>The %1 container cannot hold %2 sound.</source>
         <translation>Контейнер %1 не поддерживает звук %2.</translation>
     </message>
+    <message>
+        <source>The sound of %1 is damaged or empty.</source>
+        <translation>Звук в %1 повреждён или отсутствует.</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>

@@ -1439,6 +1439,10 @@ Do you want to restart now?</source>
         <source>The %1 container cannot hold %2 sound.</source>
         <translation>%1 容器不支持 %2 音频。</translation>
     </message>
+    <message>
+        <source>The sound of %1 is damaged or empty.</source>
+        <translation>%1 的音频已损坏或为空。</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>

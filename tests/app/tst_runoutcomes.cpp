@@ -5,9 +5,11 @@
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QSemaphore>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 
 #include <sys/resource.h>
 
@@ -21,6 +23,7 @@
 #include "ConfigFormat.h"
 #include "Core.h"
 #include "MediaFunctions.h"
+#include "MediaStreams.h"
 #include "TestMedia.h"
 
 namespace {
@@ -68,6 +71,7 @@ private slots:
     void failureSaysWhy();
     void outputFolderCheckedBeforeRun_data();
     void outputFolderCheckedBeforeRun();
+    void keptSoundLookStops();
 
 private:
     void Window(int threads = 1, bool coverage = false);
@@ -393,6 +397,32 @@ void TestRunOutcomes::outputFolderCheckedBeforeRun()
     QVERIFY(m_window->Jobs().jobs().isEmpty());
     QCOMPARE(Action("actionRun")->text(), QStringLiteral("Run"));
     QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Ready"));
+}
+
+// Stop while kept sound is looked at: the look, started once, ends at its next
+// check; nothing is left; Run again converts.
+void TestRunOutcomes::keptSoundLookStops()
+{
+    static QSemaphore held, go;
+    static std::atomic<int> checks{0};
+    MediaStreams::TrialCheck = [] { checks++ == 0 && (held.release(), go.tryAcquire(1, 60000)); };
+    EditFormat([](FormatSettings& f) { f.AKeepCodec = true; });
+    Window(2);
+    m_window->AddFile(m_short);
+    Action("actionRun")->trigger();
+    QVERIFY(held.tryAcquire(1, 60000));
+    m_window->Jobs().startNextJob();
+    Action("actionStop")->trigger();
+    go.release();
+    QTRY_VERIFY_WITH_TIMEOUT(QThreadPool::globalInstance()->activeThreadCount() == 0, 5000);
+    MediaStreams::TrialCheck = nullptr;
+    QCOMPARE(checks.load(), 1);
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Stopped"));
+    QCOMPARE(OutFiles(), QStringList());
+    Action("actionRun")->trigger();
+    QVERIFY(WaitForRunLook());
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
+    QCOMPARE(OutFiles().size(), 1);
 }
 
 QTEST_MAIN(TestRunOutcomes)

@@ -159,8 +159,10 @@ private slots:
             QString codec;
             QStringList made;
             bool plays;
+            double seconds = 1.0;
         };
         const QStringList experimental{"-strict", "-2", "-ar", "48000"};
+        const QStringList two = QString("-map 0:v -map 1:a -map 1:a -c:v mpeg4 -c:a:0 ac3 -c:a:1 libvorbis").split(' ');
         const QList<Kept> kept{
             {"mkv", "eac3", {"-c:a", "eac3"}, true}, {"mkv", "dts", QStringList{"-c:a", "dca"} + experimental, true},
             {"mkv", "truehd", QStringList{"-c:a", "truehd"} + experimental, true},
@@ -170,16 +172,24 @@ private slots:
             {"ts", "opus", {"-c:a", "libopus"}, true}, {"m4a", "ac3", {"-c:a", "ac3"}, true},
             {"wav", "vorbis", {"-c:a", "libvorbis"}, false}, {"avi", "vorbis", {"-c:a", "libvorbis"}, false},
             {"avi", "flac", {"-c:a", "flac", "-ac", "6"}, false}, {"mov", "wmav2", {"-c:a", "wmav2"}, false},
-            {"wav", "aac", {"-c:a", "aac"}, false}};
+            {"wav", "aac", {"-c:a", "aac"}, false},
+            // Of two streams the converter copies the default one, else the one of most channels.
+            {"avi", "ac3", two + QStringList{"-ac:a:0", "6"}, true},
+            {"avi", "ac3", two + QStringList{"-ac:a:1", "6"}, true},
+            {"avi", "vorbis", two + QStringList{"-ac:a:1", "6", "-disposition:a:0", "0"}, false},
+            // FLV reads 5.1 PCM back as stereo; 24-bit stays so in WAV; TTA's last frame does not decode from MKV.
+            {"flv", "pcm_s16le", {"-c:a", "pcm_s16le", "-ac", "6"}, false},
+            {"wav", "pcm_s24le", {"-c:a", "pcm_s24le"}, true, 0.62}, {"mkv", "tta", {"-c:a", "tta"}, false, 2.5}};
         FormatSettings keep;
         keep.VCodec = "copy";
         keep.AKeepCodec = true;
         std::vector<Run> runs;
         for (const Kept& k : kept) {
             Run r;
-            r.name = k.ext + " " + k.codec;
+            r.name = k.ext + " " + k.codec + " " + QString::number(runs.size());
             r.output = m_dir.filePath("kept " + r.name + "." + k.ext);
-            const QString source = TestMedia::MakeVideo(m_dir.path(), r.name + ".mkv", 1.0, 160, 120, 25, k.made);
+            const QString source
+                = TestMedia::MakeVideo(m_dir.path(), r.name + ".mkv", k.seconds, 160, 120, 25, k.made);
             QVERIFY2(!source.isEmpty(), qPrintable(r.name));
             keep.Format = k.ext;
             r.job = StartJob(keep, r.output, source);
@@ -219,7 +229,7 @@ private slots:
         QVERIFY(!RunArguments::Refusal(mpgCopy, "mpg", source.videoCodec).isEmpty());
         const FormatSettings mp3Copy =
             SavedByDialog(FORMAT_MP3, [](QFormatDialog* d) { clickCheck(d, "checkBoxKeepACodec"); });
-        QVERIFY(!RunArguments::CommonArguments(mp3Copy, "mp3", m_source, 0, 25, QString()).precheck().isEmpty());
+        QVERIFY(!RunArguments::CommonArguments(mp3Copy, "mp3", m_source, 0, 25, QString()).precheck(nullptr).isEmpty());
 
         // Refused, and the converter fails it too.
         const FormatSettings flvHevc =
