@@ -1,16 +1,24 @@
 // What a Run leaves behind, through the main window and the real converter:
 // a file under an output name only for a step that succeeded and made what
 // it was to make, no input ever replaced, and failures that say why.
+#include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -19,9 +27,13 @@
 #include "AbstractJob.h"
 #include "AppTestKit.h"
 #include "ConfigFormat.h"
+#include "ExfatVolume.h"
 #include "Core.h"
 #include "MediaFunctions.h"
+#include "OffThread.h"
+#include "ST_MEDIA_INFO.h"
 #include "TestMedia.h"
+#include "canvas/QWatermarkScene.h"
 
 namespace {
 
@@ -60,10 +72,14 @@ private slots:
     void cleanup();
     void interruptedRunLeavesNothing_data();
     void interruptedRunLeavesNothing();
+    void stopWhileWorkFilesGo_data();
+    void stopWhileWorkFilesGo();
     void fullDiskLeavesNothingAndSaysSo();
     void outputIsCheckedAgainstTheSource_data();
     void outputIsCheckedAgainstTheSource();
     void overwriteNeverReplacesAnInput();
+    void replacedLayerIsReadAgain_data();
+    void replacedLayerIsReadAgain();
     void failureSaysWhy_data();
     void failureSaysWhy();
     void outputFolderCheckedBeforeRun_data();
@@ -204,6 +220,57 @@ void TestRunOutcomes::interruptedRunLeavesNothing()
     QCOMPARE(m_window->Jobs().jobs().first()->outputPath, output);
 }
 
+void TestRunOutcomes::stopWhileWorkFilesGo_data()
+{
+    QTest::addColumn<bool>("close"); // the window, else Stop and a second Run
+    QTest::newRow("Stop") << false;
+    QTest::newRow("window closed") << true;
+}
+
+// The music mix has put its output in place; the converted video it read
+// is being removed when the batch is stopped.
+void TestRunOutcomes::stopWhileWorkFilesGo()
+{
+    QFETCH(bool, close);
+    QTemporaryDir made;
+    const QString music = made.filePath(QStringLiteral("music.wav"));
+    QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=d=3", music}));
+    Window(1);
+    m_window->AddFile(m_short);
+    Table()->selectRow(0);
+    AppTestKit::Answer({music});
+    m_window->findChild<QAbstractButton*>(QStringLiteral("BtnMusicAdd"))->click();
+    QCOMPARE(Core::instance()->Rows[0].musicFiles, QStringList{music});
+    const QString result = QStringLiteral("short_MusicMix.mp4");
+    QSemaphore deleting;
+    QSemaphore go;
+    std::atomic<bool> held{false};
+    OffThread::Watcher() = [&] {
+        if (!QFile::exists(m_out + QLatin1Char('/') + result) || held.exchange(true))
+            return;
+        deleting.release();
+        go.tryAcquire(1, 60000);
+    };
+    const auto unwatch = qScopeGuard([&] {
+        go.release(100);
+        OffThread::Watcher() = nullptr;
+    });
+    Action("actionRun")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(deleting.available() > 0, 120000);
+    if (close)
+        m_window.reset();
+    else
+        Action("actionStop")->trigger();
+    go.release();
+    QTRY_COMPARE_WITH_TIMEOUT(OutFiles(), QStringList{result}, 10000);
+    if (close)
+        return;
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
+    Action("actionRun")->trigger();
+    QVERIFY(m_window->Jobs().jobs().isEmpty());
+    QCOMPARE(Action("actionRun")->text(), QStringLiteral("Run"));
+}
+
 void TestRunOutcomes::fullDiskLeavesNothingAndSaysSo()
 {
     Window(1);
@@ -238,6 +305,11 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource_data()
     QTest::newRow("source cut while it converts") << "truncate" << "instead of 30.0 s" << 0.0;
     // Bounded to 5 fps: the 3 s stay 3 s, and two frames.
     QTest::newRow("frame rate 0.001 in the settings") << "fps" << "Completed" << 3.0;
+    // Its header says an hour, its streams' tags too; its packets end at 3 s.
+    QTest::newRow("header of an hour over 3 s") << "hour" << "Completed" << 3.0;
+    // Cut to half while it is checked, its own header still saying 3 s.
+    QTest::newRow("mkv output cut") << "mkv halved" << "instead of 3.0 s" << 0.0;
+    QTest::newRow("header of an hour, mkv output cut") << "hour mkv halved" << "instead of 3.0 s" << 0.0;
 }
 
 void TestRunOutcomes::outputIsCheckedAgainstTheSource()
@@ -258,6 +330,24 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource()
     } else if (how == QLatin1String("truncate")) {
         source = sources.filePath(QStringLiteral("shrinking.mp4"));
         QVERIFY(QFile::copy(m_long, source));
+    } else if (how.contains(QLatin1String("hour"))) {
+        source = sources.filePath(QStringLiteral("hour.mkv"));
+        QVERIFY(TestMedia::RunConverter({"-i", m_short, "-c", "copy", source}));
+        QFile mkv(source);
+        QVERIFY(mkv.open(QIODevice::ReadWrite));
+        QByteArray bytes = mkv.readAll();
+        // The segment's length, an 8-byte float of milliseconds, and the tags.
+        const int at = bytes.indexOf(QByteArray::fromHex("448988"));
+        QVERIFY(at > 0);
+        const double ms = 3600000.0;
+        quint64 bits = 0;
+        std::memcpy(&bits, &ms, sizeof bits);
+        qToBigEndian(bits, bytes.data() + at + 3);
+        QVERIFY(bytes.count("00:00:03.0") == 2);
+        bytes.replace("00:00:03.0", "01:00:00.0");
+        QVERIFY(mkv.seek(0) && mkv.write(bytes) == bytes.size());
+        mkv.close();
+        QCOMPARE(ProbeMediaInfo(source).duration, 3600000000LL);
     } else {
         source = m_short;
         EditFormat([](FormatSettings& f) {
@@ -267,7 +357,32 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource()
     }
     Window(1);
     m_window->AddFile(source);
+    auto* formats = m_window->findChild<QComboBox*>(QStringLiteral("comboBoxFormat"));
+    if (how.contains(QLatin1String("mkv")))
+        formats->setCurrentIndex(formats->findText(QStringLiteral("mkv"), Qt::MatchStartsWith));
+    // The check of the finished output is held while the output is cut.
+    QSemaphore checking;
+    QSemaphore cutDone;
+    std::atomic<bool> held{false};
+    if (how.endsWith(QLatin1String("halved"))) {
+        OffThread::Watcher() = [&] {
+            if (held.exchange(true))
+                return;
+            checking.release();
+            cutDone.tryAcquire(1, 60000);
+        };
+    }
+    const auto unwatch = qScopeGuard([&] {
+        cutDone.release(100);
+        OffThread::Watcher() = nullptr;
+    });
     Action("actionRun")->trigger();
+    if (how.endsWith(QLatin1String("halved"))) {
+        QTRY_VERIFY_WITH_TIMEOUT(checking.available() > 0, 60000);
+        const QString written = m_window->Jobs().jobs().first()->writePath();
+        QVERIFY(QFile(written).resize(QFileInfo(written).size() / 2));
+        cutDone.release();
+    }
     if (how == QLatin1String("truncate")) {
         AbstractJob* job = FrozenWritingJob();
         QVERIFY(job);
@@ -283,7 +398,8 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource()
         QVERIFY(Table()->item(0, 2)->toolTip().startsWith(QStringLiteral("Failed at ")));
         return;
     }
-    const TestMedia::ProbeResult out = TestMedia::Probe(m_out + QLatin1Char('/') + QFileInfo(source).completeBaseName() + ".mp4");
+    const TestMedia::ProbeResult out
+        = TestMedia::Probe(m_out + QLatin1Char('/') + QFileInfo(source).completeBaseName() + ".mp4");
     QVERIFY2(out.duration >= seconds && out.duration <= seconds + 0.4 + 0.05, qPrintable(QString::number(out.duration)));
 }
 
@@ -312,6 +428,70 @@ void TestRunOutcomes::overwriteNeverReplacesAnInput()
     const QColor fromBlue = MiddlePixel(jobs.at(1)->outputPath);
     QVERIFY2(fromRed.red() > 180 && fromRed.blue() < 80, qPrintable(fromRed.name()));
     QVERIFY2(fromBlue.blue() > 180 && fromBlue.red() < 80, qPrintable(fromBlue.name()));
+}
+
+void TestRunOutcomes::replacedLayerIsReadAgain_data()
+{
+    QTest::addColumn<bool>("exfat"); // the layer on a volume of its own
+    QTest::addColumn<QString>("layer"); // red
+    QTest::addColumn<QString>("next"); // blue, written over it at its size, its times kept; or in another folder
+    QTest::newRow("ico over ico on exFAT") << true << "logo.ico" << "logo.ico";
+    QTest::newRow("gif over png on exFAT") << true << "logo.png" << "new.gif";
+    QTest::newRow("jpg over png on exFAT") << true << "logo.png" << "new.jpg";
+    // As cp -p and sync tools leave it.
+    QTest::newRow("ico over ico, same size and times") << false << "logo.ico" << "logo.ico";
+    QTest::newRow("logo.ico of another folder") << false << "logo.ico" << "other/logo.ico";
+}
+
+// A second Run, in the same session, of a row whose layer's file changed.
+void TestRunOutcomes::replacedLayerIsReadAgain()
+{
+    QFETCH(bool, exfat);
+    QFETCH(QString, layer);
+    QFETCH(QString, next);
+    QTemporaryDir here;
+    const QString path = here.filePath(QStringLiteral("pictures/") + layer);
+    QVERIFY(QDir().mkpath(here.filePath(QStringLiteral("pictures"))) && QDir().mkpath(here.filePath(QStringLiteral("other"))));
+    std::unique_ptr<ExfatVolume> fat;
+    if (exfat) {
+        fat = std::make_unique<ExfatVolume>(here.filePath(QStringLiteral("fat.img")), here.filePath(QStringLiteral("pictures")));
+        if (!fat->problem().isEmpty())
+            QSKIP(qPrintable(QStringLiteral("no exFAT volume here: ") + fat->problem()));
+    }
+    // A red picture that does not pack small: the blue one fits in its size.
+    QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=c=red:s=160x120,noise=alls=20:allf=u", "-frames:v", "1", path}));
+    const QString blue = here.filePath(QStringLiteral("made/") + next);
+    QVERIFY(QDir().mkpath(QFileInfo(blue).path()));
+    QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=c=blue:s=160x120", "-frames:v", "1", blue}));
+    const auto runShows = [this](int row, bool red) {
+        Action("actionRun")->trigger();
+        const QColor c = WaitForRunLook() && Table()->item(row, 2)->text() == QLatin1String("Completed")
+            ? MiddlePixel(m_window->Jobs().jobs().last()->outputPath) : QColor();
+        return c.isValid() && (red ? c.red() : c.blue()) > 180 && (red ? c.blue() : c.red()) < 80;
+    };
+    Window(1);
+    m_window->AddFile(m_short);
+    m_window->Editor().InitCanvas(m_short);
+    QVERIFY(m_window->Editor().Scene()->AddLayerImage(path));
+    QVERIFY(runShows(0, true));
+    if (next.startsWith(QLatin1String("other/"))) {
+        QVERIFY(QFile::rename(blue, here.filePath(next)));
+        Core::instance()->Layers.clear();
+        QVERIFY(m_window->Editor().Scene()->AddLayerImage(here.filePath(next)));
+    } else {
+        struct stat before;
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+        QFile made(blue);
+        QVERIFY(made.open(QIODevice::ReadOnly) && made.size() <= before.st_size);
+        const QByteArray content = made.readAll() + QByteArray(int(before.st_size - made.size()), '\0');
+        QFile over(path);
+        QVERIFY(over.open(QIODevice::WriteOnly) && over.write(content) == content.size());
+        over.close();
+        const struct timespec times[2] = {before.st_atim, before.st_mtim};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+    }
+    m_window->AddFile(m_short);
+    QVERIFY(runShows(1, false));
 }
 
 void TestRunOutcomes::failureSaysWhy_data()
