@@ -194,8 +194,9 @@ int64_t PlayedEnd(const StreamRead& read, SoundDecoder* decoder)
 
 // The end of a stream, its head read: near the file's end, never by reading
 // a long file through (see ProbePlayedSound). `told` is where the file says
-// it ends, INT64_MIN when it does not say. A sound's end is decoded.
-int64_t StreamEnd(AVFormatContext* ctx, int index, const StreamRead& head, int64_t told, bool sound)
+// it ends, INT64_MIN when it does not say. A sound's end is decoded; where
+// its packets' stamps claim it ends goes into `stamped`.
+int64_t StreamEnd(AVFormatContext* ctx, int index, const StreamRead& head, int64_t told, bool sound, int64_t* stamped)
 {
     constexpr int64_t kWholeRead = 2 * 1024 * 1024;
     constexpr int64_t kTailTime = 2 * AV_TIME_BASE;
@@ -219,8 +220,10 @@ int64_t StreamEnd(AVFormatContext* ctx, int index, const StreamRead& head, int64
         if (seek(from)) {
             StreamRead tail;
             ReadStream(ctx, index, &tail, decoder);
-            if (tail.met() && tail.end > head.end)
+            if (tail.met() && tail.end > head.end) {
+                *stamped = tail.end;
                 return PlayedEnd(tail, decoder);
+            }
             // The stream ends before the file does: halve the stretch between
             // the last place it was met and the first where it was not, with
             // a short read at each, the other streams' key packets marking
@@ -242,11 +245,12 @@ int64_t StreamEnd(AVFormatContext* ctx, int index, const StreamRead& head, int64
                 else
                     hi = mid;
             }
-            return end;
+            return *stamped = end;
         }
         // A file that does not seek is read on through.
     }
     ReadStream(ctx, index, &rest, decoder);
+    *stamped = rest.end;
     return PlayedEnd(rest, decoder);
 }
 
@@ -257,6 +261,7 @@ int64_t StreamEnd(AVFormatContext* ctx, int index, const StreamRead& head, int64
 struct PlayedSpan {
     int64_t first = INT64_MAX;
     int64_t end = INT64_MIN;
+    int64_t stamped = INT64_MIN; // where its packets' stamps say it ends
     long long length() const { return end > first ? end - first : 0; }
 };
 
@@ -291,6 +296,7 @@ PlayedSpan PlayedSpanOf(AVFormatContext* ctx, int index, bool sound)
         // decoder here reads) do not play, whatever their stamps say.
         if (claimed > 0 && decoder->Microseconds() < claimed / 2) {
             span.end = span.first + decoder->Microseconds();
+            span.stamped = last[1];
             return span;
         }
     }
@@ -304,7 +310,7 @@ PlayedSpan PlayedSpanOf(AVFormatContext* ctx, int index, bool sound)
     if (own > 0)
         told = qMax<int64_t>(told, av_rescale_q(stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0,
                                        stream->time_base, AV_TIME_BASE_Q) + own);
-    span.end = StreamEnd(ctx, index, head, told, sound);
+    span.end = StreamEnd(ctx, index, head, told, sound, &span.stamped);
     return span;
 }
 
@@ -404,9 +410,10 @@ ST_STREAM_FACTS ProbeFile(const QString& path, Measure measure)
             picture = PlayedSpanOf(ctx, video, false);
             f.videoDuration = picture.length();
         }
-        // From the first stream's start to the last one's end.
+        // From the first stream's start to the last one's end, as the
+        // packets' stamps say: sound that decodes short is the sound's fault.
         const int64_t first = qMin(sound.first, picture.first);
-        const int64_t end = qMax(sound.end, picture.end);
+        const int64_t end = qMax(sound.stamped, picture.stamped);
         f.duration = end > first ? end - first : 0;
         f.cut = IndexPastEnd(ctx);
         return f;

@@ -61,7 +61,8 @@ public:
     // Probe, with each first stream's length as it plays, measured as the
     // sound's is by ProbePlayedSound (a picture's packets are not decoded),
     // and the file's (duration) from the first of them to start to the last
-    // to end; and whether the file was cut short.
+    // to end as their packets' stamps span; and whether the file was cut
+    // short.
     static ST_STREAM_FACTS ProbePlayed(const QString& path);
     // How many files ProbeLengths has read for lengths their headers do not
     // tell: the costly part, counted so that it can be kept rare.

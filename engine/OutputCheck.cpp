@@ -89,14 +89,18 @@ QString OutputCheck::Problem(const ST_STREAM_FACTS& output, const ST_OUTPUT_EXPE
         return tr("output has no sound");
     if (expect.audio == 0 && output.hasAudio)
         return tr("output has sound it should not have");
+    const QString soundShort = expect.minSound >= 0 && output.hasAudio && output.audioDuration < expect.minSound
+        ? tr("output's sound plays %1 s instead of %2 s").arg(Seconds(output.audioDuration), Seconds(expect.sound))
+        : QString();
+    // Sound alone, or under a whole picture, that ends early is the sound's fault.
+    if (!soundShort.isEmpty()
+        && (!output.hasVideo || expect.minDuration < 0 || output.videoDuration >= expect.minDuration))
+        return soundShort;
     const bool tooShort = expect.minDuration >= 0 && output.duration < expect.minDuration;
     const bool tooLong = expect.maxDuration >= 0 && output.duration > expect.maxDuration;
     if (tooShort || tooLong)
         return tr("output lasts %1 s instead of %2 s").arg(Seconds(output.duration), Seconds(expect.duration));
-    if (expect.minSound >= 0 && output.hasAudio && output.audioDuration < expect.minSound)
-        return tr("output's sound plays %1 s instead of %2 s")
-            .arg(Seconds(output.audioDuration), Seconds(expect.sound));
-    return QString();
+    return soundShort;
 }
 
 QString OutputCheck::ProblemOf(const QString& path, const ST_OUTPUT_EXPECT& expect)
