@@ -1,45 +1,35 @@
 #pragma once
-// An exFAT volume of its own on a folder: through the kernel, else through
-// FUSE on a loop device, this platform's driver (which gives each spelling
-// of a name its own inode number, and keeps no change time apart from the
-// modification time). Gone with the object.
+// An exFAT volume on a folder, gone with the object: through the kernel,
+// else through FUSE on a loop device, this platform's driver (it gives each
+// spelling of a name its own inode, and no change time but the modification
+// time). `problem` says why there is none.
 #include <QFile>
 #include <QProcess>
-#include <QString>
 
 #include <sys/mount.h>
 
-class ExfatVolume
-{
-public:
-    // The volume's image is made at `image`; `problem()` says why, where
-    // none can be made or mounted here.
-    ExfatVolume(const QString& image, const QString& point)
-        : m_point(point)
+struct ExfatVolume {
+    QString point, loop, problem;
+    ExfatVolume(const QString& image, const QString& on) : point(on)
     {
         QFile blank(image);
-        if (!blank.open(QIODevice::WriteOnly) || !blank.resize(16 << 20) || Quietly("mkfs.exfat", {image}) != 0) {
-            m_problem = "mkfs.exfat of exfatprogs is missing";
-            return;
-        }
-        blank.close();
-        if (Quietly("mount", {"-o", "loop", image, point}) == 0)
-            return;
         QProcess attach;
-        attach.start("losetup", {"-f", "--show", image});
-        if (attach.waitForFinished(10000) && attach.exitCode() == 0)
-            m_loop = QString::fromLocal8Bit(attach.readAllStandardOutput()).trimmed();
-        if (m_loop.isEmpty() || Quietly("mount.exfat-fuse", {m_loop, point}) != 0)
-            m_problem = "no loop device, or exfat-fuse missing";
+        if (!blank.open(QIODevice::WriteOnly) || !blank.resize(16 << 20) || Quietly("mkfs.exfat", {image}) != 0) {
+            problem = "mkfs.exfat of exfatprogs is missing";
+        } else if (Quietly("mount", {"-o", "loop", image, point}) != 0) {
+            attach.start("losetup", {"-f", "--show", image});
+            if (attach.waitForFinished(10000) && attach.exitCode() == 0)
+                loop = QString::fromLocal8Bit(attach.readAllStandardOutput()).trimmed();
+            if (loop.isEmpty() || Quietly("mount.exfat-fuse", {loop, point}) != 0)
+                problem = "no loop device, or exfat-fuse missing";
+        }
     }
     ~ExfatVolume()
     {
-        ::umount2(QFile::encodeName(m_point).constData(), MNT_DETACH);
-        if (!m_loop.isEmpty())
-            Quietly("losetup", {"-d", m_loop});
+        ::umount2(QFile::encodeName(point).constData(), MNT_DETACH);
+        if (!loop.isEmpty())
+            Quietly("losetup", {"-d", loop});
     }
-    QString problem() const { return m_problem; }
-
     // Runs a tool without its chatter; its exit code, or -1.
     static int Quietly(const QString& program, const QStringList& arguments)
     {
@@ -49,9 +39,4 @@ public:
         tool.start(program, arguments);
         return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
     }
-
-private:
-    QString m_point;
-    QString m_loop;
-    QString m_problem;
 };
