@@ -216,7 +216,7 @@ int main(int argc, char** argv)
     }
     const QString big = dir.filePath(QStringLiteral("big.png"));
     const QString small = dir.filePath(QStringLiteral("small.png"));
-    if (!TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=s=4600x3000,noise=alls=25:allf=u", "-frames:v", "1",
+    if (!TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=s=4800x3000,noise=alls=25:allf=u", "-frames:v", "1",
                                   "-pix_fmt", "rgb24", big})
         || !TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=s=64x64", "-frames:v", "1", small})) {
         std::fprintf(stderr, "could not make the layers\n");
