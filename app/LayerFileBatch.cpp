@@ -5,11 +5,11 @@ LayerFileBatch::LayerFileBatch(QObject* parent)
 {
 }
 
-void LayerFileBatch::Start(const QStringList& paths, const QString& workFolder)
+void LayerFileBatch::Start(const QStringList& paths, const QString& workFolder, const LayerFiles& kept)
 {
-    m_thread = std::thread([this, paths, workFolder] {
+    m_thread = std::thread([this, paths, workFolder, kept] {
         for (const QString& path : paths) {
-            ST_LAYER_FILE facts = LayerFiles::Learn(path, workFolder, &m_cancel);
+            ST_LAYER_FILE facts = LayerFiles::Learn(path, workFolder, &m_cancel, &kept);
             if (m_cancel)
                 return;
             int done = 0;

@@ -20,9 +20,10 @@ public:
     // Ends the reading under way and waits for it.
     ~LayerFileBatch() override;
 
-    // Starts learning the files, once its signals are connected; work
-    // pictures go into `workFolder`.
-    void Start(const QStringList& paths, const QString& workFolder);
+    // Starts learning the files, once its signals are connected, taking
+    // what `kept` holds of the same files and content; work pictures go
+    // into `workFolder`.
+    void Start(const QStringList& paths, const QString& workFolder, const LayerFiles& kept);
     // Ends the reading under way and what would follow it.
     void Cancel() { m_cancel = true; }
     // What was learnt, once `finished` has been sent.

@@ -76,11 +76,12 @@ void MainWindow::QueuePendingRows(bool learnLayers)
             return;
         }
         // A picture layer's file is looked into once for all rows, off this
-        // thread: a large one takes seconds to decode.
+        // thread: a large one takes seconds to decode, and its content is
+        // hashed on every Run.
         const bool filtered = !JobArgs::IsAudioFormat(ext) && format.VCodec != QLatin1String("copy");
-        const QStringList unknown = learnLayers && filtered ? Core::instance()->UnknownLayerFiles() : QStringList();
-        if (!unknown.isEmpty()) {
-            LearnLayerFiles(unknown);
+        const QStringList layers = learnLayers && filtered ? Core::instance()->RunLayerFiles() : QStringList();
+        if (!layers.isEmpty()) {
+            LearnLayerFiles(layers);
             return;
         }
     }
@@ -147,7 +148,7 @@ void MainWindow::LearnLayerFiles(const QStringList& paths)
         SetRunLook();
         QueuePendingRows(false);
     });
-    batch->Start(paths, Core::instance()->WorkFolder());
+    batch->Start(paths, Core::instance()->WorkFolder(), Core::instance()->KeptLayerFiles());
 }
 
 void MainWindow::EndLayerFiles()
@@ -212,9 +213,10 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
         = RunArguments::CommonArguments(format, ext, source, bitRate, fps, graph, QSize(width, height));
     const QString base = m_config.OutPath + QLatin1Char('/') + QFileInfo(source).completeBaseName();
     // Each output is checked against what the source holds when its job ends.
-    const ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(OutputCheck::DurationOf(media, audioContainer),
-                                                         OutputCheck::VideoOf(media, audioContainer),
-                                                         OutputCheck::AudioOf(media), run.frameRate);
+    ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(OutputCheck::DurationOf(media, audioContainer),
+                                                   OutputCheck::VideoOf(media, audioContainer),
+                                                   OutputCheck::AudioOf(media), run.frameRate);
+    expect.source = source;
 
     // A null infix makes a carrier: no output of its own, the source stands in.
     const auto makeJob = [&](const QString& infix, int kind) {

@@ -5,7 +5,9 @@
 // same picture layer on every row, a photo-like 4000x3000 PNG (about 22 MB)
 // and a 1280x720 animated GIF, whose file gets new times before each Run so
 // its facts are never known beforehand; and the source's E-AC3 sound kept in
-// mkv, which each job tries before its tool starts.
+// mkv, which each job tries before its tool starts. And the whole Run time
+// with a known 25 MB layer file, whose content every Run hashes, against a
+// small one.
 //
 //   bench_runlayers [pairs] [rows]      (defaults 5 and 50; run offscreen)
 #include "BenchKit.h"
@@ -22,6 +24,7 @@
 #include "canvas/QWatermarkScene.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include <cstdio>
@@ -38,13 +41,14 @@ void Touch(const QString& path)
     ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
 }
 
-// The longest stall of one Run; negative when the rows' arguments did not
+// The longest stall of one Run, or with `whole` the time from Run pressed
+// until the first job has started; negative when the rows' arguments did not
 // hold `mark` as asked, or the layer file was not learnt `readings` times.
-double TimedRun(MainWindow& window, int rows, const QString& mark, bool marked, int readings)
+double TimedRun(MainWindow& window, int rows, const QString& mark, bool marked, int readings, bool whole = false)
 {
     const int before = LayerFiles::Readings();
     QAction* run = window.findChild<QAction*>(QStringLiteral("actionRun"));
-    const double stall = BenchKit::RunAndWatch([run] { run->trigger(); }, [&] {
+    const BenchKit::Timed timed = BenchKit::RunAndWatch([run] { run->trigger(); }, [&] {
         for (int row = 0; row < rows; ++row) {
             if (window.StateOfRow(row) != MainWindow::RowQueued)
                 return false;
@@ -54,7 +58,8 @@ double TimedRun(MainWindow& window, int rows, const QString& mark, bool marked, 
                 return true;
         }
         return false;
-    }).longestStall;
+    });
+    const double stall = whole ? timed.seconds : timed.longestStall;
     bool asked = true;
     for (AbstractJob* job : window.Jobs().jobs()) {
         if (auto* converter = qobject_cast<JxEngineJob*>(job))
@@ -67,7 +72,7 @@ double TimedRun(MainWindow& window, int rows, const QString& mark, bool marked, 
 // Pairs of Runs of `rows` rows of the source, `with` and `without` the
 // setting; each returns the longest stall of its Run.
 void Measure(const char* what, const std::function<double()>& with, const std::function<double()>& without,
-             int pairs, int rows)
+             int pairs, int rows, const char* measured = "longest stall")
 {
     with();
     without();
@@ -83,13 +88,18 @@ void Measure(const char* what, const std::function<double()>& with, const std::f
         ratios.push_back(a / b);
         set.push_back(a * 1000);
         plain.push_back(b * 1000);
-        std::printf("%s, %d rows, pair %d: longest stall with %.1f ms, without %.1f ms\n", what, rows, pair + 1,
+        std::printf("%s, %d rows, pair %d: %s with %.1f ms, without %.1f ms\n", what, rows, pair + 1, measured,
                     a * 1000, b * 1000);
         std::fflush(stdout);
     }
-    BenchKit::PrintSpread((QByteArray(what) + ": stall with over without").constData(), ratios);
-    BenchKit::PrintSpread((QByteArray(what) + ": stall with, ms").constData(), set);
-    BenchKit::PrintSpread((QByteArray(what) + ": stall without, ms").constData(), plain);
+    const QByteArray head = QByteArray(what) + ": " + measured;
+    BenchKit::PrintSpread((head + " with over without").constData(), ratios);
+    BenchKit::PrintSpread((head + " with, ms").constData(), set);
+    BenchKit::PrintSpread((head + " without, ms").constData(), plain);
+    std::vector<double> added;
+    for (size_t i = 0; i < set.size(); ++i)
+        added.push_back(set[i] - plain[i]);
+    BenchKit::PrintSpread((head + " added, ms").constData(), added);
 }
 
 void AddRows(MainWindow& window, const QString& source, const QString& out, int rows)
@@ -125,6 +135,38 @@ void MeasureLayer(const char* what, const QString& source, const QString& layer,
         return stall;
     };
     Measure(what, with, without, pairs, rows);
+    Core::instance()->Layers.clear();
+    Core::instance()->Rows.clear();
+}
+
+// Runs whose layer's file is known from the Run before: its content is
+// hashed again off the GUI thread, its picture not read. A 25 MB file
+// against a small one, from Run pressed until the first job has started.
+void MeasureKnownLayer(const QString& source, const QString& big, const QString& small, const QString& out,
+                       int pairs, int rows)
+{
+    MainWindow window;
+    AddRows(window, source, out, rows);
+    window.Editor().InitCanvas(source);
+    QList<QWatermarkBase*> layers[2];
+    for (int i = 0; i < 2; ++i) {
+        Core::instance()->Layers.clear();
+        if (!window.Editor().Scene()->AddLayerImage(i ? small : big)) {
+            std::fprintf(stderr, "the layer %s was not taken\n", qPrintable(i ? small : big));
+            return;
+        }
+        layers[i] = Core::instance()->Layers;
+    }
+    const QString movie = QStringLiteral("movie=");
+    const auto run = [&](int i, int readings) {
+        Core::instance()->Layers = layers[i];
+        return TimedRun(window, rows, movie, true, readings, true);
+    };
+    // Learnt once, before the pairs.
+    run(0, 1);
+    run(1, 1);
+    const QByteArray what = "known " + QByteArray::number(QFileInfo(big).size() / 1e6, 'f', 1) + " MB PNG";
+    Measure(what.constData(), [&] { return run(0, 0); }, [&] { return run(1, 0); }, pairs, rows, "Run time");
     Core::instance()->Layers.clear();
     Core::instance()->Rows.clear();
 }
@@ -172,7 +214,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "could not make the media\n");
         return 1;
     }
+    const QString big = dir.filePath(QStringLiteral("big.png"));
+    const QString small = dir.filePath(QStringLiteral("small.png"));
+    if (!TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=s=4800x3000,noise=alls=25:allf=u", "-frames:v", "1",
+                                  "-pix_fmt", "rgb24", big})
+        || !TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=s=64x64", "-frames:v", "1", small})) {
+        std::fprintf(stderr, "could not make the layers\n");
+        return 1;
+    }
     const QString out = dir.filePath(QStringLiteral("out"));
+    MeasureKnownLayer(source, big, small, out, pairs, rows);
     MeasureLayer("photo-like 4000x3000 PNG", source, photo, out, pairs, rows);
     MeasureLayer("animated 1280x720 GIF", source, gif, out, pairs, rows);
     MeasureKeptSound(film, out, pairs, rows);

@@ -118,12 +118,14 @@ public:
     // The subtitle work file of a row (one per row and source); empty
     // without a work folder.
     QString SubtitleWorkFile(int row) const;
-    // The picture layers' files, one name per file, whose facts are not
-    // known (or whose work picture could not be written): what Run learns
-    // with LayerFiles::Learn off the GUI thread, and keeps with
-    // KeepLayerFile, before the graphs are built. The graph builder learns
-    // on the spot what is still unknown then.
-    QStringList UnknownLayerFiles() const;
+    // The picture layers' files, one name per file: what Run looks into
+    // with LayerFiles::Learn off the GUI thread, on every Run (content
+    // written in place may keep the file's times), taking the facts kept
+    // where the content is the same, and keeps with KeepLayerFile, before
+    // the graphs are built. The graph builder learns on the spot what is
+    // still unknown then.
+    QStringList RunLayerFiles() const;
+    const LayerFiles& KeptLayerFiles() const { return m_layerFiles; }
     void KeepLayerFile(const ST_LAYER_FILE& facts);
 
     Timecode::Display GetTimecodeDisplay() const;

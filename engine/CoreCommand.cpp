@@ -101,9 +101,9 @@ QString DeinterlaceStep(const ST_MEDIA_INFO& media)
 
 } // namespace
 
-QStringList Core::UnknownLayerFiles() const
+QStringList Core::RunLayerFiles() const
 {
-    QStringList unknown;
+    QStringList files;
     QSet<QPair<quint64, quint64>> seen;
     for (QWatermarkBase* item : Layers) {
         const CLayerInfo* layer = item ? item->GetLayer() : nullptr;
@@ -114,13 +114,12 @@ QStringList Core::UnknownLayerFiles() const
             continue;
         // Under two names, one file is learnt once.
         const QPair<quint64, quint64> file(quint64(st.st_dev), quint64(st.st_ino));
-        ST_LAYER_FILE facts;
-        if ((m_layerFiles.Find(layer->FileName, &facts) && !facts.workFailed) || seen.contains(file))
+        if (seen.contains(file))
             continue;
         seen.insert(file);
-        unknown << layer->FileName;
+        files << layer->FileName;
     }
-    return unknown;
+    return files;
 }
 
 void Core::KeepLayerFile(const ST_LAYER_FILE& facts)

@@ -118,12 +118,14 @@ void JobsManage::cleanup()
             break;
         }
     }
+    QSet<QTableWidgetItem*> stopped;
     for (AbstractJob* job : qAsConst(jobs)) {
         const bool ended = job->status == AbstractJob::StatusCompleted;
         // A row whose work had begun (a step running or held, or the next
         // step of its chain waiting) is stopped; a row still waiting for
         // its turn keeps what it showed.
         if (!ended && (job->ran() || m_followUps.contains(job))) {
+            stopped.insert(job->standardItem());
             setText(job->standardItem(), tr("Stopped"));
             // No size is left to show of an output that never came.
             setText(job->sizeItem, QString());
@@ -136,6 +138,14 @@ void JobsManage::cleanup()
         if (!ended)
             ReleaseUnRepeat(job->outputPath);
         job->deleteLater();
+    }
+    // A chain whose last step has put its output in place has ended, though
+    // its work files were still going (they still go): the row says so, and
+    // no later Run makes its output again.
+    for (const AbstractJob* job : qAsConst(m_deleting)) {
+        QTableWidgetItem* cell = job->standardItem();
+        if (cell && !stopped.contains(cell))
+            setText(cell, m_rowFailure.value(cell, tr("Completed")));
     }
     m_rowFailure.clear();
     m_followUps.clear();

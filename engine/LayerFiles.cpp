@@ -13,6 +13,11 @@
 
 #include <sys/stat.h>
 
+extern "C" {
+#include <libavutil/mem.h>
+#include <libavutil/murmur3.h>
+}
+
 namespace {
 
 std::atomic<int> g_readings{0};
@@ -26,10 +31,28 @@ void Stamp(const struct stat& st, ST_LAYER_FILE* facts)
     facts->changed = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
 }
 
-bool SameContent(const ST_LAYER_FILE& a, const ST_LAYER_FILE& b)
+bool SameStamp(const ST_LAYER_FILE& a, const ST_LAYER_FILE& b)
 {
     return a.device == b.device && a.inode == b.inode && a.size == b.size && a.modified == b.modified
         && a.changed == b.changed;
+}
+
+// A 128-bit hash of what is left to read in `file`, read in large pieces:
+// a 25 MB picture takes milliseconds. Empty when it could not be read whole.
+QByteArray ContentHash(QFile* file, const std::atomic<bool>* cancel)
+{
+    struct AVMurMur3* hash = av_murmur3_alloc();
+    if (!hash)
+        return QByteArray();
+    av_murmur3_init(hash);
+    QByteArray piece(1 << 20, Qt::Uninitialized);
+    qint64 got = 0;
+    while (!(cancel && *cancel) && (got = file->read(piece.data(), piece.size())) > 0)
+        av_murmur3_update(hash, reinterpret_cast<const uint8_t*>(piece.constData()), size_t(got));
+    QByteArray digest(16, '\0');
+    av_murmur3_final(hash, reinterpret_cast<uint8_t*>(digest.data()));
+    av_free(hash);
+    return got == 0 && !(cancel && *cancel) ? digest : QByteArray();
 }
 
 qint64 SizeOf(const QString& path)
@@ -40,18 +63,24 @@ qint64 SizeOf(const QString& path)
 
 } // namespace
 
-ST_LAYER_FILE LayerFiles::Learn(const QString& path, const QString& workFolder, const std::atomic<bool>* cancel)
+ST_LAYER_FILE LayerFiles::Learn(const QString& path, const QString& workFolder, const std::atomic<bool>* cancel,
+                                const LayerFiles* kept)
 {
-    ++g_readings;
     ST_LAYER_FILE facts;
     facts.problemPath = path;
     QFile file;
     struct stat st;
     if (!MediaInput::OpenRegular(path, &file) || ::fstat(file.handle(), &st) != 0) {
+        ++g_readings;
         facts.problem = QT_TRANSLATE_NOOP("Core", "Cannot read the picture: %1");
         return facts;
     }
     Stamp(st, &facts);
+    facts.content = ContentHash(&file, cancel);
+    const ST_LAYER_FILE* known = kept ? kept->Kept(facts) : nullptr;
+    if (known && !facts.content.isEmpty() && known->content == facts.content && !known->workFailed)
+        return *known;
+    ++g_readings;
     // Taken only as a picture, as the editor takes it: the converter is told
     // the reader that the content itself asks for, so a video or a script
     // under the name is never played in it.
@@ -73,7 +102,7 @@ ST_LAYER_FILE LayerFiles::Learn(const QString& path, const QString& workFolder, 
     // file, or another of the same name, never takes its place.
     const QByteArray key = QByteArray::number(facts.device) + ':' + QByteArray::number(facts.inode) + ':'
         + QByteArray::number(facts.size) + ':' + QByteArray::number(facts.modified) + ':'
-        + QByteArray::number(facts.changed);
+        + QByteArray::number(facts.changed) + ':' + facts.content.toHex();
     const QString name = WorkName(QFileInfo(path).fileName()) + QLatin1Char('_')
         + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Md5).toHex().left(8))
         + QStringLiteral(".png");
@@ -95,6 +124,17 @@ int LayerFiles::Readings()
     return g_readings;
 }
 
+const ST_LAYER_FILE* LayerFiles::Kept(const ST_LAYER_FILE& now) const
+{
+    const auto known = m_known.constFind(qMakePair(now.device, now.inode));
+    if (known == m_known.constEnd() || !SameStamp(*known, now))
+        return nullptr;
+    // The work folder may have been emptied meanwhile.
+    if (known->workSize >= 0 && SizeOf(known->input) != known->workSize)
+        return nullptr;
+    return &*known;
+}
+
 bool LayerFiles::Find(const QString& path, ST_LAYER_FILE* facts) const
 {
     struct stat st;
@@ -102,11 +142,8 @@ bool LayerFiles::Find(const QString& path, ST_LAYER_FILE* facts) const
         return false;
     ST_LAYER_FILE now;
     Stamp(st, &now);
-    const auto known = m_known.constFind(qMakePair(now.device, now.inode));
-    if (known == m_known.constEnd() || !SameContent(*known, now))
-        return false;
-    // The work folder may have been emptied meanwhile.
-    if (known->workSize >= 0 && SizeOf(known->input) != known->workSize)
+    const ST_LAYER_FILE* known = Kept(now);
+    if (!known)
         return false;
     *facts = *known;
     return true;

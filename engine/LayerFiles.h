@@ -3,12 +3,14 @@
 // and content: every row that lays the file over its video, and every Run
 // while the file is unchanged, take what was learnt, instead of decoding a
 // large picture again (or writing its work picture again) for each row.
+#include <QByteArray>
 #include <QHash>
 #include <QPair>
 #include <QString>
 
 #include <atomic>
 
+class LayerFiles;
 class QImage;
 
 struct ST_LAYER_FILE {
@@ -20,6 +22,10 @@ struct ST_LAYER_FILE {
     qint64 size = 0;
     qint64 modified = 0;
     qint64 changed = 0;
+    // A hash of the content as it was read: where a file system keeps no
+    // change time of its own (exFAT gives the modification time), content
+    // written in place under restored times shows only here.
+    QByteArray content;
     // What the layer's movie source reads, and the reader it is told: the
     // file itself, or a PNG work picture of what the editor shows, for a
     // kind the libraries read only as several pictures (an icon file).
@@ -41,17 +47,19 @@ class LayerFiles
 public:
     // Learns the facts of the picture file at `path`: it is opened once and
     // read from what was opened; a work picture is written into
-    // `workFolder` under a name of this file and content. Runs on any
-    // thread; once `cancel` (may be null) is set it ends early, and what it
-    // gives is not to be kept.
+    // `workFolder` under a name of this file and content. Facts in `kept`
+    // (may be null) of the very file, times and content, are taken instead.
+    // Runs on any thread; once `cancel` (may be null) is set it ends early,
+    // and what it gives is not to be kept.
     static ST_LAYER_FILE Learn(const QString& path, const QString& workFolder,
-                               const std::atomic<bool>* cancel = nullptr);
-    // How many files Learn has read: the costly part, counted so that it can
-    // be kept to once per file and content.
+                               const std::atomic<bool>* cancel = nullptr, const LayerFiles* kept = nullptr);
+    // How many files Learn has read as pictures: the costly part, counted so
+    // that it can be kept to once per file and content.
     static int Readings();
 
-    // The facts kept of the file now at `path`, when it is the very file
-    // and content they were learnt of, and their work picture is still there.
+    // The facts kept of the file now at `path`, when it is the very file,
+    // with the times they were learnt of, and their work picture is still
+    // there. Its content is not read: Learn, on every Run, looks at that.
     bool Find(const QString& path, ST_LAYER_FILE* facts) const;
     // Kept in place of what was known of the same file.
     void Keep(const ST_LAYER_FILE& facts);
@@ -63,5 +71,9 @@ public:
     static QString WorkName(QString name);
 
 private:
+    // The facts kept of the file `now` stamps, with its times, and its work
+    // picture still there; null otherwise.
+    const ST_LAYER_FILE* Kept(const ST_LAYER_FILE& now) const;
+
     QHash<QPair<quint64, quint64>, ST_LAYER_FILE> m_known;
 };

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -125,28 +126,28 @@ void PacketSpans(AVFormatContext* ctx, int video, int audio, long long* videoSpa
     PacketSpansFrom(ctx, video, audio, first, last, videoSpan, audioSpan);
 }
 
-// The sound's packets met on one read, in microseconds of the file's own clock.
-struct SoundRead {
-    int64_t first = INT64_MAX;      // the sound's first stamp
+// One stream's packets met on one read, in microseconds of the file's own clock.
+struct StreamRead {
+    int64_t first = INT64_MAX;      // the stream's first stamp
     int64_t end = INT64_MIN;        // the end of its last packet
     int64_t lastStart = INT64_MIN;  // the stamp of its last packet
     long long decodedBefore = 0;    // what the decoder had given before that packet
     bool met() const { return first != INT64_MAX; }
 };
 
-void Discard(AVFormatContext* ctx, int audio, AVDiscard others)
+void Discard(AVFormatContext* ctx, int stream, AVDiscard others)
 {
     for (unsigned i = 0; i < ctx->nb_streams; ++i)
-        ctx->streams[i]->discard = int(i) == audio ? AVDISCARD_DEFAULT : others;
+        ctx->streams[i]->discard = int(i) == stream ? AVDISCARD_DEFAULT : others;
 }
 
 // Reads on from where the file stands, widening `seen` and handing the
-// sound's packets to `decoder` (if any), until the file ends; or, given a
-// time `at` to look at, until the sound reaches it (true), or until the
-// other streams go on `window` past the sound's last packet, or past their
+// stream's packets to `decoder` (if any), until the file ends; or, given a
+// time `at` to look at, until the stream reaches it (true), or until the
+// other streams go on `window` past the stream's last packet, or past their
 // own first one without it (false).
-bool ReadSound(AVFormatContext* ctx, int audio, SoundRead* seen, SoundDecoder* decoder = nullptr,
-               int64_t at = INT64_MAX, int64_t window = 0)
+bool ReadStream(AVFormatContext* ctx, int stream, StreamRead* seen, SoundDecoder* decoder = nullptr,
+                int64_t at = INT64_MAX, int64_t window = 0)
 {
     AVPacket* pkt = av_packet_alloc();
     int64_t quietFrom = INT64_MAX;
@@ -157,7 +158,7 @@ bool ReadSound(AVFormatContext* ctx, int audio, SoundRead* seen, SoundDecoder* d
         if (ts != AV_NOPTS_VALUE) {
             const AVRational tb = ctx->streams[pkt->stream_index]->time_base;
             const int64_t stamp = av_rescale_q(ts, tb, AV_TIME_BASE_Q);
-            if (pkt->stream_index == audio) {
+            if (pkt->stream_index == stream) {
                 const int64_t end = av_rescale_q(ts + qMax<int64_t>(0, pkt->duration), tb, AV_TIME_BASE_Q);
                 seen->first = qMin(seen->first, stamp);
                 seen->end = qMax(seen->end, end);
@@ -180,28 +181,34 @@ bool ReadSound(AVFormatContext* ctx, int audio, SoundRead* seen, SoundDecoder* d
     return reached;
 }
 
-// The end of the sound a read met, as it plays: its last packet may decode
-// to less than its stamps claim (a short last frame), or to nothing.
-int64_t PlayedEnd(const SoundRead& read, SoundDecoder* decoder)
+// The end of the stream a read met, as it plays: a sound's last packet may
+// decode to less than its stamps claim (a short last frame), or to nothing.
+int64_t PlayedEnd(const StreamRead& read, SoundDecoder* decoder)
 {
+    if (!decoder)
+        return read.end;
     decoder->Feed(nullptr);
     if (!decoder->Opened() || read.lastStart == INT64_MIN)
         return read.end;
     return qMin<int64_t>(read.end, read.lastStart + (decoder->Microseconds() - read.decodedBefore));
 }
 
-// The end of the sound, its head read: near the file's end, never by
-// reading a long file through (see ProbePlayedSound). `told` is where the
-// file says it ends, INT64_MIN when it does not say.
-int64_t SoundEnd(AVFormatContext* ctx, int audio, const SoundRead& head, int64_t told)
+// The end of a stream, its head read: near the file's end, never by reading
+// a long file through (see ProbePlayedSound). `told` is where the file says
+// it ends, INT64_MIN when it does not say. A sound's end is decoded; where
+// its packets' stamps claim it ends goes into `stamped`.
+int64_t StreamEnd(AVFormatContext* ctx, int index, const StreamRead& head, int64_t told, bool sound, int64_t* stamped)
 {
     constexpr int64_t kWholeRead = 2 * 1024 * 1024;
     constexpr int64_t kTailTime = 2 * AV_TIME_BASE;
     constexpr int64_t kWindow = 5 * AV_TIME_BASE;
     const int64_t size = ctx->pb ? avio_size(ctx->pb) : -1;
-    const AVStream* stream = ctx->streams[audio];
-    SoundRead rest = head;
-    SoundDecoder decoder(stream->codecpar, stream->time_base);
+    const AVStream* stream = ctx->streams[index];
+    StreamRead rest = head;
+    std::optional<SoundDecoder> decoding;
+    if (sound)
+        decoding.emplace(stream->codecpar, stream->time_base);
+    SoundDecoder* decoder = decoding ? &*decoding : nullptr;
     // Seeks by time go through the file's own index or stamps. Not by bytes:
     // after such a seek some demuxers make stamps up (WAV, MP3 and AVI count
     // on from where they were) and Matroska's may read from its start.
@@ -209,14 +216,16 @@ int64_t SoundEnd(AVFormatContext* ctx, int audio, const SoundRead& head, int64_t
     ctx->flags |= AVFMT_FLAG_FAST_SEEK;
     if ((size < 0 || size > kWholeRead) && told != INT64_MIN && told > head.end) {
         const int64_t from = qMax(head.end, told - kTailTime);
-        // The picture's key packets stay: its index is what a seek goes by.
-        Discard(ctx, audio, AVDISCARD_NONKEY);
+        // The other streams' key packets stay: their index is what a seek goes by.
+        Discard(ctx, index, AVDISCARD_NONKEY);
         if (seek(from)) {
-            SoundRead tail;
-            ReadSound(ctx, audio, &tail, &decoder);
-            if (tail.met() && tail.end > head.end)
-                return PlayedEnd(tail, &decoder);
-            // The sound ends before the file does: halve the stretch between
+            StreamRead tail;
+            ReadStream(ctx, index, &tail, decoder);
+            if (tail.met() && tail.end > head.end) {
+                *stamped = tail.end;
+                return PlayedEnd(tail, decoder);
+            }
+            // The stream ends before the file does: halve the stretch between
             // the last place it was met and the first where it was not, with
             // a short read at each, the other streams' key packets marking
             // the time.
@@ -225,10 +234,10 @@ int64_t SoundEnd(AVFormatContext* ctx, int audio, const SoundRead& head, int64_t
             int64_t end = head.end;
             for (int step = 0; step < 40 && hi - lo > AV_TIME_BASE / 10; ++step) {
                 const int64_t mid = lo + (hi - lo) / 2;
-                SoundRead near;
+                StreamRead near;
                 if (!seek(mid))
                     break;
-                const bool reached = ReadSound(ctx, audio, &near, nullptr, mid, kWindow);
+                const bool reached = ReadStream(ctx, index, &near, nullptr, mid, kWindow);
                 end = qMax(end, near.end);
                 if (reached)
                     lo = near.end;
@@ -237,53 +246,96 @@ int64_t SoundEnd(AVFormatContext* ctx, int audio, const SoundRead& head, int64_t
                 else
                     hi = mid;
             }
-            return end;
+            return *stamped = end;
         }
         // A file that does not seek is read on through.
     }
-    ReadSound(ctx, audio, &rest, &decoder);
-    return PlayedEnd(rest, &decoder);
+    ReadStream(ctx, index, &rest, decoder);
+    *stamped = rest.end;
+    return PlayedEnd(rest, decoder);
 }
 
-// The length of a sound stream as it plays (see ProbePlayedSound). Its
-// first packets, up to two seconds of them, go through its decoder too.
-long long PlayedSoundLength(AVFormatContext* ctx, int audio)
+// Where a stream starts and ends as it plays (see ProbePlayedSound); no
+// span (end not past first) when it plays nothing. Its first packets, up to
+// two seconds of them, are read at the file's head; a sound's go through
+// its decoder too.
+struct PlayedSpan {
+    int64_t first = INT64_MAX;
+    int64_t end = INT64_MIN;
+    int64_t stamped = INT64_MIN; // where its packets' stamps say it ends
+    long long length() const { return end > first ? end - first : 0; }
+};
+
+PlayedSpan PlayedSpanOf(AVFormatContext* ctx, int index, bool sound)
 {
     constexpr int64_t kHeadTime = 2000000;
     constexpr int kHeadPackets = 256;
-    const AVStream* stream = ctx->streams[audio];
-    SoundDecoder decoder(stream->codecpar, stream->time_base);
+    const AVStream* stream = ctx->streams[index];
+    std::optional<SoundDecoder> decoder;
+    if (sound)
+        decoder.emplace(stream->codecpar, stream->time_base);
     int64_t first[2] = {INT64_MAX, INT64_MAX};
     int64_t last[2] = {INT64_MIN, INT64_MIN};
     int packets = 0;
-    Discard(ctx, audio, AVDISCARD_ALL);
+    Discard(ctx, index, AVDISCARD_ALL);
     ReadStamps(
-        ctx, -1, audio, first, last,
+        ctx, -1, index, first, last,
         [&] { return packets >= kHeadPackets || (last[1] > first[1] && last[1] - first[1] >= kHeadTime); },
         [&](const AVPacket* pkt) {
             ++packets;
-            decoder.Feed(pkt);
+            if (decoder)
+                decoder->Feed(pkt);
         });
-    decoder.Feed(nullptr);
-    const long long claimed = last[1] > first[1] ? last[1] - first[1] : 0;
-    // Packets that decode to less than half their time (or that no decoder
-    // here reads) do not play, whatever their stamps say.
-    if (claimed > 0 && decoder.Microseconds() < claimed / 2)
-        return decoder.Microseconds();
+    PlayedSpan span;
     if (first[1] == INT64_MAX)
-        return 0;
-    SoundRead head;
+        return span;
+    span.first = first[1];
+    if (decoder) {
+        decoder->Feed(nullptr);
+        const long long claimed = last[1] > first[1] ? last[1] - first[1] : 0;
+        // Packets that decode to less than half their time (or that no
+        // decoder here reads) do not play, whatever their stamps say.
+        if (claimed > 0 && decoder->Microseconds() < claimed / 2) {
+            span.end = span.first + decoder->Microseconds();
+            span.stamped = last[1];
+            return span;
+        }
+    }
+    StreamRead head;
     head.first = first[1];
     head.end = last[1];
-    // Where the file says it ends: the longer of its own and its sound's length.
+    // Where the file says it ends: the longer of its own and the stream's length.
     const int64_t start = ctx->start_time != AV_NOPTS_VALUE ? ctx->start_time : 0;
     int64_t told = ctx->duration > 0 ? start + ctx->duration : INT64_MIN;
     const long long own = HeaderLength(stream);
     if (own > 0)
         told = qMax<int64_t>(told, av_rescale_q(stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0,
                                        stream->time_base, AV_TIME_BASE_Q) + own);
-    const int64_t end = SoundEnd(ctx, audio, head, told);
-    return end > head.first ? end - head.first : 0;
+    span.end = StreamEnd(ctx, index, head, told, sound, &span.stamped);
+    return span;
+}
+
+// Back to the file's head for another stream's reading.
+bool Rewind(AVFormatContext* ctx)
+{
+    return av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BACKWARD) >= 0 || av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BYTE) >= 0;
+}
+
+// Whether the file's own index lists packets past its end: it was cut short
+// (a download ended early), whatever it still plays.
+bool IndexPastEnd(AVFormatContext* ctx)
+{
+    const int64_t size = ctx->pb ? avio_size(ctx->pb) : -1;
+    if (size <= 0)
+        return false;
+    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
+        AVStream* s = ctx->streams[i];
+        const int entries = avformat_index_get_entries_count(s);
+        const AVIndexEntry* last = entries > 0 ? avformat_index_get_entry(s, entries - 1) : nullptr;
+        if (last && last->pos >= size)
+            return true;
+    }
+    return false;
 }
 
 // A layout's name as the converter takes it ("5.1", "stereo"); empty for
@@ -301,7 +353,7 @@ QString LayoutName(const AVChannelLayout& layout)
     return needed > 0 ? QString::fromLatin1(name.constData()) : QString();
 }
 
-enum class Measure { Header, Lengths, PlayedSound };
+enum class Measure { Header, Lengths, PlayedSound, Played };
 
 ST_STREAM_FACTS ProbeFile(const QString& path, Measure measure)
 {
@@ -345,7 +397,26 @@ ST_STREAM_FACTS ProbeFile(const QString& path, Measure measure)
     f.duration = input.Duration();
     f.ok = true;
     if (measure == Measure::PlayedSound && f.hasAudio) {
-        f.audioDuration = PlayedSoundLength(ctx, audio);
+        f.audioDuration = PlayedSpanOf(ctx, audio, true).length();
+        return f;
+    }
+    if (measure == Measure::Played && (f.hasAudio || f.hasVideo)) {
+        PlayedSpan sound;
+        PlayedSpan picture;
+        if (f.hasAudio) {
+            sound = PlayedSpanOf(ctx, audio, true);
+            f.audioDuration = sound.length();
+        }
+        if (f.hasVideo && (!f.hasAudio || Rewind(ctx))) {
+            picture = PlayedSpanOf(ctx, video, false);
+            f.videoDuration = picture.length();
+        }
+        // From the first stream's start to the last one's end, as the
+        // packets' stamps say: sound that decodes short is the sound's fault.
+        const int64_t first = qMin(sound.first, picture.first);
+        const int64_t end = qMax(sound.stamped, picture.stamped);
+        f.duration = end > first ? end - first : 0;
+        f.cut = IndexPastEnd(ctx);
         return f;
     }
     if (measure == Measure::Lengths && ((f.hasVideo && f.videoDuration <= 0) || (f.hasAudio && f.audioDuration <= 0))) {
@@ -639,6 +710,11 @@ ST_STREAM_FACTS MediaStreams::ProbeLengths(const QString& path)
 ST_STREAM_FACTS MediaStreams::ProbePlayedSound(const QString& path)
 {
     return ProbeFile(path, Measure::PlayedSound);
+}
+
+ST_STREAM_FACTS MediaStreams::ProbePlayed(const QString& path)
+{
+    return ProbeFile(path, Measure::Played);
 }
 
 int MediaStreams::LengthReadings()

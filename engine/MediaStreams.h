@@ -30,6 +30,8 @@ struct ST_STREAM_FACTS {
     // unknown: a file's sound may outlast its picture or end before it.
     long long videoDuration = 0;
     long long audioDuration = 0;
+    // Its own index lists packets past its end: the file was cut short.
+    bool cut = false;
 };
 
 // How a sound is encoded: which encoder, and the channels and rate it is
@@ -73,6 +75,12 @@ public:
     // where the sound ends before the file, at a few places between); only
     // the sound's packets and the other streams' key packets are read out.
     static ST_STREAM_FACTS ProbePlayedSound(const QString& path);
+    // Probe, with each first stream's length as it plays, measured as the
+    // sound's is by ProbePlayedSound (a picture's packets are not decoded),
+    // and the file's (duration) from the first of them to start to the last
+    // to end as their packets' stamps span; and whether the file was cut
+    // short.
+    static ST_STREAM_FACTS ProbePlayed(const QString& path);
     // How many files ProbeLengths has read for lengths their headers do not
     // tell: the costly part, counted so that it can be kept rare.
     static int LengthReadings();

@@ -17,6 +17,10 @@ struct ST_OUTPUT_EXPECT {
     long long maxDuration = -1;
     long long sound = -1;        // the length its sound was to have, microseconds; -1 unchecked
     long long minSound = -1;     // the least its sound may last as it plays; -1 unchecked
+    // The file whose length `duration` is, as its header tells it. An
+    // output short of it is judged again against what that file plays,
+    // where it plays less than its header says and was not cut short.
+    QString source;
 };
 
 class OutputCheck
@@ -45,8 +49,8 @@ public:
     // picture: the probed one, else measured in the file; 0 when unknown.
     static long long SoundLength(const ST_MEDIA_INFO& source);
     // Empty when the probed output is what was expected, else why not, in
-    // words for the user. With a sound to check, `output` comes from
-    // MediaStreams::ProbePlayedSound.
+    // words for the user. `output` comes from MediaStreams::ProbePlayed: its
+    // lengths are those it plays, whatever its header says.
     static QString Problem(const ST_STREAM_FACTS& output, const ST_OUTPUT_EXPECT& expect);
     // The output file checked as above: empty when it is what was expected.
     static QString ProblemOf(const QString& path, const ST_OUTPUT_EXPECT& expect);

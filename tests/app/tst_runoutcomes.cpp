@@ -2,6 +2,7 @@
 // a file under an output name only for a step that succeeded and made what
 // it was to make, no input ever replaced, and failures that say why.
 #include <QAction>
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -11,20 +12,27 @@
 #include <QTest>
 #include <QThreadPool>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "AbstractJob.h"
 #include "AppTestKit.h"
 #include "ConfigFormat.h"
+#include "ExfatVolume.h"
 #include "Core.h"
 #include "MediaFunctions.h"
 #include "MediaStreams.h"
+#include "OffThread.h"
 #include "TestMedia.h"
+#include "canvas/QWatermarkScene.h"
 
 namespace {
 
@@ -40,6 +48,21 @@ QColor MiddlePixel(const QString& video)
     GetMediaImage(video.toUtf8().constData(), &frame, 500000);
     return frame.isNull() ? QColor() : frame.pixelColor(frame.width() / 2, frame.height() / 2);
 }
+
+// Holds the first work off the GUI thread for which `when` holds, until
+// `go` is released (at the latest when this goes).
+struct HeldWork {
+    QSemaphore reached, go;
+    std::atomic<bool> held{false};
+    explicit HeldWork(const std::function<bool()>& when)
+    {
+        OffThread::Watcher() = [this, when] {
+            if (when() && !held.exchange(true) && (reached.release(), true))
+                go.tryAcquire(1, 60000);
+        };
+    }
+    ~HeldWork() { go.release(100), OffThread::Watcher() = nullptr; }
+};
 
 // The output settings Run loads, changed by `edit`.
 template <typename Edit>
@@ -63,10 +86,14 @@ private slots:
     void cleanup();
     void interruptedRunLeavesNothing_data();
     void interruptedRunLeavesNothing();
+    void stopWhileWorkFilesGo_data();
+    void stopWhileWorkFilesGo();
     void fullDiskLeavesNothingAndSaysSo();
     void outputIsCheckedAgainstTheSource_data();
     void outputIsCheckedAgainstTheSource();
     void overwriteNeverReplacesAnInput();
+    void replacedLayerIsReadAgain_data();
+    void replacedLayerIsReadAgain();
     void failureSaysWhy_data();
     void failureSaysWhy();
     void outputFolderCheckedBeforeRun_data();
@@ -208,6 +235,38 @@ void TestRunOutcomes::interruptedRunLeavesNothing()
     QCOMPARE(m_window->Jobs().jobs().first()->outputPath, output);
 }
 
+void TestRunOutcomes::stopWhileWorkFilesGo_data()
+{
+    QTest::addColumn<bool>("close"); // the window, else Stop and a second Run
+    QTest::newRow("Stop") << false;
+    QTest::newRow("window closed") << true;
+}
+
+// The music mix has put its output in place; the converted video it read
+// is being removed when the batch is stopped.
+void TestRunOutcomes::stopWhileWorkFilesGo()
+{
+    QFETCH(bool, close);
+    QTemporaryDir made;
+    const QString music = made.filePath(QStringLiteral("music.wav"));
+    QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=d=3", music}));
+    Window(1);
+    m_window->AddFile(m_short);
+    Core::instance()->Rows[0].musicFiles << music;
+    const QString result = QStringLiteral("short_MusicMix.mp4");
+    HeldWork hold([this, result] { return QFile::exists(m_out + QLatin1Char('/') + result); });
+    Action("actionRun")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(hold.reached.available() > 0, 120000);
+    close ? m_window.reset() : Action("actionStop")->trigger();
+    hold.go.release();
+    QTRY_COMPARE_WITH_TIMEOUT(OutFiles(), QStringList{result}, 10000);
+    if (close)
+        return;
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
+    Action("actionRun")->trigger();
+    QVERIFY(m_window->Jobs().jobs().isEmpty());
+}
+
 void TestRunOutcomes::fullDiskLeavesNothingAndSaysSo()
 {
     Window(1);
@@ -242,6 +301,11 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource_data()
     QTest::newRow("source cut while it converts") << "truncate" << "instead of 30.0 s" << 0.0;
     // Bounded to 5 fps: the 3 s stay 3 s, and two frames.
     QTest::newRow("frame rate 0.001 in the settings") << "fps" << "Completed" << 3.0;
+    // Its header says an hour; its packets end at 3 s.
+    QTest::newRow("header of an hour over 3 s") << "hour" << "Completed" << 3.0;
+    // Cut to half while it is checked, its own header still saying 3 s.
+    QTest::newRow("mkv output cut") << "mkv halved" << "instead of 3.0 s" << 0.0;
+    QTest::newRow("header of an hour, mkv output cut") << "hour mkv halved" << "instead of 3.0 s" << 0.0;
 }
 
 void TestRunOutcomes::outputIsCheckedAgainstTheSource()
@@ -262,6 +326,15 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource()
     } else if (how == QLatin1String("truncate")) {
         source = sources.filePath(QStringLiteral("shrinking.mp4"));
         QVERIFY(QFile::copy(m_long, source));
+    } else if (how.contains(QLatin1String("hour"))) {
+        // Its segment's length, an 8-byte float of milliseconds, made an hour.
+        source = sources.filePath(QStringLiteral("hour.mkv"));
+        QFile mkv(source);
+        QVERIFY(TestMedia::RunConverter({"-i", m_short, "-c", "copy", source}) && mkv.open(QIODevice::ReadWrite));
+        const int at = mkv.readAll().indexOf(QByteArray::fromHex("448988"));
+        QVERIFY(at > 0 && mkv.seek(at + 3) && mkv.write(QByteArray::fromHex("414b774000000000")) == 8);
+        mkv.close();
+        QCOMPARE(ProbeMediaInfo(source).duration, 3600000000LL);
     } else {
         source = m_short;
         EditFormat([](FormatSettings& f) {
@@ -271,7 +344,17 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource()
     }
     Window(1);
     m_window->AddFile(source);
+    if (how.contains(QLatin1String("mkv")))
+        m_window->findChild<QComboBox*>(QStringLiteral("comboBoxFormat"))->setCurrentText(QStringLiteral("mkv(*.mkv)"));
+    // The finished output's check is held while the output is cut to half.
+    HeldWork hold([how] { return how.endsWith(QLatin1String("halved")); });
     Action("actionRun")->trigger();
+    if (how.endsWith(QLatin1String("halved"))) {
+        QTRY_VERIFY_WITH_TIMEOUT(hold.reached.available() > 0, 60000);
+        const QString written = m_window->Jobs().jobs().first()->writePath();
+        QVERIFY(QFile(written).resize(QFileInfo(written).size() / 2));
+        hold.go.release();
+    }
     if (how == QLatin1String("truncate")) {
         AbstractJob* job = FrozenWritingJob();
         QVERIFY(job);
@@ -287,7 +370,8 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource()
         QVERIFY(Table()->item(0, 2)->toolTip().startsWith(QStringLiteral("Failed at ")));
         return;
     }
-    const TestMedia::ProbeResult out = TestMedia::Probe(m_out + QLatin1Char('/') + QFileInfo(source).completeBaseName() + ".mp4");
+    const TestMedia::ProbeResult out
+        = TestMedia::Probe(m_out + QLatin1Char('/') + QFileInfo(source).completeBaseName() + ".mp4");
     QVERIFY2(out.duration >= seconds && out.duration <= seconds + 0.4 + 0.05, qPrintable(QString::number(out.duration)));
 }
 
@@ -316,6 +400,69 @@ void TestRunOutcomes::overwriteNeverReplacesAnInput()
     const QColor fromBlue = MiddlePixel(jobs.at(1)->outputPath);
     QVERIFY2(fromRed.red() > 180 && fromRed.blue() < 80, qPrintable(fromRed.name()));
     QVERIFY2(fromBlue.blue() > 180 && fromBlue.red() < 80, qPrintable(fromBlue.name()));
+}
+
+void TestRunOutcomes::replacedLayerIsReadAgain_data()
+{
+    QTest::addColumn<bool>("exfat"); // the layer on a volume of its own
+    QTest::addColumn<QString>("layer"); // red
+    QTest::addColumn<QString>("next"); // blue, written over it at its size, its times kept; or a second layer
+    QTest::newRow("ico over ico on exFAT") << true << "logo.ico" << "logo.ico";
+    QTest::newRow("gif over png on exFAT") << true << "logo.png" << "new.gif";
+    QTest::newRow("jpg over png on exFAT") << true << "logo.png" << "new.jpg";
+    // As cp -p and sync tools leave it.
+    QTest::newRow("ico over ico, same size and times") << false << "logo.ico" << "logo.ico";
+    QTest::newRow("logo.ico of another folder over it") << false << "logo.ico" << "other/logo.ico";
+}
+
+// A second Run, in the same session, with the layer's file changed.
+void TestRunOutcomes::replacedLayerIsReadAgain()
+{
+    QFETCH(bool, exfat);
+    QFETCH(QString, layer);
+    QFETCH(QString, next);
+    QTemporaryDir here;
+    const QString file = here.filePath("pictures/" + layer);
+    const QByteArray path = QFile::encodeName(file);
+    const bool second = next.startsWith("other/");
+    const QString blue = here.filePath(second ? next : "made/" + next);
+    QVERIFY(QDir().mkpath(here.filePath("pictures")) && QDir().mkpath(QFileInfo(blue).path()));
+    std::unique_ptr<ExfatVolume> fat(exfat ? new ExfatVolume(here.filePath("fat.img"), here.filePath("pictures")) : nullptr);
+    if (fat && !fat->problem.isEmpty())
+        QSKIP(qPrintable("no exFAT volume here: " + fat->problem));
+    // A red picture that does not pack small: the blue one fits in its size.
+    QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=red:s=160x120,noise=alls=20:allf=u", "-frames:v", "1", file}));
+    QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", second ? "color=blue:s=40x30" : "color=blue:s=160x120", "-frames:v", "1", blue}));
+    Window(1);
+    m_window->AddFile(m_short);
+    m_window->Editor().InitCanvas(m_short);
+    QVERIFY(m_window->Editor().Scene()->AddLayerImage(file));
+    // The colours of the middle and the top left corner of the last output.
+    const auto shown = [this] {
+        QImage frame;
+        if (WaitForRunLook() && Table()->item(Table()->rowCount() - 1, 2)->text() == QLatin1String("Completed"))
+            GetMediaImage(m_window->Jobs().jobs().last()->outputPath.toUtf8().constData(), &frame, 500000);
+        QString seen;
+        for (const QColor& c : {frame.pixelColor(80, 60), frame.pixelColor(4, 4)})
+            seen += c.red() > 180 && c.blue() < 80 ? 'r' : c.blue() > 180 && c.red() < 80 ? 'b' : '?';
+        return seen;
+    };
+    Action("actionRun")->trigger();
+    QCOMPARE(shown(), QStringLiteral("rr"));
+    struct stat before;
+    QFile made(blue);
+    QVERIFY(::stat(path.constData(), &before) == 0 && made.open(QIODevice::ReadOnly) && made.size() <= before.st_size);
+    const QByteArray content = made.readAll() + QByteArray(int(before.st_size - made.size()), '\0');
+    QFile over(file);
+    const struct timespec times[2] = {before.st_atim, before.st_mtim};
+    if (second)
+        QVERIFY(m_window->Editor().Scene()->AddLayerImage(blue));
+    else
+        QVERIFY(over.open(QIODevice::WriteOnly) && over.write(content) == content.size() && (over.close(), true)
+                && ::utimensat(AT_FDCWD, path.constData(), times, 0) == 0);
+    m_window->AddFile(m_short);
+    Action("actionRun")->trigger();
+    QCOMPARE(shown(), second ? QStringLiteral("rb") : QStringLiteral("bb"));
 }
 
 void TestRunOutcomes::failureSaysWhy_data()

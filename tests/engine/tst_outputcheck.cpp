@@ -45,35 +45,43 @@ private slots:
         for (const char* c : {"ts", "flv", "mpg"})
             QVERIFY(TestMedia::RunConverter({"-i", mp3, "-c", "copy", m_dir.filePath(QString("long.") + c)}));
         QVERIFY(TestMedia::RunConverter({"-i", m4a, "-c", "copy", m_dir.filePath("long.mp4")}));
-        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=c=gray:s=16x16:r=1:d=1200", "-t", "600", "-i", wav,
-                                         "-g", "5", "-c:a", "copy", m_dir.filePath("half.mkv")}));
+        for (const char* sound : {"600", "420"}) {
+            QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=c=gray:s=16x16:r=1:d=1200", "-t", sound, "-i",
+                                             wav, "-g", "5", "-c:a", "copy",
+                                             m_dir.filePath(QString("sound%1.mkv").arg(sound))}));
+        }
         QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=d=30", "-ac", "2", m_dir.filePath("30s.wav")}));
         // Its header still says twenty minutes.
         QVERIFY(QFile::copy(wav, m_dir.filePath("cut.wav")));
         QVERIFY(QFile(m_dir.filePath("cut.wav")).resize(QFileInfo(wav).size() / 2));
     }
 
-    // A long sound's length as it plays, read at its head and by a seek at
-    // its end: never a part of it, and never the whole of a long file.
+    // A long file's length and its sound's as they play, read at the head
+    // and by a seek at the end: never a part of it, and never the whole of
+    // a long file.
     void playedSoundOfLongFiles_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<double>("plays");
-        QTest::newRow("wav, 30 s") << "30s.wav" << 30.0;
+        QTest::addColumn<double>("lasts");
+        QTest::newRow("wav, 30 s") << "30s.wav" << 30.0 << 30.0;
         for (const char* c : {"wav", "mp3", "m4a", "mkv", "mov", "avi", "ts", "flv", "mpg", "mp4"})
-            QTest::addRow("%s, 20 min", c) << QString("long.") + c << 1200.0;
-        QTest::newRow("mkv picture of 20 min, sound of 10") << "half.mkv" << 600.0;
-        QTest::newRow("wav cut halfway") << "cut.wav" << 600.0;
+            QTest::addRow("%s, 20 min", c) << QString("long.") + c << 1200.0 << 1200.0;
+        QTest::newRow("mkv picture of 20 min, sound of 10") << "sound600.mkv" << 600.0 << 1200.0;
+        QTest::newRow("mkv picture of 20 min, sound of 7") << "sound420.mkv" << 420.0 << 1200.0;
+        QTest::newRow("wav cut halfway") << "cut.wav" << 600.0 << 600.0;
     }
     void playedSoundOfLongFiles()
     {
         QFETCH(QString, file);
         QFETCH(double, plays);
+        QFETCH(double, lasts);
         const QString path = m_dir.filePath(file);
         const qint64 before = BytesRead();
-        const ST_STREAM_FACTS facts = MediaStreams::ProbePlayedSound(path);
+        const ST_STREAM_FACTS facts = MediaStreams::ProbePlayed(path);
         const qint64 read = BytesRead() - before;
         QVERIFY2(qAbs(facts.audioDuration / 1e6 - plays) < 0.5, qPrintable(QString::number(facts.audioDuration)));
+        QVERIFY2(qAbs(facts.duration / 1e6 - lasts) < 0.5, qPrintable(QString::number(facts.duration)));
         // FLV keeps no index to seek by: read through.
         if (!file.endsWith(".flv"))
             QVERIFY2(read < QFileInfo(path).size() / 4, qPrintable(QString::number(read)));

@@ -1,29 +1,17 @@
 // Unique output names.
 #include <QtTest>
 
+#include "ExfatVolume.h"
 #include "UniqueOutputName.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <sys/file.h>
 #include <sys/mount.h>
 #include <unistd.h>
-
-namespace {
-
-// Runs a tool without its chatter; its exit code, or -1.
-int Quietly(const QString& program, const QStringList& arguments)
-{
-    QProcess tool;
-    tool.setStandardOutputFile(QProcess::nullDevice());
-    tool.setStandardErrorFile(QProcess::nullDevice());
-    tool.start(program, arguments);
-    return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-}
-
-} // namespace
 
 class TestUnRepeat : public QObject
 {
@@ -206,12 +194,9 @@ private slots:
         const QString a = row.path() + "/a", b = row.path() + "/b", c = row.path() + "/c";
         QVERIFY(QDir().mkpath(a) && QDir().mkpath(b) && QDir().mkpath(c));
         QStringList mounted;
-        QString loop;
-        const auto unmount = qScopeGuard([&mounted, &loop] {
+        const auto unmount = qScopeGuard([&mounted] {
             for (const QString& point : mounted)
                 ::umount2(QFile::encodeName(point).constData(), MNT_DETACH);
-            if (!loop.isEmpty())
-                Quietly("losetup", {"-d", loop});
         });
         if (setup == "bind") {
             if (::mount(QFile::encodeName(a).constData(), QFile::encodeName(b).constData(), nullptr, MS_BIND, nullptr))
@@ -225,23 +210,11 @@ private slots:
                 mounted << point;
             }
         }
-        // exFAT through the kernel, else through FUSE on a loop device
-        // (FUSE gives each spelling of a name its own inode number).
+        std::unique_ptr<ExfatVolume> fat;
         if (setup == "exfat") {
-            const QString image = row.path() + "/fat.img";
-            QFile blank(image);
-            if (!blank.open(QIODevice::WriteOnly) || !blank.resize(16 << 20) || Quietly("mkfs.exfat", {image}) != 0)
-                QSKIP("no volume that ignores case can be made here (mkfs.exfat of exfatprogs is missing)");
-            blank.close();
-            if (Quietly("mount", {"-o", "loop", image, c}) != 0) {
-                QProcess attach;
-                attach.start("losetup", {"-f", "--show", image});
-                if (attach.waitForFinished(10000) && attach.exitCode() == 0)
-                    loop = QString::fromLocal8Bit(attach.readAllStandardOutput()).trimmed();
-                if (loop.isEmpty() || Quietly("mount.exfat-fuse", {loop, c}) != 0)
-                    QSKIP("no volume that ignores case can be made here (no loop device, or exfat-fuse missing)");
-            }
-            mounted << c;
+            fat = std::make_unique<ExfatVolume>(row.path() + "/fat.img", c);
+            if (!fat->problem.isEmpty())
+                QSKIP(qPrintable("no volume that ignores case can be made here: " + fat->problem));
         }
         const QString input = row.path() + "/" + source, wanted = row.path() + "/" + output;
         QVERIFY(QDir().mkpath(QFileInfo(input).absolutePath()));
