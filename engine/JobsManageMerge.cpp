@@ -69,7 +69,9 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
     const QSize shown = JobArgs::SquarePixelSize(main.picture);
     const int width = qMax(shown.width(), 0);
     const int height = qMax(shown.height(), 0);
-    const float fps = main.fps;
+    // A variable rate is counted at its pictures' mean rate, never at the
+    // base rate of its stamps, which would repeat each picture.
+    const float fps = main.PictureRate();
 
     // The main video's own extension unless a format is set; a file without
     // one gets no dangling ".".
@@ -105,10 +107,10 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             durations.append(clip.duration);
             // Shown as players show it, turned and at its aspect.
             turns.append(JobArgs::MeltTurn(clip.picture));
-            if (clip.fps > 0)
-                lastFps = clip.fps;
+            if (clip.PictureRate() > 0)
+                lastFps = clip.PictureRate();
             if (i == 0)
-                firstFps = clip.fps;
+                firstFps = clip.PictureRate();
         }
         QString size;
         if (!format.VKeepWH) {
@@ -242,7 +244,8 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                 } else {
                     args << "-b:v" << QString::number(JobArgs::VideoBitRateSetting(format.VBitRate)) + "k";
                 }
-                args << "-r" << QString::number(rate, 'f', 3);
+                // Joined clips keep one constant rate.
+                args << JobArgs::PictureRateArgs(rate, format.VKeepFrameRate && main.VariableRate(), false);
                 const QString frameSize = JobArgs::LeadingFrameSize(format.VSize);
                 if (!format.VKeepWH && !frameSize.isEmpty())
                     args << "-s" << frameSize;

@@ -113,6 +113,56 @@ bool WovenFields(AVFormatContext* fmt, int index, const std::atomic<bool>* cance
     return false;
 }
 
+// The mean rate of a stream's pictures from its packets' stamps into
+// info->pictureRate (0 when fewer than two are stamped), and whether they
+// are spaced unevenly. Only the first few hundred are read: enough for the
+// pattern of a phone's timing or a film's pulldown to repeat.
+void MeasurePictureRate(AVFormatContext* fmt, int index, const std::atomic<bool>* cancel, ST_MEDIA_INFO* info)
+{
+    std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
+    if (!packet)
+        return;
+    constexpr int kPictures = 240;
+    constexpr int kPackets = 4096; // of any stream
+    std::vector<int64_t> decoded;   // decoding stamps, in order
+    std::vector<int64_t> presented; // presentation stamps
+    int pictures = 0;
+    for (int packets = 0; pictures < kPictures && packets < kPackets && !(cancel && *cancel); ++packets) {
+        if (av_read_frame(fmt, packet.get()) < 0)
+            break;
+        if (packet->stream_index == index) {
+            ++pictures;
+            if (packet->dts != AV_NOPTS_VALUE)
+                decoded.push_back(packet->dts);
+            if (packet->pts != AV_NOPTS_VALUE)
+                presented.push_back(packet->pts);
+        }
+        av_packet_unref(packet.get());
+    }
+    // Decoding stamps where every picture has one; else the presentation
+    // stamps in their order, less the last few, whose reordered neighbours
+    // may lie past the end of what was read.
+    std::vector<int64_t> stamps = decoded;
+    if (int(stamps.size()) != pictures) {
+        stamps = presented;
+        std::sort(stamps.begin(), stamps.end());
+        stamps.resize(stamps.size() > 32 ? stamps.size() - 16 : stamps.size());
+    }
+    if (stamps.size() < 2 || stamps.back() <= stamps.front())
+        return;
+    const double mean = double(stamps.back() - stamps.front()) / double(stamps.size() - 1);
+    const double rate = 1.0 / (mean * av_q2d(fmt->streams[index]->time_base));
+    if (!std::isfinite(rate) || rate <= 0 || rate >= 1000000)
+        return;
+    info->pictureRate = static_cast<float>(rate);
+    // A constant rate's stamps stray from their mean spacing by no more
+    // than their rounding (to milliseconds, in some containers).
+    size_t stray = 0;
+    for (size_t i = 1; i < stamps.size(); ++i)
+        stray += std::abs(double(stamps[i] - stamps[i - 1]) - mean) > 1.0 + 0.02 * mean;
+    info->unevenStamps = stray * 20 > stamps.size();
+}
+
 } // namespace
 
 namespace {
@@ -154,6 +204,8 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
     info.bitRate = fmt->bit_rate;
     info.duration = input.Duration();
     info.interlaced = video >= 0 && WovenFields(fmt, video, cancel);
+    if (video >= 0)
+        MeasurePictureRate(fmt, video, cancel, &info);
     return info;
 }
 
@@ -169,7 +221,7 @@ void GetMediaInfo(const char* path, int* width, int* height, long long* duration
         *width = info.width;
         *height = info.height;
         if (fps)
-            *fps = info.fps;
+            *fps = info.PictureRate();
     }
     if (bitRate)
         *bitRate = info.bitRate;
@@ -201,6 +253,18 @@ bool ST_MEDIA_INFO::DescribesFile(const QString& file) const
     ST_MEDIA_INFO now;
     return Stamp(file, &now) && now.fileSize == fileSize && now.modified == modified && now.device == device
         && now.inode == inode && now.changed == changed;
+}
+
+bool ST_MEDIA_INFO::VariableRate() const
+{
+    // Stamps of a constant rate fall on its base rate; a rounding of the
+    // stamps (milliseconds) or a lost picture moves their mean far less.
+    return fps > 0 && pictureRate > 0 && (unevenStamps || std::abs(pictureRate / fps - 1.0f) > 0.01f);
+}
+
+float ST_MEDIA_INFO::PictureRate() const
+{
+    return VariableRate() ? pictureRate : fps;
 }
 
 QSize ST_MEDIA_INFO::ShownSize() const

@@ -26,6 +26,11 @@ struct ST_MEDIA_INFO
     // the mean, which melt renders it at, where `fps` is the base rate that
     // all its time stamps fall on.
     float averageFps = 0.0f;
+    // The mean rate of the pictures as their stamps place them, 0 when not
+    // known. Where it differs from `fps` the stream is of a variable rate
+    // (a phone's, a screen recorder's, film flagged for a slower display).
+    float pictureRate = 0.0f;
+    bool unevenStamps = false; // the pictures' stamps are not evenly spaced (a phone's)
     // Each picture holds two fields taken at two moments, woven line by
     // line: the stream's field order says so, or, where the container does
     // not tell it, its first decoded pictures. Players show it deinterlaced.
@@ -47,6 +52,11 @@ struct ST_MEDIA_INFO
 
     // True when these values were taken from `file` as it is now.
     bool DescribesFile(const QString& file) const;
+    // Whether the stamps place the pictures unevenly, or at another rate
+    // than the base rate all of them fall on (`fps`).
+    bool VariableRate() const;
+    // The rate pictures come at: the mean of a variable rate, else `fps`.
+    float PictureRate() const;
     // The picture as a player shows it (picture.Shown()); empty without a
     // picture.
     QSize ShownSize() const;

@@ -52,6 +52,7 @@ private slots:
     void titlesAndTrimmedEndingMergeIntoOne();
     void splitPartsCoverTheSource_data();
     void splitPartsCoverTheSource();
+    void variableRatePicturesShownOnce();
     void twoMusicFilesMakeTheSoundtrack();
     void subtitleBurnedIn();
 
@@ -167,6 +168,26 @@ void TestTabsRun::splitPartsCoverTheSource()
         sum += Duration(file);
     // Each cut may land a frame (and its sound packet) off.
     QVERIFY2(qAbs(sum - total) < 0.1 * parts, qPrintable(QString::number(sum) + " " + files.join(' ')));
+}
+
+void TestTabsRun::variableRatePicturesShownOnce()
+{
+    // A phone's clip converted whole, and another one cut in two.
+    AppTestKit::Answer({TestMedia::MakeNumberedVideo(m_dir.path(), "phone.mp4", "30", true),
+                        TestMedia::MakeNumberedVideo(m_dir.path(), "parts.mkv", "30", true)});
+    m_window->findChild<QAction*>(QStringLiteral("actionAddFile"))->trigger();
+    QTRY_COMPARE(Child<QTableWidget>("tableWidget")->rowCount(), 3);
+    Child<QTableWidget>("tableWidget")->selectRow(2);
+    Child<QSpinBox>("spinBoxSplitNum")->setValue(2);
+    Click("BtnSplitAdd");
+    QMap<QString, QVector<int>> shown;
+    for (const QString& file : RunAll())
+        shown[QFileInfo(file).baseName().left(5)] += TestMedia::PictureNumbers(file);
+    // Each of the 180 pictures once; the cut may show one twice or lose one.
+    for (const QVector<int>& numbers : {shown["phone"], shown["parts"]}) {
+        const int kept = QSet<int>(numbers.begin(), numbers.end()).size();
+        QVERIFY2(kept >= 179 && numbers.size() - kept <= 1, qPrintable(QString::number(numbers.size())));
+    }
 }
 
 void TestTabsRun::twoMusicFilesMakeTheSoundtrack()
