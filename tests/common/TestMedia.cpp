@@ -67,14 +67,14 @@ QString MakeVideo(const QString& dir, const QString& name, double seconds, int w
     return RunConverter(args) ? out : QString();
 }
 
-QString MakeNumberedVideo(const QString& dir, const QString& name, const QString& rate, bool phone)
+QString MakeNumberedVideo(const QString& dir, const QString& name, const QString& rate)
 {
-    const QString out = QDir(dir).filePath(name);
+    const QString out = QDir(dir).filePath(name), bits = "geq=lum='if(bitand(N\\,pow(2\\,floor(X/40)))\\,235\\,16)':cb=128:cr=128";
     const QString early = ",settb=1/120,setpts='if(eq(N\\,0)\\,0\\,max(PREV_OUTPTS+1\\,4*N+floor(random(0)*5)-2))'";
-    return RunConverter({"-f", "lavfi", "-i", "color=black:size=320x240:rate=" + rate, "-f", "lavfi", "-i", "sine=d=6",
-                         "-vf", "geq=lum='if(bitand(N\\,pow(2\\,floor(X/40)))\\,235\\,16)':cb=128:cr=128" + (phone ? early : ""),
-                         "-frames:v", "180", "-pix_fmt", "yuv420p", "-fps_mode", "passthrough", "-enc_time_base:v",
-                         phone ? "1/120" : "0", out}) ? out : QString();
+    return RunConverter({"-f", "lavfi", "-i", "color=black:s=320x240:r=" + (rate.isEmpty() ? "30" : rate), "-f", "lavfi",
+                         "-i", "sine=d=6", "-vf", bits + (rate.isEmpty() ? early : ""), "-frames:v", "180", "-pix_fmt",
+                         "yuv420p", "-fps_mode", "passthrough", "-enc_time_base:v", rate.isEmpty() ? "1/120" : "0", out})
+        ? out : QString();
 }
 
 QVector<int> PictureNumbers(const QString& path)

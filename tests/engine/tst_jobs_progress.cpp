@@ -346,13 +346,13 @@ private slots:
             AppFolder::FindTool("melt"),
             {clip, "-consumer", "avformat:" + m_dir.filePath("meltlive.mp4"), "vcodec=libx264", "acodec=aac"},
             "percentage:");
-        // A run ended well and showed a figure: melt polls its position, so a run may show none and is tried again.
+        // A run ended well, and showed a figure: one that shows none is tried again.
         QVERIFY2(data.contains("percentage:"), data.right(400).constData());
         const Outcome out = checkEveryChunking(meltJob(), data);
         for (int i = 1; i < out.reports.size(); ++i)
             QVERIFY(out.reports.at(i).first >= out.reports.at(i - 1).first);
-        // A busy machine can end on any figure: the reader must end on the
-        // highest figure melt showed.
+        // melt polls its position, so a busy machine can end on any figure,
+        // or show none: the reader must end on the highest figure melt showed.
         int lastShown = 0;
         auto it = QRegularExpression("percentage:\\s*(\\d+)").globalMatch(QString::fromLatin1(data));
         while (it.hasNext())
