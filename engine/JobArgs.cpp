@@ -232,19 +232,14 @@ QString JobArgs::AudioEncoder(const QString& acodec)
     return acodec == QLatin1String("mp3") ? QStringLiteral("libmp3lame") : acodec;
 }
 
-namespace {
-
-// The converter's input of one part: cut on reading.
-QStringList PartInput(const QString& input, const ST_SPLIT_PART& part)
+QStringList JobArgs::PartInput(const QString& input, const ST_SPLIT_PART& part)
 {
-    QStringList args{"-ss", JobArgs::ClockText(part.start)};
+    QStringList args{"-ss", ClockText(part.start)};
     if (!part.toEnd)
-        args << "-t" << JobArgs::ClockText(part.length);
+        args << "-t" << ClockText(part.length);
     args << "-accurate_seek" << "-i" << input;
     return args;
 }
-
-} // namespace
 
 QStringList JobArgs::SplitEncodeArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
                                      const QString& vcodec, const QString& acodec, const QString& frameSize,

@@ -87,6 +87,8 @@ public:
     // no picture; copyAudio off leaves the sound to the container's encoder.
     static QStringList SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
                                      bool audioOnly, bool copyAudio = true);
+    // The converter's input of one part of a file, cut as it is read.
+    static QStringList PartInput(const QString& input, const ST_SPLIT_PART& part);
     // One part re-encoded by the converter, each picture once at its own
     // time: melt would put a variable rate's pictures on a grid of its own.
     // `rate` are the options of PictureRateArgs; `frameSize` ("WxH") is

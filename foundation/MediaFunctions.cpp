@@ -115,21 +115,26 @@ bool WovenFields(AVFormatContext* fmt, int index, const std::atomic<bool>* cance
 
 // The mean rate of a stream's pictures from its packets' stamps into
 // info->pictureRate (0 when fewer than two are stamped), and whether they
-// are spaced unevenly. Only the first few hundred are read: enough for the
-// pattern of a phone's timing or a film's pulldown to repeat.
+// are spaced unevenly. Only the first hundred or so are read, and no more
+// than a few seconds of a camera's largest pictures: enough for the pattern
+// of a phone's timing or a film's pulldown to repeat many times.
 void MeasurePictureRate(AVFormatContext* fmt, int index, const std::atomic<bool>* cancel, ST_MEDIA_INFO* info)
 {
     std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
     if (!packet)
         return;
-    constexpr int kPictures = 240;
+    constexpr int kPictures = 120;
     constexpr int kPackets = 4096; // of any stream
+    constexpr long long kBytes = 24LL << 20;
     std::vector<int64_t> decoded;   // decoding stamps, in order
     std::vector<int64_t> presented; // presentation stamps
     int pictures = 0;
-    for (int packets = 0; pictures < kPictures && packets < kPackets && !(cancel && *cancel); ++packets) {
+    long long bytes = 0;
+    for (int packets = 0; pictures < kPictures && packets < kPackets && bytes < kBytes && !(cancel && *cancel);
+         ++packets) {
         if (av_read_frame(fmt, packet.get()) < 0)
             break;
+        bytes += packet->size;
         if (packet->stream_index == index) {
             ++pictures;
             if (packet->dts != AV_NOPTS_VALUE)
@@ -150,7 +155,16 @@ void MeasurePictureRate(AVFormatContext* fmt, int index, const std::atomic<bool>
     }
     if (stamps.size() < 2 || stamps.back() <= stamps.front())
         return;
-    const double mean = double(stamps.back() - stamps.front()) / double(stamps.size() - 1);
+    // The mean spacing as the slope of the stamps over their count: a
+    // phone's first and last pictures may come early or late.
+    const double middle = double(stamps.size() - 1) / 2;
+    double along = 0;
+    double square = 0;
+    for (size_t i = 0; i < stamps.size(); ++i) {
+        along += (double(i) - middle) * double(stamps[i] - stamps.front());
+        square += (double(i) - middle) * (double(i) - middle);
+    }
+    const double mean = along / square;
     const double rate = 1.0 / (mean * av_q2d(fmt->streams[index]->time_base));
     if (!std::isfinite(rate) || rate <= 0 || rate >= 1000000)
         return;
