@@ -187,8 +187,7 @@ void TestTabsRun::variableRatePicturesShownOnce()
     QMap<QString, QVector<int>> shown;
     for (const QString& file : RunAll())
         shown[QFileInfo(file).baseName().left(5)] += TestMedia::PictureNumbers(file);
-    // Each of the 180 pictures once, converted whole, cut in two (where one may show twice or be lost), or after a
-    // title of the same numbers.
+    // Each picture once: whole, cut in two (one may show twice or be lost), or after a title of the same numbers.
     for (const QString name : {"phone", "parts", "merge"}) {
         int wrong = 0;
         for (int n = 0; n < 180; ++n)

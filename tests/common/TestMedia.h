@@ -30,8 +30,7 @@ QString MakeSilentVideo(const QString& dir, const QString& name = "silent.mp4",
                         double seconds = 2.0, int width = 320, int height = 240, int fps = 25);
 // Audio only (sine tone).
 QString MakeAudio(const QString& dir, const QString& name = "audio.mp3", double seconds = 2.0);
-// 180 pictures showing their numbers in bits (PictureNumbers), at `rate` or as a phone's: 30 a second, each up to
-// half a frame early or late on a 1/120 s grid.
+// 180 pictures showing their numbers in bits (PictureNumbers), at `rate` or as a phone's, half a frame off 30 a second.
 QString MakeNumberedVideo(const QString& dir, const QString& name, const QString& rate);
 QVector<int> PictureNumbers(const QString& path);
 // A still image (PNG unless the name says otherwise).
