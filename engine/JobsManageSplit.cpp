@@ -98,6 +98,7 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
     const bool audioOnly = JobArgs::IsAudioFormat(QFileInfo(out).suffix());
     AbstractJob* partJob = nullptr;
     const bool encoded = format.VCodec != QLatin1String("copy") && format.ACodec != QLatin1String("copy");
+    // A source without a picture gives parts without one.
     const bool picture = facts.hasVideo || !facts.opened;
     if (encoded && picture && !audioOnly && facts.VariableRate()) {
         // melt would show a variable rate's pictures on its own grid of
@@ -125,7 +126,6 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
             size, MediaStreams::ChromaSteps(JobArgs::VideoEncoder(format.VCodec), format.Format));
         const QString frameSize
             = fitted == size ? QString() : QString::number(fitted.width()) + "x" + QString::number(fitted.height());
-        // A source without a picture gives parts without one.
         // melt counts a variable-rate picture's frames at its mean rate: the
         // cut and the frame before it are found on that count, or a part
         // would end on the frame that the next one starts with.
