@@ -42,7 +42,7 @@ QString RunArguments::DurationText(long long microseconds)
 
 ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,
                                           long long sourceBitRate, float sourceFps, const QString& graph,
-                                          const QSize& picture)
+                                          const QSize& picture, float pictureRate)
 {
     ST_RUN_ARGS run;
     QStringList& a = run.arguments;
@@ -79,12 +79,18 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
                 const long long n = autoRate ? qMax(0LL, sourceBitRate) / 1000 : JobArgs::VideoBitRateSetting(format.VBitRate);
                 a << QStringLiteral("-b:v") << QString::number(n) + QLatin1Char('k');
             }
+            // A variable rate's pictures are kept each once, at the mean rate
+            // where they cannot keep their own times; its base rate would
+            // repeat every picture.
+            const bool variable = format.VKeepFrameRate && std::isfinite(pictureRate) && pictureRate > 0.0f;
             if (!format.VKeepFrameRate)
                 rate = static_cast<float>(JobArgs::FrameRateSetting(format.VFrameRate));
+            else if (variable)
+                rate = pictureRate;
             // An unknown rate (a source that could not be probed) is left to
             // the converter rather than given as 0, which it refuses.
             if (std::isfinite(rate) && rate > 0.0f)
-                a << QStringLiteral("-r") << QString::number(rate, 'f', 3);
+                a << JobArgs::PictureRateArgs(rate, variable, JobArgs::KeepsPictureTimes(ext, encoder));
             else
                 rate = 0.0f;
             if (!format.VKeepWH) {

@@ -309,6 +309,7 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
             if (!problem->isEmpty())
                 return false;
             info.path = layer->FileName;
+            info.clip = true;
             info.turn = layer->Clip.turn.Filters();
             // The movie source gives the stored rows: a clip of woven fields
             // is deinterlaced before it is turned, as a main source is.
@@ -470,6 +471,12 @@ QString Core::GetCommandMovie(WatermarkInfo* info)
     if (info->playTime > 0)
         text += QStringLiteral(",setpts='if(eq(N,0),PTS-STARTPTS,PREV_OUTPTS+PTS-PREV_INPTS+lte(PTS,PREV_INPTS)*")
             + Num(info->playTime) + QStringLiteral("/1000000/TB)'");
+    // So does a clip, whose pictures a phone spaces unevenly: a play starts
+    // again as long after the last picture as that one came after the one
+    // before.
+    else if (info->clip)
+        text += QStringLiteral(",setpts='if(eq(N,0),st(1,0)+PTS-STARTPTS,")
+            + QStringLiteral("PREV_OUTPTS+if(lte(PTS,PREV_INPTS),ld(1),st(1,PTS-PREV_INPTS)))'");
     else
         text += QStringLiteral(",setpts=N/FRAME_RATE/TB");
     for (const QString& filter : info->turn)

@@ -232,13 +232,49 @@ QString JobArgs::AudioEncoder(const QString& acodec)
     return acodec == QLatin1String("mp3") ? QStringLiteral("libmp3lame") : acodec;
 }
 
-QStringList JobArgs::SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
-                                   bool audioOnly, bool copyAudio)
+QStringList JobArgs::PartInput(const QString& input, const ST_SPLIT_PART& part)
 {
     QStringList args{"-ss", ClockText(part.start)};
     if (!part.toEnd)
         args << "-t" << ClockText(part.length);
     args << "-accurate_seek" << "-i" << input;
+    return args;
+}
+
+QStringList JobArgs::SplitEncodeArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
+                                     const QString& vcodec, const QString& acodec, const QString& frameSize,
+                                     const QStringList& rate)
+{
+    QStringList args = PartInput(input, part);
+    args << "-c:v" << VideoEncoder(vcodec) << rate;
+    if (!frameSize.isEmpty())
+        args << "-s" << frameSize;
+    args << "-c:a" << AudioEncoder(acodec) << "-y" << output;
+    return args;
+}
+
+QStringList JobArgs::PictureRateArgs(double rate, bool variable, bool keepsTimes)
+{
+    if (variable && keepsTimes)
+        return {"-fps_mode", "vfr"};
+    QStringList args{"-r", QString::number(rate, 'f', 3)};
+    // The converter's constant rate moves a picture that came early or late
+    // to a free frame rather than drop it (as it would in AVI).
+    if (variable)
+        args << "-fps_mode" << "cfr";
+    return args;
+}
+
+bool JobArgs::KeepsPictureTimes(const QString& container, const QString& encoder)
+{
+    return container != QLatin1String("avi") && container != QLatin1String("mpg")
+        && encoder != QLatin1String("mpeg1video") && encoder != QLatin1String("mpeg2video");
+}
+
+QStringList JobArgs::SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
+                                   bool audioOnly, bool copyAudio)
+{
+    QStringList args = PartInput(input, part);
     if (audioOnly)
         args << "-vn";
     else

@@ -87,6 +87,23 @@ public:
     // no picture; copyAudio off leaves the sound to the container's encoder.
     static QStringList SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
                                      bool audioOnly, bool copyAudio = true);
+    // The converter's input of one part of a file, cut as it is read.
+    static QStringList PartInput(const QString& input, const ST_SPLIT_PART& part);
+    // One part re-encoded by the converter, each picture once at its own
+    // time: melt would put a variable rate's pictures on a grid of its own.
+    // `rate` are the options of PictureRateArgs; `frameSize` ("WxH") is
+    // scaled to when not empty.
+    static QStringList SplitEncodeArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
+                                       const QString& vcodec, const QString& acodec, const QString& frameSize,
+                                       const QStringList& rate);
+    // The converter's frame-rate options: "-r" and the rate with three
+    // decimals. A variable rate (its mean given) keeps its pictures' own
+    // times where `keepsTimes` (the container and the encoder hold them),
+    // else it is made constant at its mean, each picture kept once.
+    static QStringList PictureRateArgs(double rate, bool variable, bool keepsTimes);
+    // Whether a container (by its extension) and an encoder hold pictures
+    // at times of their own: AVI and MPEG-1/2 video take one constant rate.
+    static bool KeepsPictureTimes(const QString& container, const QString& encoder);
     // One melt input, read as media alone, with its in and out points. The
     // out point is melt's last frame, one frame before the exclusive end;
     // toEnd leaves it out.

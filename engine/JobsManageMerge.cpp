@@ -69,7 +69,9 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
     const QSize shown = JobArgs::SquarePixelSize(main.picture);
     const int width = qMax(shown.width(), 0);
     const int height = qMax(shown.height(), 0);
-    const float fps = main.fps;
+    // A variable rate is counted at its pictures' mean rate, never at the
+    // base rate of its stamps, which would repeat each picture.
+    const float fps = main.PictureRate();
 
     // The main video's own extension unless a format is set; a file without
     // one gets no dangling ".".
@@ -89,8 +91,19 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
     const bool acopy = format.ACodec == QLatin1String("copy");
     const bool audioOnly = JobArgs::IsAudioFormat(container);
 
+    // The inputs of a re-encoding. melt would show a variable rate's pictures
+    // on a grid of frames of its own, repeating some and dropping others:
+    // with one among them, the converter joins them, each cut as it is read.
+    QList<ST_MEDIA_INFO> clips;
+    bool variable = false;
+    for (int i = 0; i < inputs.size() && !vcopy && !acopy; ++i) {
+        // The main video was looked at above.
+        clips.append(i == mainIndex ? main : ProbeMediaInfo(inputs.at(i).path));
+        variable = variable || clips.last().VariableRate();
+    }
+
     AbstractJob* mergeJob = nullptr;
-    if (!vcopy && !acopy) {
+    if (!vcopy && !acopy && !variable) {
         // melt re-encodes and cuts each input to its in and out points, in
         // a profile of the output's size and the job's frame rate; without
         // one it takes the first input's. Out points are one frame of the
@@ -100,15 +113,14 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
         float firstFps = 0;
         float lastFps = fps;
         for (int i = 0; i < inputs.size(); ++i) {
-            // The main video was looked at above.
-            const ST_MEDIA_INFO clip = i == mainIndex ? main : ProbeMediaInfo(inputs.at(i).path);
+            const ST_MEDIA_INFO& clip = clips.at(i);
             durations.append(clip.duration);
             // Shown as players show it, turned and at its aspect.
             turns.append(JobArgs::MeltTurn(clip.picture));
-            if (clip.fps > 0)
-                lastFps = clip.fps;
+            if (clip.PictureRate() > 0)
+                lastFps = clip.PictureRate();
             if (i == 0)
-                firstFps = clip.fps;
+                firstFps = clip.PictureRate();
         }
         QString size;
         if (!format.VKeepWH) {
@@ -152,7 +164,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             return true;
         };
         QString list;
-        if (container.toLower() == QLatin1String("mp4") && core->IsMergeListMP4(row)
+        if ((vcopy || acopy) && container.toLower() == QLatin1String("mp4") && core->IsMergeListMP4(row)
             && MediaStreams::SameForConcat(facts) && soundCopies())
             list = core->GetMergeFileName(row, mainVideo);
 
@@ -179,12 +191,16 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             long long total = 0;
             bool anyVideo = false;
             for (int i = 0; i < inputs.size(); ++i) {
-                args << "-i" << inputs.at(i).path;
                 const ST_STREAM_FACTS& f = facts.at(i);
+                ST_SPLIT_PART cut;
+                cut.start = variable ? qMax(0LL, inputs.at(i).start) : 0;
+                cut.toEnd = !variable || inputs.at(i).end <= 0 || inputs.at(i).end >= f.duration;
+                cut.length = (cut.toEnd ? f.duration : inputs.at(i).end) - cut.start;
+                args << (variable ? JobArgs::PartInput(inputs.at(i).path, cut) : QStringList{"-i", inputs.at(i).path});
                 hasVideo.append(f.hasVideo);
                 hasAudio.append(f.hasAudio);
-                durations.append(f.duration);
-                total += f.duration;
+                durations.append(qMax(0LL, cut.length));
+                total += qMax(0LL, cut.length);
                 anyVideo = anyVideo || f.hasVideo;
             }
             // Road 1 carries no frame size: the main video's (or the
@@ -242,7 +258,8 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                 } else {
                     args << "-b:v" << QString::number(JobArgs::VideoBitRateSetting(format.VBitRate)) + "k";
                 }
-                args << "-r" << QString::number(rate, 'f', 3);
+                // Joined clips keep one constant rate.
+                args << JobArgs::PictureRateArgs(rate, format.VKeepFrameRate && (variable || main.VariableRate()), false);
                 const QString frameSize = JobArgs::LeadingFrameSize(format.VSize);
                 if (!format.VKeepWH && !frameSize.isEmpty())
                     args << "-s" << frameSize;

@@ -34,7 +34,7 @@ void JobsManage::AddJobSplits(AbstractJob* job)
     // A row's own source is not probed again while it is as it was added.
     const ST_MEDIA_INFO media = CurrentMediaInfo(opts.media, input);
     const long long duration = media.duration;
-    const float fps = media.fps;
+    const float fps = media.PictureRate();
 
     QVector<QPair<long long, long long>> ranges;
     for (const ST_SPLIT_TIME& r : opts.splitRanges)
@@ -97,7 +97,28 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
     const QString out = GetUnRepeat(output);
     const bool audioOnly = JobArgs::IsAudioFormat(QFileInfo(out).suffix());
     AbstractJob* partJob = nullptr;
-    if (format.VCodec != QLatin1String("copy") && format.ACodec != QLatin1String("copy")) {
+    const bool encoded = format.VCodec != QLatin1String("copy") && format.ACodec != QLatin1String("copy");
+    // A source without a picture gives parts without one.
+    const bool picture = facts.hasVideo || !facts.opened;
+    if (encoded && picture && !audioOnly && facts.VariableRate()) {
+        // melt would show a variable rate's pictures on its own grid of
+        // frames, repeating some and dropping others: the converter keeps
+        // each once.
+        const QString encoder = JobArgs::VideoEncoder(format.VCodec);
+        const QSize size(facts.width, facts.height);
+        const QSize fitted = JobArgs::FitToSteps(size, MediaStreams::ChromaSteps(encoder, format.Format));
+        const QString frameSize
+            = fitted == size ? QString() : QString::number(fitted.width()) + "x" + QString::number(fitted.height());
+        const QStringList rate = JobArgs::PictureRateArgs(facts.pictureRate, true,
+                                                          JobArgs::KeepsPictureTimes(QFileInfo(out).suffix(), encoder));
+        auto* engine = new JxEngineJob(
+            QString(), JobArgs::SplitEncodeArgs(input, out, part, format.VCodec, format.ACodec, frameSize, rate), true);
+        engine->setFPS(facts.pictureRate);
+        engine->setDuration(JobArgs::DurationText(length));
+        engine->expect = OutputCheck::Lasting(length, OutputCheck::VideoOf(facts, audioOnly),
+                                              OutputCheck::AudioOf(facts), facts.pictureRate);
+        partJob = engine;
+    } else if (encoded) {
         // melt keeps the input's size, unless its encoder cannot take it:
         // then the size is cut down to one it takes.
         const QSize size(facts.width, facts.height);
@@ -105,8 +126,6 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
             size, MediaStreams::ChromaSteps(JobArgs::VideoEncoder(format.VCodec), format.Format));
         const QString frameSize
             = fitted == size ? QString() : QString::number(fitted.width()) + "x" + QString::number(fitted.height());
-        // A source without a picture gives parts without one.
-        const bool picture = facts.hasVideo || !facts.opened;
         // melt counts a variable-rate picture's frames at its mean rate: the
         // cut and the frame before it are found on that count, or a part
         // would end on the frame that the next one starts with.

@@ -34,4 +34,5 @@ struct WatermarkInfo
     int speed = 0;          // output pixels per second
     long long duration = 0; // the row's duration in microseconds, 0 when unknown; places a fade-out without end
     long long playTime = 0; // one play of a picture that animates, in microseconds; 0 for anything else
+    bool clip = false;      // a video clip: its pictures keep their own times
 };

@@ -114,6 +114,70 @@ PictureFields DecodedFields(AVFormatContext* fmt, int index, const std::atomic<b
     return pictures > 0 ? PictureFields::Progressive : PictureFields::Unknown;
 }
 
+// The mean rate of a stream's pictures from its packets' stamps into
+// info->pictureRate (0 when fewer than two are stamped), and whether they
+// are spaced unevenly. Only the first hundred or so are read, and no more
+// than a few seconds of a camera's largest pictures: enough for the pattern
+// of a phone's timing or a film's pulldown to repeat many times.
+void MeasurePictureRate(AVFormatContext* fmt, int index, const std::atomic<bool>* cancel, ST_MEDIA_INFO* info)
+{
+    std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
+    if (!packet)
+        return;
+    constexpr int kPictures = 120;
+    constexpr int kPackets = 4096; // of any stream
+    constexpr long long kBytes = 12LL << 20;
+    std::vector<int64_t> decoded;   // decoding stamps, in order
+    std::vector<int64_t> presented; // presentation stamps
+    int pictures = 0;
+    long long bytes = 0;
+    for (int packets = 0; pictures < kPictures && packets < kPackets && bytes < kBytes && !(cancel && *cancel);
+         ++packets) {
+        if (av_read_frame(fmt, packet.get()) < 0)
+            break;
+        bytes += packet->size;
+        if (packet->stream_index == index) {
+            ++pictures;
+            if (packet->dts != AV_NOPTS_VALUE)
+                decoded.push_back(packet->dts);
+            if (packet->pts != AV_NOPTS_VALUE)
+                presented.push_back(packet->pts);
+        }
+        av_packet_unref(packet.get());
+    }
+    // Decoding stamps where every picture has one; else the presentation
+    // stamps in their order, less the last few, whose reordered neighbours
+    // may lie past the end of what was read.
+    std::vector<int64_t> stamps = decoded;
+    if (int(stamps.size()) != pictures) {
+        stamps = presented;
+        std::sort(stamps.begin(), stamps.end());
+        stamps.resize(stamps.size() > 32 ? stamps.size() - 16 : stamps.size());
+    }
+    if (stamps.size() < 2 || stamps.back() <= stamps.front())
+        return;
+    // The mean spacing as the slope of the stamps over their count: a
+    // phone's first and last pictures may come early or late.
+    const double middle = double(stamps.size() - 1) / 2;
+    double along = 0;
+    double square = 0;
+    for (size_t i = 0; i < stamps.size(); ++i) {
+        along += (double(i) - middle) * double(stamps[i] - stamps.front());
+        square += (double(i) - middle) * (double(i) - middle);
+    }
+    const double mean = along / square;
+    const double rate = 1.0 / (mean * av_q2d(fmt->streams[index]->time_base));
+    if (!std::isfinite(rate) || rate <= 0 || rate >= 1000000)
+        return;
+    info->pictureRate = static_cast<float>(rate);
+    // A constant rate's stamps stray from their mean spacing by no more
+    // than their rounding (to milliseconds, in some containers).
+    size_t stray = 0;
+    for (size_t i = 1; i < stamps.size(); ++i)
+        stray += std::abs(double(stamps[i] - stamps[i - 1]) - mean) > 1.0 + 0.02 * mean;
+    info->unevenStamps = stray * 20 > stamps.size();
+}
+
 } // namespace
 
 namespace {
@@ -155,8 +219,15 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
     }
     info.bitRate = fmt->bit_rate;
     info.duration = input.Duration();
-    if (video >= 0 && depth == ProbeDepth::Pictures && info.picture.fields == PictureFields::Unknown)
+    if (video < 0)
+        return info;
+    MeasurePictureRate(fmt, video, cancel, &info);
+    if (depth == ProbeDepth::Pictures && info.picture.fields == PictureFields::Unknown) {
+        // The stamps were read from the start: the pictures that tell the
+        // fields are the first ones again.
+        avformat_seek_file(fmt, -1, INT64_MIN, fmt->start_time == AV_NOPTS_VALUE ? 0 : fmt->start_time, INT64_MAX, 0);
         info.picture.fields = DecodedFields(fmt, video, cancel);
+    }
     return info;
 }
 
@@ -172,7 +243,7 @@ void GetMediaInfo(const char* path, int* width, int* height, long long* duration
         *width = info.width;
         *height = info.height;
         if (fps)
-            *fps = info.fps;
+            *fps = info.PictureRate();
     }
     if (bitRate)
         *bitRate = info.bitRate;
@@ -204,6 +275,18 @@ bool ST_MEDIA_INFO::DescribesFile(const QString& file) const
     ST_MEDIA_INFO now;
     return Stamp(file, &now) && now.fileSize == fileSize && now.modified == modified && now.device == device
         && now.inode == inode && now.changed == changed;
+}
+
+bool ST_MEDIA_INFO::VariableRate() const
+{
+    // Stamps of a constant rate fall on its base rate; a rounding of the
+    // stamps (milliseconds) or a lost picture moves their mean far less.
+    return fps > 0 && pictureRate > 0 && (unevenStamps || std::abs(pictureRate / fps - 1.0f) > 0.01f);
+}
+
+float ST_MEDIA_INFO::PictureRate() const
+{
+    return VariableRate() ? pictureRate : fps;
 }
 
 QSize ST_MEDIA_INFO::ShownSize() const

@@ -11,6 +11,8 @@ class QFile;
 struct PictureGeometry;
 
 // Width, height, duration (microseconds), frame rate and bit rate of a file.
+// The frame rate is the pictures' (ST_MEDIA_INFO::PictureRate): for a
+// variable rate its mean.
 // The size is the picture's as the converter turns it by its display matrix
 // (a quarter turn swaps the stored width and height), in pixels.
 // Outputs are left untouched when the file cannot be opened or probed, or is

@@ -28,6 +28,11 @@ struct ST_MEDIA_INFO
     // the mean, which melt renders it at, where `fps` is the base rate that
     // all its time stamps fall on.
     float averageFps = 0.0f;
+    // The mean rate of the pictures as their stamps place them, 0 when not
+    // known. Where it differs from `fps` the stream is of a variable rate
+    // (a phone's, a screen recorder's, film flagged for a slower display).
+    float pictureRate = 0.0f;
+    bool unevenStamps = false; // the pictures' stamps are not evenly spaced (a phone's)
     long long duration = 0;   // microseconds, 0 when unknown
     long long audioDuration = 0; // of the first sound stream, microseconds, 0 when unknown
     long long bitRate = 0;    // bits per second
@@ -45,6 +50,11 @@ struct ST_MEDIA_INFO
 
     // True when these values were taken from `file` as it is now.
     bool DescribesFile(const QString& file) const;
+    // Whether the stamps place the pictures unevenly, or at another rate
+    // than the base rate all of them fall on (`fps`).
+    bool VariableRate() const;
+    // The rate pictures come at: the mean of a variable rate, else `fps`.
+    float PictureRate() const;
     // The picture as a player shows it (picture.Shown()); empty without a
     // picture.
     QSize ShownSize() const;

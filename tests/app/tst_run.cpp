@@ -329,7 +329,7 @@ void TestRun::runTakesWhatRowsKnowOfUnchangedFiles()
     // What the rows learnt when they were added, made to differ from what a
     // probe finds: only those of a file that is as it was are taken.
     Core::instance()->Rows[0].media.duration = 4000000;
-    Core::instance()->Rows[0].media.fps = 24.0f;
+    Core::instance()->Rows[0].media.fps = Core::instance()->Rows[0].media.pictureRate = 24.0f;
     Core::instance()->Rows[1].media.duration = 0;
     // Nothing to draw: the split parts are built at once, from the source.
     Core::instance()->Rows[1].splitCount = 2;

@@ -52,6 +52,7 @@ private slots:
     void titlesAndTrimmedEndingMergeIntoOne();
     void splitPartsCoverTheSource_data();
     void splitPartsCoverTheSource();
+    void variableRatePicturesShownOnce();
     void twoMusicFilesMakeTheSoundtrack();
     void subtitleBurnedIn();
 
@@ -167,6 +168,32 @@ void TestTabsRun::splitPartsCoverTheSource()
         sum += Duration(file);
     // Each cut may land a frame (and its sound packet) off.
     QVERIFY2(qAbs(sum - total) < 0.1 * parts, qPrintable(QString::number(sum) + " " + files.join(' ')));
+}
+
+void TestTabsRun::variableRatePicturesShownOnce()
+{
+    AppTestKit::Answer({TestMedia::MakeNumberedVideo(m_dir.path(), "phone.mp4", ""),
+                        TestMedia::MakeNumberedVideo(m_dir.path(), "parts.mkv", ""),
+                        TestMedia::MakeNumberedVideo(m_dir.path(), "merge.mp4", "")});
+    m_window->findChild<QAction*>(QStringLiteral("actionAddFile"))->trigger();
+    auto* table = Child<QTableWidget>("tableWidget");
+    QTRY_COMPARE(table->rowCount(), 4);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(2, 0)).center());
+    Child<QSpinBox>("spinBoxSplitNum")->setValue(2);
+    Click("BtnSplitAdd");
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(3, 0)).center());
+    AppTestKit::Answer({TestMedia::MakeNumberedVideo(m_dir.path(), "title.mp4", "30")});
+    m_window->findChild<QAction*>(QStringLiteral("actionAdd_title_sequence"))->trigger();
+    QMap<QString, QVector<int>> shown;
+    for (const QString& file : RunAll())
+        shown[QFileInfo(file).baseName().left(5)] += TestMedia::PictureNumbers(file);
+    // Each picture once: whole, cut in two (one may show twice or be lost), or after a title of the same numbers.
+    for (const QString name : {"phone", "parts", "merge"}) {
+        int wrong = 0;
+        for (int n = 0; n < 180; ++n)
+            wrong += qAbs(shown[name].count(n) - (name == "merge" ? 2 : 1));
+        QVERIFY2(wrong <= 2, qPrintable(name + QString::number(wrong)));
+    }
 }
 
 void TestTabsRun::twoMusicFilesMakeTheSoundtrack()

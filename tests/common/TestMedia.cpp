@@ -67,6 +67,28 @@ QString MakeVideo(const QString& dir, const QString& name, double seconds, int w
     return RunConverter(args) ? out : QString();
 }
 
+QString MakeNumberedVideo(const QString& dir, const QString& name, const QString& rate)
+{
+    const QString out = QDir(dir).filePath(name), bits = "geq=lum='if(bitand(N\\,pow(2\\,floor(X/40)))\\,235\\,16)':cb=128:cr=128";
+    const QString early = ",settb=1/120,setpts='if(eq(N\\,0)\\,0\\,max(PREV_OUTPTS+1\\,4*N+floor(random(0)*5)-2))'";
+    return RunConverter({"-f", "lavfi", "-i", "color=black:s=320x240:r=" + (rate.isEmpty() ? "30" : rate), "-f", "lavfi",
+                         "-i", "sine=d=6", "-vf", bits + (rate.isEmpty() ? early : ""), "-frames:v", "180", "-pix_fmt",
+                         "yuv420p", "-fps_mode", "passthrough", "-enc_time_base:v", rate.isEmpty() ? "1/120" : "0", out})
+        ? out : QString();
+}
+
+QVector<int> PictureNumbers(const QString& path)
+{
+    QProcess p; // the mean of each column, a byte each
+    p.start(Converter(), {"-v", "error", "-i", path, "-an", "-fps_mode", "passthrough", "-vf", "scale=8:1:flags=area",
+                          "-pix_fmt", "gray", "-f", "rawvideo", "-"});
+    const QByteArray raw = p.waitForFinished(120000) ? p.readAllStandardOutput() : QByteArray();
+    QVector<int> numbers(raw.size() / 8);
+    for (int i = 0; i < numbers.size() * 8; ++i)
+        numbers[i / 8] |= (uchar(raw.at(i)) > 125) << (i % 8);
+    return numbers;
+}
+
 QString MakeSolidVideo(const QString& dir, const QString& color, const QString& name, double seconds,
                        int width, int height, int fps)
 {

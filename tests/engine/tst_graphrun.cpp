@@ -342,6 +342,7 @@ private slots:
         QTest::newRow("APNG") << "played.png" << "apng" << "rbr";
         QTest::newRow("GIF") << "played.gif" << "gif" << "rbr";
         QTest::newRow("still") << "still.png" << "png_pipe" << "rrr";
+        QTest::newRow("video of a variable rate") << "played.mp4" << "mp4" << "rbr";
     }
     void picturesPlayAsTheirFileDoes()
     {
@@ -354,9 +355,9 @@ private slots:
                                                     "c=blue:t=fill:enable='between(t,0.3,1.3)',mpdecimate", "-vsync",
                                                     "vfr"} + kind + QStringList{file}));
         core()->Rows << MakeRow(320, 240, m_clip);
-        addLayer(2, file, QImage(file), QPointF(0, 0));
+        addLayer(format == "mp4" ? 1 : 2, file, QImage(40, 30, QImage::Format_RGB32), QPointF(0, 0));
         const QString graph = core()->GetCommandArg(0);
-        QVERIFY2(graph.contains(":f=" + format + ":"), qPrintable(graph));
+        QVERIFY2(graph.contains(":f=" + format + ":") || format == "mp4", qPrintable(graph));
         const QString frames = m_dir.filePath(format + "%d.png");
         QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=black:s=320x240:r=25:d=2.4", "-vf",
                                          graph + ",select='eq(n,5)+eq(n,30)+eq(n,55)'", "-vsync", "vfr", frames}));

@@ -398,6 +398,17 @@ private slots:
         GetMediaImage(QFile::encodeName(m_video).constData(), nullptr, 0, nullptr);   // no image: nothing happens
     }
 
+    void variableRateFromTheStamps()
+    {
+        // Constant rates (rounded to milliseconds in mkv) and a phone's (no rate).
+        for (const QString made : {"c25.mp4:25", "c2997.mkv:ntsc", "c30.mov:30", "c50.ts:50", "phone.mp4:", "phone.mkv:"}) {
+            const QString rate = made.section(':', 1);
+            const ST_MEDIA_INFO info = ProbeMediaInfo(TestMedia::MakeNumberedVideo(m_dir.path(), made.section(':', 0, 0), rate));
+            QVERIFY2(info.VariableRate() == rate.isEmpty() && (!rate.isEmpty() || qAbs(info.PictureRate() - 30) < 0.3f),
+                     qPrintable(made + " " + QString::number(info.PictureRate())));
+        }
+    }
+
     void absurdPictureSizesAreRefused_data()
     {
         QTest::addColumn<int>("width");
