@@ -169,8 +169,7 @@ QString Core::PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* prob
     const QString path = opts.subtitlePath;
     const QString name = SubtitleWorkName(Rows, row);
     if (path.isEmpty())
-        return WriteWorkFile(
-            name, [this](const QString& target) { return Subtitle.SaveASSForBurning(target); }, problem);
+        return WriteWorkFile(name, [this](const QString& target) { return Subtitle.SaveASS(target); }, problem);
     // A file that is gone is never stood in for by other events.
     *problem = InputFileProblem(path, QT_TR_NOOP("Subtitle file missing: %1"), false);
     if (!problem->isEmpty())
@@ -216,7 +215,7 @@ QString Core::PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* prob
         *problem = Problem(QT_TR_NOOP("Cannot read the subtitle file: %1"), path);
         return QString();
     }
-    return WriteWorkFile(name, [&srt](const QString& target) { return srt.SaveASSForBurning(target); }, problem);
+    return WriteWorkFile(name, [&srt](const QString& target) { return srt.SaveASS(target); }, problem);
 }
 
 // Fills one record per layer, in ascending z order. Without a canvas (or a

@@ -43,6 +43,12 @@ void JobsManage::AddJobTask(AbstractJob* job)
         m_rowFailure.remove(cell);
         cell->setToolTip(QString());
     }
+    if (cell && !m_followingUp) {
+        for (const AbstractJob* other : qAsConst(m_jobs)) {
+            if (other->standardItem() == cell && other->status == AbstractJob::StatusCompleted)
+                m_earlier.insert(other);
+        }
+    }
     job->setParent(this);
     connect(job, &AbstractJob::progressUpdated, this, &JobsManage::onProgressUpdated);
     connect(job, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished), this, &JobsManage::onFinished);
@@ -147,9 +153,31 @@ void JobsManage::cleanup()
         if (cell && !stopped.contains(cell))
             setText(cell, m_rowFailure.value(cell, tr("Completed")));
     }
+    // A stopped row keeps nothing under a final name: what its chain's
+    // finished steps placed (split parts, a converted video the next step
+    // was to read) goes too, so the next Run makes the row once, whole.
+    QStringList placed;
+    for (const AbstractJob* job : qAsConst(jobs)) {
+        if (job->succeeded() && stopped.contains(job->standardItem()) && !m_earlier.contains(job)
+            && !job->outputPath.isEmpty()) {
+            placed << job->outputPath;
+            ReleaseUnRepeat(job->outputPath);
+        }
+    }
+    if (!placed.isEmpty()) {
+        OffThread::Run<JobsManage, bool>(
+            this,
+            [placed] {
+                for (const QString& path : placed)
+                    DeleteWorkFile(path);
+                return true;
+            },
+            [](bool) {});
+    }
     m_rowFailure.clear();
     m_followUps.clear();
     m_deleting.clear();
+    m_earlier.clear();
 }
 
 void JobsManage::pause()
@@ -285,6 +313,7 @@ void JobsManage::followUp(AbstractJob* job)
             && QFileInfo(path).absoluteFilePath() != QFileInfo(job->outputPath).absoluteFilePath())
             doomed << path;
     };
+    m_followingUp = true;
     switch (job->kind) {
     case AbstractJob::KindSplit:
         AddJobSplits(job);
@@ -308,6 +337,7 @@ void JobsManage::followUp(AbstractJob* job)
     default:
         break;
     }
+    m_followingUp = false;
     if (doomed.isEmpty())
         return;
     // Removing a large file takes the system a while: not on the GUI thread.

@@ -112,5 +112,9 @@ private:
     QSet<const AbstractJob*> m_followUps;
     // Ended jobs whose work files are being removed: their rows' chains go on.
     QSet<const AbstractJob*> m_deleting;
+    // Ended jobs of a row's earlier Run: what they placed is not the
+    // current chain's to take back.
+    QSet<const AbstractJob*> m_earlier;
+    bool m_followingUp = false; // jobs added now continue a chain
     std::function<QString()> m_outputFolderQuery;
 };

@@ -53,9 +53,6 @@ public:
     bool SaveASS(const QString& path) const;
     bool SaveSRT(const QString& path) const;
     bool SaveSty(const QString& path) const;
-    // The ASS file that the subtitle filter burns in: as SaveASS, with the
-    // markup of texts read from SRT written as override codes.
-    bool SaveASSForBurning(const QString& path) const;
 
     QList<ST_ASS_EVENT> Events;
     QList<ST_ASS_STYLE> Styles;

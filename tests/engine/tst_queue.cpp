@@ -701,6 +701,13 @@ private slots:
         q.setMaxRunning(1);
         q.SetOutputFolderQuery([this] { return m_dir.path(); });
         Row chain, running, waiting;
+        // The row's output of an earlier Run is not this chain's to take back.
+        auto* earlier = new ScriptJob(okScript(), {m_dir.filePath("earlier.out")});
+        earlier->outputPath = m_dir.filePath("earlier.out");
+        chain.attach(earlier);
+        q.AddJobTask(earlier);
+        q.startNextJob();
+        QTRY_VERIFY_WITH_TIMEOUT(earlier->endReported(), 10000);
         auto* first = new ScriptJob(okScript(), {m_dir.filePath("chain.out")});
         first->outputPath = m_dir.filePath("chain.out");
         first->kind = AbstractJob::KindMusic;
@@ -715,10 +722,13 @@ private slots:
             q.AddJobTask(job);
         q.startNextJob();
         // The first step's follow-up waits behind the rows queued before it.
-        QTRY_VERIFY_WITH_TIMEOUT(stubborn->ran() && q.jobs().size() == 4, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(stubborn->ran() && q.jobs().size() == 5, 10000);
         QVERIFY(!q.jobs().last()->ran());
         q.cleanup();
         QCOMPARE(chain.status.text(), QString("Stopped"));
+        // Nothing of the stopped chain stands under a final name.
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(m_dir.filePath("chain.out")), 10000);
+        QVERIFY(QFile::exists(m_dir.filePath("earlier.out")));
         QCOMPARE(running.status.text(), QString("Stopped"));
         QCOMPARE(waiting.status.text(), QString("Ready"));
         Core::instance()->Rows.clear();
