@@ -12,6 +12,10 @@
 #include <cmath>
 #include <numeric>
 
+extern "C" {
+#include <libavcodec/avcodec.h>
+}
+
 namespace {
 
 QString two(long long v)
@@ -267,8 +271,10 @@ QStringList JobArgs::PictureRateArgs(double rate, bool variable, bool keepsTimes
 
 bool JobArgs::KeepsPictureTimes(const QString& container, const QString& encoder)
 {
-    return container != QLatin1String("avi") && container != QLatin1String("mpg")
-        && encoder != QLatin1String("mpeg1video") && encoder != QLatin1String("mpeg2video");
+    // An encoder that lists the rates it takes (MPEG-1/2 video) codes one of
+    // them; AVI indexes its frames at one rate.
+    const AVCodec* codec = avcodec_find_encoder_by_name(encoder.toUtf8().constData());
+    return container != QLatin1String("avi") && !(codec && codec->supported_framerates);
 }
 
 QStringList JobArgs::SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,

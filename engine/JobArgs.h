@@ -102,7 +102,8 @@ public:
     // else it is made constant at its mean, each picture kept once.
     static QStringList PictureRateArgs(double rate, bool variable, bool keepsTimes);
     // Whether a container (by its extension) and an encoder hold pictures
-    // at times of their own: AVI and MPEG-1/2 video take one constant rate.
+    // at times of their own: AVI, and encoders of fixed rates (MPEG-1/2
+    // video), take one constant rate.
     static bool KeepsPictureTimes(const QString& container, const QString& encoder);
     // One melt input, read as media alone, with its in and out points. The
     // out point is melt's last frame, one frame before the exclusive end;
