@@ -102,9 +102,6 @@ private:
     QTableWidget* Table() { return m_window->findChild<QTableWidget*>(QStringLiteral("tableWidget")); }
     QList<JxEngineJob*> ConverterJobs();
     qint64 RunningPid();
-    // Triggers Quit from a running event loop; the loop's exit code (99 when
-    // Quit did not end it in time).
-    int QuitFromTheLoop();
 
     QTemporaryDir m_dir;
     QTemporaryDir m_home;
@@ -160,18 +157,6 @@ qint64 TestRun::RunningPid()
         if (job->state() == QProcess::Running && job->processId() > 0)
             return job->processId();
     return 0;
-}
-
-int TestRun::QuitFromTheLoop()
-{
-    // Quit ends the process at once; here it ends this loop instead.
-    AppStart::SetProcessEnd([](int status) { QCoreApplication::exit(status); });
-    QTimer::singleShot(0, Action("actionQuit"), &QAction::trigger);
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    deadline.start(30000);
-    return QApplication::exec();
 }
 
 void TestRun::jobsOfARow_data()
@@ -726,7 +711,7 @@ void TestRun::quitLeavesNoConverter()
     Action("actionRun")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(RunningPid() > 0, 30000);
     const qint64 pid = RunningPid();
-    QCOMPARE(QuitFromTheLoop(), 0);
+    QCOMPARE(AppTestKit::QuitFromTheLoop(Action("actionQuit")), 0);
     QVERIFY(ProcessGone(pid));
 }
 
@@ -791,7 +776,7 @@ void TestRun::stopAndQuitWhilePaused()
     const qint64 pid = again[0]->processId();
     QTRY_COMPARE_WITH_TIMEOUT(ProcessChecks::State(pid), 'T', 5000);
     // Quit while paused: the program ends and takes its held converters along.
-    QCOMPARE(QuitFromTheLoop(), 0);
+    QCOMPARE(AppTestKit::QuitFromTheLoop(Action("actionQuit")), 0);
     QCOMPARE(ProcessChecks::State(pid), char(0));
 }
 
