@@ -2,7 +2,6 @@
 // a file under an output name only for a step that succeeded and made what
 // it was to make, no input ever replaced, and failures that say why.
 #include <QAction>
-#include <QComboBox>
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -352,11 +351,11 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource()
             f.VFrameRate = QStringLiteral("0.001 fps");
         });
     }
-    Window(1);
-    m_window->AddFile(source);
     const bool halved = how.endsWith(QLatin1String("halved"));
     if (halved)
-        m_window->findChild<QComboBox*>(QStringLiteral("comboBoxFormat"))->setCurrentText(QStringLiteral("mkv(*.mkv)"));
+        EditFormat([](FormatSettings& f) { f.Format = QStringLiteral("mkv"); });
+    Window(1);
+    m_window->AddFile(source);
     HeldWork hold([halved] { return halved; }); // the output's check, while the output is cut
     Action("actionRun")->trigger();
     if (halved) {
@@ -413,25 +412,24 @@ void TestRunOutcomes::overwriteNeverReplacesAnInput()
 
 void TestRunOutcomes::replacedLayerIsReadAgain_data()
 {
-    QTest::addColumn<bool>("exfat"); // the layer on a volume of its own
-    QTest::addColumn<QString>("layer"); // red
-    QTest::addColumn<QString>("next"); // blue, over it at its size and times (as cp -p leaves it); or a second layer
-    QTest::newRow("ico over ico on exFAT") << true << "logo.ico" << "logo.ico";
-    QTest::newRow("gif over png on exFAT") << true << "logo.png" << "new.gif";
-    QTest::newRow("logo.ico of another folder over it") << false << "logo.ico" << "other/logo.ico";
+    // The layer, red, on a volume of its own; then blue written over it at its size and times (as cp -p
+    // leaves it), or a second layer.
+    QTest::addColumn<QString>("layers");
+    QTest::newRow("ico over ico on exFAT") << "logo.ico logo.ico";
+    QTest::newRow("gif over png on exFAT") << "logo.png new.gif";
+    QTest::newRow("logo.ico of another folder over it") << "logo.ico other/logo.ico";
 }
 
 // A second Run, in the same session, with the layer's file changed.
 void TestRunOutcomes::replacedLayerIsReadAgain()
 {
-    QFETCH(bool, exfat);
-    QFETCH(QString, layer);
-    QFETCH(QString, next);
+    QFETCH(QString, layers);
     QTemporaryDir here;
-    const QString file = here.filePath("pictures/" + layer), blue = here.filePath("made/" + next);
-    const bool second = next.startsWith("other/");
+    const QString file = here.filePath("pictures/" + layers.section(' ', 0, 0));
+    const QString blue = here.filePath("made/" + layers.section(' ', 1));
+    const bool second = layers.contains("other/");
     QVERIFY(QDir().mkpath(here.filePath("pictures")) && QDir().mkpath(QFileInfo(blue).path()));
-    const ExfatVolume fat(here.filePath("fat.img"), exfat ? here.filePath("pictures") : QString());
+    const ExfatVolume fat(here.filePath("fat.img"), second ? QString() : here.filePath("pictures"));
     if (!fat.problem.isEmpty())
         QSKIP(qPrintable("no exFAT volume here: " + fat.problem));
     // A red picture that does not pack small: the blue one fits in its size.
