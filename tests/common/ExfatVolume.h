@@ -1,8 +1,6 @@
 #pragma once
-// An exFAT volume on a folder (on none for an empty name), gone with the
-// object: through the kernel, else through FUSE on a loop device, this
-// platform's driver (it gives each spelling of a name its own inode, and no
-// change time but the modification time). `problem` says why there is none.
+// An exFAT volume on a folder (none on an empty name) while this lives: through the kernel, else through FUSE
+// on a loop device (an inode per spelling of a name, the modification time as the change time); else a `problem`.
 #include <QFile>
 #include <QProcess>
 
@@ -27,7 +25,7 @@ struct ExfatVolume {
         if (!loop.isEmpty())
             Quietly("losetup", {"-d", loop});
     }
-    // Runs a tool without its chatter: its exit code, or -1; what it printed goes to `said`.
+    // A tool's exit code (-1 when it did not end), its chatter dropped; `said` gets its output.
     static int Quietly(const QString& program, const QStringList& arguments, QString* said = nullptr)
     {
         QProcess tool;
