@@ -3,6 +3,7 @@
 // built, a file question answered without a desktop dialog, and modal boxes
 // answered from a timer.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
