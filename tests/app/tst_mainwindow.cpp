@@ -83,7 +83,6 @@ private slots:
     void destructionStopsConversion();
     void allCompletedRestoresRun();
     void fullTempFolderKeepsTheSettings();
-    void opensWithinTheScreen_data();
     void opensWithinTheScreen();
 
 private:
@@ -464,33 +463,27 @@ void TestMainWindow::fullTempFolderKeepsTheSettings()
     WriteSettings(m_dir.path(), false, 2);
 }
 
-void TestMainWindow::opensWithinTheScreen_data()
-{
-    QTest::addColumn<int>("language");
-    for (int language = 0; language < 9; ++language)
-        QTest::addRow("language %d", language) << language;
-}
-
 // At a start in any language: the whole window, frame included, within the
 // free area, every control whole; a large screen keeps the designed size.
 void TestMainWindow::opensWithinTheScreen()
 {
-    QFETCH(int, language);
     const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
     if (room.width() < 1280 || room.height() < 720)
         QSKIP("for screens of 1280x720 and more: registered under the virtual X server with those");
-    Core::instance()->ChangeLanguage(language);
     const auto english = qScopeGuard([] { Core::instance()->ChangeLanguage(1); });
-    MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_VERIFY_WITH_TIMEOUT(room.contains(window.frameGeometry()), 5000);
-    const QSize frame = window.frameGeometry().size() - window.size();
-    QCOMPARE(window.size(), QSize(1016, 800).boundedTo(room.size() - frame));
-    QCOMPARE(window.size().expandedTo(window.minimumSizeHint()), window.size());
-    for (const QWidget* control : window.findChildren<QWidget*>())
-        QVERIFY2(!control->isVisible() || window.rect().contains(QRect(control->mapTo(&window, QPoint()), control->size())),
-                 qPrintable(control->objectName()));
+    for (int language = 0; language < 9; ++language) {
+        Core::instance()->ChangeLanguage(language);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY_WITH_TIMEOUT(room.contains(window.frameGeometry()), 5000);
+        const QSize frame = window.frameGeometry().size() - window.size();
+        QCOMPARE(window.size(), QSize(1016, 800).boundedTo(room.size() - frame));
+        QCOMPARE(window.size().expandedTo(window.minimumSizeHint()), window.size());
+        for (const QWidget* c : window.findChildren<QWidget*>())
+            QVERIFY2(!c->isVisible() || window.rect().contains(QRect(c->mapTo(&window, QPoint()), c->size())),
+                     qPrintable(QString::number(language) + " " + c->objectName()));
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

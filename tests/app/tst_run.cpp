@@ -102,9 +102,6 @@ private:
     QTableWidget* Table() { return m_window->findChild<QTableWidget*>(QStringLiteral("tableWidget")); }
     QList<JxEngineJob*> ConverterJobs();
     qint64 RunningPid();
-    // Triggers Quit from a running event loop; the loop's exit code (99 when
-    // Quit did not end it in time).
-    int QuitFromTheLoop();
 
     QTemporaryDir m_dir;
     QTemporaryDir m_home;
@@ -160,18 +157,6 @@ qint64 TestRun::RunningPid()
         if (job->state() == QProcess::Running && job->processId() > 0)
             return job->processId();
     return 0;
-}
-
-int TestRun::QuitFromTheLoop()
-{
-    // Quit ends the process at once; here it ends this loop instead.
-    AppStart::SetProcessEnd([](int status) { QCoreApplication::exit(status); });
-    QTimer::singleShot(0, Action("actionQuit"), &QAction::trigger);
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    deadline.start(30000);
-    return QApplication::exec();
 }
 
 void TestRun::jobsOfARow_data()
@@ -581,21 +566,20 @@ void TestRun::layersLandWhereTheCanvasShowsThem()
     QPainter(&square).fillRect(8, 8, 32, 32, Qt::blue);
     const QString png = m_dir.filePath(QStringLiteral("square.png"));
     QVERIFY(square.save(png));
-    // Or a phone clip as the layer: a blue square in the corner of a grey picture, turned by its tag (or narrower, of 64:45 pixels).
-    const bool pal = edit == QLatin1String("PAL video layer");
+    // Or a phone clip as the layer: a blue square in the corner of a grey picture, turned by its tag (or of 64:45 pixels).
+    const bool pal = edit == QLatin1String("PAL video layer"), video = pal || edit == QLatin1String("video layer");
     const QString clip = m_dir.filePath(QStringLiteral("clip.mp4"));
-    QVERIFY(!edit.endsWith(QLatin1String("video layer"))
+    QVERIFY(!video
             || TestMedia::RunConverter({"-f", "lavfi", "-i",
-                                        pal ? "color=c=gray:size=46x48:duration=1,drawbox=w=27:h=38:color=blue:t=fill,setsar=64/45"
-                                            : "color=c=gray:size=64x48:duration=1,drawbox=w=32:h=32:color=blue:t=fill", clip}));
+                                        "color=c=gray:size=64x48:duration=1,drawbox=w=32:h=32:color=blue:t=fill"
+                                            + QString(pal ? ",scale=46:48,setsar=64/45" : ""), clip}));
 
     Window();
     m_window->AddFile(source);
     Action("actionWatermark")->trigger();
     EditorMainWindow& editor = m_window->Editor();
     EditorTest::BoxCloser boxes;
-    const bool video = edit.endsWith(QLatin1String("video layer"));
-    QStringList answers{pal ? clip : video ? TestMedia::TagRotation(clip, m_dir.filePath(QStringLiteral("phone.3gp")), 90) : png};
+    QStringList answers{pal ? clip : video ? TestMedia::TagRotation(clip, m_dir.filePath("phone.3gp"), 90) : png};
     EditorTest::AnswerFiles(&editor, &answers);
     const auto editorAction = [&editor](const char* name) { return editor.findChild<QAction*>(QLatin1String(name)); };
     if (edit == QLatin1String("rotate right"))
@@ -618,7 +602,8 @@ void TestRun::layersLandWhereTheCanvasShowsThem()
     QList<QWatermarkBase*> layers = Core::instance()->Layers;
     QCOMPARE(layers.size(), 2);
     // A layer comes at the size a player shows its picture.
-    QCOMPARE(QSize(layers[0]->GetLayer()->Width, layers[0]->GetLayer()->Height), pal ? QSize(65, 48) : video ? QSize(48, 64) : QSize(48, 48));
+    QCOMPARE(QSize(layers[0]->GetLayer()->Width, layers[0]->GetLayer()->Height),
+             pal ? QSize(65, 48) : video ? QSize(48, 64) : QSize(48, 48));
     // Near the top-right and the bottom-left corners.
     layers[0]->setPos(canvas.width() - layers[0]->GetLayer()->Width - 12, 12);
     if (edit == QLatin1String("turn layer"))
@@ -726,7 +711,7 @@ void TestRun::quitLeavesNoConverter()
     Action("actionRun")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(RunningPid() > 0, 30000);
     const qint64 pid = RunningPid();
-    QCOMPARE(QuitFromTheLoop(), 0);
+    QCOMPARE(AppTestKit::QuitFromTheLoop(Action("actionQuit")), 0);
     QVERIFY(ProcessGone(pid));
 }
 
@@ -791,7 +776,7 @@ void TestRun::stopAndQuitWhilePaused()
     const qint64 pid = again[0]->processId();
     QTRY_COMPARE_WITH_TIMEOUT(ProcessChecks::State(pid), 'T', 5000);
     // Quit while paused: the program ends and takes its held converters along.
-    QCOMPARE(QuitFromTheLoop(), 0);
+    QCOMPARE(AppTestKit::QuitFromTheLoop(Action("actionQuit")), 0);
     QCOMPARE(ProcessChecks::State(pid), char(0));
 }
 

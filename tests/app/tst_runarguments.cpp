@@ -287,40 +287,31 @@ private slots:
 
     // A source whose own sound does not read whole is named, not taken for
     // sound the container cannot hold: headers and packets written by hand.
-    void damagedSoundIsNamed_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("name");
-        const auto le = [](quint32 v, int n) { QByteArray b; while (n--) b += char(v), v >>= 8; return b; };
-        const auto wav = [le](quint32 channels, quint32 rate, quint32 bits, quint32 size) {
-            return "RIFF" + le(36 + size, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(channels, 2) + le(rate, 4)
-                + le(rate * 4, 4) + le(4, 2) + le(bits, 2) + "data" + le(size, 4) + QByteArray(int(size), 16);
-        };
-        QTest::newRow("wav, no channels") << wav(0, 44100, 16, 176400) << "a.wav";
-        QTest::newRow("wav, no data") << wav(2, 44100, 16, 0) << "d.wav";
-        QTest::newRow("wav, 0 bits") << wav(2, 44100, 0, 176400) << "e.wav";
-        QFile f(m_dir.filePath("made.m4a"));
-        QVERIFY(f.exists() || TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=d=1", "-c:a", "aac", f.fileName()}));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray made = f.readAll();
-        const int mdat = made.indexOf("mdat"), mdhd = made.indexOf("mdhd");
-        QByteArray garbage = made;
-        for (int i = mdat + 4; i < mdat - 4 + qFromBigEndian<qint32>(made.constData() + mdat - 4); ++i)
-            garbage[i] = char(i * 37);
-        QTest::newRow("aac, garbage packets") << garbage << "f.m4a";
-        QByteArray scaled = made;
-        qToBigEndian(1u, scaled.data() + mdhd + 8 + (made.at(mdhd + 4) == 1 ? 16 : 8));
-        QTest::newRow("aac, time scale 1") << scaled << "g.m4a";
-    }
     void damagedSoundIsNamed()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, name);
-        QFile f(m_dir.filePath(name));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush());
+        const auto le = [](quint32 v, int n) { QByteArray b; while (n--) b += char(v), v >>= 8; return b; };
+        const auto wav = [le](quint32 channels, quint32 bits, quint32 size) {
+            return "RIFF" + le(36 + size, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(channels, 2) + le(44100, 4)
+                + le(176400, 4) + le(4, 2) + le(bits, 2) + "data" + le(size, 4) + QByteArray(int(size), 16);
+        };
+        QFile m4a(m_dir.filePath("made.m4a"));
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=d=1", "-c:a", "aac", m4a.fileName()}));
+        QVERIFY(m4a.open(QIODevice::ReadOnly));
+        QByteArray garbage = m4a.readAll(), scaled = garbage;
+        const int mdat = garbage.indexOf("mdat"), mdhd = garbage.indexOf("mdhd");
+        for (int i = mdat + 4; i < mdat - 4 + qFromBigEndian<qint32>(scaled.constData() + mdat - 4); ++i)
+            garbage[i] = char(i * 37);
+        qToBigEndian(1u, scaled.data() + mdhd + 8 + (scaled.at(mdhd + 4) == 1 ? 16 : 8)); // its time scale
+        const QList<QPair<QString, QByteArray>> damaged{
+            {"no channels.wav", wav(0, 16, 176400)}, {"no data.wav", wav(2, 16, 0)}, {"0 bits.wav", wav(2, 0, 176400)},
+            {"garbage packets.m4a", garbage}, {"time scale 1.m4a", scaled}};
         const FormatSettings kept = With([](FormatSettings& s) { s.AKeepCodec = true; });
-        QCOMPARE(RunArguments::CommonArguments(kept, "mkv", f.fileName(), 0, 25, QString()).precheck(nullptr),
-                 "The sound of " + name + " is damaged or empty.");
+        for (const auto& [name, bytes] : damaged) {
+            QFile f(m_dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush());
+            QCOMPARE(RunArguments::CommonArguments(kept, "mkv", f.fileName(), 0, 25, QString()).precheck(nullptr),
+                     "The sound of " + name + " is damaged or empty.");
+        }
     }
     // Of every pair the format lists offer, only HEVC in flv and avi is refused.
     void listedPairsAccepted()

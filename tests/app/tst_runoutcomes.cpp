@@ -2,7 +2,6 @@
 // a file under an output name only for a step that succeeded and made what
 // it was to make, no input ever replaced, and failures that say why.
 #include <QAction>
-#include <QComboBox>
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -49,19 +48,24 @@ QColor MiddlePixel(const QString& video)
     return frame.isNull() ? QColor() : frame.pixelColor(frame.width() / 2, frame.height() / 2);
 }
 
-// Holds the first work off the GUI thread for which `when` holds, until
-// `go` is released (at the latest when this goes).
+// Holds the first work off the GUI thread (or check of a look at kept sound) for which `when`
+// holds until `go` is released, at the latest when this goes; `passes` counts those calls.
 struct HeldWork {
     QSemaphore reached, go;
-    std::atomic<bool> held{false};
-    explicit HeldWork(const std::function<bool()>& when)
+    std::atomic<int> passes{0};
+    std::function<bool()> when;
+    static inline HeldWork* now = nullptr;
+    explicit HeldWork(std::function<bool()> held, bool trial = false) : when(std::move(held))
     {
-        OffThread::Watcher() = [this, when] {
-            if (when() && !held.exchange(true) && (reached.release(), true))
-                go.tryAcquire(1, 60000);
-        };
+        now = this;
+        trial ? void(MediaStreams::TrialCheck = Pass) : void(OffThread::Watcher() = Pass);
     }
-    ~HeldWork() { go.release(100), OffThread::Watcher() = nullptr; }
+    static void Pass()
+    {
+        if (now->when() && now->passes++ == 0 && (now->reached.release(), true))
+            now->go.tryAcquire(1, 60000);
+    }
+    ~HeldWork() { MediaStreams::TrialCheck = nullptr, OffThread::Watcher() = nullptr, go.release(100); }
 };
 
 // The output settings Run loads, changed by `edit`.
@@ -86,8 +90,8 @@ private slots:
     void cleanup();
     void interruptedRunLeavesNothing_data();
     void interruptedRunLeavesNothing();
-    void stopWhileWorkFilesGo_data();
-    void stopWhileWorkFilesGo();
+    void workHeldWhenStopped_data();
+    void workHeldWhenStopped();
     void fullDiskLeavesNothingAndSaysSo();
     void outputIsCheckedAgainstTheSource_data();
     void outputIsCheckedAgainstTheSource();
@@ -98,7 +102,6 @@ private slots:
     void failureSaysWhy();
     void outputFolderCheckedBeforeRun_data();
     void outputFolderCheckedBeforeRun();
-    void keptSoundLookStops();
 
 private:
     void Window(int threads = 1, bool coverage = false);
@@ -235,36 +238,46 @@ void TestRunOutcomes::interruptedRunLeavesNothing()
     QCOMPARE(m_window->Jobs().jobs().first()->outputPath, output);
 }
 
-void TestRunOutcomes::stopWhileWorkFilesGo_data()
+void TestRunOutcomes::workHeldWhenStopped_data()
 {
-    QTest::addColumn<bool>("close"); // the window, else Stop and a second Run
-    QTest::newRow("Stop") << false;
-    QTest::newRow("window closed") << true;
+    QTest::addColumn<bool>("trial"); // kept sound looked at, else the music mix's work files removed
+    QTest::addColumn<QString>("how");
+    for (const bool trial : {true, false})
+        for (const char* how : {"Stop", "Quit", "window closed"})
+            QTest::addRow("%s, %s", trial ? "sound looked at" : "work files removed", how) << trial << QString(how);
 }
 
-// The music mix has put its output in place; the converted video it read
-// is being removed when the batch is stopped.
-void TestRunOutcomes::stopWhileWorkFilesGo()
+// The look, started once, ends at its next check, leaving nothing; the removal ends with the mix's
+// output in place and the row Completed. Run again converts only the former.
+void TestRunOutcomes::workHeldWhenStopped()
 {
-    QFETCH(bool, close);
-    QTemporaryDir made;
-    const QString music = made.filePath(QStringLiteral("music.wav"));
-    QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=d=3", music}));
-    Window(1);
+    QFETCH(bool, trial);
+    QFETCH(QString, how);
+    const QString mix = QStringLiteral("short_MusicMix.mp4");
+    EditFormat([trial](FormatSettings& f) { f.AKeepCodec = trial; });
+    Window(2);
     m_window->AddFile(m_short);
-    Core::instance()->Rows[0].musicFiles << music;
-    const QString result = QStringLiteral("short_MusicMix.mp4");
-    HeldWork hold([this, result] { return QFile::exists(m_out + QLatin1Char('/') + result); });
+    if (!trial)
+        Core::instance()->Rows[0].musicFiles << TestMedia::MakeAudio(m_dir.path(), QStringLiteral("music.wav"), 3.0);
+    HeldWork hold([this, trial, mix] { return trial || QFile::exists(m_out + QLatin1Char('/') + mix); }, trial);
     Action("actionRun")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(hold.reached.available() > 0, 120000);
-    close ? m_window.reset() : Action("actionStop")->trigger();
+    m_window->Jobs().startNextJob(); // a job whose look runs starts once
+    if (how == QLatin1String("Quit"))
+        QCOMPARE(AppTestKit::QuitFromTheLoop(Action("actionQuit")), 0);
+    else
+        how == QLatin1String("Stop") ? Action("actionStop")->trigger() : m_window.reset();
     hold.go.release();
-    QTRY_COMPARE_WITH_TIMEOUT(OutFiles(), QStringList{result}, 10000);
-    if (close)
+    QTRY_COMPARE_WITH_TIMEOUT(QThreadPool::globalInstance()->activeThreadCount(), 0, 5000);
+    QVERIFY(!trial || hold.passes == 1);
+    QTRY_COMPARE_WITH_TIMEOUT(OutFiles(), trial ? QStringList() : QStringList{mix}, 10000);
+    if (how != QLatin1String("Stop"))
         return;
-    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
+    QTRY_COMPARE(Table()->item(0, 2)->text(), trial ? QStringLiteral("Stopped") : QStringLiteral("Completed"));
     Action("actionRun")->trigger();
-    QVERIFY(m_window->Jobs().jobs().isEmpty());
+    QVERIFY(WaitForRunLook());
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
+    QCOMPARE(OutFiles().size(), 1);
 }
 
 void TestRunOutcomes::fullDiskLeavesNothingAndSaysSo()
@@ -301,10 +314,8 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource_data()
     QTest::newRow("source cut while it converts") << "truncate" << "instead of 30.0 s" << 0.0;
     // Bounded to 5 fps: the 3 s stay 3 s, and two frames.
     QTest::newRow("frame rate 0.001 in the settings") << "fps" << "Completed" << 3.0;
-    // Its header says an hour; its packets end at 3 s.
+    // Its header says an hour; its packets end at 3 s; its mkv output cut to half while it is checked.
     QTest::newRow("header of an hour over 3 s") << "hour" << "Completed" << 3.0;
-    // Cut to half while it is checked, its own header still saying 3 s.
-    QTest::newRow("mkv output cut") << "mkv halved" << "instead of 3.0 s" << 0.0;
     QTest::newRow("header of an hour, mkv output cut") << "hour mkv halved" << "instead of 3.0 s" << 0.0;
 }
 
@@ -326,14 +337,12 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource()
     } else if (how == QLatin1String("truncate")) {
         source = sources.filePath(QStringLiteral("shrinking.mp4"));
         QVERIFY(QFile::copy(m_long, source));
-    } else if (how.contains(QLatin1String("hour"))) {
+    } else if (how.startsWith(QLatin1String("hour"))) {
         // Its segment's length, an 8-byte float of milliseconds, made an hour.
-        source = sources.filePath(QStringLiteral("hour.mkv"));
-        QFile mkv(source);
+        QFile mkv(source = sources.filePath(QStringLiteral("hour.mkv")));
         QVERIFY(TestMedia::RunConverter({"-i", m_short, "-c", "copy", source}) && mkv.open(QIODevice::ReadWrite));
         const int at = mkv.readAll().indexOf(QByteArray::fromHex("448988"));
-        QVERIFY(at > 0 && mkv.seek(at + 3) && mkv.write(QByteArray::fromHex("414b774000000000")) == 8);
-        mkv.close();
+        QVERIFY(at > 0 && mkv.seek(at + 3) && mkv.write(QByteArray::fromHex("414b774000000000")) == 8 && mkv.flush());
         QCOMPARE(ProbeMediaInfo(source).duration, 3600000000LL);
     } else {
         source = m_short;
@@ -342,14 +351,14 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource()
             f.VFrameRate = QStringLiteral("0.001 fps");
         });
     }
+    const bool halved = how.endsWith(QLatin1String("halved"));
+    if (halved)
+        EditFormat([](FormatSettings& f) { f.Format = QStringLiteral("mkv"); });
     Window(1);
     m_window->AddFile(source);
-    if (how.contains(QLatin1String("mkv")))
-        m_window->findChild<QComboBox*>(QStringLiteral("comboBoxFormat"))->setCurrentText(QStringLiteral("mkv(*.mkv)"));
-    // The finished output's check is held while the output is cut to half.
-    HeldWork hold([how] { return how.endsWith(QLatin1String("halved")); });
+    HeldWork hold([halved] { return halved; }); // the output's check, while the output is cut
     Action("actionRun")->trigger();
-    if (how.endsWith(QLatin1String("halved"))) {
+    if (halved) {
         QTRY_VERIFY_WITH_TIMEOUT(hold.reached.available() > 0, 60000);
         const QString written = m_window->Jobs().jobs().first()->writePath();
         QVERIFY(QFile(written).resize(QFileInfo(written).size() / 2));
@@ -370,8 +379,7 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource()
         QVERIFY(Table()->item(0, 2)->toolTip().startsWith(QStringLiteral("Failed at ")));
         return;
     }
-    const TestMedia::ProbeResult out
-        = TestMedia::Probe(m_out + QLatin1Char('/') + QFileInfo(source).completeBaseName() + ".mp4");
+    const TestMedia::ProbeResult out = TestMedia::Probe(m_out + QLatin1Char('/') + QFileInfo(source).completeBaseName() + ".mp4");
     QVERIFY2(out.duration >= seconds && out.duration <= seconds + 0.4 + 0.05, qPrintable(QString::number(out.duration)));
 }
 
@@ -404,43 +412,39 @@ void TestRunOutcomes::overwriteNeverReplacesAnInput()
 
 void TestRunOutcomes::replacedLayerIsReadAgain_data()
 {
-    QTest::addColumn<bool>("exfat"); // the layer on a volume of its own
-    QTest::addColumn<QString>("layer"); // red
-    QTest::addColumn<QString>("next"); // blue, written over it at its size, its times kept; or a second layer
-    QTest::newRow("ico over ico on exFAT") << true << "logo.ico" << "logo.ico";
-    QTest::newRow("gif over png on exFAT") << true << "logo.png" << "new.gif";
-    QTest::newRow("jpg over png on exFAT") << true << "logo.png" << "new.jpg";
-    // As cp -p and sync tools leave it.
-    QTest::newRow("ico over ico, same size and times") << false << "logo.ico" << "logo.ico";
-    QTest::newRow("logo.ico of another folder over it") << false << "logo.ico" << "other/logo.ico";
+    // The layer, red, on a volume of its own; then blue written over it at its size and times (as cp -p
+    // leaves it), or a second layer.
+    QTest::addColumn<QString>("layers");
+    QTest::newRow("ico over ico on exFAT") << "logo.ico logo.ico";
+    QTest::newRow("gif over png on exFAT") << "logo.png new.gif";
+    QTest::newRow("logo.ico of another folder over it") << "logo.ico other/logo.ico";
 }
 
 // A second Run, in the same session, with the layer's file changed.
 void TestRunOutcomes::replacedLayerIsReadAgain()
 {
-    QFETCH(bool, exfat);
-    QFETCH(QString, layer);
-    QFETCH(QString, next);
+    QFETCH(QString, layers);
     QTemporaryDir here;
-    const QString file = here.filePath("pictures/" + layer);
-    const QByteArray path = QFile::encodeName(file);
-    const bool second = next.startsWith("other/");
-    const QString blue = here.filePath(second ? next : "made/" + next);
+    const QString file = here.filePath("pictures/" + layers.section(' ', 0, 0));
+    const QString blue = here.filePath("made/" + layers.section(' ', 1));
+    const bool second = layers.contains("other/");
     QVERIFY(QDir().mkpath(here.filePath("pictures")) && QDir().mkpath(QFileInfo(blue).path()));
-    std::unique_ptr<ExfatVolume> fat(exfat ? new ExfatVolume(here.filePath("fat.img"), here.filePath("pictures")) : nullptr);
-    if (fat && !fat->problem.isEmpty())
-        QSKIP(qPrintable("no exFAT volume here: " + fat->problem));
+    const ExfatVolume fat(here.filePath("fat.img"), second ? QString() : here.filePath("pictures"));
+    if (!fat.problem.isEmpty())
+        QSKIP(qPrintable("no exFAT volume here: " + fat.problem));
     // A red picture that does not pack small: the blue one fits in its size.
-    QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=red:s=160x120,noise=alls=20:allf=u", "-frames:v", "1", file}));
-    QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", second ? "color=blue:s=40x30" : "color=blue:s=160x120", "-frames:v", "1", blue}));
+    for (const QString& made : {"color=red:s=160x120,noise=alls=20:allf=u " + file,
+                                QString(second ? "color=blue:s=40x30 " : "color=blue:s=160x120 ") + blue})
+        QVERIFY(TestMedia::RunConverter(
+            {"-f", "lavfi", "-i", made.section(' ', 0, 0), "-frames:v", "1", made.section(' ', 1)}));
     Window(1);
     m_window->AddFile(m_short);
     m_window->Editor().InitCanvas(m_short);
     QVERIFY(m_window->Editor().Scene()->AddLayerImage(file));
-    // The colours of the middle and the top left corner of the last output.
+    // The colours of the middle and the top left corner of the last output (none: a failed row placed nothing).
     const auto shown = [this] {
         QImage frame;
-        if (WaitForRunLook() && Table()->item(Table()->rowCount() - 1, 2)->text() == QLatin1String("Completed"))
+        if (WaitForRunLook())
             GetMediaImage(m_window->Jobs().jobs().last()->outputPath.toUtf8().constData(), &frame, 500000);
         QString seen;
         for (const QColor& c : {frame.pixelColor(80, 60), frame.pixelColor(4, 4)})
@@ -450,16 +454,13 @@ void TestRunOutcomes::replacedLayerIsReadAgain()
     Action("actionRun")->trigger();
     QCOMPARE(shown(), QStringLiteral("rr"));
     struct stat before;
-    QFile made(blue);
-    QVERIFY(::stat(path.constData(), &before) == 0 && made.open(QIODevice::ReadOnly) && made.size() <= before.st_size);
-    const QByteArray content = made.readAll() + QByteArray(int(before.st_size - made.size()), '\0');
-    QFile over(file);
+    QFile made(blue), over(file);
+    QVERIFY(::stat(QFile::encodeName(file).constData(), &before) == 0 && made.open(QIODevice::ReadOnly));
+    const QByteArray content = made.readAll().leftJustified(int(before.st_size), '\0', true);
     const struct timespec times[2] = {before.st_atim, before.st_mtim};
-    if (second)
-        QVERIFY(m_window->Editor().Scene()->AddLayerImage(blue));
-    else
-        QVERIFY(over.open(QIODevice::WriteOnly) && over.write(content) == content.size() && (over.close(), true)
-                && ::utimensat(AT_FDCWD, path.constData(), times, 0) == 0);
+    QVERIFY(second ? m_window->Editor().Scene()->AddLayerImage(blue) != nullptr
+                   : over.open(QIODevice::WriteOnly) && over.write(content) == content.size() && (over.close(), true)
+                       && ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0) == 0);
     m_window->AddFile(m_short);
     Action("actionRun")->trigger();
     QCOMPARE(shown(), second ? QStringLiteral("rb") : QStringLiteral("bb"));
@@ -544,32 +545,6 @@ void TestRunOutcomes::outputFolderCheckedBeforeRun()
     QVERIFY(m_window->Jobs().jobs().isEmpty());
     QCOMPARE(Action("actionRun")->text(), QStringLiteral("Run"));
     QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Ready"));
-}
-
-// Stop while kept sound is looked at: the look, started once, ends at its next
-// check; nothing is left; Run again converts.
-void TestRunOutcomes::keptSoundLookStops()
-{
-    static QSemaphore held, go;
-    static std::atomic<int> checks{0};
-    MediaStreams::TrialCheck = [] { checks++ == 0 && (held.release(), go.tryAcquire(1, 60000)); };
-    EditFormat([](FormatSettings& f) { f.AKeepCodec = true; });
-    Window(2);
-    m_window->AddFile(m_short);
-    Action("actionRun")->trigger();
-    QVERIFY(held.tryAcquire(1, 60000));
-    m_window->Jobs().startNextJob();
-    Action("actionStop")->trigger();
-    go.release();
-    QTRY_VERIFY_WITH_TIMEOUT(QThreadPool::globalInstance()->activeThreadCount() == 0, 5000);
-    MediaStreams::TrialCheck = nullptr;
-    QCOMPARE(checks.load(), 1);
-    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Stopped"));
-    QCOMPARE(OutFiles(), QStringList());
-    Action("actionRun")->trigger();
-    QVERIFY(WaitForRunLook());
-    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
-    QCOMPARE(OutFiles().size(), 1);
 }
 
 QTEST_MAIN(TestRunOutcomes)

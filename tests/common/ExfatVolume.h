@@ -1,8 +1,6 @@
 #pragma once
-// An exFAT volume on a folder, gone with the object: through the kernel,
-// else through FUSE on a loop device, this platform's driver (it gives each
-// spelling of a name its own inode, and no change time but the modification
-// time). `problem` says why there is none.
+// An exFAT volume on a folder (none on an empty name) while this lives: through the kernel, else through FUSE
+// on a loop device (an inode per spelling of a name, the modification time as the change time); else a `problem`.
 #include <QFile>
 #include <QProcess>
 
@@ -13,16 +11,13 @@ struct ExfatVolume {
     ExfatVolume(const QString& image, const QString& on) : point(on)
     {
         QFile blank(image);
-        QProcess attach;
-        if (!blank.open(QIODevice::WriteOnly) || !blank.resize(16 << 20) || Quietly("mkfs.exfat", {image}) != 0) {
+        if (on.isEmpty())
+            return;
+        if (!blank.open(QIODevice::WriteOnly) || !blank.resize(16 << 20) || Quietly("mkfs.exfat", {image}) != 0)
             problem = "mkfs.exfat of exfatprogs is missing";
-        } else if (Quietly("mount", {"-o", "loop", image, point}) != 0) {
-            attach.start("losetup", {"-f", "--show", image});
-            if (attach.waitForFinished(10000) && attach.exitCode() == 0)
-                loop = QString::fromLocal8Bit(attach.readAllStandardOutput()).trimmed();
-            if (loop.isEmpty() || Quietly("mount.exfat-fuse", {loop, point}) != 0)
-                problem = "no loop device, or exfat-fuse missing";
-        }
+        else if (Quietly("mount", {"-o", "loop", image, on}) != 0
+                 && (Quietly("losetup", {"-f", "--show", image}, &loop) || Quietly("mount.exfat-fuse", {loop, on})))
+            problem = "no loop device, or exfat-fuse missing";
     }
     ~ExfatVolume()
     {
@@ -30,13 +25,15 @@ struct ExfatVolume {
         if (!loop.isEmpty())
             Quietly("losetup", {"-d", loop});
     }
-    // Runs a tool without its chatter; its exit code, or -1.
-    static int Quietly(const QString& program, const QStringList& arguments)
+    // A tool's exit code (-1 when it did not end), its chatter dropped; `said` gets its output.
+    static int Quietly(const QString& program, const QStringList& arguments, QString* said = nullptr)
     {
         QProcess tool;
-        tool.setStandardOutputFile(QProcess::nullDevice());
         tool.setStandardErrorFile(QProcess::nullDevice());
         tool.start(program, arguments);
-        return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+        const bool ended = tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit;
+        if (said)
+            *said = QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+        return ended ? tool.exitCode() : -1;
     }
 };

@@ -191,7 +191,8 @@ private slots:
         QWatermarkView* view = window.View();
         QTRY_VERIFY_WITH_TIMEOUT(view->isVisible() && view->viewport()->width() > 320, 5000);
         // The editor's zoom follows the screen's size: the whole frame is brought in sight, under no dock.
-        view->setZoom(qMin(100.0, 90.0 * qMin(view->viewport()->width() / double(canvas.width()), view->viewport()->height() / double(canvas.height()))));
+        const QSizeF room = QSizeF(view->viewport()->size()) * 0.9;
+        view->setZoom(qMin(100.0, 100.0 * qMin(room.width() / canvas.width(), room.height() / canvas.height())));
         QApplication::processEvents();
 
         // The canvas on the screen, then the preview in its place.

@@ -96,17 +96,11 @@ private slots:
         QVERIFY(::utimensat(AT_FDCWD, linked.constData(), times, 0) == 0);
         QVERIFY(!core()->GetCommandArg(1).isEmpty());
         QCOMPARE(LayerFiles::Readings() - before, 2);
-        // Written again in place, its times set back as cp -p leaves them:
-        // its change time tells, once the clock has moved on.
-        struct stat was, now;
-        QFile again(QFile::decodeName(linked));
-        QVERIFY(::stat(linked.constData(), &was) == 0 && again.open(QIODevice::ReadWrite));
-        const QByteArray content = again.readAll();
-        QTRY_VERIFY_WITH_TIMEOUT(again.seek(0) && again.write(content) && again.flush()
-                                     && ::utimensat(AT_FDCWD, linked.constData(), times, 0) == 0
-                                     && ::stat(linked.constData(), &now) == 0
-                                     && (now.st_ctim.tv_sec != was.st_ctim.tv_sec || now.st_ctim.tv_nsec != was.st_ctim.tv_nsec),
-                                 5000);
+        // Its times set back again, as cp -p leaves a file it wrote over: its
+        // change time tells, once the clock has moved on.
+        const QDateTime was = QFileInfo(QFile::decodeName(linked)).metadataChangeTime();
+        QTRY_VERIFY_WITH_TIMEOUT(::utimensat(AT_FDCWD, linked.constData(), times, 0) == 0
+                                     && QFileInfo(QFile::decodeName(linked)).metadataChangeTime() != was, 5000);
         QVERIFY(!core()->GetCommandArg(0).isEmpty());
         QCOMPARE(LayerFiles::Readings() - before, 3);
     }

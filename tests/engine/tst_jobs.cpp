@@ -455,7 +455,6 @@ private slots:
             job.setStartStallTimeout(stallMs);
         QSignalSpy ends(&job, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished));
         job.start();
-        // Killed once the job has seen its progress.
         if (stem == "meltkilled") {
             QTRY_VERIFY_WITH_TIMEOUT(job.lastPercent() > 0, 10000);
             QCOMPARE(::kill(pid_t(job.processId()), SIGKILL), 0);

@@ -195,7 +195,8 @@ private slots:
                                    << QSize(64, 45) << QSize(1024, 576);
         QTest::newRow("NTSC 32:27") << QSize(720, 480) << "32/27" << 0 << none << QSize(720, 480) << 0 << false
                                     << QSize(32, 27) << QSize(853, 480);
-        QTest::newRow("NTSC 40:33") << QSize(720, 480) << "40/33" << 0 << none << QSize(720, 480) << 0 << false << QSize(40, 33) << QSize(873, 480);
+        QTest::newRow("NTSC 40:33") << QSize(720, 480) << "40/33" << 0 << none << QSize(720, 480) << 0 << false
+                                    << QSize(40, 33) << QSize(873, 480);
         QTest::newRow("PAL rotate 90") << QSize(720, 576) << "64/45" << 90 << none << QSize(576, 720) << 270
                                        << false << QSize(45, 64) << QSize(576, 1024);
     }
@@ -398,12 +399,12 @@ private slots:
         GetMediaImage(QFile::encodeName(m_video).constData(), nullptr, 0, nullptr);   // no image: nothing happens
     }
 
+    // Constant rates (rounded to milliseconds in mkv) and a phone's (no rate).
     void variableRateFromTheStamps()
     {
-        // Constant rates (rounded to milliseconds in mkv) and a phone's (no rate).
-        for (const QString made : {"c25.mp4:25", "c2997.mkv:ntsc", "c30.mov:30", "c50.ts:50", "phone.mp4:", "phone.mkv:"}) {
-            const QString rate = made.section(':', 1);
-            const ST_MEDIA_INFO info = ProbeMediaInfo(TestMedia::MakeNumberedVideo(m_dir.path(), made.section(':', 0, 0), rate));
+        for (const QString made : {"25.mp4:25", "2997.mkv:ntsc", "30.mov:30", "50.ts:50", "phone.mp4:", "phone.mkv:"}) {
+            const QString rate = made.section(':', 1), name = made.section(':', 0, 0);
+            const ST_MEDIA_INFO info = ProbeMediaInfo(TestMedia::MakeNumberedVideo(m_dir.path(), name, rate));
             QVERIFY2(info.VariableRate() == rate.isEmpty() && (!rate.isEmpty() || qAbs(info.PictureRate() - 30) < 0.3f),
                      qPrintable(made + " " + QString::number(info.PictureRate())));
         }

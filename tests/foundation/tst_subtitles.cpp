@@ -798,8 +798,7 @@ private slots:
         }
     }
 
-    // Markup comes back byte for byte; the writer's own forms aside (line feeds
-    // alone, no positions after a timing line, "\N" for a break before a line).
+    // Markup comes back byte for byte, but for the writer's own forms (LF, no positions, "\N" before a break).
     void srtMarkupSurvivesReadAndSave()
     {
         REQUIRE_CORPUS();

@@ -8,7 +8,6 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
-#include <memory>
 #include <sys/file.h>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -210,12 +209,9 @@ private slots:
                 mounted << point;
             }
         }
-        std::unique_ptr<ExfatVolume> fat;
-        if (setup == "exfat") {
-            fat = std::make_unique<ExfatVolume>(row.path() + "/fat.img", c);
-            if (!fat->problem.isEmpty())
-                QSKIP(qPrintable("no volume that ignores case can be made here: " + fat->problem));
-        }
+        const ExfatVolume fat(row.path() + "/fat.img", setup == "exfat" ? c : QString());
+        if (!fat.problem.isEmpty())
+            QSKIP(qPrintable("no volume that ignores case can be made here: " + fat.problem));
         const QString input = row.path() + "/" + source, wanted = row.path() + "/" + output;
         QVERIFY(QDir().mkpath(QFileInfo(input).absolutePath()));
         QFile file(input);

@@ -188,8 +188,7 @@ private slots:
             Run r;
             r.name = k.ext + " " + k.codec + " " + QString::number(runs.size());
             r.output = m_dir.filePath("kept " + r.name + "." + k.ext);
-            const QString source
-                = TestMedia::MakeVideo(m_dir.path(), r.name + ".mkv", k.seconds, 160, 120, 25, k.made);
+            const QString source = TestMedia::MakeVideo(m_dir.path(), r.name + ".mkv", k.seconds, 160, 120, 25, k.made);
             QVERIFY2(!source.isEmpty(), qPrintable(r.name));
             keep.Format = k.ext;
             r.job = StartJob(keep, r.output, source);
