@@ -3,7 +3,6 @@
 // built, a file question answered without a desktop dialog, and modal boxes
 // answered from a timer.
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
@@ -14,7 +13,6 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include "AppStart.h"
 #include "Core.h"
 #include "FileFolders.h"
 #include "MainWindow.h"
@@ -113,17 +111,6 @@ inline void CloseWindow(std::unique_ptr<MainWindow>& window)
     window.reset();
     MainWindow::SetFileQuestion({});
     StopAnswering();
-}
-
-// Triggers Quit from a running event loop: the loop's exit code (99 when Quit
-// did not end it in time). Quit ends the process at once; here it ends the loop.
-inline int QuitFromTheLoop(QAction* quit)
-{
-    QObject deadline;
-    AppStart::SetProcessEnd([](int status) { QCoreApplication::exit(status); });
-    QTimer::singleShot(0, quit, &QAction::trigger);
-    QTimer::singleShot(30000, &deadline, [] { QCoreApplication::exit(99); });
-    return QApplication::exec();
 }
 
 } // namespace AppTestKit

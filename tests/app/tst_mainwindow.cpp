@@ -463,8 +463,7 @@ void TestMainWindow::fullTempFolderKeepsTheSettings()
     WriteSettings(m_dir.path(), false, 2);
 }
 
-// At a start in any language: the whole window, frame included, within the
-// free area, every control whole; a large screen keeps the designed size.
+// In any language: the window, frame and every control within the free area; a large screen keeps the size.
 void TestMainWindow::opensWithinTheScreen()
 {
     const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
@@ -477,8 +476,7 @@ void TestMainWindow::opensWithinTheScreen()
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTRY_VERIFY_WITH_TIMEOUT(room.contains(window.frameGeometry()), 5000);
-        const QSize frame = window.frameGeometry().size() - window.size();
-        QCOMPARE(window.size(), QSize(1016, 800).boundedTo(room.size() - frame));
+        QCOMPARE(window.size(), QSize(1016, 800).boundedTo(room.size() - window.frameGeometry().size() + window.size()));
         QCOMPARE(window.size().expandedTo(window.minimumSizeHint()), window.size());
         for (const QWidget* c : window.findChildren<QWidget*>())
             QVERIFY2(!c->isVisible() || window.rect().contains(QRect(c->mapTo(&window, QPoint()), c->size())),

@@ -285,8 +285,7 @@ private slots:
         }
     }
 
-    // A source whose own sound does not read whole is named, not taken for
-    // sound the container cannot hold: headers and packets written by hand.
+    // A source whose sound does not read whole is named, not the container: headers and packets by hand.
     void damagedSoundIsNamed()
     {
         const auto le = [](quint32 v, int n) { QByteArray b; while (n--) b += char(v), v >>= 8; return b; };
@@ -295,8 +294,7 @@ private slots:
                 + le(176400, 4) + le(4, 2) + le(bits, 2) + "data" + le(size, 4) + QByteArray(int(size), 16);
         };
         QFile m4a(m_dir.filePath("made.m4a"));
-        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=d=1", "-c:a", "aac", m4a.fileName()}));
-        QVERIFY(m4a.open(QIODevice::ReadOnly));
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "sine=d=1", "-c:a", "aac", m4a.fileName()}) && m4a.open(QIODevice::ReadOnly));
         QByteArray garbage = m4a.readAll(), scaled = garbage;
         const int mdat = garbage.indexOf("mdat"), mdhd = garbage.indexOf("mdhd");
         for (int i = mdat + 4; i < mdat - 4 + qFromBigEndian<qint32>(scaled.constData() + mdat - 4); ++i)

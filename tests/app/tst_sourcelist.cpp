@@ -201,8 +201,7 @@ void TestSourceList::addFilesThroughTheDialog()
     QCOMPARE(m_window->findChild<QPlayerWidget*>()->SourcePath, files.first());
 }
 
-// A file that tells no field order has pictures decoded to learn them: on
-// the batch's thread as it is added, never on the window's, the editor's too.
+// Pictures of a file that tells no field order are decoded on the batch's thread, never the window's.
 void TestSourceList::windowThreadProbesDecodeNothing()
 {
     const QString path = m_dir.filePath(QStringLiteral("part2.avi"));

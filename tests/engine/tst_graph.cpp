@@ -96,8 +96,7 @@ private slots:
         QVERIFY(::utimensat(AT_FDCWD, linked.constData(), times, 0) == 0);
         QVERIFY(!core()->GetCommandArg(1).isEmpty());
         QCOMPARE(LayerFiles::Readings() - before, 2);
-        // Its times set back again, as cp -p leaves a file it wrote over: its
-        // change time tells, once the clock has moved on.
+        // Its times set back, as cp -p leaves a file it wrote over: its change time tells.
         const QDateTime was = QFileInfo(QFile::decodeName(linked)).metadataChangeTime();
         QTRY_VERIFY_WITH_TIMEOUT(::utimensat(AT_FDCWD, linked.constData(), times, 0) == 0
                                      && QFileInfo(QFile::decodeName(linked)).metadataChangeTime() != was, 5000);

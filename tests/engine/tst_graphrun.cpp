@@ -169,29 +169,25 @@ private slots:
     void srtMarkupIsDrawnAsTheConvertersOwn_data()
     {
         QTest::addColumn<QString>("cue");
-        QTest::addColumn<bool>("editor"); // the events the editor holds, not the row's file
-        QTest::newRow("italic") << "<i>Second line</i> with umlauts \xc3\xa4\xc3\xbc" << false;
+        QTest::newRow("italic") << "<i>Second line</i> with umlauts \xc3\xa4\xc3\xbc";
         QTest::newRow("bold, underline, strike-out, colour by number")
-            << "<b>Bold</b> <u>under</u> <s>struck</s> <font color=\"#00ff00\">Green</font> not" << true;
-        QTest::newRow("nested") << "<b>B <i>BI <font color=blue>blue <u>U</u></font> BI</i></b> no" << false;
-        QTest::newRow("unclosed") << "<i>Italic to\nthe end <b>of the cue" << true;
-        QTest::newRow("upper case, colour by name") << "<I>Italic</I> <FONT COLOR=Yellow>yellow</FONT>" << false;
-        QTest::newRow("unknown tag, lone <, < and >") << "<ruby>Kanji</ruby> <rt>more 1 < 2 and c > d, x <i" << true;
+            << "<b>Bold</b> <u>under</u> <s>struck</s> <font color=\"#00ff00\">Green</font> not";
+        QTest::newRow("nested") << "<b>B <i>BI <font color=blue>blue <u>U</u></font> BI</i></b> no";
+        QTest::newRow("unclosed") << "<i>Italic to\nthe end <b>of the cue";
+        QTest::newRow("upper case, colour by name") << "<I>Italic</I> <FONT COLOR=Yellow>yellow</FONT>";
+        QTest::newRow("unknown tag, lone <, < and >") << "<ruby>Kanji</ruby> <rt>more 1 < 2 and c > d, x <i";
     }
-    // Burnt as the converter's SRT decoder has the cue, in its style, by the
-    // same filter ("subtitles" shapes text more simply than "ass").
+    // Burnt as the converter's SRT decoder has the cue, by the same filter ("subtitles" shapes text simpler).
     void srtMarkupIsDrawnAsTheConvertersOwn()
     {
         QFETCH(QString, cue);
-        QFETCH(bool, editor);
         const QString srt = writeSrt(m_dir.filePath("cue.srt"), cue.toUtf8()), converted = srt + ".ass";
         QVERIFY(TestMedia::RunConverter({"-i", srt, converted}));
-        SubtitleParser& doc = core()->Subtitle;
-        doc.setFileName(converted);
-        QVERIFY(doc.ASSParser() && (doc.setFileName(srt), doc.ReadSRTFile()));
+        core()->Subtitle.setFileName(converted); // the style the rows' cues are dressed in
+        QVERIFY(core()->Subtitle.ASSParser());
         core()->Rows << MakeRow(320, 240, m_clip);
         core()->Rows[0].subtitle = true;
-        core()->Rows[0].subtitlePath = editor ? QString() : srt;
+        core()->Rows[0].subtitlePath = srt;
         const QImage theirs = firstFrame(m_clip, "ass=" + FilterText::Path(converted), "theirs");
         QVERIFY(!theirs.isNull() && theirs != firstFrame(m_clip, "null", "plain"));
         QCOMPARE(firstFrame(m_clip, core()->GetCommandArg(0), "ours"), theirs);
@@ -273,8 +269,7 @@ private slots:
             QVERIFY(TestMedia::RunConverter({"-i", input, "-vf", core()->GetCommandArg(0), "-c:v", "ffv1", output}));
             QProcess psnr; // of pictures whose container alone claims woven fields, against their source
             psnr.start(TestMedia::Converter(), {"-i", output, "-i", source, "-lavfi", "psnr", "-f", "null", "-"});
-            const QString said = psnr.waitForFinished(60000) ? psnr.readAllStandardError() : QString();
-            const QString dB = QRegularExpression("average:(\\S+)").match(said).captured(1);
+            const QString dB = QRegularExpression("average:(\\S+)").match(psnr.waitForFinished(60000) ? psnr.readAllStandardError() : "").captured(1);
             QVERIFY2(whole ? probed.picture.fields == PictureFields::Woven && (dB == "inf" || dB.toDouble() >= 50)
                            : woven(source, back) > 20 && woven(output, back) == 0,
                      qPrintable(made));

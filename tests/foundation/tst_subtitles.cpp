@@ -790,7 +790,6 @@ private slots:
             QCOMPARE(srt.Events[i].Text, doc.Events[i].Text);
             QCOMPARE(srt.Events[i].Start, doc.Events[i].Start);
             QCOMPARE(srt.Events[i].End, doc.Events[i].End);
-            // ASS holds SRT markup as override codes.
             QCOMPARE(ass.Events[i].Text, SrtMarkup::ToAss(doc.Events[i].Text));
             // ASS keeps hundredths of a second.
             QCOMPARE(ass.Events[i].Start, doc.Events[i].Start / 10 * 10);
