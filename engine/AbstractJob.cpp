@@ -104,7 +104,9 @@ void AbstractJob::launchTool(const QString& toolName, QStringList& args)
             this, [this, reason] { reportFailure(reason, -1, QString()); }, Qt::QueuedConnection);
         return;
     }
-    if (!precheck || m_prechecked) {
+    if ((!precheck && !lateArguments) || m_prechecked) {
+        if (!m_lateArgs.isEmpty())
+            args = m_lateArgs;
         launchPath(tool, args);
         return;
     }
@@ -114,16 +116,21 @@ void AbstractJob::launchTool(const QString& toolName, QStringList& args)
     m_precheckCancel = std::make_shared<std::atomic<bool>>(false);
     const std::shared_ptr<std::atomic<bool>> cancel = m_precheckCancel;
     const auto look = precheck;
-    OffThread::Run<AbstractJob, QString>(this, [look, cancel] { return look(cancel.get()); },
-                                         [this, tool, toolArgs](const QString& problem) {
+    const auto late = lateArguments;
+    using Found = QPair<QString, QStringList>;
+    OffThread::Run<AbstractJob, Found>(this, [look, late, cancel] {
+        const QString problem = look ? look(cancel.get()) : QString();
+        return Found(problem, problem.isEmpty() && late ? late(cancel.get()) : QStringList());
+    }, [this, tool, toolArgs](const Found& found) {
         if (m_endReported || signalsBlocked())
             return; // thrown away meanwhile
-        if (m_stopped || !problem.isEmpty()) {
-            reportFailure(problem, -1, QString());
+        if (m_stopped || !found.first.isEmpty()) {
+            reportFailure(found.first, -1, QString());
             return;
         }
         m_prechecked = true;
-        QStringList launched = toolArgs;
+        m_lateArgs = found.second;
+        QStringList launched = m_lateArgs.isEmpty() ? toolArgs : m_lateArgs;
         launchPath(tool, launched);
     });
 }

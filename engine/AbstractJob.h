@@ -57,6 +57,10 @@ public:
     // and the tool never runs. Once the flag it is given is set (the step
     // stopped or thrown away) it is to end at once. None by default.
     std::function<QString(const std::atomic<bool>* cancel)> precheck;
+    // The tool's arguments where they rest on what the inputs hold, made on
+    // that thread once the precheck has passed; an empty list keeps the
+    // job's own. None by default.
+    std::function<QStringList(const std::atomic<bool>* cancel)> lateArguments;
 
     // The file the tool writes while it runs: a partial name beside the
     // output, put in place once the step has succeeded (and `outputPath`
@@ -176,6 +180,7 @@ private:
     bool m_succeeded = false;
     bool m_endReported = false;
     bool m_prechecked = false;
+    QStringList m_lateArgs; // what lateArguments made, for every later launch
     // Set to end the look at the inputs; shared with the thread doing it.
     std::shared_ptr<std::atomic<bool>> m_precheckCancel;
     QString m_failureReason;

@@ -236,25 +236,42 @@ QString JobArgs::AudioEncoder(const QString& acodec)
     return acodec == QLatin1String("mp3") ? QStringLiteral("libmp3lame") : acodec;
 }
 
-QStringList JobArgs::PartInput(const QString& input, const ST_SPLIT_PART& part)
+namespace {
+
+// The time a part's input is cut at, in the clock text's whole milliseconds.
+long long ClockTime(long long us)
 {
-    QStringList args{"-ss", ClockText(part.start)};
-    if (!part.toEnd)
-        args << "-t" << ClockText(part.length);
-    args << "-accurate_seek" << "-i" << input;
-    return args;
+    return qMax(0LL, us) / 1000 * 1000;
 }
 
-QStringList JobArgs::SplitEncodeArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
-                                     const QString& vcodec, const QString& acodec, const QString& frameSize,
-                                     const QStringList& rate)
+// How much earlier than the part's start its first picture is read from.
+long long Lead(const ST_SPLIT_PART& part)
 {
-    QStringList args = PartInput(input, part);
-    args << "-c:v" << VideoEncoder(vcodec) << rate;
-    if (!frameSize.isEmpty())
-        args << "-s" << frameSize;
-    args << "-c:a" << AudioEncoder(acodec) << "-y" << output;
-    return args;
+    return part.shownFrom < 0 ? 0 : qMax(0LL, ClockTime(part.start) - ClockTime(part.shownFrom));
+}
+
+} // namespace
+
+QStringList JobArgs::PartInput(const QString& input, const ST_SPLIT_PART& part)
+{
+    const auto cut = [&](long long start, long long length) {
+        QStringList args{"-ss", ClockText(start)};
+        if (!part.toEnd)
+            args << "-t" << ClockText(length);
+        return args << "-accurate_seek";
+    };
+    const long long lead = Lead(part);
+    if (lead <= 0)
+        return cut(part.start, part.length) << "-i" << input;
+    return cut(part.shownFrom, part.length + lead) << "-an" << "-sn" << "-i" << input << cut(part.start, part.length)
+                                                   << "-vn" << "-i" << input;
+}
+
+QString JobArgs::PartShift(const ST_SPLIT_PART& part)
+{
+    const long long lead = Lead(part);
+    return lead <= 0 ? QString()
+                     : "setpts='max(0,PTS-" + QString::number(static_cast<double>(lead) / 1000000.0, 'f', 6) + "/TB)'";
 }
 
 QStringList JobArgs::PictureRateArgs(double rate, bool variable, bool keepsTimes)
@@ -275,20 +292,6 @@ bool JobArgs::KeepsPictureTimes(const QString& container, const QString& encoder
     // them; AVI indexes its frames at one rate.
     const AVCodec* codec = avcodec_find_encoder_by_name(encoder.toUtf8().constData());
     return container != QLatin1String("avi") && !(codec && codec->supported_framerates);
-}
-
-QStringList JobArgs::SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
-                                   bool audioOnly, bool copyAudio)
-{
-    QStringList args = PartInput(input, part);
-    if (audioOnly)
-        args << "-vn";
-    else
-        args << "-vcodec" << "copy";
-    if (copyAudio)
-        args << "-acodec" << "copy";
-    args << "-avoid_negative_ts" << "1" << "-y" << output;
-    return args;
 }
 
 QStringList JobArgs::MeltClip(const QString& path, long long in, long long end, bool toEnd, double fps)

@@ -19,6 +19,9 @@ struct ST_SPLIT_PART {
     long long length = 0;   // microseconds
     bool toEnd = false;     // runs to the end of the input
     QString mark;           // the text put between the base name and the extension
+    // Where the picture on screen at `start` began, when that was before it
+    // (a variable rate's): the part shows it from its first instant. -1: unknown.
+    long long shownFrom = -1;
 };
 
 class JobArgs
@@ -83,19 +86,13 @@ public:
     static QString VideoEncoder(const QString& vcodec);
     static QString AudioEncoder(const QString& acodec);
 
-    // Stream copy of one part by the converter. A sound-only container gets
-    // no picture; copyAudio off leaves the sound to the container's encoder.
-    static QStringList SplitCopyArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
-                                     bool audioOnly, bool copyAudio = true);
-    // The converter's input of one part of a file, cut as it is read.
+    // The converter's input of one part of a file, cut as it is read. A
+    // picture shown from before the start (`shownFrom`) is read from there,
+    // as input 0 with no sound; the sound, from input 1, starts at the start.
     static QStringList PartInput(const QString& input, const ST_SPLIT_PART& part);
-    // One part re-encoded by the converter, each picture once at its own
-    // time: melt would put a variable rate's pictures on a grid of its own.
-    // `rate` are the options of PictureRateArgs; `frameSize` ("WxH") is
-    // scaled to when not empty.
-    static QStringList SplitEncodeArgs(const QString& input, const QString& output, const ST_SPLIT_PART& part,
-                                       const QString& vcodec, const QString& acodec, const QString& frameSize,
-                                       const QStringList& rate);
+    // The picture filter that moves that picture to the part's start and the
+    // later ones by as much; empty where there is none.
+    static QString PartShift(const ST_SPLIT_PART& part);
     // The converter's frame-rate options: "-r" and the rate with three
     // decimals. A variable rate (its mean given) keeps its pictures' own
     // times where `keepsTimes` (the container and the encoder hold them),

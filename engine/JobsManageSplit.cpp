@@ -10,6 +10,7 @@
 #include "MediaStreams.h"
 #include "MeltEngineJob.h"
 #include "OutputCheck.h"
+#include "RunArguments.h"
 #include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
@@ -95,30 +96,21 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
     part.toEnd = whole > 0 && start + length >= whole;
 
     const QString out = GetUnRepeat(output);
-    const bool audioOnly = JobArgs::IsAudioFormat(QFileInfo(out).suffix());
+    const QString ext = QFileInfo(out).suffix();
+    const bool audioOnly = JobArgs::IsAudioFormat(ext);
     AbstractJob* partJob = nullptr;
     const bool encoded = format.VCodec != QLatin1String("copy") && format.ACodec != QLatin1String("copy");
     // A source without a picture gives parts without one.
     const bool picture = facts.hasVideo || !facts.opened;
-    if (encoded && picture && !audioOnly && facts.VariableRate()) {
-        // melt would show a variable rate's pictures on its own grid of
-        // frames, repeating some and dropping others: the converter keeps
-        // each once.
-        const QString encoder = JobArgs::VideoEncoder(format.VCodec);
-        const QSize size(facts.width, facts.height);
-        const QSize fitted = JobArgs::FitToSteps(size, MediaStreams::ChromaSteps(encoder, format.Format));
-        const QString frameSize
-            = fitted == size ? QString() : QString::number(fitted.width()) + "x" + QString::number(fitted.height());
-        const QStringList rate = JobArgs::PictureRateArgs(facts.pictureRate, true,
-                                                          JobArgs::KeepsPictureTimes(QFileInfo(out).suffix(), encoder));
-        auto* engine = new JxEngineJob(
-            QString(), JobArgs::SplitEncodeArgs(input, out, part, format.VCodec, format.ACodec, frameSize, rate), true);
-        engine->setFPS(facts.pictureRate);
-        engine->setDuration(JobArgs::DurationText(length));
-        engine->expect = OutputCheck::Lasting(length, OutputCheck::VideoOf(facts, audioOnly),
-                                              OutputCheck::AudioOf(facts), facts.pictureRate);
-        partJob = engine;
-    } else if (encoded) {
+    // Kept sound keeps its codec, samples, channels and rate in melt's
+    // parts: melt reads a file's first sound stream and cannot copy it.
+    const ST_SOUND_ENCODING own
+        = encoded && facts.hasAudio ? RunArguments::KeptEncoding(format, input) : ST_SOUND_ENCODING();
+    // melt would show a variable rate's pictures on its own grid of frames,
+    // repeating some and dropping others: the converter keeps each once. It
+    // also copies kept sound that melt has no encoder for.
+    if (encoded && !(picture && !audioOnly && facts.VariableRate())
+        && (!format.AKeepCodec || !facts.hasAudio || !own.encoder.isEmpty())) {
         // melt keeps the input's size, unless its encoder cannot take it:
         // then the size is cut down to one it takes.
         const QSize size(facts.width, facts.height);
@@ -131,16 +123,6 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
         // would end on the frame that the next one starts with.
         const double rate = facts.averageFps > 0 ? facts.averageFps : fps;
         const ST_SPLIT_PART cut = JobArgs::AlignToFrames({part}, rate).value(0, part);
-        // Kept sound keeps its codec, samples, channels and rate where the
-        // part's container plays the source's sound back whole; melt reads
-        // a file's first sound stream.
-        ST_SOUND_ENCODING own;
-        if (format.AKeepCodec && facts.hasAudio
-            && MediaStreams::TrySoundCopy(out, input, SoundStreams::First) == SoundCopy::Whole)
-            own = MediaStreams::OwnSoundEncoding(input);
-        // melt mixes at most 16 channels.
-        if (own.sampleRate <= 0 || own.channels <= 0 || own.channels > 16)
-            own.encoder.clear();
         QStringList args = JobArgs::MeltClip(input, cut.start, cut.start + cut.length, part.toEnd, rate)
             + JobArgs::MeltTurn(facts.picture)
             + JobArgs::MeltConsumer(out, format.Format, format.VCodec,
@@ -160,28 +142,55 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
         melt->setProcessEnvironment(JobArgs::MeltEnvironment(QProcessEnvironment::systemEnvironment()));
         melt->setFPS(JobArgs::MeltFpsNumerator(rate), 1000);
         melt->expect = OutputCheck::Lasting(length, OutputCheck::VideoOf(facts, audioOnly), OutputCheck::AudioOf(facts));
+        // Whether the part's container plays the sound back whole is tried
+        // as for a whole conversion, off the window's thread.
+        if (!own.encoder.isEmpty())
+            melt->precheck = [ext, input](const std::atomic<bool>* cancel) {
+                return RunArguments::KeptSoundRefusal(ext, input, cancel, SoundStreams::First);
+            };
         partJob = melt;
     } else {
-        // A sound-only part copies the sound only where it comes back whole
-        // from its container (AAC cannot go into MP3 as it is); else it is encoded.
-        const bool soundFormat = JobArgs::IsAudioFormat(format.Format);
-        const bool copyAudio = !soundFormat || !facts.hasAudio || MediaStreams::SoundCopies(out, input);
-        const QStringList args = JobArgs::SplitCopyArgs(input, out, part, soundFormat, copyAudio);
-        auto* engine = new JxEngineJob(QString(), args, true);
-        engine->setFPS(fps);
-        engine->setDuration(durationText);
-        // Copied sound alone ends where the input's sound ends, which may be
-        // before the part's end; a part past it is left unchecked.
-        long long made = length;
-        if (soundFormat && *soundLength < 0)
-            *soundLength = OutputCheck::SoundLength(facts);
-        if (soundFormat && *soundLength > 0)
-            made = qMin(start + length, *soundLength) - start;
-        // A copied picture starts at the key frame at or before the start:
-        // the part may reach back that far, never further than the file's start.
-        engine->expect = OutputCheck::Lasting(made, OutputCheck::VideoOf(facts, audioOnly), OutputCheck::AudioOf(facts));
-        if (made > 0)
-            engine->expect.maxDuration = start + length + OutputCheck::Tolerance(start + length);
+        // The converter cuts each part as it is read, with every setting of a
+        // whole conversion.
+        const FormatSettings settings = format;
+        const auto partArgs = [settings, ext, input, facts, out](const ST_SPLIT_PART& cut) {
+            ST_RUN_ARGS run = RunArguments::CommonArguments(settings, ext, input, facts.bitRate, facts.fps, QString(),
+                                                            QSize(facts.width, facts.height),
+                                                            facts.VariableRate() ? facts.pictureRate : 0.0f, &cut);
+            run.arguments << out;
+            return run;
+        };
+        const ST_RUN_ARGS run = partArgs(part);
+        auto* engine = new JxEngineJob(QString(), run.arguments, true);
+        engine->precheck = run.precheck;
+        // The picture on screen at a later part's start may have begun before it.
+        if (start > 0 && picture && !audioOnly && format.VCodec != QLatin1String("copy"))
+            engine->lateArguments = [partArgs, part, input](const std::atomic<bool>* cancel) {
+                ST_SPLIT_PART shown = part;
+                shown.shownFrom = MediaStreams::PictureShownAt(input, part.start, cancel);
+                return JxEngineJob::WithCheckedInputs(partArgs(shown).arguments);
+            };
+        const float rate = run.frameRate > 0 ? run.frameRate : fps;
+        engine->setFPS(rate);
+        const int video = OutputCheck::VideoOf(facts, audioOnly);
+        if (encoded) {
+            engine->setDuration(JobArgs::DurationText(length));
+            engine->expect = OutputCheck::Lasting(length, video, OutputCheck::AudioOf(facts), rate);
+        } else {
+            engine->setDuration(durationText);
+            // Copied sound alone ends where the input's sound ends, which may
+            // be before the part's end; a part past it is left unchecked.
+            long long made = length;
+            if (audioOnly && *soundLength < 0)
+                *soundLength = OutputCheck::SoundLength(facts);
+            if (audioOnly && *soundLength > 0)
+                made = qMin(start + length, *soundLength) - start;
+            // A copied picture starts at the key frame at or before the start:
+            // the part may reach back that far, never further than the file's start.
+            engine->expect = OutputCheck::Lasting(made, video, OutputCheck::AudioOf(facts));
+            if (made > 0)
+                engine->expect.maxDuration = start + length + OutputCheck::Tolerance(start + length);
+        }
         partJob = engine;
     }
     partJob->sizeItem = job->sizeItem;

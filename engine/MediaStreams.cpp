@@ -828,6 +828,45 @@ SoundCopy MediaStreams::TrySoundCopy(const QString& container, const QString& pa
     return written.isEmpty() ? SoundCopy::NoSound : SoundCopy::Whole;
 }
 
+long long MediaStreams::PictureShownAt(const QString& path, long long at, const std::atomic<bool>* cancel)
+{
+    if (at <= 0)
+        return at;
+    const MediaInput input(QFile::encodeName(path).constData(), 0, cancel);
+    AVFormatContext* ctx = input.get();
+    int video = -1;
+    for (unsigned i = 0; ctx && video < 0 && i < ctx->nb_streams; ++i) {
+        if (ctx->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_VIDEO
+            && !(ctx->streams[i]->disposition & AV_DISPOSITION_ATTACHED_PIC))
+            video = int(i);
+    }
+    if (video < 0)
+        return at;
+    const AVRational tb = ctx->streams[video]->time_base;
+    const int64_t origin = ctx->start_time != AV_NOPTS_VALUE ? ctx->start_time : 0;
+    const int64_t target = av_rescale_q(origin + at, AV_TIME_BASE_Q, tb);
+    Discard(ctx, video, AVDISCARD_ALL);
+    if (av_seek_frame(ctx, video, target, AVSEEK_FLAG_BACKWARD) < 0)
+        return at;
+    // In decoding order: once a packet is decoded after the time, every
+    // later one is shown after it too.
+    int64_t shown = INT64_MIN;
+    AVPacket* pkt = av_packet_alloc();
+    while (pkt && !(cancel && *cancel) && av_read_frame(ctx, pkt) >= 0) {
+        const int64_t order = pkt->dts != AV_NOPTS_VALUE ? pkt->dts : pkt->pts;
+        const bool past = pkt->stream_index == video && order != AV_NOPTS_VALUE && order > target;
+        if (pkt->stream_index == video && pkt->pts != AV_NOPTS_VALUE && pkt->pts <= target)
+            shown = qMax<int64_t>(shown, pkt->pts);
+        av_packet_unref(pkt);
+        if (past)
+            break;
+    }
+    av_packet_free(&pkt);
+    if (shown == INT64_MIN || (cancel && *cancel))
+        return at;
+    return qBound<long long>(0, av_rescale_q(shown, tb, AV_TIME_BASE_Q) - origin, at);
+}
+
 ST_SOUND_ENCODING MediaStreams::OwnSoundEncoding(const QString& path)
 {
     ST_SOUND_ENCODING own;

@@ -118,6 +118,11 @@ public:
     // its own, never taken for other streams of the same parameters.
     static SoundCopy TrySoundCopy(const QString& container, const QString& path, SoundStreams streams,
                                   QString* codec = nullptr, const std::atomic<bool>* cancel = nullptr);
+    // Where the picture a player shows at `at` (microseconds from the file's
+    // start) began: the latest start of the first picture stream's pictures
+    // at or before it, read from the key picture before it (no decoding).
+    // `at` itself when none is found there, and once `cancel` is set.
+    static long long PictureShownAt(const QString& path, long long at, const std::atomic<bool>* cancel = nullptr);
     // For tests: called on the trial's thread each time it looks whether it
     // has been cancelled.
     static std::atomic<void (*)()> TrialCheck;

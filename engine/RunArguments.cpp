@@ -28,11 +28,6 @@ QString CodecOfEncoder(const QString& encoder)
     return QString();
 }
 
-bool CopiesAudio(const FormatSettings& format)
-{
-    return format.AKeepCodec || format.ACodec == QLatin1String("copy");
-}
-
 } // namespace
 
 QString RunArguments::DurationText(long long microseconds)
@@ -40,14 +35,68 @@ QString RunArguments::DurationText(long long microseconds)
     return JobArgs::DurationText(microseconds);
 }
 
+bool RunArguments::KeepsSound(const FormatSettings& format)
+{
+    return format.AKeepCodec || format.ACodec == QLatin1String("copy");
+}
+
+ST_SOUND_ENCODING RunArguments::KeptEncoding(const FormatSettings& format, const QString& source)
+{
+    ST_SOUND_ENCODING own = KeepsSound(format) ? MediaStreams::OwnSoundEncoding(source) : ST_SOUND_ENCODING();
+    if (own.sampleRate <= 0 || own.channels <= 0 || own.channels > 16)
+        own.encoder.clear();
+    return own;
+}
+
+QStringList RunArguments::VideoBitRate(const FormatSettings& format, long long sourceBitRate)
+{
+    const bool autoRate = format.VBitRate == QLatin1String("Auto");
+    if (format.VSetMode && !autoRate) {
+        const int n = JobArgs::QualitySetting(format.VBitRate);
+        return {QStringLiteral("-qmin"), QString::number(51 - n), QStringLiteral("-qmax"), QString::number(56 - n)};
+    }
+    const long long n = autoRate ? qMax(0LL, sourceBitRate) / 1000 : JobArgs::VideoBitRateSetting(format.VBitRate);
+    return {QStringLiteral("-b:v"), QString::number(n) + QLatin1Char('k')};
+}
+
+QStringList RunArguments::FrameShape(const FormatSettings& format)
+{
+    QStringList a;
+    if (!format.VKeepWH) {
+        // Named sizes ("320x240 VGA") carry their name after the size.
+        const QString size = JobArgs::LeadingFrameSize(format.VSize);
+        if (!size.isEmpty())
+            a << QStringLiteral("-s") << size;
+    }
+    if (format.VAspect != QLatin1String("Auto"))
+        a << QStringLiteral("-aspect") << format.VAspect;
+    return a;
+}
+
+QStringList RunArguments::SoundOptions(const FormatSettings& format)
+{
+    QStringList a{QStringLiteral("-b:a"),
+                  QString::number(JobArgs::AudioBitRateSetting(format.ABitRate)) + QLatin1Char('k')};
+    // Sound that cannot be copied (it is filtered) is left to the container's encoder.
+    if (format.ACodec != QLatin1String("copy"))
+        a << QStringLiteral("-acodec") << format.ACodec;
+    const int channels = JobArgs::ChannelsSetting(format.AChannels);
+    if (channels > 0)
+        a << QStringLiteral("-ac") << QString::number(channels);
+    const int sampleRate = JobArgs::SampleRateSetting(format.ASample);
+    if (sampleRate > 0)
+        a << QStringLiteral("-ar") << QString::number(sampleRate);
+    return a << QStringLiteral("-vol") << JobArgs::ConverterVolume(format.AVolume);
+}
+
 ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,
                                           long long sourceBitRate, float sourceFps, const QString& graph,
-                                          const QSize& picture, float pictureRate)
+                                          const QSize& picture, float pictureRate, const ST_SPLIT_PART* part)
 {
     ST_RUN_ARGS run;
     QStringList& a = run.arguments;
     float rate = std::isfinite(sourceFps) && sourceFps > 0.0f ? sourceFps : 0.0f;
-    a << QStringLiteral("-i") << source;
+    a << (part ? JobArgs::PartInput(source, *part) : QStringList{QStringLiteral("-i"), source});
 
     if (JobArgs::IsAudioFormat(ext)) {
         // A sound container would otherwise take the source's picture as a
@@ -58,7 +107,10 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
         a << QStringLiteral("-c:v") << encoder;
         // A copied stream takes no filter, rate, size or aspect.
         if (format.VCodec != QLatin1String("copy")) {
-            QString filters = graph;
+            // A part's first picture, begun before its start, is moved to it.
+            QString filters = part ? JobArgs::PartShift(*part) : QString();
+            if (!graph.isEmpty())
+                filters += (filters.isEmpty() ? QString() : QStringLiteral(",")) + graph;
             if (format.VKeepWH) {
                 // A quarter turn in the graph swaps the sides: the picture
                 // must fit either way round, or the graph's last filter cuts
@@ -70,15 +122,7 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
             }
             if (!filters.isEmpty())
                 a << QStringLiteral("-vf") << filters;
-            const bool autoRate = format.VBitRate == QLatin1String("Auto");
-            if (format.VSetMode && !autoRate) {
-                const int n = JobArgs::QualitySetting(format.VBitRate);
-                a << QStringLiteral("-qmin") << QString::number(51 - n) << QStringLiteral("-qmax")
-                  << QString::number(56 - n);
-            } else {
-                const long long n = autoRate ? qMax(0LL, sourceBitRate) / 1000 : JobArgs::VideoBitRateSetting(format.VBitRate);
-                a << QStringLiteral("-b:v") << QString::number(n) + QLatin1Char('k');
-            }
+            a << VideoBitRate(format, sourceBitRate);
             // A variable rate's pictures are kept each once, at the mean rate
             // where they cannot keep their own times; its base rate would
             // repeat every picture.
@@ -93,31 +137,23 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
                 a << JobArgs::PictureRateArgs(rate, variable, JobArgs::KeepsPictureTimes(ext, encoder));
             else
                 rate = 0.0f;
-            if (!format.VKeepWH) {
-                // Named sizes ("320x240 VGA") carry their name after the size.
-                const QString size = JobArgs::LeadingFrameSize(format.VSize);
-                if (!size.isEmpty())
-                    a << QStringLiteral("-s") << size;
-            }
-            if (format.VAspect != QLatin1String("Auto"))
-                a << QStringLiteral("-aspect") << format.VAspect;
+            a << FrameShape(format);
         }
     }
 
-    if (CopiesAudio(format)) {
+    if (KeepsSound(format)) {
         a << QStringLiteral("-c:a") << QStringLiteral("copy");
         run.precheck = [ext, source](const std::atomic<bool>* cancel) { return KeptSoundRefusal(ext, source, cancel); };
     } else {
-        a << QStringLiteral("-b:a") << QString::number(JobArgs::AudioBitRateSetting(format.ABitRate)) + QLatin1Char('k');
-        a << QStringLiteral("-acodec") << format.ACodec;
-        const int channels = JobArgs::ChannelsSetting(format.AChannels);
-        if (channels > 0)
-            a << QStringLiteral("-ac") << QString::number(channels);
-        const int sampleRate = JobArgs::SampleRateSetting(format.ASample);
-        if (sampleRate > 0)
-            a << QStringLiteral("-ar") << QString::number(sampleRate);
-        a << QStringLiteral("-vol") << JobArgs::ConverterVolume(format.AVolume);
+        a << SoundOptions(format);
     }
+    // A part's copied picture starts at the key picture at or before its
+    // start, with its sound; under a picture encoded from the start, copied
+    // sound starts there too.
+    if (part && (format.VCodec == QLatin1String("copy") || JobArgs::IsAudioFormat(ext)))
+        a << QStringLiteral("-avoid_negative_ts") << QStringLiteral("1");
+    else if (part && KeepsSound(format))
+        a << QStringLiteral("-copypriorss:a") << QStringLiteral("0");
     a << QStringLiteral("-y");
     run.frameRate = rate;
     return run;
@@ -135,16 +171,17 @@ QString RunArguments::Refusal(const FormatSettings& format, const QString& ext, 
             return tr("The %1 container cannot hold %2 video.").arg(ext, video);
     }
     // Encoded sound: tried once per container and codec for the program.
-    const QString audio = CopiesAudio(format) ? QString() : CodecOfEncoder(format.ACodec);
+    const QString audio = KeepsSound(format) ? QString() : CodecOfEncoder(format.ACodec);
     if (!audio.isEmpty() && !MediaStreams::ContainerAccepts(ext, audio))
         return tr("The %1 container cannot hold %2 sound.").arg(ext, audio);
     return QString();
 }
 
-QString RunArguments::KeptSoundRefusal(const QString& ext, const QString& source, const std::atomic<bool>* cancel)
+QString RunArguments::KeptSoundRefusal(const QString& ext, const QString& source, const std::atomic<bool>* cancel,
+                                      SoundStreams streams)
 {
     QString codec;
-    switch (MediaStreams::TrySoundCopy(ext, source, SoundStreams::Chosen, &codec, cancel)) {
+    switch (MediaStreams::TrySoundCopy(ext, source, streams, &codec, cancel)) {
     case SoundCopy::Refused:
         return tr("The %1 container cannot hold %2 sound.").arg(ext, codec);
     case SoundCopy::Damaged:

@@ -9,7 +9,10 @@
 #include <atomic>
 #include <functional>
 
+#include "MediaStreams.h"
+
 struct FormatSettings;
+struct ST_SPLIT_PART;
 
 // The part of a conversion's command line that every job of a source row
 // shares (the job adds its own output path), and the frame rate the job's
@@ -39,10 +42,28 @@ public:
     // chroma samples of its pixel formats) loses its last column or row at
     // the end of the graph; an empty size is taken to fit. `pictureRate` is
     // the mean rate of a variable-rate source's pictures, 0 for a constant
-    // rate (ST_MEDIA_INFO::VariableRate).
+    // rate (ST_MEDIA_INFO::VariableRate). A split part (`part`) is read
+    // as JobArgs::PartInput cuts it, its picture moved as the part says.
     static ST_RUN_ARGS CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,
                                        long long sourceBitRate, float sourceFps, const QString& graph,
-                                       const QSize& picture = QSize(), float pictureRate = 0.0f);
+                                       const QSize& picture = QSize(), float pictureRate = 0.0f,
+                                       const ST_SPLIT_PART* part = nullptr);
+    // The pieces of it that every encoding of the settings shares: the
+    // picture's bit rate or quality ("Auto": the source's bit rate), its set
+    // size and aspect, and the sound encoded as set (a codec of "copy": by
+    // the container's own encoder).
+    static QStringList VideoBitRate(const FormatSettings& format, long long sourceBitRate);
+    static QStringList FrameShape(const FormatSettings& format);
+    static QStringList SoundOptions(const FormatSettings& format);
+    // Whether the settings keep the source's sound as it is ("Keep Audio
+    // Codec", or the codec "copy").
+    static bool KeepsSound(const FormatSettings& format);
+    // The first sound stream of `source` encoded in its own kind, for steps
+    // that keep the sound but cannot copy it (melt, a join's filters):
+    // MediaStreams::OwnSoundEncoding where the settings keep the sound;
+    // none where they do not, where no encoder of its kind is here, or for
+    // more channels than melt mixes (16).
+    static ST_SOUND_ENCODING KeptEncoding(const FormatSettings& format, const QString& source);
 
     // Why the container cannot hold what the settings would write, in one
     // sentence for the row's status; empty when it can. A copied picture is
@@ -55,7 +76,8 @@ public:
     // copies it, would not come back whole, in one sentence: the container,
     // or the source's own sound, damaged or empty, naming the file. Empty
     // when it does, for a source without such sound, and once `cancel` is
-    // set. Reads the source: not for the GUI thread.
-    static QString KeptSoundRefusal(const QString& ext, const QString& source,
-                                    const std::atomic<bool>* cancel = nullptr);
+    // set. `streams`: the sound a step writes (a join or melt reads the
+    // first). Reads the source: not for the GUI thread.
+    static QString KeptSoundRefusal(const QString& ext, const QString& source, const std::atomic<bool>* cancel = nullptr,
+                                    SoundStreams streams = SoundStreams::Chosen);
 };

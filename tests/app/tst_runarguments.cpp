@@ -1,5 +1,6 @@
 #include "ConfigFormat.h"
 #include "dialogs/FormatPresets.h"
+#include "MediaStreams.h"
 #include "RunArguments.h"
 #include "TestMedia.h"
 
@@ -310,6 +311,25 @@ private slots:
             QCOMPARE(RunArguments::CommonArguments(kept, "mkv", f.fileName(), 0, 25, QString()).precheck(nullptr),
                      "The sound of " + name + " is damaged or empty.");
         }
+    }
+    // A trial stopped at any of its looks keeps no answer: a TTA whose last
+    // frame does not decode from MKV, a rate each, is refused once tried whole.
+    void stoppedTrialKeepsNoAnswer()
+    {
+        static std::atomic<int> looks{0}, stopAt{0};
+        static std::atomic<bool> stop{false};
+        MediaStreams::TrialCheck = [] { stop = ++looks == stopAt || stop; };
+        for (bool through = false; !through;) {
+            QVERIFY(stopAt < 20);
+            const QString tta = m_dir.filePath(QString::number(stopAt + 1) + ".mkv");
+            QVERIFY(TestMedia::RunConverter(QString("-f lavfi -i sine=d=2.5:r=%1 -c:a tta").arg(8000 + 1000 * stopAt).split(' ') << tta));
+            looks = 0, stop = false, ++stopAt;
+            const SoundCopy first = MediaStreams::TrySoundCopy("mkv", tta, SoundStreams::Chosen, nullptr, &stop);
+            through = !stop;
+            QVERIFY(first == (through ? SoundCopy::Refused : SoundCopy::Cancelled));
+            QCOMPARE(MediaStreams::TrySoundCopy("mkv", tta, SoundStreams::Chosen), SoundCopy::Refused);
+        }
+        MediaStreams::TrialCheck = nullptr;
     }
     // Of every pair the format lists offer, only HEVC in flv and avi is refused.
     void listedPairsAccepted()

@@ -233,7 +233,8 @@ void TestRunOutcomes::interruptedRunLeavesNothing()
 void TestRunOutcomes::workHeldWhenStopped_data()
 {
     QTest::addColumn<QString>("how");
-    for (const char* held : {"kept sound looked at", "work files of the music mix removed"})
+    for (const char* held :
+         {"kept sound looked at", "kept sound of split parts looked at", "work files of the music mix removed"})
         for (const char* how : {"Stop", "Quit", "window closed"})
             QTest::addRow("%s, %s", held, how) << QString(how);
 }
@@ -243,10 +244,12 @@ void TestRunOutcomes::workHeldWhenStopped()
 {
     QFETCH(QString, how);
     const bool trial = QByteArray(QTest::currentDataTag()).startsWith("kept");
+    const int parts = QByteArray(QTest::currentDataTag()).contains("split") ? 2 : 1;
     const QString mix = QStringLiteral("short_MusicMix.mp4");
     EditFormat([trial](FormatSettings& f) { f.AKeepCodec = trial; });
-    Window(2);
+    Window(3 - parts); // one part looked at at a time
     m_window->AddFile(m_short);
+    Core::instance()->Rows[0].splitCount = parts > 1 ? parts : 0;
     if (!trial)
         Core::instance()->Rows[0].musicFiles << TestMedia::MakeAudio(m_dir.path(), QStringLiteral("music.wav"), 3.0);
     HeldWork hold([this, trial, mix] { return trial || QFile::exists(m_out + QLatin1Char('/') + mix); }, trial);
@@ -266,7 +269,7 @@ void TestRunOutcomes::workHeldWhenStopped()
     Action("actionRun")->trigger();
     QVERIFY(WaitForRunLook());
     QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
-    QCOMPARE(OutFiles().size(), 1);
+    QCOMPARE(OutFiles().size(), parts);
 }
 
 void TestRunOutcomes::fullDiskLeavesNothingAndSaysSo()

@@ -1,6 +1,8 @@
 #include <QtTest>
 
+#include "ConfigFormat.h"
 #include "JobArgs.h"
+#include "RunArguments.h"
 
 #include <cmath>
 
@@ -141,21 +143,24 @@ private slots:
                  QString("/out/clip00-00-00_00-00-30.mkv"));
     }
 
-    void copyArgs()
+    void partArgs()
     {
         ST_SPLIT_PART p;
         p.start = 1500000;
         p.length = 3250000;
-        QCOMPARE(JobArgs::SplitCopyArgs("/in.mp4", "/o.mp4", p, false),
-                 QStringList({"-ss", "00:00:01.500", "-t", "00:00:03.250", "-accurate_seek", "-i", "/in.mp4",
-                              "-vcodec", "copy", "-acodec", "copy", "-avoid_negative_ts", "1", "-y", "/o.mp4"}));
+        FormatSettings copied;
+        copied.VCodec = copied.ACodec = "copy";
+        QCOMPARE(RunArguments::CommonArguments(copied, "mp4", "/in.mp4", 0, 25, QString(), QSize(), 0, &p).arguments,
+                 QStringList({"-ss", "00:00:01.500", "-t", "00:00:03.250", "-accurate_seek", "-i", "/in.mp4", "-c:v",
+                              "copy", "-c:a", "copy", "-avoid_negative_ts", "1", "-y"}));
+        // The picture on screen at the start, shown from 1.2 s: read from there, moved to the start.
         p.toEnd = true;
-        QCOMPARE(JobArgs::SplitCopyArgs("/in.mp4", "/o.mp3", p, true),
-                 QStringList({"-ss", "00:00:01.500", "-accurate_seek", "-i", "/in.mp4", "-vn", "-acodec", "copy",
-                              "-avoid_negative_ts", "1", "-y", "/o.mp3"}));
-        QCOMPARE(JobArgs::SplitCopyArgs("/in.mp4", "/o.mp3", p, true, false),
-                 QStringList({"-ss", "00:00:01.500", "-accurate_seek", "-i", "/in.mp4", "-vn",
-                              "-avoid_negative_ts", "1", "-y", "/o.mp3"}));
+        p.shownFrom = 1200000;
+        QCOMPARE(RunArguments::CommonArguments(FormatSettings(), "mp4", "/in.mp4", 0, 25, QString(), QSize(), 0, &p)
+                     .arguments.mid(0, 17),
+                 QStringList({"-ss", "00:00:01.200", "-accurate_seek", "-an", "-sn", "-i", "/in.mp4", "-ss",
+                              "00:00:01.500", "-accurate_seek", "-vn", "-i", "/in.mp4", "-c:v", "libx264", "-vf",
+                              "setpts='max(0,PTS-0.300000/TB)'"}));
     }
 
     void meltArgs()

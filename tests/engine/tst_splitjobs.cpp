@@ -1,5 +1,5 @@
 // Split parts run through the queue with the real converter and melt on a
-// generated 10 s clip; the parts must cover the source.
+// generated 4 s clip; the parts must cover the source.
 #include <QtTest>
 
 #include "FollowUpTestTools.h"
@@ -12,7 +12,7 @@ class TestSplitJobs : public QObject
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
-    QString m_source;   // 10 s, every frame a key frame, so stream copy cuts anywhere
+    QString m_source;   // 4 s, every frame a key frame, so stream copy cuts anywhere
     QString m_out;
     double m_sourceSeconds = 0;
 
@@ -42,15 +42,18 @@ private:
             QFile::remove(f);
         ClearUnRepeatReservations();
     }
-    // Splits the row's source as row 0 (road 1: the source itself is cut).
-    void runSplit(const ST_OPTS& opts, FollowUpRow& row, JobsManage& queue)
+    // The row cells and the queue of a test.
+    std::unique_ptr<FollowUpRow> m_row;
+    std::unique_ptr<JobsManage> m_queue;
+    // Splits the row's source as row 0 (road 1: the source itself is cut),
+    // running the parts unless told not to.
+    void runSplit(const ST_OPTS& opts, bool run = true)
     {
         ResetRows(m_dir.path(), {opts});
-        queue.SetOutputFolderQuery([this]() { return m_out; });
-        JxEngineJob* container = ContainerJob(row, opts.path, 0);
-        queue.AddJobSplits(container);
+        JxEngineJob* container = ContainerJob(*m_row, opts.path, 0);
+        m_queue->AddJobSplits(container);
         delete container;
-        QVERIFY(RunQueue(queue));
+        QVERIFY(!run || RunQueue(*m_queue));
     }
 
 private slots:
@@ -58,12 +61,19 @@ private slots:
     {
         m_out = OutFolder(m_dir);
         QVERIFY(!m_out.isEmpty());
-        m_source = TestMedia::MakeVideo(m_dir.path(), "clip.mp4", 10.0, 160, 120, 25, {"-g", "1"});
+        m_source = TestMedia::MakeVideo(m_dir.path(), "clip.mp4", 4.0, 160, 120, 25, {"-g", "1"});
         QVERIFY(!m_source.isEmpty());
         m_sourceSeconds = TestMedia::Probe(m_source).duration;
-        QVERIFY(qAbs(m_sourceSeconds - 10.0) < 0.1);
+        QVERIFY(qAbs(m_sourceSeconds - 4.0) < 0.1);
     }
-    void init() { clearOutputs(); }
+    void init()
+    {
+        clearOutputs();
+        m_queue.reset();
+        m_row = std::make_unique<FollowUpRow>();
+        m_queue = std::make_unique<JobsManage>();
+        m_queue->SetOutputFolderQuery([this]() { return m_out; });
+    }
 
     void byCountWithStreamCopy()
     {
@@ -71,16 +81,14 @@ private slots:
         ST_OPTS opts = MakeSourceRow(m_source);
         opts.splitMode = 0;
         opts.splitCount = 3;
-        FollowUpRow row;
-        JobsManage queue;
-        runSplit(opts, row, queue);
+        runSplit(opts);
         QCOMPARE(FilesIn(m_out), QStringList({"clip_1.mp4", "clip_2.mp4", "clip_3.mp4"}));
-        for (AbstractJob* job : queue.jobs()) {
+        for (AbstractJob* job : m_queue->jobs()) {
             QVERIFY(qobject_cast<JxEngineJob*>(job));
             QVERIFY(job->succeeded());
         }
         QVERIFY(qAbs(sumDurations(outputs()) - m_sourceSeconds) <= 0.045);
-        QCOMPARE(row.status.text(), QString("Completed"));
+        QCOMPARE(m_row->status.text(), QString("Completed"));
     }
 
     void byLengthWithMelt()
@@ -88,21 +96,19 @@ private slots:
         SetOutputFormat("mp4", "h264", "aac");
         ST_OPTS opts = MakeSourceRow(m_source);
         opts.splitMode = 1;
-        opts.splitTime = 4000000;
-        FollowUpRow row;
-        JobsManage queue;
-        runSplit(opts, row, queue);
-        QCOMPARE(FilesIn(m_out), QStringList({"clip00-00-00_00-00-04.mp4", "clip00-00-04_00-00-08.mp4",
-                                              "clip00-00-08_00-00-10.mp4"}));
-        for (AbstractJob* job : queue.jobs())
+        opts.splitTime = 1600000;
+        runSplit(opts);
+        QCOMPARE(FilesIn(m_out), QStringList({"clip00-00-00_00-00-01.mp4", "clip00-00-01_00-00-03.mp4",
+                                              "clip00-00-03_00-00-04.mp4"}));
+        for (AbstractJob* job : m_queue->jobs())
             QVERIFY(qobject_cast<MeltEngineJob*>(job));
         const QStringList parts = outputs();
         QString seconds;
         for (const QString& p : parts)
             seconds += QString::number(StreamSeconds(p, "v")) + " ";
         QVERIFY2(qAbs(sumDurations(parts) - m_sourceSeconds) <= 0.045, qPrintable(seconds));
-        QVERIFY(qAbs(StreamSeconds(parts.first(), "v") - 4.0) <= 0.045);
-        QCOMPARE(row.status.text(), QString("Completed"));
+        QVERIFY(qAbs(StreamSeconds(parts.first(), "v") - 1.6) <= 0.045);
+        QCOMPARE(m_row->status.text(), QString("Completed"));
     }
 
     void meltTakesNamesWithEqualsSign()
@@ -115,16 +121,9 @@ private slots:
         opts.splitMode = 2;
         opts.splitTime = 1000000;
         opts.splitEndTime = 3000000;
-        ResetRows(m_dir.path(), {opts});
-        FollowUpRow row;
-        JobsManage queue;
-        queue.SetOutputFolderQuery([this]() { return m_out; });
-        JxEngineJob* container = ContainerJob(row, odd, 0);
-        queue.AddJobSplits(container);
-        delete container;
-        QVERIFY(RunQueue(queue));
+        runSplit(opts);
         QCOMPARE(FilesIn(m_out), QStringList({"take=200-00-01_00-00-03.mp4"}));
-        QCOMPARE(row.status.text(), QString("Completed"));
+        QCOMPARE(m_row->status.text(), QString("Completed"));
         QVERIFY(qAbs(StreamSeconds(outputs().first(), "v") - 2.0) <= 0.045);
         QFile::remove(odd);
     }
@@ -164,10 +163,8 @@ private slots:
         opts.splitMode = 2;
         opts.splitTime = 400000;
         opts.splitEndTime = 1400000;
-        FollowUpRow row;
-        JobsManage queue;
-        runSplit(opts, row, queue);
-        QCOMPARE(row.status.text(), QString("Completed"));
+        runSplit(opts);
+        QCOMPARE(m_row->status.text(), QString("Completed"));
         QCOMPARE(outputs().size(), 1);
         QString why;
         QVERIFY2(ShowsAs(ShownFrame(outputs().first(), 0.5), ShownFrame(source, 1.0), &why), qPrintable(why));
@@ -180,10 +177,8 @@ private slots:
         opts.splitRanges = {ST_SPLIT_TIME{0, 2500000}, ST_SPLIT_TIME{2500000, 0}};
         opts.splitMode = 0;
         opts.splitCount = 5; // ranges decide alone
-        FollowUpRow row;
-        JobsManage queue;
-        runSplit(opts, row, queue);
-        QCOMPARE(FilesIn(m_out), QStringList({"clip00-00-00_00-00-02.mov", "clip00-00-02_00-00-10.mov"}));
+        runSplit(opts);
+        QCOMPARE(FilesIn(m_out), QStringList({"clip00-00-00_00-00-02.mov", "clip00-00-02_00-00-04.mov"}));
         const QStringList parts = outputs();
         QVERIFY(qAbs(StreamSeconds(parts.first(), "v") - 2.5) <= 0.045);
         QVERIFY(qAbs(sumDurations(parts) - m_sourceSeconds) <= 0.045);
@@ -194,12 +189,11 @@ private slots:
     void soundOnlyParts_data()
     {
         QTest::addColumn<QString>("container");
-        QTest::addColumn<QStringList>("made"); // the source's streams from the 10 s clip
+        QTest::addColumn<QStringList>("made"); // the source's streams from the 4 s clip
         QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("codec");    // of the parts
+        QTest::addColumn<QString>("codec");    // of the parts, and of the settings but for a 24-bit copy
         QTest::newRow("mp4") << "mp4" << QStringList{"-c", "copy"} << "mp3" << "mp3";
         QTest::newRow("flv") << "flv" << QStringList{"-c", "copy"} << "mp3" << "mp3";
-        // WAV's muxer writes Vorbis, whose parts would then not play: encoded.
         QTest::newRow("mkv, Vorbis into wav") << "mkv" << QStringList{"-c:v", "copy", "-c:a", "libvorbis"} << "wav"
                                               << "pcm_s16le";
         // A recorder's 24-bit sound keeps its samples.
@@ -215,7 +209,7 @@ private slots:
         QFETCH(QString, codec);
         const QString source = m_dir.filePath("clip." + container);
         QVERIFY(QFileInfo::exists(source) || TestMedia::RunConverter(QStringList{"-i", m_source} + made << source));
-        SetOutputFormat(format, "copy", "copy");
+        SetOutputFormat(format, "copy", codec == "pcm_s24le" ? "copy" : codec);
         // Else the container's preset with "Keep Audio Codec", as the dialog saves it.
         const bool copied = !QByteArray(QTest::currentDataTag()).endsWith("kept");
         ConfigFormat dialog;
@@ -225,10 +219,8 @@ private slots:
         QVERIFY(copied || dialog.Save());
         ST_OPTS opts = MakeSourceRow(source);
         opts.splitCount = 2;
-        FollowUpRow row;
-        JobsManage queue;
         const int readings = MediaStreams::LengthReadings();
-        runSplit(opts, row, queue);
+        runSplit(opts);
         QCOMPARE(MediaStreams::LengthReadings() - readings, container == "flv" ? 1 : 0);
         QCOMPARE(FilesIn(m_out), QStringList({"clip_1." + format, "clip_2." + format}));
         double sum = 0;
@@ -238,7 +230,56 @@ private slots:
             sum += sound.seconds;
         }
         QVERIFY2(qAbs(sum - m_sourceSeconds) <= 0.15, qPrintable(QString::number(sum)));
-        QCOMPARE(row.status.text(), QString("Completed"));
+        QCOMPARE(m_row->status.text(), QString("Completed"));
+    }
+
+    // Kept sound as the dialog saves it: a variable rate cut by the converter
+    // with every setting, a constant one by melt; sound the parts'
+    // container cannot hold fails as a whole conversion does.
+    void keptSoundOnBothRoads_data()
+    {
+        QTest::addColumn<QString>("made"); // "vfr": a variable rate
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("refused"); // codec; none: kept
+        QTest::newRow("variable rate, AC-3 5.1") << "vfr -c:a ac3 -ac 6" << "mp4" << QString();
+        QTest::newRow("constant rate, AC-3 5.1") << "-c:a ac3 -ac 6" << "mp4" << QString();
+        QTest::newRow("variable rate, FLAC") << "vfr -c:a flac" << "mp4" << "flac";
+        QTest::newRow("constant rate, FLAC") << "-c:a flac" << "mp4" << "flac";
+        // melt reads the first of two, not the 5.1 the converter would copy.
+        QTest::newRow("Vorbis first") << "-map 1:v -map 0:a -map 0:a -c:a:0 libvorbis -c:a:1 ac3 -ac:a:1 6 -disposition:a:0 0"
+                                      << "avi" << "vorbis";
+    }
+    void keptSoundOnBothRoads()
+    {
+        QFETCH(QString, made);
+        QFETCH(QString, format);
+        QFETCH(QString, refused);
+        // Red pictures, then blue ones from 1.8 s; a variable rate's after a gap that the cut at 1.5 s falls in.
+        const bool variable = made.startsWith("vfr");
+        const QString picture = variable ? "d=2.1 -vf hue=h='240*gte(n,10)',settb=1/1000,setpts='(N/10+gte(N,10)*0.8)/TB'"
+                                         : "d=3 -vf hue=h='240*gte(n,18)'";
+        const QString source = m_dir.filePath(QString(QTest::currentDataTag()) + ".mkv");
+        QVERIFY(TestMedia::RunConverter(("-f lavfi -i sine=d=3 -f lavfi -i color=red:s=160x120:r=10:" + picture
+                                         + " -fps_mode passthrough " + made.mid(variable ? 4 : 0)).split(' ') << source));
+        ConfigFormat dialog;
+        dialog.SetFormat(format == "avi" ? FORMAT_AVI : FORMAT_MP4);
+        dialog.Format = format, dialog.AKeepCodec = true, dialog.VBitRate = "256 kbps";
+        QVERIFY(dialog.Save());
+        ST_OPTS opts = MakeSourceRow(source);
+        opts.splitCount = 2;
+        runSplit(opts);
+        for (AbstractJob* job : m_queue->jobs()) { // the converter, with the dialog's settings, or melt
+            const auto* converter = qobject_cast<JxEngineJob*>(job);
+            QVERIFY(variable ? converter && converter->arguments().join(' ').contains("-b:v 256k") : !converter);
+        }
+        QCOMPARE(m_row->status.text(), refused.isEmpty() ? "Completed" : "The " + format + " container cannot hold " + refused + " sound.");
+        QCOMPARE(FilesIn(m_out).size(), refused.isEmpty() ? 2 : 0);
+        for (const QString& part : outputs()) {
+            const TestMedia::DecodedSound kept = TestMedia::DecodeSound(part);
+            QCOMPARE(kept.codec + " " + QString::number(kept.channels), QString("ac3 6"));
+        }
+        // The second part starts with the picture on screen at its start.
+        QVERIFY(!refused.isEmpty() || ShownFrame(outputs().at(1), 0).pixelColor(80, 60).red() > 150);
     }
 
     // A source without a picture gives parts without one, re-encoded by
@@ -257,10 +298,8 @@ private slots:
         SetOutputFormat("mp4", codec, codec == "copy" ? "copy" : "aac");
         ST_OPTS opts = MakeSourceRow(voice);
         opts.splitCount = 2;
-        FollowUpRow row;
-        JobsManage queue;
-        runSplit(opts, row, queue);
-        QCOMPARE(row.status.text(), QString("Completed"));
+        runSplit(opts);
+        QCOMPARE(m_row->status.text(), QString("Completed"));
         QCOMPARE(FilesIn(m_out), QStringList({"voice_1.mp4", "voice_2.mp4"}));
         for (const QString& part : outputs()) {
             const TestMedia::ProbeResult r = TestMedia::Probe(part);
@@ -275,21 +314,15 @@ private slots:
         ST_OPTS opts = MakeSourceRow(m_source);
         opts.splitMode = 1;
         opts.splitTime = 0;
-        FollowUpRow row;
-        JobsManage queue;
-        ResetRows(m_dir.path(), {opts});
-        queue.SetOutputFolderQuery([this]() { return m_out; });
-        JxEngineJob* container = ContainerJob(row, m_source, 0);
-        queue.AddJobSplits(container);
-        delete container;
-        QVERIFY(queue.jobs().isEmpty());
-        QCOMPARE(row.status.text(), QString("Nothing to split"));
+        runSplit(opts, false);
+        QVERIFY(m_queue->jobs().isEmpty());
+        QCOMPARE(m_row->status.text(), QString("Nothing to split"));
         // A part of no length is never queued, even when asked for directly.
-        JxEngineJob* owner = ContainerJob(row, m_source, 0);
-        queue.AddJobSplit(owner, "00:00:10.00", 25, m_source, m_out + "/x.mp4", 3000000, 0);
-        queue.AddJobSplit(owner, "00:00:10.00", 25, m_source, m_out + "/y.mp4", 3000000, -5);
+        JxEngineJob* owner = ContainerJob(*m_row, m_source, 0);
+        m_queue->AddJobSplit(owner, "00:00:10.00", 25, m_source, m_out + "/x.mp4", 3000000, 0);
+        m_queue->AddJobSplit(owner, "00:00:10.00", 25, m_source, m_out + "/y.mp4", 3000000, -5);
         delete owner;
-        QVERIFY(queue.jobs().isEmpty());
+        QVERIFY(m_queue->jobs().isEmpty());
     }
 
     void convertedThenSplitKeepsItsRow()
@@ -302,20 +335,17 @@ private slots:
         opts.splitTime = 1000000;
         opts.splitEndTime = 3000000;
         ResetRows(m_dir.path(), {other, opts});
-        FollowUpRow row;
-        JobsManage queue;
-        queue.SetOutputFolderQuery([this]() { return m_out; });
         const QString converted = m_out + "/clip_Split.mp4";
-        queue.AddJobTask(ConversionJob(row, m_source, converted, AbstractJob::KindSplit, 1, 10.0));
-        QVERIFY(RunQueue(queue));
-        QCOMPARE(queue.jobs().size(), 2);
-        AbstractJob* part = queue.jobs().at(1);
+        m_queue->AddJobTask(ConversionJob(*m_row, m_source, converted, AbstractJob::KindSplit, 1, 4.0));
+        QVERIFY(RunQueue(*m_queue));
+        QCOMPARE(m_queue->jobs().size(), 2);
+        AbstractJob* part = m_queue->jobs().at(1);
         QCOMPARE(part->sourceRow, 1);
-        QCOMPARE(part->standardItem(), &row.status);
-        QCOMPARE(part->sizeItem, &row.size);
+        QCOMPARE(part->standardItem(), &m_row->status);
+        QCOMPARE(part->sizeItem, &m_row->size);
         QCOMPARE(QFileInfo(part->outputPath).fileName(), QString("clip_Split00-00-01_00-00-03.mp4"));
         QVERIFY(part->succeeded());
-        QCOMPARE(row.status.text(), QString("Completed"));
+        QCOMPARE(m_row->status.text(), QString("Completed"));
         // Stream copy of a re-encoded file cuts at its key frames: about 2 s.
         QVERIFY(TestMedia::Probe(part->outputPath).duration > 1.5);
     }
@@ -328,19 +358,13 @@ private slots:
         ST_OPTS opts = MakeSourceRow(m_source);
         opts.splitMode = 0;
         opts.splitCount = 2;
-        ResetRows(m_dir.path(), {opts});
-        FollowUpRow row;
-        JobsManage queue;
-        queue.SetOutputFolderQuery([this]() { return m_out; });
-        JxEngineJob* container = ContainerJob(row, m_source, 0);
-        queue.AddJobSplits(container);
-        delete container;
-        QCOMPARE(queue.jobs().size(), 2);
+        runSplit(opts, false);
+        QCOMPARE(m_queue->jobs().size(), 2);
         QList<int> percents;
-        connect(queue.jobs().first(), &AbstractJob::progressUpdated, this,
+        connect(m_queue->jobs().first(), &AbstractJob::progressUpdated, this,
                 [&](AbstractJob*, int percent) { percents << percent; });
-        QVERIFY(RunQueue(queue));
-        QVERIFY(queue.jobs().first()->succeeded());
+        QVERIFY(RunQueue(*m_queue));
+        QVERIFY(m_queue->jobs().first()->succeeded());
         QCOMPARE(percents.last(), 100);
         const QList<int> during = percents.mid(1, percents.size() - 2);
         QVERIFY2(!during.isEmpty() && during.last() >= 45 && during.last() <= 55,
@@ -355,24 +379,21 @@ private slots:
         opts.splitMode = 0;
         opts.splitCount = 3;
         ResetRows(m_dir.path(), {opts});
-        FollowUpRow row;
-        JobsManage queue;
-        queue.setMaxRunning(2);
-        queue.SetOutputFolderQuery([this]() { return m_out; });
-        JxEngineJob* conversion = ConversionJob(row, m_source, m_out + "/clip_Split.mp4", AbstractJob::KindSplit, 0, 10.0);
-        queue.AddJobTask(conversion);
+        m_queue->setMaxRunning(2);
+        JxEngineJob* conversion = ConversionJob(*m_row, m_source, m_out + "/clip_Split.mp4", AbstractJob::KindSplit, 0, 4.0);
+        m_queue->AddJobTask(conversion);
         QList<bool> startedAtFinish;
         // Connected after the queue: runs once the queue has handled the end.
         connect(conversion, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished), this, [&] {
-            for (AbstractJob* job : queue.jobs().mid(1))
+            for (AbstractJob* job : m_queue->jobs().mid(1))
                 startedAtFinish << job->ran();
         });
-        QVERIFY(RunQueue(queue));
+        QVERIFY(RunQueue(*m_queue));
         QCOMPARE(startedAtFinish, QList<bool>({true, true, false}));
-        QCOMPARE(queue.jobs().size(), 4);
-        for (AbstractJob* job : queue.jobs())
+        QCOMPARE(m_queue->jobs().size(), 4);
+        for (AbstractJob* job : m_queue->jobs())
             QVERIFY(job->succeeded());
-        QCOMPARE(row.status.text(), QString("Completed"));
+        QCOMPARE(m_row->status.text(), QString("Completed"));
     }
 
     // A phone's variable rate: every other time stamp late, so that the rate
@@ -386,9 +407,7 @@ private slots:
         SetOutputFormat("mp4", "h264", "aac");
         ST_OPTS opts = MakeSourceRow(phone);
         opts.splitCount = 3;
-        FollowUpRow row;
-        JobsManage queue;
-        runSplit(opts, row, queue);
+        runSplit(opts);
         QStringList frames;
         for (const QString& part : outputs())
             frames << TestMedia::ProbeJson(part)["streams"].toArray().first()["nb_frames"].toString();
@@ -404,11 +423,9 @@ private slots:
         taken.close();
         ST_OPTS opts = MakeSourceRow(m_source);
         opts.splitCount = 2;
-        FollowUpRow row;
-        JobsManage queue;
-        runSplit(opts, row, queue);
-        QCOMPARE(queue.jobs().size(), 2);
-        QVERIFY(queue.jobs().at(0)->outputPath != taken.fileName());
+        runSplit(opts);
+        QCOMPARE(m_queue->jobs().size(), 2);
+        QVERIFY(m_queue->jobs().at(0)->outputPath != taken.fileName());
         QFile check(taken.fileName());
         QVERIFY(check.open(QIODevice::ReadOnly));
         QCOMPARE(check.readAll(), QByteArray("keep"));

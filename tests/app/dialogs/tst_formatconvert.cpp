@@ -173,8 +173,9 @@ private slots:
             {"wav", "vorbis", {"-c:a", "libvorbis"}, false}, {"avi", "vorbis", {"-c:a", "libvorbis"}, false},
             {"avi", "flac", {"-c:a", "flac", "-ac", "6"}, false}, {"mov", "wmav2", {"-c:a", "wmav2"}, false},
             {"wav", "aac", {"-c:a", "aac"}, false},
-            // Of two streams the converter copies the default one, else the one of most channels.
+            // Of two streams the converter copies the default one, else the one of most channels, else the first.
             {"avi", "ac3", two + QStringList{"-ac:a:0", "6"}, true},
+            {"avi", "ac3", two + QString("-ac 2 -disposition:a:0 default -disposition:a:1 default").split(' '), true},
             {"avi", "ac3", two + QStringList{"-ac:a:1", "6"}, true},
             {"avi", "vorbis", two + QStringList{"-ac:a:1", "6", "-disposition:a:0", "0"}, false},
             // FLV reads 5.1 PCM back as stereo; 24-bit stays so in WAV; TTA's last frame does not decode from MKV.
