@@ -455,12 +455,18 @@ QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVec
         // The size option of the colour source takes "WxH"; a ':' would end it.
         QString blackSize = scaleSize;
         blackSize.replace(QLatin1Char(':'), QLatin1Char('x'));
+        // Each picture keeps the shape it is shown at (its display aspect,
+        // once the converter has turned it), fitted whole between bars.
+        const QString w = scaleSize.section(QLatin1Char(':'), 0, 0);
+        const QString h = scaleSize.section(QLatin1Char(':'), 1, 1);
+        const QString fit = "scale=w='min(" + w + ",2*round(" + h + "*dar/2))':h='min(" + h + ",2*round(" + w
+            + "/dar/2))',setsar=1,pad=" + scaleSize + ":(ow-iw)/2:(oh-ih)/2";
         for (int i = 0; i < n; ++i) {
             const QString is = QString::number(i);
             if (i < hasVideo.size() && !hasVideo[i])
                 g += "color=c=black:s=" + blackSize + ":d=" + seconds(i) + ",setsar=1[v" + is + "];";
             else
-                g += "[" + is + ":v]scale=" + scaleSize + ",setsar=1[v" + is + "];";
+                g += "[" + is + ":v]" + fit + "[v" + is + "];";
             videoPads << "[v" + is + "]";
         }
     }
@@ -506,6 +512,8 @@ QStringList JobArgs::SoundArgs(const ST_SOUND_ENCODING& encoding)
         args << "-ch_layout" << encoding.layout;
     if (encoding.sampleRate > 0)
         args << "-ar" << QString::number(encoding.sampleRate);
+    if (!encoding.sampleFormat.isEmpty())
+        args << "-sample_fmt" << encoding.sampleFormat;
     return args;
 }
 

@@ -151,8 +151,9 @@ public:
     // whatever size the filters before it made.
     static QString StepCrop(const QSize& steps);
 
-    // The filter-graph merge: each input scaled to the size with square
-    // pixels, its picture and sound joined in one go ("[v]", "[a]"). An input
+    // The filter-graph merge: each input's picture, as shown, fitted whole
+    // into the size ("W:H") with square pixels and black bars, its picture
+    // and sound joined in one go ("[v]", "[a]"). An input
     // without sound gets silence of its length, one without picture a black
     // picture of its length; without any sound there is no "[a]"; withVideo
     // off leaves the picture out (sound-only containers).
@@ -172,7 +173,8 @@ public:
     static QStringList CopySound() { return {QStringLiteral("-acodec"), QStringLiteral("copy")}; }
     // The converter's options for a sound encoded as chosen: the encoder, its
     // channels (with the layout where one is named) and rate. Empty when no
-    // encoder was found: the converter then says why it cannot.
+    // encoder was found: the converter then says why it cannot. A sample
+    // format, where one is named, is kept.
     static QStringList SoundArgs(const ST_SOUND_ENCODING& encoding);
     // Soundtrack mix: the video's picture (when it has one) with the music,
     // its sound copied or encoded as `sound` says.

@@ -11,6 +11,7 @@
 #include "MediaStreams.h"
 #include "MeltEngineJob.h"
 #include "OutputCheck.h"
+#include "RunArguments.h"
 #include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
@@ -252,34 +253,24 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                 // container's own encoder.
                 if (!vcopy)
                     args << "-c:v" << JobArgs::VideoEncoder(format.VCodec);
-                if (format.VSetMode && format.VBitRate != QLatin1String("Auto")) {
-                    const int quality = JobArgs::QualitySetting(format.VBitRate);
-                    args << "-qmin" << QString::number(51 - quality) << "-qmax" << QString::number(56 - quality);
-                } else {
-                    args << "-b:v" << QString::number(JobArgs::VideoBitRateSetting(format.VBitRate)) + "k";
-                }
+                args << RunArguments::VideoBitRate(format, main.bitRate);
                 // Joined clips keep one constant rate.
                 args << JobArgs::PictureRateArgs(rate, format.VKeepFrameRate && (variable || main.VariableRate()), false);
-                const QString frameSize = JobArgs::LeadingFrameSize(format.VSize);
-                if (!format.VKeepWH && !frameSize.isEmpty())
-                    args << "-s" << frameSize;
-                if (format.VAspect != QLatin1String("Auto"))
-                    args << "-aspect" << format.VAspect;
+                args << RunArguments::FrameShape(format);
             }
-            if (anyAudio) {
-                args << "-b:a" << QString::number(JobArgs::AudioBitRateSetting(format.ABitRate)) + "k";
-                if (!acopy)
-                    args << "-acodec" << format.ACodec;
-                const int channels = JobArgs::ChannelsSetting(format.AChannels);
-                if (channels > 0)
-                    args << "-ac" << QString::number(channels);
-                const int sampleRate = JobArgs::SampleRateSetting(format.ASample);
-                if (sampleRate > 0)
-                    args << "-ar" << QString::number(sampleRate);
-                args << "-vol" << JobArgs::ConverterVolume(format.AVolume);
-            }
+            // Kept sound cannot be copied through the filters: the main
+            // video's is encoded in its own kind, where the container plays
+            // it back whole as its whole conversion's would.
+            const ST_SOUND_ENCODING own
+                = main.hasAudio ? RunArguments::KeptEncoding(format, mainVideo) : ST_SOUND_ENCODING();
+            if (anyAudio)
+                args << (own.encoder.isEmpty() ? RunArguments::SoundOptions(format) : JobArgs::SoundArgs(own));
             args << "-y" << merged;
             auto* engine = new JxEngineJob(QString(), args, true);
+            if (anyAudio && !own.encoder.isEmpty())
+                engine->precheck = [container, mainVideo](const std::atomic<bool>* cancel) {
+                    return RunArguments::KeptSoundRefusal(container, mainVideo, cancel, SoundStreams::First);
+                };
             engine->setFPS(rate);
             engine->setDuration(JobArgs::DurationText(total));
             engine->expect = OutputCheck::Lasting(total, withVideo ? 1 : 0, anyAudio ? 1 : 0, rate);

@@ -159,17 +159,19 @@ inline QStringList FilesIn(const QString& dir)
 
 // A picture that tells up from down and left from right: grey with a red
 // block in its top left corner, a quarter of each side, stored pixels of the
-// sample aspect `sar`; with sound, a key frame every fifth frame.
+// sample aspect `sar`; with sound, a key frame every fifth frame; `extra`
+// output options.
 inline QString MakeCornerVideo(const QString& dir, const QString& name, int width, int height,
-                               const QString& sar = "1", double seconds = 2.0)
+                               const QString& sar = "1", double seconds = 2.0, const QStringList& extra = {})
 {
     const QString out = QDir(dir).filePath(name);
     const QString picture = "color=c=gray:size=" + QString::number(width) + "x" + QString::number(height)
         + ":rate=25,drawbox=x=0:y=0:w=" + QString::number(width / 4) + ":h=" + QString::number(height / 4)
         + ":color=red:t=fill,setsar=" + sar;
-    return TestMedia::RunConverter({"-f", "lavfi", "-i", picture, "-f", "lavfi", "-i",
-                                    "sine=frequency=440:sample_rate=44100", "-t", QString::number(seconds),
-                                    "-pix_fmt", "yuv420p", "-g", "5", "-shortest", out})
+    return TestMedia::RunConverter(QStringList{"-f", "lavfi", "-i", picture, "-f", "lavfi", "-i",
+                                               "sine=frequency=440:sample_rate=44100", "-t", QString::number(seconds),
+                                               "-pix_fmt", "yuv420p", "-g", "5", "-shortest"}
+                                   + extra << out)
         ? out
         : QString();
 }

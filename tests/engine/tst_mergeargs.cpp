@@ -158,20 +158,25 @@ private slots:
 
     void graphText()
     {
+        // Each picture fitted whole, as shown, between black bars.
+        const auto fit = [](const QString& w, const QString& h) {
+            return "scale=w='min(" + w + ",2*round(" + h + "*dar/2))':h='min(" + h + ",2*round(" + w
+                + "/dar/2))',setsar=1,pad=" + w + ":" + h + ":(ow-iw)/2:(oh-ih)/2";
+        };
         QCOMPARE(JobArgs::MergeGraph("1280:720", true, {true, true, true}, {true, true, true}, {1, 2, 0}),
-                 QString("[0:v]scale=1280:720,setsar=1[v0];[1:v]scale=1280:720,setsar=1[v1];"
-                         "[2:v]scale=1280:720,setsar=1[v2];[0:a]atrim=duration=0.000001[a0];"
+                 QString("[0:v]" + fit("1280", "720") + "[v0];[1:v]" + fit("1280", "720") + "[v1];"
+                         "[2:v]" + fit("1280", "720") + "[v2];[0:a]atrim=duration=0.000001[a0];"
                          "[1:a]atrim=duration=0.000002[a1];[v0][a0][v1][a1][v2][2:a]concat=n=3:v=1:a=1[v][a]"));
         // A clip without sound gets silence of its own length.
         QCOMPARE(JobArgs::MergeGraph("320:240", true, {true, true}, {true, false}, {0, 2500000}),
-                 QString("[0:v]scale=320:240,setsar=1[v0];[1:v]scale=320:240,setsar=1[v1];"
+                 QString("[0:v]" + fit("320", "240") + "[v0];[1:v]" + fit("320", "240") + "[v1];"
                          "anullsrc=r=44100:cl=stereo,atrim=duration=2.500000[s1];"
                          "[v0][0:a][v1][s1]concat=n=2:v=1:a=1[v][a]"));
         QCOMPARE(JobArgs::MergeGraph("320:240", true, {true}, {false}, {1}),
-                 QString("[0:v]scale=320:240,setsar=1[v0];[v0]concat=n=1:v=1:a=0[v]"));
+                 QString("[0:v]" + fit("320", "240") + "[v0];[v0]concat=n=1:v=1:a=0[v]"));
         // ... and one without picture a black picture of its length.
         QCOMPARE(JobArgs::MergeGraph("320:240", true, {false, true}, {true, true}, {1500000, 0}),
-                 QString("color=c=black:s=320x240:d=1.500000,setsar=1[v0];[1:v]scale=320:240,setsar=1[v1];"
+                 QString("color=c=black:s=320x240:d=1.500000,setsar=1[v0];[1:v]" + fit("320", "240") + "[v1];"
                          "[0:a]atrim=duration=1.500000[a0];[v0][a0][v1][1:a]concat=n=2:v=1:a=1[v][a]"));
         QCOMPARE(JobArgs::MergeGraph("", false, {true, true}, {true, true}, {0, 0}),
                  QString("[0:a][1:a]concat=n=2:v=0:a=1[a]"));
@@ -228,13 +233,13 @@ private slots:
         const QStringList args = argsOf(job);
         QCOMPARE(args.mid(0, 6), QStringList({"-i", m_b, "-i", m_a, "-i", m_small}));
         const QString graph = args.at(args.indexOf("-filter_complex") + 1);
-        QVERIFY(graph.startsWith("[0:v]scale=1280:720,setsar=1[v0];"));
+        QVERIFY(graph.startsWith("[0:v]scale=w='min(1280,") && graph.contains(",pad=1280:720:"));
         // "copy" leaves the picture to the container's encoder.
         QVERIFY(!args.contains("-c:v"));
         QCOMPARE(args.at(args.indexOf("-acodec") + 1), QString("aac"));
         QCOMPARE(args.at(args.indexOf("-s") + 1), QString("640x360"));
         QCOMPARE(args.at(args.indexOf("-vol") + 1), QString("256"));
-        QCOMPARE(args.at(args.indexOf("-b:v") + 1), QString("0k"));
+        QCOMPARE(args.at(args.indexOf("-b:v") + 1), QString::number(ProbeMediaInfo(m_a).bitRate / 1000) + "k");
         QCOMPARE(args.at(args.indexOf("-r") + 1), QString("25.000"));
         QCOMPARE(args.at(args.indexOf("-ar") + 1), QString("44100"));
         QCOMPARE(job->kind, int(AbstractJob::KindMergeTemp));
@@ -245,7 +250,16 @@ private slots:
         const QStringList titled = argsOf(build(row({m_mov}, {})));
         QCOMPARE(titled.mid(0, 4), QStringList({"-i", m_mov, "-i", m_a}));
         QCOMPARE(titled.at(titled.indexOf("-c:v") + 1), QString("libx264"));
-        QVERIFY(!titled.contains("-acodec"));
+        // Sound kept: the join cannot copy it, so the main video's is encoded in kind, once its trial passes.
+        QCOMPARE(titled.mid(titled.indexOf("-acodec"), 6), QStringList({"-acodec", "aac", "-ac", "1", "-ar", "44100"}));
+        QVERIFY(m_queue->jobs().first()->precheck);
+        // A variable-rate main video is cut as it is read, from the user's trim start.
+        SetOutputFormat("mp4", "h264", "aac");
+        ST_OPTS phone = MakeSourceRow(TestMedia::MakeNumberedVideo(m_dir.path(), "phone.mp4", ""), 1000000);
+        phone.trimStart = 250000;
+        phone.titleClips.append(ST_MERGE{m_b, 0, 1000000});
+        const QStringList cut = argsOf(build(phone));
+        QCOMPARE(cut.mid(cut.indexOf(phone.path) - 6, 2), QStringList({"-ss", "00:00:00.250"}));
     }
 
     void rateSettingsAndInputOrder()
@@ -267,12 +281,12 @@ private slots:
         // Road 1 (the row's own source): never a work file.
         QCOMPARE(job->kind, int(AbstractJob::KindPlain));
         QVERIFY(job->workPath1.isEmpty());
-        // Rate mode with "Auto": 0k.
+        // Rate mode with "Auto": the main video's, as in its whole conversion.
         f.VSetMode = false;
         f.VBitRate = "Auto";
         f.Save();
         args = argsOf(build(row({}, {m_mov})));
-        QCOMPARE(args.at(args.indexOf("-b:v") + 1), QString("0k"));
+        QCOMPARE(args.at(args.indexOf("-b:v") + 1), QString::number(ProbeMediaInfo(m_a).bitRate / 1000) + "k");
         QVERIFY(!args.contains("-qmin"));
     }
 

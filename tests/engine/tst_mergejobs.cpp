@@ -8,6 +8,7 @@
 #include "MediaFunctions.h"
 
 #include <QJsonArray>
+#include <QPainter>
 #include <QTemporaryDir>
 
 class TestMergeJobs : public QObject
@@ -96,7 +97,7 @@ private slots:
         QVERIFY(!args.contains("copy"));
         // Road 1 has no frame size of its own: the main video's is used.
         const QString graph = args.at(args.indexOf("-filter_complex") + 1);
-        QVERIFY2(graph.startsWith("[0:v]scale=320:240,setsar=1[v0];"), qPrintable(graph));
+        QVERIFY2(graph.startsWith("[0:v]scale=w='min(320,") && graph.contains("pad=320:240:"), qPrintable(graph));
         QCOMPARE(job->durationText(), QString("00:00:09.00"));
         QVERIFY(RunQueue(queue));
         QVERIFY2(job->succeeded(), qPrintable(job->log()));
@@ -234,6 +235,12 @@ private slots:
         QTest::newRow("melt, -90 title") << "h264" << QStringList{turned(b, -90), a};
         QTest::newRow("melt, anamorphic clips") << "h264" << QStringList{wide, pal, narrow};
         QTest::newRow("melt, anamorphic title turned 90") << "h264" << QStringList{turned(pal, 90), tall};
+        // A phone's portrait clip, stored turned, between landscape clips: fitted whole between bars.
+        const QString phone = MakeCornerVideo(dir, "phone.mp4", 256, 144, "1", 1.0,
+                                              QString("-vf settb=1/90000,setpts=(N/25+mod(N\\,2)*0.008)/TB -fps_mode "
+                                                      "passthrough -enc_time_base:v 1/90000").split(' '));
+        QTest::newRow("filter graph, variable-rate phone") << "h264" << QStringList{wide, turned(phone, 90), wide};
+        QTest::newRow("melt, phone") << "h264" << QStringList{wide, turned(wide, 90), wide};
         QTest::newRow("melt, mirrored clips")
             << "h264"
             << QStringList{TestMedia::WithDisplayMatrix(b, dir + "/transposed.mp4", 0, 1, 1, 0), a,
@@ -257,11 +264,15 @@ private slots:
         QVERIFY(RunQueue(queue));
         QVERIFY2(job->succeeded(), qPrintable(job->log()));
         QCOMPARE(cells.status.text(), QString("Completed"));
-        // Each clip's second shows as the clip does, at its size.
+        // Each clip's second shows as the clip does, fitted whole into the frame.
         for (int i = 0; i < clips.size(); ++i) {
             QString why;
-            QVERIFY2(ShowsAs(ShownFrame(job->outputPath, i + 0.5), ShownFrame(clips.at(i), 0.5), &why),
-                     qPrintable(QString::number(i) + ": " + why));
+            const QImage got = ShownFrame(job->outputPath, i + 0.5), want = ShownFrame(clips.at(i), 0.5);
+            QImage fitted(got.size(), QImage::Format_RGB32);
+            fitted.fill(Qt::black);
+            const QSize inside = want.size().scaled(got.size(), Qt::KeepAspectRatio), bars = got.size() - inside;
+            QPainter(&fitted).drawImage(QRect(QPoint(bars.width() / 2, bars.height() / 2), inside), want);
+            QVERIFY2(ShowsAs(got, fitted, &why), qPrintable(QString::number(i) + ": " + why));
         }
     }
 
