@@ -79,8 +79,12 @@ void MainWindow::QueuePendingRows(bool learnLayers, bool read)
         // A rate is taken from the pictures' stamps, which this thread does
         // not read: files not known as they are now are read first.
         QStringList unread;
-        for (int row : qAsConst(pending))
-            unread << (learnLayers && read ? FilesToRead(row) : QStringList());
+        for (int row : qAsConst(pending)) {
+            // A row that cannot be queued anyway says so at once, unread.
+            const QStringList files = learnLayers && read ? FilesToRead(row) : QStringList();
+            if (!files.isEmpty() && Core::instance()->SourceFilesProblem(row).isEmpty())
+                unread << files;
+        }
         if (!unread.isEmpty()) {
             ReadFiles(unread);
             m_runWaitsForReads = true;

@@ -307,7 +307,7 @@ void TestSourceList::dropRoutes()
     QFETCH(int, endingClips);
     QFETCH(int, music);
     QVERIFY(Window());
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
     m_window->findChild<QTabWidget*>(QStringLiteral("tabWidget"))->setCurrentIndex(page);
     Drop(Table(over.toLatin1().constData()), {QUrl::fromLocalFile(m_video)});
     Core* core = Core::instance();
@@ -342,7 +342,7 @@ void TestSourceList::dropOnMergeWithEmptyListAsksForFiles()
 void TestSourceList::allDeleteKeepsTheWorkTabs()
 {
     QVERIFY(Window());
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
     m_window->AddMergeFile(m_video);
     m_window->AddMusicFile(m_video);
     Action("actionAll_Delete")->trigger();
@@ -359,7 +359,7 @@ void TestSourceList::deleteKeepsCurrentRowValid()
     for (int i = 0; i < 5; ++i) {
         paths << m_dir.filePath(QStringLiteral("row%1.mp4").arg(i));
         Touch(paths.last());
-        m_window->AddFile(paths.last());
+        AppTestKit::AddFile(*m_window, paths.last());
     }
     QTableWidget* table = Table("tableWidget");
     Core* core = Core::instance();
@@ -431,8 +431,8 @@ void TestSourceList::deleteKeepsCurrentRowValid()
 void TestSourceList::deleteRefusedWhileRowHasLiveJobs()
 {
     QVERIFY(Window());
-    m_window->AddFile(m_dir.filePath(QStringLiteral("first.mp4")));
-    m_window->AddFile(m_dir.filePath(QStringLiteral("busy.mp4")));
+    AppTestKit::AddFile(*m_window, m_dir.filePath(QStringLiteral("first.mp4")));
+    AppTestKit::AddFile(*m_window, m_dir.filePath(QStringLiteral("busy.mp4")));
     QTableWidget* table = Table("tableWidget");
     // A queued job of the second row, not started: it will write into the row.
     auto* job = new JxEngineJob(QString(), {"-version"}, true);
@@ -462,7 +462,7 @@ void TestSourceList::deleteRefusedWhileRowHasLiveJobs()
 void TestSourceList::readyToConvertResetsCompleted()
 {
     QVERIFY(Window());
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
     QTableWidgetItem* status = Table("tableWidget")->item(0, 2);
     status->setText(QStringLiteral("Completed"));
     QCOMPARE(m_window->StateOfRow(0), MainWindow::RowCompleted);
@@ -509,15 +509,15 @@ void TestSourceList::batchEndsAsOneByOne()
 
     // One by one, after a row already there.
     QVERIFY(Window());
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
     for (const QString& file : files)
-        m_window->AddFile(file);
+        AppTestKit::AddFile(*m_window, file);
     const QStringList oneByOne = ListState(Table("tableWidget"));
     AppTestKit::CloseWindow(m_window);
     Core::instance()->Rows.clear();
 
     QVERIFY(Window());
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
     if (how == QLatin1String("drop")) {
         QList<QUrl> urls;
         for (const QString& file : files)
@@ -712,7 +712,6 @@ void TestSourceList::namesTheSystemCannotCarryAreRefused()
     QFETCH(QString, how);
     QFETCH(QByteArray, name);
     QFETCH(bool, refused);
-    QFETCH(QString, says);
     QTemporaryDir folder;
     const QByteArray raw = QFile::encodeName(folder.path()) + "/" + name;
     const QString decoded = QFile::decodeName(raw);

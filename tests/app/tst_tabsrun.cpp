@@ -101,7 +101,7 @@ QStringList TestTabsRun::RunAll()
 {
     QAction* run = m_window->findChild<QAction*>(QStringLiteral("actionRun"));
     run->trigger();
-    [&] { QTRY_VERIFY_WITH_TIMEOUT(!m_window->Jobs().hasIncomplete(), 240000); }();
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(!m_window->Jobs().hasIncomplete() && run->text() == "Run", 240000); }();
     QTableWidgetItem* status = Child<QTableWidget>("tableWidget")->item(0, 2);
     [&] { QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("Completed"), 30000); }();
     QStringList files;
@@ -226,7 +226,7 @@ void TestTabsRun::subtitleBurnedIn()
     m_window->Jobs().cleanup();
     Child<QTableWidget>("tableWidget")->selectAll();
     m_window->findChild<QAction*>(QStringLiteral("actionDelete"))->trigger();
-    m_window->AddFile(black);
+    AppTestKit::AddFile(*m_window, black);
     const QString srt = m_dir.filePath(QStringLiteral("cues.srt"));
     QFile file(srt);
     QVERIFY(file.open(QIODevice::WriteOnly));
