@@ -247,7 +247,8 @@ private slots:
         const QString hd = "1920x1080 tff mpeg2video -flags +ilme+ildct -top 1 ";
         for (const QString& made : {hd + "i.ts", hd + "turned.mp4", hd + "layer.ts",
                                     QString("720x576 bff dvvideo -pix_fmt yuv420p i.dv"),
-                                    QString("1920x1080 tff libx264 -flags +ilme+ildct -x264opts tff=1 i.m2ts"), hd + "turned-layer.mp4",
+                                    QString("1920x1080 tff libx264 -flags +ilme+ildct -x264opts tff=1 i.m2ts"),
+                                    QString("720x576 tff mpeg2video -flags +ilme+ildct -top 1 turned-layer.mp4"),
                                     QString("320x240 progressive libx264 -field_order tt tt.mkv"), // the layers go here
                                     QString("720x576 tff mpeg2video -flags +ilme+ildct -top 1 mixed.ts")}) {
             QStringList coding = made.split(' ');
