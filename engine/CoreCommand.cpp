@@ -78,10 +78,6 @@ QString SubtitleWorkName(const QList<ST_OPTS>& rows, int row)
 // point, whatever its first pictures or its headers said.
 const QString kDeinterlacer = QStringLiteral("bwdif=mode=send_frame:deint=interlaced");
 
-// The converter and the preview turn the picture upright before the graph,
-// but the fields are rows of the stored picture: the turn is undone around
-// the deinterlacer (its filters each undo themselves, but for a quarter turn,
-// and an odd angle cannot be undone without loss).
 // The deinterlacer takes no picture of fewer than 3 columns or 4 lines; a
 // picture that small has no fields to speak of.
 bool HasFields(const QSize& stored)
@@ -89,6 +85,10 @@ bool HasFields(const QSize& stored)
     return stored.width() <= 0 || stored.height() <= 0 || (stored.width() >= 3 && stored.height() >= 4);
 }
 
+// The converter and the preview turn the picture upright before the graph,
+// but the fields are rows of the stored picture: the turn is undone around
+// the deinterlacer (its filters each undo themselves, but for a quarter turn,
+// and an odd angle cannot be undone without loss).
 QString DeinterlaceStep(const ST_MEDIA_INFO& media)
 {
     if (!media.hasVideo || !HasFields(media.picture.stored))
