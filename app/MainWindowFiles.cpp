@@ -647,8 +647,13 @@ void MainWindow::on_actionReady_to_convert_triggered()
         QTableWidgetItem* status = ui->tableWidget->item(index.row(), 2);
         if (!status)
             continue;
-        status->setText(tr("Ready"));
-        status->setToolTip(QString());
+        // A row still being read, or whose file cannot be used, says so
+        // again rather than look ready.
+        const ST_OPTS& opts = Core::instance()->Rows.value(index.row());
+        const ST_ROW_PROBLEM ready = m_reading.contains(opts.path) ? ST_ROW_PROBLEM{tr("Reading..."), QString()}
+                                                                   : ReadyText(opts.media, opts.path);
+        status->setText(ready.text);
+        status->setToolTip(ready.details);
         status->setData(RowStateRole, RowReady);
     }
 }

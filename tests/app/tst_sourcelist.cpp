@@ -679,6 +679,10 @@ void TestSourceList::filesThatWouldHangAreNotOpened()
     QCOMPARE(core->Rows[0].media.refused, refused);
     QCOMPARE(core->Rows[1].width, 320);
     QCOMPARE(Names(table, 2), (QStringList{says, "Ready"}));
+    // Marked ready again, it still says why it cannot be.
+    table->selectRow(0);
+    Action("actionReady_to_convert")->trigger();
+    QCOMPARE(table->item(0, 2)->text(), says);
     // The list goes on taking files.
     Drop(table, {QUrl::fromLocalFile(later)});
     QTRY_COMPARE(Names(table), (QStringList{name, "real.mp4", "later.mp4"}));
