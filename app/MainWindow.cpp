@@ -50,6 +50,8 @@ MainWindow::~MainWindow()
     // No file is probed for a list that goes.
     delete m_sources;
     m_sources = nullptr;
+    delete m_reader;
+    m_reader = nullptr;
     // A conversion still running is stopped as the Stop action does, before
     // its table cells go: nothing is left writing a partial file unattended.
     StopJobs();
@@ -287,6 +289,8 @@ void MainWindow::ChangeLanguage(int index)
 
 void MainWindow::StopJobs()
 {
+    // The files go on being read for their rows; Run no longer waits.
+    m_runWaitsForReads = false;
     EndLayerFiles();
     m_jobs.cleanup();
     SetRunLook();

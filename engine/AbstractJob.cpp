@@ -3,6 +3,7 @@
 #include "AppFolder.h"
 #include "OffThread.h"
 #include "PostJobAction.h"
+#include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
 #include <QFile>
@@ -438,8 +439,17 @@ void AbstractJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     // not on the GUI thread.
     const QString written = m_writePath.isEmpty() ? outputPath : m_writePath;
     const ST_OUTPUT_EXPECT expected = expect;
+    // The split or merge that follows takes the rate of this output, from
+    // its pictures' stamps: read here too.
+    const bool learn = kind == KindSplit || kind == KindMerge;
     OffThread::Run<AbstractJob, QString>(
-        this, [written, expected] { return OutputCheck::ProblemOf(written, expected); },
+        this,
+        [written, expected, learn] {
+            const QString problem = OutputCheck::ProblemOf(written, expected);
+            if (problem.isEmpty() && learn)
+                ProbeMediaInfo(written, nullptr, ProbeDepth::Pictures);
+            return problem;
+        },
         [this, exitCode](const QString& found) {
             if (!m_endReported && !signalsBlocked())
                 concludeSuccess(found, exitCode);
@@ -453,12 +463,15 @@ void AbstractJob::concludeSuccess(QString problem, int exitCode)
         reportFailure(QString(), exitCode, QString());
         return;
     }
+    const QString written = m_writePath;
     if (problem.isEmpty())
         problem = commitOutput();
     if (!problem.isEmpty()) {
         reportFailure(problem, exitCode, QString());
         return;
     }
+    if (!written.isEmpty())
+        MediaInfoMoved(written, outputPath);
     if (m_postJobAction)
         m_postJobAction->doAction();
     m_endReported = true;
