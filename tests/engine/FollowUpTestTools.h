@@ -67,11 +67,13 @@ inline void ResetRows(const QString& workFolder, const QList<ST_OPTS>& rows)
     ClearUnRepeatReservations();
 }
 
+// A row whose source was read as Run reads it, its pictures' stamps included.
 inline ST_OPTS MakeSourceRow(const QString& path, long long duration = 0)
 {
     ST_OPTS opts;
     InitOpts(&opts);
     opts.path = path;
+    opts.media = ProbeMediaInfo(path, nullptr, ProbeDepth::Pictures);
     opts.trimStart = 0;
     opts.trimEnd = duration;
     return opts;

@@ -126,7 +126,8 @@ private slots:
             queueConversion(queue, cells, input, builder.endsWith("mp3"));
         } else if (builder.startsWith("split")) {
             const bool melt = builder.endsWith("melt");
-            SetOutputFormat(builder.endsWith("mp3") ? "mp3" : "mp4", melt ? "h264" : "copy", melt ? "aac" : "copy");
+            const bool mp3 = builder.endsWith("mp3"); // its sound encoded: AAC is not copied into MP3
+            SetOutputFormat(mp3 ? "mp3" : "mp4", melt ? "h264" : "copy", melt ? "aac" : mp3 ? "mp3" : "copy");
             queue.AddJobSplits(given.get());
         } else if (builder.startsWith("merge")) {
             // Clips of one kind join by stream copy; Matroska takes the graph.
