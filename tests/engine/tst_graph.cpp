@@ -265,9 +265,15 @@ private slots:
                          "movie='/u/b.png':f=png_pipe:loop=0,setpts=N/FRAME_RATE/TB,format=rgba,"
                          "rotate='1.5705:ow=24:oh=48:c=0x00000000',scale=17:48[m1];"
                          "[in][m0]overlay=71:50:eof_action=pass[o0];[o0][m1]overlay=149:88:eof_action=pass"));
-        // Square pixels shown in another frame shape keep the proportional mapping.
+        // A frame of another shape: one factor for both sides.
         core()->Rows[0].media.picture.storedAspect = {1, 1};
-        QVERIFY(graph().contains(",scale=33:24,rotate='1.5705:ow=16:oh=48:c=0x00000000'[m1]"));
+        QVERIFY(graph().contains(",scale=33:16,rotate='1.5705:ow=16:oh=33:c=0x00000000'[m1]"));
+        // Rounded into the pixels of a frame of another shape, a layer at its edge stays inside.
+        ResetCore(work(), QSize(1920, 1080));
+        core()->Rows << MakeRow(720, 576);
+        core()->Rows[0].media.picture.storedAspect = {16, 15};
+        addLayer(2, "/u/c.png", SolidImage(100, 50), QPointF(1820, 0));
+        QVERIFY2(graph().contains("scale=38:20,rotate='0:ow=38:oh=20:c=0x00000000'[m];[in][m]overlay=682:0:"), qPrintable(graph()));
     }
     void noCanvasMeansNoLayerChains()
     {
