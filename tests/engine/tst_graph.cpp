@@ -268,12 +268,10 @@ private slots:
         // A frame of another shape: one factor for both sides.
         core()->Rows[0].media.picture.storedAspect = {1, 1};
         QVERIFY(graph().contains(",scale=33:16,rotate='1.5705:ow=16:oh=33:c=0x00000000'[m1]"));
-        // Rounded into the pixels of a frame of another shape, a layer at its edge stays inside.
-        ResetCore(work(), QSize(1920, 1080));
-        core()->Rows << MakeRow(720, 576);
+        // Rounded into the pixels of a frame of another shape (4:3), a layer at its edge stays inside.
         core()->Rows[0].media.picture.storedAspect = {16, 15};
-        addLayer(2, "/u/c.png", SolidImage(100, 50), QPointF(1820, 0));
-        QVERIFY2(graph().contains("scale=38:20,rotate='0:ow=38:oh=20:c=0x00000000'[m];[in][m]overlay=682:0:"), qPrintable(graph()));
+        addLayer(2, "/u/c.png", SolidImage(32, 16), QPointF(992, 0), 3);
+        QVERIFY2(graph().contains("rotate='0:ow=23:oh=12:c=0x00000000'[m2];") && graph().contains("[m2]overlay=697:0:"), qPrintable(graph()));
     }
     void noCanvasMeansNoLayerChains()
     {

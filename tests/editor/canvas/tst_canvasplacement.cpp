@@ -30,7 +30,7 @@ class TestCanvasPlacement : public QObject
     QString m_clip;  // 320 x 240 grey, a red box in its top-left corner
     QString m_png;   // blue 60 x 40
     QString m_green; // green video 64 x 48
-    QString m_wide;  // 320 x 180 grey, made once
+    QString m_wide;  // 320 x 180 grey
 
 private slots:
     void initTestCase()
@@ -45,6 +45,7 @@ private slots:
         QVERIFY(!m_png.isEmpty() && !m_green.isEmpty());
         const QString work = m_dir.path();
         Core::instance()->SetWorkFolderQuery([work]() { return work; });
+        m_wide = TestMedia::MakeTurnedVideo(work, "wide.mp4", QSize(320, 180), "1/1", 0, {});
     }
 
     void layersLandWhereTheCanvasShowsThem()
@@ -117,11 +118,10 @@ private slots:
         }
     }
 
-    // Layers placed on a landscape row and the editor opened on a row of
-    // another shape: no graph changes, the canvas shows them where the output
-    // puts them, each keeps its aspect and its place (the picture its corner,
-    // margins scaled as its size; the text its centre), and one moved there
-    // is placed on that row's frame.
+    // Layers placed on a landscape row, the editor opened on a row of another shape: no graph
+    // changes, the canvas shows the layers where the output puts them, each keeps its aspect and
+    // place (the picture its corner, margins scaled as its size; the text its centre); one moved
+    // and sized there is placed on that row's frame.
     void layersKeepShapeAndPlaceOnEveryRow_data()
     {
         QTest::addColumn<QSize>("stored");
@@ -138,10 +138,7 @@ private slots:
         QFETCH(QString, sar);
         QFETCH(int, tag);
         Core* core = Core::instance();
-        const QString work = m_dir.path();
-        if (m_wide.isEmpty())
-            m_wide = TestMedia::MakeTurnedVideo(work, "wide.mp4", QSize(320, 180), "1/1", 0, {});
-        const QString other = TestMedia::MakeTurnedVideo(work, "other.mp4", stored, sar, tag, {});
+        const QString other = TestMedia::MakeTurnedVideo(m_dir.path(), "other.mp4", stored, sar, tag, {});
         QVERIFY(!m_wide.isEmpty() && !other.isEmpty());
         ST_OPTS row = EditorTest::ResetCore(m_wide, 320, 180);
         row.path = other; // as Add File records it
@@ -149,50 +146,40 @@ private slots:
         row.width = row.media.width;
         row.height = row.media.height;
         core->Rows << row;
-        Canvas c(QSize(900, 900));
-        c.view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&c.view));
+        Canvas c;
         c.scene.InitCanvas(m_wide);
         QWatermarkBase* picture = c.scene.AddLayerImage(m_png);
-        QVERIFY(picture);
-        Drag(&c.view, QPointF(30, 20), QPointF(280, 152)); // 10 and 8 from the bottom-right edges
+        picture->setPos(250, 132); // 10 and 8 from the bottom-right edges
         CWordArtInfo mark;
         mark.Text = QStringLiteral("Mark");
         mark.TextColor1 = mark.TextColor2 = QColor(Qt::red);
         mark.Font.setPixelSize(40);
-        Drag(&c.view, c.scene.AddLayerText(mark)->GetPosRect().center(), QPointF(160, 90));
-        // The picture and the text on the canvas (and in the output of the row, when they agree).
+        QWatermarkBase* text = c.scene.AddLayerText(mark);
+        text->setPos(QPointF(160, 90) - text->GetPosRect().center());
+        // The picture and the text on the canvas, when the output of the row shows them alike.
         QSize size(320, 180);
         const auto boxes = [&]() {
-            c.scene.clearSelection();
-            QImage canvas(size, QImage::Format_RGB32);
-            QPainter painter(&canvas);
-            c.scene.render(&painter, QRectF(QPointF(), size), QRectF(QPointF(), size));
-            painter.end();
-            const QString out = work + "/shape.png", scale = QString(",scale=%1:%2").arg(size.width()).arg(size.height());
+            const QImage canvas = EditorTest::CanvasShot(&c.scene, size);
+            const QString out = m_dir.filePath("shape.png"), scale = QString(",scale=%1:%2").arg(size.width()).arg(size.height());
             const QImage output = TestMedia::RunConverter({"-i", core->Rows[core->CurrentRow].path, "-vf",
                                                            core->GetCommandArg(core->CurrentRow) + scale, "-frames:v", "1", out})
                 ? QImage(out) : QImage();
             const QList<QRectF> got{Box(canvas, IsBlue), Box(canvas, IsRed)};
-            return Near(got[0], Box(output, IsBlue), 2) && Near(got[1], Box(output, IsRed), 2) ? got : QList<QRectF>{};
+            return Near(got[0], Box(output, IsBlue), 2) && Near(got[1], Box(output, IsRed), 2) ? got : QList<QRectF>{{}, {}};
         };
         const QList<QRectF> placed = boxes();
-        QCOMPARE(placed.size(), 2);
         const QStringList graphs{core->GetCommandArg(0), core->GetCommandArg(1)};
         core->CurrentRow = 1;
         c.scene.InitCanvas(other);
         QCOMPARE((QStringList{core->GetCommandArg(0), core->GetCommandArg(1)}), graphs);
         size = c.scene.CanvasSize();
         QList<QRectF> got = boxes();
-        QCOMPARE(got.size(), 2);
         const double s = qMin(size.width() / 320.0, size.height() / 180.0);
         const QPointF end(size.width() - (320 - placed[0].right()) * s, size.height() - (180 - placed[0].bottom()) * s);
         const QPointF centre = QRectF(QPointF(), size).center() + (placed[1].center() - QPointF(160, 90)) * s;
         QVERIFY2(Near(got[0], QRectF(end - QPointF(placed[0].width(), placed[0].height()) * s, end), 2), qPrintable(Text(got[0])));
-        const QPointF half = QPointF(placed[1].width(), placed[1].height()) * s / 2;
-        QVERIFY2(Near(got[1], QRectF(centre - half, centre + half), 2), qPrintable(Text(got[1])));
-        // Moved and sized here in this frame's pixels, the picture is placed on this frame, which the
-        // first row's then fits; the text stays as placed.
+        QVERIFY2(Near(got[1], QRectF(centre - QPointF(placed[1].width(), placed[1].height()) * s / 2, placed[1].size() * s), 2),
+                 qPrintable(Text(got[1])));
         picture->setSelected(true);
         QTimer::singleShot(0, this, [] {
             auto* d = qobject_cast<LayerDialog*>(QApplication::activeModalWidget());
@@ -202,13 +189,14 @@ private slots:
         });
         c.scene.OnItemOptions();
         got = boxes();
-        QVERIFY2(got.size() == 2 && Near(got[0], QRectF(4, 4, 30, 20), 1), qPrintable(Text(got.value(0))));
+        QVERIFY2(Near(got[0], QRectF(4, 4, 30, 20), 1), qPrintable(Text(got[0])));
+        // The first row's frame fits the one it was placed on; the text stays as placed.
         const double back = qMin(320.0 / size.width(), 180.0 / size.height());
         core->CurrentRow = 0;
         c.scene.InitCanvas(m_wide);
         size = c.scene.CanvasSize();
         got = boxes();
-        QVERIFY(got.size() == 2 && Near(got[0], QRectF(QPointF(4, 4) * back, got[0].size()), 1.5) && Near(got[1], placed[1], 0));
+        QVERIFY(Near(got[0], QRectF(QPointF(4, 4) * back, got[0].size()), 1.5) && Near(got[1], placed[1], 0));
     }
 };
 
