@@ -54,8 +54,8 @@ public:
     void ShowPlacements();
 
     QCanvasItem* CanvasItem() const { return m_canvas; }
-    // The displayed frame's size, which the filter graph scales the layers
-    // from; empty without a source frame.
+    // The displayed frame's size, the frame a layer moved, sized or added
+    // here is placed on; empty without a source frame.
     QSize CanvasSize() const;
     long long SourceDuration() const { return m_duration; }
     int ZCounter() const { return m_z; }
