@@ -379,11 +379,9 @@ int64_t StreamEnd(AVFormatContext* ctx, int index, const StreamRead& head, int64
         int64_t end = INT64_MIN;
         if (SearchFromEnd(ctx, index, head, sound, &end, stamped))
             return end;
-        // Read on from the head, where the search left nothing behind.
-        if (told == INT64_MIN || told <= head.end) {
-            Rewind(ctx);
-            Discard(ctx, index, AVDISCARD_ALL);
-        }
+        // On from the head, as if there had been no search.
+        Rewind(ctx);
+        Discard(ctx, index, AVDISCARD_ALL);
     }
     if ((size < 0 || size > kWholeRead) && told != INT64_MIN && told > head.end) {
         const int64_t from = qMax(head.end, Plus(told, -kTailTime));
