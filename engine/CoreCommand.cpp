@@ -90,18 +90,25 @@ QString SubtitleWorkName(const QList<ST_OPTS>& rows, int row)
 // A source of woven fields is shown deinterlaced by players, at its own frame
 // rate: it is deinterlaced before anything is drawn on it, or its combing
 // would be kept under and around every layer. Only pictures marked as woven
-// are: a container may call progressive pictures interlaced.
+// are, wherever they come in the stream: a container may call progressive
+// pictures interlaced, and a broadcast may turn from film to video at any
+// point, whatever its first pictures or its headers said.
 const QString kDeinterlacer = QStringLiteral("bwdif=mode=send_frame:deint=interlaced");
+
+// The deinterlacer takes no picture of fewer than 3 columns or 4 lines; a
+// picture that small has no fields to speak of.
+bool HasFields(const QSize& stored)
+{
+    return stored.width() <= 0 || stored.height() <= 0 || (stored.width() >= 3 && stored.height() >= 4);
+}
 
 // The converter and the preview turn the picture upright before the graph,
 // but the fields are rows of the stored picture: the turn is undone around
 // the deinterlacer (its filters each undo themselves, but for a quarter turn,
-// and an odd angle cannot be undone without loss). Fields that only decoding
-// would tell (the window's thread never decodes) are left to each picture's
-// own mark.
+// and an odd angle cannot be undone without loss).
 QString DeinterlaceStep(const ST_MEDIA_INFO& media)
 {
-    if (!media.hasVideo || media.picture.fields == PictureFields::Progressive)
+    if (!media.hasVideo || !HasFields(media.picture.stored))
         return QString();
     const QStringList turn = media.picture.turn.Filters();
     QStringList undo;
@@ -351,9 +358,10 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
             info.path = layer->FileName;
             info.clip = true;
             info.turn = layer->Clip.turn.Filters();
-            // The movie source gives the stored rows: a clip of woven fields
-            // is deinterlaced before it is turned, as a main source is.
-            if (layer->Clip.fields == PictureFields::Woven)
+            // The movie source gives the stored rows: a clip's woven
+            // pictures are deinterlaced before it is turned, as a main
+            // source's are.
+            if (HasFields(layer->Clip.stored))
                 info.turn.prepend(kDeinterlacer);
             break;
         }
@@ -403,6 +411,12 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
         records->append(info);
     }
     return !records->isEmpty();
+}
+
+QString Core::DeinterlaceGraph(const ST_MEDIA_INFO& media)
+{
+    const QString step = DeinterlaceStep(media);
+    return step.chopped(step.isEmpty() ? 0 : 1);
 }
 
 QString Core::GetCommandArg(int row, ST_ROW_PROBLEM* problem)

@@ -166,7 +166,7 @@ private slots:
         TestLayerItem* b = addLayer(2, "/u/b.png", SolidImage(20, 10), QPointF(20, 20), 2);
         const QString tail = ":loop=0,setpts=N/FRAME_RATE/TB,rotate='0:ow=20:oh=10:c=0x00000000'";
         const QString clip = ":loop=0,setpts='if(eq(N,0),st(1,0)+PTS-STARTPTS,PREV_OUTPTS+if(lte(PTS,PREV_INPTS),ld(1),"
-                             "st(1,PTS-PREV_INPTS)))',rotate='0:ow=20:oh=10:c=0x00000000'";
+                             "st(1,PTS-PREV_INPTS)))',bwdif=mode=send_frame:deint=interlaced,rotate='0:ow=20:oh=10:c=0x00000000'";
         const QString expected = "movie='/u/a.mp4'" + clip + "[m0];"
                                  "movie='/u/b.png':f=png_pipe" + tail + "[m1];"
                                  "movie='/u/c.png':f=png_pipe" + tail + "[m2];"

@@ -93,7 +93,7 @@ private slots:
 
         const QString graph = core->GetCommandArg(0);
         qDebug() << "graph:" << graph;
-        QVERIFY(graph.startsWith("hflip,transpose=1,crop=184:304:24:16"));
+        QVERIFY(graph.startsWith("bwdif=mode=send_frame:deint=interlaced,hflip,transpose=1,crop=184:304:24:16"));
         const QString out = m_dir.path() + "/out.png";
         QVERIFY(TestMedia::RunConverter({"-i", m_clip, "-vf", graph, "-frames:v", "1", out}));
         const QImage converted(out);
