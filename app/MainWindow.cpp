@@ -21,6 +21,7 @@
 #include "dialogs/FormatPresets.h"
 #include "FileFolders.h"
 #include "LumacrestResources.h"
+#include "OffThread.h"
 #include "SourceBatch.h"
 #include "UniqueOutputName.h"
 
@@ -313,8 +314,10 @@ void MainWindow::on_actionQuit_triggered()
 {
     if (m_trayIcon)
         m_trayIcon->hide();
-    // A running converter must not outlive the program writing half a file.
+    // A running converter must not outlive the program writing half a file,
+    // nor work on the pool (a look at an output, work files going) the program.
     StopJobs();
+    OffThread::EndAll();
     SaveSettings();
     if (m_nExitCode != 0) {
         QCoreApplication::exit(m_nExitCode);

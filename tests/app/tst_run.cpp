@@ -624,13 +624,7 @@ void TestRun::layersLandWhereTheCanvasShowsThem()
     if (edit == QLatin1String("turn layer"))
         layers[0]->setRotation(30);
     layers[1]->setPos(12, canvas.height() - layers[1]->GetLayer()->Height - 12);
-    const auto shownCanvas = [&] {
-        scene->ClearSelectedItem();
-        QImage shot(canvas, QImage::Format_RGB32);
-        QPainter painter(&shot);
-        scene->render(&painter, QRectF(QPointF(), canvas), QRectF(QPointF(), canvas));
-        return Marks::Of(shot);
-    };
+    const auto shownCanvas = [&] { return Marks::Of(EditorTest::CanvasShot(scene, canvas)); };
     Marks want = shownCanvas();
     QVERIFY2(!want.picture.isNull() && !want.text.isNull() && !want.source.isNull(), qPrintable(Text(want.source)));
 

@@ -15,6 +15,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -45,7 +46,7 @@ QColor MiddlePixel(const QString& video)
     return frame.isNull() ? QColor() : frame.pixelColor(frame.width() / 2, frame.height() / 2);
 }
 
-// Holds the first work off the GUI thread (or kept-sound check) where `when` holds till `go` or its end.
+// Holds the first work off the GUI thread (or kept-sound check) where `when` holds till `go`, the program's end or its own.
 struct HeldWork {
     QSemaphore reached, go;
     std::atomic<int> passes{0};
@@ -56,8 +57,9 @@ struct HeldWork {
         now = this;
         trial ? void(MediaStreams::TrialCheck = Pass) : void(OffThread::Watcher() = Pass);
     }
-    static void Pass() { now->when() && now->passes++ == 0 && (now->reached.release(), now->go.tryAcquire(1, 60000)); }
-    ~HeldWork() { MediaStreams::TrialCheck = nullptr, OffThread::Watcher() = nullptr, go.release(100); }
+    static void Pass() { now->when() && now->passes++ == 0 && (now->reached.release(), now->Wait()); }
+    bool Wait() { for (int i = 0; i < 6000 && !go.tryAcquire(1, 10) && !OffThread::Ending(); ++i) {} return true; }
+    ~HeldWork() { MediaStreams::TrialCheck = nullptr, OffThread::Watcher() = nullptr, go.release(100), OffThread::Ending() = false; }
 };
 
 // The output settings Run loads, changed by `edit`.
@@ -84,6 +86,8 @@ private slots:
     void interruptedRunLeavesNothing();
     void workHeldWhenStopped_data();
     void workHeldWhenStopped();
+    void stoppedSplitKeepsPlacedParts_data();
+    void stoppedSplitKeepsPlacedParts();
     void fullDiskLeavesNothingAndSaysSo();
     void outputIsCheckedAgainstTheSource_data();
     void outputIsCheckedAgainstTheSource();
@@ -239,15 +243,16 @@ void TestRunOutcomes::workHeldWhenStopped_data()
             QTest::addRow("%s, %s", held, how) << QString(how);
 }
 
-// A look started once ends, leaving nothing; a removal ends Completed. Run again converts only the former.
+// A look started once ends, leaving nothing, and a Run made while it is held converts; a removal ends Completed, and
+// a later Run's file under the removed name stays. Quit ends once the work has.
 void TestRunOutcomes::workHeldWhenStopped()
 {
     QFETCH(QString, how);
     const bool trial = QByteArray(QTest::currentDataTag()).startsWith("kept");
     const int parts = QByteArray(QTest::currentDataTag()).contains("split") ? 2 : 1;
-    const QString mix = QStringLiteral("short_MusicMix.mp4");
+    const QString mix = QStringLiteral("short_MusicMix.mp4"), work = QStringLiteral("short_Music.mp4");
     EditFormat([trial](FormatSettings& f) { f.AKeepCodec = trial; });
-    Window(3 - parts); // one part looked at at a time
+    Window(3 - parts, !trial); // one part looked at at a time
     AppTestKit::AddFile(*m_window, m_short);
     Core::instance()->Rows[0].splitCount = parts > 1 ? parts : 0;
     if (!trial)
@@ -259,17 +264,69 @@ void TestRunOutcomes::workHeldWhenStopped()
     AppStart::SetProcessEnd([](int) {}); // Quit ends the program at once, not this test
     how == QLatin1String("Quit") ? Action("actionQuit")->trigger()
         : how == QLatin1String("Stop") ? Action("actionStop")->trigger() : m_window.reset();
+    if (how == QLatin1String("Quit"))
+        QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
+    const bool later = how == QLatin1String("Stop");
+    if (later) { // Run again while held: the same row, or a source named as the work file with Coverage on
+        QVERIFY(trial || QFile::copy(m_short, m_dir.filePath(work)));
+        if (!trial)
+            AppTestKit::AddFile(*m_window, m_dir.filePath(work));
+        Action("actionRun")->trigger();
+        QVERIFY(WaitForRunLook());
+    }
     hold.go.release();
     QTRY_COMPARE_WITH_TIMEOUT(QThreadPool::globalInstance()->activeThreadCount(), 0, 5000);
-    QVERIFY(!trial || hold.passes == 1);
-    QTRY_COMPARE_WITH_TIMEOUT(OutFiles(), trial ? QStringList() : QStringList{mix}, 10000);
-    if (how != QLatin1String("Stop"))
+    QVERIFY(!trial || later || hold.passes == 1);
+    const QStringList left = trial ? QStringList() : later ? QStringList{work, mix} : QStringList{mix};
+    QTRY_COMPARE_WITH_TIMEOUT(trial && later ? QStringList(OutFiles().mid(parts)) : OutFiles(), left, 10000);
+    if (!later)
         return;
-    QTRY_COMPARE(Table()->item(0, 2)->text(), trial ? QStringLiteral("Stopped") : QStringLiteral("Completed"));
+    QTRY_COMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed")); // the held look's end changes nothing
+    QCOMPARE(OutFiles().size(), trial ? parts : 2);
+    if (trial)
+        return;
     Action("actionRun")->trigger();
     QVERIFY(WaitForRunLook());
     QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
-    QCOMPARE(OutFiles().size(), parts);
+    QCOMPARE(OutFiles().size(), 2);
+}
+
+void TestRunOutcomes::stoppedSplitKeepsPlacedParts_data()
+{
+    QTest::addColumn<bool>("coverage");
+    QTest::newRow("another file moved over part 1") << false;
+    QTest::newRow("Coverage over an earlier Run's parts") << true;
+}
+
+// A split in 3 stopped during part 2 keeps part 1 as placed (or what was moved over it); an earlier part goes only
+// for a whole new one. The next Run writes each part under its own name where that is free.
+void TestRunOutcomes::stoppedSplitKeepsPlacedParts()
+{
+    QFETCH(bool, coverage);
+    EditFormat([](FormatSettings& f) { f.VCodec = f.ACodec = QStringLiteral("copy"); });
+    Window(1, coverage);
+    AppTestKit::AddFile(*m_window, m_short);
+    Core::instance()->Rows[0].splitCount = 3;
+    const auto part = [this](int i) { return m_out + QStringLiteral("/short_%1.mp4").arg(i); };
+    const QString theirs = m_dir.filePath(QStringLiteral("theirs"));
+    for (int i = 1; i <= 3 && coverage; ++i)
+        QVERIFY(TestMedia::WriteScript(part(i), "earlier"));
+    HeldWork hold([&] { return QFileInfo(part(1)).size() > 100; }); // part 2 looked into
+    Action("actionRun")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(hold.reached.available() > 0, 120000);
+    QVERIFY(coverage || (TestMedia::WriteScript(theirs, "theirs") && std::rename(qPrintable(theirs), qPrintable(part(1))) == 0));
+    Action("actionStop")->trigger();
+    hold.go.release();
+    QTRY_COMPARE_WITH_TIMEOUT(QThreadPool::globalInstance()->activeThreadCount(), 0, 5000);
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Stopped"));
+    QCOMPARE(OutFiles().size(), coverage ? 3 : 1);
+    QVERIFY(coverage ? QFileInfo(part(1)).size() > 100 : QFileInfo(part(1)).size() == 6); // placed, or theirs
+    QCOMPARE(QFileInfo(part(2)).size() + QFileInfo(part(3)).size(), coverage ? 14 : 0);   // the earlier ones
+    Action("actionRun")->trigger();
+    QVERIFY(WaitForRunLook());
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
+    QVERIFY(QFileInfo(part(2)).size() > 100 && QFileInfo(part(3)).size() > 100);
+    QCOMPARE(OutFiles().size(), coverage ? 3 : 4);
 }
 
 void TestRunOutcomes::fullDiskLeavesNothingAndSaysSo()

@@ -265,9 +265,13 @@ private slots:
                          "movie='/u/b.png':f=png_pipe:loop=0,setpts=N/FRAME_RATE/TB,format=rgba,"
                          "rotate='1.5705:ow=24:oh=48:c=0x00000000',scale=17:48[m1];"
                          "[in][m0]overlay=71:50:eof_action=pass[o0];[o0][m1]overlay=149:88:eof_action=pass"));
-        // Square pixels shown in another frame shape keep the proportional mapping.
+        // A frame of another shape: one factor for both sides.
         core()->Rows[0].media.picture.storedAspect = {1, 1};
-        QVERIFY(graph().contains(",scale=33:24,rotate='1.5705:ow=16:oh=48:c=0x00000000'[m1]"));
+        QVERIFY(graph().contains(",scale=33:16,rotate='1.5705:ow=16:oh=33:c=0x00000000'[m1]"));
+        // Rounded into the pixels of a frame of another shape (4:3), a layer at its edge stays inside.
+        core()->Rows[0].media.picture.storedAspect = {16, 15};
+        addLayer(2, "/u/c.png", SolidImage(32, 16), QPointF(992, 0), 3);
+        QVERIFY2(graph().contains("rotate='0:ow=23:oh=12:c=0x00000000'[m2];") && graph().contains("[m2]overlay=697:0:"), qPrintable(graph()));
     }
     void noCanvasMeansNoLayerChains()
     {
