@@ -329,25 +329,29 @@ private slots:
     }
 
     // A picture that animates plays as its file does, each picture for its
-    // own time and the whole again; a still one stays. The file: red for
-    // 0.4 s, blue for 1 s, red for 1 s.
+    // own time and the whole again, as often as its file asks, then stays at
+    // its last; a still one stays. The file: red for 0.4 s, blue for 1 s,
+    // red for 1 s.
     void picturesPlayAsTheirFileDoes_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("name"); // and how the converter writes it
         QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("colours"); // at 0.2 s, 1.2 s and 2.2 s
-        QTest::newRow("APNG") << "played.png" << "apng" << "rbr";
-        QTest::newRow("GIF") << "played.gif" << "gif" << "rbr";
-        QTest::newRow("still") << "still.png" << "png_pipe" << "rrr";
-        QTest::newRow("video of a variable rate") << "played.mp4" << "mp4" << "rbr";
+        QTest::addColumn<QString>("colours"); // at 0.2 s, 1.2 s, 2.2 s and 3.2 s
+        QTest::newRow("APNG played once") << "played.png" << "apng" << "rbrr";
+        QTest::newRow("APNG played for ever") << "ever.png -plays 0" << "apng" << "rbrb";
+        QTest::newRow("GIF played for ever") << "played.gif" << "gif" << "rbrb";
+        QTest::newRow("GIF played once") << "once.gif -loop -1" << "gif" << "rbrr";
+        QTest::newRow("still") << "still.png" << "png_pipe" << "rrrr";
+        QTest::newRow("video of a variable rate") << "played.mp4" << "mp4" << "rbrb";
     }
     void picturesPlayAsTheirFileDoes()
     {
         QFETCH(QString, name);
         QFETCH(QString, format);
         QFETCH(QString, colours);
-        const QString file = m_dir.filePath(name);
-        const QStringList kind = format == "png_pipe" ? QStringList{"-frames:v", "1"} : QStringList{"-f", format};
+        QStringList kind = name.split(' ');
+        const QString file = m_dir.filePath(kind.takeFirst());
+        kind << (format == "png_pipe" ? QStringList{"-frames:v", "1"} : QStringList{"-f", format});
         QVERIFY(TestMedia::RunConverter(QStringList{"-f", "lavfi", "-i", "color=red:s=40x30:r=5:d=1.6,drawbox="
                                                     "c=blue:t=fill:enable='between(t,0.3,1.3)',mpdecimate", "-vsync",
                                                     "vfr"} + kind + QStringList{file}));
@@ -356,10 +360,10 @@ private slots:
         const QString graph = core()->GetCommandArg(0);
         QVERIFY2(graph.contains(":f=" + format + ":") || format == "mp4", qPrintable(graph));
         const QString frames = m_dir.filePath(format + "%d.png");
-        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=black:s=320x240:r=25:d=2.4", "-vf",
-                                         graph + ",select='eq(n,5)+eq(n,30)+eq(n,55)'", "-vsync", "vfr", frames}));
+        QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", "color=black:s=320x240:r=25:d=3.4", "-vf",
+                                         graph + ",select='not(mod(n-5,25))'", "-vsync", "vfr", frames}));
         QString seen;
-        for (int i = 1; i <= 3; ++i) {
+        for (int i = 1; i <= 4; ++i) {
             const QColor c = QImage(QString(frames).replace("%d", QString::number(i))).pixelColor(20, 15);
             seen += isRed(c) ? 'r' : isBlue(c) ? 'b' : '?';
         }
