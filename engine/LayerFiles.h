@@ -54,10 +54,9 @@ public:
     // read from what was opened; a work picture is written into
     // `workFolder` under a name of this file and content. Facts in `kept`
     // (may be null) of the very file, times and content, are taken instead.
+    // A file that is no picture is said so at once, its content unread.
     // Runs on any thread; once `cancel` (may be null) is set it ends early,
     // and what it gives is not to be kept.
-    // A file that the libraries cannot read as a picture is said so at once,
-    // its content unread.
     static ST_LAYER_FILE Learn(const QString& path, const QString& workFolder,
                                const std::atomic<bool>* cancel = nullptr, const LayerFiles* kept = nullptr);
     // The same of a video layer's file: whether the libraries open it as a
