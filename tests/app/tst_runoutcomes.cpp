@@ -435,7 +435,7 @@ void TestRunOutcomes::replacedLayerIsReadAgain()
     Action("actionRun")->trigger();
     QCOMPARE(shown(), 'r');
     QFile made(blue), over(file);
-    struct stat was; // both times set back: FUSE takes the modification time alone as none
+    struct stat was; // both times set back, as cp -p does: exfat-fuse sets no modification time alone
     QVERIFY(::stat(QFile::encodeName(file).constData(), &was) == 0);
     const struct timespec times[2] = {was.st_atim, was.st_mtim};
     const QByteArray content = (made.open(QIODevice::ReadOnly), made.readAll()).leftJustified(int(over.size()), 0, true);
