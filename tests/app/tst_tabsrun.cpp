@@ -21,6 +21,7 @@
 #include "AssLibrary.h"
 #include "Core.h"
 #include "MediaFunctions.h"
+#include "canvas/QWatermarkScene.h"
 #include "TestMedia.h"
 #include "UniqueOutputName.h"
 
@@ -52,6 +53,7 @@ private slots:
     void titlesAndTrimmedEndingMergeIntoOne();
     void splitPartsCoverTheSource_data();
     void splitPartsCoverTheSource();
+    void variableRatePicturesShownOnce_data();
     void variableRatePicturesShownOnce();
     void twoMusicFilesMakeTheSoundtrack();
     void subtitleBurnedIn();
@@ -101,7 +103,7 @@ QStringList TestTabsRun::RunAll()
 {
     QAction* run = m_window->findChild<QAction*>(QStringLiteral("actionRun"));
     run->trigger();
-    [&] { QTRY_VERIFY_WITH_TIMEOUT(!m_window->Jobs().hasIncomplete(), 240000); }();
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(!m_window->Jobs().hasIncomplete() && run->text() == "Run", 240000); }();
     QTableWidgetItem* status = Child<QTableWidget>("tableWidget")->item(0, 2);
     [&] { QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("Completed"), 30000); }();
     QStringList files;
@@ -170,10 +172,18 @@ void TestTabsRun::splitPartsCoverTheSource()
     QVERIFY2(qAbs(sum - total) < 0.1 * parts, qPrintable(QString::number(sum) + " " + files.join(' ')));
 }
 
+void TestTabsRun::variableRatePicturesShownOnce_data()
+{
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("nothing drawn") << false;
+    QTest::newRow("a logo drawn: split and merge take the conversion's rate") << true;
+}
+
 void TestTabsRun::variableRatePicturesShownOnce()
 {
+    QFETCH(bool, drawn);
     AppTestKit::Answer({TestMedia::MakeNumberedVideo(m_dir.path(), "phone.mp4", ""),
-                        TestMedia::MakeNumberedVideo(m_dir.path(), "parts.mkv", ""),
+                        TestMedia::MakeNumberedVideo(m_dir.path(), drawn ? "parts.mp4" : "parts.mkv", ""),
                         TestMedia::MakeNumberedVideo(m_dir.path(), "merge.mp4", "")});
     m_window->findChild<QAction*>(QStringLiteral("actionAddFile"))->trigger();
     auto* table = Child<QTableWidget>("tableWidget");
@@ -184,9 +194,11 @@ void TestTabsRun::variableRatePicturesShownOnce()
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(3, 0)).center());
     AppTestKit::Answer({TestMedia::MakeNumberedVideo(m_dir.path(), "title.mp4", "30")});
     m_window->findChild<QAction*>(QStringLiteral("actionAdd_title_sequence"))->trigger();
+    m_window->Editor().InitCanvas(Core::instance()->Rows[1].path);
+    QVERIFY(!drawn || m_window->Editor().Scene()->AddLayerImage(TestMedia::MakeImage(m_dir.path(), "logo.png", 40, 30, "blue")));
     QMap<QString, QVector<int>> shown;
-    for (const QString& file : RunAll())
-        shown[QFileInfo(file).baseName().left(5)] += TestMedia::PictureNumbers(file);
+    for (const QString& file : RunAll()) // the parts, not the whole they were cut from
+        shown[QFileInfo(file).baseName().left(5)] += file.endsWith("_Split.mp4") ? QVector<int>() : TestMedia::PictureNumbers(file);
     // Each picture once: whole, cut in two (one may show twice or be lost), or after a title of the same numbers.
     for (const QString name : {"phone", "parts", "merge"}) {
         int wrong = 0;
@@ -226,7 +238,7 @@ void TestTabsRun::subtitleBurnedIn()
     m_window->Jobs().cleanup();
     Child<QTableWidget>("tableWidget")->selectAll();
     m_window->findChild<QAction*>(QStringLiteral("actionDelete"))->trigger();
-    m_window->AddFile(black);
+    AppTestKit::AddFile(*m_window, black);
     const QString srt = m_dir.filePath(QStringLiteral("cues.srt"));
     QFile file(srt);
     QVERIFY(file.open(QIODevice::WriteOnly));

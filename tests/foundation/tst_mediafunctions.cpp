@@ -404,7 +404,7 @@ private slots:
     {
         for (const QString made : {"25.mp4:25", "2997.mkv:ntsc", "30.mov:30", "50.ts:50", "phone.mp4:", "phone.mkv:"}) {
             const QString rate = made.section(':', 1), name = made.section(':', 0, 0);
-            const ST_MEDIA_INFO info = ProbeMediaInfo(TestMedia::MakeNumberedVideo(m_dir.path(), name, rate));
+            const ST_MEDIA_INFO info = ProbeMediaInfo(TestMedia::MakeNumberedVideo(m_dir.path(), name, rate), nullptr, ProbeDepth::Pictures);
             QVERIFY2(info.VariableRate() == rate.isEmpty() && (!rate.isEmpty() || qAbs(info.PictureRate() - 30) < 0.3f),
                      qPrintable(made + " " + QString::number(info.PictureRate())));
         }
