@@ -1,40 +1,46 @@
 #include "LayerFileBatch.h"
 
+#include "OffThread.h"
+
 LayerFileBatch::LayerFileBatch(QObject* parent)
     : QObject(parent)
 {
 }
 
-void LayerFileBatch::Start(const QStringList& paths, const QString& workFolder, const LayerFiles& kept)
-{
-    m_thread = std::thread([this, paths, workFolder, kept] {
-        for (const QString& path : paths) {
-            ST_LAYER_FILE facts = LayerFiles::Learn(path, workFolder, &m_cancel, &kept);
-            if (m_cancel)
-                return;
-            int done = 0;
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                m_learnt << facts;
-                done = m_learnt.size();
-            }
-            // Queued to the owner's thread.
-            emit progress(done);
-        }
-        if (!m_cancel)
-            emit finished();
-    });
-}
-
 LayerFileBatch::~LayerFileBatch()
 {
-    m_cancel = true;
-    if (m_thread.joinable())
-        m_thread.join();
+    Cancel();
 }
 
-QList<ST_LAYER_FILE> LayerFileBatch::Take()
+void LayerFileBatch::Start(const QList<QPair<QString, bool>>& files, const QString& workFolder, const LayerFiles& kept)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return std::move(m_learnt);
+    m_files = files;
+    m_workFolder = workFolder;
+    m_kept = std::make_shared<const LayerFiles>(kept);
+    LearnNext();
+}
+
+void LayerFileBatch::LearnNext()
+{
+    if (m_learnt.size() == m_files.size()) {
+        emit finished();
+        return;
+    }
+    const QPair<QString, bool> file = m_files.at(m_learnt.size());
+    const QString workFolder = m_workFolder;
+    const std::shared_ptr<const LayerFiles> kept = m_kept;
+    const std::shared_ptr<std::atomic<bool>> cancel = m_cancel;
+    OffThread::Run<LayerFileBatch, ST_LAYER_FILE>(
+        this,
+        [file, workFolder, kept, cancel] {
+            return file.second ? LayerFiles::LearnVideo(file.first, cancel.get())
+                               : LayerFiles::Learn(file.first, workFolder, cancel.get(), kept.get());
+        },
+        [this](const ST_LAYER_FILE& facts) {
+            if (*m_cancel)
+                return;
+            m_learnt << facts;
+            emit progress(int(m_learnt.size()));
+            LearnNext();
+        });
 }

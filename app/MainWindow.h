@@ -228,14 +228,14 @@ private:
     // Saves the settings; a failure is said in a box.
     void SaveSettings();
     void RefusedDeletion();
-    // Queues the jobs of every row not done nor running, once the picture
-    // layers' files are known: those not yet are first looked into off this
-    // thread, when `learnLayers`, and the rows queued when that ends.
+    // Queues the jobs of every row not done nor running, once the layers'
+    // files are known: they are first looked into off this thread, when
+    // `learnLayers`, and the rows queued when that ends.
     // Files of those rows whose pictures' stamps are not known as they are
     // now are read first, off this thread, when `read`; Run goes on once
     // they are.
     void QueuePendingRows(bool learnLayers, bool read = true);
-    void LearnLayerFiles(const QStringList& paths);
+    void LearnLayerFiles(const QList<QPair<QString, bool>>& paths);
     // Drops the looking into the layers' files, done or not.
     void EndLayerFiles();
     // Queues the jobs of one source row; false when nothing was queued.

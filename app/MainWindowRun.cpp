@@ -91,11 +91,12 @@ void MainWindow::QueuePendingRows(bool learnLayers, bool read)
             SetPauseLook();
             return;
         }
-        // A picture layer's file is looked into once for all rows, off this
-        // thread: a large one takes seconds to decode, and its content is
-        // hashed on every Run.
+        // A layer's file is looked into once for all rows, off this thread:
+        // a large picture takes seconds to decode, and its content is hashed
+        // on every Run; a video is probed.
         const bool filtered = !JobArgs::IsAudioFormat(ext) && format.VCodec != QLatin1String("copy");
-        const QStringList layers = learnLayers && filtered ? Core::instance()->RunLayerFiles() : QStringList();
+        const QList<QPair<QString, bool>> layers
+            = learnLayers && filtered ? Core::instance()->RunLayerFiles() : QList<QPair<QString, bool>>();
         if (!layers.isEmpty()) {
             LearnLayerFiles(layers);
             return;
@@ -131,7 +132,7 @@ void MainWindow::SetPauseLook()
     m_bRun = false;
 }
 
-void MainWindow::LearnLayerFiles(const QStringList& paths)
+void MainWindow::LearnLayerFiles(const QList<QPair<QString, bool>>& paths)
 {
     // The batch is under way from now on.
     SetPauseLook();
@@ -147,8 +148,8 @@ void MainWindow::LearnLayerFiles(const QStringList& paths)
         EndLayerFiles();
         SetRunLook();
     });
-    // Sent from the batch's thread, handled here, and only while this is
-    // still the batch that Run waits for.
+    // Sent as each file is learnt, and taken only while this is still the
+    // batch that Run waits for.
     LayerFileBatch* batch = m_layerBatch;
     connect(batch, &LayerFileBatch::progress, batch, [this, batch](int done) {
         if (batch == m_layerBatch)
@@ -229,7 +230,7 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     // The graph, and the work files it reads, only where the picture is filtered.
     const bool audioContainer = JobArgs::IsAudioFormat(ext);
     const bool filtered = !audioContainer && format.VCodec != QLatin1String("copy");
-    const QString graph = filtered ? core->GetCommandArg(row, &problem) : QString();
+    const QString graph = filtered ? core->GetCommandArg(row, &problem, true) : QString();
     if (!problem.isEmpty()) {
         ShowRowProblem(statusItem, problem);
         return false;

@@ -2,12 +2,12 @@
 // pressed until every row is queued and the first job has started, with a
 // setting and without it in the same loop (the order swapped every pair), as
 // min/median/max of the ratios and of the stalls themselves. Measured: the
-// same picture layer on every row, a photo-like 4000x3000 PNG (about 22 MB)
-// and a 1280x720 animated GIF, whose file gets new times before each Run so
-// its facts are never known beforehand; and the source's E-AC3 sound kept in
-// mkv, which each job tries before its tool starts. And the whole Run time
-// with a known 25 MB layer file, whose content every Run hashes, against a
-// small one.
+// same layer on every row, a photo-like 4000x3000 PNG (about 22 MB), a
+// 1280x720 animated GIF, whose file gets new times before each Run so its
+// facts are never known beforehand, and a 1080p H.264 video, probed once on
+// each Run; and the source's E-AC3 sound kept in mkv, which each job tries
+// before its tool starts. And the whole Run time with a known 25 MB layer
+// file, whose content every Run hashes, against a small one.
 //
 //   bench_runlayers [pairs] [rows]      (defaults 5 and 50; run offscreen)
 #include "BenchKit.h"
@@ -112,12 +112,13 @@ void AddRows(MainWindow& window, const QString& source, const QString& out, int 
 }
 
 void MeasureLayer(const char* what, const QString& source, const QString& layer, const QString& out, int pairs,
-                  int rows)
+                  int rows, bool video = false)
 {
     MainWindow window;
     AddRows(window, source, out, rows);
     window.Editor().InitCanvas(source);
-    if (!window.Editor().Scene()->AddLayerImage(layer)) {
+    QWatermarkScene* scene = window.Editor().Scene();
+    if (!(video ? scene->AddLayerVideo(layer) : scene->AddLayerImage(layer))) {
         std::fprintf(stderr, "the layer %s was not taken\n", qPrintable(layer));
         return;
     }
@@ -207,7 +208,9 @@ int main(int argc, char** argv)
     const QString gif = dir.filePath(QStringLiteral("anim.gif"));
     const QString film = TestMedia::MakeVideo(dir.path(), QStringLiteral("film.mkv"), 2.0, 640, 360, 25,
                                               {"-c:a", "eac3"});
-    if (source.isEmpty() || film.isEmpty()
+    const QString hd = TestMedia::MakeVideo(dir.path(), QStringLiteral("hd.mp4"), 2.0, 1920, 1080, 25,
+                                            {"-c:v", "libx264"});
+    if (source.isEmpty() || film.isEmpty() || hd.isEmpty()
         || !TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=s=4000x3000,noise=alls=25:allf=u", "-frames:v",
                                      "1", "-pix_fmt", "rgb24", photo})
         || !TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=s=1280x720:r=10:d=3", gif})) {
@@ -226,6 +229,7 @@ int main(int argc, char** argv)
     MeasureKnownLayer(source, big, small, out, pairs, rows);
     MeasureLayer("photo-like 4000x3000 PNG", source, photo, out, pairs, rows);
     MeasureLayer("animated 1280x720 GIF", source, gif, out, pairs, rows);
+    MeasureLayer("1920x1080 H.264 video", source, hd, out, pairs, rows, true);
     MeasureKeptSound(film, out, pairs, rows);
     return 0;
 }

@@ -110,8 +110,10 @@ public:
     // (one PNG per styled-text layer, the row's subtitle file). Empty too,
     // with `problem` saying why, when a file it reads is missing, not a
     // regular file or (a subtitle file) too large, or a work file cannot be
-    // written: nothing is left out silently.
-    QString GetCommandArg(int row, ST_ROW_PROBLEM* problem = nullptr);
+    // written: nothing is left out silently. With `learnt`, the layers'
+    // files are taken as Run has just learnt them off the GUI thread
+    // (RunLayerFiles): one that has changed since fails the row, unread.
+    QString GetCommandArg(int row, ST_ROW_PROBLEM* problem = nullptr, bool learnt = false);
     // The graph of a row of that source with nothing drawn on it, which
     // deinterlaces the pictures marked as woven; empty without a picture.
     static QString DeinterlaceGraph(const ST_MEDIA_INFO& media);
@@ -122,13 +124,14 @@ public:
     // The subtitle work file of a row (one per row and source); empty
     // without a work folder.
     QString SubtitleWorkFile(int row) const;
-    // The picture layers' files, one name per file: what Run looks into
-    // with LayerFiles::Learn off the GUI thread, on every Run (content
-    // written in place may keep the file's times), taking the facts kept
-    // where the content is the same, and keeps with KeepLayerFile, before
-    // the graphs are built. The graph builder learns on the spot what is
-    // still unknown then.
-    QStringList RunLayerFiles() const;
+    // The picture and video layers' files, one name per file and kind (true
+    // for a video): what Run looks into with LayerFiles::Learn and
+    // LearnVideo off the GUI thread, on every Run (content written in place
+    // may keep the file's times), taking the facts kept where the content
+    // is the same, and keeps with KeepLayerFile, before the graphs are
+    // built. Outside Run, the graph builder learns on the spot what is
+    // still unknown.
+    QList<QPair<QString, bool>> RunLayerFiles() const;
     const LayerFiles& KeptLayerFiles() const { return m_layerFiles; }
     void KeepLayerFile(const ST_LAYER_FILE& facts);
 
@@ -165,13 +168,14 @@ private:
     // Builder pieces (CoreCommand.cpp).
     QString PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* problem);
     bool BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<WatermarkInfo>* records,
-                           ST_ROW_PROBLEM* problem);
+                           ST_ROW_PROBLEM* problem, bool learnt);
     // Writes a work file of that name through `write`, which is given its
     // path; the path, or empty with `problem` set.
     QString WriteWorkFile(const QString& name, const std::function<bool(const QString&)>& write,
                           ST_ROW_PROBLEM* problem);
-    // What is known of a picture layer's file, learnt now when it is not.
-    ST_LAYER_FILE LayerFile(const QString& path);
+    // What is known of a picture or `video` layer's file, learnt now when it
+    // is not, unless it was to be `learnt` already.
+    ST_LAYER_FILE LayerFile(const QString& path, bool video, bool learnt);
     // A problem sentence (a text of this class with %1) about a file.
     static ST_ROW_PROBLEM Problem(const char* text, const QString& path);
     // Why a tool could not read the file, empty when it can: missing, not a

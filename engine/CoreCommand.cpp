@@ -125,23 +125,23 @@ QString DeinterlaceStep(const ST_MEDIA_INFO& media)
 
 } // namespace
 
-QStringList Core::RunLayerFiles() const
+QList<QPair<QString, bool>> Core::RunLayerFiles() const
 {
-    QStringList files;
-    QSet<QPair<quint64, quint64>> seen;
+    QList<QPair<QString, bool>> files;
+    QSet<QPair<QPair<quint64, quint64>, bool>> seen;
     for (QWatermarkBase* item : Layers) {
         const CLayerInfo* layer = item ? item->GetLayer() : nullptr;
         struct stat st;
         // A file that is missing or no regular file is said so by the graph.
-        if (!layer || layer->Type != 2 || layer->FileName.isEmpty()
+        if (!layer || (layer->Type != 1 && layer->Type != 2) || layer->FileName.isEmpty()
             || ::stat(QFile::encodeName(layer->FileName).constData(), &st) != 0 || !S_ISREG(st.st_mode))
             continue;
         // Under two names, one file is learnt once.
-        const QPair<quint64, quint64> file(quint64(st.st_dev), quint64(st.st_ino));
+        const auto file = qMakePair(qMakePair(quint64(st.st_dev), quint64(st.st_ino)), layer->Type == 1);
         if (seen.contains(file))
             continue;
         seen.insert(file);
-        files << layer->FileName;
+        files << qMakePair(layer->FileName, file.second);
     }
     return files;
 }
@@ -151,11 +151,18 @@ void Core::KeepLayerFile(const ST_LAYER_FILE& facts)
     m_layerFiles.Keep(facts);
 }
 
-ST_LAYER_FILE Core::LayerFile(const QString& path)
+ST_LAYER_FILE Core::LayerFile(const QString& path, bool video, bool learnt)
 {
     ST_LAYER_FILE facts;
-    if (!m_layerFiles.Find(path, &facts)) {
-        facts = LayerFiles::Learn(path, WorkFolder());
+    if (!m_layerFiles.Find(path, &facts, video)) {
+        // Learnt a moment ago: another file or content since (one being
+        // written) would be learnt here, on the GUI thread, for every row.
+        if (learnt) {
+            facts.problem = QT_TR_NOOP("Layer file changed while Run started: %1");
+            facts.problemPath = path;
+            return facts;
+        }
+        facts = video ? LayerFiles::LearnVideo(path) : LayerFiles::Learn(path, WorkFolder());
         m_layerFiles.Keep(facts);
     }
     // The file may have been learnt under another of its names.
@@ -245,7 +252,7 @@ QString Core::PrepareSubtitle(int row, const ST_OPTS& opts, ST_ROW_PROBLEM* prob
 // Fills one record per layer, in ascending z order. Without a canvas (or a
 // frame size) the layers cannot be placed and none is given.
 bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<WatermarkInfo>* records,
-                             ST_ROW_PROBLEM* problem)
+                             ST_ROW_PROBLEM* problem, bool learnt)
 {
     std::stable_sort(Layers.begin(), Layers.end(), [](QWatermarkBase* a, QWatermarkBase* b) {
         const qreal za = a ? a->zValue() : 0.0;
@@ -344,16 +351,22 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
                 name + QStringLiteral(".png"),
                 [&image](const QString& target) { return LayerFiles::WritePng(image, target); }, problem);
         };
+        // What a layer's file holds; the tool would wait for ever on a pipe,
+        // or fail on a missing file.
+        ST_LAYER_FILE facts;
+        const auto learn = [&](bool video) {
+            *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"), false);
+            if (problem->isEmpty())
+                facts = LayerFile(layer->FileName, video, learnt);
+            if (facts.problem)
+                *problem = Problem(facts.problem, facts.problemPath);
+            return problem->isEmpty();
+        };
         switch (layer->Type) {
         case 1: {
             if (layer->FileName.isEmpty())
                 continue;
-            // The tool would wait for ever on a pipe, or fail on a missing file.
-            *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"), false);
-            if (!problem->isEmpty())
-                return false;
-            *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"), true);
-            if (!problem->isEmpty())
+            if (!learn(true))
                 return false;
             info.path = layer->FileName;
             info.clip = true;
@@ -368,17 +381,16 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
         case 2: {
             if (layer->FileName.isEmpty())
                 continue;
-            *problem = InputFileProblem(layer->FileName, QT_TR_NOOP("File missing: %1"), false);
-            if (!problem->isEmpty())
+            if (!learn(false))
                 return false;
-            const ST_LAYER_FILE facts = LayerFile(layer->FileName);
-            if (facts.problem) {
-                *problem = Problem(facts.problem, facts.problemPath);
-                return false;
-            }
             info.path = facts.input;
             info.format = facts.reader;
             info.playTime = facts.playTime;
+            // Left to loop, an animation plays as often as its file asks,
+            // then holds its last picture.
+            info.hold = info.loop == 0 && facts.playTime > 0 && facts.plays > 0;
+            if (info.hold)
+                info.loop = facts.plays;
             break;
         }
         case 3: {
@@ -419,7 +431,7 @@ QString Core::DeinterlaceGraph(const ST_MEDIA_INFO& media)
     return step.chopped(step.isEmpty() ? 0 : 1);
 }
 
-QString Core::GetCommandArg(int row, ST_ROW_PROBLEM* problem)
+QString Core::GetCommandArg(int row, ST_ROW_PROBLEM* problem, bool learnt)
 {
     ST_ROW_PROBLEM unasked;
     ST_ROW_PROBLEM* why = problem ? problem : &unasked;
@@ -458,7 +470,7 @@ QString Core::GetCommandArg(int row, ST_ROW_PROBLEM* problem)
     }
 
     QList<WatermarkInfo> records;
-    BuildLayerRecords(opts, width, height, &records, why);
+    BuildLayerRecords(opts, width, height, &records, why, learnt);
     const QString subtitle = why->isEmpty() && opts.subtitle ? PrepareSubtitle(row, opts, why) : QString();
     // A graph lacking what it should hold is no graph of this row.
     if (!why->isEmpty()) {
@@ -548,6 +560,9 @@ QString Core::GetCommandMovie(WatermarkInfo* info)
         + QStringLiteral(":c=0x00000000'");
     if (info->stretchW > 0 && info->stretchH > 0)
         text += QStringLiteral(",scale=") + Num(info->stretchW) + QLatin1Char(':') + Num(info->stretchH);
+    // Its last picture repeated at its rate, and faded as the video goes on.
+    if (info->hold)
+        text += QStringLiteral(",tpad=stop=-1:stop_mode=clone");
 
     // Fading works on the layer's transparency; fading its colour would draw
     // the layer's shape in black over the video.

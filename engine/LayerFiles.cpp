@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "MediaFunctions.h"
 #include "MediaInput.h"
+#include "ST_MEDIA_INFO.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -76,26 +77,34 @@ ST_LAYER_FILE LayerFiles::Learn(const QString& path, const QString& workFolder, 
         return facts;
     }
     Stamp(st, &facts);
-    facts.content = ContentHash(&file, cancel);
     const ST_LAYER_FILE* known = kept ? kept->Kept(facts) : nullptr;
-    if (known && !facts.content.isEmpty() && known->content == facts.content && !known->workFailed)
-        return *known;
+    if (known && !known->problem) {
+        facts.content = ContentHash(&file, cancel);
+        if (!facts.content.isEmpty() && known->content == facts.content)
+            return *known;
+    }
     ++g_readings;
     // Taken only as a picture, as the editor takes it: the converter is told
     // the reader that the content itself asks for, so a video or a script
-    // under the name is never played in it.
+    // under the name is never played in it. Its kind is read first: a file
+    // that is none fails at once, however large.
     const ST_PICTURE_READER reader = MediaPictureReader(file.handle(), cancel);
+    // A picture the toolkit reads, of a kind the libraries read only as
+    // several pictures (an icon file), is drawn as the editor shows it.
+    const QImage picture = reader.name.isEmpty() && !reader.oversized && file.seek(0) && !(cancel && *cancel)
+        ? ReadLayerPicture(&file)
+        : QImage();
+    if (reader.name.isEmpty() && picture.isNull()) {
+        facts.problem = QT_TRANSLATE_NOOP("Core", "Cannot read the picture: %1");
+        return facts;
+    }
+    if (facts.content.isEmpty() && file.seek(0))
+        facts.content = ContentHash(&file, cancel);
     if (!reader.name.isEmpty()) {
         facts.input = path;
         facts.reader = reader.name;
         facts.playTime = reader.frames > 1 ? reader.playTime : 0;
-        return facts;
-    }
-    // A picture the toolkit reads, of a kind the libraries read only as
-    // several pictures (an icon file), is drawn as the editor shows it.
-    const QImage picture = file.seek(0) && !(cancel && *cancel) ? ReadLayerPicture(&file) : QImage();
-    if (picture.isNull()) {
-        facts.problem = QT_TRANSLATE_NOOP("Core", "Cannot read the picture: %1");
+        facts.plays = reader.frames > 1 ? reader.plays : 0;
         return facts;
     }
     // One work picture per file and content: rows share it, and a changed
@@ -119,6 +128,23 @@ ST_LAYER_FILE LayerFiles::Learn(const QString& path, const QString& workFolder, 
     return facts;
 }
 
+ST_LAYER_FILE LayerFiles::LearnVideo(const QString& path, const std::atomic<bool>* cancel)
+{
+    ST_LAYER_FILE facts;
+    facts.video = true;
+    facts.input = facts.problemPath = path;
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0)
+        Stamp(st, &facts);
+    ++g_readings;
+    const ST_MEDIA_INFO media = ProbeMediaInfo(path, cancel);
+    if (media.refused)
+        facts.problem = QT_TRANSLATE_NOOP("Core", "Refers to other files: %1");
+    else if (!media.hasVideo)
+        facts.problem = QT_TRANSLATE_NOOP("Core", "Not a media file: %1");
+    return facts;
+}
+
 int LayerFiles::Readings()
 {
     return g_readings;
@@ -126,8 +152,9 @@ int LayerFiles::Readings()
 
 const ST_LAYER_FILE* LayerFiles::Kept(const ST_LAYER_FILE& now) const
 {
-    const auto known = m_known.constFind(qMakePair(now.device, now.inode));
-    if (known == m_known.constEnd() || !SameStamp(*known, now))
+    const QHash<QPair<quint64, quint64>, ST_LAYER_FILE>& kind = m_known[now.video];
+    const auto known = kind.constFind(qMakePair(now.device, now.inode));
+    if (known == kind.constEnd() || !SameStamp(*known, now))
         return nullptr;
     // The work folder may have been emptied meanwhile.
     if (known->workSize >= 0 && SizeOf(known->input) != known->workSize)
@@ -135,13 +162,14 @@ const ST_LAYER_FILE* LayerFiles::Kept(const ST_LAYER_FILE& now) const
     return &*known;
 }
 
-bool LayerFiles::Find(const QString& path, ST_LAYER_FILE* facts) const
+bool LayerFiles::Find(const QString& path, ST_LAYER_FILE* facts, bool video) const
 {
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return false;
     ST_LAYER_FILE now;
     Stamp(st, &now);
+    now.video = video;
     const ST_LAYER_FILE* known = Kept(now);
     if (!known)
         return false;
@@ -152,7 +180,7 @@ bool LayerFiles::Find(const QString& path, ST_LAYER_FILE* facts) const
 void LayerFiles::Keep(const ST_LAYER_FILE& facts)
 {
     if (facts.device != 0 || facts.inode != 0)
-        m_known.insert(qMakePair(facts.device, facts.inode), facts);
+        m_known[facts.video].insert(qMakePair(facts.device, facts.inode), facts);
 }
 
 bool LayerFiles::WritePng(const QImage& image, const QString& path)

@@ -34,6 +34,11 @@ struct ST_LAYER_FILE {
     qint64 workSize = -1; // the work picture's size, -1 without one
     // One play of an animation in microseconds; 0 for a still.
     long long playTime = 0;
+    // The plays the animation's file asks for; 0 for ever, and for a still.
+    int plays = 0;
+    // Facts of the file as a video layer reads it: the movie source takes
+    // the file itself, whatever it holds, once it is no script.
+    bool video = false;
     // Why the file cannot be laid over a video: a text of Core with %1, and
     // the file it names. Null when it can.
     const char* problem = nullptr;
@@ -49,18 +54,23 @@ public:
     // read from what was opened; a work picture is written into
     // `workFolder` under a name of this file and content. Facts in `kept`
     // (may be null) of the very file, times and content, are taken instead.
+    // A file that is no picture is said so at once, its content unread.
     // Runs on any thread; once `cancel` (may be null) is set it ends early,
     // and what it gives is not to be kept.
     static ST_LAYER_FILE Learn(const QString& path, const QString& workFolder,
                                const std::atomic<bool>* cancel = nullptr, const LayerFiles* kept = nullptr);
-    // How many files Learn has read as pictures: the costly part, counted so
-    // that it can be kept to once per file and content.
+    // The same of a video layer's file: whether the libraries open it as a
+    // video that reads no other file.
+    static ST_LAYER_FILE LearnVideo(const QString& path, const std::atomic<bool>* cancel = nullptr);
+    // How many files have been read as pictures or probed as videos: the
+    // costly part, counted so that it can be kept to once per file and Run.
     static int Readings();
 
-    // The facts kept of the file now at `path`, when it is the very file,
-    // with the times they were learnt of, and their work picture is still
-    // there. Its content is not read: Learn, on every Run, looks at that.
-    bool Find(const QString& path, ST_LAYER_FILE* facts) const;
+    // The facts kept of the file now at `path`, as a picture or a `video`
+    // layer reads it, when it is the very file, with the times they were
+    // learnt of, and their work picture is still there. Its content is not
+    // read: Learn, on every Run, looks at that.
+    bool Find(const QString& path, ST_LAYER_FILE* facts, bool video = false) const;
     // Kept in place of what was known of the same file.
     void Keep(const ST_LAYER_FILE& facts);
 
@@ -75,5 +85,6 @@ private:
     // picture still there; null otherwise.
     const ST_LAYER_FILE* Kept(const ST_LAYER_FILE& now) const;
 
-    QHash<QPair<quint64, quint64>, ST_LAYER_FILE> m_known;
+    // Of pictures, and of videos.
+    QHash<QPair<quint64, quint64>, ST_LAYER_FILE> m_known[2];
 };

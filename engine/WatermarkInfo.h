@@ -29,6 +29,7 @@ struct WatermarkInfo
     int moveMode = 0;       // 0 still, 1 rightwards, 2 leftwards, 3 downwards, 4 upwards
     int fadeMode = 0;       // 0 none, 1 in, 2 out, 3 both
     int loop = 0;
+    bool hold = false;      // the last picture stays once the plays are done
     long long start = 0;    // microseconds, 0 = not set
     long long end = 0;      // microseconds, 0 = to the end of the video
     int speed = 0;          // output pixels per second

@@ -11,17 +11,20 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <memory>
 #include <mutex>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/imgutils.h>
+#include <libavutil/intreadwrite.h>
 #include <libswscale/swscale.h>
 }
 
@@ -536,6 +539,40 @@ bool IsAnimatedPictureKind(const AVInputFormat* format, const AVStream* stream)
     return false;
 }
 
+// The plays an animation's file asks for, 0 for ever, from what its demuxer
+// hands over: an APNG's animation chunk among its header chunks, a GIF's
+// looping extension among the blocks before its first picture, which open
+// its first packet. A GIF without one plays once, and its count is the
+// plays, as the demuxer plays them when told to loop.
+int PlaysOf(const AVCodecParameters* codec, const AVPacket* first)
+{
+    if (codec->codec_id == AV_CODEC_ID_APNG) {
+        const uint8_t* chunks = codec->extradata;
+        for (long long at = 0; chunks && at + 12 <= codec->extradata_size; at += 12LL + AV_RB32(chunks + at)) {
+            if (AV_RL32(chunks + at + 4) == MKTAG('a', 'c', 'T', 'L') && at + 16 <= codec->extradata_size)
+                return int(std::min<uint32_t>(AV_RB32(chunks + at + 12), INT_MAX));
+        }
+        return 0;
+    }
+    const uint8_t* gif = first->data;
+    const int size = first->size;
+    // The header and screen descriptor, then the colour table its flags tell.
+    int at = size > 13 ? 13 + ((gif[10] & 0x80) ? 3 << ((gif[10] & 7) + 1) : 0) : size;
+    while (at + 2 < size && gif[at] == 0x21) {
+        const uint8_t* block = gif + at + 2;
+        if (gif[at + 1] == 0xFF && at + 18 <= size && block[0] == 11
+            && (!std::memcmp(block + 1, "NETSCAPE2.0", 11) || !std::memcmp(block + 1, "ANIMEXTS1.0", 11))
+            && block[12] >= 3 && block[13] == 1)
+            return block[14] | (block[15] << 8);
+        // Its data blocks, each led by its length, up to an empty one.
+        at += 2;
+        while (at < size && gif[at] != 0)
+            at += gif[at] + 1;
+        ++at;
+    }
+    return 1;
+}
+
 // The pictures of one play and its length, from the packets' times alone:
 // nothing is decoded.
 void CountPlay(AVFormatContext* fmt, int index, ST_PICTURE_READER* reader)
@@ -548,7 +585,8 @@ void CountPlay(AVFormatContext* fmt, int index, ST_PICTURE_READER* reader)
     int frames = 0;
     while (av_read_frame(fmt, packet.get()) >= 0) {
         if (packet->stream_index == index) {
-            ++frames;
+            if (++frames == 1)
+                reader->plays = PlaysOf(fmt->streams[index]->codecpar, packet.get());
             if (packet->pts != AV_NOPTS_VALUE) {
                 first = first == AV_NOPTS_VALUE ? packet->pts : std::min(first, packet->pts);
                 const int64_t stop = packet->pts + std::max<int64_t>(packet->duration, 0);
@@ -562,11 +600,31 @@ void CountPlay(AVFormatContext* fmt, int index, ST_PICTURE_READER* reader)
         reader->playTime = av_rescale_q(end - first, fmt->streams[index]->time_base, AV_TIME_BASE_Q);
 }
 
+// The kind of file the libraries take fd's first bytes for; null for none.
+const AVInputFormat* ProbedKind(int fd)
+{
+    std::vector<unsigned char> head(4096 + AVPROBE_PADDING_SIZE, 0);
+    const ssize_t got = ::pread(fd, head.data(), 4096, 0);
+    AVProbeData probe = {"", head.data(), int(std::max<ssize_t>(got, 0)), nullptr};
+    return av_probe_input_format(&probe, 1);
+}
+
 } // namespace
 
 ST_PICTURE_READER MediaPictureReader(int fd, const std::atomic<bool>* cancel)
 {
     ST_PICTURE_READER reader;
+    // Four 32-bit channels a pixel hold the largest picture allowed, and
+    // room for its headers: a still picture's file of more holds something
+    // else after it (a picture grown to gigabytes), which the libraries
+    // would read through to its end, here and on each play.
+    struct stat file;
+    if (::fstat(fd, &file) != 0)
+        return reader;
+    const AVInputFormat* kind = file.st_size > kMaxPicturePixels * 16 ? ProbedKind(fd) : nullptr;
+    reader.oversized = kind && IsPictureKind(kind);
+    if (reader.oversized)
+        return reader;
     MediaInput input(fd, "", kMaxPicturePixels, cancel);
     AVFormatContext* fmt = input.get();
     if (!fmt)

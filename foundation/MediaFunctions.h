@@ -55,13 +55,19 @@ struct ST_PICTURE_READER {
     // The reader that takes it as a picture of an allowed size: an image
     // pipe such as "png_pipe", or the reader of a picture kind that
     // animates, such as "gif" or "apng". Empty when none does (a video, a
-    // sound, a script, a kind the libraries read only as several pictures).
+    // sound, a script, a kind the libraries read only as several pictures,
+    // an oversized file).
     QString name;
     // The pictures of one play: 1 for a still.
     int frames = 0;
     // One play of an animation in microseconds, from its first picture's
     // start to its last one's end; 0 for a still or when unknown.
     long long playTime = 0;
+    // The plays an animation's file asks for; 0 for ever, and for a still.
+    int plays = 0;
+    // A still kind in a file larger than any picture allowed: more than
+    // the picture is in it, which no reader is to read through.
+    bool oversized = false;
 };
 // The reader of the file opened as fd, read as GetMediaPicture reads it.
 // Once `cancel` (may be null) is set, the reading ends early.

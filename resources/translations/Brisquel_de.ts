@@ -129,6 +129,10 @@
         <translation>Keine Mediendatei: %1</translation>
     </message>
     <message>
+        <source>Layer file changed while Run started: %1</source>
+        <translation>Ebenendatei beim Start geändert: %1</translation>
+    </message>
+    <message>
         <source>Cannot read the picture: %1</source>
         <translation>Das Bild kann nicht gelesen werden: %1</translation>
     </message>

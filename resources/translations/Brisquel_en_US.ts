@@ -129,6 +129,10 @@
         <translation>Not a media file: %1</translation>
     </message>
     <message>
+        <source>Layer file changed while Run started: %1</source>
+        <translation>Layer file changed while Run started: %1</translation>
+    </message>
+    <message>
         <source>Cannot read the picture: %1</source>
         <translation>Cannot read the picture: %1</translation>
     </message>

@@ -129,6 +129,10 @@
         <translation>No es un archivo multimedia: %1</translation>
     </message>
     <message>
+        <source>Layer file changed while Run started: %1</source>
+        <translation>El archivo de la capa cambió al iniciar: %1</translation>
+    </message>
+    <message>
         <source>Cannot read the picture: %1</source>
         <translation>No se puede leer la imagen: %1</translation>
     </message>

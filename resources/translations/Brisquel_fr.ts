@@ -129,6 +129,10 @@
         <translation>Pas un fichier multimédia : %1</translation>
     </message>
     <message>
+        <source>Layer file changed while Run started: %1</source>
+        <translation>Fichier de calque modifié au lancement : %1</translation>
+    </message>
+    <message>
         <source>Cannot read the picture: %1</source>
         <translation>Impossible de lire l&apos;image : %1</translation>
     </message>

@@ -129,6 +129,10 @@
         <translation>Non è un file multimediale: %1</translation>
     </message>
     <message>
+        <source>Layer file changed while Run started: %1</source>
+        <translation>File del livello modificato all&apos;avvio: %1</translation>
+    </message>
+    <message>
         <source>Cannot read the picture: %1</source>
         <translation>Impossibile leggere l’immagine: %1</translation>
     </message>

@@ -129,6 +129,10 @@
         <translation>メディアファイルではありません: %1</translation>
     </message>
     <message>
+        <source>Layer file changed while Run started: %1</source>
+        <translation>開始中にレイヤーファイルが変更されました: %1</translation>
+    </message>
+    <message>
         <source>Cannot read the picture: %1</source>
         <translation>画像を読み込めません: %1</translation>
     </message>

@@ -129,6 +129,10 @@
         <translation>Não é um arquivo de mídia: %1</translation>
     </message>
     <message>
+        <source>Layer file changed while Run started: %1</source>
+        <translation>Arquivo da camada alterado ao iniciar: %1</translation>
+    </message>
+    <message>
         <source>Cannot read the picture: %1</source>
         <translation>Não é possível ler a imagem: %1</translation>
     </message>

@@ -129,6 +129,10 @@
         <translation>Не медиафайл: %1</translation>
     </message>
     <message>
+        <source>Layer file changed while Run started: %1</source>
+        <translation>Файл слоя изменился при запуске: %1</translation>
+    </message>
+    <message>
         <source>Cannot read the picture: %1</source>
         <translation>Не удаётся прочитать изображение: %1</translation>
     </message>

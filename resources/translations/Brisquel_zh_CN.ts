@@ -129,6 +129,10 @@
         <translation>不是媒体文件：%1</translation>
     </message>
     <message>
+        <source>Layer file changed while Run started: %1</source>
+        <translation>开始运行时图层文件已更改：%1</translation>
+    </message>
+    <message>
         <source>Cannot read the picture: %1</source>
         <translation>无法读取图片：%1</translation>
     </message>

@@ -19,6 +19,7 @@
 #include "Core.h"
 #include "Corpus.h"
 #include "FifoGuard.h"
+#include "OffThread.h"
 #include "canvas/QWatermarkScene.h"
 #include "TestMedia.h"
 
@@ -120,6 +121,7 @@ void TestRunInputs::cleanup()
 {
     AppTestKit::CloseWindow(m_window);
     Core::instance()->Layers.clear();
+    OffThread::Watcher() = nullptr;
     QDir(m_out).removeRecursively();
 }
 
@@ -135,6 +137,9 @@ void TestRunInputs::queuedRowChecksEveryFileItReads_data()
     QTest::newRow("subtitle file too large") << "large" << "Subtitle file too large: clip.srt";
     // The editor shows a placeholder for it; the converter would wait on it for ever.
     QTest::newRow("picture layer is a pipe") << "layer" << "Not a regular file: logo.png";
+    // Said at once, its 10 GB unread; or learnt, then grown before the graph (the next layer's learning).
+    QTest::newRow("picture layer grown to 10 GB") << "layer grown" << "Cannot read the picture: logo.png";
+    QTest::newRow("picture layer grows while Run starts") << "layer growing" << "Layer file changed while Run started: logo.png";
     // Scripts that name a pipe: the converter would read what they name.
     QTest::newRow("title clip is a concat script") << "script title" << "Refers to other files: title.mp4";
     QTest::newRow("video layer is a concat script") << "script layer" << "Refers to other files: moving.mp4";
@@ -200,17 +205,20 @@ void TestRunInputs::queuedRowChecksEveryFileItReads()
     } else if (how == QLatin1String("music")) {
         QCOMPARE(::mkfifo(QFile::encodeName(named).constData(), 0600), 0);
         row.musicFiles << named;
-    } else if (how == QLatin1String("layer")) {
+    } else if (how.startsWith(QLatin1String("layer"))) {
         QVERIFY(!TestMedia::MakeImage(here.path(), QStringLiteral("logo.png")).isEmpty());
         m_window->Editor().InitCanvas(row.path);
-        QVERIFY(m_window->Editor().Scene()->AddLayerImage(named));
-        QVERIFY(QFile::remove(named));
-        QCOMPARE(::mkfifo(QFile::encodeName(named).constData(), 0600), 0);
+        QVERIFY(m_window->Editor().Scene()->AddLayerImage(named) && m_window->Editor().Scene()->AddLayerVideo(row.path));
+        if (how == QLatin1String("layer growing"))
+            OffThread::Watcher() = [named, pass = 0]() mutable { pass++ && QFile(named).resize(8 << 20); };
+        QVERIFY(how != QLatin1String("layer") || QFile::remove(named));
+        QVERIFY(how != QLatin1String("layer grown") || QFile(named).resize(10LL << 30));
+        QVERIFY(how != QLatin1String("layer") || ::mkfifo(QFile::encodeName(named).constData(), 0600) == 0);
     }
 
     Action("actionRun")->trigger();
     QTableWidgetItem* cell = Table()->item(0, 2);
-    QCOMPARE(cell->text(), status);
+    QTRY_COMPARE(cell->text(), status);
     QCOMPARE(cell->toolTip(), status.section(QStringLiteral(": "), 0, 0) + QStringLiteral(": ") + named);
     QVERIFY(m_window->Jobs().jobs().isEmpty());
     QCOMPARE(Action("actionRun")->text(), QStringLiteral("Run"));

@@ -33,9 +33,9 @@ class TestGraph : public QObject
             file.prepend(files());
             QDir().mkpath(QFileInfo(file).path());
             QFile(file).open(QIODevice::WriteOnly);
-            // A picture layer's file holds its picture, of the kind its name says.
-            if (kind == 2)
-                image.save(file);
+            // A picture layer's file holds its picture, of the kind its name says; a video layer's, one read as a video.
+            if (kind == 1 || kind == 2)
+                image.save(file, kind == 1 ? "PNG" : nullptr);
         }
         m_items.push_back(std::make_unique<TestLayerItem>(kind, file, image));
         TestLayerItem* item = m_items.back().get();
