@@ -211,7 +211,7 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     const QString durationText = RunArguments::DurationText(duration);
     const ST_RUN_ARGS run
         = RunArguments::CommonArguments(format, ext, source, bitRate, fps, graph, QSize(width, height),
-                                        media.VariableRate() ? media.pictureRate : 0.0f);
+                                        media.VariableRate() ? media.pictureRate : 0.0f, media.missingPictures);
     const QString base = m_config.OutPath + QLatin1Char('/') + QFileInfo(source).completeBaseName();
     // Each output is checked against what the source holds when its job ends.
     ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(OutputCheck::DurationOf(media, audioContainer),

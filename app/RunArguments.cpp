@@ -42,7 +42,7 @@ QString RunArguments::DurationText(long long microseconds)
 
 ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,
                                           long long sourceBitRate, float sourceFps, const QString& graph,
-                                          const QSize& picture, float pictureRate)
+                                          const QSize& picture, float pictureRate, bool missingPictures)
 {
     ST_RUN_ARGS run;
     QStringList& a = run.arguments;
@@ -68,6 +68,23 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
                     || JobArgs::FitToSteps(picture.transposed(), steps) != picture.transposed())
                     filters += (filters.isEmpty() ? QString() : QStringLiteral(",")) + JobArgs::StepCrop(steps);
             }
+            // A variable rate's pictures are kept each once, at their usual
+            // rate where they cannot keep their own times, each on the frame
+            // of its time, as are a constant rate's pictures after a gap
+            // (which AVI would show early); its base rate would repeat every
+            // picture.
+            const bool variable = format.VKeepFrameRate && std::isfinite(pictureRate) && pictureRate > 0.0f;
+            if (!format.VKeepFrameRate)
+                rate = static_cast<float>(JobArgs::FrameRateSetting(format.VFrameRate));
+            else if (variable)
+                rate = pictureRate;
+            // An unknown rate (a source that could not be probed) is left to
+            // the converter rather than given as 0, which it refuses.
+            const bool known = std::isfinite(rate) && rate > 0.0f;
+            rate = known ? static_cast<float>(JobArgs::EncoderRate(rate, encoder)) : 0.0f;
+            const bool keepsTimes = JobArgs::KeepsPictureTimes(ext, encoder);
+            if (known && (variable || (missingPictures && format.VKeepFrameRate)) && !keepsTimes)
+                filters += (filters.isEmpty() ? QString() : QStringLiteral(",")) + JobArgs::ConstantRateGraph(rate, encoder);
             if (!filters.isEmpty())
                 a << QStringLiteral("-vf") << filters;
             const bool autoRate = format.VBitRate == QLatin1String("Auto");
@@ -79,20 +96,8 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
                 const long long n = autoRate ? qMax(0LL, sourceBitRate) / 1000 : JobArgs::VideoBitRateSetting(format.VBitRate);
                 a << QStringLiteral("-b:v") << QString::number(n) + QLatin1Char('k');
             }
-            // A variable rate's pictures are kept each once, at the mean rate
-            // where they cannot keep their own times; its base rate would
-            // repeat every picture.
-            const bool variable = format.VKeepFrameRate && std::isfinite(pictureRate) && pictureRate > 0.0f;
-            if (!format.VKeepFrameRate)
-                rate = static_cast<float>(JobArgs::FrameRateSetting(format.VFrameRate));
-            else if (variable)
-                rate = pictureRate;
-            // An unknown rate (a source that could not be probed) is left to
-            // the converter rather than given as 0, which it refuses.
-            if (std::isfinite(rate) && rate > 0.0f)
-                a << JobArgs::PictureRateArgs(rate, variable, JobArgs::KeepsPictureTimes(ext, encoder));
-            else
-                rate = 0.0f;
+            if (known)
+                a << JobArgs::PictureRateArgs(rate, variable, keepsTimes, encoder);
             if (!format.VKeepWH) {
                 // Named sizes ("320x240 VGA") carry their name after the size.
                 const QString size = JobArgs::LeadingFrameSize(format.VSize);

@@ -257,16 +257,56 @@ QStringList JobArgs::SplitEncodeArgs(const QString& input, const QString& output
     return args;
 }
 
-QStringList JobArgs::PictureRateArgs(double rate, bool variable, bool keepsTimes)
+double JobArgs::EncoderRate(double rate, const QString& encoder)
+{
+    const AVCodec* codec = avcodec_find_encoder_by_name(encoder.toUtf8().constData());
+    if (!codec || !codec->supported_framerates || !(rate > 0))
+        return rate;
+    // The converter would take the nearest rate listed, which may be a
+    // slower one: each picture keeps a frame of its own at the slowest one
+    // at or above the rate, where there is one.
+    double above = 0;
+    double fastest = 0;
+    for (const AVRational* listed = codec->supported_framerates; listed->num && listed->den; ++listed) {
+        const double offered = av_q2d(*listed);
+        if (std::abs(offered / rate - 1) < 0.001)
+            return rate;
+        if (offered > rate && (above == 0 || offered < above))
+            above = offered;
+        fastest = std::max(fastest, offered);
+    }
+    return above > 0 ? above : fastest;
+}
+
+namespace {
+
+// A rate under one a second (a slide show's) keeps its figures.
+QString RateText(double rate)
+{
+    return QString::number(rate, 'f', rate < 1 ? 6 : 3);
+}
+
+} // namespace
+
+QStringList JobArgs::PictureRateArgs(double rate, bool variable, bool keepsTimes, const QString& encoder)
 {
     if (variable && keepsTimes)
         return {"-fps_mode", "vfr"};
-    QStringList args{"-r", QString::number(rate, 'f', 3)};
+    QStringList args{"-r", RateText(EncoderRate(rate, encoder))};
     // The converter's constant rate moves a picture that came early or late
     // to a free frame rather than drop it (as it would in AVI).
     if (variable)
         args << "-fps_mode" << "cfr";
     return args;
+}
+
+QString JobArgs::ConstantRateGraph(double rate, const QString& encoder)
+{
+    // The converter's own constant rate shows the picture after a gap a
+    // frame early: each one goes to the frame nearest its time instead, or
+    // to the next one free when the one before took it.
+    const QString r = RateText(EncoderRate(rate, encoder));
+    return "settb=1/" + r + ",setpts=if(N\\,max(PTS\\,PREV_OUTPTS+1)\\,PTS),fps=" + r;
 }
 
 bool JobArgs::KeepsPictureTimes(const QString& container, const QString& encoder)
@@ -439,7 +479,7 @@ QString JobArgs::StepCrop(const QSize& steps)
 }
 
 QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasVideo,
-                            const QVector<bool>& hasAudio, const QVector<long long>& durations)
+                            const QVector<bool>& hasAudio, const QVector<long long>& durations, const QString& videoTail)
 {
     const int n = hasAudio.size();
     const auto seconds = [&durations](int i) {
@@ -486,7 +526,9 @@ QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVec
     for (int i = 0; i < n; ++i)
         g += videoPads.value(i) + audioPads.value(i);
     g += "concat=n=" + QString::number(n) + ":v=" + (withVideo ? "1" : "0") + ":a=" + (anyAudio ? "1" : "0");
-    return g + (withVideo ? "[v]" : "") + (anyAudio ? "[a]" : "");
+    const bool tail = withVideo && !videoTail.isEmpty();
+    g += (withVideo ? (tail ? "[j]" : "[v]") : "") + QString(anyAudio ? "[a]" : "");
+    return tail ? g + ";[j]" + videoTail + "[v]" : g;
 }
 
 QStringList JobArgs::SoundArgs(const ST_SOUND_ENCODING& encoding)

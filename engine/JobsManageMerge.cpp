@@ -69,7 +69,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
     const QSize shown = JobArgs::SquarePixelSize(main.picture);
     const int width = qMax(shown.width(), 0);
     const int height = qMax(shown.height(), 0);
-    // A variable rate is counted at its pictures' mean rate, never at the
+    // A variable rate is counted at its pictures' usual rate, never at the
     // base rate of its stamps, which would repeat each picture.
     const float fps = main.PictureRate();
 
@@ -234,7 +234,16 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                 setText(job->standardItem(), tr("Nothing to merge: no picture or sound"));
                 return;
             }
-            const QString graph = JobArgs::MergeGraph(scale, withVideo, hasVideo, hasAudio, durations);
+            float rate = format.VKeepFrameRate ? fps : static_cast<float>(JobArgs::FrameRateSetting(format.VFrameRate));
+            // Joined clips of different rates need one output rate, or the
+            // converter duplicates frames without end.
+            if (!(rate > 0) || !std::isfinite(rate))
+                rate = 25.0f;
+            // A variable rate made constant puts each picture at its time.
+            const bool varying = format.VKeepFrameRate && (variable || main.VariableRate());
+            const QString graph = JobArgs::MergeGraph(
+                scale, withVideo, hasVideo, hasAudio, durations,
+                varying ? JobArgs::ConstantRateGraph(rate, JobArgs::VideoEncoder(format.VCodec)) : QString());
             qDebug() << graph;
             args << "-filter_complex" << graph;
             if (withVideo)
@@ -242,11 +251,6 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             if (anyAudio)
                 args << "-map" << "[a]";
 
-            float rate = format.VKeepFrameRate ? fps : static_cast<float>(JobArgs::FrameRateSetting(format.VFrameRate));
-            // Joined clips of different rates need one output rate, or the
-            // converter duplicates frames without end.
-            if (!(rate > 0) || !std::isfinite(rate))
-                rate = 25.0f;
             if (withVideo) {
                 // Filtered streams cannot be copied: "copy" means the
                 // container's own encoder.
@@ -259,7 +263,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                     args << "-b:v" << QString::number(JobArgs::VideoBitRateSetting(format.VBitRate)) + "k";
                 }
                 // Joined clips keep one constant rate.
-                args << JobArgs::PictureRateArgs(rate, format.VKeepFrameRate && (variable || main.VariableRate()), false);
+                args << JobArgs::PictureRateArgs(rate, varying, false, JobArgs::VideoEncoder(format.VCodec));
                 const QString frameSize = JobArgs::LeadingFrameSize(format.VSize);
                 if (!format.VKeepWH && !frameSize.isEmpty())
                     args << "-s" << frameSize;

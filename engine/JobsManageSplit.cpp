@@ -109,8 +109,10 @@ void JobsManage::AddSplitPart(AbstractJob* job, const QString& durationText, flo
         const QSize fitted = JobArgs::FitToSteps(size, MediaStreams::ChromaSteps(encoder, format.Format));
         const QString frameSize
             = fitted == size ? QString() : QString::number(fitted.width()) + "x" + QString::number(fitted.height());
-        const QStringList rate = JobArgs::PictureRateArgs(facts.pictureRate, true,
-                                                          JobArgs::KeepsPictureTimes(QFileInfo(out).suffix(), encoder));
+        const bool keepsTimes = JobArgs::KeepsPictureTimes(QFileInfo(out).suffix(), encoder);
+        const QStringList rate
+            = (keepsTimes ? QStringList() : QStringList{"-vf", JobArgs::ConstantRateGraph(facts.pictureRate, encoder)})
+            + JobArgs::PictureRateArgs(facts.pictureRate, true, keepsTimes, encoder);
         auto* engine = new JxEngineJob(
             QString(), JobArgs::SplitEncodeArgs(input, out, part, format.VCodec, format.ACodec, frameSize, rate), true);
         engine->setFPS(facts.pictureRate);
