@@ -280,10 +280,9 @@ double JobArgs::EncoderRate(double rate, const QString& encoder)
 
 namespace {
 
-// A rate under one a second (a slide show's) keeps its figures.
 QString RateText(double rate)
 {
-    return QString::number(rate, 'f', rate < 1 ? 6 : 3);
+    return QString::number(rate, 'f', 3);
 }
 
 } // namespace

@@ -191,6 +191,7 @@ StampRate RateOfStamps(const std::vector<int64_t>& stamps, AVRational timeBase)
         }
         usual = along / square;
     }
+    // Given with three decimals, the rate never reads 0.
     const double rate = 1.0 / (usual * tick);
     if (best == 0 || !std::isfinite(rate) || rate < 1e-3 || rate >= 1e6)
         return result;
@@ -208,12 +209,14 @@ StampRate RateOfStamps(const std::vector<int64_t>& stamps, AVRational timeBase)
 
 // The stamps of every picture from the container's index, where it lists
 // each one (mp4 and mov sample tables, AVI's index) and not its key
-// pictures alone: no picture is read. The index holds decoding stamps,
+// pictures alone: no picture is read. One of key pictures lists half the
+// pictures the header counts at most, unless all are keys; a whole one may
+// leave out a few (AVI's empty chunks). The index holds decoding stamps,
 // which keep a picture's interval to the next through reordering.
 bool IndexStamps(AVStream* stream, size_t most, std::vector<int64_t>* stamps)
 {
     const int entries = avformat_index_get_entries_count(stream);
-    if (stream->nb_frames <= 0 || entries < stream->nb_frames)
+    if (stream->nb_frames <= 0 || entries < 0.9 * double(stream->nb_frames))
         return false;
     for (int i = 0; i < entries && stamps->size() < most; ++i) {
         const AVIndexEntry* entry = avformat_index_get_entry(stream, i);
@@ -248,11 +251,11 @@ std::vector<int64_t> ShownSoFar(const std::vector<int64_t>& read, int64_t lastDe
 // The stamps come from the index where it lists every picture; else the
 // pictures are read, a number of them and not of bytes, so big pictures
 // count as small ones: those the probe has read already come again from
-// memory, and reading ends once a second and at least 32 of them have come
-// at the stream's own rate, or after 300.
+// memory, and reading ends once half a second and at least 16 of them have
+// come at the stream's own rate, or after 300.
 void MeasurePictureRate(AVFormatContext* fmt, int index, const std::atomic<bool>* cancel, ST_MEDIA_INFO* info)
 {
-    constexpr size_t kFewest = 32;
+    constexpr size_t kFewest = 16;
     constexpr size_t kMost = 300;
     constexpr size_t kMostIndexed = 4096; // no picture is read for these
     AVStream* stream = fmt->streams[index];
@@ -283,10 +286,10 @@ void MeasurePictureRate(AVFormatContext* fmt, int index, const std::atomic<bool>
                     lastDecoded = packet->dts;
             }
             av_packet_unref(packet.get());
-            if (picture && read.size() >= kFewest && read.size() % 8 == 0) {
+            if (picture && read.size() >= kFewest && read.size() % 4 == 0) {
                 const std::vector<int64_t> shown = ShownSoFar(read, lastDecoded, stream->codecpar->video_delay, false);
                 if (shown.size() >= kFewest
-                    && (double(shown.back()) - double(shown.front())) * av_q2d(stream->time_base) >= 1.0
+                    && (double(shown.back()) - double(shown.front())) * av_q2d(stream->time_base) >= 0.5
                     && constant(RateOfStamps(shown, stream->time_base)))
                     break;
             }

@@ -401,13 +401,14 @@ private slots:
     }
 
     // The usual rate, and whether it varies: constant rates with B-frames in every container (mkv rounds to
-    // milliseconds), one at a camera's bit rate; a phone's at its bit rate; a screen recording's, a slow and a
-    // fast start, a lost picture; and 64-bit stamps spanning more than 2^63, which keep the declared rate.
+    // milliseconds), a fifth of a second at 240, one at a camera's bit rate; a phone's at its bit rate; a screen
+    // recording's, a slow and a fast start, a lost picture; and 64-bit stamps spanning more than 2^63, which keep
+    // the declared rate.
     void variableRateFromTheStamps()
     {
         const QString d = m_dir.path() + "/";
         for (const QString made : {"25.mp4 25 48 -bf 3", "2997.mkv ntsc 48 -bf 3", "60.mkv 60 48 -bf 3", "30.mov 30 48 -bf 3",
-                                   "50.ts 50 48 -bf 3", "t.mp4 30 120 -bf 0 -g 10",
+                                   "50.ts 50 48 -bf 3", "240.mp4 240 48 -bf 3", "t.mp4 30 120 -bf 0 -g 10",
                                    "frag.mp4 30 120 -bf 0 -g 10 -movflags frag_keyframe+empty_moov", "p.mp4 30:s=256x144,noise=alls=99:allf=t 180 -bf 0 -qp 0",
                                    "camera.mkv 30:s=640x360,noise=alls=99:allf=t 40 -bf 3 -qp 0"}) {
             const QStringList m = made.split(' ');
@@ -417,10 +418,10 @@ private slots:
         QFile frag(d + "frag.mp4");
         QVERIFY(frag.open(QIODevice::ReadWrite));
         QByteArray bytes = frag.readAll();
-        int n = 0; // fragments' times: the first far below 0, the third far above
-        for (int at = 0; (at = bytes.indexOf("tfdt", at + 1)) > 0 && n < 3; ++n)
-            qToBigEndian<qint64>(n == 0 ? -(5LL << 60) : n == 2 ? 1LL << 62 : 5120, bytes.data() + at + 8);
-        QVERIFY(n == 3 && frag.seek(0) && frag.write(bytes) == bytes.size());
+        int n = 0; // fragments' times in turn far below 0 and far above
+        for (int at = 0; (at = bytes.indexOf("tfdt", at + 1)) > 0; ++n)
+            qToBigEndian<qint64>((n % 2 ? 1LL << 62 : -(5LL << 60)) + n * 5120, bytes.data() + at + 8);
+        QVERIFY(n > 2 && frag.seek(0) && frag.write(bytes) == bytes.size());
         frag.close();
         // 512 ticks a picture at 30 a second; a phone's up to 4 ms off, four lost; in mkv the same.
         for (const QString made : {"p phone.mp4 ((N+gt(N,40)+gt(N,80)+gt(N,120)+gt(N,160))/30+mod(N*N*7919+N*4271,721)/90000-0.004)/TB",
@@ -428,7 +429,7 @@ private slots:
                                    "t screen.mp4 if(N,PREV_OUTPTS+if(mod(N,5),1/30,0.1+mod(N*37,300)/1000)/TB,0)",
                                    "t fast.mp4 if(lt(N,70),N/1000,0.069+(N-69)/25)/TB"})
             QVERIFY(!TestMedia::Restamped(d + made.section(' ', 0, 0) + ".mp4", d + made.section(' ', 1, 1), made.section(' ', 2)).isEmpty());
-        for (const QString row : {"25.mp4 25", "2997.mkv 29.97003", "60.mkv 60", "30.mov 30", "50.ts 50", "camera.mkv 30",
+        for (const QString row : {"25.mp4 25", "2997.mkv 29.97003", "60.mkv 60", "30.mov 30", "50.ts 50", "240.mp4 240", "camera.mkv 30",
                                   "phone.mp4 30 v", "phone.mkv 30 v", "drop.mp4 25", "screen.mp4 30 v", "slow.mp4 25",
                                   "fast.mp4 25 v", "frag.mp4 30"}) {
             const ST_MEDIA_INFO info = ProbeMediaInfo(d + row.section(' ', 0, 0));
