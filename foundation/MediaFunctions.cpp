@@ -129,14 +129,14 @@ struct StampRate {
 constexpr double kBurstSeconds = 0.5;
 
 // The usual interval of the pictures whose presentation stamps, sorted, are
-// `stamps`, and whether they keep to it. It is the gap that the most gaps
-// are about one of (between half and one and a half of it: a phone's
-// jitter, stamps rounded to milliseconds), measured again over the runs of
-// such gaps until it holds still: a run spans its pictures whatever each
-// one's jitter, so a long clip drifts off no grid, and lost pictures and
-// pauses are left out. More than one gap in twenty further than a tick and
-// 2 % from the grid is uneven: a constant rate's stamps are not, pictures
-// lost included.
+// `stamps`, and whether they keep to it. It is near the gap that the most
+// gaps are about one of (between half and one and a half of it), and then
+// measured over the runs of gaps within a quarter of it (a phone's jitter,
+// stamps rounded to milliseconds) until it holds still: a run spans its
+// pictures whatever each one's jitter, so a long clip drifts off no grid,
+// and lost pictures and pauses are left out. More than one gap in twenty
+// further than a tick and 2 % from the grid is uneven: a constant rate's
+// stamps are not, pictures lost included.
 StampRate RateOfStamps(const std::vector<int64_t>& stamps, AVRational timeBase)
 {
     StampRate result;
@@ -175,7 +175,7 @@ StampRate RateOfStamps(const std::vector<int64_t>& stamps, AVRational timeBase)
         double along = 0;
         double square = 0;
         for (size_t i = 1, start = 0; i <= stamps.size(); ++i) {
-            if (i < stamps.size() && std::round(double(stamps[i] - stamps[i - 1]) / usual) == 1)
+            if (i < stamps.size() && std::abs(double(stamps[i] - stamps[i - 1]) / usual - 1) <= 0.25)
                 continue;
             // A run of single intervals ends: its slope over the count of
             // its pictures, which the first and last one's jitter tilt little.

@@ -176,10 +176,10 @@ void TestTabsRun::variableRatePicturesShownOnce_data()
     QTest::addColumn<QString>("container");
     QTest::addColumn<QStringList>("sources"); // name:times; "parts" are split in two, "merge" follows a title
     QTest::newRow("own times") << "mp4" << QStringList{"phone.mp4:", "parts.mkv:", "merge.mp4:"};
-    // A screen recording (bursts at 30 a second, pauses of 0.1 to 0.4 s), a slow start, a lost picture.
-    const QString screen = "if(N\\,PREV_OUTPTS+if(mod(N\\,5)\\,33+eq(mod(N\\,3)\\,0)\\,100+mod(N*37\\,300))\\,0)";
+    // A screen recording (bursts at 30 a second, pauses of 0.05 to 0.2 s), a slow start, a lost picture.
+    const QString screen = "if(N\\,PREV_OUTPTS+if(mod(N\\,5)\\,33+eq(mod(N\\,3)\\,0)\\,50+mod(N*37\\,150))\\,0)";
     QTest::newRow("one rate") << "avi" << QStringList{"screen.mp4:" + screen, "parts.mkv:" + screen, "merge.mkv:" + screen,
-                                                      "slow.mp4:if(lt(N\\,20)\\,N*500\\,10000+(N-20)*40)", "drop.mp4:(N+gt(N\\,60))*40"};
+                                                      "slow.mp4:if(lt(N\\,12)\\,N*500\\,6000+(N-12)*40)", "drop.mp4:(N+gt(N\\,60))*40"};
 }
 
 void TestTabsRun::variableRatePicturesShownOnce()

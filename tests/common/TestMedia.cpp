@@ -81,11 +81,6 @@ QString MakeNumberedVideo(const QString& dir, const QString& name, const QString
         ? out : QString();
 }
 
-QString Restamped(const QString& source, const QString& out, const QString& stamps)
-{
-    return RunConverter({"-i", source, "-c", "copy", "-bsf:v", "setts=ts='" + stamps + "'", out}) ? out : QString();
-}
-
 QVector<int> PictureNumbers(const QString& path)
 {
     QProcess p; // the mean of each column, a byte each

@@ -33,9 +33,6 @@ QString MakeAudio(const QString& dir, const QString& name = "audio.mp3", double 
 // 180 pictures showing their numbers in bits (PictureNumbers), at `rate`, at the milliseconds a setpts expression
 // `rate` of their number N gives, or (no rate) as a phone's.
 QString MakeNumberedVideo(const QString& dir, const QString& name, const QString& rate);
-// A copy of a file of pictures alone whose stamps are the setts expression `stamps` of the stamp TS and the
-// picture's number N, in the time base TB of the source (as an mp4 of its own keeps them).
-QString Restamped(const QString& source, const QString& out, const QString& stamps);
 QVector<int> PictureNumbers(const QString& path);
 // The presentation times of a file's pictures in seconds, in the order they are shown.
 QVector<double> PictureTimes(const QString& path);
