@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QProcess>
 #include <QStyleFactory>
-#include <QThreadPool>
 #include <QToolTip>
 
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include "ConfigSystem.h"
 #include "Core.h"
 #include "MainWindow.h"
+#include "OffThread.h"
 
 namespace AppStart {
 
@@ -33,8 +33,6 @@ ProcessEnd& Ender()
 }
 
 const char kCannotOpen[] = "Lumacrest cannot open its window: ";
-// How long the end waits for work left on the pool.
-constexpr int kPoolWaitMs = 1000;
 
 // Between the check of the environment and a working application object a
 // display may still refuse the connection; the platform then ends the
@@ -206,12 +204,9 @@ int Run(int& argc, char** argv, const std::function<void(MainWindow*)>& shown)
         // The new instance starts before this one takes its window down.
         status = FinishEventLoop(status, QCoreApplication::arguments());
     }
-    // The window's jobs told what they left on the pool (a look at a source)
-    // to end: the program waits for it a moment, never on a stuck read.
-    if (!QThreadPool::globalInstance()->waitForDone(kPoolWaitMs)) {
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
+    // The window's jobs told what they left on the pool (a look at a file)
+    // to end: the program ends once it has.
+    OffThread::EndAll();
     return status;
 }
 

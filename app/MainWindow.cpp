@@ -21,6 +21,7 @@
 #include "dialogs/FormatPresets.h"
 #include "FileFolders.h"
 #include "LumacrestResources.h"
+#include "OffThread.h"
 #include "SourceBatch.h"
 #include "UniqueOutputName.h"
 
@@ -50,6 +51,8 @@ MainWindow::~MainWindow()
     // No file is probed for a list that goes.
     delete m_sources;
     m_sources = nullptr;
+    delete m_reader;
+    m_reader = nullptr;
     // A conversion still running is stopped as the Stop action does, before
     // its table cells go: nothing is left writing a partial file unattended.
     StopJobs();
@@ -287,6 +290,8 @@ void MainWindow::ChangeLanguage(int index)
 
 void MainWindow::StopJobs()
 {
+    // The files go on being read for their rows; Run no longer waits.
+    m_runWaitsForReads = false;
     EndLayerFiles();
     m_jobs.cleanup();
     SetRunLook();
@@ -309,8 +314,10 @@ void MainWindow::on_actionQuit_triggered()
 {
     if (m_trayIcon)
         m_trayIcon->hide();
-    // A running converter must not outlive the program writing half a file.
+    // A running converter must not outlive the program writing half a file,
+    // nor work on the pool (a look at an output, work files going) the program.
     StopJobs();
+    OffThread::EndAll();
     SaveSettings();
     if (m_nExitCode != 0) {
         QCoreApplication::exit(m_nExitCode);

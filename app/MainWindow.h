@@ -9,13 +9,16 @@
 
 #include <QList>
 #include <QModelIndex>
+#include <QSet>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
 struct FormatSettings;
+struct ST_MEDIA_INFO;
 struct ST_MERGE;
 struct ST_OPTS;
+struct ST_ROW_PROBLEM;
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
@@ -158,6 +161,8 @@ private slots:
     void OnStatusChanged(QTableWidgetItem* item);
     // Takes the records the batch has probed into the list.
     void OnSourcesProbed();
+    // Takes what the reader learnt of files in the list into their rows.
+    void OnFilesRead();
     void CancelAddFiles();
 
 private:
@@ -167,6 +172,14 @@ private:
     void FitToScreen(bool place);
     // One source row and its record, not selected.
     void AppendSourceRow(const ST_OPTS& opts);
+    // Has the files of the list read on the reader's thread, their rows
+    // showing so meanwhile (a file already being read is not read again).
+    void ReadFiles(const QStringList& paths);
+    // The files of a source row, its own and its clips, whose pictures'
+    // stamps are not known as the files are now.
+    QStringList FilesToRead(int row) const;
+    // "Ready", or why the file cannot be converted.
+    static ST_ROW_PROBLEM ReadyText(const ST_MEDIA_INFO& media, const QString& path);
     void SelectLastSourceRow();
     void EndAddFiles();
     // The paths whose names survived decoding; one message names the others.
@@ -218,7 +231,10 @@ private:
     // Queues the jobs of every row not done nor running, once the picture
     // layers' files are known: those not yet are first looked into off this
     // thread, when `learnLayers`, and the rows queued when that ends.
-    void QueuePendingRows(bool learnLayers);
+    // Files of those rows whose pictures' stamps are not known as they are
+    // now are read first, off this thread, when `read`; Run goes on once
+    // they are.
+    void QueuePendingRows(bool learnLayers, bool read = true);
     void LearnLayerFiles(const QStringList& paths);
     // Drops the looking into the layers' files, done or not.
     void EndLayerFiles();
@@ -253,6 +269,9 @@ private:
     EditorMainWindow m_editor; // the one editor window, built hidden
     int m_nExitCode = 0; // the restart request of a language change, or 0
     SourceBatch* m_sources = nullptr; // built with the first batch
+    SourceBatch* m_reader = nullptr;  // reads files of rows already in the list
+    QSet<QString> m_reading;          // the files it has still to give back
+    bool m_runWaitsForReads = false;
     QProgressDialog* m_addProgress = nullptr; // shown while a batch is added
     int m_addTotal = 0;
     int m_addDone = 0;

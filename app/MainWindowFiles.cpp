@@ -22,11 +22,14 @@
 #include "Core.h"
 #include "FileFolders.h"
 #include "MediaFunctions.h"
+#include "ST_MEDIA_INFO.h"
 #include "ST_OPTS.h"
 #include "SourceBatch.h"
 #include "subtitles/SubtitleFileDialog.h"
 
 #include <dirent.h>
+
+#include <climits>
 
 namespace {
 
@@ -140,8 +143,12 @@ void MainWindow::AddFile(const QString& givenPath)
 {
     // The path is read back by Run and handed to the converter after "-i":
     // an absolute one cannot be taken for an option or a protocol.
-    AppendSourceRow(SourceBatch::Record(QFileInfo(givenPath).absoluteFilePath()));
+    const QString path = QFileInfo(givenPath).absoluteFilePath();
+    // The row comes at once from the file's headers; its pictures' stamps
+    // are read off this thread.
+    AppendSourceRow(SourceBatch::Record(path));
     SelectLastSourceRow();
+    ReadFiles({path});
 }
 
 void MainWindow::AppendSourceRow(const ST_OPTS& opts)
@@ -151,12 +158,113 @@ void MainWindow::AppendSourceRow(const ST_OPTS& opts)
     table->insertRow(row);
     QTableWidgetItem* name = NewCell(QFileInfo(opts.path).fileName(), Qt::AlignLeft | Qt::AlignVCenter);
     name->setToolTip(opts.path);
-    QTableWidgetItem* status = NewCell(tr("Ready"), Qt::AlignCenter);
+    const ST_ROW_PROBLEM ready = opts.media.depth == ProbeDepth::Pictures ? ReadyText(opts.media, opts.path)
+                                                                          : ST_ROW_PROBLEM{tr("Reading..."), QString()};
+    QTableWidgetItem* status = NewCell(ready.text, Qt::AlignCenter);
+    status->setToolTip(ready.details);
     status->setData(RowStateRole, RowReady);
     table->setItem(row, 0, name);
     table->setItem(row, 1, NewCell(QString(), Qt::AlignCenter));
     table->setItem(row, 2, status);
     Core::instance()->Rows.append(opts);
+}
+
+ST_ROW_PROBLEM MainWindow::ReadyText(const ST_MEDIA_INFO& media, const QString& path)
+{
+    QString text;
+    switch (media.UnfitAs()) {
+    case ST_MEDIA_INFO::Unfit::None:
+        return {tr("Ready"), QString()};
+    case ST_MEDIA_INFO::Unfit::NotMedia:
+        text = tr("Cannot be read: not a video or sound file");
+        break;
+    case ST_MEDIA_INFO::Unfit::Damaged:
+        text = tr("Cannot be read: damaged or cut short");
+        break;
+    case ST_MEDIA_INFO::Unfit::NoPictureOrSound:
+        text = tr("Cannot be read: no picture or sound in it");
+        break;
+    case ST_MEDIA_INFO::Unfit::StillPicture:
+        text = tr("Cannot be read: a still picture, not a video");
+        break;
+    case ST_MEDIA_INFO::Unfit::ReadsOtherFiles:
+        text = tr("Cannot be read: it refers to other files");
+        break;
+    }
+    return {text, text + QLatin1Char('\n') + ShownPath(path)};
+}
+
+void MainWindow::ReadFiles(const QStringList& paths)
+{
+    if (!m_reader) {
+        m_reader = new SourceBatch(this);
+        connect(m_reader, &SourceBatch::ready, this, &MainWindow::OnFilesRead);
+    }
+    QStringList unread;
+    for (const QString& path : paths) {
+        if (!m_reading.contains(path))
+            unread << path;
+        m_reading.insert(path);
+    }
+    if (!unread.isEmpty())
+        m_reader->Add(unread);
+    const QList<ST_OPTS>& rows = Core::instance()->Rows;
+    for (int row = 0; row < rows.size(); ++row) {
+        QTableWidgetItem* status = ui->tableWidget->item(row, 2);
+        if (status && m_reading.contains(rows.at(row).path)) {
+            status->setText(tr("Reading..."));
+            status->setToolTip(QString());
+        }
+    }
+}
+
+void MainWindow::OnFilesRead()
+{
+    if (!m_reader)
+        return;
+    QList<ST_OPTS>& rows = Core::instance()->Rows;
+    for (const ST_OPTS& record : m_reader->Take(INT_MAX)) {
+        m_reading.remove(record.path);
+        for (int row = 0; row < rows.size(); ++row) {
+            QTableWidgetItem* status = ui->tableWidget->item(row, 2);
+            if (rows.at(row).path != record.path || !status)
+                continue;
+            rows[row].media = record.media;
+            // A row queued or done since keeps what its jobs say.
+            if (StateOfRow(row) == RowCompleted || RowHasLiveJobs(row))
+                continue;
+            const ST_ROW_PROBLEM ready = ReadyText(record.media, record.path);
+            status->setText(ready.text);
+            status->setToolTip(ready.details);
+        }
+    }
+    if (m_reading.isEmpty() && m_runWaitsForReads) {
+        m_runWaitsForReads = false;
+        SetRunLook();
+        QueuePendingRows(true, false);
+    }
+}
+
+QStringList MainWindow::FilesToRead(int row) const
+{
+    const Core* core = Core::instance();
+    if (!core->IsValidRow(row))
+        return {};
+    const ST_OPTS& opts = core->Rows.at(row);
+    QStringList files;
+    // A file that is not there says so in Run, read or not.
+    const auto unknown = [](const QString& path) {
+        return QFileInfo(path).isFile() && LearntMediaInfo(path).path.isEmpty();
+    };
+    if (!(opts.media.depth == ProbeDepth::Pictures && opts.media.DescribesFile(opts.path)) && unknown(opts.path))
+        files << opts.path;
+    for (const QList<ST_MERGE>* clips : {&opts.titleClips, &opts.endingClips}) {
+        for (const ST_MERGE& clip : *clips) {
+            if (unknown(clip.path))
+                files << clip.path;
+        }
+    }
+    return files;
 }
 
 static void ScrollToLastRow(QTableWidget* table)
@@ -539,8 +647,13 @@ void MainWindow::on_actionReady_to_convert_triggered()
         QTableWidgetItem* status = ui->tableWidget->item(index.row(), 2);
         if (!status)
             continue;
-        status->setText(tr("Ready"));
-        status->setToolTip(QString());
+        // A row still being read, or whose file cannot be used, says so
+        // again rather than look ready.
+        const ST_OPTS& opts = Core::instance()->Rows.value(index.row());
+        const ST_ROW_PROBLEM ready = m_reading.contains(opts.path) ? ST_ROW_PROBLEM{tr("Reading..."), QString()}
+                                                                   : ReadyText(opts.media, opts.path);
+        status->setText(ready.text);
+        status->setToolTip(ready.details);
         status->setData(RowStateRole, RowReady);
     }
 }

@@ -35,7 +35,8 @@ void MainWindow::on_actionRun_triggered()
     if (!isVisible())
         show();
     // Pause before anything started: nothing will.
-    if (m_layerBatch) {
+    if (m_layerBatch || m_runWaitsForReads) {
+        m_runWaitsForReads = false;
         EndLayerFiles();
         SetRunLook();
         return;
@@ -50,7 +51,7 @@ void MainWindow::on_actionRun_triggered()
     QueuePendingRows(true);
 }
 
-void MainWindow::QueuePendingRows(bool learnLayers)
+void MainWindow::QueuePendingRows(bool learnLayers, bool read)
 {
     const QString ext = ui->comboBoxFormat->currentText().section(QLatin1Char('('), 0, 0);
     ConfigFormat format;
@@ -73,6 +74,21 @@ void MainWindow::QueuePendingRows(bool learnLayers)
         const QString folderProblem = PrepareOutputFolder(m_config.OutPath);
         if (!folderProblem.isEmpty()) {
             QMessageBox::warning(this, QCoreApplication::applicationName(), folderProblem);
+            return;
+        }
+        // A rate is taken from the pictures' stamps, which this thread does
+        // not read: files not known as they are now are read first.
+        QStringList unread;
+        for (int row : qAsConst(pending)) {
+            // A row that cannot be queued anyway says so at once, unread.
+            const QStringList files = learnLayers && read ? FilesToRead(row) : QStringList();
+            if (!files.isEmpty() && Core::instance()->SourceFilesProblem(row).isEmpty())
+                unread << files;
+        }
+        if (!unread.isEmpty()) {
+            ReadFiles(unread);
+            m_runWaitsForReads = true;
+            SetPauseLook();
             return;
         }
         // A picture layer's file is looked into once for all rows, off this
@@ -182,10 +198,21 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
         ShowRowProblem(statusItem, problem);
         return false;
     }
+    // A file that changed again while it was read (still being written)
+    // has no rate known of it: it waits for a later Run.
+    const QStringList unread = FilesToRead(row);
+    if (!unread.isEmpty()) {
+        const QString sentence = tr("Changed while it was read: %1");
+        ShowRowProblem(statusItem, {sentence.arg(QFileInfo(unread.first()).fileName()), sentence.arg(ShownPath(unread.first()))});
+        return false;
+    }
     const QString source = nameItem->data(Qt::ToolTipRole).toString();
-    // What the row learnt of its source when it was added, while the file
-    // is unchanged.
+    // What was learnt of the source off this thread, the file being as it was.
     const ST_MEDIA_INFO media = CurrentMediaInfo(core->Rows.at(row).media, source);
+    if (media.UnfitAs() != ST_MEDIA_INFO::Unfit::None) {
+        ShowRowProblem(statusItem, ReadyText(media, source));
+        return false;
+    }
     const int width = media.width;
     const int height = media.height;
     const long long duration = media.duration;
@@ -207,11 +234,16 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
         ShowRowProblem(statusItem, problem);
         return false;
     }
+    // A split or merge whose graph would only deinterlace a stream that says
+    // it is progressive goes its own road, as before: melt deinterlaces the
+    // pictures marked as woven itself.
+    const bool drawn = !graph.isEmpty()
+        && (graph != Core::DeinterlaceGraph(media) || media.picture.fields != PictureFields::Progressive);
 
     const QString durationText = RunArguments::DurationText(duration);
     const ST_RUN_ARGS run
         = RunArguments::CommonArguments(format, ext, source, bitRate, fps, graph, QSize(width, height),
-                                        media.VariableRate() ? media.pictureRate : 0.0f, media.missingPictures);
+                                        media.VariableRate() ? media.pictureRate : 0.0f);
     const QString base = m_config.OutPath + QLatin1Char('/') + QFileInfo(source).completeBaseName();
     // Each output is checked against what the source holds when its job ends.
     ST_OUTPUT_EXPECT expect = OutputCheck::Lasting(OutputCheck::DurationOf(media, audioContainer),
@@ -249,7 +281,7 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
     const int before = m_jobs.jobs().size();
     bool splitOrMerge = false;
     if (opts.splitCount > 0 || opts.splitTime > 0 || opts.splitEndTime > 0 || !opts.splitRanges.isEmpty()) {
-        if (!graph.isEmpty()) {
+        if (drawn) {
             m_jobs.AddJobTask(makeJob(QStringLiteral("_Split."), AbstractJob::KindSplit));
         } else {
             JxEngineJob* carrier = makeJob(QString(), AbstractJob::KindPlain);
@@ -259,7 +291,7 @@ bool MainWindow::QueueRow(int row, const QString& ext, const FormatSettings& for
         splitOrMerge = true;
     }
     if (!opts.titleClips.isEmpty() || !opts.endingClips.isEmpty()) {
-        if (!graph.isEmpty()) {
+        if (drawn) {
             JxEngineJob* job = makeJob(QStringLiteral("_Merge."), AbstractJob::KindMerge);
             // A merge is made of square pixels: the picture at the size it is shown.
             const QSize shown = JobArgs::SquarePixelSize(media.picture);

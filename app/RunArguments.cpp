@@ -42,7 +42,7 @@ QString RunArguments::DurationText(long long microseconds)
 
 ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,
                                           long long sourceBitRate, float sourceFps, const QString& graph,
-                                          const QSize& picture, float pictureRate, bool missingPictures)
+                                          const QSize& picture, float pictureRate)
 {
     ST_RUN_ARGS run;
     QStringList& a = run.arguments;
@@ -69,10 +69,8 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
                     filters += (filters.isEmpty() ? QString() : QStringLiteral(",")) + JobArgs::StepCrop(steps);
             }
             // A variable rate's pictures are kept each once, at their usual
-            // rate where they cannot keep their own times, each on the frame
-            // of its time, as are a constant rate's pictures after a gap
-            // (which AVI would show early); its base rate would repeat every
-            // picture.
+            // rate, each on the frame of its time, where they cannot keep
+            // their own times; its base rate would repeat every picture.
             const bool variable = format.VKeepFrameRate && std::isfinite(pictureRate) && pictureRate > 0.0f;
             if (!format.VKeepFrameRate)
                 rate = static_cast<float>(JobArgs::FrameRateSetting(format.VFrameRate));
@@ -83,7 +81,7 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
             const bool known = std::isfinite(rate) && rate > 0.0f;
             rate = known ? static_cast<float>(JobArgs::EncoderRate(rate, encoder)) : 0.0f;
             const bool keepsTimes = JobArgs::KeepsPictureTimes(ext, encoder);
-            if (known && (variable || (missingPictures && format.VKeepFrameRate)) && !keepsTimes)
+            if (known && variable && !keepsTimes)
                 filters += (filters.isEmpty() ? QString() : QStringLiteral(",")) + JobArgs::ConstantRateGraph(rate, encoder);
             if (!filters.isEmpty())
                 a << QStringLiteral("-vf") << filters;

@@ -39,12 +39,10 @@ public:
     // chroma samples of its pixel formats) loses its last column or row at
     // the end of the graph; an empty size is taken to fit. `pictureRate` is
     // the usual rate of a variable-rate source's pictures, 0 for a constant
-    // rate (ST_MEDIA_INFO::VariableRate); `missingPictures` that a constant
-    // rate's pictures leave gaps (ST_MEDIA_INFO::missingPictures).
+    // rate (ST_MEDIA_INFO::VariableRate).
     static ST_RUN_ARGS CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,
                                        long long sourceBitRate, float sourceFps, const QString& graph,
-                                       const QSize& picture = QSize(), float pictureRate = 0.0f,
-                                       bool missingPictures = false);
+                                       const QSize& picture = QSize(), float pictureRate = 0.0f);
 
     // Why the container cannot hold what the settings would write, in one
     // sentence for the row's status; empty when it can. A copied picture is

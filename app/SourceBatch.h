@@ -23,7 +23,7 @@ public:
 
     // The record of a new source row: cleared, with the subtitle file beside
     // the source and what the probe found; a probe ended by `cancel` found
-    // nothing. The batch's own thread probes its pictures too.
+    // nothing. The batch's own thread reads its pictures' stamps too.
     static ST_OPTS Record(const QString& path, const std::atomic<bool>* cancel = nullptr,
                           ProbeDepth depth = ProbeDepth::Headers);
 

@@ -214,10 +214,12 @@ void EditorMainWindow::ApplyCrop(const ST_CROP_THICK& crop)
     QCanvasItem* frame = m_scene->CanvasItem();
     if (!frame || !core->IsValidRow(core->CurrentRow))
         return;
+    m_scene->KeepPlacements();
     core->Rows[core->CurrentRow].SetCrop(crop);
     frame->GetLayer()->SetCrop(crop);
     frame->ItemUpdate();
     UpdateSceneRect();
+    m_scene->ShowPlacements();
 }
 
 void EditorMainWindow::UpdateSceneRect()
@@ -236,10 +238,12 @@ void EditorMainWindow::SetRotation(int code)
     QCanvasItem* frame = m_scene->CanvasItem();
     if (!frame || !core->IsValidRow(core->CurrentRow))
         return;
+    m_scene->KeepPlacements();
     frame->GetLayer()->Rotation = code;
     core->Rows[core->CurrentRow].rotate = code;
     frame->ItemUpdate();
     UpdateSceneRect();
+    m_scene->ShowPlacements();
 }
 
 void EditorMainWindow::on_actionRotate_left_triggered()

@@ -21,19 +21,24 @@ QString Listed(const QStringList& lines)
     return shown.join(QLatin1Char('\n'));
 }
 
-bool WriteProjectLayers(const QString& path, const QList<QWatermarkBase*>& items, QString* error)
+bool WriteProjectLayers(const QString& path, const QList<QWatermarkBase*>& items, const QSize& canvas,
+                        QString* error)
 {
     JxOFile file;
     file.ProjectPath = path;
     for (QWatermarkBase* item : items) {
         if (!item)
             continue;
-        // Saved positions are whole pixels of the displayed frame.
+        // Saved positions are whole pixels of the frame the layer was placed
+        // on, which is saved with it.
         CLayerInfo* layer = item->GetLayer();
-        layer->x = int(item->pos().x());
-        layer->y = int(item->pos().y());
+        const LayerPlacement placed = item->Placement(QSizeF(canvas));
+        layer->x = int(placed.pos.x());
+        layer->y = int(placed.pos.y());
         layer->Angle = float(item->rotation());
-        file.AppendLayer(*layer, item->pos(), item->transformOriginPoint(), item->rotation(), item->zValue());
+        CLayerInfo record(*layer);
+        record.Placement = placed;
+        file.AppendLayer(record, placed.pos, placed.origin, item->rotation(), item->zValue());
     }
     return file.Save(error);
 }
@@ -100,7 +105,7 @@ bool EditorMainWindow::OpenProject(const QString& path)
 bool EditorMainWindow::SaveProject(const QString& path)
 {
     QString error;
-    if (!WriteProjectLayers(path, Core::instance()->Layers, &error)) {
+    if (!WriteProjectLayers(path, Core::instance()->Layers, m_scene->CanvasSize(), &error)) {
         Tell(error.isEmpty() ? tr("The project %1 cannot be saved.").arg(ShownPath(path)) : error);
         return false;
     }

@@ -52,6 +52,20 @@ public:
     // The image rectangle in item coordinates; empty in the base.
     virtual QRectF ImageRect() const;
 
+    // Where the layer is placed: as the canvas of that size shows it, where
+    // it was moved, resized or turned since the canvas laid it out or no
+    // frame is known for it; else as it was placed, whatever the canvas
+    // shows. Inline, as the graph builder reads it.
+    LayerPlacement Placement(const QSizeF& canvas)
+    {
+        const LayerPlacement& placed = m_Layer.Placement;
+        const QRectF box = GetPosRect();
+        if (placed.IsKnown() && box == placed.shownBox && placed.shownSize == QSize(m_Layer.Width, m_Layer.Height)
+            && rotation() == placed.shownRotation)
+            return placed;
+        return LayerPlacement::Standing(canvas, scale(), pos(), transformOriginPoint(), box);
+    }
+
     double GetAngle() const { return m_angle; }
     double GetBeforeAngle() const { return m_angleBefore; }
     QPointF GetScale() const { return QPointF(m_scaleX, m_scaleY); }

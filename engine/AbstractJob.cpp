@@ -3,6 +3,7 @@
 #include "AppFolder.h"
 #include "OffThread.h"
 #include "PostJobAction.h"
+#include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
 #include <QFile>
@@ -45,8 +46,7 @@ AbstractJob::~AbstractJob()
 
 void AbstractJob::abandon()
 {
-    if (m_precheckCancel)
-        *m_precheckCancel = true;
+    *m_cancel = true;
     disconnect(this, nullptr, nullptr, nullptr);
     blockSignals(true);
     if (state() != QProcess::NotRunning) {
@@ -111,8 +111,7 @@ void AbstractJob::launchTool(const QString& toolName, QStringList& args)
     // The step counts as started while its inputs are looked at.
     AbstractJob::start();
     const QStringList toolArgs = args;
-    m_precheckCancel = std::make_shared<std::atomic<bool>>(false);
-    const std::shared_ptr<std::atomic<bool>> cancel = m_precheckCancel;
+    const std::shared_ptr<std::atomic<bool>> cancel = m_cancel;
     const auto look = precheck;
     OffThread::Run<AbstractJob, QString>(this, [look, cancel] { return look(cancel.get()); },
                                          [this, tool, toolArgs](const QString& problem) {
@@ -139,10 +138,14 @@ void AbstractJob::launchPath(const QString& toolPath, QStringList& args)
     // The tool writes under a partial name; the output's own name is given
     // only to a result that has been checked.
     if (!outputPath.isEmpty()) {
+        // A run started again begins afresh, in a file of its own if the
+        // last one's was taken away meanwhile.
+        if (!m_writePath.isEmpty() && !EmptyPartial(m_writePath)) {
+            ReleaseUnRepeat(m_writePath);
+            m_writePath.clear();
+        }
         if (m_writePath.isEmpty())
             m_writePath = PartialOutputName(outputPath);
-        else
-            QFile(m_writePath).resize(0); // a run started again begins afresh
         const QString consumer = QStringLiteral("avformat:") + outputPath;
         for (QString& arg : args) {
             if (arg == outputPath)
@@ -190,8 +193,7 @@ void AbstractJob::start()
 void AbstractJob::stop()
 {
     m_stopped = true;
-    if (m_precheckCancel)
-        *m_precheckCancel = true;
+    *m_cancel = true;
     if (state() == QProcess::NotRunning)
         return;
     closeWriteChannel();
@@ -337,6 +339,7 @@ QString AbstractJob::commitOutput()
         appendToLog(note + "\n");
         outputPath = placed;
     }
+    m_placed = FileIdentity::Of(outputPath);
     ReleaseUnRepeat(m_writePath);
     m_writePath.clear();
     return QString();
@@ -346,8 +349,7 @@ void AbstractJob::discardWritten()
 {
     if (m_writePath.isEmpty())
         return;
-    QFile::remove(m_writePath);
-    ReleaseUnRepeat(m_writePath);
+    DiscardPartial(m_writePath);
     m_writePath.clear();
 }
 
@@ -431,8 +433,18 @@ void AbstractJob::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     // not on the GUI thread.
     const QString written = m_writePath.isEmpty() ? outputPath : m_writePath;
     const ST_OUTPUT_EXPECT expected = expect;
+    const std::shared_ptr<std::atomic<bool>> cancel = m_cancel;
+    // The split or merge that follows takes the rate of this output, from
+    // its pictures' stamps: read here too.
+    const bool learn = kind == KindSplit || kind == KindMerge;
     OffThread::Run<AbstractJob, QString>(
-        this, [written, expected] { return OutputCheck::ProblemOf(written, expected); },
+        this,
+        [written, expected, learn, cancel] {
+            const QString problem = OutputCheck::ProblemOf(written, expected, cancel.get());
+            if (problem.isEmpty() && learn)
+                ProbeMediaInfo(written, cancel.get(), ProbeDepth::Pictures);
+            return problem;
+        },
         [this, exitCode](const QString& found) {
             if (!m_endReported && !signalsBlocked())
                 concludeSuccess(found, exitCode);
@@ -446,14 +458,19 @@ void AbstractJob::concludeSuccess(QString problem, int exitCode)
         reportFailure(QString(), exitCode, QString());
         return;
     }
+    const QString written = m_writePath;
     if (problem.isEmpty())
         problem = commitOutput();
     if (!problem.isEmpty()) {
         reportFailure(problem, exitCode, QString());
         return;
     }
-    if (m_postJobAction)
+    if (!written.isEmpty())
+        MediaInfoMoved(written, outputPath);
+    if (m_postJobAction) {
         m_postJobAction->doAction();
+        m_placed = FileIdentity::Of(outputPath);
+    }
     m_endReported = true;
     m_succeeded = true;
     qDebug() << "job succeeeded";

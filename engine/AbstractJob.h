@@ -1,4 +1,5 @@
 #pragma once
+#include "FileIdentity.h"
 #include "OutputCheck.h"
 #include "ProgressLineSplitter.h"
 #include "ToolMessages.h"
@@ -63,6 +64,10 @@ public:
     // then names where it went). Empty before the launch and for a step
     // without an output path.
     QString writePath() const { return m_writePath; }
+    // The output as this step placed it under `outputPath`: what a later
+    // step may take away as a work file, while it is still exactly that.
+    // Invalid before the step has succeeded.
+    const FileIdentity& placed() const { return m_placed; }
 
     void setStandardItem(QTableWidgetItem* item) { m_statusItem = item; }
     QTableWidgetItem* standardItem() const { return m_statusItem; }
@@ -176,11 +181,13 @@ private:
     bool m_succeeded = false;
     bool m_endReported = false;
     bool m_prechecked = false;
-    // Set to end the look at the inputs; shared with the thread doing it.
-    std::shared_ptr<std::atomic<bool>> m_precheckCancel;
+    // Set to end the look at the inputs or at the output; shared with the
+    // thread doing it.
+    std::shared_ptr<std::atomic<bool>> m_cancel = std::make_shared<std::atomic<bool>>(false);
     QString m_failureReason;
     QString m_failureDetails;
     QString m_writePath;
+    FileIdentity m_placed;
     qint64 m_launcherPid = 0; // this program, as its tools' parent
     ToolMessages m_errorLines; // lines the tool marked as errors
     ToolMessages m_lastLines;  // its last lines, for a tool that marks none

@@ -18,6 +18,7 @@
 // their classes. What it needs of them (work folder, canvas size, modified
 // mark) they lend through the small queries below, registered at start-up.
 class EditorMainWindow;
+struct ST_MEDIA_INFO;
 class MainWindow;
 class QWatermarkBase;
 class QWidget;
@@ -111,6 +112,9 @@ public:
     // regular file or (a subtitle file) too large, or a work file cannot be
     // written: nothing is left out silently.
     QString GetCommandArg(int row, ST_ROW_PROBLEM* problem = nullptr);
+    // The graph of a row of that source with nothing drawn on it, which
+    // deinterlaces the pictures marked as woven; empty without a picture.
+    static QString DeinterlaceGraph(const ST_MEDIA_INFO& media);
     // One layer's source chain, without an output label.
     QString GetCommandMovie(WatermarkInfo* info);
     // One overlay filter, without labels. Times in microseconds.

@@ -49,6 +49,23 @@ PixelAspect FrameAspect(const ST_OPTS& opts)
     return opts.rotate >= 0 && opts.rotate <= 3 ? aspect.Inverted() : aspect;
 }
 
+// The row's frame as the canvas shows it, in the units layers are placed
+// in: the source as a player shows it, after the row's quarter turn and
+// crop (width x height being its pixels after them).
+QSizeF ShownFrame(const ST_OPTS& opts, int width, int height)
+{
+    const PixelAspect aspect = opts.media.picture.TurnedAspect();
+    QSize shown = ShownPictureSize(opts.width, opts.height, aspect.num, aspect.den);
+    if (opts.rotate >= 0 && opts.rotate <= 3)
+        shown.transpose();
+    if (opts.crop && shown.isValid())
+        shown = CropKeptRect(shown, opts.cropLeft, opts.cropTop, opts.cropRight, opts.cropBottom).size();
+    // Pixels of an aspect no picture has are shown as they are.
+    if (!shown.isValid() || shown.isEmpty())
+        shown = QSize(width, height);
+    return QSizeF(shown);
+}
+
 // The converter's picture reader takes "%d" (and "%03d" ...) in a file name
 // for a numbered sequence; a work picture whose name looks like one is read
 // through the PNG reader, which reads that file alone.
@@ -73,18 +90,25 @@ QString SubtitleWorkName(const QList<ST_OPTS>& rows, int row)
 // A source of woven fields is shown deinterlaced by players, at its own frame
 // rate: it is deinterlaced before anything is drawn on it, or its combing
 // would be kept under and around every layer. Only pictures marked as woven
-// are: a container may call progressive pictures interlaced.
+// are, wherever they come in the stream: a container may call progressive
+// pictures interlaced, and a broadcast may turn from film to video at any
+// point, whatever its first pictures or its headers said.
 const QString kDeinterlacer = QStringLiteral("bwdif=mode=send_frame:deint=interlaced");
+
+// The deinterlacer takes no picture of fewer than 3 columns or 4 lines; a
+// picture that small has no fields to speak of.
+bool HasFields(const QSize& stored)
+{
+    return stored.width() <= 0 || stored.height() <= 0 || (stored.width() >= 3 && stored.height() >= 4);
+}
 
 // The converter and the preview turn the picture upright before the graph,
 // but the fields are rows of the stored picture: the turn is undone around
 // the deinterlacer (its filters each undo themselves, but for a quarter turn,
-// and an odd angle cannot be undone without loss). Fields that only decoding
-// would tell (the window's thread never decodes) are left to each picture's
-// own mark.
+// and an odd angle cannot be undone without loss).
 QString DeinterlaceStep(const ST_MEDIA_INFO& media)
 {
-    if (!media.hasVideo || media.picture.fields == PictureFields::Progressive)
+    if (!media.hasVideo || !HasFields(media.picture.stored))
         return QString();
     const QStringList turn = media.picture.turn.Filters();
     QStringList undo;
@@ -229,11 +253,10 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
         return za < zb;
     });
     const QSize canvas = CanvasSize();
-    if (Layers.isEmpty() || canvas.isEmpty() || width <= 0 || height <= 0)
+    const QSizeF frame = ShownFrame(opts, width, height);
+    if (Layers.isEmpty() || canvas.isEmpty() || width <= 0 || height <= 0 || frame.isEmpty())
         return false;
 
-    const float sx = float(width) / float(canvas.width());
-    const float sy = float(height) / float(canvas.height());
     // The canvas shows the picture at the aspect of its pixels: where they
     // are not square, each layer is drawn into them stretched the other way,
     // to the nearest pixel, as one of them is more than one on the screen.
@@ -248,12 +271,37 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
         if (!item)
             continue;
         CLayerInfo* layer = item->GetLayer();
-        const QRectF r = item->GetPosRect();
+        // Each layer stands on this frame as it stood on the frame it was
+        // placed on, scaled by one factor and kept at its edges; the row's
+        // pixels then take it at their own aspect.
+        const LayerPlacement placed = item->Placement(QSizeF(canvas));
+        if (!placed.IsKnown())
+            continue;
+        const FrameFit fit(placed.frame, placed.box, frame);
+        float sx = float(width) / float(placed.frame.width());
+        float sy = float(height) / float(placed.frame.height());
+        double shiftX = 0.0;
+        double shiftY = 0.0;
+        if (!fit.SameShape()) {
+            sx = float(fit.Scale() * width / frame.width());
+            sy = float(fit.Scale() * height / frame.height());
+            shiftX = fit.Offset().x() * width / frame.width();
+            shiftY = fit.Offset().y() * height / frame.height();
+        }
+        const QRectF r = placed.box;
         WatermarkInfo info;
-        info.x = pixels(r.x() * double(sx));
-        info.y = pixels(r.y() * double(sy));
+        info.x = pixels(r.x() * double(sx) + shiftX);
+        info.y = pixels(r.y() * double(sy) + shiftY);
         info.ow = pixels(r.width() * double(sx));
         info.oh = pixels(r.height() * double(sy));
+        // Rounded to whole pixels, a layer inside the frame it was placed on
+        // stays inside this one.
+        if (!fit.SameShape()) {
+            if (r.left() >= 0 && r.right() <= placed.frame.width())
+                info.x = qBound(0, info.x, qMax(0, width - info.ow));
+            if (r.top() >= 0 && r.bottom() <= placed.frame.height())
+                info.y = qBound(0, info.y, qMax(0, height - info.oh));
+        }
         qDebug() << "Angle" << r << info.x << info.y;
         info.angle = float(item->rotation());
         // A layer turned on the canvas is turned in the shape the canvas
@@ -310,9 +358,10 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
             info.path = layer->FileName;
             info.clip = true;
             info.turn = layer->Clip.turn.Filters();
-            // The movie source gives the stored rows: a clip of woven fields
-            // is deinterlaced before it is turned, as a main source is.
-            if (layer->Clip.fields == PictureFields::Woven)
+            // The movie source gives the stored rows: a clip's woven
+            // pictures are deinterlaced before it is turned, as a main
+            // source's are.
+            if (HasFields(layer->Clip.stored))
                 info.turn.prepend(kDeinterlacer);
             break;
         }
@@ -362,6 +411,12 @@ bool Core::BuildLayerRecords(const ST_OPTS& opts, int width, int height, QList<W
         records->append(info);
     }
     return !records->isEmpty();
+}
+
+QString Core::DeinterlaceGraph(const ST_MEDIA_INFO& media)
+{
+    const QString step = DeinterlaceStep(media);
+    return step.chopped(step.isEmpty() ? 0 : 1);
 }
 
 QString Core::GetCommandArg(int row, ST_ROW_PROBLEM* problem)

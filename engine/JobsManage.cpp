@@ -43,12 +43,6 @@ void JobsManage::AddJobTask(AbstractJob* job)
         m_rowFailure.remove(cell);
         cell->setToolTip(QString());
     }
-    if (cell && !m_followingUp) {
-        for (const AbstractJob* other : qAsConst(m_jobs)) {
-            if (other->standardItem() == cell && other->status == AbstractJob::StatusCompleted)
-                m_earlier.insert(other);
-        }
-    }
     job->setParent(this);
     connect(job, &AbstractJob::progressUpdated, this, &JobsManage::onProgressUpdated);
     connect(job, qOverload<AbstractJob*, bool, QString>(&AbstractJob::finished), this, &JobsManage::onFinished);
@@ -147,37 +141,16 @@ void JobsManage::cleanup()
     }
     // A chain whose last step has put its output in place has ended, though
     // its work files were still going (they still go): the row says so, and
-    // no later Run makes its output again.
+    // no later Run makes its output again. A stopped chain keeps what its
+    // finished steps placed: each of those is a whole, checked output.
     for (const AbstractJob* job : qAsConst(m_deleting)) {
         QTableWidgetItem* cell = job->standardItem();
         if (cell && !stopped.contains(cell))
             setText(cell, m_rowFailure.value(cell, tr("Completed")));
     }
-    // A stopped row keeps nothing under a final name: what its chain's
-    // finished steps placed (split parts, a converted video the next step
-    // was to read) goes too, so the next Run makes the row once, whole.
-    QStringList placed;
-    for (const AbstractJob* job : qAsConst(jobs)) {
-        if (job->succeeded() && stopped.contains(job->standardItem()) && !m_earlier.contains(job)
-            && !job->outputPath.isEmpty()) {
-            placed << job->outputPath;
-            ReleaseUnRepeat(job->outputPath);
-        }
-    }
-    if (!placed.isEmpty()) {
-        OffThread::Run<JobsManage, bool>(
-            this,
-            [placed] {
-                for (const QString& path : placed)
-                    DeleteWorkFile(path);
-                return true;
-            },
-            [](bool) {});
-    }
     m_rowFailure.clear();
     m_followUps.clear();
     m_deleting.clear();
-    m_earlier.clear();
 }
 
 void JobsManage::pause()
@@ -287,33 +260,29 @@ void JobsManage::finishRow(QTableWidgetItem* cell)
     setText(cell, failed != m_rowFailure.constEnd() ? failed.value() : tr("Completed"));
 }
 
-void JobsManage::DeleteWorkFile(const QString& path)
+void JobsManage::DeleteWorkFile(const QString& path, const FileIdentity& written)
 {
-    if (path.isEmpty())
-        return;
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
-        // chmod would follow the link: remove the link alone.
-        QFile::remove(path);
-        return;
-    }
-    if (!info.exists() || info.isDir())
-        return;
-    QFile::setPermissions(path, QFileDevice::WriteOwner);
-    if (!QFile::remove(path))
+    if (!path.isEmpty() && written.valid && !FileIdentity::RemoveIfStill(path, written)
+        && FileIdentity::Of(path) == written)
         qWarning() << "could not delete work file" << path;
 }
 
 void JobsManage::followUp(AbstractJob* job)
 {
-    // A work path that is the step's own result is never deleted.
-    QStringList doomed;
-    const auto deleteWork = [job, &doomed](const QString& path) {
-        if (!path.isEmpty()
-            && QFileInfo(path).absoluteFilePath() != QFileInfo(job->outputPath).absoluteFilePath())
-            doomed << path;
+    // A work path is a file an earlier step of this queue placed, and goes
+    // only as that step placed it; the step's own result never goes.
+    QList<QPair<QString, FileIdentity>> doomed;
+    const auto name = [](const QString& path) { return QFileInfo(path).absoluteFilePath(); };
+    const auto deleteWork = [&](const QString& path) {
+        if (path.isEmpty() || name(path) == name(job->outputPath))
+            return;
+        for (const AbstractJob* other : qAsConst(m_jobs)) {
+            if (other != job && other->succeeded() && name(other->outputPath) == name(path)) {
+                doomed.append({path, other->placed()});
+                return;
+            }
+        }
     };
-    m_followingUp = true;
     switch (job->kind) {
     case AbstractJob::KindSplit:
         AddJobSplits(job);
@@ -337,7 +306,6 @@ void JobsManage::followUp(AbstractJob* job)
     default:
         break;
     }
-    m_followingUp = false;
     if (doomed.isEmpty())
         return;
     // Removing a large file takes the system a while: not on the GUI thread.
@@ -346,8 +314,8 @@ void JobsManage::followUp(AbstractJob* job)
     OffThread::Run<JobsManage, bool>(
         this,
         [doomed] {
-            for (const QString& path : doomed)
-                DeleteWorkFile(path);
+            for (const auto& work : doomed)
+                DeleteWorkFile(work.first, work.second);
             return true;
         },
         [this, job](bool) {

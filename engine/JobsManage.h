@@ -11,6 +11,7 @@
 
 class AbstractJob;
 class QTableWidgetItem;
+struct FileIdentity;
 struct ST_MEDIA_INFO;
 
 // The queue of conversion jobs. It owns every job, starts them in list order
@@ -75,8 +76,9 @@ public:
     // The status text of a running step at a percent: "%1% (%2)" with the
     // remaining time, or the paused text while the step is held.
     static QString ProgressText(AbstractJob* job, int percent);
-    // Removes a work file (or link); a missing file or failed removal is ignored.
-    static void DeleteWorkFile(const QString& path);
+    // Removes a work file while it is exactly as its step wrote it; a file
+    // put under its name since, or one already gone, is left alone.
+    static void DeleteWorkFile(const QString& path, const FileIdentity& written);
 
 signals:
     void sigAllCompleted();
@@ -112,9 +114,5 @@ private:
     QSet<const AbstractJob*> m_followUps;
     // Ended jobs whose work files are being removed: their rows' chains go on.
     QSet<const AbstractJob*> m_deleting;
-    // Ended jobs of a row's earlier Run: what they placed is not the
-    // current chain's to take back.
-    QSet<const AbstractJob*> m_earlier;
-    bool m_followingUp = false; // jobs added now continue a chain
     std::function<QString()> m_outputFolderQuery;
 };

@@ -97,8 +97,8 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
     QList<ST_MEDIA_INFO> clips;
     bool variable = false;
     for (int i = 0; i < inputs.size() && !vcopy && !acopy; ++i) {
-        // The main video was looked at above.
-        clips.append(i == mainIndex ? main : ProbeMediaInfo(inputs.at(i).path));
+        // The main video was looked at above; the clips were read when Run began.
+        clips.append(i == mainIndex ? main : CurrentMediaInfo(ST_MEDIA_INFO(), inputs.at(i).path));
         variable = variable || clips.last().VariableRate();
     }
 

@@ -31,6 +31,20 @@ namespace {
 
 std::atomic<int> g_lengthReadings{0};
 
+// Stamps are whatever a damaged file holds: sums and spans of them saturate
+// instead of overflowing.
+int64_t Plus(int64_t a, int64_t b)
+{
+    int64_t sum;
+    return __builtin_add_overflow(a, b, &sum) ? (b > 0 ? INT64_MAX : INT64_MIN) : sum;
+}
+
+int64_t Span(int64_t first, int64_t end)
+{
+    int64_t span;
+    return end <= first ? 0 : __builtin_sub_overflow(end, first, &span) ? INT64_MAX : span;
+}
+
 // A stream's length as the file's header gives it; 0 when it gives none.
 long long HeaderLength(const AVStream* s)
 {
@@ -62,7 +76,7 @@ void ReadStamps(AVFormatContext* ctx, int video, int audio, int64_t first[2], in
         if (which >= 0 && ts != AV_NOPTS_VALUE) {
             const AVRational tb = ctx->streams[pkt->stream_index]->time_base;
             first[which] = qMin(first[which], av_rescale_q(ts, tb, AV_TIME_BASE_Q));
-            last[which] = qMax(last[which], av_rescale_q(ts + qMax<int64_t>(0, pkt->duration), tb, AV_TIME_BASE_Q));
+            last[which] = qMax(last[which], av_rescale_q(Plus(ts, qMax<int64_t>(0, pkt->duration)), tb, AV_TIME_BASE_Q));
         }
         if (which >= 0)
             each(pkt);
@@ -80,9 +94,9 @@ void ReadStamps(AVFormatContext* ctx, int video, int audio, int64_t first[2], in
 void Spans(const int64_t first[2], const int64_t last[2], long long* videoSpan, long long* audioSpan)
 {
     if (videoSpan && last[0] > first[0])
-        *videoSpan = last[0] - first[0];
+        *videoSpan = Span(first[0], last[0]);
     if (audioSpan && last[1] > first[1])
-        *audioSpan = last[1] - first[1];
+        *audioSpan = Span(first[1], last[1]);
 }
 
 // The span of the time stamps of the packets of two streams (-1: none),
@@ -159,7 +173,7 @@ bool ReadStream(AVFormatContext* ctx, int stream, StreamRead* seen, SoundDecoder
             const AVRational tb = ctx->streams[pkt->stream_index]->time_base;
             const int64_t stamp = av_rescale_q(ts, tb, AV_TIME_BASE_Q);
             if (pkt->stream_index == stream) {
-                const int64_t end = av_rescale_q(ts + qMax<int64_t>(0, pkt->duration), tb, AV_TIME_BASE_Q);
+                const int64_t end = av_rescale_q(Plus(ts, qMax<int64_t>(0, pkt->duration)), tb, AV_TIME_BASE_Q);
                 seen->first = qMin(seen->first, stamp);
                 seen->end = qMax(seen->end, end);
                 if (stamp >= seen->lastStart && decoder) {
@@ -172,7 +186,7 @@ bool ReadStream(AVFormatContext* ctx, int stream, StreamRead* seen, SoundDecoder
                 reached = stamp >= at;
             } else {
                 quietFrom = qMin(quietFrom, stamp);
-                quiet = window > 0 && stamp - quietFrom >= window;
+                quiet = window > 0 && Span(quietFrom, stamp) >= window;
             }
         }
         av_packet_unref(pkt);
@@ -190,7 +204,154 @@ int64_t PlayedEnd(const StreamRead& read, SoundDecoder* decoder)
     decoder->Feed(nullptr);
     if (!decoder->Opened() || read.lastStart == INT64_MIN)
         return read.end;
-    return qMin<int64_t>(read.end, read.lastStart + (decoder->Microseconds() - read.decodedBefore));
+    return qMin<int64_t>(read.end, Plus(read.lastStart, decoder->Microseconds() - read.decodedBefore));
+}
+
+// Back to the file's head for another stream's reading.
+bool Rewind(AVFormatContext* ctx)
+{
+    return av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BACKWARD) >= 0 || av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BYTE) >= 0;
+}
+
+// A place where a container's reader can start afresh: a byte offset, and
+// the time there in the stream's time base.
+struct Mark {
+    int64_t pos;
+    int64_t ts;
+};
+
+uint32_t BigEndian(const QByteArray& bytes, int at, int count)
+{
+    uint32_t value = 0;
+    for (int i = 0; i < count; ++i)
+        value = (value << 8) | uint8_t(bytes.at(at + i));
+    return value;
+}
+
+// FLV's tags in the tail of a file that starts at `base`, walked from the
+// last one back: each tag is followed by its own size.
+QList<Mark> FlvTags(const QByteArray& tail, int64_t base)
+{
+    QList<Mark> marks;
+    int end = tail.size();
+    while (end >= 4) {
+        const uint32_t size = BigEndian(tail, end - 4, 4);
+        if (size < 11 || size > uint32_t(end - 4))
+            break;
+        const int start = end - 4 - int(size);
+        const int type = uint8_t(tail.at(start)) & 0x1F;
+        if ((type != 8 && type != 9 && type != 18) || BigEndian(tail, start + 1, 3) + 11 != size)
+            break;
+        // Milliseconds: 24 bits, and 8 more above them.
+        marks.prepend({base + start, int32_t(BigEndian(tail, start + 4, 3) | (BigEndian(tail, start + 7, 1) << 24))});
+        end = start;
+    }
+    return marks;
+}
+
+// An EBML number (an element's size) at `at`: its length, 0 where none is.
+int EbmlNumber(const QByteArray& bytes, int at, uint64_t* value)
+{
+    if (at < 0 || at >= bytes.size())
+        return 0;
+    const uint8_t lead = uint8_t(bytes.at(at));
+    int length = 1;
+    while (length <= 8 && !(lead & (0x80 >> (length - 1))))
+        ++length;
+    if (length > 8 || at + length > bytes.size())
+        return 0;
+    *value = lead & (0xFF >> length);
+    for (int i = 1; i < length; ++i)
+        *value = (*value << 8) | uint8_t(bytes.at(at + i));
+    return length;
+}
+
+// Matroska's clusters in the tail of a file that starts at `base`, each with
+// the time it starts at: its first child but a checksum or padding.
+QList<Mark> MatroskaClusters(const QByteArray& tail, int64_t base)
+{
+    static const QByteArray cluster("\x1F\x43\xB6\x75", 4);
+    QList<Mark> marks;
+    for (int at = tail.lastIndexOf(cluster); at >= 0; at = at > 0 ? tail.lastIndexOf(cluster, at - 1) : -1) {
+        uint64_t value = 0;
+        int next = at + 4;
+        int length = EbmlNumber(tail, next, &value);
+        next += length;
+        while (length > 0 && next < tail.size() && (uint8_t(tail.at(next)) == 0xBF || uint8_t(tail.at(next)) == 0xEC)) {
+            length = EbmlNumber(tail, next + 1, &value);
+            next = value < uint64_t(tail.size()) ? next + 1 + length + int(value) : tail.size();
+        }
+        if (length == 0 || next >= tail.size() || uint8_t(tail.at(next)) != 0xE7)
+            continue;
+        length = EbmlNumber(tail, next + 1, &value);
+        const int bytes = int(qMin<uint64_t>(value, 9));
+        if (length == 0 || bytes < 1 || bytes > 7 || next + 1 + length + bytes > tail.size())
+            continue;
+        int64_t time = 0;
+        for (int i = 0; i < bytes; ++i)
+            time = (time << 8) | uint8_t(tail.at(next + 1 + length + i));
+        marks.prepend({base + at, time});
+    }
+    return marks;
+}
+
+// Containers whose readers seek only through an index, which they may lack
+// (FLV never has one of its own), and which mark places to start from.
+bool KeepsMarks(const AVFormatContext* ctx)
+{
+    const QByteArray format(ctx->iformat->name);
+    return format == "flv" || format.startsWith("matroska");
+}
+
+// The end of a stream, searched for from the file's end where the container
+// keeps marks its reader can start from (see ProbePlayed): its tail is read
+// (a little, then four times as much, up to a sixteenth of the file), the
+// mark two seconds before its last one (else its first) is handed to the
+// reader as an index entry to seek by, and the stream read from there to
+// the end. False where the container keeps no such marks (KeepsMarks), or
+// the stream is not met so near the end; the file then stands anywhere.
+bool SearchFromEnd(AVFormatContext* ctx, int index, const StreamRead& head, bool sound, int64_t* end, int64_t* stamped)
+{
+    constexpr int64_t kTailTime = 2 * AV_TIME_BASE;
+    const bool flv = QByteArray(ctx->iformat->name) == "flv";
+    const int64_t size = ctx->pb ? avio_size(ctx->pb) : -1;
+    if (!KeepsMarks(ctx) || size <= 0)
+        return false;
+    AVStream* stream = ctx->streams[index];
+    const auto micro = [stream](int64_t ts) { return av_rescale_q(ts, stream->time_base, AV_TIME_BASE_Q); };
+    for (int64_t want = qMax<int64_t>(64 * 1024, size / 128);; want *= 4) {
+        const int length = int(qMin<int64_t>(want, qMin<int64_t>(size, 256 * 1024 * 1024)));
+        QByteArray tail(length, Qt::Uninitialized);
+        if (avio_seek(ctx->pb, size - length, SEEK_SET) < 0
+            || avio_read(ctx->pb, reinterpret_cast<unsigned char*>(tail.data()), length) != length)
+            return false;
+        const QList<Mark> marks = flv ? FlvTags(tail, size - length) : MatroskaClusters(tail, size - length);
+        QList<Mark> tried;
+        for (int i = marks.size() - 1; i >= 0 && tried.isEmpty(); --i) {
+            if (micro(marks.at(i).ts) <= Plus(micro(marks.last().ts), -kTailTime))
+                tried << marks.at(i);
+        }
+        if (!marks.isEmpty() && (tried.isEmpty() || tried.first().pos != marks.first().pos))
+            tried << marks.first();
+        Discard(ctx, index, AVDISCARD_ALL);
+        for (const Mark& from : qAsConst(tried)) {
+            av_add_index_entry(stream, from.pos, from.ts, 0, 0, AVINDEX_KEYFRAME);
+            if (av_seek_frame(ctx, index, from.ts, AVSEEK_FLAG_BACKWARD) < 0)
+                continue;
+            std::optional<SoundDecoder> decoding;
+            if (sound)
+                decoding.emplace(stream->codecpar, stream->time_base);
+            StreamRead read;
+            ReadStream(ctx, index, &read, decoding ? &*decoding : nullptr);
+            if (read.met() && read.end > head.end) {
+                *stamped = read.end;
+                *end = PlayedEnd(read, decoding ? &*decoding : nullptr);
+                return true;
+            }
+        }
+        if (length >= size / 16 || length >= size)
+            return false;
+    }
 }
 
 // The end of a stream, its head read: near the file's end, never by reading
@@ -214,8 +375,16 @@ int64_t StreamEnd(AVFormatContext* ctx, int index, const StreamRead& head, int64
     // on from where they were) and Matroska's may read from its start.
     const auto seek = [ctx](int64_t at) { return av_seek_frame(ctx, -1, at, AVSEEK_FLAG_BACKWARD) >= 0; };
     ctx->flags |= AVFMT_FLAG_FAST_SEEK;
+    if (size > kWholeRead && KeepsMarks(ctx)) {
+        int64_t end = INT64_MIN;
+        if (SearchFromEnd(ctx, index, head, sound, &end, stamped))
+            return end;
+        // On from the head, as if there had been no search.
+        Rewind(ctx);
+        Discard(ctx, index, AVDISCARD_ALL);
+    }
     if ((size < 0 || size > kWholeRead) && told != INT64_MIN && told > head.end) {
-        const int64_t from = qMax(head.end, told - kTailTime);
+        const int64_t from = qMax(head.end, Plus(told, -kTailTime));
         // The other streams' key packets stay: their index is what a seek goes by.
         Discard(ctx, index, AVDISCARD_NONKEY);
         if (seek(from)) {
@@ -232,8 +401,8 @@ int64_t StreamEnd(AVFormatContext* ctx, int index, const StreamRead& head, int64
             int64_t lo = head.end;
             int64_t hi = from;
             int64_t end = head.end;
-            for (int step = 0; step < 40 && hi - lo > AV_TIME_BASE / 10; ++step) {
-                const int64_t mid = lo + (hi - lo) / 2;
+            for (int step = 0; step < 40 && Span(lo, hi) > AV_TIME_BASE / 10; ++step) {
+                const int64_t mid = Plus(lo, Span(lo, hi) / 2);
                 StreamRead near;
                 if (!seek(mid))
                     break;
@@ -263,10 +432,11 @@ struct PlayedSpan {
     int64_t first = INT64_MAX;
     int64_t end = INT64_MIN;
     int64_t stamped = INT64_MIN; // where its packets' stamps say it ends
-    long long length() const { return end > first ? end - first : 0; }
+    bool decodes = false;        // a picture's first packets give a picture here (or no decoder here reads it)
+    long long length() const { return Span(first, end); }
 };
 
-PlayedSpan PlayedSpanOf(AVFormatContext* ctx, int index, bool sound)
+PlayedSpan PlayedSpanOf(AVFormatContext* ctx, int index, bool sound, int picture = -1)
 {
     constexpr int64_t kHeadTime = 2000000;
     constexpr int kHeadPackets = 256;
@@ -274,29 +444,45 @@ PlayedSpan PlayedSpanOf(AVFormatContext* ctx, int index, bool sound)
     std::optional<SoundDecoder> decoder;
     if (sound)
         decoder.emplace(stream->codecpar, stream->time_base);
+    // A picture stream (this one, or one read beside this sound from the
+    // file's head) has its first packets decoded until one gives a picture:
+    // a stream whose pictures do not decode is none, whatever its header says.
+    std::optional<SoundDecoder> pictures;
+    if (picture >= 0)
+        pictures.emplace(ctx->streams[picture]->codecpar, ctx->streams[picture]->time_base);
     int64_t first[2] = {INT64_MAX, INT64_MAX};
     int64_t last[2] = {INT64_MIN, INT64_MIN};
     int packets = 0;
     Discard(ctx, index, AVDISCARD_ALL);
+    if (picture >= 0)
+        ctx->streams[picture]->discard = AVDISCARD_DEFAULT;
     ReadStamps(
-        ctx, -1, index, first, last,
-        [&] { return packets >= kHeadPackets || (last[1] > first[1] && last[1] - first[1] >= kHeadTime); },
+        ctx, picture == index ? -1 : picture, index, first, last,
+        [&] { return packets >= kHeadPackets || Span(first[1], last[1]) >= kHeadTime; },
         [&](const AVPacket* pkt) {
-            ++packets;
-            if (decoder)
-                decoder->Feed(pkt);
+            if (pkt->stream_index == index) {
+                ++packets;
+                if (decoder)
+                    decoder->Feed(pkt);
+            }
+            if (pkt->stream_index == picture && pictures->Pictures() == 0)
+                pictures->Feed(pkt);
         });
+    Discard(ctx, index, AVDISCARD_ALL);
     PlayedSpan span;
+    if (pictures)
+        pictures->Feed(nullptr);
+    span.decodes = !pictures || pictures->Pictures() > 0 || !pictures->Opened();
     if (first[1] == INT64_MAX)
         return span;
     span.first = first[1];
-    if (decoder) {
+    if (sound) {
         decoder->Feed(nullptr);
-        const long long claimed = last[1] > first[1] ? last[1] - first[1] : 0;
+        const long long claimed = Span(first[1], last[1]);
         // Packets that decode to less than half their time (or that no
         // decoder here reads) do not play, whatever their stamps say.
         if (claimed > 0 && decoder->Microseconds() < claimed / 2) {
-            span.end = span.first + decoder->Microseconds();
+            span.end = Plus(span.first, decoder->Microseconds());
             span.stamped = last[1];
             return span;
         }
@@ -306,20 +492,16 @@ PlayedSpan PlayedSpanOf(AVFormatContext* ctx, int index, bool sound)
     head.end = last[1];
     // Where the file says it ends: the longer of its own and the stream's length.
     const int64_t start = ctx->start_time != AV_NOPTS_VALUE ? ctx->start_time : 0;
-    int64_t told = ctx->duration > 0 ? start + ctx->duration : INT64_MIN;
+    int64_t told = ctx->duration > 0 ? Plus(start, ctx->duration) : INT64_MIN;
     const long long own = HeaderLength(stream);
     if (own > 0)
-        told = qMax<int64_t>(told, av_rescale_q(stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0,
-                                       stream->time_base, AV_TIME_BASE_Q) + own);
+        told = qMax<int64_t>(told, Plus(av_rescale_q(stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0,
+                                                     stream->time_base, AV_TIME_BASE_Q),
+                                        own));
     span.end = StreamEnd(ctx, index, head, told, sound, &span.stamped);
     return span;
 }
 
-// Back to the file's head for another stream's reading.
-bool Rewind(AVFormatContext* ctx)
-{
-    return av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BACKWARD) >= 0 || av_seek_frame(ctx, -1, 0, AVSEEK_FLAG_BYTE) >= 0;
-}
 
 // Whether the file's own index lists packets past its end: it was cut short
 // (a download ended early), whatever it still plays.
@@ -355,10 +537,10 @@ QString LayoutName(const AVChannelLayout& layout)
 
 enum class Measure { Header, Lengths, PlayedSound, Played };
 
-ST_STREAM_FACTS ProbeFile(const QString& path, Measure measure)
+ST_STREAM_FACTS ProbeFile(const QString& path, Measure measure, const std::atomic<bool>* cancel = nullptr)
 {
     ST_STREAM_FACTS f;
-    const MediaInput input(QFile::encodeName(path).constData());
+    const MediaInput input(QFile::encodeName(path).constData(), 0, cancel);
     AVFormatContext* ctx = input.get();
     if (!ctx)
         return f;
@@ -404,18 +586,22 @@ ST_STREAM_FACTS ProbeFile(const QString& path, Measure measure)
         PlayedSpan sound;
         PlayedSpan picture;
         if (f.hasAudio) {
-            sound = PlayedSpanOf(ctx, audio, true);
+            sound = PlayedSpanOf(ctx, audio, true, f.hasVideo ? video : -1);
             f.audioDuration = sound.length();
         }
         if (f.hasVideo && (!f.hasAudio || Rewind(ctx))) {
-            picture = PlayedSpanOf(ctx, video, false);
+            picture = PlayedSpanOf(ctx, video, false, f.hasAudio ? -1 : video);
             f.videoDuration = picture.length();
+        }
+        if (f.hasVideo) {
+            // Looked at from the file's head, beside the sound where there is one.
+            f.pictureFails = !(f.hasAudio ? sound : picture).decodes;
         }
         // From the first stream's start to the last one's end, as the
         // packets' stamps say: sound that decodes short is the sound's fault.
         const int64_t first = qMin(sound.first, picture.first);
         const int64_t end = qMax(sound.stamped, picture.stamped);
-        f.duration = end > first ? end - first : 0;
+        f.duration = Span(first, end);
         f.cut = IndexPastEnd(ctx);
         return f;
     }
@@ -712,9 +898,9 @@ ST_STREAM_FACTS MediaStreams::ProbePlayedSound(const QString& path)
     return ProbeFile(path, Measure::PlayedSound);
 }
 
-ST_STREAM_FACTS MediaStreams::ProbePlayed(const QString& path)
+ST_STREAM_FACTS MediaStreams::ProbePlayed(const QString& path, const std::atomic<bool>* cancel)
 {
-    return ProbeFile(path, Measure::Played);
+    return ProbeFile(path, Measure::Played, cancel);
 }
 
 int MediaStreams::LengthReadings()

@@ -32,6 +32,9 @@ struct ST_STREAM_FACTS {
     long long audioDuration = 0;
     // Its own index lists packets past its end: the file was cut short.
     bool cut = false;
+    // ProbePlayed: the picture stream's first packets give no picture here
+    // (there are none, or they do not decode).
+    bool pictureFails = false;
 };
 
 // How a sound is encoded: which encoder, and the channels and rate it is
@@ -76,11 +79,15 @@ public:
     // the sound's packets and the other streams' key packets are read out.
     static ST_STREAM_FACTS ProbePlayedSound(const QString& path);
     // Probe, with each first stream's length as it plays, measured as the
-    // sound's is by ProbePlayedSound (a picture's packets are not decoded),
-    // and the file's (duration) from the first of them to start to the last
-    // to end as their packets' stamps span; and whether the file was cut
-    // short.
-    static ST_STREAM_FACTS ProbePlayed(const QString& path);
+    // sound's is by ProbePlayedSound (of a picture only the first packets
+    // are decoded, until one gives a picture), and the file's (duration)
+    // from the first of them to start to the last to end as their packets'
+    // stamps span; and whether the file was cut short. Where the container
+    // keeps no index to seek by (FLV, Matroska without cues), a stream's
+    // end is searched for from the file's end, through the container's own
+    // marks (FLV's tag sizes, Matroska's clusters). Once `cancel` (may be
+    // null) is set, it ends within a read.
+    static ST_STREAM_FACTS ProbePlayed(const QString& path, const std::atomic<bool>* cancel = nullptr);
     // How many files ProbeLengths has read for lengths their headers do not
     // tell: the costly part, counted so that it can be kept rare.
     static int LengthReadings();

@@ -36,14 +36,16 @@ double MeltEngineJob::fps() const
 void MeltEngineJob::start()
 {
     m_args = m_baseArgs;
+    // Each run shows its own progress, which may be read before the run's
+    // start is reported.
+    m_sawProgress = false;
     launchTool("melt", m_args);
 }
 
 void MeltEngineJob::onStarted()
 {
     AbstractJob::onStarted();
-    m_sawProgress = false;
-    if (!isSuspended())
+    if (!isSuspended() && !m_sawProgress)
         m_stallTimer.start(m_stallMs << m_restarts);
 }
 

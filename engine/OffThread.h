@@ -7,9 +7,28 @@
 #include <QPointer>
 #include <QThreadPool>
 
+#include <atomic>
 #include <functional>
 
 namespace OffThread {
+
+// Set once the program ends (EndAll): work that can stop early may look at
+// it, besides its own owner's word.
+inline std::atomic<bool>& Ending()
+{
+    static std::atomic<bool> ending{false};
+    return ending;
+}
+
+// Waits for every piece of work on the pool to end, however long that
+// takes: the program never ends with work still running (a file half
+// removed, a thread torn down while it reads). Its owners have told their
+// work to end by then (a look at a file ends within a read).
+inline void EndAll()
+{
+    Ending() = true;
+    QThreadPool::globalInstance()->waitForDone();
+}
 
 // For tests: called on the pool's thread before each piece of work, so a
 // test can see where it runs and hold it there. Set while no work runs.
@@ -27,7 +46,7 @@ void Run(Owner* owner, std::function<Answer()> work, std::function<void(const An
         if (Watcher())
             Watcher()();
         const Answer answer = work();
-        // The program waits for the pool before it ends, so it is still there.
+        // The program waits for the pool before it ends (EndAll), so it is still there.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [guard, done, answer] {

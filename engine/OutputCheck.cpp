@@ -81,7 +81,8 @@ QString OutputCheck::Problem(const ST_STREAM_FACTS& output, const ST_OUTPUT_EXPE
         return QString();
     if (!output.ok)
         return tr("output file unreadable");
-    if (expect.video == 1 && !output.hasVideo)
+    // A picture that does not decode is none, whatever the container says.
+    if ((expect.video == 1 && !output.hasVideo) || (expect.video != 0 && output.hasVideo && output.pictureFails))
         return tr("output has no picture");
     if (expect.video == 0 && output.hasVideo)
         return tr("output has a picture it should not have");
@@ -103,17 +104,17 @@ QString OutputCheck::Problem(const ST_STREAM_FACTS& output, const ST_OUTPUT_EXPE
     return soundShort;
 }
 
-QString OutputCheck::ProblemOf(const QString& path, const ST_OUTPUT_EXPECT& expect)
+QString OutputCheck::ProblemOf(const QString& path, const ST_OUTPUT_EXPECT& expect, const std::atomic<bool>* cancel)
 {
     if (!expect.probe)
         return QString();
-    const ST_STREAM_FACTS output = MediaStreams::ProbePlayed(path);
+    const ST_STREAM_FACTS output = MediaStreams::ProbePlayed(path, cancel);
     const QString problem = Problem(output, expect);
     if (problem.isEmpty() || expect.source.isEmpty() || !output.ok || expect.minDuration < 0
         || output.duration >= expect.minDuration)
         return problem;
     // Short of what the source's header says: the source may hold less.
-    const ST_STREAM_FACTS source = MediaStreams::ProbePlayed(expect.source);
+    const ST_STREAM_FACTS source = MediaStreams::ProbePlayed(expect.source, cancel);
     const long long holds = expect.video == 0 && source.hasAudio ? source.audioDuration : source.duration;
     if (!source.ok || source.cut || holds <= 0 || holds >= expect.minDuration)
         return problem;

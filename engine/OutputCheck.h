@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <atomic>
+
 struct ST_MEDIA_INFO;
 struct ST_STREAM_FACTS;
 
@@ -53,5 +55,7 @@ public:
     // lengths are those it plays, whatever its header says.
     static QString Problem(const ST_STREAM_FACTS& output, const ST_OUTPUT_EXPECT& expect);
     // The output file checked as above: empty when it is what was expected.
-    static QString ProblemOf(const QString& path, const ST_OUTPUT_EXPECT& expect);
+    // Once `cancel` (may be null) is set, it ends within a read.
+    static QString ProblemOf(const QString& path, const ST_OUTPUT_EXPECT& expect,
+                             const std::atomic<bool>* cancel = nullptr);
 };

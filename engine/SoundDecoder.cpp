@@ -34,6 +34,8 @@ void SoundDecoder::Feed(const AVPacket* packet)
             m_channels = m_frame->ch_layout.nb_channels;
             m_rate = m_frame->sample_rate;
             m_format = m_frame->format;
+        } else if (m_frame->width > 0 && m_frame->height > 0) {
+            ++m_pictures;
         }
         av_frame_unref(m_frame);
     }

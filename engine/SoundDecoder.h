@@ -1,6 +1,7 @@
 #pragma once
 // What a sound stream's packets decode to, counted as they are handed in:
 // the samples, and the channels, rate and sample format of the last frame.
+// A picture stream's decoder counts the pictures it gives.
 #include <cstdint>
 
 struct AVCodecContext;
@@ -28,6 +29,7 @@ public:
     int Channels() const { return m_channels; }
     int Rate() const { return m_rate; }
     int Format() const { return m_format; }
+    long long Pictures() const { return m_pictures; }
 
 private:
     AVCodecContext* m_dec = nullptr;
@@ -38,4 +40,5 @@ private:
     int m_channels = 0;
     int m_rate = 0;
     int m_format = -1;
+    long long m_pictures = 0;
 };

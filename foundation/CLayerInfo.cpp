@@ -126,5 +126,6 @@ void CLayerInfo::CopyFields(const CLayerInfo& other)
     ShadowColor = other.ShadowColor;
     x = other.x;
     y = other.y;
+    Placement = other.Placement;
     WordArt = other.WordArt;
 }

@@ -2,6 +2,7 @@
 // One layer of the watermark canvas: what it shows, where and how it stands,
 // its motion, fading, time window, crop, shadow, styled text and picture.
 #include "CWordArtInfo.h"
+#include "LayerPlacement.h"
 #include "PictureGeometry.h"
 #include "ST_CROP_THICK.h"
 
@@ -72,6 +73,9 @@ public:
     QColor ShadowColor;
     int32_t x = 0;
     int32_t y = 0;
+    // The frame the layer was placed on and its place there, which showing
+    // it on the frames of other rows never changes.
+    LayerPlacement Placement;
     CWordArtInfo WordArt;
     QImage Image;
     // A video layer's clip as stored, turned and shown, read with the picture

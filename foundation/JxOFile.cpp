@@ -181,6 +181,18 @@ public:
         return v;
     }
 
+    // A side of the frame a layer was placed on: positive and no larger than
+    // a position; 0 (not known) otherwise.
+    double Side(const QString& name, const QString& text)
+    {
+        bool parsed = false;
+        const double v = text.trimmed().toDouble(&parsed);
+        if (parsed && v > 0.0 && v <= kMaxPosition)
+            return v;
+        Damaged(name);
+        return 0.0;
+    }
+
     // Clock times of one day.
     qint64 Time(const QString& name, const QString& text)
     {
@@ -410,6 +422,10 @@ QStringList ReadLayer(const QDomElement& element, CLayerInfo* layer)
             l.EndTime = read.Time(name, text);
         } else if (name == QLatin1String("Fade")) {
             l.Fade = read.Noted(name, text, 0, 3);
+        } else if (name == QLatin1String("FrameWidth")) {
+            l.Placement.frame.setWidth(read.Side(name, text));
+        } else if (name == QLatin1String("FrameHeight")) {
+            l.Placement.frame.setHeight(read.Side(name, text));
         } else if (name == QLatin1String("WordArt")) {
             ReadWordArt(child.toElement(), &l.WordArt, &read);
         }
@@ -503,6 +519,11 @@ bool JxOFile::Save(QString* errorText)
         AddText(&document, &layer, QStringLiteral("EndTime"), TimeText(l.EndTime));
         // Not in the first form of the format; readers that do not know it skip it.
         AddNumber(&document, &layer, QStringLiteral("Fade"), l.Fade);
+        // Later still: the frame the layer was placed on, in its own pixels.
+        if (l.Placement.IsKnown()) {
+            AddText(&document, &layer, QStringLiteral("FrameWidth"), QString::number(l.Placement.frame.width(), 'g', 17));
+            AddText(&document, &layer, QStringLiteral("FrameHeight"), QString::number(l.Placement.frame.height(), 'g', 17));
+        }
         if (l.Type == 3) {
             QDomElement wordArt = document.createElement(QStringLiteral("WordArt"));
             layer.appendChild(wordArt);

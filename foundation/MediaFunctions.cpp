@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <sys/stat.h>
 #include <vector>
 
@@ -33,6 +34,14 @@ bool IsVideoStream(const AVStream* stream)
 {
     return stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO
         && !(stream->disposition & AV_DISPOSITION_ATTACHED_PIC);
+}
+
+// Demuxers of files that hold pictures, not videos: the image pipes.
+bool IsPictureKind(const AVInputFormat* format)
+{
+    const char* suffix = "_pipe";
+    const size_t length = std::strlen(format->name);
+    return length > std::strlen(suffix) && std::strcmp(format->name + length - std::strlen(suffix), suffix) == 0;
 }
 
 float RateOf(AVRational r)
@@ -75,52 +84,11 @@ bool ReceivePicture(AVCodecContext* dec, AVFrame* frame)
     return ret >= 0;
 }
 
-std::atomic<int> fieldProbeDecodes{0};
-
-// Whether the stream's pictures are woven fields, as the decoder marks its
-// first pictures (DV, for one, tells it only there); Unknown when none
-// decodes.
-PictureFields DecodedFields(AVFormatContext* fmt, int index, const std::atomic<bool>* cancel)
-{
-    ++fieldProbeDecodes;
-    const AVCodecParameters* par = fmt->streams[index]->codecpar;
-    const AVCodec* codec = avcodec_find_decoder(par->codec_id);
-    std::unique_ptr<AVCodecContext, CodecDeleter> dec(codec ? avcodec_alloc_context3(codec) : nullptr);
-    std::unique_ptr<AVFrame, FrameDeleter> frame(av_frame_alloc());
-    std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
-    if (!dec || !frame || !packet || !PictureSizeAllowed(par->width, par->height)
-        || avcodec_parameters_to_context(dec.get(), par) < 0)
-        return PictureFields::Unknown;
-    dec->max_pixels = kMaxPicturePixels;
-    dec->log_level_offset = AV_LOG_TRACE;
-    if (avcodec_open2(dec.get(), codec, nullptr) < 0)
-        return PictureFields::Unknown;
-    constexpr int kPictures = 3;
-    constexpr int kPackets = 256; // of any stream: the picture may be far between them
-    int pictures = 0;
-    for (int packets = 0; pictures < kPictures && packets <= kPackets && !(cancel && *cancel); ++packets) {
-        const bool more = packets < kPackets && av_read_frame(fmt, packet.get()) >= 0;
-        if (!more)
-            avcodec_send_packet(dec.get(), nullptr);
-        else if (packet->stream_index == index)
-            avcodec_send_packet(dec.get(), packet.get());
-        av_packet_unref(packet.get());
-        for (; pictures < kPictures && ReceivePicture(dec.get(), frame.get()); ++pictures) {
-            if (frame->interlaced_frame)
-                return PictureFields::Woven;
-        }
-        if (!more)
-            break;
-    }
-    return pictures > 0 ? PictureFields::Progressive : PictureFields::Unknown;
-}
-
 // What the stamps of a stream's pictures tell of its rate.
 struct StampRate {
     bool usable = false;
     double rate = 0;     // pictures a second at the usual interval between them
-    bool uneven = false; // many pictures lie off that interval's grid
-    bool gaps = false;   // two intervals or more lie between some pictures
+    bool uneven = false; // pictures lie off that interval's grid, or some are missing from it
 };
 
 // A rate kept for less than this in all, between pictures shown in a rush
@@ -134,9 +102,10 @@ constexpr double kBurstSeconds = 0.5;
 // measured over the runs of gaps within a quarter of it (a phone's jitter,
 // stamps rounded to milliseconds) until it holds still: a run spans its
 // pictures whatever each one's jitter, so a long clip drifts off no grid,
-// and lost pictures and pauses are left out. More than one gap in twenty
-// further than a tick and 2 % from the grid is uneven: a constant rate's
-// stamps are not, pictures lost included.
+// and lost pictures and pauses are left out. Stamps are uneven where more
+// than one gap in twenty lies further than a tick and 2 % from the grid, or
+// a picture is missing from it: melt and AVI would show the pictures after
+// the gap at a frame of their own count, not of their time.
 StampRate RateOfStamps(const std::vector<int64_t>& stamps, AVRational timeBase)
 {
     StampRate result;
@@ -196,14 +165,15 @@ StampRate RateOfStamps(const std::vector<int64_t>& stamps, AVRational timeBase)
     if (best == 0 || !std::isfinite(rate) || rate < 1e-3 || rate >= 1e6)
         return result;
     size_t stray = 0;
+    bool missing = false;
     for (const int64_t gap : gaps) {
         const double whole = std::round(double(gap) / usual);
         stray += whole < 1 || std::abs(double(gap) - whole * usual) > 1.0 + 0.02 * usual;
-        result.gaps = result.gaps || whole >= 2;
+        missing = missing || whole >= 2;
     }
     result.usable = true;
     result.rate = rate;
-    result.uneven = stray * 20 > gaps.size();
+    result.uneven = stray * 20 > gaps.size() || missing;
     return result;
 }
 
@@ -301,25 +271,29 @@ void MeasurePictureRate(AVFormatContext* fmt, int index, const std::atomic<bool>
         return;
     info->pictureRate = static_cast<float>(measured.rate);
     info->unevenStamps = measured.uneven;
-    info->missingPictures = measured.gaps;
 }
 
 } // namespace
 
 namespace {
 
-// One open of a file: the values every caller reads; a few pictures are
-// decoded, when asked, only where the stream's field order is not told.
+thread_local long long t_probeBeyondHeaders = 0;
+
+// One open of a file: the values every caller reads, from the streams'
+// headers; at Pictures depth the picture stream's stamps too. Nothing is
+// decoded: the graph deinterlaces whichever pictures are marked as woven.
 ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nullptr,
                           ProbeDepth depth = ProbeDepth::Headers)
 {
     ST_MEDIA_INFO info;
     MediaInput input(path, 0, cancel);
     info.refused = input.outcome() == MediaInput::ReadsOtherFiles;
+    info.recognised = input.Recognised();
     AVFormatContext* fmt = input.get();
     if (!fmt)
         return info;
     info.opened = true;
+    info.still = IsPictureKind(fmt->iformat);
     int video = -1;
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {
         const AVStream* stream = fmt->streams[i];
@@ -345,15 +319,12 @@ ST_MEDIA_INFO ProbeOpened(const char* path, const std::atomic<bool>* cancel = nu
     }
     info.bitRate = fmt->bit_rate;
     info.duration = input.Duration();
-    if (video < 0)
+    if (depth != ProbeDepth::Pictures)
         return info;
-    MeasurePictureRate(fmt, video, cancel, &info);
-    if (depth == ProbeDepth::Pictures && info.picture.fields == PictureFields::Unknown) {
-        // The stamps were read from the start: the pictures that tell the
-        // fields are the first ones again.
-        avformat_seek_file(fmt, -1, INT64_MIN, fmt->start_time == AV_NOPTS_VALUE ? 0 : fmt->start_time, INT64_MAX, 0);
-        info.picture.fields = DecodedFields(fmt, video, cancel);
-    }
+    const long long header = input.BytesRead();
+    if (video >= 0)
+        MeasurePictureRate(fmt, video, cancel, &info);
+    t_probeBeyondHeaders += input.BytesRead() - header;
     return info;
 }
 
@@ -377,6 +348,19 @@ void GetMediaInfo(const char* path, int* width, int* height, long long* duration
 }
 
 namespace {
+
+// What looks at Pictures depth learnt, by the path looked at.
+QHash<QString, ST_MEDIA_INFO>& Learnt()
+{
+    static QHash<QString, ST_MEDIA_INFO> learnt;
+    return learnt;
+}
+
+std::mutex& LearntMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
 
 // The size, times and place on disk of a file; false when it cannot be had.
 bool Stamp(const QString& path, ST_MEDIA_INFO* info)
@@ -405,8 +389,8 @@ bool ST_MEDIA_INFO::DescribesFile(const QString& file) const
 
 bool ST_MEDIA_INFO::VariableRate() const
 {
-    // Stamps of a constant rate fall on its base rate; a rounding of the
-    // stamps (milliseconds) or a lost picture moves their mean far less.
+    // Stamps of a constant rate fall on its base rate, each frame of it
+    // taken; their rounding (milliseconds) moves the usual interval far less.
     return fps > 0 && pictureRate > 0 && (unevenStamps || std::abs(pictureRate / fps - 1.0f) > 0.01f);
 }
 
@@ -420,6 +404,17 @@ QSize ST_MEDIA_INFO::ShownSize() const
     return picture.Shown();
 }
 
+ST_MEDIA_INFO::Unfit ST_MEDIA_INFO::UnfitAs() const
+{
+    if (refused)
+        return Unfit::ReadsOtherFiles;
+    if (!opened)
+        return recognised ? Unfit::Damaged : Unfit::NotMedia;
+    if (still && !hasAudio)
+        return Unfit::StillPicture;
+    return hasVideo || hasAudio ? Unfit::None : Unfit::NoPictureOrSound;
+}
+
 ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel, ProbeDepth depth)
 {
     // The stamp is taken first: a file written while it is probed is
@@ -427,23 +422,65 @@ ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cance
     ST_MEDIA_INFO stamp;
     Stamp(path, &stamp);
     ST_MEDIA_INFO info = ProbeOpened(QFile::encodeName(path).constData(), cancel, depth);
+    // A file that does not open has told all it can, at any depth.
+    if (depth == ProbeDepth::Pictures && !(cancel && *cancel))
+        info.depth = ProbeDepth::Pictures;
     info.path = path;
     info.fileSize = stamp.fileSize;
     info.modified = stamp.modified;
     info.device = stamp.device;
     info.inode = stamp.inode;
     info.changed = stamp.changed;
+    if (info.depth == ProbeDepth::Pictures) {
+        std::lock_guard<std::mutex> lock(LearntMutex());
+        // Bounded: a long session adds files without end.
+        if (Learnt().size() >= 4096)
+            Learnt().clear();
+        Learnt().insert(path, info);
+    }
     return info;
 }
 
-int FieldProbeDecodes()
+long long ProbeBytesBeyondHeaders()
 {
-    return fieldProbeDecodes;
+    return t_probeBeyondHeaders;
+}
+
+ST_MEDIA_INFO LearntMediaInfo(const QString& path)
+{
+    ST_MEDIA_INFO info;
+    {
+        std::lock_guard<std::mutex> lock(LearntMutex());
+        info = Learnt().value(path);
+    }
+    return info.DescribesFile(path) ? info : ST_MEDIA_INFO();
+}
+
+void MediaInfoMoved(const QString& from, const QString& to)
+{
+    ST_MEDIA_INFO now;
+    if (from == to || !Stamp(to, &now))
+        return;
+    std::lock_guard<std::mutex> lock(LearntMutex());
+    ST_MEDIA_INFO info = Learnt().take(from);
+    // A rename changes the change time and nothing else.
+    if (info.path.isEmpty() || now.device != info.device || now.inode != info.inode || now.fileSize != info.fileSize
+        || now.modified != info.modified)
+        return;
+    info.path = to;
+    info.changed = now.changed;
+    Learnt().insert(to, info);
 }
 
 ST_MEDIA_INFO CurrentMediaInfo(const ST_MEDIA_INFO& known, const QString& path)
 {
-    return known.DescribesFile(path) ? known : ProbeMediaInfo(path);
+    const bool describes = known.DescribesFile(path);
+    if (describes && known.depth == ProbeDepth::Pictures)
+        return known;
+    const ST_MEDIA_INFO learnt = LearntMediaInfo(path);
+    if (!learnt.path.isEmpty())
+        return learnt;
+    return describes ? known : ProbeMediaInfo(path);
 }
 
 namespace {
@@ -559,14 +596,6 @@ Decoded DecodePicture(AVFormatContext* fmt, long long time, QImage::Format forma
     }
     *picture = image;
     return decoded;
-}
-
-// Demuxers of files that hold pictures, not videos: the image pipes.
-bool IsPictureKind(const AVInputFormat* format)
-{
-    const char* suffix = "_pipe";
-    const size_t length = std::strlen(format->name);
-    return length > std::strlen(suffix) && std::strcmp(format->name + length - std::strlen(suffix), suffix) == 0;
 }
 
 } // namespace

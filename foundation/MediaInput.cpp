@@ -101,13 +101,15 @@ MediaInput::ReadOutcome MediaInput::ReadRegular(const QString& path, long long m
 
 int MediaInput::Read(void* self, uint8_t* buffer, int size)
 {
-    const auto* input = static_cast<const MediaInput*>(self);
+    auto* input = static_cast<MediaInput*>(self);
     if (Interrupted(self))
         return AVERROR_EXIT;
     for (;;) {
         const ssize_t got = ::read(input->m_fd, buffer, size_t(size));
-        if (got > 0)
+        if (got > 0) {
+            input->m_read += got;
             return int(got);
+        }
         if (got == 0)
             return AVERROR_EOF;
         if (errno != EINTR)
@@ -160,6 +162,8 @@ bool MediaInput::OpenContainerOnFile(const char* path, AVDictionary** options)
     }
     if (probed < 0 || !format)
         return false;
+    // Its content, not its name alone, tells the kind.
+    m_recognised = probed > AVPROBE_SCORE_RETRY;
     if (NamesOtherInputs(format, path)) {
         m_outcome = ReadsOtherFiles;
         return false;

@@ -46,6 +46,11 @@ public:
     Outcome outcome() const { return m_outcome; }
     // The container's duration in microseconds, 0 when unknown.
     long long Duration() const;
+    // Whether the libraries took the file for a kind they read, opened or
+    // not: an Unreadable file that was is cut short or damaged.
+    bool Recognised() const { return m_recognised; }
+    // The bytes read from the file so far.
+    long long BytesRead() const { return m_read; }
 
     // A descriptor of path opened for reading when it is a regular file, -1
     // otherwise; opening never waits for a pipe's writer.
@@ -87,4 +92,6 @@ private:
     AVIOContext* m_io = nullptr;
     AVFormatContext* m_ctx = nullptr;
     Outcome m_outcome = NotRegular;
+    long long m_read = 0;
+    bool m_recognised = false;
 };

@@ -6,6 +6,11 @@
 
 #include <atomic>
 
+// How far a probe looks: into the streams' headers, which is all the
+// window's thread reads, or also at the stamps of the picture stream's
+// packets (a worker's look, for the rate).
+enum class ProbeDepth { Headers, Pictures };
+
 // What one look into a media file told, and which file it was: where it was
 // on disk, its size and its modification and change times then tell whether
 // the values still hold.
@@ -13,6 +18,9 @@ struct ST_MEDIA_INFO
 {
     bool opened = false;      // the file opened and was probed
     bool refused = false;     // a kind of file that would read other files (a script, a playlist): never converted
+    bool recognised = false;  // its content is of a kind the libraries read, opened or not (see MediaInput)
+    bool still = false;       // read as a picture file (an image reader), not a video
+    ProbeDepth depth = ProbeDepth::Headers; // how far the look went: the rate fields hold at Pictures
     bool hasVideo = false;    // a picture stream that is not a cover picture
     bool hasAudio = false;
     // The last picture stream's size as the converter hands its pictures to
@@ -34,8 +42,9 @@ struct ST_MEDIA_INFO
     // of a variable rate (a phone's, a screen recorder's, film flagged for a
     // slower display).
     float pictureRate = 0.0f;
-    bool unevenStamps = false; // the pictures' stamps lie off the usual interval's grid (a phone's)
-    bool missingPictures = false; // two usual intervals or more lie between some pictures (one lost, a pause)
+    // The pictures' stamps lie off the usual interval's grid (a phone's), or
+    // leave gaps in it (a picture lost, a screen recorder's pause).
+    bool unevenStamps = false;
     long long duration = 0;   // microseconds, 0 when unknown
     long long audioDuration = 0; // of the first sound stream, microseconds, 0 when unknown
     long long bitRate = 0;    // bits per second
@@ -61,20 +70,26 @@ struct ST_MEDIA_INFO
     // The picture as a player shows it (picture.Shown()); empty without a
     // picture.
     QSize ShownSize() const;
+    // Why the file is no video or sound to convert; None when it is one.
+    enum class Unfit { None, NotMedia, Damaged, NoPictureOrSound, StillPicture, ReadsOtherFiles };
+    Unfit UnfitAs() const;
 };
-
-// How far a probe looks: into the streams' headers, or also into the first
-// pictures of a stream that tells no field order. Decoding a 4K picture
-// takes long: what the window's thread waits for looks into headers only.
-enum class ProbeDepth { Headers, Pictures };
 
 // Probes a file: the values of GetMediaInfo and the codecs of its first
 // streams, from one open, with the stamp of the file. Once
-// `cancel` is set the probe ends early, with nothing opened.
+// `cancel` is set the probe ends early, with nothing opened. A look at
+// Pictures depth is kept (see LearntMediaInfo).
 ST_MEDIA_INFO ProbeMediaInfo(const QString& path, const std::atomic<bool>* cancel = nullptr,
                              ProbeDepth depth = ProbeDepth::Headers);
-// How many probes have decoded pictures to learn a stream's fields.
-int FieldProbeDecodes();
-// `known` while it describes `path` as the file is now; a fresh probe when
-// the file has changed or `known` is of another file.
+// The bytes that probes on the calling thread have read past the streams'
+// headers, since the thread started.
+long long ProbeBytesBeyondHeaders();
+// What a look at Pictures depth learnt of `path`, while it describes the
+// file as it is now; else a record of no file (empty path).
+ST_MEDIA_INFO LearntMediaInfo(const QString& path);
+// What was learnt of `from` holds for `to` when `to` is now that very file
+// (a finished output put in place under its name).
+void MediaInfoMoved(const QString& from, const QString& to);
+// `known` while it describes `path` as the file is now, unless a look at
+// Pictures depth learnt more of it; else the headers of the file as it is.
 ST_MEDIA_INFO CurrentMediaInfo(const ST_MEDIA_INFO& known, const QString& path);

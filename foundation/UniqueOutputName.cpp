@@ -1,5 +1,7 @@
 #include "UniqueOutputName.h"
 
+#include "FileIdentity.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -62,6 +64,18 @@ void LetGoOf(const QString& key)
 QString Key(const QString& path)
 {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// Whether `path` is a partial file this process made and still holds, and
+// the name still reaches it; -1 when the name is not one of ours.
+int HeldPartial(const QString& path, bool* same)
+{
+    const auto held = HeldPartials().constFind(Key(path));
+    if (held == HeldPartials().constEnd())
+        return -1;
+    const FileIdentity made = FileIdentity::OfDescriptor(held.value());
+    *same = made.valid && FileIdentity::Of(path) == made;
+    return held.value();
 }
 
 // The files conversions read, by name, and (when asked) by what they are on
@@ -397,8 +411,30 @@ QString PartialOutputName(const QString& finalPath)
     }
 }
 
+void DiscardPartial(const QString& path)
+{
+    bool same = false;
+    if (HeldPartial(path, &same) >= 0 && same)
+        ::unlink(QFile::encodeName(path).constData());
+    ReleaseUnRepeat(path);
+}
+
+bool EmptyPartial(const QString& path)
+{
+    bool same = false;
+    const int fd = HeldPartial(path, &same);
+    return fd >= 0 && same && ::ftruncate(fd, 0) == 0;
+}
+
 QString PlaceOutput(const QString& written, const QString& wanted, QString* error)
 {
+    bool same = true;
+    // What the tool wrote is gone from its name: nothing else goes in its place.
+    if (HeldPartial(written, &same) >= 0 && !same) {
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(ENOENT));
+        return QString();
+    }
     const bool overwrite = OverwriteQuery() ? OverwriteQuery()() : false;
     const QByteArray from = QFile::encodeName(written);
     QString target = wanted;

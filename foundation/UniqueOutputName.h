@@ -46,10 +46,19 @@ void ClearUnRepeatReservations();
 // listed conversion reads, whatever its name.
 QString PartialOutputName(const QString& finalPath);
 
+// Removes a partial file made above while its name still reaches that very
+// file, and frees the name: a file put under the name since stays.
+void DiscardPartial(const QString& path);
+// Empties such a partial file for a run started over; false when the name
+// no longer reaches it.
+bool EmptyPartial(const QString& path);
+
 // Puts the finished file `written` in place under the name `wanted` and
 // returns the name it got. Unless overwriting is on, nothing is replaced: a
 // name taken meanwhile (by another program, or by the user) gives the next
 // free name, made as GetUnRepeat makes it. Even with overwriting on, a file a
 // conversion reads, or anything that is not a regular file, is never
-// replaced. Empty, with `error` set, when the file could not be put anywhere.
+// replaced. A partial file made above is put in place only while its name
+// still reaches it. Empty, with `error` set, when the file could not be put
+// anywhere.
 QString PlaceOutput(const QString& written, const QString& wanted, QString* error);

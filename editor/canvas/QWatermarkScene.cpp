@@ -73,6 +73,7 @@ void QWatermarkScene::InitCanvas(const QString& path)
     if (!core->IsValidRow(core->CurrentRow))
         return;
     const ST_OPTS& opts = core->Rows.at(core->CurrentRow);
+    KeepPlacements();
 
     const QList<QGraphicsItem*> all = items();
     for (QGraphicsItem* graphics : all) {
@@ -110,6 +111,60 @@ void QWatermarkScene::InitCanvas(const QString& path)
     if (m_view)
         m_view->setCanvasSize(&frame, false);
     setSceneRect(0, 0, frame.width(), frame.height());
+    ShowPlacements();
+}
+
+QList<QWatermarkBase*> QWatermarkScene::LayerItems() const
+{
+    QList<QWatermarkBase*> layers;
+    const QList<QGraphicsItem*> all = items();
+    for (QGraphicsItem* graphics : all) {
+        auto* layer = qobject_cast<QWatermarkBase*>(graphics->toGraphicsObject());
+        if (layer && layer != m_canvas && layer->GetLayer()->Type != 0)
+            layers << layer;
+    }
+    return layers;
+}
+
+void QWatermarkScene::KeepPlacements()
+{
+    const QSizeF canvas(CanvasSize());
+    for (QWatermarkBase* item : LayerItems())
+        item->GetLayer()->Placement = item->Placement(canvas);
+}
+
+void QWatermarkScene::ShowPlacements()
+{
+    for (QWatermarkBase* item : LayerItems())
+        Show(item);
+}
+
+void QWatermarkScene::Show(QWatermarkBase* item)
+{
+    CLayerInfo* layer = item->GetLayer();
+    const QSizeF canvas(CanvasSize());
+    LayerPlacement& placed = layer->Placement;
+    // A layer without a frame of its own was placed on this one.
+    if (!placed.IsKnown())
+        placed = item->Placement(canvas);
+    if (!placed.IsKnown())
+        return;
+    double scale = 1.0;
+    QPointF pos = placed.pos;
+    if (!canvas.isEmpty() && canvas != placed.frame) {
+        // Scaled about its turning centre, then moved so that its box lies
+        // where the conversion puts it.
+        const FrameFit fit(placed.frame, placed.box, canvas);
+        scale = fit.Scale();
+        pos = fit.Map(placed.box).topLeft() - placed.box.topLeft() * scale + (placed.pos + placed.origin) * scale
+            - placed.origin;
+    }
+    item->setTransformOriginPoint(placed.origin);
+    item->setScale(scale);
+    item->setPos(pos);
+    placed.shownBox = item->GetPosRect();
+    placed.shownSize = QSize(layer->Width, layer->Height);
+    placed.shownRotation = item->rotation();
 }
 
 namespace {
@@ -190,6 +245,7 @@ void QWatermarkScene::Place(QWatermarkBase* item, bool selected, qreal z)
     if (item->GetLayer()->Type == 3)
         connect(item, &QWatermarkBase::sigDClicked, this, &QWatermarkScene::slotDClick, Qt::QueuedConnection);
     addItem(item);
+    Show(item);
     if (selected)
         item->setSelected(true);
     emit itemAddedHM(item);
@@ -273,6 +329,16 @@ QWatermarkBase* QWatermarkScene::AddLayer(const CLayerInfo* record, bool* placeh
     item->setRotation(angle);
     item->setPos(QPointF(record->x, record->y) - centre + QTransform().rotate(angle).map(centre));
     item->ShowOpacity();
+    // A project that names the frame a layer was placed on places it there;
+    // one saved without places it on the frame it is opened on, as it did.
+    LayerPlacement placed;
+    if (record->Placement.IsKnown()) {
+        placed.frame = record->Placement.frame;
+        placed.pos = item->pos();
+        placed.origin = item->transformOriginPoint();
+        placed.box = item->GetPosRect();
+    }
+    item->GetLayer()->Placement = placed;
     Place(item, false, m_z++);
     return item;
 }
@@ -374,12 +440,18 @@ void QWatermarkScene::OnItemOptions()
         if (!std::isfinite(rotation))
             rotation = 0.0;
 
+        // Sizes and places in pixels of this frame, as the canvas shows a
+        // layer placed on another one.
+        const double scale = item->scale() > 0.0 ? item->scale() : 1.0;
+        const auto corner = [&item, scale]() {
+            return item->transformOriginPoint() * (1.0 - scale);
+        };
         LayerDialog dialog;
-        dialog.Width = record->Width;
-        dialog.Height = record->Height;
+        dialog.Width = scale == 1.0 ? record->Width : qRound(record->Width * scale);
+        dialog.Height = scale == 1.0 ? record->Height : qRound(record->Height * scale);
         dialog.Keep = record->Keep;
-        dialog.X = TruncPixel(item->pos().x());
-        dialog.Y = TruncPixel(item->pos().y());
+        dialog.X = TruncPixel(item->pos().x() + corner().x());
+        dialog.Y = TruncPixel(item->pos().y() + corner().y());
         dialog.Opacity = record->Transparent;
         dialog.Animation = record->Animation;
         dialog.Fade = record->Fade;
@@ -425,7 +497,7 @@ void QWatermarkScene::OnItemOptions()
             record->Angle = got.angle;
 
         if (sized)
-            item->SetSize(got.width, got.height); // writes the record's width and height
+            item->SetSize(got.width / scale, got.height / scale); // writes the record's width and height
         if (sized || turned) {
             // Turned about its centre, as the rotate handle and project
             // loading do, without the layer jumping.
@@ -436,8 +508,8 @@ void QWatermarkScene::OnItemOptions()
         if (turned)
             item->setRotation(got.angle);
         if (got.x != shown.x || got.y != shown.y)
-            item->setPos(got.x != shown.x ? double(got.x) : item->pos().x(),
-                         got.y != shown.y ? double(got.y) : item->pos().y());
+            item->setPos(got.x != shown.x ? got.x - corner().x() : item->pos().x(),
+                         got.y != shown.y ? got.y - corner().y() : item->pos().y());
         item->ShowOpacity();
         item->SetRepaintPending();
         item->update();

@@ -46,9 +46,16 @@ public:
     // once the announcement's receivers are done with it.
     void DeleteLayers(const QList<QWatermarkBase*>& layers);
 
+    // Around a change of the frame's size (a turn, a crop, another row):
+    // each layer keeps where it stands as its placement on the frame it was
+    // placed on, then every layer is shown on the new frame where the
+    // conversion puts it there.
+    void KeepPlacements();
+    void ShowPlacements();
+
     QCanvasItem* CanvasItem() const { return m_canvas; }
-    // The displayed frame's size, which the filter graph scales the layers
-    // from; empty without a source frame.
+    // The displayed frame's size, the frame a layer moved, sized or added
+    // here is placed on; empty without a source frame.
     QSize CanvasSize() const;
     long long SourceDuration() const { return m_duration; }
     int ZCounter() const { return m_z; }
@@ -90,9 +97,13 @@ protected:
 
 private:
     QList<QWatermarkBase*> SelectedLayers() const;
+    QList<QWatermarkBase*> LayerItems() const;
     QWatermarkItem* NewPictureItem(int kind, const QString& path, const CLayerInfo* record,
                                    bool* placeholder = nullptr);
     void Place(QWatermarkBase* item, bool selected, qreal z);
+    // Shows a layer's placement on this frame, scaled and shifted as the
+    // conversion draws it, and remembers how it was shown.
+    void Show(QWatermarkBase* item);
     void Retire(QWatermarkBase* item);
 
     bool m_drawTexture = true;

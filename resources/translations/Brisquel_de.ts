@@ -861,6 +861,34 @@ Jetzt neu starten?</translation>
         <translation>Bereit</translation>
     </message>
     <message>
+        <source>Reading...</source>
+        <translation>Wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cannot be read: not a video or sound file</source>
+        <translation>Nicht lesbar: keine Video- oder Audiodatei</translation>
+    </message>
+    <message>
+        <source>Cannot be read: damaged or cut short</source>
+        <translation>Nicht lesbar: beschädigt oder unvollständig</translation>
+    </message>
+    <message>
+        <source>Cannot be read: no picture or sound in it</source>
+        <translation>Nicht lesbar: enthält weder Bild noch Ton</translation>
+    </message>
+    <message>
+        <source>Cannot be read: a still picture, not a video</source>
+        <translation>Nicht lesbar: ein Standbild, kein Video</translation>
+    </message>
+    <message>
+        <source>Cannot be read: it refers to other files</source>
+        <translation>Nicht lesbar: verweist auf andere Dateien</translation>
+    </message>
+    <message>
+        <source>Changed while it was read: %1</source>
+        <translation>Beim Lesen geändert: %1</translation>
+    </message>
+    <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
         <translation>Eine Datei, die gerade umgewandelt wird, kann nicht aus der Liste entfernt werden. Stoppen Sie zuerst die Umwandlung.</translation>
     </message>

@@ -861,6 +861,34 @@ Do you want to restart now?</translation>
         <translation>Ready</translation>
     </message>
     <message>
+        <source>Reading...</source>
+        <translation>Reading...</translation>
+    </message>
+    <message>
+        <source>Cannot be read: not a video or sound file</source>
+        <translation>Cannot be read: not a video or sound file</translation>
+    </message>
+    <message>
+        <source>Cannot be read: damaged or cut short</source>
+        <translation>Cannot be read: damaged or cut short</translation>
+    </message>
+    <message>
+        <source>Cannot be read: no picture or sound in it</source>
+        <translation>Cannot be read: no picture or sound in it</translation>
+    </message>
+    <message>
+        <source>Cannot be read: a still picture, not a video</source>
+        <translation>Cannot be read: a still picture, not a video</translation>
+    </message>
+    <message>
+        <source>Cannot be read: it refers to other files</source>
+        <translation>Cannot be read: it refers to other files</translation>
+    </message>
+    <message>
+        <source>Changed while it was read: %1</source>
+        <translation>Changed while it was read: %1</translation>
+    </message>
+    <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
         <translation>A file that is being converted cannot be removed from the list. Stop the conversion first.</translation>
     </message>

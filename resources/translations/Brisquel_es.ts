@@ -861,6 +861,34 @@ Do you want to restart now?</source>
         <translation>Listo</translation>
     </message>
     <message>
+        <source>Reading...</source>
+        <translation>Leyendo...</translation>
+    </message>
+    <message>
+        <source>Cannot be read: not a video or sound file</source>
+        <translation>No se puede leer: no es un archivo de vídeo ni de audio</translation>
+    </message>
+    <message>
+        <source>Cannot be read: damaged or cut short</source>
+        <translation>No se puede leer: dañado o incompleto</translation>
+    </message>
+    <message>
+        <source>Cannot be read: no picture or sound in it</source>
+        <translation>No se puede leer: no contiene imagen ni sonido</translation>
+    </message>
+    <message>
+        <source>Cannot be read: a still picture, not a video</source>
+        <translation>No se puede leer: es una imagen fija, no un vídeo</translation>
+    </message>
+    <message>
+        <source>Cannot be read: it refers to other files</source>
+        <translation>No se puede leer: hace referencia a otros archivos</translation>
+    </message>
+    <message>
+        <source>Changed while it was read: %1</source>
+        <translation>Cambió mientras se leía: %1</translation>
+    </message>
+    <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
         <translation>No se puede quitar de la lista un archivo que se está convirtiendo. Detenga primero la conversión.</translation>
     </message>

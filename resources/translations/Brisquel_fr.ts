@@ -861,6 +861,34 @@ Voulez-vous redémarrer maintenant ?</translation>
         <translation>Prêt</translation>
     </message>
     <message>
+        <source>Reading...</source>
+        <translation>Lecture...</translation>
+    </message>
+    <message>
+        <source>Cannot be read: not a video or sound file</source>
+        <translation>Illisible : ce n&apos;est ni une vidéo ni un fichier audio</translation>
+    </message>
+    <message>
+        <source>Cannot be read: damaged or cut short</source>
+        <translation>Illisible : endommagé ou incomplet</translation>
+    </message>
+    <message>
+        <source>Cannot be read: no picture or sound in it</source>
+        <translation>Illisible : ne contient ni image ni son</translation>
+    </message>
+    <message>
+        <source>Cannot be read: a still picture, not a video</source>
+        <translation>Illisible : une image fixe, pas une vidéo</translation>
+    </message>
+    <message>
+        <source>Cannot be read: it refers to other files</source>
+        <translation>Illisible : renvoie à d&apos;autres fichiers</translation>
+    </message>
+    <message>
+        <source>Changed while it was read: %1</source>
+        <translation>Modifié pendant la lecture : %1</translation>
+    </message>
+    <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
         <translation>Un fichier en cours de conversion ne peut pas être retiré de la liste. Arrêtez d’abord la conversion.</translation>
     </message>

@@ -861,6 +861,34 @@ Riavviare ora?</translation>
         <translation>Pronto</translation>
     </message>
     <message>
+        <source>Reading...</source>
+        <translation>Lettura in corso...</translation>
+    </message>
+    <message>
+        <source>Cannot be read: not a video or sound file</source>
+        <translation>Impossibile leggere: non è un file video o audio</translation>
+    </message>
+    <message>
+        <source>Cannot be read: damaged or cut short</source>
+        <translation>Impossibile leggere: danneggiato o incompleto</translation>
+    </message>
+    <message>
+        <source>Cannot be read: no picture or sound in it</source>
+        <translation>Impossibile leggere: non contiene né immagini né audio</translation>
+    </message>
+    <message>
+        <source>Cannot be read: a still picture, not a video</source>
+        <translation>Impossibile leggere: è un&apos;immagine fissa, non un video</translation>
+    </message>
+    <message>
+        <source>Cannot be read: it refers to other files</source>
+        <translation>Impossibile leggere: fa riferimento ad altri file</translation>
+    </message>
+    <message>
+        <source>Changed while it was read: %1</source>
+        <translation>Modificato durante la lettura: %1</translation>
+    </message>
+    <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
         <translation>Un file in fase di conversione non può essere rimosso dall’elenco. Interrompi prima la conversione.</translation>
     </message>

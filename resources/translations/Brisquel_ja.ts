@@ -861,6 +861,34 @@ Do you want to restart now?</source>
         <translation>変換待ち</translation>
     </message>
     <message>
+        <source>Reading...</source>
+        <translation>読み込み中...</translation>
+    </message>
+    <message>
+        <source>Cannot be read: not a video or sound file</source>
+        <translation>読み込めません: 動画または音声ファイルではありません</translation>
+    </message>
+    <message>
+        <source>Cannot be read: damaged or cut short</source>
+        <translation>読み込めません: 破損しているか途中で切れています</translation>
+    </message>
+    <message>
+        <source>Cannot be read: no picture or sound in it</source>
+        <translation>読み込めません: 映像も音声も含まれていません</translation>
+    </message>
+    <message>
+        <source>Cannot be read: a still picture, not a video</source>
+        <translation>読み込めません: 静止画であり、動画ではありません</translation>
+    </message>
+    <message>
+        <source>Cannot be read: it refers to other files</source>
+        <translation>読み込めません: 他のファイルを参照しています</translation>
+    </message>
+    <message>
+        <source>Changed while it was read: %1</source>
+        <translation>読み込み中に変更されました: %1</translation>
+    </message>
+    <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
         <translation>変換中のファイルはリストから削除できません。先に変換を停止してください。</translation>
     </message>

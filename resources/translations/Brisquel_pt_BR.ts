@@ -861,6 +861,34 @@ Deseja reiniciar agora?</translation>
         <translation>Pronto</translation>
     </message>
     <message>
+        <source>Reading...</source>
+        <translation>Lendo...</translation>
+    </message>
+    <message>
+        <source>Cannot be read: not a video or sound file</source>
+        <translation>Não é possível ler: não é um arquivo de vídeo ou de áudio</translation>
+    </message>
+    <message>
+        <source>Cannot be read: damaged or cut short</source>
+        <translation>Não é possível ler: danificado ou incompleto</translation>
+    </message>
+    <message>
+        <source>Cannot be read: no picture or sound in it</source>
+        <translation>Não é possível ler: não contém imagem nem som</translation>
+    </message>
+    <message>
+        <source>Cannot be read: a still picture, not a video</source>
+        <translation>Não é possível ler: é uma imagem estática, não um vídeo</translation>
+    </message>
+    <message>
+        <source>Cannot be read: it refers to other files</source>
+        <translation>Não é possível ler: faz referência a outros arquivos</translation>
+    </message>
+    <message>
+        <source>Changed while it was read: %1</source>
+        <translation>Alterado durante a leitura: %1</translation>
+    </message>
+    <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
         <translation>Um arquivo em conversão não pode ser removido da lista. Interrompa a conversão primeiro.</translation>
     </message>

@@ -861,6 +861,34 @@ Do you want to restart now?</source>
         <translation>Готов</translation>
     </message>
     <message>
+        <source>Reading...</source>
+        <translation>Чтение...</translation>
+    </message>
+    <message>
+        <source>Cannot be read: not a video or sound file</source>
+        <translation>Невозможно прочитать: это не видео- и не аудиофайл</translation>
+    </message>
+    <message>
+        <source>Cannot be read: damaged or cut short</source>
+        <translation>Невозможно прочитать: файл повреждён или обрезан</translation>
+    </message>
+    <message>
+        <source>Cannot be read: no picture or sound in it</source>
+        <translation>Невозможно прочитать: нет ни изображения, ни звука</translation>
+    </message>
+    <message>
+        <source>Cannot be read: a still picture, not a video</source>
+        <translation>Невозможно прочитать: это неподвижное изображение, а не видео</translation>
+    </message>
+    <message>
+        <source>Cannot be read: it refers to other files</source>
+        <translation>Невозможно прочитать: ссылается на другие файлы</translation>
+    </message>
+    <message>
+        <source>Changed while it was read: %1</source>
+        <translation>Изменён во время чтения: %1</translation>
+    </message>
+    <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
         <translation>Файл, который сейчас конвертируется, нельзя удалить из списка. Сначала остановите конвертацию.</translation>
     </message>

@@ -861,6 +861,34 @@ Do you want to restart now?</source>
         <translation>就绪</translation>
     </message>
     <message>
+        <source>Reading...</source>
+        <translation>正在读取...</translation>
+    </message>
+    <message>
+        <source>Cannot be read: not a video or sound file</source>
+        <translation>无法读取：不是视频或音频文件</translation>
+    </message>
+    <message>
+        <source>Cannot be read: damaged or cut short</source>
+        <translation>无法读取：文件已损坏或不完整</translation>
+    </message>
+    <message>
+        <source>Cannot be read: no picture or sound in it</source>
+        <translation>无法读取：不含画面或声音</translation>
+    </message>
+    <message>
+        <source>Cannot be read: a still picture, not a video</source>
+        <translation>无法读取：这是静态图片，不是视频</translation>
+    </message>
+    <message>
+        <source>Cannot be read: it refers to other files</source>
+        <translation>无法读取：引用了其他文件</translation>
+    </message>
+    <message>
+        <source>Changed while it was read: %1</source>
+        <translation>读取时已更改：%1</translation>
+    </message>
+    <message>
         <source>A file that is being converted cannot be removed from the list. Stop the conversion first.</source>
         <translation>正在转换的文件无法从列表中移除。请先停止转换。</translation>
     </message>

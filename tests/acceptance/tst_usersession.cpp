@@ -166,12 +166,7 @@ private slots:
         QVERIFY(Core::instance()->Rows[1].subtitle);
 
         // Where the editor draws the colours, without selection marks.
-        editor.Scene()->ClearSelectedItem();
-        QImage canvas(320, 240, QImage::Format_RGB32);
-        {
-            QPainter painter(&canvas);
-            editor.Scene()->render(&painter, QRectF(0, 0, 320, 240), QRectF(0, 0, 320, 240));
-        }
+        const QImage canvas = EditorTest::CanvasShot(editor.Scene(), QSize(320, 240));
         m_imageOnCanvas = Box(canvas, IsBlue);
         m_textOnCanvas = Box(canvas, IsRed);
         QVERIFY2(Near(m_imageOnCanvas, QRect(230, 20, 60, 40), 1), qPrintable(Text(m_imageOnCanvas)));

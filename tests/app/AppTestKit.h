@@ -11,11 +11,13 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
 
 #include "Core.h"
 #include "FileFolders.h"
 #include "MainWindow.h"
+#include "ST_MEDIA_INFO.h"
 #include "UniqueOutputName.h"
 
 #include <QFile>
@@ -100,6 +102,13 @@ inline void FreshRunState()
     Core::instance()->CurrentRow = 0;
     QFile::remove(GetAppDataLocation() + QStringLiteral("/ConfigFormat.ini"));
     ClearUnRepeatReservations();
+}
+
+// A source row added as the Watermark action adds it, once its file is read off the window's thread.
+inline void AddFile(MainWindow& window, const QString& path)
+{
+    window.AddFile(path);
+    QTRY_VERIFY(Core::instance()->Rows.last().media.depth == ProbeDepth::Pictures);
 }
 
 // After a test: the window gone with its jobs, and no file question or box

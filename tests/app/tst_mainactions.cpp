@@ -119,8 +119,8 @@ void TestMainActions::watermarkWithEmptyList()
 void TestMainActions::watermarkSetsTheRowFirst()
 {
     Window();
-    m_window->AddFile(m_video);
-    m_window->AddFile(m_dir.filePath(QStringLiteral("gone.mp4")));
+    AppTestKit::AddFile(*m_window, m_video);
+    AppTestKit::AddFile(*m_window, m_dir.filePath(QStringLiteral("gone.mp4")));
     Core* core = Core::instance();
     // The table's row is the one the editor opens on, whatever was current.
     Table()->setCurrentCell(0, 0);
@@ -393,8 +393,8 @@ void TestMainActions::mediaReport()
 void TestMainActions::mediaInfoAction()
 {
     Window();
-    m_window->AddFile(m_dir.filePath(QStringLiteral("other.mp4")));
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_dir.filePath(QStringLiteral("other.mp4")));
+    AppTestKit::AddFile(*m_window, m_video);
     Table()->clearSelection();
     // Nothing selected: no dialog (a dialog would block this call).
     Action("actionMediaInfo")->trigger();
@@ -452,7 +452,7 @@ void TestMainActions::bottomBar()
              qPrintable(said));
 
     // The row's subtitle-stream flag follows its box; without a row nothing.
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
     m_window->findChild<QCheckBox*>(QStringLiteral("checkBoxSubtitleStream"))->setChecked(true);
     QVERIFY(Core::instance()->Rows[0].subtitleStream);
 }

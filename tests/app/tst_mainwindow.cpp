@@ -28,13 +28,17 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include "AppStart.h"
+#include "AppTestKit.h"
 #include "ConfigFormat.h"
 #include "Core.h"
 #include "FileFolders.h"
@@ -50,16 +54,41 @@ bool processGone(qint64 pid)
     return ::kill(pid_t(pid), 0) != 0;
 }
 
-void WriteSettings(const QString& outPath, bool coverage, int threads)
-{
-    QSettings settings(GetAppDataLocation() + QStringLiteral("/Lumacrest.ini"), QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("System"));
-    settings.setValue(QStringLiteral("OutPath"), outPath);
-    settings.setValue(QStringLiteral("Coverage"), coverage);
-    settings.setValue(QStringLiteral("Threads"), threads);
-    settings.endGroup();
-    settings.sync();
-}
+using AppTestKit::WriteSettings;
+
+// Stands in for a window manager on an X server that has none (the virtual one the screen tests run on): before Qt
+// asks, it says it tells the frames it draws; then it tells one around a window (30 rows above, 4 pixels at the sides
+// and below) and places the window, as a manager does.
+struct StandInFrame {
+    xcb_connection_t* c = qgetenv("QT_QPA_PLATFORM") == "xcb" ? xcb_connect(nullptr, nullptr) : nullptr;
+    xcb_window_t root = c && !xcb_connection_has_error(c) ? xcb_setup_roots_iterator(xcb_get_setup(c)).data->root : 0;
+    StandInFrame()
+    {
+        auto* manager = root ? xcb_get_property_reply(c, xcb_get_property(c, 0, root, Atom("_NET_SUPPORTING_WM_CHECK"),
+                                                                          XCB_ATOM_WINDOW, 0, 1), nullptr) : nullptr;
+        root = manager && !manager->value_len ? root : 0;
+        free(manager);
+        const xcb_atom_t frame = Atom("_NET_FRAME_EXTENTS");
+        if (root)
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, root, Atom("_NET_SUPPORTED"), XCB_ATOM_ATOM, 32, 1, &frame), xcb_flush(c);
+    }
+    ~StandInFrame() { c ? xcb_disconnect(c) : void(); }
+    void Frame(WId window)
+    {
+        const uint32_t extents[] = {4, 4, 30, 4}, place[] = {8, 8};
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, Atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 32, 4, extents);
+        xcb_configure_window(c, xcb_window_t(window), XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, place);
+        xcb_flush(c);
+    }
+    xcb_atom_t Atom(const char* name)
+    {
+        auto* reply = root ? xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr) : nullptr;
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        return free(reply), atom;
+    }
+};
+
+StandInFrame* g_frame = nullptr;
 
 } // namespace
 
@@ -87,13 +116,15 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_home;
 };
 
 void TestMainWindow::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setApplicationName(QStringLiteral("Lumacrest"));
-    QVERIFY(m_dir.isValid());
+    // Settings of this run alone (the program is registered more than once); a child run shares its parent's.
+    QVERIFY(m_dir.isValid() && m_home.isValid());
+    const char* child = "LUMACREST_QUIT_CHILD";
+    AppTestKit::PrivateSettings(qEnvironmentVariableIsSet(child) ? qEnvironmentVariable("HOME") : m_home.path());
     WriteSettings(m_dir.path(), false, 2);
 }
 
@@ -470,12 +501,14 @@ void TestMainWindow::opensWithinTheScreen()
     if (room.width() < 1280 || room.height() < 720)
         QSKIP("for screens of 1280x720 and more: registered under the virtual X server with those");
     const auto english = qScopeGuard([] { Core::instance()->ChangeLanguage(1); });
+    QVERIFY(g_frame && g_frame->root);
     for (int language = 0; language < 9; ++language) {
         Core::instance()->ChangeLanguage(language);
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTRY_VERIFY_WITH_TIMEOUT(room.contains(window.frameGeometry()), 5000);
+        g_frame->Frame(window.winId());
+        QTRY_VERIFY_WITH_TIMEOUT(window.geometry().top() - window.frameGeometry().top() == 30 && room.contains(window.frameGeometry()), 5000);
         QCOMPARE(window.size(), QSize(1016, 800).boundedTo(room.size() - window.frameGeometry().size() + window.size()));
         QCOMPARE(window.size().expandedTo(window.minimumSizeHint()), window.size());
         for (const QWidget* c : window.findChildren<QWidget*>())
@@ -484,5 +517,12 @@ void TestMainWindow::opensWithinTheScreen()
     }
 }
 
-QTEST_MAIN(TestMainWindow)
+int main(int argc, char** argv)
+{
+    StandInFrame frame; // before Qt asks the X server what its manager supports
+    g_frame = &frame;
+    QApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_mainwindow.moc"

@@ -82,7 +82,7 @@ private:
         if (!QFile::copy(m_black, clip) || !WriteSrt(srt, 0, 1))
             return QString();
         Window();
-        m_window->AddFile(clip);
+        AppTestKit::AddFile(*m_window, clip);
         return srt;
     }
     bool WaitForRunLook()
@@ -245,7 +245,7 @@ void TestRunInputs::eachRowBurnsItsOwnSubtitles()
     }
     Window(2);
     for (const QString& source : qAsConst(sources))
-        m_window->AddFile(source);
+        AppTestKit::AddFile(*m_window, source);
     Core::instance()->Rows[2].subtitlePath = here.filePath(QStringLiteral("c.ass"));
     Core::instance()->Rows[3].subtitlePath = here.filePath(QStringLiteral("d.ass"));
     // Row b shown in the subtitle tab: its events are the editor's.

@@ -15,6 +15,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -45,7 +46,7 @@ QColor MiddlePixel(const QString& video)
     return frame.isNull() ? QColor() : frame.pixelColor(frame.width() / 2, frame.height() / 2);
 }
 
-// Holds the first work off the GUI thread (or kept-sound check) where `when` holds till `go` or its end.
+// Holds the first work off the GUI thread (or kept-sound check) where `when` holds till `go`, the program's end or its own.
 struct HeldWork {
     QSemaphore reached, go;
     std::atomic<int> passes{0};
@@ -56,8 +57,9 @@ struct HeldWork {
         now = this;
         trial ? void(MediaStreams::TrialCheck = Pass) : void(OffThread::Watcher() = Pass);
     }
-    static void Pass() { now->when() && now->passes++ == 0 && (now->reached.release(), now->go.tryAcquire(1, 60000)); }
-    ~HeldWork() { MediaStreams::TrialCheck = nullptr, OffThread::Watcher() = nullptr, go.release(100); }
+    static void Pass() { now->when() && now->passes++ == 0 && (now->reached.release(), now->Wait()); }
+    bool Wait() { for (int i = 0; i < 6000 && !go.tryAcquire(1, 10) && !OffThread::Ending(); ++i) {} return true; }
+    ~HeldWork() { MediaStreams::TrialCheck = nullptr, OffThread::Watcher() = nullptr, go.release(100), OffThread::Ending() = false; }
 };
 
 // The output settings Run loads, changed by `edit`.
@@ -84,6 +86,8 @@ private slots:
     void interruptedRunLeavesNothing();
     void workHeldWhenStopped_data();
     void workHeldWhenStopped();
+    void stoppedSplitKeepsPlacedParts_data();
+    void stoppedSplitKeepsPlacedParts();
     void fullDiskLeavesNothingAndSaysSo();
     void outputIsCheckedAgainstTheSource_data();
     void outputIsCheckedAgainstTheSource();
@@ -200,7 +204,7 @@ void TestRunOutcomes::interruptedRunLeavesNothing()
     // interrupted.
     Window(1);
     for (int row = 0; row < rows; ++row)
-        m_window->AddFile(m_long);
+        AppTestKit::AddFile(*m_window, m_long);
     Action("actionRun")->trigger();
     AbstractJob* job = FrozenWritingJob(true);
     QVERIFY(job);
@@ -238,15 +242,16 @@ void TestRunOutcomes::workHeldWhenStopped_data()
             QTest::addRow("%s, %s", held, how) << QString(how);
 }
 
-// A look started once ends, leaving nothing; a removal ends Completed. Run again converts only the former.
+// A look started once ends, leaving nothing; a removal ends Completed, and a later Run's file under the removed
+// name stays. Quit ends once the work has. Run again converts only the former.
 void TestRunOutcomes::workHeldWhenStopped()
 {
     QFETCH(QString, how);
     const bool trial = QByteArray(QTest::currentDataTag()).startsWith("kept");
-    const QString mix = QStringLiteral("short_MusicMix.mp4");
+    const QString mix = QStringLiteral("short_MusicMix.mp4"), work = QStringLiteral("short_Music.mp4");
     EditFormat([trial](FormatSettings& f) { f.AKeepCodec = trial; });
-    Window(2);
-    m_window->AddFile(m_short);
+    Window(2, !trial);
+    AppTestKit::AddFile(*m_window, m_short);
     if (!trial)
         Core::instance()->Rows[0].musicFiles << TestMedia::MakeAudio(m_dir.path(), QStringLiteral("music.wav"), 3.0);
     HeldWork hold([this, trial, mix] { return trial || QFile::exists(m_out + QLatin1Char('/') + mix); }, trial);
@@ -256,23 +261,71 @@ void TestRunOutcomes::workHeldWhenStopped()
     AppStart::SetProcessEnd([](int) {}); // Quit ends the program at once, not this test
     how == QLatin1String("Quit") ? Action("actionQuit")->trigger()
         : how == QLatin1String("Stop") ? Action("actionStop")->trigger() : m_window.reset();
+    if (how == QLatin1String("Quit"))
+        QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
+    const bool later = !trial && how == QLatin1String("Stop");
+    if (later) { // a source named as the work file, converted with Coverage on
+        QFile::copy(m_short, m_dir.filePath(work));
+        AppTestKit::AddFile(*m_window, m_dir.filePath(work));
+        Action("actionRun")->trigger();
+        QVERIFY(WaitForRunLook());
+    }
     hold.go.release();
     QTRY_COMPARE_WITH_TIMEOUT(QThreadPool::globalInstance()->activeThreadCount(), 0, 5000);
     QVERIFY(!trial || hold.passes == 1);
-    QTRY_COMPARE_WITH_TIMEOUT(OutFiles(), trial ? QStringList() : QStringList{mix}, 10000);
+    const QStringList left = trial ? QStringList() : later ? QStringList{work, mix} : QStringList{mix};
+    QTRY_COMPARE_WITH_TIMEOUT(OutFiles(), left, 10000);
     if (how != QLatin1String("Stop"))
         return;
     QTRY_COMPARE(Table()->item(0, 2)->text(), trial ? QStringLiteral("Stopped") : QStringLiteral("Completed"));
     Action("actionRun")->trigger();
     QVERIFY(WaitForRunLook());
     QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
-    QCOMPARE(OutFiles().size(), 1);
+    QCOMPARE(OutFiles().size(), trial ? 1 : 2);
+}
+
+void TestRunOutcomes::stoppedSplitKeepsPlacedParts_data()
+{
+    QTest::addColumn<bool>("coverage");
+    QTest::newRow("another file moved over part 1") << false;
+    QTest::newRow("Coverage over an earlier Run's parts") << true;
+}
+
+// A split in 3 stopped during part 2 keeps part 1 as placed (or what was moved over it); an earlier part goes only
+// for a whole new one. The next Run writes each part under its own name where that is free.
+void TestRunOutcomes::stoppedSplitKeepsPlacedParts()
+{
+    QFETCH(bool, coverage);
+    EditFormat([](FormatSettings& f) { f.VCodec = f.ACodec = QStringLiteral("copy"); });
+    Window(1, coverage);
+    AppTestKit::AddFile(*m_window, m_short);
+    Core::instance()->Rows[0].splitCount = 3;
+    const auto part = [this](int i) { return m_out + QStringLiteral("/short_%1.mp4").arg(i); };
+    const QString theirs = m_dir.filePath(QStringLiteral("theirs"));
+    for (int i = 1; i <= 3 && coverage; ++i)
+        QVERIFY(TestMedia::WriteScript(part(i), "earlier"));
+    HeldWork hold([&] { return QFileInfo(part(1)).size() > 100; }); // part 2 looked into
+    Action("actionRun")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(hold.reached.available() > 0, 120000);
+    QVERIFY(coverage || (TestMedia::WriteScript(theirs, "theirs") && std::rename(qPrintable(theirs), qPrintable(part(1))) == 0));
+    Action("actionStop")->trigger();
+    hold.go.release();
+    QTRY_COMPARE_WITH_TIMEOUT(QThreadPool::globalInstance()->activeThreadCount(), 0, 5000);
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Stopped"));
+    QCOMPARE(OutFiles().size(), coverage ? 3 : 1);
+    QVERIFY(coverage ? QFileInfo(part(1)).size() > 100 : QFileInfo(part(1)).size() == 6); // placed, or theirs
+    QCOMPARE(QFileInfo(part(2)).size() + QFileInfo(part(3)).size(), coverage ? 14 : 0);   // the earlier ones
+    Action("actionRun")->trigger();
+    QVERIFY(WaitForRunLook());
+    QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
+    QVERIFY(QFileInfo(part(2)).size() > 100 && QFileInfo(part(3)).size() > 100);
+    QCOMPARE(OutFiles().size(), coverage ? 3 : 4);
 }
 
 void TestRunOutcomes::fullDiskLeavesNothingAndSaysSo()
 {
     Window(1);
-    m_window->AddFile(m_short);
+    AppTestKit::AddFile(*m_window, m_short);
     // A disk with 16 KiB free, for the converter alone: it inherits the
     // limit, and with the signal ignored its writes fail as on a full disk.
     ::signal(SIGXFSZ, SIG_IGN);
@@ -340,7 +393,7 @@ void TestRunOutcomes::outputIsCheckedAgainstTheSource()
         });
     }
     Window(1);
-    m_window->AddFile(source);
+    AppTestKit::AddFile(*m_window, source);
     Action("actionRun")->trigger();
     if (how == QLatin1String("truncate")) {
         AbstractJob* job = FrozenWritingJob();
@@ -371,8 +424,8 @@ void TestRunOutcomes::overwriteNeverReplacesAnInput()
     QVERIFY(!red.isEmpty() && !blue.isEmpty());
     const QByteArray blueBefore = Md5(blue);
     Window(1, true);
-    m_window->AddFile(red);
-    m_window->AddFile(blue);
+    AppTestKit::AddFile(*m_window, red);
+    AppTestKit::AddFile(*m_window, blue);
     Action("actionRun")->trigger();
     QVERIFY(WaitForRunLook());
     QCOMPARE(Table()->item(0, 2)->text(), QStringLiteral("Completed"));
@@ -413,7 +466,7 @@ void TestRunOutcomes::replacedLayerIsReadAgain()
                                 QString(second ? "color=blue:s=40x30 " : "color=blue:s=160x120 ") + blue})
         QVERIFY(TestMedia::RunConverter({"-f", "lavfi", "-i", made.section(' ', 0, 0), "-frames:v", "1", made.section(' ', 1)}));
     Window(1);
-    m_window->AddFile(m_short);
+    AppTestKit::AddFile(*m_window, m_short);
     m_window->Editor().InitCanvas(m_short);
     QVERIFY(m_window->Editor().Scene()->AddLayerImage(file));
     // The middle of the last output, under the red layer alone or the blue one (none: a failed row placed nothing).
@@ -429,7 +482,7 @@ void TestRunOutcomes::replacedLayerIsReadAgain()
     QVERIFY(second ? m_window->Editor().Scene()->AddLayerImage(blue) != nullptr
                    : over.open(QIODevice::WriteOnly) && over.write(content) == content.size() && over.flush()
                        && over.setFileTime(stamp, QFileDevice::FileModificationTime));
-    m_window->AddFile(m_short);
+    AppTestKit::AddFile(*m_window, m_short);
     Action("actionRun")->trigger();
     QCOMPARE(shown(), second ? 'r' : 'b');
 }
@@ -439,8 +492,7 @@ void TestRunOutcomes::failureSaysWhy_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("toolSaid"); // a line of the converter's in the tooltip
-    QTest::newRow("broken source") << "broken" << "Invalid data found when processing input"
-                                   << "broken.mp4: Invalid data found when processing input";
+    QTest::newRow("broken source") << "broken" << "Cannot be read: not a video or sound file" << "/broken.mp4"; // said as it is added
     QTest::newRow("unknown codec") << "codec" << "Unknown encoder 'nosuchcodec'" << "Unknown encoder 'nosuchcodec'";
     // Kept sound that would not come back whole: looked at before the tool runs.
     QTest::newRow("kept sound") << "pcm" << "The mp4 container cannot hold pcm_s16le sound." << "";
@@ -466,13 +518,13 @@ void TestRunOutcomes::failureSaysWhy()
     if (how == QLatin1String("codec"))
         EditFormat([](FormatSettings& f) { f.VCodec = QStringLiteral("nosuchcodec"); });
     Window(1);
-    m_window->AddFile(source);
+    AppTestKit::AddFile(*m_window, source);
     Action("actionRun")->trigger();
     QVERIFY(WaitForRunLook());
     QTableWidgetItem* cell = Table()->item(0, 2);
     QCOMPARE(cell->text(), status);
     const QString tip = cell->toolTip() + QLatin1Char('\n');
-    QVERIFY2(tip.startsWith(QStringLiteral("Failed at 0%: ") + status + QLatin1Char('\n')), qPrintable(tip));
+    QVERIFY2(tip.startsWith((how == "broken" ? "" : "Failed at 0%: ") + status + QLatin1Char('\n')), qPrintable(tip));
     QVERIFY2(cell->toolTip().contains(toolSaid), qPrintable(cell->toolTip()));
     QCOMPARE(OutFiles(), QStringList());
 }
@@ -495,7 +547,7 @@ void TestRunOutcomes::outputFolderCheckedBeforeRun()
     if (folder.startsWith(QLatin1Char('@')))
         folder = m_dir.filePath(folder.mid(1));
     Window(1);
-    m_window->AddFile(m_short);
+    AppTestKit::AddFile(*m_window, m_short);
     m_window->findChild<QLineEdit*>(QStringLiteral("lineEditOutput"))->setText(folder);
     m_window->Jobs().pause();
     QString said;

@@ -1,6 +1,8 @@
 // The source list of the real main window: files come in through the add
 // actions and drops, rows go with Delete and All Delete.
 #include <QAction>
+#include <QBuffer>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QMimeData>
@@ -25,6 +27,7 @@
 
 #include <memory>
 
+#include "AppStart.h"
 #include "AppTestKit.h"
 #include "Core.h"
 #include "FifoGuard.h"
@@ -109,7 +112,8 @@ private slots:
     void filesThatWouldHangAreNotOpened();
     void namesTheSystemCannotCarryAreRefused_data();
     void namesTheSystemCannotCarryAreRefused();
-    void windowThreadProbesDecodeNothing();
+    void windowThreadReadsHeadersOnly_data();
+    void windowThreadReadsHeadersOnly();
     void lastAddedRowIsShown_data();
     void lastAddedRowIsShown();
 
@@ -201,18 +205,48 @@ void TestSourceList::addFilesThroughTheDialog()
     QCOMPARE(m_window->findChild<QPlayerWidget*>()->SourcePath, files.first());
 }
 
-// Pictures of a file that tells no field order are decoded on the batch's thread, never the window's.
-void TestSourceList::windowThreadProbesDecodeNothing()
+void TestSourceList::windowThreadReadsHeadersOnly_data()
 {
-    const QString path = m_dir.filePath(QStringLiteral("part2.avi"));
-    QVERIFY(Window() && TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=d=1", "-c:v", "mpeg4", path}));
-    const int decodes = FieldProbeDecodes();
+    QTest::addColumn<QString>("then");
+    for (const char* then : {"nothing", "actionStop", "actionRun", "actionQuit"})
+        QTest::newRow(then) << QString(then);
+}
+
+// A file added through Watermark with an empty list, then changed, is looked into here no further than its
+// headers; its pictures' stamps are read on a worker, the row saying so, and Run waits for them unless ended.
+void TestSourceList::windowThreadReadsHeadersOnly()
+{
+    QFETCH(QString, then);
+    const QString path = m_dir.filePath(QStringLiteral("held.mp4")); // every picture a key: long past its headers
+    QVERIFY(QFile::exists(path) || TestMedia::RunConverter({"-f", "lavfi", "-i", "testsrc2=d=4", "-g", "1", path}));
+    auto go = std::make_shared<QSemaphore>();
+    SourceBatch::SetProbeHook([go](const QString&, const std::atomic<bool>& cancel) {
+        while (!cancel && !go->tryAcquire(1, 5)) {}
+    });
+    QVERIFY(Window());
+    const long long beyond = ProbeBytesBeyondHeaders();
     AppTestKit::Answer({path});
-    Action("actionAddFile")->trigger();
-    QTRY_COMPARE(Table("tableWidget")->rowCount(), 1);
-    QVERIFY(FieldProbeDecodes() == decodes + 1 && Core::instance()->Rows[0].media.picture.fields == PictureFields::Progressive);
     Action("actionWatermark")->trigger();
-    QVERIFY(m_window->Editor().isVisible() && FieldProbeDecodes() == decodes + 1);
+    QVERIFY(m_window->Editor().isVisible());
+    m_window->Editor().close();
+    QTableWidgetItem* status = Table("tableWidget")->item(0, 2);
+    QCOMPARE(status->text(), QStringLiteral("Reading..."));
+    go->release();
+    QTRY_COMPARE(status->text(), QStringLiteral("Ready"));
+    const ST_MEDIA_INFO& media = Core::instance()->Rows[0].media;
+    QVERIFY(media.depth == ProbeDepth::Pictures && media.pictureRate > 20);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    m_window->Jobs().pause();
+    Action("actionRun")->trigger();
+    QCOMPARE(status->text(), QStringLiteral("Reading..."));
+    AppStart::SetProcessEnd([](int) {});
+    if (then != QLatin1String("nothing"))
+        Action(then.toLatin1().constData())->trigger();
+    go->release();
+    QTRY_VERIFY(Core::instance()->Rows[0].media.DescribesFile(path));
+    QCOMPARE(m_window->Jobs().jobs().size(), then == QLatin1String("nothing") ? 1 : 0);
+    QCOMPARE(ProbeBytesBeyondHeaders(), beyond);
 }
 
 void TestSourceList::addFolder_data()
@@ -273,7 +307,7 @@ void TestSourceList::dropRoutes()
     QFETCH(int, endingClips);
     QFETCH(int, music);
     QVERIFY(Window());
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
     m_window->findChild<QTabWidget*>(QStringLiteral("tabWidget"))->setCurrentIndex(page);
     Drop(Table(over.toLatin1().constData()), {QUrl::fromLocalFile(m_video)});
     Core* core = Core::instance();
@@ -308,7 +342,7 @@ void TestSourceList::dropOnMergeWithEmptyListAsksForFiles()
 void TestSourceList::allDeleteKeepsTheWorkTabs()
 {
     QVERIFY(Window());
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
     m_window->AddMergeFile(m_video);
     m_window->AddMusicFile(m_video);
     Action("actionAll_Delete")->trigger();
@@ -325,7 +359,7 @@ void TestSourceList::deleteKeepsCurrentRowValid()
     for (int i = 0; i < 5; ++i) {
         paths << m_dir.filePath(QStringLiteral("row%1.mp4").arg(i));
         Touch(paths.last());
-        m_window->AddFile(paths.last());
+        AppTestKit::AddFile(*m_window, paths.last());
     }
     QTableWidget* table = Table("tableWidget");
     Core* core = Core::instance();
@@ -397,8 +431,8 @@ void TestSourceList::deleteKeepsCurrentRowValid()
 void TestSourceList::deleteRefusedWhileRowHasLiveJobs()
 {
     QVERIFY(Window());
-    m_window->AddFile(m_dir.filePath(QStringLiteral("first.mp4")));
-    m_window->AddFile(m_dir.filePath(QStringLiteral("busy.mp4")));
+    AppTestKit::AddFile(*m_window, m_dir.filePath(QStringLiteral("first.mp4")));
+    AppTestKit::AddFile(*m_window, m_dir.filePath(QStringLiteral("busy.mp4")));
     QTableWidget* table = Table("tableWidget");
     // A queued job of the second row, not started: it will write into the row.
     auto* job = new JxEngineJob(QString(), {"-version"}, true);
@@ -428,7 +462,7 @@ void TestSourceList::deleteRefusedWhileRowHasLiveJobs()
 void TestSourceList::readyToConvertResetsCompleted()
 {
     QVERIFY(Window());
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
     QTableWidgetItem* status = Table("tableWidget")->item(0, 2);
     status->setText(QStringLiteral("Completed"));
     QCOMPARE(m_window->StateOfRow(0), MainWindow::RowCompleted);
@@ -475,15 +509,15 @@ void TestSourceList::batchEndsAsOneByOne()
 
     // One by one, after a row already there.
     QVERIFY(Window());
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
     for (const QString& file : files)
-        m_window->AddFile(file);
+        AppTestKit::AddFile(*m_window, file);
     const QStringList oneByOne = ListState(Table("tableWidget"));
     AppTestKit::CloseWindow(m_window);
     Core::instance()->Rows.clear();
 
     QVERIFY(Window());
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
     if (how == QLatin1String("drop")) {
         QList<QUrl> urls;
         for (const QString& file : files)
@@ -594,11 +628,23 @@ void TestSourceList::filesThatWouldHangAreNotOpened_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content"); // empty: the file is the pipe itself
     QTest::addColumn<bool>("refused");
-    QTest::newRow("pipe named like a video") << "fifo.mp4" << QByteArray() << false;
+    QTest::addColumn<QString>("says"); // as the row is added, and in Run unless a pipe or a script
+    const QString cannot = QStringLiteral("Cannot be read: ");
+    QTest::newRow("pipe named like a video") << "fifo.mp4" << QByteArray() << false << cannot + "not a video or sound file";
     QTest::newRow("concat script naming a pipe")
-        << "concat.mp4" << QByteArray("ffconcat version 1.0\nfile fifo.mp4\n") << true;
-    QTest::newRow("playlist naming a pipe")
-        << "list.m3u8" << QByteArray("#EXTM3U\n#EXT-X-TARGETDURATION:2\n#EXTINF:2,\nfifo.mp4\n#EXT-X-ENDLIST\n") << true;
+        << "concat.mp4" << QByteArray("ffconcat version 1.0\nfile fifo.mp4\n") << true << cannot + "it refers to other files";
+    QTest::newRow("playlist naming a pipe") << "list.m3u8"
+        << QByteArray("#EXTM3U\n#EXT-X-TARGETDURATION:2\n#EXTINF:2,\nfifo.mp4\n#EXT-X-ENDLIST\n") << true << cannot + "it refers to other files";
+    QTest::newRow("text named like a video") << "notes.mp4" << QByteArray("Buy milk.\n") << false << cannot + "not a video or sound file";
+    QFile video(m_video);
+    QVERIFY(video.open(QIODevice::ReadOnly));
+    QTest::newRow("mp4 cut short") << "cut.mp4" << video.read(video.size() / 2) << false << cannot + "damaged or cut short";
+    QTest::newRow("subtitles") << "words.ass" << QByteArray("[Script Info]\nScriptType: v4.00+\n\n[Events]\nFormat: Layer, Start, End, Style, Text\n")
+                               << false << cannot + "no picture or sound in it";
+    QByteArray png;
+    QBuffer buffer(&png);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && QImage(8, 8, QImage::Format_RGB32).save(&buffer, "PNG"));
+    QTest::newRow("picture") << "still.png" << png << false << cannot + "a still picture, not a video";
 }
 
 void TestSourceList::filesThatWouldHangAreNotOpened()
@@ -606,6 +652,7 @@ void TestSourceList::filesThatWouldHangAreNotOpened()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(bool, refused);
+    QFETCH(QString, says);
     QTemporaryDir folder;
     // Were the pipe opened, the guard lets the probe go at its deadline:
     // the test fails, and the window still closes.
@@ -631,18 +678,22 @@ void TestSourceList::filesThatWouldHangAreNotOpened()
     QCOMPARE(core->Rows[0].trimEnd, 0);
     QCOMPARE(core->Rows[0].media.refused, refused);
     QCOMPARE(core->Rows[1].width, 320);
+    QCOMPARE(Names(table, 2), (QStringList{says, "Ready"}));
+    // Marked ready again, it still says why it cannot be.
+    table->selectRow(0);
+    Action("actionReady_to_convert")->trigger();
+    QCOMPARE(table->item(0, 2)->text(), says);
     // The list goes on taking files.
     Drop(table, {QUrl::fromLocalFile(later)});
     QTRY_COMPARE(Names(table), (QStringList{name, "real.mp4", "later.mp4"}));
 
-    if (refused) {
-        // Nor does the converter get it: it would read what the file names.
-        m_window->Jobs().pause();
-        Action("actionRun")->trigger();
-        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("Refers to other files: ") + name);
-        for (const AbstractJob* job : m_window->Jobs().jobs())
-            QVERIFY(job->sourceRow != 0);
-    }
+    // Nor does the converter get it: a script would have it read what the file names.
+    m_window->Jobs().pause();
+    Action("actionRun")->trigger();
+    QCOMPARE(table->item(0, 2)->text(), refused ? "Refers to other files: " + name
+                                        : content.isEmpty() ? "Not a regular file: " + name : says);
+    for (const AbstractJob* job : m_window->Jobs().jobs())
+        QVERIFY(job->sourceRow != 0);
     QVERIFY2(!pipe.WasOpened(), "the pipe was opened");
 }
 

@@ -136,7 +136,7 @@ void TestTabs::init()
     Core::instance()->CurrentRow = 0;
     m_window = std::make_unique<MainWindow>();
     m_window->show();
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
 }
 
 void TestTabs::cleanup()
@@ -270,7 +270,7 @@ void TestTabs::totals()
 
 void TestTabs::titleClipsGoToEverySelectedRow()
 {
-    m_window->AddFile(m_video);
+    AppTestKit::AddFile(*m_window, m_video);
     Core::instance()->Rows[1].endingClips = {{m_clip, 0, kSec}};
     Table("tableWidget")->selectAll();
     const QStringList files{m_clip, m_dir.filePath("missing.mp4"), m_clip};
@@ -319,7 +319,7 @@ void TestTabs::splitAdd()
     QFETCH(QList<qint64>, bounds);
     const bool missing = endTime < 0;
     if (missing) {
-        m_window->AddFile(m_dir.filePath(QStringLiteral("missing.mp4")));
+        AppTestKit::AddFile(*m_window, m_dir.filePath(QStringLiteral("missing.mp4")));
         endTime = 0;
     }
     Child<QComboBox>("comboBoxSplit")->setCurrentIndex(mode);
@@ -385,7 +385,7 @@ void TestTabs::rowsKeepTheirSettings()
 {
     QFETCH(int, mode);
     QFETCH(QList<bool>, shown);
-    m_window->AddFile(m_clip);
+    AppTestKit::AddFile(*m_window, m_clip);
     Core* core = Core::instance();
     ST_OPTS& first = core->Rows[0];
     first.splitMode = mode;
@@ -627,7 +627,7 @@ void TestTabs::tabsShowTheCurrentRow()
     Core* core = Core::instance();
     QTableWidget* sources = Table("tableWidget");
     for (int i = 1; i < 3; ++i)
-        m_window->AddFile(m_video);
+        AppTestKit::AddFile(*m_window, m_video);
     for (int i = 0; i < 3; ++i) {
         ST_OPTS& o = core->Rows[i];
         o.trimEnd = (i + 1) * kSec;

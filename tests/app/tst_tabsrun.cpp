@@ -21,6 +21,7 @@
 #include "AssLibrary.h"
 #include "Core.h"
 #include "MediaFunctions.h"
+#include "canvas/QWatermarkScene.h"
 #include "TestMedia.h"
 #include "UniqueOutputName.h"
 
@@ -102,7 +103,7 @@ QStringList TestTabsRun::RunAll()
 {
     QAction* run = m_window->findChild<QAction*>(QStringLiteral("actionRun"));
     run->trigger();
-    [&] { QTRY_VERIFY_WITH_TIMEOUT(!m_window->Jobs().hasIncomplete(), 240000); }();
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(!m_window->Jobs().hasIncomplete() && run->text() == "Run", 240000); }();
     QTableWidgetItem* status = Child<QTableWidget>("tableWidget")->item(0, 2);
     [&] { QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("Completed"), 30000); }();
     QStringList files;
@@ -175,17 +176,22 @@ void TestTabsRun::variableRatePicturesShownOnce_data()
 {
     QTest::addColumn<QString>("container");
     QTest::addColumn<QStringList>("sources"); // name:times; "parts" are split in two, "merge" follows a title
-    QTest::newRow("own times") << "mp4" << QStringList{"phone.mp4:", "parts.mkv:", "merge.mp4:"};
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("own times") << "mp4" << QStringList{"phone.mp4:", "parts.mkv:", "merge.mp4:"} << false;
+    QTest::newRow("own times, a logo drawn: split and merge take the conversion's rate")
+        << "mp4" << QStringList{"phone.mp4:", "parts.mp4:", "merge.mp4:"} << true;
     // A screen recording (bursts at 30 a second, pauses of 0.05 to 0.2 s), a slow start, a lost picture.
     const QString screen = "if(N\\,PREV_OUTPTS+if(mod(N\\,5)\\,33+eq(mod(N\\,3)\\,0)\\,50+mod(N*37\\,150))\\,0)";
     QTest::newRow("one rate") << "avi" << QStringList{"screen.mp4:" + screen, "parts.mkv:" + screen, "merge.mkv:" + screen,
-                                                      "slow.mp4:if(lt(N\\,12)\\,N*500\\,6000+(N-12)*40)", "drop.mp4:(N+gt(N\\,60))*40"};
+                                                      "slow.mp4:if(lt(N\\,12)\\,N*500\\,6000+(N-12)*40)", "drop.mp4:(N+gt(N\\,60))*40"}
+                              << false;
 }
 
 void TestTabsRun::variableRatePicturesShownOnce()
 {
     QFETCH(QString, container);
     QFETCH(QStringList, sources);
+    QFETCH(bool, drawn);
     auto* table = Child<QTableWidget>("tableWidget");
     for (const QString& source : sources) {
         AppTestKit::Answer({TestMedia::MakeNumberedVideo(m_dir.path(), source.section(':', 0, 0), source.section(':', 1))});
@@ -199,6 +205,8 @@ void TestTabsRun::variableRatePicturesShownOnce()
             m_window->findChild<QAction*>(QStringLiteral("actionAdd_title_sequence"))->trigger();
         }
     }
+    m_window->Editor().InitCanvas(Core::instance()->Rows[1].path);
+    QVERIFY(!drawn || m_window->Editor().Scene()->AddLayerImage(TestMedia::MakeImage(m_dir.path(), "logo.png", 40, 30, "blue")));
     auto* format = Child<QComboBox>("comboBoxFormat");
     format->setCurrentIndex(format->findText(container + "(*." + container + ")"));
     QMap<QString, QVector<int>> shown;
@@ -214,7 +222,7 @@ void TestTabsRun::variableRatePicturesShownOnce()
         QVector<int> numbers;
         QString first; // the files come by name
         for (const QString& file : files)
-            if (file.startsWith(base))
+            if (file.startsWith(base) && !file.endsWith("_Split." + container)) // the parts, not the whole they were cut from
                 numbers += shown[file], first = first.isEmpty() ? file : first;
         const QVector<double> from = TestMedia::PictureTimes(m_dir.filePath(name)), at = TestMedia::PictureTimes(first);
         int lost = 0, extra = 0, off = 0;
@@ -261,7 +269,7 @@ void TestTabsRun::subtitleBurnedIn()
     m_window->Jobs().cleanup();
     Child<QTableWidget>("tableWidget")->selectAll();
     m_window->findChild<QAction*>(QStringLiteral("actionDelete"))->trigger();
-    m_window->AddFile(black);
+    AppTestKit::AddFile(*m_window, black);
     const QString srt = m_dir.filePath(QStringLiteral("cues.srt"));
     QFile file(srt);
     QVERIFY(file.open(QIODevice::WriteOnly));

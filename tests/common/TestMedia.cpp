@@ -75,7 +75,7 @@ QString MakeNumberedVideo(const QString& dir, const QString& name, const QString
     const bool timed = rate.isEmpty() || rate.contains('N');
     const QString out = QDir(dir).filePath(name), bits = "geq=lum='if(bitand(N\\,pow(2\\,floor(X*8/W)))\\,235\\,16)':cb=128:cr=128";
     const QString clock = rate.isEmpty() ? "1/90000" : "1/1000", stamps = ",settb=" + clock + ",setpts='" + (rate.isEmpty() ? phone : rate) + "'";
-    return RunConverter({"-f", "lavfi", "-i", "color=black:s=64x48:r=" + (timed ? "30" : rate), "-f", "lavfi", "-i", "sine=d=6",
+    return RunConverter({"-f", "lavfi", "-i", "color=black:s=128x96:r=" + (timed ? "30" : rate), "-f", "lavfi", "-i", "sine=d=6",
                          "-vf", bits + (timed ? stamps : ""), "-frames:v", "180", "-pix_fmt", "yuv420p", "-fps_mode",
                          "passthrough", "-enc_time_base:v", timed ? clock : "0", out})
         ? out : QString();

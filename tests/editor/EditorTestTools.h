@@ -4,9 +4,11 @@
 #include "Core.h"
 #include "EditorMainWindow.h"
 #include "ST_OPTS.h"
+#include "canvas/QWatermarkScene.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPainter>
 #include <QStringList>
 #include <QTimer>
 
@@ -30,6 +32,17 @@ inline ST_OPTS& ResetCore(const QString& source, int width, int height)
     core->Subtitle.Styles = {SubtitleParser::MakeDefaultStyle()};
     core->SubtitlePath.clear();
     return core->Rows[0];
+}
+
+// The canvas as drawn, without selection marks, at that size in scene pixels.
+inline QImage CanvasShot(QWatermarkScene* scene, const QSize& size)
+{
+    scene->ClearSelectedItem();
+    QImage shot(size, QImage::Format_RGB32);
+    QPainter painter(&shot);
+    scene->render(&painter, QRectF(QPointF(), size), QRectF(QPointF(), size));
+    painter.end();
+    return shot;
 }
 
 // Closes every message box that comes up and keeps its text.

@@ -166,7 +166,7 @@ private slots:
         TestLayerItem* b = addLayer(2, "/u/b.png", SolidImage(20, 10), QPointF(20, 20), 2);
         const QString tail = ":loop=0,setpts=N/FRAME_RATE/TB,rotate='0:ow=20:oh=10:c=0x00000000'";
         const QString clip = ":loop=0,setpts='if(eq(N,0),st(1,0)+PTS-STARTPTS,PREV_OUTPTS+if(lte(PTS,PREV_INPTS),ld(1),"
-                             "st(1,PTS-PREV_INPTS)))',rotate='0:ow=20:oh=10:c=0x00000000'";
+                             "st(1,PTS-PREV_INPTS)))',bwdif=mode=send_frame:deint=interlaced,rotate='0:ow=20:oh=10:c=0x00000000'";
         const QString expected = "movie='/u/a.mp4'" + clip + "[m0];"
                                  "movie='/u/b.png':f=png_pipe" + tail + "[m1];"
                                  "movie='/u/c.png':f=png_pipe" + tail + "[m2];"
@@ -265,9 +265,13 @@ private slots:
                          "movie='/u/b.png':f=png_pipe:loop=0,setpts=N/FRAME_RATE/TB,format=rgba,"
                          "rotate='1.5705:ow=24:oh=48:c=0x00000000',scale=17:48[m1];"
                          "[in][m0]overlay=71:50:eof_action=pass[o0];[o0][m1]overlay=149:88:eof_action=pass"));
-        // Square pixels shown in another frame shape keep the proportional mapping.
+        // A frame of another shape: one factor for both sides.
         core()->Rows[0].media.picture.storedAspect = {1, 1};
-        QVERIFY(graph().contains(",scale=33:24,rotate='1.5705:ow=16:oh=48:c=0x00000000'[m1]"));
+        QVERIFY(graph().contains(",scale=33:16,rotate='1.5705:ow=16:oh=33:c=0x00000000'[m1]"));
+        // Rounded into the pixels of a frame of another shape (4:3), a layer at its edge stays inside.
+        core()->Rows[0].media.picture.storedAspect = {16, 15};
+        addLayer(2, "/u/c.png", SolidImage(32, 16), QPointF(992, 0), 3);
+        QVERIFY2(graph().contains("rotate='0:ow=23:oh=12:c=0x00000000'[m2];") && graph().contains("[m2]overlay=697:0:"), qPrintable(graph()));
     }
     void noCanvasMeansNoLayerChains()
     {

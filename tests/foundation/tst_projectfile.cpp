@@ -55,6 +55,7 @@ void CompareLayers(const CLayerInfo& a, const CLayerInfo& b)
     QCOMPARE(a.StartTime, b.StartTime);
     QCOMPARE(a.EndTime, b.EndTime);
     QCOMPARE(a.Fade, b.Fade);
+    QCOMPARE(a.Placement.frame, b.Placement.frame);
     const CWordArtInfo& w = a.WordArt;
     const CWordArtInfo& v = b.WordArt;
     QCOMPARE(w.Text, v.Text);
@@ -202,6 +203,7 @@ private slots:
         out.ProjectPath = m_dir.filePath(QStringLiteral("one.jxo"));
         out.LayerList << FullLayer(1, m_video, 0) << FullLayer(2, m_image, 1)
                       << FullLayer(3, QStringLiteral("Text3"), 2);
+        out.LayerList[1].Placement.frame = QSizeF(1280, 720.25); // the frame it was placed on
         QString error = QStringLiteral("stale");
         QVERIFY(out.Save(&error));
         QVERIFY(error.isEmpty());
@@ -494,6 +496,7 @@ private slots:
                                              << "Width=100000";
         QTest::newRow("huge font size")
             << QByteArray("<Type>3</Type><WordArt><FontSize>4294967296</FontSize></WordArt>") << "FontSize" << "";
+        QTest::newRow("frame of no size") << QByteArray("<Type>3</Type><FrameWidth>0</FrameWidth>") << "FrameWidth" << "";
         QTest::newRow("infinite angle") << QByteArray("<Type>3</Type><Angle>inf</Angle>") << "Angle" << "Angle=0";
         QTest::newRow("time of no day") << QByteArray("<Type>3</Type><EndTime>25:00:00:000</EndTime>") << "EndTime"
                                         << "EndTime=0";

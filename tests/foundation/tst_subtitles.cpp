@@ -132,14 +132,15 @@ private slots:
     void srtEventInAssAndSrt()
     {
         SubtitleParser doc;
-        doc.Events.append(MakeEvent(1230, 2500, "Hello\\NWorld"));
+        // A tag typed into a text that was not read from SRT is text.
+        doc.Events.append(MakeEvent(1230, 2500, "<i>Hello\\NWorld"));
         QVERIFY(doc.SaveASS(Path("e.ass")));
         QCOMPARE(WrittenLines(Path("e.ass")).last(),
-                 QStringLiteral("Dialogue: 0,0:00:01.23,0:00:02.50,Default,,0000,0000,0000,,Hello\\NWorld"));
+                 QStringLiteral("Dialogue: 0,0:00:01.23,0:00:02.50,Default,,0000,0000,0000,,<i>Hello\\NWorld"));
         QVERIFY(doc.SaveSRT(Path("e.srt")));
         // SRT has no "\N": the cue's two lines are real lines.
         QCOMPARE(WrittenLines(Path("e.srt")),
-                 QStringList({"1", "00:00:01,230 --> 00:00:02,500", "Hello", "World", ""}));
+                 QStringList({"1", "00:00:01,230 --> 00:00:02,500", "<i>Hello", "World", ""}));
     }
 
     void assTimesAndHeader()
