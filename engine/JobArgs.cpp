@@ -303,9 +303,12 @@ QString JobArgs::ConstantRateGraph(double rate, const QString& encoder)
 {
     // The converter's own constant rate shows the picture after a gap a
     // frame early: each one goes to the frame nearest its time instead, or
-    // to the next one free when the one before took it.
+    // to the next one when the one before took its frame. A picture that
+    // comes before the frame the one before went to would push the rest
+    // later and later (a rush of pictures at a recording's start): it keeps
+    // its time, and the frame shows the last of them.
     const QString r = RateText(EncoderRate(rate, encoder));
-    return "settb=1/" + r + ",setpts=if(N\\,max(PTS\\,PREV_OUTPTS+1)\\,PTS),fps=" + r;
+    return "settb=1/" + r + ",setpts=if(N\\,if(gte(PTS\\,PREV_OUTPTS)\\,max(PTS\\,PREV_OUTPTS+1)\\,PTS)\\,PTS),fps=" + r;
 }
 
 bool JobArgs::KeepsPictureTimes(const QString& container, const QString& encoder)

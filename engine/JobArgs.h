@@ -107,8 +107,9 @@ public:
     // slowest rate it lists above it (the fastest when none is).
     static double EncoderRate(double rate, const QString& encoder);
     // The filters that make a variable rate the constant one PictureRateArgs
-    // gives: each picture on the frame nearest its time (the next one free
-    // where two would share one), a gap filled with the picture before it.
+    // gives: each picture on the frame nearest its time (the next one where
+    // two would share one, unless it came before the last one's frame: a
+    // rush shows its last picture), a gap filled with the picture before it.
     static QString ConstantRateGraph(double rate, const QString& encoder = QString());
     // Whether a container (by its extension) and an encoder hold pictures
     // at times of their own: AVI, and encoders of fixed rates (MPEG-1/2

@@ -151,7 +151,7 @@ private slots:
         // encoder takes at or above their usual one, each picture on the frame of its time.
         const auto placed = [](const QString& rate, const QString& codec) {
             return QStringList{"-i", "/s/clip.mp4", "-c:v", codec, "-vf",
-                               "settb=1/" + rate + ",setpts=if(N\\,max(PTS\\,PREV_OUTPTS+1)\\,PTS),fps=" + rate,
+                               "settb=1/" + rate + ",setpts=if(N\\,if(gte(PTS\\,PREV_OUTPTS)\\,max(PTS\\,PREV_OUTPTS+1)\\,PTS)\\,PTS),fps=" + rate,
                                "-b:v", "0k", "-r", rate, "-fps_mode", "cfr"} + kDefaultAudio + QStringList{"-y"};
         };
         QTest::newRow("phone, mp4") << FirstRun() << "mp4" << 0LL << 120.0f << QString()
