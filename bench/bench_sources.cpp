@@ -8,10 +8,19 @@
 // 2. A 4-row Run through the window and its queue, against the same converter
 //    command lines run directly, as many at once as the queue runs (2), the
 //    next one started as soon as one ends.
+// 3. Adding mixed files (phone mp4, camera mkv, broadcast ts, old avi, 4K
+//    MPEG-4 Part 2 and MJPEG) through the Add Folder action from a slow disk
+//    (an ext4 loop device read at 20 MiB/s and 200 reads a second, by the
+//    block I/O throttle of the benchmark's own control group), the files'
+//    pages dropped before each side, against the same files probed on a
+//    worker as the header probe of earlier builds read them (their streams
+//    found, and the first three pictures decoded where a stream tells no
+//    field order): the time and the bytes read from the disk, each over the
+//    reference's. It needs root; without it, or with 0 files, it is left out.
 //
 // Everything it writes, settings included, goes into its own temporary home.
 //
-//   bench_sources [pairs] [files]      (defaults 5 and 1000; run offscreen)
+//   bench_sources [pairs] [files] [slow-disk files]   (defaults 5, 1000 and 200; run offscreen)
 #include "BenchKit.h"
 #include "ShellKit.h"
 
@@ -20,6 +29,7 @@
 #include "JxEngineJob.h"
 #include "MainWindow.h"
 #include "MediaFunctions.h"
+#include "MediaInput.h"
 #include "ST_OPTS.h"
 #include "TestMedia.h"
 
@@ -36,8 +46,16 @@
 
 #include <cstdio>
 #include <ctime>
+#include <fcntl.h>
 #include <functional>
 #include <memory>
+#include <thread>
+#include <unistd.h>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
 
 namespace {
 
@@ -150,6 +168,239 @@ double RunDirect(const QList<QStringList>& commands, int parallel)
     return failed ? -1 : clock.nsecsElapsed() / 1e9;
 }
 
+// A command run to its end; false, with its error output, when it fails.
+bool Command(const QString& program, const QStringList& args, QByteArray* out = nullptr)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        std::fprintf(stderr, "%s %s: %s\n", qPrintable(program), qPrintable(args.join(' ')), p.readAllStandardError().constData());
+        return false;
+    }
+    if (out)
+        *out = p.readAllStandardOutput().trimmed();
+    return true;
+}
+
+// A slow disk: an ext4 file system on a loop device, whose reads by this
+// process are throttled by its control group, as a USB stick, a network
+// folder or a camera card reads. Only root may make one.
+class SlowDisk
+{
+public:
+    explicit SlowDisk(const QString& dir, qint64 bytes)
+        : m_image(dir + QStringLiteral("/disk.img"))
+        , m_mount(dir + QStringLiteral("/disk"))
+    {
+        QFile image(m_image);
+        QByteArray device;
+        if (geteuid() != 0 || !image.open(QIODevice::WriteOnly) || !image.resize(bytes) || !QDir().mkpath(m_mount)
+            || !Command("losetup", {"-f", "--show", "--direct-io=on", m_image}, &device))
+            return;
+        m_device = QString::fromLocal8Bit(device);
+        QByteArray number;
+        if (!Command("mkfs.ext4", {"-q", m_device}) || !Command("mount", {m_device, m_mount})
+            || !Command("lsblk", {"-dno", "MAJ:MIN", m_device}, &number))
+            return;
+        m_mounted = true;
+        // The throttle of cgroup v1's block I/O controller, else of v2's.
+        const QString id = QString::fromLatin1(number).trimmed();
+        const QString v1 = QStringLiteral("/sys/fs/cgroup/blkio");
+        m_group = (QDir(v1).exists() ? v1 : QStringLiteral("/sys/fs/cgroup")) + "/lumacrest-bench-" + QString::number(getpid());
+        if (!QDir().mkpath(m_group))
+            return;
+        const bool one = m_group.startsWith(v1);
+        m_throttled = one ? Write(m_group + "/blkio.throttle.read_bps_device", id + " " + QString::number(20 << 20))
+                              && Write(m_group + "/blkio.throttle.read_iops_device", id + " 200")
+                          : Write(m_group + "/io.max", id + " rbps=" + QString::number(20 << 20) + " riops=200");
+        m_parent = one ? v1 : QStringLiteral("/sys/fs/cgroup");
+    }
+    ~SlowDisk()
+    {
+        if (!m_group.isEmpty()) {
+            Write(m_parent + "/cgroup.procs", QString::number(getpid()));
+            QDir().rmdir(m_group);
+        }
+        if (m_mounted)
+            Command("umount", {m_mount});
+        if (!m_device.isEmpty())
+            Command("losetup", {"-d", m_device});
+        QFile::remove(m_image);
+    }
+    bool ready() const { return m_throttled; }
+    QString path() const { return m_mount; }
+    // Every thread of this process reads through the throttle from now on.
+    bool Enter() const { return Write(m_group + "/cgroup.procs", QString::number(getpid())); }
+    // The files' pages and the device's own dropped: the next read is cold.
+    void DropCache(const QStringList& files) const
+    {
+        const QStringList all = QStringList(files) << m_device;
+        for (const QString& file : all) {
+            const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY);
+            if (fd >= 0)
+                posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED), ::close(fd);
+        }
+    }
+
+private:
+    static bool Write(const QString& path, const QString& text)
+    {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(text.toLatin1()) == text.size();
+    }
+
+    QString m_image, m_mount, m_device, m_group, m_parent;
+    bool m_mounted = false;
+    bool m_throttled = false;
+};
+
+// The bytes this process has had read from a disk so far.
+long long DiskBytesRead()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+        if (line.startsWith("read_bytes:"))
+            return line.mid(11).trimmed().toLongLong();
+    return -1;
+}
+
+// What the header probe of earlier builds read of a file: its streams found,
+// and where its last picture stream tells no field order, the first three
+// pictures decoded of at most 256 packets.
+void HeaderProbe(const QString& path)
+{
+    MediaInput input(QFile::encodeName(path).constData());
+    AVFormatContext* fmt = input.get();
+    int video = -1;
+    for (unsigned i = 0; fmt && i < fmt->nb_streams; ++i)
+        if (fmt->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_VIDEO
+            && !(fmt->streams[i]->disposition & AV_DISPOSITION_ATTACHED_PIC))
+            video = int(i);
+    if (video < 0 || fmt->streams[video]->codecpar->field_order != AV_FIELD_UNKNOWN)
+        return;
+    const AVCodecParameters* par = fmt->streams[video]->codecpar;
+    const AVCodec* codec = avcodec_find_decoder(par->codec_id);
+    AVCodecContext* dec = codec ? avcodec_alloc_context3(codec) : nullptr;
+    AVPacket* packet = av_packet_alloc();
+    AVFrame* frame = av_frame_alloc();
+    if (dec && packet && frame && avcodec_parameters_to_context(dec, par) >= 0 && avcodec_open2(dec, codec, nullptr) >= 0) {
+        int pictures = 0;
+        for (int packets = 0; pictures < 3 && packets < 256 && av_read_frame(fmt, packet) >= 0; ++packets) {
+            if (packet->stream_index == video)
+                avcodec_send_packet(dec, packet);
+            av_packet_unref(packet);
+            while (pictures < 3 && avcodec_receive_frame(dec, frame) >= 0)
+                ++pictures;
+        }
+    }
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    avcodec_free_context(&dec);
+}
+
+// The mixed files of the slow disk: a few made, the rest copies of them, so
+// that each is a file of its own on the disk. Empty when one cannot be made.
+QStringList MakeMixedFiles(const QString& folder, int count)
+{
+    // name, share of the files, and what the converter makes it of.
+    const QList<QPair<QString, QPair<int, QString>>> kinds{
+        {"phone.mp4", {30, "testsrc2=s=1920x1080:r=30,noise=alls=8:allf=t,settb=1/90000,setpts=N*3000+mod(N*N*7919+N*4271\\,721)-360 "
+                           "-c:v libx264 -preset ultrafast -b:v 16M -maxrate 16M -bufsize 8M -fps_mode passthrough -enc_time_base:v 1/90000"}},
+        {"camera.mkv", {20, "testsrc2=s=1920x1080:r=25,noise=alls=8:allf=t -c:v libx264 -preset superfast -b:v 10M -maxrate 10M -bufsize 5M"}},
+        {"broadcast.ts", {20, "testsrc2=s=1920x1080:r=25,noise=alls=8:allf=t -c:v libx264 -preset ultrafast -b:v 15M -maxrate 15M "
+                              "-bufsize 5M -flags +ildct+ilme -x264-params tff=1"}},
+        {"old.avi", {20, "testsrc2=s=1280x720:r=25,noise=alls=8:allf=t -c:v mpeg4 -b:v 5M"}},
+        {"uhd.avi", {5, "testsrc2=s=3840x2160:r=25,noise=alls=8:allf=t -c:v mpeg4 -b:v 40M -t 4"}},
+        {"uhd.mov", {5, "testsrc2=s=3840x2160:r=25,noise=alls=8:allf=t -c:v mjpeg -q:v 8 -pix_fmt yuvj420p -t 2"}},
+    };
+    QStringList made;
+    for (const auto& kind : kinds) {
+        const QString path = QDir(folder).filePath(kind.first);
+        const QStringList how = kind.second.second.split(' ');
+        if (!TestMedia::RunConverter(QStringList{"-f", "lavfi", "-i", how.first(), "-f", "lavfi", "-i", "sine", "-t", "6"}
+                                     + how.mid(1) + QStringList{"-shortest", path}, 600000))
+            return {};
+        made << path;
+    }
+    QStringList files;
+    for (int i = 0; i < count; ++i) {
+        // Shares of a hundred, in turn: 30 phone clips, 20 mkv, and so on.
+        int share = i % 100;
+        int k = 0;
+        while (share >= kinds[k].second.first)
+            share -= kinds[k++].second.first;
+        files << QDir(folder).filePath(QStringLiteral("%1-").arg(i, 4, 10, QLatin1Char('0')) + kinds[k].first);
+        if (!QFile::copy(made[k], files.last()))
+            return {};
+    }
+    for (const QString& path : made)
+        QFile::remove(path);
+    return files;
+}
+
+// Figure 3: the slow disk's files added through the window, against the
+// header probe of earlier builds on a worker.
+int SlowDiskAdding(int pairs, int count)
+{
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/bench-slowdisk-XXXXXX"));
+    SlowDisk disk(dir.path(), qint64(count) * (24 << 20) + (1LL << 30));
+    if (!disk.ready()) {
+        std::printf("slow disk: left out (it needs root, a loop device and a block I/O throttle)\n");
+        return 0;
+    }
+    const QString folder = disk.path() + QStringLiteral("/sources");
+    QDir().mkpath(folder);
+    const QStringList files = MakeMixedFiles(folder, count);
+    if (files.isEmpty() || !disk.Enter()) {
+        std::fprintf(stderr, "could not make the slow disk's files\n");
+        return 1;
+    }
+    const auto measured = [&](const std::function<BenchKit::Timed()>& run, long long* bytes) {
+        disk.DropCache(files);
+        const long long before = DiskBytesRead();
+        const BenchKit::Timed t = run();
+        *bytes = DiskBytesRead() - before;
+        return t;
+    };
+    const auto window = [&] { return AddThroughWindow(folder, count); };
+    const auto reference = [&] {
+        bool done = false;
+        std::thread worker;
+        const BenchKit::Timed t = RunAndWatch(
+            [&] {
+                worker = std::thread([&] {
+                    for (const QString& file : files)
+                        HeaderProbe(file);
+                    QMetaObject::invokeMethod(qApp, [&] { done = true; });
+                });
+            },
+            [&] { return done; });
+        worker.join();
+        return t;
+    };
+    std::vector<double> timeRatios;
+    std::vector<double> byteRatios;
+    for (int pair = 0; pair < pairs; ++pair) {
+        BenchKit::Timed added;
+        BenchKit::Timed probed;
+        long long addedBytes = 0;
+        long long probedBytes = 0;
+        BenchKit::RunPair(
+            pair, [&] { added = measured(window, &addedBytes); }, [&] { probed = measured(reference, &probedBytes); });
+        timeRatios.push_back(added.seconds / probed.seconds);
+        byteRatios.push_back(double(addedBytes) / double(qMax(1LL, probedBytes)));
+        std::printf("slow disk, %d files, pair %d: through the window %.2f s, %.1f MB (longest stall %.3f s); "
+                    "header probe %.2f s, %.1f MB\n",
+                    count, pair + 1, added.seconds, addedBytes / 1e6, added.longestStall, probed.seconds, probedBytes / 1e6);
+        std::fflush(stdout);
+    }
+    BenchKit::PrintSpread("slow disk: adding's time over the header probe's", timeRatios);
+    BenchKit::PrintSpread("slow disk: adding's bytes read over the header probe's", byteRatios);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -157,6 +408,7 @@ int main(int argc, char** argv)
     BenchKit::WindowApplication app(argc, argv);
     const int pairs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
     const int count = argc > 2 ? qMax(1, atoi(argv[2])) : 1000;
+    const int slowCount = argc > 3 ? qMax(0, atoi(argv[3])) : 200;
 
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("sources"));
@@ -217,5 +469,5 @@ int main(int argc, char** argv)
         std::fflush(stdout);
     }
     BenchKit::PrintSpread("4-row Run: queue over direct", runRatios);
-    return 0;
+    return slowCount > 0 ? SlowDiskAdding(pairs, slowCount) : 0;
 }

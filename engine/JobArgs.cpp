@@ -274,16 +274,58 @@ QString JobArgs::PartShift(const ST_SPLIT_PART& part)
                      : "setpts='max(0,PTS-" + QString::number(static_cast<double>(lead) / 1000000.0, 'f', 6) + "/TB)'";
 }
 
-QStringList JobArgs::PictureRateArgs(double rate, bool variable, bool keepsTimes)
+double JobArgs::EncoderRate(double rate, const QString& encoder)
+{
+    const AVCodec* codec = avcodec_find_encoder_by_name(encoder.toUtf8().constData());
+    if (!codec || !codec->supported_framerates || !(rate > 0))
+        return rate;
+    // The converter would take the nearest rate listed, which may be a
+    // slower one: each picture keeps a frame of its own at the slowest one
+    // at or above the rate, where there is one.
+    double above = 0;
+    double fastest = 0;
+    for (const AVRational* listed = codec->supported_framerates; listed->num && listed->den; ++listed) {
+        const double offered = av_q2d(*listed);
+        if (std::abs(offered / rate - 1) < 0.001)
+            return rate;
+        if (offered > rate && (above == 0 || offered < above))
+            above = offered;
+        fastest = std::max(fastest, offered);
+    }
+    return above > 0 ? above : fastest;
+}
+
+namespace {
+
+QString RateText(double rate)
+{
+    return QString::number(rate, 'f', 3);
+}
+
+} // namespace
+
+QStringList JobArgs::PictureRateArgs(double rate, bool variable, bool keepsTimes, const QString& encoder)
 {
     if (variable && keepsTimes)
         return {"-fps_mode", "vfr"};
-    QStringList args{"-r", QString::number(rate, 'f', 3)};
+    QStringList args{"-r", RateText(EncoderRate(rate, encoder))};
     // The converter's constant rate moves a picture that came early or late
     // to a free frame rather than drop it (as it would in AVI).
     if (variable)
         args << "-fps_mode" << "cfr";
     return args;
+}
+
+QString JobArgs::ConstantRateGraph(double rate, const QString& encoder)
+{
+    // The converter's own constant rate shows the picture after a gap a
+    // frame early: each one goes to the frame nearest its time instead, or
+    // to the next one when the one before took its frame. A picture that
+    // comes before the frame the one before went to would push the rest
+    // later and later (a rush of pictures at a recording's start): it keeps
+    // its time, and the frame shows the last of them.
+    const QString r = RateText(EncoderRate(rate, encoder));
+    return "settb=1/" + r + ",setpts=if(N\\,if(gte(PTS\\,PREV_OUTPTS)\\,max(PTS\\,PREV_OUTPTS+1)\\,PTS)\\,PTS),fps=" + r;
 }
 
 bool JobArgs::KeepsPictureTimes(const QString& container, const QString& encoder)
@@ -442,7 +484,7 @@ QString JobArgs::StepCrop(const QSize& steps)
 }
 
 QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasVideo,
-                            const QVector<bool>& hasAudio, const QVector<long long>& durations)
+                            const QVector<bool>& hasAudio, const QVector<long long>& durations, const QString& videoTail)
 {
     const int n = hasAudio.size();
     const auto seconds = [&durations](int i) {
@@ -495,7 +537,9 @@ QString JobArgs::MergeGraph(const QString& scaleSize, bool withVideo, const QVec
     for (int i = 0; i < n; ++i)
         g += videoPads.value(i) + audioPads.value(i);
     g += "concat=n=" + QString::number(n) + ":v=" + (withVideo ? "1" : "0") + ":a=" + (anyAudio ? "1" : "0");
-    return g + (withVideo ? "[v]" : "") + (anyAudio ? "[a]" : "");
+    const bool tail = withVideo && !videoTail.isEmpty();
+    g += (withVideo ? (tail ? "[j]" : "[v]") : "") + QString(anyAudio ? "[a]" : "");
+    return tail ? g + ";[j]" + videoTail + "[v]" : g;
 }
 
 QStringList JobArgs::SoundArgs(const ST_SOUND_ENCODING& encoding)

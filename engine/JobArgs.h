@@ -94,10 +94,20 @@ public:
     // later ones by as much; empty where there is none.
     static QString PartShift(const ST_SPLIT_PART& part);
     // The converter's frame-rate options: "-r" and the rate with three
-    // decimals. A variable rate (its mean given) keeps its pictures' own
-    // times where `keepsTimes` (the container and the encoder hold them),
-    // else it is made constant at its mean, each picture kept once.
-    static QStringList PictureRateArgs(double rate, bool variable, bool keepsTimes);
+    // decimals, one that `encoder` takes (EncoderRate). A variable rate (its
+    // usual one given) keeps its pictures' own times where `keepsTimes` (the
+    // container and the encoder hold them), else it is made constant at its
+    // usual rate, each picture kept once.
+    static QStringList PictureRateArgs(double rate, bool variable, bool keepsTimes,
+                                       const QString& encoder = QString());
+    // `rate`, where the encoder codes any rate or lists it; else the
+    // slowest rate it lists above it (the fastest when none is).
+    static double EncoderRate(double rate, const QString& encoder);
+    // The filters that make a variable rate the constant one PictureRateArgs
+    // gives: each picture on the frame nearest its time (the next one where
+    // two would share one, unless it came before the last one's frame: a
+    // rush shows its last picture), a gap filled with the picture before it.
+    static QString ConstantRateGraph(double rate, const QString& encoder = QString());
     // Whether a container (by its extension) and an encoder hold pictures
     // at times of their own: AVI, and encoders of fixed rates (MPEG-1/2
     // video), take one constant rate.
@@ -156,9 +166,11 @@ public:
     // and sound joined in one go ("[v]", "[a]"). An input
     // without sound gets silence of its length, one without picture a black
     // picture of its length; without any sound there is no "[a]"; withVideo
-    // off leaves the picture out (sound-only containers).
+    // off leaves the picture out (sound-only containers). `videoTail` are
+    // filters the joined picture passes before "[v]".
     static QString MergeGraph(const QString& scaleSize, bool withVideo, const QVector<bool>& hasVideo,
-                              const QVector<bool>& hasAudio, const QVector<long long>& durations);
+                              const QVector<bool>& hasAudio, const QVector<long long>& durations,
+                              const QString& videoTail = QString());
     // The folder outputs go to: the configured one, else the input's own.
     static QString OutDir(const QString& configured, const QString& input);
     // Microseconds of a duration text "H:MM:SS.cc" (any number of hour

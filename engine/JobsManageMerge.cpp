@@ -70,7 +70,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
     const QSize shown = JobArgs::SquarePixelSize(main.picture);
     const int width = qMax(shown.width(), 0);
     const int height = qMax(shown.height(), 0);
-    // A variable rate is counted at its pictures' mean rate, never at the
+    // A variable rate is counted at its pictures' usual rate, never at the
     // base rate of its stamps, which would repeat each picture.
     const float fps = main.PictureRate();
 
@@ -235,7 +235,16 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                 setText(job->standardItem(), tr("Nothing to merge: no picture or sound"));
                 return;
             }
-            const QString graph = JobArgs::MergeGraph(scale, withVideo, hasVideo, hasAudio, durations);
+            float rate = format.VKeepFrameRate ? fps : static_cast<float>(JobArgs::FrameRateSetting(format.VFrameRate));
+            // Joined clips of different rates need one output rate, or the
+            // converter duplicates frames without end.
+            if (!(rate > 0) || !std::isfinite(rate))
+                rate = 25.0f;
+            // A variable rate made constant puts each picture at its time.
+            const bool varying = format.VKeepFrameRate && (variable || main.VariableRate());
+            const QString graph = JobArgs::MergeGraph(
+                scale, withVideo, hasVideo, hasAudio, durations,
+                varying ? JobArgs::ConstantRateGraph(rate, JobArgs::VideoEncoder(format.VCodec)) : QString());
             qDebug() << graph;
             args << "-filter_complex" << graph;
             if (withVideo)
@@ -243,11 +252,6 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
             if (anyAudio)
                 args << "-map" << "[a]";
 
-            float rate = format.VKeepFrameRate ? fps : static_cast<float>(JobArgs::FrameRateSetting(format.VFrameRate));
-            // Joined clips of different rates need one output rate, or the
-            // converter duplicates frames without end.
-            if (!(rate > 0) || !std::isfinite(rate))
-                rate = 25.0f;
             if (withVideo) {
                 // Filtered streams cannot be copied: "copy" means the
                 // container's own encoder.
@@ -255,7 +259,7 @@ void JobsManage::AddJobMerge(AbstractJob* job, bool converted)
                     args << "-c:v" << JobArgs::VideoEncoder(format.VCodec);
                 args << RunArguments::VideoBitRate(format, main.bitRate);
                 // Joined clips keep one constant rate.
-                args << JobArgs::PictureRateArgs(rate, format.VKeepFrameRate && (variable || main.VariableRate()), false);
+                args << JobArgs::PictureRateArgs(rate, varying, false, JobArgs::VideoEncoder(format.VCodec));
                 args << RunArguments::FrameShape(format);
             }
             // Kept sound cannot be copied through the filters: the main

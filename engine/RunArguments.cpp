@@ -120,12 +120,9 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
                     || JobArgs::FitToSteps(picture.transposed(), steps) != picture.transposed())
                     filters += (filters.isEmpty() ? QString() : QStringLiteral(",")) + JobArgs::StepCrop(steps);
             }
-            if (!filters.isEmpty())
-                a << QStringLiteral("-vf") << filters;
-            a << VideoBitRate(format, sourceBitRate);
-            // A variable rate's pictures are kept each once, at the mean rate
-            // where they cannot keep their own times; its base rate would
-            // repeat every picture.
+            // A variable rate's pictures are kept each once, at their usual
+            // rate, each on the frame of its time, where they cannot keep
+            // their own times; its base rate would repeat every picture.
             const bool variable = format.VKeepFrameRate && std::isfinite(pictureRate) && pictureRate > 0.0f;
             if (!format.VKeepFrameRate)
                 rate = static_cast<float>(JobArgs::FrameRateSetting(format.VFrameRate));
@@ -133,10 +130,16 @@ ST_RUN_ARGS RunArguments::CommonArguments(const FormatSettings& format, const QS
                 rate = pictureRate;
             // An unknown rate (a source that could not be probed) is left to
             // the converter rather than given as 0, which it refuses.
-            if (std::isfinite(rate) && rate > 0.0f)
-                a << JobArgs::PictureRateArgs(rate, variable, JobArgs::KeepsPictureTimes(ext, encoder));
-            else
-                rate = 0.0f;
+            const bool known = std::isfinite(rate) && rate > 0.0f;
+            rate = known ? static_cast<float>(JobArgs::EncoderRate(rate, encoder)) : 0.0f;
+            const bool keepsTimes = JobArgs::KeepsPictureTimes(ext, encoder);
+            if (known && variable && !keepsTimes)
+                filters += (filters.isEmpty() ? QString() : QStringLiteral(",")) + JobArgs::ConstantRateGraph(rate, encoder);
+            if (!filters.isEmpty())
+                a << QStringLiteral("-vf") << filters;
+            a << VideoBitRate(format, sourceBitRate);
+            if (known)
+                a << JobArgs::PictureRateArgs(rate, variable, keepsTimes, encoder);
             a << FrameShape(format);
         }
     }

@@ -41,7 +41,7 @@ public:
     // that the encoder cannot take at that size (sides that are not whole
     // chroma samples of its pixel formats) loses its last column or row at
     // the end of the graph; an empty size is taken to fit. `pictureRate` is
-    // the mean rate of a variable-rate source's pictures, 0 for a constant
+    // the usual rate of a variable-rate source's pictures, 0 for a constant
     // rate (ST_MEDIA_INFO::VariableRate). A split part (`part`) is read
     // as JobArgs::PartInput cuts it, its picture moved as the part says.
     static ST_RUN_ARGS CommonArguments(const FormatSettings& format, const QString& ext, const QString& source,

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -86,68 +87,193 @@ bool ReceivePicture(AVCodecContext* dec, AVFrame* frame)
     return ret >= 0;
 }
 
-// The mean rate of a stream's pictures from its packets' stamps into
-// info->pictureRate (0 when fewer than two are stamped), and whether they
-// are spaced unevenly. Only the first hundred or so are read, and no more
-// than a few seconds of a camera's largest pictures: enough for the pattern
-// of a phone's timing or a film's pulldown to repeat many times.
+// What the stamps of a stream's pictures tell of its rate.
+struct StampRate {
+    bool usable = false;
+    double rate = 0;     // pictures a second at the usual interval between them
+    bool uneven = false; // pictures lie off that interval's grid, or some are missing from it
+};
+
+// A rate kept for less than this in all, between pictures shown in a rush
+// (a recorder catching up), is no usual rate: each of the stream's other
+// pictures would be repeated for it many times over.
+constexpr double kBurstSeconds = 0.5;
+
+// The usual interval of the pictures whose presentation stamps, sorted, are
+// `stamps`, and whether they keep to it. It is near the gap that the most
+// gaps are about one of (between half and one and a half of it), and then
+// measured over the runs of gaps within a quarter of it (a phone's jitter,
+// stamps rounded to milliseconds) until it holds still: a run spans its
+// pictures whatever each one's jitter, so a long clip drifts off no grid,
+// and lost pictures and pauses are left out. Stamps are uneven where more
+// than one gap in twenty lies further than a tick and 2 % from the grid, or
+// a picture is missing from it: melt and AVI would show the pictures after
+// the gap at a frame of their own count, not of their time.
+StampRate RateOfStamps(const std::vector<int64_t>& stamps, AVRational timeBase)
+{
+    StampRate result;
+    if (stamps.size() < 2 || timeBase.num <= 0 || timeBase.den <= 0)
+        return result;
+    // Stamps may lie anywhere in 64 bits: a span that does not fit tells no rate.
+    if (__int128(stamps.back()) - stamps.front() > INT64_MAX)
+        return result;
+    std::vector<int64_t> gaps;
+    for (size_t i = 1; i < stamps.size(); ++i)
+        if (stamps[i] > stamps[i - 1])
+            gaps.push_back(stamps[i] - stamps[i - 1]);
+    if (gaps.empty())
+        return result;
+    std::sort(gaps.begin(), gaps.end());
+    const double tick = av_q2d(timeBase);
+    std::vector<double> sums(gaps.size() + 1, 0.0);
+    for (size_t i = 0; i < gaps.size(); ++i)
+        sums[i + 1] = sums[i] + double(gaps[i]);
+    const double least = std::min(kBurstSeconds, sums.back() * tick / 4);
+    size_t best = 0;
+    double usual = 0;
+    for (size_t i = 0, lo = 0, hi = 0; i < gaps.size(); ++i) {
+        const double gap = double(gaps[i]);
+        while (double(gaps[lo]) < gap / 2)
+            ++lo;
+        while (hi < gaps.size() && double(gaps[hi]) < gap * 1.5)
+            ++hi;
+        const double sum = sums[hi] - sums[lo];
+        if (hi - lo > best && sum * tick >= least) {
+            best = hi - lo;
+            usual = sum / double(hi - lo);
+        }
+    }
+    for (int round = 0; round < 8 && usual > 0; ++round) {
+        double along = 0;
+        double square = 0;
+        for (size_t i = 1, start = 0; i <= stamps.size(); ++i) {
+            if (i < stamps.size() && std::abs(double(stamps[i] - stamps[i - 1]) / usual - 1) <= 0.25)
+                continue;
+            // A run of single intervals ends: its slope over the count of
+            // its pictures, which the first and last one's jitter tilt little.
+            const size_t n = i - start;
+            double mean = 0;
+            for (size_t k = start; k < i; ++k)
+                mean += double(stamps[k] - stamps[start]) / double(n);
+            for (size_t k = start; k < i; ++k) {
+                along += (double(k - start) - double(n - 1) / 2) * (double(stamps[k] - stamps[start]) - mean);
+                square += (double(k - start) - double(n - 1) / 2) * (double(k - start) - double(n - 1) / 2);
+            }
+            start = i;
+        }
+        usual = along / square;
+    }
+    // Given with three decimals, the rate never reads 0.
+    const double rate = 1.0 / (usual * tick);
+    if (best == 0 || !std::isfinite(rate) || rate < 1e-3 || rate >= 1e6)
+        return result;
+    size_t stray = 0;
+    bool missing = false;
+    for (const int64_t gap : gaps) {
+        const double whole = std::round(double(gap) / usual);
+        stray += whole < 1 || std::abs(double(gap) - whole * usual) > 1.0 + 0.02 * usual;
+        missing = missing || whole >= 2;
+    }
+    result.usable = true;
+    result.rate = rate;
+    result.uneven = stray * 20 > gaps.size() || missing;
+    return result;
+}
+
+// The stamps of every picture from the container's index, where it lists
+// each one (mp4 and mov sample tables, AVI's index) and not its key
+// pictures alone: no picture is read. One of key pictures lists half the
+// pictures the header counts at most, unless all are keys; a whole one may
+// leave out a few (AVI's empty chunks). The index holds decoding stamps,
+// which keep a picture's interval to the next through reordering.
+bool IndexStamps(AVStream* stream, size_t most, std::vector<int64_t>* stamps)
+{
+    const int entries = avformat_index_get_entries_count(stream);
+    if (stream->nb_frames <= 0 || entries < 0.9 * double(stream->nb_frames))
+        return false;
+    for (int i = 0; i < entries && stamps->size() < most; ++i) {
+        const AVIndexEntry* entry = avformat_index_get_entry(stream, i);
+        if (entry && !(entry->flags & AVINDEX_DISCARD_FRAME) && entry->timestamp != AV_NOPTS_VALUE)
+            stamps->push_back(entry->timestamp);
+    }
+    std::sort(stamps->begin(), stamps->end());
+    return true;
+}
+
+// The presentation stamps of the pictures read so far, sorted, less those
+// that a picture not yet read could still come before: the ones past the
+// last decoding stamp, and as many as pictures have been seen to come
+// ahead of their turn.
+std::vector<int64_t> ShownSoFar(const std::vector<int64_t>& read, int64_t lastDecoded, int delay, bool whole)
+{
+    std::vector<int64_t> shown = read;
+    std::sort(shown.begin(), shown.end());
+    if (whole)
+        return shown;
+    long ahead = delay;
+    for (size_t i = 0; i < read.size(); ++i)
+        ahead = std::max(ahead, long(std::lower_bound(shown.begin(), shown.end(), read[i]) - shown.begin()) - long(i));
+    if (lastDecoded != AV_NOPTS_VALUE)
+        shown.erase(std::upper_bound(shown.begin(), shown.end(), lastDecoded), shown.end());
+    shown.resize(shown.size() > size_t(ahead) ? shown.size() - size_t(ahead) : 0);
+    return shown;
+}
+
+// The usual rate of a stream's pictures from their stamps into
+// info->pictureRate (0 when they tell none), and whether they lie unevenly.
+// The stamps come from the index where it lists every picture; else the
+// pictures are read, a number of them and not of bytes, so big pictures
+// count as small ones: those the probe has read already come again from
+// memory, and reading ends once half a second and at least 16 of them have
+// come at the stream's own rate, or after 300.
 void MeasurePictureRate(AVFormatContext* fmt, int index, const std::atomic<bool>* cancel, ST_MEDIA_INFO* info)
 {
-    std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
-    if (!packet)
-        return;
-    constexpr int kPictures = 120;
-    constexpr int kPackets = 4096; // of any stream
-    constexpr long long kBytes = 12LL << 20;
-    std::vector<int64_t> decoded;   // decoding stamps, in order
-    std::vector<int64_t> presented; // presentation stamps
-    int pictures = 0;
-    long long bytes = 0;
-    for (int packets = 0; pictures < kPictures && packets < kPackets && bytes < kBytes && !(cancel && *cancel);
-         ++packets) {
-        if (av_read_frame(fmt, packet.get()) < 0)
-            break;
-        bytes += packet->size;
-        if (packet->stream_index == index) {
-            ++pictures;
-            if (packet->dts != AV_NOPTS_VALUE)
-                decoded.push_back(packet->dts);
-            if (packet->pts != AV_NOPTS_VALUE)
-                presented.push_back(packet->pts);
+    constexpr size_t kFewest = 16;
+    constexpr size_t kMost = 300;
+    constexpr size_t kMostIndexed = 4096; // no picture is read for these
+    AVStream* stream = fmt->streams[index];
+    std::vector<int64_t> stamps;
+    StampRate measured;
+    if (IndexStamps(stream, kMostIndexed, &stamps)) {
+        measured = RateOfStamps(stamps, stream->time_base);
+    } else {
+        std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
+        if (!packet)
+            return;
+        const auto constant = [&](const StampRate& r) {
+            return r.usable && !r.uneven && info->fps > 0 && std::abs(r.rate / info->fps - 1) <= 0.01;
+        };
+        constexpr int kPackets = 4096; // of any stream
+        std::vector<int64_t> read;
+        int64_t lastDecoded = AV_NOPTS_VALUE;
+        bool ended = false; // every picture of the stream was read
+        for (int packets = 0; read.size() < kMost && packets < kPackets && !(cancel && *cancel); ++packets) {
+            ended = av_read_frame(fmt, packet.get()) < 0;
+            if (ended)
+                break;
+            const bool picture = packet->stream_index == index && !(packet->flags & AV_PKT_FLAG_DISCARD);
+            const int64_t pts = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+            if (picture && pts != AV_NOPTS_VALUE) {
+                read.push_back(pts);
+                if (packet->dts != AV_NOPTS_VALUE)
+                    lastDecoded = packet->dts;
+            }
+            av_packet_unref(packet.get());
+            if (picture && read.size() >= kFewest && read.size() % 4 == 0) {
+                const std::vector<int64_t> shown = ShownSoFar(read, lastDecoded, stream->codecpar->video_delay, false);
+                if (shown.size() >= kFewest
+                    && (double(shown.back()) - double(shown.front())) * av_q2d(stream->time_base) >= 0.5
+                    && constant(RateOfStamps(shown, stream->time_base)))
+                    break;
+            }
         }
-        av_packet_unref(packet.get());
+        stamps = ShownSoFar(read, lastDecoded, stream->codecpar->video_delay, ended);
+        measured = RateOfStamps(stamps, stream->time_base);
     }
-    // Decoding stamps where every picture has one; else the presentation
-    // stamps in their order, less the last few, whose reordered neighbours
-    // may lie past the end of what was read.
-    std::vector<int64_t> stamps = decoded;
-    if (int(stamps.size()) != pictures) {
-        stamps = presented;
-        std::sort(stamps.begin(), stamps.end());
-        stamps.resize(stamps.size() > 32 ? stamps.size() - 16 : stamps.size());
-    }
-    if (stamps.size() < 2 || stamps.back() <= stamps.front())
+    if (!measured.usable)
         return;
-    // The mean spacing as the slope of the stamps over their count: a
-    // phone's first and last pictures may come early or late.
-    const double middle = double(stamps.size() - 1) / 2;
-    double along = 0;
-    double square = 0;
-    for (size_t i = 0; i < stamps.size(); ++i) {
-        along += (double(i) - middle) * double(stamps[i] - stamps.front());
-        square += (double(i) - middle) * (double(i) - middle);
-    }
-    const double mean = along / square;
-    const double rate = 1.0 / (mean * av_q2d(fmt->streams[index]->time_base));
-    if (!std::isfinite(rate) || rate <= 0 || rate >= 1000000)
-        return;
-    info->pictureRate = static_cast<float>(rate);
-    // A constant rate's stamps stray from their mean spacing by no more
-    // than their rounding (to milliseconds, in some containers).
-    size_t stray = 0;
-    for (size_t i = 1; i < stamps.size(); ++i)
-        stray += std::abs(double(stamps[i] - stamps[i - 1]) - mean) > 1.0 + 0.02 * mean;
-    info->unevenStamps = stray * 20 > stamps.size();
+    info->pictureRate = static_cast<float>(measured.rate);
+    info->unevenStamps = measured.uneven;
 }
 
 } // namespace
@@ -266,8 +392,8 @@ bool ST_MEDIA_INFO::DescribesFile(const QString& file) const
 
 bool ST_MEDIA_INFO::VariableRate() const
 {
-    // Stamps of a constant rate fall on its base rate; a rounding of the
-    // stamps (milliseconds) or a lost picture moves their mean far less.
+    // Stamps of a constant rate fall on its base rate, each frame of it
+    // taken; their rounding (milliseconds) moves the usual interval far less.
     return fps > 0 && pictureRate > 0 && (unevenStamps || std::abs(pictureRate / fps - 1.0f) > 0.01f);
 }
 

@@ -12,7 +12,7 @@ struct PictureGeometry;
 
 // Width, height, duration (microseconds), frame rate and bit rate of a file.
 // The frame rate is the pictures' (ST_MEDIA_INFO::PictureRate): for a
-// variable rate its mean.
+// variable rate its usual one.
 // The size is the picture's as the converter turns it by its display matrix
 // (a quarter turn swaps the stored width and height), in pixels.
 // Outputs are left untouched when the file cannot be opened or probed, or is

@@ -36,11 +36,15 @@ struct ST_MEDIA_INFO
     // the mean, which melt renders it at, where `fps` is the base rate that
     // all its time stamps fall on.
     float averageFps = 0.0f;
-    // The mean rate of the pictures as their stamps place them, 0 when not
-    // known. Where it differs from `fps` the stream is of a variable rate
-    // (a phone's, a screen recorder's, film flagged for a slower display).
+    // The rate of the pictures' usual interval as their stamps place them
+    // (not their mean: a screen recording's pauses and a lost picture do not
+    // slow it), 0 when not known. Where it differs from `fps` the stream is
+    // of a variable rate (a phone's, a screen recorder's, film flagged for a
+    // slower display).
     float pictureRate = 0.0f;
-    bool unevenStamps = false; // the pictures' stamps are not evenly spaced (a phone's)
+    // The pictures' stamps lie off the usual interval's grid (a phone's), or
+    // leave gaps in it (a picture lost, a screen recorder's pause).
+    bool unevenStamps = false;
     long long duration = 0;   // microseconds, 0 when unknown
     long long audioDuration = 0; // of the first sound stream, microseconds, 0 when unknown
     long long bitRate = 0;    // bits per second
@@ -61,7 +65,7 @@ struct ST_MEDIA_INFO
     // Whether the stamps place the pictures unevenly, or at another rate
     // than the base rate all of them fall on (`fps`).
     bool VariableRate() const;
-    // The rate pictures come at: the mean of a variable rate, else `fps`.
+    // The rate pictures come at: the usual one of a variable rate, else `fps`.
     float PictureRate() const;
     // The picture as a player shows it (picture.Shown()); empty without a
     // picture.

@@ -44,6 +44,7 @@ private slots:
         QTest::addColumn<QString>("graph");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<float>("expectedFps");
+        QTest::addColumn<float>("pictureRate"); // a varying rate's usual one, 0 for a constant rate
 
         const QString g = "movie=/w/a.png[wm];[in][wm]overlay=10:10[out]";
         // Word for word the first-run example, with the volume on the converter's 256 scale.
@@ -51,45 +52,45 @@ private slots:
             << FirstRun() << "mp4" << 2000000LL << 25.0f << g
             << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-vf", g, "-b:v", "2000k", "-r", "25.000"}
                 + kDefaultAudio + QStringList{"-y"})
-            << 25.0f;
+            << 25.0f << 0.0f;
         QTest::newRow("mp3 from a video with layers: no picture options")
             << FirstRun() << "mp3" << 2000000LL << 25.0f << g
-            << (QStringList{"-i", "/s/clip.mp4", "-vn"} + kDefaultAudio + QStringList{"-y"}) << 25.0f;
+            << (QStringList{"-i", "/s/clip.mp4", "-vn"} + kDefaultAudio + QStringList{"-y"}) << 25.0f << 0.0f;
         QTest::newRow("m4a gets no picture")
             << FirstRun() << "m4a" << 0LL << 25.0f << QString()
-            << (QStringList{"-i", "/s/clip.mp4", "-vn"} + kDefaultAudio + QStringList{"-y"}) << 25.0f;
+            << (QStringList{"-i", "/s/clip.mp4", "-vn"} + kDefaultAudio + QStringList{"-y"}) << 25.0f << 0.0f;
         QTest::newRow("wav gets no picture, copy codec ignored")
             << With([](FormatSettings& s) { s.VCodec = "copy"; s.ACodec = "pcm_s16le"; }) << "wav" << 0LL << 25.0f
             << g
             << QStringList{"-i", "/s/clip.mp4", "-vn", "-b:a", "64k", "-acodec", "pcm_s16le", "-ac", "2", "-ar",
                            "44100", "-vol", "256", "-y"}
-            << 25.0f;
+            << 25.0f << 0.0f;
         QTest::newRow("video copy: straight to the audio options")
             << With([](FormatSettings& s) { s.VCodec = "copy"; s.VKeepWH = false; s.VAspect = "16:9"; })
             << "mkv" << 2000000LL << 25.0f << g
-            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "copy"} + kDefaultAudio + QStringList{"-y"}) << 25.0f;
+            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "copy"} + kDefaultAudio + QStringList{"-y"}) << 25.0f << 0.0f;
         QTest::newRow("auto bit rate in kilobits, rounded down")
             << FirstRun() << "mkv" << 1499999LL << 30.0f << QString()
             << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "1499k", "-r", "30.000"}
                 + kDefaultAudio + QStringList{"-y"})
-            << 30.0f;
+            << 30.0f << 0.0f;
         QTest::newRow("auto bit rate in quality mode too")
             << With([](FormatSettings& s) { s.VSetMode = true; }) << "mp4" << 1499999LL << 25.0f << QString()
             << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "1499k", "-r", "25.000"}
                 + kDefaultAudio + QStringList{"-y"})
-            << 25.0f;
+            << 25.0f << 0.0f;
         QTest::newRow("quality 50 high")
             << With([](FormatSettings& s) { s.VSetMode = true; s.VBitRate = "50 high"; s.VCodec = "h265"; })
             << "mp4" << 1499999LL << 25.0f << QString()
             << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx265", "-qmin", "1", "-qmax", "6", "-r", "25.000"}
                 + kDefaultAudio + QStringList{"-y"})
-            << 25.0f;
+            << 25.0f << 0.0f;
         QTest::newRow("bit rate entry, other codec verbatim")
             << With([](FormatSettings& s) { s.VBitRate = "64 kbps"; s.VCodec = "mpeg2video"; }) << "ts" << 1LL
             << 25.0f << QString()
             << (QStringList{"-i", "/s/clip.mp4", "-c:v", "mpeg2video", "-b:v", "64k", "-r", "25.000"}
                 + kDefaultAudio + QStringList{"-y"})
-            << 25.0f;
+            << 25.0f << 0.0f;
         QTest::newRow("set rate, named size, aspect")
             << With([](FormatSettings& s) {
                    s.VCodec = "xvid";
@@ -103,32 +104,32 @@ private slots:
             << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libxvid", "-b:v", "800k", "-r", "29.976", "-s",
                             "320x240", "-aspect", "4:3"}
                 + kDefaultAudio + QStringList{"-y"})
-            << 29.976f;
+            << 29.976f << 0.0f;
         QTest::newRow("typed size passes, text without a size is left out")
             << With([](FormatSettings& s) { s.VKeepWH = false; s.VSize = "1000x500"; }) << "mp4" << 0LL << 25.0f
             << QString()
             << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "0k", "-r", "25.000", "-s", "1000x500"}
                 + kDefaultAudio + QStringList{"-y"})
-            << 25.0f;
+            << 25.0f << 0.0f;
         QTest::newRow("no size in the text")
             << With([](FormatSettings& s) { s.VKeepWH = false; s.VSize = "large"; }) << "mp4" << 0LL << 25.0f
             << QString()
             << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "0k", "-r", "25.000"} + kDefaultAudio
                 + QStringList{"-y"})
-            << 25.0f;
+            << 25.0f << 0.0f;
         QTest::newRow("unprobed source: no rate of 0")
             << FirstRun() << "mp4" << 0LL << 0.0f << QString()
             << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "0k"} + kDefaultAudio
                 + QStringList{"-y"})
-            << 0.0f;
+            << 0.0f << 0.0f;
         QTest::newRow("keep audio codec")
             << With([](FormatSettings& s) { s.AKeepCodec = true; }) << "mov" << 1000LL << 25.0f << QString()
             << QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "1k", "-r", "25.000", "-c:a", "copy", "-y"}
-            << 25.0f;
+            << 25.0f << 0.0f;
         QTest::newRow("audio codec copy, mono, 48 kHz ignored")
             << With([](FormatSettings& s) { s.ACodec = "copy"; s.AChannels = "1 channels mono"; })
             << "mp3" << 1000LL << 25.0f << QString() << QStringList{"-i", "/s/clip.mp4", "-vn", "-c:a", "copy", "-y"}
-            << 25.0f;
+            << 25.0f << 0.0f;
         QTest::newRow("half volume, mono, 48 kHz, 192 kbps")
             << With([](FormatSettings& s) {
                    s.AVolume = 50;
@@ -140,12 +141,29 @@ private slots:
             << "mp3" << 0LL << 25.0f << QString()
             << QStringList{"-i", "/s/clip.mp4", "-vn", "-b:a", "192k", "-acodec", "mp3", "-ac", "1", "-ar", "48000",
                            "-vol", "128", "-y"}
-            << 25.0f;
+            << 25.0f << 0.0f;
         QTest::newRow("silence and six times")
             << With([](FormatSettings& s) { s.AVolume = 0; }) << "m4a" << 0LL << 25.0f << QString()
             << QStringList{"-i", "/s/clip.mp4", "-vn", "-b:a", "64k", "-acodec", "aac", "-ac", "2", "-ar", "44100",
                            "-vol", "0", "-y"}
-            << 25.0f;
+            << 25.0f << 0.0f;
+
+        // A phone's rate: its pictures' own times where the container and the encoder keep them; else one rate the
+        // encoder takes at or above their usual one, each picture on the frame of its time.
+        const auto placed = [](const QString& rate, const QString& codec) {
+            return QStringList{"-i", "/s/clip.mp4", "-c:v", codec, "-vf",
+                               "settb=1/" + rate + ",setpts=if(N\\,if(gte(PTS\\,PREV_OUTPTS)\\,max(PTS\\,PREV_OUTPTS+1)\\,PTS)\\,PTS),fps=" + rate,
+                               "-b:v", "0k", "-r", rate, "-fps_mode", "cfr"} + kDefaultAudio + QStringList{"-y"};
+        };
+        QTest::newRow("phone, mp4") << FirstRun() << "mp4" << 0LL << 120.0f << QString()
+            << (QStringList{"-i", "/s/clip.mp4", "-c:v", "libx264", "-b:v", "0k", "-fps_mode", "vfr"} + kDefaultAudio
+                + QStringList{"-y"})
+            << 29.5f << 29.5f;
+        QTest::newRow("phone, avi") << FirstRun() << "avi" << 0LL << 120.0f << QString()
+            << placed("29.500", "libx264") << 29.5f << 29.5f;
+        QTest::newRow("phone, mpeg-2: the slowest rate it lists above")
+            << With([](FormatSettings& s) { s.VCodec = "mpeg2video"; }) << "mpg" << 0LL << 120.0f << QString()
+            << placed("32.000", "mpeg2video") << 32.0f << 30.4f;
     }
 
     void commonArguments()
@@ -157,7 +175,9 @@ private slots:
         QFETCH(QString, graph);
         QFETCH(QStringList, expected);
         QFETCH(float, expectedFps);
-        const ST_RUN_ARGS run = RunArguments::CommonArguments(format, ext, "/s/clip.mp4", bitRate, fps, graph);
+        QFETCH(float, pictureRate);
+        const ST_RUN_ARGS run
+            = RunArguments::CommonArguments(format, ext, "/s/clip.mp4", bitRate, fps, graph, QSize(), pictureRate);
         QCOMPARE(run.arguments, expected);
         QCOMPARE(run.frameRate, expectedFps);
     }

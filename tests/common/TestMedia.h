@@ -30,9 +30,12 @@ QString MakeSilentVideo(const QString& dir, const QString& name = "silent.mp4",
                         double seconds = 2.0, int width = 320, int height = 240, int fps = 25);
 // Audio only (sine tone).
 QString MakeAudio(const QString& dir, const QString& name = "audio.mp3", double seconds = 2.0);
-// 180 pictures showing their numbers in bits (PictureNumbers), at `rate` or as a phone's, half a frame off 30 a second.
+// 180 pictures showing their numbers in bits (PictureNumbers), at `rate`, at the milliseconds a setpts expression
+// `rate` of their number N gives, or (no rate) as a phone's.
 QString MakeNumberedVideo(const QString& dir, const QString& name, const QString& rate);
 QVector<int> PictureNumbers(const QString& path);
+// The presentation times of a file's pictures in seconds, in the order they are shown.
+QVector<double> PictureTimes(const QString& path);
 // A still image (PNG unless the name says otherwise).
 QString MakeImage(const QString& dir, const QString& name = "image.png",
                   int width = 160, int height = 120, const QString& color = "blue");

@@ -1,3 +1,4 @@
+#include <QtEndian>
 #include <QtTest>
 
 #include "FifoGuard.h"
@@ -399,14 +400,48 @@ private slots:
         GetMediaImage(QFile::encodeName(m_video).constData(), nullptr, 0, nullptr);   // no image: nothing happens
     }
 
-    // Constant rates (rounded to milliseconds in mkv) and a phone's (no rate).
+    // The usual rate, and whether it varies: constant rates with B-frames in every container (mkv rounds to
+    // milliseconds), a fifth of a second at 240, one at a camera's bit rate; a phone's at its bit rate; a screen
+    // recording's, a slow and a fast start, a lost picture; and 64-bit stamps spanning more than 2^63, which keep
+    // the declared rate.
     void variableRateFromTheStamps()
     {
-        for (const QString made : {"25.mp4:25", "2997.mkv:ntsc", "30.mov:30", "50.ts:50", "phone.mp4:", "phone.mkv:"}) {
-            const QString rate = made.section(':', 1), name = made.section(':', 0, 0);
-            const ST_MEDIA_INFO info = ProbeMediaInfo(TestMedia::MakeNumberedVideo(m_dir.path(), name, rate), nullptr, ProbeDepth::Pictures);
-            QVERIFY2(info.VariableRate() == rate.isEmpty() && (!rate.isEmpty() || qAbs(info.PictureRate() - 30) < 0.3f),
-                     qPrintable(made + " " + QString::number(info.PictureRate())));
+        const QString d = m_dir.path() + "/";
+        QStringList inputs, outputs; // made in one run
+        for (const QString made : {"25.mp4 25:d=2 48 -bf 3", "2997.mkv ntsc:d=2 48 -bf 3", "60.mkv 60:d=1 48 -bf 3",
+                                   "30.mov 30:d=2 48 -bf 3", "50.ts 50:d=1 48 -bf 3", "240.mp4 240:d=0.2 48 -bf 3",
+                                   "t.mp4 30:d=4 120 -bf 0 -g 10", "frag.mp4 30:d=4 120 -bf 0 -g 10 -movflags frag_keyframe+empty_moov",
+                                   "p.mp4 30:d=3:s=256x144,noise=alls=99:allf=t 90 -bf 0 -qp 0",
+                                   "camera.mkv 30:d=1:s=640x360,noise=alls=99:allf=t 24 -bf 3 -qp 0"}) {
+            const QStringList f = made.split(' ');
+            inputs << "-f" << "lavfi" << "-i" << "testsrc2=s=64x48:r=" + f[1];
+            outputs << "-map" << QString::number(inputs.size() / 4 - 1) << "-c:v" << "libx264" << "-preset" << "ultrafast"
+                    << "-frames:v" << f.mid(2) << d + f[0];
+        }
+        QVERIFY(TestMedia::RunConverter(inputs + outputs));
+        QFile frag(d + "frag.mp4");
+        QVERIFY(frag.open(QIODevice::ReadWrite));
+        QByteArray bytes = frag.readAll();
+        int n = 0; // fragments' times in turn far below 0 and far above
+        for (int at = 0; (at = bytes.indexOf("tfdt", at + 1)) > 0; ++n)
+            qToBigEndian<qint64>((n % 2 ? 1LL << 62 : -(5LL << 60)) + n * 5120, bytes.data() + at + 8);
+        QVERIFY(n > 2 && frag.seek(0) && frag.write(bytes) == bytes.size());
+        frag.close();
+        // 512 ticks a picture at 30 a second; a phone's up to 4 ms off, two lost; in mkv the same.
+        QStringList restamped{"-i", d + "p.mp4", "-i", d + "t.mp4"};
+        for (const QString made : {"0 phone.mp4 ((N+gt(N,30)+gt(N,60))/30+mod(N*N*7919+N*4271,721)/90000-0.004)/TB",
+                                   "1 drop.mp4 (N+gt(N,50))/25/TB", "1 slow.mp4 if(lt(N,40),N,40+(N-40)/25)/TB",
+                                   "1 screen.mp4 if(N,PREV_OUTPTS+if(mod(N,5),1/30,0.1+mod(N*37,300)/1000)/TB,0)",
+                                   "1 fast.mp4 if(lt(N,70),N/1000,0.069+(N-69)/25)/TB"})
+            restamped << "-map" << made.left(1) << "-c" << "copy" << "-bsf:v" << "setts=ts='" + made.section(' ', 2) + "'"
+                      << d + made.section(' ', 1, 1);
+        QVERIFY(TestMedia::RunConverter(restamped) && TestMedia::RunConverter({"-i", d + "phone.mp4", "-c", "copy", d + "phone.mkv"}));
+        for (const QString row : {"25.mp4 25", "2997.mkv 29.97003", "60.mkv 60", "30.mov 30", "50.ts 50", "240.mp4 240", "camera.mkv 30",
+                                  "phone.mp4 30 v", "phone.mkv 30 v", "drop.mp4 25 v", "screen.mp4 30 v", "slow.mp4 25 v",
+                                  "fast.mp4 25 v", "frag.mp4 30"}) {
+            const ST_MEDIA_INFO info = ProbeMediaInfo(d + row.section(' ', 0, 0), nullptr, ProbeDepth::Pictures);
+            QVERIFY2(info.VariableRate() == row.endsWith(" v") && qAbs(info.PictureRate() / row.section(' ', 1, 1).toFloat() - 1) < 0.002f,
+                     qPrintable(row + " " + QString::number(info.PictureRate()) + " " + QString::number(info.fps)));
         }
     }
 
